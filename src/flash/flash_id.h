@@ -1,0 +1,14 @@
+#pragma once
+
+#include "protocol/session.h"
+
+#include <cstdint>
+
+// Looks `id` up in Flash.ini of the current directory; sets flashSize and flashName and shows
+// the part. True when a line matched.
+bool Read_FlashIni(DeviceSession &s, uint32_t id);
+// Reads the flash ID with read variant 0 or 1 and looks it up: 0 found, 1 not found, -1 port
+// closed, -2 wrong reply letter, -3 no reply.
+int Get_FlashID(DeviceSession &s, int variant);
+// "Flash Info": variant 0, then variant 1 when the first did not find the part.
+void Flash_Info(DeviceSession &s);

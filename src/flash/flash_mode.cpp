@@ -1,0 +1,3 @@
+#include "flash/flash_mode.h"
+
+void Enter_FlashMode(DeviceSession &) {}

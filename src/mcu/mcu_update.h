@@ -1,0 +1,16 @@
+#pragma once
+
+#include "protocol/session.h"
+
+#include <cstdint>
+
+// "Update MCU": 1 updated and verified, 0 programming failed, -1..-4 from Load_McuImage
+// (nothing sent).
+int Update_Mcu(DeviceSession &s);
+// Erase, program and verify: 0 success, -1 refused, -2 erase, -3 full block, -4 tail block,
+// -5 CRC check failed.
+int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t model);
+// "Check Mcu CRC".
+void Check_Mcu(DeviceSession &s);
+// "Update All": the MCU update, then the flash update when it succeeded.
+void Update_All(DeviceSession &s);

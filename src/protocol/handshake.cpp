@@ -1,0 +1,102 @@
+#include "protocol/handshake.h"
+
+#include "protocol/bytes.h"
+#include "protocol/crc32.h"
+#include "protocol/models.h"
+#include "serial/timing.h"
+
+#include <cstring>
+
+namespace {
+
+// The proof tags are shared with the boot loader and never sent.
+constexpr char proofTag[] = TESSARA_PROOF_TAG;
+constexpr char proofTagKq580[] = TESSARA_PROOF_TAG_KQ580;
+static_assert(sizeof(proofTag) == 5 && sizeof(proofTagKq580) == 5,
+              "a proof tag is four letters");
+
+// Boot kind codes of the handshake reply.
+int bootKindOf(uint32_t kindCode) { return kindCode == 0xEEBA0020u ? 2 : 1; }
+
+} // namespace
+
+Frame Connect_Frame(char selector, int32_t timeStamp, uint32_t code) {
+    Frame frame{};
+    frame[0] = 'K';
+    frame[1] = uint8_t(selector);
+    frame[2] = 'K';
+    frame[3] = 'Q';
+    putLe32(&frame[4], uint32_t(timeStamp));
+    putLe32(&frame[8], code);
+    putLe32(&frame[8], crc32_calc(frame.data(), 12));
+    frame[16] = 0x7F;
+    return frame;
+}
+
+uint32_t Expected_Proof(const uint8_t *head, uint32_t code) {
+    const char *tag = code == Model::KQ580 ? proofTagKq580 : proofTag;
+    uint8_t input[16];
+    std::memcpy(input, head, 8);
+    putLe32(&input[8], code);
+    for (int i = 0; i < 4; ++i)
+        input[12 + i] = uint8_t(tag[i]);
+    return crc32_calc(input, sizeof input);
+}
+
+int Connect_Device(DeviceSession &s, char selector, uint32_t code) {
+    const Frame frame = Connect_Frame(selector, Time_Stamp(), code);
+    switch (exchange(s, Command::Connect, frame.data(), FrameSize)) {
+    case Exchange::TimeOut:
+    case Exchange::Stopped:
+        return -2;
+    case Exchange::WrongLetter:
+        s.ui.logLine(QStringLiteral("Connect device,and return error command"));
+        return -1;
+    case Exchange::Reply:
+        break;
+    }
+    const uint8_t *reply = s.link.rxBuf;
+    if (getLe32(&reply[1]) != Expected_Proof(frame.data(), code))
+        return 1;
+
+    const uint32_t version = getLe32(&reply[9]);
+    if (code == Model::KQ580) {
+        s.bootVersion = version;
+        s.bootType = version & 0xFF;
+        if (s.bootType == 1)
+            s.bootKind = 1;
+        if (selector == '0')
+            s.ui.logLine((s.bootType == 1 ? QStringLiteral("KQ580 update mcu Boot_Version:")
+                                          : QStringLiteral("KQ580 update flash Boot_Version:")) +
+                         QString::number(version, 16));
+        return 0;
+    }
+
+    s.bootKind = bootKindOf(getLe32(&reply[13]));
+    s.packetDelayUs = 125;
+    if (selector != '0')
+        return 0;
+    s.bootVersion = version;
+    if (const ModelRow *row = findModel(code)) {
+        s.ui.logLine(QLatin1String(row->versionPrefix) + QString::number(version, 16));
+        if (code == Model::KQ31A)
+            s.bootKind = 1;
+    }
+    return 0;
+}
+
+void Probe_Model(DeviceSession &s) {
+    s.modelCode = 0;
+    for (const ModelRow &row : modelTable) {
+        const int r = Connect_Device(s, '0', row.code);
+        if (r < 0)
+            break;
+        if (r == 0) {
+            s.modelCode = row.code;
+            s.ui.showModelName(QLatin1String(row.name));
+            return;
+        }
+    }
+    s.modelCode = Model::Unknown;
+    s.ui.showModelName(QStringLiteral("unknown"));
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "protocol/session.h"
+#include "protocol/transaction.h"
+
+#include <cstdint>
+
+// The 'K' handshake frame: selector, time stamp, and the CRC that folds in the proposed model.
+Frame Connect_Frame(char selector, int32_t timeStamp, uint32_t code);
+
+// The proof a genuine chip of model `code` answers to a frame whose first 8 bytes are `head`.
+uint32_t Expected_Proof(const uint8_t *head, uint32_t code);
+
+// Handshake proposing model `code`: 0 the chip is this model (session updated), 1 the proof
+// names another model, -1 wrong reply letter, -2 no reply (after "Time over!").
+int Connect_Device(DeviceSession &s, char selector, uint32_t code);
+
+// Finds the chip's model after the port opened: tries every known model in order; shows the
+// name (or "unknown") and leaves modelCode set.
+void Probe_Model(DeviceSession &s);

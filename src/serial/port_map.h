@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The system's serial-port map: kernel device name -> port name, in the system's order.
+// Windows reads HKLM\HARDWARE\DEVICEMAP\SERIALCOMM. Linux builds the same list from its serial
+// devices: ttyACM<n> become \Device\USBSER000, 001, ... in order of n, ttyUSB<n> \Device\VCP<n>,
+// ttyS<n> \Device\Serial<n>. The environment variable TESSARA_SERIALCOMM, when set, replaces the
+// whole list with its ';'-separated "kernelName=portName" entries.
+struct SerialPortEntry {
+    QString kernelName;
+    QString portName;
+};
+
+struct SerialCommMap {
+    bool opened = false; // the map could be read at all
+    QList<SerialPortEntry> entries;
+};
+
+// The kernel name of the chip's port, matched exactly.
+inline const QString chipKernelName() { return QStringLiteral("\\Device\\USBSER000"); }
+
+SerialCommMap Read_SerialCommMap();
+// Number of entries, as the system counts them (the registry's value count on Windows).
+int SerialComm_Count();
+
+// The TESSARA_SERIALCOMM format, parsed (entries without '=' are skipped).
+QList<SerialPortEntry> Parse_SerialCommOverride(const QString &text);

@@ -1,0 +1,114 @@
+#include "serial/serial_link.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <cstring>
+
+SerialLink::SerialLink(QObject *parent) : QObject(parent) {
+    // One connection for the life of the link, so that one arrival runs the handler once.
+    connect(&port, &QSerialPort::readyRead, this, &SerialLink::serial_receiveData,
+            Qt::DirectConnection);
+    connect(&port, &QSerialPort::errorOccurred, this, &SerialLink::onError);
+}
+
+SerialLink::~SerialLink() { Close(); }
+
+bool SerialLink::Open(const QString &portName) {
+    if (port.isOpen()) {
+        port.clear();
+        port.close();
+    }
+    port.setPortName(portName);
+    port.setBaudRate(QSerialPort::Baud115200);
+    port.setDataBits(QSerialPort::Data8);
+    port.setParity(QSerialPort::NoParity);
+    port.setStopBits(QSerialPort::OneStop);
+    port.setFlowControl(QSerialPort::NoFlowControl);
+    return port.open(QIODevice::ReadWrite);
+}
+
+void SerialLink::Close() {
+    if (!port.isOpen())
+        return;
+    port.clear();
+    port.close();
+}
+
+void SerialLink::write(const uint8_t *frame, int length, bool drainAfter) {
+    if (!port.isOpen())
+        return;
+    port.write(reinterpret_cast<const char *>(frame), length);
+    if (drainAfter)
+        drain();
+}
+
+void SerialLink::drain() {
+    if (port.isOpen() && port.bytesToWrite() > 0)
+        port.waitForBytesWritten(2000);
+}
+
+SerialLink::Wait SerialLink::Wait_Reply(int intervalMs, int polls,
+                                        const std::function<bool()> &stop) {
+    for (int poll = 0;; ++poll) {
+        if (rxFlag)
+            return Wait::Reply;
+        if (poll >= polls)
+            return Wait::TimeOut;
+        waitForArrival(intervalMs);
+        QCoreApplication::processEvents();
+        if (stop && stop())
+            return rxFlag ? Wait::Reply : Wait::Stopped;
+    }
+}
+
+// Waits at most `ms` for bytes, returning as soon as they are in rxBuf.
+void SerialLink::waitForArrival(int ms) {
+    if (!port.isOpen()) {
+        QThread::msleep(ms);
+        return;
+    }
+    if (port.bytesAvailable() > 0) {
+        serial_receiveData();
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    // waitForReadyRead emits readyRead, which runs the handler. It also returns early when
+    // only our own pending output was flushed; keep waiting for the rest of the interval.
+    while (!rxFlag && port.isOpen()) {
+        const int left = ms - int(clock.elapsed());
+        if (left <= 0)
+            return;
+        if (!port.waitForReadyRead(left) && port.error() != QSerialPort::TimeoutError &&
+            port.error() != QSerialPort::NoError) {
+            // A broken port answers at once; sleep out the interval rather than spin.
+            const int rest = ms - int(clock.elapsed());
+            if (rest > 0)
+                QThread::msleep(rest);
+            return;
+        }
+    }
+}
+
+void SerialLink::serial_receiveData() {
+    if (waitTime > 0)
+        port.waitForReadyRead(waitTime);
+    const QByteArray data = port.readAll();
+    if (data.isEmpty())
+        return;
+    if (data.size() > RxBufSize) {
+        emit arrivalDropped(data.size());
+        return;
+    }
+    std::memcpy(rxBuf, data.constData(), size_t(data.size()));
+    rxLen = data.size();
+    rxFlag = 1;
+}
+
+void SerialLink::onError(QSerialPort::SerialPortError error) {
+    if (error != QSerialPort::ResourceError || !port.isOpen())
+        return;
+    port.close();
+    emit deviceLost();
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QObject>
+#include <QSerialPort>
+#include <cstdint>
+#include <functional>
+
+// The one serial port to the chip's boot loader and the reply buffer that the commands read.
+//
+// Every arrival is copied to rxBuf from offset 0 (bytes beyond it keep their old contents),
+// rxLen is its length and rxFlag is raised; a sender clears rxFlag right before it writes.
+// An arrival longer than rxBuf is never copied: it is dropped and reported by arrivalDropped().
+class SerialLink : public QObject {
+    Q_OBJECT
+
+  public:
+    static constexpr int RxBufSize = 512;
+
+    enum class Wait { Reply, TimeOut, Stopped };
+
+    explicit SerialLink(QObject *parent = nullptr);
+    ~SerialLink() override;
+
+    // Opens `portName` read-write at 115200 8N1 without flow control, closing first if open.
+    bool Open(const QString &portName);
+    // Discards both directions and closes; does nothing when closed.
+    void Close();
+    bool isOpen() const { return port.isOpen(); }
+    QString portName() const { return port.portName(); }
+
+    // Extra milliseconds the receive handler waits for the rest of a reply (0..7; <= 0: none).
+    int waitTime = 0;
+
+    // Writes one frame. With `drain`, waits up to 2000 ms for the bytes to leave.
+    void write(const uint8_t *frame, int length, bool drain);
+    // Waits up to 2000 ms for pending bytes to leave.
+    void drain();
+
+    // Waits for rxFlag within a budget of `polls` x `intervalMs`: looks first, then waits at
+    // most one interval at a time, waking as soon as bytes arrive, and processes pending events
+    // after each wait. `stop`, if given, is asked after every event pass (the Exit button).
+    Wait Wait_Reply(int intervalMs, int polls, const std::function<bool()> &stop = {});
+
+    uint8_t rxBuf[RxBufSize] = {};
+    int rxLen = 0;
+    int rxFlag = 0;
+
+  public slots:
+    // The readyRead handler.
+    void serial_receiveData();
+
+  signals:
+    // An arrival of `length` bytes did not fit rxBuf and was dropped.
+    void arrivalDropped(int length);
+    // The device went away while the port was open (the port is closed now).
+    void deviceLost();
+
+  private:
+    void onError(QSerialPort::SerialPortError error);
+    void waitForArrival(int ms);
+
+    QSerialPort port;
+};
