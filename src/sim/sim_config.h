@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+// How the simulated get-flash-ID command answers one read variant.
+struct SimFlashIdAnswer {
+    enum Mode { Answer, WrongLetter, Silence };
+    uint32_t id = 0xEF4018;
+    Mode mode = Answer;
+};
+
+// Everything that makes one simulated chip: identity, external flash part and timing.
+struct SimConfig {
+    uint32_t modelCode = 0x1971031B; // KQ31B
+    uint32_t bootVersion = 0x1A;
+    // KQ580 only: when >= 0, the low byte of the version it reports (1 = MCU-update loader).
+    int bootType = -1;
+    uint32_t bootKindCode = 0xEEBA0080;
+    // Handshake proof tags (four bytes each), shared with the host build by default.
+    QByteArray proofTag = QByteArrayLiteral(SIM_DEFAULT_PROOF_TAG);
+    QByteArray proofTagKq580 = QByteArrayLiteral(SIM_DEFAULT_PROOF_TAG_KQ580);
+
+    // The two flash IDs of the device-information reply.
+    std::array<uint32_t, 2> infoFlashIds{{0xEF4018, 0}};
+    // The get-flash-ID answer per read variant (byte 2 of the request: 0 or 1).
+    std::array<SimFlashIdAnswer, 2> flashIdAnswers{};
+    // External flash capacity in bytes; addresses at or above 16 MiB need an address mode.
+    qint64 flashSize = 16 * 1024 * 1024;
+
+    // Timing, in milliseconds.
+    int mcuEraseMs = 0;
+    int flashEraseMs = 20;
+    // The flash CRC reports progress every crcProgressStep bytes, crcProgressIntervalMs apart.
+    qint64 crcProgressStep = 1024 * 1024;
+    int crcProgressIntervalMs = 50;
+    // An incomplete frame left this long without further bytes is discarded (resynchronises).
+    int frameIdleResetMs = 250;
+
+    // After a run command the chip restarts: it vanishes and comes back (new pty, same link).
+    bool restartOnRun = false;
+    int restartDelayMs = 200;
+
+    // Optional symbolic link kept pointing at the current pseudo-terminal.
+    QString linkPath;
+
+    // The defaults for a named model (KQ31A, KQ31B, KQ3200, ...); false for an unknown name.
+    static bool forModel(const QString &name, SimConfig *config);
+};
+
+// A fault injected on the reply to one command letter.
+//
+// Occurrences count the frames of that letter as they arrive, from 1 (0 = every one); for 'J'
+// only the last packet of a block ('J','2') counts, so occurrence n is the n-th block.
+struct SimFault {
+    enum Kind {
+        Silence,     // no reply at all
+        WrongLetter, // reply letter replaced by `bytes` (default '?')
+        Split,       // first `bytes` (default 40), the rest `ms` later (default 20)
+        TwoReplies,  // the reply twice in one write; for 'n' a progress and the final reply
+        Burst,       // the reply padded to `bytes` (default 600) in one write
+        Garbage,     // `bytes` (default 16) of garbage after the reply; `ms` > 0: a later write
+        BadCrc,      // corrupts the CRC of 'G', 'N', 'n' (final) or the proof of 'K'
+        BadStatus,   // 'H' status byte `bytes` (default 1)
+        Delay,       // every reply `ms` later (default 500): a stale reply
+        Vanish,      // the device goes away without answering; returns after `ms` (< 0: never)
+    };
+
+    char letter = 0;
+    int occurrence = 0;
+    Kind kind = Silence;
+    int ms = -1;    // -1: the kind's default
+    int bytes = -1; // -1: the kind's default
+
+    static SimFault on(char letter, int occurrence, Kind kind, int ms = -1, int bytes = -1) {
+        SimFault f;
+        f.letter = letter;
+        f.occurrence = occurrence;
+        f.kind = kind;
+        f.ms = ms;
+        f.bytes = bytes;
+        return f;
+    }
+};

@@ -1,0 +1,338 @@
+#include "sim/sim_device.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+SimDevice::SimDevice(const SimConfig &config)
+    : loader(config), framer([this](uint8_t letter) { return loader.frameSize(letter); }),
+      linkName(config.linkPath) {}
+
+SimDevice::~SimDevice() {
+    stop();
+}
+
+bool SimDevice::start() {
+    std::lock_guard<std::mutex> lock(mutex);
+    if (running) return true;
+    error.clear();
+    wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    if (wakeFd < 0) {
+        error = QStringLiteral("eventfd failed");
+        return false;
+    }
+    if (!pty.open(&error) ||
+        (!linkName.isEmpty() && !pointLink(linkName, pty.slavePath(), &error))) {
+        pty.close();
+        ::close(wakeFd);
+        wakeFd = -1;
+        return false;
+    }
+    clock.start();
+    present = true;
+    appeared = 1;
+    running = true;
+    stopping = false;
+    worker = std::thread([this] { serve(); });
+    return true;
+}
+
+void SimDevice::stop() {
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!running) return;
+        stopping = true;
+    }
+    wake();
+    worker.join();
+    std::lock_guard<std::mutex> lock(mutex);
+    pty.close();
+    present = false;
+    running = false;
+    ::close(wakeFd);
+    wakeFd = -1;
+    if (!linkName.isEmpty()) QFile::remove(linkName);
+    changed.notify_all();
+}
+
+void SimDevice::wake() {
+    const uint64_t one = 1;
+    if (wakeFd >= 0 && ::write(wakeFd, &one, sizeof one) < 0) {
+        // The counter is saturated, so the thread is being woken anyway.
+    }
+}
+
+QString SimDevice::errorString() const {
+    std::lock_guard<std::mutex> lock(mutex);
+    return error;
+}
+
+QString SimDevice::portPath() const {
+    std::lock_guard<std::mutex> lock(mutex);
+    return pty.slavePath();
+}
+
+bool SimDevice::isPresent() const {
+    std::lock_guard<std::mutex> lock(mutex);
+    return present;
+}
+
+int SimDevice::appearances() const {
+    std::lock_guard<std::mutex> lock(mutex);
+    return appeared;
+}
+
+bool SimDevice::waitForPresence(bool wanted, int timeoutMs) const {
+    std::unique_lock<std::mutex> lock(mutex);
+    return changed.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                            [&] { return present == wanted; });
+}
+
+void SimDevice::vanish(int returnAfterMs) {
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        vanishRequest = std::max(returnAfterMs, -1);
+    }
+    wake();
+}
+
+void SimDevice::addFault(const SimFault &fault) {
+    std::lock_guard<std::mutex> lock(mutex);
+    faults.add(fault);
+}
+
+void SimDevice::clearFaults() {
+    std::lock_guard<std::mutex> lock(mutex);
+    faults.clear();
+}
+
+QVector<SimFrame> SimDevice::received() const {
+    std::lock_guard<std::mutex> lock(mutex);
+    return frames;
+}
+
+int SimDevice::receivedCount() const {
+    std::lock_guard<std::mutex> lock(mutex);
+    return frames.size();
+}
+
+bool SimDevice::waitForFrames(int count, int timeoutMs) const {
+    std::unique_lock<std::mutex> lock(mutex);
+    return changed.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                            [&] { return frames.size() >= count; });
+}
+
+void SimDevice::clearReceived() {
+    std::lock_guard<std::mutex> lock(mutex);
+    frames.clear();
+}
+
+void SimDevice::setLogSink(std::function<void(const QString &)> sink) {
+    std::lock_guard<std::mutex> lock(mutex);
+    logSink = std::move(sink);
+}
+
+SimConfig SimDevice::config() const {
+    std::lock_guard<std::mutex> lock(mutex);
+    return loader.config();
+}
+
+void SimDevice::setConfig(const SimConfig &config) {
+    std::lock_guard<std::mutex> lock(mutex);
+    loader.setConfig(config);
+}
+
+QByteArray SimDevice::mcuFlash() const {
+    std::lock_guard<std::mutex> lock(mutex);
+    return loader.mcuFlash;
+}
+
+void SimDevice::writeMcuFlash(int offset, const QByteArray &bytes) {
+    std::lock_guard<std::mutex> lock(mutex);
+    if (offset >= 0 && qint64(offset) + bytes.size() <= loader.mcuFlash.size())
+        loader.mcuFlash.replace(offset, bytes.size(), bytes);
+}
+
+QByteArray SimDevice::externalFlash(qint64 offset, qint64 length) const {
+    std::lock_guard<std::mutex> lock(mutex);
+    const qint64 size = loader.externalFlash.size();
+    offset = qBound<qint64>(0, offset, size);
+    if (length < 0 || length > size - offset) length = size - offset;
+    return loader.externalFlash.read(offset, std::min<qint64>(length, INT_MAX));
+}
+
+void SimDevice::writeExternalFlash(qint64 offset, const QByteArray &bytes) {
+    std::lock_guard<std::mutex> lock(mutex);
+    if (offset >= 0 && offset + bytes.size() <= loader.externalFlash.size())
+        loader.externalFlash.write(offset, bytes);
+}
+
+QByteArray SimDevice::wordMemory() const {
+    std::lock_guard<std::mutex> lock(mutex);
+    return loader.wordMemory;
+}
+
+SimBootRecords SimDevice::bootRecords() const {
+    std::lock_guard<std::mutex> lock(mutex);
+    return loader.bootRecords;
+}
+
+int SimDevice::flashAddrMode() const {
+    std::lock_guard<std::mutex> lock(mutex);
+    return loader.flashAddrMode;
+}
+
+// ---- the serving thread ----
+
+void SimDevice::serve() {
+    for (;;) {
+        pollfd fds[2] = {{wakeFd, POLLIN, 0}, {-1, 0, 0}};
+        int timeout;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            if (present) {
+                fds[1].fd = pty.master();
+                fds[1].events = short(POLLIN | (output.isEmpty() ? 0 : POLLOUT));
+            }
+            timeout = pollTimeoutMs();
+        }
+        ::poll(fds, 2, timeout);
+
+        QStringList logLines;
+        std::function<void(const QString &)> sink;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            uint64_t counter;
+            while (::read(wakeFd, &counter, sizeof counter) > 0) {
+            }
+            if (stopping) return;
+            if (vanishRequest != -2) {
+                if (present) disappear(vanishRequest);
+                vanishRequest = -2;
+            }
+            if (!present && returnAtMs >= 0 && clock.elapsed() >= returnAtMs) reappear();
+            if (present) {
+                readFromHost(logLines);
+                discardIdlePartial(logLines);
+            }
+            if (present) {
+                sendDueReplies();
+                flushOutput();
+            }
+            sink = logSink;
+        }
+        if (sink)
+            for (const QString &line : logLines)
+                sink(line);
+    }
+}
+
+// Until the next thing that is due: a reply, the idle reset of a partial frame, a return.
+int SimDevice::pollTimeoutMs() const {
+    qint64 due = LLONG_MAX;
+    if (!present && returnAtMs >= 0) due = returnAtMs;
+    if (present) {
+        if (!pending.empty()) due = std::min(due, pending.front().dueMs);
+        if (framer.pendingBytes() > 0)
+            due = std::min(due, lastByteMs + loader.config().frameIdleResetMs);
+    }
+    if (due == LLONG_MAX) return -1;
+    return int(qBound<qint64>(0, due - clock.elapsed(), 60000));
+}
+
+void SimDevice::readFromHost(QStringList &logLines) {
+    static constexpr int ChunkSize = 64 * 1024;
+    static thread_local QByteArray chunk(ChunkSize, '\0');
+    for (;;) {
+        const ssize_t n = ::read(pty.master(), chunk.data(), ChunkSize);
+        if (n <= 0) return; // EAGAIN: all read
+        lastByteMs = clock.elapsed();
+        std::vector<QByteArray> complete;
+        framer.feed(chunk.constData(), int(n), complete);
+        for (const QByteArray &frame : complete) {
+            handleFrame(frame, logLines);
+            if (!present) return; // what the host sent after the device went away is lost
+        }
+    }
+}
+
+void SimDevice::handleFrame(const QByteArray &bytes, QStringList &logLines) {
+    SimFrame frame;
+    frame.index = frames.size();
+    frame.timeMs = clock.elapsed();
+    frame.bytes = bytes;
+    SimResponse response = loader.handle(frame);
+    faults.apply(frame, response);
+    frames.append(frame);
+    logLines.append(frame.text());
+    changed.notify_all();
+
+    for (const SimReply &reply : response.replies)
+        pending.push_back({frame.timeMs + reply.atMs, nextOrder++, reply.bytes});
+    std::stable_sort(pending.begin(), pending.end(), [](const Pending &a, const Pending &b) {
+        return a.dueMs != b.dueMs ? a.dueMs < b.dueMs : a.order < b.order;
+    });
+    if (response.vanish) disappear(response.returnAfterMs);
+}
+
+// A frame that stops half-way is dropped once the line has been idle, so that the next command
+// starts a fresh frame. It gets no reply: the host has given up on it by then.
+void SimDevice::discardIdlePartial(QStringList &logLines) {
+    if (framer.pendingBytes() == 0 ||
+        clock.elapsed() - lastByteMs < loader.config().frameIdleResetMs)
+        return;
+    SimFrame frame;
+    frame.index = frames.size();
+    frame.timeMs = clock.elapsed();
+    frame.bytes = framer.discard();
+    frame.letter = uint8_t(frame.bytes.at(0));
+    frame.name = QString(QChar(frame.letter));
+    frame.reject(QStringLiteral("incomplete frame: %1 of %2 bytes")
+                     .arg(frame.bytes.size())
+                     .arg(loader.frameSize(frame.letter)));
+    frames.append(frame);
+    logLines.append(frame.text());
+    changed.notify_all();
+}
+
+void SimDevice::sendDueReplies() {
+    const qint64 now = clock.elapsed();
+    while (!pending.empty() && pending.front().dueMs <= now) {
+        output += pending.front().bytes;
+        pending.erase(pending.begin());
+        // Each reply leaves in its own write, so that pieces sent apart arrive apart.
+        flushOutput();
+    }
+}
+
+void SimDevice::flushOutput() {
+    while (!output.isEmpty()) {
+        const ssize_t n = ::write(pty.master(), output.constData(), size_t(output.size()));
+        if (n <= 0) return; // full: POLLOUT brings us back
+        output.remove(0, int(n));
+    }
+}
+
+void SimDevice::disappear(int returnAfterMs) {
+    pty.close();
+    framer.discard();
+    pending.clear();
+    output.clear();
+    loader.restart();
+    present = false;
+    returnAtMs = returnAfterMs >= 0 ? clock.elapsed() + returnAfterMs : -1;
+    changed.notify_all();
+}
+
+void SimDevice::reappear() {
+    returnAtMs = -1;
+    if (!pty.open(&error) || (!linkName.isEmpty() && !pointLink(linkName, pty.slavePath(), &error)))
+        return;
+    present = true;
+    ++appeared;
+    changed.notify_all();
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "sim/sim_boot_loader.h"
+#include "sim/sim_config.h"
+#include "sim/sim_faults.h"
+#include "sim/sim_framer.h"
+#include "sim/sim_pty.h"
+#include "sim/sim_record.h"
+
+#include <QElapsedTimer>
+#include <QString>
+#include <QVector>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+// A simulated KQ chip in its boot loader, on a pseudo-terminal.
+//
+//     SimDevice sim(config);
+//     sim.start();                 // opens the pty and serves it from its own thread
+//     port.open(sim.portPath());   // the host side
+//
+// Every public function may be called from any thread while it serves. The decoded record of
+// the frames it received, its memories and its state are returned as snapshots.
+class SimDevice {
+  public:
+    explicit SimDevice(const SimConfig &config = SimConfig());
+    ~SimDevice();
+    SimDevice(const SimDevice &) = delete;
+    SimDevice &operator=(const SimDevice &) = delete;
+
+    // Opens the pseudo-terminal (and the link, if configured) and starts serving.
+    bool start();
+    // Stops serving, closes the pty and removes the link. Also done by the destructor.
+    void stop();
+    QString errorString() const;
+
+    // The path the host opens: the current pty's slave (it changes when the device returns
+    // after vanishing; the link, if any, follows it).
+    QString portPath() const;
+    QString linkPath() const { return linkName; }
+    bool isPresent() const;
+    // How many times the device has appeared: 1 after start(), +1 per return.
+    int appearances() const;
+    bool waitForPresence(bool present, int timeoutMs) const;
+    // Pulls the plug now; the device comes back after `returnAfterMs` (< 0: never).
+    void vanish(int returnAfterMs = -1);
+
+    void addFault(const SimFault &fault);
+    void clearFaults();
+
+    // The frames received so far, decoded, in order.
+    QVector<SimFrame> received() const;
+    int receivedCount() const;
+    // Waits until at least `count` frames have been received; false on time-out.
+    bool waitForFrames(int count, int timeoutMs) const;
+    void clearReceived();
+    // Called on the simulator's thread with each frame's log line; must not call back into
+    // the device.
+    void setLogSink(std::function<void(const QString &)> sink);
+
+    SimConfig config() const;
+    // Changes identity, flash part or timing; the model and the memories stay.
+    void setConfig(const SimConfig &config);
+
+    QByteArray mcuFlash() const;
+    void writeMcuFlash(int offset, const QByteArray &bytes);
+    QByteArray externalFlash(qint64 offset = 0, qint64 length = -1) const;
+    void writeExternalFlash(qint64 offset, const QByteArray &bytes);
+    // The 64 KiB that 'I' word writes land in (the KQ580 patch tables and downloaded loader).
+    QByteArray wordMemory() const;
+    SimBootRecords bootRecords() const;
+    int flashAddrMode() const;
+
+  private:
+    struct Pending {
+        qint64 dueMs;
+        quint64 order;
+        QByteArray bytes;
+    };
+
+    void serve();
+    int pollTimeoutMs() const;
+    void readFromHost(QStringList &logLines);
+    void handleFrame(const QByteArray &bytes, QStringList &logLines);
+    void discardIdlePartial(QStringList &logLines);
+    void sendDueReplies();
+    void flushOutput();
+    void disappear(int returnAfterMs);
+    void reappear();
+    void wake();
+
+    mutable std::mutex mutex;
+    mutable std::condition_variable changed;
+    std::thread worker;
+    int wakeFd = -1;
+    bool running = false;
+    bool stopping = false;
+    int vanishRequest = -2; // -2: none; else the return delay of a requested vanish
+
+    SimBootLoader loader;
+    SimFaults faults;
+    SimFramer framer;
+    SimPty pty;
+    QString linkName;
+    QString error;
+    bool present = false;
+    int appeared = 0;
+    qint64 returnAtMs = -1;
+    qint64 lastByteMs = 0;
+
+    QVector<SimFrame> frames;
+    std::function<void(const QString &)> logSink;
+    std::vector<Pending> pending;
+    quint64 nextOrder = 0;
+    QByteArray output;
+    QElapsedTimer clock;
+};

@@ -1,0 +1,128 @@
+#include "sim/sim_faults.h"
+
+#include "sim/sim_bytes.h"
+
+#include <algorithm>
+
+namespace {
+
+int orDefault(int value, int fallback) {
+    return value >= 0 ? value : fallback;
+}
+
+SimReply *finalReply(SimResponse &r) {
+    for (auto it = r.replies.rbegin(); it != r.replies.rend(); ++it)
+        if (it->final) return &*it;
+    return nullptr;
+}
+
+QByteArray garbage(int length) {
+    QByteArray g(length, '\0');
+    for (int i = 0; i < length; ++i)
+        g[i] = char(i % 2 ? 0x5A : 0xA5);
+    return g;
+}
+
+// Where the CRC (or the handshake proof) sits in the reply to each letter; -1: none.
+int crcOffset(uint8_t letter) {
+    switch (letter) {
+    case 'G':
+        return 20;
+    case 'N':
+        return 1;
+    case 'n':
+        return 2;
+    case 'K':
+        return 1;
+    default:
+        return -1;
+    }
+}
+
+// The flash CRC's last progress report moved into one write with the final reply (a report
+// is made up when the check was too short to send one).
+void mergeProgressWithFinal(const SimFrame &frame, SimResponse &r) {
+    if (!finalReply(r)) return;
+    QByteArray progress;
+    const auto report = std::find_if(r.replies.rbegin(), r.replies.rend(),
+                                     [](const SimReply &x) { return !x.final; });
+    if (report != r.replies.rend()) {
+        progress = report->bytes;
+        r.replies.erase(std::next(report).base());
+    } else {
+        progress = QByteArray(64, '\0');
+        progress[0] = char(0x7E);
+        progress[1] = '0';
+        sim::put32(progress, 2, frame.field(QStringLiteral("length")) / 2);
+    }
+    finalReply(r)->bytes.prepend(progress);
+}
+
+} // namespace
+
+void SimFaults::apply(const SimFrame &frame, SimResponse &response) {
+    if (frame.name == QLatin1String("J0") || frame.name == QLatin1String("J1")) return;
+    const int occurrence = ++seen[frame.letter];
+    for (const SimFault &fault : faults)
+        if (uint8_t(fault.letter) == frame.letter &&
+            (fault.occurrence == 0 || fault.occurrence == occurrence))
+            applyOne(fault, frame, response);
+}
+
+void SimFaults::applyOne(const SimFault &fault, const SimFrame &frame, SimResponse &r) {
+    SimReply *last = finalReply(r);
+    switch (fault.kind) {
+    case SimFault::Silence:
+        r.replies.clear();
+        break;
+    case SimFault::WrongLetter:
+        for (SimReply &reply : r.replies)
+            reply.bytes[0] = char(orDefault(fault.bytes, '?'));
+        break;
+    case SimFault::Split:
+        if (last && last->bytes.size() > 1) {
+            const int at = qBound(1, orDefault(fault.bytes, 40), last->bytes.size() - 1);
+            SimReply rest{last->bytes.mid(at), last->atMs + orDefault(fault.ms, 20), true};
+            last->bytes.truncate(at);
+            last->final = false;
+            r.replies.push_back(rest);
+        }
+        break;
+    case SimFault::TwoReplies:
+        if (frame.letter == 'n')
+            mergeProgressWithFinal(frame, r);
+        else if (last)
+            last->bytes += last->bytes;
+        break;
+    case SimFault::Burst:
+        if (last) last->bytes += garbage(qMax(0, orDefault(fault.bytes, 600) - last->bytes.size()));
+        break;
+    case SimFault::Garbage:
+        if (last) {
+            const QByteArray junk = garbage(orDefault(fault.bytes, 16));
+            if (fault.ms > 0)
+                r.replies.push_back({junk, last->atMs + fault.ms, false});
+            else
+                last->bytes += junk;
+        }
+        break;
+    case SimFault::BadCrc:
+        if (last && crcOffset(frame.letter) >= 0) {
+            const int at = crcOffset(frame.letter);
+            sim::put32(last->bytes, at, ~sim::le32(last->bytes, at));
+        }
+        break;
+    case SimFault::BadStatus:
+        if (last && frame.letter == 'H') last->bytes[1] = char(orDefault(fault.bytes, 1));
+        break;
+    case SimFault::Delay:
+        for (SimReply &reply : r.replies)
+            reply.atMs += orDefault(fault.ms, 500);
+        break;
+    case SimFault::Vanish:
+        r.replies.clear();
+        r.vanish = true;
+        r.returnAfterMs = fault.ms;
+        break;
+    }
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "sim/sim_boot_loader.h"
+#include "sim/sim_config.h"
+
+#include <map>
+#include <vector>
+
+// The faults injected into the loader's answers, by command letter and occurrence.
+class SimFaults {
+  public:
+    void add(const SimFault &fault) { faults.push_back(fault); }
+    void clear() { faults.clear(); }
+    // Counts `frame` as one occurrence of its letter and applies the faults due to it, in the
+    // order they were added.
+    void apply(const SimFrame &frame, SimResponse &response);
+
+  private:
+    static void applyOne(const SimFault &fault, const SimFrame &frame, SimResponse &response);
+
+    std::vector<SimFault> faults;
+    std::map<uint8_t, int> seen;
+};
