@@ -1,39 +1,11 @@
 // The simulated boot loader's handshake and information request, driven with raw frames.
-#include "protocol/crc32.h"
 #include "support/sim_session.h"
 
 #include <QtTest>
 
+using namespace simwire;
+
 namespace {
-
-uint32_t le32(const QByteArray &b, int at) {
-    return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 |
-           uint32_t(uint8_t(b[at + 2])) << 16 | uint32_t(uint8_t(b[at + 3])) << 24;
-}
-
-void put32(QByteArray &b, int at, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        b[at + i] = char((v >> (8 * i)) & 0xFF);
-}
-
-uint32_t crc(const QByteArray &b) {
-    return crc32_calc(reinterpret_cast<const uint8_t *>(b.constData()), size_t(b.size()));
-}
-
-// A 'K' frame proposing `code`, time stamp 1.
-QByteArray handshake(char selector, uint32_t proposed) {
-    QByteArray f(64, '\0');
-    f[0] = 'K';
-    f[1] = selector;
-    f[2] = 'K';
-    f[3] = 'Q';
-    put32(f, 4, 1);
-    QByteArray input = f.left(8) + QByteArray(4, '\0');
-    put32(input, 8, proposed);
-    put32(f, 8, crc(input));
-    f[16] = char(0x7F);
-    return f;
-}
 
 constexpr uint32_t KQ31A = 0x1971031A, KQ31B = 0x1971031B, KQ580 = 0x05802018;
 

@@ -98,10 +98,10 @@ class SimBootLoader {
     SimResponse programFlash(SimFrame &f);
     SimResponse checkFlashCrc(SimFrame &f);
 
-    void finishMcuBlock(SimFrame &f);
-    void finishFlashBlock(SimFrame &f);
     void abandonTrains(SimFrame &f);
     bool flashAcknowledges() const;
+    // Refuses a flash block: with an error reply where the layout acknowledges blocks.
+    SimResponse refuseFlashBlock(SimFrame &f, const QString &why);
     uint32_t reportedVersion() const;
 
     // A 64-byte reply frame with the letter at byte 0.

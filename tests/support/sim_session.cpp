@@ -1,5 +1,7 @@
 #include "sim_session.h"
 
+#include "protocol/crc32.h"
+
 #include <QElapsedTimer>
 
 namespace {
@@ -75,3 +77,45 @@ QList<QByteArray> SimSession::arrivals(int timeoutMs, int maxArrivals) {
     }
     return list;
 }
+
+namespace simwire {
+
+uint32_t le32(const QByteArray &b, int at) {
+    return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 |
+           uint32_t(uint8_t(b[at + 2])) << 16 | uint32_t(uint8_t(b[at + 3])) << 24;
+}
+
+void put16(QByteArray &b, int at, uint32_t value) {
+    b[at] = char(value & 0xFF);
+    b[at + 1] = char((value >> 8) & 0xFF);
+}
+
+void put32(QByteArray &b, int at, uint32_t value) {
+    put16(b, at, value & 0xFFFF);
+    put16(b, at + 2, value >> 16);
+}
+
+uint32_t crc(const QByteArray &b) {
+    return crc32_calc(reinterpret_cast<const uint8_t *>(b.constData()), size_t(b.size()));
+}
+
+QByteArray frame(char letter, int size) {
+    QByteArray f(size, '\0');
+    f[0] = letter;
+    return f;
+}
+
+QByteArray handshake(char selector, uint32_t code, uint32_t timestamp) {
+    QByteArray f = frame('K');
+    f[1] = selector;
+    f[2] = 'K';
+    f[3] = 'Q';
+    put32(f, 4, timestamp);
+    QByteArray input = f.left(8) + QByteArray(4, '\0');
+    put32(input, 8, code);
+    put32(f, 8, crc(input));
+    f[16] = char(0x7F);
+    return f;
+}
+
+} // namespace simwire

@@ -53,3 +53,15 @@ class SimSession {
     bool started = false;
     QString failure;
 };
+
+// Raw-frame helpers for tests that talk to the simulator byte by byte.
+namespace simwire {
+uint32_t le32(const QByteArray &b, int at);
+void put16(QByteArray &b, int at, uint32_t value);
+void put32(QByteArray &b, int at, uint32_t value);
+uint32_t crc(const QByteArray &b);
+// A zero-filled frame of `size` bytes with `letter` at byte 0.
+QByteArray frame(char letter, int size = 64);
+// A 'K' handshake frame proposing `code`, with time stamp `timestamp`.
+QByteArray handshake(char selector, uint32_t code, uint32_t timestamp = 1);
+} // namespace simwire
