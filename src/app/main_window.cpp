@@ -22,7 +22,6 @@
 #include <QMessageBox>
 #include <QThread>
 #include <QTimer>
-#include <initializer_list>
 #ifdef Q_OS_WIN
 #include <QOperatingSystemVersion>
 #endif
@@ -87,23 +86,23 @@ MainWindow::~MainWindow() {
 
 void MainWindow::Set_Buttons_Enabled(bool enable) {
     Ui::MainWindow &f = *ui;
-    const std::initializer_list<QPushButton *> group = {
-        f.pushButton_OpenCom,    f.pushButton_UpdateAll,   f.pushButton_UpdateMCU,
-        f.pushButton_CheckMCU,   f.pushButton_UpdateFlash, f.pushButton_FlashInfo,
-        f.pushButton_CheckFlash, f.pushButton_RunApp};
+    const QList<QPushButton *> group = {f.pushButton_OpenCom,     f.pushButton_UpdateAll,
+                                        f.pushButton_UpdateMCU,   f.pushButton_CheckMCU,
+                                        f.pushButton_UpdateFlash, f.pushButton_FlashInfo,
+                                        f.pushButton_CheckFlash,  f.pushButton_RunApp};
     f.pushButton_flashMode->setEnabled(false);
     const bool kq580 = session.modelCode == Model::KQ580;
     for (QPushButton *button : group)
         button->setEnabled(enable && !kq580);
     if (!enable || !kq580) return;
     // A KQ580 answers with one of two boot loaders; each serves its own half of the buttons.
-    const auto served =
+    const QList<QPushButton *> served =
         session.bootType == 1
-            ? std::initializer_list<QPushButton *>{f.pushButton_flashMode, f.pushButton_OpenCom,
-                                                   f.pushButton_UpdateMCU, f.pushButton_CheckMCU,
-                                                   f.pushButton_RunApp}
-            : std::initializer_list<QPushButton *>{f.pushButton_OpenCom, f.pushButton_UpdateFlash,
-                                                   f.pushButton_FlashInfo, f.pushButton_CheckFlash};
+            ? QList<QPushButton *>{f.pushButton_flashMode, f.pushButton_OpenCom,
+                                   f.pushButton_UpdateMCU, f.pushButton_CheckMCU,
+                                   f.pushButton_RunApp}
+            : QList<QPushButton *>{f.pushButton_OpenCom, f.pushButton_UpdateFlash,
+                                   f.pushButton_FlashInfo, f.pushButton_CheckFlash};
     for (QPushButton *button : served)
         button->setEnabled(true);
 }
