@@ -25,7 +25,9 @@ bool Write_ConfigText(const QString &path, const QString &text) {
     QSaveFile file(path);
     // A directory that allows no temporary file still lets the file itself be rewritten.
     file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    // Unbuffered, so that a short write (disk full, size limit) is seen here rather than lost
+    // in a flush that still lets the commit go through.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     const QByteArray bytes = QTextCodec::codecForLocale()->fromUnicode(text);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
