@@ -278,8 +278,7 @@ void MainWindow::Port_Removed(const QString &name) {
 
 // The port went away under us (the link has closed it already): as if it had been removed.
 void MainWindow::Port_Lost() {
-    logLine(QStringLiteral("Lost the device on ") + link.portName() +
-            QStringLiteral(", port closed"));
+    logLine(QStringLiteral("Lost the device on ") + portName + QStringLiteral(", port closed"));
     Reset_PortButton();
     Set_Buttons_Enabled(false);
     timer1->start(rescanMs);
