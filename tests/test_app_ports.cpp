@@ -37,6 +37,12 @@ class WrongLetterDevice {
         master = -1;
     }
 
+    // Bytes the device sends on its own.
+    void send(const QByteArray &bytes) {
+        if (::write(master, bytes.constData(), size_t(bytes.size())) != bytes.size())
+            qWarning("bytes not written");
+    }
+
     QString path;
     QByteArray received;
 
@@ -294,6 +300,22 @@ class AppPortsTest : public QObject {
         QCOMPARE(openButtonText(rig), QString("Open Comm"));
         QVERIFY(enabledButtons(rig).isEmpty());
         QVERIFY(w.timer1->isActive());
+    }
+
+    void oversizeArrivalIsLogged() {
+        WrongLetterDevice device;
+        setPortMap(chipMap(device));
+        WindowRig rig;
+        MainWindow &w = rig.start();
+        w.Timer1_Out_Event();
+        QVERIFY(w.link.isOpen());
+        device.send(QByteArray(3000, '\x55'));
+        QTRY_VERIFY(
+            !rig.log()
+                 .filter(QRegularExpression("^Reply of \\d+ bytes is longer than the reply buffer, "
+                                            "dropped$"))
+                 .isEmpty());
+        QVERIFY(w.link.isOpen());
     }
 
     void scanWaitsWhileAnOperationRuns() {
