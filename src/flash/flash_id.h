@@ -1,11 +1,15 @@
 #pragma once
 
 #include "protocol/session.h"
+#include "protocol/transaction.h"
 
 #include <cstdint>
 
-// Looks `id` up in Flash.ini of the current directory; sets flashSize and flashName and shows
-// the part. True when a line matched.
+// The get-flash-ID request with ID-read variant 0 (first try) or 1 (retry).
+Frame FlashId_Frame(int variant);
+
+// Looks `id` up in Flash.ini (current directory, else beside the program); sets flashSize and
+// flashName and shows the part. True when a line matched.
 bool Read_FlashIni(DeviceSession &s, uint32_t id);
 // Reads the flash ID with read variant 0 or 1 and looks it up: 0 found, 1 not found, -1 port
 // closed, -2 wrong reply letter, -3 no reply.
