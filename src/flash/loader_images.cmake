@@ -7,6 +7,7 @@ set(TESSARA_LOADER_TEMPLATE ${CMAKE_CURRENT_LIST_DIR}/loader_images.cpp.in)
 # exactly `bytes` long, and `image` to its LoaderImage; both to nothing-built-in when `file` is "".
 function(tessara_loader_words definition image name file bytes)
     if(file STREQUAL "")
+        message(STATUS "KQ580 loader ${name}: not built in")
         set(${definition} "" PARENT_SCOPE)
         set(${image} "{}" PARENT_SCOPE)
         return()
