@@ -9,7 +9,9 @@
 #include <QtTest>
 
 namespace {
-QByteArray hex(const uint8_t *p, int n) { return QByteArray(reinterpret_cast<const char *>(p), n).toHex(' '); }
+QByteArray hex(const uint8_t *p, int n) {
+    return QByteArray(reinterpret_cast<const char *>(p), n).toHex(' ');
+}
 } // namespace
 
 class ProtocolCodecs : public QObject {
@@ -28,8 +30,9 @@ class ProtocolCodecs : public QObject {
     void crcCheckValues() {
         QFETCH(QByteArray, input);
         QFETCH(uint, crc);
-        QCOMPARE(crc32_calc(reinterpret_cast<const uint8_t *>(input.constData()), size_t(input.size())),
-                 crc);
+        QCOMPARE(
+            crc32_calc(reinterpret_cast<const uint8_t *>(input.constData()), size_t(input.size())),
+            crc);
     }
 
     void crcUpdateContinues() {

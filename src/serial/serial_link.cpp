@@ -107,7 +107,10 @@ void SerialLink::serial_receiveData() {
 }
 
 void SerialLink::onError(QSerialPort::SerialPortError error) {
-    if (error != QSerialPort::ResourceError || !port.isOpen())
+    // A hung-up line reads end-of-file, which QSerialPort reports as a ReadError again on every
+    // event pass; like a vanished device it is closed and reported.
+    const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+    if (!gone || !port.isOpen())
         return;
     port.close();
     emit deviceLost();

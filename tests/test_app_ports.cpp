@@ -1,0 +1,337 @@
+// Port discovery, opening and closing, and the hot-plug reactions of the window, on a real
+// pseudo-terminal opened through the serial-port map.
+#include "serial/port_monitor.h"
+#include "support/window_rig.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <QtTest>
+#include <fcntl.h>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+// The far end of a pseudo-terminal standing in for a chip that answers every 64-byte frame with
+// a reply of the wrong letter: the model probe then ends at once with "unknown".
+class WrongLetterDevice {
+  public:
+    WrongLetterDevice() {
+        master = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
+            qFatal("no pseudo-terminal");
+        path = QString::fromLocal8Bit(ptsname(master));
+        notifier = std::make_unique<QSocketNotifier>(master, QSocketNotifier::Read);
+        QObject::connect(notifier.get(), &QSocketNotifier::activated, [this] { serve(); });
+    }
+    ~WrongLetterDevice() { unplug(); }
+
+    // The device vanishes: its side of the line is gone.
+    void unplug() {
+        notifier.reset();
+        if (master >= 0) ::close(master);
+        master = -1;
+    }
+
+    // Bytes the device sends on its own.
+    void send(const QByteArray &bytes) {
+        if (::write(master, bytes.constData(), size_t(bytes.size())) != bytes.size())
+            qWarning("bytes not written");
+    }
+
+    QString path;
+    QByteArray received;
+
+  private:
+    void serve() {
+        char buf[512];
+        const ssize_t n = ::read(master, buf, sizeof buf);
+        if (n <= 0) { // no one has the port open just now: look again a little later
+            notifier->setEnabled(false);
+            QTimer::singleShot(10, notifier.get(), [this] { notifier->setEnabled(true); });
+            return;
+        }
+        received.append(buf, int(n));
+        while (received.size() >= answered + 64) {
+            answered += 64;
+            const QByteArray reply(64, 'Z');
+            if (::write(master, reply.constData(), size_t(reply.size())) != reply.size())
+                qWarning("reply not written");
+        }
+    }
+
+    int master = -1;
+    int answered = 0;
+    std::unique_ptr<QSocketNotifier> notifier;
+};
+
+const char *const actionButtons[] = {"pushButton_OpenCom",     "pushButton_UpdateAll",
+                                     "pushButton_UpdateMCU",   "pushButton_CheckMCU",
+                                     "pushButton_UpdateFlash", "pushButton_FlashInfo",
+                                     "pushButton_CheckFlash",  "pushButton_RunApp"};
+
+// The enabled action buttons, by name (flash mode included).
+QStringList enabledButtons(const WindowRig &rig) {
+    QStringList names;
+    for (const char *name : actionButtons)
+        if (rig.child<QPushButton>(name)->isEnabled()) names << name;
+    if (rig.child<QPushButton>("pushButton_flashMode")->isEnabled())
+        names << "pushButton_flashMode";
+    return names;
+}
+
+QStringList allActionButtons() {
+    QStringList names;
+    for (const char *name : actionButtons)
+        names << name;
+    return names;
+}
+
+QStringList comboItems(const WindowRig &rig) {
+    auto *combo = rig.child<QComboBox>("comboBox_Comm");
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+void setPortMap(const QString &map) {
+    qputenv("TESSARA_SERIALCOMM", map.toLocal8Bit());
+}
+
+QString chipMap(const WrongLetterDevice &device) {
+    return "\\Device\\Serial0=COM1;\\Device\\USBSER000=" + device.path;
+}
+
+QString openButtonText(const WindowRig &rig) {
+    return rig.child<QPushButton>("pushButton_OpenCom")->text();
+}
+
+} // namespace
+
+class AppPortsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void timerOpensTheChipPortASecondAfterStart() {
+        WrongLetterDevice device;
+        setPortMap(chipMap(device));
+        WindowRig rig;
+        QElapsedTimer clock;
+        clock.start();
+        MainWindow &w = rig.start();
+        QTRY_VERIFY_WITH_TIMEOUT(w.link.isOpen(), 5000);
+        QVERIFY(clock.elapsed() >= 900);
+
+        QCOMPARE(comboItems(rig), (QStringList{"COM1", device.path}));
+        QCOMPARE(w.portIndex, 1);
+        QCOMPARE(w.lastPortIndex, 1);
+        QCOMPARE(rig.child<QComboBox>("comboBox_Comm")->currentIndex(), 1);
+        QCOMPARE(w.portName, device.path);
+        QCOMPARE(openButtonText(rig), QString("Close Comm"));
+        QVERIFY(device.received.startsWith('K')); // the model probe
+        QTRY_COMPARE(rig.child<QLineEdit>("lineEdit_McuType")->text(), QString("unknown"));
+        QCOMPARE(enabledButtons(rig), allActionButtons());
+        QVERIFY(rig.log().contains("Connect device,and return error command"));
+        QCOMPARE(w.session.busy, 0);
+        QVERIFY(!w.timer1->isActive()); // one scan per start
+        QVERIFY(rig.boxes.boxes.isEmpty());
+    }
+
+    void otherNamesAreListedButNotOpened_data() {
+        QTest::addColumn<QString>("kernelName");
+        QTest::newRow("other case") << "\\device\\usbser000";
+        QTest::newRow("second port") << "\\Device\\USBSER001";
+        QTest::newRow("longer") << "\\Device\\USBSER0000";
+        QTest::newRow("no leading backslash") << "Device\\USBSER000";
+        QTest::newRow("leading blank") << " \\Device\\USBSER000";
+    }
+
+    void otherNamesAreListedButNotOpened() {
+        QFETCH(QString, kernelName);
+        WrongLetterDevice device;
+        setPortMap(kernelName + "=" + device.path);
+        WindowRig rig;
+        MainWindow &w = rig.start();
+        w.Timer1_Out_Event();
+        QCOMPARE(comboItems(rig), QStringList{device.path});
+        QCOMPARE(w.portIndex, -1);
+        QCOMPARE(w.lastPortIndex, -1);
+        QVERIFY(!w.link.isOpen());
+        QVERIFY(enabledButtons(rig).isEmpty());
+        QVERIFY(device.received.isEmpty());
+    }
+
+    void getCommReadsOneEntry() {
+        setPortMap("\\Device\\Serial0=COM1;\\Device\\USBSER000=COM5");
+        WindowRig rig;
+        MainWindow &w = rig.start();
+        QCOMPARE(w.GetComm(0, "value"), QString("COM1"));
+        QCOMPARE(w.portIndex, -1);
+        QCOMPARE(w.GetComm(1, "value"), QString("COM5"));
+        QCOMPARE(w.portIndex, 1);
+        QCOMPARE(w.GetComm(2, "value"), QString(" "));
+        QCOMPARE(w.GetComm(-1, "value"), QString(" "));
+    }
+
+    void openFailShowsTheBoxAndChangesNothing() {
+        setPortMap("\\Device\\USBSER000=/dev/tessara-no-such-port");
+        WindowRig rig;
+        MainWindow &w = rig.start();
+        w.Timer1_Out_Event();
+        QCOMPARE(rig.boxes.boxes.size(), 1);
+        const MessageBoxResponder::Box &box = rig.boxes.boxes[0];
+        QCOMPARE(box.title, QString("Title"));
+        QCOMPARE(box.text, QString("Open fail"));
+        QCOMPARE(box.icon, QMessageBox::Information);
+        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QVERIFY(!box.hasParent);
+        QVERIFY(!w.link.isOpen());
+        QCOMPARE(w.portName, QString("/dev/tessara-no-such-port"));
+        QCOMPARE(openButtonText(rig), QString("Open Comm"));
+        QVERIFY(enabledButtons(rig).isEmpty());
+        QCOMPARE(w.session.busy, 0);
+    }
+
+    void openCommButtonClosesAndReopens() {
+        WrongLetterDevice device;
+        setPortMap(chipMap(device));
+        WindowRig rig;
+        MainWindow &w = rig.start();
+        w.Timer1_Out_Event();
+        QVERIFY(w.link.isOpen());
+        rig.child<QComboBox>("comboBox_WaitTime")->blockSignals(true);
+        rig.child<QComboBox>("comboBox_WaitTime")->setCurrentIndex(3);
+        rig.child<QComboBox>("comboBox_WaitTime")->blockSignals(false);
+
+        auto *button = rig.child<QPushButton>("pushButton_OpenCom");
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!w.link.isOpen());
+        QCOMPARE(w.link.waitTime, 3); // the button takes the box's value
+        QCOMPARE(button->text(), QString("Open Comm"));
+        QCOMPARE(enabledButtons(rig), QStringList{"pushButton_OpenCom"});
+        QCOMPARE(w.session.busy, 0);
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(w.link.isOpen());
+        QCOMPARE(button->text(), QString("Close Comm"));
+        QCOMPARE(enabledButtons(rig), allActionButtons());
+        QCOMPARE(w.session.busy, 0);
+        QVERIFY(rig.boxes.boxes.isEmpty());
+    }
+
+    void closeSerialPortLeavesTheButtons() {
+        WrongLetterDevice device;
+        setPortMap(chipMap(device));
+        WindowRig rig;
+        MainWindow &w = rig.start();
+        w.Timer1_Out_Event();
+        w.Close_SerialPort();
+        QVERIFY(!w.link.isOpen());
+        QCOMPARE(openButtonText(rig), QString("Open Comm"));
+        QCOMPARE(enabledButtons(rig), allActionButtons());
+        w.Close_SerialPort(); // closed already: nothing happens
+        QCOMPARE(openButtonText(rig), QString("Open Comm"));
+    }
+
+    void removingTheOpenPortClosesItAndRescans() {
+        WrongLetterDevice device;
+        setPortMap(chipMap(device));
+        WindowRig rig;
+        MainWindow &w = rig.start();
+        w.Timer1_Out_Event();
+        QVERIFY(w.link.isOpen());
+        auto *monitor = w.findChild<PortMonitor *>();
+        QVERIFY(monitor);
+
+        emit monitor->portRemoved("ttyS9"); // some other port
+        QCOMPARE(rig.log().last(), QString("Remove ttyS9"));
+        QVERIFY(w.link.isOpen());
+        QVERIFY(!w.timer1->isActive());
+
+        emit monitor->portRemoved(device.path);
+        QCOMPARE(rig.log().last(), "Remove " + device.path);
+        QVERIFY(!w.link.isOpen());
+        QCOMPARE(openButtonText(rig), QString("Open Comm"));
+        QVERIFY(enabledButtons(rig).isEmpty());
+        QVERIFY(w.timer1->isActive());
+        QCOMPARE(w.timer1->interval(), 500);
+        // Still listed, so the rescan opens it again.
+        QTRY_VERIFY_WITH_TIMEOUT(w.link.isOpen(), 3000);
+        QCOMPARE(openButtonText(rig), QString("Close Comm"));
+        QVERIFY(rig.boxes.boxes.isEmpty());
+    }
+
+    void arrivalStartsTheScanOnlyWhenClosed() {
+        WrongLetterDevice device;
+        setPortMap(chipMap(device));
+        WindowRig rig;
+        MainWindow &w = rig.start();
+        w.timer1->stop();
+        auto *monitor = w.findChild<PortMonitor *>();
+        QVERIFY(monitor);
+
+        emit monitor->portArrived("ttyACM0");
+        QCOMPARE(rig.log().last(), QString("Insert ttyACM0"));
+        QVERIFY(w.timer1->isActive());
+        QCOMPARE(w.timer1->interval(), 500);
+        QTRY_VERIFY_WITH_TIMEOUT(w.link.isOpen(), 3000);
+
+        emit monitor->portArrived("ttyACM1");
+        QCOMPARE(rig.log().last(), QString("Insert ttyACM1"));
+        QVERIFY(!w.timer1->isActive());
+    }
+
+    void lostDeviceClosesThePortAndRescans() {
+        auto device = std::make_unique<WrongLetterDevice>();
+        setPortMap(chipMap(*device));
+        WindowRig rig;
+        MainWindow &w = rig.start();
+        w.Timer1_Out_Event();
+        QVERIFY(w.link.isOpen());
+        const QString path = device->path;
+        device.reset(); // hang up
+        QTRY_VERIFY_WITH_TIMEOUT(!w.link.isOpen(), 3000);
+        QVERIFY(rig.log().contains("Lost the device on " + path + ", port closed"));
+        QCOMPARE(openButtonText(rig), QString("Open Comm"));
+        QVERIFY(enabledButtons(rig).isEmpty());
+        QVERIFY(w.timer1->isActive());
+    }
+
+    void oversizeArrivalIsLogged() {
+        WrongLetterDevice device;
+        setPortMap(chipMap(device));
+        WindowRig rig;
+        MainWindow &w = rig.start();
+        w.Timer1_Out_Event();
+        QVERIFY(w.link.isOpen());
+        device.send(QByteArray(3000, '\x55'));
+        QTRY_VERIFY(
+            !rig.log()
+                 .filter(QRegularExpression("^Reply of \\d+ bytes is longer than the reply buffer, "
+                                            "dropped$"))
+                 .isEmpty());
+        QVERIFY(w.link.isOpen());
+    }
+
+    void scanWaitsWhileAnOperationRuns() {
+        WrongLetterDevice device;
+        setPortMap(chipMap(device));
+        WindowRig rig;
+        MainWindow &w = rig.start();
+        w.session.busy = 1;
+        w.Timer1_Out_Event();
+        QVERIFY(!w.link.isOpen());
+        QCOMPARE(w.session.busy, 1);
+        QVERIFY(w.timer1->isActive());
+        w.session.busy = 0;
+        QTRY_VERIFY_WITH_TIMEOUT(w.link.isOpen(), 3000);
+    }
+};
+
+QTEST_MAIN(AppPortsTest)
+#include "test_app_ports.moc"
