@@ -146,8 +146,10 @@ class SimFaultsTest : public QObject {
         QCOMPARE(QFileInfo(c.linkPath).symLinkTarget(), s.sim.portPath());
         const QString before = s.sim.portPath();
         s.sim.addFault(SimFault::on('G', 1, SimFault::Vanish, 150));
+        QSignalSpy lost(&s.link, &SerialLink::deviceLost);
         QVERIFY(s.exchange(infoRequest(), 64, 100).isEmpty());
         QVERIFY(s.sim.waitForPresence(false, 2000));
+        QVERIFY(lost.count() == 1 || lost.wait(2000)); // the host sees an unplugged device
         QVERIFY(s.reopen());
         QCOMPARE(s.sim.appearances(), 2);
         QVERIFY(s.sim.portPath() != before);
