@@ -71,6 +71,8 @@ void TerminalFrontend::showModelName(const QString &name) {
 }
 
 void TerminalFrontend::showFlashPart(const QString &id, const QString &size, const QString &name) {
+    // The window blanks its fields before a lookup; on a terminal that is only noise.
+    if (id == QLatin1String("0") && size == QLatin1String("0") && name.isEmpty()) return;
     logLine(QStringLiteral("Flash ID: %1  Size: %2  Name: %3").arg(id, size, name));
 }
 
