@@ -133,8 +133,8 @@ class InfoDevice : public QObject {
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QStringList>("messages");
         QTest::newRow("CRC wrong")
-            << int(SimFault::BadCrc)
-            << QStringList{"Get infomation crc32 error", "reVal = -3"} << QStringList{};
+            << int(SimFault::BadCrc) << QStringList{"Get infomation crc32 error", "reVal = -3"}
+            << QStringList{};
         QTest::newRow("wrong letter")
             << int(SimFault::WrongLetter)
             << QStringList{"Connect device,and return error command", "reVal = -1"}

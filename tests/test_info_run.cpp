@@ -54,8 +54,7 @@ class InfoRun : public QObject {
 
         QCOMPARE(s.ui.messages, messages);
         QCOMPARE(s.session.busy, 0);
-        if (setup == QLatin1String("close"))
-            QVERIFY(s.reopen());
+        if (setup == QLatin1String("close")) QVERIFY(s.reopen());
         QVector<SimFrame> frames;
         QVERIFY(receivedSoFar(s, frames));
         QCOMPARE(frameNames(frames), sent);
