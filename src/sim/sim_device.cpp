@@ -247,8 +247,10 @@ int SimDevice::pollTimeoutMs() const {
 
 void SimDevice::readFromHost(QStringList &logLines) {
     static constexpr int ChunkSize = 64 * 1024;
+    // A few chunks per pass, so that due replies are not held back by a steady stream.
+    static constexpr int ChunksPerPass = 8;
     static thread_local QByteArray chunk(ChunkSize, '\0');
-    for (;;) {
+    for (int i = 0; i < ChunksPerPass; ++i) {
         const ssize_t n = ::read(pty.master(), chunk.data(), ChunkSize);
         if (n <= 0) return; // EAGAIN: all read
         lastByteMs = clock.elapsed();
