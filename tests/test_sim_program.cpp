@@ -130,7 +130,7 @@ class SimProgram : public QObject {
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(log.readAll());
         QVERIFY2(text.contains(QLatin1String(" K (64 bytes)")) &&
-                     text.contains(QLatin1String("proposed=0x5802018")) &&
+                     text.contains(QLatin1String("(proposes KQ580)")) &&
                      text.contains(QLatin1String(" ok")),
                  qPrintable(text));
     }
