@@ -1,8 +1,165 @@
 #include "flash/flash_update.h"
 
-void UpdateFlash(DeviceSession &) {}
-int Program_Flash(DeviceSession &, int32_t, int32_t) { return -1; }
-int Set_FlashAddrMode(DeviceSession &, int) { return -3; }
-int Erase_WholeFlash(DeviceSession &, int) { return -3; }
-int Check_FlashCRC(DeviceSession &) { return -1; }
-void Check_Flash(DeviceSession &) {}
+#include "flash/flash_block.h"
+#include "flash/flash_id.h"
+#include "flash/flash_image.h"
+#include "protocol/handshake.h"
+#include "protocol/models.h"
+#include "protocol/transaction.h"
+#include "serial/timing.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+namespace {
+
+constexpr int32_t Size32MiB = 0x2000000;
+constexpr int32_t Size128MiB = 0x8000000;
+constexpr uint32_t Kq580RestartAddress = 0x18000;
+
+// The models whose loader needs to be told about 128 MiB parts.
+bool setsMode2(uint32_t modelCode) {
+    return modelCode == Model::KQ31B || modelCode == Model::KQ31C || modelCode == Model::KQ31D ||
+           modelCode == Model::KQ3200;
+}
+
+Frame commandFrame(uint8_t letter, uint8_t argument) {
+    Frame frame{};
+    frame[0] = letter;
+    frame[1] = argument;
+    return frame;
+}
+
+void logTime(DeviceSession &s) {
+    s.ui.logLine(Log_Time_Text());
+}
+
+bool handshake(DeviceSession &s) {
+    if (Connect_Device(s, '0', s.modelCode) == 0 && Connect_Device(s, '2', s.modelCode) == 0)
+        return true;
+    s.ui.showMessage(QStringLiteral("Fail to Connect a 31B device"));
+    return false;
+}
+
+// 0 when the loader now addresses the part, -4 when it refused.
+int setAddressMode(DeviceSession &s) {
+    if (s.flashSize == Size32MiB) {
+        if (Set_FlashAddrMode(s, 1) != 0) return -4;
+        s.flashAddrMode = 1;
+        s.ui.logLine(QStringLiteral("Set 32 bits Address!"));
+    } else if (s.flashSize == Size128MiB) {
+        if (setsMode2(s.modelCode) && Set_FlashAddrMode(s, 2) != 0) return -4;
+        s.flashAddrMode = 2;
+    }
+    return 0;
+}
+
+// Sends the image block by block: 0 done, -3 Exit pressed or a block went unacknowledged.
+int writeBlocks(DeviceSession &s, int32_t length, int32_t blockSize) {
+    const auto *image = reinterpret_cast<const uint8_t *>(s.imageBuf.constData());
+    const int32_t count = length / blockSize;
+    const int32_t rest = length % blockSize;
+    uint8_t parity = 0;
+    for (int32_t i = 0; i <= count; ++i) {
+        const int32_t size = i < count ? blockSize : rest;
+        if (size == 0) break;
+        const uint32_t address = uint32_t(i) * uint32_t(blockSize);
+        // A refused block is left to the final CRC check; a silent device ends the update
+        // rather than costing every remaining block its own time-out.
+        if (Write_FlashBlock(s, image + address, address, size, parity) == -3 && !s.exitRequested())
+            return -3;
+        parity ^= 1;
+        if (i < count) s.ui.setProgress(int(int64_t(i) * 100 / count));
+        QCoreApplication::processEvents();
+        if (s.exitRequested()) return -3;
+    }
+    return 0;
+}
+
+} // namespace
+
+int Set_FlashAddrMode(DeviceSession &s, int mode) {
+    const Frame frame = commandFrame(Command::SetAddrMode.letter, uint8_t(mode));
+    switch (exchange(s, Command::SetAddrMode, frame.data(), FrameSize)) {
+    case Exchange::TimeOut:
+    case Exchange::Stopped:
+        return -3;
+    case Exchange::WrongLetter:
+        s.ui.logLine(QStringLiteral("Set 32bits Addr,and return error command"));
+        return -2;
+    case Exchange::Reply:
+        break;
+    }
+    s.ui.logLine(QStringLiteral("Set 32bits Addr ok"));
+    return 0;
+}
+
+int Erase_WholeFlash(DeviceSession &s, int selector) {
+    const Frame frame = commandFrame(Command::EraseFlash.letter, uint8_t(selector));
+    switch (exchange(s, Command::EraseFlash, frame.data(), FrameSize)) {
+    case Exchange::TimeOut:
+    case Exchange::Stopped:
+        return -3;
+    case Exchange::WrongLetter:
+        s.ui.logLine(QStringLiteral("Erase whole flash,and return error command"));
+        return -2;
+    case Exchange::Reply:
+        break;
+    }
+    s.ui.logLine(QStringLiteral("Erase_whole_Flash ok"));
+    return 0;
+}
+
+int Program_Flash(DeviceSession &s, int32_t length, int32_t blockSize) {
+    s.flashAddrMode = 0;
+    if (!s.link.isOpen()) {
+        s.ui.showMessage(QStringLiteral("Please open the port!"));
+        return -1;
+    }
+    if (!handshake(s)) return -1;
+    if (Get_FlashID(s, 0) != 0 && Get_FlashID(s, 1) != 0) return -2;
+    if (setAddressMode(s) != 0) return -4;
+    if (s.flashCodeLen > s.flashSize) {
+        s.ui.showMessage(QStringLiteral("The file is over than the flash ic's size"));
+        return -3;
+    }
+    // Only what is in memory can be written.
+    if (length < 0 || length > s.imageBuf.size() || blockSize <= 0) return -3;
+
+    if (s.ui.eraseWholeChecked() && s.flashAddrMode != 2) {
+        logTime(s);
+        s.ui.logLine(QStringLiteral("Start to erase flash ..."));
+        Erase_WholeFlash(s, 0);
+        if (s.exitRequested()) return -3;
+    }
+
+    logTime(s);
+    s.ui.logLine(QStringLiteral("Start to update flash ..."));
+    if (writeBlocks(s, length, blockSize) != 0) return -3;
+    s.ui.setProgress(100);
+    s.ui.logLine(QStringLiteral("End to update flash"));
+    // The loader finishes its last write before it takes the CRC request.
+    QThread::msleep(300);
+
+    if (Check_FlashCRC(s) != 0) return -3;
+    if (s.modelCode == Model::KQ580) {
+        Run_Address(s, Kq580RestartAddress);
+        s.link.Close();
+    }
+    return 0;
+}
+
+int UpdateFlash(DeviceSession &s) {
+    if (!Load_FlashCode(s)) return -5;
+    const int blockSize = Flash_BlockSize(Flash_Layout(s.modelCode));
+    s.ui.setButtonsEnabled(false);
+    s.busy = 1;
+    const int r = Program_Flash(s, s.flashCodeLen, blockSize);
+    s.ui.logLine(QString());
+    s.ui.logLine(r == 0 ? QStringLiteral("Update flash is OK!!!!!!")
+                        : QStringLiteral("Update flash is fail....."));
+    s.busy = 0;
+    s.ui.setButtonsEnabled(true);
+    s.imageBuf = QByteArray();
+    return r;
+}

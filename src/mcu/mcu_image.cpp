@@ -1,11 +1,146 @@
 #include "mcu/mcu_image.h"
 
-QString To_Hex8(uint32_t value) {
-    return QStringLiteral("0x%1").arg(value, 8, 16, QLatin1Char('0')).toUpper().replace("0X", "0x");
+#include "mcu/mcu_package.h"
+#include "protocol/bytes.h"
+#include "protocol/crc32.h"
+#include "protocol/models.h"
+
+#include <QFile>
+#include <limits>
+
+namespace {
+
+constexpr qint64 ReadChunk = 64 * 1024;
+constexpr int RunAddressOffset = 4;
+
+uint32_t crcOf(const QByteArray &bytes) {
+    return crc32_calc(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()));
 }
-int32_t Get_McuFlashSize(uint32_t) { return 0; }
+
+// The Input button takes the run address only for these models (the update also for KQ581).
+bool inputTakesRunAddress(uint32_t model) {
+    return model == Model::KQ31B || model == Model::KQ31C || model == Model::KQ31D ||
+           model == Model::KQ3200;
+}
+
+// Reads the open file in chunks: its CRC, its length and its first 8 bytes. False when it
+// cannot be read whole or is too long for a 32-bit length.
+bool scanFile(QFile &file, uint32_t &crc, int32_t &length, QByteArray &head) {
+    const qint64 size = file.size();
+    if (size > std::numeric_limits<int32_t>::max()) return false;
+    crc = 0;
+    head.clear();
+    qint64 total = 0;
+    for (;;) {
+        const QByteArray chunk = file.read(ReadChunk);
+        if (chunk.isEmpty()) break;
+        if (head.size() < 8) head += chunk.left(8 - head.size());
+        crc = crc32_update(crc, reinterpret_cast<const uint8_t *>(chunk.constData()),
+                           size_t(chunk.size()));
+        total += chunk.size();
+        if (total > size) return false;
+    }
+    length = int32_t(total);
+    return total == size && file.error() == QFileDevice::NoError;
+}
+
+void refuseUnreadable(DeviceSession &s, const QString &path) {
+    s.ui.showMessage(QStringLiteral("Read fail,please check the path!"));
+    s.ui.logLine(path);
+}
+
+} // namespace
+
+QString To_Hex8(uint32_t value) {
+    return QStringLiteral("0x") +
+           QStringLiteral("%1").arg(value, 8, 16, QLatin1Char('0')).toUpper();
+}
+
+int32_t Get_McuFlashSize(uint32_t modelCode) {
+    switch (modelCode) {
+    case Model::KQ31A:
+        return 0xE800;
+    case Model::KQ31B:
+    case Model::KQ31C:
+    case Model::KQ31D:
+    case Model::KQ3200:
+    case Model::KQ581:
+        return 0x7F000;
+    case Model::KQ47:
+        return 0x3B000;
+    case Model::KQ580:
+        return 0xFC00;
+    default:
+        return 0;
+    }
+}
+
 QString Mcu_Label(uint32_t crc, int32_t length) {
     return QString::asprintf("Mcu code,CRC = 0x%x  Len: %d", crc, length);
 }
-bool Input_McuImage(DeviceSession &, const QString &) { return true; }
-int Load_McuImage(DeviceSession &) { return -1; }
+
+bool Input_McuImage(DeviceSession &s, const QString &path) {
+    s.mcuFilePath = path;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    uint32_t crc = 0;
+    int32_t length = 0;
+    QByteArray head;
+    if (!scanFile(file, crc, length, head)) return false;
+
+    s.mcuCrc = crc;
+    s.mcuLen = length;
+    s.enterAddr = 0;
+    // An image too short to hold a run address leaves it 0.
+    if (inputTakesRunAddress(s.modelCode) && head.size() >= RunAddressOffset + 4) {
+        s.enterAddr =
+            getLe32(reinterpret_cast<const uint8_t *>(head.constData()) + RunAddressOffset);
+        s.ui.logLine(QStringLiteral("enter_Addr:") + To_Hex8(s.enterAddr));
+    }
+    s.ui.showMcuImageLabel(Mcu_Label(s.mcuCrc, s.mcuLen));
+    return true;
+}
+
+int Load_McuImage(DeviceSession &s) {
+    s.imageBuf.clear();
+    const QString path = s.ui.mcuImagePath();
+    if (path.isEmpty()) {
+        s.ui.showMessage(QStringLiteral("Please input mcu code file"));
+        return -1;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        refuseUnreadable(s, path);
+        return -4;
+    }
+    const qint64 size = file.size();
+    const int32_t flashSize = Get_McuFlashSize(s.modelCode);
+    if (size > flashSize) {
+        s.ui.showMessage(QStringLiteral("Over Mcu flash size:") + QString::number(flashSize));
+        return -2;
+    }
+    const QByteArray bytes = file.read(size);
+    if (bytes.size() != size || !file.read(1).isEmpty()) {
+        refuseUnreadable(s, path);
+        return -4;
+    }
+
+    if (Is_PlainMcuImage(path)) {
+        s.mcuLen = int32_t(size);
+        s.mcuCrc = crcOf(bytes);
+        s.imageBuf = bytes;
+    } else {
+        const McuPackage package = Unpack_McuPackage(bytes);
+        if (package.hasTrailer) {
+            s.mcuLen = package.image.size();
+            s.mcuCrc = package.crc;
+        }
+        if (!package.valid()) {
+            s.ui.showMessage(QStringLiteral("This isn't a KQ31A/B's file"));
+            return -3;
+        }
+        s.imageBuf = package.image;
+    }
+    s.ui.showMcuImageLabel(Mcu_Label(s.mcuCrc, s.mcuLen));
+    return 0;
+}

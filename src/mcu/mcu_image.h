@@ -12,11 +12,12 @@ int32_t Get_McuFlashSize(uint32_t modelCode);
 // The text of the MCU image label: "Mcu code,CRC = 0x%x  Len: %d".
 QString Mcu_Label(uint32_t crc, int32_t length);
 
-// The MCU "Input File" button after the operator chose `path`: shows CRC and length, takes the
-// run address for the models that use it. False when the file cannot be opened (the caller
-// shows the "Error" box).
+// The MCU "Input File" button after the operator chose `path`: remembers the path, shows CRC
+// and length, takes the run address for the models that use it. False when the file cannot be
+// opened or read whole (the caller shows the "Error" box; CRC, length and label are unchanged).
 bool Input_McuImage(DeviceSession &s, const QString &path);
 
-// Reads the image named in the MCU path for an update into imageBuf: 0 ready, -1 no file named,
-// -4 cannot be opened, -2 larger than the MCU flash, -3 packaged image with a wrong trailer.
+// Reads the image named in the MCU path for an update into imageBuf (in image order, without a
+// packaged image's trailer; mcuLen bytes): 0 ready, -1 no file named, -4 cannot be opened or
+// read whole, -2 larger than the MCU flash, -3 packaged image with a wrong or missing trailer.
 int Load_McuImage(DeviceSession &s);

@@ -1,6 +1,217 @@
 #include "mcu/mcu_update.h"
 
-int Update_Mcu(DeviceSession &) { return -1; }
-int Program_Mcu(DeviceSession &, int32_t, int32_t, uint32_t) { return -1; }
-void Check_Mcu(DeviceSession &) {}
-void Update_All(DeviceSession &) {}
+#include "flash/flash_update.h"
+#include "mcu/boot_records.h"
+#include "mcu/mcu_commands.h"
+#include "mcu/mcu_image.h"
+#include "mcu/mcu_packets.h"
+#include "protocol/bytes.h"
+#include "protocol/handshake.h"
+#include "protocol/models.h"
+#include "serial/timing.h"
+
+namespace {
+
+constexpr int32_t McuBlockSize = 2048;
+constexpr int32_t MinImageLength = 8; // the run address sits in bytes 4..7
+// Images running above this address tell the boot loader where they start.
+constexpr uint32_t SecondBootThreshold = 0x8009000;
+
+// The action buttons stay disabled and `busy` set while an operation runs, on every path out.
+class BusyScope {
+  public:
+    explicit BusyScope(DeviceSession &s) : s(s) {
+        s.ui.setButtonsEnabled(false);
+        s.busy = 1;
+    }
+    ~BusyScope() {
+        s.busy = 0;
+        s.ui.setButtonsEnabled(true);
+    }
+    BusyScope(const BusyScope &) = delete;
+    BusyScope &operator=(const BusyScope &) = delete;
+
+  private:
+    DeviceSession &s;
+};
+
+void logTime(DeviceSession &s) {
+    s.ui.logLine(Log_Time_Text());
+}
+
+// Handshakes with selector '0' then '1'; the first failing result, or 0.
+int connectTwice(DeviceSession &s, uint32_t model) {
+    for (char selector : {'0', '1'})
+        if (const int r = Connect_Device(s, selector, model)) return r;
+    return 0;
+}
+
+// Where the image goes: sets `start` and `end` and logs the plan. Returns -1 when refused.
+int planAddresses(DeviceSession &s, int32_t length, uint32_t model, uint32_t &start,
+                  uint32_t &end) {
+    start = 0;
+    if (usesRunAddress(model)) {
+        s.enterAddr = getLe32(reinterpret_cast<const uint8_t *>(s.imageBuf.constData()) + 4);
+        s.ui.logLine(QStringLiteral("enter_Addr:") + To_Hex8(s.enterAddr));
+        if (s.enterAddr < McuFlashBase) {
+            s.ui.logLine(QStringLiteral("The run address is less than 0x8008000:") +
+                         To_Hex8(s.enterAddr));
+            return -1;
+        }
+        start = McuStartOffset(s.enterAddr);
+    }
+    // Computed wide: a run address near the top of the address space must not wrap around.
+    const uint64_t wideEnd = uint64_t(start) + uint64_t(length);
+    end = uint32_t(wideEnd);
+    if (usesRunAddress(model))
+        s.ui.logLine(QStringLiteral("sAddr:") + To_Hex8(start) + QStringLiteral(" eAddr:") +
+                     To_Hex8(end));
+    // The image must also fit the flash from its start offset.
+    if (length > McuUpdateLimit(model) || wideEnd > uint64_t(Get_McuFlashSize(model))) {
+        s.ui.showMessage(QStringLiteral("This file is over than mcu to update!"));
+        return -1;
+    }
+    return 0;
+}
+
+int writeBlock(DeviceSession &s, int32_t length, uint32_t offset, int32_t imageOffset) {
+    const int r = Write_McuBlock(
+        s, length, offset, reinterpret_cast<const uint8_t *>(s.imageBuf.constData()) + imageOffset);
+    if (r != 0)
+        s.ui.logLine(QStringLiteral("UPDATE_FLASH NG, Addr : 0x") + QString::number(offset, 16));
+    return r;
+}
+
+int checkMcu(DeviceSession &s) {
+    if (!s.link.isOpen()) {
+        s.ui.showMessage(QStringLiteral("Please open the port!"));
+        return -1;
+    }
+    // A proof naming another model does not stop the check; only a failed exchange does.
+    for (char selector : {'0', '1'}) {
+        if (Connect_Device(s, selector, s.modelCode) < 0) {
+            s.ui.showMessage(QStringLiteral("Fail to Connect a KQ31 device"));
+            return -1;
+        }
+    }
+    const int32_t flashSize = Get_McuFlashSize(s.modelCode);
+    if (s.mcuLen > flashSize) {
+        s.ui.showMessage(QStringLiteral("Over Mcu flash size:") + QString::number(flashSize));
+        return -1;
+    }
+    const int r = Check_McuCrc(s);
+    s.ui.logLine(r == 0 ? QStringLiteral("Check MCU CRC is OK...")
+                        : QStringLiteral("Check MCU CRC is NG..."));
+    return r;
+}
+
+} // namespace
+
+int32_t McuUpdateLimit(uint32_t model) {
+    switch (model) {
+    case Model::KQ31A:
+        return 0xE800;
+    case Model::KQ31B:
+    case Model::KQ31C:
+    case Model::KQ31D:
+    case Model::KQ3200:
+        return 0x77800;
+    case Model::KQ581:
+        return 0x75800;
+    case Model::KQ47:
+        return 0x3B000;
+    case Model::KQ580:
+        return 0xFC00;
+    default:
+        return 0;
+    }
+}
+
+int Update_Mcu(DeviceSession &s) {
+    const int loaded = Load_McuImage(s);
+    if (loaded < 0) return loaded;
+    int r;
+    {
+        BusyScope scope(s);
+        r = Program_Mcu(s, s.mcuLen, McuBlockSize, s.modelCode);
+        s.ui.logLine(QString());
+        s.ui.logLine(r == 0 ? QStringLiteral("Update MCU is OK!!!!!!")
+                            : QStringLiteral("Update MCU is fail....."));
+    }
+    s.imageBuf = QByteArray();
+    return r == 0 ? 1 : 0;
+}
+
+int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t model) {
+    if (!s.link.isOpen()) {
+        s.ui.showMessage(QStringLiteral("Please open the port!"));
+        return -1;
+    }
+    // Only the bytes actually held can be sent.
+    if (length < MinImageLength || length > s.imageBuf.size()) {
+        s.ui.showMessage(QStringLiteral("There aren't any datas to update!"));
+        return -1;
+    }
+    if (blockSize <= 0 || blockSize > 0xFFFF) return -1;
+    s.ui.clearLog();
+    s.enterAddr = 0;
+
+    uint32_t start = 0, end = 0;
+    if (planAddresses(s, length, model, start, end) != 0) return -1;
+    if (connectTwice(s, model) != 0) {
+        s.ui.showMessage(QStringLiteral("Fail to Connect a mcu device"));
+        return -1;
+    }
+    if (model == Model::KQ580) Send_McuPatch(s);
+
+    s.ui.setProgress(0);
+    logTime(s);
+    if (Erase_Mcu(s, start, end) != 0) {
+        s.ui.logLine(QStringLiteral("Erase flash NG!!!"));
+        return -2;
+    }
+    s.ui.logLine(QStringLiteral("Erase flash OK..."));
+    logTime(s);
+    s.ui.logLine(QStringLiteral("Program flash.."));
+
+    const int32_t fullBlocks = length / blockSize;
+    for (int32_t k = 0; k < fullBlocks; ++k) {
+        if (writeBlock(s, blockSize, start + uint32_t(k * blockSize), k * blockSize) != 0)
+            return -3;
+        s.ui.setProgress(int(int64_t(k + 1) * blockSize * 100 / length));
+    }
+    if (const int32_t tail = length % blockSize) {
+        const int32_t done = fullBlocks * blockSize;
+        if (writeBlock(s, tail, start + uint32_t(done), done) != 0) return -4;
+    }
+    s.ui.setProgress(100);
+
+    // Neither record's answer decides the update: the CRC check below does.
+    if (s.enterAddr > SecondBootThreshold) Save_SecondBootInfo(s);
+    Save_BootSetting(s);
+
+    logTime(s);
+    if (Check_McuCrc(s) != 0) {
+        s.ui.logLine(QStringLiteral("Check CRC is NG..."));
+        return -5;
+    }
+    s.ui.logLine(QStringLiteral("Check CRC is OK..."));
+    logTime(s);
+    return 0;
+}
+
+int Check_Mcu(DeviceSession &s) {
+    BusyScope scope(s);
+    return checkMcu(s);
+}
+
+int Update_All(DeviceSession &s) {
+    s.ui.setUpdateAllEnabled(false);
+    int result = -1;
+    if (Update_Mcu(s) == 1) {
+        s.ui.logLine(QString());
+        result = UpdateFlash(s) == 0 ? 0 : -2;
+    }
+    s.ui.setUpdateAllEnabled(true);
+    return result;
+}

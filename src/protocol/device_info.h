@@ -1,6 +1,38 @@
 #pragma once
 
 #include "protocol/session.h"
+#include "protocol/transaction.h"
+
+#include <cstdint>
+#include <optional>
+
+// What a valid 'G' reply carries.
+struct DeviceInfo {
+    uint32_t modelCode = 0;
+    uint32_t bootVersion = 0;
+    uint32_t firstFlashId = 0;
+    uint32_t secondFlashId = 0;
+};
+
+// A model as the information request names it (the KQ3200 is "KQ320" here, unlike the probe).
+struct InfoModel {
+    uint32_t code;
+    const char *name;
+    const char *versionPrefix;
+};
+
+// The information request; it never varies.
+Frame Info_Frame();
+
+// Reads a 'G' reply of `length` bytes. Empty when it is too short to hold its CRC or when
+// bytes 20..23 are not the CRC-32 of bytes 0..19.
+std::optional<DeviceInfo> Decode_Info_Reply(const uint8_t *reply, int length);
+
+// The row of `code`, or nullptr for a code the information request does not name.
+const InfoModel *findInfoModel(uint32_t code);
+
+// Where "Run Uart Application" starts the application of `modelCode`.
+uint32_t Application_Address(uint32_t modelCode);
 
 // The 'G' device-information request: 0 valid and a flash ID found in Flash.ini, 1 valid but
 // neither ID found, -1 wrong letter, -2 no reply, -3 reply CRC wrong.
@@ -8,4 +40,5 @@ int Get_Device_Info(DeviceSession &s);
 // The hidden information button: runs the request and logs "reVal = " and its result.
 void Report_Device_Info(DeviceSession &s);
 // "Run Uart Application": handshake, then the run command at the model's start address.
-void Run_Application(DeviceSession &s);
+// 0 run command sent, -1 port closed, -2 handshake failed, -3 boot-update loader (not sent).
+int Run_Application(DeviceSession &s);

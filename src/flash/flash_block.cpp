@@ -1,0 +1,123 @@
+#include "flash/flash_block.h"
+
+#include "protocol/bytes.h"
+#include "protocol/commands.h"
+#include "protocol/models.h"
+#include "protocol/transaction.h"
+#include "serial/timing.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Where the data and its count sit in each packet kind, per packet size.
+struct PacketPlan {
+    int size;
+    int countWidth; // 1 byte or 16-bit little-endian
+    int firstData;  // data bytes of the first packet
+    int middleData; // of a middle packet
+    bool paced;     // packet delays between the packets
+};
+
+PacketPlan planOf(FlashLayout layout) {
+    if (layout == FlashLayout::Large) return {LargeFrameSize, 2, 504, 509, true};
+    return {FrameSize, 1, 57, 62, false};
+}
+
+FlashPacket packet(const PacketPlan &plan, uint8_t letter, int countAt, const uint8_t *data,
+                   int count) {
+    FlashPacket p;
+    p.bytes.assign(size_t(plan.size), 0);
+    p.bytes[0] = letter;
+    if (plan.countWidth == 1)
+        p.bytes[size_t(countAt)] = uint8_t(count);
+    else
+        putLe16(&p.bytes[size_t(countAt)], uint16_t(count));
+    if (count > 0) std::memcpy(&p.bytes[size_t(countAt + plan.countWidth)], data, size_t(count));
+    return p;
+}
+
+} // namespace
+
+FlashLayout Flash_Layout(uint32_t modelCode) {
+    switch (modelCode) {
+    case Model::KQ31A:
+    case Model::KQ580:
+        return FlashLayout::SmallUnacknowledged;
+    case Model::KQ47:
+        return FlashLayout::SmallAcknowledged;
+    default:
+        return FlashLayout::Large;
+    }
+}
+
+int Flash_BlockSize(FlashLayout layout) {
+    switch (layout) {
+    case FlashLayout::SmallUnacknowledged:
+        return 512;
+    case FlashLayout::SmallAcknowledged:
+        return 16384;
+    case FlashLayout::Large:
+        break;
+    }
+    return 32768;
+}
+
+int Flash_PacketSize(FlashLayout layout) {
+    return planOf(layout).size;
+}
+
+std::vector<FlashPacket> Flash_PacketTrain(FlashLayout layout, const uint8_t *data,
+                                           uint32_t address, int length, uint8_t parity) {
+    const PacketPlan plan = planOf(layout);
+    length = std::max(length, 0);
+    std::vector<FlashPacket> train;
+    train.reserve(size_t(2 + length / plan.middleData));
+
+    // First packet: address and parity ahead of the count.
+    int sent = std::min(length, plan.firstData);
+    FlashPacket first = packet(plan, Command::ProgramFlashFirst, 6, data, sent);
+    putLe32(&first.bytes[1], address);
+    first.bytes[5] = parity;
+    first.delaysAfter = plan.paced ? 1 : 0;
+    train.push_back(std::move(first));
+
+    while (length - sent >= plan.middleData) {
+        FlashPacket middle =
+            packet(plan, Command::ProgramFlashMiddle, 1, data + sent, plan.middleData);
+        middle.delaysAfter = plan.paced ? 1 : 0;
+        train.push_back(std::move(middle));
+        sent += plan.middleData;
+    }
+    // A block that needed more than the first packet gets one more delay before its last.
+    if (plan.paced && length > plan.firstData) ++train.back().delaysAfter;
+
+    train.push_back(packet(plan, Command::ProgramFlash.letter, 1, data + sent, length - sent));
+    return train;
+}
+
+int Write_FlashBlock(DeviceSession &s, const uint8_t *data, uint32_t address, int length,
+                     uint8_t parity) {
+    const FlashLayout layout = Flash_Layout(s.modelCode);
+    const std::vector<FlashPacket> train = Flash_PacketTrain(layout, data, address, length, parity);
+    s.link.rxFlag = 0;
+    for (const FlashPacket &p : train) {
+        s.link.write(p.bytes.data(), int(p.bytes.size()), Command::ProgramFlash.drain);
+        for (int i = 0; i < p.delaysAfter; ++i)
+            Delay_us(s.packetDelayUs);
+        QCoreApplication::processEvents();
+    }
+    if (layout == FlashLayout::SmallUnacknowledged) return 0;
+    switch (awaitReply(s, Command::ProgramFlash)) {
+    case Exchange::Reply:
+        return 0;
+    case Exchange::WrongLetter:
+        return -2;
+    case Exchange::TimeOut:
+    case Exchange::Stopped:
+        break;
+    }
+    return -3;
+}

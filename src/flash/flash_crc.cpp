@@ -1,0 +1,120 @@
+#include "flash/flash_crc.h"
+
+#include "protocol/bytes.h"
+#include "protocol/commands.h"
+#include "serial/timing.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <cstring>
+
+namespace {
+
+constexpr int ReplySize = 64;
+constexpr uint8_t ProgressMark = 0x30;
+
+enum class Verdict { Progress, Pass, Fail, ErrorReply };
+
+// Reads the reply in front of rxBuf.
+Verdict judge(DeviceSession &s) {
+    uint8_t *reply = s.link.rxBuf;
+    if (s.link.rxLen > ReplySize) Take_LaterReply(reply, s.link.rxLen);
+    if (reply[0] != Command::CheckFlashCrc.replyLetter) {
+        s.ui.logLine(QStringLiteral("Get flash crc,and return error command"));
+        return Verdict::ErrorReply;
+    }
+    const uint32_t value = getLe32(&reply[2]);
+    if (reply[1] == ProgressMark) {
+        s.ui.setProgress(Flash_CrcProgress(value, s.flashCodeLen));
+        return Verdict::Progress;
+    }
+    if (value == s.flashCodeCrc) {
+        s.ui.logLine(QStringLiteral("Check flash CRC pass."));
+        s.ui.logLine(Log_Time_Text());
+        s.ui.setProgress(100);
+        return Verdict::Pass;
+    }
+    s.ui.logLine(QStringLiteral("Check flash CRC fail,return CRC Value: 0x") +
+                 QString::number(value, 16));
+    return Verdict::Fail;
+}
+
+} // namespace
+
+int Flash_CrcBudget(int32_t length) {
+    if (length <= 0) return 0;
+    return int((int64_t(length) + 999999) / 1000000) * 100;
+}
+
+int Flash_CrcProgress(uint32_t done, int32_t length) {
+    if (length <= 0) return 100;
+    const float share = float(done) / float(length);
+    return share >= 1.0f ? 100 : int(share * 100.0f);
+}
+
+void Take_LaterReply(uint8_t *rxBuf, int rxLen) {
+    if (rxLen <= ReplySize) return;
+    if (rxBuf[62] == rxBuf[0])
+        std::memmove(rxBuf, rxBuf + 63, 63);
+    else
+        std::memmove(rxBuf, rxBuf + 64, 64);
+}
+
+std::array<uint8_t, 64> FlashCrc_Frame(int32_t length, uint32_t crc) {
+    std::array<uint8_t, 64> frame{};
+    frame[0] = Command::CheckFlashCrc.letter;
+    putLe32(&frame[5], uint32_t(length));
+    putLe32(&frame[9], crc);
+    return frame;
+}
+
+int Check_FlashCRC(DeviceSession &s) {
+    if (!s.link.isOpen()) {
+        s.ui.showMessage(QStringLiteral("Please open the port!"));
+        return -1;
+    }
+    s.ui.setProgress(0);
+    s.ui.logLine(Log_Time_Text());
+    s.ui.logLine(QStringLiteral("Start to get flash crc..."));
+
+    const auto frame = FlashCrc_Frame(s.flashCodeLen, s.flashCodeCrc);
+    s.link.rxFlag = 0;
+    s.link.write(frame.data(), FrameSize, Command::CheckFlashCrc.drain);
+
+    // The budget is the time the slices add up to. The wait wakes as soon as a reply is in, and
+    // looks once more when the budget is spent, so a reply that came in the last slice counts.
+    const int sliceMs = Command::CheckFlashCrc.intervalMs;
+    const qint64 budgetMs = qint64(Flash_CrcBudget(s.flashCodeLen) + 1) * sliceMs;
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        if (s.link.rxFlag) {
+            switch (judge(s)) {
+            case Verdict::Pass:
+                return 0;
+            case Verdict::Fail:
+                return -3;
+            case Verdict::ErrorReply:
+                return -1;
+            case Verdict::Progress:
+                s.link.rxFlag = 0;
+                break;
+            }
+        }
+        const qint64 left = budgetMs - clock.elapsed();
+        if (left <= 0) break;
+        s.link.Wait_Reply(int(qMin<qint64>(left, sliceMs)), 1);
+        QCoreApplication::processEvents();
+        if (s.exitRequested()) return -3;
+    }
+    s.ui.showMessage(QStringLiteral("Time over!"));
+    return -2;
+}
+
+void Check_Flash(DeviceSession &s) {
+    s.ui.setButtonsEnabled(false);
+    s.busy = 1;
+    Check_FlashCRC(s);
+    s.busy = 0;
+    s.ui.setButtonsEnabled(true);
+}

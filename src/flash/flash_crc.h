@@ -1,0 +1,27 @@
+#pragma once
+
+#include "protocol/session.h"
+
+#include <array>
+#include <cstdint>
+
+// How long the device may take over the CRC of `length` bytes, in 50 ms slices: 100 per started
+// million bytes (0 for an empty image); the check waits that many slices plus one.
+int Flash_CrcBudget(int32_t length);
+
+// The progress bar value for `done` of `length` bytes, 0..100.
+int Flash_CrcProgress(uint32_t done, int32_t length);
+
+// When one arrival of `rxLen` bytes held two replies, moves the later one to the front of
+// `rxBuf` (at least 128 bytes): after a 63-byte first reply when its byte 62 repeats byte 0,
+// else after 64 bytes.
+void Take_LaterReply(uint8_t *rxBuf, int rxLen);
+
+// The request: start address 0, image length, image CRC-32.
+std::array<uint8_t, 64> FlashCrc_Frame(int32_t length, uint32_t crc);
+
+// The device-side CRC check of the loaded image: 0 equal, -1 port closed or error reply, -2 no
+// result in the budget, -3 CRCs differ or exit requested.
+int Check_FlashCRC(DeviceSession &s);
+// "Check Flash CRC".
+void Check_Flash(DeviceSession &s);
