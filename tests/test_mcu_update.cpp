@@ -4,42 +4,13 @@
 #include "mcu/mcu_image.h"
 #include "mcu/mcu_update.h"
 #include "protocol/bytes.h"
-#include "protocol/crc32.h"
-#include "support/scoped_current_dir.h"
-#include "support/sim_session.h"
+#include "support/mcu_rig.h"
 
-#include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(SimFault)
 
 namespace {
-
-uint32_t crcOf(const QByteArray &b) {
-    return crc32_calc(reinterpret_cast<const uint8_t *>(b.constData()), size_t(b.size()));
-}
-
-// Random bytes with the run address in bytes 4..7 (when it is not 0).
-QByteArray mcuImage(int length, uint32_t runAddress = 0, quint32 seed = 5) {
-    QRandomGenerator rng(seed + quint32(length));
-    QByteArray b(length, '\0');
-    for (char &c : b)
-        c = char(rng.generate());
-    if (runAddress && length >= 8) putLe32(reinterpret_cast<uint8_t *>(b.data()) + 4, runAddress);
-    return b;
-}
-
-// The log with the wall-clock lines and the handshake's version line made comparable.
-QStringList shape(const QStringList &log) {
-    static const QRegularExpression time(QStringLiteral("^Timer:\\d+:\\d+:\\d+$"));
-    QStringList out;
-    for (const QString &line : log)
-        out << (time.match(line).hasMatch()      ? QStringLiteral("Timer")
-                : line.contains("Boot_Version:") ? QStringLiteral("Version")
-                                                 : line);
-    return out;
-}
 
 QStringList frameNames(const QVector<SimFrame> &frames, bool withTrains = false) {
     QStringList names;
@@ -58,26 +29,6 @@ QString rejected(const QVector<SimFrame> &frames) {
         if (!f.accepted) return f.text();
     return {};
 }
-
-// A simulated chip of `model`, identified, with `image` named as the MCU file.
-struct Rig {
-    explicit Rig(const QString &model) : chip(model) { chip.identify(); }
-    void useImage(const QByteArray &bytes, const QString &name = QStringLiteral("fw.bin")) {
-        chip.ui.mcuPath = dir.write(name, bytes);
-    }
-    // Every ending after loading: an empty line and the verdict, buttons back, nothing held.
-    void verifyEnding(bool ok) const {
-        QVERIFY(chip.ui.log.size() >= 2);
-        QCOMPARE(
-            chip.ui.log.mid(chip.ui.log.size() - 2),
-            (QStringList{QString(), ok ? "Update MCU is OK!!!!!!" : "Update MCU is fail....."}));
-        QCOMPARE(chip.ui.buttonStates, (QList<bool>{false, true}));
-        QCOMPARE(chip.session.busy, 0);
-        QVERIFY(chip.session.imageBuf.isEmpty());
-    }
-    ScopedCurrentDir dir;
-    SimSession chip;
-};
 
 } // namespace
 
@@ -113,7 +64,7 @@ class McuUpdate : public QObject {
         QFETCH(uint, runAddress);
         QFETCH(uint, start);
         QFETCH(bool, secondBootInfo);
-        Rig rig(model);
+        McuRig rig(model);
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         rig.chip.session.blSet = 2;
         const QByteArray image = mcuImage(length, runAddress);
@@ -152,7 +103,7 @@ class McuUpdate : public QObject {
         if (secondBootInfo) {
             QCOMPARE(records.runAddress, runAddress);
             QCOMPARE(records.imageLength, uint(length));
-            QCOMPARE(records.imageCrc, crcOf(image));
+            QCOMPARE(records.imageCrc, imageCrc(image));
         }
         if (model == "KQ580") {
             const QByteArray words = rig.chip.sim.wordMemory();
@@ -176,7 +127,7 @@ class McuUpdate : public QObject {
                     << "Timer"
                     << ""
                     << "Update MCU is OK!!!!!!";
-        QCOMPARE(shape(rig.chip.ui.log), expectedLog);
+        QCOMPARE(comparableLog(rig.chip.ui.log), expectedLog);
         QCOMPARE(rig.chip.ui.progress.first(), 0);
         QCOMPARE(rig.chip.ui.progress.last(), 100);
         QVERIFY(std::is_sorted(rig.chip.ui.progress.begin(), rig.chip.ui.progress.end()));
@@ -185,11 +136,11 @@ class McuUpdate : public QObject {
     }
 
     void packagedImageIsUnpackedBeforeProgramming() {
-        Rig rig("KQ31B");
+        McuRig rig("KQ31B");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         const QByteArray image = mcuImage(30000, 0x8008000);
         QByteArray ordered = image + QByteArray(4, '\0');
-        putLe32(reinterpret_cast<uint8_t *>(ordered.data()) + image.size(), crcOf(image));
+        putLe32(reinterpret_cast<uint8_t *>(ordered.data()) + image.size(), imageCrc(image));
         // Stored with image bytes 800..1311 moved behind the rest.
         rig.useImage(ordered.left(800) + ordered.mid(1312) + ordered.mid(800, 512), "fw.pkg");
         QCOMPARE(Update_Mcu(rig.chip.session), 1);
@@ -207,7 +158,7 @@ class McuUpdate : public QObject {
         QTest::addColumn<QString>("message");
         const QByteArray image = mcuImage(2000);
         QByteArray wrongTrailer = image + QByteArray(4, '\0');
-        putLe32(reinterpret_cast<uint8_t *>(wrongTrailer.data()) + 2000, crcOf(image) ^ 0x100);
+        putLe32(reinterpret_cast<uint8_t *>(wrongTrailer.data()) + 2000, imageCrc(image) ^ 0x100);
         QTest::newRow("KQ31A one byte over")
             << "KQ31A" << mcuImage(59393) << "fw.bin" << -2 << "Over Mcu flash size:59392";
         QTest::newRow("wrong trailer")
@@ -221,7 +172,7 @@ class McuUpdate : public QObject {
         QFETCH(QString, name);
         QFETCH(int, result);
         QFETCH(QString, message);
-        Rig rig(model);
+        McuRig rig(model);
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         rig.chip.ui.log << "earlier line";
         if (!name.isEmpty()) rig.useImage(file, name);
@@ -234,7 +185,7 @@ class McuUpdate : public QObject {
     }
 
     void noModelStopsAtTheFlashSize() {
-        Rig rig("KQ31B");
+        McuRig rig("KQ31B");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         rig.chip.session.modelCode = 0;
         rig.useImage(mcuImage(100));
@@ -276,7 +227,7 @@ class McuUpdate : public QObject {
         QFETCH(bool, closePort);
         QFETCH(QStringList, messages);
         QFETCH(QStringList, log);
-        Rig rig(model);
+        McuRig rig(model);
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         rig.useImage(image);
         if (closePort) rig.chip.link.Close();
@@ -320,20 +271,20 @@ class McuUpdate : public QObject {
         QFETCH(SimFault, fault);
         QFETCH(QStringList, messages);
         QFETCH(QStringList, lastLines);
-        Rig rig("KQ31B");
+        McuRig rig("KQ31B");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         // Two full blocks and a tail, from offset 0x2000.
         rig.useImage(mcuImage(2 * 2048 + 100, 0x800A000));
         rig.chip.sim.addFault(fault);
         QCOMPARE(Update_Mcu(rig.chip.session), 0);
         QCOMPARE(rig.chip.ui.messages, messages);
-        const QStringList log = shape(rig.chip.ui.log);
+        const QStringList log = comparableLog(rig.chip.ui.log);
         QCOMPARE(log.mid(log.size() - 2 - lastLines.size(), lastLines.size()), lastLines);
         rig.verifyEnding(false);
     }
 
     void crcMismatchNamesTheDeviceCrc() {
-        Rig rig("KQ47");
+        McuRig rig("KQ47");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         const QByteArray image = mcuImage(3000);
         rig.useImage(image);
@@ -343,7 +294,7 @@ class McuUpdate : public QObject {
         const QString crcLine = log.value(log.size() - 4);
         QVERIFY2(crcLine.startsWith("Error CRC, return CRC = 0x"), qPrintable(crcLine));
         const uint reported = crcLine.mid(26).toUInt(nullptr, 16);
-        QVERIFY(reported != crcOf(image));
+        QVERIFY(reported != imageCrc(image));
         QCOMPARE(log.value(log.size() - 3), QString("Check CRC is NG..."));
         rig.verifyEnding(false);
     }
@@ -361,7 +312,7 @@ class McuUpdate : public QObject {
     void toleratedReplies() {
         QFETCH(SimFault, fault);
         QFETCH(bool, ok);
-        Rig rig("KQ31B");
+        McuRig rig("KQ31B");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         const QByteArray image = mcuImage(5000, 0x800A000);
         rig.useImage(image);
