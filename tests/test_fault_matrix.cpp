@@ -19,6 +19,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <mutex>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -60,7 +61,7 @@ struct Case {
     const char *model = "KQ31B";
 };
 
-constexpr int McuImageSize = 5000;  // two full 2,048-byte blocks and a tail
+constexpr int McuImageSize = 5000; // two full 2,048-byte blocks and a tail
 constexpr uint32_t RunAddress = 0x0800A100;
 constexpr uint32_t McuStart = 0x2000; // the page of the run address, as an MCU flash offset
 constexpr int FlashImageSize = 40000; // one 32 KiB block and a remainder
@@ -83,8 +84,8 @@ const QVector<Case> &matrix() {
         {"update flash/no fault", Op::UpdateFlash, f('Z', 0, K::Silence), Expect::Success, "", 0},
         {"check flash/no fault", Op::CheckFlash, f('Z', 0, K::Silence), Expect::Success, "", 0},
         {"update all/no fault", Op::UpdateAll, f('Z', 0, K::Silence), Expect::Success, "", 0},
-        {"flash mode/no fault", Op::FlashMode, f('Z', 0, K::Silence), Expect::Success, "", 0,
-         Plain, "KQ580"},
+        {"flash mode/no fault", Op::FlashMode, f('Z', 0, K::Silence), Expect::Success, "", 0, Plain,
+         "KQ580"},
 
         // Probe: the first 'K' proposes the KQ31A, the second (the chip's model) matches.
         {"probe/silence", Op::Probe, f('K', 1, K::Silence), Expect::Failure, "Time over!", 1530},
@@ -123,8 +124,8 @@ const QVector<Case> &matrix() {
         {"run/bad proof", Op::Run, f('K', 1, K::BadCrc), Expect::Failure,
          "Connect to device is fail!", 0},
         {"run/split", Op::Run, f('K', 1, K::Split), Expect::Success, "", 0},
-        {"run/vanish", Op::Run, f('K', 1, K::Vanish), Expect::Failure,
-         "Connect to device is fail!", 0},
+        {"run/vanish", Op::Run, f('K', 1, K::Vanish), Expect::Failure, "Connect to device is fail!",
+         0},
 
         // Update MCU: 'K' '0', 'K' '1', 'L', three 'J' blocks, two 'H' records, 'N'.
         {"update mcu/handshake silence", Op::UpdateMcu, f('K', 1, K::Silence), Expect::Failure,
@@ -133,20 +134,19 @@ const QVector<Case> &matrix() {
          Expect::Failure, "Fail to Connect a mcu device", 0},
         {"update mcu/handshake bad proof", Op::UpdateMcu, f('K', 2, K::BadCrc), Expect::Failure,
          "Fail to Connect a mcu device", 0},
-        {"update mcu/erase wrong letter", Op::UpdateMcu, f('L', 1, K::WrongLetter),
-         Expect::Failure, "Erase flash NG!!!", 0},
+        {"update mcu/erase wrong letter", Op::UpdateMcu, f('L', 1, K::WrongLetter), Expect::Failure,
+         "Erase flash NG!!!", 0},
         {"update mcu/erase two replies", Op::UpdateMcu, f('L', 1, K::TwoReplies), Expect::Success,
          "", 0},
-        {"update mcu/erase garbage", Op::UpdateMcu, f('L', 1, K::Garbage), Expect::Success, "",
-         0},
+        {"update mcu/erase garbage", Op::UpdateMcu, f('L', 1, K::Garbage), Expect::Success, "", 0},
         {"update mcu/erase vanish", Op::UpdateMcu, f('L', 1, K::Vanish), Expect::Failure,
          "Erase flash NG!!!", 0},
-        {"update mcu/block wrong letter", Op::UpdateMcu, f('J', 2, K::WrongLetter),
-         Expect::Failure, "UPDATE_FLASH NG, Addr : 0x2800", 0},
-        {"update mcu/tail wrong letter", Op::UpdateMcu, f('J', 3, K::WrongLetter),
-         Expect::Failure, "UPDATE_FLASH NG, Addr : 0x3000", 0},
-        {"update mcu/block two replies", Op::UpdateMcu, f('J', 2, K::TwoReplies),
-         Expect::Success, "", 0},
+        {"update mcu/block wrong letter", Op::UpdateMcu, f('J', 2, K::WrongLetter), Expect::Failure,
+         "UPDATE_FLASH NG, Addr : 0x2800", 0},
+        {"update mcu/tail wrong letter", Op::UpdateMcu, f('J', 3, K::WrongLetter), Expect::Failure,
+         "UPDATE_FLASH NG, Addr : 0x3000", 0},
+        {"update mcu/block two replies", Op::UpdateMcu, f('J', 2, K::TwoReplies), Expect::Success,
+         "", 0},
         {"update mcu/block vanish", Op::UpdateMcu, f('J', 2, K::Vanish), Expect::Failure,
          "UPDATE_FLASH NG, Addr : 0x2800", 0},
         {"update mcu/record refused", Op::UpdateMcu, f('H', 2, K::BadStatus), Expect::Failure,
@@ -155,42 +155,41 @@ const QVector<Case> &matrix() {
          Expect::Failure, "Save boot information NG!!!", 0},
         {"update mcu/crc silence", Op::UpdateMcu, f('N', 1, K::Silence), Expect::Failure,
          "Check CRC is NG...", 3020},
-        {"update mcu/crc wrong letter", Op::UpdateMcu, f('N', 1, K::WrongLetter),
-         Expect::Failure, "Check CRC is NG...", 0},
+        {"update mcu/crc wrong letter", Op::UpdateMcu, f('N', 1, K::WrongLetter), Expect::Failure,
+         "Check CRC is NG...", 0},
         {"update mcu/crc mismatch", Op::UpdateMcu, f('N', 1, K::BadCrc), Expect::Failure,
          "Error CRC, return CRC = 0x", 0},
         {"update mcu/crc split before value", Op::UpdateMcu, f('N', 1, K::Split, 20, 3),
          Expect::Success, "", 0},
         {"update mcu/crc split", Op::UpdateMcu, f('N', 1, K::Split), Expect::Success, "", 0},
-        {"update mcu/crc two replies", Op::UpdateMcu, f('N', 1, K::TwoReplies), Expect::Success,
-         "", 0},
+        {"update mcu/crc two replies", Op::UpdateMcu, f('N', 1, K::TwoReplies), Expect::Success, "",
+         0},
         {"update mcu/crc vanish", Op::UpdateMcu, f('N', 1, K::Vanish), Expect::Failure,
          "Check CRC is NG...", 0},
 
         // Check Mcu CRC: 'K' '0', 'K' '1', 'N'. Only a negative handshake result stops it.
         {"check mcu/handshake silence", Op::CheckMcu, f('K', 1, K::Silence), Expect::Failure,
          "Fail to Connect a KQ31 device", 1530},
-        {"check mcu/handshake bad proof", Op::CheckMcu, f('K', 1, K::BadCrc), Expect::Success,
-         "", 0},
+        {"check mcu/handshake bad proof", Op::CheckMcu, f('K', 1, K::BadCrc), Expect::Success, "",
+         0},
         {"check mcu/crc mismatch", Op::CheckMcu, f('N', 1, K::BadCrc), Expect::Failure,
          "Check MCU CRC is NG...", 0},
         {"check mcu/crc wrong letter", Op::CheckMcu, f('N', 1, K::WrongLetter), Expect::Failure,
          "Erease mcu flash,and return error command", 0},
         {"check mcu/two replies", Op::CheckMcu, f('N', 1, K::TwoReplies), Expect::Success, "", 0},
         {"check mcu/split", Op::CheckMcu, f('N', 1, K::Split), Expect::Success, "", 0},
-        {"check mcu/stale", Op::CheckMcu, f('N', 1, K::Delay, 3300), Expect::Failure,
-         "Time over!", 3020, Retry},
+        {"check mcu/stale", Op::CheckMcu, f('N', 1, K::Delay, 3300), Expect::Failure, "Time over!",
+         3020, Retry},
 
         // Flash Info: variant 0, then variant 1 when the first read failed.
         {"flash info/first silent", Op::FlashInfo, f('m', 1, K::Silence), Expect::Success, "",
          4020},
-        {"flash info/first wrong letter", Op::FlashInfo, f('m', 1, K::WrongLetter),
-         Expect::Success, "", 0},
+        {"flash info/first wrong letter", Op::FlashInfo, f('m', 1, K::WrongLetter), Expect::Success,
+         "", 0},
         {"flash info/wrong letter", Op::FlashInfo, f('m', 0, K::WrongLetter), Expect::Failure,
          "Get flash id,and return error command", 0},
         {"flash info/split", Op::FlashInfo, f('m', 0, K::Split), Expect::Success, "", 0},
-        {"flash info/two replies", Op::FlashInfo, f('m', 0, K::TwoReplies), Expect::Success, "",
-         0},
+        {"flash info/two replies", Op::FlashInfo, f('m', 0, K::TwoReplies), Expect::Success, "", 0},
         {"flash info/vanish", Op::FlashInfo, f('m', 1, K::Vanish), Expect::Failure, "Time over!",
          0},
 
@@ -203,14 +202,14 @@ const QVector<Case> &matrix() {
          Expect::Failure, "Set 32bits Addr,and return error command", 0, Part32MiB},
         {"update flash/address mode silence", Op::UpdateFlash, f('o', 1, K::Silence),
          Expect::Failure, "Time over!", 3030, Part32MiB},
-        {"update flash/address mode split", Op::UpdateFlash, f('o', 1, K::Split),
-         Expect::Success, "", 0, Part32MiB},
+        {"update flash/address mode split", Op::UpdateFlash, f('o', 1, K::Split), Expect::Success,
+         "", 0, Part32MiB},
         {"update flash/erase wrong letter", Op::UpdateFlash, f('h', 1, K::WrongLetter),
          Expect::Success, "", 0, EraseWhole},
         {"update flash/erase vanish", Op::UpdateFlash, f('h', 1, K::Vanish), Expect::Failure,
          "Update flash is fail.....", 0, EraseWhole},
-        {"update flash/block refused", Op::UpdateFlash, f('l', 1, K::WrongLetter),
-         Expect::Success, "", 0},
+        {"update flash/block refused", Op::UpdateFlash, f('l', 1, K::WrongLetter), Expect::Success,
+         "", 0},
         {"update flash/block silence", Op::UpdateFlash, f('l', 1, K::Silence), Expect::Failure,
          "Time over!", 2001},
         {"update flash/block two replies", Op::UpdateFlash, f('l', 1, K::TwoReplies),
@@ -221,8 +220,8 @@ const QVector<Case> &matrix() {
          Expect::Failure, "Get flash crc,and return error command", 0},
         {"update flash/crc mismatch", Op::UpdateFlash, f('n', 1, K::BadCrc), Expect::Failure,
          "Check flash CRC fail,return CRC Value: 0x", 0},
-        {"update flash/crc two replies", Op::UpdateFlash, f('n', 1, K::TwoReplies),
-         Expect::Success, "", 0},
+        {"update flash/crc two replies", Op::UpdateFlash, f('n', 1, K::TwoReplies), Expect::Success,
+         "", 0},
         {"update flash/crc garbage", Op::UpdateFlash, f('n', 1, K::Garbage), Expect::Failure,
          "Get flash crc,and return error command", 0},
         {"update flash/crc vanish", Op::UpdateFlash, f('n', 1, K::Vanish), Expect::Failure,
@@ -234,18 +233,18 @@ const QVector<Case> &matrix() {
         {"check flash/split", Op::CheckFlash, f('n', 1, K::Split), Expect::Success, "", 0},
         {"check flash/mismatch", Op::CheckFlash, f('n', 1, K::BadCrc), Expect::Failure,
          "Check flash CRC fail,return CRC Value: 0x", 0},
-        {"check flash/two replies", Op::CheckFlash, f('n', 1, K::TwoReplies), Expect::Success,
-         "", 0},
+        {"check flash/two replies", Op::CheckFlash, f('n', 1, K::TwoReplies), Expect::Success, "",
+         0},
 
         // Update All: the MCU update, then the flash update only when it succeeded.
-        {"update all/mcu erase refused", Op::UpdateAll, f('L', 1, K::WrongLetter),
-         Expect::Failure, "Update MCU is fail.....", 0},
+        {"update all/mcu erase refused", Op::UpdateAll, f('L', 1, K::WrongLetter), Expect::Failure,
+         "Update MCU is fail.....", 0},
         {"update all/mcu crc mismatch", Op::UpdateAll, f('N', 1, K::BadCrc), Expect::Failure,
          "Update MCU is fail.....", 0},
         {"update all/flash handshake", Op::UpdateAll, f('K', 3, K::WrongLetter), Expect::Failure,
          "Fail to Connect a 31B device", 0},
-        {"update all/flash block silence", Op::UpdateAll, f('l', 1, K::Silence),
-         Expect::Failure, "Update flash is fail.....", 2001},
+        {"update all/flash block silence", Op::UpdateAll, f('l', 1, K::Silence), Expect::Failure,
+         "Update flash is fail.....", 2001},
         {"update all/flash crc mismatch", Op::UpdateAll, f('n', 1, K::BadCrc), Expect::Failure,
          "Update flash is fail.....", 0},
 
@@ -254,8 +253,8 @@ const QVector<Case> &matrix() {
          "Fail to Connect a KQ580 device", 1530, Plain, "KQ580"},
         {"flash mode/wrong letter", Op::FlashMode, f('K', 2, K::WrongLetter), Expect::Failure,
          "Fail to Connect a KQ580 device", 0, Plain, "KQ580"},
-        {"flash mode/bad proof", Op::FlashMode, f('K', 1, K::BadCrc), Expect::Success, "", 0,
-         Plain, "KQ580"},
+        {"flash mode/bad proof", Op::FlashMode, f('K', 1, K::BadCrc), Expect::Success, "", 0, Plain,
+         "KQ580"},
         {"flash mode/split", Op::FlashMode, f('K', 1, K::Split), Expect::Success, "", 0, Plain,
          "KQ580"},
         {"flash mode/vanish", Op::FlashMode, f('K', 2, K::Vanish), Expect::Failure,
@@ -377,6 +376,13 @@ Report runCase(const Case &c) {
         s.sim.writeExternalFlash(0, flash);
     }
     s.sim.addFault(c.fault);
+    // What the chip made of each frame, for the report of a case that went wrong.
+    std::mutex simLogMutex;
+    QStringList simLog;
+    s.sim.setLogSink([&](const QString &line) {
+        std::lock_guard<std::mutex> lock(simLogMutex);
+        simLog << line;
+    });
 
     QElapsedTimer clock;
     clock.start();
@@ -385,9 +391,13 @@ Report runCase(const Case &c) {
     const QString evidence = QLatin1String(c.evidence);
     report.evidenceShown = evidence.isEmpty() || anyLineHas(s.ui.log, evidence) ||
                            anyLineHas(s.ui.messages, evidence) || s.ui.modelName == evidence;
-    const QString shown = QStringLiteral("log: ") + s.ui.log.join(QLatin1String(" | ")) +
-                          QStringLiteral(" / boxes: ") +
-                          s.ui.messages.join(QLatin1String(" | "));
+    QString shown = QStringLiteral("log: ") + s.ui.log.join(QLatin1String(" | ")) +
+                    QStringLiteral(" / boxes: ") + s.ui.messages.join(QLatin1String(" | "));
+    {
+        std::lock_guard<std::mutex> lock(simLogMutex);
+        shown += QStringLiteral(" / chip: ") +
+                 simLog.mid(qMax(0, simLog.size() - 4)).join(QLatin1String(" | "));
+    }
 
     if (c.setup & Retry) {
         // Let the late reply come in while the operator looks at the result, then try again.
@@ -470,7 +480,8 @@ class FaultMatrixTest : public QObject {
             const QString name = QLatin1String(c.name);
             if (v.crashed || v.hung) {
                 (v.crashed ? crashes : hangs) += 1;
-                problems << name + (v.crashed ? QStringLiteral(": crashed") : QStringLiteral(": hung"));
+                problems << name + (v.crashed ? QStringLiteral(": crashed")
+                                              : QStringLiteral(": hung"));
                 continue;
             }
             if (r.elapsedMs > c.budgetMs + Slack) {
@@ -487,10 +498,10 @@ class FaultMatrixTest : public QObject {
                 problems << name + QStringLiteral(": %1, evidence %2%3; %4")
                                        .arg(r.succeeded ? "succeeded" : "failed")
                                        .arg(r.evidenceShown ? "shown" : "missing")
-                                       .arg((c.setup & Retry) ? (r.retrySucceeded
-                                                                     ? ", retry succeeded"
-                                                                     : ", retry failed")
-                                                              : "")
+                                       .arg((c.setup & Retry)
+                                                ? (r.retrySucceeded ? ", retry succeeded"
+                                                                    : ", retry failed")
+                                                : "")
                                        .arg(QString::fromUtf8(r.shown));
             }
         }
