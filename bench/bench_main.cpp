@@ -21,6 +21,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QThread>
 #include <cstdio>
 #include <ctime>
 #include <sys/resource.h>
@@ -30,6 +31,8 @@ namespace {
 constexpr int McuBlockSize = 2048;
 constexpr int McuPacketDelayUs = 130;
 constexpr int FlashPacketDelayUs = 125;
+// The flash update pauses this long after the last block, for the device to finish writing.
+constexpr int FlashSettleMs = 300;
 constexpr uint32_t FlashId = 0xEF4018; // a 16 MiB part, listed in the Flash.ini written below
 
 struct Scenario {
@@ -98,6 +101,7 @@ QString runOperation(const Scenario &sc, const QByteArray &image, const QString 
     config.flashSize = 16 * 1024 * 1024;
     config.flashEraseMs = 0;
     config.crcProgressIntervalMs = 0;
+    config.crcProgressStep = qint64(1) << 40; // the result alone: the device computes at once
     SimDevice sim(config);
     if (!sim.start()) return QStringLiteral("simulator: ") + sim.errorString();
     SerialLink link;
@@ -134,6 +138,7 @@ struct Train {
     std::vector<std::vector<int>> delays;        // packet delays after each packet
     uint8_t ack = 0;
     int delayUs = 0;
+    int settleMs = 0; // mandated pause after the last block
 };
 
 Train mcuTrain(const Scenario &sc, const QByteArray &image) {
@@ -162,6 +167,7 @@ Train flashTrain(const Scenario &sc, const QByteArray &image) {
     const int blockSize = Flash_BlockSize(layout);
     t.ack = layout == FlashLayout::SmallUnacknowledged ? 0 : 0x7C;
     t.delayUs = FlashPacketDelayUs;
+    t.settleMs = FlashSettleMs;
     const auto *data = reinterpret_cast<const uint8_t *>(image.constData());
     uint8_t parity = 0;
     for (int offset = 0; offset < image.size(); offset += blockSize, parity ^= 1) {
@@ -207,6 +213,7 @@ QString runFloor(const Train &t, Cost *cost) {
             if (t.ack) ok = link.Wait_Reply(10, 1001) == SerialLink::Wait::Reply;
         }
         link.drain();
+        QThread::msleep(t.settleMs);
     });
     return ok ? QString() : QStringLiteral("floor device did not acknowledge");
 }

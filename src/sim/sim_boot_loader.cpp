@@ -73,6 +73,8 @@ SimResponse SimBootLoader::handle(SimFrame &f) {
         return setAddrMode(f);
     case 'h':
         return eraseFlash(f);
+    case 'n':
+        return checkFlashCrc(f);
     case 'j':
     case 'k':
     case 'l':

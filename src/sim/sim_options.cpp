@@ -1,0 +1,265 @@
+#include "sim/sim_options.h"
+
+#include "sim/sim_models.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+const struct {
+    const char *name;
+    SimFault::Kind kind;
+} faultKinds[] = {
+    {"silence", SimFault::Silence}, {"wrong-letter", SimFault::WrongLetter},
+    {"split", SimFault::Split},     {"two-replies", SimFault::TwoReplies},
+    {"burst", SimFault::Burst},     {"garbage", SimFault::Garbage},
+    {"bad-crc", SimFault::BadCrc},  {"bad-status", SimFault::BadStatus},
+    {"delay", SimFault::Delay},     {"vanish", SimFault::Vanish},
+};
+
+// A number, hexadecimal with a 0x prefix, otherwise decimal; K and M suffixes multiply by 1024.
+bool parseNumber(QString text, qint64 min, qint64 max, qint64 *value) {
+    text = text.trimmed();
+    qint64 scale = 1;
+    if (text.endsWith(QLatin1Char('K'), Qt::CaseInsensitive))
+        scale = 1024;
+    else if (text.endsWith(QLatin1Char('M'), Qt::CaseInsensitive))
+        scale = 1024 * 1024;
+    if (scale != 1) text.chop(1);
+    bool ok = false;
+    const qint64 v = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+                         ? text.mid(2).toLongLong(&ok, 16)
+                         : text.toLongLong(&ok, 10);
+    if (!ok || v < min / scale || v > max / scale) return false;
+    *value = v * scale;
+    return true;
+}
+
+bool parseTag(const QString &text, QByteArray *tag) {
+    const QByteArray bytes = text.toLatin1();
+    if (bytes.size() != 4) return false;
+    *tag = bytes;
+    return true;
+}
+
+} // namespace
+
+bool parseFault(const QString &text, SimFault *fault, QString *error) {
+    const QStringList parts = text.split(QLatin1Char(':'));
+    if (parts.size() < 3 || parts.size() > 5 || parts[0].size() != 1 ||
+        parts[0][0].unicode() > 0x7F) {
+        *error =
+            QStringLiteral("fault \"%1\": expected LETTER:OCCURRENCE:KIND[:MS[:BYTES]]").arg(text);
+        return false;
+    }
+    SimFault f;
+    f.letter = char(parts[0][0].unicode());
+    qint64 n = 0;
+    if (parts[1] == QLatin1String("every"))
+        f.occurrence = 0;
+    else if (parseNumber(parts[1], 1, 1000000000, &n))
+        f.occurrence = int(n);
+    else {
+        *error = QStringLiteral("fault \"%1\": occurrence must be a number from 1 or \"every\"")
+                     .arg(text);
+        return false;
+    }
+    bool known = false;
+    for (const auto &k : faultKinds)
+        if (parts[2] == QLatin1String(k.name)) {
+            f.kind = k.kind;
+            known = true;
+        }
+    if (!known) {
+        *error = QStringLiteral("fault \"%1\": unknown kind \"%2\"").arg(text, parts[2]);
+        return false;
+    }
+    if (parts.size() > 3) {
+        if (!parseNumber(parts[3], -1, 3600000, &n)) {
+            *error = QStringLiteral("fault \"%1\": bad milliseconds").arg(text);
+            return false;
+        }
+        f.ms = int(n);
+    }
+    if (parts.size() > 4) {
+        if (!parseNumber(parts[4], 0, 1000000, &n)) {
+            *error = QStringLiteral("fault \"%1\": bad byte count").arg(text);
+            return false;
+        }
+        f.bytes = int(n);
+    }
+    *fault = f;
+    return true;
+}
+
+bool parseSimOptions(const QStringList &args, SimOptions *options, QString *error,
+                     QString *helpText) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "A simulated KQ chip in its boot loader, on a pseudo-terminal. Prints the terminal's\n"
+        "path on the first line, then serves it until SIGINT or SIGTERM.\n"
+        "Numbers are decimal, or hexadecimal with 0x; sizes may end in K or M."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help."));
+    const auto option = [](const char *name, const char *text, const char *value) {
+        return QCommandLineOption(QLatin1String(name), QLatin1String(text), QLatin1String(value));
+    };
+    const QCommandLineOption model = option(
+        "model", "Chip model: KQ31A, KQ31B, KQ3200, KQ31C, KQ31D, KQ580, KQ581, KQ47 (KQ31B).",
+        "name");
+    const QCommandLineOption modelCode =
+        option("model-code", "Any model code instead of a named model.", "code");
+    const QCommandLineOption bootVersion = option("boot-version", "Boot loader version.", "n");
+    const QCommandLineOption bootKind =
+        option("boot-kind", "Boot kind code of the handshake reply (0xEEBA0080).", "code");
+    const QCommandLineOption bootType =
+        option("boot-type", "KQ580: low byte of the version (1 = MCU-update loader).", "n");
+    const QCommandLineOption proofTag =
+        option("proof-tag", "Handshake proof tag, four letters.", "tag");
+    const QCommandLineOption proofTag580 =
+        option("proof-tag-kq580", "Handshake proof tag of the KQ580, four letters.", "tag");
+    const QCommandLineOption infoIds =
+        option("info-flash-ids", "The two flash IDs of the information reply.", "id,id");
+    const QCommandLineOption flashIds = option(
+        "flash-id", "Flash ID answered for read variants 0 and 1 (one value: both).", "id[,id]");
+    const QCommandLineOption flashIdModes = option(
+        "flash-id-mode", "Per read variant: answer, wrong-letter or silence.", "mode[,mode]");
+    const QCommandLineOption flashSize =
+        option("flash-size", "External flash capacity in bytes (16M).", "bytes");
+    const QCommandLineOption mcuErase = option("mcu-erase-ms", "MCU erase duration.", "ms");
+    const QCommandLineOption flashErase =
+        option("flash-erase-ms", "Whole flash erase duration (20).", "ms");
+    const QCommandLineOption crcStep =
+        option("crc-step", "Flash CRC progress report every so many bytes (1M).", "bytes");
+    const QCommandLineOption crcInterval =
+        option("crc-interval-ms", "Time between flash CRC reports (50).", "ms");
+    const QCommandLineOption idleReset =
+        option("frame-idle-ms", "An incomplete frame is dropped after this idle time (250).", "ms");
+    const QCommandLineOption restart = option(
+        "restart-on-run", "After a run command, vanish and come back after this delay.", "ms");
+    const QCommandLineOption fault = option(
+        "fault",
+        "Inject a fault (repeatable): LETTER:OCCURRENCE:KIND[:MS[:BYTES]]; OCCURRENCE 1, 2, ... "
+        "or every; KIND silence, wrong-letter, split, two-replies, burst, garbage, bad-crc, "
+        "bad-status, delay or vanish. Example: n:1:two-replies, J:3:delay:500, "
+        "G:every:split:30:20.",
+        "spec");
+    const QCommandLineOption link =
+        option("link", "Keep a symbolic link at this path pointing at the terminal.", "path");
+    const QCommandLineOption log =
+        option("log", "Write the decoded record of every frame received to this file.", "file");
+    parser.addOptions({help,     model,       modelCode, bootVersion, bootKind,     bootType,
+                       proofTag, proofTag580, infoIds,   flashIds,    flashIdModes, flashSize,
+                       mcuErase, flashErase,  crcStep,   crcInterval, idleReset,    restart,
+                       fault,    link,        log});
+
+    if (!parser.parse(args)) {
+        *error = parser.errorText();
+        return false;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        *error = QStringLiteral("unexpected argument ") + parser.positionalArguments().first();
+        return false;
+    }
+    if (parser.isSet(help)) {
+        *helpText = parser.helpText();
+        return true;
+    }
+
+    SimOptions o;
+    const auto bad = [&](const QCommandLineOption &which) {
+        *error = QStringLiteral("bad value for --%1: %2")
+                     .arg(which.names().constLast(), parser.value(which));
+        return false;
+    };
+    const auto number = [&](const QCommandLineOption &which, qint64 min, qint64 max,
+                            qint64 *value) {
+        return parseNumber(parser.value(which), min, max, value);
+    };
+    qint64 n = 0;
+
+    if (parser.isSet(model) && !SimConfig::forModel(parser.value(model), &o.config))
+        return bad(model);
+    if (parser.isSet(modelCode)) {
+        if (!number(modelCode, 0, 0xFFFFFFFF, &n)) return bad(modelCode);
+        o.config.modelCode = uint32_t(n);
+    }
+    const struct {
+        const QCommandLineOption &option;
+        uint32_t *field;
+    } words[] = {{bootVersion, &o.config.bootVersion}, {bootKind, &o.config.bootKindCode}};
+    for (const auto &w : words) {
+        if (!parser.isSet(w.option)) continue;
+        if (!number(w.option, 0, 0xFFFFFFFF, &n)) return bad(w.option);
+        *w.field = uint32_t(n);
+    }
+    const struct {
+        const QCommandLineOption &option;
+        int *field;
+        qint64 max;
+    } ints[] = {{bootType, &o.config.bootType, 255},
+                {mcuErase, &o.config.mcuEraseMs, 3600000},
+                {flashErase, &o.config.flashEraseMs, 3600000},
+                {crcInterval, &o.config.crcProgressIntervalMs, 60000},
+                {idleReset, &o.config.frameIdleResetMs, 60000},
+                {restart, &o.config.restartDelayMs, 3600000}};
+    for (const auto &i : ints) {
+        if (!parser.isSet(i.option)) continue;
+        if (!number(i.option, 0, i.max, &n)) return bad(i.option);
+        *i.field = int(n);
+    }
+    o.config.restartOnRun = parser.isSet(restart);
+    if (parser.isSet(proofTag) && !parseTag(parser.value(proofTag), &o.config.proofTag))
+        return bad(proofTag);
+    if (parser.isSet(proofTag580) && !parseTag(parser.value(proofTag580), &o.config.proofTagKq580))
+        return bad(proofTag580);
+    if (parser.isSet(flashSize)) {
+        if (!number(flashSize, 0, qint64(4) * 1024 * 1024 * 1024, &n)) return bad(flashSize);
+        o.config.flashSize = n;
+    }
+    if (parser.isSet(crcStep)) {
+        if (!number(crcStep, 1, 0xFFFFFFFF, &n)) return bad(crcStep);
+        o.config.crcProgressStep = n;
+    }
+    if (parser.isSet(infoIds)) {
+        const QStringList ids = parser.value(infoIds).split(QLatin1Char(','));
+        if (ids.size() != 2) return bad(infoIds);
+        for (int i = 0; i < 2; ++i) {
+            if (!parseNumber(ids[i], 0, 0xFFFFFFFF, &n)) return bad(infoIds);
+            o.config.infoFlashIds[size_t(i)] = uint32_t(n);
+        }
+    }
+    if (parser.isSet(flashIds)) {
+        const QStringList ids = parser.value(flashIds).split(QLatin1Char(','));
+        if (ids.size() > 2) return bad(flashIds);
+        for (int i = 0; i < 2; ++i) {
+            if (!parseNumber(ids.value(i, ids[0]), 0, 0xFFFFFFFF, &n)) return bad(flashIds);
+            o.config.flashIdAnswers[size_t(i)].id = uint32_t(n);
+        }
+    }
+    if (parser.isSet(flashIdModes)) {
+        const QStringList modes = parser.value(flashIdModes).split(QLatin1Char(','));
+        if (modes.size() > 2) return bad(flashIdModes);
+        for (int i = 0; i < 2; ++i) {
+            const QString m = modes.value(i, modes[0]);
+            SimFlashIdAnswer::Mode &mode = o.config.flashIdAnswers[size_t(i)].mode;
+            if (m == QLatin1String("answer"))
+                mode = SimFlashIdAnswer::Answer;
+            else if (m == QLatin1String("wrong-letter"))
+                mode = SimFlashIdAnswer::WrongLetter;
+            else if (m == QLatin1String("silence"))
+                mode = SimFlashIdAnswer::Silence;
+            else
+                return bad(flashIdModes);
+        }
+    }
+    for (const QString &spec : parser.values(fault)) {
+        SimFault f;
+        if (!parseFault(spec, &f, error)) return false;
+        o.faults.push_back(f);
+    }
+    o.config.linkPath = parser.value(link);
+    o.logFile = parser.value(log);
+    *options = o;
+    return true;
+}

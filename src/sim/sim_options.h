@@ -1,0 +1,24 @@
+#pragma once
+
+#include "sim/sim_config.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// What the tessara-sim command line asks for.
+struct SimOptions {
+    SimConfig config;
+    std::vector<SimFault> faults;
+    QString logFile;
+};
+
+// Parses the program's arguments (args[0] is the program). Returns false with `error` set for
+// a bad value; sets `helpText` and returns true when --help was given.
+bool parseSimOptions(const QStringList &args, SimOptions *options, QString *error,
+                     QString *helpText);
+
+// One --fault value: LETTER:OCCURRENCE:KIND[:MS[:BYTES]], OCCURRENCE a number from 1 or "every",
+// KIND one of silence, wrong-letter, split, two-replies, burst, garbage, bad-crc, bad-status,
+// delay, vanish.
+bool parseFault(const QString &text, SimFault *fault, QString *error);

@@ -1,0 +1,140 @@
+// The tessara-sim program: its options and faults as typed, and the program serving a real
+// pseudo-terminal until it is told to stop.
+#include "sim/sim_options.h"
+#include "support/sim_session.h"
+
+#include <QProcess>
+#include <QtTest>
+
+using namespace simwire;
+
+class SimProgram : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void faultSpecs_data() {
+        QTest::addColumn<QString>("spec");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<char>("letter");
+        QTest::addColumn<int>("occurrence");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("ms");
+        QTest::addColumn<int>("bytes");
+        QTest::newRow("plain") << "K:1:silence" << true << 'K' << 1 << int(SimFault::Silence) << -1
+                               << -1;
+        QTest::newRow("every, ms, bytes")
+            << "G:every:split:30:20" << true << 'G' << 0 << int(SimFault::Split) << 30 << 20;
+        QTest::newRow("hex ms") << "n:2:delay:0x10" << true << 'n' << 2 << int(SimFault::Delay)
+                                << 16 << -1;
+        QTest::newRow("vanish for good")
+            << "O:1:vanish:-1" << true << 'O' << 1 << int(SimFault::Vanish) << -1 << -1;
+        QTest::newRow("unknown kind") << "K:1:mute" << false << 'K' << 0 << 0 << 0 << 0;
+        QTest::newRow("occurrence 0") << "K:0:silence" << false << 'K' << 0 << 0 << 0 << 0;
+        QTest::newRow("two letters") << "KG:1:silence" << false << 'K' << 0 << 0 << 0 << 0;
+        QTest::newRow("too short") << "K:1" << false << 'K' << 0 << 0 << 0 << 0;
+        QTest::newRow("bad bytes") << "K:1:burst:0:lots" << false << 'K' << 0 << 0 << 0 << 0;
+    }
+    void faultSpecs() {
+        QFETCH(QString, spec);
+        QFETCH(bool, valid);
+        SimFault f;
+        QString error;
+        QCOMPARE(parseFault(spec, &f, &error), valid);
+        QCOMPARE(error.isEmpty(), valid);
+        if (!valid) return;
+        QFETCH(char, letter);
+        QFETCH(int, occurrence);
+        QFETCH(int, kind);
+        QFETCH(int, ms);
+        QFETCH(int, bytes);
+        QCOMPARE(f.letter, letter);
+        QCOMPARE(f.occurrence, occurrence);
+        QCOMPARE(int(f.kind), kind);
+        QCOMPARE(f.ms, ms);
+        QCOMPARE(f.bytes, bytes);
+    }
+
+    void options() {
+        SimOptions o;
+        QString error, help;
+        QVERIFY2(
+            parseSimOptions({"tessara-sim", "--boot-version", "0x203", "--model", "KQ580",
+                             "--boot-type", "2", "--flash-size", "32M", "--flash-id", "0xEF4019",
+                             "--flash-id-mode", "silence,answer", "--fault", "K:1:silence",
+                             "--fault", "l:every:wrong-letter", "--restart-on-run", "300"},
+                            &o, &error, &help),
+            qPrintable(error));
+        QVERIFY(help.isEmpty());
+        QCOMPARE(o.config.modelCode, 0x05802018u);
+        QCOMPARE(o.config.bootVersion, 0x203u); // the model's defaults do not override it
+        QCOMPARE(o.config.bootType, 2);
+        QCOMPARE(o.config.flashSize, qint64(32) * 1024 * 1024);
+        QCOMPARE(o.config.flashIdAnswers[1].id, 0xEF4019u);
+        QCOMPARE(o.config.flashIdAnswers[0].mode, SimFlashIdAnswer::Silence);
+        QCOMPARE(o.config.flashIdAnswers[1].mode, SimFlashIdAnswer::Answer);
+        QCOMPARE(int(o.faults.size()), 2);
+        QVERIFY(o.config.restartOnRun);
+        QCOMPARE(o.config.restartDelayMs, 300);
+
+        const QStringList bad[] = {{"tessara-sim", "--model", "KQ99"},
+                                   {"tessara-sim", "--boot-version", "12ab"},
+                                   {"tessara-sim", "--proof-tag", "ABC"},
+                                   {"tessara-sim", "--flash-id-mode", "loud"},
+                                   {"tessara-sim", "--fault", "K:x:silence"},
+                                   {"tessara-sim", "--frobnicate"},
+                                   {"tessara-sim", "stray"}};
+        for (const QStringList &args : bad) {
+            error.clear();
+            QVERIFY2(!parseSimOptions(args, &o, &error, &help), qPrintable(args.join(' ')));
+            QVERIFY(!error.isEmpty());
+        }
+        QVERIFY(parseSimOptions({"tessara-sim", "--help"}, &o, &error, &help));
+        for (const char *name : {"--model", "--fault", "--link", "--log", "--crc-step",
+                                 "--flash-erase-ms", "--restart-on-run", "--boot-type"})
+            QVERIFY2(help.contains(QLatin1String(name)), name);
+    }
+
+    // The program prints its terminal, serves it through the link, logs each frame, and
+    // stops cleanly on SIGTERM.
+    void servesUntilTerminated() {
+        const QString program =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/../src/sim/tessara-sim");
+        QVERIFY2(QFileInfo::exists(program), qPrintable(program));
+        QTemporaryDir dir;
+        const QString link = dir.filePath(QStringLiteral("chip"));
+        const QString logFile = dir.filePath(QStringLiteral("frames.log"));
+        QProcess sim;
+        sim.start(program,
+                  {"--model", "KQ580", "--link", link, "--log", logFile, "--fault", "G:1:silence"});
+        QVERIFY(sim.waitForReadyRead(5000));
+        const QString path = QString::fromLocal8Bit(sim.readLine()).trimmed();
+        QVERIFY(path.startsWith(QLatin1String("/dev/")));
+        QCOMPARE(QFileInfo(link).symLinkTarget(), path);
+
+        SerialLink host;
+        QVERIFY(host.Open(link));
+        const QByteArray k = handshake('0', 0x05802018);
+        host.rxFlag = 0;
+        host.write(reinterpret_cast<const uint8_t *>(k.constData()), k.size(), true);
+        QCOMPARE(host.Wait_Reply(10, 200), SerialLink::Wait::Reply);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(host.rxBuf), 5).toHex(' '),
+                 QByteArray("4b 16 cc 7e 8e"));
+        host.Close();
+
+        sim.terminate();
+        QVERIFY(sim.waitForFinished(5000));
+        QCOMPARE(sim.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(sim.exitCode(), 0);
+        QVERIFY(!QFileInfo(link).isSymLink());
+        QFile log(logFile);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(log.readAll());
+        QVERIFY2(text.contains(QLatin1String(" K (64 bytes)")) &&
+                     text.contains(QLatin1String("proposed=0x5802018")) &&
+                     text.contains(QLatin1String(" ok")),
+                 qPrintable(text));
+    }
+};
+
+QTEST_GUILESS_MAIN(SimProgram)
+#include "test_sim_program.moc"
