@@ -299,24 +299,29 @@ class McuUpdate : public QObject {
         rig.verifyEnding(false);
     }
 
-    // Neither the records' answers nor a reply in pieces decide the outcome wrongly.
+    // A refused boot record fails the update; a reply in pieces does not.
     void toleratedReplies_data() {
         QTest::addColumn<SimFault>("fault");
+        QTest::addColumn<int>("waitTime");
         QTest::addColumn<bool>("ok");
         QTest::newRow("record refused by status")
-            << SimFault::on('H', 0, SimFault::BadStatus) << true;
+            << SimFault::on('H', 0, SimFault::BadStatus) << 0 << false;
         QTest::newRow("CRC reply split after its letter")
-            << SimFault::on('N', 1, SimFault::Split, 20, 1) << true;
-        QTest::newRow("block reply split") << SimFault::on('J', 0, SimFault::Split, 5, 1) << true;
+            << SimFault::on('N', 1, SimFault::Split, 20, 1) << 0 << true;
+        // The operator's wait time joins the pieces of a block's answer into one reply.
+        QTest::newRow("block reply split, joined by the wait time")
+            << SimFault::on('J', 0, SimFault::Split, 2, 1) << 7 << true;
     }
     void toleratedReplies() {
         QFETCH(SimFault, fault);
+        QFETCH(int, waitTime);
         QFETCH(bool, ok);
         McuRig rig("KQ31B");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         const QByteArray image = mcuImage(5000, 0x800A000);
         rig.useImage(image);
         rig.chip.sim.addFault(fault);
+        rig.chip.link.waitTime = waitTime;
         QCOMPARE(Update_Mcu(rig.chip.session), ok ? 1 : 0);
         QCOMPARE(rig.chip.sim.mcuFlash().mid(0x2000, image.size()), image);
         rig.verifyEnding(ok);
