@@ -133,6 +133,18 @@ class FlashCommands : public QObject {
         QCOMPARE(rig.ui().messages, QStringList{"Time over!"});
     }
 
+    void deviceGoneDuringTheCheck() {
+        FlashRig rig("KQ31B");
+        QVERIFY2(rig.ok(), qPrintable(rig.error()));
+        rig.s.sim.addFault(SimFault::on('n', 1, SimFault::Vanish));
+        loadIntoFlash(rig, rig.useImage(3 * MiB)); // a budget of 15 s
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(Check_FlashCRC(rig.session()), -2);
+        QVERIFY(clock.elapsed() < 3000);
+        QCOMPARE(rig.ui().messages, QStringList{"Time over!"});
+    }
+
     void garbageAfterTheResult() {
         FlashRig rig("KQ31B");
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
