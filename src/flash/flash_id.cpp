@@ -66,8 +66,10 @@ int Get_FlashID(DeviceSession &s, int variant) {
     return Read_FlashIni(s, s.flashId) ? 0 : 1;
 }
 
-void Flash_Info(DeviceSession &s) {
+int Flash_Info(DeviceSession &s) {
     s.busy = 1;
-    if (Get_FlashID(s, 0) != 0) Get_FlashID(s, 1);
+    int r = Get_FlashID(s, 0);
+    if (r != 0) r = Get_FlashID(s, 1);
     s.busy = 0;
+    return r;
 }

@@ -14,5 +14,6 @@ bool Read_FlashIni(DeviceSession &s, uint32_t id);
 // Reads the flash ID with read variant 0 or 1 and looks it up: 0 found, 1 not found, -1 port
 // closed, -2 wrong reply letter, -3 no reply.
 int Get_FlashID(DeviceSession &s, int variant);
-// "Flash Info": variant 0, then variant 1 when the first did not find the part.
-void Flash_Info(DeviceSession &s);
+// "Flash Info": variant 0, then variant 1 when the first did not find the part. The last
+// Get_FlashID result (0 found).
+int Flash_Info(DeviceSession &s);

@@ -54,12 +54,12 @@ int Download_Loader(DeviceSession &s, const uint32_t *words, int count) {
     return 0;
 }
 
-void Enter_FlashMode(DeviceSession &s, const FlashModeLoaders &loaders) {
+int Enter_FlashMode(DeviceSession &s, const FlashModeLoaders &loaders) {
     s.busy = 1;
     if (s.modelCode != Model::KQ580) {
         s.busy = 0;
         s.ui.showMessage(QStringLiteral("Update Flash Mode is only for KQ580"));
-        return;
+        return -1;
     }
     const bool nand = s.ui.nandFlashChecked();
     const LoaderImage &loader = nand ? loaders.nand : loaders.nor;
@@ -69,7 +69,7 @@ void Enter_FlashMode(DeviceSession &s, const FlashModeLoaders &loaders) {
         s.ui.showMessage(QStringLiteral("The KQ580 %1 loader is not built into this program; "
                                         "nothing was sent")
                              .arg(kind));
-        return;
+        return -1;
     }
     // A click on another action while the packets go out would mix its frames into the loader.
     s.ui.setButtonsEnabled(false);
@@ -77,10 +77,11 @@ void Enter_FlashMode(DeviceSession &s, const FlashModeLoaders &loaders) {
         s.busy = 0;
         s.ui.setButtonsEnabled(true);
         s.ui.showMessage(QStringLiteral("Fail to Connect a KQ580 device"));
-        return;
+        return -2;
     }
     s.ui.logLine(QStringLiteral("Download vcom %1 code").arg(kind));
     Download_Loader(s, loader.words, loader.count);
     s.ui.setButtonsEnabled(true);
     s.busy = 0;
+    return 0;
 }

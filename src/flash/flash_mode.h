@@ -19,5 +19,6 @@ int Download_Loader(DeviceSession &s, const uint32_t *words, int count);
 
 // "KQ580 enter flash mode": handshakes, then downloads the NAND or NOR loader (as the operator
 // chose) from `loaders` and starts it. A loader that is not built in is never replaced by
-// anything else: the operator is told and nothing is sent.
-void Enter_FlashMode(DeviceSession &s, const FlashModeLoaders &loaders = builtInLoaders());
+// anything else: the operator is told and nothing is sent. 0 loader sent and started, -1 refused
+// (not a KQ580, loader not built in), -2 handshake failed.
+int Enter_FlashMode(DeviceSession &s, const FlashModeLoaders &loaders = builtInLoaders());

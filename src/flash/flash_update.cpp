@@ -152,8 +152,8 @@ int Program_Flash(DeviceSession &s, int32_t length, int32_t blockSize) {
     return 0;
 }
 
-void UpdateFlash(DeviceSession &s) {
-    if (!Load_FlashCode(s)) return;
+int UpdateFlash(DeviceSession &s) {
+    if (!Load_FlashCode(s)) return -5;
     const int blockSize = Flash_BlockSize(Flash_Layout(s.modelCode));
     s.ui.setButtonsEnabled(false);
     s.busy = 1;
@@ -164,4 +164,5 @@ void UpdateFlash(DeviceSession &s) {
     s.busy = 0;
     s.ui.setButtonsEnabled(true);
     s.imageBuf = QByteArray();
+    return r;
 }

@@ -6,8 +6,9 @@
 #include <cstdint>
 
 // The whole flash update with its final log line (the "Update Flash" button clears the log
-// first; "Update All" does not).
-void UpdateFlash(DeviceSession &s);
+// first; "Update All" does not): Program_Flash's result, or -5 when the image could not be
+// loaded (nothing sent).
+int UpdateFlash(DeviceSession &s);
 // 0 programmed and verified, -1 port closed or handshake failed, -2 part not identified,
 // -3 image too large / exit / block not acknowledged in time / CRC check failed, -4 address
 // mode not set. Writes the first `length` bytes of imageBuf.

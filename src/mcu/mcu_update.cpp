@@ -82,25 +82,27 @@ int writeBlock(DeviceSession &s, int32_t length, uint32_t offset, int32_t imageO
     return r;
 }
 
-void checkMcu(DeviceSession &s) {
+int checkMcu(DeviceSession &s) {
     if (!s.link.isOpen()) {
         s.ui.showMessage(QStringLiteral("Please open the port!"));
-        return;
+        return -1;
     }
     // A proof naming another model does not stop the check; only a failed exchange does.
     for (char selector : {'0', '1'}) {
         if (Connect_Device(s, selector, s.modelCode) < 0) {
             s.ui.showMessage(QStringLiteral("Fail to Connect a KQ31 device"));
-            return;
+            return -1;
         }
     }
     const int32_t flashSize = Get_McuFlashSize(s.modelCode);
     if (s.mcuLen > flashSize) {
         s.ui.showMessage(QStringLiteral("Over Mcu flash size:") + QString::number(flashSize));
-        return;
+        return -1;
     }
-    s.ui.logLine(Check_McuCrc(s) == 0 ? QStringLiteral("Check MCU CRC is OK...")
-                                      : QStringLiteral("Check MCU CRC is NG..."));
+    const int r = Check_McuCrc(s);
+    s.ui.logLine(r == 0 ? QStringLiteral("Check MCU CRC is OK...")
+                        : QStringLiteral("Check MCU CRC is NG..."));
+    return r;
 }
 
 } // namespace
@@ -184,9 +186,14 @@ int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t mo
     }
     s.ui.setProgress(100);
 
-    // Neither record's answer decides the update: the CRC check below does.
-    if (s.enterAddr > SecondBootThreshold) Save_SecondBootInfo(s);
-    Save_BootSetting(s);
+    // The CRC check below covers the image only: a boot record the chip refused would leave it
+    // unable to start the image, so a refusal fails the update.
+    const bool recordsSaved = (s.enterAddr <= SecondBootThreshold || Save_SecondBootInfo(s) == 0) &&
+                              Save_BootSetting(s) == 0;
+    if (!recordsSaved) {
+        s.ui.logLine(QStringLiteral("Save boot information NG!!!"));
+        return -6;
+    }
 
     logTime(s);
     if (Check_McuCrc(s) != 0) {
@@ -198,16 +205,18 @@ int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t mo
     return 0;
 }
 
-void Check_Mcu(DeviceSession &s) {
+int Check_Mcu(DeviceSession &s) {
     BusyScope scope(s);
-    checkMcu(s);
+    return checkMcu(s);
 }
 
-void Update_All(DeviceSession &s) {
+int Update_All(DeviceSession &s) {
     s.ui.setUpdateAllEnabled(false);
+    int result = -1;
     if (Update_Mcu(s) == 1) {
         s.ui.logLine(QString());
-        UpdateFlash(s);
+        result = UpdateFlash(s) == 0 ? 0 : -2;
     }
     s.ui.setUpdateAllEnabled(true);
+    return result;
 }

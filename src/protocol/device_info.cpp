@@ -104,26 +104,27 @@ void Report_Device_Info(DeviceSession &s) {
     s.ui.logLine(QStringLiteral("reVal = ") + QString::number(result));
 }
 
-void Run_Application(DeviceSession &s) {
+int Run_Application(DeviceSession &s) {
     s.bootKind = -1;
     s.busy = 1;
     if (!s.link.isOpen()) {
         s.busy = 0;
         s.ui.showMessage(QStringLiteral("Please open the port!"));
-        return;
+        return -1;
     }
     if (Connect_Device(s, '1', s.modelCode) != 0) {
         s.busy = 0;
         s.ui.showMessage(QStringLiteral("Connect to device is fail!"));
-        return;
+        return -2;
     }
     // Only the ordinary boot loader may start the application; the boot-update loader (and a
     // KQ580 flash-update boot loader, which leaves bootKind unknown) may not.
     if (s.bootKind != 1) {
         s.ui.showMessage(QStringLiteral("Connect to a boot update device,error to run"));
         s.busy = 0;
-        return;
+        return -3;
     }
     Run_Address(s, Application_Address(s.modelCode));
     s.busy = 0;
+    return 0;
 }

@@ -40,4 +40,5 @@ int Get_Device_Info(DeviceSession &s);
 // The hidden information button: runs the request and logs "reVal = " and its result.
 void Report_Device_Info(DeviceSession &s);
 // "Run Uart Application": handshake, then the run command at the model's start address.
-void Run_Application(DeviceSession &s);
+// 0 run command sent, -1 port closed, -2 handshake failed, -3 boot-update loader (not sent).
+int Run_Application(DeviceSession &s);

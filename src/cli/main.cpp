@@ -1,0 +1,39 @@
+#include "cli/cli_commands.h"
+#include "cli/cli_options.h"
+#include "cli/terminal_frontend.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <unistd.h>
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tessara-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TESSARA_VERSION));
+
+    const CliParse parse = Parse_CliArguments(QCoreApplication::arguments());
+    switch (parse.outcome) {
+    case CliParse::Help:
+        std::fputs(parse.text.toLocal8Bit().constData(), stdout);
+        return CliOk;
+    case CliParse::Version:
+        std::printf("tessara-cli %s\n", TESSARA_VERSION);
+        return CliOk;
+    case CliParse::Error:
+        std::fprintf(stderr, "tessara-cli: %s\n", parse.text.toLocal8Bit().constData());
+        return CliUsage;
+    case CliParse::Run:
+        break;
+    }
+
+    const CliRequest &r = parse.request;
+    TerminalFrontend::Choices choices;
+    choices.quiet = r.quiet;
+    choices.eraseWhole = r.eraseWhole;
+    choices.nandFlash = r.nand;
+    choices.mcuImage = r.mcuImage;
+    choices.flashImage = r.flashImage;
+    TerminalFrontend ui(choices, stdout, stderr, isatty(STDERR_FILENO) != 0);
+    TerminalFrontend::catchInterrupt();
+    return Run_CliRequest(r, ui, stdout, stderr);
+}

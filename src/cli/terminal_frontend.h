@@ -1,0 +1,58 @@
+#pragma once
+
+#include "protocol/frontend.h"
+
+#include <QString>
+#include <cstdio>
+
+// The operations' front end on a terminal: log lines on stdout exactly as the window's log panel
+// shows them, message-box texts on stderr, and a progress bar on stderr when it is a terminal.
+// The check boxes and image paths come from the command line; Exit is an interrupt (Ctrl-C).
+class TerminalFrontend : public Frontend {
+  public:
+    struct Choices {
+        bool quiet = false;
+        bool eraseWhole = false;
+        bool nandFlash = false;
+        QString mcuImage;
+        QString flashImage;
+    };
+
+    TerminalFrontend(const Choices &choices, FILE *out, FILE *err, bool progressBar);
+    ~TerminalFrontend() override;
+
+    void logLine(const QString &text) override;
+    void clearLog() override {}
+    void showMessage(const QString &text) override;
+    void setProgress(int percent) override;
+    void setButtonsEnabled(bool) override {}
+    void setUpdateAllEnabled(bool) override {}
+
+    void showModelName(const QString &name) override;
+    void showFlashPart(const QString &id, const QString &size, const QString &name) override;
+    void showMcuImageLabel(const QString &text) override;
+    void showFlashImageLabel(const QString &text) override;
+
+    bool eraseWholeChecked() const override { return choices.eraseWhole; }
+    bool nandFlashChecked() const override { return choices.nandFlash; }
+    QString mcuImagePath() const override { return choices.mcuImage; }
+    QString flashImagePath() const override { return choices.flashImage; }
+    bool exitRequested() const override;
+
+    // The last model name the identification showed (empty before any).
+    QString modelName() const { return lastModelName; }
+
+    // Ctrl-C sets the Exit flag once; a second one ends the program the usual way.
+    static void catchInterrupt();
+
+  private:
+    void print(FILE *stream, const QString &text);
+    void endProgressLine();
+
+    Choices choices;
+    FILE *out;
+    FILE *err;
+    bool progressBar;
+    int shownPercent = -1;
+    QString lastModelName;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// One run of the built tessara-cli as a separate process.
+struct CliRun {
+    int status = -1; // exit status; -1 when it crashed or did not finish
+    QString out;
+    QString err;
+};
+
+// Runs tessara-cli with `arguments` in `workDir`. `serialComm`, when not null, is put into
+// TESSARA_SERIALCOMM (the serial-port map); otherwise that variable is removed.
+CliRun Run_Cli(const QStringList &arguments, const QString &workDir,
+               const QString &serialComm = QString(), int timeoutMs = 60000);
