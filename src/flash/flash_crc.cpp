@@ -102,7 +102,8 @@ int Check_FlashCRC(DeviceSession &s) {
             }
         }
         const qint64 left = budgetMs - clock.elapsed();
-        if (left <= 0) break;
+        // A device that went away sends no result: end now rather than spin out the budget.
+        if (left <= 0 || !s.link.isOpen()) break;
         s.link.Wait_Reply(int(qMin<qint64>(left, sliceMs)), 1);
         QCoreApplication::processEvents();
         if (s.exitRequested()) return -3;

@@ -186,9 +186,14 @@ int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t mo
     }
     s.ui.setProgress(100);
 
-    // Neither record's answer decides the update: the CRC check below does.
-    if (s.enterAddr > SecondBootThreshold) Save_SecondBootInfo(s);
-    Save_BootSetting(s);
+    // The CRC check below covers the image only: a boot record the chip refused would leave it
+    // unable to start the image, so a refusal fails the update.
+    const bool recordsSaved = (s.enterAddr <= SecondBootThreshold || Save_SecondBootInfo(s) == 0) &&
+                              Save_BootSetting(s) == 0;
+    if (!recordsSaved) {
+        s.ui.logLine(QStringLiteral("Save boot information NG!!!"));
+        return -6;
+    }
 
     logTime(s);
     if (Check_McuCrc(s) != 0) {

@@ -11,7 +11,8 @@ int32_t McuUpdateLimit(uint32_t model);
 // (nothing sent).
 int Update_Mcu(DeviceSession &s);
 // Erase, program and verify the first `length` bytes of imageBuf in blocks of `blockSize`:
-// 0 success, -1 refused, -2 erase, -3 full block, -4 tail block, -5 CRC check failed.
+// 0 success, -1 refused, -2 erase, -3 full block, -4 tail block, -5 CRC check failed,
+// -6 a boot record refused.
 int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t model);
 // "Check Mcu CRC": 0 the device holds the image, -1 refused before the query (port closed,
 // handshake, length), otherwise Check_McuCrc's result.

@@ -12,7 +12,9 @@ SerialLink::SerialLink(QObject *parent) : QObject(parent) {
     connect(&port, &QSerialPort::errorOccurred, this, &SerialLink::onError);
 }
 
-SerialLink::~SerialLink() { Close(); }
+SerialLink::~SerialLink() {
+    Close();
+}
 
 bool SerialLink::Open(const QString &portName) {
     if (port.isOpen()) {
@@ -29,36 +31,30 @@ bool SerialLink::Open(const QString &portName) {
 }
 
 void SerialLink::Close() {
-    if (!port.isOpen())
-        return;
+    if (!port.isOpen()) return;
     port.clear();
     port.close();
 }
 
 void SerialLink::write(const uint8_t *frame, int length, bool drainAfter) {
-    if (!port.isOpen())
-        return;
+    if (!port.isOpen()) return;
     port.write(reinterpret_cast<const char *>(frame), length);
-    if (drainAfter)
-        drain();
+    if (drainAfter) drain();
 }
 
 void SerialLink::drain() {
-    if (port.isOpen() && port.bytesToWrite() > 0)
-        port.waitForBytesWritten(2000);
+    if (port.isOpen() && port.bytesToWrite() > 0) port.waitForBytesWritten(2000);
 }
 
 SerialLink::Wait SerialLink::Wait_Reply(int intervalMs, int polls,
                                         const std::function<bool()> &stop) {
     for (int poll = 0;; ++poll) {
-        if (rxFlag)
-            return Wait::Reply;
-        if (poll >= polls)
-            return Wait::TimeOut;
+        if (rxFlag) return Wait::Reply;
+        // A closed port (the device went away) can bring no reply: the budget is spent.
+        if (poll >= polls || !port.isOpen()) return Wait::TimeOut;
         waitForArrival(intervalMs);
         QCoreApplication::processEvents();
-        if (stop && stop())
-            return rxFlag ? Wait::Reply : Wait::Stopped;
+        if (stop && stop()) return rxFlag ? Wait::Reply : Wait::Stopped;
     }
 }
 
@@ -78,25 +74,21 @@ void SerialLink::waitForArrival(int ms) {
     // only our own pending output was flushed; keep waiting for the rest of the interval.
     while (!rxFlag && port.isOpen()) {
         const int left = ms - int(clock.elapsed());
-        if (left <= 0)
-            return;
+        if (left <= 0) return;
         if (!port.waitForReadyRead(left) && port.error() != QSerialPort::TimeoutError &&
             port.error() != QSerialPort::NoError) {
             // A broken port answers at once; sleep out the interval rather than spin.
             const int rest = ms - int(clock.elapsed());
-            if (rest > 0)
-                QThread::msleep(rest);
+            if (rest > 0) QThread::msleep(rest);
             return;
         }
     }
 }
 
 void SerialLink::serial_receiveData() {
-    if (waitTime > 0)
-        port.waitForReadyRead(waitTime);
+    if (waitTime > 0) port.waitForReadyRead(waitTime);
     const QByteArray data = port.readAll();
-    if (data.isEmpty())
-        return;
+    if (data.isEmpty()) return;
     if (data.size() > RxBufSize) {
         emit arrivalDropped(data.size());
         return;
@@ -110,8 +102,7 @@ void SerialLink::onError(QSerialPort::SerialPortError error) {
     // A hung-up line reads end-of-file, which QSerialPort reports as a ReadError again on every
     // event pass; like a vanished device it is closed and reported.
     const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
-    if (!gone || !port.isOpen())
-        return;
+    if (!gone || !port.isOpen()) return;
     port.close();
     emit deviceLost();
 }

@@ -1,0 +1,30 @@
+// Flash image files: the Input File button and the load for an update.
+#include "flash/flash_image.h"
+#include "fuzz_support.h"
+#include "protocol/crc32.h"
+#include "serial/serial_link.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    ensureApplication();
+    static QTemporaryDir dir;
+    static SerialLink link;
+    static SilentFrontend ui;
+    const QString path = dir.filePath(QStringLiteral("flash.img"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
+    file.write(reinterpret_cast<const char *>(data), qint64(size));
+    file.close();
+
+    DeviceSession s(link, ui);
+    ui.flashPath = path;
+    if (Input_FlashImage(s, path) &&
+        (s.flashCodeLen != int32_t(size) || s.flashCodeCrc != crc32_calc(data, uint32_t(size))))
+        __builtin_trap();
+    if (Load_FlashCode(s) && s.imageBuf.size() != int(size)) __builtin_trap();
+    return 0;
+}

@@ -1,0 +1,42 @@
+// MCU image files, plain and packaged, read from disk as the update reads them.
+#include "fuzz_support.h"
+#include "mcu/mcu_image.h"
+#include "mcu/mcu_package.h"
+#include "protocol/crc32.h"
+#include "protocol/models.h"
+#include "serial/serial_link.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    ensureApplication();
+    static QTemporaryDir dir;
+    static SerialLink link;
+    static SilentFrontend ui;
+    const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
+
+    // The unpacking alone: the trailer must match what it claims.
+    const McuPackage package = Unpack_McuPackage(bytes);
+    if (package.hasTrailer &&
+        package.crc != crc32_calc(reinterpret_cast<const uint8_t *>(package.image.constData()),
+                                  uint32_t(package.image.size())))
+        __builtin_trap();
+
+    // The whole load, both file kinds, for a model that takes large images.
+    for (const char *name : {"image.bin", "image.pkg"}) {
+        const QString path = dir.filePath(QLatin1String(name));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
+        file.write(bytes);
+        file.close();
+        DeviceSession s(link, ui);
+        s.modelCode = Model::KQ31B;
+        ui.mcuPath = path;
+        Input_McuImage(s, path);
+        if (Load_McuImage(s) == 0 && s.imageBuf.size() < s.mcuLen) __builtin_trap();
+    }
+    return 0;
+}

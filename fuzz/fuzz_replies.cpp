@@ -1,0 +1,122 @@
+// The device's answers: arbitrary bytes arrive on a pseudo-terminal as the reply to one command
+// of the protocol, which then reads them as it would a real chip's reply. Arrivals longer than
+// the reply buffer go through the receive handler alone (no command would ever see them).
+//
+// Input: byte 0 picks the command, byte 1 the chip model, the rest is what the device sends.
+#include "flash/flash_block.h"
+#include "flash/flash_crc.h"
+#include "flash/flash_id.h"
+#include "flash/flash_update.h"
+#include "fuzz_support.h"
+#include "mcu/mcu_commands.h"
+#include "protocol/device_info.h"
+#include "protocol/handshake.h"
+#include "protocol/models.h"
+#include "protocol/transaction.h"
+#include "serial/serial_link.h"
+
+#include <cerrno>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <fcntl.h>
+#include <iterator>
+#include <unistd.h>
+
+namespace {
+
+struct Pty {
+    int master = -1;
+    QString slave;
+    Pty() {
+        master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) abort();
+        slave = QString::fromLocal8Bit(ptsname(master));
+    }
+    // Throws away what the host wrote.
+    void discardHostFrames() const {
+        char sink[4096];
+        while (::read(master, sink, sizeof sink) > 0) {
+        }
+    }
+    void send(const uint8_t *data, size_t size) const {
+        while (size > 0) {
+            const ssize_t n = ::write(master, data, size);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return;
+            data += n;
+            size -= size_t(n);
+        }
+    }
+};
+
+void runCommand(int which, DeviceSession &s) {
+    static const uint8_t block[600] = {1, 2, 3};
+    switch (which) {
+    case 0:
+        Connect_Device(s, '0', s.modelCode);
+        break;
+    case 1:
+        Get_Device_Info(s);
+        break;
+    case 2:
+        Erase_Mcu(s, 0, 100);
+        break;
+    case 3:
+        Write_McuBlock(s, 100, 0, block);
+        break;
+    case 4:
+        Check_McuCrc(s);
+        break;
+    case 5:
+        Send_Packet(s, 24, 0x7E00, block);
+        break;
+    case 6:
+        Get_FlashID(s, 0);
+        break;
+    case 7:
+        Set_FlashAddrMode(s, 1);
+        break;
+    case 8:
+        Erase_WholeFlash(s, 0);
+        break;
+    case 9:
+        Write_FlashBlock(s, block, 0, 100, 0);
+        break;
+    default:
+        s.flashCodeLen = 0; // a budget of one slice
+        Check_FlashCRC(s);
+        break;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    if (size < 2) return 0;
+    ensureApplication();
+    static Pty pty;
+    static SerialLink link;
+    static SilentFrontend ui;
+
+    // A fresh port each time: nothing of an earlier input is left in it.
+    link.Close();
+    pty.discardHostFrames();
+    if (!link.Open(pty.slave)) abort();
+
+    DeviceSession s(link, ui);
+    s.modelCode = modelTable[data[1] % std::size(modelTable)].code;
+    const uint8_t *reply = data + 2;
+    const size_t replySize = size - 2;
+    pty.send(reply, replySize);
+
+    if (replySize == 0 || replySize > size_t(SerialLink::RxBufSize)) {
+        link.rxFlag = 0;
+        link.Wait_Reply(1, 3);
+        if (link.rxLen > SerialLink::RxBufSize) abort();
+    } else {
+        runCommand(data[0] % 11, s);
+    }
+    pty.discardHostFrames();
+    return 0;
+}
