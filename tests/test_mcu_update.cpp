@@ -262,8 +262,6 @@ class McuUpdate : public QObject {
         QTest::newRow("tail block refused")
             << F::on('J', 3, F::WrongLetter) << QStringList{}
             << QStringList{errorReply, "UPDATE_FLASH NG, Addr : 0x3000"};
-        QTest::newRow("boot setting refused") << F::on('H', 0, F::BadStatus) << QStringList{}
-                                              << QStringList{"Save boot information NG!!!"};
         QTest::newRow("CRC query refused") << F::on('N', 1, F::WrongLetter) << QStringList{}
                                            << QStringList{errorReply, "Check CRC is NG..."};
         QTest::newRow("CRC query silent") << F::on('N', 1, F::Silence) << QStringList{"Time over!"}
@@ -301,16 +299,32 @@ class McuUpdate : public QObject {
         rig.verifyEnding(false);
     }
 
-    // A CRC reply cut right after its letter is joined before its CRC is read.
-    void crcReplyInPieces() {
+    // A refused boot record fails the update; a reply in pieces does not.
+    void toleratedReplies_data() {
+        QTest::addColumn<SimFault>("fault");
+        QTest::addColumn<int>("waitTime");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("record refused by status")
+            << SimFault::on('H', 0, SimFault::BadStatus) << 0 << false;
+        QTest::newRow("CRC reply split after its letter")
+            << SimFault::on('N', 1, SimFault::Split, 20, 1) << 0 << true;
+        // The operator's wait time joins the pieces of a block's answer into one reply.
+        QTest::newRow("block reply split, joined by the wait time")
+            << SimFault::on('J', 0, SimFault::Split, 2, 1) << 7 << true;
+    }
+    void toleratedReplies() {
+        QFETCH(SimFault, fault);
+        QFETCH(int, waitTime);
+        QFETCH(bool, ok);
         McuRig rig("KQ31B");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         const QByteArray image = mcuImage(5000, 0x800A000);
         rig.useImage(image);
-        rig.chip.sim.addFault(SimFault::on('N', 1, SimFault::Split, 20, 1));
-        QCOMPARE(Update_Mcu(rig.chip.session), 1);
+        rig.chip.sim.addFault(fault);
+        rig.chip.link.waitTime = waitTime;
+        QCOMPARE(Update_Mcu(rig.chip.session), ok ? 1 : 0);
         QCOMPARE(rig.chip.sim.mcuFlash().mid(0x2000, image.size()), image);
-        rig.verifyEnding(true);
+        rig.verifyEnding(ok);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "protocol/bytes.h"
 #include "protocol/models.h"
 #include "protocol/transaction.h"
+#include "serial/event_pump.h"
 #include "serial/timing.h"
 
 #include <QCoreApplication>
@@ -63,7 +64,7 @@ int Write_McuBlock(DeviceSession &s, int32_t length, uint32_t offset, const uint
         const QByteArray &p = packets[i];
         s.link.write(reinterpret_cast<const uint8_t *>(p.constData()), p.size(),
                      !last && Command::ProgramMcu.drain);
-        QCoreApplication::processEvents();
+        Pump_Events();
         if (!small && !last) Delay_us(LargePacketGapUs);
     }
     return resultOf(s, awaitReply(s, Command::ProgramMcu));
