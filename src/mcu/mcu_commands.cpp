@@ -73,8 +73,8 @@ int Write_McuBlock(DeviceSession &s, int32_t length, uint32_t offset, const uint
 int Check_McuCrc(DeviceSession &s) {
     const Frame frame = CheckMcuCrc_Frame(s.mcuLen, s.mcuCrc, s.enterAddr);
     const int r = resultOf(s, exchange(s, Command::CheckMcuCrc, frame.data(), FrameSize));
-    QByteArray reply;
     if (r != 0) return r;
+    QByteArray reply;
     if (!gatherReply(s, Command::CheckMcuCrc, 5, reply)) return -2;
     const uint32_t deviceCrc = getLe32(reinterpret_cast<const uint8_t *>(reply.constData()) + 1);
     if (deviceCrc == s.mcuCrc) return 0;
