@@ -214,6 +214,9 @@ const QVector<Case> &matrix() {
          "Time over!", 2001},
         {"update flash/block two replies", Op::UpdateFlash, f('l', 1, K::TwoReplies),
          Expect::Success, "", 0},
+        // Junk that comes in while the loader settles before the CRC request is not its reply.
+        {"update flash/late garbage", Op::UpdateFlash, f('l', 2, K::Garbage, 100), Expect::Success,
+         "", 0},
         {"update flash/block vanish", Op::UpdateFlash, f('l', 2, K::Vanish), Expect::Failure,
          "Update flash is fail.....", 0},
         {"update flash/crc wrong letter", Op::UpdateFlash, f('n', 1, K::WrongLetter),
