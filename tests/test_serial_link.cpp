@@ -87,18 +87,20 @@ class SerialLinkTest : public QObject {
 
     void waitTimeJoinsAReplySentInPieces_data() {
         QTest::addColumn<int>("waitTime");
+        QTest::addColumn<int>("gapMs");
         QTest::addColumn<int>("firstArrival");
-        QTest::newRow("no wait: first piece alone") << 0 << 20;
-        QTest::newRow("7 ms: one arrival") << 7 << 64;
+        QTest::newRow("no wait: first piece alone") << 0 << 50 << 20;
+        QTest::newRow("7 ms: one arrival") << 7 << 1 << 64;
     }
     void waitTimeJoinsAReplySentInPieces() {
         QFETCH(int, waitTime);
+        QFETCH(int, gapMs);
         QFETCH(int, firstArrival);
         link->waitTime = waitTime;
         link->rxFlag = 0;
         pty->send(filled(20, 'x'));
         // From another thread: the link does not run timers while it waits on the port.
-        std::thread late([this] { sendAfter(2, filled(44, 'y')); });
+        std::thread late([this, gapMs] { sendAfter(gapMs, filled(44, 'y')); });
         const SerialLink::Wait result = link->Wait_Reply(10, 200);
         late.join();
         QCOMPARE(result, SerialLink::Wait::Reply);

@@ -96,6 +96,21 @@ class SimHandshake : public QObject {
         QVERIFY(!s.sim.received().value(0).accepted);
     }
 
+    // Half a frame is dropped once the line is idle, and the next frame is read afresh.
+    void partialFrameDroppedAfterIdle() {
+        SimConfig c;
+        c.frameIdleResetMs = 60;
+        SimSession s(c);
+        QVERIFY2(s.ok(), qPrintable(s.error()));
+        QVERIFY(s.exchange(handshake('0', KQ31B).left(30), 64, 150).isEmpty());
+        QCOMPARE(s.exchange(handshake('0', KQ31B))[0], 'K');
+        const QVector<SimFrame> got = s.sim.received();
+        QCOMPARE(got.size(), 2);
+        QVERIFY(!got[0].accepted);
+        QVERIFY(got[0].reason.contains(QLatin1String("30 of 64")));
+        QVERIFY(got[1].accepted);
+    }
+
     void infoReply() {
         SimConfig c;
         c.bootVersion = 0x21;

@@ -135,6 +135,21 @@ class SimMcu : public QObject {
         QCOMPARE(le32(n, 1), crc(data));
     }
 
+    // 64-byte packets sent to a 512-byte chip are read as garbled large frames: the block is
+    // never acknowledged and the record says why.
+    void wrongLayoutIsNotAcknowledged() {
+        SimConfig c;
+        c.frameIdleResetMs = 60;
+        SimSession s(c);
+        QVERIFY2(s.ok(), qPrintable(s.error()));
+        QVERIFY(s.exchange(blockTrain(false, 0, pattern(2048, 1)), 64, 200).isEmpty());
+        const QVector<SimFrame> got = s.sim.received();
+        QCOMPARE(got.size(), 5); // 34 x 64 bytes = 4 large frames and a dropped rest
+        QCOMPARE(got[0].reason, QStringLiteral("J0 count over 504"));
+        QVERIFY(got[4].reason.startsWith(QLatin1String("incomplete frame")));
+        QCOMPARE(s.sim.mcuFlash().left(2048), QByteArray(2048, char(0xFF)));
+    }
+
     // Programming only clears bits, so a block written over unerased flash reads back wrong.
     void programmingWithoutEraseClearsBitsOnly() {
         SimSession s(QStringLiteral("KQ31B"));

@@ -12,8 +12,8 @@ class SimProgram : public QObject {
     Q_OBJECT
 
   private slots:
-    void faultSpecs_data() {
-        QTest::addColumn<QString>("spec");
+    void faultDescriptions_data() {
+        QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("valid");
         QTest::addColumn<char>("letter");
         QTest::addColumn<int>("occurrence");
@@ -34,12 +34,12 @@ class SimProgram : public QObject {
         QTest::newRow("too short") << "K:1" << false << 'K' << 0 << 0 << 0 << 0;
         QTest::newRow("bad bytes") << "K:1:burst:0:lots" << false << 'K' << 0 << 0 << 0 << 0;
     }
-    void faultSpecs() {
-        QFETCH(QString, spec);
+    void faultDescriptions() {
+        QFETCH(QString, text);
         QFETCH(bool, valid);
         SimFault f;
         QString error;
-        QCOMPARE(parseFault(spec, &f, &error), valid);
+        QCOMPARE(parseFault(text, &f, &error), valid);
         QCOMPARE(error.isEmpty(), valid);
         if (!valid) return;
         QFETCH(char, letter);
@@ -130,7 +130,7 @@ class SimProgram : public QObject {
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(log.readAll());
         QVERIFY2(text.contains(QLatin1String(" K (64 bytes)")) &&
-                     text.contains(QLatin1String("proposed=0x5802018")) &&
+                     text.contains(QLatin1String("(proposes KQ580)")) &&
                      text.contains(QLatin1String(" ok")),
                  qPrintable(text));
     }

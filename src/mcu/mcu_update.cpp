@@ -188,9 +188,10 @@ int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t mo
 
     // The CRC check below covers the image only: a boot record the chip refused would leave it
     // unable to start the image, so a refusal fails the update.
-    const bool recordsSaved = (s.enterAddr <= SecondBootThreshold || Save_SecondBootInfo(s) == 0) &&
-                              Save_BootSetting(s) == 0;
-    if (!recordsSaved) {
+    // Both are sent whatever the first answered, as the chip expects.
+    const int secondBoot = s.enterAddr > SecondBootThreshold ? Save_SecondBootInfo(s) : 0;
+    const int bootSetting = Save_BootSetting(s);
+    if (secondBoot != 0 || bootSetting != 0) {
         s.ui.logLine(QStringLiteral("Save boot information NG!!!"));
         return -6;
     }

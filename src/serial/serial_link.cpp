@@ -17,10 +17,7 @@ SerialLink::~SerialLink() {
 }
 
 bool SerialLink::Open(const QString &portName) {
-    if (port.isOpen()) {
-        port.clear();
-        port.close();
-    }
+    Close();
     port.setPortName(portName);
     port.setBaudRate(QSerialPort::Baud115200);
     port.setDataBits(QSerialPort::Data8);
@@ -32,7 +29,9 @@ bool SerialLink::Open(const QString &portName) {
 
 void SerialLink::Close() {
     if (!port.isOpen()) return;
-    port.clear();
+    // Unread input is stale; output is not discarded, so that a command written just before
+    // closing (the run command that restarts the chip) still reaches the device.
+    port.clear(QSerialPort::Input);
     port.close();
 }
 

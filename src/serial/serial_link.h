@@ -23,7 +23,7 @@ class SerialLink : public QObject {
 
     // Opens `portName` read-write at 115200 8N1 without flow control, closing first if open.
     bool Open(const QString &portName);
-    // Discards both directions and closes; does nothing when closed.
+    // Discards unread input and closes; does nothing when closed.
     void Close();
     bool isOpen() const { return port.isOpen(); }
     QString portName() const { return port.portName(); }

@@ -137,6 +137,11 @@ SimResponse SimBootLoader::connect(SimFrame &f) {
     for (uint32_t code : known) {
         if (crcOf(b.left(8) + le32Bytes(code), 0, 12) == frameCrc) {
             f.fields[QStringLiteral("proposed")] = code;
+            f.note = QStringLiteral("proposes %1%2")
+                         .arg(modelFor(code).name == QLatin1String("unknown")
+                                  ? QStringLiteral("0x%1").arg(code, 8, 16, QLatin1Char('0'))
+                                  : modelFor(code).name,
+                              code == chip.code ? QString() : QStringLiteral(", not this chip"));
             matched = true;
             break;
         }

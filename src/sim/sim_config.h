@@ -43,6 +43,10 @@ struct SimConfig {
     bool restartOnRun = false;
     int restartDelayMs = 200;
 
+    // Keep every received frame for received(); off, only the count and the log remain (for a
+    // long-running program).
+    bool keepRecord = true;
+
     // Optional symbolic link kept pointing at the current pseudo-terminal.
     QString linkPath;
 

@@ -117,18 +117,19 @@ QVector<SimFrame> SimDevice::received() const {
 
 int SimDevice::receivedCount() const {
     std::lock_guard<std::mutex> lock(mutex);
-    return frames.size();
+    return frameCount;
 }
 
 bool SimDevice::waitForFrames(int count, int timeoutMs) const {
     std::unique_lock<std::mutex> lock(mutex);
     return changed.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                            [&] { return frames.size() >= count; });
+                            [&] { return frameCount >= count; });
 }
 
 void SimDevice::clearReceived() {
     std::lock_guard<std::mutex> lock(mutex);
     frames.clear();
+    frameCount = 0;
 }
 
 void SimDevice::setLogSink(std::function<void(const QString &)> sink) {
@@ -246,8 +247,10 @@ int SimDevice::pollTimeoutMs() const {
 
 void SimDevice::readFromHost(QStringList &logLines) {
     static constexpr int ChunkSize = 64 * 1024;
+    // A few chunks per pass, so that due replies are not held back by a steady stream.
+    static constexpr int ChunksPerPass = 8;
     static thread_local QByteArray chunk(ChunkSize, '\0');
-    for (;;) {
+    for (int i = 0; i < ChunksPerPass; ++i) {
         const ssize_t n = ::read(pty.master(), chunk.data(), ChunkSize);
         if (n <= 0) return; // EAGAIN: all read
         lastByteMs = clock.elapsed();
@@ -262,14 +265,11 @@ void SimDevice::readFromHost(QStringList &logLines) {
 
 void SimDevice::handleFrame(const QByteArray &bytes, QStringList &logLines) {
     SimFrame frame;
-    frame.index = frames.size();
     frame.timeMs = clock.elapsed();
     frame.bytes = bytes;
     SimResponse response = loader.handle(frame);
     faults.apply(frame, response);
-    frames.append(frame);
-    logLines.append(frame.text());
-    changed.notify_all();
+    record(frame, logLines);
 
     for (const SimReply &reply : response.replies)
         pending.push_back({frame.timeMs + reply.atMs, nextOrder++, reply.bytes});
@@ -286,7 +286,6 @@ void SimDevice::discardIdlePartial(QStringList &logLines) {
         clock.elapsed() - lastByteMs < loader.config().frameIdleResetMs)
         return;
     SimFrame frame;
-    frame.index = frames.size();
     frame.timeMs = clock.elapsed();
     frame.bytes = framer.discard();
     frame.letter = uint8_t(frame.bytes.at(0));
@@ -294,8 +293,13 @@ void SimDevice::discardIdlePartial(QStringList &logLines) {
     frame.reject(QStringLiteral("incomplete frame: %1 of %2 bytes")
                      .arg(frame.bytes.size())
                      .arg(loader.frameSize(frame.letter)));
-    frames.append(frame);
-    logLines.append(frame.text());
+    record(frame, logLines);
+}
+
+void SimDevice::record(SimFrame &frame, QStringList &logLines) {
+    frame.index = frameCount++;
+    if (logSink) logLines.append(frame.text());
+    if (loader.config().keepRecord) frames.append(frame);
     changed.notify_all();
 }
 

@@ -50,7 +50,7 @@ class SimDevice {
     void addFault(const SimFault &fault);
     void clearFaults();
 
-    // The frames received so far, decoded, in order.
+    // The frames received so far, decoded, in order (none kept without keepRecord).
     QVector<SimFrame> received() const;
     int receivedCount() const;
     // Waits until at least `count` frames have been received; false on time-out.
@@ -85,6 +85,7 @@ class SimDevice {
     void readFromHost(QStringList &logLines);
     void handleFrame(const QByteArray &bytes, QStringList &logLines);
     void discardIdlePartial(QStringList &logLines);
+    void record(SimFrame &frame, QStringList &logLines);
     void sendDueReplies();
     void flushOutput();
     void disappear(int returnAfterMs);
@@ -111,6 +112,7 @@ class SimDevice {
     qint64 lastByteMs = 0;
 
     QVector<SimFrame> frames;
+    int frameCount = 0; // also those not kept
     std::function<void(const QString &)> logSink;
     std::vector<Pending> pending;
     quint64 nextOrder = 0;

@@ -35,6 +35,7 @@ int main(int argc, char **argv) {
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
+    options.config.keepRecord = false; // the log file is the record
     SimDevice sim(options.config);
     for (const SimFault &fault : options.faults)
         sim.addFault(fault);

@@ -143,7 +143,7 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
         "or every; KIND silence, wrong-letter, split, two-replies, burst, garbage, bad-crc, "
         "bad-status, delay or vanish. Example: n:1:two-replies, J:3:delay:500, "
         "G:every:split:30:20.",
-        "spec");
+        "description");
     const QCommandLineOption link =
         option("link", "Keep a symbolic link at this path pointing at the terminal.", "path");
     const QCommandLineOption log =
@@ -253,9 +253,9 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
                 return bad(flashIdModes);
         }
     }
-    for (const QString &spec : parser.values(fault)) {
+    for (const QString &text : parser.values(fault)) {
         SimFault f;
-        if (!parseFault(spec, &f, error)) return false;
+        if (!parseFault(text, &f, error)) return false;
         o.faults.push_back(f);
     }
     o.config.linkPath = parser.value(link);

@@ -9,6 +9,7 @@ QString SimFrame::text() const {
                        .arg(bytes.size());
     for (auto it = fields.cbegin(); it != fields.cend(); ++it)
         line += QStringLiteral(" %1=0x%2").arg(it.key()).arg(it.value(), 0, 16);
+    if (!note.isEmpty()) line += QStringLiteral(" (") + note + QLatin1Char(')');
     line += accepted ? QStringLiteral(" ok") : QStringLiteral(" REJECTED: ") + reason;
     return line;
 }

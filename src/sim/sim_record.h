@@ -20,6 +20,7 @@ struct SimFrame {
     bool accepted = true;
     QString reason;
     QMap<QString, quint32> fields;
+    QString note; // a remark for the log, e.g. the model a handshake proposed
 
     quint32 field(const QString &key) const { return fields.value(key); }
     bool has(const QString &key) const { return fields.contains(key); }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "support/scoped_current_dir.h"
+#include "support/sim_session.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+// What the MCU operation tests share: images, a comparable log and a simulated chip with a
+// directory for the image files.
+
+uint32_t imageCrc(const QByteArray &bytes);
+// `length` random bytes (fixed by the seed), with `runAddress` in bytes 4..7 unless it is 0.
+QByteArray mcuImage(int length, uint32_t runAddress = 0, quint32 seed = 5);
+// The log with every wall-clock line made "Timer" and the handshake's version line "Version".
+QStringList comparableLog(const QStringList &log);
+
+// A simulated chip of `model`, identified as a probe would, with a temporary current directory.
+struct McuRig {
+    explicit McuRig(const QString &model);
+    // Writes `bytes` as `name` and names it as the MCU image.
+    void useImage(const QByteArray &bytes, const QString &name = QStringLiteral("fw.bin"));
+    // Checks how an update that got past loading ends: an empty line and the verdict, the
+    // buttons enabled again, `busy` cleared, the image released.
+    void verifyEnding(bool ok) const;
+
+    ScopedCurrentDir dir;
+    SimSession chip;
+};

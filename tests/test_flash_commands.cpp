@@ -1,0 +1,156 @@
+// "Flash Info" and "Check Flash CRC" against the simulated chip over a real pseudo-terminal.
+#include "flash/flash_id.h"
+#include "flash/flash_update.h"
+#include "protocol/crc32.h"
+#include "support/flash_rig.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+namespace {
+
+constexpr int MiB = 1024 * 1024;
+
+// Puts `image` into the simulated flash and makes it the loaded image.
+void loadIntoFlash(FlashRig &rig, const QByteArray &image) {
+    rig.s.sim.writeExternalFlash(0, image);
+    rig.session().flashCodeLen = image.size();
+    rig.session().flashCodeCrc =
+        crc32_calc(reinterpret_cast<const uint8_t *>(image.constData()), size_t(image.size()));
+}
+
+} // namespace
+
+class FlashCommands : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void flashInfo_data() {
+        QTest::addColumn<uint>("firstId");
+        QTest::addColumn<uint>("retryId");
+        QTest::addColumn<bool>("firstRefused");
+        QTest::addColumn<int>("requests");
+        QTest::addColumn<QString>("shownId");
+        QTest::addColumn<QString>("shownSize");
+        QTest::addColumn<QString>("shownName");
+        QTest::newRow("listed part") << 0xEF4018u << 0u << false << 1 << "0xef4018"
+                                     << "16777216"
+                                     << "SimPart";
+        QTest::newRow("unlisted part, retried")
+            << 0xC2201Au << 0xC2201Au << false << 2 << "0xc2201a"
+            << "0"
+            << "";
+        QTest::newRow("found on the retry") << 0x1234u << 0xEF4018u << false << 2 << "0xef4018"
+                                            << "16777216"
+                                            << "SimPart";
+        QTest::newRow("first read refused") << 0u << 0xEF4018u << true << 2 << "0xef4018"
+                                            << "16777216"
+                                            << "SimPart";
+    }
+    void flashInfo() {
+        QFETCH(uint, firstId);
+        QFETCH(uint, retryId);
+        QFETCH(bool, firstRefused);
+        QFETCH(int, requests);
+        QFETCH(QString, shownId);
+        QFETCH(QString, shownSize);
+        QFETCH(QString, shownName);
+        FlashRig rig("KQ31B");
+        QVERIFY2(rig.ok(), qPrintable(rig.error()));
+        SimConfig config = rig.s.sim.config();
+        config.flashIdAnswers[0].id = firstId;
+        config.flashIdAnswers[1].id = retryId;
+        if (firstRefused) config.flashIdAnswers[0].mode = SimFlashIdAnswer::WrongLetter;
+        rig.s.sim.setConfig(config);
+
+        Flash_Info(rig.session());
+
+        const QVector<SimFrame> sent = rig.frames("m");
+        QCOMPARE(sent.size(), requests);
+        for (int i = 0; i < requests; ++i) {
+            QVERIFY(sent[i].accepted);
+            QCOMPARE(sent[i].field("variant"), quint32(i));
+        }
+        RecordingFrontend &ui = rig.ui();
+        QCOMPARE(ui.flashId, shownId);
+        QCOMPARE(ui.flashSize, shownSize);
+        QCOMPARE(ui.flashName, shownName);
+        QCOMPARE(ui.log.last(), "FlashID:" + shownId);
+        QCOMPARE(ui.log.contains("Get flash id,and return error command"), firstRefused);
+        QVERIFY(ui.messages.isEmpty());
+        QCOMPARE(rig.session().busy, 0);
+    }
+
+    void crcCheckFollowsProgress() {
+        FlashRig rig("KQ31B");
+        QVERIFY2(rig.ok(), qPrintable(rig.error()));
+        loadIntoFlash(rig, rig.useImage(3 * MiB));
+
+        Check_Flash(rig.session());
+
+        RecordingFrontend &ui = rig.ui();
+        QCOMPARE(ui.progress, QList<int>({0, 33, 66, 100}));
+        QVERIFY(ui.log.contains("Check flash CRC pass."));
+        QCOMPARE(ui.buttonStates, QList<bool>({false, true}));
+        QCOMPARE(rig.session().busy, 0);
+        const SimFrame request = rig.frames("n").value(0);
+        QCOMPARE(request.field("length"), quint32(3 * MiB));
+        QCOMPARE(request.field("crc"), rig.session().flashCodeCrc);
+    }
+
+    // Frequent progress reports do not use up the budget: it is time, not replies.
+    void manyProgressReports() {
+        FlashRig rig("KQ31B");
+        QVERIFY2(rig.ok(), qPrintable(rig.error()));
+        SimConfig config = rig.s.sim.config();
+        config.crcProgressStep = 16384;
+        config.crcProgressIntervalMs = 10;
+        rig.s.sim.setConfig(config);
+        loadIntoFlash(rig, rig.useImage(MiB));
+        QCOMPARE(Check_FlashCRC(rig.session()), 0);
+        QVERIFY(rig.ui().progress.size() > 60);
+    }
+
+    // Nothing to wait for beyond one slice: an answer in that slice still counts.
+    void emptyImage() {
+        FlashRig rig("KQ31B");
+        QVERIFY2(rig.ok(), qPrintable(rig.error()));
+        rig.session().flashCodeLen = 0;
+        rig.session().flashCodeCrc = 0;
+        QCOMPARE(Check_FlashCRC(rig.session()), 0);
+        QVERIFY(rig.ui().messages.isEmpty());
+    }
+
+    void silentDevice() {
+        FlashRig rig("KQ31B");
+        QVERIFY2(rig.ok(), qPrintable(rig.error()));
+        rig.s.sim.addFault(SimFault::on('n', 1, SimFault::Silence));
+        rig.session().flashCodeLen = 0;
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(Check_FlashCRC(rig.session()), -2);
+        QVERIFY(clock.elapsed() >= 45 && clock.elapsed() < 1000);
+        QCOMPARE(rig.ui().messages, QStringList{"Time over!"});
+    }
+
+    void garbageAfterTheResult() {
+        FlashRig rig("KQ31B");
+        QVERIFY2(rig.ok(), qPrintable(rig.error()));
+        rig.s.sim.addFault(SimFault::on('n', 1, SimFault::Garbage, -1, 64));
+        loadIntoFlash(rig, rig.useImage(1000));
+        QCOMPARE(Check_FlashCRC(rig.session()), -1);
+        QVERIFY(rig.ui().log.contains("Get flash crc,and return error command"));
+    }
+
+    void closedPort() {
+        FlashRig rig("KQ31B");
+        QVERIFY2(rig.ok(), qPrintable(rig.error()));
+        rig.s.link.Close();
+        QCOMPARE(Check_FlashCRC(rig.session()), -1);
+        QCOMPARE(rig.ui().messages, QStringList{"Please open the port!"});
+        QVERIFY(rig.ui().progress.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(FlashCommands)
+#include "test_flash_commands.moc"

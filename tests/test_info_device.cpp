@@ -1,0 +1,189 @@
+// The device-information request against the simulated chip: what the operator is shown, what
+// the session takes over, the Flash.ini lookup of the two flash IDs and the faulty replies.
+#include "protocol/device_info.h"
+#include "protocol/models.h"
+#include "support/scoped_current_dir.h"
+#include "support/sim_session.h"
+
+#include <QtTest>
+
+namespace {
+
+constexpr uint32_t FirstId = 0xEF4018, SecondId = 0xC84017;
+
+const QByteArray flashIni = "[FLASH]\n"
+                            "0xEF4018,4096,4096,W25Q128JV,\n"
+                            "0xC84017,4096,2048,GD25Q64C,\n";
+
+SimConfig modelConfig(const QString &model, uint32_t version) {
+    SimConfig config;
+    SimConfig::forModel(model, &config);
+    config.bootVersion = version;
+    config.infoFlashIds = {{FirstId, SecondId}};
+    return config;
+}
+
+} // namespace
+
+class InfoDevice : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void validReplies_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<uint>("version");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("versionLine");
+        QTest::addColumn<int>("bootKind");
+        QTest::newRow("KQ31B") << "KQ31B" << 0x1Au << "KQ31B"
+                               << "KQ31B Boot_Version:1a" << 0;
+        QTest::newRow("KQ3200 is shown as KQ320") << "KQ3200" << 0x20230915u << "KQ320"
+                                                  << "KQ320 Boot_Version:20230915" << 0;
+        QTest::newRow("KQ580") << "KQ580" << 0x101u << "KQ580"
+                               << "KQ580 Boot_Version:101" << 0;
+        QTest::newRow("KQ47") << "KQ47" << 0x7u << "KQ47"
+                              << "KQ47 Boot_Version:7" << 0;
+        QTest::newRow("KQ31A sets the boot kind") << "KQ31A" << 0xABCDEF01u << "KQ31A"
+                                                  << "KQ31A Boot_Version:abcdef01" << 1;
+    }
+    void validReplies() {
+        QFETCH(QString, model);
+        QFETCH(uint, version);
+        QFETCH(QString, name);
+        QFETCH(QString, versionLine);
+        QFETCH(int, bootKind);
+        ScopedCurrentDir dir;
+        dir.write(QStringLiteral("Flash.ini"), flashIni);
+        SimSession s(modelConfig(model, version));
+        QVERIFY2(s.ok(), qPrintable(s.error()));
+        s.session.modelCode = Model::KQ31D; // the probe may have named another model
+
+        Report_Device_Info(s.session);
+
+        QCOMPARE(s.ui.log, QStringList({versionLine, "FlashID:0xef4018", "reVal = 0"}));
+        QVERIFY(s.ui.messages.isEmpty());
+        QCOMPARE(s.ui.modelName, name);
+        QCOMPARE(s.session.modelCode, s.sim.config().modelCode);
+        QCOMPARE(s.session.bootVersion, uint32_t(version));
+        QCOMPARE(s.session.bootKind, bootKind);
+        QCOMPARE(s.session.flashId, FirstId);
+        QCOMPARE(s.session.flashName, QStringLiteral("W25Q128JV"));
+        QCOMPARE(s.session.flashSize, 4096 * 4096);
+        const QVector<SimFrame> frames = s.sim.received();
+        QCOMPARE(frames.size(), 1);
+        QVERIFY2(frames[0].accepted, qPrintable(frames[0].reason));
+    }
+
+    void unknownModel() {
+        ScopedCurrentDir dir;
+        dir.write(QStringLiteral("Flash.ini"), flashIni);
+        SimConfig config = modelConfig(QStringLiteral("KQ31B"), 0x33);
+        config.modelCode = 0x12345678;
+        SimSession s(config);
+        QVERIFY2(s.ok(), qPrintable(s.error()));
+        s.session.modelCode = Model::KQ31B;
+
+        QCOMPARE(Get_Device_Info(s.session), 0);
+        QCOMPARE(s.ui.modelName, QStringLiteral("unknown"));
+        QCOMPARE(s.session.modelCode, Model::Unknown);
+        QCOMPARE(s.session.bootVersion, 0x33u);
+        QCOMPARE(s.ui.log, QStringList({"FlashID:0xef4018"})); // no version line
+    }
+
+    void flashIdLookup_data() {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<uint>("flashId");
+        QTest::addColumn<QStringList>("idLines");
+        QTest::addColumn<QString>("shownName");
+        QTest::addColumn<QString>("shownSize");
+        QTest::newRow("both known: the first wins")
+            << flashIni << 0 << FirstId << QStringList{"FlashID:0xef4018"} << "W25Q128JV"
+            << "16777216";
+        QTest::newRow("only the second known")
+            << QByteArray("0xC84017,4096,2048,GD25Q64C,\n") << 0 << SecondId
+            << QStringList{"FlashID:0xc84017"} << "GD25Q64C"
+            << "8388608";
+        QTest::newRow("neither known")
+            << QByteArray("0x1C3017,4096,2048,EN25Q64,\n") << 1 << SecondId << QStringList{} << ""
+            << "0";
+    }
+    void flashIdLookup() {
+        QFETCH(QByteArray, ini);
+        QFETCH(int, result);
+        QFETCH(uint, flashId);
+        QFETCH(QStringList, idLines);
+        QFETCH(QString, shownName);
+        QFETCH(QString, shownSize);
+        ScopedCurrentDir dir;
+        dir.write(QStringLiteral("Flash.ini"), ini);
+        SimSession s(modelConfig(QStringLiteral("KQ581"), 0x5));
+        QVERIFY2(s.ok(), qPrintable(s.error()));
+
+        QCOMPARE(Get_Device_Info(s.session), result);
+        QCOMPARE(s.session.flashId, uint32_t(flashId));
+        QCOMPARE(s.ui.log.filter(QStringLiteral("FlashID:")), idLines);
+        QCOMPARE(s.ui.flashId, QStringLiteral("0x") + QString::number(flashId, 16));
+        QCOMPARE(s.ui.flashName, shownName);
+        QCOMPARE(s.ui.flashSize, shownSize);
+    }
+
+    void faultyReplies_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("CRC wrong")
+            << int(SimFault::BadCrc) << QStringList{"Get infomation crc32 error", "reVal = -3"}
+            << QStringList{};
+        QTest::newRow("wrong letter")
+            << int(SimFault::WrongLetter)
+            << QStringList{"Connect device,and return error command", "reVal = -1"}
+            << QStringList{};
+        QTest::newRow("no reply") << int(SimFault::Silence) << QStringList{"reVal = -2"}
+                                  << QStringList{"Time over!"};
+    }
+    void faultyReplies() {
+        QFETCH(int, kind);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, messages);
+        ScopedCurrentDir dir;
+        dir.write(QStringLiteral("Flash.ini"), flashIni);
+        SimSession s(modelConfig(QStringLiteral("KQ3200"), 0x99));
+        QVERIFY2(s.ok(), qPrintable(s.error()));
+        s.sim.addFault(SimFault::on('G', 1, SimFault::Kind(kind)));
+        s.session.modelCode = Model::KQ31B;
+        s.session.bootVersion = 0x77;
+        s.session.flashId = 0x1234;
+        s.ui.modelName = QStringLiteral("KQ31B");
+
+        Report_Device_Info(s.session);
+
+        QCOMPARE(s.ui.log, lines);
+        QCOMPARE(s.ui.messages, messages);
+        // Nothing of a rejected reply is taken over.
+        QCOMPARE(s.session.modelCode, Model::KQ31B);
+        QCOMPARE(s.session.bootVersion, 0x77u);
+        QCOMPARE(s.session.flashId, 0x1234u);
+        QCOMPARE(s.ui.modelName, QStringLiteral("KQ31B"));
+    }
+
+    // A reply cut short leaves the previous reply's bytes behind it in the buffer; they must not
+    // pass for a fresh reply.
+    void shortArrivalIsNotCompletedByOldBytes() {
+        ScopedCurrentDir dir;
+        dir.write(QStringLiteral("Flash.ini"), flashIni);
+        SimSession s(modelConfig(QStringLiteral("KQ31C"), 0x3));
+        QVERIFY2(s.ok(), qPrintable(s.error()));
+        QCOMPARE(Get_Device_Info(s.session), 0);
+        s.ui.log.clear();
+        // The second reply arrives as its letter alone; the rest comes long after.
+        s.sim.addFault(SimFault::on('G', 2, SimFault::Split, 300, 1));
+
+        QCOMPARE(Get_Device_Info(s.session), -3);
+        QCOMPARE(s.ui.log, QStringList{"Get infomation crc32 error"});
+        QCOMPARE(s.session.link.rxLen, 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(InfoDevice)
+#include "test_info_device.moc"

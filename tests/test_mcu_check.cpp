@@ -1,0 +1,264 @@
+// "Check Mcu CRC", "Update All" and the hidden second-boot-info button, against the simulated
+// boot loader over a real pseudo-terminal.
+#include "mcu/boot_records.h"
+#include "mcu/mcu_image.h"
+#include "mcu/mcu_update.h"
+#include "support/mcu_rig.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(SimFault)
+
+namespace {
+
+// The CRC queries the chip received.
+QVector<SimFrame> crcQueries(const SimSession &chip) {
+    QVector<SimFrame> queries;
+    for (const SimFrame &f : chip.sim.received())
+        if (f.name == "N") queries << f;
+    return queries;
+}
+
+// Checks the buttons and `busy` after "Check Mcu CRC", whatever its outcome.
+void verifyRestored(const SimSession &chip) {
+    QCOMPARE(chip.ui.buttonStates, (QList<bool>{false, true}));
+    QCOMPARE(chip.session.busy, 0);
+}
+
+} // namespace
+
+class McuCheck : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void checkAfterAnUpdateAsksForItsRange() {
+        McuRig rig("KQ31B");
+        QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
+        const QByteArray image = mcuImage(7000, 0x800A010);
+        rig.useImage(image);
+        QCOMPARE(Update_Mcu(rig.chip.session), 1);
+        rig.chip.ui.buttonStates.clear();
+        rig.chip.sim.clearReceived();
+
+        Check_Mcu(rig.chip.session);
+        QCOMPARE(rig.chip.ui.log.last(), QString("Check MCU CRC is OK..."));
+        const QVector<SimFrame> queries = crcQueries(rig.chip);
+        QCOMPARE(queries.size(), 1);
+        QCOMPARE(queries[0].field("start"), 0x2000u);
+        QCOMPARE(queries[0].field("length"), 7000u);
+        QCOMPARE(queries[0].field("crc"), imageCrc(image));
+        QVERIFY(rig.chip.ui.messages.isEmpty());
+        verifyRestored(rig.chip);
+    }
+
+    void checkBeforeAnyImageAsksForNothing() {
+        McuRig rig("KQ47");
+        QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
+        rig.chip.ui.log << "kept";
+        Check_Mcu(rig.chip.session);
+        const QVector<SimFrame> queries = crcQueries(rig.chip);
+        QCOMPARE(queries.size(), 1);
+        QCOMPARE(queries[0].field("length"), 0u);
+        QCOMPARE(queries[0].field("crc"), 0u);
+        QCOMPARE(queries[0].field("start"), 0u);
+        // The log is not cleared.
+        QCOMPARE(rig.chip.ui.log.first(), QString("kept"));
+        QCOMPARE(rig.chip.ui.log.last(), QString("Check MCU CRC is OK..."));
+    }
+
+    // The device's CRC is printed unsigned, even with its top bit set.
+    void mismatchPrintsTheDeviceCrc() {
+        McuRig rig("KQ47");
+        QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
+        const QByteArray flash = rig.chip.sim.mcuFlash();
+        int length = 1;
+        while (imageCrc(flash.left(length)) < 0x80000000u)
+            ++length;
+        const uint32_t deviceCrc = imageCrc(flash.left(length));
+        rig.chip.session.mcuLen = length;
+        rig.chip.session.mcuCrc = deviceCrc ^ 1;
+        Check_Mcu(rig.chip.session);
+        QCOMPARE(rig.chip.ui.log.mid(rig.chip.ui.log.size() - 2),
+                 (QStringList{"Error CRC, return CRC = 0x" + QString::number(deviceCrc, 16),
+                              "Check MCU CRC is NG..."}));
+        QCOMPARE(rig.chip.ui.log.value(rig.chip.ui.log.size() - 2).size(), 26 + 8);
+        verifyRestored(rig.chip);
+    }
+
+    void refusals_data() {
+        QTest::addColumn<SimFault>("fault");
+        QTest::addColumn<bool>("closePort");
+        QTest::addColumn<int>("mcuLen");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("lastLine");
+        using F = SimFault;
+        const QString noConnect = "Fail to Connect a KQ31 device";
+        const F none = F::on('?', 0, F::Silence);
+        QTest::newRow("port closed")
+            << none << true << 0 << QStringList{"Please open the port!"} << QString();
+        QTest::newRow("handshake wrong letter")
+            << F::on('K', 1, F::WrongLetter) << false << 0 << QStringList{noConnect}
+            << "Connect device,and return error command";
+        QTest::newRow("second handshake silent")
+            << F::on('K', 2, F::Silence) << false << 0 << QStringList{"Time over!", noConnect}
+            << QString("Version");
+        QTest::newRow("length over the flash")
+            << none << false << 520193 << QStringList{"Over Mcu flash size:520192"}
+            << QString("Version");
+    }
+    // Refused before the query: nothing asked, the reason shown, the buttons back.
+    void refusals() {
+        QFETCH(SimFault, fault);
+        QFETCH(bool, closePort);
+        QFETCH(int, mcuLen);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, lastLine);
+        McuRig rig("KQ31B");
+        QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
+        rig.chip.sim.addFault(fault);
+        rig.chip.session.mcuLen = mcuLen;
+        if (closePort) rig.chip.link.Close();
+        Check_Mcu(rig.chip.session);
+        QCOMPARE(rig.chip.ui.messages, messages);
+        QCOMPARE(comparableLog(rig.chip.ui.log).value(rig.chip.ui.log.size() - 1), lastLine);
+        QVERIFY(crcQueries(rig.chip).isEmpty());
+        verifyRestored(rig.chip);
+    }
+
+    void failedQueriesSayNg_data() {
+        QTest::addColumn<SimFault>("fault");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("lastLines");
+        QTest::newRow("refused") << SimFault::on('N', 1, SimFault::WrongLetter) << QStringList{}
+                                 << QStringList{"Erease mcu flash,and return error command",
+                                                "Check MCU CRC is NG..."};
+        QTest::newRow("silent") << SimFault::on('N', 1, SimFault::Silence)
+                                << QStringList{"Time over!"}
+                                << QStringList{"Version", "Check MCU CRC is NG..."};
+    }
+    void failedQueriesSayNg() {
+        QFETCH(SimFault, fault);
+        QFETCH(QStringList, messages);
+        QFETCH(QStringList, lastLines);
+        McuRig rig("KQ31B");
+        QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
+        rig.chip.sim.addFault(fault);
+        Check_Mcu(rig.chip.session);
+        QCOMPARE(rig.chip.ui.messages, messages);
+        const QStringList log = comparableLog(rig.chip.ui.log);
+        QCOMPARE(log.mid(log.size() - lastLines.size()), lastLines);
+        verifyRestored(rig.chip);
+    }
+
+    // Only a failed exchange stops the check; a proof naming another model does not.
+    void otherModelsProofDoesNotStopTheCheck() {
+        McuRig rig("KQ31B");
+        QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
+        rig.chip.sim.addFault(SimFault::on('K', 1, SimFault::BadCrc));
+        Check_Mcu(rig.chip.session);
+        QVERIFY(rig.chip.ui.messages.isEmpty());
+        QCOMPARE(crcQueries(rig.chip).size(), 1);
+        QCOMPARE(rig.chip.ui.log.last(), QString("Check MCU CRC is OK..."));
+    }
+
+    // The Input button takes no run address for a KQ581; the update does.
+    void kq581OffsetComesFromTheUpdate() {
+        McuRig rig("KQ581");
+        QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
+        const QByteArray image = mcuImage(5000, 0x800C000);
+        rig.useImage(image);
+        QVERIFY(Input_McuImage(rig.chip.session, rig.chip.ui.mcuPath));
+        Check_Mcu(rig.chip.session);
+        QCOMPARE(Update_Mcu(rig.chip.session), 1);
+        Check_Mcu(rig.chip.session);
+        const QVector<SimFrame> queries = crcQueries(rig.chip);
+        QCOMPARE(queries.size(), 3); // the update asks once itself
+        QCOMPARE(queries[0].field("start"), 0u);
+        QCOMPARE(queries[2].field("start"), 0x4000u);
+        QCOMPARE(rig.chip.ui.log.last(), QString("Check MCU CRC is OK..."));
+    }
+
+    void updateAllGoesOnToTheFlash() {
+        McuRig rig("KQ31B");
+        QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
+        rig.dir.write("Flash.ini", "[FLASH]\n0xEF4018,4096,4096,W25Q128JV,\n");
+        const QByteArray mcu = mcuImage(3000, 0x8008000);
+        const QByteArray flash = mcuImage(5000, 0, 9);
+        rig.useImage(mcu);
+        rig.chip.ui.flashPath = rig.dir.write("flash.img", flash);
+
+        Update_All(rig.chip.session);
+        QCOMPARE(rig.chip.sim.mcuFlash().left(mcu.size()), mcu);
+        QCOMPARE(rig.chip.sim.externalFlash(0, flash.size()), flash);
+        const QStringList log = rig.chip.ui.log;
+        // The flash update's lines follow the MCU update's in one log.
+        const int mcuOk = log.indexOf("Update MCU is OK!!!!!!");
+        QVERIFY(mcuOk > 0);
+        QCOMPARE(log.value(mcuOk + 1), QString());
+        QCOMPARE(log.last(), QString("Update flash is OK!!!!!!"));
+        QCOMPARE(rig.chip.ui.clears, 1);
+        QCOMPARE(rig.chip.ui.updateAllStates, (QList<bool>{false, true}));
+        QVERIFY(rig.chip.ui.messages.isEmpty());
+    }
+
+    void updateAllStopsWhenTheMcuFails_data() {
+        QTest::addColumn<QString>("mcuFile");
+        QTest::addColumn<bool>("closePort");
+        QTest::addColumn<uint>("model");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("log");
+        const uint kq31b = 0x1971031B;
+        QTest::newRow("port closed")
+            << "fw.bin" << true << kq31b << QStringList{"Please open the port!"}
+            << QStringList{"", "Update MCU is fail....."};
+        QTest::newRow("no model identified")
+            << "fw.bin" << false << 0u << QStringList{"Over Mcu flash size:0"} << QStringList{};
+        QTest::newRow("no file named")
+            << "" << false << kq31b << QStringList{"Please input mcu code file"} << QStringList{};
+    }
+    void updateAllStopsWhenTheMcuFails() {
+        QFETCH(QString, mcuFile);
+        QFETCH(bool, closePort);
+        QFETCH(uint, model);
+        QFETCH(QStringList, messages);
+        QFETCH(QStringList, log);
+        McuRig rig("KQ31B");
+        QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
+        rig.chip.session.modelCode = model;
+        if (!mcuFile.isEmpty()) rig.useImage(mcuImage(3000, 0x8008000), mcuFile);
+        rig.chip.ui.flashPath = rig.dir.write("flash.img", mcuImage(100));
+        if (closePort) rig.chip.link.Close();
+        Update_All(rig.chip.session);
+        QCOMPARE(rig.chip.ui.messages, messages);
+        QCOMPARE(rig.chip.ui.log, log);
+        QCOMPARE(rig.chip.sim.receivedCount(), 0);
+        QCOMPARE(rig.chip.ui.updateAllStates, (QList<bool>{false, true}));
+    }
+
+    void hiddenButtonReportsTheRecord_data() {
+        QTest::addColumn<bool>("refuse");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("accepted") << false << "Save second boot info OK";
+        QTest::newRow("status not 0") << true << "Save second boot info NG";
+    }
+    void hiddenButtonReportsTheRecord() {
+        QFETCH(bool, refuse);
+        QFETCH(QString, line);
+        McuRig rig("KQ31B");
+        QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
+        if (refuse) rig.chip.sim.addFault(SimFault::on('H', 1, SimFault::BadStatus));
+        rig.chip.session.enterAddr = 0x8009001;
+        rig.chip.session.mcuLen = 1234;
+        rig.chip.session.mcuCrc = 0xCAFEF00D;
+        Report_SecondBootInfo(rig.chip.session);
+        QCOMPARE(rig.chip.ui.log, QStringList{line});
+        const SimBootRecords records = rig.chip.sim.bootRecords();
+        QVERIFY(records.haveSecondBootInfo);
+        QCOMPARE(records.runAddress, 0x8009001u);
+        QCOMPARE(records.imageLength, 1234u);
+        QCOMPARE(records.imageCrc, 0xCAFEF00Du);
+    }
+};
+
+QTEST_GUILESS_MAIN(McuCheck)
+#include "test_mcu_check.moc"
