@@ -21,24 +21,30 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <iterator>
+#include <mutex>
+#include <poll.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
-struct Pty {
-    int master = -1;
-    QString slave;
-    Pty() {
+// The chip's end of a pseudo-terminal, served from its own thread: the reply armed for the next
+// command is sent once the host has written something, so that it arrives after the command
+// was sent, as a real reply does.
+class Device {
+  public:
+    Device() {
         master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
         if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) abort();
         slave = QString::fromLocal8Bit(ptsname(master));
+        std::thread([this] { serve(); }).detach();
     }
-    // Throws away what the host wrote.
-    void discardHostFrames() const {
-        char sink[4096];
-        while (::read(master, sink, sizeof sink) > 0) {
-        }
+    void arm(const uint8_t *data, size_t size) {
+        std::lock_guard<std::mutex> lock(mutex);
+        armed.assign(data, data + size);
     }
+    // Bytes sent at once, whatever the host does.
     void send(const uint8_t *data, size_t size) const {
         while (size > 0) {
             const ssize_t n = ::write(master, data, size);
@@ -48,6 +54,28 @@ struct Pty {
             size -= size_t(n);
         }
     }
+    QString slave;
+
+  private:
+    void serve() {
+        char sink[4096];
+        for (;;) {
+            pollfd p{master, POLLIN, 0};
+            if (::poll(&p, 1, 5) <= 0) continue;
+            bool heard = false;
+            while (::read(master, sink, sizeof sink) > 0)
+                heard = true;
+            std::lock_guard<std::mutex> lock(mutex);
+            if (heard && !armed.empty()) {
+                send(armed.data(), armed.size());
+                armed.clear();
+            }
+        }
+    }
+
+    int master = -1;
+    std::mutex mutex;
+    std::vector<uint8_t> armed;
 };
 
 void runCommand(int which, DeviceSession &s) {
@@ -95,28 +123,29 @@ void runCommand(int which, DeviceSession &s) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (size < 2) return 0;
     ensureApplication();
-    static Pty pty;
+    static Device device;
     static SerialLink link;
     static SilentFrontend ui;
 
     // A fresh port each time: nothing of an earlier input is left in it.
     link.Close();
-    pty.discardHostFrames();
-    if (!link.Open(pty.slave)) abort();
+    if (!link.Open(device.slave)) abort();
 
     DeviceSession s(link, ui);
     s.modelCode = modelTable[data[1] % std::size(modelTable)].code;
     const uint8_t *reply = data + 2;
     const size_t replySize = size - 2;
-    pty.send(reply, replySize);
 
     if (replySize == 0 || replySize > size_t(SerialLink::RxBufSize)) {
+        // Longer than the reply buffer: no command could take it; the receive handler must.
+        device.send(reply, replySize);
         link.rxFlag = 0;
         link.Wait_Reply(1, 3);
         if (link.rxLen > SerialLink::RxBufSize) abort();
     } else {
+        device.arm(reply, replySize);
         runCommand(data[0] % 11, s);
+        device.arm(nullptr, 0);
     }
-    pty.discardHostFrames();
     return 0;
 }

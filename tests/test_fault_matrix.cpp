@@ -96,7 +96,7 @@ const QVector<Case> &matrix() {
         {"probe/garbage", Op::Probe, f('K', 2, K::Garbage), Expect::Success, "", 0},
         {"probe/burst", Op::Probe, f('K', 1, K::Burst), Expect::Failure, "Time over!", 1530},
         {"probe/bad proof", Op::Probe, f('K', 0, K::BadCrc), Expect::Failure, "unknown", 0},
-        {"probe/stale", Op::Probe, f('K', 1, K::Delay, 1700), Expect::Failure, "Time over!", 1530,
+        {"probe/stale", Op::Probe, f('K', 1, K::Delay, 2500), Expect::Failure, "Time over!", 1530,
          Retry},
         {"probe/vanish", Op::Probe, f('K', 1, K::Vanish), Expect::Failure, "Time over!", 0},
 
@@ -112,7 +112,7 @@ const QVector<Case> &matrix() {
         {"info/burst", Op::Info, f('G', 1, K::Burst), Expect::Failure, "Time over!", 1530},
         {"info/bad crc", Op::Info, f('G', 1, K::BadCrc), Expect::Failure,
          "Get infomation crc32 error", 0},
-        {"info/stale", Op::Info, f('G', 1, K::Delay, 1700), Expect::Failure, "Time over!", 1530,
+        {"info/stale", Op::Info, f('G', 1, K::Delay, 2500), Expect::Failure, "Time over!", 1530,
          Retry},
         {"info/vanish", Op::Info, f('G', 1, K::Vanish), Expect::Failure, "Time over!", 0},
 
@@ -178,7 +178,7 @@ const QVector<Case> &matrix() {
          "Erease mcu flash,and return error command", 0},
         {"check mcu/two replies", Op::CheckMcu, f('N', 1, K::TwoReplies), Expect::Success, "", 0},
         {"check mcu/split", Op::CheckMcu, f('N', 1, K::Split), Expect::Success, "", 0},
-        {"check mcu/stale", Op::CheckMcu, f('N', 1, K::Delay, 3300), Expect::Failure, "Time over!",
+        {"check mcu/stale", Op::CheckMcu, f('N', 1, K::Delay, 4500), Expect::Failure, "Time over!",
          3020, Retry},
 
         // Flash Info: variant 0, then variant 1 when the first read failed.
@@ -214,6 +214,9 @@ const QVector<Case> &matrix() {
          "Time over!", 2001},
         {"update flash/block two replies", Op::UpdateFlash, f('l', 1, K::TwoReplies),
          Expect::Success, "", 0},
+        // Junk that comes in while the loader settles before the CRC request is not its reply.
+        {"update flash/late garbage", Op::UpdateFlash, f('l', 2, K::Garbage, 100), Expect::Success,
+         "", 0},
         {"update flash/block vanish", Op::UpdateFlash, f('l', 2, K::Vanish), Expect::Failure,
          "Update flash is fail.....", 0},
         {"update flash/crc wrong letter", Op::UpdateFlash, f('n', 1, K::WrongLetter),
@@ -358,6 +361,10 @@ Report runCase(const Case &c) {
         config.flashIdAnswers[0].id = config.flashIdAnswers[1].id = 0xEF4019;
         config.flashSize = 32 * 1024 * 1024;
     }
+    // What the chip made of each frame, for the report of a case that went wrong; declared
+    // before the chip, whose thread writes it until the chip is gone.
+    std::mutex simLogMutex;
+    QStringList simLog;
     SimSession s(config);
     if (!s.ok()) {
         qstrncpy(report.shown, qPrintable(s.error()), sizeof report.shown);
@@ -376,9 +383,6 @@ Report runCase(const Case &c) {
         s.sim.writeExternalFlash(0, flash);
     }
     s.sim.addFault(c.fault);
-    // What the chip made of each frame, for the report of a case that went wrong.
-    std::mutex simLogMutex;
-    QStringList simLog;
     s.sim.setLogSink([&](const QString &line) {
         std::lock_guard<std::mutex> lock(simLogMutex);
         simLog << line;

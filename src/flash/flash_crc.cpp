@@ -83,7 +83,7 @@ int Check_FlashCRC(DeviceSession &s) {
     s.ui.logLine(QStringLiteral("Start to get flash crc..."));
 
     const auto frame = FlashCrc_Frame(s.flashCodeLen, s.flashCodeCrc);
-    s.link.rxFlag = 0;
+    s.link.discardStale();
     s.link.write(frame.data(), FrameSize, Command::CheckFlashCrc.drain);
 
     // The budget is the time the slices add up to. The wait wakes as soon as a reply is in, and

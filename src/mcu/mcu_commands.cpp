@@ -58,7 +58,7 @@ int Write_McuBlock(DeviceSession &s, int32_t length, uint32_t offset, const uint
     const bool small = usesSmallPackets(s.modelCode);
     const QList<QByteArray> packets = McuBlock_Packets(small, offset, data, length);
     // One acknowledgement per block: every packet but the last drains before the next.
-    s.link.rxFlag = 0;
+    s.link.discardStale();
     for (int i = 0; i < packets.size(); ++i) {
         const bool last = i + 1 == packets.size();
         const QByteArray &p = packets[i];

@@ -24,7 +24,7 @@ Exchange awaitReply(DeviceSession &s, const CommandSpec &command) {
 }
 
 Exchange exchange(DeviceSession &s, const CommandSpec &command, const uint8_t *frame, int length) {
-    s.link.rxFlag = 0;
+    s.link.discardStale();
     s.link.write(frame, length, command.drain);
     return awaitReply(s, command);
 }
@@ -44,7 +44,7 @@ Frame BootFrame(int length, uint32_t code, const uint8_t *payload) {
 
 int Send_Packet(DeviceSession &s, int length, uint32_t code, const uint8_t *payload) {
     const Frame frame = BootFrame(length, code, payload);
-    s.link.rxFlag = 0;
+    s.link.discardStale();
     s.link.write(frame.data(), FrameSize, Command::BootFrame.drain);
     QCoreApplication::processEvents();
     switch (awaitReply(s, Command::BootFrame)) {
@@ -68,7 +68,7 @@ Frame Run_Frame(uint32_t modelCode, uint32_t address) {
 
 int Run_Address(DeviceSession &s, uint32_t address) {
     const Frame frame = Run_Frame(s.modelCode, address);
-    s.link.rxFlag = 0;
+    s.link.discardStale();
     s.link.write(frame.data(), FrameSize, Command::Run.drain);
     return 0;
 }

@@ -45,6 +45,11 @@ void SerialLink::drain() {
     if (port.isOpen() && port.bytesToWrite() > 0) port.waitForBytesWritten(2000);
 }
 
+void SerialLink::discardStale() {
+    if (port.isOpen()) port.clear(QSerialPort::Input);
+    rxFlag = 0;
+}
+
 SerialLink::Wait SerialLink::Wait_Reply(int intervalMs, int polls,
                                         const std::function<bool()> &stop) {
     for (int poll = 0;; ++poll) {

@@ -35,6 +35,9 @@ class SerialLink : public QObject {
     void write(const uint8_t *frame, int length, bool drain);
     // Waits up to 2000 ms for pending bytes to leave.
     void drain();
+    // A command is about to be sent: what arrived before it (a late reply of an earlier command,
+    // the tail of a reply that came in pieces) cannot answer it. Drops it and lowers rxFlag.
+    void discardStale();
 
     // Waits for rxFlag within a budget of `polls` x `intervalMs`: looks first, then waits at
     // most one interval at a time, waking as soon as bytes arrive, and processes pending events
