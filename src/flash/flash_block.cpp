@@ -111,14 +111,5 @@ int Write_FlashBlock(DeviceSession &s, const uint8_t *data, uint32_t address, in
         Pump_Events();
     }
     if (layout == FlashLayout::SmallUnacknowledged) return 0;
-    switch (awaitReply(s, Command::ProgramFlash)) {
-    case Exchange::Reply:
-        return 0;
-    case Exchange::WrongLetter:
-        return -2;
-    case Exchange::TimeOut:
-    case Exchange::Stopped:
-        break;
-    }
-    return -3;
+    return Exchange_Result(s, Command::ProgramFlash, awaitReply(s, Command::ProgramFlash));
 }

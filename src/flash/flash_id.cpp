@@ -51,16 +51,10 @@ int Get_FlashID(DeviceSession &s, int variant) {
     }
     s.ui.showFlashPart(QStringLiteral("0"), QStringLiteral("0"), QString());
     const Frame frame = FlashId_Frame(variant);
-    switch (exchange(s, Command::GetFlashId, frame.data(), FrameSize)) {
-    case Exchange::TimeOut:
-    case Exchange::Stopped:
-        return -3;
-    case Exchange::WrongLetter:
-        s.ui.logLine(QStringLiteral("Get flash id,and return error command"));
-        return -2;
-    case Exchange::Reply:
-        break;
-    }
+    if (const int r = Exchange_Result(s, Command::GetFlashId,
+                                      exchange(s, Command::GetFlashId, frame.data(), FrameSize),
+                                      QStringLiteral("Get flash id,and return error command")))
+        return r;
     s.flashId = getLe32(&s.link.rxBuf[1]);
     s.ui.logLine(QStringLiteral("FlashID:") + hex(s.flashId));
     return Read_FlashIni(s, s.flashId) ? 0 : 1;

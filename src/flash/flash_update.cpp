@@ -81,32 +81,20 @@ int writeBlocks(DeviceSession &s, int32_t length, int32_t blockSize) {
 
 int Set_FlashAddrMode(DeviceSession &s, int mode) {
     const Frame frame = commandFrame(Command::SetAddrMode.letter, uint8_t(mode));
-    switch (exchange(s, Command::SetAddrMode, frame.data(), FrameSize)) {
-    case Exchange::TimeOut:
-    case Exchange::Stopped:
-        return -3;
-    case Exchange::WrongLetter:
-        s.ui.logLine(QStringLiteral("Set 32bits Addr,and return error command"));
-        return -2;
-    case Exchange::Reply:
-        break;
-    }
+    if (const int r = Exchange_Result(s, Command::SetAddrMode,
+                                      exchange(s, Command::SetAddrMode, frame.data(), FrameSize),
+                                      QStringLiteral("Set 32bits Addr,and return error command")))
+        return r;
     s.ui.logLine(QStringLiteral("Set 32bits Addr ok"));
     return 0;
 }
 
 int Erase_WholeFlash(DeviceSession &s, int selector) {
     const Frame frame = commandFrame(Command::EraseFlash.letter, uint8_t(selector));
-    switch (exchange(s, Command::EraseFlash, frame.data(), FrameSize)) {
-    case Exchange::TimeOut:
-    case Exchange::Stopped:
-        return -3;
-    case Exchange::WrongLetter:
-        s.ui.logLine(QStringLiteral("Erase whole flash,and return error command"));
-        return -2;
-    case Exchange::Reply:
-        break;
-    }
+    if (const int r = Exchange_Result(s, Command::EraseFlash,
+                                      exchange(s, Command::EraseFlash, frame.data(), FrameSize),
+                                      QStringLiteral("Erase whole flash,and return error command")))
+        return r;
     s.ui.logLine(QStringLiteral("Erase_whole_Flash ok"));
     return 0;
 }

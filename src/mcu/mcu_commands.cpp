@@ -17,18 +17,10 @@ constexpr int LargePacketGapUs = 130;
 constexpr int PatchPacketGapMs = 10;
 
 // The result of a replied MCU command that has no reply fields of its own.
-int resultOf(DeviceSession &s, Exchange e) {
-    switch (e) {
-    case Exchange::Reply:
-        return 0;
-    case Exchange::WrongLetter:
-        s.ui.logLine(QStringLiteral("Erease mcu flash,and return error command"));
-        return -1;
-    case Exchange::TimeOut:
-    case Exchange::Stopped:
-        break;
-    }
-    return -2;
+// The three MCU commands log the same line for a wrong reply letter.
+int resultOf(DeviceSession &s, const CommandSpec &command, Exchange e) {
+    return Exchange_Result(s, command, e,
+                           QStringLiteral("Erease mcu flash,and return error command"));
 }
 
 // Makes sure the first `need` bytes of the reply are known. A reply that came in pieces has
@@ -51,7 +43,7 @@ bool gatherReply(DeviceSession &s, const CommandSpec &command, int need, QByteAr
 
 int Erase_Mcu(DeviceSession &s, uint32_t start, uint32_t end) {
     const Frame frame = EraseMcu_Frame(start, end);
-    return resultOf(s, exchange(s, Command::EraseMcu, frame.data(), FrameSize));
+    return resultOf(s, Command::EraseMcu, exchange(s, Command::EraseMcu, frame.data(), FrameSize));
 }
 
 int Write_McuBlock(DeviceSession &s, int32_t length, uint32_t offset, const uint8_t *data) {
@@ -67,12 +59,13 @@ int Write_McuBlock(DeviceSession &s, int32_t length, uint32_t offset, const uint
         Pump_Events();
         if (!small && !last) Delay_us(LargePacketGapUs);
     }
-    return resultOf(s, awaitReply(s, Command::ProgramMcu));
+    return resultOf(s, Command::ProgramMcu, awaitReply(s, Command::ProgramMcu));
 }
 
 int Check_McuCrc(DeviceSession &s) {
     const Frame frame = CheckMcuCrc_Frame(s.mcuLen, s.mcuCrc, s.enterAddr);
-    const int r = resultOf(s, exchange(s, Command::CheckMcuCrc, frame.data(), FrameSize));
+    const int r = resultOf(s, Command::CheckMcuCrc,
+                           exchange(s, Command::CheckMcuCrc, frame.data(), FrameSize));
     if (r != 0) return r;
     QByteArray reply;
     if (!gatherReply(s, Command::CheckMcuCrc, 5, reply)) return -2;

@@ -26,4 +26,6 @@ uint32_t crc32_update(uint32_t crc, const uint8_t *data, size_t length) {
     return crc;
 }
 
-uint32_t crc32_calc(const uint8_t *data, size_t length) { return crc32_update(0, data, length); }
+uint32_t crc32_calc(const uint8_t *data, size_t length) {
+    return crc32_update(0, data, length);
+}

@@ -72,16 +72,10 @@ uint32_t Application_Address(uint32_t modelCode) {
 
 int Get_Device_Info(DeviceSession &s) {
     const Frame frame = Info_Frame();
-    switch (exchange(s, Command::GetInfo, frame.data(), FrameSize)) {
-    case Exchange::TimeOut:
-    case Exchange::Stopped:
-        return -2;
-    case Exchange::WrongLetter:
-        s.ui.logLine(QStringLiteral("Connect device,and return error command"));
-        return -1;
-    case Exchange::Reply:
-        break;
-    }
+    if (const int r = Exchange_Result(s, Command::GetInfo,
+                                      exchange(s, Command::GetInfo, frame.data(), FrameSize),
+                                      QStringLiteral("Connect device,and return error command")))
+        return r;
     const std::optional<DeviceInfo> info = Decode_Info_Reply(s.link.rxBuf, s.link.rxLen);
     if (!info) {
         s.ui.logLine(QStringLiteral("Get infomation crc32 error"));

@@ -12,11 +12,12 @@ namespace {
 // The proof tags are shared with the boot loader and never sent.
 constexpr char proofTag[] = TESSARA_PROOF_TAG;
 constexpr char proofTagKq580[] = TESSARA_PROOF_TAG_KQ580;
-static_assert(sizeof(proofTag) == 5 && sizeof(proofTagKq580) == 5,
-              "a proof tag is four letters");
+static_assert(sizeof(proofTag) == 5 && sizeof(proofTagKq580) == 5, "a proof tag is four letters");
 
 // Boot kind codes of the handshake reply.
-int bootKindOf(uint32_t kindCode) { return kindCode == 0xEEBA0020u ? 2 : 1; }
+int bootKindOf(uint32_t kindCode) {
+    return kindCode == 0xEEBA0020u ? 2 : 1;
+}
 
 } // namespace
 
@@ -45,26 +46,18 @@ uint32_t Expected_Proof(const uint8_t *head, uint32_t code) {
 
 int Connect_Device(DeviceSession &s, char selector, uint32_t code) {
     const Frame frame = Connect_Frame(selector, Time_Stamp(), code);
-    switch (exchange(s, Command::Connect, frame.data(), FrameSize)) {
-    case Exchange::TimeOut:
-    case Exchange::Stopped:
-        return -2;
-    case Exchange::WrongLetter:
-        s.ui.logLine(QStringLiteral("Connect device,and return error command"));
-        return -1;
-    case Exchange::Reply:
-        break;
-    }
+    if (const int r = Exchange_Result(s, Command::Connect,
+                                      exchange(s, Command::Connect, frame.data(), FrameSize),
+                                      QStringLiteral("Connect device,and return error command")))
+        return r;
     const uint8_t *reply = s.link.rxBuf;
-    if (getLe32(&reply[1]) != Expected_Proof(frame.data(), code))
-        return 1;
+    if (getLe32(&reply[1]) != Expected_Proof(frame.data(), code)) return 1;
 
     const uint32_t version = getLe32(&reply[9]);
     if (code == Model::KQ580) {
         s.bootVersion = version;
         s.bootType = version & 0xFF;
-        if (s.bootType == 1)
-            s.bootKind = 1;
+        if (s.bootType == 1) s.bootKind = 1;
         if (selector == '0')
             s.ui.logLine((s.bootType == 1 ? QStringLiteral("KQ580 update mcu Boot_Version:")
                                           : QStringLiteral("KQ580 update flash Boot_Version:")) +
@@ -74,13 +67,11 @@ int Connect_Device(DeviceSession &s, char selector, uint32_t code) {
 
     s.bootKind = bootKindOf(getLe32(&reply[13]));
     s.packetDelayUs = 125;
-    if (selector != '0')
-        return 0;
+    if (selector != '0') return 0;
     s.bootVersion = version;
     if (const ModelRow *row = findModel(code)) {
         s.ui.logLine(QLatin1String(row->versionPrefix) + QString::number(version, 16));
-        if (code == Model::KQ31A)
-            s.bootKind = 1;
+        if (code == Model::KQ31A) s.bootKind = 1;
     }
     return 0;
 }
@@ -89,8 +80,7 @@ void Probe_Model(DeviceSession &s) {
     s.modelCode = 0;
     for (const ModelRow &row : modelTable) {
         const int r = Connect_Device(s, '0', row.code);
-        if (r < 0)
-            break;
+        if (r < 0) break;
         if (r == 0) {
             s.modelCode = row.code;
             s.ui.showModelName(QLatin1String(row.name));

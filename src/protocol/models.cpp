@@ -2,8 +2,7 @@
 
 const ModelRow *findModel(uint32_t code) {
     for (const ModelRow &row : modelTable)
-        if (row.code == code)
-            return &row;
+        if (row.code == code) return &row;
     return nullptr;
 }
 

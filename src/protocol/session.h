@@ -18,8 +18,8 @@ struct DeviceSession {
     // The chip, as the last handshake or device-information request identified it.
     uint32_t modelCode = 0;
     uint32_t bootVersion = 0;
-    int bootKind = 0;  // 1 ordinary boot loader, 2 boot-update loader, -1 not yet known
-    int bootType = 0;  // KQ580: 1 MCU-update boot loader, otherwise flash-update boot loader
+    int bootKind = 0; // 1 ordinary boot loader, 2 boot-update loader, -1 not yet known
+    int bootType = 0; // KQ580: 1 MCU-update boot loader, otherwise flash-update boot loader
     int packetDelayUs = 125;
 
     // Operator settings.

@@ -9,8 +9,7 @@
 
 Exchange awaitReply(DeviceSession &s, const CommandSpec &command) {
     std::function<bool()> stop;
-    if (command.stopsOnExit)
-        stop = [&s] { return s.exitRequested(); };
+    if (command.stopsOnExit) stop = [&s] { return s.exitRequested(); };
     switch (s.link.Wait_Reply(command.intervalMs, command.polls, stop)) {
     case SerialLink::Wait::Stopped:
         return Exchange::Stopped;
@@ -29,6 +28,21 @@ Exchange exchange(DeviceSession &s, const CommandSpec &command, const uint8_t *f
     return awaitReply(s, command);
 }
 
+int Exchange_Result(DeviceSession &s, const CommandSpec &command, Exchange e,
+                    const QString &errorLine) {
+    switch (e) {
+    case Exchange::Reply:
+        return 0;
+    case Exchange::WrongLetter:
+        if (!errorLine.isEmpty()) s.ui.logLine(errorLine);
+        return command.wrongLetterResult;
+    case Exchange::TimeOut:
+    case Exchange::Stopped:
+        break;
+    }
+    return command.timeOutResult;
+}
+
 Frame BootFrame(int length, uint32_t code, const uint8_t *payload) {
     Frame frame{};
     length = qBound(0, length, FrameSize - 12);
@@ -36,8 +50,7 @@ Frame BootFrame(int length, uint32_t code, const uint8_t *payload) {
     frame[1] = '0';
     putLe32(&frame[2], code);
     putLe16(&frame[6], uint16_t(length));
-    if (length > 0)
-        std::memcpy(&frame[8], payload, size_t(length));
+    if (length > 0) std::memcpy(&frame[8], payload, size_t(length));
     putLe32(&frame[8 + length], crc32_calc(frame.data(), size_t(8 + length)));
     return frame;
 }

@@ -15,6 +15,12 @@ enum class Exchange { Reply, WrongLetter, TimeOut, Stopped };
 // first byte is not the command's reply letter is WrongLetter. The reply is in link.rxBuf.
 Exchange exchange(DeviceSession &s, const CommandSpec &command, const uint8_t *frame, int length);
 
+// A finished exchange as the command's result: 0 for its reply; for another reply letter the
+// command's error line in the log (when given) and its wrong-letter result; on time-out or Exit
+// its time-out result.
+int Exchange_Result(DeviceSession &s, const CommandSpec &command, Exchange e,
+                    const QString &errorLine = QString());
+
 // The wait of `command` alone, for senders that write their frames themselves.
 Exchange awaitReply(DeviceSession &s, const CommandSpec &command);
 
