@@ -60,6 +60,8 @@ class FlashCrc : public QObject {
         QTest::newRow("one reply") << 64 << 64 << false;
         QTest::newRow("two replies") << 128 << 64 << true;
         QTest::newRow("after a 63-byte reply") << 127 << 63 << true;
+        QTest::newRow("three replies") << 192 << 128 << true;
+        QTest::newRow("three and a piece") << 200 << 128 << true;
     }
     void laterReplyMoves() {
         QFETCH(int, rxLen);

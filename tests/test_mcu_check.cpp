@@ -40,7 +40,7 @@ class McuCheck : public QObject {
         rig.chip.ui.buttonStates.clear();
         rig.chip.sim.clearReceived();
 
-        Check_Mcu(rig.chip.session);
+        QCOMPARE(Check_Mcu(rig.chip.session), 0);
         QCOMPARE(rig.chip.ui.log.last(), QString("Check MCU CRC is OK..."));
         const QVector<SimFrame> queries = crcQueries(rig.chip);
         QCOMPARE(queries.size(), 1);
@@ -55,7 +55,7 @@ class McuCheck : public QObject {
         McuRig rig("KQ47");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         rig.chip.ui.log << "kept";
-        Check_Mcu(rig.chip.session);
+        QCOMPARE(Check_Mcu(rig.chip.session), 0);
         const QVector<SimFrame> queries = crcQueries(rig.chip);
         QCOMPARE(queries.size(), 1);
         QCOMPARE(queries[0].field("length"), 0u);
@@ -77,7 +77,7 @@ class McuCheck : public QObject {
         const uint32_t deviceCrc = imageCrc(flash.left(length));
         rig.chip.session.mcuLen = length;
         rig.chip.session.mcuCrc = deviceCrc ^ 1;
-        Check_Mcu(rig.chip.session);
+        QCOMPARE(Check_Mcu(rig.chip.session), -3);
         QCOMPARE(rig.chip.ui.log.mid(rig.chip.ui.log.size() - 2),
                  (QStringList{"Error CRC, return CRC = 0x" + QString::number(deviceCrc, 16),
                               "Check MCU CRC is NG..."}));
@@ -118,7 +118,7 @@ class McuCheck : public QObject {
         rig.chip.sim.addFault(fault);
         rig.chip.session.mcuLen = mcuLen;
         if (closePort) rig.chip.link.Close();
-        Check_Mcu(rig.chip.session);
+        QCOMPARE(Check_Mcu(rig.chip.session), -1);
         QCOMPARE(rig.chip.ui.messages, messages);
         QCOMPARE(comparableLog(rig.chip.ui.log).value(rig.chip.ui.log.size() - 1), lastLine);
         QVERIFY(crcQueries(rig.chip).isEmpty());
@@ -143,7 +143,7 @@ class McuCheck : public QObject {
         McuRig rig("KQ31B");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         rig.chip.sim.addFault(fault);
-        Check_Mcu(rig.chip.session);
+        QVERIFY(Check_Mcu(rig.chip.session) < 0);
         QCOMPARE(rig.chip.ui.messages, messages);
         const QStringList log = comparableLog(rig.chip.ui.log);
         QCOMPARE(log.mid(log.size() - lastLines.size()), lastLines);
@@ -155,7 +155,7 @@ class McuCheck : public QObject {
         McuRig rig("KQ31B");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         rig.chip.sim.addFault(SimFault::on('K', 1, SimFault::BadCrc));
-        Check_Mcu(rig.chip.session);
+        QCOMPARE(Check_Mcu(rig.chip.session), 0);
         QVERIFY(rig.chip.ui.messages.isEmpty());
         QCOMPARE(crcQueries(rig.chip).size(), 1);
         QCOMPARE(rig.chip.ui.log.last(), QString("Check MCU CRC is OK..."));
@@ -187,7 +187,7 @@ class McuCheck : public QObject {
         rig.useImage(mcu);
         rig.chip.ui.flashPath = rig.dir.write("flash.img", flash);
 
-        Update_All(rig.chip.session);
+        QCOMPARE(Update_All(rig.chip.session), 0);
         QCOMPARE(rig.chip.sim.mcuFlash().left(mcu.size()), mcu);
         QCOMPARE(rig.chip.sim.externalFlash(0, flash.size()), flash);
         const QStringList log = rig.chip.ui.log;
@@ -228,7 +228,7 @@ class McuCheck : public QObject {
         if (!mcuFile.isEmpty()) rig.useImage(mcuImage(3000, 0x8008000), mcuFile);
         rig.chip.ui.flashPath = rig.dir.write("flash.img", mcuImage(100));
         if (closePort) rig.chip.link.Close();
-        Update_All(rig.chip.session);
+        QCOMPARE(Update_All(rig.chip.session), -1);
         QCOMPARE(rig.chip.ui.messages, messages);
         QCOMPARE(rig.chip.ui.log, log);
         QCOMPARE(rig.chip.sim.receivedCount(), 0);

@@ -4,6 +4,7 @@
 #include "protocol/commands.h"
 #include "protocol/models.h"
 #include "protocol/transaction.h"
+#include "serial/event_pump.h"
 #include "serial/timing.h"
 
 #include <QCoreApplication>
@@ -107,7 +108,7 @@ int Write_FlashBlock(DeviceSession &s, const uint8_t *data, uint32_t address, in
         s.link.write(p.bytes.data(), int(p.bytes.size()), Command::ProgramFlash.drain);
         for (int i = 0; i < p.delaysAfter; ++i)
             Delay_us(s.packetDelayUs);
-        QCoreApplication::processEvents();
+        Pump_Events();
     }
     if (layout == FlashLayout::SmallUnacknowledged) return 0;
     switch (awaitReply(s, Command::ProgramFlash)) {

@@ -54,10 +54,15 @@ int Flash_CrcProgress(uint32_t done, int32_t length) {
 
 void Take_LaterReply(uint8_t *rxBuf, int rxLen) {
     if (rxLen <= ReplySize) return;
-    if (rxBuf[62] == rxBuf[0])
+    if (rxLen > 2 * ReplySize) {
+        // More than two: the last whole reply is the latest news.
+        const int last = qMin(rxLen, SerialLink::RxBufSize) / ReplySize - 1;
+        std::memmove(rxBuf, rxBuf + last * ReplySize, ReplySize);
+    } else if (rxBuf[62] == rxBuf[0]) {
         std::memmove(rxBuf, rxBuf + 63, 63);
-    else
+    } else {
         std::memmove(rxBuf, rxBuf + 64, 64);
+    }
 }
 
 std::array<uint8_t, 64> FlashCrc_Frame(int32_t length, uint32_t crc) {

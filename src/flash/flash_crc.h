@@ -13,8 +13,8 @@ int Flash_CrcBudget(int32_t length);
 int Flash_CrcProgress(uint32_t done, int32_t length);
 
 // When one arrival of `rxLen` bytes held two replies, moves the later one to the front of
-// `rxBuf` (at least 128 bytes): after a 63-byte first reply when its byte 62 repeats byte 0,
-// else after 64 bytes.
+// `rxBuf` (SerialLink::RxBufSize bytes): after a 63-byte first reply when its byte 62 repeats
+// byte 0, else after 64 bytes. Of more than two, the last whole 64-byte reply is moved.
 void Take_LaterReply(uint8_t *rxBuf, int rxLen);
 
 // The request: start address 0, image length, image CRC-32.

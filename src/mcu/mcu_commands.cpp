@@ -4,6 +4,7 @@
 #include "protocol/bytes.h"
 #include "protocol/models.h"
 #include "protocol/transaction.h"
+#include "serial/event_pump.h"
 #include "serial/timing.h"
 
 #include <QCoreApplication>
@@ -63,7 +64,7 @@ int Write_McuBlock(DeviceSession &s, int32_t length, uint32_t offset, const uint
         const QByteArray &p = packets[i];
         s.link.write(reinterpret_cast<const uint8_t *>(p.constData()), p.size(),
                      !last && Command::ProgramMcu.drain);
-        QCoreApplication::processEvents();
+        Pump_Events();
         if (!small && !last) Delay_us(LargePacketGapUs);
     }
     return resultOf(s, awaitReply(s, Command::ProgramMcu));
@@ -72,8 +73,8 @@ int Write_McuBlock(DeviceSession &s, int32_t length, uint32_t offset, const uint
 int Check_McuCrc(DeviceSession &s) {
     const Frame frame = CheckMcuCrc_Frame(s.mcuLen, s.mcuCrc, s.enterAddr);
     const int r = resultOf(s, exchange(s, Command::CheckMcuCrc, frame.data(), FrameSize));
-    QByteArray reply;
     if (r != 0) return r;
+    QByteArray reply;
     if (!gatherReply(s, Command::CheckMcuCrc, 5, reply)) return -2;
     const uint32_t deviceCrc = getLe32(reinterpret_cast<const uint8_t *>(reply.constData()) + 1);
     if (deviceCrc == s.mcuCrc) return 0;

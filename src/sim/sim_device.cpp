@@ -249,13 +249,13 @@ void SimDevice::readFromHost(QStringList &logLines) {
     static constexpr int ChunkSize = 64 * 1024;
     // A few chunks per pass, so that due replies are not held back by a steady stream.
     static constexpr int ChunksPerPass = 8;
-    static thread_local QByteArray chunk(ChunkSize, '\0');
+    static thread_local std::vector<char> chunk(ChunkSize);
     for (int i = 0; i < ChunksPerPass; ++i) {
         const ssize_t n = ::read(pty.master(), chunk.data(), ChunkSize);
         if (n <= 0) return; // EAGAIN: all read
         lastByteMs = clock.elapsed();
         std::vector<QByteArray> complete;
-        framer.feed(chunk.constData(), int(n), complete);
+        framer.feed(chunk.data(), int(n), complete);
         for (const QByteArray &frame : complete) {
             handleFrame(frame, logLines);
             if (!present) return; // what the host sent after the device went away is lost

@@ -1,0 +1,15 @@
+#include "serial/event_pump.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+namespace {
+constexpr qint64 PumpIntervalNs = 4'000'000;
+}
+
+void Pump_Events() {
+    static QElapsedTimer sinceLastPass;
+    if (sinceLastPass.isValid() && sinceLastPass.nsecsElapsed() < PumpIntervalNs) return;
+    QCoreApplication::processEvents();
+    sinceLastPass.start();
+}
