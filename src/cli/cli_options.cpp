@@ -5,7 +5,7 @@
 
 namespace {
 
-struct CommandSpec {
+struct CliCommand {
     const char *name;
     const char *images; // the image arguments, as the help shows them
     const char *kinds;  // what each image is: 'M' the MCU image, 'F' the flash image
@@ -14,7 +14,7 @@ struct CommandSpec {
     const char *what;
 };
 
-const CommandSpec commands[] = {
+const CliCommand commands[] = {
     {"ports", "", "", false, false, "list the serial-port map; * marks the chip's port"},
     {"probe", "", "", false, false, "identify the chip: model and boot version"},
     {"info", "", "", false, false, "read the device information"},
@@ -29,15 +29,15 @@ const CommandSpec commands[] = {
     {"flash-mode", "", "", false, true, "put a KQ580 into flash mode"},
 };
 
-const CommandSpec *findCommand(const QString &name) {
-    for (const CommandSpec &c : commands)
+const CliCommand *findCommand(const QString &name) {
+    for (const CliCommand &c : commands)
         if (name == QLatin1String(c.name)) return &c;
     return nullptr;
 }
 
 QString commandList() {
     QString text = QStringLiteral("\nCommands:\n");
-    for (const CommandSpec &c : commands) {
+    for (const CliCommand &c : commands) {
         const QString usage = QLatin1String(c.name) + QLatin1Char(' ') + QLatin1String(c.images);
         text += QStringLiteral("  %1 %2\n").arg(usage, -36).arg(QLatin1String(c.what));
     }
@@ -123,29 +123,29 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
     }
     CliRequest &r = result.request;
     r.command = positional.takeFirst();
-    const CommandSpec *spec = findCommand(r.command);
-    if (!spec) {
+    const CliCommand *entry = findCommand(r.command);
+    if (!entry) {
         result.text = QStringLiteral("unknown command \"%1\" (try --help)").arg(r.command);
         return result;
     }
-    const int imageCount = int(qstrlen(spec->kinds));
+    const int imageCount = int(qstrlen(entry->kinds));
     if (positional.size() != imageCount) {
         result.text =
             imageCount == 0
                 ? QStringLiteral("%1 takes no file").arg(r.command)
-                : QStringLiteral("usage: %1 %2").arg(r.command, QLatin1String(spec->images));
+                : QStringLiteral("usage: %1 %2").arg(r.command, QLatin1String(entry->images));
         return result;
     }
     r.images = positional;
     for (int i = 0; i < imageCount; ++i)
-        (spec->kinds[i] == 'M' ? r.mcuImage : r.flashImage) = positional.at(i);
+        (entry->kinds[i] == 'M' ? r.mcuImage : r.flashImage) = positional.at(i);
     r.quiet = parser.isSet(quietOption);
     r.eraseWhole = parser.isSet(eraseOption);
     r.nand = parser.isSet(nandOption);
-    if ((r.eraseWhole && !spec->eraseWhole) || (r.nand && !spec->nand)) {
+    if ((r.eraseWhole && !entry->eraseWhole) || (r.nand && !entry->nand)) {
         result.text = QStringLiteral("--%1 does not apply to %2")
-                          .arg(r.eraseWhole && !spec->eraseWhole ? QStringLiteral("erase-whole")
-                                                                 : QStringLiteral("nand"),
+                          .arg(r.eraseWhole && !entry->eraseWhole ? QStringLiteral("erase-whole")
+                                                                  : QStringLiteral("nand"),
                                r.command);
         return result;
     }
