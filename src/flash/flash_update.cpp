@@ -16,7 +16,6 @@ namespace {
 constexpr int32_t Size32MiB = 0x2000000;
 constexpr int32_t Size128MiB = 0x8000000;
 constexpr uint32_t Kq580RestartAddress = 0x18000;
-constexpr unsigned long RunSettleMs = 50;
 
 // The models whose loader needs to be told about 128 MiB parts.
 bool setsMode2(uint32_t modelCode) {
@@ -133,9 +132,7 @@ int Program_Flash(DeviceSession &s, int32_t length, int32_t blockSize) {
     if (Check_FlashCRC(s) != 0) return -3;
     if (s.modelCode == Model::KQ580) {
         Run_Address(s, Kq580RestartAddress);
-        // Closing discards whatever the device has not taken yet: let it take the run command.
-        QThread::msleep(RunSettleMs);
-        s.link.Close();
+        s.link.Close(); // the run command written above still reaches the chip
     }
     return 0;
 }
