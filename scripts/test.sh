@@ -9,8 +9,10 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 # Qt's offscreen platform plugin leaks its screen; see the file.
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/tests/sanitizers/lsan.supp}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-cd "$build"
-ctest --output-on-failure -j "$(nproc)"
 
 # Every fuzz target briefly (scripts/fuzz.sh runs them longer); a crash fails the run.
 "$root/scripts/fuzz.sh" "${TESSARA_FUZZ_SECONDS:-5}"
+
+# Last, so that CTest's summary closes the output.
+cd "$build"
+ctest --output-on-failure -j "$(nproc)"
