@@ -1,8 +1,8 @@
 // Times MCU and flash updates against the simulator over a real pseudo-terminal, and beside each
 // the floor: the same packets pushed through the same kind of port to a device that only reads
 // them and acknowledges each block at once, with the pacing the protocol mandates.
-#include "bench_frontend.h"
 #include "floor_device.h"
+#include "protocol/unattended_frontend.h"
 
 #include "flash/flash_block.h"
 #include "flash/flash_update.h"
@@ -107,7 +107,7 @@ QString runOperation(const Scenario &sc, const QByteArray &image, const QString 
     if (!sim.start()) return QStringLiteral("simulator: ") + sim.errorString();
     SerialLink link;
     if (!link.Open(sim.portPath())) return QStringLiteral("cannot open ") + sim.portPath();
-    BenchFrontend ui;
+    UnattendedFrontend ui;
     DeviceSession s(link, ui);
     Probe_Model(s);
     if (s.modelCode != config.modelCode) return QStringLiteral("probe failed");

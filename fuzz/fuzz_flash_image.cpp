@@ -13,7 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     ensureApplication();
     static QTemporaryDir dir;
     static SerialLink link;
-    static SilentFrontend ui;
+    static UnattendedFrontend ui;
+    ui.log.clear(); // one input's lines at a time
+    ui.messages.clear();
     const QString path = dir.filePath(QStringLiteral("flash.img"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;

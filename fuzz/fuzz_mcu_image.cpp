@@ -15,7 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     ensureApplication();
     static QTemporaryDir dir;
     static SerialLink link;
-    static SilentFrontend ui;
+    static UnattendedFrontend ui;
+    ui.log.clear(); // one input's lines at a time
+    ui.messages.clear();
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
 
     // The unpacking alone: the trailer must match what it claims.

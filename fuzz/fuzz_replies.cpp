@@ -125,7 +125,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     ensureApplication();
     static Device device;
     static SerialLink link;
-    static SilentFrontend ui;
+    static UnattendedFrontend ui;
+    ui.log.clear(); // one input's lines at a time
+    ui.messages.clear();
 
     // A fresh port each time: nothing of an earlier input is left in it.
     link.Close();

@@ -4,8 +4,10 @@
 
 #include <QStringList>
 
-// A silent operator: keeps the log (to tell success from failure) and the messages.
-class BenchFrontend : public Frontend {
+// A front end with nobody in front of it, for scripted runs (the benchmark, the fuzz targets):
+// keeps the log and the messages so the caller can tell the outcome, shows nothing, answers
+// "no" to every choice and takes the image paths from its fields.
+class UnattendedFrontend : public Frontend {
   public:
     QStringList log, messages;
     QString mcuPath, flashPath;
