@@ -1,5 +1,6 @@
 #include "mcu/mcu_image.h"
 
+#include "mcu/mcu_models.h"
 #include "mcu/mcu_package.h"
 #include "protocol/bytes.h"
 #include "protocol/crc32.h"
@@ -57,22 +58,8 @@ QString To_Hex8(uint32_t value) {
 }
 
 int32_t Get_McuFlashSize(uint32_t modelCode) {
-    switch (modelCode) {
-    case Model::KQ31A:
-        return 0xE800;
-    case Model::KQ31B:
-    case Model::KQ31C:
-    case Model::KQ31D:
-    case Model::KQ3200:
-    case Model::KQ581:
-        return 0x7F000;
-    case Model::KQ47:
-        return 0x3B000;
-    case Model::KQ580:
-        return 0xFC00;
-    default:
-        return 0;
-    }
+    const McuModel *m = findMcuModel(modelCode);
+    return m ? m->flashSize : 0;
 }
 
 QString Mcu_Label(uint32_t crc, int32_t length) {

@@ -4,6 +4,7 @@
 #include "mcu/boot_records.h"
 #include "mcu/mcu_commands.h"
 #include "mcu/mcu_image.h"
+#include "mcu/mcu_models.h"
 #include "mcu/mcu_packets.h"
 #include "protocol/bytes.h"
 #include "protocol/handshake.h"
@@ -108,23 +109,8 @@ int checkMcu(DeviceSession &s) {
 } // namespace
 
 int32_t McuUpdateLimit(uint32_t model) {
-    switch (model) {
-    case Model::KQ31A:
-        return 0xE800;
-    case Model::KQ31B:
-    case Model::KQ31C:
-    case Model::KQ31D:
-    case Model::KQ3200:
-        return 0x77800;
-    case Model::KQ581:
-        return 0x75800;
-    case Model::KQ47:
-        return 0x3B000;
-    case Model::KQ580:
-        return 0xFC00;
-    default:
-        return 0;
-    }
+    const McuModel *m = findMcuModel(model);
+    return m ? m->updateLimit : 0;
 }
 
 int Update_Mcu(DeviceSession &s) {
