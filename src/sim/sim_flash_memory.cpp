@@ -31,23 +31,8 @@ void SimFlashMemory::write(qint64 offset, const QByteArray &data) {
     }
 }
 
-QByteArray SimFlashMemory::read(qint64 offset, qint64 length) const {
-    QByteArray out(int(length), char(0xFF));
-    qint64 done = 0;
-    while (done < length) {
-        const qint64 at = offset + done;
-        const qint64 inPage = at % PageSize;
-        const qint64 take = std::min<qint64>(PageSize - inPage, length - done);
-        const auto it = pages.find(at / PageSize);
-        if (it != pages.end())
-            std::memcpy(out.data() + done, it->second.constData() + inPage, size_t(take));
-        done += take;
-    }
-    return out;
-}
-
-uint32_t SimFlashMemory::crc(qint64 offset, qint64 length) const {
-    uint32_t value = 0;
+template <typename Visit>
+void SimFlashMemory::forEachPiece(qint64 offset, qint64 length, Visit visit) const {
     qint64 done = 0;
     while (done < length) {
         const qint64 at = offset + done;
@@ -55,9 +40,23 @@ uint32_t SimFlashMemory::crc(qint64 offset, qint64 length) const {
         const qint64 take = std::min<qint64>(PageSize - inPage, length - done);
         const auto it = pages.find(at / PageSize);
         const QByteArray &page = it != pages.end() ? it->second : erasedPage();
-        value = crc32_update(value, reinterpret_cast<const uint8_t *>(page.constData()) + inPage,
-                             size_t(take));
+        visit(page.constData() + inPage, take);
         done += take;
     }
+}
+
+QByteArray SimFlashMemory::read(qint64 offset, qint64 length) const {
+    QByteArray out;
+    out.reserve(int(length));
+    forEachPiece(offset, length,
+                 [&out](const char *bytes, qint64 n) { out.append(bytes, int(n)); });
+    return out;
+}
+
+uint32_t SimFlashMemory::crc(qint64 offset, qint64 length) const {
+    uint32_t value = 0;
+    forEachPiece(offset, length, [&value](const char *bytes, qint64 n) {
+        value = crc32_update(value, reinterpret_cast<const uint8_t *>(bytes), size_t(n));
+    });
     return value;
 }

@@ -20,6 +20,9 @@ class SimFlashMemory {
     uint32_t crc(qint64 offset, qint64 length) const;
 
   private:
+    // Visits [offset, offset + length) page by page, erased pages included.
+    template <typename Visit> void forEachPiece(qint64 offset, qint64 length, Visit visit) const;
+
     qint64 total;
     std::map<qint64, QByteArray> pages; // page index -> PageSize bytes
 };
