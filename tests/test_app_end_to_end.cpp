@@ -13,18 +13,6 @@
 
 namespace {
 
-const char *const actionButtons[] = {
-    "pushButton_flashMode", "pushButton_OpenCom",    "pushButton_UpdateAll",
-    "pushButton_UpdateMCU", "pushButton_CheckMCU",   "pushButton_UpdateFlash",
-    "pushButton_FlashInfo", "pushButton_CheckFlash", "pushButton_RunApp"};
-
-QStringList enabledButtons(const WindowRig &rig) {
-    QStringList names;
-    for (const char *name : actionButtons)
-        if (rig.child<QPushButton>(name)->isEnabled()) names << name;
-    return names;
-}
-
 SimConfig chip(const QString &model, uint32_t bootVersion, int bootType = -1) {
     SimConfig config;
     if (!SimConfig::forModel(model, &config)) qFatal("no simulated model %s", qPrintable(model));
@@ -97,7 +85,7 @@ class AppEndToEndTest : public QObject {
         QCOMPARE(w.portName, sim.portPath());
         QCOMPARE(rig.child<QPushButton>("pushButton_OpenCom")->text(), QString("Close Comm"));
         QVERIFY2(rig.log().contains(versionLine), qPrintable(rig.log().join('|')));
-        QCOMPARE(enabledButtons(rig), buttons);
+        QCOMPARE(rig.enabledActionButtons(), buttons);
         // The hint comes after the buttons are enabled, for the KQ580 alone.
         QCOMPARE(rig.log().last() == kq580Hint, name == "KQ580");
         QVERIFY(rig.boxes.boxes.isEmpty());

@@ -69,26 +69,9 @@ class WrongLetterDevice {
     std::unique_ptr<QSocketNotifier> notifier;
 };
 
-const char *const actionButtons[] = {"pushButton_OpenCom",     "pushButton_UpdateAll",
-                                     "pushButton_UpdateMCU",   "pushButton_CheckMCU",
-                                     "pushButton_UpdateFlash", "pushButton_FlashInfo",
-                                     "pushButton_CheckFlash",  "pushButton_RunApp"};
-
-// The enabled action buttons, by name (flash mode included).
-QStringList enabledButtons(const WindowRig &rig) {
-    QStringList names;
-    for (const char *name : actionButtons)
-        if (rig.child<QPushButton>(name)->isEnabled()) names << name;
-    if (rig.child<QPushButton>("pushButton_flashMode")->isEnabled())
-        names << "pushButton_flashMode";
-    return names;
-}
-
-QStringList allActionButtons() {
-    QStringList names;
-    for (const char *name : actionButtons)
-        names << name;
-    return names;
+// What a chip other than the KQ580 gets: every action button but flash mode.
+QStringList allButFlashMode() {
+    return WindowRig::actionButtons().mid(1);
 }
 
 QStringList comboItems(const WindowRig &rig) {
@@ -135,7 +118,7 @@ class AppPortsTest : public QObject {
         QCOMPARE(openButtonText(rig), QString("Close Comm"));
         QVERIFY(device.received.startsWith('K')); // the model probe
         QTRY_COMPARE(rig.child<QLineEdit>("lineEdit_McuType")->text(), QString("unknown"));
-        QCOMPARE(enabledButtons(rig), allActionButtons());
+        QCOMPARE(rig.enabledActionButtons(), allButFlashMode());
         QVERIFY(rig.log().contains("Connect device,and return error command"));
         QCOMPARE(w.session.busy, 0);
         QVERIFY(!w.timer1->isActive()); // one scan per start
@@ -162,7 +145,7 @@ class AppPortsTest : public QObject {
         QCOMPARE(w.portIndex, -1);
         QCOMPARE(w.lastPortIndex, -1);
         QVERIFY(!w.link.isOpen());
-        QVERIFY(enabledButtons(rig).isEmpty());
+        QVERIFY(rig.enabledActionButtons().isEmpty());
         QVERIFY(device.received.isEmpty());
     }
 
@@ -193,7 +176,7 @@ class AppPortsTest : public QObject {
         QVERIFY(!w.link.isOpen());
         QCOMPARE(w.portName, QString("/dev/tessara-no-such-port"));
         QCOMPARE(openButtonText(rig), QString("Open Comm"));
-        QVERIFY(enabledButtons(rig).isEmpty());
+        QVERIFY(rig.enabledActionButtons().isEmpty());
         QCOMPARE(w.session.busy, 0);
     }
 
@@ -213,13 +196,13 @@ class AppPortsTest : public QObject {
         QVERIFY(!w.link.isOpen());
         QCOMPARE(w.link.waitTime, 3); // the button takes the box's value
         QCOMPARE(button->text(), QString("Open Comm"));
-        QCOMPARE(enabledButtons(rig), QStringList{"pushButton_OpenCom"});
+        QCOMPARE(rig.enabledActionButtons(), QStringList{"pushButton_OpenCom"});
         QCOMPARE(w.session.busy, 0);
 
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(w.link.isOpen());
         QCOMPARE(button->text(), QString("Close Comm"));
-        QCOMPARE(enabledButtons(rig), allActionButtons());
+        QCOMPARE(rig.enabledActionButtons(), allButFlashMode());
         QCOMPARE(w.session.busy, 0);
         QVERIFY(rig.boxes.boxes.isEmpty());
     }
@@ -233,7 +216,7 @@ class AppPortsTest : public QObject {
         w.Close_SerialPort();
         QVERIFY(!w.link.isOpen());
         QCOMPARE(openButtonText(rig), QString("Open Comm"));
-        QCOMPARE(enabledButtons(rig), allActionButtons());
+        QCOMPARE(rig.enabledActionButtons(), allButFlashMode());
         w.Close_SerialPort(); // closed already: nothing happens
         QCOMPARE(openButtonText(rig), QString("Open Comm"));
     }
@@ -257,7 +240,7 @@ class AppPortsTest : public QObject {
         QCOMPARE(rig.log().last(), "Remove " + device.path);
         QVERIFY(!w.link.isOpen());
         QCOMPARE(openButtonText(rig), QString("Open Comm"));
-        QVERIFY(enabledButtons(rig).isEmpty());
+        QVERIFY(rig.enabledActionButtons().isEmpty());
         QVERIFY(w.timer1->isActive());
         QCOMPARE(w.timer1->interval(), 500);
         // Still listed, so the rescan opens it again.
@@ -298,7 +281,7 @@ class AppPortsTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(!w.link.isOpen(), 3000);
         QVERIFY(rig.log().contains("Lost the device on " + path + ", port closed"));
         QCOMPARE(openButtonText(rig), QString("Open Comm"));
-        QVERIFY(enabledButtons(rig).isEmpty());
+        QVERIFY(rig.enabledActionButtons().isEmpty());
         QVERIFY(w.timer1->isActive());
     }
 

@@ -1,5 +1,6 @@
 #include "support/window_rig.h"
 
+#include <QPushButton>
 #include <QTextEdit>
 
 MainWindow &WindowRig::start(const QByteArray &config) {
@@ -11,4 +12,19 @@ MainWindow &WindowRig::start(const QByteArray &config) {
 QStringList WindowRig::log() const {
     const QString text = child<QTextEdit>("textEdit")->toPlainText();
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+const QStringList &WindowRig::actionButtons() {
+    static const QStringList names{
+        "pushButton_flashMode", "pushButton_OpenCom",    "pushButton_UpdateAll",
+        "pushButton_UpdateMCU", "pushButton_CheckMCU",   "pushButton_UpdateFlash",
+        "pushButton_FlashInfo", "pushButton_CheckFlash", "pushButton_RunApp"};
+    return names;
+}
+
+QStringList WindowRig::enabledActionButtons() const {
+    QStringList names;
+    for (const QString &name : actionButtons())
+        if (child<QPushButton>(qPrintable(name))->isEnabled()) names << name;
+    return names;
 }

@@ -23,6 +23,11 @@ struct WindowRig {
 
     QStringList log() const;
 
+    // The nine buttons that Set_Buttons_Enabled manages, flash mode first, then layout order.
+    static const QStringList &actionButtons();
+    // Those of them that are enabled, in that order.
+    QStringList enabledActionButtons() const;
+
     // A widget of the form by object name; aborts the test run when the form lacks it.
     template <class T> T *child(const char *name) const {
         T *found = window->findChild<T *>(QLatin1String(name));
