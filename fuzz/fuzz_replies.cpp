@@ -9,6 +9,7 @@
 #include "flash/flash_update.h"
 #include "fuzz_support.h"
 #include "mcu/mcu_commands.h"
+#include "jobs/device_information.h"
 #include "protocol/device_info.h"
 #include "protocol/handshake.h"
 #include "protocol/models.h"

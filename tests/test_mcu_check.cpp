@@ -2,6 +2,7 @@
 // boot loader over a real pseudo-terminal.
 #include "mcu/boot_records.h"
 #include "mcu/mcu_image.h"
+#include "jobs/update_all.h"
 #include "mcu/mcu_update.h"
 #include "support/mcu_rig.h"
 

@@ -6,6 +6,8 @@
 #include "flash/flash_image.h"
 #include "flash/flash_mode.h"
 #include "flash/flash_update.h"
+#include "jobs/device_information.h"
+#include "jobs/update_all.h"
 #include "mcu/boot_records.h"
 #include "mcu/mcu_image.h"
 #include "mcu/mcu_update.h"

@@ -1,17 +1,6 @@
 #include "cli/cli_commands.h"
 
-#include "flash/flash_crc.h"
-#include "flash/flash_id.h"
-#include "flash/flash_image.h"
-#include "flash/flash_mode.h"
-#include "flash/flash_update.h"
-#include "mcu/mcu_image.h"
-#include "mcu/mcu_update.h"
-#include "protocol/device_info.h"
-#include "protocol/handshake.h"
-#include "protocol/models.h"
-#include "protocol/session.h"
-#include "serial/serial_link.h"
+#include "jobs/board_run.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -59,47 +48,7 @@ bool imagesReadable(const QStringList &images, FILE *err) {
     return true;
 }
 
-int statusOf(bool ok) {
-    return ok ? CliOk : CliFailed;
-}
-
-// The command's operation, on a session whose chip the probe identified.
-int runOperation(const CliRequest &r, DeviceSession &s, TerminalFrontend &ui, FILE *err) {
-    const QString &c = r.command;
-    if (c == QLatin1String("probe")) return CliOk;
-    if (c == QLatin1String("info")) return statusOf(Get_Device_Info(s) >= 0);
-    if (c == QLatin1String("flash-info")) return statusOf(Flash_Info(s) == 0);
-    if (c == QLatin1String("update-mcu")) return statusOf(Update_Mcu(s) == 1);
-    if (c == QLatin1String("update-flash")) return statusOf(UpdateFlash(s) == 0);
-    if (c == QLatin1String("update-all")) return statusOf(Update_All(s) == 0);
-    if (c == QLatin1String("run")) return statusOf(Run_Application(s) == 0);
-    if (c == QLatin1String("flash-mode")) return statusOf(Enter_FlashMode(s) == 0);
-    // The checks take their image as the Input buttons do, then ask the device.
-    if (c == QLatin1String("check-mcu")) {
-        if (!Input_McuImage(s, r.mcuImage)) {
-            ui.showMessage(QStringLiteral("Read fail,please check the path!"));
-            return CliFailed;
-        }
-        return statusOf(Check_Mcu(s) == 0);
-    }
-    if (c == QLatin1String("check-flash")) {
-        if (!Input_FlashImage(s, r.flashImage)) {
-            ui.showMessage(QStringLiteral("Read fail,please check the path!"));
-            return CliFailed;
-        }
-        return statusOf(Check_FlashCRC(s) == 0);
-    }
-    complain(err, QStringLiteral("unknown command \"%1\"").arg(c));
-    return CliUsage;
-}
-
 } // namespace
-
-QString Chip_PortName(const SerialCommMap &map) {
-    for (const SerialPortEntry &e : map.entries)
-        if (e.kernelName == chipKernelName()) return e.portName;
-    return QString();
-}
 
 int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *err) {
     if (!Command_NeedsDevice(r.command)) return listPorts(out, err);
@@ -113,21 +62,12 @@ int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *e
         return CliUsage;
     }
 
-    SerialLink link;
-    link.waitTime = r.waitTime;
-    if (!link.Open(port)) {
-        ui.showMessage(QStringLiteral("Open fail"));
-        complain(err, QStringLiteral("cannot open port \"%1\"").arg(port));
-        return CliFailed;
-    }
-    DeviceSession session(link, ui);
-    session.blSet = r.bootSetting;
-    Probe_Model(session);
-    if (session.modelCode == Model::Unknown) {
-        complain(err, QStringLiteral("no known chip answered on \"%1\"").arg(port));
-        return CliFailed;
-    }
-    const int status = runOperation(r, session, ui, err);
-    if (status == CliFailed) complain(err, QStringLiteral("%1 failed").arg(r.command));
-    return status;
+    BoardSettings settings;
+    settings.waitTime = r.waitTime;
+    settings.blSet = r.bootSetting;
+    const BoardOutcome outcome = Run_OnBoard(port, r.job, ui, settings);
+    if (outcome.ok) return CliOk;
+    complain(err, outcome.reason.isEmpty() ? QStringLiteral("%1 failed").arg(r.command)
+                                           : outcome.reason);
+    return CliFailed;
 }

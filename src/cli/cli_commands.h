@@ -10,10 +10,6 @@
 // tessara-cli's exit statuses.
 enum CliStatus { CliOk = 0, CliFailed = 1, CliUsage = 2 };
 
-// The port the window would open: the one named exactly as the chip's kernel device; empty
-// when the map has none.
-QString Chip_PortName(const SerialCommMap &map);
-
 // Runs one parsed request: opens the port, probes the chip as opening the port in the window
 // does, then runs the command's operation. Its own one-line reasons go to `err`, prefixed with
 // the program's name; the operations speak through `ui`.

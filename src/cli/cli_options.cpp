@@ -7,6 +7,7 @@ namespace {
 
 struct CliCommand {
     const char *name;
+    Job job;
     const char *images; // the image arguments, as the help shows them
     const char *kinds;  // what each image is: 'M' the MCU image, 'F' the flash image
     bool eraseWhole;    // takes --erase-whole
@@ -15,18 +16,22 @@ struct CliCommand {
 };
 
 const CliCommand commands[] = {
-    {"ports", "", "", false, false, "list the serial-port map; * marks the chip's port"},
-    {"probe", "", "", false, false, "identify the chip: model and boot version"},
-    {"info", "", "", false, false, "read the device information"},
-    {"flash-info", "", "", false, false, "identify the external flash part"},
-    {"update-mcu", "IMAGE", "M", false, false, "program and verify the MCU flash"},
-    {"check-mcu", "IMAGE", "M", false, false, "compare the MCU flash with IMAGE by CRC-32"},
-    {"update-flash", "IMAGE", "F", true, false, "program and verify the external flash"},
-    {"check-flash", "IMAGE", "F", false, false, "compare the external flash with IMAGE"},
-    {"update-all", "MCU_IMAGE FLASH_IMAGE", "MF", true, false,
+    {"ports", Job::Probe, "", "", false, false,
+     "list the serial-port map; * marks the chip's port"},
+    {"probe", Job::Probe, "", "", false, false, "identify the chip: model and boot version"},
+    {"info", Job::Info, "", "", false, false, "read the device information"},
+    {"flash-info", Job::FlashInfo, "", "", false, false, "identify the external flash part"},
+    {"update-mcu", Job::UpdateMcu, "IMAGE", "M", false, false, "program and verify the MCU flash"},
+    {"check-mcu", Job::CheckMcu, "IMAGE", "M", false, false,
+     "compare the MCU flash with IMAGE by CRC-32"},
+    {"update-flash", Job::UpdateFlash, "IMAGE", "F", true, false,
+     "program and verify the external flash"},
+    {"check-flash", Job::CheckFlash, "IMAGE", "F", false, false,
+     "compare the external flash with IMAGE"},
+    {"update-all", Job::UpdateAll, "MCU_IMAGE FLASH_IMAGE", "MF", true, false,
      "update the MCU, then the external flash"},
-    {"run", "", "", false, false, "start the application in the chip"},
-    {"flash-mode", "", "", false, true, "put a KQ580 into flash mode"},
+    {"run", Job::Run, "", "", false, false, "start the application in the chip"},
+    {"flash-mode", Job::FlashMode, "", "", false, true, "put a KQ580 into flash mode"},
 };
 
 const CliCommand *findCommand(const QString &name) {
@@ -128,6 +133,7 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
         result.text = QStringLiteral("unknown command \"%1\" (try --help)").arg(r.command);
         return result;
     }
+    r.job = entry->job;
     const int imageCount = int(qstrlen(entry->kinds));
     if (positional.size() != imageCount) {
         result.text =

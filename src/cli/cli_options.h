@@ -1,11 +1,14 @@
 #pragma once
 
+#include "jobs/job.h"
+
 #include <QString>
 #include <QStringList>
 
 // One tessara-cli invocation as the command line asked for it.
 struct CliRequest {
     QString command;
+    Job job = Job::Probe;
     QStringList images; // the command's image files, in order
     QString mcuImage;
     QString flashImage;

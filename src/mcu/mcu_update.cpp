@@ -1,6 +1,5 @@
 #include "mcu/mcu_update.h"
 
-#include "flash/flash_update.h"
 #include "mcu/boot_records.h"
 #include "mcu/mcu_commands.h"
 #include "mcu/mcu_image.h"
@@ -195,15 +194,4 @@ int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t mo
 int Check_Mcu(DeviceSession &s) {
     BusyScope scope(s);
     return checkMcu(s);
-}
-
-int Update_All(DeviceSession &s) {
-    s.ui.setUpdateAllEnabled(false);
-    int result = -1;
-    if (Update_Mcu(s) == 1) {
-        s.ui.logLine(QString());
-        result = UpdateFlash(s) == 0 ? 0 : -2;
-    }
-    s.ui.setUpdateAllEnabled(true);
-    return result;
 }

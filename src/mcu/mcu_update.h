@@ -17,6 +17,3 @@ int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t mo
 // "Check Mcu CRC": 0 the device holds the image, -1 refused before the query (port closed,
 // handshake, length), otherwise Check_McuCrc's result.
 int Check_Mcu(DeviceSession &s);
-// "Update All": the MCU update, then the flash update when it succeeded. 0 both updated and
-// verified, -1 the MCU update failed (flash left alone), -2 the flash update failed.
-int Update_All(DeviceSession &s);

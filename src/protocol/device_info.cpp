@@ -1,6 +1,5 @@
 #include "protocol/device_info.h"
 
-#include "flash/flash_id.h"
 #include "protocol/bytes.h"
 #include "protocol/crc32.h"
 #include "protocol/handshake.h"
@@ -16,10 +15,6 @@ constexpr InfoModel infoModels[] = {
     {Model::KQ3200, "KQ320", "KQ320 Boot_Version:"}, {Model::KQ581, "KQ581", "KQ581 Boot_Version:"},
     {Model::KQ47, "KQ47", "KQ47 Boot_Version:"},     {Model::KQ580, "KQ580", "KQ580 Boot_Version:"},
 };
-
-QString hexId(uint32_t id) {
-    return QStringLiteral("0x") + QString::number(id, 16);
-}
 
 // Takes over the model and boot version that a valid reply names.
 void adoptModel(DeviceSession &s, const DeviceInfo &info) {
@@ -70,32 +65,20 @@ uint32_t Application_Address(uint32_t modelCode) {
     return modelCode == Model::KQ580 ? 0x400 : 0x8008000;
 }
 
-int Get_Device_Info(DeviceSession &s) {
+int Request_Device_Info(DeviceSession &s, DeviceInfo &info) {
     const Frame frame = Info_Frame();
     if (const int r = Exchange_Result(s, Command::GetInfo,
                                       exchange(s, Command::GetInfo, frame.data(), FrameSize),
                                       QStringLiteral("Connect device,and return error command")))
         return r;
-    const std::optional<DeviceInfo> info = Decode_Info_Reply(s.link.rxBuf, s.link.rxLen);
-    if (!info) {
+    const std::optional<DeviceInfo> reply = Decode_Info_Reply(s.link.rxBuf, s.link.rxLen);
+    if (!reply) {
         s.ui.logLine(QStringLiteral("Get infomation crc32 error"));
         return -3;
     }
-    adoptModel(s, *info);
-    // The reply names two candidate flash IDs; the first one Flash.ini knows wins.
-    for (const uint32_t id : {info->firstFlashId, info->secondFlashId}) {
-        s.flashId = id;
-        if (Read_FlashIni(s, id)) {
-            s.ui.logLine(QStringLiteral("FlashID:") + hexId(id));
-            return 0;
-        }
-    }
-    return 1;
-}
-
-void Report_Device_Info(DeviceSession &s) {
-    const int result = Get_Device_Info(s);
-    s.ui.logLine(QStringLiteral("reVal = ") + QString::number(result));
+    info = *reply;
+    adoptModel(s, info);
+    return 0;
 }
 
 int Run_Application(DeviceSession &s) {

@@ -34,11 +34,9 @@ const InfoModel *findInfoModel(uint32_t code);
 // Where "Run Uart Application" starts the application of `modelCode`.
 uint32_t Application_Address(uint32_t modelCode);
 
-// The 'G' device-information request: 0 valid and a flash ID found in Flash.ini, 1 valid but
-// neither ID found, -1 wrong letter, -2 no reply, -3 reply CRC wrong.
-int Get_Device_Info(DeviceSession &s);
-// The hidden information button: runs the request and logs "reVal = " and its result.
-void Report_Device_Info(DeviceSession &s);
+// The 'G' device-information request: on a valid reply takes over the model and boot version it
+// names and fills `info`. 0 valid, -1 wrong letter, -2 no reply, -3 reply CRC wrong.
+int Request_Device_Info(DeviceSession &s, DeviceInfo &info);
 // "Run Uart Application": handshake, then the run command at the model's start address.
 // 0 run command sent, -1 port closed, -2 handshake failed, -3 boot-update loader (not sent).
 int Run_Application(DeviceSession &s);

@@ -4,9 +4,14 @@ QList<SerialPortEntry> Parse_SerialCommOverride(const QString &text) {
     QList<SerialPortEntry> entries;
     for (const QString &item : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const int eq = item.indexOf(QLatin1Char('='));
-        if (eq < 0)
-            continue;
+        if (eq < 0) continue;
         entries.append({item.left(eq), item.mid(eq + 1)});
     }
     return entries;
+}
+
+QString Chip_PortName(const SerialCommMap &map) {
+    for (const SerialPortEntry &e : map.entries)
+        if (e.kernelName == chipKernelName()) return e.portName;
+    return QString();
 }

@@ -19,9 +19,14 @@ struct SerialCommMap {
 };
 
 // The kernel name of the chip's port, matched exactly.
-inline const QString chipKernelName() { return QStringLiteral("\\Device\\USBSER000"); }
+inline const QString chipKernelName() {
+    return QStringLiteral("\\Device\\USBSER000");
+}
 
 SerialCommMap Read_SerialCommMap();
+// The port the window opens: the one named exactly as the chip's kernel device; empty when the
+// map has none.
+QString Chip_PortName(const SerialCommMap &map);
 // Number of entries, as the system counts them (the registry's value count on Windows).
 int SerialComm_Count();
 

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "protocol/session.h"
+
+// "Update All": the MCU update, then the flash update when it succeeded. 0 both updated and
+// verified, -1 the MCU update failed (flash left alone), -2 the flash update failed.
+int Update_All(DeviceSession &s);
