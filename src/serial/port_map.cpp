@@ -4,9 +4,12 @@ QList<SerialPortEntry> Parse_SerialCommOverride(const QString &text) {
     QList<SerialPortEntry> entries;
     for (const QString &item : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const int eq = item.indexOf(QLatin1Char('='));
-        if (eq < 0)
-            continue;
+        if (eq < 0) continue;
         entries.append({item.left(eq), item.mid(eq + 1)});
     }
     return entries;
+}
+
+int SerialComm_Count() {
+    return Read_SerialCommMap().entries.size();
 }
