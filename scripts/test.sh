@@ -13,6 +13,10 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 # Every fuzz target briefly (scripts/fuzz.sh runs them longer); a crash fails the run.
 "$root/scripts/fuzz.sh" "${TESSARA_FUZZ_SECONDS:-5}"
 
+# The Windows build: every source compiled for Windows, and the Win32 layer run under wine.
+"$root/scripts/check_windows.sh"
+"$root/scripts/test_win32.sh"
+
 # Last, so that CTest's summary closes the output.
 cd "$build"
 ctest --output-on-failure -j "$(nproc)"

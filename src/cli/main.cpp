@@ -4,7 +4,18 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+
+#ifdef _WIN32
+#include <io.h>
+static bool stderrIsTerminal() {
+    return _isatty(_fileno(stderr)) != 0;
+}
+#else
 #include <unistd.h>
+static bool stderrIsTerminal() {
+    return isatty(STDERR_FILENO) != 0;
+}
+#endif
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
@@ -33,7 +44,7 @@ int main(int argc, char *argv[]) {
     choices.nandFlash = r.nand;
     choices.mcuImage = r.mcuImage;
     choices.flashImage = r.flashImage;
-    TerminalFrontend ui(choices, stdout, stderr, isatty(STDERR_FILENO) != 0);
+    TerminalFrontend ui(choices, stdout, stderr, stderrIsTerminal());
     TerminalFrontend::catchInterrupt();
     return Run_CliRequest(r, ui, stdout, stderr);
 }

@@ -1,13 +1,16 @@
 #include "cli/terminal_frontend.h"
 
+#include <atomic>
 #include <csignal>
 
 namespace {
 
-volatile std::sig_atomic_t interrupted = 0;
+// Set by the SIGINT handler, which Windows runs on a thread of its own.
+std::atomic<bool> interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "used from a signal handler");
 
 extern "C" void onInterrupt(int) {
-    interrupted = 1;
+    interrupted = true;
     std::signal(SIGINT, SIG_DFL);
 }
 
@@ -27,7 +30,7 @@ void TerminalFrontend::catchInterrupt() {
 }
 
 bool TerminalFrontend::exitRequested() const {
-    return interrupted != 0;
+    return interrupted;
 }
 
 void TerminalFrontend::print(FILE *stream, const QString &text) {

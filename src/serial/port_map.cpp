@@ -15,3 +15,7 @@ QString Chip_PortName(const SerialCommMap &map) {
         if (e.kernelName == chipKernelName()) return e.portName;
     return QString();
 }
+
+int SerialComm_Count() {
+    return Read_SerialCommMap().entries.size();
+}

@@ -48,5 +48,3 @@ SerialCommMap Read_SerialCommMap() {
         return {true, Parse_SerialCommOverride(QString::fromLocal8Bit(override))};
     return {true, systemPorts()};
 }
-
-int SerialComm_Count() { return Read_SerialCommMap().entries.size(); }

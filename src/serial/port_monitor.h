@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serial/win32/device_change.h"
+
 #include <QObject>
 #include <QString>
 
@@ -12,7 +14,8 @@ class PortMonitor : public QObject {
     explicit PortMonitor(QObject *parent = nullptr);
     ~PortMonitor() override;
 
-    enum class Change { None, PortArrived, PortRemoved, DevNodesChanged };
+    // What a device-change message says; decoded by the Win32 layer.
+    using Change = win32::DeviceChange;
 
     // Decodes a native WM_DEVICECHANGE message (Windows only; elsewhere returns None).
     static Change Parse_DeviceChange(void *message, QString *portName);
