@@ -192,7 +192,7 @@ class FlashIni : public QObject {
 
     // Every record of the shipped database is found by its ID, with a whole capacity and a name.
     void shippedDatabase() {
-        const QString path = QFINDTESTDATA("../data/Flash.ini");
+        const QString path = QStringLiteral(TESSARA_SOURCE_DIR "/data/Flash.ini");
         QFile file(path);
         QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(path));
         const QString text = QString::fromLatin1(file.readAll());
