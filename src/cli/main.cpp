@@ -34,6 +34,6 @@ int main(int argc, char *argv[]) {
     choices.mcuImage = r.mcuImage;
     choices.flashImage = r.flashImage;
     TerminalFrontend ui(choices, stdout, stderr, isatty(STDERR_FILENO) != 0);
-    TerminalFrontend::catchInterrupt();
+    TerminalFrontend::catchSignals();
     return Run_CliRequest(r, ui, stdout, stderr);
 }

@@ -49,4 +49,6 @@ SerialCommMap Read_SerialCommMap() {
     return {true, systemPorts()};
 }
 
-int SerialComm_Count() { return Read_SerialCommMap().entries.size(); }
+int SerialComm_Count() {
+    return Read_SerialCommMap().entries.size();
+}

@@ -31,8 +31,7 @@ SerialCommMap Read_SerialCommMap() {
         for (DWORD i = 0; i < nameLength; ++i)
             entry.kernelName.append(QLatin1Char(char(name[i] & 0xFF)));
         for (DWORD i = 0; i < dataLength && i < sizeof data; ++i)
-            if (data[i] != 0)
-                entry.portName.append(QLatin1Char(char(data[i])));
+            if (data[i] != 0) entry.portName.append(QLatin1Char(char(data[i])));
         map.entries.append(entry);
     }
     RegCloseKey(key);
@@ -40,8 +39,7 @@ SerialCommMap Read_SerialCommMap() {
 }
 
 int SerialComm_Count() {
-    if (!qgetenv("TESSARA_SERIALCOMM").isNull())
-        return Read_SerialCommMap().entries.size();
+    if (!qgetenv("TESSARA_SERIALCOMM").isNull()) return Read_SerialCommMap().entries.size();
     QSettings settings(QStringLiteral("HKEY_LOCAL_MACHINE\\HARDWARE\\DEVICEMAP\\SERIALCOMM"),
                        QSettings::NativeFormat);
     return settings.allKeys().size();

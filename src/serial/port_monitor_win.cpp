@@ -9,21 +9,19 @@ struct PortMonitor::Impl {};
 
 PortMonitor::PortMonitor(QObject *parent) : QObject(parent), impl(new Impl) {}
 
-PortMonitor::~PortMonitor() { delete impl; }
+PortMonitor::~PortMonitor() {
+    delete impl;
+}
 
 PortMonitor::Change PortMonitor::Parse_DeviceChange(void *message, QString *portName) {
     const MSG *msg = static_cast<const MSG *>(message);
-    if (msg->message != WM_DEVICECHANGE)
-        return Change::None;
-    if (msg->wParam == DBT_DEVNODES_CHANGED)
-        return Change::DevNodesChanged;
+    if (msg->message != WM_DEVICECHANGE) return Change::None;
+    if (msg->wParam == DBT_DEVNODES_CHANGED) return Change::DevNodesChanged;
     if (msg->wParam != DBT_DEVICEARRIVAL && msg->wParam != DBT_DEVICEREMOVECOMPLETE)
         return Change::None;
     const auto *header = reinterpret_cast<const DEV_BROADCAST_HDR *>(msg->lParam);
-    if (!header || header->dbch_devicetype != DBT_DEVTYP_PORT)
-        return Change::None;
+    if (!header || header->dbch_devicetype != DBT_DEVTYP_PORT) return Change::None;
     const auto *port = reinterpret_cast<const DEV_BROADCAST_PORT_W *>(header);
-    if (portName)
-        *portName = QString::fromWCharArray(port->dbcp_name);
+    if (portName) *portName = QString::fromWCharArray(port->dbcp_name);
     return msg->wParam == DBT_DEVICEARRIVAL ? Change::PortArrived : Change::PortRemoved;
 }
