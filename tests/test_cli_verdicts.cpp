@@ -4,9 +4,9 @@
 #include "sim/sim_device.h"
 #include "support/cli_process.h"
 #include "support/mcu_rig.h"
+#include "support/scoped_current_dir.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -53,11 +53,11 @@ class CliVerdicts : public QObject {
     void closedStdoutDoesNotStopAnUpdate();
 
   private:
-    QString write(const QString &name, const QByteArray &bytes);
+    QString write(const QString &name, const QByteArray &bytes) { return dir.write(name, bytes); }
     QString sparse(const QString &name, qint64 size);
     QStringList port() const { return {"--port", sim->portPath()}; }
 
-    QTemporaryDir dir;
+    ScopedCurrentDir dir;
     SimDevice *sim = nullptr;
 };
 
@@ -73,12 +73,6 @@ void CliVerdicts::init() {
 void CliVerdicts::cleanup() {
     delete sim;
     sim = nullptr;
-}
-
-QString CliVerdicts::write(const QString &name, const QByteArray &bytes) {
-    QFile file(dir.filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return QString();
-    return file.fileName();
 }
 
 // A file that reports `size` bytes without taking the space.

@@ -245,6 +245,25 @@ class McuCheck : public QObject {
         QVERIFY(rig.chip.ui.messages.isEmpty());
     }
 
+    // Exit is not obeyed by the MCU update, which runs to its end; the flash update then does
+    // not begin.
+    void updateAllStopsBeforeTheFlashOnExit() {
+        McuRig rig("KQ31B");
+        QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
+        rig.dir.write("Flash.ini", "[FLASH]\n0xEF4018,4096,4096,W25Q128JV,\n");
+        const QByteArray mcu = mcuImage(3000, 0x8008000);
+        rig.useImage(mcu);
+        rig.chip.ui.flashPath = rig.dir.write("flash.img", mcuImage(5000, 0, 9));
+        rig.chip.ui.exitFlag = true;
+
+        QCOMPARE(Update_All(rig.chip.session), -3);
+        QCOMPARE(rig.chip.sim.mcuFlash().left(mcu.size()), mcu);
+        QCOMPARE(rig.chip.ui.log.last(), QString("Update MCU is OK!!!!!!"));
+        for (const SimFrame &f : rig.chip.sim.received())
+            QVERIFY2(QString("mohjkln").indexOf(f.name) < 0, qPrintable(f.name));
+        QCOMPARE(rig.chip.ui.updateAllStates, (QList<bool>{false, true}));
+    }
+
     void updateAllStopsWhenTheMcuFails_data() {
         QTest::addColumn<QString>("mcuFile");
         QTest::addColumn<bool>("closePort");
