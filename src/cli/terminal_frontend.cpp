@@ -46,9 +46,11 @@ TerminalFrontend::~TerminalFrontend() {
 
 void TerminalFrontend::catchSignals() {
     std::signal(SIGINT, onInterrupt);
+#ifdef SIGPIPE
     // A reader that went away (`| head`) must not end an update midway: writes to it fail, and
     // their failures are ignored.
     std::signal(SIGPIPE, SIG_IGN);
+#endif
 }
 
 bool TerminalFrontend::exitRequested() const {
