@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
 
     DeviceSession s(link, ui);
     ui.flashPath = path;
-    if (Input_FlashImage(s, path) &&
+    if (Input_FlashImage(s, path) == ImageRead::Read &&
         (s.flashCodeLen != int32_t(size) || s.flashCodeCrc != crc32_calc(data, uint32_t(size))))
         __builtin_trap();
     if (Load_FlashCode(s) && s.imageBuf.size() != int(size)) __builtin_trap();

@@ -5,10 +5,12 @@
 #include "sim/sim_device.h"
 #include "support/window_rig.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -110,6 +112,28 @@ class AppEndToEndTest : public QObject {
         QCOMPARE(rig.child<QPushButton>("pushButton_UpdateMCU")->isEnabled(), true);
     }
 
+    // "Open Comm" clicked while the chip is identified (the probe processes events while it
+    // waits) must not close the port under the probe.
+    void openCommWaitsForTheIdentification() {
+        SimDevice sim(chip("KQ31B", 0x1A));
+        sim.addFault(SimFault::on('K', 1, SimFault::Delay, 300));
+        plugIn(sim);
+        WindowRig rig;
+        MainWindow &w = rig.start();
+        QStringList enabledMeanwhile{"not looked"};
+        QTimer::singleShot(100, &w, [&] {
+            enabledMeanwhile = rig.enabledActionButtons();
+            w.on_pushButton_OpenCom_clicked();
+        });
+        w.Timer1_Out_Event();
+        QCOMPARE(enabledMeanwhile, QStringList());
+        QVERIFY(w.link.isOpen());
+        QCOMPARE(rig.child<QLineEdit>("lineEdit_McuType")->text(), QString("KQ31B"));
+        QCOMPARE(rig.child<QPushButton>("pushButton_OpenCom")->text(), QString("Close Comm"));
+        QCOMPARE(rig.enabledActionButtons(), WindowRig::actionButtons().mid(1));
+        QVERIFY(rig.boxes.boxes.isEmpty());
+    }
+
     void buttonsReachTheirOperations() {
         SimDevice sim(chip("KQ31B", 0x1A));
         plugIn(sim);
@@ -152,7 +176,7 @@ class AppEndToEndTest : public QObject {
         QCOMPARE(rig.child<QLabel>("label_MCUCRC")->text(), label);
         QVERIFY(rig.boxes.boxes.isEmpty());
 
-        // A file that cannot be read: the "Error" box; the path is taken, the label stays.
+        // A file that cannot be read: the "Error" box; the path is taken, the image forgotten.
         answer = rig.dir.filePath("missing.bin");
         QTest::mouseClick(input, Qt::LeftButton);
         QCOMPARE(rig.boxes.boxes.size(), 1);
@@ -161,7 +185,37 @@ class AppEndToEndTest : public QObject {
         QCOMPARE(rig.boxes.boxes[0].icon, QMessageBox::Critical);
         QCOMPARE(rig.child<QLineEdit>("lineEdit_MCU")->text(), answer);
         QCOMPARE(w.session.mcuFilePath, answer);
-        QCOMPARE(rig.child<QLabel>("label_MCUCRC")->text(), label);
+        QCOMPARE(rig.child<QLabel>("label_MCUCRC")->text(), QString("Mcu code,CRC = 0x0  Len: 0"));
+    }
+
+    // An empty image, chosen with the Input buttons: every update and check refuses it with a
+    // box, and nothing is sent; the whole-flash erase is not started either.
+    void emptyImagesSendNothing() {
+        SimDevice sim(chip("KQ31B", 0x1A));
+        plugIn(sim);
+        WindowRig rig;
+        rig.dir.write("Flash.ini", "[FLASH]\n0xEF4018,4096,4096,W25Q128JV,\n");
+        MainWindow &w = rig.start();
+        w.Timer1_Out_Event();
+        QCOMPARE(rig.child<QLineEdit>("lineEdit_McuType")->text(), QString("KQ31B"));
+        const QString empty = rig.dir.write("empty.bin", QByteArray());
+        w.chooseFile = [&](const QString &, const QString &, const QString &) { return empty; };
+        QTest::mouseClick(rig.child<QPushButton>("pushButton_InputMCUCode"), Qt::LeftButton);
+        QTest::mouseClick(rig.child<QPushButton>("pushButton_InputFlashCode"), Qt::LeftButton);
+        rig.child<QCheckBox>("checkBox_EraseWhole")->setChecked(true);
+        sim.clearReceived();
+
+        for (const char *button :
+             {"pushButton_UpdateMCU", "pushButton_CheckMCU", "pushButton_UpdateFlash",
+              "pushButton_CheckFlash", "pushButton_UpdateAll"})
+            QTest::mouseClick(rig.child<QPushButton>(button), Qt::LeftButton);
+        QCOMPARE(rig.boxes.texts(),
+                 QStringList({"There aren't any datas to update!", "Please input mcu code file",
+                              "There aren't any datas to update!", "Please input flash code file",
+                              "There aren't any datas to update!"}));
+        QCOMPARE(sim.receivedCount(), 0);
+        for (const QString &line : rig.log())
+            QVERIFY2(!line.contains("OK") && !line.contains("pass"), qPrintable(line));
     }
 
     void kq580FlashUpdateReleasesThePort() {

@@ -170,6 +170,9 @@ class AppPortsTest : public QObject {
         const MessageBoxResponder::Box &box = rig.boxes.boxes[0];
         QCOMPARE(box.title, QString("Title"));
         QCOMPARE(box.text, QString("Open fail"));
+        // And in words, in the log.
+        QCOMPARE(rig.log().last(),
+                 QString("cannot open /dev/tessara-no-such-port: no such device"));
         QCOMPARE(box.icon, QMessageBox::Information);
         QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY(!box.hasParent);

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
@@ -163,6 +164,37 @@ class AppSettingsTest : public QObject {
         QCOMPARE(back.linesRead, 6);
         QCOMPARE(back.values.mcuFilePath, v.mcuFilePath);
         QCOMPARE(back.values.blSet, 2);
+    }
+
+    // The file is read by line number: a path with a line break in it would shift every
+    // setting after it. It is written as "./" instead, and the rest stays in place.
+    void pathsThatWouldBreakTheirLine_data() {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("line feed") << "D:/a\nBLSET:2";
+        QTest::newRow("carriage return") << "D:/a\rb.bin";
+        QTest::newRow("both") << "x\r\n";
+    }
+    void pathsThatWouldBreakTheirLine() {
+        QFETCH(QString, path);
+        ConfigValues v;
+        v.mcuFilePath = path;
+        v.flashCodePath = path;
+        v.blSet = 1;
+        v.waitIndex = 4;
+        QCOMPARE(Format_Config(v), QString("EWHOLE:0\nNFLASH:0\n./\n./\nBLSET:1\nWAITT:4\n"));
+
+        // The window saves what its dialog chose.
+        WindowRig rig;
+        MainWindow &w = rig.start();
+        w.chooseFile = [&](const QString &, const QString &, const QString &) { return path; };
+        QTest::mouseClick(rig.child<QPushButton>("pushButton_InputMCUCode"), Qt::LeftButton);
+        QCOMPARE(w.session.mcuFilePath, path);
+        rig.stop();
+        const ConfigRead back =
+            Parse_Config(QString::fromUtf8(readFile(rig.dir.filePath("config.ini"))));
+        QCOMPARE(back.linesRead, 6);
+        QCOMPARE(back.values.mcuFilePath, QString("./"));
+        QCOMPARE(back.values.waitIndex, 0);
     }
 
     void windowAppliesTheFile_data() {

@@ -119,7 +119,7 @@ void CliDeviceTest::updateAllThenBothChecks() {
         Run_Cli(QStringList{"check-flash", write("other.bin", other)} + port, dir.path());
     QCOMPARE(mismatch.status, 1);
     QVERIFY(mismatch.out.contains("Check flash CRC fail,return CRC Value: 0x"));
-    QVERIFY(mismatch.err.contains("tessara-cli: check-flash failed"));
+    QCOMPARE(mismatch.err, QString("tessara-cli: the external flash does not hold the image\n"));
 }
 
 void CliDeviceTest::failures_data() {
@@ -136,17 +136,19 @@ void CliDeviceTest::failures_data() {
         << "";
     QTest::newRow("silent at the update's handshake")
         << QStringList{"update-mcu", "app.bin"} << 'K' << 3 << int(SimFault::Silence)
-        << "Time over!\nFail to Connect a mcu device\ntessara-cli: update-mcu failed"
+        << "Time over!\nFail to Connect a mcu device\ntessara-cli: the handshake was not answered"
         << "Update MCU is fail.....";
-    QTest::newRow("erase refused") << QStringList{"update-mcu", "app.bin"} << 'L' << 1
-                                   << int(SimFault::WrongLetter) << "tessara-cli: update-mcu failed"
-                                   << "Erase flash NG!!!";
+    QTest::newRow("erase refused")
+        << QStringList{"update-mcu", "app.bin"} << 'L' << 1 << int(SimFault::WrongLetter)
+        << "tessara-cli: the MCU erase was refused"
+        << "Erase flash NG!!!";
     QTest::newRow("information reply corrupted")
-        << QStringList{"info"} << 'G' << 1 << int(SimFault::BadCrc) << "tessara-cli: info failed"
+        << QStringList{"info"} << 'G' << 1 << int(SimFault::BadCrc)
+        << "tessara-cli: the device information arrived damaged (CRC)"
         << "Get infomation crc32 error";
     QTest::newRow("flash part not answering")
         << QStringList{"flash-info"} << 'm' << 0 << int(SimFault::WrongLetter)
-        << "tessara-cli: flash-info failed"
+        << "tessara-cli: the flash ID request was refused"
         << "";
     QTest::newRow("run on a boot-update loader refused")
         << QStringList{"run"} << 'O' << 0 << int(SimFault::Silence)

@@ -58,14 +58,14 @@ void CliUsageTest::refusals_data() {
         << "cannot read image \"absent.bin\": no such file";
     QTest::newRow("image is a directory") << QStringList{"check-mcu", ".", "--port", "/dev/null"}
                                           << QString() << 2 << "cannot read image \".\"";
-    QTest::newRow("no chip port in the map")
-        << QStringList{"probe"} << noChip << 2 << "no chip port (\\Device\\USBSER000)";
+    QTest::newRow("no chip port in the map: no chip connected")
+        << QStringList{"probe"} << noChip << 1 << "no chip connected";
     QTest::newRow("port that cannot be opened")
         << QStringList{"probe", "--port", "/nonexistent/ttyACM9"} << QString() << 1
-        << "cannot open port \"/nonexistent/ttyACM9\"";
+        << "Open fail\ntessara-cli: cannot open /nonexistent/ttyACM9: no such device\n";
     QTest::newRow("mapped chip port that cannot be opened")
         << QStringList{"info"} << QStringLiteral("\\Device\\USBSER000=/nonexistent/ttyACM0") << 1
-        << "Open fail";
+        << "Open fail\ntessara-cli: cannot open /nonexistent/ttyACM0: no such device\n";
 }
 
 void CliUsageTest::refusals() {

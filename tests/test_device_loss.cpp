@@ -1,6 +1,6 @@
 // The chip pulled out in the middle of an MCU update and of a flash update, in the real window:
-// the update fails clearly, the port is closed, and the returning chip is found and identified
-// again by the port scan.
+// the update fails clearly, the port is closed with the buttons disabled, and the returning chip
+// is found and identified again by the port scan, which waits for it quietly.
 #include "protocol/bytes.h"
 #include "sim/sim_device.h"
 #include "support/window_rig.h"
@@ -73,8 +73,9 @@ class DeviceLossTest : public QObject {
         rig.child<QLineEdit>("lineEdit_Flash")
             ->setText(rig.dir.write(QStringLiteral("flash.img"), pattern(40000, 7)));
 
-        // Gone without answering, back 300 ms later on a new pseudo-terminal.
-        sim.addFault(SimFault::on(letter, occurrence, SimFault::Vanish, 300));
+        // Gone without answering, back on a new pseudo-terminal after several looks of the scan.
+        // The map lists the port by path: no notification says that it left or came back.
+        sim.addFault(SimFault::on(letter, occurrence, SimFault::Vanish, 1600));
         const int appearances = sim.appearances();
         QElapsedTimer clock;
         clock.start();
@@ -95,6 +96,8 @@ class DeviceLossTest : public QObject {
         QCOMPARE(w.session.busy, 0);
         QVERIFY(!w.link.isOpen());
         QCOMPARE(rig.child<QPushButton>("pushButton_OpenCom")->text(), QStringLiteral("Open Comm"));
+        // Nothing can be done without the chip: the failed update left every button disabled.
+        QVERIFY(rig.enabledActionButtons().isEmpty());
 
         // The chip comes back: the scan opens it and the probe identifies it again.
         rig.child<QLineEdit>("lineEdit_McuType")->clear();
@@ -106,6 +109,9 @@ class DeviceLossTest : public QObject {
         QCOMPARE(rig.child<QPushButton>("pushButton_OpenCom")->text(),
                  QStringLiteral("Close Comm"));
         QCOMPARE(rig.enabledActionButtons(), WindowRig::actionButtons().mid(1));
+        // A chip that is simply gone is no failure to open.
+        QVERIFY2(!rig.boxes.texts().contains(QStringLiteral("Open fail")),
+                 qPrintable(rig.boxes.texts().join('|')));
 
         // And the update now goes through.
         if (flash)

@@ -2,6 +2,7 @@
 #include "flash/flash_image.h"
 #include "protocol/crc32.h"
 #include "support/recording_frontend.h"
+#include "support/scoped_current_dir.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -17,13 +18,15 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArra
     return path;
 }
 
-// A file that reports 2 GiB without taking the space.
-QString sparse2GiB(const QTemporaryDir &dir) {
-    const QString path = dir.filePath("huge.bin");
+// A file that reports `size` bytes without taking the space.
+QString sparseFile(const QTemporaryDir &dir, qint64 size) {
+    const QString path = dir.filePath(QStringLiteral("sparse-%1.bin").arg(size));
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !file.resize(qint64(1) << 31)) return QString();
+    if (!file.open(QIODevice::WriteOnly) || !file.resize(size)) return QString();
     return path;
 }
+
+const QString forgotten = QStringLiteral("Flash code,CRC = 0x0  Len: 0");
 
 // A file whose reported size is larger than what can be read from it.
 const char *shortReadFile = "/sys/devices/system/cpu/online";
@@ -44,6 +47,7 @@ class FlashImage : public QObject {
         s.flashCodeLen = 11;
         s.flashCodeCrc = 0x1234;
         s.imageBuf = QByteArray();
+        s.failure.clear();
     }
 
     void inputShowsCrcAndLength_data() {
@@ -59,7 +63,7 @@ class FlashImage : public QObject {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, label);
         const QString path = writeFile(dir, "image.bin", bytes);
-        QVERIFY(Input_FlashImage(s, path));
+        QCOMPARE(Input_FlashImage(s, path), ImageRead::Read);
         QCOMPARE(s.flashCodePath, path);
         QCOMPARE(ui.flashLabel, label);
         QCOMPARE(s.flashCodeLen, bytes.size());
@@ -72,19 +76,21 @@ class FlashImage : public QObject {
         QRandomGenerator rng(7);
         for (char &c : bytes)
             c = char(rng.generate());
-        QVERIFY(Input_FlashImage(s, writeFile(dir, "big.bin", bytes)));
+        QCOMPARE(Input_FlashImage(s, writeFile(dir, "big.bin", bytes)), ImageRead::Read);
         QCOMPARE(s.flashCodeLen, bytes.size());
         QCOMPARE(s.flashCodeCrc, crc32_calc(reinterpret_cast<const uint8_t *>(bytes.constData()),
                                             size_t(bytes.size())));
     }
 
-    void inputThatCannotOpenKeepsValues() {
+    // The earlier image is forgotten: a check must not compare the flash with it.
+    void inputThatCannotOpenForgetsTheImage() {
         const QString path = dir.filePath("missing.bin");
-        QVERIFY(!Input_FlashImage(s, path));
+        QCOMPARE(Input_FlashImage(s, path), ImageRead::CannotOpen);
         QCOMPARE(s.flashCodePath, path); // a later update tries it
-        QCOMPARE(s.flashCodeLen, 11);
-        QCOMPARE(s.flashCodeCrc, 0x1234u);
-        QVERIFY(ui.flashLabel.isEmpty());
+        QCOMPARE(s.flashCodeLen, 0);
+        QCOMPARE(s.flashCodeCrc, 0u);
+        QCOMPARE(ui.flashLabel, forgotten);
+        QVERIFY(ui.messages.isEmpty()); // the caller shows the "Error" box
     }
 
     void refusedImages_data() {
@@ -96,7 +102,7 @@ class FlashImage : public QObject {
         QFETCH(QString, kind);
         QString path;
         if (kind == "huge") {
-            path = sparse2GiB(dir);
+            path = sparseFile(dir, qint64(1) << 31);
             if (path.isEmpty()) QSKIP("no sparse files here");
         } else {
             QFile probe(shortReadFile);
@@ -104,17 +110,57 @@ class FlashImage : public QObject {
                 QSKIP("no file that reads shorter than its size");
             path = shortReadFile;
         }
-        QVERIFY(Input_FlashImage(s, path));
+        QCOMPARE(Input_FlashImage(s, path), ImageRead::Refused);
         QCOMPARE(ui.messages.size(), 1);
-        QCOMPARE(s.flashCodeLen, 11);
-        QCOMPARE(s.flashCodeCrc, 0x1234u);
+        QCOMPARE(s.flashCodeLen, 0);
+        QCOMPARE(s.flashCodeCrc, 0u);
+        QCOMPARE(ui.flashLabel, forgotten);
 
+        s.flashCodeLen = 11;
         ui.flashPath = path;
         QVERIFY(!Load_FlashCode(s));
         QCOMPARE(ui.messages.size(), 2);
         QVERIFY(ui.messages[1].contains(kind == "huge" ? "2 GB" : "read whole"));
         QVERIFY(s.imageBuf.isEmpty());
-        QCOMPARE(s.flashCodeLen, 11);
+        QCOMPARE(s.flashCodeLen, 0);
+        QVERIFY(s.failure.contains(kind == "huge" ? "2 GiB or more" : "could not be read whole"));
+    }
+
+    // Refused before anything is read into memory: an empty image (nothing to write) and one
+    // larger than every part Flash.ini lists (no part can take it).
+    void loadRefusesWhatNoPartTakes_data() {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("empty") << qint64(0) << "There aren't any datas to update!"
+                               << "image of 0 bytes: nothing to write";
+        QTest::newRow("one byte over the largest part")
+            << qint64(8193) << "The file is over than the flash ic's size"
+            << "image of 8193 bytes is larger than any flash part in %1 (8192 bytes at most)";
+        QTest::newRow("1 GiB") << (qint64(1) << 30) << "The file is over than the flash ic's size"
+                               << "image of 1073741824 bytes is larger than any flash part in";
+    }
+    void loadRefusesWhatNoPartTakes() {
+        QFETCH(qint64, size);
+        QFETCH(QString, message);
+        QFETCH(QString, reason);
+        ScopedCurrentDir here;
+        const QString ini =
+            here.write("Flash.ini", "[FLASH]\n0xEF4018,4096,1,small,\n0xC84018,4096,2,large,\n");
+        ui.flashPath = sparseFile(dir, size);
+        QVERIFY(!ui.flashPath.isEmpty());
+        QVERIFY(!Load_FlashCode(s));
+        QCOMPARE(ui.messages, QStringList{message});
+        QVERIFY2(s.failure.startsWith(reason.contains("%1") ? reason.arg(ini) : reason),
+                 qPrintable(s.failure));
+        QVERIFY(s.imageBuf.isEmpty());
+        QCOMPARE(s.flashCodeLen, 0);
+
+        // The largest part itself is taken.
+        s.failure.clear();
+        ui.flashPath = sparseFile(dir, 8192);
+        QVERIFY(Load_FlashCode(s));
+        QCOMPARE(s.imageBuf.size(), 8192);
     }
 
     void loadReadsTheImage() {
@@ -136,7 +182,7 @@ class FlashImage : public QObject {
         QVERIFY(!Load_FlashCode(s));
         QCOMPARE(ui.messages.last(), QStringLiteral("Read fail,please check the path!"));
         QCOMPARE(ui.log, QStringList{ui.flashPath});
-        QCOMPARE(s.flashCodeLen, 11);
+        QCOMPARE(s.flashCodeLen, 0);
     }
 };
 

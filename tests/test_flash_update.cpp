@@ -198,6 +198,7 @@ class FlashUpdate : public QObject {
         QFETCH(int, extra);
         FlashRig rig("KQ47", MiB);
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
+        rig.listPart(0xC84018, 16 * MiB, "Larger"); // the image fits a part, not this one
         rig.ui().eraseWhole = true;
         const QByteArray image = rig.useImage(int(MiB) + extra);
         UpdateFlash(rig.session());
@@ -209,6 +210,8 @@ class FlashUpdate : public QObject {
         QCOMPARE(rig.ui().messages, QStringList{"The file is over than the flash ic's size"});
         EXPECT_OUTCOME(rig.ui(), Fail);
         QCOMPARE(rig.names(), QStringList({"K", "K", "m"}));
+        QCOMPARE(rig.session().failure,
+                 QString("image of 1048577 bytes exceeds the flash part SimPart of 1048576 bytes"));
     }
 
     // Failures before any block: what the operator sees and what reached the device.

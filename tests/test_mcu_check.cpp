@@ -1,9 +1,11 @@
 // "Check Mcu CRC", "Update All" and the hidden second-boot-info button, against the simulated
 // boot loader over a real pseudo-terminal.
+#include "jobs/job.h"
+#include "jobs/update_all.h"
 #include "mcu/boot_records.h"
 #include "mcu/mcu_image.h"
-#include "jobs/update_all.h"
 #include "mcu/mcu_update.h"
+#include "protocol/models.h"
 #include "support/mcu_rig.h"
 
 #include <QtTest>
@@ -52,19 +54,16 @@ class McuCheck : public QObject {
         verifyRestored(rig.chip);
     }
 
-    void checkBeforeAnyImageAsksForNothing() {
+    // The CRC of zero bytes is 0 whatever the flash holds: no image, no question and no pass.
+    void checkWithoutAnImageIsRefused() {
         McuRig rig("KQ47");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         rig.chip.ui.log << "kept";
-        QCOMPARE(Check_Mcu(rig.chip.session), 0);
-        const QVector<SimFrame> queries = crcQueries(rig.chip);
-        QCOMPARE(queries.size(), 1);
-        QCOMPARE(queries[0].field("length"), 0u);
-        QCOMPARE(queries[0].field("crc"), 0u);
-        QCOMPARE(queries[0].field("start"), 0u);
-        // The log is not cleared.
-        QCOMPARE(rig.chip.ui.log.first(), QString("kept"));
-        QCOMPARE(rig.chip.ui.log.last(), QString("Check MCU CRC is OK..."));
+        QCOMPARE(Check_Mcu(rig.chip.session), -1);
+        QCOMPARE(rig.chip.ui.messages, QStringList{"Please input mcu code file"});
+        QCOMPARE(rig.chip.ui.log, QStringList{"kept"});
+        QCOMPARE(rig.chip.sim.receivedCount(), 0);
+        verifyRestored(rig.chip);
     }
 
     // The device's CRC is printed unsigned, even with its top bit set.
@@ -98,10 +97,10 @@ class McuCheck : public QObject {
         QTest::newRow("port closed")
             << none << true << 0 << QStringList{"Please open the port!"} << QString();
         QTest::newRow("handshake wrong letter")
-            << F::on('K', 1, F::WrongLetter) << false << 0 << QStringList{noConnect}
+            << F::on('K', 1, F::WrongLetter) << false << 100 << QStringList{noConnect}
             << "Connect device,and return error command";
         QTest::newRow("second handshake silent")
-            << F::on('K', 2, F::Silence) << false << 0 << QStringList{"Time over!", noConnect}
+            << F::on('K', 2, F::Silence) << false << 100 << QStringList{"Time over!", noConnect}
             << QString("Version");
         QTest::newRow("length over the flash")
             << none << false << 520193 << QStringList{"Over Mcu flash size:520192"}
@@ -144,6 +143,7 @@ class McuCheck : public QObject {
         McuRig rig("KQ31B");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         rig.chip.sim.addFault(fault);
+        rig.chip.session.mcuLen = 100;
         QVERIFY(Check_Mcu(rig.chip.session) < 0);
         QCOMPARE(rig.chip.ui.messages, messages);
         const QStringList log = comparableLog(rig.chip.ui.log);
@@ -156,6 +156,8 @@ class McuCheck : public QObject {
         McuRig rig("KQ31B");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         rig.chip.sim.addFault(SimFault::on('K', 1, SimFault::BadCrc));
+        rig.chip.session.mcuLen = 1;
+        rig.chip.session.mcuCrc = imageCrc(rig.chip.sim.mcuFlash().left(1));
         QCOMPARE(Check_Mcu(rig.chip.session), 0);
         QVERIFY(rig.chip.ui.messages.isEmpty());
         QCOMPARE(crcQueries(rig.chip).size(), 1);
@@ -179,6 +181,47 @@ class McuCheck : public QObject {
         QCOMPARE(rig.chip.ui.log.last(), QString("Check MCU CRC is OK..."));
     }
 
+    // tessara-cli's check-mcu compares the chip with exactly what its update-mcu programs: the
+    // unpacked image, placed by its run address wherever the update places it so (KQ581 too).
+    void checkJobAgreesWithTheUpdateJob_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<bool>("packaged");
+        for (const char *model :
+             {"KQ31A", "KQ31B", "KQ3200", "KQ31C", "KQ31D", "KQ580", "KQ581", "KQ47"})
+            for (const bool packaged : {false, true})
+                QTest::addRow("%s, %s", model, packaged ? "packaged" : "plain")
+                    << model << packaged;
+    }
+    void checkJobAgreesWithTheUpdateJob() {
+        QFETCH(QString, model);
+        QFETCH(bool, packaged);
+        McuRig rig(model);
+        QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
+        // Large enough for a packaged file to be stored out of order; in the page 0x800A000.
+        const auto use = [&](quint32 seed) {
+            const QByteArray image = mcuImage(30000, 0x800A010, seed);
+            rig.useImage(packaged ? packagedImage(image, imageCrc(image)) : image,
+                         packaged ? "fw.pkg" : "fw.bin");
+            return image;
+        };
+        const QByteArray image = use(1);
+        DeviceSession &s = rig.chip.session;
+        QVERIFY2(Run_Job(Job::UpdateMcu, s), qPrintable(s.failure));
+        const int start = usesRunAddress(s.modelCode) ? 0x2000 : 0;
+        QCOMPARE(rig.chip.sim.mcuFlash().mid(start, image.size()), image);
+
+        rig.chip.sim.clearReceived();
+        QVERIFY2(Run_Job(Job::CheckMcu, s), qPrintable(s.failure + rig.chip.ui.log.join('|')));
+        QCOMPARE(crcQueries(rig.chip).size(), 1);
+        QCOMPARE(crcQueries(rig.chip)[0].field("start"), uint(start));
+        QCOMPARE(crcQueries(rig.chip)[0].field("length"), uint(image.size()));
+
+        use(2);
+        QVERIFY(!Run_Job(Job::CheckMcu, s));
+        QCOMPARE(s.failure, QString("the MCU flash does not hold the image"));
+        QCOMPARE(rig.chip.ui.log.last(), QString("Check MCU CRC is NG..."));
+    }
+
     void updateAllGoesOnToTheFlash() {
         McuRig rig("KQ31B");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
@@ -200,6 +243,25 @@ class McuCheck : public QObject {
         QCOMPARE(rig.chip.ui.clears, 1);
         QCOMPARE(rig.chip.ui.updateAllStates, (QList<bool>{false, true}));
         QVERIFY(rig.chip.ui.messages.isEmpty());
+    }
+
+    // Exit is not obeyed by the MCU update, which runs to its end; the flash update then does
+    // not begin.
+    void updateAllStopsBeforeTheFlashOnExit() {
+        McuRig rig("KQ31B");
+        QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
+        rig.dir.write("Flash.ini", "[FLASH]\n0xEF4018,4096,4096,W25Q128JV,\n");
+        const QByteArray mcu = mcuImage(3000, 0x8008000);
+        rig.useImage(mcu);
+        rig.chip.ui.flashPath = rig.dir.write("flash.img", mcuImage(5000, 0, 9));
+        rig.chip.ui.exitFlag = true;
+
+        QCOMPARE(Update_All(rig.chip.session), -3);
+        QCOMPARE(rig.chip.sim.mcuFlash().left(mcu.size()), mcu);
+        QCOMPARE(rig.chip.ui.log.last(), QString("Update MCU is OK!!!!!!"));
+        for (const SimFrame &f : rig.chip.sim.received())
+            QVERIFY2(QString("mohjkln").indexOf(f.name) < 0, qPrintable(f.name));
+        QCOMPARE(rig.chip.ui.updateAllStates, (QList<bool>{false, true}));
     }
 
     void updateAllStopsWhenTheMcuFails_data() {

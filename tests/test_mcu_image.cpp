@@ -5,6 +5,7 @@
 #include "protocol/bytes.h"
 #include "protocol/crc32.h"
 #include "protocol/models.h"
+#include "support/mcu_rig.h"
 #include "support/recording_frontend.h"
 #include "support/scoped_current_dir.h"
 
@@ -30,16 +31,6 @@ QByteArray imageWithRunAddress(int length, uint32_t runAddress, quint32 seed = 1
     QByteArray b = randomBytes(length, seed);
     if (length >= 8) putLe32(reinterpret_cast<uint8_t *>(b.data()) + 4, runAddress);
     return b;
-}
-
-// Packs an image the way packaged files are stored, from the file-layout description: trailer
-// appended, then above 23,552 file bytes the image's bytes 800..1311 moved to the file's end.
-QByteArray package(const QByteArray &image, uint32_t trailer) {
-    QByteArray ordered = image;
-    ordered.resize(image.size() + 4);
-    putLe32(reinterpret_cast<uint8_t *>(ordered.data()) + image.size(), trailer);
-    if (ordered.size() <= 23552) return ordered;
-    return ordered.left(800) + ordered.mid(1312) + ordered.mid(800, 512);
 }
 
 struct Bench {
@@ -103,7 +94,7 @@ class McuImage : public QObject {
     void packagesRoundTrip() {
         QFETCH(int, imageLength);
         const QByteArray image = randomBytes(imageLength, quint32(imageLength));
-        const QByteArray file = package(image, crcOf(image));
+        const QByteArray file = packagedImage(image, crcOf(image));
         const McuPackage p = Unpack_McuPackage(file);
         QVERIFY(p.valid());
         QCOMPARE(p.image, image);
@@ -125,7 +116,7 @@ class McuImage : public QObject {
 
     void wrongAndMissingTrailers() {
         const QByteArray image = randomBytes(30000, 7);
-        const McuPackage wrong = Unpack_McuPackage(package(image, crcOf(image) ^ 1));
+        const McuPackage wrong = Unpack_McuPackage(packagedImage(image, crcOf(image) ^ 1));
         QVERIFY(wrong.hasTrailer && !wrong.valid());
         QCOMPARE(wrong.crc, crcOf(image));
         QCOMPARE(wrong.image.size(), 30000);
@@ -189,15 +180,18 @@ class McuImage : public QObject {
         QCOMPARE(b.ui.log, takesRunAddress ? QStringList{"enter_Addr:0x0800A123"} : QStringList{});
     }
 
-    void inputOfUnreadableFileChangesNothing() {
+    // The earlier image is forgotten: a check must not compare the chip with it.
+    void inputOfUnreadableFileForgetsTheImage() {
         Bench b;
         b.s.mcuLen = 12;
         b.s.mcuCrc = 34;
+        b.s.enterAddr = 0x800A000;
         QVERIFY(!Input_McuImage(b.s, b.dir.filePath("missing.bin")));
         QVERIFY(!Input_McuImage(b.s, b.dir.path())); // a directory
-        QCOMPARE(b.s.mcuLen, 12);
-        QCOMPARE(b.s.mcuCrc, 34u);
-        QVERIFY(b.ui.mcuLabel.isEmpty());
+        QCOMPARE(b.s.mcuLen, 0);
+        QCOMPARE(b.s.mcuCrc, 0u);
+        QCOMPARE(b.s.enterAddr, 0u);
+        QCOMPARE(b.ui.mcuLabel, Mcu_Label(0, 0));
         QCOMPARE(b.s.mcuFilePath, b.dir.path());
     }
 
@@ -207,22 +201,30 @@ class McuImage : public QObject {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("reason");
         const QString over = "Over Mcu flash size:";
         QTest::newRow("no file named")
-            << uint(Model::KQ31B) << "" << QByteArray() << -1 << "Please input mcu code file";
+            << uint(Model::KQ31B) << "" << QByteArray() << -1 << "Please input mcu code file"
+            << "no MCU image named";
         QTest::newRow("missing file") << uint(Model::KQ31B) << "?missing.bin" << QByteArray() << -4
-                                      << "Read fail,please check the path!";
-        QTest::newRow("directory") << uint(Model::KQ31B) << "." << QByteArray() << -4
-                                   << "Read fail,please check the path!";
+                                      << "Read fail,please check the path!"
+                                      << "cannot read image";
+        QTest::newRow("directory")
+            << uint(Model::KQ31B) << "." << QByteArray() << -4 << "Read fail,please check the path!"
+            << "cannot read image";
         QTest::newRow("KQ31A one byte over")
-            << uint(Model::KQ31A) << "a.bin" << QByteArray(59393, 1) << -2 << over + "59392";
-        QTest::newRow("no model") << 0u << "a.bin" << QByteArray(1, 1) << -2 << over + "0";
+            << uint(Model::KQ31A) << "a.bin" << QByteArray(59393, 1) << -2 << over + "59392"
+            << "image of 59393 bytes exceeds the KQ31A's MCU flash of 59392 bytes";
+        QTest::newRow("no model") << 0u << "a.bin" << QByteArray(1, 1) << -2 << over + "0"
+                                  << "image of 1 bytes: no chip model identified";
         QTest::newRow("size counts the trailer")
-            << uint(Model::KQ580) << "a.pkg" << package(QByteArray(64510, 1), 0) << -2
-            << over + "64512";
+            << uint(Model::KQ580) << "a.pkg" << packagedImage(QByteArray(64510, 1), 0) << -2
+            << over + "64512"
+            << "image of 64514 bytes exceeds the KQ580's MCU flash";
         QTest::newRow("packaged without a trailer")
             << uint(Model::KQ31B) << "a.pkg" << QByteArray(3, 0) << -3
-            << "This isn't a KQ31A/B's file";
+            << "This isn't a KQ31A/B's file"
+            << "its CRC trailer does not match";
     }
     void loadRefusals() {
         QFETCH(uint, model);
@@ -230,6 +232,7 @@ class McuImage : public QObject {
         QFETCH(QByteArray, file);
         QFETCH(int, result);
         QFETCH(QString, message);
+        QFETCH(QString, reason);
         Bench b;
         b.s.modelCode = model;
         b.s.mcuLen = 77;
@@ -242,20 +245,22 @@ class McuImage : public QObject {
         QCOMPARE(Load_McuImage(b.s), result);
         QCOMPARE(b.ui.messages, QStringList{message});
         QVERIFY(b.s.imageBuf.isEmpty());
-        QCOMPARE(b.s.mcuLen, 77);
-        QVERIFY(b.ui.mcuLabel.isEmpty());
+        QCOMPARE(b.s.mcuLen, 0); // nothing left for a check to compare with
+        QCOMPARE(b.ui.mcuLabel, Mcu_Label(0, 0));
         QCOMPARE(b.ui.log, result == -4 ? QStringList{b.ui.mcuPath} : QStringList{});
+        QVERIFY2(b.s.failure.contains(reason), qPrintable(b.s.failure));
     }
 
-    void loadWrongTrailerKeepsComputedValues() {
+    // What a refused file computed to is no image either.
+    void loadWrongTrailerForgetsTheImage() {
         Bench b;
         b.s.modelCode = Model::KQ31B;
         const QByteArray image = randomBytes(40000, 3);
-        b.ui.mcuPath = b.dir.write("fw.BIN", package(image, crcOf(image) + 1));
+        b.ui.mcuPath = b.dir.write("fw.BIN", packagedImage(image, crcOf(image) + 1));
         QCOMPARE(Load_McuImage(b.s), -3);
         QCOMPARE(b.ui.messages, QStringList{"This isn't a KQ31A/B's file"});
-        QCOMPARE(b.s.mcuLen, 40000);
-        QCOMPARE(b.s.mcuCrc, crcOf(image));
+        QCOMPARE(b.s.mcuLen, 0);
+        QCOMPARE(b.s.mcuCrc, 0u);
         QVERIFY(b.s.imageBuf.isEmpty());
     }
 
@@ -279,7 +284,7 @@ class McuImage : public QObject {
         Bench b;
         b.s.modelCode = model;
         const QByteArray image = randomBytes(imageLength, 11);
-        b.ui.mcuPath = b.dir.write(name, packaged ? package(image, crcOf(image)) : image);
+        b.ui.mcuPath = b.dir.write(name, packaged ? packagedImage(image, crcOf(image)) : image);
         QCOMPARE(Load_McuImage(b.s), 0);
         QVERIFY(b.ui.messages.isEmpty());
         QCOMPARE(b.s.imageBuf, image);

@@ -33,6 +33,8 @@ class SimProgram : public QObject {
         QTest::newRow("two letters") << "KG:1:silence" << false << 'K' << 0 << 0 << 0 << 0;
         QTest::newRow("too short") << "K:1" << false << 'K' << 0 << 0 << 0 << 0;
         QTest::newRow("bad bytes") << "K:1:burst:0:lots" << false << 'K' << 0 << 0 << 0 << 0;
+        QTest::newRow("no such command") << "Z:1:silence" << false << 'Z' << 0 << 0 << 0 << 0;
+        QTest::newRow("a reply letter") << "~:1:silence" << false << '~' << 0 << 0 << 0 << 0;
     }
     void faultDescriptions() {
         QFETCH(QString, text);
@@ -41,7 +43,10 @@ class SimProgram : public QObject {
         QString error;
         QCOMPARE(parseFault(text, &f, &error), valid);
         QCOMPARE(error.isEmpty(), valid);
-        if (!valid) return;
+        if (!valid) {
+            QVERIFY2(error.contains(text), qPrintable(error)); // the fault, as typed
+            return;
+        }
         QFETCH(char, letter);
         QFETCH(int, occurrence);
         QFETCH(int, kind);
@@ -76,13 +81,11 @@ class SimProgram : public QObject {
         QVERIFY(o.config.restartOnRun);
         QCOMPARE(o.config.restartDelayMs, 300);
 
-        const QStringList bad[] = {{"tessara-sim", "--model", "KQ99"},
-                                   {"tessara-sim", "--boot-version", "12ab"},
-                                   {"tessara-sim", "--proof-tag", "ABC"},
-                                   {"tessara-sim", "--flash-id-mode", "loud"},
-                                   {"tessara-sim", "--fault", "K:x:silence"},
-                                   {"tessara-sim", "--frobnicate"},
-                                   {"tessara-sim", "stray"}};
+        const QStringList bad[] = {
+            {"tessara-sim", "--model", "KQ99"},        {"tessara-sim", "--boot-version", "12ab"},
+            {"tessara-sim", "--proof-tag", "ABC"},     {"tessara-sim", "--flash-id-mode", "loud"},
+            {"tessara-sim", "--fault", "K:x:silence"}, {"tessara-sim", "--flash-size", "0"},
+            {"tessara-sim", "--frobnicate"},           {"tessara-sim", "stray"}};
         for (const QStringList &args : bad) {
             error.clear();
             QVERIFY2(!parseSimOptions(args, &o, &error, &help), qPrintable(args.join(' ')));
@@ -92,6 +95,58 @@ class SimProgram : public QObject {
         for (const char *name : {"--model", "--fault", "--link", "--log", "--crc-step",
                                  "--flash-erase-ms", "--restart-on-run", "--boot-type"})
             QVERIFY2(help.contains(QLatin1String(name)), name);
+    }
+
+    // --link keeps a link to the terminal at its path; it replaces only a link to a terminal
+    // (an earlier run's), never somebody's file.
+    void linkReplacesOnlyAnEarlierLink_data() {
+        QTest::addColumn<QString>("existing"); // what stands at the path
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("nothing") << "" << true;
+        QTest::newRow("an earlier link") << "link:/dev/pts/9999" << true;
+        QTest::newRow("a regular file") << "file" << false;
+        QTest::newRow("a link elsewhere") << "link:/etc/hostname" << false;
+        QTest::newRow("a directory") << "dir" << false;
+    }
+    void linkReplacesOnlyAnEarlierLink() {
+        QFETCH(QString, existing);
+        QFETCH(bool, replaced);
+        QTemporaryDir dir;
+        SimConfig config;
+        config.linkPath = dir.filePath(QStringLiteral("ttyKQ"));
+        if (existing == "file") {
+            QFile file(config.linkPath);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("keep me") == 7);
+        } else if (existing == "dir") {
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ttyKQ")));
+        } else if (existing.startsWith("link:")) {
+            QVERIFY(QFile::link(existing.mid(5), config.linkPath));
+        }
+        {
+            SimDevice sim(config);
+            QCOMPARE(sim.start(), replaced);
+            if (replaced)
+                QCOMPARE(QFileInfo(config.linkPath).symLinkTarget(), sim.portPath());
+            else
+                QVERIFY2(sim.errorString().contains("not replaced"), qPrintable(sim.errorString()));
+        }
+        const QFileInfo after(config.linkPath);
+        if (replaced) {
+            QVERIFY(!after.exists() && !after.isSymLink()); // removed on the way out
+        } else if (existing == "file") {
+            QFile file(config.linkPath);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("keep me"));
+        } else if (existing == "dir") {
+            QVERIFY(after.isDir());
+        } else {
+            QCOMPARE(after.symLinkTarget(), QString("/etc/hostname"));
+        }
+        QCOMPARE(
+            QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden)
+                .size(),
+            replaced ? 0 : 1); // no temporary left behind
     }
 
     // The program prints its terminal, serves it through the link, logs each frame, and

@@ -25,6 +25,14 @@ int waitIndexOf(const QString &line) {
     return index;
 }
 
+// The file is read by line number: a path that would break its line would shift every setting
+// after it. Such a path is not kept; the file dialog starts from the current directory instead.
+QString pathLine(const QString &path) {
+    if (path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r')))
+        return QStringLiteral("./");
+    return path;
+}
+
 } // namespace
 
 ConfigRead Parse_Config(const QString &text) {
@@ -65,7 +73,8 @@ QString Format_Config(const ConfigValues &v) {
     // Plain concatenation: a path may itself contain "%1".
     return QStringLiteral("EWHOLE:") + QLatin1Char(v.eraseWhole ? '1' : '0') +
            QStringLiteral("\nNFLASH:") + QLatin1Char(v.nandFlash ? '1' : '0') + QLatin1Char('\n') +
-           v.mcuFilePath + QLatin1Char('\n') + v.flashCodePath + QLatin1Char('\n') +
-           QStringLiteral("BLSET:") + QString::number(v.blSet) + QLatin1Char('\n') +
-           QStringLiteral("WAITT:") + QString::number(waitIndex) + QLatin1Char('\n');
+           pathLine(v.mcuFilePath) + QLatin1Char('\n') + pathLine(v.flashCodePath) +
+           QLatin1Char('\n') + QStringLiteral("BLSET:") + QString::number(v.blSet) +
+           QLatin1Char('\n') + QStringLiteral("WAITT:") + QString::number(waitIndex) +
+           QLatin1Char('\n');
 }

@@ -147,11 +147,12 @@ void MainWindow::showMessage(const QString &text) {
 void MainWindow::setProgress(int percent) {
     ui->progressBar->setValue(percent);
 }
+// An operation ending after the chip went away leaves the buttons disabled until it is back.
 void MainWindow::setButtonsEnabled(bool enable) {
-    Set_Buttons_Enabled(enable);
+    Set_Buttons_Enabled(enable && !awaitingChip);
 }
 void MainWindow::setUpdateAllEnabled(bool enable) {
-    ui->pushButton_UpdateAll->setEnabled(enable);
+    ui->pushButton_UpdateAll->setEnabled(enable && !awaitingChip);
 }
 void MainWindow::showModelName(const QString &name) {
     ui->lineEdit_McuType->setText(name);
@@ -262,6 +263,9 @@ void MainWindow::Timer1_Out_Event() {
     }
     lastPortIndex = portIndex;
     session.busy = 0;
+    // A chip that went away may come back with no notification (a port listed by path, a
+    // simulator): look again until its port opens.
+    if (awaitingChip && !link.isOpen()) timer1->start(rescanMs);
 }
 
 void MainWindow::Port_Arrived(const QString &name) {
@@ -273,14 +277,19 @@ void MainWindow::Port_Removed(const QString &name) {
     logLine(QStringLiteral("Remove ") + name);
     if (!link.isOpen() || ui->comboBox_Comm->currentText() != name) return;
     link.Close();
-    Reset_PortButton();
-    Set_Buttons_Enabled(false);
-    timer1->start(rescanMs);
+    Await_Chip();
 }
 
 // The port went away under us (the link has closed it already): as if it had been removed.
 void MainWindow::Port_Lost() {
     logLine(QStringLiteral("Lost the device on ") + portName + QStringLiteral(", port closed"));
+    Await_Chip();
+}
+
+// The chip's port is gone: nothing can be done until it is back. An operation that the loss
+// cut short must not enable the buttons on its way out, and the scan waits for the chip quietly.
+void MainWindow::Await_Chip() {
+    awaitingChip = true;
     Reset_PortButton();
     Set_Buttons_Enabled(false);
     timer1->start(rescanMs);
@@ -328,12 +337,18 @@ bool MainWindow::nativeEvent(const QByteArray &eventType, void *message, long *r
 void MainWindow::Open_SerialPort() {
     portName = ui->comboBox_Comm->currentText();
     if (!link.Open(portName)) {
+        // A chip that went away and is not back yet is no failure to report.
+        if (awaitingChip) return;
+        logLine(link.openFailure(portName));
         QMessageBox::information(nullptr, tr("Title"), tr("Open fail"), QMessageBox::Ok);
         return;
     }
+    awaitingChip = false;
     ui->pushButton_OpenCom->setText(QStringLiteral("Close Comm"));
+    // No button may start anything, "Close Comm" included, while the chip is identified.
+    Set_Buttons_Enabled(false);
     Probe_Model(session);
-    Set_Buttons_Enabled(true);
+    setButtonsEnabled(true); // unless the chip went away while it was identified
     if (session.modelCode == Model::KQ580)
         logLine(QStringLiteral("If KQ580 update the nand flash, need to select first!"));
 }
@@ -349,6 +364,9 @@ void MainWindow::serial_receiveData() {
 }
 
 void MainWindow::on_pushButton_OpenCom_clicked() {
+    // A click that reaches us while the port is being opened or the chip identified (the probe
+    // processes events while it waits) would close the port under the probe.
+    if (session.busy) return;
     link.waitTime = ui->comboBox_WaitTime->currentIndex();
     session.busy = 1;
     if (link.isOpen()) {
@@ -387,7 +405,7 @@ void MainWindow::on_pushButton_InputFlashCode_clicked() {
     if (path.isEmpty()) return;
     session.flashCodePath = path;
     ui->lineEdit_Flash->setText(path);
-    if (!Input_FlashImage(session, path)) Show_ReadFail();
+    if (Input_FlashImage(session, path) == ImageRead::CannotOpen) Show_ReadFail();
 }
 
 void MainWindow::on_pushButton_RunApp_clicked() {

@@ -62,6 +62,7 @@ class MainWindow : public QMainWindow, public Frontend {
     int lastPortIndex = -1;
     int exitFlag = 0;
     int autoOpen = 1;
+    bool awaitingChip = false; // the chip's port went away; the scan waits for it to return
 
   public slots:
     QString GetComm(int index, QString keyValue);
@@ -97,6 +98,7 @@ class MainWindow : public QMainWindow, public Frontend {
     void Port_Removed(const QString &name);
     void DevNodes_Changed();
     void Port_Lost();
+    void Await_Chip();
     void Reset_PortButton();
     void Show_ReadFail();
 

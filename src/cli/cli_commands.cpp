@@ -33,15 +33,26 @@ int listPorts(FILE *out, FILE *err) {
     return CliOk;
 }
 
-// Images are checked before the port is touched, so a typo costs no device traffic.
-bool imagesReadable(const QStringList &images, FILE *err) {
-    for (const QString &path : images) {
+bool writesImages(Job job) {
+    return job == Job::UpdateMcu || job == Job::UpdateFlash || job == Job::UpdateAll;
+}
+
+// Images are checked before the port is touched, so a typo costs no device traffic, and an
+// empty file is never taken for an image whose update or check could succeed.
+bool imagesUsable(const CliRequest &r, FILE *err) {
+    for (const QString &path : r.images) {
         QFile file(path);
         if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
             complain(err,
                      QStringLiteral("cannot read image \"%1\"%2")
                          .arg(path, QFileInfo::exists(path) ? QString()
                                                             : QStringLiteral(": no such file")));
+            return false;
+        }
+        if (file.size() == 0) {
+            complain(err, QStringLiteral("image \"%1\" has 0 bytes: nothing to %2")
+                              .arg(path, writesImages(r.job) ? QStringLiteral("write")
+                                                             : QStringLiteral("check")));
             return false;
         }
     }
@@ -52,14 +63,14 @@ bool imagesReadable(const QStringList &images, FILE *err) {
 
 int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *err) {
     if (!Command_NeedsDevice(r.command)) return listPorts(out, err);
-    if (!imagesReadable(r.images, err)) return CliUsage;
+    if (!imagesUsable(r, err)) return CliUsage;
 
     const QString port = r.port.isEmpty() ? Chip_PortName(Read_SerialCommMap()) : r.port;
     if (port.isEmpty()) {
-        complain(err, QStringLiteral("no chip port (%1) in the serial-port map; name one with "
-                                     "--port")
+        complain(err, QStringLiteral("no chip connected: no %1 in the serial-port map (name a "
+                                     "port with --port)")
                           .arg(chipKernelName()));
-        return CliUsage;
+        return CliFailed;
     }
 
     BoardSettings settings;
@@ -69,5 +80,5 @@ int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *e
     if (outcome.ok) return CliOk;
     complain(err, outcome.reason.isEmpty() ? QStringLiteral("%1 failed").arg(r.command)
                                            : outcome.reason);
-    return CliFailed;
+    return outcome.interrupted ? CliInterrupted : CliFailed;
 }

@@ -46,7 +46,9 @@ QString commandList() {
         const QString usage = QLatin1String(c.name) + QLatin1Char(' ') + QLatin1String(c.images);
         text += QStringLiteral("  %1 %2\n").arg(usage, -36).arg(QLatin1String(c.what));
     }
-    text += QStringLiteral("\nExit status: 0 success, 1 the operation failed, 2 bad usage.\n");
+    text +=
+        QStringLiteral("\nExit status: 0 success, 1 the operation failed (or no chip connected), "
+                       "2 bad usage (or an image that cannot be used), 130 interrupted.\n");
     return text;
 }
 

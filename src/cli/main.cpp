@@ -45,6 +45,6 @@ int main(int argc, char *argv[]) {
     choices.mcuImage = r.mcuImage;
     choices.flashImage = r.flashImage;
     TerminalFrontend ui(choices, stdout, stderr, stderrIsTerminal());
-    TerminalFrontend::catchInterrupt();
+    TerminalFrontend::catchSignals();
     return Run_CliRequest(r, ui, stdout, stderr);
 }

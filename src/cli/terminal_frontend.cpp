@@ -1,17 +1,46 @@
 #include "cli/terminal_frontend.h"
 
-#include <atomic>
+#include "jobs/stop_request.h"
+
 #include <csignal>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
-// Set by the SIGINT handler, which Windows runs on a thread of its own.
-std::atomic<bool> interrupted{false};
-static_assert(std::atomic<bool>::is_always_lock_free, "used from a signal handler");
+// A progress bar is drawn on stderr and its line not yet ended.
+volatile std::sig_atomic_t barOpen = 0;
 
+void writeError(const char *text, size_t length) {
+    // Nothing to be done when stderr is gone; the work goes on.
+#ifdef _WIN32
+    if (_write(2, text, unsigned(length)) < 0) return;
+#else
+    if (::write(STDERR_FILENO, text, length) < 0) return;
+#endif
+}
+
+// Ctrl-C asks every run to stop. An MCU write is never cut: the operator hears at once that it
+// is awaited, however often he presses. Otherwise a second Ctrl-C ends the program at once, as
+// a stuck program should.
 extern "C" void onInterrupt(int) {
-    interrupted = true;
-    std::signal(SIGINT, SIG_DFL);
+    // Windows resets the handler before it runs it.
+    std::signal(SIGINT, onInterrupt);
+    if (Mcu_WriteInProgress()) {
+        static const char text[] = "tessara-cli: stopping once the MCU update is complete; "
+                                   "interrupting it would leave the chip without firmware\n";
+        if (barOpen) writeError("\n", 1);
+        barOpen = 0;
+        writeError(text, sizeof text - 1);
+    } else if (Stop_Requested()) {
+        std::signal(SIGINT, SIG_DFL);
+        std::raise(SIGINT);
+        return;
+    }
+    Request_Stop();
 }
 
 constexpr int BarWidth = 40;
@@ -25,12 +54,17 @@ TerminalFrontend::~TerminalFrontend() {
     endProgressLine();
 }
 
-void TerminalFrontend::catchInterrupt() {
+void TerminalFrontend::catchSignals() {
     std::signal(SIGINT, onInterrupt);
+#ifdef SIGPIPE
+    // A reader that went away (`| head`) must not end an update midway: writes to it fail, and
+    // their failures are ignored.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
 }
 
 bool TerminalFrontend::exitRequested() const {
-    return interrupted;
+    return Stop_Requested();
 }
 
 void TerminalFrontend::print(FILE *stream, const QString &text) {
@@ -44,9 +78,10 @@ void TerminalFrontend::print(FILE *stream, const QString &text) {
 // A log line or message must not land in the middle of the bar.
 void TerminalFrontend::endProgressLine() {
     if (shownPercent < 0) return;
-    std::fputc('\n', err);
+    if (barOpen) std::fputc('\n', err);
     std::fflush(err);
     shownPercent = -1;
+    barOpen = 0;
 }
 
 void TerminalFrontend::logLine(const QString &text) {
@@ -66,6 +101,7 @@ void TerminalFrontend::setProgress(int percent) {
     std::fprintf(err, "\r[%s] %3d%%", bar.constData(), percent);
     std::fflush(err);
     shownPercent = percent;
+    barOpen = 1;
 }
 
 void TerminalFrontend::showModelName(const QString &name) {

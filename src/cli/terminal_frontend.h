@@ -7,7 +7,8 @@
 
 // The operations' front end on a terminal: log lines on stdout exactly as the window's log panel
 // shows them, message-box texts on stderr, and a progress bar on stderr when it is a terminal.
-// The check boxes and image paths come from the command line; Exit is an interrupt (Ctrl-C).
+// The check boxes and image paths come from the command line; Exit is the process's stop
+// request (Ctrl-C).
 class TerminalFrontend : public Frontend {
   public:
     struct Choices {
@@ -42,8 +43,9 @@ class TerminalFrontend : public Frontend {
     // The last model name the identification showed (empty before any).
     QString modelName() const { return lastModelName; }
 
-    // Ctrl-C sets the Exit flag once; a second one ends the program the usual way.
-    static void catchInterrupt();
+    // Ctrl-C asks every run to stop (an MCU write finishes first, and says so); a second one
+    // outside an MCU write ends the program the usual way. A closed stdout ends nothing.
+    static void catchSignals();
 
   private:
     void print(FILE *stream, const QString &text);

@@ -76,7 +76,12 @@ std::array<uint8_t, 64> FlashCrc_Frame(int32_t length, uint32_t crc) {
 int Check_FlashCRC(DeviceSession &s) {
     if (!s.link.isOpen()) {
         s.ui.showMessage(QStringLiteral("Please open the port!"));
-        return -1;
+        return s.fail(-1, QStringLiteral("the port is not open"));
+    }
+    // The CRC of zero bytes is 0 whatever the flash holds: no image, no verdict.
+    if (s.flashCodeLen <= 0) {
+        s.ui.showMessage(QStringLiteral("Please input flash code file"));
+        return s.fail(-1, QStringLiteral("no flash image to compare with"));
     }
     s.ui.setProgress(0);
     s.ui.logLine(Log_Time_Text());
@@ -98,9 +103,9 @@ int Check_FlashCRC(DeviceSession &s) {
             case Verdict::Pass:
                 return 0;
             case Verdict::Fail:
-                return -3;
+                return s.fail(-3, QStringLiteral("the external flash does not hold the image"));
             case Verdict::ErrorReply:
-                return -1;
+                return s.fail(-1, QStringLiteral("the flash CRC query was refused"));
             case Verdict::Progress:
                 s.link.rxFlag = 0;
                 break;
@@ -114,7 +119,7 @@ int Check_FlashCRC(DeviceSession &s) {
         if (s.exitRequested()) return -3;
     }
     s.ui.showMessage(QStringLiteral("Time over!"));
-    return -2;
+    return s.fail(-2, QStringLiteral("the flash CRC query was not answered in time"));
 }
 
 void Check_Flash(DeviceSession &s) {

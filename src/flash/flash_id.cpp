@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -15,6 +16,23 @@ QString hex(uint32_t value) {
 }
 
 } // namespace
+
+QString Flash_IniFile() {
+    return Flash_IniPath(QDir::currentPath(), QCoreApplication::applicationDirPath());
+}
+
+QString Flash_UnknownPart(const QList<uint32_t> &ids) {
+    QStringList names;
+    for (const uint32_t id : ids)
+        names << hex(id);
+    const QString path = Flash_IniFile();
+    const QString subject = names.size() == 1
+                                ? QStringLiteral("flash ID %1 is").arg(names.first())
+                                : QStringLiteral("flash IDs %1 are").arg(names.join(" and "));
+    if (!QFileInfo(path).isReadable())
+        return subject + QStringLiteral(" not known: %1 cannot be read").arg(path);
+    return subject + QStringLiteral(" not in %1").arg(path);
+}
 
 Frame FlashId_Frame(int variant) {
     Frame frame{};
@@ -29,7 +47,7 @@ bool Read_FlashIni(DeviceSession &s, uint32_t id) {
     s.flashName.clear();
     FlashPart part;
     bool found = false;
-    QFile file(Flash_IniPath(QDir::currentPath(), QCoreApplication::applicationDirPath()));
+    QFile file(Flash_IniFile());
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         QTextStream in(&file);
         found = Find_FlashPart(in, id, part);
@@ -60,10 +78,26 @@ int Get_FlashID(DeviceSession &s, int variant) {
     return Read_FlashIni(s, s.flashId) ? 0 : 1;
 }
 
-int Flash_Info(DeviceSession &s) {
-    s.busy = 1;
+int Identify_FlashPart(DeviceSession &s) {
     int r = Get_FlashID(s, 0);
     if (r != 0) r = Get_FlashID(s, 1);
+    switch (r) {
+    case 0:
+        return 0;
+    case 1:
+        return s.fail(r, Flash_UnknownPart({s.flashId}));
+    case -1:
+        return s.fail(r, QStringLiteral("the port is not open"));
+    case -2:
+        return s.fail(r, QStringLiteral("the flash ID request was refused"));
+    default:
+        return s.fail(r, QStringLiteral("the flash ID request was not answered"));
+    }
+}
+
+int Flash_Info(DeviceSession &s) {
+    s.busy = 1;
+    const int r = Identify_FlashPart(s);
     s.busy = 0;
     return r;
 }

@@ -1,8 +1,11 @@
 #include "flash/flash_image.h"
 
+#include "flash/flash_id.h"
+#include "flash/flash_ini.h"
 #include "protocol/crc32.h"
 
 #include <QFile>
+#include <QTextStream>
 #include <limits>
 #include <new>
 
@@ -32,20 +35,49 @@ void showImage(DeviceSession &s, uint32_t crc, int32_t length) {
     s.ui.showFlashImageLabel(Flash_Label(crc, length));
 }
 
+// A refused image leaves no values behind: a check must not compare the flash with an earlier
+// image, or with an empty one.
+bool refuse(DeviceSession &s, const QString &message, const QString &why) {
+    s.imageBuf = QByteArray();
+    showImage(s, 0, 0);
+    if (!message.isEmpty()) s.ui.showMessage(message);
+    s.fail(-1, why);
+    return false;
+}
+
+QString tooLargeReason(qint64 size) {
+    return QStringLiteral("image of %1 bytes: 2 GiB or more cannot be used").arg(size);
+}
+
+QString readShortReason(const QString &path) {
+    return QStringLiteral("image \"%1\" could not be read whole").arg(path);
+}
+
+// The largest part Flash.ini lists, or 0 when it cannot be read (the lookup then fails anyway).
+uint64_t largestKnownPart() {
+    QFile file(Flash_IniFile());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return 0;
+    QTextStream in(&file);
+    return Largest_FlashCapacity(in);
+}
+
 } // namespace
 
 QString Flash_Label(uint32_t crc, int32_t length) {
     return QString::asprintf("Flash code,CRC = 0x%x  Len: %d", crc, length);
 }
 
-bool Input_FlashImage(DeviceSession &s, const QString &path) {
+ImageRead Input_FlashImage(DeviceSession &s, const QString &path) {
     s.flashCodePath = path;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    if (!file.open(QIODevice::ReadOnly)) {
+        refuse(s, QString(), QStringLiteral("cannot read image \"%1\"").arg(path));
+        return ImageRead::CannotOpen;
+    }
     const qint64 size = file.size();
     if (size > LargestImage) {
-        s.ui.showMessage(TooLarge);
-        return true;
+        refuse(s, TooLarge, tooLargeReason(size));
+        return ImageRead::Refused;
     }
     // Only the CRC and the length are kept, so the file is read in pieces.
     static constexpr qint64 Piece = 1 << 20;
@@ -60,42 +92,47 @@ bool Input_FlashImage(DeviceSession &s, const QString &path) {
         if (got < want) break;
     }
     if (done != size) {
-        s.ui.showMessage(ReadShort);
-        return true;
+        refuse(s, ReadShort, readShortReason(path));
+        return ImageRead::Refused;
     }
     showImage(s, crc, int32_t(size));
-    return true;
+    return ImageRead::Read;
 }
 
 bool Load_FlashCode(DeviceSession &s) {
     const QString path = s.ui.flashImagePath();
-    if (path.isEmpty()) {
-        s.ui.showMessage(QStringLiteral("Please input flash code file"));
-        return false;
-    }
+    if (path.isEmpty())
+        return refuse(s, QStringLiteral("Please input flash code file"),
+                      QStringLiteral("no flash image named"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        s.ui.showMessage(QStringLiteral("Read fail,please check the path!"));
+        refuse(s, QStringLiteral("Read fail,please check the path!"),
+               QStringLiteral("cannot read image \"%1\"").arg(path));
         s.ui.logLine(path);
         return false;
     }
     const qint64 size = file.size();
-    if (size > LargestImage) {
-        s.ui.showMessage(TooLarge);
-        return false;
-    }
+    if (size > LargestImage) return refuse(s, TooLarge, tooLargeReason(size));
+    if (size == 0)
+        return refuse(s, QStringLiteral("There aren't any datas to update!"),
+                      QStringLiteral("image of 0 bytes: nothing to write"));
+    // The part is identified only once the update talks to the chip; an image larger than every
+    // part Flash.ini knows cannot fit it, and is refused before it is read into memory.
+    if (const uint64_t largest = largestKnownPart(); largest > 0 && uint64_t(size) > largest)
+        return refuse(s, QStringLiteral("The file is over than the flash ic's size"),
+                      QStringLiteral("image of %1 bytes is larger than any flash part in %2 "
+                                     "(%3 bytes at most)")
+                          .arg(size)
+                          .arg(Flash_IniFile())
+                          .arg(largest));
     try {
         s.imageBuf.resize(int(size));
     } catch (const std::bad_alloc &) {
-        s.imageBuf = QByteArray();
-        s.ui.showMessage(QStringLiteral("Not enough memory for the flash code file"));
-        return false;
+        return refuse(s, QStringLiteral("Not enough memory for the flash code file"),
+                      QStringLiteral("not enough memory for an image of %1 bytes").arg(size));
     }
-    if (readWhole(file, s.imageBuf.data(), size) != size) {
-        s.imageBuf = QByteArray();
-        s.ui.showMessage(ReadShort);
-        return false;
-    }
+    if (readWhole(file, s.imageBuf.data(), size) != size)
+        return refuse(s, ReadShort, readShortReason(path));
     const auto *bytes = reinterpret_cast<const uint8_t *>(s.imageBuf.constData());
     showImage(s, crc32_calc(bytes, size_t(size)), int32_t(size));
     return true;

@@ -43,7 +43,7 @@ uint32_t Hex_ToInt(const char *text, int length) {
     return value;
 }
 
-bool Parse_FlashIniLine(const QString &line, uint32_t id, FlashPart &part) {
+bool Read_FlashIniLine(const QString &line, uint32_t &id, FlashPart &part) {
     const QByteArray bytes = line.toLatin1();
     char field[FlashIniFieldMax + 1];
     int length = 0;
@@ -69,10 +69,19 @@ bool Parse_FlashIniLine(const QString &line, uint32_t id, FlashPart &part) {
         if (kept && length < FlashIniFieldMax) field[length++] = char(c);
     }
 
-    if (fieldIndex < 1 || numbers[0] != id) return false;
+    if (fieldIndex < 1) return false;
+    id = numbers[0];
     // Without both factors the capacity is unknown: 0, never a leftover value.
     part.capacity = fieldIndex >= 3 ? uint64_t(numbers[1]) * numbers[2] : 0;
     part.name = name;
+    return true;
+}
+
+bool Parse_FlashIniLine(const QString &line, uint32_t id, FlashPart &part) {
+    uint32_t lineId = 0;
+    FlashPart read;
+    if (!Read_FlashIniLine(line, lineId, read) || lineId != id) return false;
+    part = read;
     return true;
 }
 
@@ -83,6 +92,18 @@ bool Find_FlashPart(QTextStream &in, uint32_t id, FlashPart &part) {
         if (Parse_FlashIniLine(line, id, part)) return true;
     }
     return false;
+}
+
+uint64_t Largest_FlashCapacity(QTextStream &in) {
+    uint64_t largest = 0;
+    QString line;
+    while (in.readLineInto(&line)) {
+        uint32_t id = 0;
+        FlashPart part;
+        if (!line.startsWith(QLatin1String("[FLASH]")) && Read_FlashIniLine(line, id, part))
+            largest = qMax(largest, part.capacity);
+    }
+    return largest;
 }
 
 int32_t Flash_SizeOf(uint64_t capacity) {

@@ -20,6 +20,8 @@ struct FlashPart {
 // read from the last; any other length gives 0, and a non-digit (x or X) counts as 0.
 uint32_t Hex_ToInt(const char *text, int length);
 
+// Reads one line: false when it has no ID field, else its ID and part.
+bool Read_FlashIniLine(const QString &line, uint32_t &id, FlashPart &part);
 // Parses one line; true, with `part` set, when its ID field equals `id`. `part` is left alone
 // otherwise.
 bool Parse_FlashIniLine(const QString &line, uint32_t id, FlashPart &part);
@@ -27,6 +29,8 @@ bool Parse_FlashIniLine(const QString &line, uint32_t id, FlashPart &part);
 // Searches a Flash.ini text for `id`: lines that begin with "[FLASH]" are skipped, the first
 // matching line wins.
 bool Find_FlashPart(QTextStream &in, uint32_t id, FlashPart &part);
+// The largest capacity a Flash.ini text lists (lines as Find_FlashPart reads them); 0 for none.
+uint64_t Largest_FlashCapacity(QTextStream &in);
 
 // The flash size a capacity stands for: capacities of 2 GiB or more saturate at the largest
 // signed 32-bit size, which every image the tool accepts fits.

@@ -38,6 +38,7 @@ bool handshake(DeviceSession &s) {
     if (Connect_Device(s, '0', s.modelCode) == 0 && Connect_Device(s, '2', s.modelCode) == 0)
         return true;
     s.ui.showMessage(QStringLiteral("Fail to Connect a 31B device"));
+    s.fail(-1, QStringLiteral("no handshake with the chip for the flash update"));
     return false;
 }
 
@@ -67,7 +68,8 @@ int writeBlocks(DeviceSession &s, int32_t length, int32_t blockSize) {
         // A refused block is left to the final CRC check; a silent device ends the update
         // rather than costing every remaining block its own time-out.
         if (Write_FlashBlock(s, image + address, address, size, parity) == -3 && !s.exitRequested())
-            return -3;
+            return s.fail(
+                -3, QStringLiteral("the flash block at 0x%1 was not answered").arg(address, 0, 16));
         parity ^= 1;
         if (i < count) s.ui.setProgress(int(int64_t(i) * 100 / count));
         QCoreApplication::processEvents();
@@ -102,14 +104,18 @@ int Program_Flash(DeviceSession &s, int32_t length, int32_t blockSize) {
     s.flashAddrMode = 0;
     if (!s.link.isOpen()) {
         s.ui.showMessage(QStringLiteral("Please open the port!"));
-        return -1;
+        return s.fail(-1, QStringLiteral("the port is not open"));
     }
     if (!handshake(s)) return -1;
-    if (Get_FlashID(s, 0) != 0 && Get_FlashID(s, 1) != 0) return -2;
-    if (setAddressMode(s) != 0) return -4;
+    if (Identify_FlashPart(s) != 0) return -2;
+    if (setAddressMode(s) != 0)
+        return s.fail(-4, QStringLiteral("the chip did not switch the flash address mode"));
     if (s.flashCodeLen > s.flashSize) {
         s.ui.showMessage(QStringLiteral("The file is over than the flash ic's size"));
-        return -3;
+        return s.fail(-3, QStringLiteral("image of %1 bytes exceeds the flash part %2 of %3 bytes")
+                              .arg(s.flashCodeLen)
+                              .arg(s.flashName)
+                              .arg(s.flashSize));
     }
     // Only what is in memory can be written.
     if (length < 0 || length > s.imageBuf.size() || blockSize <= 0) return -3;

@@ -17,7 +17,8 @@ struct BoardOutcome {
     bool ok = false;
     QString model; // as the probe named it; empty when the port did not open
     uint32_t bootVersion = 0;
-    QString reason; // why it failed, in words; empty on success
+    QString reason;           // why it failed, in words; empty on success or when nobody said
+    bool interrupted = false; // it failed because a stop was asked for
 };
 
 // One run on one board: opens `port`, identifies the chip as opening the port in the window

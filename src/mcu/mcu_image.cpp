@@ -45,9 +45,27 @@ bool scanFile(QFile &file, uint32_t &crc, int32_t &length, QByteArray &head) {
     return total == size && file.error() == QFileDevice::NoError;
 }
 
-void refuseUnreadable(DeviceSession &s, const QString &path) {
-    s.ui.showMessage(QStringLiteral("Read fail,please check the path!"));
+// A refused image leaves no values behind: a check must not compare the chip with an earlier
+// image, or with what a refused file computed to.
+void forgetImage(DeviceSession &s) {
+    s.mcuLen = 0;
+    s.mcuCrc = 0;
+    s.enterAddr = 0;
+    s.imageBuf = QByteArray();
+    s.ui.showMcuImageLabel(Mcu_Label(0, 0));
+}
+
+int refuse(DeviceSession &s, int result, const QString &message, const QString &why) {
+    forgetImage(s);
+    s.ui.showMessage(message);
+    return s.fail(result, why);
+}
+
+int refuseUnreadable(DeviceSession &s, const QString &path) {
+    refuse(s, -4, QStringLiteral("Read fail,please check the path!"),
+           QStringLiteral("cannot read image \"%1\"").arg(path));
     s.ui.logLine(path);
+    return -4;
 }
 
 } // namespace
@@ -66,14 +84,28 @@ QString Mcu_Label(uint32_t crc, int32_t length) {
     return QString::asprintf("Mcu code,CRC = 0x%x  Len: %d", crc, length);
 }
 
+QString Mcu_TooLarge(qint64 length, uint32_t modelCode) {
+    const ModelRow *row = findModel(modelCode);
+    if (!row)
+        return QStringLiteral("image of %1 bytes: no chip model identified, no MCU flash to hold "
+                              "it")
+            .arg(length);
+    return QStringLiteral("image of %1 bytes exceeds the %2's MCU flash of %3 bytes")
+        .arg(length)
+        .arg(QLatin1String(row->name))
+        .arg(Get_McuFlashSize(modelCode));
+}
+
 bool Input_McuImage(DeviceSession &s, const QString &path) {
     s.mcuFilePath = path;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
     uint32_t crc = 0;
     int32_t length = 0;
     QByteArray head;
-    if (!scanFile(file, crc, length, head)) return false;
+    if (!file.open(QIODevice::ReadOnly) || !scanFile(file, crc, length, head)) {
+        forgetImage(s);
+        return false;
+    }
 
     s.mcuCrc = crc;
     s.mcuLen = length;
@@ -91,26 +123,18 @@ bool Input_McuImage(DeviceSession &s, const QString &path) {
 int Load_McuImage(DeviceSession &s) {
     s.imageBuf.clear();
     const QString path = s.ui.mcuImagePath();
-    if (path.isEmpty()) {
-        s.ui.showMessage(QStringLiteral("Please input mcu code file"));
-        return -1;
-    }
+    if (path.isEmpty())
+        return refuse(s, -1, QStringLiteral("Please input mcu code file"),
+                      QStringLiteral("no MCU image named"));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        refuseUnreadable(s, path);
-        return -4;
-    }
+    if (!file.open(QIODevice::ReadOnly)) return refuseUnreadable(s, path);
     const qint64 size = file.size();
     const int32_t flashSize = Get_McuFlashSize(s.modelCode);
-    if (size > flashSize) {
-        s.ui.showMessage(QStringLiteral("Over Mcu flash size:") + QString::number(flashSize));
-        return -2;
-    }
+    if (size > flashSize)
+        return refuse(s, -2, QStringLiteral("Over Mcu flash size:") + QString::number(flashSize),
+                      Mcu_TooLarge(size, s.modelCode));
     const QByteArray bytes = file.read(size);
-    if (bytes.size() != size || !file.read(1).isEmpty()) {
-        refuseUnreadable(s, path);
-        return -4;
-    }
+    if (bytes.size() != size || !file.read(1).isEmpty()) return refuseUnreadable(s, path);
 
     if (Is_PlainMcuImage(path)) {
         s.mcuLen = int32_t(size);
@@ -118,14 +142,13 @@ int Load_McuImage(DeviceSession &s) {
         s.imageBuf = bytes;
     } else {
         const McuPackage package = Unpack_McuPackage(bytes);
-        if (package.hasTrailer) {
-            s.mcuLen = package.image.size();
-            s.mcuCrc = package.crc;
-        }
-        if (!package.valid()) {
-            s.ui.showMessage(QStringLiteral("This isn't a KQ31A/B's file"));
-            return -3;
-        }
+        if (!package.valid())
+            return refuse(s, -3, QStringLiteral("This isn't a KQ31A/B's file"),
+                          QStringLiteral("\"%1\" is no packaged image: its CRC trailer does not "
+                                         "match")
+                              .arg(path));
+        s.mcuLen = package.image.size();
+        s.mcuCrc = package.crc;
         s.imageBuf = package.image;
     }
     s.ui.showMcuImageLabel(Mcu_Label(s.mcuCrc, s.mcuLen));

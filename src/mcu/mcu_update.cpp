@@ -39,10 +39,41 @@ void logTime(DeviceSession &s) {
     s.ui.logLine(Log_Time_Text());
 }
 
+QString modelName(uint32_t model) {
+    const ModelRow *row = findModel(model);
+    return row ? QLatin1String(row->name) : QStringLiteral("unknown model");
+}
+
+// A boot command's failure in words: -2 is its time-out, anything else a refusal.
+QString unanswered(int result, const QString &what) {
+    return what +
+           (result == -2 ? QStringLiteral(" was not answered") : QStringLiteral(" was refused"));
+}
+
+int refusePortClosed(DeviceSession &s) {
+    s.ui.showMessage(QStringLiteral("Please open the port!"));
+    return s.fail(-1, QStringLiteral("the port is not open"));
+}
+
+// The update needs the run address in bytes 4..7 and only sends the bytes actually held.
+bool holdsImage(DeviceSession &s, int32_t length) {
+    if (length >= MinImageLength && length <= s.imageBuf.size()) return true;
+    s.ui.showMessage(QStringLiteral("There aren't any datas to update!"));
+    s.fail(-1, length == 0 ? QStringLiteral("image of 0 bytes: nothing to write")
+                           : QStringLiteral("image of %1 bytes: too short, %2 bytes at least")
+                                 .arg(length)
+                                 .arg(MinImageLength));
+    return false;
+}
+
 // Handshakes with selector '0' then '1'; the first failing result, or 0.
 int connectTwice(DeviceSession &s, uint32_t model) {
-    for (char selector : {'0', '1'})
-        if (const int r = Connect_Device(s, selector, model)) return r;
+    for (char selector : {'0', '1'}) {
+        const int r = Connect_Device(s, selector, model);
+        if (r == 1)
+            return s.fail(r, QStringLiteral("the chip answered the handshake as another model"));
+        if (r != 0) return s.fail(r, unanswered(r, QStringLiteral("the handshake")));
+    }
     return 0;
 }
 
@@ -56,7 +87,8 @@ int planAddresses(DeviceSession &s, int32_t length, uint32_t model, uint32_t &st
         if (s.enterAddr < McuFlashBase) {
             s.ui.logLine(QStringLiteral("The run address is less than 0x8008000:") +
                          To_Hex8(s.enterAddr));
-            return -1;
+            return s.fail(-1, QStringLiteral("run address %1 is below %2")
+                                  .arg(To_Hex8(s.enterAddr), To_Hex8(McuFlashBase)));
         }
         start = McuStartOffset(s.enterAddr);
     }
@@ -69,7 +101,17 @@ int planAddresses(DeviceSession &s, int32_t length, uint32_t model, uint32_t &st
     // The image must also fit the flash from its start offset.
     if (length > McuUpdateLimit(model) || wideEnd > uint64_t(Get_McuFlashSize(model))) {
         s.ui.showMessage(QStringLiteral("This file is over than mcu to update!"));
-        return -1;
+        if (length > McuUpdateLimit(model))
+            return s.fail(-1, QStringLiteral("image of %1 bytes exceeds the %2's update limit of "
+                                             "%3 bytes")
+                                  .arg(length)
+                                  .arg(modelName(model))
+                                  .arg(McuUpdateLimit(model)));
+        return s.fail(-1, QStringLiteral("image of %1 bytes from offset %2 overruns the %3's MCU "
+                                         "flash of %4 bytes")
+                              .arg(length)
+                              .arg(To_Hex8(start), modelName(model))
+                              .arg(Get_McuFlashSize(model)));
     }
     return 0;
 }
@@ -77,32 +119,39 @@ int planAddresses(DeviceSession &s, int32_t length, uint32_t model, uint32_t &st
 int writeBlock(DeviceSession &s, int32_t length, uint32_t offset, int32_t imageOffset) {
     const int r = Write_McuBlock(
         s, length, offset, reinterpret_cast<const uint8_t *>(s.imageBuf.constData()) + imageOffset);
-    if (r != 0)
+    if (r != 0) {
         s.ui.logLine(QStringLiteral("UPDATE_FLASH NG, Addr : 0x") + QString::number(offset, 16));
+        s.fail(r, unanswered(r, QStringLiteral("the MCU block at offset %1").arg(To_Hex8(offset))));
+    }
     return r;
 }
 
+// Whether the MCU flash holds the image described by mcuLen, mcuCrc and enterAddr.
 int checkMcu(DeviceSession &s) {
-    if (!s.link.isOpen()) {
-        s.ui.showMessage(QStringLiteral("Please open the port!"));
-        return -1;
+    if (!s.link.isOpen()) return refusePortClosed(s);
+    // Zero bytes are no image: a CRC over nothing proves nothing.
+    if (s.mcuLen <= 0) {
+        s.ui.showMessage(QStringLiteral("Please input mcu code file"));
+        return s.fail(-1, QStringLiteral("no MCU image to compare with"));
     }
     // A proof naming another model does not stop the check; only a failed exchange does.
     for (char selector : {'0', '1'}) {
-        if (Connect_Device(s, selector, s.modelCode) < 0) {
+        if (const int r = Connect_Device(s, selector, s.modelCode); r < 0) {
             s.ui.showMessage(QStringLiteral("Fail to Connect a KQ31 device"));
-            return -1;
+            return s.fail(-1, unanswered(r, QStringLiteral("the handshake")));
         }
     }
     const int32_t flashSize = Get_McuFlashSize(s.modelCode);
     if (s.mcuLen > flashSize) {
         s.ui.showMessage(QStringLiteral("Over Mcu flash size:") + QString::number(flashSize));
-        return -1;
+        return s.fail(-1, Mcu_TooLarge(s.mcuLen, s.modelCode));
     }
     const int r = Check_McuCrc(s);
     s.ui.logLine(r == 0 ? QStringLiteral("Check MCU CRC is OK...")
                         : QStringLiteral("Check MCU CRC is NG..."));
-    return r;
+    if (r == -3) return s.fail(r, QStringLiteral("the MCU flash does not hold the image"));
+    if (r != 0) return s.fail(r, unanswered(r, QStringLiteral("the MCU CRC query")));
+    return 0;
 }
 
 } // namespace
@@ -128,15 +177,8 @@ int Update_Mcu(DeviceSession &s) {
 }
 
 int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t model) {
-    if (!s.link.isOpen()) {
-        s.ui.showMessage(QStringLiteral("Please open the port!"));
-        return -1;
-    }
-    // Only the bytes actually held can be sent.
-    if (length < MinImageLength || length > s.imageBuf.size()) {
-        s.ui.showMessage(QStringLiteral("There aren't any datas to update!"));
-        return -1;
-    }
+    if (!s.link.isOpen()) return refusePortClosed(s);
+    if (!holdsImage(s, length)) return -1;
     if (blockSize <= 0 || blockSize > 0xFFFF) return -1;
     s.ui.clearLog();
     s.enterAddr = 0;
@@ -151,9 +193,9 @@ int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t mo
 
     s.ui.setProgress(0);
     logTime(s);
-    if (Erase_Mcu(s, start, end) != 0) {
+    if (const int r = Erase_Mcu(s, start, end)) {
         s.ui.logLine(QStringLiteral("Erase flash NG!!!"));
-        return -2;
+        return s.fail(-2, unanswered(r, QStringLiteral("the MCU erase")));
     }
     s.ui.logLine(QStringLiteral("Erase flash OK..."));
     logTime(s);
@@ -178,13 +220,15 @@ int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t mo
     const int bootSetting = Save_BootSetting(s);
     if (secondBoot != 0 || bootSetting != 0) {
         s.ui.logLine(QStringLiteral("Save boot information NG!!!"));
-        return -6;
+        return s.fail(-6, QStringLiteral("the chip did not take the boot information"));
     }
 
     logTime(s);
-    if (Check_McuCrc(s) != 0) {
+    if (const int r = Check_McuCrc(s)) {
         s.ui.logLine(QStringLiteral("Check CRC is NG..."));
-        return -5;
+        return s.fail(-5, r == -3 ? QStringLiteral("the MCU flash does not hold the image after "
+                                                   "writing")
+                                  : unanswered(r, QStringLiteral("the MCU CRC query")));
     }
     s.ui.logLine(QStringLiteral("Check CRC is OK..."));
     logTime(s);
@@ -194,4 +238,21 @@ int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t mo
 int Check_Mcu(DeviceSession &s) {
     BusyScope scope(s);
     return checkMcu(s);
+}
+
+int Check_McuImage(DeviceSession &s) {
+    if (const int loaded = Load_McuImage(s); loaded < 0) return loaded;
+    int r = -1;
+    {
+        BusyScope scope(s);
+        uint32_t start = 0, end = 0;
+        s.enterAddr = 0;
+        if (!s.link.isOpen())
+            refusePortClosed(s);
+        else if (holdsImage(s, s.mcuLen) &&
+                 planAddresses(s, s.mcuLen, s.modelCode, start, end) == 0)
+            r = checkMcu(s);
+    }
+    s.imageBuf = QByteArray();
+    return r;
 }

@@ -14,6 +14,12 @@ int Update_Mcu(DeviceSession &s);
 // 0 success, -1 refused, -2 erase, -3 full block, -4 tail block, -5 CRC check failed,
 // -6 a boot record refused.
 int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t model);
-// "Check Mcu CRC": 0 the device holds the image, -1 refused before the query (port closed,
-// handshake, length), otherwise Check_McuCrc's result.
+// "Check Mcu CRC" of the image as the last Input or update left it: 0 the device holds it, -1
+// refused before the query (port closed, no image, handshake, length), otherwise Check_McuCrc's
+// result.
 int Check_Mcu(DeviceSession &s);
+// Compares the MCU flash with exactly what Update_Mcu programs from the image named in the MCU
+// path: read and unpacked as for the update, placed by its run address on every model whose
+// update does so, with the update's refusals. 0 the device holds it; Load_McuImage's result;
+// -1 refused; otherwise Check_McuCrc's result.
+int Check_McuImage(DeviceSession &s);

@@ -48,5 +48,15 @@ struct DeviceSession {
     // An operation or port scan is running; hot-plug handling waits while it is set.
     int busy = 0;
 
+    // Why the operation failed, in words, for reports and summaries; empty when nobody said.
+    // The first reason recorded stands: it comes from where the failure was found. Whoever
+    // wants an operation's reason clears it before starting the operation.
+    QString failure;
+    // Records `why` unless a reason stands already; returns `result`.
+    int fail(int result, const QString &why) {
+        if (failure.isEmpty()) failure = why;
+        return result;
+    }
+
     bool exitRequested() const { return ui.exitRequested(); }
 };

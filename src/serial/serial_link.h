@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serial/port_open_failure.h"
+
 #include <QObject>
 #include <QSerialPort>
 #include <cstdint>
@@ -23,6 +25,11 @@ class SerialLink : public QObject {
 
     // Opens `portName` read-write at 115200 8N1 without flow control, closing first if open.
     bool Open(const QString &portName);
+    // After a failed Open of `portName`: why, in words ("cannot open /dev/ttyACM0: no such
+    // device").
+    QString openFailure(const QString &portName) const {
+        return Port_OpenFailure(portName, port.error(), port.errorString());
+    }
     // Discards unread input and closes; does nothing when closed.
     void Close();
     bool isOpen() const { return port.isOpen(); }

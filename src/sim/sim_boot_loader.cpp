@@ -2,6 +2,8 @@
 
 #include "sim/sim_bytes.h"
 
+#include <cstring>
+
 using namespace sim;
 
 namespace {
@@ -28,6 +30,10 @@ void SimBootLoader::setConfig(const SimConfig &config) {
     cfg = config;
     cfg.modelCode = code;
     if (externalFlash.size() != cfg.flashSize) externalFlash.resize(cfg.flashSize);
+}
+
+bool SimBootLoader::servesCommand(uint8_t letter) {
+    return letter != 0 && std::strchr(CommandLetters, letter) != nullptr;
 }
 
 int SimBootLoader::frameSize(uint8_t letter) const {

@@ -54,6 +54,10 @@ class SimBootLoader {
     // Identity and timing may change while it runs; the model and the memories stay.
     void setConfig(const SimConfig &config);
 
+    // The command letters the loader serves.
+    static constexpr const char *CommandLetters = "KGOLJNHImohnjkl";
+    static bool servesCommand(uint8_t letter);
+
     int frameSize(uint8_t letter) const;
     // Decodes `frame.bytes` into `frame` (name, fields, verdict) and returns the answer.
     SimResponse handle(SimFrame &frame);

@@ -1,5 +1,6 @@
 #include "sim/sim_options.h"
 
+#include "sim/sim_boot_loader.h"
 #include "sim/sim_models.h"
 
 #include <QCommandLineParser>
@@ -54,6 +55,11 @@ bool parseFault(const QString &text, SimFault *fault, QString *error) {
     }
     SimFault f;
     f.letter = char(parts[0][0].unicode());
+    if (!SimBootLoader::servesCommand(uint8_t(f.letter))) {
+        *error = QStringLiteral("fault \"%1\": the loader has no command '%2' (it serves %3)")
+                     .arg(text, parts[0], QLatin1String(SimBootLoader::CommandLetters));
+        return false;
+    }
     qint64 n = 0;
     if (parts[1] == QLatin1String("every"))
         f.occurrence = 0;
@@ -215,6 +221,10 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
         return bad(proofTag580);
     if (parser.isSet(flashSize)) {
         if (!number(flashSize, 0, qint64(4) * 1024 * 1024 * 1024, &n)) return bad(flashSize);
+        if (n == 0) {
+            *error = QStringLiteral("--flash-size 0: a flash part has at least one byte");
+            return false;
+        }
         o.config.flashSize = n;
     }
     if (parser.isSet(crcStep)) {

@@ -2,18 +2,40 @@
 
 #include <QFile>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
 namespace {
+
 QString systemError(const char *what) {
     return QStringLiteral("%1: %2").arg(QLatin1String(what),
                                         QString::fromLocal8Bit(strerror(errno)));
 }
+
+// What may stand at the link's path: nothing, or a link to a pseudo-terminal that an earlier
+// run left there. Anything else is somebody's file and is never replaced.
+bool mayReplace(const QByteArray &linkPath, QString *error) {
+    struct stat info {};
+    if (::lstat(linkPath.constData(), &info) != 0) {
+        if (errno == ENOENT) return true;
+        *error = systemError("lstat");
+        return false;
+    }
+    char target[PATH_MAX] = {};
+    const ssize_t length =
+        S_ISLNK(info.st_mode) ? ::readlink(linkPath.constData(), target, sizeof target - 1) : -1;
+    if (length > 0 && QByteArray(target, int(length)).startsWith("/dev/pts/")) return true;
+    *error = QStringLiteral("%1 exists and is not a link to a pseudo-terminal; not replaced")
+                 .arg(QFile::decodeName(linkPath));
+    return false;
+}
+
 } // namespace
 
 bool SimPty::open(QString *error) {
@@ -57,11 +79,15 @@ void SimPty::close() {
 
 bool pointLink(const QString &link, const QString &target, QString *error) {
     const QByteArray linkPath = QFile::encodeName(link);
-    const QByteArray temporary = linkPath + ".new";
-    ::unlink(temporary.constData());
-    if (::symlink(QFile::encodeName(target).constData(), temporary.constData()) != 0 ||
-        ::rename(temporary.constData(), linkPath.constData()) != 0) {
+    if (!mayReplace(linkPath, error)) return false;
+    // Made aside under a name of this process's own, then renamed over the link in one step.
+    const QByteArray temporary = linkPath + ".tessara-sim-" + QByteArray::number(::getpid());
+    if (::symlink(QFile::encodeName(target).constData(), temporary.constData()) != 0) {
         *error = systemError("symlink");
+        return false;
+    }
+    if (::rename(temporary.constData(), linkPath.constData()) != 0) {
+        *error = systemError("rename");
         ::unlink(temporary.constData());
         return false;
     }

@@ -24,5 +24,6 @@ class SimPty {
     QString slave;
 };
 
-// Makes `link` a symbolic link to `target`, replacing any file there in one step.
+// Makes `link` a symbolic link to `target` in one step. What stands at `link` is replaced only
+// when it is a link to a pseudo-terminal (an earlier run's); anything else is an error.
 bool pointLink(const QString &link, const QString &target, QString *error);

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // One run of the built tessara-cli as a separate process.
 struct CliRun {
@@ -11,7 +12,23 @@ struct CliRun {
     QString err;
 };
 
+// The built tessara-cli.
+QString Cli_Path();
+
 // Runs tessara-cli with `arguments` in `workDir`. `serialComm`, when not null, is put into
 // TESSARA_SERIALCOMM (the serial-port map); otherwise that variable is removed.
 CliRun Run_Cli(const QStringList &arguments, const QString &workDir,
                const QString &serialComm = QString(), int timeoutMs = 60000);
+
+// How else to run it.
+struct CliRunOptions {
+    QString serialComm; // as for Run_Cli
+    int timeoutMs = 60000;
+    // Ctrl-C: SIGINT is sent `interrupts` times, 20 ms apart, as soon as `interruptWhen` holds
+    // (asked every few milliseconds while the program runs).
+    std::function<bool()> interruptWhen;
+    int interrupts = 1;
+    // Runs it as the user nobody (the test must run as root; `workDir` must be open to all).
+    bool asNobody = false;
+};
+CliRun Run_Cli(const QStringList &arguments, const QString &workDir, const CliRunOptions &options);

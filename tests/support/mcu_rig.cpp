@@ -20,6 +20,14 @@ QByteArray mcuImage(int length, uint32_t runAddress, quint32 seed) {
     return b;
 }
 
+QByteArray packagedImage(const QByteArray &image, uint32_t trailer) {
+    QByteArray ordered = image;
+    ordered.resize(image.size() + 4);
+    putLe32(reinterpret_cast<uint8_t *>(ordered.data()) + image.size(), trailer);
+    if (ordered.size() <= 23552) return ordered;
+    return ordered.left(800) + ordered.mid(1312) + ordered.mid(800, 512);
+}
+
 QStringList comparableLog(const QStringList &log) {
     static const QRegularExpression time(QStringLiteral("^Timer:\\d+:\\d+:\\d+$"));
     QStringList out;

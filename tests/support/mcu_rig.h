@@ -14,6 +14,9 @@
 uint32_t imageCrc(const QByteArray &bytes);
 // `length` random bytes (fixed by the seed), with `runAddress` in bytes 4..7 unless it is 0.
 QByteArray mcuImage(int length, uint32_t runAddress = 0, quint32 seed = 5);
+// Packs an image the way packaged files are stored: trailer appended, then above 23,552 file
+// bytes the image's bytes 800..1311 moved to the file's end.
+QByteArray packagedImage(const QByteArray &image, uint32_t trailer);
 // The log with every wall-clock line made "Timer" and the handshake's version line "Version".
 QStringList comparableLog(const QStringList &log);
 
