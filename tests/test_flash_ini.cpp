@@ -2,6 +2,7 @@
 // database itself.
 #include "flash/flash_id.h"
 #include "flash/flash_ini.h"
+#include "flash/flash_ini_search.h"
 #include "support/recording_frontend.h"
 #include "support/scoped_current_dir.h"
 
@@ -135,20 +136,21 @@ class FlashIni : public QObject {
         SerialLink link;
         RecordingFrontend ui;
         DeviceSession s(link, ui);
-        s.flashId = 0xC84018;
+        s.flashId = 0x5A5A5A; // in no list, whatever the places further down the search hold
         s.flashSize = 5;
         s.flashName = QStringLiteral("stale");
 
-        // No file: no match, the ID still shown.
+        // Not here: no match, the ID still shown.
         QVERIFY(!Read_FlashIni(s, s.flashId));
         QCOMPARE(s.flashSize, 0);
         QVERIFY(s.flashName.isEmpty());
-        QCOMPARE(ui.flashId, QStringLiteral("0xc84018"));
+        QCOMPARE(ui.flashId, QStringLiteral("0x5a5a5a"));
         QCOMPARE(ui.flashSize, QStringLiteral("0"));
         QVERIFY(ui.flashName.isEmpty());
 
         dir.write("Flash.ini", "[FLASH]\n0xC84018,4096,4096,GD25Q128C,\n"
                                "0xABCDEF,65536,65536,HUGE,\n");
+        s.flashId = 0xC84018;
         QVERIFY(Read_FlashIni(s, s.flashId));
         QCOMPARE(s.flashSize, 16 * 1024 * 1024);
         QCOMPARE(s.flashName, QStringLiteral("GD25Q128C"));
@@ -168,15 +170,106 @@ class FlashIni : public QObject {
         QCOMPARE(s.flashName, QStringLiteral("Changed"));
     }
 
-    void fallsBackBesideTheProgram() {
-        QTemporaryDir current, program;
-        const QString programIni = program.filePath("Flash.ini");
-        QCOMPARE(Flash_IniPath(current.path(), program.path()),
-                 current.filePath("Flash.ini")); // neither has one
-        QFile(programIni).open(QIODevice::WriteOnly);
-        QCOMPARE(Flash_IniPath(current.path(), program.path()), programIni);
-        QFile(current.filePath("Flash.ini")).open(QIODevice::WriteOnly);
-        QCOMPARE(Flash_IniPath(current.path(), program.path()), current.filePath("Flash.ini"));
+    // The first of the five places that has a Flash.ini wins; a place without one is passed over.
+    void searchOrder_data() {
+        QTest::addColumn<QString>("present"); // the places that have one: c u r s p
+        QTest::addColumn<QString>("found");   // the place expected, or "" for none
+        QTest::newRow("none") << ""
+                              << "";
+        QTest::newRow("all: the chosen file") << "cursp"
+                                              << "c";
+        QTest::newRow("current directory before the rest") << "ursp"
+                                                           << "u";
+        QTest::newRow("user folder before system and program") << "rsp"
+                                                               << "r";
+        QTest::newRow("system folder before the program") << "sp"
+                                                          << "s";
+        QTest::newRow("beside the program, last") << "p"
+                                                  << "p";
+        QTest::newRow("chosen file missing: the next place") << "rp"
+                                                             << "r";
+    }
+    void searchOrder() {
+        QFETCH(QString, present);
+        QFETCH(QString, found);
+        QTemporaryDir root;
+        const QString places = QStringLiteral("cursp");
+        QStringList files;
+        for (const QChar place : places) {
+            QDir(root.path()).mkdir(place);
+            files.append(root.filePath(QString(place) + QStringLiteral("/Flash.ini")));
+            if (present.contains(place)) QVERIFY(QFile(files.last()).open(QIODevice::WriteOnly));
+        }
+        FlashIniPlaces search;
+        search.chosen = files[0];
+        search.currentDir = root.filePath("u");
+        search.userDir = root.filePath("r");
+        search.systemDir = root.filePath("s");
+        search.programDir = root.filePath("p");
+        QCOMPARE(Flash_IniCandidates(search), files);
+        QCOMPARE(Flash_IniPath(search), found.isEmpty() ? QString() : files[places.indexOf(found)]);
+    }
+
+    void userConfigDir_data() {
+        QTest::addColumn<QString>("xdg");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("dir");
+        QTest::newRow("XDG_CONFIG_HOME") << "/cfg"
+                                         << "/home/op"
+                                         << "/cfg/tessara";
+        QTest::newRow("unset: ~/.config") << ""
+                                          << "/home/op"
+                                          << "/home/op/.config/tessara";
+        QTest::newRow("relative: ignored") << "cfg"
+                                           << "/home/op"
+                                           << "/home/op/.config/tessara";
+        QTest::newRow("neither known") << ""
+                                       << ""
+                                       << "";
+    }
+    void userConfigDir() {
+        QFETCH(QString, xdg);
+        QFETCH(QString, home);
+        QFETCH(QString, dir);
+        QCOMPARE(User_ConfigDir(xdg, home), dir);
+        FlashIniPlaces places;
+        places.userDir = User_ConfigDir(xdg, home);
+        QCOMPARE(Flash_IniCandidates(places).size(),
+                 dir.isEmpty() ? 0 : 1); // an unknown place is skipped
+    }
+
+    // A Flash.ini in the way that cannot be read is reported, and the search does not go on.
+    void unreadableFlashIniIsReported() {
+        ScopedCurrentDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("Flash.ini"));
+        SerialLink link;
+        RecordingFrontend ui;
+        DeviceSession s(link, ui);
+        s.flashId = 0xEF4018; // listed beside the program of a build tree, and in /etc/tessara
+        QVERIFY(!Read_FlashIni(s, s.flashId));
+        QCOMPARE(ui.log, QStringList{"Cannot read Flash.ini \"" + dir.filePath("Flash.ini") +
+                                     "\": it is a directory"});
+        QCOMPARE(ui.flashSize, QStringLiteral("0"));
+    }
+
+    // The operator's file comes first, and only while it exists.
+    void chosenFileComesFirst() {
+        ScopedCurrentDir dir;
+        dir.write("Flash.ini", "0xC84018,4096,4096,FromCurrentDir,\n");
+        QTemporaryDir other;
+        SerialLink link;
+        RecordingFrontend ui;
+        DeviceSession s(link, ui);
+        s.flashId = 0xC84018;
+        s.flashIniPath = other.filePath("Flash.ini");
+        QVERIFY(Read_FlashIni(s, s.flashId));
+        QCOMPARE(s.flashName, QStringLiteral("FromCurrentDir"));
+        QFile chosen(s.flashIniPath);
+        QVERIFY(chosen.open(QIODevice::WriteOnly));
+        chosen.write("0xC84018,4096,4096,Chosen,\n");
+        chosen.close();
+        QVERIFY(Read_FlashIni(s, s.flashId));
+        QCOMPARE(s.flashName, QStringLiteral("Chosen"));
     }
 
     void closedPortAsksTwice() {
@@ -192,7 +285,7 @@ class FlashIni : public QObject {
 
     // Every record of the shipped database is found by its ID, with a whole capacity and a name.
     void shippedDatabase() {
-        const QString path = QFINDTESTDATA("../data/Flash.ini");
+        const QString path = QStringLiteral(TESSARA_SOURCE_DIR "/data/Flash.ini");
         QFile file(path);
         QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(path));
         const QString text = QString::fromLatin1(file.readAll());

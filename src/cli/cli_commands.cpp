@@ -1,5 +1,6 @@
 #include "cli/cli_commands.h"
 
+#include "cli/cli_flash_ini.h"
 #include "flash/flash_crc.h"
 #include "flash/flash_id.h"
 #include "flash/flash_image.h"
@@ -104,6 +105,13 @@ QString Chip_PortName(const SerialCommMap &map) {
 int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *err) {
     if (!Command_NeedsDevice(r.command)) return listPorts(out, err);
     if (!imagesReadable(r.images, err)) return CliUsage;
+    if (Command_ReadsFlashIni(r.command)) {
+        const QString problem = Announce_FlashIni(r.flashIni, ui);
+        if (!problem.isEmpty()) {
+            complain(err, problem);
+            return CliUsage;
+        }
+    }
 
     const QString port = r.port.isEmpty() ? Chip_PortName(Read_SerialCommMap()) : r.port;
     if (port.isEmpty()) {
@@ -122,6 +130,7 @@ int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *e
     }
     DeviceSession session(link, ui);
     session.blSet = r.bootSetting;
+    session.flashIniPath = r.flashIni;
     Probe_Model(session);
     if (session.modelCode == Model::Unknown) {
         complain(err, QStringLiteral("no known chip answered on \"%1\"").arg(port));

@@ -1,10 +1,9 @@
 #include "flash/flash_id.h"
 
 #include "flash/flash_ini.h"
+#include "flash/flash_ini_search.h"
 #include "protocol/bytes.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QTextStream>
 
@@ -29,11 +28,17 @@ bool Read_FlashIni(DeviceSession &s, uint32_t id) {
     s.flashName.clear();
     FlashPart part;
     bool found = false;
-    QFile file(Flash_IniPath(QDir::currentPath(), QCoreApplication::applicationDirPath()));
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        QTextStream in(&file);
-        found = Find_FlashPart(in, id, part);
-        file.close();
+    const QString path = Flash_IniPath(FlashIni_Places(s.flashIniPath));
+    if (!path.isEmpty()) {
+        QFile file(path);
+        QString reason;
+        if (FlashIni_Open(file, reason)) {
+            QTextStream in(&file);
+            found = Find_FlashPart(in, id, part);
+        } else {
+            // Not the same as a part missing from the list: say so.
+            s.ui.logLine(FlashIni_Unreadable(path, reason));
+        }
     }
     if (found) {
         s.flashSize = Flash_SizeOf(part.capacity);

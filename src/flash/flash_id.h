@@ -8,8 +8,9 @@
 // The get-flash-ID request with ID-read variant 0 (first try) or 1 (retry).
 Frame FlashId_Frame(int variant);
 
-// Looks `id` up in Flash.ini (current directory, else beside the program); sets flashSize and
-// flashName and shows the part. True when a line matched.
+// Looks `id` up in the Flash.ini that the search finds (flash_ini_search.h), read afresh; sets
+// flashSize and flashName and shows the part. True when a line matched; a Flash.ini that cannot
+// be read is logged.
 bool Read_FlashIni(DeviceSession &s, uint32_t id);
 // Reads the flash ID with read variant 0 or 1 and looks it up: 0 found, 1 not found, -1 port
 // closed, -2 wrong reply letter, -3 no reply.
