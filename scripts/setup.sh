@@ -7,7 +7,7 @@ build=${1:-$root/build}
 shift || true
 
 packages=(build-essential cmake pkg-config qtbase5-dev libqt5serialport5-dev libudev-dev
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev lintian appstream desktop-file-utils help2man)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -13,6 +13,9 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 # Every fuzz target briefly (scripts/fuzz.sh runs them longer); a crash fails the run.
 "$root/scripts/fuzz.sh" "${TESSARA_FUZZ_SECONDS:-5}"
 
+# The Debian package, built from a release build, checked and unpacked for one update.
+"$root/scripts/check-package.sh"
+
 # Last, so that CTest's summary closes the output.
 cd "$build"
 ctest --output-on-failure -j "$(nproc)"
