@@ -174,20 +174,16 @@ class FlashIni : public QObject {
     void searchOrder_data() {
         QTest::addColumn<QString>("present"); // the places that have one: c u r s p
         QTest::addColumn<QString>("found");   // the place expected, or "" for none
-        QTest::newRow("none") << ""
-                              << "";
-        QTest::newRow("all: the chosen file") << "cursp"
-                                              << "c";
-        QTest::newRow("current directory before the rest") << "ursp"
-                                                           << "u";
-        QTest::newRow("user folder before system and program") << "rsp"
-                                                               << "r";
-        QTest::newRow("system folder before the program") << "sp"
-                                                          << "s";
-        QTest::newRow("beside the program, last") << "p"
-                                                  << "p";
-        QTest::newRow("chosen file missing: the next place") << "rp"
-                                                             << "r";
+        const auto row = [](const char *name, const char *present, const char *found) {
+            QTest::newRow(name) << QString(present) << QString(found);
+        };
+        row("none", "", "");
+        row("all: the chosen file", "cursp", "c");
+        row("current directory before the rest", "ursp", "u");
+        row("user folder before system and program", "rsp", "r");
+        row("system folder before the program", "sp", "s");
+        row("beside the program, last", "p", "p");
+        row("chosen file missing: the next place", "rp", "r");
     }
     void searchOrder() {
         QFETCH(QString, present);
@@ -214,18 +210,13 @@ class FlashIni : public QObject {
         QTest::addColumn<QString>("xdg");
         QTest::addColumn<QString>("home");
         QTest::addColumn<QString>("dir");
-        QTest::newRow("XDG_CONFIG_HOME") << "/cfg"
-                                         << "/home/op"
-                                         << "/cfg/tessara";
-        QTest::newRow("unset: ~/.config") << ""
-                                          << "/home/op"
-                                          << "/home/op/.config/tessara";
-        QTest::newRow("relative: ignored") << "cfg"
-                                           << "/home/op"
-                                           << "/home/op/.config/tessara";
-        QTest::newRow("neither known") << ""
-                                       << ""
-                                       << "";
+        const auto row = [](const char *name, const char *xdg, const char *home, const char *dir) {
+            QTest::newRow(name) << QString(xdg) << QString(home) << QString(dir);
+        };
+        row("XDG_CONFIG_HOME", "/cfg", "/home/op", "/cfg/tessara");
+        row("unset: ~/.config", "", "/home/op", "/home/op/.config/tessara");
+        row("relative: ignored", "cfg", "/home/op", "/home/op/.config/tessara");
+        row("neither known", "", "", "");
     }
     void userConfigDir() {
         QFETCH(QString, xdg);
