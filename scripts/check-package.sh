@@ -26,7 +26,7 @@ cmake --build "$build" -j "$(nproc)" >/dev/null
 version=$(sed -n 's/^project(Tessara VERSION \([^ ]*\).*/\1/p' "$root/CMakeLists.txt")
 deb=$build/tessara_${version}_amd64.deb
 ddeb=$build/tessara-dbgsym_${version}_amd64.ddeb
-[ -f "$deb" ] && [ -f "$ddeb" ] || fail "cpack made no $deb and $ddeb"
+{ [ -f "$deb" ] && [ -f "$ddeb" ]; } || fail "cpack made no $deb and $ddeb"
 
 # One version everywhere: the project, the changelog and the AppStream release.
 [ "$(dpkg-parsechangelog -l "$root/data/changelog" -S Version)" = "$version" ] ||
@@ -70,7 +70,7 @@ for p in tessara tessara-cli tessara-sim; do
     readelf -S "$tree/usr/bin/$p" | grep -q '\.debug_info' && fail "$p is not stripped"
     id=$(readelf -n "$tree/usr/bin/$p" | sed -n 's/.*Build ID: \([0-9a-f]*\).*/\1/p')
     debug=$work/dbgsym/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug
-    [ -n "$id" ] && readelf -S "$debug" 2>/dev/null | grep -q '\.debug_info' ||
+    { [ -n "$id" ] && readelf -S "$debug" 2>/dev/null | grep -q '\.debug_info'; } ||
         fail "no debug information for $p (build ID ${id:-none})"
 done
 
