@@ -230,16 +230,30 @@ class FlashIni : public QObject {
     }
 
     // A Flash.ini in the way that cannot be read is reported, and the search does not go on.
+    void unreadableFlashIniIsReported_data() {
+        QTest::addColumn<QString>("chosen"); // empty: a Flash.ini folder in the current directory
+        QTest::addColumn<qint64>("size");    // of a file written as the chosen one
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("directory") << QString() << qint64(0) << "it is a directory";
+        QTest::newRow("device") << "/dev/zero" << qint64(0) << "it is not a regular file";
+        QTest::newRow("too large")
+            << "big.ini" << FlashIniMaxBytes + 1 << "it is larger than 1048576 bytes";
+    }
     void unreadableFlashIniIsReported() {
+        QFETCH(QString, chosen);
+        QFETCH(qint64, size);
+        QFETCH(QString, reason);
         ScopedCurrentDir dir;
-        QVERIFY(QDir(dir.path()).mkdir("Flash.ini"));
         SerialLink link;
         RecordingFrontend ui;
         DeviceSession s(link, ui);
+        if (chosen.isEmpty()) QVERIFY(QDir(dir.path()).mkdir("Flash.ini"));
+        if (size > 0) chosen = dir.write(chosen, QByteArray(int(size), ','));
+        s.flashIniPath = chosen;
+        const QString path = chosen.isEmpty() ? dir.filePath("Flash.ini") : chosen;
         s.flashId = 0xEF4018; // listed beside the program of a build tree, and in /etc/tessara
         QVERIFY(!Read_FlashIni(s, s.flashId));
-        QCOMPARE(ui.log, QStringList{"Cannot read Flash.ini \"" + dir.filePath("Flash.ini") +
-                                     "\": it is a directory"});
+        QCOMPARE(ui.log, QStringList{"Cannot read Flash.ini \"" + path + "\": " + reason});
         QCOMPARE(ui.flashSize, QStringLiteral("0"));
     }
 

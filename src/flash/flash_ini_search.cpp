@@ -55,12 +55,18 @@ FlashIniPlaces FlashIni_Places(const QString &chosen) {
 }
 
 bool FlashIni_Open(QFile &file, QString &reason) {
-    if (QFileInfo(file.fileName()).isDir()) {
+    const QFileInfo info(file.fileName());
+    // A device or a pipe could be read forever.
+    if (info.isDir())
         reason = QStringLiteral("it is a directory");
-        return false;
-    }
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) return true;
-    reason = file.errorString();
+    else if (!info.isFile())
+        reason = QStringLiteral("it is not a regular file");
+    else if (info.size() > FlashIniMaxBytes)
+        reason = QStringLiteral("it is larger than %1 bytes").arg(FlashIniMaxBytes);
+    else if (file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return true;
+    else
+        reason = file.errorString();
     return false;
 }
 

@@ -28,7 +28,11 @@ QString User_ConfigDir(const QString &xdgConfigHome, const QString &home);
 // This process's places: its working directory, environment and program folder.
 FlashIniPlaces FlashIni_Places(const QString &chosen);
 
-// Opens `file` for reading text; false, with the reason in words, when it cannot be read.
+// A list of flash parts is a few kilobytes; anything this large is something else.
+constexpr qint64 FlashIniMaxBytes = 1024 * 1024;
+
+// Opens `file` for reading text; false, with the reason in words, when it is not a regular file
+// of at most FlashIniMaxBytes or cannot be read.
 bool FlashIni_Open(QFile &file, QString &reason);
 
 // The log line for a Flash.ini that exists but cannot be read.
