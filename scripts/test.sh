@@ -17,6 +17,9 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 "$root/scripts/check_windows.sh"
 "$root/scripts/test_win32.sh"
 
+# The Debian package, built from a release build, checked and unpacked for one update.
+"$root/scripts/check-package.sh"
+
 # Last, so that CTest's summary closes the output.
 cd "$build"
 ctest --output-on-failure -j "$(nproc)"

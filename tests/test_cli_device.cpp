@@ -41,6 +41,7 @@ class CliDeviceTest : public QObject {
     void probeFindsTheChipPortAndLogsLikeTheWindow();
     void quietPrintsNothing();
     void updateAllThenBothChecks();
+    void firstLineNamesTheFlashIni();
     void failures_data();
     void failures();
 
@@ -120,6 +121,29 @@ void CliDeviceTest::updateAllThenBothChecks() {
     QCOMPARE(mismatch.status, 1);
     QVERIFY(mismatch.out.contains("Check flash CRC fail,return CRC Value: 0x"));
     QCOMPARE(mismatch.err, QString("tessara-cli: the external flash does not hold the image\n"));
+}
+
+// The first log line names the Flash.ini read: --flash-ini while it exists, else the search.
+void CliDeviceTest::firstLineNamesTheFlashIni() {
+    QTemporaryDir other;
+    const QString chosen = other.filePath("parts.ini");
+    const QString current = write("Flash.ini", "0xEF4018,4096,4096,FromCurrentDir,\n");
+    const QStringList command{"flash-info", "--flash-ini", chosen, "--port", sim->portPath()};
+
+    const CliRun missing = Run_Cli(command, dir.path());
+    QCOMPARE(missing.status, 0);
+    QCOMPARE(missing.out.section('\n', 0, 0),
+             "Flash.ini: " + current + " (--flash-ini \"" + chosen + "\" does not exist)");
+    QVERIFY(missing.out.contains("Name: FromCurrentDir\n"));
+
+    QFile file(chosen);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[FLASH]\n0xEF4018,4096,4096,Chosen,\n");
+    file.close();
+    const CliRun found = Run_Cli(command, dir.path());
+    QCOMPARE(found.status, 0);
+    QCOMPARE(found.out.section('\n', 0, 0), "Flash.ini: " + chosen);
+    QVERIFY(found.out.contains("Flash ID: 0xef4018  Size: 16777216  Name: Chosen\n"));
 }
 
 void CliDeviceTest::failures_data() {

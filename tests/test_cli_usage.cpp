@@ -13,6 +13,7 @@ class CliUsageTest : public QObject {
     void refusals();
     void helpAndVersion();
     void portsMarksTheChipPort();
+    void unreadableFlashIniStopsBeforeThePort();
 
   private:
     QTemporaryDir dir;
@@ -64,7 +65,7 @@ void CliUsageTest::refusals_data() {
         << QStringList{"probe", "--port", "/nonexistent/ttyACM9"} << QString() << 1
         << "Open fail\ntessara-cli: cannot open /nonexistent/ttyACM9: no such device\n";
     QTest::newRow("mapped chip port that cannot be opened")
-        << QStringList{"info"} << QStringLiteral("\\Device\\USBSER000=/nonexistent/ttyACM0") << 1
+        << QStringList{"run"} << QStringLiteral("\\Device\\USBSER000=/nonexistent/ttyACM0") << 1
         << "Open fail\ntessara-cli: cannot open /nonexistent/ttyACM0: no such device\n";
 }
 
@@ -104,6 +105,19 @@ void CliUsageTest::portsMarksTheChipPort() {
     QVERIFY(lines[0].startsWith("  \\Device\\Serial0") && lines[0].endsWith(" ttyS0"));
     QVERIFY(lines[1].startsWith("* \\Device\\USBSER000") && lines[1].endsWith(" /tmp/kq"));
     QVERIFY(lines[2].startsWith("  \\Device\\USBSER001"));
+}
+
+// A Flash.ini that exists but cannot be read is named, and nothing is sent.
+void CliUsageTest::unreadableFlashIniStopsBeforeThePort() {
+    QTemporaryDir here;
+    const QString ini = here.filePath("Flash.ini");
+    QVERIFY(QDir().mkpath(ini));
+    const CliRun run = Run_Cli({"update-flash", QCoreApplication::applicationFilePath(), "--port",
+                                "/nonexistent/ttyACM9", "--flash-ini", ini},
+                               here.path());
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.out, "Flash.ini: " + ini + "\n");
+    QCOMPARE(run.err, "tessara-cli: Cannot read Flash.ini \"" + ini + "\": it is a directory\n");
 }
 
 QTEST_GUILESS_MAIN(CliUsageTest)

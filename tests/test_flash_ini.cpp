@@ -2,6 +2,7 @@
 // database itself.
 #include "flash/flash_id.h"
 #include "flash/flash_ini.h"
+#include "flash/flash_ini_search.h"
 #include "support/recording_frontend.h"
 #include "support/scoped_current_dir.h"
 
@@ -135,20 +136,21 @@ class FlashIni : public QObject {
         SerialLink link;
         RecordingFrontend ui;
         DeviceSession s(link, ui);
-        s.flashId = 0xC84018;
+        s.flashId = 0x5A5A5A; // in no list, whatever the places further down the search hold
         s.flashSize = 5;
         s.flashName = QStringLiteral("stale");
 
-        // No file: no match, the ID still shown.
+        // Not here: no match, the ID still shown.
         QVERIFY(!Read_FlashIni(s, s.flashId));
         QCOMPARE(s.flashSize, 0);
         QVERIFY(s.flashName.isEmpty());
-        QCOMPARE(ui.flashId, QStringLiteral("0xc84018"));
+        QCOMPARE(ui.flashId, QStringLiteral("0x5a5a5a"));
         QCOMPARE(ui.flashSize, QStringLiteral("0"));
         QVERIFY(ui.flashName.isEmpty());
 
         dir.write("Flash.ini", "[FLASH]\n0xC84018,4096,4096,GD25Q128C,\n"
                                "0xABCDEF,65536,65536,HUGE,\n");
+        s.flashId = 0xC84018;
         QVERIFY(Read_FlashIni(s, s.flashId));
         QCOMPARE(s.flashSize, 16 * 1024 * 1024);
         QCOMPARE(s.flashName, QStringLiteral("GD25Q128C"));
@@ -168,15 +170,111 @@ class FlashIni : public QObject {
         QCOMPARE(s.flashName, QStringLiteral("Changed"));
     }
 
-    void fallsBackBesideTheProgram() {
-        QTemporaryDir current, program;
-        const QString programIni = program.filePath("Flash.ini");
-        QCOMPARE(Flash_IniPath(current.path(), program.path()),
-                 current.filePath("Flash.ini")); // neither has one
-        QFile(programIni).open(QIODevice::WriteOnly);
-        QCOMPARE(Flash_IniPath(current.path(), program.path()), programIni);
-        QFile(current.filePath("Flash.ini")).open(QIODevice::WriteOnly);
-        QCOMPARE(Flash_IniPath(current.path(), program.path()), current.filePath("Flash.ini"));
+    // The first of the five places that has a Flash.ini wins; a place without one is passed over.
+    void searchOrder_data() {
+        QTest::addColumn<QString>("present"); // the places that have one: c u r s p
+        QTest::addColumn<QString>("found");   // the place expected, or "" for none
+        const auto row = [](const char *name, const char *present, const char *found) {
+            QTest::newRow(name) << QString(present) << QString(found);
+        };
+        row("none", "", "");
+        row("all: the chosen file", "cursp", "c");
+        row("current directory before the rest", "ursp", "u");
+        row("user folder before system and program", "rsp", "r");
+        row("system folder before the program", "sp", "s");
+        row("beside the program, last", "p", "p");
+        row("chosen file missing: the next place", "rp", "r");
+    }
+    void searchOrder() {
+        QFETCH(QString, present);
+        QFETCH(QString, found);
+        QTemporaryDir root;
+        const QString places = QStringLiteral("cursp");
+        QStringList files;
+        for (const QChar place : places) {
+            QDir(root.path()).mkdir(place);
+            files.append(root.filePath(QString(place) + QStringLiteral("/Flash.ini")));
+            if (present.contains(place)) QVERIFY(QFile(files.last()).open(QIODevice::WriteOnly));
+        }
+        FlashIniPlaces search;
+        search.chosen = files[0];
+        search.currentDir = root.filePath("u");
+        search.userDir = root.filePath("r");
+        search.systemDir = root.filePath("s");
+        search.programDir = root.filePath("p");
+        QCOMPARE(Flash_IniCandidates(search), files);
+        QCOMPARE(Flash_IniPath(search), found.isEmpty() ? QString() : files[places.indexOf(found)]);
+    }
+
+    void userConfigDir_data() {
+        QTest::addColumn<QString>("xdg");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("dir");
+        const auto row = [](const char *name, const char *xdg, const char *home, const char *dir) {
+            QTest::newRow(name) << QString(xdg) << QString(home) << QString(dir);
+        };
+        row("XDG_CONFIG_HOME", "/cfg", "/home/op", "/cfg/tessara");
+        row("unset: ~/.config", "", "/home/op", "/home/op/.config/tessara");
+        row("relative: ignored", "cfg", "/home/op", "/home/op/.config/tessara");
+        row("neither known", "", "", "");
+    }
+    void userConfigDir() {
+        QFETCH(QString, xdg);
+        QFETCH(QString, home);
+        QFETCH(QString, dir);
+        QCOMPARE(User_ConfigDir(xdg, home), dir);
+        FlashIniPlaces places;
+        places.userDir = User_ConfigDir(xdg, home);
+        QCOMPARE(Flash_IniCandidates(places).size(),
+                 dir.isEmpty() ? 0 : 1); // an unknown place is skipped
+    }
+
+    // A Flash.ini in the way that cannot be read is reported, and the search does not go on.
+    void unreadableFlashIniIsReported_data() {
+        QTest::addColumn<QString>("chosen"); // empty: a Flash.ini folder in the current directory
+        QTest::addColumn<qint64>("size");    // of a file written as the chosen one
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("directory") << QString() << qint64(0) << "it is a directory";
+        QTest::newRow("device") << "/dev/zero" << qint64(0) << "it is not a regular file";
+        QTest::newRow("too large")
+            << "big.ini" << FlashIniMaxBytes + 1 << "it is larger than 1048576 bytes";
+    }
+    void unreadableFlashIniIsReported() {
+        QFETCH(QString, chosen);
+        QFETCH(qint64, size);
+        QFETCH(QString, reason);
+        ScopedCurrentDir dir;
+        SerialLink link;
+        RecordingFrontend ui;
+        DeviceSession s(link, ui);
+        if (chosen.isEmpty()) QVERIFY(QDir(dir.path()).mkdir("Flash.ini"));
+        if (size > 0) chosen = dir.write(chosen, QByteArray(int(size), ','));
+        s.flashIniPath = chosen;
+        const QString path = chosen.isEmpty() ? dir.filePath("Flash.ini") : chosen;
+        s.flashId = 0xEF4018; // listed beside the program of a build tree, and in /etc/tessara
+        QVERIFY(!Read_FlashIni(s, s.flashId));
+        QCOMPARE(ui.log, QStringList{"Cannot read Flash.ini \"" + path + "\": " + reason});
+        QCOMPARE(ui.flashSize, QStringLiteral("0"));
+    }
+
+    // The operator's file comes first, and only while it exists.
+    void chosenFileComesFirst() {
+        ScopedCurrentDir dir;
+        dir.write("Flash.ini", "0xC84018,4096,4096,FromCurrentDir,\n");
+        QTemporaryDir other;
+        SerialLink link;
+        RecordingFrontend ui;
+        DeviceSession s(link, ui);
+        s.flashId = 0xC84018;
+        s.flashIniPath = other.filePath("Flash.ini");
+        QVERIFY(Read_FlashIni(s, s.flashId));
+        QCOMPARE(s.flashName, QStringLiteral("FromCurrentDir"));
+        QFile chosen(s.flashIniPath);
+        QVERIFY(chosen.open(QIODevice::WriteOnly));
+        chosen.write("0xC84018,4096,4096,Chosen,\n");
+        chosen.close();
+        QVERIFY(Read_FlashIni(s, s.flashId));
+        QCOMPARE(s.flashName, QStringLiteral("Chosen"));
     }
 
     void closedPortAsksTwice() {

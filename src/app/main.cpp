@@ -1,8 +1,46 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// --help and --version are answered on the terminal, before anything needs a display; every
+// other argument is left to QApplication (-platform, -style, ...).
+bool asksForText(int argc, char *argv[]) {
+    for (int i = 1; i < argc; ++i)
+        for (const char *text : {"-h", "--help", "-v", "--version"})
+            if (std::strcmp(argv[i], text) == 0) return true;
+    return false;
+}
+
+int printText(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tessara"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TESSARA_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "The operator's window: updates the MCU and external flash of KQ display-controller\n"
+        "chips through their boot loader, on the chip's port as it comes and goes.\n"
+        "Qt's standard options (-platform, -style, ...) are accepted."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
+    parser.addOptions({help, QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                                                QStringLiteral("Show the version."))});
+    parser.parse(QCoreApplication::arguments()); // Qt's own options are no error here
+    const QString text = parser.isSet(help)
+                             ? parser.helpText()
+                             : QStringLiteral("tessara %1\n").arg(QStringLiteral(TESSARA_VERSION));
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
+    if (asksForText(argc, argv)) return printText(argc, argv);
     QApplication app(argc, argv);
     MainWindow window;
     window.show();

@@ -1,5 +1,6 @@
 #include "cli/cli_commands.h"
 
+#include "cli/cli_flash_ini.h"
 #include "jobs/board_run.h"
 
 #include <QFile>
@@ -64,6 +65,13 @@ bool imagesUsable(const CliRequest &r, FILE *err) {
 int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *err) {
     if (!Command_NeedsDevice(r.command)) return listPorts(out, err);
     if (!imagesUsable(r, err)) return CliUsage;
+    if (Command_ReadsFlashIni(r.command)) {
+        const QString problem = Announce_FlashIni(r.flashIni, ui);
+        if (!problem.isEmpty()) {
+            complain(err, problem);
+            return CliUsage;
+        }
+    }
 
     const QString port = r.port.isEmpty() ? Chip_PortName(Read_SerialCommMap()) : r.port;
     if (port.isEmpty()) {
@@ -76,6 +84,7 @@ int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *e
     BoardSettings settings;
     settings.waitTime = r.waitTime;
     settings.blSet = r.bootSetting;
+    settings.flashIniPath = r.flashIni;
     const BoardOutcome outcome = Run_OnBoard(port, r.job, ui, settings);
     if (outcome.ok) return CliOk;
     complain(err, outcome.reason.isEmpty() ? QStringLiteral("%1 failed").arg(r.command)

@@ -1,5 +1,7 @@
 #include "cli/cli_options.h"
 
+#include "flash/flash_ini_search.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -46,6 +48,7 @@ QString commandList() {
         const QString usage = QLatin1String(c.name) + QLatin1Char(' ') + QLatin1String(c.images);
         text += QStringLiteral("  %1 %2\n").arg(usage, -36).arg(QLatin1String(c.what));
     }
+    text += QLatin1Char('\n') + FlashIni_SearchOrder();
     text +=
         QStringLiteral("\nExit status: 0 success, 1 the operation failed (or no chip connected), "
                        "2 bad usage (or an image that cannot be used), 130 interrupted.\n");
@@ -75,6 +78,12 @@ bool Command_NeedsDevice(const QString &command) {
     return command != QLatin1String("ports");
 }
 
+bool Command_ReadsFlashIni(const QString &command) {
+    for (const char *name : {"info", "flash-info", "update-flash", "update-all"})
+        if (command == QLatin1String(name)) return true;
+    return false;
+}
+
 CliParse Parse_CliArguments(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -96,6 +105,10 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
         QStringLiteral("boot-setting"),
         QStringLiteral("Boot-loader setting sent after an MCU update, 0-2 (default 0)."),
         QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption flashIniOption(
+        QStringLiteral("flash-ini"),
+        QStringLiteral("The list of flash parts to read when it exists (search order below)."),
+        QStringLiteral("PATH"));
     const QCommandLineOption quietOption(QStringLiteral("quiet"),
                                          QStringLiteral("No log lines and no progress bar."));
     const QCommandLineOption eraseOption(
@@ -103,8 +116,8 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
         QStringLiteral("update-flash, update-all: erase the whole flash first."));
     const QCommandLineOption nandOption(QStringLiteral("nand"),
                                         QStringLiteral("flash-mode: the NAND-flash loader."));
-    parser.addOptions({helpOption, versionOption, portOption, waitOption, bootOption, quietOption,
-                       eraseOption, nandOption});
+    parser.addOptions({helpOption, versionOption, portOption, waitOption, bootOption,
+                       flashIniOption, quietOption, eraseOption, nandOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("See below."),
                                  QStringLiteral("COMMAND [IMAGE...]"));
 
@@ -164,6 +177,7 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
             return result;
         }
     }
+    r.flashIni = parser.value(flashIniOption);
     if (!readNumber(QStringLiteral("wait-time"), parser.value(waitOption), 0, 7, r.waitTime,
                     result.text) ||
         !readNumber(QStringLiteral("boot-setting"), parser.value(bootOption), 0, 2, r.bootSetting,

@@ -12,7 +12,8 @@ struct CliRequest {
     QStringList images; // the command's image files, in order
     QString mcuImage;
     QString flashImage;
-    QString port; // empty: the chip's port from the serial-port map
+    QString port;     // empty: the chip's port from the serial-port map
+    QString flashIni; // --flash-ini: searched first, used when it exists
     int waitTime = 0;
     int bootSetting = 0;
     bool quiet = false;
@@ -32,3 +33,6 @@ CliParse Parse_CliArguments(const QStringList &arguments);
 
 // Whether a command talks to the chip (every one but `ports`).
 bool Command_NeedsDevice(const QString &command);
+
+// Whether a command looks its flash part up in Flash.ini.
+bool Command_ReadsFlashIni(const QString &command);

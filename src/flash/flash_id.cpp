@@ -1,10 +1,9 @@
 #include "flash/flash_id.h"
 
 #include "flash/flash_ini.h"
+#include "flash/flash_ini_search.h"
 #include "protocol/bytes.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -17,18 +16,19 @@ QString hex(uint32_t value) {
 
 } // namespace
 
-QString Flash_IniFile() {
-    return Flash_IniPath(QDir::currentPath(), QCoreApplication::applicationDirPath());
+QString Flash_IniFile(const DeviceSession &s) {
+    return Flash_IniPath(FlashIni_Places(s.flashIniPath));
 }
 
-QString Flash_UnknownPart(const QList<uint32_t> &ids) {
+QString Flash_UnknownPart(const DeviceSession &s, const QList<uint32_t> &ids) {
     QStringList names;
     for (const uint32_t id : ids)
         names << hex(id);
-    const QString path = Flash_IniFile();
+    const QString path = Flash_IniFile(s);
     const QString subject = names.size() == 1
                                 ? QStringLiteral("flash ID %1 is").arg(names.first())
                                 : QStringLiteral("flash IDs %1 are").arg(names.join(" and "));
+    if (path.isEmpty()) return subject + QStringLiteral(" not known: no Flash.ini was found");
     if (!QFileInfo(path).isReadable())
         return subject + QStringLiteral(" not known: %1 cannot be read").arg(path);
     return subject + QStringLiteral(" not in %1").arg(path);
@@ -47,11 +47,17 @@ bool Read_FlashIni(DeviceSession &s, uint32_t id) {
     s.flashName.clear();
     FlashPart part;
     bool found = false;
-    QFile file(Flash_IniFile());
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        QTextStream in(&file);
-        found = Find_FlashPart(in, id, part);
-        file.close();
+    const QString path = Flash_IniFile(s);
+    if (!path.isEmpty()) {
+        QFile file(path);
+        QString reason;
+        if (FlashIni_Open(file, reason)) {
+            QTextStream in(&file);
+            found = Find_FlashPart(in, id, part);
+        } else {
+            // Not the same as a part missing from the list: say so.
+            s.ui.logLine(FlashIni_Unreadable(path, reason));
+        }
     }
     if (found) {
         s.flashSize = Flash_SizeOf(part.capacity);
@@ -85,7 +91,7 @@ int Identify_FlashPart(DeviceSession &s) {
     case 0:
         return 0;
     case 1:
-        return s.fail(r, Flash_UnknownPart({s.flashId}));
+        return s.fail(r, Flash_UnknownPart(s, {s.flashId}));
     case -1:
         return s.fail(r, QStringLiteral("the port is not open"));
     case -2:

@@ -10,13 +10,15 @@
 // The get-flash-ID request with ID-read variant 0 (first try) or 1 (retry).
 Frame FlashId_Frame(int variant);
 
-// The Flash.ini the lookups read: the current directory's, else the one beside the program.
-QString Flash_IniFile();
+// The Flash.ini the lookups read: the first that the search finds (flash_ini_search.h); empty
+// when there is none.
+QString Flash_IniFile(const DeviceSession &s);
 // Why no part was found for `ids` (one or two flash IDs), in words, naming that Flash.ini.
-QString Flash_UnknownPart(const QList<uint32_t> &ids);
+QString Flash_UnknownPart(const DeviceSession &s, const QList<uint32_t> &ids);
 
-// Looks `id` up in Flash.ini (current directory, else beside the program); sets flashSize and
-// flashName and shows the part. True when a line matched.
+// Looks `id` up in the Flash.ini that the search finds (flash_ini_search.h), read afresh; sets
+// flashSize and flashName and shows the part. True when a line matched; a Flash.ini that cannot
+// be read is logged.
 bool Read_FlashIni(DeviceSession &s, uint32_t id);
 // Reads the flash ID with read variant 0 or 1 and looks it up: 0 found, 1 not found, -1 port
 // closed, -2 wrong reply letter, -3 no reply.

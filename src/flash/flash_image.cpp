@@ -54,8 +54,8 @@ QString readShortReason(const QString &path) {
 }
 
 // The largest part Flash.ini lists, or 0 when it cannot be read (the lookup then fails anyway).
-uint64_t largestKnownPart() {
-    QFile file(Flash_IniFile());
+uint64_t largestKnownPart(const DeviceSession &s) {
+    QFile file(Flash_IniFile(s));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return 0;
     QTextStream in(&file);
     return Largest_FlashCapacity(in);
@@ -118,12 +118,12 @@ bool Load_FlashCode(DeviceSession &s) {
                       QStringLiteral("image of 0 bytes: nothing to write"));
     // The part is identified only once the update talks to the chip; an image larger than every
     // part Flash.ini knows cannot fit it, and is refused before it is read into memory.
-    if (const uint64_t largest = largestKnownPart(); largest > 0 && uint64_t(size) > largest)
+    if (const uint64_t largest = largestKnownPart(s); largest > 0 && uint64_t(size) > largest)
         return refuse(s, QStringLiteral("The file is over than the flash ic's size"),
                       QStringLiteral("image of %1 bytes is larger than any flash part in %2 "
                                      "(%3 bytes at most)")
                           .arg(size)
-                          .arg(Flash_IniFile())
+                          .arg(Flash_IniFile(s))
                           .arg(largest));
     try {
         s.imageBuf.resize(int(size));

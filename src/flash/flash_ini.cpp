@@ -1,8 +1,6 @@
 #include "flash/flash_ini.h"
 
 #include <QByteArray>
-#include <QDir>
-#include <QFileInfo>
 #include <QTextStream>
 #include <limits>
 
@@ -109,11 +107,4 @@ uint64_t Largest_FlashCapacity(QTextStream &in) {
 int32_t Flash_SizeOf(uint64_t capacity) {
     constexpr uint64_t largest = uint64_t(std::numeric_limits<int32_t>::max());
     return int32_t(capacity < largest ? capacity : largest);
-}
-
-QString Flash_IniPath(const QString &currentDir, const QString &programDir) {
-    const QString here = currentDir + QStringLiteral("/Flash.ini");
-    if (QFileInfo::exists(here) || programDir.isEmpty()) return here;
-    const QString beside = programDir + QStringLiteral("/Flash.ini");
-    return QFileInfo::exists(beside) ? beside : here;
 }

@@ -35,7 +35,3 @@ uint64_t Largest_FlashCapacity(QTextStream &in);
 // The flash size a capacity stands for: capacities of 2 GiB or more saturate at the largest
 // signed 32-bit size, which every image the tool accepts fits.
 int32_t Flash_SizeOf(uint64_t capacity);
-
-// Where Flash.ini is read from: the current directory, or beside the program when the current
-// directory has none (an installed tool finds its shipped file).
-QString Flash_IniPath(const QString &currentDir, const QString &programDir);

@@ -19,6 +19,7 @@ BoardOutcome Run_OnBoard(const QString &port, Job job, Frontend &ui,
     QObject::connect(&link, &SerialLink::deviceLost, [&lost] { lost = true; });
     DeviceSession session(link, ui);
     session.blSet = settings.blSet;
+    session.flashIniPath = settings.flashIniPath;
     Probe_Model(session);
     const ModelRow *model = findModel(session.modelCode);
     outcome.model = model ? QLatin1String(model->name) : QStringLiteral("unknown");

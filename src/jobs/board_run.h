@@ -8,8 +8,9 @@
 
 // What a board run needs beyond the front end's choices.
 struct BoardSettings {
-    int waitTime = 0; // extra milliseconds for the rest of a reply, 0..7
-    int blSet = 0;    // the boot-loader setting sent after an MCU update
+    int waitTime = 0;     // extra milliseconds for the rest of a reply, 0..7
+    int blSet = 0;        // the boot-loader setting sent after an MCU update
+    QString flashIniPath; // a Flash.ini the operator named; searched first
 };
 
 // How a board run ended.

@@ -30,7 +30,7 @@ int Get_Device_Info(DeviceSession &s) {
             return 0;
         }
     }
-    return s.fail(1, Flash_UnknownPart({info.firstFlashId, info.secondFlashId}));
+    return s.fail(1, Flash_UnknownPart(s, {info.firstFlashId, info.secondFlashId}));
 }
 
 void Report_Device_Info(DeviceSession &s) {

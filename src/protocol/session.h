@@ -24,6 +24,7 @@ struct DeviceSession {
 
     // Operator settings.
     int blSet = 0;
+    QString flashIniPath; // a Flash.ini the operator named; searched first, used when it exists
 
     // MCU image: as the last Input or update left it.
     QString mcuFilePath = QStringLiteral("./");
