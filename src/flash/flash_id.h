@@ -7,6 +7,8 @@
 
 // The get-flash-ID request with ID-read variant 0 (first try) or 1 (retry).
 Frame FlashId_Frame(int variant);
+// The flash ID of a get-flash-ID reply.
+uint32_t Decode_FlashId_Reply(const ReplyFrame &reply);
 
 // Looks `id` up in Flash.ini (current directory, else beside the program); sets flashSize and
 // flashName and shows the part. True when a line matched.
