@@ -1,9 +1,7 @@
-// The flash CRC check's pure parts: the request, the budget, the progress value and the move of
-// a later reply to the front.
+// The flash CRC check's pure parts: the request, the budget and the progress value.
 #include "flash/flash_crc.h"
 
 #include <QtTest>
-#include <cstring>
 
 class FlashCrc : public QObject {
     Q_OBJECT
@@ -51,34 +49,6 @@ class FlashCrc : public QObject {
         QFETCH(int, length);
         QFETCH(int, percent);
         QCOMPARE(Flash_CrcProgress(done, length), percent);
-    }
-
-    void laterReplyMoves_data() {
-        QTest::addColumn<int>("rxLen");
-        QTest::addColumn<int>("secondAt");
-        QTest::addColumn<bool>("moved");
-        QTest::newRow("one reply") << 64 << 64 << false;
-        QTest::newRow("two replies") << 128 << 64 << true;
-        QTest::newRow("after a 63-byte reply") << 127 << 63 << true;
-        QTest::newRow("three replies") << 192 << 128 << true;
-        QTest::newRow("three and a piece") << 200 << 128 << true;
-    }
-    void laterReplyMoves() {
-        QFETCH(int, rxLen);
-        QFETCH(int, secondAt);
-        QFETCH(bool, moved);
-        uint8_t buf[512] = {};
-        const uint8_t progress[6] = {0x7E, 0x30, 0x10, 0x00, 0x00, 0x00};
-        const uint8_t final[6] = {0x7E, 0x31, 0x44, 0x33, 0x22, 0x11};
-        std::memcpy(buf, progress, 6);
-        std::memcpy(buf + secondAt, final, 6);
-        if (secondAt == 63)
-            buf[62] = 0x7E; // the byte that tells the short first reply
-        else
-            buf[62] = 0x55;
-        Take_LaterReply(buf, rxLen);
-        QCOMPARE(QByteArray(reinterpret_cast<char *>(buf), 6),
-                 QByteArray(reinterpret_cast<const char *>(moved ? final : progress), 6));
     }
 };
 

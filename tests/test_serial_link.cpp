@@ -107,6 +107,28 @@ class SerialLinkTest : public QObject {
         QCOMPARE(link->rxLen, firstArrival);
     }
 
+    // However the pieces are read, the sink gets every byte once, in order, even when several
+    // arrivals come between two looks at rxFlag.
+    void everyArrivalReachesTheSink() {
+        QByteArray joined;
+        link->arrivalSink = [&joined](const uint8_t *bytes, int length) {
+            joined.append(reinterpret_cast<const char *>(bytes), length);
+        };
+        const QByteArray sent = filled(5, 'a') + filled(12, 'b') + filled(47, 'c');
+        std::thread device([this] {
+            pty->send(filled(5, 'a'));
+            sendAfter(1, filled(12, 'b'));
+            sendAfter(1, filled(47, 'c'));
+        });
+        for (int i = 0; i < 200 && joined.size() < sent.size(); ++i) {
+            link->rxFlag = 0;
+            link->Wait_Reply(10, 1);
+        }
+        device.join();
+        link->arrivalSink = nullptr;
+        QCOMPARE(joined, sent);
+    }
+
     void anOversizeArrivalIsDroppedNotTakenAsAReply() {
         QSignalSpy dropped(link, &SerialLink::arrivalDropped);
         arrive(filled(64, 'k'));

@@ -68,6 +68,31 @@ class SimFaultsTest : public QObject {
         QCOMPARE(le32(next, 20), crc(next.left(20)));
     }
 
+    // A split cuts every reply, each progress report of the flash CRC check too; a second split
+    // cuts the rests again: three pieces.
+    void splitCutsEveryReplyAndTwiceMakesThreePieces() {
+        SimConfig config;
+        config.crcProgressStep = 1024;
+        SimSession s(config);
+        QVERIFY2(s.ok(), qPrintable(s.error()));
+        s.sim.addFault(SimFault::on('G', 1, SimFault::Split, 30, 5));
+        s.sim.addFault(SimFault::on('G', 1, SimFault::Split, 30, 12));
+        s.exchange(infoRequest(), 0, 0);
+        const QList<QByteArray> pieces = s.arrivals(300);
+        QCOMPARE(sizes(pieces), (QList<int>{5, 12, 47}));
+        const QByteArray info = pieces.value(0) + pieces.value(1) + pieces.value(2);
+        QCOMPARE(le32(info, 20), crc(info.left(20)));
+
+        s.sim.addFault(SimFault::on('n', 1, SimFault::Split, 30, 2));
+        QByteArray check = frame('n');
+        put32(check, 5, 2048);
+        s.exchange(check, 0, 0);
+        const QList<QByteArray> replies = s.arrivals(400);
+        QCOMPARE(sizes(replies), (QList<int>{2, 62, 2, 62}));
+        QCOMPARE(replies.value(0).toHex(), QByteArray("7e30"));
+        QCOMPARE(replies.value(2).at(0), char(0x7E));
+    }
+
     void occurrenceAndEvery() {
         SimSession s;
         QVERIFY2(s.ok(), qPrintable(s.error()));

@@ -103,7 +103,7 @@ int Write_FlashBlock(DeviceSession &s, const uint8_t *data, uint32_t address, in
                      uint8_t parity) {
     const FlashLayout layout = Flash_Layout(s.modelCode);
     const std::vector<FlashPacket> train = Flash_PacketTrain(layout, data, address, length, parity);
-    s.link.discardStale();
+    Transaction t(s, Command::ProgramFlash);
     for (const FlashPacket &p : train) {
         s.link.write(p.bytes.data(), int(p.bytes.size()), Command::ProgramFlash.drain);
         for (int i = 0; i < p.delaysAfter; ++i)
@@ -111,5 +111,5 @@ int Write_FlashBlock(DeviceSession &s, const uint8_t *data, uint32_t address, in
         Pump_Events();
     }
     if (layout == FlashLayout::SmallUnacknowledged) return 0;
-    return Exchange_Result(s, Command::ProgramFlash, awaitReply(s, Command::ProgramFlash));
+    return Exchange_Result(s, Command::ProgramFlash, t.await());
 }

@@ -2,40 +2,36 @@
 
 #include "protocol/bytes.h"
 #include "protocol/commands.h"
+#include "protocol/transaction.h"
 #include "serial/timing.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <cstring>
 
 namespace {
 
-constexpr int ReplySize = 64;
 constexpr uint8_t ProgressMark = 0x30;
 
 enum class Verdict { Progress, Pass, Fail, ErrorReply };
 
-// Reads the reply in front of rxBuf.
-Verdict judge(DeviceSession &s) {
-    uint8_t *reply = s.link.rxBuf;
-    if (s.link.rxLen > ReplySize) Take_LaterReply(reply, s.link.rxLen);
+Verdict judge(DeviceSession &s, const ReplyFrame &reply) {
     if (reply[0] != Command::CheckFlashCrc.replyLetter) {
         s.ui.logLine(QStringLiteral("Get flash crc,and return error command"));
         return Verdict::ErrorReply;
     }
-    const uint32_t value = getLe32(&reply[2]);
-    if (reply[1] == ProgressMark) {
-        s.ui.setProgress(Flash_CrcProgress(value, s.flashCodeLen));
+    const FlashCrcReply r = Decode_FlashCrc_Reply(reply);
+    if (r.progress) {
+        s.ui.setProgress(Flash_CrcProgress(r.value, s.flashCodeLen));
         return Verdict::Progress;
     }
-    if (value == s.flashCodeCrc) {
+    if (r.value == s.flashCodeCrc) {
         s.ui.logLine(QStringLiteral("Check flash CRC pass."));
         s.ui.logLine(Log_Time_Text());
         s.ui.setProgress(100);
         return Verdict::Pass;
     }
     s.ui.logLine(QStringLiteral("Check flash CRC fail,return CRC Value: 0x") +
-                 QString::number(value, 16));
+                 QString::number(r.value, 16));
     return Verdict::Fail;
 }
 
@@ -52,17 +48,8 @@ int Flash_CrcProgress(uint32_t done, int32_t length) {
     return share >= 1.0f ? 100 : int(share * 100.0f);
 }
 
-void Take_LaterReply(uint8_t *rxBuf, int rxLen) {
-    if (rxLen <= ReplySize) return;
-    if (rxLen > 2 * ReplySize) {
-        // More than two: the last whole reply is the latest news.
-        const int last = qMin(rxLen, SerialLink::RxBufSize) / ReplySize - 1;
-        std::memmove(rxBuf, rxBuf + last * ReplySize, ReplySize);
-    } else if (rxBuf[62] == rxBuf[0]) {
-        std::memmove(rxBuf, rxBuf + 63, 63);
-    } else {
-        std::memmove(rxBuf, rxBuf + 64, 64);
-    }
+FlashCrcReply Decode_FlashCrc_Reply(const ReplyFrame &reply) {
+    return {reply[1] == ProgressMark, getLe32(&reply[2])};
 }
 
 std::array<uint8_t, 64> FlashCrc_Frame(int32_t length, uint32_t crc) {
@@ -88,18 +75,19 @@ int Check_FlashCRC(DeviceSession &s) {
     s.ui.logLine(QStringLiteral("Start to get flash crc..."));
 
     const auto frame = FlashCrc_Frame(s.flashCodeLen, s.flashCodeCrc);
-    s.link.discardStale();
+    Transaction t(s, Command::CheckFlashCrc, ReplyAssembly::Stream);
     s.link.write(frame.data(), FrameSize, Command::CheckFlashCrc.drain);
 
-    // The budget is the time the slices add up to. The wait wakes as soon as a reply is in, and
-    // looks once more when the budget is spent, so a reply that came in the last slice counts.
+    // The budget is the time the slices add up to. The wait wakes as soon as bytes come in, and
+    // looks once more when the budget is spent, so a reply made whole in the last slice counts.
     const int sliceMs = Command::CheckFlashCrc.intervalMs;
     const qint64 budgetMs = qint64(Flash_CrcBudget(s.flashCodeLen) + 1) * sliceMs;
     QElapsedTimer clock;
     clock.start();
     for (;;) {
-        if (s.link.rxFlag) {
-            switch (judge(s)) {
+        ReplyFrame reply;
+        if (t.take(reply)) {
+            switch (judge(s, reply)) {
             case Verdict::Pass:
                 return 0;
             case Verdict::Fail:
@@ -107,14 +95,13 @@ int Check_FlashCRC(DeviceSession &s) {
             case Verdict::ErrorReply:
                 return s.fail(-1, QStringLiteral("the flash CRC query was refused"));
             case Verdict::Progress:
-                s.link.rxFlag = 0;
                 break;
             }
         }
         const qint64 left = budgetMs - clock.elapsed();
         // A device that went away sends no result: end now rather than spin out the budget.
         if (left <= 0 || !s.link.isOpen()) break;
-        s.link.Wait_Reply(int(qMin<qint64>(left, sliceMs)), 1);
+        t.waitForMore(int(qMin<qint64>(left, sliceMs)));
         QCoreApplication::processEvents();
         if (s.exitRequested()) return -3;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol/reply_assembly.h"
 #include "protocol/session.h"
 
 #include <array>
@@ -12,10 +13,13 @@ int Flash_CrcBudget(int32_t length);
 // The progress bar value for `done` of `length` bytes, 0..100.
 int Flash_CrcProgress(uint32_t done, int32_t length);
 
-// When one arrival of `rxLen` bytes held two replies, moves the later one to the front of
-// `rxBuf` (SerialLink::RxBufSize bytes): after a 63-byte first reply when its byte 62 repeats
-// byte 0, else after 64 bytes. Of more than two, the last whole 64-byte reply is moved.
-void Take_LaterReply(uint8_t *rxBuf, int rxLen);
+// A reply of the check: a progress report (byte 1 '0') with the bytes done so far, or the result
+// (any other byte 1) with the device's CRC-32.
+struct FlashCrcReply {
+    bool progress;
+    uint32_t value;
+};
+FlashCrcReply Decode_FlashCrc_Reply(const ReplyFrame &reply);
 
 // The request: start address 0, image length, image CRC-32.
 std::array<uint8_t, 64> FlashCrc_Frame(int32_t length, uint32_t crc);

@@ -42,6 +42,10 @@ Frame FlashId_Frame(int variant) {
     return frame;
 }
 
+uint32_t Decode_FlashId_Reply(const ReplyFrame &reply) {
+    return getLe32(&reply[1]);
+}
+
 bool Read_FlashIni(DeviceSession &s, uint32_t id) {
     s.flashSize = 0;
     s.flashName.clear();
@@ -75,11 +79,11 @@ int Get_FlashID(DeviceSession &s, int variant) {
     }
     s.ui.showFlashPart(QStringLiteral("0"), QStringLiteral("0"), QString());
     const Frame frame = FlashId_Frame(variant);
-    if (const int r = Exchange_Result(s, Command::GetFlashId,
-                                      exchange(s, Command::GetFlashId, frame.data(), FrameSize),
+    const Exchange e = exchange(s, Command::GetFlashId, frame.data(), FrameSize);
+    if (const int r = Exchange_Result(s, Command::GetFlashId, e,
                                       QStringLiteral("Get flash id,and return error command")))
         return r;
-    s.flashId = getLe32(&s.link.rxBuf[1]);
+    s.flashId = Decode_FlashId_Reply(e.reply);
     s.ui.logLine(QStringLiteral("FlashID:") + hex(s.flashId));
     return Read_FlashIni(s, s.flashId) ? 0 : 1;
 }

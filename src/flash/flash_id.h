@@ -9,6 +9,8 @@
 
 // The get-flash-ID request with ID-read variant 0 (first try) or 1 (retry).
 Frame FlashId_Frame(int variant);
+// The flash ID of a get-flash-ID reply.
+uint32_t Decode_FlashId_Reply(const ReplyFrame &reply);
 
 // The Flash.ini the lookups read: the first that the search finds (flash_ini_search.h); empty
 // when there is none.

@@ -1,7 +1,6 @@
 #include "mcu/mcu_commands.h"
 
 #include "mcu/mcu_packets.h"
-#include "protocol/bytes.h"
 #include "protocol/models.h"
 #include "protocol/transaction.h"
 #include "serial/event_pump.h"
@@ -16,27 +15,11 @@ namespace {
 constexpr int LargePacketGapUs = 130;
 constexpr int PatchPacketGapMs = 10;
 
-// The result of a replied MCU command that has no reply fields of its own.
-// The three MCU commands log the same line for a wrong reply letter.
-int resultOf(DeviceSession &s, const CommandSpec &command, Exchange e) {
+// The result of an MCU command's exchange; the three MCU commands log the same line for a wrong
+// reply letter.
+int resultOf(DeviceSession &s, const CommandSpec &command, const Exchange &e) {
     return Exchange_Result(s, command, e,
                            QStringLiteral("Erease mcu flash,and return error command"));
-}
-
-// Makes sure the first `need` bytes of the reply are known. A reply that came in pieces has
-// each later piece stored at rxBuf[0] again, so the pieces are joined here; without this, bytes
-// left from an earlier reply would be read as this one's.
-bool gatherReply(DeviceSession &s, const CommandSpec &command, int need, QByteArray &reply) {
-    reply = QByteArray(reinterpret_cast<const char *>(s.link.rxBuf), s.link.rxLen);
-    while (reply.size() < need) {
-        s.link.rxFlag = 0;
-        if (s.link.Wait_Reply(command.intervalMs, command.polls) != SerialLink::Wait::Reply) {
-            s.ui.showMessage(QStringLiteral("Time over!"));
-            return false;
-        }
-        reply.append(reinterpret_cast<const char *>(s.link.rxBuf), s.link.rxLen);
-    }
-    return true;
 }
 
 } // namespace
@@ -50,7 +33,7 @@ int Write_McuBlock(DeviceSession &s, int32_t length, uint32_t offset, const uint
     const bool small = usesSmallPackets(s.modelCode);
     const QList<QByteArray> packets = McuBlock_Packets(small, offset, data, length);
     // One acknowledgement per block: every packet but the last drains before the next.
-    s.link.discardStale();
+    Transaction t(s, Command::ProgramMcu);
     for (int i = 0; i < packets.size(); ++i) {
         const bool last = i + 1 == packets.size();
         const QByteArray &p = packets[i];
@@ -59,17 +42,14 @@ int Write_McuBlock(DeviceSession &s, int32_t length, uint32_t offset, const uint
         Pump_Events();
         if (!small && !last) Delay_us(LargePacketGapUs);
     }
-    return resultOf(s, Command::ProgramMcu, awaitReply(s, Command::ProgramMcu));
+    return resultOf(s, Command::ProgramMcu, t.await());
 }
 
 int Check_McuCrc(DeviceSession &s) {
     const Frame frame = CheckMcuCrc_Frame(s.mcuLen, s.mcuCrc, s.enterAddr);
-    const int r = resultOf(s, Command::CheckMcuCrc,
-                           exchange(s, Command::CheckMcuCrc, frame.data(), FrameSize));
-    if (r != 0) return r;
-    QByteArray reply;
-    if (!gatherReply(s, Command::CheckMcuCrc, 5, reply)) return -2;
-    const uint32_t deviceCrc = getLe32(reinterpret_cast<const uint8_t *>(reply.constData()) + 1);
+    const Exchange e = exchange(s, Command::CheckMcuCrc, frame.data(), FrameSize);
+    if (const int r = resultOf(s, Command::CheckMcuCrc, e)) return r;
+    const uint32_t deviceCrc = Decode_McuCrc_Reply(e.reply);
     if (deviceCrc == s.mcuCrc) return 0;
     s.ui.logLine(QStringLiteral("Error CRC, return CRC = 0x") + QString::number(deviceCrc, 16));
     return -3;

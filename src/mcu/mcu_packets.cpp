@@ -84,6 +84,10 @@ Frame CheckMcuCrc_Frame(int32_t length, uint32_t crc, uint32_t enterAddr) {
     return frame;
 }
 
+uint32_t Decode_McuCrc_Reply(const ReplyFrame &reply) {
+    return getLe32(&reply[1]);
+}
+
 Frame WriteWords_Frame(uint16_t address, const uint32_t *words, int count) {
     Frame frame{};
     count = qBound(0, count, 15);

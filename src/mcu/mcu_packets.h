@@ -27,6 +27,8 @@ uint32_t McuStartOffset(uint32_t enterAddr);
 
 // 'N': ask for the CRC-32 of `length` bytes from the offset that `enterAddr` gives.
 Frame CheckMcuCrc_Frame(int32_t length, uint32_t crc, uint32_t enterAddr);
+// The CRC-32 the device computed, from its 'N' reply.
+uint32_t Decode_McuCrc_Reply(const ReplyFrame &reply);
 
 // The two 'I' word-write packets that prepare a KQ580 for an MCU update.
 std::array<Frame, 2> McuPatch_Frames();

@@ -44,7 +44,6 @@ Frame Info_Frame() {
 }
 
 std::optional<DeviceInfo> Decode_Info_Reply(const uint8_t *reply, int length) {
-    // A short arrival leaves older bytes behind it in the buffer; they must not pass as a reply.
     if (length < InfoReplyLength || crc32_calc(reply, 20) != getLe32(&reply[20]))
         return std::nullopt;
     DeviceInfo info;
@@ -67,11 +66,11 @@ uint32_t Application_Address(uint32_t modelCode) {
 
 int Request_Device_Info(DeviceSession &s, DeviceInfo &info) {
     const Frame frame = Info_Frame();
-    if (const int r = Exchange_Result(s, Command::GetInfo,
-                                      exchange(s, Command::GetInfo, frame.data(), FrameSize),
+    const Exchange e = exchange(s, Command::GetInfo, frame.data(), FrameSize);
+    if (const int r = Exchange_Result(s, Command::GetInfo, e,
                                       QStringLiteral("Connect device,and return error command")))
         return r;
-    const std::optional<DeviceInfo> reply = Decode_Info_Reply(s.link.rxBuf, s.link.rxLen);
+    const std::optional<DeviceInfo> reply = Decode_Info_Reply(e.reply.data(), ReplySize);
     if (!reply) {
         s.ui.logLine(QStringLiteral("Get infomation crc32 error"));
         return -3;

@@ -14,12 +14,19 @@ constexpr char proofTag[] = TESSARA_PROOF_TAG;
 constexpr char proofTagKq580[] = TESSARA_PROOF_TAG_KQ580;
 static_assert(sizeof(proofTag) == 5 && sizeof(proofTagKq580) == 5, "a proof tag is four letters");
 
-// Boot kind codes of the handshake reply.
-int bootKindOf(uint32_t kindCode) {
+} // namespace
+
+int Boot_Kind(uint32_t kindCode) {
     return kindCode == 0xEEBA0020u ? 2 : 1;
 }
 
-} // namespace
+HandshakeReply Decode_Handshake_Reply(const ReplyFrame &reply) {
+    HandshakeReply r;
+    r.proof = getLe32(&reply[1]);
+    r.bootVersion = getLe32(&reply[9]);
+    r.bootKindCode = getLe32(&reply[13]);
+    return r;
+}
 
 Frame Connect_Frame(char selector, int32_t timeStamp, uint32_t code) {
     Frame frame{};
@@ -46,14 +53,14 @@ uint32_t Expected_Proof(const uint8_t *head, uint32_t code) {
 
 int Connect_Device(DeviceSession &s, char selector, uint32_t code) {
     const Frame frame = Connect_Frame(selector, Time_Stamp(), code);
-    if (const int r = Exchange_Result(s, Command::Connect,
-                                      exchange(s, Command::Connect, frame.data(), FrameSize),
+    const Exchange e = exchange(s, Command::Connect, frame.data(), FrameSize);
+    if (const int r = Exchange_Result(s, Command::Connect, e,
                                       QStringLiteral("Connect device,and return error command")))
         return r;
-    const uint8_t *reply = s.link.rxBuf;
-    if (getLe32(&reply[1]) != Expected_Proof(frame.data(), code)) return 1;
+    const HandshakeReply reply = Decode_Handshake_Reply(e.reply);
+    if (reply.proof != Expected_Proof(frame.data(), code)) return 1;
 
-    const uint32_t version = getLe32(&reply[9]);
+    const uint32_t version = reply.bootVersion;
     if (code == Model::KQ580) {
         s.bootVersion = version;
         s.bootType = version & 0xFF;
@@ -65,7 +72,7 @@ int Connect_Device(DeviceSession &s, char selector, uint32_t code) {
         return 0;
     }
 
-    s.bootKind = bootKindOf(getLe32(&reply[13]));
+    s.bootKind = Boot_Kind(reply.bootKindCode);
     s.packetDelayUs = 125;
     if (selector != '0') return 0;
     s.bootVersion = version;

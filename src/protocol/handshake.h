@@ -11,6 +11,17 @@ Frame Connect_Frame(char selector, int32_t timeStamp, uint32_t code);
 // The proof a genuine chip of model `code` answers to a frame whose first 8 bytes are `head`.
 uint32_t Expected_Proof(const uint8_t *head, uint32_t code);
 
+// What a handshake reply says: the proof of the model proposed, the boot version (for the KQ580
+// its low byte is the boot type) and the boot kind code (not sent by the KQ580).
+struct HandshakeReply {
+    uint32_t proof = 0;
+    uint32_t bootVersion = 0;
+    uint32_t bootKindCode = 0;
+};
+HandshakeReply Decode_Handshake_Reply(const ReplyFrame &reply);
+// The boot kind a kind code names: 2 the boot-update loader, 1 any other.
+int Boot_Kind(uint32_t kindCode);
+
 // Handshake proposing model `code`: 0 the chip is this model (session updated), 1 the proof
 // names another model, -1 wrong reply letter, -2 no reply (after "Time over!").
 int Connect_Device(DeviceSession &s, char selector, uint32_t code);

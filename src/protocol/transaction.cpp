@@ -5,32 +5,64 @@
 #include "protocol/models.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <cstring>
 
-Exchange awaitReply(DeviceSession &s, const CommandSpec &command) {
+Transaction::Transaction(DeviceSession &s, const CommandSpec &command, ReplyAssembly::Mode mode)
+    : s(s), command(command), assembly(mode) {
+    s.link.discardStale();
+    s.link.arrivalSink = [this](const uint8_t *bytes, int length) { assembly.add(bytes, length); };
+    dropped = QObject::connect(&s.link, &SerialLink::arrivalDropped, [this] { assembly.lose(); });
+}
+
+Transaction::~Transaction() {
+    s.link.arrivalSink = nullptr;
+    QObject::disconnect(dropped);
+}
+
+Exchange Transaction::await() {
     std::function<bool()> stop;
-    if (command.stopsOnExit) stop = [&s] { return s.exitRequested(); };
-    switch (s.link.Wait_Reply(command.intervalMs, command.polls, stop)) {
-    case SerialLink::Wait::Stopped:
-        return Exchange::Stopped;
-    case SerialLink::Wait::TimeOut:
-        s.ui.showMessage(QStringLiteral("Time over!"));
-        return Exchange::TimeOut;
-    case SerialLink::Wait::Reply:
-        break;
+    if (command.stopsOnExit) stop = [this] { return s.exitRequested(); };
+    const int intervalMs = qMax(command.intervalMs, 1);
+    const qint64 budgetMs = qint64(intervalMs) * command.polls;
+    QElapsedTimer clock;
+    clock.start();
+    Exchange e;
+    // Every arrival is joined as it comes; rxFlag only wakes this loop to look again.
+    while (!assembly.take(e.reply)) {
+        const qint64 leftMs = budgetMs - clock.elapsed();
+        const int polls = leftMs > 0 ? int((leftMs + intervalMs - 1) / intervalMs) : 0;
+        s.link.rxFlag = 0;
+        switch (s.link.Wait_Reply(intervalMs, polls, stop)) {
+        case SerialLink::Wait::Reply:
+            continue;
+        case SerialLink::Wait::Stopped:
+            e.outcome = Exchange::Stopped;
+            return e;
+        case SerialLink::Wait::TimeOut:
+            s.ui.showMessage(QStringLiteral("Time over!"));
+            e.outcome = Exchange::TimeOut;
+            return e;
+        }
     }
-    return s.link.rxBuf[0] == command.replyLetter ? Exchange::Reply : Exchange::WrongLetter;
+    e.outcome = e.reply[0] == command.replyLetter ? Exchange::Reply : Exchange::WrongLetter;
+    return e;
+}
+
+void Transaction::waitForMore(int ms) {
+    s.link.rxFlag = 0;
+    s.link.Wait_Reply(ms, 1);
 }
 
 Exchange exchange(DeviceSession &s, const CommandSpec &command, const uint8_t *frame, int length) {
-    s.link.discardStale();
+    Transaction t(s, command);
     s.link.write(frame, length, command.drain);
-    return awaitReply(s, command);
+    return t.await();
 }
 
-int Exchange_Result(DeviceSession &s, const CommandSpec &command, Exchange e,
+int Exchange_Result(DeviceSession &s, const CommandSpec &command, const Exchange &e,
                     const QString &errorLine) {
-    switch (e) {
+    switch (e.outcome) {
     case Exchange::Reply:
         return 0;
     case Exchange::WrongLetter:
@@ -55,14 +87,19 @@ Frame BootFrame(int length, uint32_t code, const uint8_t *payload) {
     return frame;
 }
 
+int Decode_BootFrame_Status(const ReplyFrame &reply) {
+    return int8_t(reply[1]);
+}
+
 int Send_Packet(DeviceSession &s, int length, uint32_t code, const uint8_t *payload) {
     const Frame frame = BootFrame(length, code, payload);
-    s.link.discardStale();
+    Transaction t(s, Command::BootFrame);
     s.link.write(frame.data(), FrameSize, Command::BootFrame.drain);
     QCoreApplication::processEvents();
-    switch (awaitReply(s, Command::BootFrame)) {
+    const Exchange e = t.await();
+    switch (e.outcome) {
     case Exchange::Reply:
-        return int8_t(s.link.rxBuf[1]);
+        return Decode_BootFrame_Status(e.reply);
     case Exchange::WrongLetter:
         return -1;
     case Exchange::TimeOut:

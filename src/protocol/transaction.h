@@ -1,6 +1,7 @@
 #pragma once
 
 #include "protocol/commands.h"
+#include "protocol/reply_assembly.h"
 #include "protocol/session.h"
 
 #include <array>
@@ -8,21 +9,52 @@
 
 using Frame = std::array<uint8_t, FrameSize>;
 
-enum class Exchange { Reply, WrongLetter, TimeOut, Stopped };
+// How a command's wait ended and, for Reply and WrongLetter, its whole reply.
+struct Exchange {
+    enum Outcome { Reply, WrongLetter, TimeOut, Stopped };
+    Outcome outcome = TimeOut;
+    ReplyFrame reply{};
+};
 
-// One command and its reply: clears rxFlag, writes `length` bytes of `frame` (draining when the
-// command does), waits by the command's budget. A time-out shows "Time over!"; a reply whose
-// first byte is not the command's reply letter is WrongLetter. The reply is in link.rxBuf.
+// One command on the link, from before its first frame is written until its reply is judged.
+// Starting it drops what arrived before (a late reply of an earlier command, the tail of a reply
+// left unread cannot answer this one); from then on every arrival is joined into its reply.
+class Transaction {
+  public:
+    Transaction(DeviceSession &s, const CommandSpec &command,
+                ReplyAssembly::Mode mode = ReplyAssembly::OneReply);
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+
+    // Waits within the command's budget (interval x polls, whatever the link's WaitTime) until
+    // the reply is whole, then judges its letter. A reply whose letter is wrong is awaited whole
+    // too, so that its tail cannot pass for the next command's reply. No reply, or one still
+    // short when the budget is spent, is a time-out: "Time over!". Stopped: Exit was pressed
+    // (commands that stop on Exit only).
+    Exchange await();
+
+    // For a command that runs its own wait (the flash CRC check): the latest whole reply not yet
+    // taken, and a wait of at most `ms` for more bytes.
+    bool take(ReplyFrame &reply) { return assembly.take(reply); }
+    void waitForMore(int ms);
+
+  private:
+    DeviceSession &s;
+    const CommandSpec command;
+    ReplyAssembly assembly;
+    QMetaObject::Connection dropped;
+};
+
+// One command and its reply: writes `length` bytes of `frame` (draining when the command does)
+// and awaits the reply as Transaction::await does.
 Exchange exchange(DeviceSession &s, const CommandSpec &command, const uint8_t *frame, int length);
 
 // A finished exchange as the command's result: 0 for its reply; for another reply letter the
 // command's error line in the log (when given) and its wrong-letter result; on time-out or Exit
 // its time-out result.
-int Exchange_Result(DeviceSession &s, const CommandSpec &command, Exchange e,
+int Exchange_Result(DeviceSession &s, const CommandSpec &command, const Exchange &e,
                     const QString &errorLine = QString());
-
-// The wait of `command` alone, for senders that write their frames themselves.
-Exchange awaitReply(DeviceSession &s, const CommandSpec &command);
 
 // Sends a BootFrame ('H' '0', code, payload length, payload, CRC-32) and waits for the 'H'
 // reply. Returns the reply's status as a signed byte (0 accepted), -1 for another reply letter,
@@ -31,6 +63,8 @@ int Send_Packet(DeviceSession &s, int length, uint32_t code, const uint8_t *payl
 
 // Builds the BootFrame that Send_Packet writes.
 Frame BootFrame(int length, uint32_t code, const uint8_t *payload);
+// The status of a BootFrame reply as a signed byte: 0 accepted.
+int Decode_BootFrame_Status(const ReplyFrame &reply);
 
 // The run command 'O': the address goes to bytes 4..7 for the KQ580, 1..4 otherwise.
 Frame Run_Frame(uint32_t modelCode, uint32_t address);

@@ -99,6 +99,7 @@ void SerialLink::serial_receiveData() {
     }
     std::memcpy(rxBuf, data.constData(), size_t(data.size()));
     rxLen = data.size();
+    if (arrivalSink) arrivalSink(rxBuf, rxLen);
     rxFlag = 1;
 }
 

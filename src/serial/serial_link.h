@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <functional>
 
-// The one serial port to the chip's boot loader and the reply buffer that the commands read.
+// The one serial port to the chip's boot loader and the reply buffer that arrivals land in.
 //
 // Every arrival is copied to rxBuf from offset 0 (bytes beyond it keep their old contents),
-// rxLen is its length and rxFlag is raised; a sender clears rxFlag right before it writes.
+// rxLen is its length, it is handed to arrivalSink and rxFlag is raised; a sender clears rxFlag
+// right before it writes. A reply may come in several arrivals: commands join them (see
+// arrivalSink) rather than read rxBuf.
 // An arrival longer than rxBuf is never copied: it is dropped and reported by arrivalDropped().
 class SerialLink : public QObject {
     Q_OBJECT
@@ -54,6 +56,10 @@ class SerialLink : public QObject {
     uint8_t rxBuf[RxBufSize] = {};
     int rxLen = 0;
     int rxFlag = 0;
+
+    // When set, gets every arrival as it is stored, so that whoever joins the pieces of a reply
+    // sees each of them, however many come between two looks at rxFlag.
+    std::function<void(const uint8_t *bytes, int length)> arrivalSink;
 
   public slots:
     // The readyRead handler.

@@ -12,7 +12,8 @@
 struct SimReply {
     QByteArray bytes;
     int atMs = 0;
-    bool final = true; // false for the flash CRC's progress reports
+    bool final = true;   // false for the flash CRC's progress reports
+    bool cutOff = false; // the first piece of a reply that a fault cut
 };
 
 // What the boot loader does about one frame.

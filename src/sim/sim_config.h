@@ -62,7 +62,7 @@ struct SimFault {
     enum Kind {
         Silence,     // no reply at all
         WrongLetter, // reply letter replaced by `bytes` (default '?')
-        Split,       // first `bytes` (default 40), the rest `ms` later (default 20)
+        Split,       // each reply: first `bytes` (40), the rest `ms` (20) later; twice: 3 pieces
         TwoReplies,  // the reply twice in one write; for 'n' a progress and the final reply
         Burst,       // the reply padded to `bytes` (default 600) in one write
         Garbage,     // `bytes` (default 16) of garbage after the reply; `ms` > 0: a later write

@@ -271,8 +271,11 @@ void SimDevice::handleFrame(const QByteArray &bytes, QStringList &logLines) {
     faults.apply(frame, response);
     record(frame, logLines);
 
+    // Timed from the answer, so that a long computation (a CRC over megabytes under the
+    // sanitizers) does not send replies meant to be apart in one burst.
+    const qint64 answeredMs = clock.elapsed();
     for (const SimReply &reply : response.replies)
-        pending.push_back({frame.timeMs + reply.atMs, nextOrder++, reply.bytes});
+        pending.push_back({answeredMs + reply.atMs, nextOrder++, reply.bytes});
     std::stable_sort(pending.begin(), pending.end(), [](const Pending &a, const Pending &b) {
         return a.dueMs != b.dueMs ? a.dueMs < b.dueMs : a.order < b.order;
     });

@@ -58,6 +58,24 @@ void mergeProgressWithFinal(const SimFrame &frame, SimResponse &r) {
     finalReply(r)->bytes.prepend(progress);
 }
 
+// Cuts every reply (each progress report too) after `at` bytes and sends the rest `ms` later.
+// A piece already cut off is not cut again, so a second Split cuts the rests: three pieces.
+void split(SimResponse &r, int at, int ms) {
+    std::vector<SimReply> pieces;
+    for (SimReply &reply : r.replies) {
+        if (reply.cutOff || reply.bytes.size() < 2) {
+            pieces.push_back(reply);
+            continue;
+        }
+        const int cut = qBound(1, at, reply.bytes.size() - 1);
+        SimReply head{reply.bytes.left(cut), reply.atMs, false, true};
+        SimReply rest{reply.bytes.mid(cut), reply.atMs + ms, reply.final, false};
+        pieces.push_back(head);
+        pieces.push_back(rest);
+    }
+    r.replies = pieces;
+}
+
 } // namespace
 
 void SimFaults::apply(const SimFrame &frame, SimResponse &response) {
@@ -80,13 +98,7 @@ void SimFaults::applyOne(const SimFault &fault, const SimFrame &frame, SimRespon
             reply.bytes[0] = char(orDefault(fault.bytes, '?'));
         break;
     case SimFault::Split:
-        if (last && last->bytes.size() > 1) {
-            const int at = qBound(1, orDefault(fault.bytes, 40), last->bytes.size() - 1);
-            SimReply rest{last->bytes.mid(at), last->atMs + orDefault(fault.ms, 20), true};
-            last->bytes.truncate(at);
-            last->final = false;
-            r.replies.push_back(rest);
-        }
+        split(r, orDefault(fault.bytes, 40), orDefault(fault.ms, 20));
         break;
     case SimFault::TwoReplies:
         if (frame.letter == 'n')
