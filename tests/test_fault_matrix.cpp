@@ -170,7 +170,7 @@ const QVector<Case> &matrix() {
         {"probe/bad proof", Op::Probe, f('K', 0, K::BadCrc), Expect::Failure, "unknown", 0},
         {"probe/stale", Op::Probe, f('K', 1, K::Delay, 2500), Expect::Failure, "Time over!", 1530,
          Retry},
-        {"probe/vanish", Op::Probe, f('K', 1, K::Vanish), Expect::Failure, "Time over!", 0},
+        {"probe/vanish", Op::Probe, f('K', 1, K::Vanish), Expect::Failure, "Lost the device", 0},
         // The rest of the reply comes after the command's wait: a time-out.
         {"probe/reply left short", Op::Probe, f('K', 2, K::Split, 3000, 1), Expect::Failure,
          "Time over!", 1530},
@@ -188,7 +188,7 @@ const QVector<Case> &matrix() {
          "Get infomation crc32 error", 0},
         {"info/stale", Op::Info, f('G', 1, K::Delay, 2500), Expect::Failure, "Time over!", 1530,
          Retry},
-        {"info/vanish", Op::Info, f('G', 1, K::Vanish), Expect::Failure, "Time over!", 0},
+        {"info/vanish", Op::Info, f('G', 1, K::Vanish), Expect::Failure, "Lost the device", 0},
 
         // Run Uart Application: one handshake with selector '1', then 'O' without a reply.
         {"run/silence", Op::Run, f('K', 1, K::Silence), Expect::Failure,
@@ -264,8 +264,8 @@ const QVector<Case> &matrix() {
          "Get flash id,and return error command", 0},
         {"flash info/split", Op::FlashInfo, f('m', 0, K::Split), Expect::Success, "", 0},
         {"flash info/two replies", Op::FlashInfo, f('m', 0, K::TwoReplies), Expect::Success, "", 0},
-        {"flash info/vanish", Op::FlashInfo, f('m', 1, K::Vanish), Expect::Failure, "Time over!",
-         0},
+        {"flash info/vanish", Op::FlashInfo, f('m', 1, K::Vanish), Expect::Failure,
+         "Lost the device", 0},
 
         // Update Flash: 'K' '0', 'K' '2', 'm', ['o'], ['h'], two blocks ('l' acknowledged), 'n'.
         {"update flash/handshake wrong letter", Op::UpdateFlash, f('K', 2, K::WrongLetter),

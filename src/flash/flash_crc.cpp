@@ -105,8 +105,10 @@ int Check_FlashCRC(DeviceSession &s) {
         QCoreApplication::processEvents();
         if (s.exitRequested()) return -3;
     }
-    s.ui.showMessage(QStringLiteral("Time over!"));
-    return s.fail(-2, QStringLiteral("the flash CRC query was not answered in time"));
+    Report_TimeOut(s);
+    return s.fail(-2, s.link.isOpen()
+                          ? QStringLiteral("the flash CRC query was not answered in time")
+                          : QStringLiteral("the device went away"));
 }
 
 void Check_Flash(DeviceSession &s) {

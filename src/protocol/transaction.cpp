@@ -40,7 +40,7 @@ Exchange Transaction::await() {
             e.outcome = Exchange::Stopped;
             return e;
         case SerialLink::Wait::TimeOut:
-            s.ui.showMessage(QStringLiteral("Time over!"));
+            Report_TimeOut(s);
             e.outcome = Exchange::TimeOut;
             return e;
         }
@@ -52,6 +52,11 @@ Exchange Transaction::await() {
 void Transaction::waitForMore(int ms) {
     s.link.rxFlag = 0;
     s.link.Wait_Reply(ms, 1);
+}
+
+void Report_TimeOut(DeviceSession &s) {
+    // A device that went away is reported as gone when the link notices, not as a slow one.
+    if (s.link.isOpen()) s.ui.showMessage(QStringLiteral("Time over!"));
 }
 
 Exchange exchange(DeviceSession &s, const CommandSpec &command, const uint8_t *frame, int length) {

@@ -46,6 +46,10 @@ class Transaction {
     QMetaObject::Connection dropped;
 };
 
+// A command's reply did not come in time: "Time over!", unless the port has closed under it
+// because the device went away.
+void Report_TimeOut(DeviceSession &s);
+
 // One command and its reply: writes `length` bytes of `frame` (draining when the command does)
 // and awaits the reply as Transaction::await does.
 Exchange exchange(DeviceSession &s, const CommandSpec &command, const uint8_t *frame, int length);

@@ -25,6 +25,9 @@ SimSession::SimSession(const QString &model) : sim(configFor(model)), session(li
 }
 
 void SimSession::connectHost() {
+    // As the window and tessara-cli do, the operator hears of a device that went away.
+    QObject::connect(&link, &SerialLink::deviceLost,
+                     [this] { ui.logLine(QStringLiteral("Lost the device")); });
     started = sim.start();
     if (!started) {
         failure = QStringLiteral("simulator: ") + sim.errorString();
