@@ -1,6 +1,9 @@
 #include "cli/cli_commands.h"
 
+#include "cli/cli_trace.h"
 #include "jobs/board_run.h"
+#include "serial/port_choice.h"
+#include "serial/port_listing.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -23,13 +26,13 @@ int listPorts(FILE *out, FILE *err) {
         complain(err, QStringLiteral("cannot read the serial-port map"));
         return CliFailed;
     }
-    for (const SerialPortEntry &e : map.entries) {
-        const bool chip = e.kernelName == chipKernelName();
-        say(out, QStringLiteral("%1 %2 %3")
-                     .arg(chip ? QLatin1Char('*') : QLatin1Char(' '))
-                     .arg(e.kernelName, -24)
-                     .arg(e.portName));
-    }
+    for (const QString &line : Port_Listing(map, System_PortIdentities()))
+        say(out, line);
+    if (map.chipPortGuessed)
+        say(out,
+            QStringLiteral(
+                "(*) the chip's port is a guess on Linux: the first ttyACM device. Name it with "
+                "--port NAME, --port serial:NUMBER or TESSARA_SERIALCOMM."));
     return CliOk;
 }
 
@@ -54,18 +57,33 @@ int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *e
     if (!Command_NeedsDevice(r.command)) return listPorts(out, err);
     if (!imagesReadable(r.images, err)) return CliUsage;
 
-    const QString port = r.port.isEmpty() ? Chip_PortName(Read_SerialCommMap()) : r.port;
-    if (port.isEmpty()) {
-        complain(err, QStringLiteral("no chip port (%1) in the serial-port map; name one with "
-                                     "--port")
-                          .arg(chipKernelName()));
+    const PortChoice port = Resolve_Port(r.port, Read_SerialCommMap(), System_PortIdentities());
+    if (port.portName.isEmpty()) {
+        complain(err, port.error + (r.port.isEmpty() ? QStringLiteral("; name one with --port")
+                                                     : QString()));
         return CliUsage;
     }
+    const QString portLine = port.origin.isEmpty()
+                                 ? port.portName
+                                 : QStringLiteral("%1 (%2)").arg(port.portName, port.origin);
+
+    CliTrace trace(err);
+    const QString traceProblem = trace.open(r.trace, r.verbose);
+    if (!traceProblem.isEmpty()) {
+        complain(err, traceProblem);
+        return CliUsage;
+    }
+    trace.describeRun(QStringLiteral("tessara-cli %1 %2 on %3")
+                          .arg(QStringLiteral(TESSARA_VERSION), r.command, portLine));
+    ui.logLine(QStringLiteral("Port: ") + portLine);
 
     BoardSettings settings;
     settings.waitTime = r.waitTime;
     settings.blSet = r.bootSetting;
-    const BoardOutcome outcome = Run_OnBoard(port, r.job, ui, settings);
+    settings.observer = trace.observer();
+    const BoardOutcome outcome = Run_OnBoard(port.portName, r.job, ui, settings);
+    const QString traceLoss = trace.finish();
+    if (!traceLoss.isEmpty()) complain(err, traceLoss);
     if (outcome.ok) return CliOk;
     complain(err, outcome.reason.isEmpty() ? QStringLiteral("%1 failed").arg(r.command)
                                            : outcome.reason);

@@ -13,6 +13,9 @@ struct CliRequest {
     QString mcuImage;
     QString flashImage;
     QString port; // empty: the chip's port from the serial-port map
+    // --trace: the file that gets every frame sent and received (empty: none); --verbose: stderr.
+    QString trace;
+    bool verbose = false;
     int waitTime = 0;
     int bootSetting = 0;
     bool quiet = false;

@@ -11,6 +11,10 @@ Frame Connect_Frame(char selector, int32_t timeStamp, uint32_t code);
 // The proof a genuine chip of model `code` answers to a frame whose first 8 bytes are `head`.
 uint32_t Expected_Proof(const uint8_t *head, uint32_t code);
 
+// Whether the build kept the default proof tag (of the KQ580, or of every other model) rather
+// than the one of the boot loader it is made for. The tags themselves are never shown.
+bool ProofTag_IsDefault(bool kq580);
+
 // Handshake proposing model `code`: 0 the chip is this model (session updated), 1 the proof
 // names another model, -1 wrong reply letter, -2 no reply (after "Time over!").
 int Connect_Device(DeviceSession &s, char selector, uint32_t code);
