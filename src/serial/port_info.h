@@ -15,7 +15,8 @@ struct PortIdentity {
     // Texts from the device's descriptors; only clean, bounded copies of them are ever shown.
     QString serialNumber;
     QString manufacturer;
-    QString product;
+    QString
+        product; // the system's description: the product string on Linux, the driver's on Windows
 };
 
 // The serial ports the system knows, with their identities: the seam the port listing and the
