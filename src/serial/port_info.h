@@ -13,10 +13,10 @@ struct PortIdentity {
     uint16_t vendorId = 0;
     uint16_t productId = 0;
     // Texts from the device's descriptors; only clean, bounded copies of them are ever shown.
+    // `product` is the system's description: the product string on Linux, the driver's on Windows.
     QString serialNumber;
     QString manufacturer;
-    QString
-        product; // the system's description: the product string on Linux, the driver's on Windows
+    QString product;
 };
 
 // The serial ports the system knows, with their identities: the seam the port listing and the
