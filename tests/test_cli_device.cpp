@@ -30,6 +30,62 @@ QString chipMap(const SimDevice &sim) {
     return QStringLiteral("\\Device\\Serial0=/dev/null;\\Device\\USBSER000=") + sim.portPath();
 }
 
+// The reply letter of a command: the lower-case flash commands answer with their letter + 0x10.
+char replyLetterOf(char command) {
+    return command >= 'a' && command <= 'z' ? char(command + 0x10) : command;
+}
+
+// Checks a trace, line by line, against the frames the simulator received: every frame shown is
+// the next one received, byte for byte; a count line stands for that many frames of the same
+// train, and the frame shown after it ends its block; every arrival answers the command before
+// it; the clock never runs backwards.
+void checkTrace(const QStringList &lines, const QVector<SimFrame> &frames) {
+    int next = 0;
+    qint64 lastUs = 0;
+    char command = 0;
+    bool trainEnds = false; // a count line came: the next frame shown ends its block
+    for (const QString &line : lines) {
+        const QStringList f = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QVERIFY2(f.size() >= 5 && f[1] == QLatin1String("us"), qPrintable(line));
+        const qint64 us = f[0].toLongLong();
+        QVERIFY2(us >= lastUs, qPrintable(line));
+        lastUs = us;
+        if (f[2] == QLatin1String("TX") && f[3] == QLatin1String("...")) {
+            // "... N packets not shown, B bytes"
+            const int count = f[4].toInt();
+            int bytes = 0;
+            for (int i = next; i < next + count && i < frames.size(); ++i) {
+                QVERIFY2(QByteArray("JjkI").contains(char(frames[i].letter)), qPrintable(line));
+                bytes += frames[i].bytes.size();
+            }
+            QVERIFY2(count > 0, qPrintable(line));
+            QCOMPARE(f[8].toInt(), bytes);
+            next += count;
+            trainEnds = true;
+            continue;
+        }
+        // "T us DIR LETTER LENGTH hex..."
+        const QByteArray bytes = QByteArray::fromHex(f.mid(5).join(QString()).toLatin1());
+        QCOMPARE(bytes.size(), f[4].toInt());
+        const uint8_t letter = uint8_t(bytes[0]);
+        QCOMPARE(f[3], letter > 0x20 && letter < 0x7F ? QString(QLatin1Char(char(letter)))
+                                                      : QString::asprintf("0x%02x", letter));
+        if (f[2] == QLatin1String("TX")) {
+            QVERIFY2(next < frames.size(), qPrintable(line));
+            QCOMPARE(bytes, frames[next++].bytes);
+            command = bytes[0];
+            if (trainEnds)
+                QVERIFY2(command == 'l' || command == 'I' || (command == 'J' && bytes[1] == '2'),
+                         qPrintable(line));
+            trainEnds = false;
+        } else {
+            QCOMPARE(f[2], QStringLiteral("RX"));
+            QCOMPARE(char(bytes[0]), replyLetterOf(command));
+        }
+    }
+    QCOMPARE(next, frames.size());
+}
+
 } // namespace
 
 class CliDeviceTest : public QObject {
@@ -39,7 +95,10 @@ class CliDeviceTest : public QObject {
     void init();
     void cleanup();
     void probeFindsTheChipPortAndLogsLikeTheWindow();
+    void infoSaysEachFieldOnce();
     void quietPrintsNothing();
+    void traceOfAnUpdate_data();
+    void traceOfAnUpdate();
     void updateAllThenBothChecks();
     void firstLineNamesTheFlashIni();
     void failures_data();
@@ -71,10 +130,24 @@ QString CliDeviceTest::write(const QString &name, const QByteArray &bytes) {
 void CliDeviceTest::probeFindsTheChipPortAndLogsLikeTheWindow() {
     const CliRun run = Run_Cli({"probe"}, dir.path(), chipMap(*sim));
     QCOMPARE(run.status, 0);
-    QCOMPARE(run.out, QStringLiteral("KQ31B Boot_Version:1a\nMCU type: KQ31B\n"));
+    QCOMPARE(run.out, QStringLiteral("Port: %1 (\\Device\\USBSER000 in the serial-port map)\n"
+                                     "KQ31B Boot_Version:1a\nMCU type: KQ31B\n")
+                          .arg(sim->portPath()));
     QCOMPARE(run.err, QString());
     // Tried the KQ31A first, as the window's probe does, then found the KQ31B.
     QCOMPARE(sim->receivedCount(), 2);
+}
+
+void CliDeviceTest::infoSaysEachFieldOnce() {
+    const QString ini = write("Flash.ini", "0xEF4018,4096,4096,W25Q128JV,\n");
+    const CliRun run = Run_Cli({"info", "--port", sim->portPath()}, dir.path());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QStringLiteral("Port: %1\nFlash.ini: %2\nKQ31B Boot_Version:1a\n"
+                                     "MCU type: KQ31B\n"
+                                     "Flash ID: 0xef4018  Size: 16777216  Name: W25Q128JV\n"
+                                     "FlashID:0xef4018\n")
+                          .arg(sim->portPath(), ini));
+    QCOMPARE(sim->received().last().name, QStringLiteral("G")); // the reply it reports was read
 }
 
 void CliDeviceTest::quietPrintsNothing() {
@@ -123,7 +196,8 @@ void CliDeviceTest::updateAllThenBothChecks() {
     QCOMPARE(mismatch.err, QString("tessara-cli: the external flash does not hold the image\n"));
 }
 
-// The first log line names the Flash.ini read: --flash-ini while it exists, else the search.
+// The log line after the port's names the Flash.ini read: --flash-ini while it exists, else the
+// search.
 void CliDeviceTest::firstLineNamesTheFlashIni() {
     QTemporaryDir other;
     const QString chosen = other.filePath("parts.ini");
@@ -132,7 +206,7 @@ void CliDeviceTest::firstLineNamesTheFlashIni() {
 
     const CliRun missing = Run_Cli(command, dir.path());
     QCOMPARE(missing.status, 0);
-    QCOMPARE(missing.out.section('\n', 0, 0),
+    QCOMPARE(missing.out.section('\n', 1, 1),
              "Flash.ini: " + current + " (--flash-ini \"" + chosen + "\" does not exist)");
     QVERIFY(missing.out.contains("Name: FromCurrentDir\n"));
 
@@ -142,8 +216,40 @@ void CliDeviceTest::firstLineNamesTheFlashIni() {
     file.close();
     const CliRun found = Run_Cli(command, dir.path());
     QCOMPARE(found.status, 0);
-    QCOMPARE(found.out.section('\n', 0, 0), "Flash.ini: " + chosen);
+    QCOMPARE(found.out.section('\n', 1, 1), "Flash.ini: " + chosen);
     QVERIFY(found.out.contains("Flash ID: 0xef4018  Size: 16777216  Name: Chosen\n"));
+}
+
+void CliDeviceTest::traceOfAnUpdate_data() {
+    QTest::addColumn<QString>("model");
+    QTest::newRow("512-byte packets, flash blocks acknowledged") << "KQ31B";
+    QTest::newRow("64-byte packets, flash blocks unacknowledged") << "KQ31A";
+}
+
+void CliDeviceTest::traceOfAnUpdate() {
+    QFETCH(QString, model);
+    SimConfig config;
+    QVERIFY(SimConfig::forModel(model, &config));
+    SimDevice device(config);
+    QVERIFY2(device.start(), qPrintable(device.errorString()));
+    const QString mcuPath = write("app.bin", mcuImage(5000));        // three MCU blocks
+    const QString flashPath = write("flash.bin", flashImage(20000)); // a block and a remainder
+    const QString tracePath = dir.filePath("kq.trace");
+
+    const CliRun run = Run_Cli({"update-all", mcuPath, flashPath, "--port", device.portPath(),
+                                "--trace", tracePath, "--verbose"},
+                               dir.path());
+    QVERIFY2(run.status == 0, qPrintable(run.out + run.err));
+    QFile file(tracePath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    QVERIFY2(lines.value(0).startsWith("# tessara-cli 3.21 update-all on " + device.portPath()),
+             qPrintable(lines.value(0)));
+    checkTrace(lines.mid(1), device.received());
+    if (QTest::currentTestFailed()) return;
+    QVERIFY(lines.filter(" packets not shown, ").size() >= 3); // the trains were summarised
+    // --verbose: the same trace on stderr, and no progress bar in it.
+    QCOMPARE(run.err.split('\n', Qt::SkipEmptyParts), lines.mid(1));
 }
 
 void CliDeviceTest::failures_data() {

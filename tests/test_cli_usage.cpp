@@ -1,5 +1,8 @@
 // tessara-cli's command line: what it refuses, with which status and reason, before any device
 // is touched; help, version and the port list.
+#include "flash/loader_images.h"
+#include "protocol/handshake.h"
+#include "sim/sim_config.h"
 #include "support/cli_process.h"
 
 #include <QTemporaryDir>
@@ -49,6 +52,17 @@ void CliUsageTest::refusals_data() {
         << QStringList{"probe", "--port"} << QString() << 2 << "Missing value after '--port'";
     QTest::newRow("empty port") << QStringList{"probe", "--port="} << QString() << 2
                                 << "--port needs a port name";
+    QTest::newRow("empty trace file")
+        << QStringList{"probe", "--trace="} << QString() << 2 << "--trace needs a file name";
+    QTest::newRow("trace file that cannot be written")
+        << QStringList{"probe", "--port", "/dev/null", "--trace", "/nonexistent/kq.trace"}
+        << QString() << 2 << "cannot write the trace file \"/nonexistent/kq.trace\"";
+    QTest::newRow("serial number without a number")
+        << QStringList{"probe", "--port", "serial:"} << QString() << 2
+        << "serial: needs a USB serial number";
+    QTest::newRow("serial number no port has: no chip connected")
+        << QStringList{"probe", "--port", "serial:NO-SUCH-BOARD"} << QString() << 1
+        << "no chip connected: no port has the USB serial number \"NO-SUCH-BOARD\"";
     QTest::newRow("nand outside flash-mode")
         << QStringList{"run", "--nand"} << QString() << 2 << "--nand does not apply to run";
     QTest::newRow("erase-whole on a check")
@@ -78,7 +92,11 @@ void CliUsageTest::refusals() {
     const CliRun run = Run_Cli(arguments, dir.path(), serialComm, 10000);
     QCOMPARE(run.status, status);
     QVERIFY2(run.err.contains(reason), qPrintable(run.err));
-    QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
+    // A port that was tried is named in the one log line; a refusal before it prints nothing.
+    const bool portTried = reason.contains(QLatin1String("cannot open"));
+    QVERIFY2(portTried ? run.out.startsWith("Port: /nonexistent/") && run.out.count('\n') == 1
+                       : run.out.isEmpty(),
+             qPrintable(run.out));
 }
 
 void CliUsageTest::helpAndVersion() {
@@ -87,11 +105,35 @@ void CliUsageTest::helpAndVersion() {
     for (const char *command : {"ports", "probe", "info", "flash-info", "update-mcu", "check-mcu",
                                 "update-flash", "check-flash", "update-all", "run", "flash-mode"})
         QVERIFY2(help.out.contains(QLatin1String("  ") + QLatin1String(command)), command);
-    QVERIFY(help.out.contains("--erase-whole"));
+    for (const char *text :
+         {"--erase-whole", "--trace <FILE>", "--verbose", "serial:NUMBER", "TESSARA_SERIALCOMM",
+          "a guess, the first ttyACM device", "Ctrl-C",
+          "Exit status: 0 success, 1 the operation failed (or no chip connected), 2 bad usage\n"
+          "(or an image or Flash.ini that cannot be used), 130 interrupted.",
+          "Examples:\n  tessara-cli ports\n  tessara-cli --port serial:"})
+        QVERIFY2(help.out.contains(QLatin1String(text)), text);
 
     const CliRun version = Run_Cli({"--version"}, dir.path());
     QCOMPARE(version.status, 0);
-    QCOMPARE(version.out, QStringLiteral("tessara-cli 3.21\n"));
+    const FlashModeLoaders loaders = builtInLoaders();
+    const auto built = [](const LoaderImage &l) {
+        return l.builtIn() ? "built in" : "not built in";
+    };
+    QCOMPARE(version.out,
+             QStringLiteral("tessara-cli 3.21\n"
+                            "Handshake proof tags (shared with the boot loader, never shown):\n"
+                            "  TESSARA_PROOF_TAG        %1\n"
+                            "  TESSARA_PROOF_TAG_KQ580  %2\n"
+                            "KQ580 flash-mode loaders:\n"
+                            "  TESSARA_NOR_LOADER       %3\n"
+                            "  TESSARA_NAND_LOADER      %4\n")
+                 .arg(ProofTag_IsDefault(false) ? "the default" : "set for this build",
+                      ProofTag_IsDefault(true) ? "the default" : "set for this build",
+                      built(loaders.nor), built(loaders.nand)));
+    // The tags are the build's secret with the boot loader: whatever they are, never printed.
+    const SimConfig sim; // the simulator's tags are the build's
+    QVERIFY(!version.out.contains(QLatin1String(sim.proofTag)));
+    QVERIFY(!version.out.contains(QLatin1String(sim.proofTagKq580)));
 }
 
 void CliUsageTest::portsMarksTheChipPort() {
@@ -105,6 +147,14 @@ void CliUsageTest::portsMarksTheChipPort() {
     QVERIFY(lines[0].startsWith("  \\Device\\Serial0") && lines[0].endsWith(" ttyS0"));
     QVERIFY(lines[1].startsWith("* \\Device\\USBSER000") && lines[1].endsWith(" /tmp/kq"));
     QVERIFY(lines[2].startsWith("  \\Device\\USBSER001"));
+
+    // Without the map of TESSARA_SERIALCOMM, the system's ports, and the chip's is a guess.
+    const CliRun system = Run_Cli({"ports"}, dir.path());
+    QCOMPARE(system.status, 0);
+    QVERIFY2(system.out.endsWith("(*) the chip's port is a guess on Linux: the first ttyACM "
+                                 "device. Name it with --port NAME, --port serial:NUMBER or "
+                                 "TESSARA_SERIALCOMM.\n"),
+             qPrintable(system.out));
 }
 
 // A Flash.ini that exists but cannot be read is named, and nothing is sent.
@@ -116,7 +166,7 @@ void CliUsageTest::unreadableFlashIniStopsBeforeThePort() {
                                 "/nonexistent/ttyACM9", "--flash-ini", ini},
                                here.path());
     QCOMPARE(run.status, 2);
-    QCOMPARE(run.out, "Flash.ini: " + ini + "\n");
+    QCOMPARE(run.out, "Port: /nonexistent/ttyACM9\nFlash.ini: " + ini + "\n");
     QCOMPARE(run.err, "tessara-cli: Cannot read Flash.ini \"" + ini + "\": it is a directory\n");
 }
 

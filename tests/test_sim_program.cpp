@@ -95,6 +95,25 @@ class SimProgram : public QObject {
         for (const char *name : {"--model", "--fault", "--link", "--log", "--crc-step",
                                  "--flash-erase-ms", "--restart-on-run", "--boot-type"})
             QVERIFY2(help.contains(QLatin1String(name)), name);
+        // Every fault kind it accepts is explained, and so is every command letter.
+        for (const char *kind : {"silence", "wrong-letter", "split", "two-replies", "burst",
+                                 "garbage", "bad-crc", "bad-status", "delay", "vanish"}) {
+            SimFault f;
+            QVERIFY2(parseFault(QStringLiteral("K:1:") + QLatin1String(kind), &f, &error), kind);
+            QVERIFY2(help.contains(QStringLiteral("\n  %1 ").arg(QLatin1String(kind))), kind);
+        }
+        for (const char letter : QByteArray("KGLJNHmohjklnIO"))
+            QVERIFY2(help.contains(QStringLiteral("\n  %1  ").arg(QLatin1Char(letter))),
+                     QByteArray(1, letter).constData());
+        // Its example runs as it stands.
+        const QString example =
+            help.section(QStringLiteral("\n  tessara-sim "), 1).section('\n', 0, 0);
+        QVERIFY2(!example.isEmpty(), qPrintable(help));
+        SimOptions fromExample;
+        QVERIFY2(parseSimOptions(QStringList{"tessara-sim"} + example.split(' '), &fromExample,
+                                 &error, &help),
+                 qPrintable(error));
+        QVERIFY(!fromExample.faults.empty());
     }
 
     // --link keeps a link to the terminal at its path; it replaces only a link to a terminal

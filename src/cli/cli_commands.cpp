@@ -1,7 +1,10 @@
 #include "cli/cli_commands.h"
 
 #include "cli/cli_flash_ini.h"
+#include "cli/cli_trace.h"
 #include "jobs/board_run.h"
+#include "serial/port_choice.h"
+#include "serial/port_listing.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -24,13 +27,13 @@ int listPorts(FILE *out, FILE *err) {
         complain(err, QStringLiteral("cannot read the serial-port map"));
         return CliFailed;
     }
-    for (const SerialPortEntry &e : map.entries) {
-        const bool chip = e.kernelName == chipKernelName();
-        say(out, QStringLiteral("%1 %2 %3")
-                     .arg(chip ? QLatin1Char('*') : QLatin1Char(' '))
-                     .arg(e.kernelName, -24)
-                     .arg(e.portName));
-    }
+    for (const QString &line : Port_Listing(map, System_PortIdentities()))
+        say(out, line);
+    if (map.chipPortGuessed)
+        say(out,
+            QStringLiteral(
+                "(*) the chip's port is a guess on Linux: the first ttyACM device. Name it with "
+                "--port NAME, --port serial:NUMBER or TESSARA_SERIALCOMM."));
     return CliOk;
 }
 
@@ -65,6 +68,26 @@ bool imagesUsable(const CliRequest &r, FILE *err) {
 int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *err) {
     if (!Command_NeedsDevice(r.command)) return listPorts(out, err);
     if (!imagesUsable(r, err)) return CliUsage;
+
+    const PortChoice port = Resolve_Port(r.port, Read_SerialCommMap(), System_PortIdentities());
+    if (port.portName.isEmpty()) {
+        complain(err, port.error + (r.port.isEmpty() ? QStringLiteral(" (name a port with --port)")
+                                                     : QString()));
+        return port.notConnected ? CliFailed : CliUsage;
+    }
+    const QString portLine = port.origin.isEmpty()
+                                 ? port.portName
+                                 : QStringLiteral("%1 (%2)").arg(port.portName, port.origin);
+
+    CliTrace trace(err);
+    const QString traceProblem = trace.open(r.trace, r.verbose);
+    if (!traceProblem.isEmpty()) {
+        complain(err, traceProblem);
+        return CliUsage;
+    }
+    trace.describeRun(QStringLiteral("tessara-cli %1 %2 on %3")
+                          .arg(QStringLiteral(TESSARA_VERSION), r.command, portLine));
+    ui.logLine(QStringLiteral("Port: ") + portLine);
     if (Command_ReadsFlashIni(r.command)) {
         const QString problem = Announce_FlashIni(r.flashIni, ui);
         if (!problem.isEmpty()) {
@@ -73,19 +96,14 @@ int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *e
         }
     }
 
-    const QString port = r.port.isEmpty() ? Chip_PortName(Read_SerialCommMap()) : r.port;
-    if (port.isEmpty()) {
-        complain(err, QStringLiteral("no chip connected: no %1 in the serial-port map (name a "
-                                     "port with --port)")
-                          .arg(chipKernelName()));
-        return CliFailed;
-    }
-
     BoardSettings settings;
     settings.waitTime = r.waitTime;
     settings.blSet = r.bootSetting;
     settings.flashIniPath = r.flashIni;
-    const BoardOutcome outcome = Run_OnBoard(port, r.job, ui, settings);
+    settings.observer = trace.observer();
+    const BoardOutcome outcome = Run_OnBoard(port.portName, r.job, ui, settings);
+    const QString traceLoss = trace.finish();
+    if (!traceLoss.isEmpty()) complain(err, traceLoss);
     if (outcome.ok) return CliOk;
     complain(err, outcome.reason.isEmpty() ? QStringLiteral("%1 failed").arg(r.command)
                                            : outcome.reason);

@@ -49,9 +49,22 @@ QString commandList() {
         text += QStringLiteral("  %1 %2\n").arg(usage, -36).arg(QLatin1String(c.what));
     }
     text += QLatin1Char('\n') + FlashIni_SearchOrder();
-    text +=
-        QStringLiteral("\nExit status: 0 success, 1 the operation failed (or no chip connected), "
-                       "2 bad usage (or an image that cannot be used), 130 interrupted.\n");
+    text += QStringLiteral(
+        "\nThe chip's port: --port NAME, or --port serial:NUMBER for the port whose USB serial\n"
+        "number is NUMBER (see `ports`). Without --port, the port of \\Device\\USBSER000 in the\n"
+        "serial-port map. On Linux that map lists the system's serial devices and the chip's port\n"
+        "is a guess, the first ttyACM device, unless TESSARA_SERIALCOMM replaces the map with\n"
+        "';'-separated kernelName=portName entries, e.g. '\\Device\\USBSER000=/dev/ttyACM2'.\n"
+        "\nCtrl-C asks the running operation to stop where it safely can, as the window's Exit\n"
+        "button does. An MCU write is never cut short (that would leave the chip without\n"
+        "firmware): the run stops once it is complete. Outside an MCU write a second Ctrl-C ends\n"
+        "the program.\n"
+        "\nExit status: 0 success, 1 the operation failed (or no chip connected), 2 bad usage\n"
+        "(or an image or Flash.ini that cannot be used), 130 interrupted.\n"
+        "\nExamples:\n"
+        "  tessara-cli ports\n"
+        "  tessara-cli --port serial:KQ0042 update-all app.bin flash.bin --erase-whole\n"
+        "  tessara-cli --trace kq.trace --quiet check-flash flash.bin && echo verified\n");
     return text;
 }
 
@@ -95,8 +108,15 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
                                            QStringLiteral("Show the version."));
     const QCommandLineOption portOption(
         QStringLiteral("port"),
-        QStringLiteral("Serial port to use (default: the chip's port in the serial-port map)."),
+        QStringLiteral("Serial port to use, or serial:NUMBER (default: the chip's port, below)."),
         QStringLiteral("NAME"));
+    const QCommandLineOption traceOption(
+        QStringLiteral("trace"),
+        QStringLiteral("Write every frame sent and received to FILE, with the time in us."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption verboseOption(
+        QStringLiteral("verbose"),
+        QStringLiteral("The same trace on stderr, in place of the progress bar."));
     const QCommandLineOption waitOption(
         QStringLiteral("wait-time"),
         QStringLiteral("Extra milliseconds to wait for the rest of a reply, 0-7 (default 0)."),
@@ -117,7 +137,8 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
     const QCommandLineOption nandOption(QStringLiteral("nand"),
                                         QStringLiteral("flash-mode: the NAND-flash loader."));
     parser.addOptions({helpOption, versionOption, portOption, waitOption, bootOption,
-                       flashIniOption, quietOption, eraseOption, nandOption});
+                       flashIniOption, quietOption, eraseOption, nandOption, traceOption,
+                       verboseOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("See below."),
                                  QStringLiteral("COMMAND [IMAGE...]"));
 
@@ -178,6 +199,12 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
         }
     }
     r.flashIni = parser.value(flashIniOption);
+    r.trace = parser.value(traceOption);
+    if (parser.isSet(traceOption) && r.trace.isEmpty()) {
+        result.text = QStringLiteral("--trace needs a file name");
+        return result;
+    }
+    r.verbose = parser.isSet(verboseOption);
     if (!readNumber(QStringLiteral("wait-time"), parser.value(waitOption), 0, 7, r.waitTime,
                     result.text) ||
         !readNumber(QStringLiteral("boot-setting"), parser.value(bootOption), 0, 2, r.bootSetting,

@@ -14,6 +14,9 @@ struct CliRequest {
     QString flashImage;
     QString port;     // empty: the chip's port from the serial-port map
     QString flashIni; // --flash-ini: searched first, used when it exists
+    // --trace: the file that gets every frame sent and received (empty: none); --verbose: stderr.
+    QString trace;
+    bool verbose = false;
     int waitTime = 0;
     int bootSetting = 0;
     bool quiet = false;

@@ -1,5 +1,6 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_options.h"
+#include "cli/cli_version.h"
 #include "cli/terminal_frontend.h"
 
 #include <QCoreApplication>
@@ -28,7 +29,7 @@ int main(int argc, char *argv[]) {
         std::fputs(parse.text.toLocal8Bit().constData(), stdout);
         return CliOk;
     case CliParse::Version:
-        std::printf("tessara-cli %s\n", TESSARA_VERSION);
+        std::fputs(Cli_VersionText().toLocal8Bit().constData(), stdout);
         return CliOk;
     case CliParse::Error:
         std::fprintf(stderr, "tessara-cli: %s\n", parse.text.toLocal8Bit().constData());
@@ -44,7 +45,9 @@ int main(int argc, char *argv[]) {
     choices.nandFlash = r.nand;
     choices.mcuImage = r.mcuImage;
     choices.flashImage = r.flashImage;
-    TerminalFrontend ui(choices, stdout, stderr, stderrIsTerminal());
+    // The information reply repeats the identification that the probe printed just before.
+    choices.eachLineOnce = r.job == Job::Info;
+    TerminalFrontend ui(choices, stdout, stderr, stderrIsTerminal() && !r.verbose);
     TerminalFrontend::catchSignals();
     return Run_CliRequest(r, ui, stdout, stderr);
 }

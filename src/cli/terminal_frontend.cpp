@@ -85,7 +85,12 @@ void TerminalFrontend::endProgressLine() {
 }
 
 void TerminalFrontend::logLine(const QString &text) {
-    if (!choices.quiet) print(out, text);
+    if (choices.quiet) return;
+    if (choices.eachLineOnce) {
+        if (printed.contains(text)) return;
+        printed.insert(text);
+    }
+    print(out, text);
 }
 
 void TerminalFrontend::showMessage(const QString &text) {

@@ -2,6 +2,7 @@
 
 #include "protocol/frontend.h"
 
+#include <QSet>
 #include <QString>
 #include <cstdio>
 
@@ -17,6 +18,7 @@ class TerminalFrontend : public Frontend {
         bool nandFlash = false;
         QString mcuImage;
         QString flashImage;
+        bool eachLineOnce = false; // a log line already printed is not printed again
     };
 
     TerminalFrontend(const Choices &choices, FILE *out, FILE *err, bool progressBar);
@@ -57,4 +59,5 @@ class TerminalFrontend : public Frontend {
     bool progressBar;
     int shownPercent = -1;
     QString lastModelName;
+    QSet<QString> printed; // with eachLineOnce
 };

@@ -10,6 +10,7 @@ BoardOutcome Run_OnBoard(const QString &port, Job job, Frontend &ui,
     BoardOutcome outcome;
     SerialLink link;
     link.waitTime = settings.waitTime;
+    link.observer = settings.observer;
     if (!link.Open(port)) {
         ui.showMessage(QStringLiteral("Open fail"));
         outcome.reason = link.openFailure(port);

@@ -2,6 +2,7 @@
 
 #include "jobs/job.h"
 #include "protocol/frontend.h"
+#include "serial/link_observer.h"
 
 #include <QString>
 #include <cstdint>
@@ -11,6 +12,8 @@ struct BoardSettings {
     int waitTime = 0;     // extra milliseconds for the rest of a reply, 0..7
     int blSet = 0;        // the boot-loader setting sent after an MCU update
     QString flashIniPath; // a Flash.ini the operator named; searched first
+    // Shown the link's traffic (a trace); none: nothing is done for it.
+    LinkObserver *observer = nullptr;
 };
 
 // How a board run ended.

@@ -14,6 +14,17 @@ constexpr char proofTag[] = TESSARA_PROOF_TAG;
 constexpr char proofTagKq580[] = TESSARA_PROOF_TAG_KQ580;
 static_assert(sizeof(proofTag) == 5 && sizeof(proofTagKq580) == 5, "a proof tag is four letters");
 
+#ifdef TESSARA_PROOF_TAG_IS_DEFAULT
+constexpr bool proofTagIsDefault = true;
+#else
+constexpr bool proofTagIsDefault = false;
+#endif
+#ifdef TESSARA_PROOF_TAG_KQ580_IS_DEFAULT
+constexpr bool proofTagKq580IsDefault = true;
+#else
+constexpr bool proofTagKq580IsDefault = false;
+#endif
+
 } // namespace
 
 int Boot_Kind(uint32_t kindCode) {
@@ -26,6 +37,10 @@ HandshakeReply Decode_Handshake_Reply(const ReplyFrame &reply) {
     r.bootVersion = getLe32(&reply[9]);
     r.bootKindCode = getLe32(&reply[13]);
     return r;
+}
+
+bool ProofTag_IsDefault(bool kq580) {
+    return kq580 ? proofTagKq580IsDefault : proofTagIsDefault;
 }
 
 Frame Connect_Frame(char selector, int32_t timeStamp, uint32_t code) {

@@ -22,6 +22,10 @@ HandshakeReply Decode_Handshake_Reply(const ReplyFrame &reply);
 // The boot kind a kind code names: 2 the boot-update loader, 1 any other.
 int Boot_Kind(uint32_t kindCode);
 
+// Whether the build kept the default proof tag (of the KQ580, or of every other model) rather
+// than the one of the boot loader it is made for. The tags themselves are never shown.
+bool ProofTag_IsDefault(bool kq580);
+
 // Handshake proposing model `code`: 0 the chip is this model (session updated), 1 the proof
 // names another model, -1 wrong reply letter, -2 no reply (after "Time over!").
 int Connect_Device(DeviceSession &s, char selector, uint32_t code);

@@ -16,6 +16,9 @@ struct SerialPortEntry {
 struct SerialCommMap {
     bool opened = false; // the map could be read at all
     QList<SerialPortEntry> entries;
+    // Linux without TESSARA_SERIALCOMM: its chip port is only the first ttyACM device, which may
+    // be any CDC-ACM device rather than the chip.
+    bool chipPortGuessed = false;
 };
 
 // The kernel name of the chip's port, matched exactly.

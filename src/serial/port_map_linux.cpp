@@ -46,5 +46,7 @@ SerialCommMap Read_SerialCommMap() {
     const QByteArray override = qgetenv("TESSARA_SERIALCOMM");
     if (!override.isNull())
         return {true, Parse_SerialCommOverride(QString::fromLocal8Bit(override))};
-    return {true, systemPorts()};
+    SerialCommMap map{true, systemPorts()};
+    map.chipPortGuessed = true;
+    return map;
 }

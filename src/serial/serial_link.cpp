@@ -37,6 +37,7 @@ void SerialLink::Close() {
 
 void SerialLink::write(const uint8_t *frame, int length, bool drainAfter) {
     if (!port.isOpen()) return;
+    if (observer) observer->sent(frame, length);
     port.write(reinterpret_cast<const char *>(frame), length);
     if (drainAfter) drain();
 }
@@ -93,6 +94,8 @@ void SerialLink::serial_receiveData() {
     if (waitTime > 0) port.waitForReadyRead(waitTime);
     const QByteArray data = port.readAll();
     if (data.isEmpty()) return;
+    if (observer)
+        observer->received(reinterpret_cast<const uint8_t *>(data.constData()), data.size());
     if (data.size() > RxBufSize) {
         emit arrivalDropped(data.size());
         return;

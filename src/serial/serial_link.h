@@ -1,5 +1,6 @@
 #pragma once
 
+#include "serial/link_observer.h"
 #include "serial/port_open_failure.h"
 
 #include <QObject>
@@ -39,6 +40,8 @@ class SerialLink : public QObject {
 
     // Extra milliseconds the receive handler waits for the rest of a reply (0..7; <= 0: none).
     int waitTime = 0;
+    // Shown every frame written and every arrival read; none: nothing is done for it.
+    LinkObserver *observer = nullptr;
 
     // Writes one frame. With `drain`, waits up to 2000 ms for the bytes to leave.
     void write(const uint8_t *frame, int length, bool drain);

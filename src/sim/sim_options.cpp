@@ -10,13 +10,61 @@ namespace {
 const struct {
     const char *name;
     SimFault::Kind kind;
+    const char *what; // with the meaning of MS and BYTES, and their defaults
 } faultKinds[] = {
-    {"silence", SimFault::Silence}, {"wrong-letter", SimFault::WrongLetter},
-    {"split", SimFault::Split},     {"two-replies", SimFault::TwoReplies},
-    {"burst", SimFault::Burst},     {"garbage", SimFault::Garbage},
-    {"bad-crc", SimFault::BadCrc},  {"bad-status", SimFault::BadStatus},
-    {"delay", SimFault::Delay},     {"vanish", SimFault::Vanish},
+    {"silence", SimFault::Silence, "no reply at all"},
+    {"wrong-letter", SimFault::WrongLetter, "the reply letter replaced by BYTES (63, '?')"},
+    {"split", SimFault::Split, "the first BYTES (40) of the reply, the rest MS (20) later"},
+    {"two-replies", SimFault::TwoReplies,
+     "the reply twice in one write; for n a progress report and the result"},
+    {"burst", SimFault::Burst, "the reply padded to BYTES (600) in one write"},
+    {"garbage", SimFault::Garbage,
+     "BYTES (16) of garbage after the reply; with MS > 0 in a write of their own, MS later"},
+    {"bad-crc", SimFault::BadCrc, "the CRC of G, N or n (the result), or the proof of K, wrong"},
+    {"bad-status", SimFault::BadStatus, "the status byte of the H reply set to BYTES (1)"},
+    {"delay", SimFault::Delay, "every reply MS (500) later: it arrives stale"},
+    {"vanish", SimFault::Vanish,
+     "the device goes away without answering; back after MS (never when not given)"},
 };
+
+// The commands a fault can be put on, by letter; J and l count blocks, the others frames.
+const struct {
+    char letter;
+    const char *what;
+} faultLetters[] = {
+    {'K', "handshake"},
+    {'G', "device information"},
+    {'L', "MCU erase"},
+    {'J', "MCU block (the reply after its last packet)"},
+    {'N', "MCU CRC check"},
+    {'H', "boot information record"},
+    {'m', "flash ID"},
+    {'o', "flash address mode"},
+    {'h', "flash erase"},
+    {'l', "flash block (the reply after its last packet)"},
+    {'n', "flash CRC check (progress reports and the result)"},
+    {'j', "first packet of a flash block (no reply: vanish only)"},
+    {'k', "middle packet of a flash block (no reply: vanish only)"},
+    {'I', "word write (no reply: vanish only)"},
+    {'O', "run (no reply: vanish only)"},
+};
+
+QString faultHelp() {
+    QString text = QStringLiteral("\nFaults: --fault LETTER:OCCURRENCE:KIND[:MS[:BYTES]] puts KIND "
+                                  "on the reply to the\nOCCURRENCE-th command LETTER (from 1, or "
+                                  "every one). LETTER:\n");
+    for (const auto &l : faultLetters)
+        text += QStringLiteral("  %1  %2\n").arg(QLatin1Char(l.letter)).arg(QLatin1String(l.what));
+    text += QStringLiteral("KIND, and what its MS and BYTES mean (their defaults):\n");
+    for (const auto &k : faultKinds)
+        text +=
+            QStringLiteral("  %1 %2\n").arg(QLatin1String(k.name), -13).arg(QLatin1String(k.what));
+    text += QStringLiteral(
+        "Example: the second MCU block answered in two pieces 30 ms apart, then the device gone\n"
+        "at the flash CRC check:\n"
+        "  tessara-sim --model KQ47 --fault J:2:split:30 --fault n:1:vanish\n");
+    return text;
+}
 
 // A number, hexadecimal with a 0x prefix, otherwise decimal; K and M suffixes multiply by 1024.
 bool parseNumber(QString text, qint64 min, qint64 max, qint64 *value) {
@@ -143,13 +191,9 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
         option("frame-idle-ms", "An incomplete frame is dropped after this idle time (250).", "ms");
     const QCommandLineOption restart = option(
         "restart-on-run", "After a run command, vanish and come back after this delay.", "ms");
-    const QCommandLineOption fault = option(
-        "fault",
-        "Inject a fault (repeatable): LETTER:OCCURRENCE:KIND[:MS[:BYTES]]; OCCURRENCE 1, 2, ... "
-        "or every; KIND silence, wrong-letter, split, two-replies, burst, garbage, bad-crc, "
-        "bad-status, delay or vanish. Example: n:1:two-replies, J:3:delay:500, "
-        "G:every:split:30:20.",
-        "description");
+    const QCommandLineOption fault =
+        option("fault", "Inject a fault (repeatable): LETTER:OCCURRENCE:KIND[:MS[:BYTES]], below.",
+               "description");
     const QCommandLineOption link =
         option("link", "Keep a symbolic link at this path pointing at the terminal.", "path");
     const QCommandLineOption log =
@@ -168,7 +212,7 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
         return false;
     }
     if (parser.isSet(help)) {
-        *helpText = parser.helpText();
+        *helpText = parser.helpText() + faultHelp();
         return true;
     }
 

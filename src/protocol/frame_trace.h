@@ -1,0 +1,46 @@
+#pragma once
+
+#include "serial/link_observer.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <functional>
+
+// The traffic of one link as text, for a field report: a line per frame sent and per arrival
+// received, with the microseconds since the trace began, the direction (TX, RX), the command or
+// reply letter, the length and the bytes in hex:
+//
+//       1503 us TX K     64 4b 30 4b 51 ...
+//       1894 us RX K     64 4b 07 3c ...
+//
+// A train of packets (one MCU or flash block, the word writes of a loader download) shows its
+// first packet, a line that counts the packets in between, and its last packet. An arrival is
+// shown as it came, in pieces or two replies at once, its hex cut after MaxHexBytes.
+class FrameTrace : public LinkObserver {
+  public:
+    using Sink = std::function<void(const QByteArray &line)>;
+    static constexpr int MaxHexBytes = 1024;
+
+    explicit FrameTrace(Sink sink);
+    // Shows the last packet of a train still held back.
+    ~FrameTrace() override;
+
+    void sent(const uint8_t *bytes, int length) override;
+    void received(const uint8_t *bytes, int length) override;
+
+  private:
+    void show(qint64 us, const char *direction, const QByteArray &bytes);
+    void endTrain();
+
+    Sink sink;
+    QElapsedTimer clock;
+
+    // The train being sent: its kind, the packets not shown yet and the last one, held back
+    // until the train ends.
+    int trainKind = -1; // none
+    int hiddenPackets = 0;
+    qint64 hiddenBytes = 0;
+    qint64 hiddenUs = 0;
+    QByteArray lastPacket;
+    qint64 lastPacketUs = 0;
+};

@@ -1,0 +1,47 @@
+#include "serial/port_choice.h"
+
+#include <QStringList>
+
+namespace {
+
+PortChoice failure(const QString &error, bool notConnected = false) {
+    PortChoice choice;
+    choice.error = error;
+    choice.notConnected = notConnected;
+    return choice;
+}
+
+PortChoice bySerialNumber(const QString &number, const QList<PortIdentity> &identities) {
+    if (number.isEmpty()) return failure(QStringLiteral("serial: needs a USB serial number"));
+    QStringList ports;
+    for (const PortIdentity &id : identities)
+        if (id.serialNumber == number) ports.append(id.portName);
+    if (ports.isEmpty())
+        return failure(QStringLiteral("no chip connected: no port has the USB serial number \"%1\"")
+                           .arg(number),
+                       true);
+    if (ports.size() > 1)
+        return failure(QStringLiteral("the USB serial number \"%1\" is on several ports: %2")
+                           .arg(number, ports.join(QStringLiteral(", "))));
+    return {ports.first(), QStringLiteral("USB serial number %1").arg(number), QString()};
+}
+
+} // namespace
+
+PortChoice Resolve_Port(const QString &spec, const SerialCommMap &map,
+                        const QList<PortIdentity> &identities) {
+    static const QString serialPrefix = QStringLiteral("serial:");
+    if (spec.startsWith(serialPrefix))
+        return bySerialNumber(spec.mid(serialPrefix.size()), identities);
+    if (!spec.isEmpty()) return {spec, QString(), QString()};
+
+    const QString chip = Chip_PortName(map);
+    if (chip.isEmpty())
+        return failure(
+            QStringLiteral("no chip connected: no %1 in the serial-port map").arg(chipKernelName()),
+            true);
+    return {chip,
+            map.chipPortGuessed ? QStringLiteral("a guess: the first ttyACM device")
+                                : QStringLiteral("%1 in the serial-port map").arg(chipKernelName()),
+            QString()};
+}
