@@ -11,26 +11,6 @@
 #include "mcu/mcu_update.h"
 #include "protocol/device_info.h"
 
-namespace {
-
-bool checkMcuImage(DeviceSession &s) {
-    if (!Input_McuImage(s, s.ui.mcuImagePath())) {
-        s.ui.showMessage(QStringLiteral("Read fail,please check the path!"));
-        return false;
-    }
-    return Check_Mcu(s) == 0;
-}
-
-bool checkFlashImage(DeviceSession &s) {
-    if (!Input_FlashImage(s, s.ui.flashImagePath())) {
-        s.ui.showMessage(QStringLiteral("Read fail,please check the path!"));
-        return false;
-    }
-    return Check_FlashCRC(s) == 0;
-}
-
-} // namespace
-
 bool Run_Job(Job job, DeviceSession &s) {
     switch (job) {
     case Job::Probe:
@@ -42,11 +22,13 @@ bool Run_Job(Job job, DeviceSession &s) {
     case Job::UpdateMcu:
         return Update_Mcu(s) == 1;
     case Job::CheckMcu:
-        return checkMcuImage(s);
+        return Check_Mcu(s) == 0;
     case Job::UpdateFlash:
+        // The button starts the flash update on a clear log; Update All does not.
+        s.ui.clearLog();
         return UpdateFlash(s) == 0;
     case Job::CheckFlash:
-        return checkFlashImage(s);
+        return Check_Flash(s) == 0;
     case Job::UpdateAll:
         return Update_All(s) == 0;
     case Job::Run:
@@ -55,4 +37,12 @@ bool Run_Job(Job job, DeviceSession &s) {
         return Enter_FlashMode(s) == 0;
     }
     return false;
+}
+
+bool Choose_JobImages(Job job, DeviceSession &s) {
+    bool read = true;
+    if (job == Job::CheckMcu) read = Input_McuImage(s, s.ui.mcuImagePath());
+    if (job == Job::CheckFlash) read = Input_FlashImage(s, s.ui.flashImagePath());
+    if (!read) s.ui.showMessage(QStringLiteral("Read fail,please check the path!"));
+    return read;
 }

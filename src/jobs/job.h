@@ -17,7 +17,12 @@ enum class Job {
     FlashMode,   // put a KQ580 into flash mode
 };
 
-// Runs `job` on a session whose chip the probe has identified, with the image paths and choices
-// of the session's front end. The checks read their image afresh, as choosing it does. True on
-// success.
+// Runs `job` on a session whose chip the probe has identified, as its button in the window does,
+// with the image paths and choices of the session's front end. The checks compare with the images
+// as they were last chosen (Choose_JobImages). True on success.
 bool Run_Job(Job job, DeviceSession &s);
+
+// Chooses the images a check compares with, as the Input buttons do, from the front end's image
+// paths; the updates read theirs themselves. False, after telling the operator, when an image
+// cannot be read.
+bool Choose_JobImages(Job job, DeviceSession &s);
