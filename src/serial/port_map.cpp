@@ -15,3 +15,10 @@ QString Chip_PortName(const SerialCommMap &map) {
         if (e.kernelName == chipKernelName()) return e.portName;
     return QString();
 }
+
+QStringList Chip_PortNames(const SerialCommMap &map) {
+    QStringList names;
+    for (const SerialPortEntry &e : map.entries)
+        if (e.kernelName.startsWith(QLatin1String("\\Device\\USBSER"))) names.append(e.portName);
+    return names;
+}

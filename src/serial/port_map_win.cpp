@@ -1,5 +1,7 @@
 #include "serial/port_map.h"
 
+#include <QFileInfo>
+#include <QSerialPortInfo>
 #include <QSettings>
 #include <windows.h>
 
@@ -31,17 +33,23 @@ SerialCommMap Read_SerialCommMap() {
         for (DWORD i = 0; i < nameLength; ++i)
             entry.kernelName.append(QLatin1Char(char(name[i] & 0xFF)));
         for (DWORD i = 0; i < dataLength && i < sizeof data; ++i)
-            if (data[i] != 0)
-                entry.portName.append(QLatin1Char(char(data[i])));
+            if (data[i] != 0) entry.portName.append(QLatin1Char(char(data[i])));
         map.entries.append(entry);
     }
     RegCloseKey(key);
     return map;
 }
 
+bool Port_Present(const QString &portName) {
+    if (portName.contains(QLatin1Char('/')) || portName.contains(QLatin1Char('\\')))
+        return QFileInfo::exists(portName);
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+        if (info.portName().compare(portName, Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
 int SerialComm_Count() {
-    if (!qgetenv("TESSARA_SERIALCOMM").isNull())
-        return Read_SerialCommMap().entries.size();
+    if (!qgetenv("TESSARA_SERIALCOMM").isNull()) return Read_SerialCommMap().entries.size();
     QSettings settings(QStringLiteral("HKEY_LOCAL_MACHINE\\HARDWARE\\DEVICEMAP\\SERIALCOMM"),
                        QSettings::NativeFormat);
     return settings.allKeys().size();
