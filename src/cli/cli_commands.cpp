@@ -1,7 +1,5 @@
 #include "cli/cli_commands.h"
 
-#include "jobs/board_run.h"
-
 #include <QFile>
 #include <QFileInfo>
 
@@ -13,14 +11,10 @@ void say(FILE *stream, const QString &text) {
     std::fflush(stream);
 }
 
-void complain(FILE *err, const QString &reason) {
-    say(err, QStringLiteral("tessara-cli: ") + reason);
-}
-
 int listPorts(FILE *out, FILE *err) {
     const SerialCommMap map = Read_SerialCommMap();
     if (!map.opened) {
-        complain(err, QStringLiteral("cannot read the serial-port map"));
+        Cli_Complain(err, QStringLiteral("cannot read the serial-port map"));
         return CliFailed;
     }
     for (const SerialPortEntry &e : map.entries) {
@@ -33,15 +27,14 @@ int listPorts(FILE *out, FILE *err) {
     return CliOk;
 }
 
-// Images are checked before the port is touched, so a typo costs no device traffic.
 bool imagesReadable(const QStringList &images, FILE *err) {
     for (const QString &path : images) {
         QFile file(path);
         if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-            complain(err,
-                     QStringLiteral("cannot read image \"%1\"%2")
-                         .arg(path, QFileInfo::exists(path) ? QString()
-                                                            : QStringLiteral(": no such file")));
+            Cli_Complain(err, QStringLiteral("cannot read image \"%1\"%2")
+                                  .arg(path, QFileInfo::exists(path)
+                                                 ? QString()
+                                                 : QStringLiteral(": no such file")));
             return false;
         }
     }
@@ -50,24 +43,62 @@ bool imagesReadable(const QStringList &images, FILE *err) {
 
 } // namespace
 
-int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *err) {
-    if (!Command_NeedsDevice(r.command)) return listPorts(out, err);
-    if (!imagesReadable(r.images, err)) return CliUsage;
+void Cli_Complain(FILE *err, const QString &reason) {
+    say(err, QStringLiteral("tessara-cli: ") + reason);
+}
 
-    const QString port = r.port.isEmpty() ? Chip_PortName(Read_SerialCommMap()) : r.port;
-    if (port.isEmpty()) {
-        complain(err, QStringLiteral("no chip port (%1) in the serial-port map; name one with "
-                                     "--port")
-                          .arg(chipKernelName()));
-        return CliUsage;
-    }
+TerminalFrontend::Choices Cli_Choices(const CliRequest &r) {
+    TerminalFrontend::Choices choices;
+    choices.quiet = r.quiet;
+    choices.eraseWhole = r.eraseWhole;
+    choices.nandFlash = r.nand;
+    choices.mcuImage = r.mcuImage;
+    choices.flashImage = r.flashImage;
+    return choices;
+}
 
+BoardSettings Cli_BoardSettings(const CliRequest &r) {
     BoardSettings settings;
     settings.waitTime = r.waitTime;
     settings.blSet = r.bootSetting;
-    const BoardOutcome outcome = Run_OnBoard(port, r.job, ui, settings);
+    return settings;
+}
+
+int Cli_Prepare(const CliRequest &r, BoardReport &report, FILE *err) {
+    if (!imagesReadable(r.images, err)) return CliUsage;
+    if (!r.report.isEmpty() && !report.open(r.report)) {
+        Cli_Complain(err, QStringLiteral("cannot open the report \"%1\": %2")
+                              .arg(r.report, report.errorString()));
+        return CliUsage;
+    }
+    return CliOk;
+}
+
+void Cli_Record(BoardReport &report, const BoardOutcome &outcome, const QString &port,
+                const QString &command, FILE *err) {
+    if (report.path().isEmpty()) return;
+    const QByteArray line = Board_ReportLine(outcome, port, command, QDateTime::currentDateTime());
+    if (!report.append(line))
+        Cli_Complain(err, QStringLiteral("cannot write the report \"%1\": %2")
+                              .arg(report.path(), report.errorString()));
+}
+
+int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *err) {
+    if (!Command_NeedsDevice(r.command)) return listPorts(out, err);
+    BoardReport report;
+    if (const int status = Cli_Prepare(r, report, err)) return status;
+
+    const QString port = r.ports.isEmpty() ? Chip_PortName(Read_SerialCommMap()) : r.ports.first();
+    if (port.isEmpty()) {
+        Cli_Complain(err, QStringLiteral("no chip port (%1) in the serial-port map; name one with "
+                                         "--port")
+                              .arg(chipKernelName()));
+        return CliUsage;
+    }
+
+    const BoardOutcome outcome = Run_OnBoard(port, r.job, ui, Cli_BoardSettings(r));
+    Cli_Record(report, outcome, port, r.command, err);
     if (outcome.ok) return CliOk;
-    complain(err, outcome.reason.isEmpty() ? QStringLiteral("%1 failed").arg(r.command)
-                                           : outcome.reason);
+    Cli_Complain(err, Board_FailureReason(outcome, r.command));
     return CliFailed;
 }

@@ -12,12 +12,18 @@ struct CliRequest {
     QStringList images; // the command's image files, in order
     QString mcuImage;
     QString flashImage;
-    QString port; // empty: the chip's port from the serial-port map
+    QStringList ports;  // none: the chip's port from the serial-port map
+    bool all = false;   // every chip port of the serial-port map
+    bool watch = false; // keep running; each board that arrives gets the command
+    QString report;     // JSON Lines record of every board, appended; empty: none
     int waitTime = 0;
     int bootSetting = 0;
     bool quiet = false;
     bool eraseWhole = false;
     bool nand = false;
+
+    // Several boards at once: each board's lines carry its port, and a table ends the run.
+    bool gang() const { return all || ports.size() > 1; }
 };
 
 struct CliParse {

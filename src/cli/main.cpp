@@ -1,6 +1,8 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_options.h"
+#include "cli/gang.h"
 #include "cli/terminal_frontend.h"
+#include "cli/watch.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -27,13 +29,10 @@ int main(int argc, char *argv[]) {
     }
 
     const CliRequest &r = parse.request;
-    TerminalFrontend::Choices choices;
-    choices.quiet = r.quiet;
-    choices.eraseWhole = r.eraseWhole;
-    choices.nandFlash = r.nand;
-    choices.mcuImage = r.mcuImage;
-    choices.flashImage = r.flashImage;
-    TerminalFrontend ui(choices, stdout, stderr, isatty(STDERR_FILENO) != 0);
+    const bool terminal = isatty(STDERR_FILENO) != 0;
     TerminalFrontend::catchInterrupt();
+    if (r.watch) return Run_Watch(r, stdout, stderr, terminal);
+    if (r.gang()) return Run_Gang(r, stdout, stderr, terminal);
+    TerminalFrontend ui(Cli_Choices(r), stdout, stderr, terminal);
     return Run_CliRequest(r, ui, stdout, stderr);
 }

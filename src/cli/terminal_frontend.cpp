@@ -1,15 +1,8 @@
 #include "cli/terminal_frontend.h"
 
-#include <csignal>
+#include "cli/interrupt.h"
 
 namespace {
-
-volatile std::sig_atomic_t interrupted = 0;
-
-extern "C" void onInterrupt(int) {
-    interrupted = 1;
-    std::signal(SIGINT, SIG_DFL);
-}
 
 constexpr int BarWidth = 40;
 
@@ -23,11 +16,11 @@ TerminalFrontend::~TerminalFrontend() {
 }
 
 void TerminalFrontend::catchInterrupt() {
-    std::signal(SIGINT, onInterrupt);
+    Catch_Interrupt();
 }
 
 bool TerminalFrontend::exitRequested() const {
-    return interrupted != 0;
+    return Interrupt_Requested();
 }
 
 void TerminalFrontend::print(FILE *stream, const QString &text) {
@@ -47,10 +40,18 @@ void TerminalFrontend::endProgressLine() {
 }
 
 void TerminalFrontend::logLine(const QString &text) {
-    if (!choices.quiet) print(out, text);
+    if (!choices.quiet) printLog(text);
 }
 
 void TerminalFrontend::showMessage(const QString &text) {
+    printMessage(text);
+}
+
+void TerminalFrontend::printLog(const QString &text) {
+    print(out, text);
+}
+
+void TerminalFrontend::printMessage(const QString &text) {
     print(err, text);
 }
 

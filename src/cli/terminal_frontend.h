@@ -45,6 +45,11 @@ class TerminalFrontend : public Frontend {
     // Ctrl-C sets the Exit flag once; a second one ends the program the usual way.
     static void catchInterrupt();
 
+  protected:
+    // Where the lines go: a log line (unless quiet) and a message-box text.
+    virtual void printLog(const QString &text);
+    virtual void printMessage(const QString &text);
+
   private:
     void print(FILE *stream, const QString &text);
     void endProgressLine();
