@@ -60,6 +60,16 @@ void CliUsageTest::refusals_data() {
                                           << QString() << 2 << "cannot read image \".\"";
     QTest::newRow("no chip port in the map")
         << QStringList{"probe"} << noChip << 2 << "no chip port (\\Device\\USBSER000)";
+    QTest::newRow("--all with --port") << QStringList{"probe", "--all", "--port", "/dev/null"}
+                                       << QString() << 2 << "--all and --port exclude each other";
+    QTest::newRow("port named twice")
+        << QStringList{"probe", "--port", "/dev/a", "--port", "/dev/a"} << QString() << 2
+        << "--port \"/dev/a\" is given twice";
+    QTest::newRow("watch on the port list")
+        << QStringList{"ports", "--watch"} << QString() << 2 << "--watch does not apply to ports";
+    QTest::newRow("report that cannot be opened")
+        << QStringList{"probe", "--port", "/dev/null", "--report", "."} << QString() << 2
+        << "cannot open the report \".\"";
     QTest::newRow("port that cannot be opened")
         << QStringList{"probe", "--port", "/nonexistent/ttyACM9"} << QString() << 1
         << "cannot open port \"/nonexistent/ttyACM9\"";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -15,3 +16,20 @@ struct CliRun {
 // TESSARA_SERIALCOMM (the serial-port map); otherwise that variable is removed.
 CliRun Run_Cli(const QStringList &arguments, const QString &workDir,
                const QString &serialComm = QString(), int timeoutMs = 60000);
+
+// A tessara-cli started in the background, for runs that the test acts on while they go on
+// (boards plugged in and out during a watch, Ctrl-C).
+class CliProcess {
+  public:
+    CliProcess(const QStringList &arguments, const QString &workDir,
+               const QString &serialComm = QString());
+    ~CliProcess();
+
+    // Ctrl-C.
+    void interrupt();
+    // Waits for the end (killing it after `timeoutMs`) and collects its status and output.
+    CliRun finish(int timeoutMs = 60000);
+
+  private:
+    QProcess process;
+};
