@@ -32,6 +32,8 @@ QJsonObject recordOf(const BoardOutcome &o, const QString &port = QStringLiteral
 
 } // namespace
 
+Q_DECLARE_METATYPE(BoardOutcome)
+
 class BoardReportTest : public QObject {
     Q_OBJECT
 
@@ -166,7 +168,6 @@ class BoardReportTest : public QObject {
     }
 };
 
-Q_DECLARE_METATYPE(BoardOutcome)
 
 QTEST_GUILESS_MAIN(BoardReportTest)
 #include "test_board_report.moc"
