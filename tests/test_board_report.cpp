@@ -152,12 +152,12 @@ class BoardReportTest : public QObject {
         {
             BoardReport report;
             QVERIFY(report.open(path));
-            QVERIFY(report.append("one\n"));
-            QVERIFY(report.append("two\n"));
+            QVERIFY(report.appendRecord("one\n"));
+            QVERIFY(report.appendRecord("two\n"));
         }
         BoardReport again;
         QVERIFY(again.open(path));
-        QVERIFY(again.append("three\n"));
+        QVERIFY(again.appendRecord("three\n"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("earlier\none\ntwo\nthree\n"));

@@ -3,6 +3,7 @@
 #include "cli/cli_commands.h"
 #include "cli/terminal_frontend.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 namespace {
@@ -38,6 +39,9 @@ BoardThread::~BoardThread() {
 }
 
 void BoardThread::start() {
+    // Qt caches the program's path on first use without a lock, and every board looks for
+    // Flash.ini beside the program: let the first use be here, before any board's thread.
+    QCoreApplication::applicationDirPath();
     thread = QThread::create([this] {
         RelayFrontend ui(*this, Cli_Choices(request));
         result = Run_OnBoard(portName, request.job, ui, Cli_BoardSettings(request));

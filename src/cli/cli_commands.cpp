@@ -78,7 +78,7 @@ void Cli_Record(BoardReport &report, const BoardOutcome &outcome, const QString 
                 const QString &command, FILE *err) {
     if (report.path().isEmpty()) return;
     const QByteArray line = Board_ReportLine(outcome, port, command, QDateTime::currentDateTime());
-    if (!report.append(line))
+    if (!report.appendRecord(line))
         Cli_Complain(err, QStringLiteral("cannot write the report \"%1\": %2")
                               .arg(report.path(), report.errorString()));
 }

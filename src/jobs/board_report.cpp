@@ -56,7 +56,7 @@ class Record {
         field(p + "_crc", hex(image->crc));
         field(p + "_length", QByteArray::number(image->length));
     }
-    QByteArray line() const { return text + "}\n"; }
+    QByteArray jsonLine() const { return text + "}\n"; }
 
   private:
     QByteArray text;
@@ -89,7 +89,7 @@ QByteArray Board_ReportLine(const BoardOutcome &o, const QString &port, const QS
     if (o.flashId != 0) r.field("flash_id", hex(o.flashId));
     if (!o.flashName.isEmpty()) r.field("flash_name", jsonString(o.flashName));
     r.image("flash", o.flashImage);
-    return r.line();
+    return r.jsonLine();
 }
 
 bool BoardReport::open(const QString &path) {
@@ -97,7 +97,7 @@ bool BoardReport::open(const QString &path) {
     return file.open(QIODevice::WriteOnly | QIODevice::Append);
 }
 
-bool BoardReport::append(const QByteArray &line) {
+bool BoardReport::appendRecord(const QByteArray &line) {
     if (file.write(line) != line.size() || !file.flush()) return false;
 #ifdef Q_OS_WIN
     return _commit(file.handle()) == 0;

@@ -26,7 +26,7 @@ QByteArray Board_ReportLine(const BoardOutcome &outcome, const QString &port,
 class BoardReport {
   public:
     bool open(const QString &path);
-    bool append(const QByteArray &line);
+    bool appendRecord(const QByteArray &line);
     QString errorString() const { return file.errorString(); }
     QString path() const { return file.fileName(); }
 
