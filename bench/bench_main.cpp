@@ -67,6 +67,30 @@ double peakMiB() {
     return double(u.ru_maxrss) / 1024.0;
 }
 
+// A column of a printed table; a negative width aligns it left.
+struct Column {
+    const char *title;
+    int width;
+};
+
+QString tableLine(const std::vector<Column> &columns, const QStringList &cells) {
+    QString line;
+    for (size_t i = 0; i < columns.size(); ++i)
+        line += QStringLiteral("%1%2").arg(i ? " " : "").arg(cells.value(int(i)), columns[i].width);
+    return line + '\n';
+}
+
+QString header(const std::vector<Column> &columns) {
+    QStringList titles;
+    for (const Column &c : columns)
+        titles.append(QLatin1String(c.title));
+    return tableLine(columns, titles);
+}
+
+QString fixed(double value, int decimals) {
+    return QString::number(value, 'f', decimals);
+}
+
 // The floor's pacing: exactly the mandated wait, spun on the counter.
 void spinUs(int us) {
     QElapsedTimer clock;
@@ -238,13 +262,13 @@ int gangTable(QTextStream &out, const QString &dir) {
         out << "gang: cannot write the images\n";
         return 1;
     }
-    out << QStringLiteral("\n%1 %2 %3 %4 %5 %6\n")
-               .arg("boards (update-all)", -20)
-               .arg("seconds", 8)
-               .arg("ratio", 6)
-               .arg("host cpu", 9)
-               .arg("cpu %", 6)
-               .arg("sim cpu", 8);
+    const std::vector<Column> columns = {{"boards (update-all)", -20},
+                                         {"seconds", 8},
+                                         {"ratio", 6},
+                                         {"host cpu", 9},
+                                         {"cpu %", 6},
+                                         {"sim cpu", 8}};
+    out << "\n" << header(columns);
     int failures = 0;
     double single = 0;
     for (const int boards : {1, 2, 4, 8}) {
@@ -262,13 +286,10 @@ int gangTable(QTextStream &out, const QString &dir) {
                   [](const GangCost &a, const GangCost &b) { return a.seconds < b.seconds; });
         const GangCost &median = runs[1];
         if (boards == 1) single = median.seconds;
-        out << QStringLiteral("%1 %2 %3 %4 %5 %6\n")
-                   .arg(boards, -20)
-                   .arg(median.seconds, 8, 'f', 3)
-                   .arg(single > 0 ? median.seconds / single : 0, 6, 'f', 2)
-                   .arg(median.hostCpu, 9, 'f', 3)
-                   .arg(100 * median.hostCpu / median.seconds, 6, 'f', 0)
-                   .arg(median.simCpu, 8, 'f', 3);
+        out << tableLine(
+            columns, {QString::number(boards), fixed(median.seconds, 3),
+                      fixed(single > 0 ? median.seconds / single : 0, 2), fixed(median.hostCpu, 3),
+                      fixed(100 * median.hostCpu / median.seconds, 0), fixed(median.simCpu, 3)});
         out.flush();
     }
     return failures;
@@ -293,18 +314,11 @@ int main(int argc, char **argv) {
     };
 
     QTextStream out(stdout);
-    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11\n")
-               .arg("operation", -20)
-               .arg("model", -6)
-               .arg("bytes", 9)
-               .arg("seconds", 8)
-               .arg("bytes/s", 10)
-               .arg("floor s", 8)
-               .arg("ratio", 6)
-               .arg("host cpu", 9)
-               .arg("cpu %", 6)
-               .arg("sim cpu", 8)
-               .arg("peak MiB", 9);
+    const std::vector<Column> columns = {{"operation", -20}, {"model", -6},   {"bytes", 9},
+                                         {"seconds", 8},     {"bytes/s", 10}, {"floor s", 8},
+                                         {"ratio", 6},       {"host cpu", 9}, {"cpu %", 6},
+                                         {"sim cpu", 8},     {"peak MiB", 9}};
+    out << header(columns);
     int failures = 0;
     for (const Scenario &sc : scenarios) {
         const QByteArray image = randomImage(sc.bytes, sc.mcu && QByteArray(sc.model) == "KQ31B");
@@ -319,18 +333,11 @@ int main(int argc, char **argv) {
             out.flush();
             continue;
         }
-        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11\n")
-                   .arg(sc.title, -20)
-                   .arg(sc.model, -6)
-                   .arg(sc.bytes, 9)
-                   .arg(op.seconds, 8, 'f', 3)
-                   .arg(double(sc.bytes) / op.seconds, 10, 'f', 0)
-                   .arg(floor.seconds, 8, 'f', 3)
-                   .arg(op.seconds / floor.seconds, 6, 'f', 2)
-                   .arg(op.hostCpu, 9, 'f', 3)
-                   .arg(100 * op.hostCpu / op.seconds, 6, 'f', 0)
-                   .arg(simCpu, 8, 'f', 3)
-                   .arg(peakMiB(), 8, 'f', 1);
+        out << tableLine(columns, {sc.title, sc.model, QString::number(sc.bytes),
+                                   fixed(op.seconds, 3), fixed(double(sc.bytes) / op.seconds, 0),
+                                   fixed(floor.seconds, 3), fixed(op.seconds / floor.seconds, 2),
+                                   fixed(op.hostCpu, 3), fixed(100 * op.hostCpu / op.seconds, 0),
+                                   fixed(simCpu, 3), fixed(peakMiB(), 1)});
         out.flush();
     }
     failures += gangTable(out, dir.path());

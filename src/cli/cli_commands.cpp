@@ -5,12 +5,6 @@
 
 namespace {
 
-void say(FILE *stream, const QString &text) {
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fprintf(stream, "%s\n", bytes.constData());
-    std::fflush(stream);
-}
-
 int listPorts(FILE *out, FILE *err) {
     const SerialCommMap map = Read_SerialCommMap();
     if (!map.opened) {
@@ -19,10 +13,10 @@ int listPorts(FILE *out, FILE *err) {
     }
     for (const SerialPortEntry &e : map.entries) {
         const bool chip = e.kernelName == chipKernelName();
-        say(out, QStringLiteral("%1 %2 %3")
-                     .arg(chip ? QLatin1Char('*') : QLatin1Char(' '))
-                     .arg(e.kernelName, -24)
-                     .arg(e.portName));
+        Print_Line(out, QStringLiteral("%1 %2 %3")
+                            .arg(chip ? QLatin1Char('*') : QLatin1Char(' '))
+                            .arg(e.kernelName, -24)
+                            .arg(e.portName));
     }
     return CliOk;
 }
@@ -44,7 +38,7 @@ bool imagesReadable(const QStringList &images, FILE *err) {
 } // namespace
 
 void Cli_Complain(FILE *err, const QString &reason) {
-    say(err, QStringLiteral("tessara-cli: ") + reason);
+    Print_Line(err, QStringLiteral("tessara-cli: ") + reason);
 }
 
 TerminalFrontend::Choices Cli_Choices(const CliRequest &r) {

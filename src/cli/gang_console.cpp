@@ -1,6 +1,7 @@
 #include "cli/gang_console.h"
 
 #include "cli/board_thread.h"
+#include "cli/terminal_frontend.h"
 
 #include <algorithm>
 
@@ -57,10 +58,7 @@ void GangConsole::progress(const QString &port, int percent) {
 
 void GangConsole::print(FILE *stream, const QString &text) {
     clearBar();
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fputc('\n', stream);
-    std::fflush(stream);
+    Print_Line(stream, text);
     drawBar();
 }
 

@@ -23,12 +23,15 @@ bool TerminalFrontend::exitRequested() const {
     return Interrupt_Requested();
 }
 
+void Print_Line(FILE *stream, const QString &text) {
+    const QByteArray bytes = text.toLocal8Bit() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
 void TerminalFrontend::print(FILE *stream, const QString &text) {
     endProgressLine();
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fputc('\n', stream);
-    std::fflush(stream);
+    Print_Line(stream, text);
 }
 
 // A log line or message must not land in the middle of the bar.

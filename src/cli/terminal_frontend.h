@@ -5,6 +5,9 @@
 #include <QString>
 #include <cstdio>
 
+// Writes `text` and a line end to `stream` at once, in the locale's encoding.
+void Print_Line(FILE *stream, const QString &text);
+
 // The operations' front end on a terminal: log lines on stdout exactly as the window's log panel
 // shows them, message-box texts on stderr, and a progress bar on stderr when it is a terminal.
 // The check boxes and image paths come from the command line; Exit is an interrupt (Ctrl-C).
