@@ -40,13 +40,17 @@ class Watch : public QObject {
         if (Interrupt_WakeFd() >= 0) {
             interruptNotifier =
                 new QSocketNotifier(Interrupt_WakeFd(), QSocketNotifier::Read, this);
-            connect(interruptNotifier, &QSocketNotifier::activated, this, [this] { stop(); });
+            connect(interruptNotifier, &QSocketNotifier::activated, this, [this] {
+                interruptNotifier->setEnabled(false); // the byte stays unread: it would fire again
+                stop();
+            });
         }
     }
 
     int run() {
         timer.start(RescanMs);
-        rescan();
+        // The first scan runs inside the loop, so that a stop it finds can end the loop.
+        QTimer::singleShot(0, this, [this] { rescan(); });
         loop.exec();
         console.line(QStringLiteral("watch: %1 boards done, %2 failed%3")
                          .arg(done)
