@@ -39,7 +39,9 @@ class Waker {
   private:
     static constexpr int64_t StepNs = 900;
     static constexpr int64_t MinMarginNs = 5'000;
-    static constexpr int64_t MaxMarginNs = 100'000;
+    // Wake-ups later than this come from a busy processor (several boards, other programs):
+    // spinning longer would only take the processor from the threads it is late for.
+    static constexpr int64_t MaxMarginNs = 40'000;
     int64_t marginNs = 30'000;
 };
 
