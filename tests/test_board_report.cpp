@@ -168,6 +168,5 @@ class BoardReportTest : public QObject {
     }
 };
 
-
 QTEST_GUILESS_MAIN(BoardReportTest)
 #include "test_board_report.moc"
