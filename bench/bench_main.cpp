@@ -1,7 +1,9 @@
 // Times MCU and flash updates against the simulator over a real pseudo-terminal, and beside each
 // the floor: the same packets pushed through the same kind of port to a device that only reads
-// them and acknowledges each block at once, with the pacing the protocol mandates.
+// them and acknowledges each block at once, with the pacing the protocol mandates, spun exactly.
+// Then the gang: 1, 2, 4 and 8 boards updated at once, one simulator process per board.
 #include "floor_device.h"
+#include "gang_bench.h"
 #include "protocol/unattended_frontend.h"
 
 #include "flash/flash_block.h"
@@ -11,7 +13,6 @@
 #include "protocol/bytes.h"
 #include "protocol/handshake.h"
 #include "serial/serial_link.h"
-#include "serial/timing.h"
 #include "sim/sim_device.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <sys/resource.h>
@@ -63,6 +65,38 @@ double peakMiB() {
     rusage u;
     getrusage(RUSAGE_SELF, &u);
     return double(u.ru_maxrss) / 1024.0;
+}
+
+// A column of a printed table; a negative width aligns it left.
+struct Column {
+    const char *title;
+    int width;
+};
+
+QString tableLine(const std::vector<Column> &columns, const QStringList &cells) {
+    QString line;
+    for (size_t i = 0; i < columns.size(); ++i)
+        line += QStringLiteral("%1%2").arg(i ? " " : "").arg(cells.value(int(i)), columns[i].width);
+    return line + '\n';
+}
+
+QString header(const std::vector<Column> &columns) {
+    QStringList titles;
+    for (const Column &c : columns)
+        titles.append(QLatin1String(c.title));
+    return tableLine(columns, titles);
+}
+
+QString fixed(double value, int decimals) {
+    return QString::number(value, 'f', decimals);
+}
+
+// The floor's pacing: exactly the mandated wait, spun on the counter.
+void spinUs(int us) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.nsecsElapsed() < qint64(us) * 1000) {
+    }
 }
 
 template <typename F> Cost measure(F &&run) {
@@ -209,7 +243,7 @@ QString runFloor(const Train &t, Cost *cost) {
                 link.write(reinterpret_cast<const uint8_t *>(packets[i].constData()),
                            packets[i].size(), true);
                 for (int d = 0; d < t.delays[b][i]; ++d)
-                    Delay_us(t.delayUs);
+                    spinUs(t.delayUs);
             }
             if (t.ack) ok = link.Wait_Reply(10, 1001) == SerialLink::Wait::Reply;
         }
@@ -217,6 +251,48 @@ QString runFloor(const Train &t, Cost *cost) {
         QThread::msleep(t.settleMs);
     });
     return ok ? QString() : QStringLiteral("floor device did not acknowledge");
+}
+
+// Update All of a ~30 KB MCU image and a 4 MiB flash image on 1, 2, 4 and 8 boards at once;
+// each row the median of three runs. Returns the number of rows that failed.
+int gangTable(QTextStream &out, const QString &dir) {
+    const QString mcu = dir + "/gang_mcu.bin", flash = dir + "/gang_flash.bin";
+    if (!writeFile(mcu, randomImage(30 * 1024, true)) ||
+        !writeFile(flash, randomImage(4 * 1024 * 1024, false))) {
+        out << "gang: cannot write the images\n";
+        return 1;
+    }
+    const std::vector<Column> columns = {{"boards (update-all)", -20},
+                                         {"seconds", 8},
+                                         {"ratio", 6},
+                                         {"host cpu", 9},
+                                         {"cpu %", 6},
+                                         {"sim cpu", 8}};
+    out << "\n" << header(columns);
+    int failures = 0;
+    double single = 0;
+    for (const int boards : {1, 2, 4, 8}) {
+        std::vector<GangCost> runs(3);
+        QString error;
+        for (GangCost &run : runs)
+            if (error.isEmpty()) error = Run_GangBench(boards, dir, mcu, flash, &run);
+        if (!error.isEmpty()) {
+            ++failures;
+            out << boards << " boards: FAILED: " << error << "\n";
+            out.flush();
+            continue;
+        }
+        std::sort(runs.begin(), runs.end(),
+                  [](const GangCost &a, const GangCost &b) { return a.seconds < b.seconds; });
+        const GangCost &median = runs[1];
+        if (boards == 1) single = median.seconds;
+        out << tableLine(
+            columns, {QString::number(boards), fixed(median.seconds, 3),
+                      fixed(single > 0 ? median.seconds / single : 0, 2), fixed(median.hostCpu, 3),
+                      fixed(100 * median.hostCpu / median.seconds, 0), fixed(median.simCpu, 3)});
+        out.flush();
+    }
+    return failures;
 }
 
 } // namespace
@@ -238,17 +314,11 @@ int main(int argc, char **argv) {
     };
 
     QTextStream out(stdout);
-    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10\n")
-               .arg("operation", -20)
-               .arg("model", -6)
-               .arg("bytes", 9)
-               .arg("seconds", 8)
-               .arg("bytes/s", 10)
-               .arg("floor s", 8)
-               .arg("ratio", 6)
-               .arg("host cpu", 9)
-               .arg("sim cpu", 8)
-               .arg("peak MiB", 9);
+    const std::vector<Column> columns = {{"operation", -20}, {"model", -6},   {"bytes", 9},
+                                         {"seconds", 8},     {"bytes/s", 10}, {"floor s", 8},
+                                         {"ratio", 6},       {"host cpu", 9}, {"cpu %", 6},
+                                         {"sim cpu", 8},     {"peak MiB", 9}};
+    out << header(columns);
     int failures = 0;
     for (const Scenario &sc : scenarios) {
         const QByteArray image = randomImage(sc.bytes, sc.mcu && QByteArray(sc.model) == "KQ31B");
@@ -263,18 +333,13 @@ int main(int argc, char **argv) {
             out.flush();
             continue;
         }
-        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10\n")
-                   .arg(sc.title, -20)
-                   .arg(sc.model, -6)
-                   .arg(sc.bytes, 9)
-                   .arg(op.seconds, 8, 'f', 3)
-                   .arg(double(sc.bytes) / op.seconds, 10, 'f', 0)
-                   .arg(floor.seconds, 8, 'f', 3)
-                   .arg(op.seconds / floor.seconds, 6, 'f', 2)
-                   .arg(op.hostCpu, 9, 'f', 3)
-                   .arg(simCpu, 8, 'f', 3)
-                   .arg(peakMiB(), 8, 'f', 1);
+        out << tableLine(columns, {sc.title, sc.model, QString::number(sc.bytes),
+                                   fixed(op.seconds, 3), fixed(double(sc.bytes) / op.seconds, 0),
+                                   fixed(floor.seconds, 3), fixed(op.seconds / floor.seconds, 2),
+                                   fixed(op.hostCpu, 3), fixed(100 * op.hostCpu / op.seconds, 0),
+                                   fixed(simCpu, 3), fixed(peakMiB(), 1)});
         out.flush();
     }
+    failures += gangTable(out, dir.path());
     return failures ? 1 : 0;
 }

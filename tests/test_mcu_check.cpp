@@ -211,13 +211,14 @@ class McuCheck : public QObject {
         QCOMPARE(rig.chip.sim.mcuFlash().mid(start, image.size()), image);
 
         rig.chip.sim.clearReceived();
-        QVERIFY2(Run_Job(Job::CheckMcu, s), qPrintable(s.failure + rig.chip.ui.log.join('|')));
+        QVERIFY2(Run_NewSessionJob(Job::CheckMcu, s),
+                 qPrintable(s.failure + rig.chip.ui.log.join('|')));
         QCOMPARE(crcQueries(rig.chip).size(), 1);
         QCOMPARE(crcQueries(rig.chip)[0].field("start"), uint(start));
         QCOMPARE(crcQueries(rig.chip)[0].field("length"), uint(image.size()));
 
         use(2);
-        QVERIFY(!Run_Job(Job::CheckMcu, s));
+        QVERIFY(!Run_NewSessionJob(Job::CheckMcu, s));
         QCOMPARE(s.failure, QString("the MCU flash does not hold the image"));
         QCOMPARE(rig.chip.ui.log.last(), QString("Check MCU CRC is NG..."));
     }

@@ -2,16 +2,11 @@
 
 #include "app/config_file.h"
 #include "app/config_text.h"
-#include "flash/flash_id.h"
 #include "flash/flash_image.h"
-#include "flash/flash_mode.h"
-#include "flash/flash_update.h"
 #include "jobs/device_information.h"
-#include "jobs/update_all.h"
+#include "jobs/job.h"
 #include "mcu/boot_records.h"
 #include "mcu/mcu_image.h"
-#include "mcu/mcu_update.h"
-#include "protocol/device_info.h"
 #include "protocol/handshake.h"
 #include "protocol/models.h"
 #include "serial/port_map.h"
@@ -409,34 +404,33 @@ void MainWindow::on_pushButton_InputFlashCode_clicked() {
 }
 
 void MainWindow::on_pushButton_RunApp_clicked() {
-    Run_Application(session);
+    Run_Job(Job::Run, session);
 }
 void MainWindow::on_pushButton_UpdateMCU_clicked() {
-    Update_Mcu(session);
+    Run_Job(Job::UpdateMcu, session);
 }
 void MainWindow::on_pushButton_CheckMCU_clicked() {
-    Check_Mcu(session);
+    Run_Job(Job::CheckMcu, session);
 }
 
 void MainWindow::on_pushButton_UpdateFlash_clicked() {
-    clearLog();
-    UpdateFlash(session);
+    Run_Job(Job::UpdateFlash, session);
     // A KQ580 restarts into its new code and its port is closed for the rescan.
     if (!link.isOpen()) Reset_PortButton();
 }
 
 void MainWindow::on_pushButton_FlashInfo_clicked() {
-    Flash_Info(session);
+    Run_Job(Job::FlashInfo, session);
 }
 void MainWindow::on_pushButton_CheckFlash_clicked() {
-    Check_Flash(session);
+    Run_Job(Job::CheckFlash, session);
 }
 void MainWindow::on_pushButton_flashMode_clicked() {
-    Enter_FlashMode(session);
+    Run_Job(Job::FlashMode, session);
 }
 
 void MainWindow::on_pushButton_UpdateAll_clicked() {
-    Update_All(session);
+    Run_Job(Job::UpdateAll, session);
     if (!link.isOpen()) Reset_PortButton();
 }
 

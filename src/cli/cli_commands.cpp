@@ -2,38 +2,27 @@
 
 #include "cli/cli_flash_ini.h"
 #include "cli/cli_trace.h"
-#include "jobs/board_run.h"
 #include "serial/port_choice.h"
 #include "serial/port_listing.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
 
-void say(FILE *stream, const QString &text) {
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fprintf(stream, "%s\n", bytes.constData());
-    std::fflush(stream);
-}
-
-void complain(FILE *err, const QString &reason) {
-    say(err, QStringLiteral("tessara-cli: ") + reason);
-}
-
 int listPorts(FILE *out, FILE *err) {
     const SerialCommMap map = Read_SerialCommMap();
     if (!map.opened) {
-        complain(err, QStringLiteral("cannot read the serial-port map"));
+        Cli_Complain(err, QStringLiteral("cannot read the serial-port map"));
         return CliFailed;
     }
     for (const QString &line : Port_Listing(map, System_PortIdentities()))
-        say(out, line);
+        Print_Line(out, line);
     if (map.chipPortGuessed)
-        say(out,
-            QStringLiteral(
-                "(*) the chip's port is a guess on Linux: the first ttyACM device. Name it with "
-                "--port NAME, --port serial:NUMBER or TESSARA_SERIALCOMM."));
+        Print_Line(out, QStringLiteral("(*) the chip's port is a guess on Linux: the first ttyACM "
+                                       "device. Name it with --port NAME, --port serial:NUMBER or "
+                                       "TESSARA_SERIALCOMM."));
     return CliOk;
 }
 
@@ -41,22 +30,21 @@ bool writesImages(Job job) {
     return job == Job::UpdateMcu || job == Job::UpdateFlash || job == Job::UpdateAll;
 }
 
-// Images are checked before the port is touched, so a typo costs no device traffic, and an
-// empty file is never taken for an image whose update or check could succeed.
+// An empty file is never taken for an image whose update or check could succeed.
 bool imagesUsable(const CliRequest &r, FILE *err) {
     for (const QString &path : r.images) {
         QFile file(path);
         if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-            complain(err,
-                     QStringLiteral("cannot read image \"%1\"%2")
-                         .arg(path, QFileInfo::exists(path) ? QString()
-                                                            : QStringLiteral(": no such file")));
+            Cli_Complain(err, QStringLiteral("cannot read image \"%1\"%2")
+                                  .arg(path, QFileInfo::exists(path)
+                                                 ? QString()
+                                                 : QStringLiteral(": no such file")));
             return false;
         }
         if (file.size() == 0) {
-            complain(err, QStringLiteral("image \"%1\" has 0 bytes: nothing to %2")
-                              .arg(path, writesImages(r.job) ? QStringLiteral("write")
-                                                             : QStringLiteral("check")));
+            Cli_Complain(err, QStringLiteral("image \"%1\" has 0 bytes: nothing to %2")
+                                  .arg(path, writesImages(r.job) ? QStringLiteral("write")
+                                                                 : QStringLiteral("check")));
             return false;
         }
     }
@@ -65,13 +53,80 @@ bool imagesUsable(const CliRequest &r, FILE *err) {
 
 } // namespace
 
+void Cli_Complain(FILE *err, const QString &reason) {
+    Print_Line(err, QStringLiteral("tessara-cli: ") + reason);
+}
+
+TerminalFrontend::Choices Cli_Choices(const CliRequest &r) {
+    TerminalFrontend::Choices choices;
+    choices.quiet = r.quiet;
+    choices.eraseWhole = r.eraseWhole;
+    choices.nandFlash = r.nand;
+    choices.mcuImage = r.mcuImage;
+    choices.flashImage = r.flashImage;
+    // The information reply repeats the identification that the probe printed just before.
+    choices.eachLineOnce = r.job == Job::Info;
+    return choices;
+}
+
+BoardSettings Cli_BoardSettings(const CliRequest &r) {
+    BoardSettings settings;
+    settings.waitTime = r.waitTime;
+    settings.blSet = r.bootSetting;
+    settings.flashIniPath = r.flashIni;
+    return settings;
+}
+
+int Cli_Prepare(const CliRequest &r, BoardReport &report, FILE *err) {
+    if (!imagesUsable(r, err)) return CliUsage;
+    if (Command_ReadsFlashIni(r.command)) {
+        if (const QString problem = FlashIni_Problem(r.flashIni); !problem.isEmpty()) {
+            Cli_Complain(err, problem);
+            return CliUsage;
+        }
+    }
+    if (!r.report.isEmpty() && !report.open(r.report)) {
+        Cli_Complain(err, QStringLiteral("cannot open the report \"%1\": %2")
+                              .arg(r.report, report.errorString()));
+        return CliUsage;
+    }
+    return CliOk;
+}
+
+QStringList Cli_BoardPorts(const CliRequest &r, QStringList *missing) {
+    const SerialCommMap map = Read_SerialCommMap();
+    if (r.all) return Chip_PortNames(map);
+    const QList<PortIdentity> identities = System_PortIdentities();
+    QStringList ports;
+    for (const QString &spec : r.ports.isEmpty() ? QStringList{QString()} : r.ports) {
+        const PortChoice choice = Resolve_Port(spec, map, identities);
+        if (!choice.portName.isEmpty())
+            ports.append(choice.portName);
+        else if (missing)
+            missing->append(choice.error);
+    }
+    return ports;
+}
+
+void Cli_Record(BoardReport &report, const BoardOutcome &outcome, const QString &port,
+                const QString &command, FILE *err) {
+    if (report.path().isEmpty()) return;
+    const QByteArray line = Board_ReportLine(outcome, port, command, QDateTime::currentDateTime());
+    if (!report.appendRecord(line))
+        Cli_Complain(err, QStringLiteral("cannot write the report \"%1\": %2")
+                              .arg(report.path(), report.errorString()));
+}
+
 int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *err) {
     if (!Command_NeedsDevice(r.command)) return listPorts(out, err);
-    if (!imagesUsable(r, err)) return CliUsage;
+    BoardReport report;
+    if (const int status = Cli_Prepare(r, report, err)) return status;
 
-    const PortChoice port = Resolve_Port(r.port, Read_SerialCommMap(), System_PortIdentities());
+    const PortChoice port =
+        Resolve_Port(r.ports.value(0), Read_SerialCommMap(), System_PortIdentities());
     if (port.portName.isEmpty()) {
-        complain(err, port.error + (r.port.isEmpty() ? QStringLiteral(" (name a port with --port)")
+        Cli_Complain(err,
+                     port.error + (r.ports.isEmpty() ? QStringLiteral(" (name a port with --port)")
                                                      : QString()));
         return port.notConnected ? CliFailed : CliUsage;
     }
@@ -80,32 +135,21 @@ int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *e
                                  : QStringLiteral("%1 (%2)").arg(port.portName, port.origin);
 
     CliTrace trace(err);
-    const QString traceProblem = trace.open(r.trace, r.verbose);
-    if (!traceProblem.isEmpty()) {
-        complain(err, traceProblem);
+    if (const QString problem = trace.open(r.trace, r.verbose); !problem.isEmpty()) {
+        Cli_Complain(err, problem);
         return CliUsage;
     }
     trace.describeRun(QStringLiteral("tessara-cli %1 %2 on %3")
                           .arg(QStringLiteral(TESSARA_VERSION), r.command, portLine));
     ui.logLine(QStringLiteral("Port: ") + portLine);
-    if (Command_ReadsFlashIni(r.command)) {
-        const QString problem = Announce_FlashIni(r.flashIni, ui);
-        if (!problem.isEmpty()) {
-            complain(err, problem);
-            return CliUsage;
-        }
-    }
+    if (Command_ReadsFlashIni(r.command)) ui.logLine(FlashIni_LogLine(r.flashIni));
 
-    BoardSettings settings;
-    settings.waitTime = r.waitTime;
-    settings.blSet = r.bootSetting;
-    settings.flashIniPath = r.flashIni;
+    BoardSettings settings = Cli_BoardSettings(r);
     settings.observer = trace.observer();
     const BoardOutcome outcome = Run_OnBoard(port.portName, r.job, ui, settings);
-    const QString traceLoss = trace.finish();
-    if (!traceLoss.isEmpty()) complain(err, traceLoss);
+    if (const QString loss = trace.finish(); !loss.isEmpty()) Cli_Complain(err, loss);
+    Cli_Record(report, outcome, port.portName, r.command, err);
     if (outcome.ok) return CliOk;
-    complain(err, outcome.reason.isEmpty() ? QStringLiteral("%1 failed").arg(r.command)
-                                           : outcome.reason);
+    Cli_Complain(err, Board_FailureReason(outcome, r.command));
     return outcome.interrupted ? CliInterrupted : CliFailed;
 }

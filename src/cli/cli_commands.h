@@ -2,6 +2,8 @@
 
 #include "cli/cli_options.h"
 #include "cli/terminal_frontend.h"
+#include "jobs/board_report.h"
+#include "jobs/board_run.h"
 #include "serial/port_map.h"
 
 #include <QString>
@@ -10,7 +12,25 @@
 // tessara-cli's exit statuses: 130 is the shells' status of a program ended by Ctrl-C.
 enum CliStatus { CliOk = 0, CliFailed = 1, CliUsage = 2, CliInterrupted = 130 };
 
-// Runs one parsed request: opens the port, probes the chip as opening the port in the window
-// does, then runs the command's operation. The operations speak through `ui`; a failure ends
-// with one line on `err` naming its cause, prefixed with the program's name.
+// Runs one parsed request on one board: opens the port, probes the chip as opening the port in
+// the window does, then runs the command's operation. The operations speak through `ui`; a
+// failure ends with one line on `err` naming its cause, prefixed with the program's name.
 int Run_CliRequest(const CliRequest &request, TerminalFrontend &ui, FILE *out, FILE *err);
+
+// What a request asks of the front end and of each board run.
+TerminalFrontend::Choices Cli_Choices(const CliRequest &request);
+BoardSettings Cli_BoardSettings(const CliRequest &request);
+
+// A one-line reason on `err`, prefixed with the program's name.
+void Cli_Complain(FILE *err, const QString &reason);
+// What a device command checks before any port is touched, so that a typo costs no device
+// traffic: its images are usable, its Flash.ini (if it reads one) readable and its report, if
+// any, open. CliOk, or CliUsage after saying why.
+int Cli_Prepare(const CliRequest &request, BoardReport &report, FILE *err);
+// The ports of the boards a run of several serves, as they are now: with --all every chip port of
+// the serial-port map, else each --port resolved (a USB serial number to its port). A spec that
+// names no port now is left out and its reason added to `missing`.
+QStringList Cli_BoardPorts(const CliRequest &request, QStringList *missing = nullptr);
+// Appends the board's record when a report is open; says so on `err` when it cannot.
+void Cli_Record(BoardReport &report, const BoardOutcome &outcome, const QString &port,
+                const QString &command, FILE *err);

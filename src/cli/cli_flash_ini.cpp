@@ -4,7 +4,7 @@
 
 #include <QFile>
 
-QString Announce_FlashIni(const QString &chosen, Frontend &ui) {
+QString FlashIni_LogLine(const QString &chosen) {
     const FlashIniPlaces places = FlashIni_Places(chosen);
     const QString path = Flash_IniPath(places);
     QString line = path.isEmpty() ? QStringLiteral("Flash.ini: none found in ") +
@@ -12,8 +12,11 @@ QString Announce_FlashIni(const QString &chosen, Frontend &ui) {
                                   : QStringLiteral("Flash.ini: ") + path;
     if (!chosen.isEmpty() && path != chosen)
         line += QStringLiteral(" (--flash-ini \"%1\" does not exist)").arg(chosen);
-    ui.logLine(line);
+    return line;
+}
 
+QString FlashIni_Problem(const QString &chosen) {
+    const QString path = Flash_IniPath(FlashIni_Places(chosen));
     QFile file(path);
     QString reason;
     if (path.isEmpty() || FlashIni_Open(file, reason)) return QString();

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "protocol/frontend.h"
-
 #include <QString>
 
-// Logs which Flash.ini a command will read ("Flash.ini: PATH"), as its first log line. Returns
-// the reason when that file exists but cannot be read, so that the command stops before the port
-// is touched; empty otherwise.
-QString Announce_FlashIni(const QString &chosen, Frontend &ui);
+// The Flash.ini a command will read, as its log line ("Flash.ini: PATH", or where none was
+// found).
+QString FlashIni_LogLine(const QString &chosen);
+// Why that Flash.ini cannot be used when it exists but cannot be read; empty otherwise. The
+// command then stops before any port is touched.
+QString FlashIni_Problem(const QString &chosen);

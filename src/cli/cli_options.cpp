@@ -85,6 +85,27 @@ bool readNumber(const QString &option, const QString &text, int low, int high, i
     return true;
 }
 
+// The boards to run on: the ports named (each once), or with `all` every chip port.
+bool readBoards(const QStringList &ports, bool all, CliRequest &r, QString &error) {
+    if (all && !ports.isEmpty()) {
+        error = QStringLiteral("--all and --port exclude each other");
+        return false;
+    }
+    for (const QString &port : ports) {
+        if (port.isEmpty()) {
+            error = QStringLiteral("--port needs a port name");
+            return false;
+        }
+        if (r.ports.contains(port)) {
+            error = QStringLiteral("--port \"%1\" is given twice").arg(port);
+            return false;
+        }
+        r.ports.append(port);
+    }
+    r.all = all;
+    return true;
+}
+
 } // namespace
 
 bool Command_NeedsDevice(const QString &command) {
@@ -108,7 +129,8 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
                                            QStringLiteral("Show the version."));
     const QCommandLineOption portOption(
         QStringLiteral("port"),
-        QStringLiteral("Serial port to use, or serial:NUMBER (default: the chip's port, below)."),
+        QStringLiteral("Serial port to use, or serial:NUMBER (default: the chip's port, below); "
+                       "repeat it to run on several boards at once."),
         QStringLiteral("NAME"));
     const QCommandLineOption traceOption(
         QStringLiteral("trace"),
@@ -117,6 +139,16 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
     const QCommandLineOption verboseOption(
         QStringLiteral("verbose"),
         QStringLiteral("The same trace on stderr, in place of the progress bar."));
+    const QCommandLineOption allOption(
+        QStringLiteral("all"),
+        QStringLiteral("Run on every chip port of the serial-port map at once."));
+    const QCommandLineOption watchOption(
+        QStringLiteral("watch"),
+        QStringLiteral("Keep running: each chip port that appears gets the command, once until "
+                       "it goes away and comes back. Ctrl-C ends the watch."));
+    const QCommandLineOption reportOption(
+        QStringLiteral("report"), QStringLiteral("Append one JSON Lines record per board to FILE."),
+        QStringLiteral("FILE"));
     const QCommandLineOption waitOption(
         QStringLiteral("wait-time"),
         QStringLiteral("Extra milliseconds to wait for the rest of a reply, 0-7 (default 0)."),
@@ -136,9 +168,9 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
         QStringLiteral("update-flash, update-all: erase the whole flash first."));
     const QCommandLineOption nandOption(QStringLiteral("nand"),
                                         QStringLiteral("flash-mode: the NAND-flash loader."));
-    parser.addOptions({helpOption, versionOption, portOption, waitOption, bootOption,
-                       flashIniOption, quietOption, eraseOption, nandOption, traceOption,
-                       verboseOption});
+    parser.addOptions({helpOption, versionOption, portOption, allOption, watchOption, reportOption,
+                       waitOption, bootOption, flashIniOption, quietOption, eraseOption, nandOption,
+                       traceOption, verboseOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("See below."),
                                  QStringLiteral("COMMAND [IMAGE...]"));
 
@@ -191,12 +223,22 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
                                r.command);
         return result;
     }
-    if (parser.isSet(portOption)) {
-        r.port = parser.value(portOption);
-        if (r.port.isEmpty()) {
-            result.text = QStringLiteral("--port needs a port name");
-            return result;
-        }
+    if (!readBoards(parser.values(portOption), parser.isSet(allOption), r, result.text))
+        return result;
+    r.watch = parser.isSet(watchOption);
+    r.report = parser.value(reportOption);
+    if (parser.isSet(reportOption) && r.report.isEmpty()) {
+        result.text = QStringLiteral("--report needs a file name");
+        return result;
+    }
+    if (!Command_NeedsDevice(r.command) && (r.gang() || r.watch || parser.isSet(reportOption))) {
+        result.text = QStringLiteral("%1 does not apply to %2")
+                          .arg(r.all      ? QStringLiteral("--all")
+                               : r.watch  ? QStringLiteral("--watch")
+                               : r.gang() ? QStringLiteral("a second --port")
+                                          : QStringLiteral("--report"),
+                               r.command);
+        return result;
     }
     r.flashIni = parser.value(flashIniOption);
     r.trace = parser.value(traceOption);
@@ -205,6 +247,14 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
         return result;
     }
     r.verbose = parser.isSet(verboseOption);
+    // A trace follows one link.
+    if ((r.gang() || r.watch) && (parser.isSet(traceOption) || r.verbose)) {
+        result.text =
+            QStringLiteral("--%1 follows one board; it does not apply to %2")
+                .arg(r.verbose ? QStringLiteral("verbose") : QStringLiteral("trace"),
+                     r.watch ? QStringLiteral("--watch") : QStringLiteral("several boards"));
+        return result;
+    }
     if (!readNumber(QStringLiteral("wait-time"), parser.value(waitOption), 0, 7, r.waitTime,
                     result.text) ||
         !readNumber(QStringLiteral("boot-setting"), parser.value(bootOption), 0, 2, r.bootSetting,

@@ -12,8 +12,11 @@ struct CliRequest {
     QStringList images; // the command's image files, in order
     QString mcuImage;
     QString flashImage;
-    QString port;     // empty: the chip's port from the serial-port map
-    QString flashIni; // --flash-ini: searched first, used when it exists
+    QStringList ports;  // none: the chip's port from the serial-port map
+    bool all = false;   // every chip port of the serial-port map
+    bool watch = false; // keep running; each board that arrives gets the command
+    QString report;     // JSON Lines record of every board, appended; empty: none
+    QString flashIni;   // --flash-ini: searched first, used when it exists
     // --trace: the file that gets every frame sent and received (empty: none); --verbose: stderr.
     QString trace;
     bool verbose = false;
@@ -22,6 +25,9 @@ struct CliRequest {
     bool quiet = false;
     bool eraseWhole = false;
     bool nand = false;
+
+    // Several boards at once: each board's lines carry its port, and a table ends the run.
+    bool gang() const { return all || ports.size() > 1; }
 };
 
 struct CliParse {

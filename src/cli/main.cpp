@@ -1,7 +1,10 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_options.h"
 #include "cli/cli_version.h"
+#include "cli/gang.h"
+#include "cli/interrupt.h"
 #include "cli/terminal_frontend.h"
+#include "cli/watch.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -39,15 +42,10 @@ int main(int argc, char *argv[]) {
     }
 
     const CliRequest &r = parse.request;
-    TerminalFrontend::Choices choices;
-    choices.quiet = r.quiet;
-    choices.eraseWhole = r.eraseWhole;
-    choices.nandFlash = r.nand;
-    choices.mcuImage = r.mcuImage;
-    choices.flashImage = r.flashImage;
-    // The information reply repeats the identification that the probe printed just before.
-    choices.eachLineOnce = r.job == Job::Info;
-    TerminalFrontend ui(choices, stdout, stderr, stderrIsTerminal() && !r.verbose);
-    TerminalFrontend::catchSignals();
+    const bool terminal = stderrIsTerminal();
+    Catch_Interrupt();
+    if (r.watch) return Run_Watch(r, stdout, stderr, terminal);
+    if (r.gang()) return Run_Gang(r, stdout, stderr, terminal);
+    TerminalFrontend ui(Cli_Choices(r), stdout, stderr, terminal && !r.verbose);
     return Run_CliRequest(r, ui, stdout, stderr);
 }

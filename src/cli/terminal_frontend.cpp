@@ -1,47 +1,8 @@
 #include "cli/terminal_frontend.h"
 
-#include "jobs/stop_request.h"
-
-#include <csignal>
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include "cli/interrupt.h"
 
 namespace {
-
-// A progress bar is drawn on stderr and its line not yet ended.
-volatile std::sig_atomic_t barOpen = 0;
-
-void writeError(const char *text, size_t length) {
-    // Nothing to be done when stderr is gone; the work goes on.
-#ifdef _WIN32
-    if (_write(2, text, unsigned(length)) < 0) return;
-#else
-    if (::write(STDERR_FILENO, text, length) < 0) return;
-#endif
-}
-
-// Ctrl-C asks every run to stop. An MCU write is never cut: the operator hears at once that it
-// is awaited, however often he presses. Otherwise a second Ctrl-C ends the program at once, as
-// a stuck program should.
-extern "C" void onInterrupt(int) {
-    // Windows resets the handler before it runs it.
-    std::signal(SIGINT, onInterrupt);
-    if (Mcu_WriteInProgress()) {
-        static const char text[] = "tessara-cli: stopping once the MCU update is complete; "
-                                   "interrupting it would leave the chip without firmware\n";
-        if (barOpen) writeError("\n", 1);
-        barOpen = 0;
-        writeError(text, sizeof text - 1);
-    } else if (Stop_Requested()) {
-        std::signal(SIGINT, SIG_DFL);
-        std::raise(SIGINT);
-        return;
-    }
-    Request_Stop();
-}
 
 constexpr int BarWidth = 40;
 
@@ -54,34 +15,28 @@ TerminalFrontend::~TerminalFrontend() {
     endProgressLine();
 }
 
-void TerminalFrontend::catchSignals() {
-    std::signal(SIGINT, onInterrupt);
-#ifdef SIGPIPE
-    // A reader that went away (`| head`) must not end an update midway: writes to it fail, and
-    // their failures are ignored.
-    std::signal(SIGPIPE, SIG_IGN);
-#endif
+bool TerminalFrontend::exitRequested() const {
+    return Interrupt_Requested();
 }
 
-bool TerminalFrontend::exitRequested() const {
-    return Stop_Requested();
+void Print_Line(FILE *stream, const QString &text) {
+    const QByteArray bytes = text.toLocal8Bit() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
 }
 
 void TerminalFrontend::print(FILE *stream, const QString &text) {
     endProgressLine();
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fputc('\n', stream);
-    std::fflush(stream);
+    Print_Line(stream, text);
 }
 
 // A log line or message must not land in the middle of the bar.
 void TerminalFrontend::endProgressLine() {
     if (shownPercent < 0) return;
-    if (barOpen) std::fputc('\n', err);
+    std::fputc('\n', err);
     std::fflush(err);
     shownPercent = -1;
-    barOpen = 0;
+    Note_ProgressLine(false);
 }
 
 void TerminalFrontend::logLine(const QString &text) {
@@ -90,10 +45,18 @@ void TerminalFrontend::logLine(const QString &text) {
         if (printed.contains(text)) return;
         printed.insert(text);
     }
-    print(out, text);
+    printLog(text);
 }
 
 void TerminalFrontend::showMessage(const QString &text) {
+    printMessage(text);
+}
+
+void TerminalFrontend::printLog(const QString &text) {
+    print(out, text);
+}
+
+void TerminalFrontend::printMessage(const QString &text) {
     print(err, text);
 }
 
@@ -106,7 +69,7 @@ void TerminalFrontend::setProgress(int percent) {
     std::fprintf(err, "\r[%s] %3d%%", bar.constData(), percent);
     std::fflush(err);
     shownPercent = percent;
-    barOpen = 1;
+    Note_ProgressLine(true);
 }
 
 void TerminalFrontend::showModelName(const QString &name) {

@@ -6,10 +6,13 @@
 #include <QString>
 #include <cstdio>
 
+// Writes `text` and a line end to `stream` at once, in the locale's encoding.
+void Print_Line(FILE *stream, const QString &text);
+
 // The operations' front end on a terminal: log lines on stdout exactly as the window's log panel
 // shows them, message-box texts on stderr, and a progress bar on stderr when it is a terminal.
-// The check boxes and image paths come from the command line; Exit is the process's stop
-// request (Ctrl-C).
+// The check boxes and image paths come from the command line; Exit is an interrupt (Ctrl-C,
+// cli/interrupt.h).
 class TerminalFrontend : public Frontend {
   public:
     struct Choices {
@@ -45,9 +48,10 @@ class TerminalFrontend : public Frontend {
     // The last model name the identification showed (empty before any).
     QString modelName() const { return lastModelName; }
 
-    // Ctrl-C asks every run to stop (an MCU write finishes first, and says so); a second one
-    // outside an MCU write ends the program the usual way. A closed stdout ends nothing.
-    static void catchSignals();
+  protected:
+    // Where the lines go: a log line (unless quiet) and a message-box text.
+    virtual void printLog(const QString &text);
+    virtual void printMessage(const QString &text);
 
   private:
     void print(FILE *stream, const QString &text);

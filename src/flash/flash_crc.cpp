@@ -111,10 +111,11 @@ int Check_FlashCRC(DeviceSession &s) {
                           : QStringLiteral("the device went away"));
 }
 
-void Check_Flash(DeviceSession &s) {
+int Check_Flash(DeviceSession &s) {
     s.ui.setButtonsEnabled(false);
     s.busy = 1;
-    Check_FlashCRC(s);
+    const int r = Check_FlashCRC(s);
     s.busy = 0;
     s.ui.setButtonsEnabled(true);
+    return r;
 }

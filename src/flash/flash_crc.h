@@ -27,5 +27,5 @@ std::array<uint8_t, 64> FlashCrc_Frame(int32_t length, uint32_t crc);
 // The device-side CRC check of the loaded image: 0 equal, -1 port closed, no image (length 0) or
 // error reply, -2 no result in the budget, -3 CRCs differ or exit requested.
 int Check_FlashCRC(DeviceSession &s);
-// "Check Flash CRC".
-void Check_Flash(DeviceSession &s);
+// "Check Flash CRC": Check_FlashCRC with the action buttons disabled; its result.
+int Check_Flash(DeviceSession &s);

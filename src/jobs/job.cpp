@@ -61,11 +61,13 @@ bool Run_Job(Job job, DeviceSession &s) {
     case Job::UpdateMcu:
         return updateMcu(s);
     case Job::CheckMcu:
-        return Check_McuImage(s) == 0;
+        return Check_Mcu(s) == 0;
     case Job::UpdateFlash:
+        // The button starts the flash update on a clear log; Update All does not.
+        s.ui.clearLog();
         return UpdateFlash(s) == 0;
     case Job::CheckFlash:
-        return checkFlashImage(s);
+        return Check_Flash(s) == 0;
     case Job::UpdateAll:
         return Update_All(s) == 0;
     case Job::Run:
@@ -78,4 +80,16 @@ bool Run_Job(Job job, DeviceSession &s) {
         return false;
     }
     return false;
+}
+
+bool Run_NewSessionJob(Job job, DeviceSession &s) {
+    s.failure.clear();
+    switch (job) {
+    case Job::CheckMcu:
+        return Check_McuImage(s) == 0;
+    case Job::CheckFlash:
+        return checkFlashImage(s);
+    default:
+        return Run_Job(job, s);
+    }
 }

@@ -17,7 +17,11 @@ enum class Job {
     FlashMode,   // put a KQ580 into flash mode
 };
 
-// Runs `job` on a session whose chip the probe has identified, with the image paths and choices
-// of the session's front end. The checks read their image afresh, as choosing it does. True on
-// success.
+// Runs `job` on a session whose chip the probe has identified, as its button in the window does,
+// with the image paths and choices of the session's front end. The checks compare with the images
+// as they were last chosen or updated. True on success; otherwise the session's failure says why.
 bool Run_Job(Job job, DeviceSession &s);
+
+// Runs `job` as a run of its own on a new session (tessara-cli, the gang, the watch): nothing was
+// chosen before it, so a check reads its image exactly as the update it checks would.
+bool Run_NewSessionJob(Job job, DeviceSession &s);

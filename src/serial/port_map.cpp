@@ -19,3 +19,10 @@ QString Chip_PortName(const SerialCommMap &map) {
 int SerialComm_Count() {
     return Read_SerialCommMap().entries.size();
 }
+
+QStringList Chip_PortNames(const SerialCommMap &map) {
+    QStringList names;
+    for (const SerialPortEntry &e : map.entries)
+        if (e.kernelName.startsWith(QLatin1String("\\Device\\USBSER"))) names.append(e.portName);
+    return names;
+}

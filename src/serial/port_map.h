@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The system's serial-port map: kernel device name -> port name, in the system's order.
 // Windows reads HKLM\HARDWARE\DEVICEMAP\SERIALCOMM. Linux builds the same list from its serial
@@ -30,6 +31,12 @@ SerialCommMap Read_SerialCommMap();
 // The port the window opens: the one named exactly as the chip's kernel device; empty when the
 // map has none.
 QString Chip_PortName(const SerialCommMap &map);
+// Every chip port of the map: the ports of the USB serial driver (kernel names \Device\USBSER...),
+// in the map's order.
+QStringList Chip_PortNames(const SerialCommMap &map);
+// Whether the port can be there to open now: a path or a device name that exists. A port the map
+// lists by a path of its own (TESSARA_SERIALCOMM) may be absent until its device appears.
+bool Port_Present(const QString &portName);
 // Number of entries, as the system counts them (the registry's value count on Windows).
 int SerialComm_Count();
 

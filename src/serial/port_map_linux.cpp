@@ -1,5 +1,6 @@
 #include "serial/port_map.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <algorithm>
@@ -49,4 +50,11 @@ SerialCommMap Read_SerialCommMap() {
     SerialCommMap map{true, systemPorts()};
     map.chipPortGuessed = true;
     return map;
+}
+
+bool Port_Present(const QString &portName) {
+    // QSerialPort opens a bare name from /dev.
+    const QString path =
+        portName.contains(QLatin1Char('/')) ? portName : QStringLiteral("/dev/") + portName;
+    return QFileInfo::exists(path);
 }

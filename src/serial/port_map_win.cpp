@@ -1,6 +1,9 @@
 #include "serial/port_map.h"
 #include "serial/win32/serialcomm.h"
 
+#include <QFileInfo>
+#include <QSerialPortInfo>
+
 SerialCommMap Read_SerialCommMap() {
     const QByteArray override = qgetenv("TESSARA_SERIALCOMM");
     if (!override.isNull())
@@ -14,4 +17,12 @@ SerialCommMap Read_SerialCommMap() {
             {QString::fromLatin1(value.kernelName.data(), int(value.kernelName.size())),
              QString::fromLatin1(value.portName.data(), int(value.portName.size()))});
     return map;
+}
+
+bool Port_Present(const QString &portName) {
+    if (portName.contains(QLatin1Char('/')) || portName.contains(QLatin1Char('\\')))
+        return QFileInfo::exists(portName);
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+        if (info.portName().compare(portName, Qt::CaseInsensitive) == 0) return true;
+    return false;
 }

@@ -4,9 +4,10 @@
 #include <QString>
 #include <cstdint>
 
-// Busy-waits `us` microseconds on the high-resolution monotonic counter, without sleeping and
-// without processing events: packet pacing needs waits far finer than any sleep. us <= 0 returns
-// at once.
+// Waits `us` microseconds, never less, without processing events. Packet pacing needs waits finer
+// than a plain sleep gives, so the end of the wait is spun on the high-resolution counter; where
+// the platform allows, most of it is slept first, so that pacing does not cost a core per board.
+// us <= 0 returns at once.
 void Delay_us(int64_t us);
 
 // The handshake time stamp of a local date-time (32-bit wrap-around arithmetic, as the boot

@@ -326,6 +326,9 @@ void SimDevice::flushOutput() {
 
 void SimDevice::disappear(int returnAfterMs) {
     pty.close();
+    // An unplugged device's node goes with it; a link left behind could come to point at
+    // somebody else's terminal.
+    if (!linkName.isEmpty()) QFile::remove(linkName);
     framer.discard();
     pending.clear();
     output.clear();

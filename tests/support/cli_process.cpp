@@ -19,6 +19,36 @@ class NobodyProcess : public QProcess {
     }
 };
 
+void start(QProcess &process, const QStringList &arguments, const QString &workDir,
+           const QString &serialComm, bool asNobody) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("TESSARA_SERIALCOMM"));
+    if (!serialComm.isNull()) env.insert(QStringLiteral("TESSARA_SERIALCOMM"), serialComm);
+    // The leak checker cannot watch a process that changed its user.
+    if (asNobody) env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(workDir);
+    process.start(Cli_Path(), arguments);
+    process.waitForStarted(5000);
+}
+
+// Waits for the end (killing it after `timeoutMs`) and collects its status and output.
+CliRun collect(QProcess &process, int timeoutMs) {
+    CliRun run;
+    const bool ended =
+        process.state() == QProcess::NotRunning || process.waitForFinished(qMax(1, timeoutMs));
+    if (!ended) {
+        process.kill();
+        process.waitForFinished(2000);
+    } else if (process.exitStatus() == QProcess::NormalExit &&
+               process.error() != QProcess::FailedToStart) {
+        run.status = process.exitCode();
+    }
+    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
 } // namespace
 
 QString Cli_Path() {
@@ -41,22 +71,11 @@ CliRun Run_Cli(const QStringList &arguments, const QString &workDir, const CliRu
     NobodyProcess asNobody;
     QProcess asUs;
     QProcess &process = options.asNobody ? asNobody : asUs;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("TESSARA_SERIALCOMM"));
-    if (!options.serialComm.isNull())
-        env.insert(QStringLiteral("TESSARA_SERIALCOMM"), options.serialComm);
-    // The leak checker cannot watch a process that changed its user.
-    if (options.asNobody)
-        env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(workDir);
-    process.start(Cli_Path(), arguments);
-
+    start(process, arguments, workDir, options.serialComm, options.asNobody);
     QElapsedTimer clock;
     clock.start();
-    bool finished = false;
     if (options.interruptWhen) {
-        process.waitForStarted(5000);
+        bool finished = false;
         while (!finished && process.state() != QProcess::NotRunning &&
                clock.elapsed() < options.timeoutMs && !options.interruptWhen())
             finished = process.waitForFinished(5);
@@ -65,17 +84,24 @@ CliRun Run_Cli(const QStringList &arguments, const QString &workDir, const CliRu
             finished = process.waitForFinished(20);
         }
     }
-    if (!finished)
-        finished =
-            process.waitForFinished(int(qMax<qint64>(1, options.timeoutMs - clock.elapsed())));
-    CliRun run;
-    if (!finished) {
-        process.kill();
-        process.waitForFinished(2000);
-    } else if (process.exitStatus() == QProcess::NormalExit) {
-        run.status = process.exitCode();
-    }
-    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
+    return collect(process, int(options.timeoutMs - clock.elapsed()));
+}
+
+CliProcess::CliProcess(const QStringList &arguments, const QString &workDir,
+                       const QString &serialComm) {
+    start(process, arguments, workDir, serialComm, false);
+}
+
+CliProcess::~CliProcess() {
+    if (process.state() == QProcess::NotRunning) return;
+    process.kill();
+    process.waitForFinished(2000);
+}
+
+void CliProcess::interrupt() {
+    if (process.state() == QProcess::Running) ::kill(pid_t(process.processId()), SIGINT);
+}
+
+CliRun CliProcess::finish(int timeoutMs) {
+    return collect(process, timeoutMs);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -32,3 +33,20 @@ struct CliRunOptions {
     bool asNobody = false;
 };
 CliRun Run_Cli(const QStringList &arguments, const QString &workDir, const CliRunOptions &options);
+
+// A tessara-cli started in the background, for runs that the test acts on while they go on
+// (boards plugged in and out during a watch, Ctrl-C).
+class CliProcess {
+  public:
+    CliProcess(const QStringList &arguments, const QString &workDir,
+               const QString &serialComm = QString());
+    ~CliProcess();
+
+    // Ctrl-C.
+    void interrupt();
+    // Waits for the end (killing it after `timeoutMs`) and collects its status and output.
+    CliRun finish(int timeoutMs = 60000);
+
+  private:
+    QProcess process;
+};

@@ -1,0 +1,97 @@
+#include "cli/gang.h"
+
+#include "cli/board_thread.h"
+#include "cli/cli_commands.h"
+#include "cli/gang_console.h"
+#include "cli/interrupt.h"
+
+#include <QEventLoop>
+#include <memory>
+#include <vector>
+
+namespace {
+
+QString bootText(const BoardOutcome &o) {
+    const bool identified = !o.model.isEmpty() && o.model != QLatin1String("unknown");
+    return identified ? QStringLiteral("0x") + QString::number(o.bootVersion, 16)
+                      : QStringLiteral("-");
+}
+
+// port, model, boot version, result, seconds, reason of a failure; columns as wide as their
+// widest cell.
+QStringList summaryTable(const std::vector<std::unique_ptr<BoardThread>> &boards,
+                         const QString &command) {
+    QList<QStringList> rows{{QStringLiteral("port"), QStringLiteral("model"),
+                             QStringLiteral("boot"), QStringLiteral("result"),
+                             QStringLiteral("seconds"), QStringLiteral("reason")}};
+    for (const auto &board : boards) {
+        const BoardOutcome &o = board->outcome();
+        rows.append({board->port(), o.model.isEmpty() ? QStringLiteral("-") : o.model, bootText(o),
+                     Board_Result(o), QString::number(o.seconds, 'f', 2),
+                     o.ok || o.interrupted ? QString() : Board_FailureReason(o, command)});
+    }
+    QList<int> widths;
+    for (int c = 0; c < rows.first().size(); ++c) {
+        int width = 0;
+        for (const QStringList &row : rows)
+            width = std::max(width, int(row[c].size()));
+        widths.append(width);
+    }
+    QStringList lines;
+    for (const QStringList &row : rows) {
+        QString line;
+        for (int c = 0; c < row.size(); ++c) {
+            // Seconds are numbers: right-aligned. The last column needs no padding.
+            const int width = c + 1 == row.size() ? 0 : widths[c];
+            line += (c == 4 ? row[c].rightJustified(width) : row[c].leftJustified(width)) +
+                    QStringLiteral("  ");
+        }
+        lines.append(line.trimmed());
+    }
+    return lines;
+}
+
+} // namespace
+
+int Run_Gang(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
+    BoardReport report;
+    if (const int status = Cli_Prepare(r, report, err)) return status;
+    // A board named but not plugged in is a failure of its own; the others still run.
+    QStringList missing;
+    const QStringList ports = Cli_BoardPorts(r, &missing);
+    for (const QString &why : missing)
+        Cli_Complain(err, why);
+    if (ports.isEmpty()) {
+        if (missing.isEmpty())
+            Cli_Complain(err,
+                         QStringLiteral("no chip connected: no chip port (\\Device\\USBSER...) "
+                                        "in the serial-port map"));
+        return CliFailed;
+    }
+
+    GangConsole console(out, err, terminal && !r.quiet);
+    QEventLoop loop;
+    std::vector<std::unique_ptr<BoardThread>> boards;
+    int running = 0;
+    for (const QString &port : ports) {
+        boards.push_back(std::make_unique<BoardThread>(port, r));
+        BoardThread *board = boards.back().get();
+        console.follow(board, &loop);
+        QObject::connect(board, &BoardThread::finished, &loop, [&, board] {
+            Cli_Record(report, board->outcome(), board->port(), r.command, err);
+            console.boardEnded(board->port());
+            if (--running == 0) loop.quit();
+        });
+        ++running;
+        board->start();
+    }
+    loop.exec();
+
+    for (const QString &line : summaryTable(boards, r.command))
+        console.line(line);
+    if (Interrupt_Requested()) return CliInterrupted;
+    if (!missing.isEmpty()) return CliFailed;
+    for (const auto &board : boards)
+        if (!board->outcome().ok) return CliFailed;
+    return CliOk;
+}

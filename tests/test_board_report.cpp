@@ -1,0 +1,172 @@
+// The board report: each record one line of JSON with the fields a bench needs, strings escaped
+// whatever they hold, and the file only ever appended to.
+#include "jobs/board_report.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+BoardOutcome updated() {
+    BoardOutcome o;
+    o.ok = true;
+    o.model = QStringLiteral("KQ31B");
+    o.bootVersion = 0x1A;
+    o.seconds = 2.5;
+    o.mcuImage = BoardImage{QStringLiteral("/srv/app.bin"), 0x89ABCDEF, 30000};
+    o.flashImage = BoardImage{QStringLiteral("/srv/flash.bin"), 0x1234, 4194304};
+    o.flashId = 0xEF4018;
+    o.flashName = QStringLiteral("W25Q128JV");
+    return o;
+}
+
+const QDateTime noon(QDate(2024, 3, 15), QTime(12, 0, 5), Qt::OffsetFromUTC, 3600);
+
+QJsonObject recordOf(const BoardOutcome &o, const QString &port = QStringLiteral("ttyACM0")) {
+    const QByteArray line = Board_ReportLine(o, port, QStringLiteral("update-all"), noon);
+    if (!line.endsWith('\n') || line.count('\n') != 1) return {};
+    return QJsonDocument::fromJson(line).object();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(BoardOutcome)
+
+class BoardReportTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void fieldsOfEachEnding_data() {
+        QTest::addColumn<BoardOutcome>("outcome");
+        QTest::addColumn<QVariantMap>("expected"); // every field of the record, nothing else
+
+        const QVariantMap common{
+            {"time", "2024-03-15T12:00:05+01:00"}, {"port", "ttyACM0"}, {"command", "update-all"}};
+        QVariantMap ok = common;
+        ok.insert({{"model", "KQ31B"},
+                   {"boot_version", "0x1a"},
+                   {"result", "ok"},
+                   {"seconds", 2.5},
+                   {"mcu_image", "/srv/app.bin"},
+                   {"mcu_crc", "0x89abcdef"},
+                   {"mcu_length", 30000},
+                   {"flash_id", "0xef4018"},
+                   {"flash_name", "W25Q128JV"},
+                   {"flash_image", "/srv/flash.bin"},
+                   {"flash_crc", "0x1234"},
+                   {"flash_length", 4194304}});
+        QTest::newRow("updated") << updated() << ok;
+
+        // Refused before the flash image was read and before its part was asked for.
+        BoardOutcome refused = updated();
+        refused.ok = false;
+        refused.reason = QStringLiteral("erase refused");
+        refused.flashImage->length = 0;
+        refused.flashId = 0;
+        refused.flashName.clear();
+        QVariantMap fail = ok;
+        fail["result"] = "fail";
+        fail["reason"] = "erase refused";
+        for (const char *gone : {"flash_crc", "flash_length", "flash_id", "flash_name"})
+            fail.remove(gone);
+        QTest::newRow("failed") << refused << fail;
+
+        BoardOutcome unnamed = refused;
+        unnamed.reason.clear();
+        QVariantMap fallback = fail;
+        fallback["reason"] = "update-all failed";
+        QTest::newRow("failed without a reason") << unnamed << fallback;
+
+        BoardOutcome stopped = refused;
+        stopped.interrupted = true;
+        QVariantMap interrupted = fail;
+        interrupted["result"] = "interrupted";
+        interrupted.remove("reason");
+        QTest::newRow("interrupted") << stopped << interrupted;
+
+        // The port did not open: nothing is known of the chip.
+        BoardOutcome closed;
+        closed.reason = QStringLiteral("cannot open port \"ttyACM0\"");
+        QVariantMap unopened = common;
+        unopened.insert({{"model", QVariant()},
+                         {"boot_version", QVariant()},
+                         {"result", "fail"},
+                         {"reason", closed.reason},
+                         {"seconds", 0}});
+        QTest::newRow("port not opened") << closed << unopened;
+
+        BoardOutcome unknown = closed;
+        unknown.model = QStringLiteral("unknown");
+        unknown.reason = QStringLiteral("no known chip answered");
+        QVariantMap silent = unopened;
+        silent["model"] = "unknown";
+        silent["reason"] = unknown.reason;
+        QTest::newRow("no chip answered") << unknown << silent;
+    }
+
+    void fieldsOfEachEnding() {
+        QFETCH(BoardOutcome, outcome);
+        QFETCH(QVariantMap, expected);
+        const QVariantMap actual = recordOf(outcome).toVariantMap();
+        QCOMPARE(actual.keys(), expected.keys());
+        for (const QString &key : expected.keys())
+            QVERIFY2(actual[key] == expected[key] ||
+                         (!expected[key].isValid() && actual[key].isNull()),
+                     qPrintable(key + ": " + actual[key].toString()));
+    }
+
+    // Paths and names come from the file system and from Flash.ini: whatever they hold, the
+    // record stays one line of valid JSON that gives them back exactly.
+    void stringsAreEscaped() {
+        const QString hostile = QStringLiteral("/srv/a \"b\"\\c\n\td\x01 é 板.bin");
+        BoardOutcome o = updated();
+        o.mcuImage->path = hostile;
+        o.flashName = QStringLiteral("W25Q\"x\"");
+        const QJsonObject record = recordOf(o, QStringLiteral("COM3\\x"));
+        QCOMPARE(record["mcu_image"].toString(), hostile);
+        QCOMPARE(record["flash_name"].toString(), o.flashName);
+        QCOMPARE(record["port"].toString(), QStringLiteral("COM3\\x"));
+    }
+
+    void localTimeCarriesItsOffset() {
+        const QDateTime now = QDateTime::currentDateTime();
+        const QByteArray line = Board_ReportLine(updated(), "p", "probe", now);
+        const QString time = QJsonDocument::fromJson(line).object()["time"].toString();
+        QVERIFY2(
+            QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d(Z|[+-]\\d\\d:\\d\\d)$")
+                .match(time)
+                .hasMatch(),
+            qPrintable(time));
+        QCOMPARE(QDateTime::fromString(time, Qt::ISODate).toSecsSinceEpoch(),
+                 now.toSecsSinceEpoch());
+    }
+
+    void fileIsAppendedToNeverTruncated() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("bench.jsonl");
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier\n") == 8);
+        earlier.close();
+        {
+            BoardReport report;
+            QVERIFY(report.open(path));
+            QVERIFY(report.appendRecord("one\n"));
+            QVERIFY(report.appendRecord("two\n"));
+        }
+        BoardReport again;
+        QVERIFY(again.open(path));
+        QVERIFY(again.appendRecord("three\n"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("earlier\none\ntwo\nthree\n"));
+
+        BoardReport unwritable;
+        QVERIFY(!unwritable.open(dir.path()));
+        QVERIFY(!unwritable.errorString().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(BoardReportTest)
+#include "test_board_report.moc"
