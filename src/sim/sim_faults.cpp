@@ -82,7 +82,7 @@ void SimFaults::applyOne(const SimFault &fault, const SimFrame &frame, SimRespon
     case SimFault::Split:
         if (last && last->bytes.size() > 1) {
             const int at = qBound(1, orDefault(fault.bytes, 40), last->bytes.size() - 1);
-            SimReply rest{last->bytes.mid(at), last->atMs + orDefault(fault.ms, 20), true};
+            SimReply rest{last->bytes.mid(at), last->atUs + 1000 * orDefault(fault.ms, 20), true};
             last->bytes.truncate(at);
             last->final = false;
             r.replies.push_back(rest);
@@ -101,7 +101,7 @@ void SimFaults::applyOne(const SimFault &fault, const SimFrame &frame, SimRespon
         if (last) {
             const QByteArray junk = garbage(orDefault(fault.bytes, 16));
             if (fault.ms > 0)
-                r.replies.push_back({junk, last->atMs + fault.ms, false});
+                r.replies.push_back({junk, last->atUs + 1000 * fault.ms, false});
             else
                 last->bytes += junk;
         }
@@ -117,7 +117,11 @@ void SimFaults::applyOne(const SimFault &fault, const SimFrame &frame, SimRespon
         break;
     case SimFault::Delay:
         for (SimReply &reply : r.replies)
-            reply.atMs += orDefault(fault.ms, 500);
+            reply.atUs += 1000 * orDefault(fault.ms, 500);
+        break;
+    case SimFault::EchoCrc:
+        if (last && frame.letter == 'n')
+            sim::put32(last->bytes, 2, frame.field(QStringLiteral("crc")));
         break;
     case SimFault::Vanish:
         r.replies.clear();

@@ -10,11 +10,12 @@ const struct {
     const char *name;
     SimFault::Kind kind;
 } faultKinds[] = {
-    {"silence", SimFault::Silence}, {"wrong-letter", SimFault::WrongLetter},
-    {"split", SimFault::Split},     {"two-replies", SimFault::TwoReplies},
-    {"burst", SimFault::Burst},     {"garbage", SimFault::Garbage},
-    {"bad-crc", SimFault::BadCrc},  {"bad-status", SimFault::BadStatus},
-    {"delay", SimFault::Delay},     {"vanish", SimFault::Vanish},
+    {"silence", SimFault::Silence},  {"wrong-letter", SimFault::WrongLetter},
+    {"split", SimFault::Split},      {"two-replies", SimFault::TwoReplies},
+    {"burst", SimFault::Burst},      {"garbage", SimFault::Garbage},
+    {"bad-crc", SimFault::BadCrc},   {"bad-status", SimFault::BadStatus},
+    {"delay", SimFault::Delay},      {"vanish", SimFault::Vanish},
+    {"echo-crc", SimFault::EchoCrc},
 };
 
 // A number, hexadecimal with a 0x prefix, otherwise decimal; K and M suffixes multiply by 1024.
@@ -129,6 +130,19 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
     const QCommandLineOption mcuErase = option("mcu-erase-ms", "MCU erase duration.", "ms");
     const QCommandLineOption flashErase =
         option("flash-erase-ms", "Whole flash erase duration (20).", "ms");
+    const QCommandLineOption timing(
+        QStringLiteral("timing"),
+        QStringLiteral("Flash timing: fast (the default, for tests: pages and sectors take no "
+                       "time) or realistic, the timing of %1. The options below override it.")
+            .arg(QLatin1String(SimConfig::RealisticTimingText)),
+        QStringLiteral("profile"));
+    const QCommandLineOption pageProgram =
+        option("page-program-us", "Time to program a 256-byte page of the flash (0).", "us");
+    const QCommandLineOption sectorErase =
+        option("sector-erase-us",
+               "Time to erase a 4 KiB sector before a block in it is programmed (0).", "us");
+    const QCommandLineOption crcRate =
+        option("crc-us-per-kib", "Time the flash CRC takes per KiB (0).", "us");
     const QCommandLineOption crcStep =
         option("crc-step", "Flash CRC progress report every so many bytes (1M).", "bytes");
     const QCommandLineOption crcInterval =
@@ -141,17 +155,18 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
         "fault",
         "Inject a fault (repeatable): LETTER:OCCURRENCE:KIND[:MS[:BYTES]]; OCCURRENCE 1, 2, ... "
         "or every; KIND silence, wrong-letter, split, two-replies, burst, garbage, bad-crc, "
-        "bad-status, delay or vanish. Example: n:1:two-replies, J:3:delay:500, "
+        "bad-status, delay, vanish or echo-crc. Example: n:1:two-replies, J:3:delay:500, "
         "G:every:split:30:20.",
         "description");
     const QCommandLineOption link =
         option("link", "Keep a symbolic link at this path pointing at the terminal.", "path");
     const QCommandLineOption log =
         option("log", "Write the decoded record of every frame received to this file.", "file");
-    parser.addOptions({help,     model,       modelCode, bootVersion, bootKind,     bootType,
-                       proofTag, proofTag580, infoIds,   flashIds,    flashIdModes, flashSize,
-                       mcuErase, flashErase,  crcStep,   crcInterval, idleReset,    restart,
-                       fault,    link,        log});
+    parser.addOptions({help,         model,       modelCode,   bootVersion, bootKind,
+                       bootType,     proofTag,    proofTag580, infoIds,     flashIds,
+                       flashIdModes, flashSize,   mcuErase,    flashErase,  timing,
+                       pageProgram,  sectorErase, crcRate,     crcStep,     crcInterval,
+                       idleReset,    restart,     fault,       link,        log});
 
     if (!parser.parse(args)) {
         *error = parser.errorText();
@@ -193,6 +208,12 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
         if (!number(w.option, 0, 0xFFFFFFFF, &n)) return bad(w.option);
         *w.field = uint32_t(n);
     }
+    if (parser.isSet(timing)) {
+        if (parser.value(timing) == QLatin1String("realistic"))
+            o.config.useRealisticTiming();
+        else if (parser.value(timing) != QLatin1String("fast"))
+            return bad(timing);
+    }
     const struct {
         const QCommandLineOption &option;
         int *field;
@@ -200,6 +221,9 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
     } ints[] = {{bootType, &o.config.bootType, 255},
                 {mcuErase, &o.config.mcuEraseMs, 3600000},
                 {flashErase, &o.config.flashEraseMs, 3600000},
+                {pageProgram, &o.config.pageProgramUs, 1000000},
+                {sectorErase, &o.config.sectorEraseUs, 10000000},
+                {crcRate, &o.config.crcUsPerKiB, 1000000},
                 {crcInterval, &o.config.crcProgressIntervalMs, 60000},
                 {idleReset, &o.config.frameIdleResetMs, 60000},
                 {restart, &o.config.restartDelayMs, 3600000}};
