@@ -53,6 +53,16 @@ void CliUsageTest::refusals_data() {
     QTest::newRow("erase-whole on a check")
         << QStringList{"check-flash", "f.bin", "--erase-whole"} << QString() << 2
         << "--erase-whole does not apply to check-flash";
+    QTest::newRow("only-changed with erase-whole")
+        << QStringList{"update-all", "a.bin", "f.bin", "--only-changed", "--erase-whole"}
+        << QString() << 2
+        << "--only-changed cannot be used with --erase-whole: an erased flash has nothing to keep";
+    QTest::newRow("only-changed on a check")
+        << QStringList{"check-flash", "f.bin", "--only-changed"} << QString() << 2
+        << "--only-changed does not apply to check-flash";
+    QTest::newRow("blocks on an update")
+        << QStringList{"update-flash", "f.bin", "--blocks"} << QString() << 2
+        << "--blocks does not apply to update-flash";
     QTest::newRow("missing image file")
         << QStringList{"update-flash", "absent.bin", "--port", "/dev/null"} << QString() << 2
         << "cannot read image \"absent.bin\": no such file";
@@ -86,7 +96,8 @@ void CliUsageTest::helpAndVersion() {
     for (const char *command : {"ports", "probe", "info", "flash-info", "update-mcu", "check-mcu",
                                 "update-flash", "check-flash", "update-all", "run", "flash-mode"})
         QVERIFY2(help.out.contains(QLatin1String("  ") + QLatin1String(command)), command);
-    QVERIFY(help.out.contains("--erase-whole"));
+    for (const char *option : {"--erase-whole", "--only-changed", "--blocks"})
+        QVERIFY2(help.out.contains(QLatin1String(option)), option);
 
     const CliRun version = Run_Cli({"--version"}, dir.path());
     QCOMPARE(version.status, 0);

@@ -65,6 +65,8 @@ int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *e
     BoardSettings settings;
     settings.waitTime = r.waitTime;
     settings.blSet = r.bootSetting;
+    settings.onlyChanged = r.onlyChanged;
+    settings.listDifferences = r.blocks;
     const BoardOutcome outcome = Run_OnBoard(port, r.job, ui, settings);
     if (outcome.ok) return CliOk;
     complain(err, outcome.reason.isEmpty() ? QStringLiteral("%1 failed").arg(r.command)

@@ -18,6 +18,8 @@ struct CliRequest {
     bool quiet = false;
     bool eraseWhole = false;
     bool nand = false;
+    bool onlyChanged = false; // flash updates write only the blocks that differ
+    bool blocks = false;      // check-flash names the ranges that differ
 };
 
 struct CliParse {

@@ -13,30 +13,18 @@ namespace {
 constexpr int ReplySize = 64;
 constexpr uint8_t ProgressMark = 0x30;
 
-enum class Verdict { Progress, Pass, Fail, ErrorReply };
+enum class Reply { Progress, Final, Error };
 
-// Reads the reply in front of rxBuf.
-Verdict judge(DeviceSession &s) {
+// Reads the reply in front of rxBuf: a progress report or the final value.
+Reply readReply(DeviceSession &s, uint32_t &value) {
     uint8_t *reply = s.link.rxBuf;
     if (s.link.rxLen > ReplySize) Take_LaterReply(reply, s.link.rxLen);
     if (reply[0] != Command::CheckFlashCrc.replyLetter) {
         s.ui.logLine(QStringLiteral("Get flash crc,and return error command"));
-        return Verdict::ErrorReply;
+        return Reply::Error;
     }
-    const uint32_t value = getLe32(&reply[2]);
-    if (reply[1] == ProgressMark) {
-        s.ui.setProgress(Flash_CrcProgress(value, s.flashCodeLen));
-        return Verdict::Progress;
-    }
-    if (value == s.flashCodeCrc) {
-        s.ui.logLine(QStringLiteral("Check flash CRC pass."));
-        s.ui.logLine(Log_Time_Text());
-        s.ui.setProgress(100);
-        return Verdict::Pass;
-    }
-    s.ui.logLine(QStringLiteral("Check flash CRC fail,return CRC Value: 0x") +
-                 QString::number(value, 16));
-    return Verdict::Fail;
+    value = getLe32(&reply[2]);
+    return reply[1] == ProgressMark ? Reply::Progress : Reply::Final;
 }
 
 } // namespace
@@ -65,43 +53,38 @@ void Take_LaterReply(uint8_t *rxBuf, int rxLen) {
     }
 }
 
-std::array<uint8_t, 64> FlashCrc_Frame(int32_t length, uint32_t crc) {
+std::array<uint8_t, 64> FlashCrc_Frame(uint32_t start, int32_t length, uint32_t crc) {
     std::array<uint8_t, 64> frame{};
     frame[0] = Command::CheckFlashCrc.letter;
+    putLe32(&frame[1], start);
     putLe32(&frame[5], uint32_t(length));
     putLe32(&frame[9], crc);
     return frame;
 }
 
-int Check_FlashCRC(DeviceSession &s) {
-    if (!s.link.isOpen()) {
-        s.ui.showMessage(QStringLiteral("Please open the port!"));
-        return -1;
-    }
-    s.ui.setProgress(0);
-    s.ui.logLine(Log_Time_Text());
-    s.ui.logLine(QStringLiteral("Start to get flash crc..."));
-
-    const auto frame = FlashCrc_Frame(s.flashCodeLen, s.flashCodeCrc);
+int Request_FlashCrc(DeviceSession &s, uint32_t start, int32_t length, uint32_t expected,
+                     bool showProgress, uint32_t &deviceCrc) {
+    const auto frame = FlashCrc_Frame(start, length, expected);
     s.link.discardStale();
     s.link.write(frame.data(), FrameSize, Command::CheckFlashCrc.drain);
 
     // The budget is the time the slices add up to. The wait wakes as soon as a reply is in, and
     // looks once more when the budget is spent, so a reply that came in the last slice counts.
     const int sliceMs = Command::CheckFlashCrc.intervalMs;
-    const qint64 budgetMs = qint64(Flash_CrcBudget(s.flashCodeLen) + 1) * sliceMs;
+    const qint64 budgetMs = qint64(Flash_CrcBudget(length) + 1) * sliceMs;
     QElapsedTimer clock;
     clock.start();
     for (;;) {
         if (s.link.rxFlag) {
-            switch (judge(s)) {
-            case Verdict::Pass:
+            uint32_t value = 0;
+            switch (readReply(s, value)) {
+            case Reply::Final:
+                deviceCrc = value;
                 return 0;
-            case Verdict::Fail:
-                return -3;
-            case Verdict::ErrorReply:
+            case Reply::Error:
                 return -1;
-            case Verdict::Progress:
+            case Reply::Progress:
+                if (showProgress) s.ui.setProgress(Flash_CrcProgress(value, length));
                 s.link.rxFlag = 0;
                 break;
             }
@@ -115,6 +98,28 @@ int Check_FlashCRC(DeviceSession &s) {
     }
     s.ui.showMessage(QStringLiteral("Time over!"));
     return -2;
+}
+
+int Check_FlashCRC(DeviceSession &s) {
+    if (!s.link.isOpen()) {
+        s.ui.showMessage(QStringLiteral("Please open the port!"));
+        return -1;
+    }
+    s.ui.setProgress(0);
+    s.ui.logLine(Log_Time_Text());
+    s.ui.logLine(QStringLiteral("Start to get flash crc..."));
+
+    uint32_t value = 0;
+    if (const int r = Request_FlashCrc(s, 0, s.flashCodeLen, s.flashCodeCrc, true, value)) return r;
+    if (value != s.flashCodeCrc) {
+        s.ui.logLine(QStringLiteral("Check flash CRC fail,return CRC Value: 0x") +
+                     QString::number(value, 16));
+        return -3;
+    }
+    s.ui.logLine(QStringLiteral("Check flash CRC pass."));
+    s.ui.logLine(Log_Time_Text());
+    s.ui.setProgress(100);
+    return 0;
 }
 
 void Check_Flash(DeviceSession &s) {

@@ -17,6 +17,8 @@ BoardOutcome Run_OnBoard(const QString &port, Job job, Frontend &ui,
     }
     DeviceSession session(link, ui);
     session.blSet = settings.blSet;
+    session.onlyChanged = settings.onlyChanged;
+    session.listDifferences = settings.listDifferences;
     Probe_Model(session);
     const ModelRow *model = findModel(session.modelCode);
     outcome.model = model ? QLatin1String(model->name) : QStringLiteral("unknown");

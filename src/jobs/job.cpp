@@ -4,6 +4,7 @@
 #include "flash/flash_id.h"
 #include "flash/flash_image.h"
 #include "flash/flash_mode.h"
+#include "flash/flash_ranges.h"
 #include "flash/flash_update.h"
 #include "jobs/device_information.h"
 #include "jobs/update_all.h"
@@ -22,6 +23,7 @@ bool checkMcuImage(DeviceSession &s) {
 }
 
 bool checkFlashImage(DeviceSession &s) {
+    if (s.listDifferences) return Check_FlashBlocks(s) == 0;
     if (!Input_FlashImage(s, s.ui.flashImagePath())) {
         s.ui.showMessage(QStringLiteral("Read fail,please check the path!"));
         return false;

@@ -24,6 +24,10 @@ struct DeviceSession {
 
     // Operator settings.
     int blSet = 0;
+    // The flash update writes only the blocks whose CRC on the device differs from the image.
+    bool onlyChanged = false;
+    // The flash check also names the address ranges that differ from the image.
+    bool listDifferences = false;
 
     // MCU image: as the last Input or update left it.
     QString mcuFilePath = QStringLiteral("./");
