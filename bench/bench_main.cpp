@@ -1,32 +1,26 @@
 // Times MCU and flash updates against the simulator over a real pseudo-terminal, and beside each
 // the floor: the same packets pushed through the same kind of port to a device that only reads
 // them and acknowledges each block at once, with the pacing the protocol mandates, spun exactly.
-// Then the gang: 1, 2, 4 and 8 boards updated at once, one simulator process per board.
+// Then the gang: 1, 2, 4 and 8 boards updated at once, one simulator process per board. With
+// --realistic, then the flash update against a chip with a real flash part's timing.
+#include "bench_support.h"
 #include "floor_device.h"
 #include "gang_bench.h"
-#include "protocol/unattended_frontend.h"
+#include "realistic_rows.h"
 
 #include "flash/flash_block.h"
 #include "flash/flash_update.h"
 #include "mcu/mcu_packets.h"
 #include "mcu/mcu_update.h"
-#include "protocol/bytes.h"
-#include "protocol/handshake.h"
 #include "serial/serial_link.h"
 #include "sim/sim_device.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
 #include <algorithm>
-#include <cstdio>
-#include <ctime>
-#include <sys/resource.h>
 
 namespace {
 
@@ -35,7 +29,6 @@ constexpr int McuPacketDelayUs = 130;
 constexpr int FlashPacketDelayUs = 125;
 // The flash update pauses this long after the last block, for the device to finish writing.
 constexpr int FlashSettleMs = 300;
-constexpr uint32_t FlashId = 0xEF4018; // a 16 MiB part, listed in the Flash.ini written below
 
 struct Scenario {
     const char *title;
@@ -43,29 +36,6 @@ struct Scenario {
     bool mcu;
     int bytes;
 };
-
-struct Cost {
-    double seconds = 0, hostCpu = 0, otherCpu = 0;
-};
-
-double threadCpu() {
-    timespec ts;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
-
-double processCpu() {
-    rusage u;
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
-double peakMiB() {
-    rusage u;
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_maxrss) / 1024.0;
-}
 
 // A column of a printed table; a negative width aligns it left.
 struct Column {
@@ -99,52 +69,16 @@ void spinUs(int us) {
     }
 }
 
-template <typename F> Cost measure(F &&run) {
-    const double cpu0 = threadCpu(), all0 = processCpu();
-    QElapsedTimer clock;
-    clock.start();
-    run();
-    Cost c;
-    c.seconds = double(clock.nsecsElapsed()) / 1e9;
-    c.hostCpu = threadCpu() - cpu0;
-    c.otherCpu = processCpu() - all0 - c.hostCpu;
-    return c;
-}
-
-QByteArray randomImage(int bytes, bool withRunAddress) {
-    QByteArray image(bytes, Qt::Uninitialized);
-    QRandomGenerator rng(bytes);
-    for (char &b : image)
-        b = char(rng.generate());
-    if (withRunAddress) putLe32(reinterpret_cast<uint8_t *>(image.data()) + 4, 0x08008000);
-    return image;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 // The operation as the operator runs it, against the simulator. Empty string on success.
 QString runOperation(const Scenario &sc, const QByteArray &image, const QString &dir, Cost *cost,
                      double *simCpu) {
-    SimConfig config;
-    if (!SimConfig::forModel(QLatin1String(sc.model), &config))
-        return QStringLiteral("unknown model");
-    config.flashIdAnswers[0].id = FlashId;
-    config.flashSize = 16 * 1024 * 1024;
+    SimConfig config = benchConfig(sc.model);
     config.flashEraseMs = 0;
     config.crcProgressIntervalMs = 0;
-    config.keepRecord = false; // the record of every frame is the tests' concern, not a cost
     config.crcProgressStep = qint64(1) << 40; // the result alone: the device computes at once
-    SimDevice sim(config);
-    if (!sim.start()) return QStringLiteral("simulator: ") + sim.errorString();
-    SerialLink link;
-    if (!link.Open(sim.portPath())) return QStringLiteral("cannot open ") + sim.portPath();
-    UnattendedFrontend ui;
-    DeviceSession s(link, ui);
-    Probe_Model(s);
-    if (s.modelCode != config.modelCode) return QStringLiteral("probe failed");
+    BenchChip chip(config);
+    if (!chip.error().isEmpty()) return chip.error();
+    UnattendedFrontend &ui = chip.ui;
 
     const QString path = dir + (sc.mcu ? "/mcu.bin" : "/flash.bin");
     if (!writeFile(path, image)) return QStringLiteral("cannot write ") + path;
@@ -153,9 +87,9 @@ QString runOperation(const Scenario &sc, const QByteArray &image, const QString 
     bool ok = false;
     *cost = measure([&] {
         if (sc.mcu)
-            ok = Update_Mcu(s) == 1;
+            ok = Update_Mcu(chip.s) == 1;
         else {
-            UpdateFlash(s);
+            UpdateFlash(chip.s);
             ok = ui.log.contains(QStringLiteral("Update flash is OK!!!!!!"));
         }
     });
@@ -163,7 +97,7 @@ QString runOperation(const Scenario &sc, const QByteArray &image, const QString 
     if (!ok)
         return QStringLiteral("update failed: ") + ui.log.join(" | ") + ui.messages.join(" | ");
     const QByteArray written =
-        sc.mcu ? sim.mcuFlash().left(image.size()) : sim.externalFlash(0, image.size());
+        sc.mcu ? chip.sim.mcuFlash().left(image.size()) : chip.sim.externalFlash(0, image.size());
     if (written != image) return QStringLiteral("device memory differs from the image");
     return {};
 }
@@ -257,8 +191,8 @@ QString runFloor(const Train &t, Cost *cost) {
 // each row the median of three runs. Returns the number of rows that failed.
 int gangTable(QTextStream &out, const QString &dir) {
     const QString mcu = dir + "/gang_mcu.bin", flash = dir + "/gang_flash.bin";
-    if (!writeFile(mcu, randomImage(30 * 1024, true)) ||
-        !writeFile(flash, randomImage(4 * 1024 * 1024, false))) {
+    if (!writeFile(mcu, randomImage(30 * 1024, true, 1)) ||
+        !writeFile(flash, randomImage(4 * 1024 * 1024, false, 2))) {
         out << "gang: cannot write the images\n";
         return 1;
     }
@@ -321,7 +255,8 @@ int main(int argc, char **argv) {
     out << header(columns);
     int failures = 0;
     for (const Scenario &sc : scenarios) {
-        const QByteArray image = randomImage(sc.bytes, sc.mcu && QByteArray(sc.model) == "KQ31B");
+        const QByteArray image =
+            randomImage(sc.bytes, sc.mcu && QByteArray(sc.model) == "KQ31B", quint32(sc.bytes));
         Cost op, floor;
         double simCpu = 0;
         QString error = runOperation(sc, image, dir.path(), &op, &simCpu);
@@ -341,5 +276,7 @@ int main(int argc, char **argv) {
         out.flush();
     }
     failures += gangTable(out, dir.path());
+    if (app.arguments().contains(QStringLiteral("--realistic")))
+        failures += Run_RealisticRows(dir.path(), out);
     return failures ? 1 : 0;
 }

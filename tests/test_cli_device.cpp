@@ -101,6 +101,7 @@ class CliDeviceTest : public QObject {
     void traceOfAnUpdate();
     void updateAllThenBothChecks();
     void firstLineNamesTheFlashIni();
+    void onlyChangedAndDifferingBlocks();
     void failures_data();
     void failures();
 
@@ -250,6 +251,48 @@ void CliDeviceTest::traceOfAnUpdate() {
     QVERIFY(lines.filter(" packets not shown, ").size() >= 3); // the trains were summarised
     // --verbose: the same trace on stderr, and no progress bar in it.
     QCOMPARE(run.err.split('\n', Qt::SkipEmptyParts), lines.mid(1));
+}
+
+// The check names the blocks that differ; the update writes only those; then all match.
+void CliDeviceTest::onlyChangedAndDifferingBlocks() {
+    const QByteArray flash = flashImage(4 * 32768 + 197);
+    QByteArray held = flash;
+    held[32768 + 7] = char(held[32768 + 7] ^ 0x10);
+    held[3 * 32768] = char(held[3 * 32768] ^ 0x10);
+    sim->writeExternalFlash(0, held);
+    const QString flashPath = write("flash.bin", flash);
+    const QString mcuPath = write("app.bin", mcuImage(5000));
+    const QStringList port{"--port", sim->portPath()};
+    const auto differing = [](const QString &out) {
+        QStringList lines = out.split('\n');
+        return lines.filter(QStringLiteral("Differs from the image: "));
+    };
+
+    const CliRun before =
+        Run_Cli(QStringList{"check-flash", flashPath, "--blocks"} + port, dir.path());
+    QCOMPARE(before.status, 1);
+    QVERIFY(before.out.contains("Check flash CRC fail,return CRC Value: 0x"));
+    QCOMPARE(differing(before.out),
+             QStringList({"Differs from the image: 0x00008000-0x0000FFFF (32768 bytes)",
+                          "Differs from the image: 0x00018000-0x0001FFFF (32768 bytes)"}));
+
+    const CliRun update =
+        Run_Cli(QStringList{"update-flash", flashPath, "--only-changed"} + port, dir.path());
+    QVERIFY2(update.status == 0, qPrintable(update.out + update.err));
+    QVERIFY(update.out.contains("\nOnly changed blocks: 2 written, 3 unchanged and skipped\n"));
+    QVERIFY(update.out.endsWith("\nUpdate flash is OK!!!!!!\n"));
+    QCOMPARE(sim->externalFlash(0, flash.size()), flash);
+
+    const CliRun again =
+        Run_Cli(QStringList{"update-all", mcuPath, flashPath, "--only-changed"} + port, dir.path());
+    QVERIFY2(again.status == 0, qPrintable(again.out + again.err));
+    QVERIFY(again.out.contains("\nOnly changed blocks: 0 written, 5 unchanged and skipped\n"));
+
+    const CliRun after =
+        Run_Cli(QStringList{"check-flash", flashPath, "--blocks"} + port, dir.path());
+    QCOMPARE(after.status, 0);
+    QVERIFY(after.out.endsWith("Check flash CRC pass.\n" + after.out.section('\n', -3, -3) +
+                               "\nall blocks match\n"));
 }
 
 void CliDeviceTest::failures_data() {

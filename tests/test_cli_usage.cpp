@@ -68,6 +68,16 @@ void CliUsageTest::refusals_data() {
     QTest::newRow("erase-whole on a check")
         << QStringList{"check-flash", "f.bin", "--erase-whole"} << QString() << 2
         << "--erase-whole does not apply to check-flash";
+    QTest::newRow("only-changed with erase-whole")
+        << QStringList{"update-all", "a.bin", "f.bin", "--only-changed", "--erase-whole"}
+        << QString() << 2
+        << "--only-changed cannot be used with --erase-whole: an erased flash has nothing to keep";
+    QTest::newRow("only-changed on a check")
+        << QStringList{"check-flash", "f.bin", "--only-changed"} << QString() << 2
+        << "--only-changed does not apply to check-flash";
+    QTest::newRow("blocks on an update")
+        << QStringList{"update-flash", "f.bin", "--blocks"} << QString() << 2
+        << "--blocks does not apply to update-flash";
     QTest::newRow("missing image file")
         << QStringList{"update-flash", "absent.bin", "--port", "/dev/null"} << QString() << 2
         << "cannot read image \"absent.bin\": no such file";
@@ -116,8 +126,8 @@ void CliUsageTest::helpAndVersion() {
                                 "update-flash", "check-flash", "update-all", "run", "flash-mode"})
         QVERIFY2(help.out.contains(QLatin1String("  ") + QLatin1String(command)), command);
     for (const char *text :
-         {"--erase-whole", "--trace <FILE>", "--verbose", "serial:NUMBER", "TESSARA_SERIALCOMM",
-          "a guess, the first ttyACM device", "Ctrl-C",
+         {"--erase-whole", "--only-changed", "--blocks", "--trace <FILE>", "--verbose",
+          "serial:NUMBER", "TESSARA_SERIALCOMM", "a guess, the first ttyACM device", "Ctrl-C",
           "Exit status: 0 success, 1 the operation failed (or no chip connected), 2 bad usage\n"
           "(or an image or Flash.ini that cannot be used), 130 interrupted.",
           "Examples:\n  tessara-cli ports\n  tessara-cli --port serial:"})

@@ -7,10 +7,18 @@ class FlashCrc : public QObject {
     Q_OBJECT
 
   private slots:
+    void request_data() {
+        QTest::addColumn<uint>("start");
+        QTest::addColumn<QByteArray>("head");
+        QTest::newRow("whole image") << 0u << QByteArray("6e 00 00 00 00 04 03 02 01 dd cc bb aa");
+        QTest::newRow("a range") << 0x00ABCDEFu
+                                 << QByteArray("6e ef cd ab 00 04 03 02 01 dd cc bb aa");
+    }
     void request() {
-        const auto f = FlashCrc_Frame(0x01020304, 0xAABBCCDD);
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(f.data()), 13).toHex(' '),
-                 QByteArray("6e 00 00 00 00 04 03 02 01 dd cc bb aa"));
+        QFETCH(uint, start);
+        QFETCH(QByteArray, head);
+        const auto f = FlashCrc_Frame(start, 0x01020304, 0xAABBCCDD);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(f.data()), 13).toHex(' '), head);
         for (size_t i = 13; i < f.size(); ++i)
             QCOMPARE(f[i], uint8_t(0));
     }

@@ -14,15 +14,6 @@ constexpr qint64 MiB = 1024 * 1024;
 const QString Ok = QStringLiteral("Update flash is OK!!!!!!");
 const QString Fail = QStringLiteral("Update flash is fail.....");
 
-QString outcome(const RecordingFrontend &ui) {
-    return ui.log.isEmpty() ? QString() : ui.log.last();
-}
-
-// The outcome line, with the whole log when it is not the one expected.
-#define EXPECT_OUTCOME(ui, line)                                                                   \
-    QVERIFY2(outcome(ui) == (line),                                                                \
-             qPrintable((ui).log.join('|') + " / " + (ui).messages.join('|')))
-
 } // namespace
 
 class FlashUpdate : public QObject {

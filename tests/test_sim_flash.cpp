@@ -49,10 +49,20 @@ QByteArray flashTrain(bool large, uint32_t address, int parity, const QByteArray
     return train + f;
 }
 
-QByteArray crcCheck(uint32_t length) {
+QByteArray crcCheck(uint32_t length, uint32_t start = 0, uint32_t expected = 0) {
     QByteArray f = frame('n');
+    put32(f, 1, start);
     put32(f, 5, length);
+    put32(f, 9, expected);
     return f;
+}
+
+// The fields the simulator decoded from the last packet of its last block.
+SimFrame lastBlock(const SimSession &s) {
+    const QVector<SimFrame> frames = s.sim.received();
+    for (auto it = frames.rbegin(); it != frames.rend(); ++it)
+        if (it->name == QLatin1String("l")) return *it;
+    return SimFrame();
 }
 
 const uint8_t Nak = SimBootLoader::NakLetter;
@@ -196,6 +206,90 @@ class SimFlash : public QObject {
         QVERIFY(clock.elapsed() >= 140);
         QCOMPARE(uint8_t(r[0]), uint8_t(0x78));
         QCOMPARE(s.sim.externalFlash(1000, 4), QByteArray(4, char(0xFF)));
+    }
+
+    // Each 4 KiB sector is erased once per update, before the first block that touches it; what
+    // else it held is lost. Programming an unerased byte can only clear bits.
+    void sectorsErasedOncePerUpdate() {
+        SimSession s(QStringLiteral("KQ47"));
+        QVERIFY2(s.ok(), qPrintable(s.error()));
+        s.sim.writeExternalFlash(0, QByteArray(3 * 4096, '\x5A')); // an earlier image
+        const QByteArray a = pattern(300, 1), b = pattern(300, 2), c = pattern(100, 3);
+        const auto send = [&](uint32_t address, int parity, const QByteArray &data) {
+            return s.exchange(flashTrain(false, address, parity, data))[0] == '|';
+        };
+
+        QVERIFY(send(0x100, 0, a));
+        QCOMPARE(lastBlock(s).field("erasedSectors"), 1u);
+        QCOMPARE(s.sim.externalFlash(0, 0x100), QByteArray(0x100, char(0xFF)));
+        QCOMPARE(s.sim.externalFlash(0x100, 300), a);
+        QCOMPARE(s.sim.externalFlash(0x1000, 1), QByteArray("\x5A"));
+
+        // Across into sector 1: only that one is erased now; the first block stays.
+        QVERIFY(send(0xF80, 1, b));
+        QCOMPARE(lastBlock(s).field("erasedSectors"), 1u);
+        QCOMPARE(s.sim.externalFlash(0x100, 300), a);
+        QCOMPARE(s.sim.externalFlash(0xF80, 300), b);
+        QCOMPARE(s.sim.externalFlash(0x10AC, 4), QByteArray(4, char(0xFF)));
+
+        // Written twice in one update: the bits of both.
+        QVERIFY(send(0x100, 0, c));
+        QCOMPARE(lastBlock(s).field("erasedSectors"), 0u);
+        QByteArray both = c;
+        for (int i = 0; i < c.size(); ++i)
+            both[i] = char(c[i] & a[i]);
+        QCOMPARE(s.sim.externalFlash(0x100, c.size()), both);
+
+        // A handshake starts a new update: sector 0 is erased again.
+        QCOMPARE(s.exchange(handshake('0', 0x19710470))[0], 'K');
+        QVERIFY(send(0x800, 0, c));
+        QCOMPARE(lastBlock(s).field("erasedSectors"), 1u);
+        QCOMPARE(s.sim.externalFlash(0x100, 1), QByteArray(1, char(0xFF)));
+        QCOMPARE(s.sim.externalFlash(0xF80, 0x80), QByteArray(0x80, char(0xFF)));
+        QCOMPARE(s.sim.externalFlash(0x1000, 300 - 0x80), b.mid(0x80));
+
+        // After a whole erase nothing needs erasing.
+        QCOMPARE(uint8_t(s.exchange(frame('h'))[0]), uint8_t(0x78));
+        QVERIFY(send(0x2000, 1, a));
+        QCOMPARE(lastBlock(s).field("erasedSectors"), 0u);
+        QCOMPARE(s.sim.externalFlash(0x2000, 300), a);
+    }
+
+    // The chip is busy while it erases, programs or computes: it answers when the work is done,
+    // and a command that follows waits for it.
+    void flashWorkTakesItsTime() {
+        SimConfig c;
+        SimConfig::forModel(QStringLiteral("KQ31A"), &c); // blocks are not acknowledged
+        c.sectorEraseUs = 60000;
+        c.pageProgramUs = 1000;
+        c.crcUsPerKiB = 4000;
+        SimSession s(c);
+        QVERIFY2(s.ok(), qPrintable(s.error()));
+        const QByteArray data = pattern(300, 7);
+        QElapsedTimer clock;
+        clock.start();
+        // Two sectors and two pages, then the CRC of 25 KiB.
+        s.exchange(flashTrain(false, 0xF00, 0, data) + crcCheck(25 * 1024, 0, 0), 0, 0);
+        const QByteArray r = s.collect(64, 2000);
+        QVERIFY2(clock.elapsed() >= 2 * 60 + 2 + 100, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(uint8_t(r[0]), uint8_t(0x7E));
+        QCOMPARE(s.sim.busyUs(), qint64(2 * 60000 + 2 * 1000 + 25 * 4000));
+    }
+
+    // The CRC of any range inside the flash; the echo-crc fault answers what the host expected.
+    void crcOfAnyRange() {
+        SimSession s;
+        QVERIFY2(s.ok(), qPrintable(s.error()));
+        const QByteArray image = pattern(70000, 8);
+        s.sim.writeExternalFlash(0x10000, image);
+        QCOMPARE(le32(s.exchange(crcCheck(5000, 0x11234)), 2), crc(image.mid(0x1234, 5000)));
+        const uint32_t end = 16 * 1024 * 1024;
+        QCOMPARE(le32(s.exchange(crcCheck(16, end - 16)), 2), crc(QByteArray(16, char(0xFF))));
+        QCOMPARE(uint8_t(s.exchange(crcCheck(17, end - 16))[0]), Nak);
+        QCOMPARE(uint8_t(s.exchange(crcCheck(1, end))[0]), Nak);
+
+        s.sim.addFault(SimFault::on('n', 0, SimFault::EchoCrc));
+        QCOMPARE(le32(s.exchange(crcCheck(5000, 0x11234, 0xC0FFEE)), 2), 0xC0FFEEu);
     }
 
     void crcProgressThenFinal() {

@@ -26,6 +26,8 @@ class SimProgram : public QObject {
             << "G:every:split:30:20" << true << 'G' << 0 << int(SimFault::Split) << 30 << 20;
         QTest::newRow("hex ms") << "n:2:delay:0x10" << true << 'n' << 2 << int(SimFault::Delay)
                                 << 16 << -1;
+        QTest::newRow("echo crc") << "n:every:echo-crc" << true << 'n' << 0
+                                  << int(SimFault::EchoCrc) << -1 << -1;
         QTest::newRow("vanish for good")
             << "O:1:vanish:-1" << true << 'O' << 1 << int(SimFault::Vanish) << -1 << -1;
         QTest::newRow("unknown kind") << "K:1:mute" << false << 'K' << 0 << 0 << 0 << 0;
@@ -166,6 +168,27 @@ class SimProgram : public QObject {
                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden)
                 .size(),
             replaced ? 0 : 1); // no temporary left behind
+    }
+
+    // The realistic profile names its part and values; single options override it.
+    void timingProfiles() {
+        SimOptions o;
+        QString error, help;
+        QVERIFY2(
+            parseSimOptions({"tessara-sim", "--page-program-us", "500", "--timing", "realistic"},
+                            &o, &error, &help),
+            qPrintable(error));
+        QCOMPARE(o.config.pageProgramUs, 500);
+        QCOMPARE(o.config.sectorEraseUs, 45000);
+        QCOMPARE(o.config.flashEraseMs, 40000);
+        QCOMPARE(o.config.crcUsPerKiB, 250);
+        QVERIFY(parseSimOptions({"tessara-sim"}, &o, &error, &help));
+        QCOMPARE(o.config.pageProgramUs + o.config.sectorEraseUs + o.config.crcUsPerKiB, 0);
+        QVERIFY(!parseSimOptions({"tessara-sim", "--timing", "slow"}, &o, &error, &help));
+        QVERIFY(parseSimOptions({"tessara-sim", "--help"}, &o, &error, &help));
+        for (const char *text : {"--timing", "W25Q128JV", "0.7 ms", "45 ms", "250 us per KiB",
+                                 "--sector-erase-us", "--crc-us-per-kib"})
+            QVERIFY2(help.contains(QLatin1String(text)), text);
     }
 
     // The program prints its terminal, serves it through the link, logs each frame, and

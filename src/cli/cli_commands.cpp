@@ -74,6 +74,8 @@ BoardSettings Cli_BoardSettings(const CliRequest &r) {
     settings.waitTime = r.waitTime;
     settings.blSet = r.bootSetting;
     settings.flashIniPath = r.flashIni;
+    settings.onlyChanged = r.onlyChanged;
+    settings.listDifferences = r.blocks;
     return settings;
 }
 

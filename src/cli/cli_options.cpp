@@ -7,33 +7,32 @@
 
 namespace {
 
+// The options that only some commands take.
+enum CommandOption { EraseWhole = 1, Nand = 2, OnlyChanged = 4, Blocks = 8 };
+
 struct CliCommand {
     const char *name;
     Job job;
     const char *images; // the image arguments, as the help shows them
     const char *kinds;  // what each image is: 'M' the MCU image, 'F' the flash image
-    bool eraseWhole;    // takes --erase-whole
-    bool nand;          // takes --nand
+    int options;        // CommandOption flags
     const char *what;
 };
 
 const CliCommand commands[] = {
-    {"ports", Job::Probe, "", "", false, false,
-     "list the serial-port map; * marks the chip's port"},
-    {"probe", Job::Probe, "", "", false, false, "identify the chip: model and boot version"},
-    {"info", Job::Info, "", "", false, false, "read the device information"},
-    {"flash-info", Job::FlashInfo, "", "", false, false, "identify the external flash part"},
-    {"update-mcu", Job::UpdateMcu, "IMAGE", "M", false, false, "program and verify the MCU flash"},
-    {"check-mcu", Job::CheckMcu, "IMAGE", "M", false, false,
-     "compare the MCU flash with IMAGE by CRC-32"},
-    {"update-flash", Job::UpdateFlash, "IMAGE", "F", true, false,
+    {"ports", Job::Probe, "", "", 0, "list the serial-port map; * marks the chip's port"},
+    {"probe", Job::Probe, "", "", 0, "identify the chip: model and boot version"},
+    {"info", Job::Info, "", "", 0, "read the device information"},
+    {"flash-info", Job::FlashInfo, "", "", 0, "identify the external flash part"},
+    {"update-mcu", Job::UpdateMcu, "IMAGE", "M", 0, "program and verify the MCU flash"},
+    {"check-mcu", Job::CheckMcu, "IMAGE", "M", 0, "compare the MCU flash with IMAGE by CRC-32"},
+    {"update-flash", Job::UpdateFlash, "IMAGE", "F", EraseWhole | OnlyChanged,
      "program and verify the external flash"},
-    {"check-flash", Job::CheckFlash, "IMAGE", "F", false, false,
-     "compare the external flash with IMAGE"},
-    {"update-all", Job::UpdateAll, "MCU_IMAGE FLASH_IMAGE", "MF", true, false,
+    {"check-flash", Job::CheckFlash, "IMAGE", "F", Blocks, "compare the external flash with IMAGE"},
+    {"update-all", Job::UpdateAll, "MCU_IMAGE FLASH_IMAGE", "MF", EraseWhole | OnlyChanged,
      "update the MCU, then the external flash"},
-    {"run", Job::Run, "", "", false, false, "start the application in the chip"},
-    {"flash-mode", Job::FlashMode, "", "", false, true, "put a KQ580 into flash mode"},
+    {"run", Job::Run, "", "", 0, "start the application in the chip"},
+    {"flash-mode", Job::FlashMode, "", "", Nand, "put a KQ580 into flash mode"},
 };
 
 const CliCommand *findCommand(const QString &name) {
@@ -168,9 +167,16 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
         QStringLiteral("update-flash, update-all: erase the whole flash first."));
     const QCommandLineOption nandOption(QStringLiteral("nand"),
                                         QStringLiteral("flash-mode: the NAND-flash loader."));
+    const QCommandLineOption onlyChangedOption(
+        QStringLiteral("only-changed"),
+        QStringLiteral("update-flash, update-all: write only the blocks whose CRC on the chip "
+                       "differs from the image (not with --erase-whole)."));
+    const QCommandLineOption blocksOption(
+        QStringLiteral("blocks"),
+        QStringLiteral("check-flash: also name the address ranges that differ from the image."));
     parser.addOptions({helpOption, versionOption, portOption, allOption, watchOption, reportOption,
                        waitOption, bootOption, flashIniOption, quietOption, eraseOption, nandOption,
-                       traceOption, verboseOption});
+                       onlyChangedOption, blocksOption, traceOption, verboseOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("See below."),
                                  QStringLiteral("COMMAND [IMAGE...]"));
 
@@ -216,11 +222,26 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
     r.quiet = parser.isSet(quietOption);
     r.eraseWhole = parser.isSet(eraseOption);
     r.nand = parser.isSet(nandOption);
-    if ((r.eraseWhole && !entry->eraseWhole) || (r.nand && !entry->nand)) {
-        result.text = QStringLiteral("--%1 does not apply to %2")
-                          .arg(r.eraseWhole && !entry->eraseWhole ? QStringLiteral("erase-whole")
-                                                                  : QStringLiteral("nand"),
-                               r.command);
+    r.onlyChanged = parser.isSet(onlyChangedOption);
+    r.blocks = parser.isSet(blocksOption);
+    const struct {
+        bool given;
+        CommandOption flag;
+        const QCommandLineOption &option;
+    } commandOptions[] = {{r.eraseWhole, EraseWhole, eraseOption},
+                          {r.nand, Nand, nandOption},
+                          {r.onlyChanged, OnlyChanged, onlyChangedOption},
+                          {r.blocks, Blocks, blocksOption}};
+    for (const auto &o : commandOptions) {
+        if (o.given && !(entry->options & o.flag)) {
+            result.text = QStringLiteral("--%1 does not apply to %2")
+                              .arg(o.option.names().constFirst(), r.command);
+            return result;
+        }
+    }
+    if (r.onlyChanged && r.eraseWhole) {
+        result.text = QStringLiteral("--only-changed cannot be used with --erase-whole: an erased "
+                                     "flash has nothing to keep");
         return result;
     }
     if (!readBoards(parser.values(portOption), parser.isSet(allOption), r, result.text))

@@ -25,6 +25,8 @@ struct CliRequest {
     bool quiet = false;
     bool eraseWhole = false;
     bool nand = false;
+    bool onlyChanged = false; // flash updates write only the blocks that differ
+    bool blocks = false;      // check-flash names the ranges that differ
 
     // Several boards at once: each board's lines carry its port, and a table ends the run.
     bool gang() const { return all || ports.size() > 1; }

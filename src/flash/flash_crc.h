@@ -21,8 +21,15 @@ struct FlashCrcReply {
 };
 FlashCrcReply Decode_FlashCrc_Reply(const ReplyFrame &reply);
 
-// The request: start address 0, image length, image CRC-32.
-std::array<uint8_t, 64> FlashCrc_Frame(int32_t length, uint32_t crc);
+// The request for `length` bytes of the flash from `start`, with the CRC-32 the image has there.
+std::array<uint8_t, 64> FlashCrc_Frame(uint32_t start, int32_t length, uint32_t crc);
+
+// Asks the device for the CRC-32 of `length` bytes of its flash from `start` (`expected`: the
+// image's) and follows its progress reports, on the progress bar when `showProgress`. 0 with the
+// device's value in `deviceCrc`; -1 error reply, -2 no result in the budget ("Time over!"), -3
+// exit requested.
+int Request_FlashCrc(DeviceSession &s, uint32_t start, int32_t length, uint32_t expected,
+                     bool showProgress, uint32_t &deviceCrc);
 
 // The device-side CRC check of the loaded image: 0 equal, -1 port closed, no image (length 0) or
 // error reply, -2 no result in the budget, -3 CRCs differ or exit requested.

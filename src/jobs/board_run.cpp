@@ -60,6 +60,8 @@ BoardOutcome Run_OnBoard(const QString &port, Job job, Frontend &ui,
     DeviceSession session(link, ui);
     session.blSet = settings.blSet;
     session.flashIniPath = settings.flashIniPath;
+    session.onlyChanged = settings.onlyChanged;
+    session.listDifferences = settings.listDifferences;
     const bool opened = runOn(port, job, session, outcome);
     recordUse(session, outcome);
     // The cause that explains the others comes first: a stop asked for, then a vanished device

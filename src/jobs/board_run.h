@@ -10,9 +10,11 @@
 
 // What a board run needs beyond the front end's choices.
 struct BoardSettings {
-    int waitTime = 0;     // extra milliseconds for the rest of a reply, 0..7
-    int blSet = 0;        // the boot-loader setting sent after an MCU update
-    QString flashIniPath; // a Flash.ini the operator named; searched first
+    int waitTime = 0;             // extra milliseconds for the rest of a reply, 0..7
+    int blSet = 0;                // the boot-loader setting sent after an MCU update
+    bool onlyChanged = false;     // flash updates write only the blocks that differ
+    bool listDifferences = false; // the flash check names the ranges that differ
+    QString flashIniPath;         // a Flash.ini the operator named; searched first
     // Shown the link's traffic (a trace); none: nothing is done for it.
     LinkObserver *observer = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "flash/flash_id.h"
 #include "flash/flash_image.h"
 #include "flash/flash_mode.h"
+#include "flash/flash_ranges.h"
 #include "flash/flash_update.h"
 #include "jobs/device_information.h"
 #include "jobs/stop_request.h"
@@ -15,6 +16,7 @@ namespace {
 
 // A refused image ends the check: its values are none, and a check on none proves nothing.
 bool checkFlashImage(DeviceSession &s) {
+    if (s.listDifferences) return Check_FlashBlocks(s) == 0;
     switch (Input_FlashImage(s, s.ui.flashImagePath())) {
     case ImageRead::Read:
         return Check_FlashCRC(s) == 0;

@@ -25,6 +25,10 @@ struct DeviceSession {
     // Operator settings.
     int blSet = 0;
     QString flashIniPath; // a Flash.ini the operator named; searched first, used when it exists
+    // The flash update writes only the blocks whose CRC on the device differs from the image.
+    bool onlyChanged = false;
+    // The flash check also names the address ranges that differ from the image.
+    bool listDifferences = false;
 
     // MCU image: as the last Input or update left it.
     QString mcuFilePath = QStringLiteral("./");

@@ -23,13 +23,18 @@ QByteArray le32Bytes(uint32_t value) {
 SimBootLoader::SimBootLoader(const SimConfig &config)
     : mcuFlash(int(modelFor(config.modelCode).mcuFlashSize), char(0xFF)),
       externalFlash(config.flashSize), wordMemory(0x10000, '\0'), cfg(config),
-      chip(modelFor(config.modelCode)) {}
+      chip(modelFor(config.modelCode)) {
+    forgetErasedSectors();
+}
 
 void SimBootLoader::setConfig(const SimConfig &config) {
     const uint32_t code = chip.code;
     cfg = config;
     cfg.modelCode = code;
-    if (externalFlash.size() != cfg.flashSize) externalFlash.resize(cfg.flashSize);
+    if (externalFlash.size() != cfg.flashSize) {
+        externalFlash.resize(cfg.flashSize);
+        forgetErasedSectors();
+    }
 }
 
 bool SimBootLoader::servesCommand(uint8_t letter) {
@@ -49,6 +54,7 @@ void SimBootLoader::restart() {
     flashTrain = {};
     flashAddrMode = 0;
     expectedParity = 0;
+    forgetErasedSectors();
 }
 
 SimResponse SimBootLoader::handle(SimFrame &f) {
@@ -108,9 +114,14 @@ QByteArray SimBootLoader::reply(uint8_t letter) {
     return r;
 }
 
-SimResponse SimBootLoader::answer(const QByteArray &bytes, int atMs) {
+SimResponse SimBootLoader::answer(const QByteArray &bytes) {
+    return answerAfter(0, bytes);
+}
+
+SimResponse SimBootLoader::answerAfter(qint64 us, const QByteArray &bytes) {
     SimResponse r;
-    r.replies.push_back({bytes, atMs, true});
+    r.replies.push_back({bytes, us, true});
+    r.busyUs = us;
     return r;
 }
 
@@ -154,7 +165,9 @@ SimResponse SimBootLoader::connect(SimFrame &f) {
     }
     if (!matched) return refuse(f, QStringLiteral("frame CRC matches no known model"));
 
+    // A handshake starts an update.
     expectedParity = 0;
+    forgetErasedSectors();
     const QByteArray tag = fourBytes(chip.kq580 ? cfg.proofTagKq580 : cfg.proofTag);
     const QByteArray proofInput = b.left(8) + le32Bytes(chip.code) + tag;
     QByteArray r = reply('K');

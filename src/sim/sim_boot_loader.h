@@ -8,10 +8,10 @@
 #include <QByteArray>
 #include <vector>
 
-// One reply frame, `atMs` after the command arrived.
+// One reply frame, `atUs` microseconds after the loader started on the command.
 struct SimReply {
     QByteArray bytes;
-    int atMs = 0;
+    qint64 atUs = 0;
     bool final = true;   // false for the flash CRC's progress reports
     bool cutOff = false; // the first piece of a reply that a fault cut
 };
@@ -19,6 +19,7 @@ struct SimReply {
 // What the boot loader does about one frame.
 struct SimResponse {
     std::vector<SimReply> replies;
+    qint64 busyUs = 0;      // how long the command keeps the chip busy
     bool vanish = false;    // the device goes away (restart, pulled plug)
     int returnAfterMs = -1; // when it vanishes: back after this many ms (< 0: never)
 };
@@ -70,6 +71,8 @@ class SimBootLoader {
     QByteArray wordMemory;        // the RAM that 'I' writes words into (16-bit addresses)
     SimBootRecords bootRecords;
     int flashAddrMode = 0;
+    static constexpr qint64 SectorSize = 4096; // the external flash's erase unit
+    static constexpr qint64 PageSize = 256;    // and its programming unit
 
   private:
     struct McuTrain {
@@ -105,13 +108,19 @@ class SimBootLoader {
 
     void abandonTrains(SimFrame &f);
     bool flashAcknowledges() const;
+    // A new update: no sector counts as erased.
+    void forgetErasedSectors();
+    // Erases the sectors under [address, end) that this update has not erased yet; how many.
+    int eraseSectorsFor(qint64 address, qint64 end);
     // Refuses a flash block: with an error reply where the layout acknowledges blocks.
     SimResponse refuseFlashBlock(SimFrame &f, const QString &why);
     uint32_t reportedVersion() const;
 
     // A 64-byte reply frame with the letter at byte 0.
     static QByteArray reply(uint8_t letter);
-    static SimResponse answer(const QByteArray &bytes, int atMs = 0);
+    static SimResponse answer(const QByteArray &bytes);
+    // Works for `us` (the chip is busy), then answers.
+    static SimResponse answerAfter(qint64 us, const QByteArray &bytes);
     static SimResponse refuse(SimFrame &f, const QString &why);
     static SimResponse none() { return {}; }
 
@@ -120,4 +129,5 @@ class SimBootLoader {
     McuTrain mcuTrain;
     FlashTrain flashTrain;
     int expectedParity = 0;
+    std::vector<bool> erasedSectors; // per 4 KiB sector, in this update
 };

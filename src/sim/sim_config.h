@@ -30,10 +30,17 @@ struct SimConfig {
     // External flash capacity in bytes; addresses at or above 16 MiB need an address mode.
     qint64 flashSize = 16 * 1024 * 1024;
 
-    // Timing, in milliseconds.
+    // Timing. The chip works on one command at a time: while it erases, programs or computes a
+    // CRC it takes no bytes from the line, and it answers when the work is done.
     int mcuEraseMs = 0;
-    int flashEraseMs = 20;
-    // The flash CRC reports progress every crcProgressStep bytes, crcProgressIntervalMs apart.
+    int flashEraseMs = 20; // the whole external flash
+    // External flash: a block is programmed page by page (256 bytes); before that, each 4 KiB
+    // sector it touches is erased once per update (an update starts with a handshake).
+    int pageProgramUs = 0;
+    int sectorEraseUs = 0;
+    // The flash CRC takes crcUsPerKiB per KiB and reports progress every crcProgressStep bytes,
+    // with crcProgressIntervalMs more between reports.
+    int crcUsPerKiB = 0;
     qint64 crcProgressStep = 1024 * 1024;
     int crcProgressIntervalMs = 50;
     // An incomplete frame left this long without further bytes is discarded (resynchronises).
@@ -52,6 +59,9 @@ struct SimConfig {
 
     // The defaults for a named model (KQ31A, KQ31B, KQ3200, ...); false for an unknown name.
     static bool forModel(const QString &name, SimConfig *config);
+    // The flash timing of a real part, RealisticTimingText says which.
+    void useRealisticTiming();
+    static const char *const RealisticTimingText;
 };
 
 // A fault injected on the reply to one command letter.
@@ -70,6 +80,7 @@ struct SimFault {
         BadStatus,   // 'H' status byte `bytes` (default 1)
         Delay,       // every reply `ms` later (default 500): a stale reply
         Vanish,      // the device goes away without answering; returns after `ms` (< 0: never)
+        EchoCrc,     // 'n' answers the CRC the request expected: a range that differs "matches"
     };
 
     char letter = 0;

@@ -187,6 +187,11 @@ int SimDevice::flashAddrMode() const {
     return loader.flashAddrMode;
 }
 
+qint64 SimDevice::busyUs() const {
+    std::lock_guard<std::mutex> lock(mutex);
+    return busyTotalUs;
+}
+
 // ---- the serving thread ----
 
 void SimDevice::serve() {
@@ -197,7 +202,7 @@ void SimDevice::serve() {
             std::lock_guard<std::mutex> lock(mutex);
             if (present) {
                 fds[1].fd = pty.master();
-                fds[1].events = short(POLLIN | (output.isEmpty() ? 0 : POLLOUT));
+                fds[1].events = short((working() ? 0 : POLLIN) | (output.isEmpty() ? 0 : POLLOUT));
             }
             timeout = pollTimeoutMs();
         }
@@ -232,17 +237,25 @@ void SimDevice::serve() {
     }
 }
 
-// Until the next thing that is due: a reply, the idle reset of a partial frame, a return.
+// Until the next thing that is due: a reply, the end of the work in hand, the idle reset of a
+// partial frame, a return.
 int SimDevice::pollTimeoutMs() const {
-    qint64 due = LLONG_MAX;
-    if (!present && returnAtMs >= 0) due = returnAtMs;
+    qint64 dueUs = LLONG_MAX;
+    if (!present && returnAtMs >= 0) dueUs = returnAtMs * 1000;
     if (present) {
-        if (!pending.empty()) due = std::min(due, pending.front().dueMs);
-        if (framer.pendingBytes() > 0)
-            due = std::min(due, lastByteMs + loader.config().frameIdleResetMs);
+        if (!pending.empty()) dueUs = std::min(dueUs, pending.front().dueUs);
+        if (working()) dueUs = std::min(dueUs, busyUntilUs);
+        if (framer.pendingBytes() > 0) dueUs = std::min(dueUs, idleResetDueUs());
     }
-    if (due == LLONG_MAX) return -1;
-    return int(qBound<qint64>(0, due - clock.elapsed(), 60000));
+    if (dueUs == LLONG_MAX) return -1;
+    return int(qBound<qint64>(0, (dueUs - nowUs() + 999) / 1000, 60000));
+}
+
+// A partial frame is idle from its last byte, or from the end of the work that kept the chip
+// from reading the rest.
+qint64 SimDevice::idleResetDueUs() const {
+    return std::max(lastByteMs * 1000, busyUntilUs) +
+           qint64(loader.config().frameIdleResetMs) * 1000;
 }
 
 void SimDevice::readFromHost(QStringList &logLines) {
@@ -250,7 +263,7 @@ void SimDevice::readFromHost(QStringList &logLines) {
     // A few chunks per pass, so that due replies are not held back by a steady stream.
     static constexpr int ChunksPerPass = 8;
     static thread_local std::vector<char> chunk(ChunkSize);
-    for (int i = 0; i < ChunksPerPass; ++i) {
+    for (int i = 0; i < ChunksPerPass && !working(); ++i) {
         const ssize_t n = ::read(pty.master(), chunk.data(), ChunkSize);
         if (n <= 0) return; // EAGAIN: all read
         lastByteMs = clock.elapsed();
@@ -272,12 +285,15 @@ void SimDevice::handleFrame(const QByteArray &bytes, QStringList &logLines) {
     record(frame, logLines);
 
     // Timed from the answer, so that a long computation (a CRC over megabytes under the
-    // sanitizers) does not send replies meant to be apart in one burst.
-    const qint64 answeredMs = clock.elapsed();
+    // sanitizers) does not send replies meant to be apart in one burst; frames read together
+    // with one that made the chip busy wait for it, one after the other.
+    const qint64 startUs = std::max(nowUs(), busyUntilUs);
+    busyUntilUs = startUs + response.busyUs;
+    busyTotalUs += response.busyUs;
     for (const SimReply &reply : response.replies)
-        pending.push_back({answeredMs + reply.atMs, nextOrder++, reply.bytes});
+        pending.push_back({startUs + reply.atUs, nextOrder++, reply.bytes});
     std::stable_sort(pending.begin(), pending.end(), [](const Pending &a, const Pending &b) {
-        return a.dueMs != b.dueMs ? a.dueMs < b.dueMs : a.order < b.order;
+        return a.dueUs != b.dueUs ? a.dueUs < b.dueUs : a.order < b.order;
     });
     if (response.vanish) disappear(response.returnAfterMs);
 }
@@ -285,9 +301,7 @@ void SimDevice::handleFrame(const QByteArray &bytes, QStringList &logLines) {
 // A frame that stops half-way is dropped once the line has been idle, so that the next command
 // starts a fresh frame. It gets no reply: the host has given up on it by then.
 void SimDevice::discardIdlePartial(QStringList &logLines) {
-    if (framer.pendingBytes() == 0 ||
-        clock.elapsed() - lastByteMs < loader.config().frameIdleResetMs)
-        return;
+    if (framer.pendingBytes() == 0 || nowUs() < idleResetDueUs()) return;
     SimFrame frame;
     frame.timeMs = clock.elapsed();
     frame.bytes = framer.discard();
@@ -307,8 +321,8 @@ void SimDevice::record(SimFrame &frame, QStringList &logLines) {
 }
 
 void SimDevice::sendDueReplies() {
-    const qint64 now = clock.elapsed();
-    while (!pending.empty() && pending.front().dueMs <= now) {
+    const qint64 now = nowUs();
+    while (!pending.empty() && pending.front().dueUs <= now) {
         output += pending.front().bytes;
         pending.erase(pending.begin());
         // Each reply leaves in its own write, so that pieces sent apart arrive apart.
@@ -332,6 +346,7 @@ void SimDevice::disappear(int returnAfterMs) {
     framer.discard();
     pending.clear();
     output.clear();
+    busyUntilUs = 0; // what it was doing is lost
     loader.restart();
     present = false;
     returnAtMs = returnAfterMs >= 0 ? clock.elapsed() + returnAfterMs : -1;

@@ -72,16 +72,22 @@ class SimDevice {
     QByteArray wordMemory() const;
     SimBootRecords bootRecords() const;
     int flashAddrMode() const;
+    // How long the chip has spent erasing, programming and computing CRCs since start().
+    qint64 busyUs() const;
 
   private:
     struct Pending {
-        qint64 dueMs;
+        qint64 dueUs;
         quint64 order;
         QByteArray bytes;
     };
 
     void serve();
+    qint64 nowUs() const { return clock.nsecsElapsed() / 1000; }
+    // Busy with a command: the bytes that follow wait on the line.
+    bool working() const { return busyUntilUs > nowUs(); }
     int pollTimeoutMs() const;
+    qint64 idleResetDueUs() const;
     void readFromHost(QStringList &logLines);
     void handleFrame(const QByteArray &bytes, QStringList &logLines);
     void discardIdlePartial(QStringList &logLines);
@@ -110,6 +116,8 @@ class SimDevice {
     int appeared = 0;
     qint64 returnAtMs = -1;
     qint64 lastByteMs = 0;
+    qint64 busyUntilUs = 0;
+    qint64 busyTotalUs = 0;
 
     QVector<SimFrame> frames;
     int frameCount = 0; // also those not kept

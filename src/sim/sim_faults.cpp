@@ -68,8 +68,8 @@ void split(SimResponse &r, int at, int ms) {
             continue;
         }
         const int cut = qBound(1, at, reply.bytes.size() - 1);
-        SimReply head{reply.bytes.left(cut), reply.atMs, false, true};
-        SimReply rest{reply.bytes.mid(cut), reply.atMs + ms, reply.final, false};
+        SimReply head{reply.bytes.left(cut), reply.atUs, false, true};
+        SimReply rest{reply.bytes.mid(cut), reply.atUs + 1000 * qint64(ms), reply.final, false};
         pieces.push_back(head);
         pieces.push_back(rest);
     }
@@ -113,7 +113,7 @@ void SimFaults::applyOne(const SimFault &fault, const SimFrame &frame, SimRespon
         if (last) {
             const QByteArray junk = garbage(orDefault(fault.bytes, 16));
             if (fault.ms > 0)
-                r.replies.push_back({junk, last->atMs + fault.ms, false});
+                r.replies.push_back({junk, last->atUs + 1000 * fault.ms, false});
             else
                 last->bytes += junk;
         }
@@ -129,7 +129,11 @@ void SimFaults::applyOne(const SimFault &fault, const SimFrame &frame, SimRespon
         break;
     case SimFault::Delay:
         for (SimReply &reply : r.replies)
-            reply.atMs += orDefault(fault.ms, 500);
+            reply.atUs += 1000 * orDefault(fault.ms, 500);
+        break;
+    case SimFault::EchoCrc:
+        if (last && frame.letter == 'n')
+            sim::put32(last->bytes, 2, frame.field(QStringLiteral("crc")));
         break;
     case SimFault::Vanish:
         r.replies.clear();

@@ -53,14 +53,31 @@ SimResponse SimBootLoader::setAddrMode(SimFrame &f) {
     return answer(reply('o' + FlashReply));
 }
 
+void SimBootLoader::forgetErasedSectors() {
+    erasedSectors.assign(size_t((externalFlash.size() + SectorSize - 1) / SectorSize), false);
+}
+
+int SimBootLoader::eraseSectorsFor(qint64 address, qint64 end) {
+    int erased = 0;
+    for (qint64 sector = address / SectorSize; sector * SectorSize < end; ++sector) {
+        if (erasedSectors[size_t(sector)]) continue;
+        externalFlash.erase(sector * SectorSize, SectorSize);
+        erasedSectors[size_t(sector)] = true;
+        ++erased;
+    }
+    return erased;
+}
+
 SimResponse SimBootLoader::eraseFlash(SimFrame &f) {
     if (!zeroFrom(f.bytes, 1, FrameSize)) return refuse(f, QStringLiteral("bytes 1-63 not zero"));
     externalFlash.eraseAll();
-    return answer(reply('h' + FlashReply), cfg.flashEraseMs);
+    erasedSectors.assign(erasedSectors.size(), true);
+    return answerAfter(qint64(cfg.flashEraseMs) * 1000, reply('h' + FlashReply));
 }
 
-// A block arrives as 'j', 'k'..., 'l'. The loader erases what it programs, so a block simply
-// replaces the flash contents. Blocks alternate their parity, starting from 0 after a handshake.
+// A block arrives as 'j', 'k'..., 'l'. Before programming it, the loader erases each sector the
+// block touches that this update has not erased yet; what else those sectors held is lost.
+// Blocks alternate their parity, starting from 0 after a handshake.
 SimResponse SimBootLoader::programFlash(SimFrame &f) {
     const QByteArray &b = f.bytes;
     const bool large = chip.flashLayout == SimFlashLayout::Large512;
@@ -133,9 +150,18 @@ SimResponse SimBootLoader::programFlash(SimFrame &f) {
         return refuseFlashBlock(f, QStringLiteral("block outside the flash"));
     if (end > ThreeByteLimit && flashAddrMode == 0)
         return refuseFlashBlock(f, QStringLiteral("block beyond 16 MiB without an address mode"));
-    externalFlash.write(block.address, block.data);
+    const int erased = eraseSectorsFor(block.address, end);
+    externalFlash.program(block.address, block.data);
     expectedParity ^= 1;
-    return flashAcknowledges() ? answer(reply('l' + FlashReply)) : none();
+    f.fields[QStringLiteral("erasedSectors")] = quint32(erased);
+
+    const qint64 pages =
+        block.data.isEmpty() ? 0 : (end - 1) / PageSize - block.address / PageSize + 1;
+    const qint64 work = erased * qint64(cfg.sectorEraseUs) + pages * cfg.pageProgramUs;
+    if (flashAcknowledges()) return answerAfter(work, reply('l' + FlashReply));
+    SimResponse r;
+    r.busyUs = work;
+    return r;
 }
 
 // The CRC over [start, start + length): progress reports every crcProgressStep bytes, then the
@@ -154,16 +180,18 @@ SimResponse SimBootLoader::checkFlashCrc(SimFrame &f) {
     const qint64 step = std::max<qint64>(cfg.crcProgressStep, 1);
     const qint64 reports =
         length > 0 ? std::min<qint64>((qint64(length) - 1) / step, MaxProgressReports) : 0;
-    const int interval = std::max(cfg.crcProgressIntervalMs, 0);
+    const qint64 intervalUs = qint64(std::max(cfg.crcProgressIntervalMs, 0)) * 1000;
+    const auto computeUs = [this](qint64 bytes) { return bytes * cfg.crcUsPerKiB / 1024; };
     for (qint64 i = 1; i <= reports; ++i) {
         QByteArray progress = reply('n' + FlashReply);
         progress[1] = '0';
         put32(progress, 2, uint32_t(i * step));
-        r.replies.push_back({progress, int(i * interval), false});
+        r.replies.push_back({progress, i * intervalUs + computeUs(i * step), false});
     }
     QByteArray result = reply('n' + FlashReply);
     result[1] = char(CrcFinalMarker);
     put32(result, 2, externalFlash.crc(start, length));
-    r.replies.push_back({result, reports > 0 ? int((reports + 1) * interval) : 0, true});
+    r.busyUs = (reports > 0 ? (reports + 1) * intervalUs : 0) + computeUs(length);
+    r.replies.push_back({result, r.busyUs, true});
     return r;
 }

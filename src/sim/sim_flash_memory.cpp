@@ -17,18 +17,37 @@ void SimFlashMemory::resize(qint64 size) {
     pages.erase(pages.lower_bound((size + PageSize - 1) / PageSize), pages.end());
 }
 
-void SimFlashMemory::write(qint64 offset, const QByteArray &data) {
+template <typename Change>
+void SimFlashMemory::changePieces(qint64 offset, qint64 length, Change change) {
     qint64 done = 0;
-    while (done < data.size()) {
+    while (done < length) {
         const qint64 at = offset + done;
         const qint64 index = at / PageSize;
         const qint64 inPage = at % PageSize;
-        const qint64 take = std::min<qint64>(PageSize - inPage, data.size() - done);
+        const qint64 take = std::min<qint64>(PageSize - inPage, length - done);
         auto it = pages.find(index);
         if (it == pages.end()) it = pages.emplace(index, erasedPage()).first;
-        std::memcpy(it->second.data() + inPage, data.constData() + done, size_t(take));
+        change(it->second.data() + inPage, done, take);
         done += take;
     }
+}
+
+void SimFlashMemory::write(qint64 offset, const QByteArray &data) {
+    changePieces(offset, data.size(), [&data](char *bytes, qint64 from, qint64 n) {
+        std::memcpy(bytes, data.constData() + from, size_t(n));
+    });
+}
+
+void SimFlashMemory::program(qint64 offset, const QByteArray &data) {
+    changePieces(offset, data.size(), [&data](char *bytes, qint64 from, qint64 n) {
+        for (qint64 i = 0; i < n; ++i)
+            bytes[i] = char(bytes[i] & data[int(from + i)]);
+    });
+}
+
+void SimFlashMemory::erase(qint64 offset, qint64 length) {
+    changePieces(offset, length,
+                 [](char *bytes, qint64, qint64 n) { std::memset(bytes, 0xFF, size_t(n)); });
 }
 
 template <typename Visit>

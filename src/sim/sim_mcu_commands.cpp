@@ -39,7 +39,7 @@ SimResponse SimBootLoader::eraseMcu(SimFrame &f) {
     if (start > end || end > uint32_t(mcuFlash.size()))
         return refuse(f, QStringLiteral("range outside the MCU flash"));
     std::fill(mcuFlash.begin() + start, mcuFlash.begin() + end, char(0xFF));
-    return answer(reply('L'), cfg.mcuEraseMs);
+    return answerAfter(qint64(cfg.mcuEraseMs) * 1000, reply('L'));
 }
 
 // One block arrives as J0, J1..., J2 and is answered once, after J2. A packet that breaks the

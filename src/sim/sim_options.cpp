@@ -25,6 +25,8 @@ const struct {
     {"delay", SimFault::Delay, "every reply MS (500) later: it arrives stale"},
     {"vanish", SimFault::Vanish,
      "the device goes away without answering; back after MS (never when not given)"},
+    {"echo-crc", SimFault::EchoCrc,
+     "the flash CRC answered with the CRC the host expects, whatever the flash holds"},
 };
 
 // The commands a fault can be put on, by letter; J and l count blocks, the others frames.
@@ -183,6 +185,19 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
     const QCommandLineOption mcuErase = option("mcu-erase-ms", "MCU erase duration.", "ms");
     const QCommandLineOption flashErase =
         option("flash-erase-ms", "Whole flash erase duration (20).", "ms");
+    const QCommandLineOption timing(
+        QStringLiteral("timing"),
+        QStringLiteral("Flash timing: fast (the default, for tests: pages and sectors take no "
+                       "time) or realistic, the timing of %1. The options below override it.")
+            .arg(QLatin1String(SimConfig::RealisticTimingText)),
+        QStringLiteral("profile"));
+    const QCommandLineOption pageProgram =
+        option("page-program-us", "Time to program a 256-byte page of the flash (0).", "us");
+    const QCommandLineOption sectorErase =
+        option("sector-erase-us",
+               "Time to erase a 4 KiB sector before a block in it is programmed (0).", "us");
+    const QCommandLineOption crcRate =
+        option("crc-us-per-kib", "Time the flash CRC takes per KiB (0).", "us");
     const QCommandLineOption crcStep =
         option("crc-step", "Flash CRC progress report every so many bytes (1M).", "bytes");
     const QCommandLineOption crcInterval =
@@ -198,10 +213,11 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
         option("link", "Keep a symbolic link at this path pointing at the terminal.", "path");
     const QCommandLineOption log =
         option("log", "Write the decoded record of every frame received to this file.", "file");
-    parser.addOptions({help,     model,       modelCode, bootVersion, bootKind,     bootType,
-                       proofTag, proofTag580, infoIds,   flashIds,    flashIdModes, flashSize,
-                       mcuErase, flashErase,  crcStep,   crcInterval, idleReset,    restart,
-                       fault,    link,        log});
+    parser.addOptions({help,         model,       modelCode,   bootVersion, bootKind,
+                       bootType,     proofTag,    proofTag580, infoIds,     flashIds,
+                       flashIdModes, flashSize,   mcuErase,    flashErase,  timing,
+                       pageProgram,  sectorErase, crcRate,     crcStep,     crcInterval,
+                       idleReset,    restart,     fault,       link,        log});
 
     if (!parser.parse(args)) {
         *error = parser.errorText();
@@ -243,6 +259,12 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
         if (!number(w.option, 0, 0xFFFFFFFF, &n)) return bad(w.option);
         *w.field = uint32_t(n);
     }
+    if (parser.isSet(timing)) {
+        if (parser.value(timing) == QLatin1String("realistic"))
+            o.config.useRealisticTiming();
+        else if (parser.value(timing) != QLatin1String("fast"))
+            return bad(timing);
+    }
     const struct {
         const QCommandLineOption &option;
         int *field;
@@ -250,6 +272,9 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
     } ints[] = {{bootType, &o.config.bootType, 255},
                 {mcuErase, &o.config.mcuEraseMs, 3600000},
                 {flashErase, &o.config.flashEraseMs, 3600000},
+                {pageProgram, &o.config.pageProgramUs, 1000000},
+                {sectorErase, &o.config.sectorEraseUs, 10000000},
+                {crcRate, &o.config.crcUsPerKiB, 1000000},
                 {crcInterval, &o.config.crcProgressIntervalMs, 60000},
                 {idleReset, &o.config.frameIdleResetMs, 60000},
                 {restart, &o.config.restartDelayMs, 3600000}};

@@ -20,5 +20,5 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
 
 // One --fault value: LETTER:OCCURRENCE:KIND[:MS[:BYTES]], OCCURRENCE a number from 1 or "every",
 // KIND one of silence, wrong-letter, split, two-replies, burst, garbage, bad-crc, bad-status,
-// delay, vanish.
+// delay, vanish, echo-crc.
 bool parseFault(const QString &text, SimFault *fault, QString *error);

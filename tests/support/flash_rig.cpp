@@ -24,6 +24,10 @@ QByteArray flashIniLine(uint32_t id, qint64 capacity, const QString &name) {
         .toLatin1();
 }
 
+QString lastLogLine(const RecordingFrontend &ui) {
+    return ui.log.isEmpty() ? QString() : ui.log.last();
+}
+
 FlashRig::FlashRig(const QString &model, qint64 flashSize, uint32_t id)
     : s(flashConfig(model, flashSize, id)) {
     dir.write(QStringLiteral("Flash.ini"), "[FLASH]\n" + flashIniLine(id, flashSize, "SimPart"));

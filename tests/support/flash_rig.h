@@ -43,3 +43,11 @@ class FlashRig {
 
 // The Flash.ini line of a part: ID, 4096-byte sectors times their count, name.
 QByteArray flashIniLine(uint32_t id, qint64 capacity, const QString &name);
+
+// The last log line, where an update writes its outcome.
+QString lastLogLine(const RecordingFrontend &ui);
+
+// The outcome line, with the whole log when it is not the one expected.
+#define EXPECT_OUTCOME(ui, line)                                                                   \
+    QVERIFY2(lastLogLine(ui) == (line),                                                            \
+             qPrintable((ui).log.join('|') + " / " + (ui).messages.join('|')))

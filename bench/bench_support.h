@@ -1,0 +1,59 @@
+#pragma once
+
+#include "protocol/session.h"
+#include "protocol/unattended_frontend.h"
+#include "serial/serial_link.h"
+#include "sim/sim_device.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QString>
+
+// What the benchmark's tables share: timing an operation, images, and a simulated chip with the
+// host connected to it.
+
+struct Cost {
+    double seconds = 0, hostCpu = 0, otherCpu = 0; // otherCpu: the process's other threads
+};
+
+double threadCpu();
+double processCpu();
+double peakMiB();
+
+// Runs `run` once and says what it cost.
+template <typename F> Cost measure(F &&run) {
+    const double cpu0 = threadCpu(), all0 = processCpu();
+    QElapsedTimer clock;
+    clock.start();
+    run();
+    Cost c;
+    c.seconds = double(clock.nsecsElapsed()) / 1e9;
+    c.hostCpu = threadCpu() - cpu0;
+    c.otherCpu = processCpu() - all0 - c.hostCpu;
+    return c;
+}
+
+// `bytes` of noise from `seed`; with `withRunAddress` an MCU image's run address 0x08008000.
+QByteArray randomImage(int bytes, bool withRunAddress, quint32 seed);
+bool writeFile(const QString &path, const QByteArray &bytes);
+
+// A simulated chip on its pseudo-terminal, the host's port open on it and the chip identified
+// by the probe, as the operator finds it. Check error() first.
+class BenchChip {
+  public:
+    explicit BenchChip(const SimConfig &config);
+
+    QString error() const { return failure; }
+
+    SimDevice sim;
+    SerialLink link;
+    UnattendedFrontend ui;
+    DeviceSession s;
+
+  private:
+    QString failure;
+};
+
+// The benchmark's chips: a 16 MiB W25Q128 part (listed in the Flash.ini that main writes), no
+// frame record kept (the tests' concern, not a cost).
+SimConfig benchConfig(const char *model);
