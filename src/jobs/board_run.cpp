@@ -52,10 +52,10 @@ BoardOutcome Run_OnBoard(const QString &port, Job job, Frontend &ui,
     QElapsedTimer clock;
     clock.start();
     BoardOutcome outcome;
+    bool lost = false; // outlives the link, which may still report a loss as it closes
     SerialLink link;
     link.waitTime = settings.waitTime;
     link.observer = settings.observer;
-    bool lost = false;
     QObject::connect(&link, &SerialLink::deviceLost, [&lost] { lost = true; });
     DeviceSession session(link, ui);
     session.blSet = settings.blSet;

@@ -24,10 +24,15 @@ SimSession::SimSession(const QString &model) : sim(configFor(model)), session(li
     connectHost();
 }
 
+SimSession::~SimSession() {
+    // The link outlives the front end; a loss it notices while it closes is nobody's news.
+    QObject::disconnect(lossReport);
+}
+
 void SimSession::connectHost() {
     // As the window and tessara-cli do, the operator hears of a device that went away.
-    QObject::connect(&link, &SerialLink::deviceLost,
-                     [this] { ui.logLine(QStringLiteral("Lost the device")); });
+    lossReport = QObject::connect(&link, &SerialLink::deviceLost,
+                                  [this] { ui.logLine(QStringLiteral("Lost the device")); });
     started = sim.start();
     if (!started) {
         failure = QStringLiteral("simulator: ") + sim.errorString();
