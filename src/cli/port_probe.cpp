@@ -9,7 +9,8 @@ QString note(const BoardOutcome &o, int deadlineMs) {
     if (o.outOfTime)
         return QStringLiteral("model=? (no answer within %1 s)")
             .arg(QString::number(deadlineMs / 1000.0, 'g', 3));
-    if (o.model == QLatin1String("unknown") && !o.interrupted)
+    // Ctrl-C does not cut a handshake short: an interrupted probe ended as one of these.
+    if (o.model == QLatin1String("unknown"))
         return QStringLiteral("model=unknown (no known chip answered)");
     return QStringLiteral("model=? (%1)")
         .arg(o.reason.isEmpty() ? QStringLiteral("not probed") : o.reason);

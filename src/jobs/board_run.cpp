@@ -71,7 +71,7 @@ BoardOutcome Run_OnBoard(const QString &port, Job job, Frontend &ui,
     // run itself found.
     if (!outcome.ok && opened) {
         outcome.interrupted = ui.exitRequested();
-        outcome.outOfTime = !outcome.interrupted && !lost && late;
+        outcome.outOfTime = late;
         if (outcome.interrupted)
             outcome.reason = QStringLiteral("interrupted");
         else if (lost)

@@ -33,7 +33,7 @@ struct BoardImage {
 struct BoardOutcome {
     bool ok = false;
     bool interrupted = false; // stopped by an exit request before it could succeed
-    bool outOfTime = false;   // its deadline came before it could succeed
+    bool outOfTime = false;   // its deadline came before it could succeed (whatever the reason)
     QString model;            // as the probe named it; empty when the port did not open
     uint32_t bootVersion = 0;
     QString reason; // why it failed, in words; empty on success or when nobody said
