@@ -24,6 +24,12 @@ SimSession::SimSession(const QString &model) : sim(configFor(model)), session(li
     connectHost();
 }
 
+SimSession::~SimSession() {
+    // The link goes after the recorder it reports to, and closing a port whose device went away
+    // still reports the loss.
+    QObject::disconnect(&link, &SerialLink::deviceLost, nullptr, nullptr);
+}
+
 void SimSession::connectHost() {
     // As the window and tessara-cli do, the operator hears of a device that went away.
     QObject::connect(&link, &SerialLink::deviceLost,

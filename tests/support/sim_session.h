@@ -22,6 +22,7 @@ class SimSession {
     explicit SimSession(const SimConfig &config = SimConfig());
     // The defaults of a named model (KQ31A, KQ31B, KQ3200, KQ31C, KQ31D, KQ580, KQ581, KQ47).
     explicit SimSession(const QString &model);
+    ~SimSession();
 
     SimDevice sim;
     SerialLink link;
