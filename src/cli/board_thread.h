@@ -52,8 +52,9 @@ class BoardThread : public QObject {
 using BoardThreads = std::vector<std::unique_ptr<BoardThread>>;
 
 // Runs `request` on every port at once, each board on a thread of its own, and returns the
-// boards once every run has ended. `follow` is called with each board before it starts (to show
-// what it shows), `ended` on this thread as each run ends, in the order they end.
+// boards once every run has ended; no run waits for its chip beyond `deadline`. `follow` is
+// called with each board before it starts (to show what it shows), `ended` on this thread as
+// each run ends, in the order they end.
 BoardThreads Run_Boards(const QStringList &ports, const CliRequest &request,
                         const std::function<void(BoardThread &)> &follow,
                         const std::function<void(BoardThread &)> &ended,
