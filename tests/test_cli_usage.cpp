@@ -78,6 +78,8 @@ void CliUsageTest::refusals_data() {
     QTest::newRow("blocks on an update")
         << QStringList{"update-flash", "f.bin", "--blocks"} << QString() << 2
         << "--blocks does not apply to update-flash";
+    QTest::newRow("probe outside ports")
+        << QStringList{"probe", "--probe"} << QString() << 2 << "--probe does not apply to probe";
     QTest::newRow("missing image file")
         << QStringList{"update-flash", "absent.bin", "--port", "/dev/null"} << QString() << 2
         << "cannot read image \"absent.bin\": no such file";

@@ -137,6 +137,21 @@ class FlashCommands : public QObject {
         QCOMPARE(rig.ui().messages, QStringList{"Time over!"});
     }
 
+    // Past the link's deadline nothing is awaited any more, whatever the check's own budget.
+    void deadlineEndsTheWait() {
+        FlashRig rig("KQ31B");
+        QVERIFY2(rig.ok(), qPrintable(rig.error()));
+        rig.s.sim.addFault(SimFault::on('n', 1, SimFault::Silence));
+        loadIntoFlash(rig, rig.useImage(3 * MiB)); // a budget of 15 s
+        rig.s.link.deadline = QDeadlineTimer(300);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(Check_FlashCRC(rig.session()), -2);
+        QVERIFY2(clock.elapsed() >= 290 && clock.elapsed() < 3000,
+                 qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(rig.ui().messages, QStringList{"Time over!"});
+    }
+
     void deviceGoneDuringTheCheck() {
         FlashRig rig("KQ31B");
         QVERIFY2(rig.ok(), qPrintable(rig.error()));

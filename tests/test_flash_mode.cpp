@@ -88,6 +88,7 @@ class FlashMode : public QObject {
         progress.append(100);
         QCOMPARE(s.ui.progress, progress);
         QCOMPARE(s.ui.progress.mid(s.ui.progress.size() - 2), QList<int>({99, 100}));
+        QCOMPARE(s.ui.phases, QList<ProgressPhase>{ProgressPhase::LoaderDownload});
     }
 
     void refusals_data() {
@@ -133,7 +134,7 @@ class FlashMode : public QObject {
         Enter_FlashMode(s.session, loaders);
 
         QCOMPARE(s.ui.messages, messages);
-        QVERIFY(s.ui.progress.isEmpty());
+        QVERIFY(s.ui.progress.isEmpty() && s.ui.phases.isEmpty());
         QCOMPARE(s.session.busy, 0);
         QVector<SimFrame> frames;
         QVERIFY(receivedSoFar(s, frames));

@@ -64,6 +64,20 @@ void PortIdentityTest::listingShowsTheUsbIdentity() {
         QStringLiteral("  \\Device\\USBSER002        /tmp/ttyKQ"),
     };
     QCOMPARE(lines, expected);
+
+    // Notes (what a probe found) in a column of their own, blank where a port has none.
+    const QStringList noted =
+        Port_Listing(map({{chipKernel, "ttyACM0"},
+                          {"\\Device\\USBSER001", "ttyACM1"},
+                          {"\\Device\\Serial0", "ttyS0"}}),
+                     system, {{"ttyACM0", "model=KQ31B boot=0x1a"}, {"ttyACM1", "model=?"}});
+    QCOMPARE(noted,
+             (QStringList{"* \\Device\\USBSER000        ttyACM0          model=KQ31B boot=0x1a "
+                          "usb=0483:5740 serial=\"KQ0042\" manufacturer=\"KQ Micro\" "
+                          "product=\"KQ31B Boot\"",
+                          "  \\Device\\USBSER001        ttyACM1          model=?               "
+                          "usb=0483:5740 manufacturer=\"KQ Micro\" product=\"KQ31B Boot\"",
+                          "  \\Device\\Serial0          ttyS0"}));
 }
 
 void PortIdentityTest::deviceTextsCannotReachTheTerminal() {

@@ -4,6 +4,7 @@
 #include "cli/terminal_frontend.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QThread>
 
 namespace {
@@ -19,6 +20,10 @@ class RelayFrontend : public TerminalFrontend {
         shownPercent = percent;
         emit board.progress(percent);
     }
+    void setProgressPhase(ProgressPhase phase) override {
+        shownPercent = 0;
+        emit board.phaseStarted(phase);
+    }
 
   protected:
     void printLog(const QString &text) override { emit board.logLine(text); }
@@ -32,19 +37,23 @@ class RelayFrontend : public TerminalFrontend {
 } // namespace
 
 BoardThread::BoardThread(const QString &port, const CliRequest &request, QObject *parent)
-    : QObject(parent), portName(port), request(request) {}
+    : QObject(parent), portName(port), request(request) {
+    qRegisterMetaType<ProgressPhase>();
+}
 
 BoardThread::~BoardThread() {
     if (thread) thread->wait();
 }
 
-void BoardThread::start() {
+void BoardThread::start(QDeadlineTimer deadline) {
     // Qt caches the program's path on first use without a lock, and every board looks for
     // Flash.ini beside the program: let the first use be here, before any board's thread.
     QCoreApplication::applicationDirPath();
-    thread = QThread::create([this] {
+    thread = QThread::create([this, deadline] {
         RelayFrontend ui(*this, Cli_Choices(request));
-        result = Run_OnBoard(portName, request.job, ui, Cli_BoardSettings(request));
+        BoardSettings settings = Cli_BoardSettings(request);
+        settings.deadline = deadline;
+        result = Run_OnBoard(portName, request.job, ui, settings);
     });
     thread->setParent(this);
     // Emitted by the board's thread once the run is over; arrives here after its last line.
@@ -54,4 +63,25 @@ void BoardThread::start() {
 
 bool BoardThread::isRunning() const {
     return thread && !thread->isFinished();
+}
+
+BoardThreads Run_Boards(const QStringList &ports, const CliRequest &request,
+                        const std::function<void(BoardThread &)> &follow,
+                        const std::function<void(BoardThread &)> &ended, QDeadlineTimer deadline) {
+    BoardThreads boards;
+    QEventLoop loop;
+    int running = 0;
+    for (const QString &port : ports) {
+        boards.push_back(std::make_unique<BoardThread>(port, request));
+        BoardThread *board = boards.back().get();
+        if (follow) follow(*board);
+        QObject::connect(board, &BoardThread::finished, &loop, [&, board] {
+            if (ended) ended(*board);
+            if (--running == 0) loop.quit();
+        });
+        ++running;
+        board->start(deadline);
+    }
+    if (running > 0) loop.exec();
+    return boards;
 }

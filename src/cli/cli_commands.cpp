@@ -2,6 +2,7 @@
 
 #include "cli/cli_flash_ini.h"
 #include "cli/cli_trace.h"
+#include "cli/port_probe.h"
 #include "serial/port_choice.h"
 #include "serial/port_listing.h"
 
@@ -11,13 +12,15 @@
 
 namespace {
 
-int listPorts(FILE *out, FILE *err) {
+int listPorts(const CliRequest &r, FILE *out, FILE *err) {
     const SerialCommMap map = Read_SerialCommMap();
     if (!map.opened) {
         Cli_Complain(err, QStringLiteral("cannot read the serial-port map"));
         return CliFailed;
     }
-    for (const QString &line : Port_Listing(map, System_PortIdentities()))
+    const QMap<QString, QString> probes =
+        r.probe ? Probe_Ports(Chip_PortNames(map), r) : QMap<QString, QString>();
+    for (const QString &line : Port_Listing(map, System_PortIdentities(), probes))
         Print_Line(out, line);
     if (map.chipPortGuessed)
         Print_Line(out, QStringLiteral("(*) the chip's port is a guess on Linux: the first ttyACM "
@@ -120,7 +123,7 @@ void Cli_Record(BoardReport &report, const BoardOutcome &outcome, const QString 
 }
 
 int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *err) {
-    if (!Command_NeedsDevice(r.command)) return listPorts(out, err);
+    if (!Command_NeedsDevice(r.command)) return listPorts(r, out, err);
     BoardReport report;
     if (const int status = Cli_Prepare(r, report, err)) return status;
 
@@ -149,6 +152,7 @@ int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *e
     BoardSettings settings = Cli_BoardSettings(r);
     settings.observer = trace.observer();
     const BoardOutcome outcome = Run_OnBoard(port.portName, r.job, ui, settings);
+    ui.endProgress(); // what follows is the run's verdict
     if (const QString loss = trace.finish(); !loss.isEmpty()) Cli_Complain(err, loss);
     Cli_Record(report, outcome, port.portName, r.command, err);
     if (outcome.ok) return CliOk;

@@ -8,7 +8,7 @@
 namespace {
 
 // The options that only some commands take.
-enum CommandOption { EraseWhole = 1, Nand = 2, OnlyChanged = 4, Blocks = 8 };
+enum CommandOption { EraseWhole = 1, Nand = 2, OnlyChanged = 4, Blocks = 8, Probe = 16 };
 
 struct CliCommand {
     const char *name;
@@ -20,7 +20,7 @@ struct CliCommand {
 };
 
 const CliCommand commands[] = {
-    {"ports", Job::Probe, "", "", 0, "list the serial-port map; * marks the chip's port"},
+    {"ports", Job::Probe, "", "", Probe, "list the serial-port map; * marks the chip's port"},
     {"probe", Job::Probe, "", "", 0, "identify the chip: model and boot version"},
     {"info", Job::Info, "", "", 0, "read the device information"},
     {"flash-info", Job::FlashInfo, "", "", 0, "identify the external flash part"},
@@ -174,9 +174,13 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
     const QCommandLineOption blocksOption(
         QStringLiteral("blocks"),
         QStringLiteral("check-flash: also name the address ranges that differ from the image."));
+    const QCommandLineOption probeOption(
+        QStringLiteral("probe"),
+        QStringLiteral("ports: also identify the chip on every chip port (model, boot version), "
+                       "all at once, within a second."));
     parser.addOptions({helpOption, versionOption, portOption, allOption, watchOption, reportOption,
                        waitOption, bootOption, flashIniOption, quietOption, eraseOption, nandOption,
-                       onlyChangedOption, blocksOption, traceOption, verboseOption});
+                       onlyChangedOption, blocksOption, probeOption, traceOption, verboseOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("See below."),
                                  QStringLiteral("COMMAND [IMAGE...]"));
 
@@ -224,6 +228,7 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
     r.nand = parser.isSet(nandOption);
     r.onlyChanged = parser.isSet(onlyChangedOption);
     r.blocks = parser.isSet(blocksOption);
+    r.probe = parser.isSet(probeOption);
     const struct {
         bool given;
         CommandOption flag;
@@ -231,7 +236,8 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
     } commandOptions[] = {{r.eraseWhole, EraseWhole, eraseOption},
                           {r.nand, Nand, nandOption},
                           {r.onlyChanged, OnlyChanged, onlyChangedOption},
-                          {r.blocks, Blocks, blocksOption}};
+                          {r.blocks, Blocks, blocksOption},
+                          {r.probe, Probe, probeOption}};
     for (const auto &o : commandOptions) {
         if (o.given && !(entry->options & o.flag)) {
             result.text = QStringLiteral("--%1 does not apply to %2")

@@ -27,6 +27,7 @@ struct CliRequest {
     bool nand = false;
     bool onlyChanged = false; // flash updates write only the blocks that differ
     bool blocks = false;      // check-flash names the ranges that differ
+    bool probe = false;       // ports identifies the chip on every chip port
 
     // Several boards at once: each board's lines carry its port, and a table ends the run.
     bool gang() const { return all || ports.size() > 1; }

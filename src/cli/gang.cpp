@@ -5,10 +5,6 @@
 #include "cli/gang_console.h"
 #include "cli/interrupt.h"
 
-#include <QEventLoop>
-#include <memory>
-#include <vector>
-
 namespace {
 
 QString bootText(const BoardOutcome &o) {
@@ -19,8 +15,7 @@ QString bootText(const BoardOutcome &o) {
 
 // port, model, boot version, result, seconds, reason of a failure; columns as wide as their
 // widest cell.
-QStringList summaryTable(const std::vector<std::unique_ptr<BoardThread>> &boards,
-                         const QString &command) {
+QStringList summaryTable(const BoardThreads &boards, const QString &command) {
     QList<QStringList> rows{{QStringLiteral("port"), QStringLiteral("model"),
                              QStringLiteral("boot"), QStringLiteral("result"),
                              QStringLiteral("seconds"), QStringLiteral("reason")}};
@@ -70,22 +65,12 @@ int Run_Gang(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     }
 
     GangConsole console(out, err, terminal && !r.quiet);
-    QEventLoop loop;
-    std::vector<std::unique_ptr<BoardThread>> boards;
-    int running = 0;
-    for (const QString &port : ports) {
-        boards.push_back(std::make_unique<BoardThread>(port, r));
-        BoardThread *board = boards.back().get();
-        console.follow(board, &loop);
-        QObject::connect(board, &BoardThread::finished, &loop, [&, board] {
-            Cli_Record(report, board->outcome(), board->port(), r.command, err);
-            console.boardEnded(board->port());
-            if (--running == 0) loop.quit();
+    const BoardThreads boards = Run_Boards(
+        ports, r, [&](BoardThread &board) { console.follow(&board, &board); },
+        [&](BoardThread &board) {
+            Cli_Record(report, board.outcome(), board.port(), r.command, err);
+            console.boardEnded(board.port());
         });
-        ++running;
-        board->start();
-    }
-    loop.exec();
 
     for (const QString &line : summaryTable(boards, r.command))
         console.line(line);

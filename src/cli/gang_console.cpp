@@ -2,6 +2,7 @@
 
 #include "cli/board_thread.h"
 #include "cli/interrupt.h"
+#include "cli/progress_bar.h"
 #include "cli/terminal_frontend.h"
 
 #include <algorithm>
@@ -31,11 +32,18 @@ void GangConsole::follow(BoardThread *board, QObject *context) {
                      [this, port](const QString &text) { message(port, text); });
     QObject::connect(board, &BoardThread::progress, context,
                      [this, port](int percent) { progress(port, percent); });
-    percents.insert(port, 0);
+    QObject::connect(board, &BoardThread::phaseStarted, context,
+                     [this, port](ProgressPhase phase) { phaseStarted(port, phase); });
+    boardStarted(port);
+}
+
+void GangConsole::boardStarted(const QString &port) {
+    running.insert(port, Progress());
+    drawBar();
 }
 
 void GangConsole::boardEnded(const QString &port) {
-    percents.remove(port);
+    running.remove(port);
     drawBar();
 }
 
@@ -52,9 +60,22 @@ void GangConsole::line(const QString &text) {
 }
 
 void GangConsole::progress(const QString &port, int percent) {
-    if (!percents.contains(port)) return;
-    percents[port] = qBound(0, percent, 100);
+    const auto board = running.find(port);
+    if (board == running.end()) return;
+    board->percent = qBound(0, percent, 100);
     drawBar();
+}
+
+void GangConsole::phaseStarted(const QString &port, ProgressPhase phase) {
+    const auto board = running.find(port);
+    if (board == running.end()) return;
+    *board = Progress{phase, 0};
+    drawBar();
+}
+
+bool GangConsole::Progress::behind(const Progress &other) const {
+    if (phase != other.phase) return !phase || (other.phase && *phase < *other.phase);
+    return percent < other.percent;
 }
 
 void GangConsole::print(FILE *stream, const QString &text) {
@@ -63,24 +84,22 @@ void GangConsole::print(FILE *stream, const QString &text) {
     drawBar();
 }
 
-// "[#####.....]  45%  slowest of 3: PORT"
+// "[#####.....]  45% MCU write  slowest of 3: PORT"
 void GangConsole::drawBar() {
     if (!progressBar) return;
-    if (percents.isEmpty()) {
+    if (running.isEmpty()) {
         clearBar();
         return;
     }
-    const auto slowest = std::min_element(percents.cbegin(), percents.cend());
-    const int percent = slowest.value();
-    const int filled = percent * BarWidth / 100;
-    const QString bar = QStringLiteral("[%1%2] %3%  slowest of %4: %5")
-                            .arg(QString(filled, QLatin1Char('#')))
-                            .arg(QString(BarWidth - filled, QLatin1Char('.')))
-                            .arg(percent, 3)
-                            .arg(percents.size())
+    const auto slowest =
+        std::min_element(running.cbegin(), running.cend(),
+                         [](const Progress &a, const Progress &b) { return a.behind(b); });
+    const QString bar = QStringLiteral("%1  slowest of %2: %3")
+                            .arg(Progress_Bar(slowest->percent, BarWidth, slowest->phase))
+                            .arg(running.size())
                             .arg(slowest.key());
     if (bar == shownBar) return;
-    std::fprintf(err, "\r\033[K%s", bar.toLocal8Bit().constData());
+    std::fprintf(err, "%s%s", EraseLine, bar.toLocal8Bit().constData());
     std::fflush(err);
     shownBar = bar;
     Note_ProgressLine(true);
@@ -88,7 +107,7 @@ void GangConsole::drawBar() {
 
 void GangConsole::clearBar() {
     if (shownBar.isEmpty()) return;
-    std::fputs("\r\033[K", err);
+    std::fputs(EraseLine, err);
     std::fflush(err);
     shownBar.clear();
     Note_ProgressLine(false);

@@ -1,5 +1,6 @@
 #include "cli/interrupt.h"
 
+#include "cli/progress_bar.h"
 #include "jobs/stop_request.h"
 
 #include <atomic>
@@ -32,7 +33,8 @@ extern "C" void onInterrupt(int) {
     if (Mcu_WriteInProgress()) {
         static const char text[] = "tessara-cli: stopping once the MCU update is complete; "
                                    "interrupting it would leave the chip without firmware\n";
-        if (progressLineOpen.exchange(false)) writeError("\n", 1);
+        // The bar goes, as before any line; the next progress draws it again.
+        if (progressLineOpen.exchange(false)) writeError(EraseLine, sizeof EraseLine - 1);
         writeError(text, sizeof text - 1);
     } else if (Stop_Requested()) {
         std::signal(SIGINT, SIG_DFL);

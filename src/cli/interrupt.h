@@ -11,5 +11,5 @@ bool Interrupt_Requested();
 // A descriptor that becomes readable once Ctrl-C was pressed, for an event loop to wake on; -1
 // where there is none (Windows), and the loop looks at Interrupt_Requested() on its own.
 int Interrupt_WakeFd();
-// A progress line is open on stderr: the Ctrl-C message then starts on a line of its own.
+// A progress line is open on stderr: the Ctrl-C message erases it first.
 void Note_ProgressLine(bool open);

@@ -1,6 +1,7 @@
 #include "cli/terminal_frontend.h"
 
 #include "cli/interrupt.h"
+#include "cli/progress_bar.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ TerminalFrontend::TerminalFrontend(const Choices &choices, FILE *out, FILE *err,
     : choices(choices), out(out), err(err), progressBar(progressBar && !choices.quiet) {}
 
 TerminalFrontend::~TerminalFrontend() {
-    endProgressLine();
+    endProgress();
 }
 
 bool TerminalFrontend::exitRequested() const {
@@ -26,16 +27,17 @@ void Print_Line(FILE *stream, const QString &text) {
 }
 
 void TerminalFrontend::print(FILE *stream, const QString &text) {
-    endProgressLine();
+    endProgress();
     Print_Line(stream, text);
 }
 
-// A log line or message must not land in the middle of the bar.
-void TerminalFrontend::endProgressLine() {
-    if (shownPercent < 0) return;
-    std::fputc('\n', err);
+// The bar only ever shows what is going on now: a line printed after it would leave a stale bar
+// behind, so it goes first, and comes back with the next progress.
+void TerminalFrontend::endProgress() {
+    if (!barShown) return;
+    std::fputs(EraseLine, err);
     std::fflush(err);
-    shownPercent = -1;
+    barShown = false;
     Note_ProgressLine(false);
 }
 
@@ -60,15 +62,25 @@ void TerminalFrontend::printMessage(const QString &text) {
     print(err, text);
 }
 
-void TerminalFrontend::setProgress(int percent) {
+void TerminalFrontend::setProgress(int value) {
+    value = qBound(0, value, 100);
+    if (barShown && value == percent) return;
+    percent = value;
+    drawBar();
+}
+
+void TerminalFrontend::setProgressPhase(ProgressPhase value) {
+    phase = value;
+    percent = 0;
+    drawBar();
+}
+
+void TerminalFrontend::drawBar() {
     if (!progressBar) return;
-    percent = qBound(0, percent, 100);
-    if (percent == shownPercent) return;
-    const int filled = percent * BarWidth / 100;
-    const QByteArray bar = QByteArray(filled, '#') + QByteArray(BarWidth - filled, '.');
-    std::fprintf(err, "\r[%s] %3d%%", bar.constData(), percent);
+    const QString bar = Progress_Bar(percent, BarWidth, phase);
+    std::fprintf(err, "%s%s", EraseLine, bar.toLocal8Bit().constData());
     std::fflush(err);
-    shownPercent = percent;
+    barShown = true;
     Note_ProgressLine(true);
 }
 

@@ -5,12 +5,15 @@
 #include <QSet>
 #include <QString>
 #include <cstdio>
+#include <optional>
 
 // Writes `text` and a line end to `stream` at once, in the locale's encoding.
 void Print_Line(FILE *stream, const QString &text);
 
 // The operations' front end on a terminal: log lines on stdout exactly as the window's log panel
 // shows them, message-box texts on stderr, and a progress bar on stderr when it is a terminal.
+// The bar names its phase and stays on the bottom line only while nothing else is printed: a
+// line erases it, so that no bar is left among the lines or after the last one.
 // The check boxes and image paths come from the command line; Exit is an interrupt (Ctrl-C,
 // cli/interrupt.h).
 class TerminalFrontend : public Frontend {
@@ -31,6 +34,7 @@ class TerminalFrontend : public Frontend {
     void clearLog() override {}
     void showMessage(const QString &text) override;
     void setProgress(int percent) override;
+    void setProgressPhase(ProgressPhase phase) override;
     void setButtonsEnabled(bool) override {}
     void setUpdateAllEnabled(bool) override {}
 
@@ -47,6 +51,8 @@ class TerminalFrontend : public Frontend {
 
     // The last model name the identification showed (empty before any).
     QString modelName() const { return lastModelName; }
+    // The run is over: the bar, if shown, is erased (the destructor does it too).
+    void endProgress();
 
   protected:
     // Where the lines go: a log line (unless quiet) and a message-box text.
@@ -55,13 +61,15 @@ class TerminalFrontend : public Frontend {
 
   private:
     void print(FILE *stream, const QString &text);
-    void endProgressLine();
+    void drawBar();
 
     Choices choices;
     FILE *out;
     FILE *err;
     bool progressBar;
-    int shownPercent = -1;
+    std::optional<ProgressPhase> phase; // the last one named
+    int percent = 0;
+    bool barShown = false;
     QString lastModelName;
     QSet<QString> printed; // with eachLineOnce
 };

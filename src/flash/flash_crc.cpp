@@ -65,8 +65,9 @@ int Request_FlashCrc(DeviceSession &s, uint32_t start, int32_t length, uint32_t 
             if (showProgress) s.ui.setProgress(Flash_CrcProgress(r.value, length));
         }
         const qint64 left = budgetMs - clock.elapsed();
-        // A device that went away sends no result: end now rather than spin out the budget.
-        if (left <= 0 || !s.link.isOpen()) break;
+        // A device that went away sends no result, nor does one past the link's deadline: end
+        // now rather than spin out the budget.
+        if (left <= 0 || !s.link.isOpen() || s.link.outOfTime()) break;
         t.waitForMore(int(qMin<qint64>(left, sliceMs)));
         QCoreApplication::processEvents();
         if (s.exitRequested()) return -3;
@@ -85,9 +86,10 @@ int Check_FlashCRC(DeviceSession &s) {
         s.ui.showMessage(QStringLiteral("Please input flash code file"));
         return s.fail(-1, QStringLiteral("no flash image to compare with"));
     }
-    s.ui.setProgress(0);
     s.ui.logLine(Log_Time_Text());
     s.ui.logLine(QStringLiteral("Start to get flash crc..."));
+    s.ui.setProgressPhase(ProgressPhase::FlashCrcCheck);
+    s.ui.setProgress(0);
 
     uint32_t value = 0;
     switch (Request_FlashCrc(s, 0, s.flashCodeLen, s.flashCodeCrc, true, value)) {
@@ -107,9 +109,10 @@ int Check_FlashCRC(DeviceSession &s) {
                      QString::number(value, 16));
         return s.fail(-3, QStringLiteral("the external flash does not hold the image"));
     }
+    // Full before the verdict, so that a terminal's bar is gone with the lines that follow.
+    s.ui.setProgress(100);
     s.ui.logLine(QStringLiteral("Check flash CRC pass."));
     s.ui.logLine(Log_Time_Text());
-    s.ui.setProgress(100);
     return 0;
 }
 

@@ -41,6 +41,7 @@ Frame Load_Packet(const uint32_t *words, int count, int byteOffset) {
 int Download_Loader(DeviceSession &s, const uint32_t *words, int count) {
     const int full = count / LoadPacketWords;
     const int rest = count % LoadPacketWords;
+    s.ui.setProgressPhase(ProgressPhase::LoaderDownload);
     for (int j = 0; j < full; ++j) {
         sendLoadPacket(s, &words[LoadPacketWords * j], LoadPacketWords, 4 * LoadPacketWords * j);
         s.ui.setProgress(100 * LoadPacketWords * (j + 1) / count);

@@ -139,6 +139,7 @@ int writeImage(DeviceSession &s, int32_t length, int32_t blockSize, bool onlyCha
                int &skipped) {
     logTime(s);
     s.ui.logLine(QStringLiteral("Start to update flash ..."));
+    s.ui.setProgressPhase(ProgressPhase::FlashWrite);
     skipped = 0;
     const int r = onlyChanged ? writeChangedBlocks(s, length, blockSize, skipped)
                               : writeBlocks(s, length, blockSize);
@@ -195,6 +196,7 @@ int Program_Flash(DeviceSession &s, int32_t length, int32_t blockSize) {
     if (s.ui.eraseWholeChecked() && s.flashAddrMode != 2) {
         logTime(s);
         s.ui.logLine(QStringLiteral("Start to erase flash ..."));
+        s.ui.setProgressPhase(ProgressPhase::FlashErase);
         Erase_WholeFlash(s, 0);
         if (s.exitRequested()) return -3;
     }

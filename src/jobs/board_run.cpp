@@ -56,6 +56,7 @@ BoardOutcome Run_OnBoard(const QString &port, Job job, Frontend &ui,
     SerialLink link;
     link.waitTime = settings.waitTime;
     link.observer = settings.observer;
+    link.deadline = settings.deadline;
     QObject::connect(&link, &SerialLink::deviceLost, [&lost] { lost = true; });
     DeviceSession session(link, ui);
     session.blSet = settings.blSet;
@@ -63,15 +64,20 @@ BoardOutcome Run_OnBoard(const QString &port, Job job, Frontend &ui,
     session.onlyChanged = settings.onlyChanged;
     session.listDifferences = settings.listDifferences;
     const bool opened = runOn(port, job, session, outcome);
+    const bool late = link.outOfTime();
     recordUse(session, outcome);
     // The cause that explains the others comes first: a stop asked for, then a vanished device
-    // (whose commands all time out), then what the run itself found.
+    // (whose commands all time out), then the deadline (which cut a wait short), then what the
+    // run itself found.
     if (!outcome.ok && opened) {
         outcome.interrupted = ui.exitRequested();
+        outcome.outOfTime = late;
         if (outcome.interrupted)
             outcome.reason = QStringLiteral("interrupted");
         else if (lost)
             outcome.reason = QStringLiteral("the device went away");
+        else if (outcome.outOfTime)
+            outcome.reason = QStringLiteral("no answer in the time given");
     }
     outcome.seconds = double(clock.nsecsElapsed()) / 1e9;
     return outcome;

@@ -4,6 +4,7 @@
 #include "protocol/frontend.h"
 #include "serial/link_observer.h"
 
+#include <QDeadlineTimer>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -17,6 +18,8 @@ struct BoardSettings {
     QString flashIniPath;         // a Flash.ini the operator named; searched first
     // Shown the link's traffic (a trace); none: nothing is done for it.
     LinkObserver *observer = nullptr;
+    // The run ends by then: a wait for the chip still going is cut short as a time-out.
+    QDeadlineTimer deadline{QDeadlineTimer::Forever};
 };
 
 // An image file a run was given, and what it held when it was read.
@@ -30,6 +33,7 @@ struct BoardImage {
 struct BoardOutcome {
     bool ok = false;
     bool interrupted = false; // stopped by an exit request before it could succeed
+    bool outOfTime = false;   // its deadline came before it could succeed (whatever the reason)
     QString model;            // as the probe named it; empty when the port did not open
     uint32_t bootVersion = 0;
     QString reason; // why it failed, in words; empty on success or when nobody said

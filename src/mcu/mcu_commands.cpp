@@ -47,6 +47,7 @@ int Write_McuBlock(DeviceSession &s, int32_t length, uint32_t offset, const uint
 
 int Check_McuCrc(DeviceSession &s) {
     const Frame frame = CheckMcuCrc_Frame(s.mcuLen, s.mcuCrc, s.enterAddr);
+    s.ui.setProgressPhase(ProgressPhase::McuCrcCheck);
     const Exchange e = exchange(s, Command::CheckMcuCrc, frame.data(), FrameSize);
     if (const int r = resultOf(s, Command::CheckMcuCrc, e)) return r;
     const uint32_t deviceCrc = Decode_McuCrc_Reply(e.reply);

@@ -191,8 +191,9 @@ int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t mo
     }
     if (model == Model::KQ580) Send_McuPatch(s);
 
-    s.ui.setProgress(0);
     logTime(s);
+    s.ui.setProgressPhase(ProgressPhase::McuErase);
+    s.ui.setProgress(0);
     if (const int r = Erase_Mcu(s, start, end)) {
         s.ui.logLine(QStringLiteral("Erase flash NG!!!"));
         return s.fail(-2, unanswered(r, QStringLiteral("the MCU erase")));
@@ -200,6 +201,7 @@ int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t mo
     s.ui.logLine(QStringLiteral("Erase flash OK..."));
     logTime(s);
     s.ui.logLine(QStringLiteral("Program flash.."));
+    s.ui.setProgressPhase(ProgressPhase::McuWrite);
 
     const int32_t fullBlocks = length / blockSize;
     for (int32_t k = 0; k < fullBlocks; ++k) {

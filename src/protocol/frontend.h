@@ -2,6 +2,18 @@
 
 #include <QString>
 
+// The stages of an operation that the progress bar measures, in the order a run goes through
+// them.
+enum class ProgressPhase {
+    LoaderDownload, // the KQ580 flash-mode loader
+    McuErase,
+    McuWrite,
+    McuCrcCheck,
+    FlashErase, // the whole chip
+    FlashWrite,
+    FlashCrcCheck,
+};
+
 // What the device operations need from whoever drives them: the operator's window, the terminal
 // front end or a test recorder. The operations know nothing of widgets; this is their only way to
 // the operator.
@@ -15,6 +27,9 @@ class Frontend {
     // A modal "Message" box with the text; returns when the operator has answered it.
     virtual void showMessage(const QString &text) = 0;
     virtual void setProgress(int percent) = 0;
+    // The progress that follows measures `phase`, from 0 %. Named where the phase starts, after
+    // its opening log lines; a front end may show it or ignore it (the window's bar does).
+    virtual void setProgressPhase(ProgressPhase phase) { (void)phase; }
     // The action buttons as a group (the window applies the KQ580 boot-type rules).
     virtual void setButtonsEnabled(bool enable) = 0;
     // "Update All" alone, around a combined update.

@@ -43,7 +43,11 @@ void SerialLink::write(const uint8_t *frame, int length, bool drainAfter) {
 }
 
 void SerialLink::drain() {
-    if (port.isOpen() && port.bytesToWrite() > 0) port.waitForBytesWritten(2000);
+    if (port.isOpen() && port.bytesToWrite() > 0) port.waitForBytesWritten(withinDeadline(2000));
+}
+
+int SerialLink::withinDeadline(int ms) const {
+    return deadline.isForever() ? ms : int(qBound<qint64>(0, deadline.remainingTime(), ms));
 }
 
 void SerialLink::discardStale() {
@@ -56,8 +60,8 @@ SerialLink::Wait SerialLink::Wait_Reply(int intervalMs, int polls,
     for (int poll = 0;; ++poll) {
         if (rxFlag) return Wait::Reply;
         // A closed port (the device went away) can bring no reply: the budget is spent.
-        if (poll >= polls || !port.isOpen()) return Wait::TimeOut;
-        waitForArrival(intervalMs);
+        if (poll >= polls || !port.isOpen() || outOfTime()) return Wait::TimeOut;
+        waitForArrival(withinDeadline(intervalMs));
         QCoreApplication::processEvents();
         if (stop && stop()) return rxFlag ? Wait::Reply : Wait::Stopped;
     }

@@ -3,6 +3,7 @@
 #include "serial/link_observer.h"
 #include "serial/port_open_failure.h"
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QSerialPort>
 #include <cstdint>
@@ -42,6 +43,10 @@ class SerialLink : public QObject {
     int waitTime = 0;
     // Shown every frame written and every arrival read; none: nothing is done for it.
     LinkObserver *observer = nullptr;
+    // When the link's user must be done: no wait for the device lasts beyond it, and one that
+    // reaches it ends as a time-out. Forever by default.
+    QDeadlineTimer deadline{QDeadlineTimer::Forever};
+    bool outOfTime() const { return deadline.hasExpired(); }
 
     // Writes one frame. With `drain`, waits up to 2000 ms for the bytes to leave.
     void write(const uint8_t *frame, int length, bool drain);
@@ -77,6 +82,8 @@ class SerialLink : public QObject {
   private:
     void onError(QSerialPort::SerialPortError error);
     void waitForArrival(int ms);
+    // `ms`, or less when the deadline comes sooner.
+    int withinDeadline(int ms) const;
 
     QSerialPort port;
 };

@@ -12,10 +12,11 @@
 class RecordingFrontend : public Frontend {
   public:
     // Recorded output.
-    QStringList log;          // every logLine, in order; clearLog() empties it
-    QStringList messages;     // every showMessage text
-    QList<int> progress;      // every setProgress value
-    QList<bool> buttonStates; // every setButtonsEnabled argument
+    QStringList log;             // every logLine, in order; clearLog() empties it
+    QStringList messages;        // every showMessage text
+    QList<int> progress;         // every setProgress value
+    QList<ProgressPhase> phases; // every setProgressPhase value
+    QList<bool> buttonStates;    // every setButtonsEnabled argument
     QList<bool> updateAllStates;
     QString modelName;
     QString flashId, flashSize, flashName;
@@ -38,10 +39,10 @@ class RecordingFrontend : public Frontend {
     }
     void showMessage(const QString &text) override {
         messages.append(text);
-        if (onMessage)
-            onMessage(text);
+        if (onMessage) onMessage(text);
     }
     void setProgress(int percent) override { progress.append(percent); }
+    void setProgressPhase(ProgressPhase phase) override { phases.append(phase); }
     void setButtonsEnabled(bool enable) override { buttonStates.append(enable); }
     void setUpdateAllEnabled(bool enable) override { updateAllStates.append(enable); }
     void showModelName(const QString &name) override { modelName = name; }

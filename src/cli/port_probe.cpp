@@ -1,0 +1,35 @@
+#include "cli/port_probe.h"
+
+#include "cli/board_thread.h"
+
+namespace {
+
+QString note(const BoardOutcome &o, int deadlineMs) {
+    if (o.ok) return QStringLiteral("model=%1 boot=0x%2").arg(o.model).arg(o.bootVersion, 0, 16);
+    if (o.outOfTime)
+        return QStringLiteral("model=? (no answer within %1 s)")
+            .arg(QString::number(deadlineMs / 1000.0, 'g', 3));
+    // Ctrl-C does not cut a handshake short: an interrupted probe ended as one of these.
+    if (o.model == QLatin1String("unknown"))
+        return QStringLiteral("model=unknown (no known chip answered)");
+    return QStringLiteral("model=? (%1)")
+        .arg(o.reason.isEmpty() ? QStringLiteral("not probed") : o.reason);
+}
+
+} // namespace
+
+QMap<QString, QString> Probe_Ports(const QStringList &ports, const CliRequest &request,
+                                   int deadlineMs) {
+    CliRequest probe = request;
+    probe.command = QStringLiteral("probe");
+    probe.job = Job::Probe;
+    probe.quiet = true;
+    QStringList distinct = ports; // a port listed twice is still one port
+    distinct.removeDuplicates();
+    QMap<QString, QString> notes;
+    Run_Boards(
+        distinct, probe, {},
+        [&](BoardThread &board) { notes.insert(board.port(), note(board.outcome(), deadlineMs)); },
+        QDeadlineTimer(deadlineMs));
+    return notes;
+}
