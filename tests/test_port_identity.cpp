@@ -1,6 +1,6 @@
 // The ports as a technician sees them: the serial-port map joined with the USB identity that the
 // system gives each port (here fake boards put in through the port-information seam), and the
-// port that a --port spec names, by name, by USB serial number or as the map's chip port.
+// port that a --port value names, by name, by USB serial number or as the map's chip port.
 #include "serial/port_choice.h"
 #include "serial/port_listing.h"
 
@@ -91,7 +91,7 @@ void PortIdentityTest::deviceTextsCannotReachTheTerminal() {
 }
 
 void PortIdentityTest::resolve_data() {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("portArgument");
     QTest::addColumn<bool>("guessed");
     QTest::addColumn<bool>("chipInMap");
     QTest::addColumn<QString>("port");
@@ -119,7 +119,7 @@ void PortIdentityTest::resolve_data() {
 }
 
 void PortIdentityTest::resolve() {
-    QFETCH(QString, spec);
+    QFETCH(QString, portArgument);
     QFETCH(bool, guessed);
     QFETCH(bool, chipInMap);
     QFETCH(QString, port);
@@ -129,7 +129,7 @@ void PortIdentityTest::resolve() {
     if (chipInMap) entries.append({chipKernel, "COM5"});
     const QList<PortIdentity> system{usbBoard("ttyACM0", "TWIN"), usbBoard("ttyACM2", "KQ0042"),
                                      usbBoard("ttyACM3", "TWIN"), usbBoard("ttyACM4", "")};
-    const PortChoice choice = Resolve_Port(spec, map(entries, guessed), system);
+    const PortChoice choice = Resolve_Port(portArgument, map(entries, guessed), system);
     QCOMPARE(choice.portName, port);
     QCOMPARE(port.isEmpty() ? choice.error : choice.origin, origin);
     QCOMPARE(choice.error.isEmpty(), !port.isEmpty());

@@ -103,8 +103,8 @@ QStringList Cli_BoardPorts(const CliRequest &r, QStringList *missing) {
     if (r.all) return Chip_PortNames(map);
     const QList<PortIdentity> identities = System_PortIdentities();
     QStringList ports;
-    for (const QString &spec : r.ports.isEmpty() ? QStringList{QString()} : r.ports) {
-        const PortChoice choice = Resolve_Port(spec, map, identities);
+    for (const QString &portArgument : r.ports.isEmpty() ? QStringList{QString()} : r.ports) {
+        const PortChoice choice = Resolve_Port(portArgument, map, identities);
         if (!choice.portName.isEmpty())
             ports.append(choice.portName);
         else if (missing)

@@ -28,7 +28,7 @@ void Cli_Complain(FILE *err, const QString &reason);
 // any, open. CliOk, or CliUsage after saying why.
 int Cli_Prepare(const CliRequest &request, BoardReport &report, FILE *err);
 // The ports of the boards a run of several serves, as they are now: with --all every chip port of
-// the serial-port map, else each --port resolved (a USB serial number to its port). A spec that
+// the serial-port map, else each --port resolved (a USB serial number to its port). A value that
 // names no port now is left out and its reason added to `missing`.
 QStringList Cli_BoardPorts(const CliRequest &request, QStringList *missing = nullptr);
 // Appends the board's record when a report is open; says so on `err` when it cannot.

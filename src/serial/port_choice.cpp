@@ -28,12 +28,12 @@ PortChoice bySerialNumber(const QString &number, const QList<PortIdentity> &iden
 
 } // namespace
 
-PortChoice Resolve_Port(const QString &spec, const SerialCommMap &map,
+PortChoice Resolve_Port(const QString &portArgument, const SerialCommMap &map,
                         const QList<PortIdentity> &identities) {
     static const QString serialPrefix = QStringLiteral("serial:");
-    if (spec.startsWith(serialPrefix))
-        return bySerialNumber(spec.mid(serialPrefix.size()), identities);
-    if (!spec.isEmpty()) return {spec, QString(), QString()};
+    if (portArgument.startsWith(serialPrefix))
+        return bySerialNumber(portArgument.mid(serialPrefix.size()), identities);
+    if (!portArgument.isEmpty()) return {portArgument, QString(), QString()};
 
     const QString chip = Chip_PortName(map);
     if (chip.isEmpty())
