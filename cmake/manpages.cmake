@@ -1,15 +1,17 @@
-# Manual pages, made at build time by help2man from each program's own --help, so that they
-# list every option the program has. Skipped, with a warning, without help2man or when the
-# programs cannot run here (cross-compiling).
+# SPDX-License-Identifier: MIT
+# Manual pages, made at build time by help2man from each program's own --help and --version, so
+# that they list every option the program has, with the sections --help does not hold (FILES,
+# ENVIRONMENT, EXIT STATUS, EXAMPLES, SEE ALSO) from data/man/PROGRAM.h2m.in, whose @VARIABLES@
+# are the install paths. Skipped without
+# help2man or when the programs cannot run here (cross-compiling).
 find_program(TESSARA_HELP2MAN help2man)
-find_program(TESSARA_GZIP gzip)
 
 set(TESSARA_MANPAGES)
-if(CMAKE_CROSSCOMPILING OR NOT TESSARA_GZIP)
+if(CMAKE_CROSSCOMPILING)
     return()
 endif()
 if(NOT TESSARA_HELP2MAN)
-    message(WARNING "help2man not found: no manual pages")
+    message(STATUS "help2man not found: no manual pages")
     return()
 endif()
 
@@ -19,20 +21,22 @@ function(tessara_manpage program summary)
         return()
     endif()
     set(page ${CMAKE_CURRENT_BINARY_DIR}/man/${program}.1)
-    add_custom_command(OUTPUT ${page}.gz
+    set(sections ${CMAKE_CURRENT_BINARY_DIR}/man/${program}.h2m)
+    configure_file(${PROJECT_SOURCE_DIR}/data/man/${program}.h2m.in ${sections} @ONLY)
+    add_custom_command(OUTPUT ${page}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
         COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
                 --unset=QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0
                 "PATH=$<TARGET_FILE_DIR:${program}>:$ENV{PATH}"
-                ${TESSARA_HELP2MAN} --no-info --version-string=${PROJECT_VERSION}
-                --name=${summary} --section=1 --output=${page} ${program}
-        COMMAND ${TESSARA_GZIP} -9nf ${page}
-        DEPENDS ${program}
+                ${TESSARA_HELP2MAN} --no-info --name=${summary} --section=1
+                --include=${sections} --output=${page} ${program}
+        DEPENDS ${program} ${sections}
         COMMENT "Manual page of ${program}"
         VERBATIM)
-    set(TESSARA_MANPAGES ${TESSARA_MANPAGES} ${page}.gz PARENT_SCOPE)
+    set(TESSARA_MANPAGES ${TESSARA_MANPAGES} ${page} PARENT_SCOPE)
 endfunction()
 
+# A new program: one more line, and its data/man/PROGRAM.h2m.in.
 tessara_manpage(tessara "update the firmware of KQ display-controller chips")
 tessara_manpage(tessara-cli "update the firmware of KQ display-controller chips from a terminal")
 tessara_manpage(tessara-sim "a simulated KQ chip boot loader on a pseudo-terminal")

@@ -1,40 +1,74 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a release build (hardened as Debian builds it, no tests, no
-# sanitizers) and checks what it ships: lintian without error or warning, the desktop entry and
-# the AppStream metadata, the files where Debian expects them, stripped programs whose debug
-# information is in the -dbgsym package, manual pages that list every option and command, the
-# bash completion, and one full update by the unpacked tessara-cli of the unpacked tessara-sim.
-# Usage: scripts/check-package.sh [BUILD_DIR]   (default build-pkg; prints the .deb's path last)
+# SPDX-License-Identifier: MIT
+# Builds the Debian source and binary packages with dpkg-buildpackage, from a copy of the tree,
+# and checks them: lintian without error or warning on the source and on every binary package;
+# what each package holds and depends on (no graphical library for tessara-cli and
+# tessara-sim); the configuration files; the udev rule and the systemd unit where udev and
+# systemd look for them; what installing tessara-cli does (its system user, no unit enabled);
+# stripped programs with their debug information in the -dbgsym packages; the desktop entry and
+# the AppStream data; manual pages with every option and every section; the bash completion;
+# the station's unit as systemd-analyze verifies it; and one full update by the unpacked
+# tessara-cli of the unpacked tessara-sim.
+# Usage: scripts/check-package.sh [OUT_DIR]   (default build-deb, where the packages are left)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build-pkg}
+out=${1:-$root/build-deb}
 
 fail() {
     echo "check-package: $*" >&2
     exit 1
 }
 
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S "$root" -B "$build" "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DTESSARA_BUILD_TESTS=OFF -DTESSARA_SANITIZE=OFF \
-    "-DCMAKE_CXX_FLAGS=$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
-    "-DCMAKE_EXE_LINKER_FLAGS=$(dpkg-buildflags --get LDFLAGS)" >/dev/null
-cmake --build "$build" -j "$(nproc)" >/dev/null
-(cd "$build" && rm -f ./*.deb ./*.ddeb && cpack -G DEB >/dev/null)
-version=$(sed -n 's/^project(Tessara VERSION \([^ ]*\).*/\1/p' "$root/CMakeLists.txt")
-deb=$build/tessara_${version}_amd64.deb
-ddeb=$build/tessara-dbgsym_${version}_amd64.ddeb
-{ [ -f "$deb" ] && [ -f "$ddeb" ]; } || fail "cpack made no $deb and $ddeb"
-
 # One version everywhere: the project, the changelog and the AppStream release.
-[ "$(dpkg-parsechangelog -l "$root/data/changelog" -S Version)" = "$version" ] ||
-    fail "data/changelog does not begin with version $version"
-grep -q "<release version=\"$version\"" "$root/data/tessara.metainfo.xml.in" ||
-    fail "data/tessara.metainfo.xml.in has no release $version"
+version=$(sed -n 's/^project(Tessara VERSION \([^ ]*\).*/\1/p' "$root/CMakeLists.txt")
+[ "$(dpkg-parsechangelog -l "$root/debian/changelog" -S Version)" = "$version" ] ||
+    fail "debian/changelog does not begin with version $version"
+for f in "$root"/data/*.metainfo.xml.in; do
+    grep -q "<release version=\"$version\"" "$f" || fail "$f has no release $version"
+done
 
-lintian --fail-on error,warning --display-info "$deb" "$ddeb" || fail "lintian"
+# What the demo installs to build is what the source package says it needs.
+build_depends=$(awk '/^Build-Depends:/ { on = 1; sub(/^Build-Depends:/, "") }
+                     on && /^[A-Za-z-]+:/ && !/^Build-Depends:/ { on = 0 } on' "$root/debian/control" |
+    tr ',' '\n' | sed 's/[(|[].*//; s/[[:space:]]//g; /^$/d')
+for p in $(sed 's/#.*//' "$root/scripts/packages/build.txt"); do
+    [ "$p" = build-essential ] || grep -qx -- "$p" <<<"$build_depends" ||
+        fail "$p of scripts/packages/build.txt is no Build-Depends of debian/control"
+done
+
+# The source package is made from the files git knows (committed or not), not from build trees.
+src=$out/tessara-$version
+rm -rf "$out"
+mkdir -p "$src"
+git -C "$root" ls-files -z --cached --others --exclude-standard |
+    tar -C "$root" --null --ignore-failed-read -T - -cf - 2>/dev/null | tar -C "$src" -xf -
+path=$PATH
+[ -d /usr/lib/ccache ] && path=/usr/lib/ccache:$PATH # the compiler cache, when there is one
+(cd "$src" && PATH=$path dpkg-buildpackage -us -uc -j"$(nproc)") >"$out/build.log" 2>&1 ||
+    { tail -n 40 "$out/build.log"; fail "dpkg-buildpackage failed (the whole log: $out/build.log)"; }
+
+arch=$(dpkg --print-architecture)
+programs=(tessara tessara-cli tessara-sim)
+deb() { echo "$out/${1}_${version}_$arch.deb"; }
+for p in "${programs[@]}"; do
+    for f in "$(deb "$p")" "$(deb "$p-dbgsym")"; do [ -f "$f" ] || fail "no $f"; done
+done
+tar -tJf "$out/tessara_$version.tar.xz" | grep -qE '^tessara-[^/]*/(build|obj-)' &&
+    fail "the source package holds a build tree"
+
+lintian --fail-on error,warning --display-info "$out/tessara_${version}_$arch.changes" \
+    >"$out/lintian.log" 2>&1 || { cat "$out/lintian.log"; fail "lintian"; }
+echo "lintian: $(wc -l <"$out/lintian.log") tags, none an error or a warning"
+cat "$out/lintian.log"
+
+# Dependencies: the terminal programs need no graphical library; the window does (which shows
+# that the pattern finds them).
+gui='libqt5(gui|widgets)|libx11|libxcb|libgl|libegl|libwayland|libvulkan'
+for p in tessara-cli tessara-sim; do
+    depends=$(dpkg-deb -f "$(deb "$p")" Depends)
+    grep -qE "$gui" <<<"$depends" && fail "$p depends on graphical libraries: $depends"
+done
+dpkg-deb -f "$(deb tessara)" Depends | grep -qE "$gui" || fail "the window has no graphical libraries"
 
 work=$(mktemp -d)
 sim_pid=
@@ -44,29 +78,72 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
-tree=$work/root
-dpkg -x "$deb" "$tree"
-dpkg -e "$deb" "$work/control"
-dpkg -x "$ddeb" "$work/dbgsym"
 
-for f in usr/bin/tessara usr/bin/tessara-cli usr/bin/tessara-sim etc/tessara/Flash.ini \
-    usr/share/doc/tessara/copyright usr/share/doc/tessara/changelog.gz \
-    usr/share/bash-completion/completions/tessara-cli usr/share/applications/tessara.desktop \
-    usr/share/icons/hicolor/scalable/apps/tessara.svg lib/udev/rules.d/70-tessara.rules; do
-    [ -e "$tree/$f" ] || fail "the package has no /$f"
+# Each package on its own, and all three in one tree to run them.
+tree=$work/root
+for p in "${programs[@]}"; do
+    dpkg -x "$(deb "$p")" "$work/$p"
+    dpkg -x "$(deb "$p")" "$tree"
+    dpkg -x "$(deb "$p-dbgsym")" "$work/dbgsym"
 done
-[ "$(cat "$work/control/conffiles")" = /etc/tessara/Flash.ini ] || fail "Flash.ini is no conffile"
+udev_rules=$(pkg-config --variable=udevdir udev)/rules.d
+unit_dir=$(pkg-config --variable=systemdsystemunitdir systemd)
+sysusers_dir=$(pkg-config --variable=sysusersdir systemd)
+holds() { # package, files
+    local p=$1 f
+    shift
+    for f in "$@" "usr/share/doc/$p/copyright" "usr/share/doc/$p/changelog.gz"; do
+        [ -e "$work/$p/${f#/}" ] || fail "$p has no /${f#/}"
+    done
+}
+holds tessara usr/bin/tessara usr/share/man/man1/tessara.1.gz \
+    usr/share/applications/tessara.desktop usr/share/icons/hicolor/scalable/apps/tessara.svg
+holds tessara-cli usr/bin/tessara-cli usr/share/man/man1/tessara-cli.1.gz \
+    etc/tessara/Flash.ini etc/tessara/station.conf "$udev_rules/70-tessara.rules" \
+    "$unit_dir/tessara-station.service" "$sysusers_dir/tessara.conf" \
+    usr/share/bash-completion/completions/tessara-cli
+holds tessara-sim usr/bin/tessara-sim usr/share/man/man1/tessara-sim.1.gz
 [ -z "$(find "$tree/usr/bin" -name '*.ini')" ] || fail "a data file in /usr/bin"
-grep -q 'ENV{ID_MM_DEVICE_IGNORE}="1"' "$tree/lib/udev/rules.d/70-tessara.rules" ||
+grep -q 'ENV{ID_MM_DEVICE_IGNORE}="1"' "$tree/$udev_rules/70-tessara.rules" ||
     fail "the udev rule does not keep ModemManager away"
 
-desktop-file-validate "$tree/usr/share/applications/tessara.desktop" || fail "desktop entry"
-metainfo=$(find "$tree/usr/share/metainfo" -name '*.metainfo.xml')
-appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" ||
-    { cat "$work/appstream.log"; fail "AppStream metadata"; }
+# The operator's files are kept over upgrades.
+dpkg -e "$(deb tessara-cli)" "$work/control"
+[ "$(sort "$work/control/conffiles")" = "$(printf '/etc/tessara/Flash.ini\n/etc/tessara/station.conf')" ] ||
+    fail "Flash.ini and station.conf are not the configuration files: $(cat "$work/control/conffiles")"
+grep -qv '^ *#' <(grep -v '^ *$' "$tree/etc/tessara/station.conf") &&
+    fail "station.conf ships with a line that is not a comment"
 
-# Stripped, and each program's debug information in the dbgsym package under its build ID.
-for p in tessara tessara-cli tessara-sim; do
+# A first installation of tessara-cli, its commands recorded: the user is made from the
+# package's sysusers file, and the station is neither enabled nor started.
+mkdir "$work/stubs"
+for c in systemd-sysusers systemctl deb-systemd-invoke deb-systemd-helper; do
+    printf '#!/bin/sh\necho "%s $*" >>"%s"\n' "$c" "$work/calls" >"$work/stubs/$c"
+done
+# Before the first installation: the unit has never been installed, nor disabled.
+cat >>"$work/stubs/deb-systemd-helper" <<'EOF'
+case "$*" in *debian-installed*) exit 1 ;; esac
+EOF
+chmod +x "$work/stubs/"*
+PATH=$work/stubs:$PATH sh "$work/control/postinst" configure "" >/dev/null 2>&1 ||
+    fail "tessara-cli's postinst failed"
+grep -qx 'systemd-sysusers .*tessara.conf' "$work/calls" || fail "installing tessara-cli makes no user"
+grep -E 'deb-systemd-helper enable|systemctl .*enable|deb-systemd-invoke .*start' "$work/calls" &&
+    fail "installing tessara-cli enables or starts the station"
+grep -qx 'u tessara .*' "$tree/$sysusers_dir/tessara.conf" &&
+    grep -qx 'm tessara dialout' "$tree/$sysusers_dir/tessara.conf" ||
+    fail "the station's user is not made a member of dialout"
+
+desktop-file-validate "$tree/usr/share/applications/tessara.desktop" || fail "desktop entry"
+for p in tessara tessara-cli; do
+    metainfo=$(find "$work/$p/usr/share/metainfo" -name '*.metainfo.xml')
+    [ -n "$metainfo" ] || fail "$p has no AppStream metadata"
+    appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" ||
+        { cat "$work/appstream.log"; fail "AppStream metadata of $p"; }
+done
+
+# Stripped, and each program's debug information in the dbgsym packages under its build ID.
+for p in "${programs[@]}"; do
     readelf -S "$tree/usr/bin/$p" | grep -q '\.debug_info' && fail "$p is not stripped"
     id=$(readelf -n "$tree/usr/bin/$p" | sed -n 's/.*Build ID: \([0-9a-f]*\).*/\1/p')
     debug=$work/dbgsym/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug
@@ -74,14 +151,23 @@ for p in tessara tessara-cli tessara-sim; do
         fail "no debug information for $p (build ID ${id:-none})"
 done
 
-# Each manual page lists every option of its program's --help, and tessara-cli's every command.
-# The window answers --help without a display.
+# Each manual page: its sections, the program's version, every option of its --help and, for
+# tessara-cli, every command. The window answers --help without a display.
 export PATH=$tree/usr/bin:$PATH
-for p in tessara tessara-cli tessara-sim; do
+for p in "${programs[@]}"; do
     help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$p" --help) ||
         fail "$p --help failed"
-    # The page's source, its escaped hyphens and font changes undone.
-    page=$(zcat "$tree/usr/share/man/man1/$p.1.gz" | sed 's/\\-/-/g; s/\\f[A-Z]//g; s/\\[,/]//g')
+    [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$p" --version | head -n 1)" = "$p $version" ] ||
+        fail "$p --version does not begin with \"$p $version\""
+    source=$(zcat "$tree/usr/share/man/man1/$p.1.gz")
+    grep -q "^\.TH .*\"$p $version\"" <<<"$source" || fail "the manual page of $p shows no version"
+    for section in NAME SYNOPSIS DESCRIPTION OPTIONS ENVIRONMENT FILES 'EXIT STATUS' EXAMPLES \
+        'SEE ALSO'; do
+        grep -qE "^\.SH \"?$section\"?$" <<<"$source" ||
+            fail "the manual page of $p has no $section section"
+    done
+    # The page's text, its escaped hyphens and font changes undone.
+    page=$(sed 's/\\-/-/g; s/\\f[A-Z]//g; s/\\[,/]//g' <<<"$source")
     words=$(grep -oE -- '--[a-z0-9][a-z0-9-]*' <<<"$help" | sort -u)
     [ "$p" = tessara-cli ] &&
         words+=$'\n'$(sed -n '/^Commands:/,/^$/s/^  \([a-z][a-z-]*\).*/\1/p' <<<"$help")
@@ -91,20 +177,22 @@ for p in tessara tessara-cli tessara-sim; do
     done
 done
 
-# Bash completion, driven as bash drives it: commands, options, an option's port, image files.
-touch "$work/app.bin"
-complete_words() {
-    TESSARA_SERIALCOMM='\Device\USBSER000=/tmp/ttyKQ' bash -c '
-        source "$1"; shift
-        COMP_WORDS=("$@"); COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
-        _tessara_cli; printf "%s\n" "${COMPREPLY[@]}"' _ \
-        "$tree/usr/share/bash-completion/completions/tessara-cli" tessara-cli "$@"
-}
-[ "$(complete_words update-a)" = update-all ] || fail "completion of a command"
-complete_words --fl | grep -qx -- --flash-ini || fail "completion of an option"
-complete_words --port /tmp/tty | grep -qx /tmp/ttyKQ || fail "completion of --port"
-[ "$(complete_words update-mcu "$work/app.")" = "$work/app.bin" ] || fail "completion of an image"
-[ -z "$(complete_words probe '')" ] || fail "completion offers files to probe"
+bash "$root/scripts/check-completion.sh" "$tree/usr/share/bash-completion/completions/tessara-cli" \
+    "$tree/usr/bin/tessara-cli" || fail "bash completion"
+
+# The station's unit, verified against the system's units and the packaged program, whether or
+# not systemd runs here: any remark at all is a failure. Its exposure, as systemd rates the
+# hardening, may not grow past what it is now (3.1 of 10).
+sdroot=$work/sdroot
+mkdir -p "$sdroot/$unit_dir"
+cp -a "$work/tessara-cli/." "$sdroot/"
+cp -rn "$unit_dir/." "$sdroot/$unit_dir/"
+verify=$(systemd-analyze verify --root="$sdroot" --man=no tessara-station.service 2>&1) ||
+    fail "systemd-analyze verify: $verify"
+[ -z "$verify" ] || fail "systemd-analyze verify: $verify"
+systemd-analyze security --offline=true --root="$sdroot" --threshold=31 tessara-station.service \
+    >"$work/security.log" 2>&1 || { cat "$work/security.log"; fail "the station's exposure grew"; }
+echo "systemd-analyze: tessara-station.service verified; $(tail -n 1 "$work/security.log" | sed 's/^→ //')"
 
 # One full update by what is shipped: a KQ31B with a W25Q128JV, the package's Flash.ini.
 cd "$work"
@@ -125,4 +213,10 @@ tessara-cli --port "$work/ttyKQ" --flash-ini "$ini" update-all "$work/app.bin" "
 # The port first, then the Flash.ini that the package installed.
 [ "$(sed -n 2p "$work/update.out")" = "Flash.ini: $ini" ] || fail "the line after the port names no Flash.ini"
 grep -qx 'Update flash is OK!!!!!!' "$work/update.out" || fail "no flash update"
-echo "check-package: $(basename "$deb") is lintian-clean, installs where Debian expects, and updated a simulated KQ31B"
+
+for p in "${programs[@]}"; do
+    printf 'check-package: %-40s %6s KiB, installed %6s KiB, depends: %s\n' "$(basename "$(deb "$p")")" \
+        "$(($(stat -c %s "$(deb "$p")") / 1024))" "$(dpkg-deb -f "$(deb "$p")" Installed-Size)" \
+        "$(dpkg-deb -f "$(deb "$p")" Depends)"
+done
+echo "check-package: the source and binary packages in $out are lintian-clean, install where Debian expects, and updated a simulated KQ31B"

@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
-# The main job: sets up and builds Tessara, starts a simulated KQ31B (boot loader on a
-# pseudo-terminal, W25Q128 external flash), and updates it from the terminal with tessara-cli:
-# update-all, then check-mcu and check-flash. The simulator is stopped on every way out.
+# SPDX-License-Identifier: MIT
+# The main job: installs what building Tessara needs, builds the two programs it runs (a release
+# build, no tests), starts a simulated KQ31B (boot loader on a pseudo-terminal, W25Q128 external
+# flash), and updates it from the terminal with tessara-cli: update-all, then check-mcu and
+# check-flash. The simulator is stopped on every way out.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${TESSARA_BUILD_DIR:-$root/build}
+build=${TESSARA_BUILD_DIR:-$root/build-demo}
 
-"$root/scripts/setup.sh" "$build"
+"$root/scripts/install-packages.sh" build
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$root" -B "$build" "${launcher[@]}" -DCMAKE_BUILD_TYPE=Release \
+    -DTESSARA_BUILD_TESTS=OFF -DTESSARA_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build" -j "$(nproc)" --target tessara-cli tessara-cli-flash-ini tessara-sim
 cli=$build/src/cli/tessara-cli
 sim=$build/src/sim/tessara-sim
 

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Sets up, builds with AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test.
+# SPDX-License-Identifier: MIT
+# Installs the build and test tools, builds with AddressSanitizer and UndefinedBehaviorSanitizer,
+# and runs every test.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-test
+"$root/scripts/install-packages.sh" build test package
 "$root/scripts/setup.sh" "$build" -DTESSARA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
@@ -17,7 +20,7 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 "$root/scripts/check_windows.sh"
 "$root/scripts/test_win32.sh"
 
-# The Debian package, built from a release build, checked and unpacked for one update.
+# The Debian packages, built as Debian builds them, checked and unpacked for one update.
 "$root/scripts/check-package.sh"
 
 # Last, so that CTest's summary closes the output.

@@ -93,8 +93,11 @@ class SimProgram : public QObject {
             QVERIFY2(!parseSimOptions(args, &o, &error, &help), qPrintable(args.join(' ')));
             QVERIFY(!error.isEmpty());
         }
+        QCoreApplication::setApplicationVersion(QStringLiteral("9.87"));
+        QVERIFY(parseSimOptions({"tessara-sim", "--version"}, &o, &error, &help));
+        QCOMPARE(help, QStringLiteral("tessara-sim 9.87\n"));
         QVERIFY(parseSimOptions({"tessara-sim", "--help"}, &o, &error, &help));
-        for (const char *name : {"--model", "--fault", "--link", "--log", "--crc-step",
+        for (const char *name : {"--version", "--model", "--fault", "--link", "--log", "--crc-step",
                                  "--flash-erase-ms", "--restart-on-run", "--boot-type"})
             QVERIFY2(help.contains(QLatin1String(name)), name);
         // Every fault kind it accepts is explained, and so is every command letter.

@@ -10,6 +10,7 @@
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(TESSARA_VERSION));
     SimOptions options;
     QString error, help;
     if (!parseSimOptions(app.arguments(), &options, &error, &help)) {

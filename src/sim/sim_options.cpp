@@ -4,6 +4,7 @@
 #include "sim/sim_models.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace {
 
@@ -157,6 +158,8 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
         "Numbers are decimal, or hexadecimal with 0x; sizes may end in K or M."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Shows this help."));
+    const QCommandLineOption version(QStringLiteral("version"),
+                                     QStringLiteral("Shows the version."));
     const auto option = [](const char *name, const char *text, const char *value) {
         return QCommandLineOption(QLatin1String(name), QLatin1String(text), QLatin1String(value));
     };
@@ -213,11 +216,11 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
         option("link", "Keep a symbolic link at this path pointing at the terminal.", "path");
     const QCommandLineOption log =
         option("log", "Write the decoded record of every frame received to this file.", "file");
-    parser.addOptions({help,         model,       modelCode,   bootVersion, bootKind,
-                       bootType,     proofTag,    proofTag580, infoIds,     flashIds,
-                       flashIdModes, flashSize,   mcuErase,    flashErase,  timing,
-                       pageProgram,  sectorErase, crcRate,     crcStep,     crcInterval,
-                       idleReset,    restart,     fault,       link,        log});
+    parser.addOptions({help,      version,  model,       modelCode, bootVersion, bootKind,
+                       bootType,  proofTag, proofTag580, infoIds,   flashIds,    flashIdModes,
+                       flashSize, mcuErase, flashErase,  timing,    pageProgram, sectorErase,
+                       crcRate,   crcStep,  crcInterval, idleReset, restart,     fault,
+                       link,      log});
 
     if (!parser.parse(args)) {
         *error = parser.errorText();
@@ -229,6 +232,10 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
     }
     if (parser.isSet(help)) {
         *helpText = parser.helpText() + faultHelp();
+        return true;
+    }
+    if (parser.isSet(version)) {
+        *helpText = QStringLiteral("tessara-sim %1\n").arg(QCoreApplication::applicationVersion());
         return true;
     }
 

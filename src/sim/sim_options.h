@@ -14,7 +14,8 @@ struct SimOptions {
 };
 
 // Parses the program's arguments (args[0] is the program). Returns false with `error` set for
-// a bad value; sets `helpText` and returns true when --help was given.
+// a bad value; sets `helpText` (to print before exiting) and returns true when --help or
+// --version was given.
 bool parseSimOptions(const QStringList &args, SimOptions *options, QString *error,
                      QString *helpText);
 
