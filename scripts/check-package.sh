@@ -42,9 +42,13 @@ rm -rf "$out"
 mkdir -p "$src"
 git -C "$root" ls-files -z --cached --others --exclude-standard |
     tar -C "$root" --null --ignore-failed-read -T - -cf - 2>/dev/null | tar -C "$src" -xf -
-path=$PATH
-[ -d /usr/lib/ccache ] && path=/usr/lib/ccache:$PATH # the compiler cache, when there is one
-(cd "$src" && PATH=$path dpkg-buildpackage -us -uc -j"$(nproc)") >"$out/build.log" 2>&1 ||
+# The compiler cache, when there is one: the user's, since debhelper gives the build a HOME of
+# its own.
+if command -v ccache >/dev/null && [ -d /usr/lib/ccache ]; then
+    export PATH=/usr/lib/ccache:$PATH CCACHE_DIR=${CCACHE_DIR:-$(ccache -k cache_dir)}
+    export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(ccache -k base_dir)}
+fi
+(cd "$src" && dpkg-buildpackage -us -uc -j"$(nproc)") >"$out/build.log" 2>&1 ||
     { tail -n 40 "$out/build.log"; fail "dpkg-buildpackage failed (the whole log: $out/build.log)"; }
 
 arch=$(dpkg --print-architecture)
