@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Compiles every source of the Windows build -- the core with its *_win.cpp seams and the Win32
 # layer, the window, tessara-cli, and the code uic and moc generate for them -- with the MinGW-w64
 # cross compiler against the Qt 5 headers, Windows selected. Syntax and semantics only: the Qt
@@ -9,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cxx=x86_64-w64-mingw32-g++-posix
 qt=/usr/include/x86_64-linux-gnu/qt5
 qt_bin=/usr/lib/qt5/bin
-command -v "$cxx" >/dev/null || { echo "check_windows: $cxx missing (scripts/setup.sh installs it)" >&2; exit 1; }
+command -v "$cxx" >/dev/null || { echo "check_windows: $cxx missing (scripts/install-packages.sh test installs it)" >&2; exit 1; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

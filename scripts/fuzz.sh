@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets with clang and runs each for a bounded time.
 # Usage: scripts/fuzz.sh [SECONDS_PER_TARGET] (default 60)
 # Prints, per target, the executions and the crashes; fails when any target crashed.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Win32 layer (src/serial/win32) and its tests (tests/win32) with MinGW-w64 into one
 # Windows console program and runs it under wine, in a wine prefix of its own that is removed
 # afterwards. Fails, with the reason, when anything cannot be built or wine cannot start.
@@ -6,7 +7,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cxx=x86_64-w64-mingw32-g++-posix
 for tool in "$cxx" wine wineserver; do
-    command -v "$tool" >/dev/null || { echo "test_win32: $tool missing (scripts/setup.sh installs it)" >&2; exit 1; }
+    command -v "$tool" >/dev/null || { echo "test_win32: $tool missing (scripts/install-packages.sh test installs it)" >&2; exit 1; }
 done
 
 work=$(mktemp -d)
