@@ -1,9 +1,8 @@
 # SPDX-License-Identifier: MIT
-# Manual pages, made at build time by help2man from each program's own --help and --version, so
-# that they list every option the program has, with the sections --help does not hold (FILES,
-# ENVIRONMENT, EXIT STATUS, EXAMPLES, SEE ALSO) from data/man/PROGRAM.h2m.in, whose @VARIABLES@
-# are the install paths. Skipped without
-# help2man or when the programs cannot run here (cross-compiling).
+# Manual pages, made at build time by help2man from each program's own --help, so that they
+# list every option the program has, with the sections --help does not hold (ENVIRONMENT, FILES,
+# EXIT STATUS, EXAMPLES, SEE ALSO) from data/man/PROGRAM.h2m.in, whose @VARIABLES@ are the
+# install paths. Skipped without help2man or when the programs cannot run here (cross-compiling).
 find_program(TESSARA_HELP2MAN help2man)
 
 set(TESSARA_MANPAGES)
@@ -15,7 +14,9 @@ if(NOT TESSARA_HELP2MAN)
     return()
 endif()
 
-# `program` is run by its name, as its page shows it, with no display: --help needs none.
+# `program` is run by its name, as its page shows it, with no display: --help needs none. The
+# version is the project's: tessara-cli's --version also tells how it was built, no matter for a
+# manual page.
 function(tessara_manpage program summary)
     if(NOT TARGET ${program})
         return()
@@ -29,6 +30,7 @@ function(tessara_manpage program summary)
                 --unset=QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0
                 "PATH=$<TARGET_FILE_DIR:${program}>:$ENV{PATH}"
                 ${TESSARA_HELP2MAN} --no-info --name=${summary} --section=1
+                --version-string=${PROJECT_VERSION}
                 --include=${sections} --output=${page} ${program}
         DEPENDS ${program} ${sections}
         COMMENT "Manual page of ${program}"
