@@ -134,8 +134,8 @@ PATH=$work/stubs:$PATH sh "$work/control/postinst" configure "" >/dev/null 2>&1 
 grep -qx 'systemd-sysusers .*tessara.conf' "$work/calls" || fail "installing tessara-cli makes no user"
 grep -E 'deb-systemd-helper enable|systemctl .*enable|deb-systemd-invoke .*start' "$work/calls" &&
     fail "installing tessara-cli enables or starts the station"
-grep -qx 'u tessara .*' "$tree/$sysusers_dir/tessara.conf" &&
-    grep -qx 'm tessara dialout' "$tree/$sysusers_dir/tessara.conf" ||
+{ grep -qx 'u tessara .*' "$tree/$sysusers_dir/tessara.conf" &&
+    grep -qx 'm tessara dialout' "$tree/$sysusers_dir/tessara.conf"; } ||
     fail "the station's user is not made a member of dialout"
 
 desktop-file-validate "$tree/usr/share/applications/tessara.desktop" || fail "desktop entry"
