@@ -134,9 +134,16 @@ PATH=$work/stubs:$PATH sh "$work/control/postinst" configure "" >/dev/null 2>&1 
 grep -qx 'systemd-sysusers .*tessara.conf' "$work/calls" || fail "installing tessara-cli makes no user"
 grep -E 'deb-systemd-helper enable|systemctl .*enable|deb-systemd-invoke .*start' "$work/calls" &&
     fail "installing tessara-cli enables or starts the station"
-{ grep -qx 'u tessara .*' "$tree/$sysusers_dir/tessara.conf" &&
-    grep -qx 'm tessara dialout' "$tree/$sysusers_dir/tessara.conf"; } ||
-    fail "the station's user is not made a member of dialout"
+# What systemd-sysusers makes of the file, on a copy of this system's users and groups: a
+# system user who cannot log in, a member of dialout.
+mkdir -p "$work/users/etc"
+cp /etc/passwd /etc/group /etc/shadow /etc/gshadow "$work/users/etc/" 2>/dev/null || true
+systemd-sysusers --root="$work/users" "$tree/$sysusers_dir/tessara.conf" >/dev/null 2>&1 ||
+    fail "systemd-sysusers refuses $sysusers_dir/tessara.conf"
+grep -qE '^tessara:x:[0-9]+:[0-9]+:[^:]*:/var/lib/tessara:/usr/sbin/nologin$' "$work/users/etc/passwd" ||
+    fail "no user tessara without a login: $(grep '^tessara:' "$work/users/etc/passwd")"
+grep -qE '^dialout:x:[0-9]+:(.*,)?tessara(,.*)?$' "$work/users/etc/group" ||
+    fail "the user tessara is no member of dialout"
 
 desktop-file-validate "$tree/usr/share/applications/tessara.desktop" || fail "desktop entry"
 for p in tessara tessara-cli; do
