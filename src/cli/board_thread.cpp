@@ -54,6 +54,7 @@ void BoardThread::start(QDeadlineTimer deadline) {
         BoardSettings settings = Cli_BoardSettings(request);
         settings.deadline = deadline;
         result = Run_OnBoard(portName, request.job, ui, settings);
+        owed = std::make_unique<RecordOwed>();
     });
     thread->setParent(this);
     // Emitted by the board's thread once the run is over; arrives here after its last line.
@@ -76,7 +77,8 @@ BoardThreads Run_Boards(const QStringList &ports, const CliRequest &request,
         BoardThread *board = boards.back().get();
         if (follow) follow(*board);
         QObject::connect(board, &BoardThread::finished, &loop, [&, board] {
-            if (ended) ended(*board);
+            if (ended) ended(*board); // writes its record, if any
+            board->recorded();
             if (--running == 0) loop.quit();
         });
         ++running;

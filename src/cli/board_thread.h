@@ -2,6 +2,7 @@
 
 #include "cli/cli_options.h"
 #include "jobs/board_run.h"
+#include "jobs/owed_records.h"
 
 #include <QDeadlineTimer>
 #include <QMetaType>
@@ -33,6 +34,9 @@ class BoardThread : public QObject {
     QString port() const { return portName; }
     // How the run ended; read it once finished() has arrived.
     const BoardOutcome &outcome() const { return result; }
+    // The board's record is written (or none is kept): a program ending at once no longer
+    // waits for it.
+    void recorded() { owed.reset(); }
 
   signals:
     void logLine(const QString &text);
@@ -47,6 +51,7 @@ class BoardThread : public QObject {
     const CliRequest request;
     QThread *thread = nullptr;
     BoardOutcome result;
+    std::unique_ptr<RecordOwed> owed; // from the end of the run until recorded()
 };
 
 using BoardThreads = std::vector<std::unique_ptr<BoardThread>>;
@@ -54,7 +59,7 @@ using BoardThreads = std::vector<std::unique_ptr<BoardThread>>;
 // Runs `request` on every port at once, each board on a thread of its own, and returns the
 // boards once every run has ended; no run waits for its chip beyond `deadline`. `follow` is
 // called with each board before it starts (to show what it shows), `ended` on this thread as
-// each run ends, in the order they end.
+// each run ends, in the order they end (the board's record is written there, if any).
 BoardThreads Run_Boards(const QStringList &ports, const CliRequest &request,
                         const std::function<void(BoardThread &)> &follow,
                         const std::function<void(BoardThread &)> &ended,

@@ -2,7 +2,9 @@
 
 #include "cli/cli_flash_ini.h"
 #include "cli/cli_trace.h"
+#include "cli/interrupt.h"
 #include "cli/port_probe.h"
+#include "jobs/owed_records.h"
 #include "serial/port_choice.h"
 #include "serial/port_listing.h"
 
@@ -152,10 +154,11 @@ int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *e
     BoardSettings settings = Cli_BoardSettings(r);
     settings.observer = trace.observer();
     const BoardOutcome outcome = Run_OnBoard(port.portName, r.job, ui, settings);
-    ui.endProgress(); // what follows is the run's verdict
+    const RecordOwed owed; // the run has ended: a program ending at once writes its record first
+    ui.endProgress();      // what follows is the run's verdict
     if (const QString loss = trace.finish(); !loss.isEmpty()) Cli_Complain(err, loss);
     Cli_Record(report, outcome, port.portName, r.command, err);
     if (outcome.ok) return CliOk;
     Cli_Complain(err, Board_FailureReason(outcome, r.command));
-    return outcome.interrupted ? CliInterrupted : CliFailed;
+    return outcome.interrupted ? Interrupt_Status() : CliFailed;
 }

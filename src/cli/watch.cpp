@@ -57,7 +57,7 @@ class Watch : public QObject {
                          .arg(failed)
                          .arg(interrupted ? QStringLiteral(", %1 interrupted").arg(interrupted)
                                           : QString()));
-        return interrupted ? CliInterrupted : CliOk;
+        return interrupted ? Interrupt_Status() : CliOk;
     }
 
   private:
@@ -107,6 +107,7 @@ class Watch : public QObject {
         Board &board = boards[port];
         const BoardOutcome &o = board.thread->outcome();
         Cli_Record(report, o, port, r.command, err);
+        board.thread->recorded();
         console.boardEnded(port);
         console.line(port + QStringLiteral(": ") + verdict(o, r.command));
         (o.ok ? done : o.interrupted ? interrupted : failed) += 1;

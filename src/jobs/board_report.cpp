@@ -1,5 +1,7 @@
 #include "jobs/board_report.h"
 
+#include "jobs/owed_records.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -135,6 +137,7 @@ bool BoardReport::openFile() {
 }
 
 bool BoardReport::appendRecord(const QByteArray &line) {
+    const RecordWriting writing; // a program ending at once waits for it
     std::lock_guard<std::mutex> guard(mutex);
     // Removed or replaced since it was opened: the records go where the name leads now.
     if ((fd < 0 || !calls.namedBy(fd, fileName)) && !openFile()) return fail(error);
