@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <csignal>
 #include <functional>
 
 // One run of the built tessara-cli as a separate process.
@@ -30,7 +31,7 @@ struct CliRunOptions {
     // `interruptWhen` holds (asked every few milliseconds while the program runs).
     std::function<bool()> interruptWhen;
     int interrupts = 1;
-    int signal = 2; // SIGINT
+    int signal = SIGINT;
     // Runs it as the user nobody (the test must run as root; `workDir` must be open to all).
     bool asNobody = false;
 };
