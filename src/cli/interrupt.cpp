@@ -58,7 +58,14 @@ void endWithSignal(int signal) {
     std::raise(signal);
 }
 
+// The interrupted code may be about to read errno (a failed write of a record, say).
+struct KeepErrno {
+    const int saved = errno;
+    ~KeepErrno() { errno = saved; }
+};
+
 extern "C" void onStopSignal(int signal) {
+    const KeepErrno keep;
     // Windows resets the handler before it runs it.
     std::signal(signal, onStopSignal);
     int none = 0;
