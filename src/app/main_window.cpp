@@ -12,6 +12,7 @@
 #include "serial/port_map.h"
 #include "serial/port_monitor.h"
 #include "serial/timing.h"
+#include "tessara_version.h"
 #include "ui_main_window.h"
 
 #include <QCoreApplication>
@@ -34,7 +35,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), session(link, *th
     ui = new Ui::MainWindow;
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Tessara_V3.21"));
+    setWindowTitle(QStringLiteral("Tessara_V" TESSARA_VERSION));
     ui->pushButton->setVisible(false);
     ui->pushButton_2->setVisible(false);
 

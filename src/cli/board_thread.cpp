@@ -12,17 +12,17 @@ namespace {
 // The terminal front end's lines, handed to the starting thread instead of printed here.
 class RelayFrontend : public TerminalFrontend {
   public:
-    RelayFrontend(BoardThread &board, const Choices &choices)
-        : TerminalFrontend(choices, stdout, stderr, false), board(board) {}
+    RelayFrontend(BoardThread &thread, const Choices &chosen)
+        : TerminalFrontend(chosen, stdout, stderr, false), board(thread) {}
 
-    void setProgress(int percent) override {
-        if (percent == shownPercent) return;
-        shownPercent = percent;
-        emit board.progress(percent);
+    void setProgress(int value) override {
+        if (value == shownPercent) return;
+        shownPercent = value;
+        emit board.progress(value);
     }
-    void setProgressPhase(ProgressPhase phase) override {
+    void setProgressPhase(ProgressPhase started) override {
         shownPercent = 0;
-        emit board.phaseStarted(phase);
+        emit board.phaseStarted(started);
     }
 
   protected:
@@ -36,8 +36,8 @@ class RelayFrontend : public TerminalFrontend {
 
 } // namespace
 
-BoardThread::BoardThread(const QString &port, const CliRequest &request, QObject *parent)
-    : QObject(parent), portName(port), request(request) {
+BoardThread::BoardThread(const QString &port, const CliRequest &cliRequest, QObject *parent)
+    : QObject(parent), portName(port), request(cliRequest) {
     qRegisterMetaType<ProgressPhase>();
 }
 

@@ -5,6 +5,7 @@
 #include "cli/port_probe.h"
 #include "serial/port_choice.h"
 #include "serial/port_listing.h"
+#include "tessara_version.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -2,6 +2,7 @@
 
 #include "flash/loader_images.h"
 #include "protocol/handshake.h"
+#include "tessara_version.h"
 
 QString Cli_VersionText() {
     const auto row = [](const char *setting, bool yes, const char *yesText, const char *noText) {

@@ -17,8 +17,8 @@ QString prefixed(const QString &port, const QString &text) {
 
 } // namespace
 
-GangConsole::GangConsole(FILE *out, FILE *err, bool progressBar)
-    : out(out), err(err), progressBar(progressBar) {}
+GangConsole::GangConsole(FILE *outStream, FILE *errStream, bool withBar)
+    : out(outStream), err(errStream), progressBar(withBar) {}
 
 GangConsole::~GangConsole() {
     clearBar();

@@ -5,6 +5,7 @@
 #include "cli/interrupt.h"
 #include "cli/terminal_frontend.h"
 #include "cli/watch.h"
+#include "tessara_version.h"
 
 #include <QCoreApplication>
 #include <cstdio>

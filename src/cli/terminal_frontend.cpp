@@ -9,8 +9,9 @@ constexpr int BarWidth = 40;
 
 } // namespace
 
-TerminalFrontend::TerminalFrontend(const Choices &choices, FILE *out, FILE *err, bool progressBar)
-    : choices(choices), out(out), err(err), progressBar(progressBar && !choices.quiet) {}
+TerminalFrontend::TerminalFrontend(const Choices &chosen, FILE *outStream, FILE *errStream,
+                                   bool withBar)
+    : choices(chosen), out(outStream), err(errStream), progressBar(withBar && !chosen.quiet) {}
 
 TerminalFrontend::~TerminalFrontend() {
     endProgress();

@@ -29,8 +29,8 @@ QString verdict(const BoardOutcome &o, const QString &command) {
 
 class Watch : public QObject {
   public:
-    Watch(const CliRequest &r, GangConsole &console, BoardReport &report, FILE *err)
-        : r(r), console(console), report(report), err(err) {
+    Watch(const CliRequest &request, GangConsole &shown, BoardReport &records, FILE *errStream)
+        : r(request), console(shown), report(records), err(errStream) {
         connect(&monitor, &PortMonitor::portArrived, this, [this] { rescan(); });
         connect(&monitor, &PortMonitor::portRemoved, this, [this](const QString &name) {
             markGone(name);

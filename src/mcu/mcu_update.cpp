@@ -20,7 +20,7 @@ constexpr uint32_t SecondBootThreshold = 0x8009000;
 // The action buttons stay disabled and `busy` set while an operation runs, on every path out.
 class BusyScope {
   public:
-    explicit BusyScope(DeviceSession &s) : s(s) {
+    explicit BusyScope(DeviceSession &session) : s(session) {
         s.ui.setButtonsEnabled(false);
         s.busy = 1;
     }

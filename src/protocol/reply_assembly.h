@@ -24,7 +24,7 @@ class ReplyAssembly {
   public:
     enum Mode { OneReply, Stream };
 
-    explicit ReplyAssembly(Mode mode = OneReply) : mode(mode) {}
+    explicit ReplyAssembly(Mode assemblyMode = OneReply) : mode(assemblyMode) {}
 
     // One arrival of `size` bytes.
     void add(const uint8_t *bytes, int size);

@@ -10,7 +10,7 @@
 // One connected chip as the operations see it: the link, the operator's front end, the
 // identified chip, the images and the flash part. The window and tessara-cli each own one.
 struct DeviceSession {
-    DeviceSession(SerialLink &link, Frontend &ui) : link(link), ui(ui) {}
+    DeviceSession(SerialLink &serialLink, Frontend &frontend) : link(serialLink), ui(frontend) {}
 
     SerialLink &link;
     Frontend &ui;

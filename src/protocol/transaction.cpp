@@ -8,8 +8,8 @@
 #include <QElapsedTimer>
 #include <cstring>
 
-Transaction::Transaction(DeviceSession &s, const CommandSpec &command, ReplyAssembly::Mode mode)
-    : s(s), command(command), assembly(mode) {
+Transaction::Transaction(DeviceSession &session, const CommandSpec &spec, ReplyAssembly::Mode mode)
+    : s(session), command(spec), assembly(mode) {
     s.link.discardStale();
     s.link.arrivalSink = [this](const uint8_t *bytes, int length) { assembly.add(bytes, length); };
     dropped = QObject::connect(&s.link, &SerialLink::arrivalDropped, [this] { assembly.lose(); });
