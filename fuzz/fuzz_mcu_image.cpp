@@ -2,8 +2,8 @@
 #include "fuzz_support.h"
 #include "mcu/mcu_image.h"
 #include "mcu/mcu_package.h"
+#include "protocol/chip_table.h"
 #include "protocol/crc32.h"
-#include "protocol/models.h"
 #include "serial/serial_link.h"
 
 #include <QFile>
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         file.write(bytes);
         file.close();
         DeviceSession s(link, ui);
-        s.modelCode = Model::KQ31B;
+        s.modelCode = Find_ChipModelByName("KQ31B")->code;
         ui.mcuPath = path;
         Input_McuImage(s, path);
         if (Load_McuImage(s) == 0 && s.imageBuf.size() < s.mcuLen) __builtin_trap();

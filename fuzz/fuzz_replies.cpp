@@ -14,9 +14,9 @@
 #include "fuzz_support.h"
 #include "jobs/device_information.h"
 #include "mcu/mcu_commands.h"
+#include "protocol/chip_table.h"
 #include "protocol/device_info.h"
 #include "protocol/handshake.h"
-#include "protocol/models.h"
 #include "protocol/transaction.h"
 #include "serial/serial_link.h"
 
@@ -144,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (!link.Open(device.slave)) abort();
 
     DeviceSession s(link, ui);
-    s.modelCode = modelTable[data[1] % std::size(modelTable)].code;
+    s.modelCode = Chip_Models()[data[1] % Chip_Models().size()].code;
     const uint8_t *reply = data + 3;
     const size_t replySize = size - 3;
 

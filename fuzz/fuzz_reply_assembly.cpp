@@ -8,9 +8,9 @@
 #include "flash/flash_crc.h"
 #include "flash/flash_id.h"
 #include "mcu/mcu_packets.h"
+#include "protocol/chip_table.h"
 #include "protocol/device_info.h"
 #include "protocol/handshake.h"
-#include "protocol/models.h"
 #include "protocol/reply_assembly.h"
 #include "protocol/transaction.h"
 

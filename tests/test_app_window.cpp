@@ -1,5 +1,6 @@
 // The operator's window: start-up state, the form, the slot table, the button rules, Exit.
-#include "protocol/models.h"
+#include "protocol/chip_table.h"
+#include "support/model_codes.h"
 #include "support/window_rig.h"
 
 #include <QCheckBox>

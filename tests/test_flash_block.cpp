@@ -1,7 +1,8 @@
 // The packet trains of one flash block in the three layouts.
 #include "flash/flash_block.h"
 #include "protocol/bytes.h"
-#include "protocol/models.h"
+#include "protocol/chip_table.h"
+#include "support/model_codes.h"
 
 #include <QtTest>
 

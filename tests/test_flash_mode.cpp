@@ -1,7 +1,8 @@
 // "KQ580 enter flash mode" against the simulated chip, with the synthetic fixture loaders.
 #include "flash/flash_mode.h"
 #include "protocol/bytes.h"
-#include "protocol/models.h"
+#include "protocol/chip_table.h"
+#include "support/model_codes.h"
 #include "support/sim_session.h"
 #include "support/sim_sync.h"
 

@@ -2,8 +2,9 @@
 // three block layouts, address modes, the size check, the whole-flash erase, failures and Exit.
 #include "flash/flash_block.h"
 #include "flash/flash_update.h"
-#include "protocol/models.h"
+#include "protocol/chip_table.h"
 #include "support/flash_rig.h"
+#include "support/model_codes.h"
 
 #include <QTimer>
 #include <QtTest>

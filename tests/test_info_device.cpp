@@ -1,8 +1,9 @@
 // The device-information request against the simulated chip: what the operator is shown, what
 // the session takes over, the Flash.ini lookup of the two flash IDs and the faulty replies.
 #include "jobs/device_information.h"
+#include "protocol/chip_table.h"
 #include "protocol/device_info.h"
-#include "protocol/models.h"
+#include "support/model_codes.h"
 #include "support/scoped_current_dir.h"
 #include "support/sim_session.h"
 

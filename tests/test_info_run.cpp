@@ -1,6 +1,7 @@
 // "Run Uart Application" against the simulated chip: the refusals and the run command.
+#include "protocol/chip_table.h"
 #include "protocol/device_info.h"
-#include "protocol/models.h"
+#include "support/model_codes.h"
 #include "support/sim_session.h"
 #include "support/sim_sync.h"
 

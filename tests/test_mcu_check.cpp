@@ -5,8 +5,9 @@
 #include "mcu/boot_records.h"
 #include "mcu/mcu_image.h"
 #include "mcu/mcu_update.h"
-#include "protocol/models.h"
+#include "protocol/chip_table.h"
 #include "support/mcu_rig.h"
+#include "support/model_codes.h"
 
 #include <QtTest>
 
@@ -207,7 +208,7 @@ class McuCheck : public QObject {
         const QByteArray image = use(1);
         DeviceSession &s = rig.chip.session;
         QVERIFY2(Run_Job(Job::UpdateMcu, s), qPrintable(s.failure));
-        const int start = usesRunAddress(s.modelCode) ? 0x2000 : 0;
+        const int start = Chip_Model(s.modelCode).runAddress != RunAddressRule::None ? 0x2000 : 0;
         QCOMPARE(rig.chip.sim.mcuFlash().mid(start, image.size()), image);
 
         rig.chip.sim.clearReceived();

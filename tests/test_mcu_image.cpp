@@ -3,9 +3,10 @@
 #include "mcu/mcu_image.h"
 #include "mcu/mcu_package.h"
 #include "protocol/bytes.h"
+#include "protocol/chip_table.h"
 #include "protocol/crc32.h"
-#include "protocol/models.h"
 #include "support/mcu_rig.h"
+#include "support/model_codes.h"
 #include "support/recording_frontend.h"
 #include "support/scoped_current_dir.h"
 
@@ -65,7 +66,7 @@ class McuImage : public QObject {
         QTest::addColumn<int>("size");
         QTest::newRow("KQ31A") << uint(Model::KQ31A) << 59392;
         for (uint32_t m : {Model::KQ31B, Model::KQ31C, Model::KQ31D, Model::KQ3200, Model::KQ581})
-            QTest::newRow(findModel(m)->name) << uint(m) << 520192;
+            QTest::newRow(Chip_Model(m).name) << uint(m) << 520192;
         QTest::newRow("KQ47") << uint(Model::KQ47) << 241664;
         QTest::newRow("KQ580") << uint(Model::KQ580) << 64512;
         QTest::newRow("unknown") << uint(Model::Unknown) << 0;

@@ -112,7 +112,7 @@ class McuPackets : public QObject {
     void crcQueryFrames() {
         QFETCH(uint, enterAddr);
         QFETCH(QByteArray, offsetBytes);
-        const Frame f = CheckMcuCrc_Frame(0x1234, 0x80000001, enterAddr);
+        const Frame f = CheckMcuCrc_Frame(0x1234, 0x80000001, enterAddr, 0x8008000);
         QCOMPARE(hex(f.data(), 12), QByteArray("4e 00 00 00 34 12 00 00 01 00 00 80"));
         QCOMPARE(hex(&f[12], 4), offsetBytes);
         QVERIFY(std::all_of(f.begin() + 16, f.end(), [](uint8_t b) { return b == 0; }));

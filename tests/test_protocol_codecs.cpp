@@ -1,10 +1,11 @@
 // Worked byte examples of the boot protocol's pure codecs: CRC-32, BootFrame, run command and
 // the handshake frame and proof.
 #include "protocol/bytes.h"
+#include "protocol/chip_table.h"
 #include "protocol/crc32.h"
 #include "protocol/handshake.h"
-#include "protocol/models.h"
 #include "protocol/transaction.h"
+#include "support/model_codes.h"
 
 #include <QtTest>
 

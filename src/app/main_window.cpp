@@ -7,8 +7,8 @@
 #include "jobs/job.h"
 #include "mcu/boot_records.h"
 #include "mcu/mcu_image.h"
+#include "protocol/chip_table.h"
 #include "protocol/handshake.h"
-#include "protocol/models.h"
 #include "serial/port_map.h"
 #include "serial/port_monitor.h"
 #include "serial/timing.h"
@@ -89,7 +89,7 @@ void MainWindow::Set_Buttons_Enabled(bool enable) {
                                         f.pushButton_UpdateFlash, f.pushButton_FlashInfo,
                                         f.pushButton_CheckFlash,  f.pushButton_RunApp};
     f.pushButton_flashMode->setEnabled(false);
-    const bool kq580 = session.modelCode == Model::KQ580;
+    const bool kq580 = Chip_Model(session.modelCode).twoBootLoaders;
     for (QPushButton *button : group)
         button->setEnabled(enable && !kq580);
     if (!enable || !kq580) return;
@@ -345,7 +345,7 @@ void MainWindow::Open_SerialPort() {
     Set_Buttons_Enabled(false);
     Probe_Model(session);
     setButtonsEnabled(true); // unless the chip went away while it was identified
-    if (session.modelCode == Model::KQ580)
+    if (Chip_Model(session.modelCode).flashModeLoaders)
         logLine(QStringLiteral("If KQ580 update the nand flash, need to select first!"));
 }
 

@@ -1,8 +1,8 @@
 #include "flash/flash_block.h"
 
 #include "protocol/bytes.h"
+#include "protocol/chip_table.h"
 #include "protocol/commands.h"
-#include "protocol/models.h"
 #include "protocol/transaction.h"
 #include "serial/event_pump.h"
 #include "serial/timing.h"
@@ -43,31 +43,7 @@ FlashPacket packet(const PacketPlan &plan, uint8_t letter, int countAt, const ui
 } // namespace
 
 FlashLayout Flash_Layout(uint32_t modelCode) {
-    switch (modelCode) {
-    case Model::KQ31A:
-    case Model::KQ580:
-        return FlashLayout::SmallUnacknowledged;
-    case Model::KQ47:
-        return FlashLayout::SmallAcknowledged;
-    default:
-        return FlashLayout::Large;
-    }
-}
-
-int Flash_BlockSize(FlashLayout layout) {
-    switch (layout) {
-    case FlashLayout::SmallUnacknowledged:
-        return 512;
-    case FlashLayout::SmallAcknowledged:
-        return 16384;
-    case FlashLayout::Large:
-        break;
-    }
-    return 32768;
-}
-
-int Flash_PacketSize(FlashLayout layout) {
-    return planOf(layout).size;
+    return Chip_Model(modelCode).flashLayout;
 }
 
 std::vector<FlashPacket> Flash_PacketTrain(FlashLayout layout, const uint8_t *data,

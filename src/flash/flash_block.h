@@ -1,19 +1,13 @@
 #pragma once
 
+#include "protocol/chip_table.h"
 #include "protocol/session.h"
 
 #include <cstdint>
 #include <vector>
 
-// How a chip takes a block of the flash image: 64-byte packets sent back to back (the KQ31A and
-// KQ580 unacknowledged, the KQ47 acknowledged), or 512-byte packets paced by the packet delay
-// and acknowledged (every other model).
-enum class FlashLayout { SmallUnacknowledged, SmallAcknowledged, Large };
-
+// How the chip of `modelCode` takes a block of the flash image (its row of the chip table).
 FlashLayout Flash_Layout(uint32_t modelCode);
-// The block size the update cuts the image into: 512, 16384 or 32768 bytes.
-int Flash_BlockSize(FlashLayout layout);
-int Flash_PacketSize(FlashLayout layout);
 
 struct FlashPacket {
     std::vector<uint8_t> bytes; // 64 or 512, zero beyond the data it carries

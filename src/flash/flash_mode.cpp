@@ -1,8 +1,8 @@
 #include "flash/flash_mode.h"
 
 #include "protocol/bytes.h"
+#include "protocol/chip_table.h"
 #include "protocol/handshake.h"
-#include "protocol/models.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -22,7 +22,7 @@ void sendLoadPacket(DeviceSession &s, const uint32_t *words, int count, int byte
 
 bool handshakeKq580(DeviceSession &s) {
     // A mismatching proof (1) does not stop the download; only a failed exchange does.
-    return Connect_Device(s, '0', Model::KQ580) >= 0 && Connect_Device(s, '1', Model::KQ580) >= 0;
+    return Connect_Device(s, '0', s.modelCode) >= 0 && Connect_Device(s, '1', s.modelCode) >= 0;
 }
 
 } // namespace
@@ -57,7 +57,7 @@ int Download_Loader(DeviceSession &s, const uint32_t *words, int count) {
 
 int Enter_FlashMode(DeviceSession &s, const FlashModeLoaders &loaders) {
     s.busy = 1;
-    if (s.modelCode != Model::KQ580) {
+    if (!Chip_Model(s.modelCode).flashModeLoaders) {
         s.busy = 0;
         s.ui.showMessage(QStringLiteral("Update Flash Mode is only for KQ580"));
         return -1;

@@ -4,8 +4,8 @@
 #include "flash/flash_id.h"
 #include "flash/flash_image.h"
 #include "flash/flash_ranges.h"
+#include "protocol/chip_table.h"
 #include "protocol/handshake.h"
-#include "protocol/models.h"
 #include "protocol/transaction.h"
 #include "serial/timing.h"
 
@@ -17,13 +17,6 @@ namespace {
 
 constexpr int32_t Size32MiB = 0x2000000;
 constexpr int32_t Size128MiB = 0x8000000;
-constexpr uint32_t Kq580RestartAddress = 0x18000;
-
-// The models whose loader needs to be told about 128 MiB parts.
-bool setsMode2(uint32_t modelCode) {
-    return modelCode == Model::KQ31B || modelCode == Model::KQ31C || modelCode == Model::KQ31D ||
-           modelCode == Model::KQ3200;
-}
 
 Frame commandFrame(uint8_t letter, uint8_t argument) {
     Frame frame{};
@@ -51,7 +44,7 @@ int setAddressMode(DeviceSession &s) {
         s.flashAddrMode = 1;
         s.ui.logLine(QStringLiteral("Set 32 bits Address!"));
     } else if (s.flashSize == Size128MiB) {
-        if (setsMode2(s.modelCode) && Set_FlashAddrMode(s, 2) != 0) return -4;
+        if (Chip_Model(s.modelCode).setsMode2 && Set_FlashAddrMode(s, 2) != 0) return -4;
         s.flashAddrMode = 2;
     }
     return 0;
@@ -217,8 +210,9 @@ int Program_Flash(DeviceSession &s, int32_t length, int32_t blockSize) {
         check = Check_FlashCRC(s);
     }
     if (check != 0) return -3;
-    if (s.modelCode == Model::KQ580) {
-        Run_Address(s, Kq580RestartAddress);
+    // A chip that restarts into its new flash code leaves its port for the scan to find again.
+    if (const uint32_t restart = Chip_Model(s.modelCode).flashRestartAddress) {
+        Run_Address(s, restart);
         s.link.Close(); // the run command written above still reaches the chip
     }
     return 0;

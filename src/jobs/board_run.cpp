@@ -1,7 +1,7 @@
 #include "jobs/board_run.h"
 
+#include "protocol/chip_table.h"
 #include "protocol/handshake.h"
-#include "protocol/models.h"
 #include "protocol/session.h"
 #include "serial/serial_link.h"
 
@@ -19,7 +19,7 @@ bool runOn(const QString &port, Job job, DeviceSession &session, BoardOutcome &o
         return false;
     }
     Probe_Model(session);
-    const ModelRow *model = findModel(session.modelCode);
+    const ChipModel *model = Find_ChipModel(session.modelCode);
     outcome.model = model ? QLatin1String(model->name) : QStringLiteral("unknown");
     outcome.bootVersion = session.bootVersion;
     if (!model) {

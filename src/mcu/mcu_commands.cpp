@@ -1,7 +1,7 @@
 #include "mcu/mcu_commands.h"
 
 #include "mcu/mcu_packets.h"
-#include "protocol/models.h"
+#include "protocol/chip_table.h"
 #include "protocol/transaction.h"
 #include "serial/event_pump.h"
 #include "serial/timing.h"
@@ -30,7 +30,7 @@ int Erase_Mcu(DeviceSession &s, uint32_t start, uint32_t end) {
 }
 
 int Write_McuBlock(DeviceSession &s, int32_t length, uint32_t offset, const uint8_t *data) {
-    const bool small = usesSmallPackets(s.modelCode);
+    const bool small = !Chip_Model(s.modelCode).largeMcuPackets;
     const QList<QByteArray> packets = McuBlock_Packets(small, offset, data, length);
     // One acknowledgement per block: every packet but the last drains before the next.
     Transaction t(s, Command::ProgramMcu);
@@ -46,7 +46,8 @@ int Write_McuBlock(DeviceSession &s, int32_t length, uint32_t offset, const uint
 }
 
 int Check_McuCrc(DeviceSession &s) {
-    const Frame frame = CheckMcuCrc_Frame(s.mcuLen, s.mcuCrc, s.enterAddr);
+    const Frame frame =
+        CheckMcuCrc_Frame(s.mcuLen, s.mcuCrc, s.enterAddr, Chip_Model(s.modelCode).mcuBase);
     s.ui.setProgressPhase(ProgressPhase::McuCrcCheck);
     const Exchange e = exchange(s, Command::CheckMcuCrc, frame.data(), FrameSize);
     if (const int r = resultOf(s, Command::CheckMcuCrc, e)) return r;

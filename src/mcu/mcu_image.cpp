@@ -1,10 +1,9 @@
 #include "mcu/mcu_image.h"
 
-#include "mcu/mcu_models.h"
 #include "mcu/mcu_package.h"
 #include "protocol/bytes.h"
+#include "protocol/chip_table.h"
 #include "protocol/crc32.h"
-#include "protocol/models.h"
 
 #include <QFile>
 #include <limits>
@@ -16,12 +15,6 @@ constexpr int RunAddressOffset = 4;
 
 uint32_t crcOf(const QByteArray &bytes) {
     return crc32_calc(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()));
-}
-
-// The Input button takes the run address only for these models (the update also for KQ581).
-bool inputTakesRunAddress(uint32_t model) {
-    return model == Model::KQ31B || model == Model::KQ31C || model == Model::KQ31D ||
-           model == Model::KQ3200;
 }
 
 // Reads the open file in chunks: its CRC, its length and its first 8 bytes. False when it
@@ -76,8 +69,7 @@ QString To_Hex8(uint32_t value) {
 }
 
 int32_t Get_McuFlashSize(uint32_t modelCode) {
-    const McuModel *m = findMcuModel(modelCode);
-    return m ? m->flashSize : 0;
+    return Chip_Model(modelCode).mcuFlashSize;
 }
 
 QString Mcu_Label(uint32_t crc, int32_t length) {
@@ -85,7 +77,7 @@ QString Mcu_Label(uint32_t crc, int32_t length) {
 }
 
 QString Mcu_TooLarge(qint64 length, uint32_t modelCode) {
-    const ModelRow *row = findModel(modelCode);
+    const ChipModel *row = Find_ChipModel(modelCode);
     if (!row)
         return QStringLiteral("image of %1 bytes: no chip model identified, no MCU flash to hold "
                               "it")
@@ -111,7 +103,8 @@ bool Input_McuImage(DeviceSession &s, const QString &path) {
     s.mcuLen = length;
     s.enterAddr = 0;
     // An image too short to hold a run address leaves it 0.
-    if (inputTakesRunAddress(s.modelCode) && head.size() >= RunAddressOffset + 4) {
+    if (Chip_Model(s.modelCode).runAddress == RunAddressRule::InputAndUpdate &&
+        head.size() >= RunAddressOffset + 4) {
         s.enterAddr =
             getLe32(reinterpret_cast<const uint8_t *>(head.constData()) + RunAddressOffset);
         s.ui.logLine(QStringLiteral("enter_Addr:") + To_Hex8(s.enterAddr));

@@ -71,16 +71,16 @@ QList<QByteArray> McuBlock_Packets(bool smallPackets, uint32_t offset, const uin
     return packets;
 }
 
-uint32_t McuStartOffset(uint32_t enterAddr) {
-    return enterAddr > McuFlashBase ? (enterAddr & 0xFFFFF000u) - McuFlashBase : 0;
+uint32_t McuStartOffset(uint32_t enterAddr, uint32_t base) {
+    return enterAddr > base ? (enterAddr & 0xFFFFF000u) - base : 0;
 }
 
-Frame CheckMcuCrc_Frame(int32_t length, uint32_t crc, uint32_t enterAddr) {
+Frame CheckMcuCrc_Frame(int32_t length, uint32_t crc, uint32_t enterAddr, uint32_t base) {
     Frame frame{};
     frame[0] = Command::CheckMcuCrc.letter;
     putLe32(&frame[4], uint32_t(length));
     putLe32(&frame[8], crc);
-    putLe32(&frame[12], McuStartOffset(enterAddr));
+    putLe32(&frame[12], McuStartOffset(enterAddr, base));
     return frame;
 }
 

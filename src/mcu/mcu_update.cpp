@@ -3,19 +3,16 @@
 #include "mcu/boot_records.h"
 #include "mcu/mcu_commands.h"
 #include "mcu/mcu_image.h"
-#include "mcu/mcu_models.h"
 #include "mcu/mcu_packets.h"
 #include "protocol/bytes.h"
+#include "protocol/chip_table.h"
 #include "protocol/handshake.h"
-#include "protocol/models.h"
 #include "serial/timing.h"
 
 namespace {
 
 constexpr int32_t McuBlockSize = 2048;
 constexpr int32_t MinImageLength = 8; // the run address sits in bytes 4..7
-// Images running above this address tell the boot loader where they start.
-constexpr uint32_t SecondBootThreshold = 0x8009000;
 
 // The action buttons stay disabled and `busy` set while an operation runs, on every path out.
 class BusyScope {
@@ -40,7 +37,7 @@ void logTime(DeviceSession &s) {
 }
 
 QString modelName(uint32_t model) {
-    const ModelRow *row = findModel(model);
+    const ChipModel *row = Find_ChipModel(model);
     return row ? QLatin1String(row->name) : QStringLiteral("unknown model");
 }
 
@@ -81,21 +78,24 @@ int connectTwice(DeviceSession &s, uint32_t model) {
 int planAddresses(DeviceSession &s, int32_t length, uint32_t model, uint32_t &start,
                   uint32_t &end) {
     start = 0;
-    if (usesRunAddress(model)) {
+    const ChipModel &chip = Chip_Model(model);
+    const bool placed = chip.runAddress != RunAddressRule::None;
+    if (placed) {
         s.enterAddr = getLe32(reinterpret_cast<const uint8_t *>(s.imageBuf.constData()) + 4);
         s.ui.logLine(QStringLiteral("enter_Addr:") + To_Hex8(s.enterAddr));
-        if (s.enterAddr < McuFlashBase) {
-            s.ui.logLine(QStringLiteral("The run address is less than 0x8008000:") +
-                         To_Hex8(s.enterAddr));
+        if (s.enterAddr < chip.mcuBase) {
+            s.ui.logLine(
+                QStringLiteral("The run address is less than 0x%1:").arg(chip.mcuBase, 0, 16) +
+                To_Hex8(s.enterAddr));
             return s.fail(-1, QStringLiteral("run address %1 is below %2")
-                                  .arg(To_Hex8(s.enterAddr), To_Hex8(McuFlashBase)));
+                                  .arg(To_Hex8(s.enterAddr), To_Hex8(chip.mcuBase)));
         }
-        start = McuStartOffset(s.enterAddr);
+        start = McuStartOffset(s.enterAddr, chip.mcuBase);
     }
     // Computed wide: a run address near the top of the address space must not wrap around.
     const uint64_t wideEnd = uint64_t(start) + uint64_t(length);
     end = uint32_t(wideEnd);
-    if (usesRunAddress(model))
+    if (placed)
         s.ui.logLine(QStringLiteral("sAddr:") + To_Hex8(start) + QStringLiteral(" eAddr:") +
                      To_Hex8(end));
     // The image must also fit the flash from its start offset.
@@ -157,8 +157,7 @@ int checkMcu(DeviceSession &s) {
 } // namespace
 
 int32_t McuUpdateLimit(uint32_t model) {
-    const McuModel *m = findMcuModel(model);
-    return m ? m->updateLimit : 0;
+    return Chip_Model(model).mcuUpdateLimit;
 }
 
 int Update_Mcu(DeviceSession &s) {
@@ -189,7 +188,7 @@ int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t mo
         s.ui.showMessage(QStringLiteral("Fail to Connect a mcu device"));
         return -1;
     }
-    if (model == Model::KQ580) Send_McuPatch(s);
+    if (Chip_Model(model).mcuPatch) Send_McuPatch(s);
 
     logTime(s);
     s.ui.setProgressPhase(ProgressPhase::McuErase);
@@ -218,7 +217,8 @@ int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t mo
     // The CRC check below covers the image only: a boot record the chip refused would leave it
     // unable to start the image, so a refusal fails the update.
     // Both are sent whatever the first answered, as the chip expects.
-    const int secondBoot = s.enterAddr > SecondBootThreshold ? Save_SecondBootInfo(s) : 0;
+    const int secondBoot =
+        s.enterAddr > Chip_Model(model).secondBootInfoAbove ? Save_SecondBootInfo(s) : 0;
     const int bootSetting = Save_BootSetting(s);
     if (secondBoot != 0 || bootSetting != 0) {
         s.ui.logLine(QStringLiteral("Save boot information NG!!!"));

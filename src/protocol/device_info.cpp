@@ -1,34 +1,28 @@
 #include "protocol/device_info.h"
 
 #include "protocol/bytes.h"
+#include "protocol/chip_table.h"
 #include "protocol/crc32.h"
 #include "protocol/handshake.h"
-#include "protocol/models.h"
 
 namespace {
 
 constexpr int InfoReplyLength = 24;
 
-constexpr InfoModel infoModels[] = {
-    {Model::KQ31A, "KQ31A", "KQ31A Boot_Version:"},  {Model::KQ31B, "KQ31B", "KQ31B Boot_Version:"},
-    {Model::KQ31C, "KQ31C", "KQ31C Boot_Version:"},  {Model::KQ31D, "KQ31D", "KQ31D Boot_Version:"},
-    {Model::KQ3200, "KQ320", "KQ320 Boot_Version:"}, {Model::KQ581, "KQ581", "KQ581 Boot_Version:"},
-    {Model::KQ47, "KQ47", "KQ47 Boot_Version:"},     {Model::KQ580, "KQ580", "KQ580 Boot_Version:"},
-};
-
 // Takes over the model and boot version that a valid reply names.
 void adoptModel(DeviceSession &s, const DeviceInfo &info) {
     s.bootVersion = info.bootVersion;
-    const InfoModel *model = findInfoModel(info.modelCode);
+    const ChipModel *model = Find_ChipModel(info.modelCode);
     if (!model) {
-        s.modelCode = Model::Unknown;
+        s.modelCode = UnknownModelCode;
         s.ui.showModelName(QStringLiteral("unknown"));
         return;
     }
     s.modelCode = model->code;
-    s.ui.showModelName(QLatin1String(model->name));
-    s.ui.logLine(QLatin1String(model->versionPrefix) + QString::number(info.bootVersion, 16));
-    if (model->code == Model::KQ31A) s.bootKind = 1;
+    // The information request names the models by their version names (the KQ3200 is "KQ320").
+    s.ui.showModelName(QLatin1String(model->versionName));
+    s.ui.logLine(Version_Line(*model, info.bootVersion));
+    if (model->alwaysOrdinaryBootLoader) s.bootKind = 1;
 }
 
 } // namespace
@@ -54,14 +48,8 @@ std::optional<DeviceInfo> Decode_Info_Reply(const uint8_t *reply, int length) {
     return info;
 }
 
-const InfoModel *findInfoModel(uint32_t code) {
-    for (const InfoModel &model : infoModels)
-        if (model.code == code) return &model;
-    return nullptr;
-}
-
 uint32_t Application_Address(uint32_t modelCode) {
-    return modelCode == Model::KQ580 ? 0x400 : 0x8008000;
+    return Chip_Model(modelCode).applicationAddress;
 }
 
 int Request_Device_Info(DeviceSession &s, DeviceInfo &info) {

@@ -14,22 +14,12 @@ struct DeviceInfo {
     uint32_t secondFlashId = 0;
 };
 
-// A model as the information request names it (the KQ3200 is "KQ320" here, unlike the probe).
-struct InfoModel {
-    uint32_t code;
-    const char *name;
-    const char *versionPrefix;
-};
-
 // The information request; it never varies.
 Frame Info_Frame();
 
 // Reads a 'G' reply of `length` bytes. Empty when it is too short to hold its CRC or when
 // bytes 20..23 are not the CRC-32 of bytes 0..19.
 std::optional<DeviceInfo> Decode_Info_Reply(const uint8_t *reply, int length);
-
-// The row of `code`, or nullptr for a code the information request does not name.
-const InfoModel *findInfoModel(uint32_t code);
 
 // Where "Run Uart Application" starts the application of `modelCode`.
 uint32_t Application_Address(uint32_t modelCode);

@@ -1,8 +1,8 @@
 #include "protocol/handshake.h"
 
 #include "protocol/bytes.h"
+#include "protocol/chip_table.h"
 #include "protocol/crc32.h"
-#include "protocol/models.h"
 #include "serial/timing.h"
 
 #include <cstring>
@@ -57,7 +57,7 @@ Frame Connect_Frame(char selector, int32_t timeStamp, uint32_t code) {
 }
 
 uint32_t Expected_Proof(const uint8_t *head, uint32_t code) {
-    const char *tag = code == Model::KQ580 ? proofTagKq580 : proofTag;
+    const char *tag = Chip_Model(code).ownProofTag ? proofTagKq580 : proofTag;
     uint8_t input[16];
     std::memcpy(input, head, 8);
     putLe32(&input[8], code);
@@ -76,14 +76,16 @@ int Connect_Device(DeviceSession &s, char selector, uint32_t code) {
     if (reply.proof != Expected_Proof(frame.data(), code)) return 1;
 
     const uint32_t version = reply.bootVersion;
-    if (code == Model::KQ580) {
+    const ChipModel &chip = Chip_Model(code);
+    if (chip.twoBootLoaders) {
         s.bootVersion = version;
         s.bootType = version & 0xFF;
         if (s.bootType == 1) s.bootKind = 1;
         if (selector == '0')
-            s.ui.logLine((s.bootType == 1 ? QStringLiteral("KQ580 update mcu Boot_Version:")
-                                          : QStringLiteral("KQ580 update flash Boot_Version:")) +
-                         QString::number(version, 16));
+            s.ui.logLine(QStringLiteral("%1 update %2 Boot_Version:%3")
+                             .arg(QLatin1String(chip.versionName),
+                                  s.bootType == 1 ? QStringLiteral("mcu") : QStringLiteral("flash"),
+                                  QString::number(version, 16)));
         return 0;
     }
 
@@ -91,24 +93,29 @@ int Connect_Device(DeviceSession &s, char selector, uint32_t code) {
     s.packetDelayUs = 125;
     if (selector != '0') return 0;
     s.bootVersion = version;
-    if (const ModelRow *row = findModel(code)) {
-        s.ui.logLine(QLatin1String(row->versionPrefix) + QString::number(version, 16));
-        if (code == Model::KQ31A) s.bootKind = 1;
+    if (const ChipModel *known = Find_ChipModel(code)) {
+        s.ui.logLine(Version_Line(*known, version));
+        if (known->alwaysOrdinaryBootLoader) s.bootKind = 1;
     }
     return 0;
 }
 
+QString Version_Line(const ChipModel &model, uint32_t bootVersion) {
+    return QLatin1String(model.versionName) + QStringLiteral(" Boot_Version:") +
+           QString::number(bootVersion, 16);
+}
+
 void Probe_Model(DeviceSession &s) {
     s.modelCode = 0;
-    for (const ModelRow &row : modelTable) {
-        const int r = Connect_Device(s, '0', row.code);
+    for (const ChipModel &model : Chip_Models()) {
+        const int r = Connect_Device(s, '0', model.code);
         if (r < 0) break;
         if (r == 0) {
-            s.modelCode = row.code;
-            s.ui.showModelName(QLatin1String(row.name));
+            s.modelCode = model.code;
+            s.ui.showModelName(QLatin1String(model.name));
             return;
         }
     }
-    s.modelCode = Model::Unknown;
+    s.modelCode = UnknownModelCode;
     s.ui.showModelName(QStringLiteral("unknown"));
 }

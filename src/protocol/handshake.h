@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol/chip_table.h"
 #include "protocol/session.h"
 #include "protocol/transaction.h"
 
@@ -29,6 +30,9 @@ bool ProofTag_IsDefault(bool kq580);
 // Handshake proposing model `code`: 0 the chip is this model (session updated), 1 the proof
 // names another model, -1 wrong reply letter, -2 no reply (after "Time over!").
 int Connect_Device(DeviceSession &s, char selector, uint32_t code);
+
+// "KQ31B Boot_Version:1a": the log line of a boot version.
+QString Version_Line(const ChipModel &model, uint32_t bootVersion);
 
 // Finds the chip's model after the port opened: tries every known model in order; shows the
 // name (or "unknown") and leaves modelCode set.

@@ -1,8 +1,8 @@
 #include "protocol/transaction.h"
 
 #include "protocol/bytes.h"
+#include "protocol/chip_table.h"
 #include "protocol/crc32.h"
-#include "protocol/models.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -117,7 +117,7 @@ int Send_Packet(DeviceSession &s, int length, uint32_t code, const uint8_t *payl
 Frame Run_Frame(uint32_t modelCode, uint32_t address) {
     Frame frame{};
     frame[0] = Command::Run.letter;
-    putLe32(&frame[modelCode == Model::KQ580 ? 4 : 1], address);
+    putLe32(&frame[Chip_Model(modelCode).runFrameAddressAt], address);
     return frame;
 }
 

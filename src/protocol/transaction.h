@@ -70,7 +70,7 @@ Frame BootFrame(int length, uint32_t code, const uint8_t *payload);
 // The status of a BootFrame reply as a signed byte: 0 accepted.
 int Decode_BootFrame_Status(const ReplyFrame &reply);
 
-// The run command 'O': the address goes to bytes 4..7 for the KQ580, 1..4 otherwise.
+// The run command 'O': the address goes where the model takes it (bytes 1..4, or 4..7).
 Frame Run_Frame(uint32_t modelCode, uint32_t address);
 // Writes the run command for the session's model and lets it drain; no reply. Returns 0.
 int Run_Address(DeviceSession &s, uint32_t address);
