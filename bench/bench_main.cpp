@@ -171,7 +171,6 @@ QString runFloor(const Train &t, Cost *cost) {
     bool ok = true;
     *cost = measure([&] {
         for (size_t b = 0; b < t.blocks.size() && ok; ++b) {
-            link.rxFlag = 0;
             const auto &packets = t.blocks[b];
             for (size_t i = 0; i < packets.size(); ++i) {
                 link.write(reinterpret_cast<const uint8_t *>(packets[i].constData()),

@@ -11,13 +11,11 @@
 Transaction::Transaction(DeviceSession &session, const CommandSpec &spec, ReplyAssembly::Mode mode)
     : s(session), command(spec), assembly(mode) {
     s.link.discardStale();
-    s.link.arrivalSink = [this](const uint8_t *bytes, int length) { assembly.add(bytes, length); };
-    dropped = QObject::connect(&s.link, &SerialLink::arrivalDropped, [this] { assembly.lose(); });
+    s.link.setArrivalSink(&assembly);
 }
 
 Transaction::~Transaction() {
-    s.link.arrivalSink = nullptr;
-    QObject::disconnect(dropped);
+    s.link.setArrivalSink(nullptr);
 }
 
 Exchange Transaction::await() {
@@ -28,11 +26,10 @@ Exchange Transaction::await() {
     QElapsedTimer clock;
     clock.start();
     Exchange e;
-    // Every arrival is joined as it comes; rxFlag only wakes this loop to look again.
+    // Every arrival is joined as it comes; an arrival only wakes this loop to look again.
     while (!assembly.take(e.reply)) {
         const qint64 leftMs = budgetMs - clock.elapsed();
         const int polls = leftMs > 0 ? int((leftMs + intervalMs - 1) / intervalMs) : 0;
-        s.link.rxFlag = 0;
         switch (s.link.Wait_Reply(intervalMs, polls, stop)) {
         case SerialLink::Wait::Reply:
             continue;
@@ -50,7 +47,6 @@ Exchange Transaction::await() {
 }
 
 void Transaction::waitForMore(int ms) {
-    s.link.rxFlag = 0;
     s.link.Wait_Reply(ms, 1);
 }
 

@@ -43,7 +43,6 @@ class Transaction {
     DeviceSession &s;
     const CommandSpec command;
     ReplyAssembly assembly;
-    QMetaObject::Connection dropped;
 };
 
 // A command's reply did not come in time: "Time over!", unless the port has closed under it
