@@ -4,7 +4,7 @@
 #include "protocol/bytes.h"
 #include "protocol/chip_table.h"
 #include "sim/sim_device.h"
-#include "support/recording_frontend.h"
+#include "support/recording_observer.h"
 #include "support/scoped_current_dir.h"
 
 #include <QtTest>
@@ -15,25 +15,13 @@ constexpr uint32_t MadeUpCode = 0x19710990;
 
 // Large MCU packets with the small acknowledged flash blocks: a mix no known model has, so that
 // no behaviour can come from another model's row.
-const ChipModel madeUp = {MadeUpCode,
-                          "KQ99",
-                          "KQ99X",
-                          0x40000,
-                          0x3C000,
-                          RunAddressRule::InputAndUpdate,
-                          0x8008000,
-                          0x8009000,
-                          true,
-                          false,
-                          FlashLayout::SmallAcknowledged,
-                          false,
-                          0,
-                          false,
-                          false,
-                          false,
-                          0x8008000,
-                          1,
-                          false};
+// clang-format off
+const ChipModel madeUp = {
+    MadeUpCode, "KQ99", "KQ99X",
+    0x40000, 0x3C000, RunAddressRule::InputAndUpdate, 0x8008000, 0x8009000, true, false,
+    FlashLayout::SmallAcknowledged, false, 0,
+    false, false, false, 0x8008000, 1, false};
+// clang-format on
 
 SimConfig madeUpChip() {
     SimConfig config;
@@ -59,6 +47,15 @@ int framesNamed(const SimDevice &sim, const QString &name, int size = -1) {
     return n;
 }
 
+// A run on the simulated board, with its images read as a run reads them.
+JobResult run(SimDevice &sim, Job job, RecordingObserver &ui, const QString &mcu = QString(),
+              const QString &flash = QString()) {
+    JobRequest request;
+    request.job = job;
+    Read_JobImages(request, mcu, flash);
+    return Run_OnBoard(sim.portPath(), request, ui);
+}
+
 } // namespace
 
 class ChipTableTest : public QObject {
@@ -73,37 +70,40 @@ class ChipTableTest : public QObject {
         SimDevice sim(madeUpChip());
         QVERIFY2(sim.start(), qPrintable(sim.errorString()));
 
-        RecordingFrontend probeUi;
-        const BoardOutcome probe = Run_OnBoard(sim.portPath(), Job::Probe, probeUi, {});
-        QVERIFY2(probe.ok, qPrintable(probe.reason));
+        RecordingObserver probeUi;
+        const JobResult probe = run(sim, Job::Probe, probeUi);
+        QVERIFY2(probe.ok(), qPrintable(probe.reason()));
         QCOMPARE(probe.model, QStringLiteral("KQ99"));
         QCOMPARE(probe.bootVersion, 0x99u);
         QCOMPARE(probeUi.log, QStringList{"KQ99X Boot_Version:99"});
+        QCOMPARE(probeUi.modelName, QStringLiteral("KQ99"));
         // Every known model was proposed first, then this one.
         QCOMPARE(framesNamed(sim, "K"), int(Chip_Models().size()));
 
         // Placed by its run address; 512-byte 'J' packets.
         QByteArray mcu = pattern(100000, 3);
         putLe32(reinterpret_cast<uint8_t *>(mcu.data()) + 4, 0x0800C010);
-        RecordingFrontend mcuUi;
-        mcuUi.mcuPath = dir.write(QStringLiteral("app.bin"), mcu);
+        RecordingObserver mcuUi;
         sim.clearReceived();
-        const BoardOutcome mcuRun = Run_OnBoard(sim.portPath(), Job::UpdateMcu, mcuUi, {});
-        QVERIFY2(mcuRun.ok, qPrintable(mcuRun.reason + mcuUi.log.join('|')));
+        const JobResult mcuRun =
+            run(sim, Job::UpdateMcu, mcuUi, dir.write(QStringLiteral("app.bin"), mcu));
+        QVERIFY2(mcuRun.ok(), qPrintable(mcuRun.reason() + mcuUi.log.join('|')));
         QCOMPARE(sim.mcuFlash().mid(0x4000, mcu.size()), mcu);
         QVERIFY(mcuUi.log.contains("sAddr:0x00004000 eAddr:0x0001C6A0"));
         QCOMPARE(framesNamed(sim, "J0", 512), (mcu.size() + 2047) / 2048);
 
         // 16 KiB blocks of 64-byte packets, each acknowledged.
         const QByteArray flash = pattern(5 * 16384 + 100, 7);
-        RecordingFrontend flashUi;
-        flashUi.flashPath = dir.write(QStringLiteral("flash.bin"), flash);
+        RecordingObserver flashUi;
         sim.clearReceived();
-        const BoardOutcome flashRun = Run_OnBoard(sim.portPath(), Job::UpdateFlash, flashUi, {});
-        QVERIFY2(flashRun.ok, qPrintable(flashRun.reason + flashUi.log.join('|')));
+        const JobResult flashRun = run(sim, Job::UpdateFlash, flashUi, QString(),
+                                       dir.write(QStringLiteral("flash.bin"), flash));
+        QVERIFY2(flashRun.ok(), qPrintable(flashRun.reason() + flashUi.log.join('|')));
         QCOMPARE(sim.externalFlash(0, flash.size()), flash);
         QCOMPARE(framesNamed(sim, "l", 64), 6);
         QCOMPARE(framesNamed(sim, "j", 512) + framesNamed(sim, "k", 512), 0);
+        QCOMPARE(flashRun.flashBlocks, 6);
+        QCOMPARE(flashRun.flashBlocksWritten, 6);
     }
 };
 

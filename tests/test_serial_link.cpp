@@ -168,7 +168,7 @@ class SerialLinkTest : public QObject {
         pty->close();
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(link->Wait_Reply(10, 50), SerialLink::Wait::TimeOut);
+        QCOMPARE(link->Wait_Reply(10, 50), SerialLink::Wait::Gone);
         QCOMPARE(lost.count(), 1);
         QVERIFY(!link->isOpen());
     }

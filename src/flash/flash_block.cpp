@@ -4,10 +4,8 @@
 #include "protocol/chip_table.h"
 #include "protocol/commands.h"
 #include "protocol/transaction.h"
-#include "serial/event_pump.h"
 #include "serial/timing.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 
@@ -75,8 +73,8 @@ std::vector<FlashPacket> Flash_PacketTrain(FlashLayout layout, const uint8_t *da
     return train;
 }
 
-int Write_FlashBlock(DeviceSession &s, const uint8_t *data, uint32_t address, int length,
-                     uint8_t parity) {
+Result<> Write_FlashBlock(DeviceSession &s, const uint8_t *data, uint32_t address, int length,
+                          uint8_t parity) {
     const FlashLayout layout = Flash_Layout(s.modelCode);
     const std::vector<FlashPacket> train = Flash_PacketTrain(layout, data, address, length, parity);
     Transaction t(s, Command::ProgramFlash);
@@ -84,8 +82,10 @@ int Write_FlashBlock(DeviceSession &s, const uint8_t *data, uint32_t address, in
         s.link.write(p.bytes.data(), int(p.bytes.size()), Command::ProgramFlash.drain);
         for (int i = 0; i < p.delaysAfter; ++i)
             Delay_us(s.packetDelayUs);
-        Pump_Events();
     }
-    if (layout == FlashLayout::SmallUnacknowledged) return 0;
-    return Exchange_Result(s, Command::ProgramFlash, t.await());
+    if (layout == FlashLayout::SmallUnacknowledged) return Done{};
+    const Result<ReplyFrame> ack = Exchange_Result(
+        s, t.await(), QStringLiteral("the flash block at 0x%1").arg(address, 0, 16));
+    if (!ack.ok()) return ack.failure();
+    return Done{};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "protocol/chip_table.h"
+#include "protocol/result.h"
 #include "protocol/session.h"
 
 #include <cstdint>
@@ -19,8 +20,8 @@ struct FlashPacket {
 std::vector<FlashPacket> Flash_PacketTrain(FlashLayout layout, const uint8_t *data,
                                            uint32_t address, int length, uint8_t parity);
 
-// Sends one block to flash address `address`: 0 sent (and acknowledged where the model
-// acknowledges), -2 acknowledged with another reply, -3 no acknowledgment in time ("Time over!")
-// or Exit pressed while waiting.
-int Write_FlashBlock(DeviceSession &s, const uint8_t *data, uint32_t address, int length,
-                     uint8_t parity);
+// Sends one block to flash address `address`: done once sent (and acknowledged where the model
+// acknowledges); refused for another reply, not answered in time ("Time over!"), stopped while
+// waiting, or the device gone.
+Result<> Write_FlashBlock(DeviceSession &s, const uint8_t *data, uint32_t address, int length,
+                          uint8_t parity);

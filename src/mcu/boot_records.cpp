@@ -32,17 +32,19 @@ BootRecord BootSetting_Record(int blSet) {
     return sealed(record);
 }
 
-int Save_SecondBootInfo(DeviceSession &s) {
-    const BootRecord record = SecondBootInfo_Record(s.enterAddr, s.mcuLen, s.mcuCrc);
-    return Send_Packet(s, int(record.size()), SecondBootInfoCode, record.data());
+Result<> Save_SecondBootInfo(DeviceSession &s, const McuImageFacts &image) {
+    const BootRecord record = SecondBootInfo_Record(image.enterAddr, image.mcuLen, image.mcuCrc);
+    return Send_Packet(s, int(record.size()), SecondBootInfoCode, record.data(),
+                       QStringLiteral("the second boot information"));
 }
 
-int Save_BootSetting(DeviceSession &s) {
-    const BootRecord record = BootSetting_Record(s.blSet);
-    return Send_Packet(s, int(record.size()), BootSettingCode, record.data());
+Result<> Save_BootSetting(DeviceSession &s, int blSet) {
+    const BootRecord record = BootSetting_Record(blSet);
+    return Send_Packet(s, int(record.size()), BootSettingCode, record.data(),
+                       QStringLiteral("the boot setting"));
 }
 
-void Report_SecondBootInfo(DeviceSession &s) {
-    s.ui.logLine(Save_SecondBootInfo(s) == 0 ? QStringLiteral("Save second boot info OK")
-                                             : QStringLiteral("Save second boot info NG"));
+void Report_SecondBootInfo(DeviceSession &s, const McuImageFacts &image) {
+    s.ui.logLine(Save_SecondBootInfo(s, image).ok() ? QStringLiteral("Save second boot info OK")
+                                                    : QStringLiteral("Save second boot info NG"));
 }

@@ -15,12 +15,12 @@ void adoptModel(DeviceSession &s, const DeviceInfo &info) {
     const ChipModel *model = Find_ChipModel(info.modelCode);
     if (!model) {
         s.modelCode = UnknownModelCode;
-        s.ui.showModelName(QStringLiteral("unknown"));
+        s.ui.chipIdentified(QStringLiteral("unknown"));
         return;
     }
     s.modelCode = model->code;
     // The information request names the models by their version names (the KQ3200 is "KQ320").
-    s.ui.showModelName(QLatin1String(model->versionName));
+    s.ui.chipIdentified(QLatin1String(model->versionName));
     s.ui.logLine(Version_Line(*model, info.bootVersion));
     if (model->alwaysOrdinaryBootLoader) s.bootKind = 1;
 }
@@ -52,43 +52,44 @@ uint32_t Application_Address(uint32_t modelCode) {
     return Chip_Model(modelCode).applicationAddress;
 }
 
-int Request_Device_Info(DeviceSession &s, DeviceInfo &info) {
+Result<DeviceInfo> Request_Device_Info(DeviceSession &s) {
     const Frame frame = Info_Frame();
-    const Exchange e = exchange(s, Command::GetInfo, frame.data(), FrameSize);
-    if (const int r = Exchange_Result(s, Command::GetInfo, e,
-                                      QStringLiteral("Connect device,and return error command")))
-        return r;
-    const std::optional<DeviceInfo> reply = Decode_Info_Reply(e.reply.data(), ReplySize);
-    if (!reply) {
+    const Result<ReplyFrame> reply =
+        Exchange_Result(s, exchange(s, Command::GetInfo, frame.data(), FrameSize),
+                        QStringLiteral("the device information request"),
+                        QStringLiteral("Connect device,and return error command"));
+    if (!reply.ok()) return reply.failure();
+    const std::optional<DeviceInfo> info = Decode_Info_Reply(reply.value().data(), ReplySize);
+    if (!info) {
         s.ui.logLine(QStringLiteral("Get infomation crc32 error"));
-        return -3;
+        return Fail(FailureKind::WrongReply,
+                    QStringLiteral("the device information arrived damaged (CRC)"));
     }
-    info = *reply;
-    adoptModel(s, info);
-    return 0;
+    adoptModel(s, *info);
+    return *info;
 }
 
-int Run_Application(DeviceSession &s) {
+Result<> Run_Application(DeviceSession &s) {
     s.bootKind = -1;
-    s.busy = 1;
     if (!s.link.isOpen()) {
-        s.busy = 0;
-        s.ui.showMessage(QStringLiteral("Please open the port!"));
-        return -1;
+        s.ui.message(QStringLiteral("Please open the port!"));
+        return Fail(FailureKind::InputUnusable, QStringLiteral("the port is not open"));
     }
-    if (Connect_Device(s, '1', s.modelCode) != 0) {
-        s.busy = 0;
-        s.ui.showMessage(QStringLiteral("Connect to device is fail!"));
-        return -2;
+    const Result<Proof> proof = Connect_Device(s, '1', s.modelCode);
+    if (!proof.ok() || proof.value() != Proof::ThisModel) {
+        s.ui.message(QStringLiteral("Connect to device is fail!"));
+        // A proof of another model is no handshake either.
+        const Failure cause =
+            proof.ok() ? Fail(FailureKind::WrongReply, QString()) : proof.failure();
+        return Step_Failure(cause, QStringLiteral("no handshake with the chip"));
     }
-    // Only the ordinary boot loader may start the application; the boot-update loader (and a
-    // KQ580 flash-update boot loader, which leaves bootKind unknown) may not.
+    // Only the ordinary boot loader may start the application; the boot-update loader (and the
+    // flash-update boot loader of a chip with two, which leaves bootKind unknown) may not.
     if (s.bootKind != 1) {
-        s.ui.showMessage(QStringLiteral("Connect to a boot update device,error to run"));
-        s.busy = 0;
-        return -3;
+        s.ui.message(QStringLiteral("Connect to a boot update device,error to run"));
+        return Fail(FailureKind::Refused, QStringLiteral("the chip runs its boot-update loader: "
+                                                         "there is no application to start"));
     }
     Run_Address(s, Application_Address(s.modelCode));
-    s.busy = 0;
-    return 0;
+    return Done{};
 }

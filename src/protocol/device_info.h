@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol/result.h"
 #include "protocol/session.h"
 #include "protocol/transaction.h"
 
@@ -25,8 +26,10 @@ std::optional<DeviceInfo> Decode_Info_Reply(const uint8_t *reply, int length);
 uint32_t Application_Address(uint32_t modelCode);
 
 // The 'G' device-information request: on a valid reply takes over the model and boot version it
-// names and fills `info`. 0 valid, -1 wrong letter, -2 no reply, -3 reply CRC wrong.
-int Request_Device_Info(DeviceSession &s, DeviceInfo &info);
-// "Run Uart Application": handshake, then the run command at the model's start address.
-// 0 run command sent, -1 port closed, -2 handshake failed, -3 boot-update loader (not sent).
-int Run_Application(DeviceSession &s);
+// names (telling the model's name as a fact) and returns the reply's values; a reply whose CRC
+// is wrong is a wrong reply.
+Result<DeviceInfo> Request_Device_Info(DeviceSession &s);
+// "Run Uart Application": handshake, then the run command at the model's start address. Refused
+// before anything is sent when the port is closed, the handshake fails or the chip runs its
+// boot-update loader.
+Result<> Run_Application(DeviceSession &s);

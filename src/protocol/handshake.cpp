@@ -66,14 +66,14 @@ uint32_t Expected_Proof(const uint8_t *head, uint32_t code) {
     return crc32_calc(input, sizeof input);
 }
 
-int Connect_Device(DeviceSession &s, char selector, uint32_t code) {
+Result<Proof> Connect_Device(DeviceSession &s, char selector, uint32_t code) {
     const Frame frame = Connect_Frame(selector, Time_Stamp(), code);
-    const Exchange e = exchange(s, Command::Connect, frame.data(), FrameSize);
-    if (const int r = Exchange_Result(s, Command::Connect, e,
-                                      QStringLiteral("Connect device,and return error command")))
-        return r;
-    const HandshakeReply reply = Decode_Handshake_Reply(e.reply);
-    if (reply.proof != Expected_Proof(frame.data(), code)) return 1;
+    const Result<ReplyFrame> answer = Exchange_Result(
+        s, exchange(s, Command::Connect, frame.data(), FrameSize), QStringLiteral("the handshake"),
+        QStringLiteral("Connect device,and return error command"));
+    if (!answer.ok()) return answer.failure();
+    const HandshakeReply reply = Decode_Handshake_Reply(answer.value());
+    if (reply.proof != Expected_Proof(frame.data(), code)) return Proof::OtherModel;
 
     const uint32_t version = reply.bootVersion;
     const ChipModel &chip = Chip_Model(code);
@@ -86,18 +86,18 @@ int Connect_Device(DeviceSession &s, char selector, uint32_t code) {
                              .arg(QLatin1String(chip.versionName),
                                   s.bootType == 1 ? QStringLiteral("mcu") : QStringLiteral("flash"),
                                   QString::number(version, 16)));
-        return 0;
+        return Proof::ThisModel;
     }
 
     s.bootKind = Boot_Kind(reply.bootKindCode);
     s.packetDelayUs = 125;
-    if (selector != '0') return 0;
+    if (selector != '0') return Proof::ThisModel;
     s.bootVersion = version;
     if (const ChipModel *known = Find_ChipModel(code)) {
         s.ui.logLine(Version_Line(*known, version));
         if (known->alwaysOrdinaryBootLoader) s.bootKind = 1;
     }
-    return 0;
+    return Proof::ThisModel;
 }
 
 QString Version_Line(const ChipModel &model, uint32_t bootVersion) {
@@ -105,17 +105,23 @@ QString Version_Line(const ChipModel &model, uint32_t bootVersion) {
            QString::number(bootVersion, 16);
 }
 
-void Probe_Model(DeviceSession &s) {
+Result<> Probe_Model(DeviceSession &s) {
     s.modelCode = 0;
+    Failure failure = Fail(FailureKind::WrongReply, QString());
     for (const ChipModel &model : Chip_Models()) {
-        const int r = Connect_Device(s, '0', model.code);
-        if (r < 0) break;
-        if (r == 0) {
+        const Result<Proof> r = Connect_Device(s, '0', model.code);
+        if (!r.ok()) {
+            failure = r.failure();
+            break;
+        }
+        if (r.value() == Proof::ThisModel) {
             s.modelCode = model.code;
-            s.ui.showModelName(QLatin1String(model.name));
-            return;
+            s.ui.chipIdentified(QLatin1String(model.name));
+            return Done{};
         }
     }
     s.modelCode = UnknownModelCode;
-    s.ui.showModelName(QStringLiteral("unknown"));
+    s.ui.chipIdentified(QStringLiteral("unknown"));
+    return Step_Failure(failure,
+                        QStringLiteral("no known chip answered on \"%1\"").arg(s.link.portName()));
 }

@@ -4,7 +4,6 @@
 #include "protocol/chip_table.h"
 #include "protocol/crc32.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <cstring>
 
@@ -20,7 +19,7 @@ Transaction::~Transaction() {
 
 Exchange Transaction::await() {
     std::function<bool()> stop;
-    if (command.stopsOnExit) stop = [this] { return s.exitRequested(); };
+    if (command.stopsOnExit) stop = [this] { return s.stopRequested(); };
     const int intervalMs = qMax(command.intervalMs, 1);
     const qint64 budgetMs = qint64(intervalMs) * command.polls;
     QElapsedTimer clock;
@@ -36,6 +35,13 @@ Exchange Transaction::await() {
         case SerialLink::Wait::Stopped:
             e.outcome = Exchange::Stopped;
             return e;
+        case SerialLink::Wait::Gone:
+            e.outcome = Exchange::Gone;
+            return e;
+        case SerialLink::Wait::OutOfTime:
+            Report_TimeOut(s);
+            e.outcome = Exchange::OutOfTime;
+            return e;
         case SerialLink::Wait::TimeOut:
             Report_TimeOut(s);
             e.outcome = Exchange::TimeOut;
@@ -47,12 +53,32 @@ Exchange Transaction::await() {
 }
 
 void Transaction::waitForMore(int ms) {
-    s.link.Wait_Reply(ms, 1);
+    (void)s.link.Wait_Reply(ms, 1);
 }
 
 void Report_TimeOut(DeviceSession &s) {
-    // A device that went away is reported as gone when the link notices, not as a slow one.
-    if (s.link.isOpen()) s.ui.showMessage(QStringLiteral("Time over!"));
+    // A device that went away is reported as gone, not as a slow one.
+    if (s.link.isOpen()) s.ui.message(QStringLiteral("Time over!"));
+}
+
+Failure Exchange_Failure(const Exchange &e, const QString &what) {
+    switch (e.outcome) {
+    case Exchange::WrongLetter:
+        return Fail(FailureKind::Refused, what + QStringLiteral(" was refused"));
+    case Exchange::Stopped:
+        return Fail(FailureKind::Stopped, Interrupted_Reason());
+    case Exchange::Gone:
+        return Fail(FailureKind::DeviceGone, QStringLiteral("the device went away"));
+    case Exchange::OutOfTime: {
+        Failure late = Fail(FailureKind::NoReply, QStringLiteral("no answer in the time given"));
+        late.outOfTime = true;
+        return late;
+    }
+    case Exchange::Reply:
+    case Exchange::TimeOut:
+        break;
+    }
+    return Fail(FailureKind::NoReply, what + QStringLiteral(" was not answered"));
 }
 
 Exchange exchange(DeviceSession &s, const CommandSpec &command, const uint8_t *frame, int length) {
@@ -61,19 +87,11 @@ Exchange exchange(DeviceSession &s, const CommandSpec &command, const uint8_t *f
     return t.await();
 }
 
-int Exchange_Result(DeviceSession &s, const CommandSpec &command, const Exchange &e,
-                    const QString &errorLine) {
-    switch (e.outcome) {
-    case Exchange::Reply:
-        return 0;
-    case Exchange::WrongLetter:
-        if (!errorLine.isEmpty()) s.ui.logLine(errorLine);
-        return command.wrongLetterResult;
-    case Exchange::TimeOut:
-    case Exchange::Stopped:
-        break;
-    }
-    return command.timeOutResult;
+Result<ReplyFrame> Exchange_Result(DeviceSession &s, const Exchange &e, const QString &what,
+                                   const QString &errorLine) {
+    if (e.outcome == Exchange::Reply) return e.reply;
+    if (e.outcome == Exchange::WrongLetter && !errorLine.isEmpty()) s.ui.logLine(errorLine);
+    return Exchange_Failure(e, what);
 }
 
 Frame BootFrame(int length, uint32_t code, const uint8_t *payload) {
@@ -92,22 +110,16 @@ int Decode_BootFrame_Status(const ReplyFrame &reply) {
     return int8_t(reply[1]);
 }
 
-int Send_Packet(DeviceSession &s, int length, uint32_t code, const uint8_t *payload) {
+Result<> Send_Packet(DeviceSession &s, int length, uint32_t code, const uint8_t *payload,
+                     const QString &what) {
     const Frame frame = BootFrame(length, code, payload);
-    Transaction t(s, Command::BootFrame);
-    s.link.write(frame.data(), FrameSize, Command::BootFrame.drain);
-    QCoreApplication::processEvents();
-    const Exchange e = t.await();
-    switch (e.outcome) {
-    case Exchange::Reply:
-        return Decode_BootFrame_Status(e.reply);
-    case Exchange::WrongLetter:
-        return -1;
-    case Exchange::TimeOut:
-    case Exchange::Stopped:
-        break;
-    }
-    return -2;
+    const Result<ReplyFrame> reply =
+        Exchange_Result(s, exchange(s, Command::BootFrame, frame.data(), FrameSize), what);
+    if (!reply.ok()) return reply.failure();
+    if (const int status = Decode_BootFrame_Status(reply.value()))
+        return Fail(FailureKind::Refused,
+                    QStringLiteral("the chip refused %1 (status %2)").arg(what).arg(status));
+    return Done{};
 }
 
 Frame Run_Frame(uint32_t modelCode, uint32_t address) {
@@ -117,9 +129,8 @@ Frame Run_Frame(uint32_t modelCode, uint32_t address) {
     return frame;
 }
 
-int Run_Address(DeviceSession &s, uint32_t address) {
+void Run_Address(DeviceSession &s, uint32_t address) {
     const Frame frame = Run_Frame(s.modelCode, address);
     s.link.discardStale();
     s.link.write(frame.data(), FrameSize, Command::Run.drain);
-    return 0;
 }

@@ -1,6 +1,5 @@
 #include "serial/serial_link.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
 #include <cstring>
@@ -62,10 +61,11 @@ SerialLink::Wait SerialLink::Wait_Reply(int intervalMs, int polls,
             rxFlag = false;
             return Wait::Reply;
         }
-        // A closed port (the device went away) can bring no reply: the budget is spent.
-        if (poll >= polls || !port.isOpen() || outOfTime()) return Wait::TimeOut;
+        // A closed port (the device went away) can bring no reply.
+        if (!port.isOpen()) return Wait::Gone;
+        if (outOfTime()) return Wait::OutOfTime;
+        if (poll >= polls) return Wait::TimeOut;
         waitForArrival(withinDeadline(intervalMs));
-        QCoreApplication::processEvents();
         if (stop && stop()) {
             if (!rxFlag) return Wait::Stopped;
             rxFlag = false;

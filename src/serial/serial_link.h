@@ -20,7 +20,9 @@ class SerialLink : public QObject {
   public:
     static constexpr int RxBufSize = 512;
 
-    enum class Wait { Reply, TimeOut, Stopped };
+    // How a wait ended: an arrival; the budget spent; `stop` said so; the port closed under it
+    // (the device went away); the deadline came.
+    enum class Wait { Reply, TimeOut, Stopped, Gone, OutOfTime };
 
     explicit SerialLink(QObject *parent = nullptr);
     ~SerialLink() override;
@@ -55,9 +57,9 @@ class SerialLink : public QObject {
     void discardStale();
 
     // Waits for an arrival not waited for yet (since the last Reply or discardStale()) within a
-    // budget of `polls` x `intervalMs`: looks first, then waits at most one interval at a time,
-    // waking as soon as bytes arrive, and processes pending events after each wait. `stop`, if
-    // given, is asked after every event pass (the Exit button).
+    // budget of `polls` x `intervalMs`: looks first, then waits on the port at most one interval
+    // at a time, waking as soon as bytes arrive. Runs no event loop. `stop`, if given, is asked
+    // after every interval (the stop token).
     Wait Wait_Reply(int intervalMs, int polls, const std::function<bool()> &stop = {});
 
     // Where arrivals go from now on; none: they are read and dropped.
