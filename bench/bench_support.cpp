@@ -36,7 +36,7 @@ QByteArray randomImage(int bytes, bool withRunAddress, quint32 seed) {
     QRandomGenerator rng(seed);
     for (char &b : image)
         b = char(rng.generate());
-    if (withRunAddress) putLe32(reinterpret_cast<uint8_t *>(image.data()) + 4, 0x08008000);
+    if (withRunAddress) Put_Le32(reinterpret_cast<uint8_t *>(image.data()) + 4, 0x08008000);
     return image;
 }
 

@@ -118,7 +118,7 @@ class AppResponsivenessTest : public QObject {
         config.mcuEraseMs = 300;
         OpenWindow chip(config);
         QByteArray mcu = pattern(60000);
-        putLe32(reinterpret_cast<uint8_t *>(mcu.data()) + 4, 0x0800A000);
+        Put_Le32(reinterpret_cast<uint8_t *>(mcu.data()) + 4, 0x0800A000);
         const QString mcuPath = chip.rig.dir.write(QStringLiteral("app.bin"), mcu);
         const QString flashPath = chip.rig.dir.write(QStringLiteral("flash.bin"), pattern(70000));
         QVERIFY(chip.open("EWHOLE:0\nNFLASH:0\n" + mcuPath.toLocal8Bit() + "\n" +

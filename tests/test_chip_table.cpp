@@ -82,7 +82,7 @@ class ChipTableTest : public QObject {
 
         // Placed by its run address; 512-byte 'J' packets.
         QByteArray mcu = pattern(100000, 3);
-        putLe32(reinterpret_cast<uint8_t *>(mcu.data()) + 4, 0x0800C010);
+        Put_Le32(reinterpret_cast<uint8_t *>(mcu.data()) + 4, 0x0800C010);
         RecordingObserver mcuUi;
         sim.clearReceived();
         const JobResult mcuRun =

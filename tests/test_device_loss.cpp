@@ -21,7 +21,7 @@ QByteArray pattern(int length, int seed) {
 
 QByteArray mcuImage() {
     QByteArray image = pattern(6000, 3);
-    putLe32(reinterpret_cast<uint8_t *>(image.data()) + 4, 0x08008100);
+    Put_Le32(reinterpret_cast<uint8_t *>(image.data()) + 4, 0x08008100);
     return image;
 }
 

@@ -353,7 +353,7 @@ QByteArray pattern(int length, int seed) {
 
 QByteArray mcuImage() {
     QByteArray image = pattern(McuImageSize, 5);
-    putLe32(reinterpret_cast<uint8_t *>(image.data()) + 4, RunAddress);
+    Put_Le32(reinterpret_cast<uint8_t *>(image.data()) + 4, RunAddress);
     return image;
 }
 

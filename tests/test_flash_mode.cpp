@@ -16,7 +16,7 @@ namespace {
 QByteArray wordBytes(const LoaderImage &image) {
     QByteArray bytes(4 * image.count, '\0');
     for (int i = 0; i < image.count; ++i)
-        putLe32(reinterpret_cast<uint8_t *>(bytes.data()) + 4 * i, image.words[i]);
+        Put_Le32(reinterpret_cast<uint8_t *>(bytes.data()) + 4 * i, image.words[i]);
     return bytes;
 }
 
@@ -139,7 +139,7 @@ class FlashMode : public QObject {
 
     // The window calls the operation with the loaders of this build.
     void buildWithoutLoaders() {
-        const FlashModeLoaders builtIn = builtInLoaders();
+        const FlashModeLoaders builtIn = BuiltIn_Loaders();
         if (builtIn.nor.builtIn() || builtIn.nand.builtIn()) QSKIP("this build carries loaders");
         SimSession s(QStringLiteral("KQ580"));
         QVERIFY2(s.ok(), qPrintable(s.error()));

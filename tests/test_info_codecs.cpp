@@ -20,11 +20,11 @@ Reply infoReply(uint32_t model, uint32_t version, uint32_t id1, uint32_t id2) {
     r[1] = 0x11;
     r[2] = 0x22;
     r[3] = 0x33;
-    putLe32(&r[4], model);
-    putLe32(&r[8], version);
-    putLe32(&r[12], id1);
-    putLe32(&r[16], id2);
-    putLe32(&r[20], crc32_calc(r.data(), 20));
+    Put_Le32(&r[4], model);
+    Put_Le32(&r[8], version);
+    Put_Le32(&r[12], id1);
+    Put_Le32(&r[16], id2);
+    Put_Le32(&r[20], crc32_calc(r.data(), 20));
     return r;
 }
 

@@ -25,7 +25,7 @@ QByteArray pattern(int length, int seed) {
 
 QByteArray mcuImage() {
     QByteArray image = pattern(5000, 3);
-    putLe32(reinterpret_cast<uint8_t *>(image.data()) + 4, 0x0800A000);
+    Put_Le32(reinterpret_cast<uint8_t *>(image.data()) + 4, 0x0800A000);
     return image;
 }
 

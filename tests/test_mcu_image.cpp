@@ -30,7 +30,7 @@ QByteArray randomBytes(int length, quint32 seed) {
 // An image with its run address in bytes 4..7.
 QByteArray imageWithRunAddress(int length, uint32_t runAddress, quint32 seed = 1) {
     QByteArray b = randomBytes(length, seed);
-    if (length >= 8) putLe32(reinterpret_cast<uint8_t *>(b.data()) + 4, runAddress);
+    if (length >= 8) Put_Le32(reinterpret_cast<uint8_t *>(b.data()) + 4, runAddress);
     return b;
 }
 

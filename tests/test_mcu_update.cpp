@@ -107,9 +107,9 @@ class McuUpdate : public QObject {
         }
         if (model == "KQ580") {
             const QByteArray words = rig.chip.sim.wordMemory();
-            QCOMPARE(getLe32(reinterpret_cast<const uint8_t *>(words.constData()) + 0x1F00),
+            QCOMPARE(Get_Le32(reinterpret_cast<const uint8_t *>(words.constData()) + 0x1F00),
                      0xF7FF7F01u);
-            QCOMPARE(getLe32(reinterpret_cast<const uint8_t *>(words.constData()) + 0x1F3C + 24),
+            QCOMPARE(Get_Le32(reinterpret_cast<const uint8_t *>(words.constData()) + 0x1F3C + 24),
                      0xBEBEBEBEu);
         }
 
@@ -142,7 +142,7 @@ class McuUpdate : public QObject {
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         const QByteArray image = mcuImage(30000, 0x8008000);
         QByteArray ordered = image + QByteArray(4, '\0');
-        putLe32(reinterpret_cast<uint8_t *>(ordered.data()) + image.size(), imageCrc(image));
+        Put_Le32(reinterpret_cast<uint8_t *>(ordered.data()) + image.size(), imageCrc(image));
         // Stored with image bytes 800..1311 moved behind the rest.
         rig.useImage(ordered.left(800) + ordered.mid(1312) + ordered.mid(800, 512), "fw.pkg");
         QVERIFY(rig.update().ok());
@@ -160,7 +160,7 @@ class McuUpdate : public QObject {
         QTest::addColumn<QString>("message");
         const QByteArray image = mcuImage(2000);
         QByteArray wrongTrailer = image + QByteArray(4, '\0');
-        putLe32(reinterpret_cast<uint8_t *>(wrongTrailer.data()) + 2000, imageCrc(image) ^ 0x100);
+        Put_Le32(reinterpret_cast<uint8_t *>(wrongTrailer.data()) + 2000, imageCrc(image) ^ 0x100);
         const auto unusable = FailureKind::ImageUnusable;
         QTest::newRow("KQ31A one byte over")
             << "KQ31A" << mcuImage(59393) << "fw.bin" << unusable << "Over Mcu flash size:59392";

@@ -22,10 +22,10 @@
 #endif
 
 namespace {
-constexpr int firstScanMs = 1000;
-constexpr int rescanMs = 500;
-constexpr int devNodesRescanMs = 2000;
-constexpr int devNodesSettleMs = 1000;
+constexpr int FirstScanMs = 1000;
+constexpr int RescanMs = 500;
+constexpr int DevNodesRescanMs = 2000;
+constexpr int DevNodesSettleMs = 1000;
 
 // The Input buttons read their files on the GUI thread: what they have to say goes straight to
 // the window.
@@ -73,7 +73,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
 
     timer1 = new QTimer(this);
     connect(timer1, &QTimer::timeout, this, &MainWindow::Timer1_Out_Event);
-    timer1->start(firstScanMs);
+    timer1->start(FirstScanMs);
 
     Load_Config();
     logLine(QStringLiteral("BL_SET = ") + QString::number(blSet));
@@ -231,7 +231,7 @@ QString MainWindow::GetComm(int index, QString) {
     if (!map.opened) return QStringLiteral("Cannot open regedit!");
     if (index < 0 || index >= map.entries.size()) return QStringLiteral(" ");
     const SerialPortEntry &entry = map.entries.at(index);
-    if (entry.kernelName == chipKernelName()) portIndex = index;
+    if (entry.kernelName == Chip_KernelName()) portIndex = index;
     return entry.portName;
 }
 
@@ -249,7 +249,7 @@ void MainWindow::Timer1_Out_Event() {
     timer1->stop();
     // A job is talking to the device: opening and probing now would cut into it.
     if (busy) {
-        timer1->start(rescanMs);
+        timer1->start(RescanMs);
         return;
     }
     Chenck_KQ_Vcom_device();
@@ -260,11 +260,11 @@ void MainWindow::Timer1_Out_Event() {
     lastPortIndex = portIndex;
     // A chip that went away may come back with no notification (a port listed by path, a
     // simulator): look again until its port opens.
-    if (awaitingChip && !portOpen) timer1->start(rescanMs);
+    if (awaitingChip && !portOpen) timer1->start(RescanMs);
 }
 
 void MainWindow::Port_Arrived(const QString &name) {
-    if (!portOpen) timer1->start(rescanMs);
+    if (!portOpen) timer1->start(RescanMs);
     logLine(QStringLiteral("Insert ") + name);
 }
 
@@ -288,7 +288,7 @@ void MainWindow::Await_Chip() {
     awaitingChip = true;
     Reset_PortButton();
     Set_Buttons_Enabled(false);
-    timer1->start(rescanMs);
+    timer1->start(RescanMs);
 }
 
 // Windows before 10 only says that some device changed: close, let it settle, rescan.
@@ -298,10 +298,10 @@ void MainWindow::DevNodes_Changed() {
     Close_SerialPort();
     Reset_PortButton();
     Set_Buttons_Enabled(false);
-    QTimer::singleShot(devNodesSettleMs, this, [this, previous] {
+    QTimer::singleShot(DevNodesSettleMs, this, [this, previous] {
         Chenck_KQ_Vcom_device();
         if (portIndex >= 0) {
-            if (!portOpen) timer1->start(devNodesRescanMs);
+            if (!portOpen) timer1->start(DevNodesRescanMs);
             logLine(QStringLiteral("Insert ") + ui->comboBox_Comm->currentText());
         } else if (lastPortIndex >= 0) {
             logLine(QStringLiteral("Remove ") + previous);

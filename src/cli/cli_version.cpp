@@ -10,7 +10,7 @@ QString Cli_VersionText() {
             .arg(QLatin1String(setting), -24)
             .arg(QLatin1String(yes ? yesText : noText));
     };
-    const FlashModeLoaders loaders = builtInLoaders();
+    const FlashModeLoaders loaders = BuiltIn_Loaders();
     return QStringLiteral("tessara-cli " TESSARA_VERSION "\n"
                           "Handshake proof tags (shared with the boot loader, never shown):\n") +
            row("TESSARA_PROOF_TAG", ProofTag_IsDefault(false), "the default",

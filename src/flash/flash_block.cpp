@@ -33,7 +33,7 @@ FlashPacket packet(const PacketPlan &plan, uint8_t letter, int countAt, const ui
     if (plan.countWidth == 1)
         p.bytes[size_t(countAt)] = uint8_t(count);
     else
-        putLe16(&p.bytes[size_t(countAt)], uint16_t(count));
+        Put_Le16(&p.bytes[size_t(countAt)], uint16_t(count));
     if (count > 0) std::memcpy(&p.bytes[size_t(countAt + plan.countWidth)], data, size_t(count));
     return p;
 }
@@ -54,7 +54,7 @@ std::vector<FlashPacket> Flash_PacketTrain(FlashLayout layout, const uint8_t *da
     // First packet: address and parity ahead of the count.
     int sent = std::min(length, plan.firstData);
     FlashPacket first = packet(plan, Command::ProgramFlashFirst, 6, data, sent);
-    putLe32(&first.bytes[1], address);
+    Put_Le32(&first.bytes[1], address);
     first.bytes[5] = parity;
     first.delaysAfter = plan.paced ? 1 : 0;
     train.push_back(std::move(first));

@@ -25,15 +25,15 @@ int Flash_CrcProgress(uint32_t done, int32_t length) {
 }
 
 FlashCrcReply Decode_FlashCrc_Reply(const ReplyFrame &reply) {
-    return {reply[1] == ProgressMark, getLe32(&reply[2])};
+    return {reply[1] == ProgressMark, Get_Le32(&reply[2])};
 }
 
 std::array<uint8_t, 64> FlashCrc_Frame(uint32_t start, int32_t length, uint32_t crc) {
     std::array<uint8_t, 64> frame{};
     frame[0] = Command::CheckFlashCrc.letter;
-    putLe32(&frame[1], start);
-    putLe32(&frame[5], uint32_t(length));
-    putLe32(&frame[9], crc);
+    Put_Le32(&frame[1], start);
+    Put_Le32(&frame[5], uint32_t(length));
+    Put_Le32(&frame[9], crc);
     return frame;
 }
 

@@ -43,7 +43,7 @@ Frame FlashId_Frame(int variant) {
 }
 
 uint32_t Decode_FlashId_Reply(const ReplyFrame &reply) {
-    return getLe32(&reply[1]);
+    return Get_Le32(&reply[1]);
 }
 
 FlashPartFacts Read_FlashIni(Observer &ui, const QString &chosen, uint32_t id) {
@@ -74,7 +74,7 @@ Result<FlashPartFacts> Get_FlashID(DeviceSession &s, int variant, const QString 
     }
     const Frame frame = FlashId_Frame(variant);
     const Result<ReplyFrame> reply =
-        Exchange_Result(s, exchange(s, Command::GetFlashId, frame.data(), FrameSize),
+        Exchange_Result(s, Exchange_Command(s, Command::GetFlashId, frame.data(), FrameSize),
                         QStringLiteral("the flash ID request"),
                         QStringLiteral("Get flash id,and return error command"));
     if (!reply.ok()) return reply.failure();

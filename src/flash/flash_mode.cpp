@@ -33,9 +33,9 @@ Frame Load_Packet(const uint32_t *words, int count, int byteOffset) {
     count = qBound(0, count, LoadPacketWords);
     packet[0] = Command::WriteWords.letter;
     packet[1] = uint8_t(count);
-    putLe16(&packet[2], uint16_t(byteOffset));
+    Put_Le16(&packet[2], uint16_t(byteOffset));
     for (int i = 0; i < count; ++i)
-        putLe32(&packet[4 + 4 * i], words[i]);
+        Put_Le32(&packet[4 + 4 * i], words[i]);
     return packet;
 }
 

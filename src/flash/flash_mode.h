@@ -22,4 +22,4 @@ void Download_Loader(DeviceSession &s, const uint32_t *words, int count);
 // from `loaders` and starts it. Refused before anything is sent for a model that takes no
 // loaders, and for a loader that is not built in: it is never replaced by anything else.
 Result<> Enter_FlashMode(DeviceSession &s, bool nand,
-                         const FlashModeLoaders &loaders = builtInLoaders());
+                         const FlashModeLoaders &loaders = BuiltIn_Loaders());

@@ -164,7 +164,7 @@ Result<> writeImage(DeviceSession &s, const QByteArray &image, int32_t blockSize
 Result<> Set_FlashAddrMode(DeviceSession &s, int mode) {
     const Frame frame = commandFrame(Command::SetAddrMode.letter, uint8_t(mode));
     const Result<ReplyFrame> r =
-        Exchange_Result(s, exchange(s, Command::SetAddrMode, frame.data(), FrameSize),
+        Exchange_Result(s, Exchange_Command(s, Command::SetAddrMode, frame.data(), FrameSize),
                         QStringLiteral("the flash address mode"),
                         QStringLiteral("Set 32bits Addr,and return error command"));
     if (!r.ok())
@@ -177,7 +177,7 @@ Result<> Set_FlashAddrMode(DeviceSession &s, int mode) {
 Result<> Erase_WholeFlash(DeviceSession &s, int selector) {
     const Frame frame = commandFrame(Command::EraseFlash.letter, uint8_t(selector));
     const Result<ReplyFrame> r =
-        Exchange_Result(s, exchange(s, Command::EraseFlash, frame.data(), FrameSize),
+        Exchange_Result(s, Exchange_Command(s, Command::EraseFlash, frame.data(), FrameSize),
                         QStringLiteral("the whole-flash erase"),
                         QStringLiteral("Erase whole flash,and return error command"));
     if (!r.ok()) return r.failure();

@@ -9,7 +9,7 @@ namespace {
 constexpr int RecordCrcOffset = 20;
 
 BootRecord sealed(BootRecord record) {
-    putLe32(&record[RecordCrcOffset], crc32_calc(record.data(), RecordCrcOffset));
+    Put_Le32(&record[RecordCrcOffset], crc32_calc(record.data(), RecordCrcOffset));
     return record;
 }
 
@@ -17,18 +17,18 @@ BootRecord sealed(BootRecord record) {
 
 BootRecord SecondBootInfo_Record(uint32_t enterAddr, int32_t length, uint32_t crc) {
     BootRecord record{};
-    putLe32(&record[0], 0x19714568);
-    putLe32(&record[4], 0x03100862);
-    putLe32(&record[8], enterAddr);
-    putLe32(&record[12], uint32_t(length));
-    putLe32(&record[16], crc);
+    Put_Le32(&record[0], 0x19714568);
+    Put_Le32(&record[4], 0x03100862);
+    Put_Le32(&record[8], enterAddr);
+    Put_Le32(&record[12], uint32_t(length));
+    Put_Le32(&record[16], crc);
     return sealed(record);
 }
 
 BootRecord BootSetting_Record(int blSet) {
     BootRecord record{};
     record.fill(0xFF);
-    putLe32(&record[0], uint32_t(int32_t(blSet) - 16));
+    Put_Le32(&record[0], uint32_t(int32_t(blSet) - 16));
     return sealed(record);
 }
 

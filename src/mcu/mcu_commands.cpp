@@ -22,7 +22,7 @@ Result<ReplyFrame> resultOf(DeviceSession &s, const Exchange &e, const QString &
 Result<> Erase_Mcu(DeviceSession &s, uint32_t start, uint32_t end) {
     const Frame frame = EraseMcu_Frame(start, end);
     const Result<ReplyFrame> r =
-        resultOf(s, exchange(s, Command::EraseMcu, frame.data(), FrameSize),
+        resultOf(s, Exchange_Command(s, Command::EraseMcu, frame.data(), FrameSize),
                  QStringLiteral("the MCU erase"));
     if (!r.ok()) return r.failure();
     return Done{};
@@ -51,7 +51,7 @@ Result<> Check_McuCrc(DeviceSession &s, const McuImageFacts &facts, const QStrin
         CheckMcuCrc_Frame(facts.mcuLen, facts.mcuCrc, facts.enterAddr, s.chip().mcuBase);
     s.ui.phaseStarted(ProgressPhase::McuCrcCheck);
     const Result<ReplyFrame> r =
-        resultOf(s, exchange(s, Command::CheckMcuCrc, frame.data(), FrameSize),
+        resultOf(s, Exchange_Command(s, Command::CheckMcuCrc, frame.data(), FrameSize),
                  QStringLiteral("the MCU CRC query"));
     if (!r.ok()) return r.failure();
     const uint32_t deviceCrc = Decode_McuCrc_Reply(r.value());

@@ -93,7 +93,7 @@ std::optional<McuImageFacts> Input_McuImage(const QString &path, uint32_t modelC
     if (Chip_Model(modelCode).runAddress == RunAddressRule::InputAndUpdate &&
         head.size() >= RunAddressOffset + 4) {
         facts.enterAddr =
-            getLe32(reinterpret_cast<const uint8_t *>(head.constData()) + RunAddressOffset);
+            Get_Le32(reinterpret_cast<const uint8_t *>(head.constData()) + RunAddressOffset);
         ui.logLine(QStringLiteral("enter_Addr:") + To_Hex8(facts.enterAddr));
     }
     return facts;

@@ -20,7 +20,7 @@ QList<QByteArray> McuBlock_Packets(bool smallPackets, uint32_t offset, const uin
 
 // Where an image with run address `enterAddr` starts in the MCU flash: the 4 KB page of the run
 // address above the flash base `base` (the model's), or 0 when the run address is not above it.
-uint32_t McuStartOffset(uint32_t enterAddr, uint32_t base);
+uint32_t Mcu_StartOffset(uint32_t enterAddr, uint32_t base);
 
 // 'N': ask for the CRC-32 of `length` bytes from the offset that `enterAddr` gives.
 Frame CheckMcuCrc_Frame(int32_t length, uint32_t crc, uint32_t enterAddr, uint32_t base);

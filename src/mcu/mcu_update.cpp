@@ -64,7 +64,7 @@ Result<McuPlan> planAddresses(DeviceSession &s, const McuImage &image, McuImageF
     const ChipModel &chip = s.chip();
     const bool placed = chip.runAddress != RunAddressRule::None;
     if (placed) {
-        facts.enterAddr = getLe32(reinterpret_cast<const uint8_t *>(image.bytes.constData()) + 4);
+        facts.enterAddr = Get_Le32(reinterpret_cast<const uint8_t *>(image.bytes.constData()) + 4);
         s.ui.logLine(QStringLiteral("enter_Addr:") + To_Hex8(facts.enterAddr));
         if (facts.enterAddr < chip.mcuBase) {
             s.ui.logLine(
@@ -74,7 +74,7 @@ Result<McuPlan> planAddresses(DeviceSession &s, const McuImage &image, McuImageF
                         QStringLiteral("run address %1 is below %2")
                             .arg(To_Hex8(facts.enterAddr), To_Hex8(chip.mcuBase)));
         }
-        plan.start = McuStartOffset(facts.enterAddr, chip.mcuBase);
+        plan.start = Mcu_StartOffset(facts.enterAddr, chip.mcuBase);
     }
     // Computed wide: a run address near the top of the address space must not wrap around.
     const uint64_t wideEnd = uint64_t(plan.start) + uint64_t(length);
@@ -139,7 +139,7 @@ Result<> checkMcu(DeviceSession &s, const McuImageFacts &facts) {
 
 } // namespace
 
-int32_t McuUpdateLimit(uint32_t model) {
+int32_t Mcu_UpdateLimit(uint32_t model) {
     return Chip_Model(model).mcuUpdateLimit;
 }
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 // The largest image the MCU update programs on a chip model; 0 for a model it does not know.
-int32_t McuUpdateLimit(uint32_t model);
+int32_t Mcu_UpdateLimit(uint32_t model);
 
 // "Update MCU": loads `file` for the session's chip (Load_McuImage; a refusal sends nothing),
 // then Program_Mcu and the verdict lines ("Update MCU is OK!!!!!!" / "... is fail.....").

@@ -12,7 +12,7 @@ constexpr uint32_t App = 0x8008000;
 
 // clang-format off
 // code        name      version  MCU flash  update   run address        base  2nd boot    large  patch  flash layout           mode2  restart  own tag  two   ordinary  application  run at  flash mode
-const ChipModel knownModels[] = {
+const ChipModel KnownModels[] = {
     {0x1971031A, "KQ31A",  "KQ31A",  0xE800,  0xE800,  R::None,           Base, SecondBoot, false, false, F::SmallUnacknowledged, false, 0,       false,   false, true,  App,   1, false},
     {0x1971031B, "KQ31B",  "KQ31B",  0x7F000, 0x77800, R::InputAndUpdate, Base, SecondBoot, true,  false, F::Large,               true,  0,       false,   false, false, App,   1, false},
     {0x19713200, "KQ3200", "KQ320",  0x7F000, 0x77800, R::InputAndUpdate, Base, SecondBoot, true,  false, F::Large,               true,  0,       false,   false, false, App,   1, false},
@@ -23,12 +23,12 @@ const ChipModel knownModels[] = {
     {0x19710470, "KQ47",   "KQ47",   0x3B000, 0x3B000, R::None,           Base, SecondBoot, false, false, F::SmallAcknowledged,   false, 0,       false,   false, false, App,   1, false},
 };
 // What the tool assumes of a chip that no known model answered for.
-const ChipModel unknownModel =
+const ChipModel UnknownModel =
      {UnknownModelCode, "unknown", "unknown", 0, 0, R::None,      Base, SecondBoot, true,  false, F::Large,               false, 0,       false,   false, false, App,   1, false};
 // clang-format on
 
 std::deque<ChipModel> &table() {
-    static std::deque<ChipModel> models(std::begin(knownModels), std::end(knownModels));
+    static std::deque<ChipModel> models(std::begin(KnownModels), std::end(KnownModels));
     return models;
 }
 
@@ -46,7 +46,7 @@ const ChipModel *Find_ChipModel(uint32_t code) {
 
 const ChipModel &Chip_Model(uint32_t code) {
     const ChipModel *model = Find_ChipModel(code);
-    return model ? *model : unknownModel;
+    return model ? *model : UnknownModel;
 }
 
 const ChipModel *Find_ChipModelByName(const char *name) {

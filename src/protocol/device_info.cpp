@@ -33,18 +33,18 @@ Frame Info_Frame() {
     frame[1] = 0xE8;
     frame[2] = 0x17;
     frame[3] = 0x7F;
-    putLe32(&frame[8], crc32_calc(frame.data(), 8));
+    Put_Le32(&frame[8], crc32_calc(frame.data(), 8));
     return frame;
 }
 
 std::optional<DeviceInfo> Decode_Info_Reply(const uint8_t *reply, int length) {
-    if (length < InfoReplyLength || crc32_calc(reply, 20) != getLe32(&reply[20]))
+    if (length < InfoReplyLength || crc32_calc(reply, 20) != Get_Le32(&reply[20]))
         return std::nullopt;
     DeviceInfo info;
-    info.modelCode = getLe32(&reply[4]);
-    info.bootVersion = getLe32(&reply[8]);
-    info.firstFlashId = getLe32(&reply[12]);
-    info.secondFlashId = getLe32(&reply[16]);
+    info.modelCode = Get_Le32(&reply[4]);
+    info.bootVersion = Get_Le32(&reply[8]);
+    info.firstFlashId = Get_Le32(&reply[12]);
+    info.secondFlashId = Get_Le32(&reply[16]);
     return info;
 }
 
@@ -55,7 +55,7 @@ uint32_t Application_Address(uint32_t modelCode) {
 Result<DeviceInfo> Request_Device_Info(DeviceSession &s) {
     const Frame frame = Info_Frame();
     const Result<ReplyFrame> reply =
-        Exchange_Result(s, exchange(s, Command::GetInfo, frame.data(), FrameSize),
+        Exchange_Result(s, Exchange_Command(s, Command::GetInfo, frame.data(), FrameSize),
                         QStringLiteral("the device information request"),
                         QStringLiteral("Connect device,and return error command"));
     if (!reply.ok()) return reply.failure();

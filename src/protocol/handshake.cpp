@@ -10,19 +10,19 @@
 namespace {
 
 // The proof tags are shared with the boot loader and never sent.
-constexpr char proofTag[] = TESSARA_PROOF_TAG;
-constexpr char proofTagKq580[] = TESSARA_PROOF_TAG_KQ580;
-static_assert(sizeof(proofTag) == 5 && sizeof(proofTagKq580) == 5, "a proof tag is four letters");
+constexpr char ProofTag[] = TESSARA_PROOF_TAG;
+constexpr char ProofTagKq580[] = TESSARA_PROOF_TAG_KQ580;
+static_assert(sizeof(ProofTag) == 5 && sizeof(ProofTagKq580) == 5, "a proof tag is four letters");
 
 #ifdef TESSARA_PROOF_TAG_IS_DEFAULT
-constexpr bool proofTagIsDefault = true;
+constexpr bool ProofTagIsTheDefault = true;
 #else
-constexpr bool proofTagIsDefault = false;
+constexpr bool ProofTagIsTheDefault = false;
 #endif
 #ifdef TESSARA_PROOF_TAG_KQ580_IS_DEFAULT
-constexpr bool proofTagKq580IsDefault = true;
+constexpr bool ProofTagKq580IsTheDefault = true;
 #else
-constexpr bool proofTagKq580IsDefault = false;
+constexpr bool ProofTagKq580IsTheDefault = false;
 #endif
 
 } // namespace
@@ -33,14 +33,14 @@ int Boot_Kind(uint32_t kindCode) {
 
 HandshakeReply Decode_Handshake_Reply(const ReplyFrame &reply) {
     HandshakeReply r;
-    r.proof = getLe32(&reply[1]);
-    r.bootVersion = getLe32(&reply[9]);
-    r.bootKindCode = getLe32(&reply[13]);
+    r.proof = Get_Le32(&reply[1]);
+    r.bootVersion = Get_Le32(&reply[9]);
+    r.bootKindCode = Get_Le32(&reply[13]);
     return r;
 }
 
 bool ProofTag_IsDefault(bool kq580) {
-    return kq580 ? proofTagKq580IsDefault : proofTagIsDefault;
+    return kq580 ? ProofTagKq580IsTheDefault : ProofTagIsTheDefault;
 }
 
 Frame Connect_Frame(char selector, int32_t timeStamp, uint32_t code) {
@@ -49,18 +49,18 @@ Frame Connect_Frame(char selector, int32_t timeStamp, uint32_t code) {
     frame[1] = uint8_t(selector);
     frame[2] = 'K';
     frame[3] = 'Q';
-    putLe32(&frame[4], uint32_t(timeStamp));
-    putLe32(&frame[8], code);
-    putLe32(&frame[8], crc32_calc(frame.data(), 12));
+    Put_Le32(&frame[4], uint32_t(timeStamp));
+    Put_Le32(&frame[8], code);
+    Put_Le32(&frame[8], crc32_calc(frame.data(), 12));
     frame[16] = 0x7F;
     return frame;
 }
 
 uint32_t Expected_Proof(const uint8_t *head, uint32_t code) {
-    const char *tag = Chip_Model(code).ownProofTag ? proofTagKq580 : proofTag;
+    const char *tag = Chip_Model(code).ownProofTag ? ProofTagKq580 : ProofTag;
     uint8_t input[16];
     std::memcpy(input, head, 8);
-    putLe32(&input[8], code);
+    Put_Le32(&input[8], code);
     for (int i = 0; i < 4; ++i)
         input[12 + i] = uint8_t(tag[i]);
     return crc32_calc(input, sizeof input);
@@ -69,8 +69,8 @@ uint32_t Expected_Proof(const uint8_t *head, uint32_t code) {
 Result<Proof> Connect_Device(DeviceSession &s, char selector, uint32_t code) {
     const Frame frame = Connect_Frame(selector, Time_Stamp(), code);
     const Result<ReplyFrame> answer = Exchange_Result(
-        s, exchange(s, Command::Connect, frame.data(), FrameSize), QStringLiteral("the handshake"),
-        QStringLiteral("Connect device,and return error command"));
+        s, Exchange_Command(s, Command::Connect, frame.data(), FrameSize),
+        QStringLiteral("the handshake"), QStringLiteral("Connect device,and return error command"));
     if (!answer.ok()) return answer.failure();
     const HandshakeReply reply = Decode_Handshake_Reply(answer.value());
     if (reply.proof != Expected_Proof(frame.data(), code)) return Proof::OtherModel;

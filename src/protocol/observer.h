@@ -62,7 +62,7 @@ class Observer {
 class UnattendedObserver : public Observer {
   public:
     void logLine(const QString &text) override { log.append(text); }
-    void clearLog() override { log.clear(); }
+    void clearLog() override { log = QStringList(); }
     void message(const QString &text) override { messages.append(text); }
     bool stopRequested() const override { return false; }
 

@@ -81,7 +81,8 @@ Failure Exchange_Failure(const Exchange &e, const QString &what) {
     return Fail(FailureKind::NoReply, what + QStringLiteral(" was not answered"));
 }
 
-Exchange exchange(DeviceSession &s, const CommandSpec &command, const uint8_t *frame, int length) {
+Exchange Exchange_Command(DeviceSession &s, const CommandSpec &command, const uint8_t *frame,
+                          int length) {
     Transaction t(s, command);
     s.link.write(frame, length, command.drain);
     return t.await();
@@ -99,10 +100,10 @@ Frame BootFrame(int length, uint32_t code, const uint8_t *payload) {
     length = qBound(0, length, FrameSize - 12);
     frame[0] = 'H';
     frame[1] = '0';
-    putLe32(&frame[2], code);
-    putLe16(&frame[6], uint16_t(length));
+    Put_Le32(&frame[2], code);
+    Put_Le16(&frame[6], uint16_t(length));
     if (length > 0) std::memcpy(&frame[8], payload, size_t(length));
-    putLe32(&frame[8 + length], crc32_calc(frame.data(), size_t(8 + length)));
+    Put_Le32(&frame[8 + length], crc32_calc(frame.data(), size_t(8 + length)));
     return frame;
 }
 
@@ -114,7 +115,7 @@ Result<> Send_Packet(DeviceSession &s, int length, uint32_t code, const uint8_t 
                      const QString &what) {
     const Frame frame = BootFrame(length, code, payload);
     const Result<ReplyFrame> reply =
-        Exchange_Result(s, exchange(s, Command::BootFrame, frame.data(), FrameSize), what);
+        Exchange_Result(s, Exchange_Command(s, Command::BootFrame, frame.data(), FrameSize), what);
     if (!reply.ok()) return reply.failure();
     if (const int status = Decode_BootFrame_Status(reply.value()))
         return Fail(FailureKind::Refused,
@@ -125,7 +126,7 @@ Result<> Send_Packet(DeviceSession &s, int length, uint32_t code, const uint8_t 
 Frame Run_Frame(uint32_t modelCode, uint32_t address) {
     Frame frame{};
     frame[0] = Command::Run.letter;
-    putLe32(&frame[Chip_Model(modelCode).runFrameAddressAt], address);
+    Put_Le32(&frame[Chip_Model(modelCode).runFrameAddressAt], address);
     return frame;
 }
 

@@ -58,7 +58,8 @@ Failure Exchange_Failure(const Exchange &e, const QString &what);
 
 // One command and its reply: writes `length` bytes of `frame` (draining when the command does)
 // and awaits the reply as Transaction::await does.
-Exchange exchange(DeviceSession &s, const CommandSpec &command, const uint8_t *frame, int length);
+Exchange Exchange_Command(DeviceSession &s, const CommandSpec &command, const uint8_t *frame,
+                          int length);
 
 // A finished exchange as the command's result: its whole reply; for another reply letter the
 // command's error line in the log (when given), and Exchange_Failure.

@@ -17,14 +17,14 @@ QByteArray mcuImage(int length, uint32_t runAddress, quint32 seed) {
     QByteArray b(length, '\0');
     for (char &c : b)
         c = char(rng.generate());
-    if (runAddress && length >= 8) putLe32(reinterpret_cast<uint8_t *>(b.data()) + 4, runAddress);
+    if (runAddress && length >= 8) Put_Le32(reinterpret_cast<uint8_t *>(b.data()) + 4, runAddress);
     return b;
 }
 
 QByteArray packagedImage(const QByteArray &image, uint32_t trailer) {
     QByteArray ordered = image;
     ordered.resize(image.size() + 4);
-    putLe32(reinterpret_cast<uint8_t *>(ordered.data()) + image.size(), trailer);
+    Put_Le32(reinterpret_cast<uint8_t *>(ordered.data()) + image.size(), trailer);
     if (ordered.size() <= 23552) return ordered;
     return ordered.left(800) + ordered.mid(1312) + ordered.mid(800, 512);
 }
