@@ -5,41 +5,25 @@
 
 set(TESSARA_LAYER_ROOTS ${PROJECT_BINARY_DIR}/layers)
 
-# Makes `target` see the headers of the layer in `folder` (under src/), and so every target that
-# links it: PUBLIC.
-function(tessara_layer_headers target folder)
-    set(root ${TESSARA_LAYER_ROOTS}/${folder})
-    if(NOT EXISTS ${root}/${folder})
-        file(MAKE_DIRECTORY ${root})
-        file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${folder} ${root}/${folder}
-             RESULT linked SYMBOLIC)
+# Makes `target` and every target that links it (PUBLIC) see src/<path>, a folder or one file,
+# as "<path>", through the folder layers/<root> of the build tree.
+function(tessara_see target root path)
+    set(folder ${TESSARA_LAYER_ROOTS}/${root})
+    if(NOT EXISTS ${folder}/${path})
+        get_filename_component(parent ${folder}/${path} DIRECTORY)
+        file(MAKE_DIRECTORY ${parent})
+        file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${path} ${folder}/${path} RESULT linked SYMBOLIC)
         if(NOT linked STREQUAL "0")
             # No symbolic links here (Windows without the right): the layers are not kept apart
             # by the build on this machine; the Linux build still does it.
-            set(root ${PROJECT_SOURCE_DIR}/src)
+            set(folder ${PROJECT_SOURCE_DIR}/src)
         endif()
     endif()
-    target_include_directories(${target} PUBLIC ${root})
-endfunction()
-
-# Makes `target` see the one header src/<header> as "<header>" (PUBLIC), and no other header of
-# its folder.
-function(tessara_single_header target header)
-    get_filename_component(folder ${header} DIRECTORY)
-    set(root ${TESSARA_LAYER_ROOTS}/${target})
-    if(NOT EXISTS ${root}/${header})
-        file(MAKE_DIRECTORY ${root}/${folder})
-        file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${header} ${root}/${header}
-             RESULT linked SYMBOLIC)
-        if(NOT linked STREQUAL "0")
-            set(root ${PROJECT_SOURCE_DIR}/src)
-        endif()
-    endif()
-    target_include_directories(${target} PUBLIC ${root})
+    target_include_directories(${target} PUBLIC ${folder})
 endfunction()
 
 # Adds the library `tessara_<folder>` of the sources in src/<folder>, seeing its own headers.
 function(tessara_layer folder)
     add_library(tessara_${folder} STATIC ${ARGN})
-    tessara_layer_headers(tessara_${folder} ${folder})
+    tessara_see(tessara_${folder} ${folder} ${folder})
 endfunction()

@@ -9,25 +9,18 @@
 
 namespace {
 
-// The image files of the request, by absolute path (a record outlives the working directory),
-// with what the job read of them.
+// An image file of the request by its absolute path (a record outlives the working directory),
+// with what the job read of it (`crc` and `length` 0: not read).
+std::optional<BoardImage> recorded(const ImageSnapshot &file, uint32_t crc, int32_t length) {
+    if (!file || file->path.isEmpty()) return std::nullopt;
+    return BoardImage{file->absolutePath, crc, length, file->sha256};
+}
+
 void recordImages(const JobRequest &r, JobResult &result) {
-    if (r.mcuImage && !r.mcuImage->path.isEmpty()) {
-        BoardImage image{r.mcuImage->absolutePath, 0, 0, r.mcuImage->sha256};
-        if (result.mcuFacts) {
-            image.crc = result.mcuFacts->mcuCrc;
-            image.length = result.mcuFacts->mcuLen;
-        }
-        result.mcuImage = image;
-    }
-    if (r.flashImage && !r.flashImage->path.isEmpty()) {
-        BoardImage image{r.flashImage->absolutePath, 0, 0, r.flashImage->sha256};
-        if (result.flashFacts) {
-            image.crc = result.flashFacts->flashCodeCrc;
-            image.length = result.flashFacts->flashCodeLen;
-        }
-        result.flashImage = image;
-    }
+    const McuImageFacts mcu = result.mcuFacts.value_or(McuImageFacts());
+    const FlashImageFacts flash = result.flashFacts.value_or(FlashImageFacts());
+    result.mcuImage = recorded(r.mcuImage, mcu.mcuCrc, mcu.mcuLen);
+    result.flashImage = recorded(r.flashImage, flash.flashCodeCrc, flash.flashCodeLen);
 }
 
 } // namespace
