@@ -170,10 +170,20 @@ void MainWindow::showFlashPart(const FlashPartFacts &part) {
     flashId = part.id;
     flashSize = part.listed ? Flash_SizeOf(part.capacity) : 0;
     flashName = part.name;
-    // A capacity too large for flashSize is still shown as it is.
-    ui->lineEdit_FlashID->setText(QString::asprintf("0x%x", part.id));
+    // A capacity too large for flashSize is still shown as it is; no ID read yet is "0".
+    ui->lineEdit_FlashID->setText(part.id ? QString::asprintf("0x%x", part.id)
+                                          : QStringLiteral("0"));
     ui->lineEdit_FlashSize->setText(QString::number(part.listed ? part.capacity : 0));
     ui->lineEdit_FlashName->setText(part.name);
+}
+
+void MainWindow::blankFlashPart() {
+    flashId = 0;
+    flashSize = 0;
+    flashName.clear();
+    ui->lineEdit_FlashID->setText(QStringLiteral("0"));
+    ui->lineEdit_FlashSize->setText(QStringLiteral("0"));
+    ui->lineEdit_FlashName->clear();
 }
 
 void MainWindow::showImage(ImageRole role, uint32_t crc, int32_t length) {
@@ -437,6 +447,10 @@ void MainWindow::startJob(Job job, const std::function<void(const JobResult &)> 
     request.waitTime = waitTime;
     busy = 1;
     Set_Buttons_Enabled(false);
+    // A job that reads the flash part shows none until it has read one.
+    if (job == Job::FlashInfo || job == Job::UpdateFlash || job == Job::UpdateAll ||
+        job == Job::ReportDeviceInfo)
+        blankFlashPart();
     b.clearStop();
     afterJob = then;
     // The updates read their images on the board thread; the checks compare with the images as

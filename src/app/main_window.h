@@ -130,6 +130,7 @@ class MainWindow : public QMainWindow {
     void jobEnded(const JobResult &result);
     void portOpened(const JobResult &result);
     void showFlashPart(const FlashPartFacts &part);
+    void blankFlashPart();
     void showImage(ImageRole role, uint32_t crc, int32_t length);
 
     Ui::MainWindow *ui = nullptr;
