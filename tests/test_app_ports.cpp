@@ -214,6 +214,28 @@ class AppPortsTest : public QObject {
         QVERIFY(rig.boxes.boxes.isEmpty());
     }
 
+    // A port that will not open leaves Open Comm as it was, to try again.
+    void failedReopenLeavesOpenComm() {
+        WrongLetterDevice device;
+        setPortMap(chipMap(device));
+        WindowRig rig;
+        MainWindow &w = rig.start();
+        w.Timer1_Out_Event();
+        QVERIFY(rig.idle());
+        QVERIFY(w.isPortOpen());
+        auto *button = rig.child<QPushButton>("pushButton_OpenCom");
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!w.isPortOpen());
+        setPortMap("\\Device\\USBSER000=/dev/tessara-no-such-port");
+        w.Chenck_KQ_Vcom_device();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(rig.idle());
+        QVERIFY(!w.isPortOpen());
+        QCOMPARE(rig.boxes.texts(), QStringList{"Open fail"});
+        QCOMPARE(button->text(), QString("Open Comm"));
+        QCOMPARE(rig.enabledActionButtons(), QStringList{"pushButton_OpenCom"});
+    }
+
     void closeSerialPortLeavesTheButtons() {
         WrongLetterDevice device;
         setPortMap(chipMap(device));

@@ -364,7 +364,12 @@ void MainWindow::followBoard(BoardThread &b) {
                     .arg(length));
     });
     connect(&b, &BoardThread::deviceLost, this, [this] { Port_Lost(); });
-    connect(&b, &BoardThread::portOpened, this, [this] { portOpen = true; });
+    // No button may start anything, "Close Comm" included, while the chip is identified.
+    connect(&b, &BoardThread::portOpened, this, [this] {
+        portOpen = true;
+        ui->pushButton_OpenCom->setText(QStringLiteral("Close Comm"));
+        Set_Buttons_Enabled(false);
+    });
     connect(&b, &BoardThread::portClosed, this, [this] {
         portOpen = false;
         Reset_PortButton();
@@ -378,8 +383,6 @@ void MainWindow::followBoard(BoardThread &b) {
 void MainWindow::Open_SerialPort() {
     portName = ui->comboBox_Comm->currentText();
     busy = 1;
-    // No button may start anything, "Close Comm" included, while the chip is identified.
-    Set_Buttons_Enabled(false);
     afterJob = [this](const JobResult &result) { portOpened(result); };
     boardFor(portName).openPort(waitTime);
 }
@@ -396,7 +399,6 @@ void MainWindow::portOpened(const JobResult &result) {
     // Gone again while it was identified: the loss has been handled.
     if (!portOpen) return;
     awaitingChip = false;
-    ui->pushButton_OpenCom->setText(QStringLiteral("Close Comm"));
     restoreButtons(); // unless the chip went away while it was identified
     if (Chip_Model(modelCode).flashModeLoaders)
         logLine(QStringLiteral("If KQ580 update the nand flash, need to select first!"));

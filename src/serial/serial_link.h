@@ -53,7 +53,8 @@ class SerialLink : public QObject {
     // Waits up to 2000 ms for pending bytes to leave.
     void drain();
     // A command is about to be sent: what arrived before it (a late reply of an earlier command,
-    // the tail of a reply that came in pieces) cannot answer it. Drops it and lowers rxFlag.
+    // the tail of a reply that came in pieces) cannot answer it. Drops it, and forgets any
+    // arrival no wait has returned.
     void discardStale();
 
     // Waits for an arrival not waited for yet (since the last Reply or discardStale()) within a
