@@ -44,7 +44,8 @@ struct GateFacts {
 // Called on the board's thread after the chip is identified and before anything is erased or
 // written (update-mcu, update-flash, update-all): a failure it returns ends the job there, and
 // is the job's failure. A release checks the model and the flash part here, a line asks for its
-// approval. May block (the answer of an operator, of the line).
+// approval. May block (the answer of an operator, of the line); with several boards it is called
+// on several threads at once.
 using Gate = std::function<Result<>(const GateFacts &)>;
 
 // Everything one job needs: what to do, the images read once for the whole run, the choices of
