@@ -104,10 +104,19 @@ class AppEndToEndTest : public QObject {
         plugIn(sim);
         WindowRig rig;
         MainWindow &w = rig.start();
+        // The box holds the job until it is answered: the probe has not ended while it shows.
+        bool runningAtBox = false;
+        QString modelAtBox = "not shown";
+        rig.boxes.onBox = [&](const MessageBoxResponder::Box &) {
+            runningAtBox = w.jobRunning();
+            modelAtBox = rig.child<QLineEdit>("lineEdit_McuType")->text();
+        };
         QTRY_VERIFY_WITH_TIMEOUT(w.isPortOpen(), 5000);
         QTRY_COMPARE_WITH_TIMEOUT(rig.child<QLineEdit>("lineEdit_McuType")->text(),
                                   QString("unknown"), 5000);
         QCOMPARE(rig.boxes.texts(), QStringList{"Time over!"});
+        QVERIFY(runningAtBox);
+        QCOMPARE(modelAtBox, QString());
         QCOMPARE(sim.receivedCount(), 1); // one silent handshake ends the probe
         QCOMPARE(rig.child<QPushButton>("pushButton_UpdateMCU")->isEnabled(), true);
     }
