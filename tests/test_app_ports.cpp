@@ -90,6 +90,12 @@ QString chipMap(const WrongLetterDevice &device) {
     return "\\Device\\Serial0=COM1;\\Device\\USBSER000=" + device.path;
 }
 
+// Opens the chip's port as the first scan does; true once it is open and the chip identified.
+bool openChipPort(WindowRig &rig) {
+    rig.window->Timer1_Out_Event();
+    return rig.idle() && rig.window->isPortOpen();
+}
+
 QString openButtonText(const WindowRig &rig) {
     return rig.child<QPushButton>("pushButton_OpenCom")->text();
 }
@@ -190,9 +196,7 @@ class AppPortsTest : public QObject {
         setPortMap(chipMap(device));
         WindowRig rig;
         MainWindow &w = rig.start();
-        w.Timer1_Out_Event();
-        QVERIFY(rig.idle());
-        QVERIFY(w.isPortOpen());
+        QVERIFY(openChipPort(rig));
         rig.child<QComboBox>("comboBox_WaitTime")->blockSignals(true);
         rig.child<QComboBox>("comboBox_WaitTime")->setCurrentIndex(3);
         rig.child<QComboBox>("comboBox_WaitTime")->blockSignals(false);
@@ -220,9 +224,7 @@ class AppPortsTest : public QObject {
         setPortMap(chipMap(device));
         WindowRig rig;
         MainWindow &w = rig.start();
-        w.Timer1_Out_Event();
-        QVERIFY(rig.idle());
-        QVERIFY(w.isPortOpen());
+        QVERIFY(openChipPort(rig));
         auto *button = rig.child<QPushButton>("pushButton_OpenCom");
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(!w.isPortOpen());
