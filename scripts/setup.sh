@@ -7,7 +7,7 @@ build=${1:-$root/build}
 shift || true
 
 packages=(build-essential cmake pkg-config qtbase5-dev libqt5serialport5-dev libudev-dev
-          clang libclang-rt-14-dev
+          clang libclang-rt-14-dev clang-format
           lintian appstream desktop-file-utils help2man               # the package checks
           qtbase5-dev-tools g++-mingw-w64-x86-64-posix wine wine64) # the Windows checks
 missing=()

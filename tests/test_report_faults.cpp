@@ -57,11 +57,10 @@ ReportFileCalls through(Disk &disk) {
 }
 
 QByteArray recordOf(const QString &port) {
-    BoardOutcome o;
-    o.ok = true;
+    JobResult o;
     o.model = QStringLiteral("KQ31B");
     o.bootVersion = 0x1A;
-    o.mcuImage = BoardImage{QStringLiteral("/srv/app.bin"), 0x89ABCDEF, 30000};
+    o.mcuImage = BoardImage{QStringLiteral("/srv/app.bin"), 0x89ABCDEF, 30000, {}};
     return Board_ReportLine(o, port, QStringLiteral("update-mcu"), QDateTime::currentDateTime());
 }
 
