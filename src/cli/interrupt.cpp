@@ -1,5 +1,6 @@
 #include "cli/interrupt.h"
 
+#include "cli/journal_stream.h"
 #include "cli/progress_bar.h"
 #include "jobs/stop_request.h"
 
@@ -15,6 +16,7 @@
 namespace {
 
 std::atomic<bool> progressLineOpen{false};
+bool stderrIsJournal = false; // set before the handler is
 static_assert(std::atomic<bool>::is_always_lock_free, "read by the signal handler");
 int wakePipe[2] = {-1, -1};
 
@@ -35,6 +37,7 @@ extern "C" void onInterrupt(int) {
                                    "interrupting it would leave the chip without firmware\n";
         // The bar goes, as before any line; the next progress draws it again.
         if (progressLineOpen.exchange(false)) writeError(EraseLine, sizeof EraseLine - 1);
+        if (stderrIsJournal) writeError("<4>", 3); // a warning, to the journal
         writeError(text, sizeof text - 1);
     } else if (Stop_Requested()) {
         std::signal(SIGINT, SIG_DFL);
@@ -53,6 +56,7 @@ extern "C" void onInterrupt(int) {
 } // namespace
 
 void Catch_Interrupt() {
+    stderrIsJournal = Stream_IsJournal(stderr);
 #ifndef _WIN32
     if (wakePipe[0] < 0 && pipe(wakePipe) == 0)
         for (const int fd : wakePipe)

@@ -20,15 +20,17 @@ bool TerminalFrontend::exitRequested() const {
     return Interrupt_Requested();
 }
 
-void Print_Line(FILE *stream, const QString &text) {
-    const QByteArray bytes = text.toLocal8Bit() + '\n';
+void Print_Line(FILE *stream, const QString &text, LinePriority priority) {
+    QByteArray bytes = text.toLocal8Bit();
+    if (Stream_IsJournal(stream)) bytes = Journal_Prefixed(bytes, priority);
+    bytes += '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
     std::fflush(stream);
 }
 
-void TerminalFrontend::print(FILE *stream, const QString &text) {
+void TerminalFrontend::print(FILE *stream, const QString &text, LinePriority priority) {
     endProgress();
-    Print_Line(stream, text);
+    Print_Line(stream, text, priority);
 }
 
 // The bar only ever shows what is going on now: a line printed after it would leave a stale bar
@@ -55,11 +57,11 @@ void TerminalFrontend::showMessage(const QString &text) {
 }
 
 void TerminalFrontend::printLog(const QString &text) {
-    print(out, text);
+    print(out, text, LinePriority::Information);
 }
 
 void TerminalFrontend::printMessage(const QString &text) {
-    print(err, text);
+    print(err, text, LinePriority::Failure);
 }
 
 void TerminalFrontend::setProgress(int value) {

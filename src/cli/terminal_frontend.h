@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/journal_stream.h"
 #include "protocol/frontend.h"
 
 #include <QSet>
@@ -7,8 +8,10 @@
 #include <cstdio>
 #include <optional>
 
-// Writes `text` and a line end to `stream` at once, in the locale's encoding.
-void Print_Line(FILE *stream, const QString &text);
+// Writes `text` and a line end to `stream` at once, in the locale's encoding; when the stream is
+// the systemd journal's, with its priority in front.
+void Print_Line(FILE *stream, const QString &text,
+                LinePriority priority = LinePriority::Information);
 
 // The operations' front end on a terminal: log lines on stdout exactly as the window's log panel
 // shows them, message-box texts on stderr, and a progress bar on stderr when it is a terminal.
@@ -60,7 +63,7 @@ class TerminalFrontend : public Frontend {
     virtual void printMessage(const QString &text);
 
   private:
-    void print(FILE *stream, const QString &text);
+    void print(FILE *stream, const QString &text, LinePriority priority);
     void drawBar();
 
     Choices choices;
