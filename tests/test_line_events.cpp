@@ -81,11 +81,16 @@ class LineEventsTest : public QObject {
     void eachEventIsOneValidLine_data() {
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("text");
-        QTest::newRow("plain") << "/dev/ttyACM0" << "Update MCU is OK!!!!!!";
-        QTest::newRow("quotes and backslashes") << "C:\\ports\\\"COM5\"" << "a \"quoted\" \\ path";
-        QTest::newRow("line ends and controls") << "tty\nACM1" << "one\ntwo\r\x01\x1b[31m three";
-        QTest::newRow("not ASCII") << "/dev/ttyACM2" << "Flash 名字 \u00e9\u00e8";
-        QTest::newRow("empty text") << "/dev/ttyACM3" << "";
+        QTest::newRow("plain") << "/dev/ttyACM0"
+                               << "Update MCU is OK!!!!!!";
+        QTest::newRow("quotes and backslashes") << "C:\\ports\\\"COM5\""
+                                                << "a \"quoted\" \\ path";
+        QTest::newRow("line ends and controls") << "tty\nACM1"
+                                                << "one\ntwo\r\x01\x1b[31m three";
+        QTest::newRow("not ASCII") << "/dev/ttyACM2"
+                                   << "Flash 名字 \u00e9\u00e8";
+        QTest::newRow("empty text") << "/dev/ttyACM3"
+                                    << "";
     }
     void eachEventIsOneValidLine() {
         QFETCH(QString, port);
@@ -116,9 +121,9 @@ class LineEventsTest : public QObject {
             if (e.kind != LineEvent::Summary) QCOMPARE(o.value("port").toString(), port);
             names.append(o.value("event").toString());
         }
-        QCOMPARE(names, QStringList({"arrival", "start", "identified", "progress", "phase",
-                                     "progress", "log", "message", "phase", "progress", "end",
-                                     "end", "summary"}));
+        QCOMPARE(names,
+                 QStringList({"arrival", "start", "identified", "progress", "phase", "progress",
+                              "log", "message", "phase", "progress", "end", "end", "summary"}));
         const auto nth = [&](int i) { return objectOf(recorder.events.at(i).json); };
         QCOMPARE(nth(0).value("usb_serial").toString(), QStringLiteral("KQ0042"));
         QCOMPARE(nth(2).value("boot_version").toString(), QStringLiteral("0x1a"));
@@ -127,7 +132,8 @@ class LineEventsTest : public QObject {
         QCOMPARE(nth(6).value("text").toString(), text);
         QCOMPARE(nth(9).value("percent").toInt(), 100);
         // The end embeds the report's record as it is.
-        QJsonObject embedded = nth(10).value("record").toObject(), record = objectOf(okRecord(port));
+        QJsonObject embedded = nth(10).value("record").toObject(),
+                    record = objectOf(okRecord(port));
         QVERIFY(embedded.take("time").isString() && record.take("time").isString());
         QCOMPARE(embedded, record);
         QCOMPARE(nth(11).value("record").toObject().value("reason").toString(),

@@ -53,10 +53,10 @@ class LineHooksTest : public QObject {
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<bool>("ok");
         QTest::newRow("blanks") << "  a\tb   c " << QStringList{"a", "b", "c"} << true;
-        QTest::newRow("single quotes") << "sh -c 'echo \"$X\" \\ '"
-                                       << QStringList{"sh", "-c", "echo \"$X\" \\ "} << true;
-        QTest::newRow("double quotes") << "\"a b\" \"q\\\"\\\\\\x\""
-                                       << QStringList{"a b", "q\"\\\\x"} << true;
+        QTest::newRow("single quotes")
+            << "sh -c 'echo \"$X\" \\ '" << QStringList{"sh", "-c", "echo \"$X\" \\ "} << true;
+        QTest::newRow("double quotes")
+            << "\"a b\" \"q\\\"\\\\\\x\"" << QStringList{"a b", "q\"\\\\x"} << true;
         QTest::newRow("backslash outside") << "a\\ b \\'c" << QStringList{"a b", "'c"} << true;
         QTest::newRow("empty words") << "x '' \"\"" << QStringList{"x", "", ""} << true;
         QTest::newRow("joined pieces") << "a'b'\"c\"d" << QStringList{"abcd"} << true;
@@ -83,8 +83,8 @@ class LineHooksTest : public QObject {
             << "sh -c 'echo checking >&2; echo \"no order for $TESSARA_USB_SERIAL\" >&2; "
                "echo >&2; exit 3'"
             << 10000 << "refused by the line: no order for KQ0042";
-        QTest::newRow("refuses silently")
-            << "sh -c 'echo out; exit 4'" << 10000 << "refused by the line: sh exited with status 4";
+        QTest::newRow("refuses silently") << "sh -c 'echo out; exit 4'" << 10000
+                                          << "refused by the line: sh exited with status 4";
         QTest::newRow("crashes") << "sh -c 'echo dying >&2; kill -SEGV $$'" << 10000
                                  << "refused by the line: sh crashed (signal 11): dying";
         QTest::newRow("no answer in time")
@@ -147,8 +147,9 @@ class LineHooksTest : public QObject {
         const QString out = dir.filePath("seen");
         qputenv("TESSARA_RESULT", "stale"); // from whoever started us: not the hook's business
         const QString command =
-            QStringLiteral("sh -c 'printf \"[%s]\\n\" \"$@\" > %1; env | grep ^TESSARA_ | sort >> %1' "
-                           "hook 'two  words' \"dq \\\"x\\\" $HOME\" back\\ slash '*' ''")
+            QStringLiteral(
+                "sh -c 'printf \"[%s]\\n\" \"$@\" > %1; env | grep ^TESSARA_ | sort >> %1' "
+                "hook 'two  words' \"dq \\\"x\\\" $HOME\" back\\ slash '*' ''")
                 .arg(out);
         QCOMPARE(hook(command).beforeBoard(board()), QString());
         qunsetenv("TESSARA_RESULT");
