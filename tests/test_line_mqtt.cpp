@@ -64,6 +64,11 @@ void runBoard(EventStream &events, const QString &port, int progressSteps = 20) 
     events.boardEnded(port, recordFor(port));
 }
 
+void writeFile(const QString &path, const QByteArray &text) {
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly)) f.write(text);
+}
+
 int countTopic(const std::vector<MqttReceived> &messages, const QByteArray &topic) {
     return int(std::count_if(messages.begin(), messages.end(),
                              [&](const MqttReceived &m) { return m.topic == topic; }));
@@ -318,6 +323,66 @@ class LineMqttTest : public QObject {
         QVERIFY(station.waitForFinished());
         QVERIFY(subscriber.waitFor(
             [](const std::vector<MqttReceived> &m) { return m.back().payload == "offline"; }));
+    }
+
+    // mqtts://: the broker's certificate is checked against the system's CAs (here the test's
+    // CA, named the way OpenSSL lets a system's store be named, SSL_CERT_FILE).
+    void tlsWithTheSystemsCertificates() {
+        QTemporaryDir dir;
+        const auto openssl = [&](const QStringList &arguments) {
+            QProcess p;
+            p.setWorkingDirectory(dir.path());
+            p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            p.start("openssl", arguments);
+            return p.waitForFinished() && p.exitCode() == 0;
+        };
+        const QStringList ec{"-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes"};
+        for (const QString &ca : {QStringLiteral("ca"), QStringLiteral("other-ca")})
+            QVERIFY(openssl(QStringList{"req", "-x509"} + ec +
+                            QStringList{"-keyout", ca + ".key", "-out", ca + ".crt", "-days", "2",
+                                        "-subj", "/CN=" + ca}));
+        QVERIFY(openssl(
+            QStringList{"req"} + ec +
+            QStringList{"-keyout", "server.key", "-out", "server.csr", "-subj", "/CN=localhost"}));
+        writeFile(dir.filePath("ext"), "subjectAltName=DNS:localhost,IP:127.0.0.1\n");
+        QVERIFY(
+            openssl({"x509", "-req", "-in", "server.csr", "-CA", "ca.crt", "-CAkey", "ca.key",
+                     "-CAcreateserial", "-out", "server.crt", "-days", "2", "-extfile", "ext"}));
+
+        MqttBroker broker;
+        const int plainPort = MqttBroker::FreePort();
+        const QByteArray d = dir.path().toUtf8();
+        QVERIFY2(broker.start("cafile " + d + "/ca.crt\ncertfile " + d + "/server.crt\nkeyfile " +
+                              d + "/server.key\nlistener " + QByteArray::number(plainPort) +
+                              " 127.0.0.1\n"),
+                 qPrintable(broker.error()));
+        MqttSubscriber subscriber(plainPort, "plant/#");
+        QVERIFY(subscriber.connected());
+        QString error;
+        MqttSettings settings = Parse_MqttUrl(
+            QStringLiteral("mqtts://localhost:%1/plant/line1").arg(broker.port()), error);
+        settings.station = QStringLiteral("st1");
+
+        for (const char *ca : {"other-ca", "ca"}) {
+            const bool trusted = qstrcmp(ca, "ca") == 0;
+            qputenv("SSL_CERT_FILE", dir.filePath(QString(ca) + ".crt").toUtf8());
+            LogLines log;
+            MqttPublisher publisher(settings, log.sink());
+            QVERIFY(publisher.start(error));
+            EventStream events;
+            events.addSink(&publisher);
+            runBoard(events, QStringLiteral("/dev/ttyACM0"));
+            if (!trusted) {
+                QTRY_VERIFY_WITH_TIMEOUT(log.all().contains("certificate verify failed"), 10000);
+                continue;
+            }
+            QVERIFY(subscriber.waitFor([](const std::vector<MqttReceived> &m) {
+                return countTopic(m, endTopic(0)) == 1;
+            }));
+            QCOMPARE(log.all(), QString());
+        }
+        qunsetenv("SSL_CERT_FILE");
+        QCOMPARE(countTopic(subscriber.received(), endTopic(0)), 1); // none from the untrusted one
     }
 
     // No broker at all: starting, thousands of events and stopping cost the caller nothing
