@@ -212,6 +212,10 @@ class LineMqttTest : public QObject {
         EventStream events;
         events.addSink(&publisher);
         publisher.setState(MqttPublisher::State::Running);
+        // The state is the station's as it is when sent: wait for "running" to be it.
+        QVERIFY(subscriber.waitFor([](const std::vector<MqttReceived> &m) {
+            return !m.empty() && m.back().payload == "running";
+        }));
         constexpr int Boards = 8;
         std::vector<std::unique_ptr<QThread>> threads;
         for (int b = 0; b < Boards; ++b) {
@@ -350,7 +354,9 @@ class LineMqttTest : public QObject {
                      "-CAcreateserial", "-out", "server.crt", "-days", "2", "-extfile", "ext"}));
 
         MqttBroker broker;
-        const int plainPort = MqttBroker::FreePort();
+        int plainPort = MqttBroker::FreePort();
+        while (plainPort == broker.port()) // the system may hand the same free port out again
+            plainPort = MqttBroker::FreePort();
         const QByteArray d = dir.path().toUtf8();
         QVERIFY2(broker.start("cafile " + d + "/ca.crt\ncertfile " + d + "/server.crt\nkeyfile " +
                               d + "/server.key\nlistener " + QByteArray::number(plainPort) +
@@ -385,8 +391,9 @@ class LineMqttTest : public QObject {
         QCOMPARE(countTopic(subscriber.received(), endTopic(0)), 1); // none from the untrusted one
     }
 
-    // No broker at all: starting, thousands of events and stopping cost the caller nothing
-    // worth measuring, and the operator hears once of each thing.
+    // No broker at all: starting, thousands of events and stopping cost the caller nothing of
+    // the network's time (a connection attempt alone would take a second), and the operator
+    // hears once of each thing.
     void absentBrokerHoldsNothingUp() {
         LogLines log;
         QElapsedTimer clock;
@@ -394,6 +401,7 @@ class LineMqttTest : public QObject {
         MqttPublisher publisher(settingsFor(MqttBroker::FreePort()), log.sink(), 100);
         QString error;
         QVERIFY(publisher.start(error));
+        qint64 longest = clock.restart(); // the longest the caller waited in one call
         EventStream events;
         events.addSink(&publisher);
         for (int b = 0; b < 50; ++b) {
@@ -401,9 +409,11 @@ class LineMqttTest : public QObject {
             for (int i = 0; i < 100; ++i)
                 events.logLine(port, QStringLiteral("line %1").arg(i));
             runBoard(events, port);
+            longest = std::max(longest, clock.restart());
         }
         publisher.stop(3000);
-        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+        longest = std::max(longest, clock.elapsed());
+        QVERIFY2(longest < 500, qPrintable(QString::number(longest)));
         QCOMPARE(log.count("cannot connect"), 1);
         QCOMPARE(log.count("is full"), 1);
         QCOMPARE(log.count("were not sent"), 1);
