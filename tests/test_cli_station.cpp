@@ -46,11 +46,9 @@ class CliStationTest : public QObject {
                                 "update-all",
                                 "/srv/app.bin",
                                 "/srv/flash.bin"};
-        QTest::newRow("in place") << station << QStringList{"tessara-cli", "--quiet", "--config",
-                                                            "CONF", "--watch"}
-                                  << QStringList{"tessara-cli", "--quiet"} + words +
-                                         QStringList{"--watch"}
-                                  << "";
+        QTest::newRow("in place")
+            << station << QStringList{"tessara-cli", "--quiet", "--config", "CONF", "--watch"}
+            << QStringList{"tessara-cli", "--quiet"} + words + QStringList{"--watch"} << "";
         QTest::newRow("with =") << station << QStringList{"tessara-cli", "--config=CONF"}
                                 << QStringList{"tessara-cli"} + words << "";
         QTest::newRow("one dash") << station << QStringList{"tessara-cli", "-config", "CONF"}
@@ -58,8 +56,9 @@ class CliStationTest : public QObject {
         QTest::newRow("after --, an argument")
             << station << QStringList{"tessara-cli", "--", "--config", "CONF"}
             << QStringList{"tessara-cli", "--", "--config", "CONF"} << "";
-        QTest::newRow("empty file") << QByteArray() << QStringList{"tessara-cli", "--config", "CONF"}
-                                    << QStringList{"tessara-cli"} << "";
+        QTest::newRow("empty file")
+            << QByteArray() << QStringList{"tessara-cli", "--config", "CONF"}
+            << QStringList{"tessara-cli"} << "";
         QTest::newRow("unclosed quote")
             << QByteArray("--all\n--report 'x\n") << QStringList{"tessara-cli", "--config", "CONF"}
             << QStringList() << "CONF:2: a ' quote is not closed";
@@ -77,9 +76,9 @@ class CliStationTest : public QObject {
         QTest::newRow("a folder") << QByteArray() << QStringList{"tessara-cli", "--config", "/tmp"}
                                   << QStringList()
                                   << "cannot read the configuration file \"/tmp\": not a file";
-        QTest::newRow("too large") << QByteArray(70000, '#')
-                                   << QStringList{"tessara-cli", "--config", "CONF"}
-                                   << QStringList() << "cannot read the configuration file";
+        QTest::newRow("too large")
+            << QByteArray(70000, '#') << QStringList{"tessara-cli", "--config", "CONF"}
+            << QStringList() << "cannot read the configuration file";
     }
     void configExpansion() {
         QFETCH(QByteArray, config);
@@ -102,12 +101,11 @@ class CliStationTest : public QObject {
     // A station's file read by the parser becomes the request the service runs.
     void configBecomesTheRequest() {
         QTemporaryDir dir;
-        const QString conf =
-            writeFile(dir, "station.conf",
-                      "--all\n--watch\n--report /var/lib/tessara/report.jsonl\n"
-                      "--mqtt mqtt://broker:1883/line1\n--station bench-3\n"
-                      "--after-board 'logger -t tessara'\n--hook-timeout 30\n"
-                      "update-all /srv/app.bin /srv/flash.bin\n");
+        const QString conf = writeFile(dir, "station.conf",
+                                       "--all\n--watch\n--report /var/lib/tessara/report.jsonl\n"
+                                       "--mqtt mqtt://broker:1883/line1\n--station bench-3\n"
+                                       "--after-board 'logger -t tessara'\n--hook-timeout 30\n"
+                                       "update-all /srv/app.bin /srv/flash.bin\n");
         const CliParse parse = Parse_CliArguments({"tessara-cli", "--config", conf, "--json"});
         QCOMPARE(parse.outcome, CliParse::Run);
         const CliRequest &r = parse.request;
