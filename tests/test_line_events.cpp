@@ -34,18 +34,18 @@ QJsonObject objectOf(const QByteArray &line) {
 }
 
 QByteArray okRecord(const QString &port) {
-    BoardOutcome o;
-    o.ok = true;
+    JobResult o;
     o.model = QStringLiteral("KQ31B");
     o.bootVersion = 0x1a;
     o.seconds = 1.25;
-    o.mcuImage = BoardImage{QStringLiteral("/srv/app.bin"), 0x7444bd83, 30720};
+    o.mcuImage = BoardImage{QStringLiteral("/srv/app.bin"), 0x7444bd83, 30720, QByteArray()};
     return Board_ReportLine(o, port, QStringLiteral("update-mcu"), QDateTime::currentDateTime());
 }
 
 QByteArray failedRecord(const QString &port) {
-    BoardOutcome o;
-    o.reason = QStringLiteral("refused by the line: no order for \"KQ0042\"\n");
+    JobResult o;
+    o.failure = Fail(FailureKind::Refused,
+                     QStringLiteral("refused by the line: no order for \"KQ0042\"\n"));
     return Board_ReportLine(o, port, QStringLiteral("update-all"), QDateTime::currentDateTime());
 }
 

@@ -3,6 +3,7 @@
 // started, crashes, floods of stderr, programs that do not exist, and words passed as written.
 #include "line/command_words.h"
 #include "line/line_hook.h"
+#include "tessara_version.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

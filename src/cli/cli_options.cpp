@@ -22,7 +22,7 @@ struct CliCommand {
     const char *what;
 };
 
-const CliCommand commands[] = {
+const CliCommand Commands[] = {
     {"ports", Job::Probe, "", "", Probe, "list the serial-port map; * marks the chip's port"},
     {"probe", Job::Probe, "", "", 0, "identify the chip: model and boot version"},
     {"info", Job::Info, "", "", 0, "read the device information"},
@@ -39,14 +39,14 @@ const CliCommand commands[] = {
 };
 
 const CliCommand *findCommand(const QString &name) {
-    for (const CliCommand &c : commands)
+    for (const CliCommand &c : Commands)
         if (name == QLatin1String(c.name)) return &c;
     return nullptr;
 }
 
 QString commandList() {
     QString text = QStringLiteral("\nCommands:\n");
-    for (const CliCommand &c : commands) {
+    for (const CliCommand &c : Commands) {
         const QString usage = QLatin1String(c.name) + QLatin1Char(' ') + QLatin1String(c.images);
         text += QStringLiteral("  %1 %2\n").arg(usage, -36).arg(QLatin1String(c.what));
     }

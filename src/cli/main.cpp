@@ -3,8 +3,9 @@
 #include "cli/cli_version.h"
 #include "cli/gang.h"
 #include "cli/interrupt.h"
-#include "cli/terminal_frontend.h"
+#include "cli/terminal_observer.h"
 #include "cli/watch.h"
+#include "tessara_version.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -56,6 +57,6 @@ int main(int argc, char *argv[]) {
     Catch_Interrupt();
     if (r.watch) return Run_Watch(r, stdout, stderr, terminal);
     if (r.gang()) return Run_Gang(r, stdout, stderr, terminal);
-    TerminalFrontend ui(Cli_Choices(r), stdout, stderr, terminal && !r.verbose);
+    TerminalObserver ui(Cli_Choices(r), stdout, stderr, terminal && !r.verbose);
     return Run_CliRequest(r, ui, stdout, stderr);
 }

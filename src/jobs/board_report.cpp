@@ -64,16 +64,16 @@ class Record {
 
 } // namespace
 
-QString Board_Result(const BoardOutcome &outcome) {
-    if (outcome.ok) return QStringLiteral("ok");
-    return outcome.interrupted ? QStringLiteral("interrupted") : QStringLiteral("fail");
+QString Board_Result(const JobResult &outcome) {
+    if (outcome.ok()) return QStringLiteral("ok");
+    return outcome.interrupted() ? QStringLiteral("interrupted") : QStringLiteral("fail");
 }
 
-QString Board_FailureReason(const BoardOutcome &outcome, const QString &command) {
-    return outcome.reason.isEmpty() ? QStringLiteral("%1 failed").arg(command) : outcome.reason;
+QString Board_FailureReason(const JobResult &outcome, const QString &command) {
+    return outcome.reason().isEmpty() ? QStringLiteral("%1 failed").arg(command) : outcome.reason();
 }
 
-QByteArray Board_ReportLine(const BoardOutcome &o, const QString &port, const QString &command,
+QByteArray Board_ReportLine(const JobResult &o, const QString &port, const QString &command,
                             const QDateTime &time) {
     const bool identified = !o.model.isEmpty() && o.model != QLatin1String("unknown");
     Record r;
@@ -83,11 +83,12 @@ QByteArray Board_ReportLine(const BoardOutcome &o, const QString &port, const QS
     r.field("model", o.model.isEmpty() ? QByteArray("null") : jsonString(o.model));
     r.field("boot_version", identified ? hex(o.bootVersion) : QByteArray("null"));
     r.field("result", jsonString(Board_Result(o)));
-    if (!o.ok && !o.interrupted) r.field("reason", jsonString(Board_FailureReason(o, command)));
+    if (!o.ok() && !o.interrupted()) r.field("reason", jsonString(Board_FailureReason(o, command)));
     r.field("seconds", QByteArray::number(o.seconds, 'f', 3));
     r.image("mcu", o.mcuImage);
-    if (o.flashId != 0) r.field("flash_id", hex(o.flashId));
-    if (!o.flashName.isEmpty()) r.field("flash_name", jsonString(o.flashName));
+    if (o.flashPart) r.field("flash_id", hex(o.flashPart->id));
+    if (o.flashPart && !o.flashPart->name.isEmpty())
+        r.field("flash_name", jsonString(o.flashPart->name));
     r.image("flash", o.flashImage);
     return r.jsonLine();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "jobs/board_run.h"
+#include "jobs/job_result.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -10,16 +10,16 @@
 // The record of a bench: one JSON Lines record per board per command.
 
 // "ok", "fail" or "interrupted".
-QString Board_Result(const BoardOutcome &outcome);
+QString Board_Result(const JobResult &outcome);
 // Why a board failed: the run's own reason, else that `command` failed.
-QString Board_FailureReason(const BoardOutcome &outcome, const QString &command);
+QString Board_FailureReason(const JobResult &outcome, const QString &command);
 
 // One record, ending in a newline: time (ISO 8601 with the offset from UTC), port, command,
 // model, boot_version, result, reason (for a failure), seconds, and the images and the flash part
 // where the run used them (mcu_image, mcu_crc, mcu_length, flash_id, flash_name, flash_image,
 // flash_crc, flash_length).
-QByteArray Board_ReportLine(const BoardOutcome &outcome, const QString &port,
-                            const QString &command, const QDateTime &time);
+QByteArray Board_ReportLine(const JobResult &outcome, const QString &port, const QString &command,
+                            const QDateTime &time);
 
 // The report file: opened for appending once, never truncated; each record is on disk before
 // append() returns, so a crash or a power cut loses at most the boards still running.

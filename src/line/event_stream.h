@@ -68,8 +68,8 @@ class EventStream {
 // at once, so that a reader sees it as it happens. A reader that went away ends nothing.
 class EventLines : public EventSink {
   public:
-    explicit EventLines(FILE *stream) : stream(stream) {}
-    explicit EventLines(QIODevice *device) : device(device) {}
+    explicit EventLines(FILE *to) : stream(to) {}
+    explicit EventLines(QIODevice *to) : device(to) {}
     void deliver(const LineEvent &event) override;
 
   private:

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "line/board_identity.h"
-#include "protocol/frontend.h"
+#include "protocol/observer.h"
 
 #include <QByteArray>
 #include <QDateTime>

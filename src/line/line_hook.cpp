@@ -2,6 +2,7 @@
 
 #include "line/command_words.h"
 #include "line/hook_process.h"
+#include "tessara_version.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>

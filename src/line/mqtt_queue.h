@@ -20,7 +20,7 @@ struct MqttMessage {
 // other board events; a board's end or the run's summary only when nothing else is left.
 class MqttQueue {
   public:
-    explicit MqttQueue(int limit) : limit(limit) {}
+    explicit MqttQueue(int capacityMessages) : limit(capacityMessages) {}
 
     // Adds `message`; returns what had to give way for it (the message itself, when it is worth
     // the least), if anything.

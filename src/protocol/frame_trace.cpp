@@ -27,7 +27,7 @@ QByteArray letterText(uint8_t letter) {
 
 } // namespace
 
-FrameTrace::FrameTrace(Sink sink) : sink(std::move(sink)) {
+FrameTrace::FrameTrace(Sink lineSink) : sink(std::move(lineSink)) {
     clock.start();
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "sim/sim_models.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // How the simulated get-flash-ID command answers one read variant.
 struct SimFlashIdAnswer {
@@ -15,6 +18,9 @@ struct SimFlashIdAnswer {
 // Everything that makes one simulated chip: identity, external flash part and timing.
 struct SimConfig {
     uint32_t modelCode = 0x1971031B; // KQ31B
+    // A chip of a model the simulator's table does not hold (made up for a test): its code, MCU
+    // flash and frame layouts. Empty: the model of the table that modelCode names.
+    std::optional<SimModel> model;
     uint32_t bootVersion = 0x1A;
     // KQ580 only: when >= 0, the low byte of the version it reports (1 = MCU-update loader).
     int bootType = -1;
