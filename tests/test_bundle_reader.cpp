@@ -368,11 +368,18 @@ class BundleReaderTest : public QObject {
         const QString path = dir.filePath("p.kqb");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(make(recipe(), nullptr));
+        const QByteArray bytes = make(recipe(), nullptr);
+        file.write(bytes);
         file.close();
         const BundleCheck check = Check_BundleFile(path, {});
         QVERIFY2(check.accepted(), qPrintable(check.refusal));
         QCOMPARE(check.bundle.path, path);
+        const BundleRecord record = Bundle_Record(check.bundle);
+        QCOMPARE(record.bundle, path);
+        QCOMPARE(record.bundleSha256.toLatin1(),
+                 QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+        QCOMPARE(record.product + " " + record.version, QStringLiteral("panel 2.4"));
+        QVERIFY(record.keyId.isEmpty());
 
         // Larger than any bundle can be: refused before it is read (a sparse file).
         QVERIFY(file.resize(Bundle_FileMax() + 1));

@@ -25,7 +25,6 @@ QString shown(const QString &name) {
 
 // Reads the current entry's data, refusing more than `limit` bytes.
 bool readData(archive *a, const QString &name, qint64 limit, QByteArray &data, QString &reason) {
-    data.clear();
     char buffer[64 * 1024];
     for (;;) {
         const la_ssize_t got = archive_read_data(a, buffer, sizeof buffer);
@@ -117,6 +116,7 @@ bool Read_Zip(const QByteArray &bytes, int maxEntries, const ZipLimit &limit,
                              .arg(most);
                 return false;
             }
+            if (entry.headerSize > 0) entry.data.reserve(int(entry.headerSize));
             if (!readData(a.get(), entry.name, most, entry.data, reason)) return false;
             entry.read = true;
         }
