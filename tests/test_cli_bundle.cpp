@@ -214,6 +214,12 @@ class CliBundleTest : public QObject {
         QCOMPARE(r.status, 2);
         QVERIFY2(lastLine(r.err).contains("d.kqb: refused: "), qPrintable(r.err));
         QVERIFY(!r.out.contains("whole"));
+        // What is not an archive at all has no signature state to show.
+        QVERIFY(writeFile(path("notes.kqb"), "release notes\n"));
+        const CliRun shown = run({"bundle", "show", "notes.kqb"});
+        QCOMPARE(shown.status, 2);
+        QVERIFY2(shown.out.startsWith("Bundle: ") && !shown.out.contains("Signature"),
+                 qPrintable(shown.out));
     }
 
     void help() {

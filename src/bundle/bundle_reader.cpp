@@ -192,6 +192,7 @@ BundleCheck Check_Bundle(const QByteArray &archive, const QList<TrustedKey> &tru
         reason = QStringLiteral("the archive holds no %1").arg(QLatin1String(ManifestName));
         return check;
     }
+    b.archiveRead = true;
     if (const ZipEntry *signature = entryNamed(entries, QLatin1String(SignatureName)))
         b.signature = checkSignature(signature->data, manifest->data, trusted);
     QString why;

@@ -36,8 +36,9 @@ struct BundleImage {
 };
 
 struct Bundle {
-    QString path;          // absolute; empty for a bundle checked in memory
-    QByteArray fileSha256; // of the archive's bytes, the very bytes that were checked
+    QString path;             // absolute; empty for a bundle checked in memory
+    QByteArray fileSha256;    // of the archive's bytes, the very bytes that were checked
+    bool archiveRead = false; // a zip archive with a manifest: the signature state is known
     bool manifestRead = false;
     BundleManifest manifest; // valid when manifestRead
     BundleSignature signature;

@@ -91,14 +91,14 @@ bool Read_Zip(const QByteArray &bytes, int maxEntries, const ZipLimit &limit,
         if (!raw) raw = archive_entry_pathname(e);
         ZipEntry entry;
         entry.name = raw ? QString::fromUtf8(raw) : QString();
+        if (archive_entry_filetype(e) != AE_IFREG) {
+            reason = QStringLiteral("entry %1 is not a plain file").arg(shown(entry.name));
+            return false;
+        }
         if (!Zip_SafeName(entry.name)) {
             reason = QStringLiteral("entry %1 has an unsafe name (absolute, \"..\", or not plain "
                                     "ASCII)")
                          .arg(shown(entry.name));
-            return false;
-        }
-        if (archive_entry_filetype(e) != AE_IFREG) {
-            reason = QStringLiteral("entry %1 is not a plain file").arg(shown(entry.name));
             return false;
         }
         if (names.contains(entry.name)) {

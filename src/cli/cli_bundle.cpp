@@ -61,7 +61,9 @@ QString hexList(const QList<uint32_t> &values) {
 // What a bundle is, line by line, as far as it could be read.
 void printBundle(FILE *out, const Bundle &b) {
     if (!b.path.isEmpty()) Print_Line(out, QStringLiteral("Bundle: ") + b.path);
-    Print_Line(out, QStringLiteral("Bundle SHA-256: ") + QString::fromLatin1(b.fileSha256.toHex()));
+    if (!b.fileSha256.isEmpty())
+        Print_Line(out,
+                   QStringLiteral("Bundle SHA-256: ") + QString::fromLatin1(b.fileSha256.toHex()));
     if (b.manifestRead) {
         const BundleManifest &m = b.manifest;
         const BundleConstraints &c = m.constraints;
@@ -82,6 +84,7 @@ void printBundle(FILE *out, const Bundle &b) {
         if (m.mcu) Print_Line(out, imageLine("MCU", *m.mcu));
         if (m.flash) Print_Line(out, imageLine("Flash", *m.flash));
     }
+    if (!b.archiveRead) return;
     Print_Line(out, QStringLiteral("Signature: ") + Signature_Text(b.signature));
     if (!b.signature.trustedComment.isEmpty())
         Print_Line(out, QStringLiteral("Trusted comment: ") + b.signature.trustedComment +
