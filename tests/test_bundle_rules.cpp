@@ -125,15 +125,15 @@ class BundleRulesTest : public QObject {
         };
         QByteArray read;
         QString reason;
-        QVERIFY(Read_McuImageFile(write("app.bin", image), read, reason));
+        QVERIFY(Read_BundleMcuImage(write("app.bin", image), read, reason));
         QCOMPARE(read, image);
-        QVERIFY2(Read_McuImageFile(write("app.pkg", package), read, reason), qPrintable(reason));
+        QVERIFY2(Read_BundleMcuImage(write("app.pkg", package), read, reason), qPrintable(reason));
         QCOMPARE(read, image);
         QByteArray damaged = package;
         damaged[100] = char(damaged[100] ^ 1);
-        QVERIFY(!Read_McuImageFile(write("bad.pkg", damaged), read, reason));
+        QVERIFY(!Read_BundleMcuImage(write("bad.pkg", damaged), read, reason));
         QVERIFY2(reason.contains("its CRC trailer does not match"), qPrintable(reason));
-        QVERIFY(!Read_McuImageFile(write("big.bin", QByteArray(520197, '\0')), read, reason));
+        QVERIFY(!Read_BundleMcuImage(write("big.bin", QByteArray(520197, '\0')), read, reason));
         QVERIFY2(reason.contains("more than the 520196"), qPrintable(reason));
     }
 

@@ -1,14 +1,13 @@
 #include "bundle/bundle_limits.h"
 
-#include "mcu/mcu_image.h"
-#include "protocol/models.h"
+#include "protocol/chip_table.h"
 
 #include <algorithm>
 
 qint64 Bundle_McuMax() {
     qint64 largest = 0;
-    for (const ModelRow &row : modelTable)
-        largest = std::max<qint64>(largest, Get_McuFlashSize(row.code));
+    for (const ChipModel &row : Chip_Models())
+        largest = std::max<qint64>(largest, row.mcuFlashSize);
     return largest;
 }
 

@@ -5,46 +5,42 @@
 #include "mcu/mcu_image.h"
 #include "mcu/mcu_package.h"
 #include "mcu/mcu_packets.h"
-#include "mcu/mcu_update.h"
 #include "protocol/bytes.h"
-#include "protocol/models.h"
+#include "protocol/chip_table.h"
 
 namespace {
 
 constexpr int MinMcuImage = 8; // the run address sits in bytes 4..7
 
-QString nameOf(uint32_t model) {
-    const ModelRow *row = findModel(model);
-    return row ? QLatin1String(row->name) : QStringLiteral("unknown model");
-}
-
 } // namespace
 
 QString Mcu_ImageRefusal(const QByteArray &image, uint32_t model) {
+    const ChipModel &chip = Chip_Model(model);
+    const QString name = QLatin1String(chip.name);
     const qint64 length = image.size();
     if (length == 0) return QStringLiteral("MCU image of 0 bytes: nothing to write");
     if (length < MinMcuImage)
         return QStringLiteral("MCU image of %1 bytes: too short, %2 bytes at least")
             .arg(length)
             .arg(MinMcuImage);
-    if (length > Get_McuFlashSize(model)) return Mcu_TooLarge(length, model);
-    if (length > McuUpdateLimit(model))
+    if (length > chip.mcuFlashSize) return Mcu_TooLarge(length, model);
+    if (length > chip.mcuUpdateLimit)
         return QStringLiteral("MCU image of %1 bytes exceeds the %2's update limit of %3 bytes")
             .arg(length)
-            .arg(nameOf(model))
-            .arg(McuUpdateLimit(model));
-    if (!usesRunAddress(model)) return QString();
-    const uint32_t run = getLe32(reinterpret_cast<const uint8_t *>(image.constData()) + 4);
-    if (run < McuFlashBase)
+            .arg(name)
+            .arg(chip.mcuUpdateLimit);
+    if (chip.runAddress == RunAddressRule::None) return QString();
+    const uint32_t run = Get_Le32(reinterpret_cast<const uint8_t *>(image.constData()) + 4);
+    if (run < chip.mcuBase)
         return QStringLiteral("MCU image for the %1: run address %2 is below %3")
-            .arg(nameOf(model), To_Hex8(run), To_Hex8(McuFlashBase));
-    const qint64 start = McuStartOffset(run);
-    if (start + length > Get_McuFlashSize(model))
+            .arg(name, To_Hex8(run), To_Hex8(chip.mcuBase));
+    const qint64 start = Mcu_StartOffset(run, chip.mcuBase);
+    if (start + length > chip.mcuFlashSize)
         return QStringLiteral("MCU image of %1 bytes from offset %2 overruns the %3's MCU flash of "
                               "%4 bytes")
             .arg(length)
-            .arg(To_Hex8(uint32_t(start)), nameOf(model))
-            .arg(Get_McuFlashSize(model));
+            .arg(To_Hex8(uint32_t(start)), name)
+            .arg(chip.mcuFlashSize);
     return QString();
 }
 
@@ -57,7 +53,7 @@ QString Flash_ImageRefusal(const QByteArray &image) {
     return QString();
 }
 
-bool Read_McuImageFile(const QString &path, QByteArray &image, QString &reason) {
+bool Read_BundleMcuImage(const QString &path, QByteArray &image, QString &reason) {
     QByteArray file;
     const qint64 most = Bundle_McuMax() + PackageTrailerLength;
     if (!Read_BoundedFile(path, most, file, reason)) return false;
@@ -76,6 +72,6 @@ bool Read_McuImageFile(const QString &path, QByteArray &image, QString &reason) 
     return true;
 }
 
-bool Read_FlashImageFile(const QString &path, QByteArray &image, QString &reason) {
+bool Read_BundleFlashImage(const QString &path, QByteArray &image, QString &reason) {
     return Read_BoundedFile(path, BundleFlashMax, image, reason);
 }

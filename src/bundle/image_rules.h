@@ -15,6 +15,6 @@ QString Flash_ImageRefusal(const QByteArray &image);
 
 // Reads an MCU image file as the update reads it: a ".bin" file as it is, any other name as a
 // packaged image, put in order and its trailer checked and removed.
-bool Read_McuImageFile(const QString &path, QByteArray &image, QString &reason);
+bool Read_BundleMcuImage(const QString &path, QByteArray &image, QString &reason);
 // Reads a flash image file (raw bytes).
-bool Read_FlashImageFile(const QString &path, QByteArray &image, QString &reason);
+bool Read_BundleFlashImage(const QString &path, QByteArray &image, QString &reason);

@@ -6,7 +6,7 @@
 #include "bundle/key_files.h"
 #include "bundle/model_names.h"
 #include "cli/cli_commands.h"
-#include "cli/terminal_frontend.h"
+#include "cli/terminal_lines.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -205,11 +205,11 @@ bool readRecipe(const QCommandLineParser &p, const CreateOptions &o, const QStri
     }
     QByteArray image;
     if (p.isSet(o.mcu)) {
-        if (!Read_McuImageFile(p.value(o.mcu), image, reason)) return false;
+        if (!Read_BundleMcuImage(p.value(o.mcu), image, reason)) return false;
         r.mcu = image;
     }
     if (p.isSet(o.flash)) {
-        if (!Read_FlashImageFile(p.value(o.flash), image, reason)) return false;
+        if (!Read_BundleFlashImage(p.value(o.flash), image, reason)) return false;
         r.flash = image;
     }
     return true;
