@@ -78,19 +78,21 @@ QString runOperation(const Scenario &sc, const QByteArray &image, const QString 
     config.crcProgressStep = qint64(1) << 40; // the result alone: the device computes at once
     BenchChip chip(config);
     if (!chip.error().isEmpty()) return chip.error();
-    UnattendedFrontend &ui = chip.ui;
+    UnattendedObserver &ui = chip.ui;
 
     const QString path = dir + (sc.mcu ? "/mcu.bin" : "/flash.bin");
     if (!writeFile(path, image)) return QStringLiteral("cannot write ") + path;
-    (sc.mcu ? ui.mcuPath : ui.flashPath) = path;
 
     bool ok = false;
+    // The image is read as a run reads it, within the time measured.
     *cost = measure([&] {
-        if (sc.mcu)
-            ok = Update_Mcu(chip.s) == 1;
-        else {
-            UpdateFlash(chip.s);
-            ok = ui.log.contains(QStringLiteral("Update flash is OK!!!!!!"));
+        if (sc.mcu) {
+            McuImageFacts facts;
+            ok = Update_Mcu(chip.s, *Read_McuImageFile(path), 0, facts).ok();
+        } else {
+            FlashUpdateRecord record;
+            ok = UpdateFlash(chip.s, *Read_FlashImageFile(path, QString()), {}, record).ok() &&
+                 ui.log.contains(QStringLiteral("Update flash is OK!!!!!!"));
         }
     });
     *simCpu = cost->otherCpu;
@@ -171,7 +173,6 @@ QString runFloor(const Train &t, Cost *cost) {
     bool ok = true;
     *cost = measure([&] {
         for (size_t b = 0; b < t.blocks.size() && ok; ++b) {
-            link.rxFlag = 0;
             const auto &packets = t.blocks[b];
             for (size_t i = 0; i < packets.size(); ++i) {
                 link.write(reinterpret_cast<const uint8_t *>(packets[i].constData()),

@@ -36,7 +36,7 @@ QByteArray randomImage(int bytes, bool withRunAddress, quint32 seed) {
     QRandomGenerator rng(seed);
     for (char &b : image)
         b = char(rng.generate());
-    if (withRunAddress) putLe32(reinterpret_cast<uint8_t *>(image.data()) + 4, 0x08008000);
+    if (withRunAddress) Put_Le32(reinterpret_cast<uint8_t *>(image.data()) + 4, 0x08008000);
     return image;
 }
 
@@ -60,7 +60,7 @@ BenchChip::BenchChip(const SimConfig &config) : sim(config), s(link, ui) {
     } else if (!link.Open(sim.portPath())) {
         failure = QStringLiteral("cannot open ") + sim.portPath();
     } else {
-        Probe_Model(s);
-        if (s.modelCode != config.modelCode) failure = QStringLiteral("probe failed");
+        if (!Probe_Model(s).ok() || s.modelCode != config.modelCode)
+            failure = QStringLiteral("probe failed");
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "protocol/observer.h"
 #include "protocol/session.h"
-#include "protocol/unattended_frontend.h"
 #include "serial/serial_link.h"
 #include "sim/sim_device.h"
 
@@ -47,7 +47,7 @@ class BenchChip {
 
     SimDevice sim;
     SerialLink link;
-    UnattendedFrontend ui;
+    UnattendedObserver ui;
     DeviceSession s;
 
   private:

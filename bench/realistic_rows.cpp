@@ -17,7 +17,7 @@ struct Row {
     bool onlyChanged;
 };
 
-struct Result {
+struct RowResult {
     Cost cost;
     double chipBusySeconds = 0;
     QString blocks; // written / skipped
@@ -40,19 +40,23 @@ QByteArray heldBy(Row::Held held, const QByteArray &image) {
 }
 
 // Empty string on success.
-QString runRow(const Row &row, const QByteArray &image, const QString &dir, Result *result) {
+QString runRow(const Row &row, const QByteArray &image, const QString &dir, RowResult *result) {
     SimConfig config = benchConfig(Model);
     config.useRealisticTiming();
     BenchChip chip(config);
     if (!chip.error().isEmpty()) return chip.error();
     const QByteArray held = heldBy(row.held, image);
     if (!held.isEmpty()) chip.sim.writeExternalFlash(0, held);
-    chip.ui.flashPath = dir + "/flash.bin";
-    if (!writeFile(chip.ui.flashPath, image)) return QStringLiteral("cannot write the image");
-    chip.s.onlyChanged = row.onlyChanged;
+    const QString path = dir + "/flash.bin";
+    if (!writeFile(path, image)) return QStringLiteral("cannot write the image");
+    FlashUpdateRequest request;
+    request.onlyChanged = row.onlyChanged;
 
     const qint64 busyBefore = chip.sim.busyUs();
-    result->cost = measure([&] { UpdateFlash(chip.s); });
+    result->cost = measure([&] {
+        FlashUpdateRecord record;
+        (void)UpdateFlash(chip.s, *Read_FlashImageFile(path, QString()), request, record);
+    });
     result->chipBusySeconds = double(chip.sim.busyUs() - busyBefore) / 1e6;
     const QStringList &log = chip.ui.log;
     if (!log.contains(QStringLiteral("Update flash is OK!!!!!!")))
@@ -90,7 +94,7 @@ int Run_RealisticRows(const QString &dir, QTextStream &out) {
     int failures = 0;
     double full = 0;
     for (const Row &row : rows) {
-        Result r;
+        RowResult r;
         const QString error = runRow(row, image, dir, &r);
         if (!error.isEmpty()) {
             ++failures;

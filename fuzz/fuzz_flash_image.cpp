@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     ensureApplication();
     static QTemporaryDir dir;
     static SerialLink link;
-    static UnattendedFrontend ui;
+    static UnattendedObserver ui;
     ui.log.clear(); // one input's lines at a time
     ui.messages.clear();
     const QString path = dir.filePath(QStringLiteral("flash.img"));
@@ -23,10 +23,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     file.close();
 
     DeviceSession s(link, ui);
-    ui.flashPath = path;
-    if (Input_FlashImage(s, path) == ImageRead::Read &&
-        (s.flashCodeLen != int32_t(size) || s.flashCodeCrc != crc32_calc(data, uint32_t(size))))
+    FlashImageFacts facts;
+    if (Input_FlashImage(path, ui, facts) == ImageRead::Read &&
+        (facts.flashCodeLen != int32_t(size) ||
+         facts.flashCodeCrc != crc32_calc(data, uint32_t(size))))
         __builtin_trap();
-    if (Load_FlashCode(s) && s.imageBuf.size() != int(size)) __builtin_trap();
+    const ImageSnapshot image = Read_FlashImageFile(path, QString());
+    const Result<FlashImageFacts> loaded = Load_FlashCode(s, *image);
+    if (loaded.ok() && (image->bytes.size() != int(size) ||
+                        loaded.value().flashCodeCrc != crc32_calc(data, uint32_t(size))))
+        __builtin_trap();
     return 0;
 }

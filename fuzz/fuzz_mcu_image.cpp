@@ -2,8 +2,8 @@
 #include "fuzz_support.h"
 #include "mcu/mcu_image.h"
 #include "mcu/mcu_package.h"
+#include "protocol/chip_table.h"
 #include "protocol/crc32.h"
-#include "protocol/models.h"
 #include "serial/serial_link.h"
 
 #include <QFile>
@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     ensureApplication();
     static QTemporaryDir dir;
     static SerialLink link;
-    static UnattendedFrontend ui;
+    static UnattendedObserver ui;
     ui.log.clear(); // one input's lines at a time
     ui.messages.clear();
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
@@ -35,10 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         file.write(bytes);
         file.close();
         DeviceSession s(link, ui);
-        s.modelCode = Model::KQ31B;
-        ui.mcuPath = path;
-        Input_McuImage(s, path);
-        if (Load_McuImage(s) == 0 && s.imageBuf.size() < s.mcuLen) __builtin_trap();
+        s.modelCode = Find_ChipModelByName("KQ31B")->code;
+        (void)Input_McuImage(path, s.modelCode, ui);
+        const Result<McuImage> image = Load_McuImage(s, *Read_McuImageFile(path));
+        if (image.ok() && image.value().bytes.size() != image.value().length) __builtin_trap();
     }
     return 0;
 }

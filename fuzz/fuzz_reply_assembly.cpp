@@ -8,9 +8,9 @@
 #include "flash/flash_crc.h"
 #include "flash/flash_id.h"
 #include "mcu/mcu_packets.h"
+#include "protocol/chip_table.h"
 #include "protocol/device_info.h"
 #include "protocol/handshake.h"
-#include "protocol/models.h"
 #include "protocol/reply_assembly.h"
 #include "protocol/transaction.h"
 
@@ -33,7 +33,7 @@ uint32_t readAll(const ReplyFrame &reply) {
     sum ^= Expected_Proof(reply.data(), k.bootVersion);
     if (const std::optional<DeviceInfo> info = Decode_Info_Reply(reply.data(), ReplySize))
         sum ^= info->modelCode ^ info->bootVersion ^ info->firstFlashId ^ info->secondFlashId ^
-               uint32_t(findInfoModel(info->modelCode) != nullptr);
+               uint32_t(Find_ChipModel(info->modelCode) != nullptr);
     sum ^= Decode_FlashId_Reply(reply) ^ Decode_McuCrc_Reply(reply);
     const FlashCrcReply crc = Decode_FlashCrc_Reply(reply);
     sum ^= uint32_t(Flash_CrcProgress(crc.value, int32_t(k.proof))) ^ uint32_t(crc.progress);

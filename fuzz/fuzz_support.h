@@ -1,10 +1,10 @@
 #pragma once
 
-#include "protocol/unattended_frontend.h"
+#include "protocol/observer.h"
 
 #include <QCoreApplication>
 
-// The operations process events while they wait; they need an application object.
+// The link and Qt's file access want an application object.
 inline void ensureApplication() {
     static int argc = 1;
     static char name[] = "fuzz";

@@ -77,5 +77,10 @@ offers --port "$work/tty" | grep -qx "$work/ttyKQ" || fail "completion of --port
 [ "$(offers update-mcu "$work/app.")" = "$work/app.bin" ] || fail "completion of an image"
 [ "$(offers --report "$work/app.")" = "$work/app.bin" ] || fail "completion of a FILE value"
 [ -z "$(offers probe '')" ] || fail "completion offers files to probe"
+# bundle ...: its subcommands, the models after --model, image files after --mcu.
+[ "$(offers bundle ver)" = verify ] || fail "completion of a bundle subcommand"
+offers bundle create x.kqb --model KQ31 | grep -qx KQ31C || fail "completion of --model"
+[ "$(offers bundle create x.kqb --mcu "$work/app.")" = "$work/app.bin" ] ||
+    fail "completion of a bundle's image"
 
 echo "check-completion: $(wc -l <<<"$options") options and $(wc -l <<<"$commands") commands offered, exactly those of tessara-cli --help"

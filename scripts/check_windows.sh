@@ -22,9 +22,14 @@ echo '#error "POSIX header: MSVC has none; guard it with #ifdef _WIN32"' >"$work
 qt_includes=(-isystem "$qt")
 for module in QtCore QtGui QtWidgets QtSerialPort; do qt_includes+=(-isystem "$qt/$module"); done
 defines=(-DUNICODE -D_UNICODE -DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB -DQT_SERIALPORT_LIB
-         -DTESSARA_PROOF_TAG='"POQK"' -DTESSARA_PROOF_TAG_KQ580='"QKGD"' -DTESSARA_VERSION='"0"')
-compile=("$cxx" -std=c++17 -fsyntax-only -Wall -Wextra -Wpedantic -Werror "${defines[@]}"
-         -I"$work/posix-only" "${qt_includes[@]}" -I"$root/src" -I"$gen")
+         -DTESSARA_PROOF_TAG='"POQK"' -DTESSARA_PROOF_TAG_KQ580='"QKGD"'
+         -DTESSARA_TRUSTED_KEYS_DIR='"/etc/tessara/trusted-keys"')
+# libmosquitto's, libarchive's and libsodium's headers serve every platform; only they are taken
+# from the Linux system.
+mkdir -p "$work/libs"
+for h in mosquitto.h archive.h archive_entry.h sodium.h sodium; do ln -s "/usr/include/$h" "$work/libs/$h"; done
+compile=("$cxx" -std=c++17 -fsyntax-only -Wall -Wextra -Wpedantic -Wshadow -Werror "${defines[@]}"
+         -I"$work/posix-only" "${qt_includes[@]}" -isystem "$work/libs" -I"$root/src" -I"$gen")
 
 # The Qt headers must have taken the Windows branch, or the check would prove nothing.
 printf '#include <QtGlobal>\n#ifndef Q_OS_WIN\n#error "Qt did not select Windows"\n#endif\n' \
@@ -41,8 +46,10 @@ for dir in $(find . -mindepth 1 -type d ! -path './sim' ! -path './sim/*' | sort
     done
     for f in "$dir"/*.h; do [[ -e $f ]] && headers+=("${f#./}"); done
 done
-# What the build generates: the KQ580 loader arrays (here from the test fixtures), the forms and
-# the meta-object code.
+# What the build generates: the version header, the KQ580 loader arrays (here from the test
+# fixtures), the forms and the meta-object code.
+version=$(sed -n 's/^project(Tessara VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+sed "s/@PROJECT_VERSION@/$version/" "$root/cmake/tessara_version.h.in" >"$gen/tessara_version.h"
 cmake -DOUT="$gen/loader_images.cpp" -DNOR="$root/tests/fixtures/nor_loader_fixture.bin" \
       -DNAND="$root/tests/fixtures/nand_loader_fixture.bin" \
       -P "$root/tests/fixtures/embed_loaders.cmake"

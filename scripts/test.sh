@@ -6,7 +6,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-test
 "$root/scripts/install-packages.sh" build test package
-"$root/scripts/setup.sh" "$build" -DTESSARA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+"$root/scripts/setup.sh" "$build" -DTESSARA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DTESSARA_WERROR=ON
+# Every source formatted as .clang-format says.
+(cd "$root" && find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
+    xargs -0 clang-format --dry-run --Werror)
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 # Qt's offscreen platform plugin leaks its screen; see the file.

@@ -79,11 +79,11 @@ class AppEndToEndTest : public QObject {
         clock.start();
         MainWindow &w = rig.start();
         w.show();
-        QTRY_VERIFY_WITH_TIMEOUT(w.link.isOpen(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.isPortOpen(), 5000);
         QVERIFY(clock.elapsed() >= 900);
         QTRY_COMPARE(rig.child<QLineEdit>("lineEdit_McuType")->text(), name);
 
-        QCOMPARE(w.session.modelCode, config.modelCode);
+        QCOMPARE(w.modelCode, config.modelCode);
         QCOMPARE(w.portName, sim.portPath());
         QCOMPARE(rig.child<QPushButton>("pushButton_OpenCom")->text(), QString("Close Comm"));
         QVERIFY2(rig.log().contains(versionLine), qPrintable(rig.log().join('|')));
@@ -91,7 +91,7 @@ class AppEndToEndTest : public QObject {
         // The hint comes after the buttons are enabled, for the KQ580 alone.
         QCOMPARE(rig.log().last() == kq580Hint, name == "KQ580");
         QVERIFY(rig.boxes.boxes.isEmpty());
-        QCOMPARE(w.session.busy, 0);
+        QCOMPARE(w.busy, 0);
         for (const SimFrame &frame : sim.received()) {
             QCOMPARE(frame.name, QString("K"));
             QVERIFY2(frame.accepted, qPrintable(frame.reason));
@@ -104,10 +104,19 @@ class AppEndToEndTest : public QObject {
         plugIn(sim);
         WindowRig rig;
         MainWindow &w = rig.start();
-        QTRY_VERIFY_WITH_TIMEOUT(w.link.isOpen(), 5000);
+        // The box holds the job until it is answered: the probe has not ended while it shows.
+        bool runningAtBox = false;
+        QString modelAtBox = "not shown";
+        rig.boxes.onBox = [&](const MessageBoxResponder::Box &) {
+            runningAtBox = w.jobRunning();
+            modelAtBox = rig.child<QLineEdit>("lineEdit_McuType")->text();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(w.isPortOpen(), 5000);
         QTRY_COMPARE_WITH_TIMEOUT(rig.child<QLineEdit>("lineEdit_McuType")->text(),
                                   QString("unknown"), 5000);
         QCOMPARE(rig.boxes.texts(), QStringList{"Time over!"});
+        QVERIFY(runningAtBox);
+        QCOMPARE(modelAtBox, QString());
         QCOMPARE(sim.receivedCount(), 1); // one silent handshake ends the probe
         QCOMPARE(rig.child<QPushButton>("pushButton_UpdateMCU")->isEnabled(), true);
     }
@@ -126,8 +135,9 @@ class AppEndToEndTest : public QObject {
             w.on_pushButton_OpenCom_clicked();
         });
         w.Timer1_Out_Event();
+        QVERIFY(rig.idle());
         QCOMPARE(enabledMeanwhile, QStringList());
-        QVERIFY(w.link.isOpen());
+        QVERIFY(w.isPortOpen());
         QCOMPARE(rig.child<QLineEdit>("lineEdit_McuType")->text(), QString("KQ31B"));
         QCOMPARE(rig.child<QPushButton>("pushButton_OpenCom")->text(), QString("Close Comm"));
         QCOMPARE(rig.enabledActionButtons(), WindowRig::actionButtons().mid(1));
@@ -140,10 +150,12 @@ class AppEndToEndTest : public QObject {
         WindowRig rig;
         MainWindow &w = rig.start();
         w.Timer1_Out_Event();
+        QVERIFY(rig.idle());
         QCOMPARE(rig.child<QLineEdit>("lineEdit_McuType")->text(), QString("KQ31B"));
         sim.clearReceived();
 
         QTest::mouseClick(rig.child<QPushButton>("pushButton_RunApp"), Qt::LeftButton);
+        QVERIFY(rig.idle());
         QVERIFY(sim.waitForFrames(2, 5000));
         const QVector<SimFrame> frames = sim.received();
         QCOMPARE(frames.first().name, QString("K"));
@@ -151,6 +163,7 @@ class AppEndToEndTest : public QObject {
 
         // Update Flash clears the log before it asks for its image.
         QTest::mouseClick(rig.child<QPushButton>("pushButton_UpdateFlash"), Qt::LeftButton);
+        QVERIFY(rig.idle());
         QVERIFY(!rig.log().contains("BL_SET = 0"));
         QCOMPARE(rig.boxes.texts().last(), QString("Please input flash code file"));
     }
@@ -161,6 +174,7 @@ class AppEndToEndTest : public QObject {
         WindowRig rig;
         MainWindow &w = rig.start();
         w.Timer1_Out_Event();
+        QVERIFY(rig.idle());
         QByteArray image(4096, '\0');
         for (int i = 0; i < image.size(); ++i)
             image[i] = char(i * 7);
@@ -184,7 +198,7 @@ class AppEndToEndTest : public QObject {
         QCOMPARE(rig.boxes.boxes[0].text, QString("Read fail,please check the path!"));
         QCOMPARE(rig.boxes.boxes[0].icon, QMessageBox::Critical);
         QCOMPARE(rig.child<QLineEdit>("lineEdit_MCU")->text(), answer);
-        QCOMPARE(w.session.mcuFilePath, answer);
+        QCOMPARE(w.mcuFilePath, answer);
         QCOMPARE(rig.child<QLabel>("label_MCUCRC")->text(), QString("Mcu code,CRC = 0x0  Len: 0"));
     }
 
@@ -197,6 +211,7 @@ class AppEndToEndTest : public QObject {
         rig.dir.write("Flash.ini", "[FLASH]\n0xEF4018,4096,4096,W25Q128JV,\n");
         MainWindow &w = rig.start();
         w.Timer1_Out_Event();
+        QVERIFY(rig.idle());
         QCOMPARE(rig.child<QLineEdit>("lineEdit_McuType")->text(), QString("KQ31B"));
         const QString empty = rig.dir.write("empty.bin", QByteArray());
         w.chooseFile = [&](const QString &, const QString &, const QString &) { return empty; };
@@ -207,8 +222,10 @@ class AppEndToEndTest : public QObject {
 
         for (const char *button :
              {"pushButton_UpdateMCU", "pushButton_CheckMCU", "pushButton_UpdateFlash",
-              "pushButton_CheckFlash", "pushButton_UpdateAll"})
+              "pushButton_CheckFlash", "pushButton_UpdateAll"}) {
             QTest::mouseClick(rig.child<QPushButton>(button), Qt::LeftButton);
+            QVERIFY(rig.idle());
+        }
         QCOMPARE(rig.boxes.texts(),
                  QStringList({"There aren't any datas to update!", "Please input mcu code file",
                               "There aren't any datas to update!", "Please input flash code file",
@@ -229,14 +246,16 @@ class AppEndToEndTest : public QObject {
         const QString path = rig.dir.write("flash.bin", image);
         MainWindow &w = rig.start("EWHOLE:0\nNFLASH:0\n./\n" + path.toLocal8Bit() + "\n");
         w.Timer1_Out_Event();
-        QVERIFY(w.link.isOpen());
+        QVERIFY(rig.idle());
+        QVERIFY(w.isPortOpen());
 
         QTest::mouseClick(rig.child<QPushButton>("pushButton_UpdateFlash"), Qt::LeftButton);
+        QVERIFY(rig.idle());
         QVERIFY2(rig.log().contains("Update flash is OK!!!!!!"),
                  qPrintable(rig.log().join('|') + rig.boxes.texts().join('|')));
         QCOMPARE(sim.externalFlash(0, image.size()), image);
         // The chip restarts into its new code; the port is released for the rescan.
-        QVERIFY(!w.link.isOpen());
+        QVERIFY(!w.isPortOpen());
         QCOMPARE(rig.child<QPushButton>("pushButton_OpenCom")->text(), QString("Open Comm"));
         QVERIFY(rig.boxes.boxes.isEmpty());
     }

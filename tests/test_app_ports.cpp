@@ -90,6 +90,12 @@ QString chipMap(const WrongLetterDevice &device) {
     return "\\Device\\Serial0=COM1;\\Device\\USBSER000=" + device.path;
 }
 
+// Opens the chip's port as the first scan does; true once it is open and the chip identified.
+bool openChipPort(WindowRig &rig) {
+    rig.window->Timer1_Out_Event();
+    return rig.idle() && rig.window->isPortOpen();
+}
+
 QString openButtonText(const WindowRig &rig) {
     return rig.child<QPushButton>("pushButton_OpenCom")->text();
 }
@@ -107,7 +113,7 @@ class AppPortsTest : public QObject {
         QElapsedTimer clock;
         clock.start();
         MainWindow &w = rig.start();
-        QTRY_VERIFY_WITH_TIMEOUT(w.link.isOpen(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.isPortOpen(), 5000);
         QVERIFY(clock.elapsed() >= 900);
 
         QCOMPARE(comboItems(rig), (QStringList{"COM1", device.path}));
@@ -120,7 +126,7 @@ class AppPortsTest : public QObject {
         QTRY_COMPARE(rig.child<QLineEdit>("lineEdit_McuType")->text(), QString("unknown"));
         QCOMPARE(rig.enabledActionButtons(), allButFlashMode());
         QVERIFY(rig.log().contains("Connect device,and return error command"));
-        QCOMPARE(w.session.busy, 0);
+        QCOMPARE(w.busy, 0);
         QVERIFY(!w.timer1->isActive()); // one scan per start
         QVERIFY(rig.boxes.boxes.isEmpty());
     }
@@ -141,10 +147,11 @@ class AppPortsTest : public QObject {
         WindowRig rig;
         MainWindow &w = rig.start();
         w.Timer1_Out_Event();
+        QVERIFY(rig.idle());
         QCOMPARE(comboItems(rig), QStringList{device.path});
         QCOMPARE(w.portIndex, -1);
         QCOMPARE(w.lastPortIndex, -1);
-        QVERIFY(!w.link.isOpen());
+        QVERIFY(!w.isPortOpen());
         QVERIFY(rig.enabledActionButtons().isEmpty());
         QVERIFY(device.received.isEmpty());
     }
@@ -166,6 +173,7 @@ class AppPortsTest : public QObject {
         WindowRig rig;
         MainWindow &w = rig.start();
         w.Timer1_Out_Event();
+        QVERIFY(rig.idle());
         QCOMPARE(rig.boxes.boxes.size(), 1);
         const MessageBoxResponder::Box &box = rig.boxes.boxes[0];
         QCOMPARE(box.title, QString("Title"));
@@ -176,11 +184,11 @@ class AppPortsTest : public QObject {
         QCOMPARE(box.icon, QMessageBox::Information);
         QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY(!box.hasParent);
-        QVERIFY(!w.link.isOpen());
+        QVERIFY(!w.isPortOpen());
         QCOMPARE(w.portName, QString("/dev/tessara-no-such-port"));
         QCOMPARE(openButtonText(rig), QString("Open Comm"));
         QVERIFY(rig.enabledActionButtons().isEmpty());
-        QCOMPARE(w.session.busy, 0);
+        QCOMPARE(w.busy, 0);
     }
 
     void openCommButtonClosesAndReopens() {
@@ -188,26 +196,46 @@ class AppPortsTest : public QObject {
         setPortMap(chipMap(device));
         WindowRig rig;
         MainWindow &w = rig.start();
-        w.Timer1_Out_Event();
-        QVERIFY(w.link.isOpen());
+        QVERIFY(openChipPort(rig));
         rig.child<QComboBox>("comboBox_WaitTime")->blockSignals(true);
         rig.child<QComboBox>("comboBox_WaitTime")->setCurrentIndex(3);
         rig.child<QComboBox>("comboBox_WaitTime")->blockSignals(false);
 
         auto *button = rig.child<QPushButton>("pushButton_OpenCom");
         QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(!w.link.isOpen());
-        QCOMPARE(w.link.waitTime, 3); // the button takes the box's value
+        QVERIFY(!w.isPortOpen());
+        QCOMPARE(w.waitTime, 3); // the button takes the box's value
         QCOMPARE(button->text(), QString("Open Comm"));
         QCOMPARE(rig.enabledActionButtons(), QStringList{"pushButton_OpenCom"});
-        QCOMPARE(w.session.busy, 0);
+        QCOMPARE(w.busy, 0);
 
         QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(w.link.isOpen());
+        QVERIFY(rig.idle());
+        QVERIFY(w.isPortOpen());
         QCOMPARE(button->text(), QString("Close Comm"));
         QCOMPARE(rig.enabledActionButtons(), allButFlashMode());
-        QCOMPARE(w.session.busy, 0);
+        QCOMPARE(w.busy, 0);
         QVERIFY(rig.boxes.boxes.isEmpty());
+    }
+
+    // A port that will not open leaves Open Comm as it was, to try again.
+    void failedReopenLeavesOpenComm() {
+        WrongLetterDevice device;
+        setPortMap(chipMap(device));
+        WindowRig rig;
+        MainWindow &w = rig.start();
+        QVERIFY(openChipPort(rig));
+        auto *button = rig.child<QPushButton>("pushButton_OpenCom");
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!w.isPortOpen());
+        setPortMap("\\Device\\USBSER000=/dev/tessara-no-such-port");
+        w.Chenck_KQ_Vcom_device();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(rig.idle());
+        QVERIFY(!w.isPortOpen());
+        QCOMPARE(rig.boxes.texts(), QStringList{"Open fail"});
+        QCOMPARE(button->text(), QString("Open Comm"));
+        QCOMPARE(rig.enabledActionButtons(), QStringList{"pushButton_OpenCom"});
     }
 
     void closeSerialPortLeavesTheButtons() {
@@ -216,8 +244,9 @@ class AppPortsTest : public QObject {
         WindowRig rig;
         MainWindow &w = rig.start();
         w.Timer1_Out_Event();
+        QVERIFY(rig.idle());
         w.Close_SerialPort();
-        QVERIFY(!w.link.isOpen());
+        QVERIFY(!w.isPortOpen());
         QCOMPARE(openButtonText(rig), QString("Open Comm"));
         QCOMPARE(rig.enabledActionButtons(), allButFlashMode());
         w.Close_SerialPort(); // closed already: nothing happens
@@ -230,24 +259,25 @@ class AppPortsTest : public QObject {
         WindowRig rig;
         MainWindow &w = rig.start();
         w.Timer1_Out_Event();
-        QVERIFY(w.link.isOpen());
+        QVERIFY(rig.idle());
+        QVERIFY(w.isPortOpen());
         auto *monitor = w.findChild<PortMonitor *>();
         QVERIFY(monitor);
 
         emit monitor->portRemoved("ttyS9"); // some other port
         QCOMPARE(rig.log().last(), QString("Remove ttyS9"));
-        QVERIFY(w.link.isOpen());
+        QVERIFY(w.isPortOpen());
         QVERIFY(!w.timer1->isActive());
 
         emit monitor->portRemoved(device.path);
         QCOMPARE(rig.log().last(), "Remove " + device.path);
-        QVERIFY(!w.link.isOpen());
+        QVERIFY(!w.isPortOpen());
         QCOMPARE(openButtonText(rig), QString("Open Comm"));
         QVERIFY(rig.enabledActionButtons().isEmpty());
         QVERIFY(w.timer1->isActive());
         QCOMPARE(w.timer1->interval(), 500);
         // Still listed, so the rescan opens it again.
-        QTRY_VERIFY_WITH_TIMEOUT(w.link.isOpen(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.isPortOpen(), 3000);
         QCOMPARE(openButtonText(rig), QString("Close Comm"));
         QVERIFY(rig.boxes.boxes.isEmpty());
     }
@@ -265,7 +295,7 @@ class AppPortsTest : public QObject {
         QCOMPARE(rig.log().last(), QString("Insert ttyACM0"));
         QVERIFY(w.timer1->isActive());
         QCOMPARE(w.timer1->interval(), 500);
-        QTRY_VERIFY_WITH_TIMEOUT(w.link.isOpen(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.isPortOpen(), 3000);
 
         emit monitor->portArrived("ttyACM1");
         QCOMPARE(rig.log().last(), QString("Insert ttyACM1"));
@@ -278,10 +308,11 @@ class AppPortsTest : public QObject {
         WindowRig rig;
         MainWindow &w = rig.start();
         w.Timer1_Out_Event();
-        QVERIFY(w.link.isOpen());
+        QVERIFY(rig.idle());
+        QVERIFY(w.isPortOpen());
         const QString path = device->path;
         device.reset(); // hang up
-        QTRY_VERIFY_WITH_TIMEOUT(!w.link.isOpen(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.isPortOpen(), 3000);
         QVERIFY(rig.log().contains("Lost the device on " + path + ", port closed"));
         QCOMPARE(openButtonText(rig), QString("Open Comm"));
         QVERIFY(rig.enabledActionButtons().isEmpty());
@@ -294,14 +325,15 @@ class AppPortsTest : public QObject {
         WindowRig rig;
         MainWindow &w = rig.start();
         w.Timer1_Out_Event();
-        QVERIFY(w.link.isOpen());
+        QVERIFY(rig.idle());
+        QVERIFY(w.isPortOpen());
         device.send(QByteArray(3000, '\x55'));
         QTRY_VERIFY(
             !rig.log()
                  .filter(QRegularExpression("^Reply of \\d+ bytes is longer than the reply buffer, "
                                             "dropped$"))
                  .isEmpty());
-        QVERIFY(w.link.isOpen());
+        QVERIFY(w.isPortOpen());
     }
 
     void scanWaitsWhileAnOperationRuns() {
@@ -309,13 +341,13 @@ class AppPortsTest : public QObject {
         setPortMap(chipMap(device));
         WindowRig rig;
         MainWindow &w = rig.start();
-        w.session.busy = 1;
+        w.busy = 1;
         w.Timer1_Out_Event();
-        QVERIFY(!w.link.isOpen());
-        QCOMPARE(w.session.busy, 1);
+        QVERIFY(!w.isPortOpen());
+        QCOMPARE(w.busy, 1);
         QVERIFY(w.timer1->isActive());
-        w.session.busy = 0;
-        QTRY_VERIFY_WITH_TIMEOUT(w.link.isOpen(), 3000);
+        w.busy = 0;
+        QTRY_VERIFY_WITH_TIMEOUT(w.isPortOpen(), 3000);
     }
 };
 

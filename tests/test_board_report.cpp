@@ -9,22 +9,24 @@
 
 namespace {
 
-BoardOutcome updated() {
-    BoardOutcome o;
-    o.ok = true;
+JobResult updated() {
+    JobResult o;
     o.model = QStringLiteral("KQ31B");
     o.bootVersion = 0x1A;
     o.seconds = 2.5;
-    o.mcuImage = BoardImage{QStringLiteral("/srv/app.bin"), 0x89ABCDEF, 30000};
-    o.flashImage = BoardImage{QStringLiteral("/srv/flash.bin"), 0x1234, 4194304};
-    o.flashId = 0xEF4018;
-    o.flashName = QStringLiteral("W25Q128JV");
+    o.mcuImage = BoardImage{QStringLiteral("/srv/app.bin"), 0x89ABCDEF, 30000, {}};
+    o.flashImage = BoardImage{QStringLiteral("/srv/flash.bin"), 0x1234, 4194304, {}};
+    o.flashPart = FlashPartFacts{0xEF4018, true, 16777216, QStringLiteral("W25Q128JV")};
     return o;
+}
+
+Failure failure(const QString &reason, FailureKind kind = FailureKind::Refused) {
+    return Failure{kind, reason};
 }
 
 const QDateTime noon(QDate(2024, 3, 15), QTime(12, 0, 5), Qt::OffsetFromUTC, 3600);
 
-QJsonObject recordOf(const BoardOutcome &o, const QString &port = QStringLiteral("ttyACM0")) {
+QJsonObject recordOf(const JobResult &o, const QString &port = QStringLiteral("ttyACM0")) {
     const QByteArray line = Board_ReportLine(o, port, QStringLiteral("update-all"), noon);
     if (!line.endsWith('\n') || line.count('\n') != 1) return {};
     return QJsonDocument::fromJson(line).object();
@@ -32,14 +34,14 @@ QJsonObject recordOf(const BoardOutcome &o, const QString &port = QStringLiteral
 
 } // namespace
 
-Q_DECLARE_METATYPE(BoardOutcome)
+Q_DECLARE_METATYPE(JobResult)
 
 class BoardReportTest : public QObject {
     Q_OBJECT
 
   private slots:
     void fieldsOfEachEnding_data() {
-        QTest::addColumn<BoardOutcome>("outcome");
+        QTest::addColumn<JobResult>("outcome");
         QTest::addColumn<QVariantMap>("expected"); // every field of the record, nothing else
 
         const QVariantMap common{
@@ -60,12 +62,10 @@ class BoardReportTest : public QObject {
         QTest::newRow("updated") << updated() << ok;
 
         // Refused before the flash image was read and before its part was asked for.
-        BoardOutcome refused = updated();
-        refused.ok = false;
-        refused.reason = QStringLiteral("erase refused");
+        JobResult refused = updated();
+        refused.failure = failure(QStringLiteral("erase refused"));
         refused.flashImage->length = 0;
-        refused.flashId = 0;
-        refused.flashName.clear();
+        refused.flashPart.reset();
         QVariantMap fail = ok;
         fail["result"] = "fail";
         fail["reason"] = "erase refused";
@@ -73,41 +73,41 @@ class BoardReportTest : public QObject {
             fail.remove(gone);
         QTest::newRow("failed") << refused << fail;
 
-        BoardOutcome unnamed = refused;
-        unnamed.reason.clear();
+        JobResult unnamed = refused;
+        unnamed.failure = failure(QString());
         QVariantMap fallback = fail;
         fallback["reason"] = "update-all failed";
         QTest::newRow("failed without a reason") << unnamed << fallback;
 
-        BoardOutcome stopped = refused;
-        stopped.interrupted = true;
+        JobResult stopped = refused;
+        stopped.failure = failure(QStringLiteral("interrupted"), FailureKind::Stopped);
         QVariantMap interrupted = fail;
         interrupted["result"] = "interrupted";
         interrupted.remove("reason");
         QTest::newRow("interrupted") << stopped << interrupted;
 
         // The port did not open: nothing is known of the chip.
-        BoardOutcome closed;
-        closed.reason = QStringLiteral("cannot open port \"ttyACM0\"");
+        JobResult closed;
+        closed.failure = failure(QStringLiteral("cannot open port \"ttyACM0\""));
         QVariantMap unopened = common;
         unopened.insert({{"model", QVariant()},
                          {"boot_version", QVariant()},
                          {"result", "fail"},
-                         {"reason", closed.reason},
+                         {"reason", closed.reason()},
                          {"seconds", 0}});
         QTest::newRow("port not opened") << closed << unopened;
 
-        BoardOutcome unknown = closed;
+        JobResult unknown = closed;
         unknown.model = QStringLiteral("unknown");
-        unknown.reason = QStringLiteral("no known chip answered");
+        unknown.failure = failure(QStringLiteral("no known chip answered"));
         QVariantMap silent = unopened;
         silent["model"] = "unknown";
-        silent["reason"] = unknown.reason;
+        silent["reason"] = unknown.reason();
         QTest::newRow("no chip answered") << unknown << silent;
     }
 
     void fieldsOfEachEnding() {
-        QFETCH(BoardOutcome, outcome);
+        QFETCH(JobResult, outcome);
         QFETCH(QVariantMap, expected);
         const QVariantMap actual = recordOf(outcome).toVariantMap();
         QCOMPARE(actual.keys(), expected.keys());
@@ -121,12 +121,12 @@ class BoardReportTest : public QObject {
     // record stays one line of valid JSON that gives them back exactly.
     void stringsAreEscaped() {
         const QString hostile = QStringLiteral("/srv/a \"b\"\\c\n\td\x01 é 板.bin");
-        BoardOutcome o = updated();
+        JobResult o = updated();
         o.mcuImage->path = hostile;
-        o.flashName = QStringLiteral("W25Q\"x\"");
+        o.flashPart->name = QStringLiteral("W25Q\"x\"");
         const QJsonObject record = recordOf(o, QStringLiteral("COM3\\x"));
         QCOMPARE(record["mcu_image"].toString(), hostile);
-        QCOMPARE(record["flash_name"].toString(), o.flashName);
+        QCOMPARE(record["flash_name"].toString(), o.flashPart->name);
         QCOMPARE(record["port"].toString(), QStringLiteral("COM3\\x"));
     }
 

@@ -1,9 +1,10 @@
 // tessara-cli ports --probe: the chip on every chip port of the serial-port map, identified at
 // once on simulated boards, a silent one among them, within about a second; ports that are no
 // chip's are left alone.
-#include "protocol/models.h"
+#include "protocol/chip_table.h"
 #include "support/bench_rig.h"
 #include "support/cli_process.h"
+#include "support/model_codes.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

@@ -5,7 +5,7 @@
 #include "cli/cli_options.h"
 #include "cli/gang.h"
 #include "cli/gang_console.h"
-#include "cli/terminal_frontend.h"
+#include "cli/terminal_observer.h"
 #include "support/bench_rig.h"
 
 #include <QRegularExpression>
@@ -154,7 +154,7 @@ class CliProgressTest : public QObject {
         const CliRequest r = request(arguments + QStringList{"--port", bench.link(0), "--flash-ini",
                                                              bench.path("Flash.ini")});
         FakeTerminal terminal;
-        TerminalFrontend ui(Cli_Choices(r), terminal.file, terminal.file, true);
+        TerminalObserver ui(Cli_Choices(r), terminal.file, terminal.file, true);
         QCOMPARE(Run_CliRequest(r, ui, terminal.file, terminal.file), status);
         const QString written = terminal.written(); // as the run left it
         QCOMPARE(phasesDrawn(written), phases);

@@ -137,7 +137,7 @@ void CliUsageTest::helpAndVersion() {
 
     const CliRun version = Run_Cli({"--version"}, dir.path());
     QCOMPARE(version.status, 0);
-    const FlashModeLoaders loaders = builtInLoaders();
+    const FlashModeLoaders loaders = BuiltIn_Loaders();
     const auto built = [](const LoaderImage &l) {
         return l.builtIn() ? "built in" : "not built in";
     };

@@ -21,7 +21,7 @@ QByteArray pattern(int length, int seed) {
 
 QByteArray mcuImage() {
     QByteArray image = pattern(6000, 3);
-    putLe32(reinterpret_cast<uint8_t *>(image.data()) + 4, 0x08008100);
+    Put_Le32(reinterpret_cast<uint8_t *>(image.data()) + 4, 0x08008100);
     return image;
 }
 
@@ -66,7 +66,8 @@ class DeviceLossTest : public QObject {
         rig.dir.write(QStringLiteral("Flash.ini"), "0xEF4018,4096,4096,W25Q128JV,\n");
         MainWindow &w = rig.start();
         w.Timer1_Out_Event();
-        QVERIFY(w.link.isOpen());
+        QVERIFY(rig.idle());
+        QVERIFY(w.isPortOpen());
         QCOMPARE(rig.child<QLineEdit>("lineEdit_McuType")->text(), QStringLiteral("KQ31B"));
         rig.child<QLineEdit>("lineEdit_MCU")
             ->setText(rig.dir.write(QStringLiteral("app.bin"), mcuImage()));
@@ -83,6 +84,7 @@ class DeviceLossTest : public QObject {
             w.on_pushButton_UpdateFlash_clicked();
         else
             w.on_pushButton_UpdateMCU_clicked();
+        QVERIFY(rig.idle());
         const qint64 took = clock.elapsed();
 
         const QStringList log = rig.log();
@@ -94,8 +96,8 @@ class DeviceLossTest : public QObject {
         QVERIFY(!rig.boxes.texts().contains(QStringLiteral("Time over!")));
         // The wait ends with the device, not with the command's time-out.
         QVERIFY2(took < 2000, qPrintable(QString::number(took)));
-        QCOMPARE(w.session.busy, 0);
-        QVERIFY(!w.link.isOpen());
+        QCOMPARE(w.busy, 0);
+        QVERIFY(!w.isPortOpen());
         QCOMPARE(rig.child<QPushButton>("pushButton_OpenCom")->text(), QStringLiteral("Open Comm"));
         // Nothing can be done without the chip: the failed update left every button disabled.
         QVERIFY(rig.enabledActionButtons().isEmpty());
@@ -104,7 +106,7 @@ class DeviceLossTest : public QObject {
         rig.child<QLineEdit>("lineEdit_McuType")->clear();
         QVERIFY(sim.waitForPresence(true, 3000));
         QCOMPARE(sim.appearances(), appearances + 1);
-        QTRY_VERIFY_WITH_TIMEOUT(w.link.isOpen(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.isPortOpen(), 5000);
         QTRY_COMPARE_WITH_TIMEOUT(rig.child<QLineEdit>("lineEdit_McuType")->text(),
                                   QStringLiteral("KQ31B"), 5000);
         QCOMPARE(rig.child<QPushButton>("pushButton_OpenCom")->text(),
@@ -119,6 +121,7 @@ class DeviceLossTest : public QObject {
             w.on_pushButton_UpdateFlash_clicked();
         else
             w.on_pushButton_UpdateMCU_clicked();
+        QVERIFY(rig.idle());
         QVERIFY2(rig.log().contains(flash ? QStringLiteral("Update flash is OK!!!!!!")
                                           : QStringLiteral("Update MCU is OK!!!!!!")),
                  qPrintable(rig.log().join('\n')));

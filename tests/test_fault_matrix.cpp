@@ -7,6 +7,7 @@
 #include "flash/flash_mode.h"
 #include "flash/flash_update.h"
 #include "jobs/device_information.h"
+#include "jobs/job.h"
 #include "jobs/update_all.h"
 #include "mcu/mcu_image.h"
 #include "mcu/mcu_update.h"
@@ -278,8 +279,9 @@ const QVector<Case> &matrix() {
          Expect::Failure, "Time over!", 3030, Part32MiB},
         {"update flash/address mode split", Op::UpdateFlash, f('o', 1, K::Split), Expect::Success,
          "", 0, Part32MiB},
+        // A whole erase the chip refused ends the update before anything is written.
         {"update flash/erase wrong letter", Op::UpdateFlash, f('h', 1, K::WrongLetter),
-         Expect::Success, "", 0, EraseWhole},
+         Expect::Failure, "Erase whole flash,and return error command", 0, EraseWhole},
         {"update flash/erase vanish", Op::UpdateFlash, f('h', 1, K::Vanish), Expect::Failure,
          "Update flash is fail.....", 0, EraseWhole},
         {"update flash/block refused", Op::UpdateFlash, f('l', 1, K::WrongLetter), Expect::Success,
@@ -351,7 +353,7 @@ QByteArray pattern(int length, int seed) {
 
 QByteArray mcuImage() {
     QByteArray image = pattern(McuImageSize, 5);
-    putLe32(reinterpret_cast<uint8_t *>(image.data()) + 4, RunAddress);
+    Put_Le32(reinterpret_cast<uint8_t *>(image.data()) + 4, RunAddress);
     return image;
 }
 
@@ -359,6 +361,7 @@ QByteArray mcuImage() {
 struct Report {
     int done = 0; // 1 once the child got to the end of the case
     int succeeded = 0;
+    int resultAgrees = 1; // the result returned says what the operator was shown
     int evidenceShown = 0;
     int retrySucceeded = 0;
     qint64 elapsedMs = 0;
@@ -380,6 +383,15 @@ bool ranRunCommand(SimSession &s) {
     }
     return false;
 }
+
+// What a case gives its operation: the images, as files and as the window's Input left them, and
+// the choices.
+struct CaseInput {
+    QString mcuPath, flashPath;
+    McuImageFacts mcuFacts;
+    FlashImageFacts flashFacts;
+    bool eraseWhole = false;
+};
 
 // All that a case leaves the operator and the chip with: the verdict, the log (its clock lines
 // aside), the boxes, the chip and flash part as identified, the memories and the boot records.
@@ -403,10 +415,7 @@ QString outcomeOf(bool succeeded, SimSession &s) {
             .arg(d.bootVersion, 0, 16)
             .arg(d.bootKind)
             .arg(d.bootType),
-        QStringLiteral("flash part: %1 %2 %3 / %4 %5")
-            .arg(s.ui.flashId, s.ui.flashSize, s.ui.flashName)
-            .arg(d.flashId, 0, 16)
-            .arg(d.flashSize),
+        QStringLiteral("flash part: %1 %2 %3").arg(s.ui.flashId, s.ui.flashSize, s.ui.flashName),
         QStringLiteral("memories: mcu %1 flash %2")
             .arg(crcOf(s.sim.mcuFlash()), 0, 16)
             .arg(crcOf(s.sim.externalFlash(0, FlashImageSize)), 0, 16),
@@ -421,46 +430,70 @@ QString outcomeOf(bool succeeded, SimSession &s) {
         .join(QLatin1String(" / "));
 }
 
-// Runs the operation once; true when it reported success to the operator.
-bool runOperation(Op op, SimSession &s) {
-    RecordingFrontend &ui = s.ui;
+// Runs the operation once; true when it reported success to the operator. Whatever it
+// returned, a success it reports must also be the success it returns: the case fails otherwise.
+bool runOperation(Op op, SimSession &s, const CaseInput &in, bool &resultAgrees) {
+    RecordingObserver &ui = s.ui;
     DeviceSession &d = s.session;
     ui.log.clear();
     ui.messages.clear();
+    bool shown = false;
+    bool returned = false;
+    const auto job = [&](Job which) {
+        JobRequest request;
+        request.job = which;
+        request.eraseWhole = in.eraseWhole;
+        Read_JobImages(request, in.mcuPath, in.flashPath);
+        JobResult result;
+        Run_Job(d, request, result);
+        return result.ok();
+    };
     switch (op) {
     case Op::Probe:
-        Probe_Model(d);
-        return ui.modelName == QLatin1String("KQ31B");
+        returned = Probe_Model(d).ok();
+        shown = ui.modelName == QLatin1String("KQ31B");
+        break;
     case Op::Info:
-        Report_Device_Info(d);
-        return ui.log.contains(QStringLiteral("reVal = 0"));
+        Report_Device_Info(d, QString());
+        shown = returned = ui.log.contains(QStringLiteral("reVal = 0"));
+        break;
     case Op::Run:
-        Run_Application(d);
-        return ui.messages.isEmpty() && ranRunCommand(s);
+        returned = Run_Application(d).ok();
+        shown = ui.messages.isEmpty() && ranRunCommand(s);
+        break;
     case Op::UpdateMcu:
-        return Update_Mcu(d) == 1 && ui.log.contains(QStringLiteral("Update MCU is OK!!!!!!"));
+        returned = job(Job::UpdateMcu);
+        shown = ui.log.contains(QStringLiteral("Update MCU is OK!!!!!!"));
+        break;
     case Op::CheckMcu:
-        Check_Mcu(d);
-        return ui.log.contains(QStringLiteral("Check MCU CRC is OK..."));
+        returned = Check_Mcu(d, in.mcuFacts).ok();
+        shown = ui.log.contains(QStringLiteral("Check MCU CRC is OK..."));
+        break;
     case Op::FlashInfo:
-        Flash_Info(d);
-        return ui.flashName == QLatin1String("W25Q128JV") ||
-               ui.flashName == QLatin1String("W25Q256JV");
+        returned = Identify_FlashPart(d, QString()).ok();
+        shown = ui.flashName == QLatin1String("W25Q128JV") ||
+                ui.flashName == QLatin1String("W25Q256JV");
+        break;
     case Op::UpdateFlash:
-        UpdateFlash(d);
-        return ui.log.contains(QStringLiteral("Update flash is OK!!!!!!"));
+        returned = job(Job::UpdateFlash);
+        shown = ui.log.contains(QStringLiteral("Update flash is OK!!!!!!"));
+        break;
     case Op::CheckFlash:
-        Check_Flash(d);
-        return ui.log.contains(QStringLiteral("Check flash CRC pass."));
+        returned = Check_FlashCRC(d, in.flashFacts).ok();
+        shown = ui.log.contains(QStringLiteral("Check flash CRC pass."));
+        break;
     case Op::UpdateAll:
-        Update_All(d);
-        return ui.log.contains(QStringLiteral("Update MCU is OK!!!!!!")) &&
-               ui.log.contains(QStringLiteral("Update flash is OK!!!!!!"));
+        returned = job(Job::UpdateAll);
+        shown = ui.log.contains(QStringLiteral("Update MCU is OK!!!!!!")) &&
+                ui.log.contains(QStringLiteral("Update flash is OK!!!!!!"));
+        break;
     case Op::FlashMode:
-        Enter_FlashMode(d, fixtureLoaders());
-        return ui.messages.isEmpty() && ranRunCommand(s);
+        returned = Enter_FlashMode(d, false, fixtureLoaders()).ok();
+        shown = ui.messages.isEmpty() && ranRunCommand(s);
+        break;
     }
-    return false;
+    resultAgrees = returned == shown;
+    return shown || returned;
 }
 
 // The child's side: one case against a fresh simulated chip.
@@ -488,16 +521,17 @@ Report runCase(const Case &c) {
         qstrncpy(report.shown, qPrintable(s.error()), sizeof report.shown);
         return report;
     }
-    s.ui.mcuPath = dir.write(QStringLiteral("app.bin"), mcu);
-    s.ui.flashPath = dir.write(QStringLiteral("flash.img"), flash);
-    s.ui.eraseWhole = c.setup & EraseWhole;
+    CaseInput in;
+    in.mcuPath = dir.write(QStringLiteral("app.bin"), mcu);
+    in.flashPath = dir.write(QStringLiteral("flash.img"), flash);
+    in.eraseWhole = c.setup & EraseWhole;
     if (c.op != Op::Probe) s.identify();
     if (c.op == Op::CheckMcu) {
-        Input_McuImage(s.session, s.ui.mcuPath);
+        in.mcuFacts = Input_McuImage(in.mcuPath, s.session.modelCode, s.ui).value();
         s.sim.writeMcuFlash(McuStart, mcu);
     }
     if (c.op == Op::CheckFlash) {
-        Input_FlashImage(s.session, s.ui.flashPath);
+        Input_FlashImage(in.flashPath, s.ui, in.flashFacts);
         s.sim.writeExternalFlash(0, flash);
     }
     s.sim.addFault(c.fault);
@@ -510,7 +544,9 @@ Report runCase(const Case &c) {
 
     QElapsedTimer clock;
     clock.start();
-    report.succeeded = runOperation(c.op, s);
+    bool agrees = true;
+    report.succeeded = runOperation(c.op, s, in, agrees);
+    report.resultAgrees = agrees;
     report.elapsedMs = clock.elapsed();
     qstrncpy(report.outcome, qPrintable(outcomeOf(report.succeeded, s)), sizeof report.outcome);
     const QString evidence = QLatin1String(c.evidence);
@@ -527,7 +563,9 @@ Report runCase(const Case &c) {
     if (c.setup & Retry) {
         // Let the late reply come in while the operator looks at the result, then try again.
         QTest::qWait(c.fault.ms - int(clock.elapsed() - report.elapsedMs) + 200);
-        report.retrySucceeded = runOperation(c.op, s);
+        bool retryAgrees = true;
+        report.retrySucceeded = runOperation(c.op, s, in, retryAgrees);
+        report.resultAgrees = report.resultAgrees && retryAgrees;
     }
     qstrncpy(report.shown, qPrintable(shown), sizeof report.shown);
     report.done = 1;
@@ -675,6 +713,12 @@ class FaultMatrixTest : public QObject {
             }
             const bool wantSuccess = c.expect == Expect::Success;
             if (r.succeeded && !wantSuccess) ++falseSuccesses;
+            if (!r.resultAgrees) {
+                ++wrongOutcomes;
+                problems << name + QStringLiteral(": the result returned is not what the operator "
+                                                  "was shown; %1")
+                                       .arg(QString::fromUtf8(r.shown));
+            }
             if (bool(r.succeeded) != wantSuccess || !r.evidenceShown ||
                 ((c.setup & Retry) && !r.retrySucceeded)) {
                 ++wrongOutcomes;

@@ -1,7 +1,8 @@
 // The packet trains of one flash block in the three layouts.
 #include "flash/flash_block.h"
 #include "protocol/bytes.h"
-#include "protocol/models.h"
+#include "protocol/chip_table.h"
+#include "support/model_codes.h"
 
 #include <QtTest>
 
@@ -21,7 +22,7 @@ struct Carried {
 Carried carried(const FlashPacket &p, bool first) {
     const bool large = p.bytes.size() == 512;
     const int countAt = first ? 6 : 1;
-    const int count = large ? getLe16(&p.bytes[size_t(countAt)]) : p.bytes[size_t(countAt)];
+    const int count = large ? Get_Le16(&p.bytes[size_t(countAt)]) : p.bytes[size_t(countAt)];
     return {count, countAt + (large ? 2 : 1)};
 }
 
@@ -135,7 +136,7 @@ class FlashBlock : public QObject {
             totalDelays += p.delaysAfter;
             if (last) QCOMPARE(p.delaysAfter, 0);
         }
-        QCOMPARE(getLe32(&train[0].bytes[1]), 0x00ABCDEFu);
+        QCOMPARE(Get_Le32(&train[0].bytes[1]), 0x00ABCDEFu);
         QCOMPARE(train[0].bytes[5], uint8_t(1));
         QCOMPARE(carriedData, block);
         QCOMPARE(totalDelays, delays);

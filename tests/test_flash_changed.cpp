@@ -5,13 +5,12 @@
 #include "flash/flash_update.h"
 #include "support/flash_rig.h"
 
-#include <QTimer>
 #include <QtTest>
 
 namespace {
 
-const QString Ok = QStringLiteral("Update flash is OK!!!!!!");
-const QString Fail = QStringLiteral("Update flash is fail.....");
+const QString OkLine = QStringLiteral("Update flash is OK!!!!!!");
+const QString FailLine = QStringLiteral("Update flash is fail.....");
 constexpr int Everything = -1; // in a list of changed addresses: the device holds nothing yet
 
 // What the device holds: the image with a bit flipped at each address of `changes`, or erased.
@@ -84,15 +83,16 @@ class FlashChanged : public QObject {
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         const QByteArray image = rig.useImage(length);
         rig.s.sim.writeExternalFlash(0, deviceCopy(image, changes));
-        rig.session().onlyChanged = true;
+        rig.request.onlyChanged = true;
 
-        UpdateFlash(rig.session());
+        (void)rig.update();
 
-        RecordingFrontend &ui = rig.ui();
-        EXPECT_OUTCOME(ui, Ok);
+        RecordingObserver &ui = rig.ui();
+        EXPECT_OUTCOME(ui, OkLine);
         QCOMPARE(rig.s.sim.externalFlash(0, length), image);
         const QVector<SimFrame> blocks = rig.frames("l");
         QCOMPARE(addresses(blocks), written);
+        QCOMPARE(rig.record.blocksWritten, written.size());
         verifyBlockBits(blocks);
         const int blockSize = model == "KQ31A" ? 512 : model == "KQ47" ? 16384 : 32768;
         const int total = (length + blockSize - 1) / blockSize;
@@ -126,11 +126,11 @@ class FlashChanged : public QObject {
         rig.s.sim.writeExternalFlash(0, deviceCopy(image, {70000, 100000}));
         for (int query = 1; query <= 5; ++query) // the range requests, not the final check
             rig.s.sim.addFault(SimFault::on('n', query, SimFault::Kind(kind)));
-        rig.session().onlyChanged = true;
+        rig.request.onlyChanged = true;
 
-        UpdateFlash(rig.session());
+        (void)rig.update();
 
-        EXPECT_OUTCOME(rig.ui(), Ok);
+        EXPECT_OUTCOME(rig.ui(), OkLine);
         QCOMPARE(rig.s.sim.externalFlash(0, image.size()), image);
         const QList<int> all{0, 32768, 65536, 98304, 131072};
         const QVector<SimFrame> blocks = rig.frames("l");
@@ -160,11 +160,11 @@ class FlashChanged : public QObject {
         const QByteArray image = rig.useImage(4 * 32768);
         rig.s.sim.writeExternalFlash(0, image);
         rig.s.sim.addFault(SimFault::on('n', 2, SimFault::WrongLetter));
-        rig.session().onlyChanged = true;
+        rig.request.onlyChanged = true;
 
-        UpdateFlash(rig.session());
+        (void)rig.update();
 
-        EXPECT_OUTCOME(rig.ui(), Ok);
+        EXPECT_OUTCOME(rig.ui(), OkLine);
         const QStringList log = rig.ui().log;
         QVERIFY(log.contains("Get flash crc,and return error command"));
         QVERIFY(log.contains("No flash CRC of the range at 0x8000: every block from there on is "
@@ -180,16 +180,12 @@ class FlashChanged : public QObject {
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.useImage(4 * 32768);
         rig.s.sim.addFault(SimFault::on('n', 1, SimFault::Silence));
-        rig.session().onlyChanged = true;
-        QTimer watch;
-        QObject::connect(&watch, &QTimer::timeout, [&rig] {
-            if (rig.names().contains("n")) rig.ui().exitFlag = true;
-        });
-        watch.start(5);
+        rig.request.onlyChanged = true;
+        rig.ui().stopWhen = [&rig] { return rig.names().contains("n"); };
 
-        UpdateFlash(rig.session());
+        QCOMPARE(rig.update().kind(), FailureKind::Stopped);
 
-        EXPECT_OUTCOME(rig.ui(), Fail);
+        EXPECT_OUTCOME(rig.ui(), FailLine);
         QCOMPARE(rig.names(), QStringList({"K", "K", "m", "n"}));
         QVERIFY(rig.ui().messages.isEmpty());
     }
@@ -200,10 +196,10 @@ class FlashChanged : public QObject {
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         const QByteArray image = rig.useImage(2 * 32768);
         rig.s.sim.writeExternalFlash(0, image);
-        rig.ui().eraseWhole = true;
-        rig.session().onlyChanged = true;
-        UpdateFlash(rig.session());
-        EXPECT_OUTCOME(rig.ui(), Ok);
+        rig.request.eraseWhole = true;
+        rig.request.onlyChanged = true;
+        (void)rig.update();
+        EXPECT_OUTCOME(rig.ui(), OkLine);
         QCOMPARE(rig.frames("n").size(), 1);
         QCOMPARE(addresses(rig.frames("l")), QList<int>({0, 32768}));
     }
@@ -231,15 +227,14 @@ class FlashChanged : public QObject {
         const QByteArray image = rig.useImage(70000);
         rig.s.sim.writeExternalFlash(0, deviceCopy(image, changes));
 
-        const int r = Check_FlashBlocks(rig.session());
+        const Result<> r = Check_FlashBlocks(rig.session(), *Read_FlashImageFile(rig.path, {}));
 
         const QStringList log = rig.ui().log;
-        QCOMPARE(r, changes.isEmpty() ? 0 : -3);
+        QCOMPARE(r.ok(), changes.isEmpty());
         QVERIFY(log.join('|').contains(changes.isEmpty()
                                            ? "Check flash CRC pass."
                                            : "Check flash CRC fail,return CRC Value: 0x"));
         QCOMPARE(log.mid(log.size() - lines.size()), lines);
-        QVERIFY(rig.session().imageBuf.isEmpty());
         QVERIFY(rig.names().indexOf("j") < 0); // nothing written
     }
 };

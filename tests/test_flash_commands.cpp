@@ -1,4 +1,5 @@
 // "Flash Info" and "Check Flash CRC" against the simulated chip over a real pseudo-terminal.
+#include "flash/flash_crc.h"
 #include "flash/flash_id.h"
 #include "flash/flash_update.h"
 #include "protocol/crc32.h"
@@ -14,9 +15,8 @@ constexpr int MiB = 1024 * 1024;
 // Puts `image` into the simulated flash and makes it the loaded image.
 void loadIntoFlash(FlashRig &rig, const QByteArray &image) {
     rig.s.sim.writeExternalFlash(0, image);
-    rig.session().flashCodeLen = image.size();
-    rig.session().flashCodeCrc =
-        crc32_calc(reinterpret_cast<const uint8_t *>(image.constData()), size_t(image.size()));
+    rig.facts = {image.size(), crc32_calc(reinterpret_cast<const uint8_t *>(image.constData()),
+                                          size_t(image.size()))};
 }
 
 } // namespace
@@ -63,7 +63,8 @@ class FlashCommands : public QObject {
         if (firstRefused) config.flashIdAnswers[0].mode = SimFlashIdAnswer::WrongLetter;
         rig.s.sim.setConfig(config);
 
-        Flash_Info(rig.session());
+        const Result<FlashPartFacts> part = Identify_FlashPart(rig.session(), QString());
+        QCOMPARE(part.ok(), shownName == "SimPart");
 
         const QVector<SimFrame> sent = rig.frames("m");
         QCOMPARE(sent.size(), requests);
@@ -71,14 +72,13 @@ class FlashCommands : public QObject {
             QVERIFY(sent[i].accepted);
             QCOMPARE(sent[i].field("variant"), quint32(i));
         }
-        RecordingFrontend &ui = rig.ui();
+        RecordingObserver &ui = rig.ui();
         QCOMPARE(ui.flashId, shownId);
         QCOMPARE(ui.flashSize, shownSize);
         QCOMPARE(ui.flashName, shownName);
         QCOMPARE(ui.log.last(), "FlashID:" + shownId);
         QCOMPARE(ui.log.contains("Get flash id,and return error command"), firstRefused);
         QVERIFY(ui.messages.isEmpty());
-        QCOMPARE(rig.session().busy, 0);
     }
 
     void crcCheckFollowsProgress() {
@@ -86,16 +86,14 @@ class FlashCommands : public QObject {
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         loadIntoFlash(rig, rig.useImage(3 * MiB));
 
-        Check_Flash(rig.session());
+        QVERIFY(Check_FlashCRC(rig.session(), rig.facts).ok());
 
-        RecordingFrontend &ui = rig.ui();
-        QCOMPARE(ui.progress, QList<int>({0, 33, 66, 100}));
+        RecordingObserver &ui = rig.ui();
+        QCOMPARE(ui.percents, QList<int>({0, 33, 66, 100}));
         QVERIFY(ui.log.contains("Check flash CRC pass."));
-        QCOMPARE(ui.buttonStates, QList<bool>({false, true}));
-        QCOMPARE(rig.session().busy, 0);
         const SimFrame request = rig.frames("n").value(0);
         QCOMPARE(request.field("length"), quint32(3 * MiB));
-        QCOMPARE(request.field("crc"), rig.session().flashCodeCrc);
+        QCOMPARE(request.field("crc"), rig.facts.flashCodeCrc);
     }
 
     // Frequent progress reports do not use up the budget: it is time, not replies.
@@ -107,8 +105,8 @@ class FlashCommands : public QObject {
         config.crcProgressIntervalMs = 4;
         rig.s.sim.setConfig(config);
         loadIntoFlash(rig, rig.useImage(MiB));
-        QCOMPARE(Check_FlashCRC(rig.session()), 0);
-        QCOMPARE(rig.ui().progress.last(), 100);
+        QVERIFY(Check_FlashCRC(rig.session(), rig.facts).ok());
+        QCOMPARE(rig.ui().percents.last(), 100);
     }
 
     // The CRC of zero bytes is 0 whatever the flash holds: with no image (none read since
@@ -116,9 +114,8 @@ class FlashCommands : public QObject {
     void emptyImageIsNoPass() {
         FlashRig rig("KQ31B");
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
-        rig.session().flashCodeLen = 0;
-        rig.session().flashCodeCrc = 0;
-        QCOMPARE(Check_FlashCRC(rig.session()), -1);
+        QCOMPARE(Check_FlashCRC(rig.session(), FlashImageFacts()).kind(),
+                 FailureKind::InputUnusable);
         QCOMPARE(rig.ui().messages, QStringList{"Please input flash code file"});
         QVERIFY(!rig.ui().log.contains("Check flash CRC pass."));
         QCOMPARE(rig.s.sim.receivedCount(), 0);
@@ -129,10 +126,11 @@ class FlashCommands : public QObject {
         FlashRig rig("KQ31B");
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.s.sim.addFault(SimFault::on('n', 1, SimFault::Silence));
-        rig.session().flashCodeLen = 1;
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(Check_FlashCRC(rig.session()), -2);
+        const Result<> r = Check_FlashCRC(rig.session(), {1, 0});
+        QCOMPARE(r.kind(), FailureKind::NoReply);
+        QCOMPARE(r.reason(), QStringLiteral("the flash CRC query was not answered in time"));
         QVERIFY(clock.elapsed() >= 101 * 50 - 5 && clock.elapsed() < 101 * 50 + 1000);
         QCOMPARE(rig.ui().messages, QStringList{"Time over!"});
     }
@@ -146,7 +144,9 @@ class FlashCommands : public QObject {
         rig.s.link.deadline = QDeadlineTimer(300);
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(Check_FlashCRC(rig.session()), -2);
+        const Result<> r = Check_FlashCRC(rig.session(), rig.facts);
+        QCOMPARE(r.kind(), FailureKind::NoReply);
+        QCOMPARE(r.reason(), QStringLiteral("no answer in the time given"));
         QVERIFY2(clock.elapsed() >= 290 && clock.elapsed() < 3000,
                  qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(rig.ui().messages, QStringList{"Time over!"});
@@ -159,11 +159,12 @@ class FlashCommands : public QObject {
         loadIntoFlash(rig, rig.useImage(3 * MiB)); // a budget of 15 s
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(Check_FlashCRC(rig.session()), -2);
+        const Result<> r = Check_FlashCRC(rig.session(), rig.facts);
         QVERIFY(clock.elapsed() < 3000);
         // Gone, not slow: no "Time over!", and the reason says so.
         QCOMPARE(rig.ui().messages, QStringList{});
-        QCOMPARE(rig.session().failure, QStringLiteral("the device went away"));
+        QCOMPARE(r.kind(), FailureKind::DeviceGone);
+        QCOMPARE(r.reason(), QStringLiteral("the device went away"));
     }
 
     void garbageAfterTheResult() {
@@ -171,7 +172,7 @@ class FlashCommands : public QObject {
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.s.sim.addFault(SimFault::on('n', 1, SimFault::Garbage, -1, 64));
         loadIntoFlash(rig, rig.useImage(1000));
-        QCOMPARE(Check_FlashCRC(rig.session()), -1);
+        QCOMPARE(Check_FlashCRC(rig.session(), rig.facts).kind(), FailureKind::Refused);
         QVERIFY(rig.ui().log.contains("Get flash crc,and return error command"));
     }
 
@@ -179,9 +180,9 @@ class FlashCommands : public QObject {
         FlashRig rig("KQ31B");
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.s.link.Close();
-        QCOMPARE(Check_FlashCRC(rig.session()), -1);
+        QCOMPARE(Check_FlashCRC(rig.session(), {1000, 0}).kind(), FailureKind::InputUnusable);
         QCOMPARE(rig.ui().messages, QStringList{"Please open the port!"});
-        QVERIFY(rig.ui().progress.isEmpty());
+        QVERIFY(rig.ui().percents.isEmpty());
     }
 };
 

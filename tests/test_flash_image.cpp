@@ -1,9 +1,11 @@
-// Flash image files: the Input button's CRC and label, and the update's loading, with real files.
+// Flash image files: the Input button's CRC and length, and the update's reading and loading,
+// with real files.
 #include "flash/flash_image.h"
 #include "protocol/crc32.h"
-#include "support/recording_frontend.h"
+#include "support/recording_observer.h"
 #include "support/scoped_current_dir.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -38,16 +40,19 @@ class FlashImage : public QObject {
 
     QTemporaryDir dir;
     SerialLink link;
-    RecordingFrontend ui;
+    RecordingObserver ui;
     DeviceSession s{link, ui};
+    FlashImageFacts facts;
+
+    // Load_FlashCode of the image at `path`, read as a run reads it.
+    Result<FlashImageFacts> load(const QString &path) {
+        return Load_FlashCode(s, *Read_FlashImageFile(path, QString()));
+    }
 
   private slots:
     void init() {
-        ui = RecordingFrontend();
-        s.flashCodeLen = 11;
-        s.flashCodeCrc = 0x1234;
-        s.imageBuf = QByteArray();
-        s.failure.clear();
+        ui = RecordingObserver();
+        facts = {11, 0x1234};
     }
 
     void inputShowsCrcAndLength_data() {
@@ -63,10 +68,9 @@ class FlashImage : public QObject {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, label);
         const QString path = writeFile(dir, "image.bin", bytes);
-        QCOMPARE(Input_FlashImage(s, path), ImageRead::Read);
-        QCOMPARE(s.flashCodePath, path);
-        QCOMPARE(ui.flashLabel, label);
-        QCOMPARE(s.flashCodeLen, bytes.size());
+        QCOMPARE(Input_FlashImage(path, ui, facts), ImageRead::Read);
+        QCOMPARE(Flash_Label(facts.flashCodeCrc, facts.flashCodeLen), label);
+        QCOMPARE(facts.flashCodeLen, bytes.size());
         QVERIFY(ui.messages.isEmpty());
     }
 
@@ -76,20 +80,19 @@ class FlashImage : public QObject {
         QRandomGenerator rng(7);
         for (char &c : bytes)
             c = char(rng.generate());
-        QCOMPARE(Input_FlashImage(s, writeFile(dir, "big.bin", bytes)), ImageRead::Read);
-        QCOMPARE(s.flashCodeLen, bytes.size());
-        QCOMPARE(s.flashCodeCrc, crc32_calc(reinterpret_cast<const uint8_t *>(bytes.constData()),
-                                            size_t(bytes.size())));
+        QCOMPARE(Input_FlashImage(writeFile(dir, "big.bin", bytes), ui, facts), ImageRead::Read);
+        QCOMPARE(facts.flashCodeLen, bytes.size());
+        QCOMPARE(
+            facts.flashCodeCrc,
+            crc32_calc(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size())));
     }
 
     // The earlier image is forgotten: a check must not compare the flash with it.
     void inputThatCannotOpenForgetsTheImage() {
         const QString path = dir.filePath("missing.bin");
-        QCOMPARE(Input_FlashImage(s, path), ImageRead::CannotOpen);
-        QCOMPARE(s.flashCodePath, path); // a later update tries it
-        QCOMPARE(s.flashCodeLen, 0);
-        QCOMPARE(s.flashCodeCrc, 0u);
-        QCOMPARE(ui.flashLabel, forgotten);
+        QCOMPARE(Input_FlashImage(path, ui, facts), ImageRead::CannotOpen);
+        QCOMPARE(facts.flashCodeLen, 0);
+        QCOMPARE(facts.flashCodeCrc, 0u);
         QVERIFY(ui.messages.isEmpty()); // the caller shows the "Error" box
     }
 
@@ -110,20 +113,18 @@ class FlashImage : public QObject {
                 QSKIP("no file that reads shorter than its size");
             path = shortReadFile;
         }
-        QCOMPARE(Input_FlashImage(s, path), ImageRead::Refused);
+        QCOMPARE(Input_FlashImage(path, ui, facts), ImageRead::Refused);
         QCOMPARE(ui.messages.size(), 1);
-        QCOMPARE(s.flashCodeLen, 0);
-        QCOMPARE(s.flashCodeCrc, 0u);
-        QCOMPARE(ui.flashLabel, forgotten);
+        QCOMPARE(facts.flashCodeLen, 0);
+        QCOMPARE(facts.flashCodeCrc, 0u);
 
-        s.flashCodeLen = 11;
-        ui.flashPath = path;
-        QVERIFY(!Load_FlashCode(s));
+        const Result<FlashImageFacts> loaded = load(path);
+        QVERIFY(!loaded.ok());
         QCOMPARE(ui.messages.size(), 2);
         QVERIFY(ui.messages[1].contains(kind == "huge" ? "2 GB" : "read whole"));
-        QVERIFY(s.imageBuf.isEmpty());
-        QCOMPARE(s.flashCodeLen, 0);
-        QVERIFY(s.failure.contains(kind == "huge" ? "2 GiB or more" : "could not be read whole"));
+        QCOMPARE(ui.flashLabel, forgotten);
+        QVERIFY(
+            loaded.reason().contains(kind == "huge" ? "2 GiB or more" : "could not be read whole"));
     }
 
     // Refused before anything is read into memory: an empty image (nothing to write) and one
@@ -147,42 +148,48 @@ class FlashImage : public QObject {
         ScopedCurrentDir here;
         const QString ini =
             here.write("Flash.ini", "[FLASH]\n0xEF4018,4096,1,small,\n0xC84018,4096,2,large,\n");
-        ui.flashPath = sparseFile(dir, size);
-        QVERIFY(!ui.flashPath.isEmpty());
-        QVERIFY(!Load_FlashCode(s));
+        const QString path = sparseFile(dir, size);
+        QVERIFY(!path.isEmpty());
+        const ImageSnapshot image = Read_FlashImageFile(path, QString());
+        QVERIFY(!image->read); // not read into memory
+        const Result<FlashImageFacts> loaded = Load_FlashCode(s, *image);
+        QCOMPARE(loaded.kind(), FailureKind::ImageUnusable);
         QCOMPARE(ui.messages, QStringList{message});
-        QVERIFY2(s.failure.startsWith(reason.contains("%1") ? reason.arg(ini) : reason),
-                 qPrintable(s.failure));
-        QVERIFY(s.imageBuf.isEmpty());
-        QCOMPARE(s.flashCodeLen, 0);
+        QVERIFY2(loaded.reason().startsWith(reason.contains("%1") ? reason.arg(ini) : reason),
+                 qPrintable(loaded.reason()));
+        QCOMPARE(ui.flashLabel, forgotten);
 
         // The largest part itself is taken.
-        s.failure.clear();
-        ui.flashPath = sparseFile(dir, 8192);
-        QVERIFY(Load_FlashCode(s));
-        QCOMPARE(s.imageBuf.size(), 8192);
+        const ImageSnapshot largest = Read_FlashImageFile(sparseFile(dir, 8192), QString());
+        QVERIFY(Load_FlashCode(s, *largest).ok());
+        QCOMPARE(largest->bytes.size(), 8192);
     }
 
     void loadReadsTheImage() {
         const QByteArray bytes("flash image bytes");
-        ui.flashPath = writeFile(dir, "load.bin", bytes);
-        QVERIFY(Load_FlashCode(s));
-        QCOMPARE(s.imageBuf, bytes);
-        QCOMPARE(s.flashCodeLen, bytes.size());
-        QCOMPARE(s.flashCodeCrc, crc32_calc(reinterpret_cast<const uint8_t *>(bytes.constData()),
-                                            size_t(bytes.size())));
-        QCOMPARE(ui.flashLabel, Flash_Label(s.flashCodeCrc, s.flashCodeLen));
+        const ImageSnapshot image = Read_FlashImageFile(writeFile(dir, "load.bin", bytes), {});
+        const Result<FlashImageFacts> loaded = Load_FlashCode(s, *image);
+        QVERIFY(loaded.ok());
+        QCOMPARE(image->bytes, bytes);
+        QCOMPARE(loaded.value().flashCodeLen, bytes.size());
+        QCOMPARE(
+            loaded.value().flashCodeCrc,
+            crc32_calc(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size())));
+        QCOMPARE(image->sha256.toHex(),
+                 QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+        QCOMPARE(ui.flashLabel,
+                 Flash_Label(loaded.value().flashCodeCrc, loaded.value().flashCodeLen));
     }
 
     void loadFailures() {
-        QVERIFY(!Load_FlashCode(s));
+        QCOMPARE(load(QString()).kind(), FailureKind::InputUnusable);
         QCOMPARE(ui.messages, QStringList{"Please input flash code file"});
 
-        ui.flashPath = dir.filePath("missing.bin");
-        QVERIFY(!Load_FlashCode(s));
+        const QString missing = dir.filePath("missing.bin");
+        QCOMPARE(load(missing).kind(), FailureKind::SystemError);
         QCOMPARE(ui.messages.last(), QStringLiteral("Read fail,please check the path!"));
-        QCOMPARE(ui.log, QStringList{ui.flashPath});
-        QCOMPARE(s.flashCodeLen, 0);
+        QCOMPARE(ui.log, QStringList{missing});
+        QCOMPARE(ui.flashLabel, forgotten);
     }
 };
 

@@ -3,7 +3,7 @@
 #include "flash/flash_id.h"
 #include "flash/flash_ini.h"
 #include "flash/flash_ini_search.h"
-#include "support/recording_frontend.h"
+#include "support/recording_observer.h"
 #include "support/scoped_current_dir.h"
 
 #include <QCoreApplication>
@@ -133,41 +133,36 @@ class FlashIni : public QObject {
 
     void lookupFollowsCurrentDirectory() {
         ScopedCurrentDir dir;
-        SerialLink link;
-        RecordingFrontend ui;
-        DeviceSession s(link, ui);
-        s.flashId = 0x5A5A5A; // in no list, whatever the places further down the search hold
-        s.flashSize = 5;
-        s.flashName = QStringLiteral("stale");
+        RecordingObserver ui;
 
-        // Not here: no match, the ID still shown.
-        QVERIFY(!Read_FlashIni(s, s.flashId));
-        QCOMPARE(s.flashSize, 0);
-        QVERIFY(s.flashName.isEmpty());
+        // Not here: no match (in no list, whatever the places further down the search hold),
+        // the ID still shown.
+        FlashPartFacts part = Read_FlashIni(ui, QString(), 0x5A5A5A);
+        QVERIFY(!part.listed);
+        QCOMPARE(part.capacity, 0u);
+        QVERIFY(part.name.isEmpty());
         QCOMPARE(ui.flashId, QStringLiteral("0x5a5a5a"));
         QCOMPARE(ui.flashSize, QStringLiteral("0"));
         QVERIFY(ui.flashName.isEmpty());
 
         dir.write("Flash.ini", "[FLASH]\n0xC84018,4096,4096,GD25Q128C,\n"
                                "0xABCDEF,65536,65536,HUGE,\n");
-        s.flashId = 0xC84018;
-        QVERIFY(Read_FlashIni(s, s.flashId));
-        QCOMPARE(s.flashSize, 16 * 1024 * 1024);
-        QCOMPARE(s.flashName, QStringLiteral("GD25Q128C"));
+        part = Read_FlashIni(ui, QString(), 0xC84018);
+        QVERIFY(part.listed);
+        QCOMPARE(Flash_SizeOf(part.capacity), 16 * 1024 * 1024);
+        QCOMPARE(part.name, QStringLiteral("GD25Q128C"));
         QCOMPARE(ui.flashSize, QStringLiteral("16777216"));
         QCOMPARE(ui.flashName, QStringLiteral("GD25Q128C"));
 
         // A 4 GiB part: the size saturates, the line edit shows the real capacity.
-        s.flashId = 0xABCDEF;
-        QVERIFY(Read_FlashIni(s, s.flashId));
-        QCOMPARE(s.flashSize, 0x7FFFFFFF);
+        part = Read_FlashIni(ui, QString(), 0xABCDEF);
+        QVERIFY(part.listed);
+        QCOMPARE(Flash_SizeOf(part.capacity), 0x7FFFFFFF);
         QCOMPARE(ui.flashSize, QStringLiteral("4294967296"));
 
         // The file is read afresh on every lookup.
         dir.write("Flash.ini", "0xC84018,4096,2048,Changed,\n");
-        s.flashId = 0xC84018;
-        QVERIFY(Read_FlashIni(s, s.flashId));
-        QCOMPARE(s.flashName, QStringLiteral("Changed"));
+        QCOMPARE(Read_FlashIni(ui, QString(), 0xC84018).name, QStringLiteral("Changed"));
     }
 
     // The first of the five places that has a Flash.ini wins; a place without one is passed over.
@@ -244,15 +239,12 @@ class FlashIni : public QObject {
         QFETCH(qint64, size);
         QFETCH(QString, reason);
         ScopedCurrentDir dir;
-        SerialLink link;
-        RecordingFrontend ui;
-        DeviceSession s(link, ui);
+        RecordingObserver ui;
         if (chosen.isEmpty()) QVERIFY(QDir(dir.path()).mkdir("Flash.ini"));
         if (size > 0) chosen = dir.write(chosen, QByteArray(int(size), ','));
-        s.flashIniPath = chosen;
         const QString path = chosen.isEmpty() ? dir.filePath("Flash.ini") : chosen;
-        s.flashId = 0xEF4018; // listed beside the program of a build tree, and in /etc/tessara
-        QVERIFY(!Read_FlashIni(s, s.flashId));
+        // Listed beside the program of a build tree, and in /etc/tessara.
+        QVERIFY(!Read_FlashIni(ui, chosen, 0xEF4018).listed);
         QCOMPARE(ui.log, QStringList{"Cannot read Flash.ini \"" + path + "\": " + reason});
         QCOMPARE(ui.flashSize, QStringLiteral("0"));
     }
@@ -262,30 +254,24 @@ class FlashIni : public QObject {
         ScopedCurrentDir dir;
         dir.write("Flash.ini", "0xC84018,4096,4096,FromCurrentDir,\n");
         QTemporaryDir other;
-        SerialLink link;
-        RecordingFrontend ui;
-        DeviceSession s(link, ui);
-        s.flashId = 0xC84018;
-        s.flashIniPath = other.filePath("Flash.ini");
-        QVERIFY(Read_FlashIni(s, s.flashId));
-        QCOMPARE(s.flashName, QStringLiteral("FromCurrentDir"));
-        QFile chosen(s.flashIniPath);
+        RecordingObserver ui;
+        const QString chosenPath = other.filePath("Flash.ini");
+        QCOMPARE(Read_FlashIni(ui, chosenPath, 0xC84018).name, QStringLiteral("FromCurrentDir"));
+        QFile chosen(chosenPath);
         QVERIFY(chosen.open(QIODevice::WriteOnly));
         chosen.write("0xC84018,4096,4096,Chosen,\n");
         chosen.close();
-        QVERIFY(Read_FlashIni(s, s.flashId));
-        QCOMPARE(s.flashName, QStringLiteral("Chosen"));
+        QCOMPARE(Read_FlashIni(ui, chosenPath, 0xC84018).name, QStringLiteral("Chosen"));
     }
 
     void closedPortAsksTwice() {
         SerialLink link;
-        RecordingFrontend ui;
+        RecordingObserver ui;
         DeviceSession s(link, ui);
-        QCOMPARE(Get_FlashID(s, 0), -1);
+        QCOMPARE(Get_FlashID(s, 0, QString()).kind(), FailureKind::InputUnusable);
         ui.messages.clear();
-        Flash_Info(s);
+        QCOMPARE(Identify_FlashPart(s, QString()).reason(), QStringLiteral("the port is not open"));
         QCOMPARE(ui.messages, QStringList({"Please open the port!", "Please open the port!"}));
-        QCOMPARE(s.busy, 0);
     }
 
     // Every record of the shipped database is found by its ID, with a whole capacity and a name.

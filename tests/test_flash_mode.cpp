@@ -1,7 +1,8 @@
 // "KQ580 enter flash mode" against the simulated chip, with the synthetic fixture loaders.
 #include "flash/flash_mode.h"
 #include "protocol/bytes.h"
-#include "protocol/models.h"
+#include "protocol/chip_table.h"
+#include "support/model_codes.h"
 #include "support/sim_session.h"
 #include "support/sim_sync.h"
 
@@ -15,7 +16,7 @@ namespace {
 QByteArray wordBytes(const LoaderImage &image) {
     QByteArray bytes(4 * image.count, '\0');
     for (int i = 0; i < image.count; ++i)
-        putLe32(reinterpret_cast<uint8_t *>(bytes.data()) + 4 * i, image.words[i]);
+        Put_Le32(reinterpret_cast<uint8_t *>(bytes.data()) + 4 * i, image.words[i]);
     return bytes;
 }
 
@@ -43,16 +44,13 @@ class FlashMode : public QObject {
         SimSession s(QStringLiteral("KQ580"));
         QVERIFY2(s.ok(), qPrintable(s.error()));
         s.identify();
-        s.ui.nandFlash = nand;
         const FlashModeLoaders loaders = fixtureLoaders();
         const LoaderImage &image = nand ? loaders.nand : loaders.nor;
 
-        Enter_FlashMode(s.session, loaders);
+        QVERIFY(Enter_FlashMode(s.session, nand, loaders).ok());
 
         QVERIFY(s.ui.messages.isEmpty());
         QCOMPARE(s.ui.log.filter(QStringLiteral("Download vcom")), QStringList{line});
-        QCOMPARE(s.ui.buttonStates, QList<bool>({false, true}));
-        QCOMPARE(s.session.busy, 0);
         QVector<SimFrame> frames;
         QVERIFY(receivedSoFar(s, frames));
         QCOMPARE(frames.size(), 2 + packets + 1);
@@ -86,8 +84,8 @@ class FlashMode : public QObject {
         for (int j = 0; j < packets - 1; ++j)
             progress.append(1500 * (j + 1) / image.count);
         progress.append(100);
-        QCOMPARE(s.ui.progress, progress);
-        QCOMPARE(s.ui.progress.mid(s.ui.progress.size() - 2), QList<int>({99, 100}));
+        QCOMPARE(s.ui.percents, progress);
+        QCOMPARE(s.ui.percents.mid(s.ui.percents.size() - 2), QList<int>({99, 100}));
         QCOMPARE(s.ui.phases, QList<ProgressPhase>{ProgressPhase::LoaderDownload});
     }
 
@@ -125,17 +123,15 @@ class FlashMode : public QObject {
         SimSession s(model);
         QVERIFY2(s.ok(), qPrintable(s.error()));
         s.identify();
-        s.ui.nandFlash = nand;
         if (fault >= 0) s.sim.addFault(SimFault::on('K', 2, SimFault::Kind(fault)));
         // Only the loader not chosen is present, so none other can stand in for it.
         FlashModeLoaders loaders = fixtureLoaders();
         if (!withLoaders) (nand ? loaders.nand : loaders.nor) = LoaderImage();
 
-        Enter_FlashMode(s.session, loaders);
+        QVERIFY(!Enter_FlashMode(s.session, nand, loaders).ok());
 
         QCOMPARE(s.ui.messages, messages);
-        QVERIFY(s.ui.progress.isEmpty() && s.ui.phases.isEmpty());
-        QCOMPARE(s.session.busy, 0);
+        QVERIFY(s.ui.percents.isEmpty() && s.ui.phases.isEmpty());
         QVector<SimFrame> frames;
         QVERIFY(receivedSoFar(s, frames));
         QCOMPARE(frameNames(frames), sent);
@@ -143,13 +139,13 @@ class FlashMode : public QObject {
 
     // The window calls the operation with the loaders of this build.
     void buildWithoutLoaders() {
-        const FlashModeLoaders builtIn = builtInLoaders();
+        const FlashModeLoaders builtIn = BuiltIn_Loaders();
         if (builtIn.nor.builtIn() || builtIn.nand.builtIn()) QSKIP("this build carries loaders");
         SimSession s(QStringLiteral("KQ580"));
         QVERIFY2(s.ok(), qPrintable(s.error()));
         s.identify();
 
-        Enter_FlashMode(s.session);
+        QCOMPARE(Enter_FlashMode(s.session, false).kind(), FailureKind::InputUnusable);
 
         QCOMPARE(s.ui.messages.size(), 1);
         QVERIFY(s.ui.messages[0].contains(QStringLiteral("not built into this program")));

@@ -56,11 +56,11 @@ class FlashModeCodecs : public QObject {
         const Frame p = Load_Packet(words, count, offset);
         QCOMPARE(p[0], uint8_t(0x49));
         QCOMPARE(int(p[1]), count);
-        QCOMPARE(int(getLe16(&p[2])), offset);
+        QCOMPARE(int(Get_Le16(&p[2])), offset);
         QCOMPARE(p[2], uint8_t(offset & 0xFF)); // low byte first
         for (int i = 0; i < count; ++i) {
             QCOMPARE(p[size_t(4 + 4 * i)], uint8_t(words[i])); // least significant byte first
-            QCOMPARE(getLe32(&p[size_t(4 + 4 * i)]), words[i]);
+            QCOMPARE(Get_Le32(&p[size_t(4 + 4 * i)]), words[i]);
         }
         for (size_t i = size_t(4 + 4 * count); i < p.size(); ++i)
             QCOMPARE(p[i], uint8_t(0));

@@ -2,17 +2,17 @@
 // three block layouts, address modes, the size check, the whole-flash erase, failures and Exit.
 #include "flash/flash_block.h"
 #include "flash/flash_update.h"
-#include "protocol/models.h"
+#include "protocol/chip_table.h"
 #include "support/flash_rig.h"
+#include "support/model_codes.h"
 
-#include <QTimer>
 #include <QtTest>
 
 namespace {
 
 constexpr qint64 MiB = 1024 * 1024;
-const QString Ok = QStringLiteral("Update flash is OK!!!!!!");
-const QString Fail = QStringLiteral("Update flash is fail.....");
+const QString OkLine = QStringLiteral("Update flash is OK!!!!!!");
+const QString FailLine = QStringLiteral("Update flash is fail.....");
 
 } // namespace
 
@@ -43,10 +43,10 @@ class FlashUpdate : public QObject {
         rig.s.sim.writeExternalFlash(0, QByteArray(256 * 1024, '\x11')); // stale contents
         const QByteArray image = rig.useImage(blocks * blockSize + rest);
 
-        UpdateFlash(rig.session());
+        (void)rig.update();
 
-        RecordingFrontend &ui = rig.ui();
-        EXPECT_OUTCOME(ui, Ok);
+        RecordingObserver &ui = rig.ui();
+        EXPECT_OUTCOME(ui, OkLine);
         QVERIFY(ui.messages.isEmpty());
         QCOMPARE(rig.s.sim.externalFlash(0, image.size()), image);
 
@@ -75,12 +75,12 @@ class FlashUpdate : public QObject {
         for (int i = 0; i < blocks; ++i)
             expected << i * 100 / blocks;
         expected << 100 << 0 << 100;
-        QCOMPARE(ui.progress, expected);
+        QCOMPARE(ui.percents, expected);
         QVERIFY(ui.log.contains("FlashID:0xef4018"));
         QVERIFY(ui.log.contains("Check flash CRC pass."));
-        QCOMPARE(ui.buttonStates, QList<bool>({false, true}));
-        QCOMPARE(rig.session().busy, 0);
-        QVERIFY(rig.session().imageBuf.isEmpty());
+        QCOMPARE(rig.record.blocks, sent);
+        QCOMPARE(rig.record.blocksWritten, sent);
+        QCOMPARE(rig.record.part->name, QStringLiteral("SimPart"));
         QVERIFY(rig.s.link.isOpen());
     }
 
@@ -88,8 +88,8 @@ class FlashUpdate : public QObject {
         FlashRig rig("KQ580");
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         const QByteArray image = rig.useImage(1500);
-        UpdateFlash(rig.session());
-        EXPECT_OUTCOME(rig.ui(), Ok);
+        (void)rig.update();
+        EXPECT_OUTCOME(rig.ui(), OkLine);
         QCOMPARE(rig.s.sim.externalFlash(0, image.size()), image);
         QTRY_VERIFY(rig.names().contains("O"));
         const SimFrame run = rig.s.sim.received().last();
@@ -103,8 +103,8 @@ class FlashUpdate : public QObject {
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.s.sim.addFault(SimFault::on('n', 1, SimFault::BadCrc));
         rig.useImage(1500);
-        UpdateFlash(rig.session());
-        EXPECT_OUTCOME(rig.ui(), Fail);
+        (void)rig.update();
+        EXPECT_OUTCOME(rig.ui(), FailLine);
         QVERIFY(!rig.names().contains("O"));
         QVERIFY(rig.s.link.isOpen());
     }
@@ -133,13 +133,13 @@ class FlashUpdate : public QObject {
         QFETCH(bool, erased);
         FlashRig rig(model, flashSize);
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
-        rig.ui().eraseWhole = true;
+        rig.request.eraseWhole = true;
         const QByteArray image = rig.useImage(40000);
 
-        UpdateFlash(rig.session());
+        (void)rig.update();
 
-        EXPECT_OUTCOME(rig.ui(), Ok);
-        QCOMPARE(rig.session().flashAddrMode, addrMode);
+        EXPECT_OUTCOME(rig.ui(), OkLine);
+        QCOMPARE(rig.record.flashAddrMode, addrMode);
         const QVector<SimFrame> modes = rig.frames("o");
         QCOMPARE(modes.size(), modeSent ? 1 : 0);
         if (modeSent) {
@@ -157,27 +157,31 @@ class FlashUpdate : public QObject {
         FlashRig rig("KQ31B", MiB);
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.s.sim.writeExternalFlash(500000, QByteArray(1000, '\x11'));
-        rig.ui().eraseWhole = true;
+        rig.request.eraseWhole = true;
         const QByteArray image = rig.useImage(70000);
-        UpdateFlash(rig.session());
-        EXPECT_OUTCOME(rig.ui(), Ok);
+        (void)rig.update();
+        EXPECT_OUTCOME(rig.ui(), OkLine);
         const QStringList names = rig.names();
         QCOMPARE(names.indexOf("h") + 1, names.indexOf("j"));
         QVERIFY(rig.ui().log.contains("Erase_whole_Flash ok"));
         QCOMPARE(rig.s.sim.externalFlash(500000, 1000), QByteArray(1000, '\xFF'));
     }
 
-    // The update goes on after a refused erase; the CRC check decides.
-    void eraseRefusedGoesOn() {
+    // A whole erase the chip refused ends the update before anything is written: the flash
+    // beside the image would not be what the operator asked for, and a later CRC failure would
+    // blame the image.
+    void eraseRefusedEndsTheUpdate() {
         FlashRig rig("KQ31B", MiB);
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.s.sim.addFault(SimFault::on('h', 1, SimFault::WrongLetter));
-        rig.ui().eraseWhole = true;
+        rig.request.eraseWhole = true;
         rig.useImage(70000);
-        UpdateFlash(rig.session());
+        const Result<> r = rig.update();
+        QCOMPARE(r.kind(), FailureKind::Refused);
+        QCOMPARE(r.reason(), QStringLiteral("the whole-flash erase was refused"));
         QVERIFY(rig.ui().log.contains("Erase whole flash,and return error command"));
-        QCOMPARE(rig.frames("l").size(), 3);
-        EXPECT_OUTCOME(rig.ui(), Ok);
+        QCOMPARE(rig.frames("l").size(), 0);
+        EXPECT_OUTCOME(rig.ui(), FailLine);
     }
 
     void imageAgainstPartSize_data() {
@@ -190,18 +194,19 @@ class FlashUpdate : public QObject {
         FlashRig rig("KQ47", MiB);
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.listPart(0xC84018, 16 * MiB, "Larger"); // the image fits a part, not this one
-        rig.ui().eraseWhole = true;
+        rig.request.eraseWhole = true;
         const QByteArray image = rig.useImage(int(MiB) + extra);
-        UpdateFlash(rig.session());
+        const Result<> r = rig.update();
         if (extra == 0) {
-            EXPECT_OUTCOME(rig.ui(), Ok);
+            EXPECT_OUTCOME(rig.ui(), OkLine);
             QCOMPARE(rig.s.sim.externalFlash(), image);
             return;
         }
         QCOMPARE(rig.ui().messages, QStringList{"The file is over than the flash ic's size"});
-        EXPECT_OUTCOME(rig.ui(), Fail);
+        EXPECT_OUTCOME(rig.ui(), FailLine);
         QCOMPARE(rig.names(), QStringList({"K", "K", "m"}));
-        QCOMPARE(rig.session().failure,
+        QCOMPARE(r.kind(), FailureKind::ImageUnusable);
+        QCOMPARE(r.reason(),
                  QString("image of 1048577 bytes exceeds the flash part SimPart of 1048576 bytes"));
     }
 
@@ -237,12 +242,11 @@ class FlashUpdate : public QObject {
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.s.sim.addFault(SimFault::on(letter, occurrence, SimFault::Kind(kind)));
         rig.useImage(1000);
-        UpdateFlash(rig.session());
+        (void)rig.update();
         QVERIFY2(rig.ui().messages.contains(shown) || rig.ui().log.contains(shown),
                  qPrintable(rig.ui().log.join('|')));
-        EXPECT_OUTCOME(rig.ui(), Fail);
+        EXPECT_OUTCOME(rig.ui(), FailLine);
         QCOMPARE(rig.names(), sent);
-        QCOMPARE(rig.ui().buttonStates, QList<bool>({false, true}));
     }
 
     void partOnlyFoundOnRetry() {
@@ -252,8 +256,8 @@ class FlashUpdate : public QObject {
         config.flashIdAnswers[0].id = 0x00BAD0;
         rig.s.sim.setConfig(config);
         rig.useImage(1000);
-        UpdateFlash(rig.session());
-        EXPECT_OUTCOME(rig.ui(), Ok);
+        (void)rig.update();
+        EXPECT_OUTCOME(rig.ui(), OkLine);
         QCOMPARE(rig.frames("m").size(), 2);
         QCOMPARE(rig.frames("m")[1].field("variant"), quint32(1));
     }
@@ -277,11 +281,11 @@ class FlashUpdate : public QObject {
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.s.sim.addFault(SimFault::on('n', 1, SimFault::Kind(kind)));
         const QByteArray image = rig.useImage(70000);
-        UpdateFlash(rig.session());
+        (void)rig.update();
         if (kind == SimFault::BadCrc) // the device's value, not the expected one
-            line += QString::number(~rig.session().flashCodeCrc, 16);
+            line += QString::number(~rig.facts.flashCodeCrc, 16);
         QVERIFY2(rig.ui().log.contains(line), qPrintable(rig.ui().log.join('|')));
-        EXPECT_OUTCOME(rig.ui(), ok ? Ok : Fail);
+        EXPECT_OUTCOME(rig.ui(), ok ? OkLine : FailLine);
         QCOMPARE(rig.s.sim.externalFlash(0, image.size()), image);
     }
 
@@ -291,10 +295,10 @@ class FlashUpdate : public QObject {
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.s.sim.addFault(SimFault::on('l', 2, SimFault::WrongLetter));
         rig.useImage(4 * 16384);
-        UpdateFlash(rig.session());
+        (void)rig.update();
         QCOMPARE(rig.frames("l").size(), 4);
         QVERIFY(rig.ui().messages.isEmpty());
-        EXPECT_OUTCOME(rig.ui(), Ok);
+        EXPECT_OUTCOME(rig.ui(), OkLine);
     }
 
     // A silent device ends the update at the first unacknowledged block.
@@ -303,11 +307,11 @@ class FlashUpdate : public QObject {
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.s.sim.addFault(SimFault::on('l', 2, SimFault::Silence));
         rig.useImage(4 * 32768);
-        UpdateFlash(rig.session());
+        (void)rig.update();
         QCOMPARE(rig.ui().messages, QStringList{"Time over!"});
         QCOMPARE(rig.frames("l").size(), 2);
         QVERIFY(!rig.names().contains("n"));
-        EXPECT_OUTCOME(rig.ui(), Fail);
+        EXPECT_OUTCOME(rig.ui(), FailLine);
     }
 
     // Exit pressed while the handshake waits: the first block is the last one sent.
@@ -315,13 +319,16 @@ class FlashUpdate : public QObject {
         FlashRig rig("KQ31B");
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.useImage(4 * 32768);
-        QTimer::singleShot(0, [&rig] { rig.ui().exitFlag = true; });
-        UpdateFlash(rig.session());
+        rig.ui().stopWhen = [&rig] { return rig.names().contains("K"); };
+        const Result<> r = rig.update();
+        QCOMPARE(r.kind(), FailureKind::Stopped);
+        QCOMPARE(r.reason(), QStringLiteral("interrupted"));
         QCOMPARE(rig.frames("l").size(), 1);
+        QCOMPARE(rig.record.blocksWritten, 1);
+        QCOMPARE(rig.record.blocks, 4);
         QVERIFY(!rig.names().contains("n"));
         QVERIFY(rig.ui().messages.isEmpty());
-        EXPECT_OUTCOME(rig.ui(), Fail);
-        QCOMPARE(rig.ui().buttonStates, QList<bool>({false, true}));
+        EXPECT_OUTCOME(rig.ui(), FailLine);
     }
 
     void exitDuringErase() {
@@ -330,17 +337,18 @@ class FlashUpdate : public QObject {
         SimConfig config = rig.s.sim.config();
         config.flashEraseMs = 5000;
         rig.s.sim.setConfig(config);
-        rig.ui().eraseWhole = true;
+        rig.request.eraseWhole = true;
         rig.useImage(1000);
+        // Exit once the erase is under way, however slow the host is to get there.
+        rig.ui().stopWhen = [&rig] { return rig.names().contains("h"); };
         QElapsedTimer clock;
         clock.start();
-        QTimer::singleShot(100, [&rig] { rig.ui().exitFlag = true; });
-        UpdateFlash(rig.session());
+        QCOMPARE(rig.update().kind(), FailureKind::Stopped);
         QVERIFY(clock.elapsed() < 4000);
         QVERIFY(rig.ui().messages.isEmpty());
         QVERIFY(rig.names().contains("h"));
         QVERIFY(!rig.names().contains("j"));
-        EXPECT_OUTCOME(rig.ui(), Fail);
+        EXPECT_OUTCOME(rig.ui(), FailLine);
     }
 
     void exitDuringCrcCheck() {
@@ -349,27 +357,22 @@ class FlashUpdate : public QObject {
         rig.s.sim.addFault(SimFault::on('n', 1, SimFault::Silence));
         rig.useImage(1000);
         // Exit once the CRC request is out.
-        QTimer watch;
-        QObject::connect(&watch, &QTimer::timeout, [&rig] {
-            if (rig.names().contains("n")) rig.ui().exitFlag = true;
-        });
-        watch.start(5);
+        rig.ui().stopWhen = [&rig] { return rig.names().contains("n"); };
         QElapsedTimer clock;
         clock.start();
-        UpdateFlash(rig.session());
+        QCOMPARE(rig.update().kind(), FailureKind::Stopped);
         QVERIFY(clock.elapsed() < 4000);
         QVERIFY(rig.names().contains("n"));
         QVERIFY(rig.ui().messages.isEmpty());
-        EXPECT_OUTCOME(rig.ui(), Fail);
+        EXPECT_OUTCOME(rig.ui(), FailLine);
     }
 
     void noImage() {
         FlashRig rig("KQ31B");
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
-        UpdateFlash(rig.session());
+        QCOMPARE(rig.update().kind(), FailureKind::InputUnusable);
         QCOMPARE(rig.ui().messages, QStringList{"Please input flash code file"});
         QVERIFY(rig.ui().log.isEmpty());
-        QVERIFY(rig.ui().buttonStates.isEmpty());
         QVERIFY(rig.names().isEmpty());
     }
 
@@ -378,9 +381,9 @@ class FlashUpdate : public QObject {
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.useImage(1000);
         rig.s.link.Close();
-        UpdateFlash(rig.session());
+        (void)rig.update();
         QCOMPARE(rig.ui().messages, QStringList{"Please open the port!"});
-        EXPECT_OUTCOME(rig.ui(), Fail);
+        EXPECT_OUTCOME(rig.ui(), FailLine);
     }
 };
 

@@ -1,9 +1,11 @@
 // The device-information request and reply, the information model names and the application
 // start addresses, without a device.
 #include "protocol/bytes.h"
+#include "protocol/chip_table.h"
 #include "protocol/crc32.h"
 #include "protocol/device_info.h"
-#include "protocol/models.h"
+#include "protocol/handshake.h"
+#include "support/model_codes.h"
 
 #include <QtTest>
 
@@ -18,11 +20,11 @@ Reply infoReply(uint32_t model, uint32_t version, uint32_t id1, uint32_t id2) {
     r[1] = 0x11;
     r[2] = 0x22;
     r[3] = 0x33;
-    putLe32(&r[4], model);
-    putLe32(&r[8], version);
-    putLe32(&r[12], id1);
-    putLe32(&r[16], id2);
-    putLe32(&r[20], crc32_calc(r.data(), 20));
+    Put_Le32(&r[4], model);
+    Put_Le32(&r[8], version);
+    Put_Le32(&r[12], id1);
+    Put_Le32(&r[16], id2);
+    Put_Le32(&r[20], crc32_calc(r.data(), 20));
     return r;
 }
 
@@ -98,19 +100,19 @@ class InfoCodecs : public QObject {
         QFETCH(uint, code);
         QFETCH(QString, name);
         QFETCH(QString, prefix);
-        const InfoModel *model = findInfoModel(code);
+        const ChipModel *model = Find_ChipModel(code);
         QCOMPARE(model != nullptr, !name.isEmpty());
         if (!model) return;
         QCOMPARE(model->code, uint32_t(code));
-        QCOMPARE(QString::fromLatin1(model->name), name);
-        QCOMPARE(QString::fromLatin1(model->versionPrefix), prefix);
+        QCOMPARE(QString::fromLatin1(model->versionName), name);
+        QCOMPARE(Version_Line(*model, 0x1a), prefix + "1a");
     }
 
     void applicationAddresses_data() {
         QTest::addColumn<uint>("code");
         QTest::addColumn<uint>("address");
         QTest::newRow("KQ580") << uint(Model::KQ580) << 0x400u;
-        for (const ModelRow &row : modelTable)
+        for (const ChipModel &row : Chip_Models())
             if (row.code != Model::KQ580) QTest::newRow(row.name) << uint(row.code) << 0x8008000u;
         QTest::newRow("unknown") << uint(Model::Unknown) << 0x8008000u;
     }

@@ -1,14 +1,20 @@
 // The device-information request against the simulated chip: what the operator is shown, what
 // the session takes over, the Flash.ini lookup of the two flash IDs and the faulty replies.
 #include "jobs/device_information.h"
+#include "protocol/chip_table.h"
 #include "protocol/device_info.h"
-#include "protocol/models.h"
+#include "support/model_codes.h"
 #include "support/scoped_current_dir.h"
 #include "support/sim_session.h"
 
 #include <QtTest>
 
 namespace {
+
+// The device information of the session, with the part it found.
+Result<> getInfo(SimSession &s, JobResult &result) {
+    return Get_Device_Info(s.session, QString(), result);
+}
 
 constexpr uint32_t FirstId = 0xEF4018, SecondId = 0xC84017;
 
@@ -59,7 +65,7 @@ class InfoDevice : public QObject {
         QVERIFY2(s.ok(), qPrintable(s.error()));
         s.session.modelCode = Model::KQ31D; // the probe may have named another model
 
-        Report_Device_Info(s.session);
+        Report_Device_Info(s.session, QString());
 
         QCOMPARE(s.ui.log, QStringList({versionLine, "FlashID:0xef4018", "reVal = 0"}));
         QVERIFY(s.ui.messages.isEmpty());
@@ -67,9 +73,9 @@ class InfoDevice : public QObject {
         QCOMPARE(s.session.modelCode, s.sim.config().modelCode);
         QCOMPARE(s.session.bootVersion, uint32_t(version));
         QCOMPARE(s.session.bootKind, bootKind);
-        QCOMPARE(s.session.flashId, FirstId);
-        QCOMPARE(s.session.flashName, QStringLiteral("W25Q128JV"));
-        QCOMPARE(s.session.flashSize, 4096 * 4096);
+        QCOMPARE(s.ui.flashId, QStringLiteral("0xef4018"));
+        QCOMPARE(s.ui.flashName, QStringLiteral("W25Q128JV"));
+        QCOMPARE(s.ui.flashSize, QString::number(4096 * 4096));
         const QVector<SimFrame> frames = s.sim.received();
         QCOMPARE(frames.size(), 1);
         QVERIFY2(frames[0].accepted, qPrintable(frames[0].reason));
@@ -84,7 +90,8 @@ class InfoDevice : public QObject {
         QVERIFY2(s.ok(), qPrintable(s.error()));
         s.session.modelCode = Model::KQ31B;
 
-        QCOMPARE(Get_Device_Info(s.session), 0);
+        JobResult result;
+        QVERIFY(getInfo(s, result).ok());
         QCOMPARE(s.ui.modelName, QStringLiteral("unknown"));
         QCOMPARE(s.session.modelCode, Model::Unknown);
         QCOMPARE(s.session.bootVersion, 0x33u);
@@ -93,25 +100,25 @@ class InfoDevice : public QObject {
 
     void flashIdLookup_data() {
         QTest::addColumn<QByteArray>("ini");
-        QTest::addColumn<int>("result");
+        QTest::addColumn<bool>("found");
         QTest::addColumn<uint>("flashId");
         QTest::addColumn<QStringList>("idLines");
         QTest::addColumn<QString>("shownName");
         QTest::addColumn<QString>("shownSize");
         QTest::newRow("both known: the first wins")
-            << flashIni << 0 << FirstId << QStringList{"FlashID:0xef4018"} << "W25Q128JV"
+            << flashIni << true << FirstId << QStringList{"FlashID:0xef4018"} << "W25Q128JV"
             << "16777216";
         QTest::newRow("only the second known")
-            << QByteArray("0xC84017,4096,2048,GD25Q64C,\n") << 0 << SecondId
+            << QByteArray("0xC84017,4096,2048,GD25Q64C,\n") << true << SecondId
             << QStringList{"FlashID:0xc84017"} << "GD25Q64C"
             << "8388608";
-        QTest::newRow("neither known")
-            << QByteArray("0x1C3017,4096,2048,EN25Q64,\n") << 1 << SecondId << QStringList{} << ""
-            << "0";
+        QTest::newRow("neither known") << QByteArray("0x1C3017,4096,2048,EN25Q64,\n") << false
+                                       << SecondId << QStringList{} << ""
+                                       << "0";
     }
     void flashIdLookup() {
         QFETCH(QByteArray, ini);
-        QFETCH(int, result);
+        QFETCH(bool, found);
         QFETCH(uint, flashId);
         QFETCH(QStringList, idLines);
         QFETCH(QString, shownName);
@@ -121,8 +128,11 @@ class InfoDevice : public QObject {
         SimSession s(modelConfig(QStringLiteral("KQ581"), 0x5));
         QVERIFY2(s.ok(), qPrintable(s.error()));
 
-        QCOMPARE(Get_Device_Info(s.session), result);
-        QCOMPARE(s.session.flashId, uint32_t(flashId));
+        JobResult result;
+        const Result<> r = getInfo(s, result);
+        QCOMPARE(r.ok(), found);
+        if (!found) QCOMPARE(r.kind(), FailureKind::InputUnusable);
+        QCOMPARE(result.flashPart->id, uint32_t(flashId));
         QCOMPARE(s.ui.log.filter(QStringLiteral("FlashID:")), idLines);
         QCOMPARE(s.ui.flashId, QStringLiteral("0x") + QString::number(flashId, 16));
         QCOMPARE(s.ui.flashName, shownName);
@@ -154,17 +164,17 @@ class InfoDevice : public QObject {
         s.sim.addFault(SimFault::on('G', 1, SimFault::Kind(kind)));
         s.session.modelCode = Model::KQ31B;
         s.session.bootVersion = 0x77;
-        s.session.flashId = 0x1234;
         s.ui.modelName = QStringLiteral("KQ31B");
+        s.ui.flashId = QStringLiteral("0x1234");
 
-        Report_Device_Info(s.session);
+        Report_Device_Info(s.session, QString());
 
         QCOMPARE(s.ui.log, lines);
         QCOMPARE(s.ui.messages, messages);
         // Nothing of a rejected reply is taken over.
         QCOMPARE(s.session.modelCode, Model::KQ31B);
         QCOMPARE(s.session.bootVersion, 0x77u);
-        QCOMPARE(s.session.flashId, 0x1234u);
+        QCOMPARE(s.ui.flashId, QStringLiteral("0x1234"));
         QCOMPARE(s.ui.modelName, QStringLiteral("KQ31B"));
     }
 
@@ -175,14 +185,15 @@ class InfoDevice : public QObject {
         dir.write(QStringLiteral("Flash.ini"), flashIni);
         SimSession s(modelConfig(QStringLiteral("KQ31C"), 0x3));
         QVERIFY2(s.ok(), qPrintable(s.error()));
-        QCOMPARE(Get_Device_Info(s.session), 0);
+        JobResult result;
+        QVERIFY(getInfo(s, result).ok());
         SimConfig changed = s.sim.config();
         changed.bootVersion = 0x4;
         s.sim.setConfig(changed);
         s.ui.log.clear();
         s.sim.addFault(SimFault::on('G', 2, SimFault::Split, 300, 1));
 
-        QCOMPARE(Get_Device_Info(s.session), 0);
+        QVERIFY(getInfo(s, result).ok());
         QCOMPARE(s.ui.log, (QStringList{"KQ31C Boot_Version:4", "FlashID:0xef4018"}));
         QCOMPARE(s.session.bootVersion, 0x4u);
     }

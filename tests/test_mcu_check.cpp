@@ -1,12 +1,14 @@
 // "Check Mcu CRC", "Update All" and the hidden second-boot-info button, against the simulated
 // boot loader over a real pseudo-terminal.
+#include "flash/flash_image.h"
 #include "jobs/job.h"
 #include "jobs/update_all.h"
 #include "mcu/boot_records.h"
 #include "mcu/mcu_image.h"
 #include "mcu/mcu_update.h"
-#include "protocol/models.h"
+#include "protocol/chip_table.h"
 #include "support/mcu_rig.h"
+#include "support/model_codes.h"
 
 #include <QtTest>
 
@@ -22,10 +24,15 @@ QVector<SimFrame> crcQueries(const SimSession &chip) {
     return queries;
 }
 
-// Checks the buttons and `busy` after "Check Mcu CRC", whatever its outcome.
-void verifyRestored(const SimSession &chip) {
-    QCOMPARE(chip.ui.buttonStates, (QList<bool>{false, true}));
-    QCOMPARE(chip.session.busy, 0);
+// A job on the rig's chip, with the MCU image it names and `flash` as the flash image.
+JobResult runJob(McuRig &rig, Job job, const QString &flash = QString()) {
+    JobRequest request;
+    request.job = job;
+    request.bootSetting = rig.blSet;
+    Read_JobImages(request, rig.path, flash);
+    JobResult result;
+    Run_Job(rig.chip.session, request, result);
+    return result;
 }
 
 } // namespace
@@ -39,11 +46,10 @@ class McuCheck : public QObject {
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         const QByteArray image = mcuImage(7000, 0x800A010);
         rig.useImage(image);
-        QCOMPARE(Update_Mcu(rig.chip.session), 1);
-        rig.chip.ui.buttonStates.clear();
+        QVERIFY(rig.update().ok());
         rig.chip.sim.clearReceived();
 
-        QCOMPARE(Check_Mcu(rig.chip.session), 0);
+        QVERIFY(Check_Mcu(rig.chip.session, rig.facts).ok());
         QCOMPARE(rig.chip.ui.log.last(), QString("Check MCU CRC is OK..."));
         const QVector<SimFrame> queries = crcQueries(rig.chip);
         QCOMPARE(queries.size(), 1);
@@ -51,7 +57,6 @@ class McuCheck : public QObject {
         QCOMPARE(queries[0].field("length"), 7000u);
         QCOMPARE(queries[0].field("crc"), imageCrc(image));
         QVERIFY(rig.chip.ui.messages.isEmpty());
-        verifyRestored(rig.chip);
     }
 
     // The CRC of zero bytes is 0 whatever the flash holds: no image, no question and no pass.
@@ -59,11 +64,10 @@ class McuCheck : public QObject {
         McuRig rig("KQ47");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         rig.chip.ui.log << "kept";
-        QCOMPARE(Check_Mcu(rig.chip.session), -1);
+        QCOMPARE(Check_Mcu(rig.chip.session, McuImageFacts()).kind(), FailureKind::InputUnusable);
         QCOMPARE(rig.chip.ui.messages, QStringList{"Please input mcu code file"});
         QCOMPARE(rig.chip.ui.log, QStringList{"kept"});
         QCOMPARE(rig.chip.sim.receivedCount(), 0);
-        verifyRestored(rig.chip);
     }
 
     // The device's CRC is printed unsigned, even with its top bit set.
@@ -75,14 +79,13 @@ class McuCheck : public QObject {
         while (imageCrc(flash.left(length)) < 0x80000000u)
             ++length;
         const uint32_t deviceCrc = imageCrc(flash.left(length));
-        rig.chip.session.mcuLen = length;
-        rig.chip.session.mcuCrc = deviceCrc ^ 1;
-        QCOMPARE(Check_Mcu(rig.chip.session), -3);
+        const Result<> r = Check_Mcu(rig.chip.session, {length, deviceCrc ^ 1, 0});
+        QCOMPARE(r.kind(), FailureKind::WrongReply);
+        QCOMPARE(r.reason(), QString("the MCU flash does not hold the image"));
         QCOMPARE(rig.chip.ui.log.mid(rig.chip.ui.log.size() - 2),
                  (QStringList{"Error CRC, return CRC = 0x" + QString::number(deviceCrc, 16),
                               "Check MCU CRC is NG..."}));
         QCOMPARE(rig.chip.ui.log.value(rig.chip.ui.log.size() - 2).size(), 26 + 8);
-        verifyRestored(rig.chip);
     }
 
     void refusals_data() {
@@ -116,13 +119,11 @@ class McuCheck : public QObject {
         McuRig rig("KQ31B");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         rig.chip.sim.addFault(fault);
-        rig.chip.session.mcuLen = mcuLen;
         if (closePort) rig.chip.link.Close();
-        QCOMPARE(Check_Mcu(rig.chip.session), -1);
+        QVERIFY(!Check_Mcu(rig.chip.session, {mcuLen, 0, 0}).ok());
         QCOMPARE(rig.chip.ui.messages, messages);
         QCOMPARE(comparableLog(rig.chip.ui.log).value(rig.chip.ui.log.size() - 1), lastLine);
         QVERIFY(crcQueries(rig.chip).isEmpty());
-        verifyRestored(rig.chip);
     }
 
     void failedQueriesSayNg_data() {
@@ -143,12 +144,10 @@ class McuCheck : public QObject {
         McuRig rig("KQ31B");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         rig.chip.sim.addFault(fault);
-        rig.chip.session.mcuLen = 100;
-        QVERIFY(Check_Mcu(rig.chip.session) < 0);
+        QVERIFY(!Check_Mcu(rig.chip.session, {100, 0, 0}).ok());
         QCOMPARE(rig.chip.ui.messages, messages);
         const QStringList log = comparableLog(rig.chip.ui.log);
         QCOMPARE(log.mid(log.size() - lastLines.size()), lastLines);
-        verifyRestored(rig.chip);
     }
 
     // Only a failed exchange stops the check; a proof naming another model does not.
@@ -156,9 +155,8 @@ class McuCheck : public QObject {
         McuRig rig("KQ31B");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         rig.chip.sim.addFault(SimFault::on('K', 1, SimFault::BadCrc));
-        rig.chip.session.mcuLen = 1;
-        rig.chip.session.mcuCrc = imageCrc(rig.chip.sim.mcuFlash().left(1));
-        QCOMPARE(Check_Mcu(rig.chip.session), 0);
+        const McuImageFacts firstByte{1, imageCrc(rig.chip.sim.mcuFlash().left(1)), 0};
+        QVERIFY(Check_Mcu(rig.chip.session, firstByte).ok());
         QVERIFY(rig.chip.ui.messages.isEmpty());
         QCOMPARE(crcQueries(rig.chip).size(), 1);
         QCOMPARE(rig.chip.ui.log.last(), QString("Check MCU CRC is OK..."));
@@ -170,10 +168,13 @@ class McuCheck : public QObject {
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         const QByteArray image = mcuImage(5000, 0x800C000);
         rig.useImage(image);
-        QVERIFY(Input_McuImage(rig.chip.session, rig.chip.ui.mcuPath));
-        Check_Mcu(rig.chip.session);
-        QCOMPARE(Update_Mcu(rig.chip.session), 1);
-        Check_Mcu(rig.chip.session);
+        const std::optional<McuImageFacts> input =
+            Input_McuImage(rig.path, rig.chip.session.modelCode, rig.chip.ui);
+        QVERIFY(input);
+        QCOMPARE(input->enterAddr, 0u);
+        (void)Check_Mcu(rig.chip.session, *input);
+        QVERIFY(rig.update().ok());
+        QVERIFY(Check_Mcu(rig.chip.session, rig.facts).ok());
         const QVector<SimFrame> queries = crcQueries(rig.chip);
         QCOMPARE(queries.size(), 3); // the update asks once itself
         QCOMPARE(queries[0].field("start"), 0u);
@@ -205,21 +206,24 @@ class McuCheck : public QObject {
             return image;
         };
         const QByteArray image = use(1);
-        DeviceSession &s = rig.chip.session;
-        QVERIFY2(Run_Job(Job::UpdateMcu, s), qPrintable(s.failure));
-        const int start = usesRunAddress(s.modelCode) ? 0x2000 : 0;
+        const JobResult updated = runJob(rig, Job::UpdateMcu);
+        QVERIFY2(updated.ok(), qPrintable(updated.reason()));
+        QCOMPARE(updated.mcu, StepState::Ok);
+        const uint32_t code = rig.chip.session.modelCode;
+        const int start = Chip_Model(code).runAddress != RunAddressRule::None ? 0x2000 : 0;
         QCOMPARE(rig.chip.sim.mcuFlash().mid(start, image.size()), image);
 
         rig.chip.sim.clearReceived();
-        QVERIFY2(Run_NewSessionJob(Job::CheckMcu, s),
-                 qPrintable(s.failure + rig.chip.ui.log.join('|')));
+        const JobResult checked = runJob(rig, Job::CheckMcu);
+        QVERIFY2(checked.ok(), qPrintable(checked.reason() + rig.chip.ui.log.join('|')));
         QCOMPARE(crcQueries(rig.chip).size(), 1);
         QCOMPARE(crcQueries(rig.chip)[0].field("start"), uint(start));
         QCOMPARE(crcQueries(rig.chip)[0].field("length"), uint(image.size()));
 
         use(2);
-        QVERIFY(!Run_NewSessionJob(Job::CheckMcu, s));
-        QCOMPARE(s.failure, QString("the MCU flash does not hold the image"));
+        const JobResult other = runJob(rig, Job::CheckMcu);
+        QCOMPARE(other.mcu, StepState::Failed);
+        QCOMPARE(other.reason(), QString("the MCU flash does not hold the image"));
         QCOMPARE(rig.chip.ui.log.last(), QString("Check MCU CRC is NG..."));
     }
 
@@ -230,9 +234,12 @@ class McuCheck : public QObject {
         const QByteArray mcu = mcuImage(3000, 0x8008000);
         const QByteArray flash = mcuImage(5000, 0, 9);
         rig.useImage(mcu);
-        rig.chip.ui.flashPath = rig.dir.write("flash.img", flash);
-
-        QCOMPARE(Update_All(rig.chip.session), 0);
+        const JobResult result = runJob(rig, Job::UpdateAll, rig.dir.write("flash.img", flash));
+        QVERIFY2(result.ok(), qPrintable(result.reason()));
+        QCOMPARE(result.mcu, StepState::Ok);
+        QCOMPARE(result.flash, StepState::Ok);
+        QCOMPARE(result.flashBlocks, 1);
+        QCOMPARE(result.flashBlocksWritten, 1);
         QCOMPARE(rig.chip.sim.mcuFlash().left(mcu.size()), mcu);
         QCOMPARE(rig.chip.sim.externalFlash(0, flash.size()), flash);
         const QStringList log = rig.chip.ui.log;
@@ -242,7 +249,6 @@ class McuCheck : public QObject {
         QCOMPARE(log.value(mcuOk + 1), QString());
         QCOMPARE(log.last(), QString("Update flash is OK!!!!!!"));
         QCOMPARE(rig.chip.ui.clears, 1);
-        QCOMPARE(rig.chip.ui.updateAllStates, (QList<bool>{false, true}));
         QVERIFY(rig.chip.ui.messages.isEmpty());
     }
 
@@ -254,15 +260,18 @@ class McuCheck : public QObject {
         rig.dir.write("Flash.ini", "[FLASH]\n0xEF4018,4096,4096,W25Q128JV,\n");
         const QByteArray mcu = mcuImage(3000, 0x8008000);
         rig.useImage(mcu);
-        rig.chip.ui.flashPath = rig.dir.write("flash.img", mcuImage(5000, 0, 9));
         rig.chip.ui.exitFlag = true;
 
-        QCOMPARE(Update_All(rig.chip.session), -3);
+        const JobResult result =
+            runJob(rig, Job::UpdateAll, rig.dir.write("flash.img", mcuImage(5000, 0, 9)));
+        QVERIFY(result.interrupted());
+        QCOMPARE(result.reason(), QString("interrupted"));
+        QCOMPARE(result.mcu, StepState::Ok);
+        QCOMPARE(result.flash, StepState::NotStarted);
         QCOMPARE(rig.chip.sim.mcuFlash().left(mcu.size()), mcu);
         QCOMPARE(rig.chip.ui.log.last(), QString("Update MCU is OK!!!!!!"));
         for (const SimFrame &f : rig.chip.sim.received())
             QVERIFY2(QString("mohjkln").indexOf(f.name) < 0, qPrintable(f.name));
-        QCOMPARE(rig.chip.ui.updateAllStates, (QList<bool>{false, true}));
     }
 
     void updateAllStopsWhenTheMcuFails_data() {
@@ -290,13 +299,15 @@ class McuCheck : public QObject {
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         rig.chip.session.modelCode = model;
         if (!mcuFile.isEmpty()) rig.useImage(mcuImage(3000, 0x8008000), mcuFile);
-        rig.chip.ui.flashPath = rig.dir.write("flash.img", mcuImage(100));
         if (closePort) rig.chip.link.Close();
-        QCOMPARE(Update_All(rig.chip.session), -1);
+        const JobResult result =
+            runJob(rig, Job::UpdateAll, rig.dir.write("flash.img", mcuImage(100)));
+        QVERIFY(!result.ok());
+        QCOMPARE(result.mcu, StepState::Failed);
+        QCOMPARE(result.flash, StepState::NotStarted);
         QCOMPARE(rig.chip.ui.messages, messages);
         QCOMPARE(rig.chip.ui.log, log);
         QCOMPARE(rig.chip.sim.receivedCount(), 0);
-        QCOMPARE(rig.chip.ui.updateAllStates, (QList<bool>{false, true}));
     }
 
     void hiddenButtonReportsTheRecord_data() {
@@ -311,10 +322,7 @@ class McuCheck : public QObject {
         McuRig rig("KQ31B");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         if (refuse) rig.chip.sim.addFault(SimFault::on('H', 1, SimFault::BadStatus));
-        rig.chip.session.enterAddr = 0x8009001;
-        rig.chip.session.mcuLen = 1234;
-        rig.chip.session.mcuCrc = 0xCAFEF00D;
-        Report_SecondBootInfo(rig.chip.session);
+        Report_SecondBootInfo(rig.chip.session, {1234, 0xCAFEF00D, 0x8009001});
         QCOMPARE(rig.chip.ui.log, QStringList{line});
         const SimBootRecords records = rig.chip.sim.bootRecords();
         QVERIFY(records.haveSecondBootInfo);

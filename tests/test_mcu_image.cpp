@@ -3,10 +3,11 @@
 #include "mcu/mcu_image.h"
 #include "mcu/mcu_package.h"
 #include "protocol/bytes.h"
+#include "protocol/chip_table.h"
 #include "protocol/crc32.h"
-#include "protocol/models.h"
 #include "support/mcu_rig.h"
-#include "support/recording_frontend.h"
+#include "support/model_codes.h"
+#include "support/recording_observer.h"
 #include "support/scoped_current_dir.h"
 
 #include <QRandomGenerator>
@@ -29,20 +30,21 @@ QByteArray randomBytes(int length, quint32 seed) {
 // An image with its run address in bytes 4..7.
 QByteArray imageWithRunAddress(int length, uint32_t runAddress, quint32 seed = 1) {
     QByteArray b = randomBytes(length, seed);
-    if (length >= 8) putLe32(reinterpret_cast<uint8_t *>(b.data()) + 4, runAddress);
+    if (length >= 8) Put_Le32(reinterpret_cast<uint8_t *>(b.data()) + 4, runAddress);
     return b;
 }
 
 struct Bench {
     SerialLink link; // never opened: loading is local
-    RecordingFrontend ui;
+    RecordingObserver ui;
     DeviceSession s{link, ui};
     ScopedCurrentDir dir;
+    QString mcuPath;
 };
 
 } // namespace
 
-class McuImage : public QObject {
+class McuImageTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -65,7 +67,7 @@ class McuImage : public QObject {
         QTest::addColumn<int>("size");
         QTest::newRow("KQ31A") << uint(Model::KQ31A) << 59392;
         for (uint32_t m : {Model::KQ31B, Model::KQ31C, Model::KQ31D, Model::KQ3200, Model::KQ581})
-            QTest::newRow(findModel(m)->name) << uint(m) << 520192;
+            QTest::newRow(Chip_Model(m).name) << uint(m) << 520192;
         QTest::newRow("KQ47") << uint(Model::KQ47) << 241664;
         QTest::newRow("KQ580") << uint(Model::KQ580) << 64512;
         QTest::newRow("unknown") << uint(Model::Unknown) << 0;
@@ -166,63 +168,57 @@ class McuImage : public QObject {
         QFETCH(int, length);
         QFETCH(bool, takesRunAddress);
         Bench b;
-        b.s.modelCode = model;
-        b.s.enterAddr = 0x5555;
         const QByteArray image = imageWithRunAddress(length, 0x800A123);
         // Input never unpacks, whatever the name.
         const QString path = b.dir.write("image.pkg", image);
-        QVERIFY(Input_McuImage(b.s, path));
-        QCOMPARE(b.s.mcuFilePath, path);
-        QCOMPARE(b.s.mcuLen, length);
-        QCOMPARE(b.s.mcuCrc, crcOf(image));
-        QCOMPARE(b.ui.mcuLabel, Mcu_Label(crcOf(image), length));
-        QCOMPARE(b.s.enterAddr, takesRunAddress ? 0x800A123u : 0u);
+        const std::optional<McuImageFacts> facts = Input_McuImage(path, model, b.ui);
+        QVERIFY(facts);
+        QCOMPARE(facts->mcuLen, length);
+        QCOMPARE(facts->mcuCrc, crcOf(image));
+        QCOMPARE(facts->enterAddr, takesRunAddress ? 0x800A123u : 0u);
         QCOMPARE(b.ui.log, takesRunAddress ? QStringList{"enter_Addr:0x0800A123"} : QStringList{});
     }
 
-    // The earlier image is forgotten: a check must not compare the chip with it.
-    void inputOfUnreadableFileForgetsTheImage() {
+    // No facts come of a file that cannot be read: the window forgets the earlier image, so that
+    // a check does not compare the chip with it.
+    void inputOfUnreadableFileGivesNoImage() {
         Bench b;
-        b.s.mcuLen = 12;
-        b.s.mcuCrc = 34;
-        b.s.enterAddr = 0x800A000;
-        QVERIFY(!Input_McuImage(b.s, b.dir.filePath("missing.bin")));
-        QVERIFY(!Input_McuImage(b.s, b.dir.path())); // a directory
-        QCOMPARE(b.s.mcuLen, 0);
-        QCOMPARE(b.s.mcuCrc, 0u);
-        QCOMPARE(b.s.enterAddr, 0u);
-        QCOMPARE(b.ui.mcuLabel, Mcu_Label(0, 0));
-        QCOMPARE(b.s.mcuFilePath, b.dir.path());
+        QVERIFY(!Input_McuImage(b.dir.filePath("missing.bin"), Model::KQ31B, b.ui));
+        QVERIFY(!Input_McuImage(b.dir.path(), Model::KQ31B, b.ui)); // a directory
+        QVERIFY(b.ui.log.isEmpty());
     }
 
     void loadRefusals_data() {
         QTest::addColumn<uint>("model");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<int>("result");
+        QTest::addColumn<FailureKind>("kind");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("reason");
         const QString over = "Over Mcu flash size:";
-        QTest::newRow("no file named")
-            << uint(Model::KQ31B) << "" << QByteArray() << -1 << "Please input mcu code file"
-            << "no MCU image named";
-        QTest::newRow("missing file") << uint(Model::KQ31B) << "?missing.bin" << QByteArray() << -4
-                                      << "Read fail,please check the path!"
+        using K = FailureKind;
+        QTest::newRow("no file named") << uint(Model::KQ31B) << "" << QByteArray()
+                                       << K::InputUnusable << "Please input mcu code file"
+                                       << "no MCU image named";
+        QTest::newRow("missing file") << uint(Model::KQ31B) << "?missing.bin" << QByteArray()
+                                      << K::SystemError << "Read fail,please check the path!"
                                       << "cannot read image";
-        QTest::newRow("directory")
-            << uint(Model::KQ31B) << "." << QByteArray() << -4 << "Read fail,please check the path!"
-            << "cannot read image";
+        QTest::newRow("directory") << uint(Model::KQ31B) << "." << QByteArray() << K::SystemError
+                                   << "Read fail,please check the path!"
+                                   << "cannot read image";
         QTest::newRow("KQ31A one byte over")
-            << uint(Model::KQ31A) << "a.bin" << QByteArray(59393, 1) << -2 << over + "59392"
+            << uint(Model::KQ31A) << "a.bin" << QByteArray(59393, 1) << K::ImageUnusable
+            << over + "59392"
             << "image of 59393 bytes exceeds the KQ31A's MCU flash of 59392 bytes";
-        QTest::newRow("no model") << 0u << "a.bin" << QByteArray(1, 1) << -2 << over + "0"
+        QTest::newRow("no model") << 0u << "a.bin" << QByteArray(1, 1) << K::ImageUnusable
+                                  << over + "0"
                                   << "image of 1 bytes: no chip model identified";
         QTest::newRow("size counts the trailer")
-            << uint(Model::KQ580) << "a.pkg" << packagedImage(QByteArray(64510, 1), 0) << -2
-            << over + "64512"
+            << uint(Model::KQ580) << "a.pkg" << packagedImage(QByteArray(64510, 1), 0)
+            << K::ImageUnusable << over + "64512"
             << "image of 64514 bytes exceeds the KQ580's MCU flash";
         QTest::newRow("packaged without a trailer")
-            << uint(Model::KQ31B) << "a.pkg" << QByteArray(3, 0) << -3
+            << uint(Model::KQ31B) << "a.pkg" << QByteArray(3, 0) << K::ImageUnusable
             << "This isn't a KQ31A/B's file"
             << "its CRC trailer does not match";
     }
@@ -230,25 +226,25 @@ class McuImage : public QObject {
         QFETCH(uint, model);
         QFETCH(QString, name);
         QFETCH(QByteArray, file);
-        QFETCH(int, result);
+        QFETCH(FailureKind, kind);
         QFETCH(QString, message);
         QFETCH(QString, reason);
         Bench b;
         b.s.modelCode = model;
-        b.s.mcuLen = 77;
         if (name.startsWith('?'))
-            b.ui.mcuPath = b.dir.filePath(name.mid(1));
+            b.mcuPath = b.dir.filePath(name.mid(1));
         else if (name == ".")
-            b.ui.mcuPath = b.dir.path();
+            b.mcuPath = b.dir.path();
         else if (!name.isEmpty())
-            b.ui.mcuPath = b.dir.write(name, file);
-        QCOMPARE(Load_McuImage(b.s), result);
+            b.mcuPath = b.dir.write(name, file);
+        const Result<McuImage> r = Load_McuImage(b.s, *Read_McuImageFile(b.mcuPath));
+        QVERIFY(!r.ok());
+        QCOMPARE(r.kind(), kind);
         QCOMPARE(b.ui.messages, QStringList{message});
-        QVERIFY(b.s.imageBuf.isEmpty());
-        QCOMPARE(b.s.mcuLen, 0); // nothing left for a check to compare with
-        QCOMPARE(b.ui.mcuLabel, Mcu_Label(0, 0));
-        QCOMPARE(b.ui.log, result == -4 ? QStringList{b.ui.mcuPath} : QStringList{});
-        QVERIFY2(b.s.failure.contains(reason), qPrintable(b.s.failure));
+        QCOMPARE(b.ui.mcuLabel, Mcu_Label(0, 0)); // nothing left for a check to compare with
+        QCOMPARE(b.ui.log,
+                 kind == FailureKind::SystemError ? QStringList{b.mcuPath} : QStringList{});
+        QVERIFY2(r.reason().contains(reason), qPrintable(r.reason()));
     }
 
     // What a refused file computed to is no image either.
@@ -256,12 +252,11 @@ class McuImage : public QObject {
         Bench b;
         b.s.modelCode = Model::KQ31B;
         const QByteArray image = randomBytes(40000, 3);
-        b.ui.mcuPath = b.dir.write("fw.BIN", packagedImage(image, crcOf(image) + 1));
-        QCOMPARE(Load_McuImage(b.s), -3);
+        b.mcuPath = b.dir.write("fw.BIN", packagedImage(image, crcOf(image) + 1));
+        const Result<McuImage> r = Load_McuImage(b.s, *Read_McuImageFile(b.mcuPath));
+        QCOMPARE(r.kind(), FailureKind::ImageUnusable);
         QCOMPARE(b.ui.messages, QStringList{"This isn't a KQ31A/B's file"});
-        QCOMPARE(b.s.mcuLen, 0);
-        QCOMPARE(b.s.mcuCrc, 0u);
-        QVERIFY(b.s.imageBuf.isEmpty());
+        QCOMPARE(b.ui.mcuLabel, Mcu_Label(0, 0));
     }
 
     void loadAccepts_data() {
@@ -284,15 +279,16 @@ class McuImage : public QObject {
         Bench b;
         b.s.modelCode = model;
         const QByteArray image = randomBytes(imageLength, 11);
-        b.ui.mcuPath = b.dir.write(name, packaged ? packagedImage(image, crcOf(image)) : image);
-        QCOMPARE(Load_McuImage(b.s), 0);
+        b.mcuPath = b.dir.write(name, packaged ? packagedImage(image, crcOf(image)) : image);
+        const Result<McuImage> r = Load_McuImage(b.s, *Read_McuImageFile(b.mcuPath));
+        QVERIFY(r.ok());
         QVERIFY(b.ui.messages.isEmpty());
-        QCOMPARE(b.s.imageBuf, image);
-        QCOMPARE(b.s.mcuLen, imageLength);
-        QCOMPARE(b.s.mcuCrc, crcOf(image));
+        QCOMPARE(r.value().bytes, image);
+        QCOMPARE(r.value().length, imageLength);
+        QCOMPARE(r.value().crc, crcOf(image));
         QCOMPARE(b.ui.mcuLabel, Mcu_Label(crcOf(image), imageLength));
     }
 };
 
-QTEST_GUILESS_MAIN(McuImage)
+QTEST_GUILESS_MAIN(McuImageTest)
 #include "test_mcu_image.moc"

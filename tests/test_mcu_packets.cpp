@@ -73,7 +73,7 @@ class McuPackets : public QObject {
         const QByteArray &first = packets.first();
         QCOMPARE(hex(first, 0, 6), QByteArray("4a 30 00 58 34 12"));
         const int firstCount = qMin(length, small ? 56 : 504);
-        QCOMPARE(int(getLe16(u8(first) + 6)), small ? length : firstCount);
+        QCOMPARE(int(Get_Le16(u8(first) + 6)), small ? length : firstCount);
         QByteArray joined = first.mid(8, firstCount);
         QVERIFY(allZero(first, 8 + firstCount));
 
@@ -81,13 +81,13 @@ class McuPackets : public QObject {
         for (int i = 1; i <= middles; ++i) {
             const QByteArray &m = packets[i];
             QCOMPARE(hex(m, 0, 2), QByteArray("4a 31"));
-            if (!small) QCOMPARE(int(getLe16(u8(m) + 2)), 508);
+            if (!small) QCOMPARE(int(Get_Le16(u8(m) + 2)), 508);
             joined += m.mid(dataAt);
         }
 
         const QByteArray &last = packets.last();
         QCOMPARE(hex(last, 0, 2), QByteArray("4a 32"));
-        if (!small) QCOMPARE(int(getLe16(u8(last) + 2)), lastCount);
+        if (!small) QCOMPARE(int(Get_Le16(u8(last) + 2)), lastCount);
         joined += last.mid(dataAt, lastCount);
         QVERIFY(allZero(last, dataAt + lastCount));
         QCOMPARE(joined, data);
@@ -112,7 +112,7 @@ class McuPackets : public QObject {
     void crcQueryFrames() {
         QFETCH(uint, enterAddr);
         QFETCH(QByteArray, offsetBytes);
-        const Frame f = CheckMcuCrc_Frame(0x1234, 0x80000001, enterAddr);
+        const Frame f = CheckMcuCrc_Frame(0x1234, 0x80000001, enterAddr, 0x8008000);
         QCOMPARE(hex(f.data(), 12), QByteArray("4e 00 00 00 34 12 00 00 01 00 00 80"));
         QCOMPARE(hex(&f[12], 4), offsetBytes);
         QVERIFY(std::all_of(f.begin() + 16, f.end(), [](uint8_t b) { return b == 0; }));

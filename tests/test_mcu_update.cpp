@@ -1,6 +1,6 @@
 // The MCU update against the simulated boot loader over a real pseudo-terminal: what lands in
 // the chip's MCU flash and records, the address plan, the size limits, packaged images, and
-// every failure ending in "Update MCU is fail....." with the buttons back.
+// every failure ending in "Update MCU is fail....." with its kind and reason.
 #include "mcu/mcu_image.h"
 #include "mcu/mcu_update.h"
 #include "protocol/bytes.h"
@@ -66,11 +66,11 @@ class McuUpdate : public QObject {
         QFETCH(bool, secondBootInfo);
         McuRig rig(model);
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
-        rig.chip.session.blSet = 2;
+        rig.blSet = 2;
         const QByteArray image = mcuImage(length, runAddress);
         rig.useImage(image);
 
-        QCOMPARE(Update_Mcu(rig.chip.session), 1);
+        QVERIFY(rig.update().ok());
         rig.verifyEnding(true);
         QVERIFY(rig.chip.ui.messages.isEmpty());
 
@@ -107,9 +107,9 @@ class McuUpdate : public QObject {
         }
         if (model == "KQ580") {
             const QByteArray words = rig.chip.sim.wordMemory();
-            QCOMPARE(getLe32(reinterpret_cast<const uint8_t *>(words.constData()) + 0x1F00),
+            QCOMPARE(Get_Le32(reinterpret_cast<const uint8_t *>(words.constData()) + 0x1F00),
                      0xF7FF7F01u);
-            QCOMPARE(getLe32(reinterpret_cast<const uint8_t *>(words.constData()) + 0x1F3C + 24),
+            QCOMPARE(Get_Le32(reinterpret_cast<const uint8_t *>(words.constData()) + 0x1F3C + 24),
                      0xBEBEBEBEu);
         }
 
@@ -128,11 +128,13 @@ class McuUpdate : public QObject {
                     << ""
                     << "Update MCU is OK!!!!!!";
         QCOMPARE(comparableLog(rig.chip.ui.log), expectedLog);
-        QCOMPARE(rig.chip.ui.progress.first(), 0);
-        QCOMPARE(rig.chip.ui.progress.last(), 100);
-        QVERIFY(std::is_sorted(rig.chip.ui.progress.begin(), rig.chip.ui.progress.end()));
-        QCOMPARE(rig.chip.ui.progress.size(), 2 + length / 2048);
-        QCOMPARE(rig.chip.session.enterAddr, runAddress);
+        QCOMPARE(rig.chip.ui.percents.first(), 0);
+        QCOMPARE(rig.chip.ui.percents.last(), 100);
+        QVERIFY(std::is_sorted(rig.chip.ui.percents.begin(), rig.chip.ui.percents.end()));
+        QCOMPARE(rig.chip.ui.percents.size(), 2 + length / 2048);
+        QCOMPARE(rig.facts.enterAddr, runAddress);
+        QCOMPARE(rig.facts.mcuLen, length);
+        QCOMPARE(rig.facts.mcuCrc, imageCrc(image));
     }
 
     void packagedImageIsUnpackedBeforeProgramming() {
@@ -140,47 +142,51 @@ class McuUpdate : public QObject {
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         const QByteArray image = mcuImage(30000, 0x8008000);
         QByteArray ordered = image + QByteArray(4, '\0');
-        putLe32(reinterpret_cast<uint8_t *>(ordered.data()) + image.size(), imageCrc(image));
+        Put_Le32(reinterpret_cast<uint8_t *>(ordered.data()) + image.size(), imageCrc(image));
         // Stored with image bytes 800..1311 moved behind the rest.
         rig.useImage(ordered.left(800) + ordered.mid(1312) + ordered.mid(800, 512), "fw.pkg");
-        QCOMPARE(Update_Mcu(rig.chip.session), 1);
+        QVERIFY(rig.update().ok());
         QCOMPARE(rig.chip.sim.mcuFlash().left(image.size()), image);
-        QCOMPARE(rig.chip.session.mcuLen, 30000);
+        QCOMPARE(rig.facts.mcuLen, 30000);
         rig.verifyEnding(true);
     }
 
-    // Refusals while loading leave the log, buttons and device alone.
+    // Refusals while loading leave the log and device alone, and forget the image.
     void loadingRefusalsSendNothing_data() {
         QTest::addColumn<QString>("model");
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("result");
+        QTest::addColumn<FailureKind>("kind");
         QTest::addColumn<QString>("message");
         const QByteArray image = mcuImage(2000);
         QByteArray wrongTrailer = image + QByteArray(4, '\0');
-        putLe32(reinterpret_cast<uint8_t *>(wrongTrailer.data()) + 2000, imageCrc(image) ^ 0x100);
+        Put_Le32(reinterpret_cast<uint8_t *>(wrongTrailer.data()) + 2000, imageCrc(image) ^ 0x100);
+        const auto unusable = FailureKind::ImageUnusable;
         QTest::newRow("KQ31A one byte over")
-            << "KQ31A" << mcuImage(59393) << "fw.bin" << -2 << "Over Mcu flash size:59392";
+            << "KQ31A" << mcuImage(59393) << "fw.bin" << unusable << "Over Mcu flash size:59392";
         QTest::newRow("wrong trailer")
-            << "KQ31B" << wrongTrailer << "fw.BIN" << -3 << "This isn't a KQ31A/B's file";
+            << "KQ31B" << wrongTrailer << "fw.BIN" << unusable << "This isn't a KQ31A/B's file";
         QTest::newRow("no file named")
-            << "KQ31B" << QByteArray() << "" << -1 << "Please input mcu code file";
+            << "KQ31B" << QByteArray() << "" << FailureKind::InputUnusable
+            << "Please input mcu code file";
     }
     void loadingRefusalsSendNothing() {
         QFETCH(QString, model);
         QFETCH(QByteArray, file);
         QFETCH(QString, name);
-        QFETCH(int, result);
+        QFETCH(FailureKind, kind);
         QFETCH(QString, message);
         McuRig rig(model);
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         rig.chip.ui.log << "earlier line";
         if (!name.isEmpty()) rig.useImage(file, name);
-        QCOMPARE(Update_Mcu(rig.chip.session), result);
+        const Result<> r = rig.update();
+        QVERIFY(!r.ok());
+        QCOMPARE(r.kind(), kind);
         QCOMPARE(rig.chip.ui.messages, QStringList{message});
         QCOMPARE(rig.chip.ui.log, QStringList{"earlier line"});
-        QVERIFY(rig.chip.ui.buttonStates.isEmpty());
-        QVERIFY(rig.chip.session.imageBuf.isEmpty());
+        QCOMPARE(rig.chip.ui.mcuLabel, QStringLiteral("Mcu code,CRC = 0x0  Len: 0"));
+        QCOMPARE(rig.facts.mcuLen, 0);
         QCOMPARE(rig.chip.sim.receivedCount(), 0);
     }
 
@@ -189,7 +195,7 @@ class McuUpdate : public QObject {
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         rig.chip.session.modelCode = 0;
         rig.useImage(mcuImage(100));
-        QCOMPARE(Update_Mcu(rig.chip.session), -2);
+        QCOMPARE(rig.update().kind(), FailureKind::ImageUnusable);
         QCOMPARE(rig.chip.ui.messages, QStringList{"Over Mcu flash size:0"});
         QCOMPARE(rig.chip.sim.receivedCount(), 0);
     }
@@ -201,25 +207,32 @@ class McuUpdate : public QObject {
         QTest::addColumn<bool>("closePort");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QStringList>("log");
+        QTest::addColumn<FailureKind>("kind");
         const QString over = "This file is over than mcu to update!";
-        QTest::newRow("port closed") << "KQ31B" << mcuImage(100, 0x8008000) << true
-                                     << QStringList{"Please open the port!"} << QStringList{};
+        const auto unusable = FailureKind::ImageUnusable;
+        QTest::newRow("port closed")
+            << "KQ31B" << mcuImage(100, 0x8008000) << true << QStringList{"Please open the port!"}
+            << QStringList{} << FailureKind::InputUnusable;
         QTest::newRow("seven bytes")
             << "KQ47" << mcuImage(7) << false << QStringList{"There aren't any datas to update!"}
-            << QStringList{};
+            << QStringList{} << unusable;
         QTest::newRow("run address below the base")
             << "KQ31B" << mcuImage(100, 0x8007FFF) << false << QStringList{}
             << QStringList{"enter_Addr:0x08007FFF",
-                           "The run address is less than 0x8008000:0x08007FFF"};
+                           "The run address is less than 0x8008000:0x08007FFF"}
+            << unusable;
         QTest::newRow("KQ581 one byte over its limit")
             << "KQ581" << mcuImage(481281, 0x8008000) << false << QStringList{over}
-            << QStringList{"enter_Addr:0x08008000", "sAddr:0x00000000 eAddr:0x00075801"};
+            << QStringList{"enter_Addr:0x08008000", "sAddr:0x00000000 eAddr:0x00075801"}
+            << unusable;
         QTest::newRow("placed past the end of the flash")
             << "KQ31B" << mcuImage(100000, 0x8080000) << false << QStringList{over}
-            << QStringList{"enter_Addr:0x08080000", "sAddr:0x00078000 eAddr:0x000906A0"};
+            << QStringList{"enter_Addr:0x08080000", "sAddr:0x00078000 eAddr:0x000906A0"}
+            << unusable;
         QTest::newRow("run address at the top of the address space")
             << "KQ31B" << mcuImage(100000, 0xFFFFFFFF) << false << QStringList{over}
-            << QStringList{"enter_Addr:0xFFFFFFFF", "sAddr:0xF7FF7000 eAddr:0xF800F6A0"};
+            << QStringList{"enter_Addr:0xFFFFFFFF", "sAddr:0xF7FF7000 eAddr:0xF800F6A0"}
+            << unusable;
     }
     void refusalsBeforeErasing() {
         QFETCH(QString, model);
@@ -227,56 +240,65 @@ class McuUpdate : public QObject {
         QFETCH(bool, closePort);
         QFETCH(QStringList, messages);
         QFETCH(QStringList, log);
+        QFETCH(FailureKind, kind);
         McuRig rig(model);
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         rig.useImage(image);
         if (closePort) rig.chip.link.Close();
-        QCOMPARE(Update_Mcu(rig.chip.session), 0);
+        QCOMPARE(rig.update().kind(), kind);
         QCOMPARE(rig.chip.ui.messages, messages);
         QCOMPARE(rig.chip.ui.log, (log + QStringList{"", "Update MCU is fail....."}));
         rig.verifyEnding(false);
         QCOMPARE(rig.chip.sim.receivedCount(), 0);
     }
 
-    // Device faults at each step of the sequence; the lines before the verdict say which step.
+    // Device faults at each step of the sequence; the lines before the verdict say which step,
+    // the failure's kind what went wrong.
     void deviceFailures_data() {
         QTest::addColumn<SimFault>("fault");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QStringList>("lastLines");
+        QTest::addColumn<FailureKind>("kind");
         using F = SimFault;
         const QString noConnect = "Fail to Connect a mcu device";
         const QString errorReply = "Erease mcu flash,and return error command";
+        using K = FailureKind;
         QTest::newRow("handshake wrong letter")
             << F::on('K', 1, F::WrongLetter) << QStringList{noConnect}
-            << QStringList{"Connect device,and return error command"};
+            << QStringList{"Connect device,and return error command"} << K::Refused;
         QTest::newRow("second handshake names another model")
-            << F::on('K', 2, F::BadCrc) << QStringList{noConnect} << QStringList{"Version"};
+            << F::on('K', 2, F::BadCrc) << QStringList{noConnect} << QStringList{"Version"}
+            << K::WrongReply;
         QTest::newRow("second handshake silent")
             << F::on('K', 2, F::Silence) << QStringList{"Time over!", noConnect}
-            << QStringList{"Version"};
-        QTest::newRow("erase refused") << F::on('L', 1, F::WrongLetter) << QStringList{}
-                                       << QStringList{errorReply, "Erase flash NG!!!"};
+            << QStringList{"Version"} << K::NoReply;
+        QTest::newRow("erase refused")
+            << F::on('L', 1, F::WrongLetter) << QStringList{}
+            << QStringList{errorReply, "Erase flash NG!!!"} << K::Refused;
         QTest::newRow("second full block refused")
             << F::on('J', 2, F::WrongLetter) << QStringList{}
-            << QStringList{errorReply, "UPDATE_FLASH NG, Addr : 0x2800"};
+            << QStringList{errorReply, "UPDATE_FLASH NG, Addr : 0x2800"} << K::Refused;
         QTest::newRow("tail block refused")
             << F::on('J', 3, F::WrongLetter) << QStringList{}
-            << QStringList{errorReply, "UPDATE_FLASH NG, Addr : 0x3000"};
-        QTest::newRow("CRC query refused") << F::on('N', 1, F::WrongLetter) << QStringList{}
-                                           << QStringList{errorReply, "Check CRC is NG..."};
-        QTest::newRow("CRC query silent") << F::on('N', 1, F::Silence) << QStringList{"Time over!"}
-                                          << QStringList{"Timer", "Check CRC is NG..."};
+            << QStringList{errorReply, "UPDATE_FLASH NG, Addr : 0x3000"} << K::Refused;
+        QTest::newRow("CRC query refused")
+            << F::on('N', 1, F::WrongLetter) << QStringList{}
+            << QStringList{errorReply, "Check CRC is NG..."} << K::Refused;
+        QTest::newRow("CRC query silent")
+            << F::on('N', 1, F::Silence) << QStringList{"Time over!"}
+            << QStringList{"Timer", "Check CRC is NG..."} << K::NoReply;
     }
     void deviceFailures() {
         QFETCH(SimFault, fault);
         QFETCH(QStringList, messages);
         QFETCH(QStringList, lastLines);
+        QFETCH(FailureKind, kind);
         McuRig rig("KQ31B");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
         // Two full blocks and a tail, from offset 0x2000.
         rig.useImage(mcuImage(2 * 2048 + 100, 0x800A000));
         rig.chip.sim.addFault(fault);
-        QCOMPARE(Update_Mcu(rig.chip.session), 0);
+        QCOMPARE(rig.update().kind(), kind);
         QCOMPARE(rig.chip.ui.messages, messages);
         const QStringList log = comparableLog(rig.chip.ui.log);
         QCOMPARE(log.mid(log.size() - 2 - lastLines.size(), lastLines.size()), lastLines);
@@ -289,7 +311,9 @@ class McuUpdate : public QObject {
         const QByteArray image = mcuImage(3000);
         rig.useImage(image);
         rig.chip.sim.addFault(SimFault::on('N', 1, SimFault::BadCrc));
-        QCOMPARE(Update_Mcu(rig.chip.session), 0);
+        const Result<> r = rig.update();
+        QCOMPARE(r.kind(), FailureKind::WrongReply);
+        QCOMPARE(r.reason(), QStringLiteral("the MCU flash does not hold the image after writing"));
         const QStringList log = rig.chip.ui.log;
         const QString crcLine = log.value(log.size() - 4);
         QVERIFY2(crcLine.startsWith("Error CRC, return CRC = 0x"), qPrintable(crcLine));
@@ -322,7 +346,7 @@ class McuUpdate : public QObject {
         rig.useImage(image);
         rig.chip.sim.addFault(fault);
         rig.chip.link.waitTime = waitTime;
-        QCOMPARE(Update_Mcu(rig.chip.session), ok ? 1 : 0);
+        QCOMPARE(rig.update().ok(), ok);
         QCOMPARE(rig.chip.sim.mcuFlash().mid(0x2000, image.size()), image);
         rig.verifyEnding(ok);
     }

@@ -1,10 +1,11 @@
 // Worked byte examples of the boot protocol's pure codecs: CRC-32, BootFrame, run command and
 // the handshake frame and proof.
 #include "protocol/bytes.h"
+#include "protocol/chip_table.h"
 #include "protocol/crc32.h"
 #include "protocol/handshake.h"
-#include "protocol/models.h"
 #include "protocol/transaction.h"
+#include "support/model_codes.h"
 
 #include <QtTest>
 
@@ -79,11 +80,11 @@ class ProtocolCodecs : public QObject {
         QCOMPARE(f[16], uint8_t(0x7F));
         // The proposed code itself is never sent.
         uint8_t codeBytes[4];
-        putLe32(codeBytes, code);
+        Put_Le32(codeBytes, code);
         QVERIFY(!QByteArray(reinterpret_cast<const char *>(f.data()), 64)
                      .contains(QByteArray(reinterpret_cast<const char *>(codeBytes), 4)));
         uint8_t proof[4];
-        putLe32(proof, Expected_Proof(f.data(), code));
+        Put_Le32(proof, Expected_Proof(f.data(), code));
         QCOMPARE(hex(proof, 4), proofBytes);
     }
 };

@@ -1,6 +1,8 @@
 // The serial link against a bare pseudo-terminal whose master side the test drives byte by byte:
-// how arrivals land in the reply buffer, how the wait wakes and ends, and a vanishing device.
+// how arrivals reach the sink through the bounded reply buffer, how the wait wakes and ends, and a
+// vanishing device.
 #include "serial/serial_link.h"
+#include "support/arrival_recorder.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -51,10 +53,10 @@ class SerialLinkTest : public QObject {
 
     PtyMaster *pty = nullptr;
     SerialLink *link = nullptr;
+    ArrivalRecorder *sink = nullptr;
 
-    // Sends `bytes` from the device and waits (bounded) until the link has stored them.
+    // Sends `bytes` from the device and waits (bounded) until the link has handed them out.
     void arrive(const QByteArray &bytes) {
-        link->rxFlag = 0;
         pty->send(bytes);
         QCOMPARE(link->Wait_Reply(10, 200), SerialLink::Wait::Reply);
     }
@@ -70,19 +72,18 @@ class SerialLinkTest : public QObject {
         QVERIFY(!pty->slave.isEmpty());
         link = new SerialLink;
         QVERIFY(link->Open(pty->slave));
+        sink = new ArrivalRecorder(*link);
     }
     void cleanup() {
+        delete sink;
         delete link;
         delete pty;
     }
 
-    void eachArrivalStartsAtOffsetZero() {
+    void eachArrivalIsHandedOutAsItCame() {
         arrive(filled(40, 'a'));
-        QCOMPARE(link->rxLen, 40);
         arrive(filled(24, 'b'));
-        QCOMPARE(link->rxLen, 24);
-        const QByteArray buf(reinterpret_cast<const char *>(link->rxBuf), 40);
-        QCOMPARE(buf, filled(24, 'b') + filled(16, 'a'));
+        QCOMPARE(sink->arrivals, (QList<QByteArray>{filled(40, 'a'), filled(24, 'b')}));
     }
 
     void waitTimeJoinsAReplySentInPieces_data() {
@@ -97,52 +98,48 @@ class SerialLinkTest : public QObject {
         QFETCH(int, gapMs);
         QFETCH(int, firstArrival);
         link->waitTime = waitTime;
-        link->rxFlag = 0;
         pty->send(filled(20, 'x'));
         // From another thread: the link does not run timers while it waits on the port.
         std::thread late([this, gapMs] { sendAfter(gapMs, filled(44, 'y')); });
         const SerialLink::Wait result = link->Wait_Reply(10, 200);
         late.join();
         QCOMPARE(result, SerialLink::Wait::Reply);
-        QCOMPARE(link->rxLen, firstArrival);
+        QCOMPARE(sink->arrivals.first().size(), firstArrival);
     }
 
     // However the pieces are read, the sink gets every byte once, in order, even when several
-    // arrivals come between two looks at rxFlag.
+    // arrivals come between two waits.
     void everyArrivalReachesTheSink() {
-        QByteArray joined;
-        link->arrivalSink = [&joined](const uint8_t *bytes, int length) {
-            joined.append(reinterpret_cast<const char *>(bytes), length);
-        };
         const QByteArray sent = filled(5, 'a') + filled(12, 'b') + filled(47, 'c');
         std::thread device([this] {
             pty->send(filled(5, 'a'));
             sendAfter(1, filled(12, 'b'));
             sendAfter(1, filled(47, 'c'));
         });
-        for (int i = 0; i < 200 && joined.size() < sent.size(); ++i) {
-            link->rxFlag = 0;
+        for (int i = 0; i < 200 && sink->bytes().size() < sent.size(); ++i)
             link->Wait_Reply(10, 1);
-        }
         device.join();
-        link->arrivalSink = nullptr;
-        QCOMPARE(joined, sent);
+        QCOMPARE(sink->bytes(), sent);
     }
 
     void anOversizeArrivalIsDroppedNotTakenAsAReply() {
         QSignalSpy dropped(link, &SerialLink::arrivalDropped);
         arrive(filled(64, 'k'));
-        link->rxFlag = 0;
         pty->send(filled(600, 'z'));
         QCOMPARE(link->Wait_Reply(10, 20), SerialLink::Wait::TimeOut);
         QCOMPARE(dropped.count(), 1);
         QCOMPARE(dropped.first().first().toInt(), 600);
-        QCOMPARE(link->rxLen, 64);
-        QCOMPARE(link->rxBuf[0], uint8_t('k'));
+        QCOMPARE(sink->lostArrivals, 1);
+        QCOMPARE(sink->arrivals, QList<QByteArray>{filled(64, 'k')});
+    }
+
+    // An arrival comes once: the wait that returned it does not return it again.
+    void aWaitReturnsEachArrivalOnce() {
+        arrive(filled(64, 'r'));
+        QCOMPARE(link->Wait_Reply(10, 2), SerialLink::Wait::TimeOut);
     }
 
     void theWaitWakesOnTheReplyNotAtTheEndOfTheInterval() {
-        link->rxFlag = 0;
         std::thread late([this] { sendAfter(5, filled(64, 'r')); });
         QElapsedTimer clock;
         clock.start();
@@ -153,7 +150,6 @@ class SerialLinkTest : public QObject {
     }
 
     void aSilentDeviceTimesOutAfterTheBudget() {
-        link->rxFlag = 0;
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(link->Wait_Reply(20, 3), SerialLink::Wait::TimeOut);
@@ -161,7 +157,6 @@ class SerialLinkTest : public QObject {
     }
 
     void theStopRequestEndsTheWait() {
-        link->rxFlag = 0;
         int asked = 0;
         QCOMPARE(link->Wait_Reply(5, 1000, [&] { return ++asked == 3; }),
                  SerialLink::Wait::Stopped);
@@ -171,10 +166,9 @@ class SerialLinkTest : public QObject {
     void aVanishedDeviceClosesThePortAndEndsWaitsAtOnce() {
         QSignalSpy lost(link, &SerialLink::deviceLost);
         pty->close();
-        link->rxFlag = 0;
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(link->Wait_Reply(10, 50), SerialLink::Wait::TimeOut);
+        QCOMPARE(link->Wait_Reply(10, 50), SerialLink::Wait::Gone);
         QCOMPARE(lost.count(), 1);
         QVERIFY(!link->isOpen());
     }

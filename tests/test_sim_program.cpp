@@ -1,6 +1,7 @@
 // The tessara-sim program: its options and faults as typed, and the program serving a real
 // pseudo-terminal until it is told to stop.
 #include "sim/sim_options.h"
+#include "support/arrival_recorder.h"
 #include "support/sim_session.h"
 
 #include <QProcess>
@@ -213,12 +214,13 @@ class SimProgram : public QObject {
 
         SerialLink host;
         QVERIFY(host.Open(link));
-        const QByteArray k = handshake('0', 0x05802018);
-        host.rxFlag = 0;
-        host.write(reinterpret_cast<const uint8_t *>(k.constData()), k.size(), true);
-        QCOMPARE(host.Wait_Reply(10, 200), SerialLink::Wait::Reply);
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(host.rxBuf), 5).toHex(' '),
-                 QByteArray("4b 16 cc 7e 8e"));
+        {
+            const ArrivalRecorder reply(host);
+            const QByteArray k = handshake('0', 0x05802018);
+            host.write(reinterpret_cast<const uint8_t *>(k.constData()), k.size(), true);
+            QCOMPARE(host.Wait_Reply(10, 200), SerialLink::Wait::Reply);
+            QCOMPARE(reply.bytes().left(5).toHex(' '), QByteArray("4b 16 cc 7e 8e"));
+        }
         host.Close();
 
         sim.terminate();

@@ -7,7 +7,7 @@
 
 namespace {
 // Six short lines; anything beyond this is not a settings file and is not read.
-constexpr qint64 maxConfigBytes = 64 * 1024;
+constexpr qint64 MaxConfigBytes = 64 * 1024;
 } // namespace
 
 QString Config_Path() {
@@ -17,7 +17,7 @@ QString Config_Path() {
 bool Read_ConfigText(const QString &path, QString *text) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return false;
-    *text = QTextCodec::codecForLocale()->toUnicode(file.read(maxConfigBytes));
+    *text = QTextCodec::codecForLocale()->toUnicode(file.read(MaxConfigBytes));
     return true;
 }
 

@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr int configLines = 6;
-constexpr int waitIndexCount = 8; // the wait-time box lists 0ms .. 7ms
+constexpr int ConfigLines = 6;
+constexpr int WaitIndexCount = 8; // the wait-time box lists 0ms .. 7ms
 
 bool contains(const QString &line, char c) {
     return line.contains(QLatin1Char(c));
@@ -40,7 +40,7 @@ ConfigRead Parse_Config(const QString &text) {
     QString source = text;
     QTextStream in(&source, QIODevice::ReadOnly);
     ConfigValues &v = read.values;
-    while (!in.atEnd() && read.linesRead < configLines) {
+    while (!in.atEnd() && read.linesRead < ConfigLines) {
         const QString line = in.readLine();
         switch (++read.linesRead) {
         case 1:
@@ -69,7 +69,7 @@ ConfigRead Parse_Config(const QString &text) {
 }
 
 QString Format_Config(const ConfigValues &v) {
-    const int waitIndex = v.waitIndex >= 0 && v.waitIndex < waitIndexCount ? v.waitIndex : 0;
+    const int waitIndex = v.waitIndex >= 0 && v.waitIndex < WaitIndexCount ? v.waitIndex : 0;
     // Plain concatenation: a path may itself contain "%1".
     return QStringLiteral("EWHOLE:") + QLatin1Char(v.eraseWhole ? '1' : '0') +
            QStringLiteral("\nNFLASH:") + QLatin1Char(v.nandFlash ? '1' : '0') + QLatin1Char('\n') +

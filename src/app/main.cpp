@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "tessara_version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -3,38 +3,50 @@
 #include "app/config_file.h"
 #include "app/config_text.h"
 #include "flash/flash_image.h"
-#include "jobs/device_information.h"
-#include "jobs/job.h"
-#include "mcu/boot_records.h"
+#include "flash/flash_ini.h"
+#include "jobs/board_thread.h"
 #include "mcu/mcu_image.h"
-#include "protocol/handshake.h"
-#include "protocol/models.h"
+#include "protocol/chip_table.h"
 #include "serial/port_map.h"
 #include "serial/port_monitor.h"
 #include "serial/timing.h"
+#include "tessara_version.h"
 #include "ui_main_window.h"
 
-#include <QCoreApplication>
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QThread>
 #include <QTimer>
 #ifdef Q_OS_WIN
 #include <QOperatingSystemVersion>
 #endif
 
 namespace {
-constexpr int firstScanMs = 1000;
-constexpr int rescanMs = 500;
-constexpr int devNodesRescanMs = 2000;
-constexpr int exitPauseMs = 500;
+constexpr int FirstScanMs = 1000;
+constexpr int RescanMs = 500;
+constexpr int DevNodesRescanMs = 2000;
+constexpr int DevNodesSettleMs = 1000;
+
+// The Input buttons read their files on the GUI thread: what they have to say goes straight to
+// the window.
+class InputObserver : public Observer {
+  public:
+    explicit InputObserver(MainWindow &window) : w(window) {}
+    void logLine(const QString &text) override { w.logLine(text); }
+    void message(const QString &text) override { w.Show_Message(text); }
+    bool stopRequested() const override { return false; }
+
+  private:
+    MainWindow &w;
+};
+
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), session(link, *this) {
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     ui = new Ui::MainWindow;
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Tessara_V3.21"));
+    setWindowTitle(QStringLiteral("Tessara_V" TESSARA_VERSION));
     ui->pushButton->setVisible(false);
     ui->pushButton_2->setVisible(false);
 
@@ -42,8 +54,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), session(link, *th
     for (int ms = 0; ms < 8; ++ms)
         ui->comboBox_WaitTime->addItem(QStringLiteral("%1ms").arg(ms));
     ui->comboBox_WaitTime->setCurrentIndex(0);
-    ui->label_MCUCRC->setText(Mcu_Label(session.mcuCrc, session.mcuLen));
-    ui->label_FlashCRC->setText(Flash_Label(session.flashCodeCrc, session.flashCodeLen));
+    ui->label_MCUCRC->setText(Mcu_Label(mcuImage.mcuCrc, mcuImage.mcuLen));
+    ui->label_FlashCRC->setText(Flash_Label(flashImage.flashCodeCrc, flashImage.flashCodeLen));
 #ifdef Q_OS_WIN
     windows10 = QOperatingSystemVersion::current() >= QOperatingSystemVersion::Windows10;
 #endif
@@ -53,11 +65,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), session(link, *th
     chooseFile = [this](const QString &caption, const QString &dir, const QString &filter) {
         return QFileDialog::getOpenFileName(this, caption, dir, filter);
     };
-    connect(&link, &SerialLink::arrivalDropped, this, [this](int length) {
-        logLine(QStringLiteral("Reply of %1 bytes is longer than the reply buffer, dropped")
-                    .arg(length));
-    });
-    connect(&link, &SerialLink::deviceLost, this, [this] { Port_Lost(); });
     monitor = new PortMonitor(this);
     connect(monitor, &PortMonitor::portArrived, this,
             [this](const QString &name) { Port_Arrived(name); });
@@ -66,17 +73,24 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), session(link, *th
 
     timer1 = new QTimer(this);
     connect(timer1, &QTimer::timeout, this, &MainWindow::Timer1_Out_Event);
-    timer1->start(firstScanMs);
+    timer1->start(FirstScanMs);
 
     Load_Config();
-    logLine(QStringLiteral("BL_SET = ") + QString::number(session.blSet));
+    logLine(QStringLiteral("BL_SET = ") + QString::number(blSet));
 }
 
 MainWindow::~MainWindow() {
     Save_Config();
     Close_SerialPort();
+    // Waits for a job still running: an operation is never cut off.
+    if (board) board->requestStop();
+    board.reset();
     delete ui;
     ui = nullptr;
+}
+
+bool MainWindow::jobRunning() const {
+    return board && board->isRunning();
 }
 
 // Buttons --------------------------------------------------------------------------------------
@@ -88,30 +102,45 @@ void MainWindow::Set_Buttons_Enabled(bool enable) {
                                         f.pushButton_UpdateFlash, f.pushButton_FlashInfo,
                                         f.pushButton_CheckFlash,  f.pushButton_RunApp};
     f.pushButton_flashMode->setEnabled(false);
-    const bool kq580 = session.modelCode == Model::KQ580;
+    const bool twoLoaders = Chip_Model(modelCode).twoBootLoaders;
     for (QPushButton *button : group)
-        button->setEnabled(enable && !kq580);
-    if (!enable || !kq580) return;
-    // A KQ580 answers with one of two boot loaders; each serves its own half of the buttons.
+        button->setEnabled(enable && !twoLoaders);
+    if (!enable || !twoLoaders) return;
+    // The chip answers with one of two boot loaders; each serves its own half of the buttons.
     const QList<QPushButton *> served =
-        session.bootType == 1
-            ? QList<QPushButton *>{f.pushButton_flashMode, f.pushButton_OpenCom,
-                                   f.pushButton_UpdateMCU, f.pushButton_CheckMCU,
-                                   f.pushButton_RunApp}
-            : QList<QPushButton *>{f.pushButton_OpenCom, f.pushButton_UpdateFlash,
-                                   f.pushButton_FlashInfo, f.pushButton_CheckFlash};
+        bootType == 1 ? QList<QPushButton *>{f.pushButton_flashMode, f.pushButton_OpenCom,
+                                             f.pushButton_UpdateMCU, f.pushButton_CheckMCU,
+                                             f.pushButton_RunApp}
+                      : QList<QPushButton *>{f.pushButton_OpenCom, f.pushButton_UpdateFlash,
+                                             f.pushButton_FlashInfo, f.pushButton_CheckFlash};
     for (QPushButton *button : served)
         button->setEnabled(true);
 }
 
-void MainWindow::on_comboBox_WaitTime_currentIndexChanged(int) {
-    link.waitTime = ui->comboBox_WaitTime->currentIndex();
+// An operation ending after the chip went away leaves the buttons disabled until it is back.
+void MainWindow::restoreButtons() {
+    Set_Buttons_Enabled(!awaitingChip);
 }
 
+void MainWindow::on_comboBox_WaitTime_currentIndexChanged(int) {
+    waitTime = ui->comboBox_WaitTime->currentIndex();
+}
+
+// Exit asks the running job to stop; the window closes once it has (an MCU write completes
+// first: the MCU update never stops midway).
 void MainWindow::on_pushButton_Exit_clicked() {
     exitFlag = 1;
-    QThread::msleep(exitPauseMs);
     close();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    if (!jobRunning()) {
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    board->requestStop();
+    closeWhenStopped = true;
+    event->ignore();
 }
 
 // Log and messages -----------------------------------------------------------------------------
@@ -136,56 +165,39 @@ void MainWindow::logLine(const QString &text) {
 void MainWindow::clearLog() {
     ui->textEdit->clear();
 }
-void MainWindow::showMessage(const QString &text) {
-    Show_Message(text);
-}
-void MainWindow::setProgress(int percent) {
-    ui->progressBar->setValue(percent);
-}
-// An operation ending after the chip went away leaves the buttons disabled until it is back.
-void MainWindow::setButtonsEnabled(bool enable) {
-    Set_Buttons_Enabled(enable && !awaitingChip);
-}
-void MainWindow::setUpdateAllEnabled(bool enable) {
-    ui->pushButton_UpdateAll->setEnabled(enable && !awaitingChip);
-}
-void MainWindow::showModelName(const QString &name) {
-    ui->lineEdit_McuType->setText(name);
+
+void MainWindow::showFlashPart(const FlashPartFacts &part) {
+    flashId = part.id;
+    flashSize = part.listed ? Flash_SizeOf(part.capacity) : 0;
+    flashName = part.name;
+    // A capacity too large for flashSize is still shown as it is; no ID read yet is "0".
+    ui->lineEdit_FlashID->setText(part.id ? QString::asprintf("0x%x", part.id)
+                                          : QStringLiteral("0"));
+    ui->lineEdit_FlashSize->setText(QString::number(part.listed ? part.capacity : 0));
+    ui->lineEdit_FlashName->setText(part.name);
 }
 
-void MainWindow::showFlashPart(const QString &id, const QString &size, const QString &name) {
-    ui->lineEdit_FlashID->setText(id);
-    ui->lineEdit_FlashSize->setText(size);
-    ui->lineEdit_FlashName->setText(name);
+void MainWindow::blankFlashPart() {
+    flashId = 0;
+    flashSize = 0;
+    flashName.clear();
+    ui->lineEdit_FlashID->setText(QStringLiteral("0"));
+    ui->lineEdit_FlashSize->setText(QStringLiteral("0"));
+    ui->lineEdit_FlashName->clear();
 }
 
-void MainWindow::showMcuImageLabel(const QString &text) {
-    ui->label_MCUCRC->setText(text);
-}
-void MainWindow::showFlashImageLabel(const QString &text) {
-    ui->label_FlashCRC->setText(text);
-}
-bool MainWindow::eraseWholeChecked() const {
-    return ui->checkBox_EraseWhole->isChecked();
-}
-bool MainWindow::nandFlashChecked() const {
-    return ui->checkBox_NandFlash->isChecked();
-}
-QString MainWindow::mcuImagePath() const {
-    return ui->lineEdit_MCU->text();
-}
-QString MainWindow::flashImagePath() const {
-    return ui->lineEdit_Flash->text();
-}
-bool MainWindow::exitRequested() const {
-    return exitFlag != 0;
+void MainWindow::showImage(ImageRole role, uint32_t crc, int32_t length) {
+    if (role == ImageRole::Mcu)
+        ui->label_MCUCRC->setText(Mcu_Label(crc, length));
+    else
+        ui->label_FlashCRC->setText(Flash_Label(crc, length));
 }
 
 // Settings -------------------------------------------------------------------------------------
 
 void MainWindow::Load_Config() {
-    session.flashSize = 0;
-    session.flashName.clear();
+    flashSize = 0;
+    flashName.clear();
     QString text;
     if (!Read_ConfigText(Config_Path(), &text)) {
         logLine(QStringLiteral("Open config.ini fail"));
@@ -197,14 +209,14 @@ void MainWindow::Load_Config() {
     if (lines >= 1) ui->checkBox_EraseWhole->setChecked(v.eraseWhole);
     if (lines >= 2) ui->checkBox_NandFlash->setChecked(v.nandFlash);
     if (lines >= 3) {
-        session.mcuFilePath = v.mcuFilePath;
+        mcuFilePath = v.mcuFilePath;
         ui->lineEdit_MCU->setText(read.mcuPathLine);
     }
     if (lines >= 4) {
-        session.flashCodePath = v.flashCodePath;
+        flashCodePath = v.flashCodePath;
         ui->lineEdit_Flash->setText(read.flashPathLine);
     }
-    if (lines >= 5) session.blSet = v.blSet;
+    if (lines >= 5) blSet = v.blSet;
     if (lines >= 6) // index 8 leaves the box without a current item, and waitTime at -1
         ui->comboBox_WaitTime->setCurrentIndex(v.waitIndex);
 }
@@ -215,9 +227,9 @@ void MainWindow::Save_Config() {
     ConfigValues v;
     v.eraseWhole = ui->checkBox_EraseWhole->isChecked();
     v.nandFlash = ui->checkBox_NandFlash->isChecked();
-    v.mcuFilePath = session.mcuFilePath;
-    v.flashCodePath = session.flashCodePath;
-    v.blSet = session.blSet;
+    v.mcuFilePath = mcuFilePath;
+    v.flashCodePath = flashCodePath;
+    v.blSet = blSet;
     v.waitIndex = ui->comboBox_WaitTime->currentIndex();
     if (!Write_ConfigText(path, Format_Config(v))) Show_Message(QStringLiteral("打开文件失败"));
 }
@@ -229,7 +241,7 @@ QString MainWindow::GetComm(int index, QString) {
     if (!map.opened) return QStringLiteral("Cannot open regedit!");
     if (index < 0 || index >= map.entries.size()) return QStringLiteral(" ");
     const SerialPortEntry &entry = map.entries.at(index);
-    if (entry.kernelName == chipKernelName()) portIndex = index;
+    if (entry.kernelName == Chip_KernelName()) portIndex = index;
     return entry.portName;
 }
 
@@ -245,70 +257,67 @@ void MainWindow::Chenck_KQ_Vcom_device() {
 
 void MainWindow::Timer1_Out_Event() {
     timer1->stop();
-    // An operation is talking to the device: opening and probing now would cut into it.
-    if (session.busy) {
-        timer1->start(rescanMs);
+    // A job is talking to the device: opening and probing now would cut into it.
+    if (busy) {
+        timer1->start(RescanMs);
         return;
     }
-    session.busy = 1;
     Chenck_KQ_Vcom_device();
     if (portIndex >= 0) {
         ui->comboBox_Comm->setCurrentIndex(portIndex);
-        if (autoOpen == 1 && !link.isOpen()) Open_SerialPort();
+        if (autoOpen == 1 && !portOpen) Open_SerialPort();
     }
     lastPortIndex = portIndex;
-    session.busy = 0;
     // A chip that went away may come back with no notification (a port listed by path, a
     // simulator): look again until its port opens.
-    if (awaitingChip && !link.isOpen()) timer1->start(rescanMs);
+    if (awaitingChip && !portOpen) timer1->start(RescanMs);
 }
 
 void MainWindow::Port_Arrived(const QString &name) {
-    if (!link.isOpen()) timer1->start(rescanMs);
+    if (!portOpen) timer1->start(RescanMs);
     logLine(QStringLiteral("Insert ") + name);
 }
 
 void MainWindow::Port_Removed(const QString &name) {
     logLine(QStringLiteral("Remove ") + name);
-    if (!link.isOpen() || ui->comboBox_Comm->currentText() != name) return;
-    link.Close();
+    if (!portOpen || ui->comboBox_Comm->currentText() != name) return;
+    Close_SerialPort();
     Await_Chip();
 }
 
 // The port went away under us (the link has closed it already): as if it had been removed.
 void MainWindow::Port_Lost() {
+    portOpen = false;
     logLine(QStringLiteral("Lost the device on ") + portName + QStringLiteral(", port closed"));
     Await_Chip();
 }
 
-// The chip's port is gone: nothing can be done until it is back. An operation that the loss
-// cut short must not enable the buttons on its way out, and the scan waits for the chip quietly.
+// The chip's port is gone: nothing can be done until it is back. A job that the loss cut short
+// must not enable the buttons on its way out, and the scan waits for the chip quietly.
 void MainWindow::Await_Chip() {
     awaitingChip = true;
     Reset_PortButton();
     Set_Buttons_Enabled(false);
-    timer1->start(rescanMs);
+    timer1->start(RescanMs);
 }
 
-// Windows before 10 only says that some device changed: close, settle, rescan.
+// Windows before 10 only says that some device changed: close, let it settle, rescan.
 void MainWindow::DevNodes_Changed() {
-    if (session.busy) return;
+    if (busy) return;
     const QString previous = ui->comboBox_Comm->currentText();
-    link.Close();
-    for (int i = 0; i < 100; ++i) {
-        QThread::msleep(10);
-        QCoreApplication::processEvents();
-    }
+    Close_SerialPort();
     Reset_PortButton();
     Set_Buttons_Enabled(false);
-    Chenck_KQ_Vcom_device();
-    if (portIndex >= 0) {
-        if (!link.isOpen()) timer1->start(devNodesRescanMs);
-        logLine(QStringLiteral("Insert ") + ui->comboBox_Comm->currentText());
-    } else if (lastPortIndex >= 0) {
-        logLine(QStringLiteral("Remove ") + previous);
-    }
-    lastPortIndex = portIndex;
+    QTimer::singleShot(DevNodesSettleMs, this, [this, previous] {
+        Chenck_KQ_Vcom_device();
+        if (portIndex >= 0) {
+            if (!portOpen) timer1->start(DevNodesRescanMs);
+            logLine(QStringLiteral("Insert ") + ui->comboBox_Comm->currentText());
+        } else if (lastPortIndex >= 0) {
+            logLine(QStringLiteral("Remove ") + previous);
+        }
+        lastPortIndex = portIndex;
+    });
 }
 
 #ifdef Q_OS_WIN
@@ -329,57 +338,147 @@ bool MainWindow::nativeEvent(const QByteArray &eventType, void *message, long *r
 
 // Serial port ----------------------------------------------------------------------------------
 
+BoardThread &MainWindow::boardFor(const QString &port) {
+    if (!board || board->port() != port) {
+        board = std::make_unique<BoardThread>(port);
+        board->setMessagesWait(true);
+        followBoard(*board);
+    }
+    return *board;
+}
+
+void MainWindow::followBoard(BoardThread &b) {
+    connect(&b, &BoardThread::logLine, this, &MainWindow::logLine);
+    connect(&b, &BoardThread::clearLog, this, &MainWindow::clearLog);
+    // The board's job waits until the operator has answered the box.
+    connect(&b, &BoardThread::message, this, [this, &b](const QString &text) {
+        Show_Message(text);
+        b.answerMessage();
+    });
+    connect(&b, &BoardThread::progress, ui->progressBar, &QProgressBar::setValue);
+    connect(&b, &BoardThread::chipIdentified, ui->lineEdit_McuType, &QLineEdit::setText);
+    connect(&b, &BoardThread::flashPartRead, this, &MainWindow::showFlashPart);
+    connect(&b, &BoardThread::imageRead, this, &MainWindow::showImage);
+    connect(&b, &BoardThread::arrivalDropped, this, [this](int length) {
+        logLine(QStringLiteral("Reply of %1 bytes is longer than the reply buffer, dropped")
+                    .arg(length));
+    });
+    connect(&b, &BoardThread::deviceLost, this, [this] { Port_Lost(); });
+    // No button may start anything, "Close Comm" included, while the chip is identified.
+    connect(&b, &BoardThread::portOpened, this, [this] {
+        portOpen = true;
+        ui->pushButton_OpenCom->setText(QStringLiteral("Close Comm"));
+        Set_Buttons_Enabled(false);
+    });
+    connect(&b, &BoardThread::portClosed, this, [this] {
+        portOpen = false;
+        Reset_PortButton();
+    });
+    connect(&b, &BoardThread::finished, this, [this](const JobResult &result) {
+        jobEnded(result);
+        if (closeWhenStopped && !jobRunning()) close();
+    });
+}
+
 void MainWindow::Open_SerialPort() {
     portName = ui->comboBox_Comm->currentText();
-    if (!link.Open(portName)) {
+    busy = 1;
+    afterJob = [this](const JobResult &result) { portOpened(result); };
+    boardFor(portName).openPort(waitTime);
+}
+
+void MainWindow::portOpened(const JobResult &result) {
+    // No model: the port did not open.
+    if (result.model.isEmpty()) {
         // A chip that went away and is not back yet is no failure to report.
         if (awaitingChip) return;
-        logLine(link.openFailure(portName));
+        logLine(result.reason());
         QMessageBox::information(nullptr, tr("Title"), tr("Open fail"), QMessageBox::Ok);
         return;
     }
+    // Gone again while it was identified: the loss has been handled.
+    if (!portOpen) return;
     awaitingChip = false;
-    ui->pushButton_OpenCom->setText(QStringLiteral("Close Comm"));
-    // No button may start anything, "Close Comm" included, while the chip is identified.
-    Set_Buttons_Enabled(false);
-    Probe_Model(session);
-    setButtonsEnabled(true); // unless the chip went away while it was identified
-    if (session.modelCode == Model::KQ580)
+    restoreButtons(); // unless the chip went away while it was identified
+    if (Chip_Model(modelCode).flashModeLoaders)
         logLine(QStringLiteral("If KQ580 update the nand flash, need to select first!"));
 }
 
 void MainWindow::Close_SerialPort() {
-    if (!link.isOpen()) return;
-    link.Close();
+    if (!portOpen) return;
+    board->closePort();
+    portOpen = false;
     Reset_PortButton();
 }
 
-void MainWindow::serial_receiveData() {
-    link.serial_receiveData();
-}
+// The port is read on the board thread, by its link (SerialLink::serial_receiveData); nothing
+// arrives here.
+void MainWindow::serial_receiveData() {}
 
 void MainWindow::on_pushButton_OpenCom_clicked() {
-    // A click that reaches us while the port is being opened or the chip identified (the probe
-    // processes events while it waits) would close the port under the probe.
-    if (session.busy) return;
-    link.waitTime = ui->comboBox_WaitTime->currentIndex();
-    session.busy = 1;
-    if (link.isOpen()) {
-        link.Close();
+    // A click that reaches us while the port is being opened or the chip identified would close
+    // the port under the probe.
+    if (busy) return;
+    waitTime = ui->comboBox_WaitTime->currentIndex();
+    if (portOpen) {
+        Close_SerialPort();
         Set_Buttons_Enabled(false);
-        Reset_PortButton();
         ui->pushButton_OpenCom->setEnabled(true);
     } else {
         Open_SerialPort();
     }
-    session.busy = 0;
 }
 
 void MainWindow::Reset_PortButton() {
     ui->pushButton_OpenCom->setText(QStringLiteral("Open Comm"));
 }
 
-// Operations -----------------------------------------------------------------------------------
+// Jobs -----------------------------------------------------------------------------------------
+
+void MainWindow::startJob(Job job, const std::function<void(const JobResult &)> &then) {
+    if (busy) return;
+    // Without a port ever opened the job runs on a closed one, and says so.
+    BoardThread &b = boardFor(board ? board->port() : portName);
+    JobRequest request;
+    request.job = job;
+    request.mcuFacts = mcuImage;
+    request.flashFacts = flashImage;
+    request.eraseWhole = ui->checkBox_EraseWhole->isChecked();
+    request.nand = ui->checkBox_NandFlash->isChecked();
+    request.bootSetting = blSet;
+    request.waitTime = waitTime;
+    busy = 1;
+    Set_Buttons_Enabled(false);
+    // A job that reads the flash part shows none until it has read one.
+    if (job == Job::FlashInfo || job == Job::UpdateFlash || job == Job::UpdateAll ||
+        job == Job::ReportDeviceInfo)
+        blankFlashPart();
+    b.clearStop();
+    afterJob = then;
+    // The updates read their images on the board thread; the checks compare with the images as
+    // the last Input or update left them.
+    const bool reads = job == Job::UpdateMcu || job == Job::UpdateFlash || job == Job::UpdateAll;
+    b.runJob(request, reads ? ui->lineEdit_MCU->text() : QString(),
+             reads ? ui->lineEdit_Flash->text() : QString());
+}
+
+void MainWindow::jobEnded(const JobResult &result) {
+    busy = 0;
+    if (!result.model.isEmpty()) {
+        modelCode = result.modelCode;
+        bootVersion = result.bootVersion;
+        bootKind = result.bootKind;
+        bootType = result.bootType;
+    }
+    if (result.mcuFacts) mcuImage = *result.mcuFacts;
+    if (result.flashFacts) flashImage = *result.flashFacts;
+    const std::function<void(const JobResult &)> then = std::move(afterJob);
+    afterJob = nullptr;
+    if (then)
+        then(result);
+    else
+        restoreButtons();
+}
 
 void MainWindow::Show_ReadFail() {
     QMessageBox::critical(this, tr("Error"), tr("Read fail,please check the path!"),
@@ -387,56 +486,55 @@ void MainWindow::Show_ReadFail() {
 }
 
 void MainWindow::on_pushButton_InputMCUCode_clicked() {
-    const QString path = chooseFile(tr("Select Mcu Code"), session.mcuFilePath, tr("file(*.bin)"));
+    const QString path = chooseFile(tr("Select Mcu Code"), mcuFilePath, tr("file(*.bin)"));
     if (path.isEmpty()) return;
-    session.mcuFilePath = path;
+    mcuFilePath = path;
     ui->lineEdit_MCU->setText(path);
-    if (!Input_McuImage(session, path)) Show_ReadFail();
+    InputObserver shown(*this);
+    const std::optional<McuImageFacts> facts = Input_McuImage(path, modelCode, shown);
+    mcuImage = facts ? *facts : McuImageFacts();
+    showImage(ImageRole::Mcu, mcuImage.mcuCrc, mcuImage.mcuLen);
+    if (!facts) Show_ReadFail();
 }
 
 void MainWindow::on_pushButton_InputFlashCode_clicked() {
-    const QString path =
-        chooseFile(tr("Select Flash Code"), session.flashCodePath, tr("file(*.bin)"));
+    const QString path = chooseFile(tr("Select Flash Code"), flashCodePath, tr("file(*.bin)"));
     if (path.isEmpty()) return;
-    session.flashCodePath = path;
+    flashCodePath = path;
     ui->lineEdit_Flash->setText(path);
-    if (Input_FlashImage(session, path) == ImageRead::CannotOpen) Show_ReadFail();
+    InputObserver shown(*this);
+    const ImageRead read = Input_FlashImage(path, shown, flashImage);
+    showImage(ImageRole::Flash, flashImage.flashCodeCrc, flashImage.flashCodeLen);
+    if (read == ImageRead::CannotOpen) Show_ReadFail();
 }
 
 void MainWindow::on_pushButton_RunApp_clicked() {
-    Run_Job(Job::Run, session);
+    startJob(Job::Run);
 }
 void MainWindow::on_pushButton_UpdateMCU_clicked() {
-    Run_Job(Job::UpdateMcu, session);
+    startJob(Job::UpdateMcu);
 }
 void MainWindow::on_pushButton_CheckMCU_clicked() {
-    Run_Job(Job::CheckMcu, session);
+    startJob(Job::CheckMcu);
 }
-
 void MainWindow::on_pushButton_UpdateFlash_clicked() {
-    Run_Job(Job::UpdateFlash, session);
-    // A KQ580 restarts into its new code and its port is closed for the rescan.
-    if (!link.isOpen()) Reset_PortButton();
+    startJob(Job::UpdateFlash);
 }
-
 void MainWindow::on_pushButton_FlashInfo_clicked() {
-    Run_Job(Job::FlashInfo, session);
+    startJob(Job::FlashInfo);
 }
 void MainWindow::on_pushButton_CheckFlash_clicked() {
-    Run_Job(Job::CheckFlash, session);
+    startJob(Job::CheckFlash);
 }
 void MainWindow::on_pushButton_flashMode_clicked() {
-    Run_Job(Job::FlashMode, session);
+    startJob(Job::FlashMode);
 }
-
 void MainWindow::on_pushButton_UpdateAll_clicked() {
-    Run_Job(Job::UpdateAll, session);
-    if (!link.isOpen()) Reset_PortButton();
+    startJob(Job::UpdateAll);
 }
-
 void MainWindow::on_pushButton_clicked() {
-    Report_SecondBootInfo(session);
+    startJob(Job::ReportSecondBootInfo);
 }
 void MainWindow::on_pushButton_2_clicked() {
-    Report_Device_Info(session);
+    startJob(Job::ReportDeviceInfo);
 }

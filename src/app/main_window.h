@@ -1,13 +1,15 @@
 #pragma once
 
-#include "protocol/frontend.h"
-#include "protocol/session.h"
-#include "serial/serial_link.h"
+#include "jobs/job_request.h"
+#include "jobs/job_result.h"
 
 #include <QMainWindow>
 #include <QString>
+#include <cstdint>
 #include <functional>
+#include <memory>
 
+class BoardThread;
 class PortMonitor;
 class QTimer;
 
@@ -15,16 +17,19 @@ namespace Ui {
 class MainWindow;
 }
 
-// The operator's window: the form, the port scan and the buttons. Each button forwards to its
-// device operation, which reaches the operator back through the Frontend this window implements.
-class MainWindow : public QMainWindow, public Frontend {
+// The operator's window: the form, the port scan and the buttons. The chip's port and every job
+// on it live on a board thread (jobs/board_thread.h): a button builds the job's request from the
+// form and the window's state, disables the buttons and hands it over; what the job shows comes
+// back as signals, and its end enables the buttons again. The GUI thread only paints and answers.
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The action buttons as a group; a KQ580 gets the ones its boot loader serves.
+    // The action buttons as a group; a chip with two boot loaders gets the ones its boot loader
+    // serves.
     void Set_Buttons_Enabled(bool enable);
     // A modal critical box titled "Message" with an OK button.
     void Show_Message(const QString &text);
@@ -33,36 +38,46 @@ class MainWindow : public QMainWindow, public Frontend {
     void Load_Config();
     void Save_Config();
 
-    // Frontend
-    void logLine(const QString &text) override;
-    void clearLog() override;
-    void showMessage(const QString &text) override;
-    void setProgress(int percent) override;
-    void setButtonsEnabled(bool enable) override;
-    void setUpdateAllEnabled(bool enable) override;
-    void showModelName(const QString &name) override;
-    void showFlashPart(const QString &id, const QString &size, const QString &name) override;
-    void showMcuImageLabel(const QString &text) override;
-    void showFlashImageLabel(const QString &text) override;
-    bool eraseWholeChecked() const override;
-    bool nandFlashChecked() const override;
-    QString mcuImagePath() const override;
-    QString flashImagePath() const override;
-    bool exitRequested() const override;
+    // The log panel: one line per call (an empty text is an empty line), and clearing it.
+    void logLine(const QString &text);
+    void clearLog();
+
+    // Whether the chip's port is open, as the board thread last told.
+    bool isPortOpen() const { return portOpen; }
+    // A job (or the opening of the port) is running on the board thread.
+    bool jobRunning() const;
 
     // The open-file dialog of the two Input buttons (caption, start location, filter -> the
     // chosen path, empty when cancelled). Replaceable so that tests can answer it.
     std::function<QString(const QString &, const QString &, const QString &)> chooseFile;
 
-    SerialLink link; // the one port; waitTime follows the wait-time box
-    DeviceSession session;
     QTimer *timer1 = nullptr; // port scan, one run per start
     QString portName;         // the port of the last open attempt
     int portIndex = -1;       // combo index of the chip's port in the last scan, -1 none
     int lastPortIndex = -1;
+    int waitTime = 0; // extra milliseconds for the rest of a reply, from the wait-time box
     int exitFlag = 0;
     int autoOpen = 1;
+    // A job or the port scan is running; the scan and the Open Comm button wait while it is set.
+    int busy = 0;
     bool awaitingChip = false; // the chip's port went away; the scan waits for it to return
+
+    // The chip as the last identification named it.
+    uint32_t modelCode = 0;
+    uint32_t bootVersion = 0;
+    int bootKind = 0;
+    int bootType = 0;
+    // The boot-setting record sent after an MCU update (config.ini).
+    int blSet = 0;
+    // The images as the last Input or update left them: what the checks compare the chip with.
+    QString mcuFilePath = QStringLiteral("./");
+    McuImageFacts mcuImage;
+    QString flashCodePath = QStringLiteral("./");
+    FlashImageFacts flashImage;
+    // The external flash part as last read.
+    uint32_t flashId = 0;
+    int32_t flashSize = 0;
+    QString flashName;
 
   public slots:
     QString GetComm(int index, QString keyValue);
@@ -88,6 +103,8 @@ class MainWindow : public QMainWindow, public Frontend {
     void on_comboBox_WaitTime_currentIndexChanged(int index);
 
   protected:
+    // Closing while a job runs asks it to stop, and closes once it has.
+    void closeEvent(QCloseEvent *event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
 #endif
@@ -102,8 +119,26 @@ class MainWindow : public QMainWindow, public Frontend {
     void Reset_PortButton();
     void Show_ReadFail();
 
+    // The buttons after a job: enabled unless the chip went away meanwhile.
+    void restoreButtons();
+    // The board thread of `port`, made anew when the port changed.
+    BoardThread &boardFor(const QString &port);
+    void followBoard(BoardThread &board);
+    // Runs `job` on the open port with the window's choices; `then`, if given, after its result
+    // has been taken over.
+    void startJob(Job job, const std::function<void(const JobResult &)> &then = {});
+    void jobEnded(const JobResult &result);
+    void portOpened(const JobResult &result);
+    void showFlashPart(const FlashPartFacts &part);
+    void blankFlashPart();
+    void showImage(ImageRole role, uint32_t crc, int32_t length);
+
     Ui::MainWindow *ui = nullptr;
     PortMonitor *monitor = nullptr;
+    std::unique_ptr<BoardThread> board;
+    bool portOpen = false;
+    bool closeWhenStopped = false; // Exit or the title bar asked while a job ran
+    std::function<void(const JobResult &)> afterJob;
 #ifdef Q_OS_WIN
     bool windows10 = false; // port notifications; older versions only report device-node changes
 #endif

@@ -2,9 +2,13 @@
 
 #include "cli/cli_flash_ini.h"
 #include "cli/cli_trace.h"
+#include "cli/interrupt.h"
 #include "cli/port_probe.h"
+#include "jobs/board_run.h"
+#include "jobs/owed_records.h"
 #include "serial/port_choice.h"
 #include "serial/port_listing.h"
+#include "tessara_version.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -57,29 +61,29 @@ bool imagesUsable(const CliRequest &r, FILE *err) {
 } // namespace
 
 void Cli_Complain(FILE *err, const QString &reason) {
-    Print_Line(err, QStringLiteral("tessara-cli: ") + reason);
+    Print_Line(err, QStringLiteral("tessara-cli: ") + reason, LinePriority::Failure);
 }
 
-TerminalFrontend::Choices Cli_Choices(const CliRequest &r) {
-    TerminalFrontend::Choices choices;
+TerminalObserver::Choices Cli_Choices(const CliRequest &r) {
+    TerminalObserver::Choices choices;
     choices.quiet = r.quiet;
-    choices.eraseWhole = r.eraseWhole;
-    choices.nandFlash = r.nand;
-    choices.mcuImage = r.mcuImage;
-    choices.flashImage = r.flashImage;
     // The information reply repeats the identification that the probe printed just before.
     choices.eachLineOnce = r.job == Job::Info;
     return choices;
 }
 
-BoardSettings Cli_BoardSettings(const CliRequest &r) {
-    BoardSettings settings;
-    settings.waitTime = r.waitTime;
-    settings.blSet = r.bootSetting;
-    settings.flashIniPath = r.flashIni;
-    settings.onlyChanged = r.onlyChanged;
-    settings.listDifferences = r.blocks;
-    return settings;
+JobRequest Cli_JobRequest(const CliRequest &r) {
+    JobRequest request;
+    request.job = r.job;
+    request.flashIniPath = r.flashIni;
+    request.eraseWhole = r.eraseWhole;
+    request.onlyChanged = r.onlyChanged;
+    request.nand = r.nand;
+    request.listDifferences = r.blocks;
+    request.bootSetting = r.bootSetting;
+    request.waitTime = r.waitTime;
+    Read_JobImages(request, r.mcuImage, r.flashImage);
+    return request;
 }
 
 int Cli_Prepare(const CliRequest &r, BoardReport &report, FILE *err) {
@@ -113,16 +117,16 @@ QStringList Cli_BoardPorts(const CliRequest &r, QStringList *missing) {
     return ports;
 }
 
-void Cli_Record(BoardReport &report, const BoardOutcome &outcome, const QString &port,
+void Cli_Record(BoardReport &report, const JobResult &result, const QString &port,
                 const QString &command, FILE *err) {
     if (report.path().isEmpty()) return;
-    const QByteArray line = Board_ReportLine(outcome, port, command, QDateTime::currentDateTime());
+    const QByteArray line = Board_ReportLine(result, port, command, QDateTime::currentDateTime());
     if (!report.appendRecord(line))
         Cli_Complain(err, QStringLiteral("cannot write the report \"%1\": %2")
                               .arg(report.path(), report.errorString()));
 }
 
-int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *err) {
+int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, FILE *out, FILE *err) {
     if (!Command_NeedsDevice(r.command)) return listPorts(r, out, err);
     BoardReport report;
     if (const int status = Cli_Prepare(r, report, err)) return status;
@@ -149,13 +153,14 @@ int Run_CliRequest(const CliRequest &r, TerminalFrontend &ui, FILE *out, FILE *e
     ui.logLine(QStringLiteral("Port: ") + portLine);
     if (Command_ReadsFlashIni(r.command)) ui.logLine(FlashIni_LogLine(r.flashIni));
 
-    BoardSettings settings = Cli_BoardSettings(r);
-    settings.observer = trace.observer();
-    const BoardOutcome outcome = Run_OnBoard(port.portName, r.job, ui, settings);
-    ui.endProgress(); // what follows is the run's verdict
+    JobRequest request = Cli_JobRequest(r);
+    request.trace = trace.observer();
+    const JobResult result = Run_OnBoard(port.portName, request, ui);
+    const RecordOwed owed; // the run has ended: a program ending at once writes its record first
+    ui.endProgress();      // what follows is the run's verdict
     if (const QString loss = trace.finish(); !loss.isEmpty()) Cli_Complain(err, loss);
-    Cli_Record(report, outcome, port.portName, r.command, err);
-    if (outcome.ok) return CliOk;
-    Cli_Complain(err, Board_FailureReason(outcome, r.command));
-    return outcome.interrupted ? CliInterrupted : CliFailed;
+    Cli_Record(report, result, port.portName, r.command, err);
+    if (result.ok()) return CliOk;
+    Cli_Complain(err, Board_FailureReason(result, r.command));
+    return result.interrupted() ? Interrupt_Status() : CliFailed;
 }

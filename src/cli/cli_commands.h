@@ -1,25 +1,28 @@
 #pragma once
 
 #include "cli/cli_options.h"
-#include "cli/terminal_frontend.h"
+#include "cli/terminal_observer.h"
 #include "jobs/board_report.h"
-#include "jobs/board_run.h"
+#include "jobs/job_request.h"
+#include "jobs/job_result.h"
 #include "serial/port_map.h"
 
 #include <QString>
 #include <cstdio>
 
-// tessara-cli's exit statuses: 130 is the shells' status of a program ended by Ctrl-C.
-enum CliStatus { CliOk = 0, CliFailed = 1, CliUsage = 2, CliInterrupted = 130 };
+// tessara-cli's exit statuses; a run stopped by a signal ends with Interrupt_Status(), 128 + the
+// signal, the shells' status of a program that the signal ended (130 for Ctrl-C).
+enum CliStatus { CliOk = 0, CliFailed = 1, CliUsage = 2 };
 
 // Runs one parsed request on one board: opens the port, probes the chip as opening the port in
-// the window does, then runs the command's operation. The operations speak through `ui`; a
-// failure ends with one line on `err` naming its cause, prefixed with the program's name.
-int Run_CliRequest(const CliRequest &request, TerminalFrontend &ui, FILE *out, FILE *err);
+// the window does, then runs the command's job. The job speaks through `ui`; a failure ends with
+// one line on `err` naming its cause, prefixed with the program's name.
+int Run_CliRequest(const CliRequest &request, TerminalObserver &ui, FILE *out, FILE *err);
 
-// What a request asks of the front end and of each board run.
-TerminalFrontend::Choices Cli_Choices(const CliRequest &request);
-BoardSettings Cli_BoardSettings(const CliRequest &request);
+// How a request's board output is shown on a terminal.
+TerminalObserver::Choices Cli_Choices(const CliRequest &request);
+// The job a request asks for on every board, with its images read once (a run's snapshot).
+JobRequest Cli_JobRequest(const CliRequest &request);
 
 // A one-line reason on `err`, prefixed with the program's name.
 void Cli_Complain(FILE *err, const QString &reason);
@@ -32,5 +35,5 @@ int Cli_Prepare(const CliRequest &request, BoardReport &report, FILE *err);
 // names no port now is left out and its reason added to `missing`.
 QStringList Cli_BoardPorts(const CliRequest &request, QStringList *missing = nullptr);
 // Appends the board's record when a report is open; says so on `err` when it cannot.
-void Cli_Record(BoardReport &report, const BoardOutcome &outcome, const QString &port,
+void Cli_Record(BoardReport &report, const JobResult &result, const QString &port,
                 const QString &command, FILE *err);

@@ -11,7 +11,7 @@
 // from the field, and on stderr. Nothing is traced unless one of them is asked for.
 class CliTrace {
   public:
-    explicit CliTrace(FILE *err) : err(err) {}
+    explicit CliTrace(FILE *errStream) : err(errStream) {}
 
     // Opens the trace file (none when `path` is empty); returns why it cannot be written, or "".
     QString open(const QString &path, bool verbose);

@@ -2,6 +2,7 @@
 
 #include "flash/loader_images.h"
 #include "protocol/handshake.h"
+#include "tessara_version.h"
 
 QString Cli_VersionText() {
     const auto row = [](const char *setting, bool yes, const char *yesText, const char *noText) {
@@ -9,7 +10,7 @@ QString Cli_VersionText() {
             .arg(QLatin1String(setting), -24)
             .arg(QLatin1String(yes ? yesText : noText));
     };
-    const FlashModeLoaders loaders = builtInLoaders();
+    const FlashModeLoaders loaders = BuiltIn_Loaders();
     return QStringLiteral("tessara-cli " TESSARA_VERSION "\n"
                           "Handshake proof tags (shared with the boot loader, never shown):\n") +
            row("TESSARA_PROOF_TAG", ProofTag_IsDefault(false), "the default",

@@ -1,13 +1,13 @@
 #include "cli/gang.h"
 
-#include "cli/board_thread.h"
 #include "cli/cli_commands.h"
 #include "cli/gang_console.h"
 #include "cli/interrupt.h"
+#include "jobs/board_thread.h"
 
 namespace {
 
-QString bootText(const BoardOutcome &o) {
+QString bootText(const JobResult &o) {
     const bool identified = !o.model.isEmpty() && o.model != QLatin1String("unknown");
     return identified ? QStringLiteral("0x") + QString::number(o.bootVersion, 16)
                       : QStringLiteral("-");
@@ -20,10 +20,10 @@ QStringList summaryTable(const BoardThreads &boards, const QString &command) {
                              QStringLiteral("boot"), QStringLiteral("result"),
                              QStringLiteral("seconds"), QStringLiteral("reason")}};
     for (const auto &board : boards) {
-        const BoardOutcome &o = board->outcome();
+        const JobResult &o = board->result();
         rows.append({board->port(), o.model.isEmpty() ? QStringLiteral("-") : o.model, bootText(o),
                      Board_Result(o), QString::number(o.seconds, 'f', 2),
-                     o.ok || o.interrupted ? QString() : Board_FailureReason(o, command)});
+                     o.ok() || o.interrupted() ? QString() : Board_FailureReason(o, command)});
     }
     QList<int> widths;
     for (int c = 0; c < rows.first().size(); ++c) {
@@ -65,18 +65,22 @@ int Run_Gang(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     }
 
     GangConsole console(out, err, terminal && !r.quiet);
+    const TerminalObserver::Choices shown = Cli_Choices(r);
     const BoardThreads boards = Run_Boards(
-        ports, r, [&](BoardThread &board) { console.follow(&board, &board); },
+        ports, Cli_JobRequest(r),
         [&](BoardThread &board) {
-            Cli_Record(report, board.outcome(), board.port(), r.command, err);
+            console.follow(&board, &board, shown.quiet, shown.eachLineOnce);
+        },
+        [&](BoardThread &board) {
+            Cli_Record(report, board.result(), board.port(), r.command, err);
             console.boardEnded(board.port());
         });
 
     for (const QString &line : summaryTable(boards, r.command))
         console.line(line);
-    if (Interrupt_Requested()) return CliInterrupted;
+    if (Interrupt_Requested()) return Interrupt_Status();
     if (!missing.isEmpty()) return CliFailed;
     for (const auto &board : boards)
-        if (!board->outcome().ok) return CliFailed;
+        if (!board->result().ok()) return CliFailed;
     return CliOk;
 }

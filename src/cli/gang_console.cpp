@@ -1,11 +1,12 @@
 #include "cli/gang_console.h"
 
-#include "cli/board_thread.h"
 #include "cli/interrupt.h"
 #include "cli/progress_bar.h"
-#include "cli/terminal_frontend.h"
+#include "cli/terminal_lines.h"
+#include "jobs/board_thread.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -17,17 +18,30 @@ QString prefixed(const QString &port, const QString &text) {
 
 } // namespace
 
-GangConsole::GangConsole(FILE *out, FILE *err, bool progressBar)
-    : out(out), err(err), progressBar(progressBar) {}
+GangConsole::GangConsole(FILE *outStream, FILE *errStream, bool withBar)
+    : out(outStream), err(errStream), progressBar(withBar) {}
 
 GangConsole::~GangConsole() {
     clearBar();
 }
 
-void GangConsole::follow(BoardThread *board, QObject *context) {
+void GangConsole::follow(BoardThread *board, QObject *context, bool quiet, bool eachLineOnce) {
     const QString port = board->port();
+    const auto lines = std::make_shared<TerminalLines>(quiet, eachLineOnce);
+    const auto show = [this, port](const std::optional<QString> &line) {
+        if (line) logLine(port, *line);
+    };
     QObject::connect(board, &BoardThread::logLine, context,
-                     [this, port](const QString &text) { logLine(port, text); });
+                     [show, lines](const QString &text) { show(lines->logLine(text)); });
+    QObject::connect(board, &BoardThread::chipIdentified, context,
+                     [show, lines](const QString &name) { show(lines->chipIdentified(name)); });
+    QObject::connect(
+        board, &BoardThread::flashPartRead, context,
+        [show, lines](const FlashPartFacts &part) { show(lines->flashPartRead(part)); });
+    QObject::connect(board, &BoardThread::imageRead, context,
+                     [show, lines](ImageRole role, uint32_t crc, int32_t length) {
+                         show(lines->imageRead(role, crc, length));
+                     });
     QObject::connect(board, &BoardThread::message, context,
                      [this, port](const QString &text) { message(port, text); });
     QObject::connect(board, &BoardThread::progress, context,
@@ -48,15 +62,15 @@ void GangConsole::boardEnded(const QString &port) {
 }
 
 void GangConsole::logLine(const QString &port, const QString &text) {
-    print(out, prefixed(port, text));
+    print(out, prefixed(port, text), LinePriority::Information);
 }
 
 void GangConsole::message(const QString &port, const QString &text) {
-    print(err, prefixed(port, text));
+    print(err, prefixed(port, text), LinePriority::Failure);
 }
 
 void GangConsole::line(const QString &text) {
-    print(out, text);
+    print(out, text, LinePriority::Information);
 }
 
 void GangConsole::progress(const QString &port, int percent) {
@@ -78,9 +92,9 @@ bool GangConsole::Progress::behind(const Progress &other) const {
     return percent < other.percent;
 }
 
-void GangConsole::print(FILE *stream, const QString &text) {
+void GangConsole::print(FILE *stream, const QString &text, LinePriority priority) {
     clearBar();
-    Print_Line(stream, text);
+    Print_Line(stream, text, priority);
     drawBar();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "protocol/frontend.h"
+#include "cli/journal_stream.h"
+#include "protocol/observer.h"
 
 #include <QMap>
 #include <QObject>
@@ -21,8 +22,9 @@ class GangConsole {
     GangConsole(const GangConsole &) = delete;
     GangConsole &operator=(const GangConsole &) = delete;
 
-    // Shows what `board` shows, delivered on the thread of `context`.
-    void follow(BoardThread *board, QObject *context);
+    // Shows what `board` shows (as a single board's terminal would: TerminalLines), delivered on
+    // the thread of `context`.
+    void follow(BoardThread *board, QObject *context, bool quiet, bool eachLineOnce);
     // The board on `port` runs (follow() says so): it joins the progress line ...
     void boardStarted(const QString &port);
     // ... until its run is over.
@@ -44,7 +46,7 @@ class GangConsole {
         bool behind(const Progress &other) const;
     };
 
-    void print(FILE *stream, const QString &text);
+    void print(FILE *stream, const QString &text, LinePriority priority);
     void drawBar();
     void clearBar();
 

@@ -1,11 +1,11 @@
 #include "cli/port_probe.h"
 
-#include "cli/board_thread.h"
+#include "jobs/board_thread.h"
 
 namespace {
 
-QString note(const BoardOutcome &o, int deadlineMs) {
-    if (o.ok) return QStringLiteral("model=%1 boot=0x%2").arg(o.model).arg(o.bootVersion, 0, 16);
+QString note(const JobResult &o, int deadlineMs) {
+    if (o.ok()) return QStringLiteral("model=%1 boot=0x%2").arg(o.model).arg(o.bootVersion, 0, 16);
     if (o.outOfTime)
         return QStringLiteral("model=? (no answer within %1 s)")
             .arg(QString::number(deadlineMs / 1000.0, 'g', 3));
@@ -13,23 +13,22 @@ QString note(const BoardOutcome &o, int deadlineMs) {
     if (o.model == QLatin1String("unknown"))
         return QStringLiteral("model=unknown (no known chip answered)");
     return QStringLiteral("model=? (%1)")
-        .arg(o.reason.isEmpty() ? QStringLiteral("not probed") : o.reason);
+        .arg(o.reason().isEmpty() ? QStringLiteral("not probed") : o.reason());
 }
 
 } // namespace
 
 QMap<QString, QString> Probe_Ports(const QStringList &ports, const CliRequest &request,
                                    int deadlineMs) {
-    CliRequest probe = request;
-    probe.command = QStringLiteral("probe");
+    JobRequest probe;
     probe.job = Job::Probe;
-    probe.quiet = true;
+    probe.waitTime = request.waitTime;
     QStringList distinct = ports; // a port listed twice is still one port
     distinct.removeDuplicates();
     QMap<QString, QString> notes;
     Run_Boards(
         distinct, probe, {},
-        [&](BoardThread &board) { notes.insert(board.port(), note(board.outcome(), deadlineMs)); },
+        [&](BoardThread &board) { notes.insert(board.port(), note(board.result(), deadlineMs)); },
         QDeadlineTimer(deadlineMs));
     return notes;
 }

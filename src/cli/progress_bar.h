@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol/frontend.h"
+#include "protocol/observer.h"
 
 #include <QString>
 #include <optional>

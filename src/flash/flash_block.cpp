@@ -1,13 +1,11 @@
 #include "flash/flash_block.h"
 
 #include "protocol/bytes.h"
+#include "protocol/chip_table.h"
 #include "protocol/commands.h"
-#include "protocol/models.h"
 #include "protocol/transaction.h"
-#include "serial/event_pump.h"
 #include "serial/timing.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 
@@ -35,7 +33,7 @@ FlashPacket packet(const PacketPlan &plan, uint8_t letter, int countAt, const ui
     if (plan.countWidth == 1)
         p.bytes[size_t(countAt)] = uint8_t(count);
     else
-        putLe16(&p.bytes[size_t(countAt)], uint16_t(count));
+        Put_Le16(&p.bytes[size_t(countAt)], uint16_t(count));
     if (count > 0) std::memcpy(&p.bytes[size_t(countAt + plan.countWidth)], data, size_t(count));
     return p;
 }
@@ -43,31 +41,7 @@ FlashPacket packet(const PacketPlan &plan, uint8_t letter, int countAt, const ui
 } // namespace
 
 FlashLayout Flash_Layout(uint32_t modelCode) {
-    switch (modelCode) {
-    case Model::KQ31A:
-    case Model::KQ580:
-        return FlashLayout::SmallUnacknowledged;
-    case Model::KQ47:
-        return FlashLayout::SmallAcknowledged;
-    default:
-        return FlashLayout::Large;
-    }
-}
-
-int Flash_BlockSize(FlashLayout layout) {
-    switch (layout) {
-    case FlashLayout::SmallUnacknowledged:
-        return 512;
-    case FlashLayout::SmallAcknowledged:
-        return 16384;
-    case FlashLayout::Large:
-        break;
-    }
-    return 32768;
-}
-
-int Flash_PacketSize(FlashLayout layout) {
-    return planOf(layout).size;
+    return Chip_Model(modelCode).flashLayout;
 }
 
 std::vector<FlashPacket> Flash_PacketTrain(FlashLayout layout, const uint8_t *data,
@@ -80,7 +54,7 @@ std::vector<FlashPacket> Flash_PacketTrain(FlashLayout layout, const uint8_t *da
     // First packet: address and parity ahead of the count.
     int sent = std::min(length, plan.firstData);
     FlashPacket first = packet(plan, Command::ProgramFlashFirst, 6, data, sent);
-    putLe32(&first.bytes[1], address);
+    Put_Le32(&first.bytes[1], address);
     first.bytes[5] = parity;
     first.delaysAfter = plan.paced ? 1 : 0;
     train.push_back(std::move(first));
@@ -99,8 +73,8 @@ std::vector<FlashPacket> Flash_PacketTrain(FlashLayout layout, const uint8_t *da
     return train;
 }
 
-int Write_FlashBlock(DeviceSession &s, const uint8_t *data, uint32_t address, int length,
-                     uint8_t parity) {
+Result<> Write_FlashBlock(DeviceSession &s, const uint8_t *data, uint32_t address, int length,
+                          uint8_t parity) {
     const FlashLayout layout = Flash_Layout(s.modelCode);
     const std::vector<FlashPacket> train = Flash_PacketTrain(layout, data, address, length, parity);
     Transaction t(s, Command::ProgramFlash);
@@ -108,8 +82,10 @@ int Write_FlashBlock(DeviceSession &s, const uint8_t *data, uint32_t address, in
         s.link.write(p.bytes.data(), int(p.bytes.size()), Command::ProgramFlash.drain);
         for (int i = 0; i < p.delaysAfter; ++i)
             Delay_us(s.packetDelayUs);
-        Pump_Events();
     }
-    if (layout == FlashLayout::SmallUnacknowledged) return 0;
-    return Exchange_Result(s, Command::ProgramFlash, t.await());
+    if (layout == FlashLayout::SmallUnacknowledged) return Done{};
+    const Result<ReplyFrame> ack = Exchange_Result(
+        s, t.await(), QStringLiteral("the flash block at 0x%1").arg(address, 0, 16));
+    if (!ack.ok()) return ack.failure();
+    return Done{};
 }

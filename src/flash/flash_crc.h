@@ -1,6 +1,8 @@
 #pragma once
 
+#include "flash/flash_image.h"
 #include "protocol/reply_assembly.h"
+#include "protocol/result.h"
 #include "protocol/session.h"
 
 #include <array>
@@ -25,14 +27,13 @@ FlashCrcReply Decode_FlashCrc_Reply(const ReplyFrame &reply);
 std::array<uint8_t, 64> FlashCrc_Frame(uint32_t start, int32_t length, uint32_t crc);
 
 // Asks the device for the CRC-32 of `length` bytes of its flash from `start` (`expected`: the
-// image's) and follows its progress reports, on the progress bar when `showProgress`. 0 with the
-// device's value in `deviceCrc`; -1 error reply, -2 no result in the budget ("Time over!"), -3
-// exit requested.
-int Request_FlashCrc(DeviceSession &s, uint32_t start, int32_t length, uint32_t expected,
-                     bool showProgress, uint32_t &deviceCrc);
+// image's) and follows its progress reports, on the progress bar when `showProgress`: the
+// device's value, or why none came (refused by an error reply, not answered within the budget
+// after "Time over!", stopped, the device gone, the deadline).
+Result<uint32_t> Request_FlashCrc(DeviceSession &s, uint32_t start, int32_t length,
+                                  uint32_t expected, bool showProgress);
 
-// The device-side CRC check of the loaded image: 0 equal, -1 port closed, no image (length 0) or
-// error reply, -2 no result in the budget, -3 CRCs differ or exit requested.
-int Check_FlashCRC(DeviceSession &s);
-// "Check Flash CRC": Check_FlashCRC with the action buttons disabled; its result.
-int Check_Flash(DeviceSession &s);
+// The device-side CRC check of the image `image` describes: refused before the request when the
+// port is closed or there is no image (length 0); a CRC that differs is logged and is a wrong
+// reply ("the external flash does not hold the image").
+Result<> Check_FlashCRC(DeviceSession &s, const FlashImageFacts &image);

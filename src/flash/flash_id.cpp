@@ -16,15 +16,15 @@ QString hex(uint32_t value) {
 
 } // namespace
 
-QString Flash_IniFile(const DeviceSession &s) {
-    return Flash_IniPath(FlashIni_Places(s.flashIniPath));
+QString Flash_IniFile(const QString &chosen) {
+    return Flash_IniPath(FlashIni_Places(chosen));
 }
 
-QString Flash_UnknownPart(const DeviceSession &s, const QList<uint32_t> &ids) {
+QString Flash_UnknownPart(const QString &chosen, const QList<uint32_t> &ids) {
     QStringList names;
     for (const uint32_t id : ids)
         names << hex(id);
-    const QString path = Flash_IniFile(s);
+    const QString path = Flash_IniFile(chosen);
     const QString subject = names.size() == 1
                                 ? QStringLiteral("flash ID %1 is").arg(names.first())
                                 : QStringLiteral("flash IDs %1 are").arg(names.join(" and "));
@@ -43,71 +43,51 @@ Frame FlashId_Frame(int variant) {
 }
 
 uint32_t Decode_FlashId_Reply(const ReplyFrame &reply) {
-    return getLe32(&reply[1]);
+    return Get_Le32(&reply[1]);
 }
 
-bool Read_FlashIni(DeviceSession &s, uint32_t id) {
-    s.flashSize = 0;
-    s.flashName.clear();
-    FlashPart part;
-    bool found = false;
-    const QString path = Flash_IniFile(s);
+FlashPartFacts Read_FlashIni(Observer &ui, const QString &chosen, uint32_t id) {
+    FlashPartFacts facts;
+    facts.id = id;
+    const QString path = Flash_IniFile(chosen);
     if (!path.isEmpty()) {
         QFile file(path);
         QString reason;
-        if (FlashIni_Open(file, reason)) {
-            QTextStream in(&file);
-            found = Find_FlashPart(in, id, part);
-        } else {
+        FlashPart part;
+        if (!FlashIni_Open(file, reason)) {
             // Not the same as a part missing from the list: say so.
-            s.ui.logLine(FlashIni_Unreadable(path, reason));
+            ui.logLine(FlashIni_Unreadable(path, reason));
+        } else if (QTextStream in(&file); Find_FlashPart(in, id, part)) {
+            facts.listed = true;
+            facts.capacity = part.capacity;
+            facts.name = part.name;
         }
     }
-    if (found) {
-        s.flashSize = Flash_SizeOf(part.capacity);
-        s.flashName = part.name;
-    }
-    // A capacity too large for flashSize is still shown as it is.
-    s.ui.showFlashPart(hex(s.flashId), QString::number(found ? part.capacity : 0), s.flashName);
-    return found;
+    ui.flashPartRead(facts);
+    return facts;
 }
 
-int Get_FlashID(DeviceSession &s, int variant) {
+Result<FlashPartFacts> Get_FlashID(DeviceSession &s, int variant, const QString &chosen) {
     if (!s.link.isOpen()) {
-        s.ui.showMessage(QStringLiteral("Please open the port!"));
-        return -1;
+        s.ui.message(QStringLiteral("Please open the port!"));
+        return Fail(FailureKind::InputUnusable, QStringLiteral("the port is not open"));
     }
-    s.ui.showFlashPart(QStringLiteral("0"), QStringLiteral("0"), QString());
     const Frame frame = FlashId_Frame(variant);
-    const Exchange e = exchange(s, Command::GetFlashId, frame.data(), FrameSize);
-    if (const int r = Exchange_Result(s, Command::GetFlashId, e,
-                                      QStringLiteral("Get flash id,and return error command")))
-        return r;
-    s.flashId = Decode_FlashId_Reply(e.reply);
-    s.ui.logLine(QStringLiteral("FlashID:") + hex(s.flashId));
-    return Read_FlashIni(s, s.flashId) ? 0 : 1;
+    const Result<ReplyFrame> reply =
+        Exchange_Result(s, Exchange_Command(s, Command::GetFlashId, frame.data(), FrameSize),
+                        QStringLiteral("the flash ID request"),
+                        QStringLiteral("Get flash id,and return error command"));
+    if (!reply.ok()) return reply.failure();
+    const uint32_t id = Decode_FlashId_Reply(reply.value());
+    s.ui.logLine(QStringLiteral("FlashID:") + hex(id));
+    return Read_FlashIni(s.ui, chosen, id);
 }
 
-int Identify_FlashPart(DeviceSession &s) {
-    int r = Get_FlashID(s, 0);
-    if (r != 0) r = Get_FlashID(s, 1);
-    switch (r) {
-    case 0:
-        return 0;
-    case 1:
-        return s.fail(r, Flash_UnknownPart(s, {s.flashId}));
-    case -1:
-        return s.fail(r, QStringLiteral("the port is not open"));
-    case -2:
-        return s.fail(r, QStringLiteral("the flash ID request was refused"));
-    default:
-        return s.fail(r, QStringLiteral("the flash ID request was not answered"));
-    }
-}
-
-int Flash_Info(DeviceSession &s) {
-    s.busy = 1;
-    const int r = Identify_FlashPart(s);
-    s.busy = 0;
+Result<FlashPartFacts> Identify_FlashPart(DeviceSession &s, const QString &chosen) {
+    Result<FlashPartFacts> r = Get_FlashID(s, 0, chosen);
+    if (!r.ok() || !r.value().listed) r = Get_FlashID(s, 1, chosen);
+    if (!r.ok()) return r;
+    if (!r.value().listed)
+        return Fail(FailureKind::InputUnusable, Flash_UnknownPart(chosen, {r.value().id}));
     return r;
 }

@@ -5,7 +5,6 @@
 #include "flash/flash_image.h"
 #include "protocol/crc32.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <numeric>
 
@@ -13,15 +12,17 @@ namespace {
 
 constexpr int32_t MinQueryBytes = 16 * 1024;
 
-// Asks the device whether [start, start + length) of the image differs: 0 answered, else the
-// request's result.
-int compare(DeviceSession &s, uint32_t start, int32_t length, bool &differs) {
-    const auto *image = reinterpret_cast<const uint8_t *>(s.imageBuf.constData());
-    const uint32_t expected = crc32_calc(image + start, size_t(length));
-    uint32_t device = 0;
-    const int r = Request_FlashCrc(s, start, length, expected, false, device);
-    differs = device != expected;
-    return r;
+// Asks the device whether [start, start + length) of the image differs.
+Result<bool> differs(DeviceSession &s, const QByteArray &image, uint32_t start, int32_t length) {
+    const auto *bytes = reinterpret_cast<const uint8_t *>(image.constData());
+    const uint32_t expected = crc32_calc(bytes + start, size_t(length));
+    const Result<uint32_t> device = Request_FlashCrc(s, start, length, expected, false);
+    if (!device.ok()) return device.failure();
+    return device.value() != expected;
+}
+
+Failure stopped() {
+    return Fail(FailureKind::Stopped, Interrupted_Reason());
 }
 
 QString hex8(uint32_t value) {
@@ -39,34 +40,39 @@ int32_t Flash_QueryRange(int32_t blockSize) {
     return (MinQueryBytes + unit - 1) / unit * unit;
 }
 
-int Flash_WalkRanges(DeviceSession &s, int32_t length, int32_t range, int32_t unit,
-                     const std::function<int(const FlashPiece &)> &visit, uint32_t &unvisited) {
+Result<> Flash_WalkRanges(DeviceSession &s, const QByteArray &image, int32_t range, int32_t unit,
+                          const std::function<Result<>(const FlashPiece &)> &visit,
+                          uint32_t &unvisited) {
     unvisited = 0;
-    length = qBound(0, length, s.imageBuf.size());
-    if (range <= 0 || unit <= 0) return -1;
+    const int32_t length = image.size();
+    if (range <= 0 || unit <= 0)
+        return Fail(FailureKind::InputUnusable, QStringLiteral("no range to compare"));
     for (int64_t start = 0; start < length; start += range) {
         unvisited = uint32_t(start);
         FlashPiece whole{uint32_t(start), int32_t(std::min<int64_t>(range, length - start))};
-        if (const int r = compare(s, whole.start, whole.length, whole.differs)) return r;
-        QCoreApplication::processEvents();
-        if (s.exitRequested()) return -3;
+        const Result<bool> d = differs(s, image, whole.start, whole.length);
+        if (!d.ok()) return d.failure();
+        whole.differs = d.value();
+        if (s.stopRequested()) return stopped();
         if (!whole.differs || unit >= whole.length) {
-            if (const int r = visit(whole)) return r;
+            if (const Result<> r = visit(whole); !r.ok()) return r;
             continue;
         }
         for (int64_t at = start; at < start + whole.length; at += unit) {
             unvisited = uint32_t(at);
             FlashPiece piece{uint32_t(at), int32_t(std::min<int64_t>(unit, length - at))};
-            if (const int r = compare(s, piece.start, piece.length, piece.differs)) return r;
-            if (s.exitRequested()) return -3;
-            if (const int r = visit(piece)) return r;
+            const Result<bool> p = differs(s, image, piece.start, piece.length);
+            if (!p.ok()) return p.failure();
+            piece.differs = p.value();
+            if (s.stopRequested()) return stopped();
+            if (const Result<> r = visit(piece); !r.ok()) return r;
         }
     }
     unvisited = uint32_t(length);
-    return 0;
+    return Done{};
 }
 
-int Report_FlashDifferences(DeviceSession &s, int32_t length, int32_t blockSize) {
+Result<> Report_FlashDifferences(DeviceSession &s, const QByteArray &image, int32_t blockSize) {
     QStringList lines;
     FlashPiece run; // the differing blocks found so far that adjoin
     const auto close = [&] {
@@ -76,37 +82,38 @@ int Report_FlashDifferences(DeviceSession &s, int32_t length, int32_t blockSize)
                      .arg(run.length);
         run = FlashPiece();
     };
-    const auto visit = [&](const FlashPiece &p) {
+    const auto visit = [&](const FlashPiece &p) -> Result<> {
         if (!p.differs)
             close();
         else if (run.length > 0)
             run.length += p.length;
         else
             run = p;
-        return 0;
+        return Done{};
     };
     uint32_t unvisited = 0;
-    const int r =
-        Flash_WalkRanges(s, length, Flash_QueryRange(blockSize), blockSize, visit, unvisited);
+    const Result<> r =
+        Flash_WalkRanges(s, image, Flash_QueryRange(blockSize), blockSize, visit, unvisited);
     close();
     for (const QString &line : lines)
         s.ui.logLine(line);
-    if (r != 0) {
-        if (!s.exitRequested())
+    if (!r.ok()) {
+        if (r.kind() != FailureKind::Stopped)
             s.ui.logLine(
                 QStringLiteral("The blocks from %1 on could not be compared").arg(hex8(unvisited)));
         return r;
     }
     if (lines.isEmpty()) s.ui.logLine(QStringLiteral("all blocks match"));
-    return 0;
+    return Done{};
 }
 
-int Check_FlashBlocks(DeviceSession &s) {
-    if (!Load_FlashCode(s)) return -1;
-    const int r = Check_FlashCRC(s);
-    // Worth asking only a device that answered.
-    if ((r == 0 || r == -3) && !s.exitRequested())
-        Report_FlashDifferences(s, s.flashCodeLen, Flash_BlockSize(Flash_Layout(s.modelCode)));
-    s.imageBuf = QByteArray();
+Result<> Check_FlashBlocks(DeviceSession &s, const ImageFile &file) {
+    const Result<FlashImageFacts> image = Load_FlashCode(s, file);
+    if (!image.ok()) return image.failure();
+    const Result<> r = Check_FlashCRC(s, image.value());
+    // Worth asking only a device that answered: its flash holds the image or differs from it.
+    const bool answered = r.ok() || r.kind() == FailureKind::WrongReply;
+    if (answered && !s.stopRequested())
+        (void)Report_FlashDifferences(s, file.bytes, Flash_BlockSize(Flash_Layout(s.modelCode)));
     return r;
 }

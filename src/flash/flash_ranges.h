@@ -1,7 +1,11 @@
 #pragma once
 
+#include "flash/flash_image.h"
+#include "protocol/image_file.h"
+#include "protocol/result.h"
 #include "protocol/session.h"
 
+#include <QByteArray>
 #include <cstdint>
 #include <functional>
 
@@ -24,22 +28,21 @@ struct FlashPiece {
     bool differs = false;
 };
 
-// Walks the first `length` bytes of imageBuf in ranges of `range` bytes: asks the device for the
-// CRC of each and compares it with the image's; a range that differs is asked again unit by unit
-// when `unit` is smaller. Calls `visit` with each range that matches and each unit of a range
-// that differs (or the range itself), in address order; a non-zero result of `visit` ends the
-// walk with that result. Returns 0 when all was visited, -3 when exit was requested, or the
-// failed request's result (-1 error reply, -2 no answer) with `unvisited` at the first byte not
-// visited.
-int Flash_WalkRanges(DeviceSession &s, int32_t length, int32_t range, int32_t unit,
-                     const std::function<int(const FlashPiece &)> &visit, uint32_t &unvisited);
+// Walks `image` in ranges of `range` bytes: asks the device for the CRC of each and compares it
+// with the image's; a range that differs is asked again unit by unit when `unit` is smaller.
+// Calls `visit` with each range that matches and each unit of a range that differs (or the
+// range itself), in address order; a failure of `visit` ends the walk with it. Otherwise done,
+// or the failed request's failure (stopped when the stop token said so) with `unvisited` at the
+// first byte not visited.
+Result<> Flash_WalkRanges(DeviceSession &s, const QByteArray &image, int32_t range, int32_t unit,
+                          const std::function<Result<>(const FlashPiece &)> &visit,
+                          uint32_t &unvisited);
 
 // After the whole-image check: logs each address range of `blockSize` blocks whose CRC on the
-// device differs from the image's, adjacent ones joined, or "all blocks match". The image is in
-// imageBuf. 0 when every block was compared, otherwise the failed request's result.
-int Report_FlashDifferences(DeviceSession &s, int32_t length, int32_t blockSize);
+// device differs from `image`'s, adjacent ones joined, or "all blocks match". Done when every
+// block was compared, otherwise the failed request's failure.
+Result<> Report_FlashDifferences(DeviceSession &s, const QByteArray &image, int32_t blockSize);
 
-// The flash check that also names the differing ranges: reads the image named in the flash path,
-// checks the whole of it, then reports its blocks. Check_FlashCRC's result, or -1 when the image
-// could not be read.
-int Check_FlashBlocks(DeviceSession &s);
+// The flash check that also names the differing ranges: loads `file`, checks the whole of it,
+// then reports its blocks. The check's result.
+Result<> Check_FlashBlocks(DeviceSession &s, const ImageFile &file);

@@ -2,14 +2,13 @@
 
 #include "flash/flash_block.h"
 #include "flash/flash_id.h"
-#include "flash/flash_image.h"
+#include "flash/flash_ini.h"
 #include "flash/flash_ranges.h"
+#include "protocol/chip_table.h"
 #include "protocol/handshake.h"
-#include "protocol/models.h"
 #include "protocol/transaction.h"
 #include "serial/timing.h"
 
-#include <QCoreApplication>
 #include <QThread>
 #include <algorithm>
 
@@ -17,13 +16,8 @@ namespace {
 
 constexpr int32_t Size32MiB = 0x2000000;
 constexpr int32_t Size128MiB = 0x8000000;
-constexpr uint32_t Kq580RestartAddress = 0x18000;
-
-// The models whose loader needs to be told about 128 MiB parts.
-bool setsMode2(uint32_t modelCode) {
-    return modelCode == Model::KQ31B || modelCode == Model::KQ31C || modelCode == Model::KQ31D ||
-           modelCode == Model::KQ3200;
-}
+// The loader finishes its last write before it takes the CRC request.
+constexpr int SettleMs = 300;
 
 Frame commandFrame(uint8_t letter, uint8_t argument) {
     Frame frame{};
@@ -36,205 +30,244 @@ void logTime(DeviceSession &s) {
     s.ui.logLine(Log_Time_Text());
 }
 
-bool handshake(DeviceSession &s) {
-    if (Connect_Device(s, '0', s.modelCode) == 0 && Connect_Device(s, '2', s.modelCode) == 0)
-        return true;
-    s.ui.showMessage(QStringLiteral("Fail to Connect a 31B device"));
-    s.fail(-1, QStringLiteral("no handshake with the chip for the flash update"));
-    return false;
+Failure stopped() {
+    return Fail(FailureKind::Stopped, Interrupted_Reason());
 }
 
-// 0 when the loader now addresses the part, -4 when it refused.
-int setAddressMode(DeviceSession &s) {
-    if (s.flashSize == Size32MiB) {
-        if (Set_FlashAddrMode(s, 1) != 0) return -4;
-        s.flashAddrMode = 1;
-        s.ui.logLine(QStringLiteral("Set 32 bits Address!"));
-    } else if (s.flashSize == Size128MiB) {
-        if (setsMode2(s.modelCode) && Set_FlashAddrMode(s, 2) != 0) return -4;
-        s.flashAddrMode = 2;
+Result<> handshake(DeviceSession &s) {
+    for (const char selector : {'0', '2'}) {
+        const Result<Proof> r = Connect_Device(s, selector, s.modelCode);
+        if (r.ok() && r.value() == Proof::ThisModel) continue;
+        s.ui.message(QStringLiteral("Fail to Connect a 31B device"));
+        // A proof of another model is no handshake either.
+        const Failure cause = r.ok() ? Fail(FailureKind::WrongReply, QString()) : r.failure();
+        return Step_Failure(cause,
+                            QStringLiteral("no handshake with the chip for the flash update"));
     }
-    return 0;
+    return Done{};
+}
+
+// Tells the loader how to address the part, when its size asks for it.
+Result<> setAddressMode(DeviceSession &s, int32_t flashSize, FlashUpdateRecord &record) {
+    if (flashSize == Size32MiB) {
+        if (const Result<> r = Set_FlashAddrMode(s, 1); !r.ok()) return r;
+        record.flashAddrMode = 1;
+        s.ui.logLine(QStringLiteral("Set 32 bits Address!"));
+    } else if (flashSize == Size128MiB) {
+        if (s.chip().setsMode2)
+            if (const Result<> r = Set_FlashAddrMode(s, 2); !r.ok()) return r;
+        record.flashAddrMode = 2;
+    }
+    return Done{};
 }
 
 // Sends blocks of the image; the parity alternates over the blocks actually sent, from 0.
 struct BlockSender {
     DeviceSession &s;
-    int32_t length;
+    const QByteArray &image;
     int32_t blockSize;
+    FlashUpdateRecord &record;
     uint8_t parity = 0;
     int sent = 0;
 
-    // The block at `address`: 0 sent, -3 the device went silent or Exit was pressed.
-    int send(uint32_t address) {
-        const auto *image = reinterpret_cast<const uint8_t *>(s.imageBuf.constData());
-        const int size = int(std::min<int64_t>(blockSize, length - int64_t(address)));
-        // A refused block is left to the final CRC check; a silent device ends the update
-        // rather than costing every remaining block its own time-out.
-        if (Write_FlashBlock(s, image + address, address, size, parity) == -3 && !s.exitRequested())
-            return s.fail(
-                -3, QStringLiteral("the flash block at 0x%1 was not answered").arg(address, 0, 16));
+    // The block at `address`.
+    Result<> send(uint32_t address) {
+        const auto *bytes = reinterpret_cast<const uint8_t *>(image.constData());
+        const int size = int(std::min<int64_t>(blockSize, image.size() - int64_t(address)));
+        const Result<> r = Write_FlashBlock(s, bytes + address, address, size, parity);
+        ++record.blocksWritten;
+        // A refused block is left to the final CRC check; a silent device, a stop or a device
+        // gone ends the update rather than costing every remaining block its own wait.
+        if (!r.ok() && r.kind() != FailureKind::Refused) return r;
         parity ^= 1;
         ++sent;
-        return 0;
+        return Done{};
     }
     // The blocks of the piece of the image from `from` up to `to`.
-    int sendAll(uint32_t from, uint32_t to) {
+    Result<> sendAll(uint32_t from, uint32_t to) {
         for (uint32_t address = from; address < to; address += uint32_t(blockSize)) {
-            if (send(address) != 0) return -3;
-            QCoreApplication::processEvents();
-            if (s.exitRequested()) return -3;
+            if (const Result<> r = send(address); !r.ok()) return r;
+            if (s.stopRequested()) return stopped();
         }
-        return 0;
+        return Done{};
     }
 };
 
-// Sends the image block by block: 0 done, -3 Exit pressed or a block went unacknowledged.
-int writeBlocks(DeviceSession &s, int32_t length, int32_t blockSize) {
-    BlockSender sender{s, length, blockSize};
+// Sends the image block by block.
+Result<> writeBlocks(DeviceSession &s, const QByteArray &image, int32_t blockSize,
+                     FlashUpdateRecord &record) {
+    BlockSender sender{s, image, blockSize, record};
+    const int32_t length = image.size();
     const int32_t count = length / blockSize;
     for (int32_t i = 0; int64_t(i) * blockSize < length; ++i) {
-        if (sender.send(uint32_t(i) * uint32_t(blockSize)) != 0) return -3;
-        if (i < count) s.ui.setProgress(int(int64_t(i) * 100 / count));
-        QCoreApplication::processEvents();
-        if (s.exitRequested()) return -3;
+        if (const Result<> r = sender.send(uint32_t(i) * uint32_t(blockSize)); !r.ok()) return r;
+        if (i < count) s.ui.progress(int(int64_t(i) * 100 / count));
+        if (s.stopRequested()) return stopped();
     }
-    return 0;
+    return Done{};
 }
 
 // Sends only the blocks that the device's range CRCs show to differ from the image; `skipped`
-// counts the others. Where the device cannot tell, every block from there on is sent. 0 done,
-// -3 Exit pressed or a block went unacknowledged.
-int writeChangedBlocks(DeviceSession &s, int32_t length, int32_t blockSize, int &skipped) {
-    BlockSender sender{s, length, blockSize};
+// counts the others. Where the device cannot tell, every block from there on is sent.
+Result<> writeChangedBlocks(DeviceSession &s, const QByteArray &image, int32_t blockSize,
+                            FlashUpdateRecord &record, int &skipped) {
+    BlockSender sender{s, image, blockSize, record};
+    const int32_t length = image.size();
     skipped = 0;
-    const auto visit = [&](const FlashPiece &p) {
+    const auto visit = [&](const FlashPiece &p) -> Result<> {
         const uint32_t end = p.start + uint32_t(p.length);
         if (!p.differs)
             skipped += (p.length + blockSize - 1) / blockSize;
-        else if (sender.sendAll(p.start, end) != 0)
-            return -3;
-        s.ui.setProgress(int(int64_t(end) * 100 / length));
-        return 0;
+        else if (const Result<> r = sender.sendAll(p.start, end); !r.ok())
+            return r;
+        s.ui.progress(int(int64_t(end) * 100 / length));
+        return Done{};
     };
     uint32_t unvisited = 0;
-    int r = Flash_WalkRanges(s, length, Flash_QueryRange(blockSize), Flash_WriteUnit(blockSize),
-                             visit, unvisited);
-    if (r == -1 || r == -2) {
+    Result<> r = Flash_WalkRanges(s, image, Flash_QueryRange(blockSize), Flash_WriteUnit(blockSize),
+                                  visit, unvisited);
+    const bool unanswered =
+        !r.ok() && (r.kind() == FailureKind::Refused ||
+                    (r.kind() == FailureKind::NoReply && !r.failure().endsRun()));
+    if (unanswered) {
         s.ui.logLine(QStringLiteral("No flash CRC of the range at 0x%1: every block from there on "
                                     "is written")
                          .arg(unvisited, 0, 16));
         r = sender.sendAll(unvisited, uint32_t(length));
     }
-    if (r != 0) return -3;
+    if (!r.ok()) return r;
     s.ui.logLine(QStringLiteral("Only changed blocks: %1 written, %2 unchanged and skipped")
                      .arg(sender.sent)
                      .arg(skipped));
-    return 0;
+    return Done{};
 }
 
-// Writes the image, or only what changed, and lets the device settle: 0 done, -3 Exit pressed
-// or a block went unacknowledged.
-int writeImage(DeviceSession &s, int32_t length, int32_t blockSize, bool onlyChanged,
-               int &skipped) {
+// Writes the image, or only what changed, and lets the device settle.
+Result<> writeImage(DeviceSession &s, const QByteArray &image, int32_t blockSize, bool onlyChanged,
+                    FlashUpdateRecord &record, int &skipped) {
     logTime(s);
     s.ui.logLine(QStringLiteral("Start to update flash ..."));
-    s.ui.setProgressPhase(ProgressPhase::FlashWrite);
+    s.ui.phaseStarted(ProgressPhase::FlashWrite);
     skipped = 0;
-    const int r = onlyChanged ? writeChangedBlocks(s, length, blockSize, skipped)
-                              : writeBlocks(s, length, blockSize);
-    if (r != 0) return -3;
-    s.ui.setProgress(100);
+    record.blocksWritten = 0;
+    const Result<> r = onlyChanged ? writeChangedBlocks(s, image, blockSize, record, skipped)
+                                   : writeBlocks(s, image, blockSize, record);
+    if (!r.ok()) return r;
+    s.ui.progress(100);
     s.ui.logLine(QStringLiteral("End to update flash"));
-    // The loader finishes its last write before it takes the CRC request.
-    QThread::msleep(300);
-    return 0;
+    QThread::msleep(SettleMs);
+    return Done{};
 }
 
 } // namespace
 
-int Set_FlashAddrMode(DeviceSession &s, int mode) {
+Result<> Set_FlashAddrMode(DeviceSession &s, int mode) {
     const Frame frame = commandFrame(Command::SetAddrMode.letter, uint8_t(mode));
-    if (const int r = Exchange_Result(s, Command::SetAddrMode,
-                                      exchange(s, Command::SetAddrMode, frame.data(), FrameSize),
-                                      QStringLiteral("Set 32bits Addr,and return error command")))
-        return r;
+    const Result<ReplyFrame> r =
+        Exchange_Result(s, Exchange_Command(s, Command::SetAddrMode, frame.data(), FrameSize),
+                        QStringLiteral("the flash address mode"),
+                        QStringLiteral("Set 32bits Addr,and return error command"));
+    if (!r.ok())
+        return Step_Failure(r.failure(),
+                            QStringLiteral("the chip did not switch the flash address mode"));
     s.ui.logLine(QStringLiteral("Set 32bits Addr ok"));
-    return 0;
+    return Done{};
 }
 
-int Erase_WholeFlash(DeviceSession &s, int selector) {
+Result<> Erase_WholeFlash(DeviceSession &s, int selector) {
     const Frame frame = commandFrame(Command::EraseFlash.letter, uint8_t(selector));
-    if (const int r = Exchange_Result(s, Command::EraseFlash,
-                                      exchange(s, Command::EraseFlash, frame.data(), FrameSize),
-                                      QStringLiteral("Erase whole flash,and return error command")))
-        return r;
+    const Result<ReplyFrame> r =
+        Exchange_Result(s, Exchange_Command(s, Command::EraseFlash, frame.data(), FrameSize),
+                        QStringLiteral("the whole-flash erase"),
+                        QStringLiteral("Erase whole flash,and return error command"));
+    if (!r.ok()) return r.failure();
     s.ui.logLine(QStringLiteral("Erase_whole_Flash ok"));
-    return 0;
+    return Done{};
 }
 
-int Program_Flash(DeviceSession &s, int32_t length, int32_t blockSize) {
-    s.flashAddrMode = 0;
+Result<> Program_Flash(DeviceSession &s, const QByteArray &image, const FlashImageFacts &facts,
+                       int32_t blockSize, const FlashUpdateRequest &r, FlashUpdateRecord &record) {
+    record.flashAddrMode = 0;
     if (!s.link.isOpen()) {
-        s.ui.showMessage(QStringLiteral("Please open the port!"));
-        return s.fail(-1, QStringLiteral("the port is not open"));
+        s.ui.message(QStringLiteral("Please open the port!"));
+        return Fail(FailureKind::InputUnusable, QStringLiteral("the port is not open"));
     }
-    if (!handshake(s)) return -1;
-    if (Identify_FlashPart(s) != 0) return -2;
-    if (setAddressMode(s) != 0)
-        return s.fail(-4, QStringLiteral("the chip did not switch the flash address mode"));
-    if (s.flashCodeLen > s.flashSize) {
-        s.ui.showMessage(QStringLiteral("The file is over than the flash ic's size"));
-        return s.fail(-3, QStringLiteral("image of %1 bytes exceeds the flash part %2 of %3 bytes")
-                              .arg(s.flashCodeLen)
-                              .arg(s.flashName)
-                              .arg(s.flashSize));
+    if (const Result<> shook = handshake(s); !shook.ok()) return shook;
+    const Result<FlashPartFacts> part = Identify_FlashPart(s, r.flashIniPath);
+    if (!part.ok()) return part.failure();
+    record.part = part.value();
+    const int32_t flashSize = Flash_SizeOf(part.value().capacity);
+    // Nothing is erased or written before the job has seen the part.
+    if (r.partIdentified)
+        if (const Result<> approved = r.partIdentified(part.value()); !approved.ok())
+            return approved;
+    if (const Result<> mode = setAddressMode(s, flashSize, record); !mode.ok()) return mode;
+    if (facts.flashCodeLen > flashSize) {
+        s.ui.message(QStringLiteral("The file is over than the flash ic's size"));
+        return Fail(FailureKind::ImageUnusable,
+                    QStringLiteral("image of %1 bytes exceeds the flash part %2 of %3 bytes")
+                        .arg(facts.flashCodeLen)
+                        .arg(part.value().name)
+                        .arg(flashSize));
     }
     // Only what is in memory can be written.
-    if (length < 0 || length > s.imageBuf.size() || blockSize <= 0) return -3;
+    if (facts.flashCodeLen != image.size() || blockSize <= 0)
+        return Fail(FailureKind::ImageUnusable, QStringLiteral("the flash image is not in memory"));
+    record.blocks = int((int64_t(image.size()) + blockSize - 1) / blockSize);
 
-    if (s.ui.eraseWholeChecked() && s.flashAddrMode != 2) {
+    if (r.eraseWhole && record.flashAddrMode != 2) {
         logTime(s);
         s.ui.logLine(QStringLiteral("Start to erase flash ..."));
-        s.ui.setProgressPhase(ProgressPhase::FlashErase);
-        Erase_WholeFlash(s, 0);
-        if (s.exitRequested()) return -3;
+        s.ui.phaseStarted(ProgressPhase::FlashErase);
+        // Whatever is written after a whole erase the chip refused or did not finish would rest
+        // on a flash in an unknown state: the update ends here.
+        if (const Result<> erased = Erase_WholeFlash(s, 0); !erased.ok()) return erased;
+        if (s.stopRequested()) return stopped();
     }
 
     // An erased chip has nothing to keep.
-    const bool onlyChanged = s.onlyChanged && !s.ui.eraseWholeChecked();
+    const bool onlyChanged = r.onlyChanged && !r.eraseWhole;
     int skipped = 0;
-    if (writeImage(s, length, blockSize, onlyChanged, skipped) != 0) return -3;
-    int check = Check_FlashCRC(s);
+    if (const Result<> w = writeImage(s, image, blockSize, onlyChanged, record, skipped); !w.ok())
+        return w;
+    Result<> check = Check_FlashCRC(s, facts);
     // The whole-image check alone decides: a device that misjudged a range gets the whole
     // image, as a new update (handshake: parity and erased sectors start afresh).
-    if (check != 0 && skipped > 0 && !s.exitRequested() && s.link.isOpen()) {
+    if (!check.ok() && skipped > 0 && !check.failure().endsRun()) {
         s.ui.logLine(QStringLiteral("The flash still differs from the image: writing the whole "
                                     "image"));
-        if (!handshake(s)) return -1;
-        if (setAddressMode(s) != 0) return -4;
-        if (writeImage(s, length, blockSize, false, skipped) != 0) return -3;
-        check = Check_FlashCRC(s);
+        if (const Result<> shook = handshake(s); !shook.ok()) return shook;
+        if (const Result<> mode = setAddressMode(s, flashSize, record); !mode.ok()) return mode;
+        if (const Result<> w = writeImage(s, image, blockSize, false, record, skipped); !w.ok())
+            return w;
+        check = Check_FlashCRC(s, facts);
     }
-    if (check != 0) return -3;
-    if (s.modelCode == Model::KQ580) {
-        Run_Address(s, Kq580RestartAddress);
+    if (!check.ok()) return check;
+    // A chip that restarts into its new flash code leaves its port for the scan to find again.
+    if (const uint32_t restart = s.chip().flashRestartAddress) {
+        Run_Address(s, restart);
         s.link.Close(); // the run command written above still reaches the chip
     }
-    return 0;
+    return Done{};
 }
 
-int UpdateFlash(DeviceSession &s) {
-    if (!Load_FlashCode(s)) return -5;
+Result<FlashPartFacts> Read_FlashPart(DeviceSession &s, const QString &flashIniPath) {
+    if (!s.link.isOpen()) {
+        s.ui.message(QStringLiteral("Please open the port!"));
+        return Fail(FailureKind::InputUnusable, QStringLiteral("the port is not open"));
+    }
+    if (const Result<> shook = handshake(s); !shook.ok()) return shook.failure();
+    return Identify_FlashPart(s, flashIniPath);
+}
+
+Result<> UpdateFlash(DeviceSession &s, const ImageFile &image, const FlashUpdateRequest &r,
+                     FlashUpdateRecord &record) {
+    const Result<FlashImageFacts> facts = Load_FlashCode(s, image);
+    if (!facts.ok()) return facts.failure();
     const int blockSize = Flash_BlockSize(Flash_Layout(s.modelCode));
-    s.ui.setButtonsEnabled(false);
-    s.busy = 1;
-    const int r = Program_Flash(s, s.flashCodeLen, blockSize);
+    const Result<> done = Program_Flash(s, image.bytes, facts.value(), blockSize, r, record);
     s.ui.logLine(QString());
-    s.ui.logLine(r == 0 ? QStringLiteral("Update flash is OK!!!!!!")
-                        : QStringLiteral("Update flash is fail....."));
-    s.busy = 0;
-    s.ui.setButtonsEnabled(true);
-    s.imageBuf = QByteArray();
-    return r;
+    s.ui.logLine(done.ok() ? QStringLiteral("Update flash is OK!!!!!!")
+                           : QStringLiteral("Update flash is fail....."));
+    return done;
 }

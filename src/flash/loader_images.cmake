@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Embeds the KQ580 flash-mode loaders as arrays of 32-bit words. They are device code from the
 # chip's maker and not part of this repository; a loader whose file is not given is not built in.
 

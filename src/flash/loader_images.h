@@ -22,4 +22,4 @@ constexpr int NandLoaderWords = 1208;
 
 // The loaders embedded at build time from the files named by TESSARA_NOR_LOADER and
 // TESSARA_NAND_LOADER (generated source).
-FlashModeLoaders builtInLoaders();
+FlashModeLoaders BuiltIn_Loaders();

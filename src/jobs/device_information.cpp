@@ -5,35 +5,41 @@
 
 namespace {
 
-QString requestFailure(int result) {
-    switch (result) {
-    case -1:
-        return QStringLiteral("the device information request was refused");
-    case -2:
-        return QStringLiteral("the device information request was not answered");
+int shownResult(const Result<> &r) {
+    if (r.ok()) return 0;
+    switch (r.kind()) {
+    case FailureKind::InputUnusable:
+        return 1;
+    case FailureKind::Refused:
+        return -1;
+    case FailureKind::WrongReply:
+        return -3;
     default:
-        return QStringLiteral("the device information arrived damaged (CRC)");
+        return -2;
     }
 }
 
 } // namespace
 
-int Get_Device_Info(DeviceSession &s) {
-    DeviceInfo info;
-    if (const int r = Request_Device_Info(s, info)) return s.fail(r, requestFailure(r));
+Result<> Get_Device_Info(DeviceSession &s, const QString &chosen, JobResult &result) {
+    const Result<DeviceInfo> info = Request_Device_Info(s);
+    if (!info.ok()) return info.failure();
     // The reply names two candidate flash IDs; the first one Flash.ini knows wins.
-    for (const uint32_t id : {info.firstFlashId, info.secondFlashId}) {
-        s.flashId = id;
-        if (Read_FlashIni(s, id)) {
+    for (const uint32_t id : {info.value().firstFlashId, info.value().secondFlashId}) {
+        const FlashPartFacts part = Read_FlashIni(s.ui, chosen, id);
+        result.flashPart = part;
+        if (part.listed) {
             s.ui.logLine(QStringLiteral("FlashID:") + QStringLiteral("0x") +
                          QString::number(id, 16));
-            return 0;
+            return Done{};
         }
     }
-    return s.fail(1, Flash_UnknownPart(s, {info.firstFlashId, info.secondFlashId}));
+    return Fail(FailureKind::InputUnusable,
+                Flash_UnknownPart(chosen, {info.value().firstFlashId, info.value().secondFlashId}));
 }
 
-void Report_Device_Info(DeviceSession &s) {
-    const int result = Get_Device_Info(s);
-    s.ui.logLine(QStringLiteral("reVal = ") + QString::number(result));
+void Report_Device_Info(DeviceSession &s, const QString &chosen) {
+    JobResult result;
+    s.ui.logLine(QStringLiteral("reVal = ") +
+                 QString::number(shownResult(Get_Device_Info(s, chosen, result))));
 }

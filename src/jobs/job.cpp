@@ -2,96 +2,100 @@
 
 #include "flash/flash_crc.h"
 #include "flash/flash_id.h"
-#include "flash/flash_image.h"
 #include "flash/flash_mode.h"
 #include "flash/flash_ranges.h"
 #include "flash/flash_update.h"
 #include "jobs/device_information.h"
-#include "jobs/stop_request.h"
 #include "jobs/update_all.h"
+#include "jobs/update_steps.h"
+#include "mcu/boot_records.h"
 #include "mcu/mcu_update.h"
 #include "protocol/device_info.h"
 
 namespace {
 
-// A refused image ends the check: its values are none, and a check on none proves nothing.
-bool checkFlashImage(DeviceSession &s) {
-    if (s.listDifferences) return Check_FlashBlocks(s) == 0;
-    switch (Input_FlashImage(s, s.ui.flashImagePath())) {
-    case ImageRead::Read:
-        return Check_FlashCRC(s) == 0;
-    case ImageRead::CannotOpen:
-        s.ui.showMessage(QStringLiteral("Read fail,please check the path!"));
-        return false;
-    case ImageRead::Refused:
-        return false;
-    }
-    return false;
+Result<> updateMcu(DeviceSession &s, const JobRequest &r, JobResult &result) {
+    if (const Result<> approved = Ask_Gate(s, r, std::nullopt); !approved.ok()) return approved;
+    return Run_McuUpdate(s, r, result);
 }
 
-bool runApplication(DeviceSession &s) {
-    switch (const int r = Run_Application(s)) {
-    case 0:
-        return true;
-    case -1:
-        return s.fail(r, QStringLiteral("the port is not open")) == 0;
-    case -2:
-        return s.fail(r, QStringLiteral("no handshake with the chip")) == 0;
-    default:
-        return s.fail(r, QStringLiteral("the chip runs its boot-update loader: there is no "
-                                        "application to start")) == 0;
+Result<> checkMcu(DeviceSession &s, const JobRequest &r, JobResult &result) {
+    if (!r.mcuImage) {
+        const Result<> done = Check_Mcu(s, r.mcuFacts);
+        result.mcu = Step_State(done);
+        return done;
     }
+    McuImageFacts facts;
+    const Result<> done = Check_McuImage(s, *r.mcuImage, facts);
+    result.mcuFacts = facts;
+    result.mcu = Step_State(done);
+    return done;
 }
 
-bool updateMcu(DeviceSession &s) {
-    const McuWriteScope writing;
-    return Update_Mcu(s) == 1;
+Result<> updateFlash(DeviceSession &s, const JobRequest &r, JobResult &result) {
+    // The button starts the flash update on a clear log; Update All does not.
+    s.ui.clearLog();
+    return Run_FlashUpdate(s, r, result, FlashGate());
+}
+
+Result<> checkFlash(DeviceSession &s, const JobRequest &r, JobResult &result) {
+    Result<> done = Done{};
+    if (!r.flashImage) {
+        done = Check_FlashCRC(s, r.flashFacts);
+    } else if (r.listDifferences) {
+        done = Check_FlashBlocks(s, *r.flashImage);
+    } else {
+        const Result<FlashImageFacts> facts = Load_FlashCode(s, *r.flashImage);
+        if (facts.ok()) result.flashFacts = facts.value();
+        done = facts.ok() ? Check_FlashCRC(s, facts.value()) : Result<>(facts.failure());
+    }
+    result.flash = Step_State(done);
+    return done;
+}
+
+Result<> flashInfo(DeviceSession &s, const JobRequest &r, JobResult &result) {
+    const Result<FlashPartFacts> part = Identify_FlashPart(s, r.flashIniPath);
+    if (part.ok()) result.flashPart = part.value();
+    if (!part.ok()) return part.failure();
+    return Done{};
+}
+
+Result<> run(DeviceSession &s, const JobRequest &r, JobResult &result) {
+    switch (r.job) {
+    case Job::Probe:
+        return Done{};
+    case Job::Info:
+        // Information whose flash part Flash.ini does not know names no usable part.
+        return Get_Device_Info(s, r.flashIniPath, result);
+    case Job::FlashInfo:
+        return flashInfo(s, r, result);
+    case Job::UpdateMcu:
+        return updateMcu(s, r, result);
+    case Job::CheckMcu:
+        return checkMcu(s, r, result);
+    case Job::UpdateFlash:
+        return updateFlash(s, r, result);
+    case Job::CheckFlash:
+        return checkFlash(s, r, result);
+    case Job::UpdateAll:
+        return Update_All(s, r, result);
+    case Job::Run:
+        return Run_Application(s);
+    case Job::FlashMode:
+        return Enter_FlashMode(s, r.nand);
+    case Job::ReportSecondBootInfo:
+        Report_SecondBootInfo(s, r.mcuFacts);
+        return Done{};
+    case Job::ReportDeviceInfo:
+        Report_Device_Info(s, r.flashIniPath);
+        return Done{};
+    }
+    return Done{};
 }
 
 } // namespace
 
-bool Run_Job(Job job, DeviceSession &s) {
-    s.failure.clear();
-    switch (job) {
-    case Job::Probe:
-        return true;
-    case Job::Info:
-        // Information whose flash part Flash.ini does not know names no usable part.
-        return Get_Device_Info(s) == 0;
-    case Job::FlashInfo:
-        return Flash_Info(s) == 0;
-    case Job::UpdateMcu:
-        return updateMcu(s);
-    case Job::CheckMcu:
-        return Check_Mcu(s) == 0;
-    case Job::UpdateFlash:
-        // The button starts the flash update on a clear log; Update All does not.
-        s.ui.clearLog();
-        return UpdateFlash(s) == 0;
-    case Job::CheckFlash:
-        return Check_Flash(s) == 0;
-    case Job::UpdateAll:
-        return Update_All(s) == 0;
-    case Job::Run:
-        return runApplication(s);
-    case Job::FlashMode:
-        if (const int r = Enter_FlashMode(s); r == -2)
-            s.fail(r, QStringLiteral("no handshake with the chip"));
-        else if (r == 0)
-            return true;
-        return false;
-    }
-    return false;
-}
-
-bool Run_NewSessionJob(Job job, DeviceSession &s) {
-    s.failure.clear();
-    switch (job) {
-    case Job::CheckMcu:
-        return Check_McuImage(s) == 0;
-    case Job::CheckFlash:
-        return checkFlashImage(s);
-    default:
-        return Run_Job(job, s);
-    }
+void Run_Job(DeviceSession &s, const JobRequest &request, JobResult &result) {
+    const Result<> done = run(s, request, result);
+    if (!done.ok()) result.failure = done.failure();
 }

@@ -1,25 +1,21 @@
 #include "jobs/update_all.h"
 
 #include "flash/flash_update.h"
-#include "jobs/stop_request.h"
-#include "mcu/mcu_update.h"
+#include "jobs/update_steps.h"
 
-int Update_All(DeviceSession &s) {
-    s.ui.setUpdateAllEnabled(false);
-    int result = -1;
-    bool mcuUpdated = false;
-    {
-        const McuWriteScope writing;
-        mcuUpdated = Update_Mcu(s) == 1;
+Result<> Update_All(DeviceSession &s, const JobRequest &r, JobResult &result) {
+    FlashGate flashGate;
+    flashGate.askAtPart = false;
+    if (r.gate && r.gateSeesFlashPart) {
+        const Result<FlashPartFacts> part = Read_FlashPart(s, r.flashIniPath);
+        if (!part.ok()) return part.failure();
+        result.flashPart = part.value();
+        flashGate.seen = part.value();
     }
-    // The MCU update runs to its end whatever the operator asks; a stop asked for meanwhile
-    // holds before the flash update begins.
-    if (mcuUpdated && s.exitRequested()) {
-        result = -3;
-    } else if (mcuUpdated) {
-        s.ui.logLine(QString());
-        result = UpdateFlash(s) == 0 ? 0 : -2;
-    }
-    s.ui.setUpdateAllEnabled(true);
-    return result;
+    if (const Result<> approved = Ask_Gate(s, r, flashGate.seen); !approved.ok()) return approved;
+
+    if (const Result<> mcu = Run_McuUpdate(s, r, result); !mcu.ok()) return mcu;
+    if (s.stopRequested()) return Fail(FailureKind::Stopped, Interrupted_Reason());
+    s.ui.logLine(QString());
+    return Run_FlashUpdate(s, r, result, flashGate);
 }

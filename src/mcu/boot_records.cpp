@@ -9,7 +9,7 @@ namespace {
 constexpr int RecordCrcOffset = 20;
 
 BootRecord sealed(BootRecord record) {
-    putLe32(&record[RecordCrcOffset], crc32_calc(record.data(), RecordCrcOffset));
+    Put_Le32(&record[RecordCrcOffset], crc32_calc(record.data(), RecordCrcOffset));
     return record;
 }
 
@@ -17,32 +17,34 @@ BootRecord sealed(BootRecord record) {
 
 BootRecord SecondBootInfo_Record(uint32_t enterAddr, int32_t length, uint32_t crc) {
     BootRecord record{};
-    putLe32(&record[0], 0x19714568);
-    putLe32(&record[4], 0x03100862);
-    putLe32(&record[8], enterAddr);
-    putLe32(&record[12], uint32_t(length));
-    putLe32(&record[16], crc);
+    Put_Le32(&record[0], 0x19714568);
+    Put_Le32(&record[4], 0x03100862);
+    Put_Le32(&record[8], enterAddr);
+    Put_Le32(&record[12], uint32_t(length));
+    Put_Le32(&record[16], crc);
     return sealed(record);
 }
 
 BootRecord BootSetting_Record(int blSet) {
     BootRecord record{};
     record.fill(0xFF);
-    putLe32(&record[0], uint32_t(int32_t(blSet) - 16));
+    Put_Le32(&record[0], uint32_t(int32_t(blSet) - 16));
     return sealed(record);
 }
 
-int Save_SecondBootInfo(DeviceSession &s) {
-    const BootRecord record = SecondBootInfo_Record(s.enterAddr, s.mcuLen, s.mcuCrc);
-    return Send_Packet(s, int(record.size()), SecondBootInfoCode, record.data());
+Result<> Save_SecondBootInfo(DeviceSession &s, const McuImageFacts &image) {
+    const BootRecord record = SecondBootInfo_Record(image.enterAddr, image.mcuLen, image.mcuCrc);
+    return Send_Packet(s, int(record.size()), SecondBootInfoCode, record.data(),
+                       QStringLiteral("the second boot information"));
 }
 
-int Save_BootSetting(DeviceSession &s) {
-    const BootRecord record = BootSetting_Record(s.blSet);
-    return Send_Packet(s, int(record.size()), BootSettingCode, record.data());
+Result<> Save_BootSetting(DeviceSession &s, int blSet) {
+    const BootRecord record = BootSetting_Record(blSet);
+    return Send_Packet(s, int(record.size()), BootSettingCode, record.data(),
+                       QStringLiteral("the boot setting"));
 }
 
-void Report_SecondBootInfo(DeviceSession &s) {
-    s.ui.logLine(Save_SecondBootInfo(s) == 0 ? QStringLiteral("Save second boot info OK")
-                                             : QStringLiteral("Save second boot info NG"));
+void Report_SecondBootInfo(DeviceSession &s, const McuImageFacts &image) {
+    s.ui.logLine(Save_SecondBootInfo(s, image).ok() ? QStringLiteral("Save second boot info OK")
+                                                    : QStringLiteral("Save second boot info NG"));
 }

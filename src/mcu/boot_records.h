@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mcu/mcu_image.h"
+#include "protocol/result.h"
 #include "protocol/session.h"
 
 #include <array>
@@ -16,8 +18,8 @@ BootRecord SecondBootInfo_Record(uint32_t enterAddr, int32_t length, uint32_t cr
 // The boot-setting choice (0..2) stored as blSet - 16, then filler.
 BootRecord BootSetting_Record(int blSet);
 
-// Send the records built from the session; results as Send_Packet's (0 accepted).
-int Save_SecondBootInfo(DeviceSession &s);
-int Save_BootSetting(DeviceSession &s);
+// Sends the records; a record the chip does not take is a failure.
+Result<> Save_SecondBootInfo(DeviceSession &s, const McuImageFacts &image);
+Result<> Save_BootSetting(DeviceSession &s, int blSet);
 // The hidden button: sends the second boot information and logs OK or NG.
-void Report_SecondBootInfo(DeviceSession &s);
+void Report_SecondBootInfo(DeviceSession &s, const McuImageFacts &image);

@@ -1,12 +1,9 @@
 #include "mcu/mcu_commands.h"
 
 #include "mcu/mcu_packets.h"
-#include "protocol/models.h"
 #include "protocol/transaction.h"
-#include "serial/event_pump.h"
 #include "serial/timing.h"
 
-#include <QCoreApplication>
 #include <QThread>
 
 namespace {
@@ -15,22 +12,24 @@ namespace {
 constexpr int LargePacketGapUs = 130;
 constexpr int PatchPacketGapMs = 10;
 
-// The result of an MCU command's exchange; the three MCU commands log the same line for a wrong
-// reply letter.
-int resultOf(DeviceSession &s, const CommandSpec &command, const Exchange &e) {
-    return Exchange_Result(s, command, e,
-                           QStringLiteral("Erease mcu flash,and return error command"));
+// The three MCU commands log the same line for another reply letter.
+Result<ReplyFrame> resultOf(DeviceSession &s, const Exchange &e, const QString &what) {
+    return Exchange_Result(s, e, what, QStringLiteral("Erease mcu flash,and return error command"));
 }
 
 } // namespace
 
-int Erase_Mcu(DeviceSession &s, uint32_t start, uint32_t end) {
+Result<> Erase_Mcu(DeviceSession &s, uint32_t start, uint32_t end) {
     const Frame frame = EraseMcu_Frame(start, end);
-    return resultOf(s, Command::EraseMcu, exchange(s, Command::EraseMcu, frame.data(), FrameSize));
+    const Result<ReplyFrame> r =
+        resultOf(s, Exchange_Command(s, Command::EraseMcu, frame.data(), FrameSize),
+                 QStringLiteral("the MCU erase"));
+    if (!r.ok()) return r.failure();
+    return Done{};
 }
 
-int Write_McuBlock(DeviceSession &s, int32_t length, uint32_t offset, const uint8_t *data) {
-    const bool small = usesSmallPackets(s.modelCode);
+Result<> Write_McuBlock(DeviceSession &s, int32_t length, uint32_t offset, const uint8_t *data) {
+    const bool small = !s.chip().largeMcuPackets;
     const QList<QByteArray> packets = McuBlock_Packets(small, offset, data, length);
     // One acknowledgement per block: every packet but the last drains before the next.
     Transaction t(s, Command::ProgramMcu);
@@ -39,28 +38,31 @@ int Write_McuBlock(DeviceSession &s, int32_t length, uint32_t offset, const uint
         const QByteArray &p = packets[i];
         s.link.write(reinterpret_cast<const uint8_t *>(p.constData()), p.size(),
                      !last && Command::ProgramMcu.drain);
-        Pump_Events();
         if (!small && !last) Delay_us(LargePacketGapUs);
     }
-    return resultOf(s, Command::ProgramMcu, t.await());
+    const Result<ReplyFrame> r =
+        resultOf(s, t.await(), QStringLiteral("the MCU block at offset %1").arg(To_Hex8(offset)));
+    if (!r.ok()) return r.failure();
+    return Done{};
 }
 
-int Check_McuCrc(DeviceSession &s) {
-    const Frame frame = CheckMcuCrc_Frame(s.mcuLen, s.mcuCrc, s.enterAddr);
-    s.ui.setProgressPhase(ProgressPhase::McuCrcCheck);
-    const Exchange e = exchange(s, Command::CheckMcuCrc, frame.data(), FrameSize);
-    if (const int r = resultOf(s, Command::CheckMcuCrc, e)) return r;
-    const uint32_t deviceCrc = Decode_McuCrc_Reply(e.reply);
-    if (deviceCrc == s.mcuCrc) return 0;
+Result<> Check_McuCrc(DeviceSession &s, const McuImageFacts &facts, const QString &mismatch) {
+    const Frame frame =
+        CheckMcuCrc_Frame(facts.mcuLen, facts.mcuCrc, facts.enterAddr, s.chip().mcuBase);
+    s.ui.phaseStarted(ProgressPhase::McuCrcCheck);
+    const Result<ReplyFrame> r =
+        resultOf(s, Exchange_Command(s, Command::CheckMcuCrc, frame.data(), FrameSize),
+                 QStringLiteral("the MCU CRC query"));
+    if (!r.ok()) return r.failure();
+    const uint32_t deviceCrc = Decode_McuCrc_Reply(r.value());
+    if (deviceCrc == facts.mcuCrc) return Done{};
     s.ui.logLine(QStringLiteral("Error CRC, return CRC = 0x") + QString::number(deviceCrc, 16));
-    return -3;
+    return Fail(FailureKind::WrongReply, mismatch);
 }
 
-int Send_McuPatch(DeviceSession &s) {
+void Send_McuPatch(DeviceSession &s) {
     for (const Frame &frame : McuPatch_Frames()) {
         s.link.write(frame.data(), FrameSize, Command::WriteWords.drain);
-        QCoreApplication::processEvents();
         QThread::msleep(PatchPacketGapMs);
     }
-    return 0;
 }

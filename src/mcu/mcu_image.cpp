@@ -1,10 +1,9 @@
 #include "mcu/mcu_image.h"
 
-#include "mcu/mcu_models.h"
 #include "mcu/mcu_package.h"
 #include "protocol/bytes.h"
+#include "protocol/chip_table.h"
 #include "protocol/crc32.h"
-#include "protocol/models.h"
 
 #include <QFile>
 #include <limits>
@@ -13,16 +12,6 @@ namespace {
 
 constexpr qint64 ReadChunk = 64 * 1024;
 constexpr int RunAddressOffset = 4;
-
-uint32_t crcOf(const QByteArray &bytes) {
-    return crc32_calc(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()));
-}
-
-// The Input button takes the run address only for these models (the update also for KQ581).
-bool inputTakesRunAddress(uint32_t model) {
-    return model == Model::KQ31B || model == Model::KQ31C || model == Model::KQ31D ||
-           model == Model::KQ3200;
-}
 
 // Reads the open file in chunks: its CRC, its length and its first 8 bytes. False when it
 // cannot be read whole or is too long for a 32-bit length.
@@ -45,27 +34,26 @@ bool scanFile(QFile &file, uint32_t &crc, int32_t &length, QByteArray &head) {
     return total == size && file.error() == QFileDevice::NoError;
 }
 
+// The largest MCU flash of any model: no MCU image can be larger.
+qint64 largestMcuFlash() {
+    qint64 largest = 0;
+    for (const ChipModel &model : Chip_Models())
+        largest = qMax<qint64>(largest, model.mcuFlashSize);
+    return largest;
+}
+
+ImageRefusal unreadable(const QString &path) {
+    return {Fail(FailureKind::SystemError, QStringLiteral("cannot read image \"%1\"").arg(path)),
+            QStringLiteral("Read fail,please check the path!"), path};
+}
+
 // A refused image leaves no values behind: a check must not compare the chip with an earlier
 // image, or with what a refused file computed to.
-void forgetImage(DeviceSession &s) {
-    s.mcuLen = 0;
-    s.mcuCrc = 0;
-    s.enterAddr = 0;
-    s.imageBuf = QByteArray();
-    s.ui.showMcuImageLabel(Mcu_Label(0, 0));
-}
-
-int refuse(DeviceSession &s, int result, const QString &message, const QString &why) {
-    forgetImage(s);
-    s.ui.showMessage(message);
-    return s.fail(result, why);
-}
-
-int refuseUnreadable(DeviceSession &s, const QString &path) {
-    refuse(s, -4, QStringLiteral("Read fail,please check the path!"),
-           QStringLiteral("cannot read image \"%1\"").arg(path));
-    s.ui.logLine(path);
-    return -4;
+Failure refuse(DeviceSession &s, const ImageRefusal &refusal) {
+    s.ui.imageRead(ImageRole::Mcu, 0, 0);
+    s.ui.message(refusal.message);
+    if (!refusal.logLine.isEmpty()) s.ui.logLine(refusal.logLine);
+    return refusal.failure;
 }
 
 } // namespace
@@ -76,8 +64,7 @@ QString To_Hex8(uint32_t value) {
 }
 
 int32_t Get_McuFlashSize(uint32_t modelCode) {
-    const McuModel *m = findMcuModel(modelCode);
-    return m ? m->flashSize : 0;
+    return Chip_Model(modelCode).mcuFlashSize;
 }
 
 QString Mcu_Label(uint32_t crc, int32_t length) {
@@ -85,7 +72,7 @@ QString Mcu_Label(uint32_t crc, int32_t length) {
 }
 
 QString Mcu_TooLarge(qint64 length, uint32_t modelCode) {
-    const ModelRow *row = findModel(modelCode);
+    const ChipModel *row = Find_ChipModel(modelCode);
     if (!row)
         return QStringLiteral("image of %1 bytes: no chip model identified, no MCU flash to hold "
                               "it")
@@ -96,61 +83,61 @@ QString Mcu_TooLarge(qint64 length, uint32_t modelCode) {
         .arg(Get_McuFlashSize(modelCode));
 }
 
-bool Input_McuImage(DeviceSession &s, const QString &path) {
-    s.mcuFilePath = path;
+std::optional<McuImageFacts> Input_McuImage(const QString &path, uint32_t modelCode, Observer &ui) {
     QFile file(path);
-    uint32_t crc = 0;
-    int32_t length = 0;
+    McuImageFacts facts;
     QByteArray head;
-    if (!file.open(QIODevice::ReadOnly) || !scanFile(file, crc, length, head)) {
-        forgetImage(s);
-        return false;
-    }
-
-    s.mcuCrc = crc;
-    s.mcuLen = length;
-    s.enterAddr = 0;
+    if (!file.open(QIODevice::ReadOnly) || !scanFile(file, facts.mcuCrc, facts.mcuLen, head))
+        return std::nullopt;
     // An image too short to hold a run address leaves it 0.
-    if (inputTakesRunAddress(s.modelCode) && head.size() >= RunAddressOffset + 4) {
-        s.enterAddr =
-            getLe32(reinterpret_cast<const uint8_t *>(head.constData()) + RunAddressOffset);
-        s.ui.logLine(QStringLiteral("enter_Addr:") + To_Hex8(s.enterAddr));
+    if (Chip_Model(modelCode).runAddress == RunAddressRule::InputAndUpdate &&
+        head.size() >= RunAddressOffset + 4) {
+        facts.enterAddr =
+            Get_Le32(reinterpret_cast<const uint8_t *>(head.constData()) + RunAddressOffset);
+        ui.logLine(QStringLiteral("enter_Addr:") + To_Hex8(facts.enterAddr));
     }
-    s.ui.showMcuImageLabel(Mcu_Label(s.mcuCrc, s.mcuLen));
-    return true;
+    return facts;
 }
 
-int Load_McuImage(DeviceSession &s) {
-    s.imageBuf.clear();
-    const QString path = s.ui.mcuImagePath();
-    if (path.isEmpty())
-        return refuse(s, -1, QStringLiteral("Please input mcu code file"),
-                      QStringLiteral("no MCU image named"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return refuseUnreadable(s, path);
-    const qint64 size = file.size();
-    const int32_t flashSize = Get_McuFlashSize(s.modelCode);
-    if (size > flashSize)
-        return refuse(s, -2, QStringLiteral("Over Mcu flash size:") + QString::number(flashSize),
-                      Mcu_TooLarge(size, s.modelCode));
-    const QByteArray bytes = file.read(size);
-    if (bytes.size() != size || !file.read(1).isEmpty()) return refuseUnreadable(s, path);
-
-    if (Is_PlainMcuImage(path)) {
-        s.mcuLen = int32_t(size);
-        s.mcuCrc = crcOf(bytes);
-        s.imageBuf = bytes;
-    } else {
-        const McuPackage package = Unpack_McuPackage(bytes);
-        if (!package.valid())
-            return refuse(s, -3, QStringLiteral("This isn't a KQ31A/B's file"),
-                          QStringLiteral("\"%1\" is no packaged image: its CRC trailer does not "
-                                         "match")
-                              .arg(path));
-        s.mcuLen = package.image.size();
-        s.mcuCrc = package.crc;
-        s.imageBuf = package.image;
+ImageSnapshot Read_McuImageFile(const QString &path) {
+    auto image = std::make_shared<ImageFile>();
+    QFile file;
+    if (path.isEmpty()) {
+        image->refusal =
+            ImageRefusal{Fail(FailureKind::InputUnusable, QStringLiteral("no MCU image named")),
+                         QStringLiteral("Please input mcu code file"), QString()};
+    } else if (!Open_ImageFile(path, file, *image)) {
+        image->refusal = unreadable(path);
+    } else if (image->size <= largestMcuFlash() &&
+               Read_ImageBytes(file, *image) != WholeRead::Read) {
+        image->refusal = unreadable(path);
     }
-    s.ui.showMcuImageLabel(Mcu_Label(s.mcuCrc, s.mcuLen));
-    return 0;
+    return image;
+}
+
+Result<McuImage> Load_McuImage(DeviceSession &s, const ImageFile &file) {
+    if (file.refusal) return refuse(s, *file.refusal);
+    const int32_t flashSize = Get_McuFlashSize(s.modelCode);
+    if (file.size > flashSize)
+        return refuse(s, {Fail(FailureKind::ImageUnusable, Mcu_TooLarge(file.size, s.modelCode)),
+                          QStringLiteral("Over Mcu flash size:") + QString::number(flashSize),
+                          QString()});
+    McuImage image;
+    if (Is_PlainMcuImage(file.path)) {
+        image.bytes = file.bytes;
+        image.crc = file.crc;
+    } else {
+        const McuPackage package = Unpack_McuPackage(file.bytes);
+        if (!package.valid())
+            return refuse(s, {Fail(FailureKind::ImageUnusable,
+                                   QStringLiteral("\"%1\" is no packaged image: its CRC trailer "
+                                                  "does not match")
+                                       .arg(file.path)),
+                              QStringLiteral("This isn't a KQ31A/B's file"), QString()});
+        image.bytes = package.image;
+        image.crc = package.crc;
+    }
+    image.length = image.bytes.size();
+    s.ui.imageRead(ImageRole::Mcu, image.crc, image.length);
+    return image;
 }

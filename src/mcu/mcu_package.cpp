@@ -30,7 +30,7 @@ McuPackage Unpack_McuPackage(const QByteArray &file) {
     package.image = ordered.left(length);
     package.crc =
         crc32_calc(reinterpret_cast<const uint8_t *>(package.image.constData()), size_t(length));
-    package.trailer = getLe32(reinterpret_cast<const uint8_t *>(ordered.constData()) + length);
+    package.trailer = Get_Le32(reinterpret_cast<const uint8_t *>(ordered.constData()) + length);
     return package;
 }
 

@@ -16,8 +16,8 @@ struct Layout {
     bool firstOwnCount; // J0's length field is its own count (else the block length)
 };
 
-constexpr Layout smallLayout{FrameSize, 56, 62, 2, false, false};
-constexpr Layout largeLayout{LargeFrameSize, 504, 508, 4, true, true};
+constexpr Layout SmallLayout{FrameSize, 56, 62, 2, false, false};
+constexpr Layout LargeLayout{LargeFrameSize, 504, 508, 4, true, true};
 
 QByteArray packet(const Layout &layout, char kind) {
     QByteArray p(layout.size, '\0');
@@ -35,21 +35,21 @@ uint8_t *bytesOf(QByteArray &p) {
 Frame EraseMcu_Frame(uint32_t start, uint32_t end) {
     Frame frame{};
     frame[0] = Command::EraseMcu.letter;
-    putLe32(&frame[1], start);
-    putLe32(&frame[5], end);
+    Put_Le32(&frame[1], start);
+    Put_Le32(&frame[5], end);
     return frame;
 }
 
 QList<QByteArray> McuBlock_Packets(bool smallPackets, uint32_t offset, const uint8_t *data,
                                    int length) {
-    const Layout &layout = smallPackets ? smallLayout : largeLayout;
+    const Layout &layout = smallPackets ? SmallLayout : LargeLayout;
     length = qBound(0, length, 0xFFFF);
     QList<QByteArray> packets;
 
     QByteArray first = packet(layout, '0');
     const int firstCount = qMin(length, layout.firstData);
-    putLe32(bytesOf(first) + 2, offset);
-    putLe16(bytesOf(first) + 6, uint16_t(layout.firstOwnCount ? firstCount : length));
+    Put_Le32(bytesOf(first) + 2, offset);
+    Put_Le16(bytesOf(first) + 6, uint16_t(layout.firstOwnCount ? firstCount : length));
     if (firstCount > 0) std::memcpy(bytesOf(first) + 8, data, size_t(firstCount));
     packets.append(first);
 
@@ -57,7 +57,7 @@ QList<QByteArray> McuBlock_Packets(bool smallPackets, uint32_t offset, const uin
     // The last packet holds what a middle one cannot take whole; it may carry nothing.
     while (length - done > layout.middleData - 1) {
         QByteArray middle = packet(layout, '1');
-        if (layout.countInJ1J2) putLe16(bytesOf(middle) + 2, uint16_t(layout.middleData));
+        if (layout.countInJ1J2) Put_Le16(bytesOf(middle) + 2, uint16_t(layout.middleData));
         std::memcpy(bytesOf(middle) + layout.dataOffset, data + done, size_t(layout.middleData));
         packets.append(middle);
         done += layout.middleData;
@@ -65,27 +65,27 @@ QList<QByteArray> McuBlock_Packets(bool smallPackets, uint32_t offset, const uin
 
     QByteArray last = packet(layout, '2');
     const int rest = length - done;
-    if (layout.countInJ1J2) putLe16(bytesOf(last) + 2, uint16_t(rest));
+    if (layout.countInJ1J2) Put_Le16(bytesOf(last) + 2, uint16_t(rest));
     if (rest > 0) std::memcpy(bytesOf(last) + layout.dataOffset, data + done, size_t(rest));
     packets.append(last);
     return packets;
 }
 
-uint32_t McuStartOffset(uint32_t enterAddr) {
-    return enterAddr > McuFlashBase ? (enterAddr & 0xFFFFF000u) - McuFlashBase : 0;
+uint32_t Mcu_StartOffset(uint32_t enterAddr, uint32_t base) {
+    return enterAddr > base ? (enterAddr & 0xFFFFF000u) - base : 0;
 }
 
-Frame CheckMcuCrc_Frame(int32_t length, uint32_t crc, uint32_t enterAddr) {
+Frame CheckMcuCrc_Frame(int32_t length, uint32_t crc, uint32_t enterAddr, uint32_t base) {
     Frame frame{};
     frame[0] = Command::CheckMcuCrc.letter;
-    putLe32(&frame[4], uint32_t(length));
-    putLe32(&frame[8], crc);
-    putLe32(&frame[12], McuStartOffset(enterAddr));
+    Put_Le32(&frame[4], uint32_t(length));
+    Put_Le32(&frame[8], crc);
+    Put_Le32(&frame[12], Mcu_StartOffset(enterAddr, base));
     return frame;
 }
 
 uint32_t Decode_McuCrc_Reply(const ReplyFrame &reply) {
-    return getLe32(&reply[1]);
+    return Get_Le32(&reply[1]);
 }
 
 Frame WriteWords_Frame(uint16_t address, const uint32_t *words, int count) {
@@ -93,9 +93,9 @@ Frame WriteWords_Frame(uint16_t address, const uint32_t *words, int count) {
     count = qBound(0, count, 15);
     frame[0] = Command::WriteWords.letter;
     frame[1] = uint8_t(count);
-    putLe16(&frame[2], address);
+    Put_Le16(&frame[2], address);
     for (int i = 0; i < count; ++i)
-        putLe32(&frame[4 + 4 * i], words[i]);
+        Put_Le32(&frame[4 + 4 * i], words[i]);
     return frame;
 }
 

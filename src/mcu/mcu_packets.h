@@ -9,9 +9,6 @@
 
 // The MCU boot commands' packets, built without any I/O.
 
-// Offsets in the MCU flash are counted from this address of the run-address models.
-constexpr uint32_t McuFlashBase = 0x8008000;
-
 // 'L': erase the MCU flash from `start` to `end`.
 Frame EraseMcu_Frame(uint32_t start, uint32_t end);
 
@@ -22,11 +19,11 @@ QList<QByteArray> McuBlock_Packets(bool smallPackets, uint32_t offset, const uin
                                    int length);
 
 // Where an image with run address `enterAddr` starts in the MCU flash: the 4 KB page of the run
-// address above the flash base, or 0 when the run address is not above it.
-uint32_t McuStartOffset(uint32_t enterAddr);
+// address above the flash base `base` (the model's), or 0 when the run address is not above it.
+uint32_t Mcu_StartOffset(uint32_t enterAddr, uint32_t base);
 
 // 'N': ask for the CRC-32 of `length` bytes from the offset that `enterAddr` gives.
-Frame CheckMcuCrc_Frame(int32_t length, uint32_t crc, uint32_t enterAddr);
+Frame CheckMcuCrc_Frame(int32_t length, uint32_t crc, uint32_t enterAddr, uint32_t base);
 // The CRC-32 the device computed, from its 'N' reply.
 uint32_t Decode_McuCrc_Reply(const ReplyFrame &reply);
 

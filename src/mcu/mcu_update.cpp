@@ -3,258 +3,241 @@
 #include "mcu/boot_records.h"
 #include "mcu/mcu_commands.h"
 #include "mcu/mcu_image.h"
-#include "mcu/mcu_models.h"
 #include "mcu/mcu_packets.h"
 #include "protocol/bytes.h"
+#include "protocol/chip_table.h"
 #include "protocol/handshake.h"
-#include "protocol/models.h"
 #include "serial/timing.h"
 
 namespace {
 
 constexpr int32_t McuBlockSize = 2048;
 constexpr int32_t MinImageLength = 8; // the run address sits in bytes 4..7
-// Images running above this address tell the boot loader where they start.
-constexpr uint32_t SecondBootThreshold = 0x8009000;
-
-// The action buttons stay disabled and `busy` set while an operation runs, on every path out.
-class BusyScope {
-  public:
-    explicit BusyScope(DeviceSession &s) : s(s) {
-        s.ui.setButtonsEnabled(false);
-        s.busy = 1;
-    }
-    ~BusyScope() {
-        s.busy = 0;
-        s.ui.setButtonsEnabled(true);
-    }
-    BusyScope(const BusyScope &) = delete;
-    BusyScope &operator=(const BusyScope &) = delete;
-
-  private:
-    DeviceSession &s;
-};
 
 void logTime(DeviceSession &s) {
     s.ui.logLine(Log_Time_Text());
 }
 
 QString modelName(uint32_t model) {
-    const ModelRow *row = findModel(model);
+    const ChipModel *row = Find_ChipModel(model);
     return row ? QLatin1String(row->name) : QStringLiteral("unknown model");
 }
 
-// A boot command's failure in words: -2 is its time-out, anything else a refusal.
-QString unanswered(int result, const QString &what) {
-    return what +
-           (result == -2 ? QStringLiteral(" was not answered") : QStringLiteral(" was refused"));
+Failure refusePortClosed(DeviceSession &s) {
+    s.ui.message(QStringLiteral("Please open the port!"));
+    return Fail(FailureKind::InputUnusable, QStringLiteral("the port is not open"));
 }
 
-int refusePortClosed(DeviceSession &s) {
-    s.ui.showMessage(QStringLiteral("Please open the port!"));
-    return s.fail(-1, QStringLiteral("the port is not open"));
+// The update needs the run address in bytes 4..7.
+Result<> holdsImage(DeviceSession &s, int32_t length) {
+    if (length >= MinImageLength) return Done{};
+    s.ui.message(QStringLiteral("There aren't any datas to update!"));
+    return Fail(FailureKind::ImageUnusable,
+                length == 0 ? QStringLiteral("image of 0 bytes: nothing to write")
+                            : QStringLiteral("image of %1 bytes: too short, %2 bytes at least")
+                                  .arg(length)
+                                  .arg(MinImageLength));
 }
 
-// The update needs the run address in bytes 4..7 and only sends the bytes actually held.
-bool holdsImage(DeviceSession &s, int32_t length) {
-    if (length >= MinImageLength && length <= s.imageBuf.size()) return true;
-    s.ui.showMessage(QStringLiteral("There aren't any datas to update!"));
-    s.fail(-1, length == 0 ? QStringLiteral("image of 0 bytes: nothing to write")
-                           : QStringLiteral("image of %1 bytes: too short, %2 bytes at least")
-                                 .arg(length)
-                                 .arg(MinImageLength));
-    return false;
-}
-
-// Handshakes with selector '0' then '1'; the first failing result, or 0.
-int connectTwice(DeviceSession &s, uint32_t model) {
+// Handshakes with selector '0' then '1'.
+Result<> connectTwice(DeviceSession &s) {
     for (char selector : {'0', '1'}) {
-        const int r = Connect_Device(s, selector, model);
-        if (r == 1)
-            return s.fail(r, QStringLiteral("the chip answered the handshake as another model"));
-        if (r != 0) return s.fail(r, unanswered(r, QStringLiteral("the handshake")));
+        const Result<Proof> r = Connect_Device(s, selector, s.modelCode);
+        if (!r.ok()) return r.failure();
+        if (r.value() == Proof::OtherModel)
+            return Fail(FailureKind::WrongReply,
+                        QStringLiteral("the chip answered the handshake as another model"));
     }
-    return 0;
+    return Done{};
 }
 
-// Where the image goes: sets `start` and `end` and logs the plan. Returns -1 when refused.
-int planAddresses(DeviceSession &s, int32_t length, uint32_t model, uint32_t &start,
-                  uint32_t &end) {
-    start = 0;
-    if (usesRunAddress(model)) {
-        s.enterAddr = getLe32(reinterpret_cast<const uint8_t *>(s.imageBuf.constData()) + 4);
-        s.ui.logLine(QStringLiteral("enter_Addr:") + To_Hex8(s.enterAddr));
-        if (s.enterAddr < McuFlashBase) {
-            s.ui.logLine(QStringLiteral("The run address is less than 0x8008000:") +
-                         To_Hex8(s.enterAddr));
-            return s.fail(-1, QStringLiteral("run address %1 is below %2")
-                                  .arg(To_Hex8(s.enterAddr), To_Hex8(McuFlashBase)));
+// Where the image goes in the MCU flash, [start, end).
+struct McuPlan {
+    uint32_t start = 0;
+    uint32_t end = 0;
+};
+
+// Plans where `image` goes and logs the plan; takes its run address into `facts`.
+Result<McuPlan> planAddresses(DeviceSession &s, const McuImage &image, McuImageFacts &facts) {
+    McuPlan plan;
+    const int32_t length = image.length;
+    const ChipModel &chip = s.chip();
+    const bool placed = chip.runAddress != RunAddressRule::None;
+    if (placed) {
+        facts.enterAddr = Get_Le32(reinterpret_cast<const uint8_t *>(image.bytes.constData()) + 4);
+        s.ui.logLine(QStringLiteral("enter_Addr:") + To_Hex8(facts.enterAddr));
+        if (facts.enterAddr < chip.mcuBase) {
+            s.ui.logLine(
+                QStringLiteral("The run address is less than 0x%1:").arg(chip.mcuBase, 0, 16) +
+                To_Hex8(facts.enterAddr));
+            return Fail(FailureKind::ImageUnusable,
+                        QStringLiteral("run address %1 is below %2")
+                            .arg(To_Hex8(facts.enterAddr), To_Hex8(chip.mcuBase)));
         }
-        start = McuStartOffset(s.enterAddr);
+        plan.start = Mcu_StartOffset(facts.enterAddr, chip.mcuBase);
     }
     // Computed wide: a run address near the top of the address space must not wrap around.
-    const uint64_t wideEnd = uint64_t(start) + uint64_t(length);
-    end = uint32_t(wideEnd);
-    if (usesRunAddress(model))
-        s.ui.logLine(QStringLiteral("sAddr:") + To_Hex8(start) + QStringLiteral(" eAddr:") +
-                     To_Hex8(end));
+    const uint64_t wideEnd = uint64_t(plan.start) + uint64_t(length);
+    plan.end = uint32_t(wideEnd);
+    if (placed)
+        s.ui.logLine(QStringLiteral("sAddr:") + To_Hex8(plan.start) + QStringLiteral(" eAddr:") +
+                     To_Hex8(plan.end));
     // The image must also fit the flash from its start offset.
-    if (length > McuUpdateLimit(model) || wideEnd > uint64_t(Get_McuFlashSize(model))) {
-        s.ui.showMessage(QStringLiteral("This file is over than mcu to update!"));
-        if (length > McuUpdateLimit(model))
-            return s.fail(-1, QStringLiteral("image of %1 bytes exceeds the %2's update limit of "
-                                             "%3 bytes")
-                                  .arg(length)
-                                  .arg(modelName(model))
-                                  .arg(McuUpdateLimit(model)));
-        return s.fail(-1, QStringLiteral("image of %1 bytes from offset %2 overruns the %3's MCU "
-                                         "flash of %4 bytes")
-                              .arg(length)
-                              .arg(To_Hex8(start), modelName(model))
-                              .arg(Get_McuFlashSize(model)));
+    if (length > chip.mcuUpdateLimit || wideEnd > uint64_t(chip.mcuFlashSize)) {
+        s.ui.message(QStringLiteral("This file is over than mcu to update!"));
+        if (length > chip.mcuUpdateLimit)
+            return Fail(
+                FailureKind::ImageUnusable,
+                QStringLiteral("image of %1 bytes exceeds the %2's update limit of %3 bytes")
+                    .arg(length)
+                    .arg(modelName(s.modelCode))
+                    .arg(chip.mcuUpdateLimit));
+        return Fail(FailureKind::ImageUnusable,
+                    QStringLiteral("image of %1 bytes from offset %2 overruns the %3's MCU flash "
+                                   "of %4 bytes")
+                        .arg(length)
+                        .arg(To_Hex8(plan.start), modelName(s.modelCode))
+                        .arg(chip.mcuFlashSize));
     }
-    return 0;
+    return plan;
 }
 
-int writeBlock(DeviceSession &s, int32_t length, uint32_t offset, int32_t imageOffset) {
-    const int r = Write_McuBlock(
-        s, length, offset, reinterpret_cast<const uint8_t *>(s.imageBuf.constData()) + imageOffset);
-    if (r != 0) {
+Result<> writeBlock(DeviceSession &s, const McuImage &image, int32_t length, uint32_t offset,
+                    int32_t imageOffset) {
+    const auto *data = reinterpret_cast<const uint8_t *>(image.bytes.constData()) + imageOffset;
+    const Result<> r = Write_McuBlock(s, length, offset, data);
+    if (!r.ok())
         s.ui.logLine(QStringLiteral("UPDATE_FLASH NG, Addr : 0x") + QString::number(offset, 16));
-        s.fail(r, unanswered(r, QStringLiteral("the MCU block at offset %1").arg(To_Hex8(offset))));
-    }
     return r;
 }
 
-// Whether the MCU flash holds the image described by mcuLen, mcuCrc and enterAddr.
-int checkMcu(DeviceSession &s) {
+// Whether the MCU flash holds the image described by `facts`.
+Result<> checkMcu(DeviceSession &s, const McuImageFacts &facts) {
     if (!s.link.isOpen()) return refusePortClosed(s);
     // Zero bytes are no image: a CRC over nothing proves nothing.
-    if (s.mcuLen <= 0) {
-        s.ui.showMessage(QStringLiteral("Please input mcu code file"));
-        return s.fail(-1, QStringLiteral("no MCU image to compare with"));
+    if (facts.mcuLen <= 0) {
+        s.ui.message(QStringLiteral("Please input mcu code file"));
+        return Fail(FailureKind::InputUnusable, QStringLiteral("no MCU image to compare with"));
     }
     // A proof naming another model does not stop the check; only a failed exchange does.
     for (char selector : {'0', '1'}) {
-        if (const int r = Connect_Device(s, selector, s.modelCode); r < 0) {
-            s.ui.showMessage(QStringLiteral("Fail to Connect a KQ31 device"));
-            return s.fail(-1, unanswered(r, QStringLiteral("the handshake")));
+        if (const Result<Proof> r = Connect_Device(s, selector, s.modelCode); !r.ok()) {
+            s.ui.message(QStringLiteral("Fail to Connect a KQ31 device"));
+            return r.failure();
         }
     }
     const int32_t flashSize = Get_McuFlashSize(s.modelCode);
-    if (s.mcuLen > flashSize) {
-        s.ui.showMessage(QStringLiteral("Over Mcu flash size:") + QString::number(flashSize));
-        return s.fail(-1, Mcu_TooLarge(s.mcuLen, s.modelCode));
+    if (facts.mcuLen > flashSize) {
+        s.ui.message(QStringLiteral("Over Mcu flash size:") + QString::number(flashSize));
+        return Fail(FailureKind::ImageUnusable, Mcu_TooLarge(facts.mcuLen, s.modelCode));
     }
-    const int r = Check_McuCrc(s);
-    s.ui.logLine(r == 0 ? QStringLiteral("Check MCU CRC is OK...")
+    const Result<> r = Check_McuCrc(s, facts);
+    s.ui.logLine(r.ok() ? QStringLiteral("Check MCU CRC is OK...")
                         : QStringLiteral("Check MCU CRC is NG..."));
-    if (r == -3) return s.fail(r, QStringLiteral("the MCU flash does not hold the image"));
-    if (r != 0) return s.fail(r, unanswered(r, QStringLiteral("the MCU CRC query")));
-    return 0;
+    return r;
 }
 
 } // namespace
 
-int32_t McuUpdateLimit(uint32_t model) {
-    const McuModel *m = findMcuModel(model);
-    return m ? m->updateLimit : 0;
+int32_t Mcu_UpdateLimit(uint32_t model) {
+    return Chip_Model(model).mcuUpdateLimit;
 }
 
-int Update_Mcu(DeviceSession &s) {
-    const int loaded = Load_McuImage(s);
-    if (loaded < 0) return loaded;
-    int r;
-    {
-        BusyScope scope(s);
-        r = Program_Mcu(s, s.mcuLen, McuBlockSize, s.modelCode);
-        s.ui.logLine(QString());
-        s.ui.logLine(r == 0 ? QStringLiteral("Update MCU is OK!!!!!!")
-                            : QStringLiteral("Update MCU is fail....."));
-    }
-    s.imageBuf = QByteArray();
-    return r == 0 ? 1 : 0;
+Result<> Update_Mcu(DeviceSession &s, const ImageFile &file, int blSet, McuImageFacts &facts) {
+    facts = McuImageFacts();
+    const Result<McuImage> image = Load_McuImage(s, file);
+    if (!image.ok()) return image.failure();
+    facts.mcuLen = image.value().length;
+    facts.mcuCrc = image.value().crc;
+    const Result<> r = Program_Mcu(s, image.value(), McuBlockSize, blSet, facts);
+    s.ui.logLine(QString());
+    s.ui.logLine(r.ok() ? QStringLiteral("Update MCU is OK!!!!!!")
+                        : QStringLiteral("Update MCU is fail....."));
+    return r;
 }
 
-int Program_Mcu(DeviceSession &s, int32_t length, int32_t blockSize, uint32_t model) {
+Result<> Program_Mcu(DeviceSession &s, const McuImage &image, int32_t blockSize, int blSet,
+                     McuImageFacts &facts) {
     if (!s.link.isOpen()) return refusePortClosed(s);
-    if (!holdsImage(s, length)) return -1;
-    if (blockSize <= 0 || blockSize > 0xFFFF) return -1;
+    const int32_t length = image.length;
+    if (const Result<> held = holdsImage(s, length); !held.ok()) return held;
+    if (blockSize <= 0 || blockSize > 0xFFFF)
+        return Fail(FailureKind::InputUnusable, QStringLiteral("no MCU block size"));
     s.ui.clearLog();
-    s.enterAddr = 0;
+    facts.enterAddr = 0;
 
-    uint32_t start = 0, end = 0;
-    if (planAddresses(s, length, model, start, end) != 0) return -1;
-    if (connectTwice(s, model) != 0) {
-        s.ui.showMessage(QStringLiteral("Fail to Connect a mcu device"));
-        return -1;
+    const Result<McuPlan> plan = planAddresses(s, image, facts);
+    if (!plan.ok()) return plan.failure();
+    const uint32_t start = plan.value().start;
+    if (const Result<> shook = connectTwice(s); !shook.ok()) {
+        s.ui.message(QStringLiteral("Fail to Connect a mcu device"));
+        return shook;
     }
-    if (model == Model::KQ580) Send_McuPatch(s);
+    if (s.chip().mcuPatch) Send_McuPatch(s);
 
     logTime(s);
-    s.ui.setProgressPhase(ProgressPhase::McuErase);
-    s.ui.setProgress(0);
-    if (const int r = Erase_Mcu(s, start, end)) {
+    s.ui.phaseStarted(ProgressPhase::McuErase);
+    s.ui.progress(0);
+    if (const Result<> erased = Erase_Mcu(s, start, plan.value().end); !erased.ok()) {
         s.ui.logLine(QStringLiteral("Erase flash NG!!!"));
-        return s.fail(-2, unanswered(r, QStringLiteral("the MCU erase")));
+        return erased;
     }
     s.ui.logLine(QStringLiteral("Erase flash OK..."));
     logTime(s);
     s.ui.logLine(QStringLiteral("Program flash.."));
-    s.ui.setProgressPhase(ProgressPhase::McuWrite);
+    s.ui.phaseStarted(ProgressPhase::McuWrite);
 
     const int32_t fullBlocks = length / blockSize;
     for (int32_t k = 0; k < fullBlocks; ++k) {
-        if (writeBlock(s, blockSize, start + uint32_t(k * blockSize), k * blockSize) != 0)
-            return -3;
-        s.ui.setProgress(int(int64_t(k + 1) * blockSize * 100 / length));
+        const Result<> r =
+            writeBlock(s, image, blockSize, start + uint32_t(k * blockSize), k * blockSize);
+        if (!r.ok()) return r;
+        s.ui.progress(int(int64_t(k + 1) * blockSize * 100 / length));
     }
     if (const int32_t tail = length % blockSize) {
         const int32_t done = fullBlocks * blockSize;
-        if (writeBlock(s, tail, start + uint32_t(done), done) != 0) return -4;
+        if (const Result<> r = writeBlock(s, image, tail, start + uint32_t(done), done); !r.ok())
+            return r;
     }
-    s.ui.setProgress(100);
+    s.ui.progress(100);
 
     // The CRC check below covers the image only: a boot record the chip refused would leave it
     // unable to start the image, so a refusal fails the update.
     // Both are sent whatever the first answered, as the chip expects.
-    const int secondBoot = s.enterAddr > SecondBootThreshold ? Save_SecondBootInfo(s) : 0;
-    const int bootSetting = Save_BootSetting(s);
-    if (secondBoot != 0 || bootSetting != 0) {
+    const Result<> secondBoot =
+        facts.enterAddr > s.chip().secondBootInfoAbove ? Save_SecondBootInfo(s, facts) : Done{};
+    const Result<> bootSetting = Save_BootSetting(s, blSet);
+    if (!secondBoot.ok() || !bootSetting.ok()) {
         s.ui.logLine(QStringLiteral("Save boot information NG!!!"));
-        return s.fail(-6, QStringLiteral("the chip did not take the boot information"));
+        return Step_Failure(!secondBoot.ok() ? secondBoot.failure() : bootSetting.failure(),
+                            QStringLiteral("the chip did not take the boot information"));
     }
 
     logTime(s);
-    if (const int r = Check_McuCrc(s)) {
+    if (const Result<> r = Check_McuCrc(
+            s, facts, QStringLiteral("the MCU flash does not hold the image after writing"));
+        !r.ok()) {
         s.ui.logLine(QStringLiteral("Check CRC is NG..."));
-        return s.fail(-5, r == -3 ? QStringLiteral("the MCU flash does not hold the image after "
-                                                   "writing")
-                                  : unanswered(r, QStringLiteral("the MCU CRC query")));
+        return r;
     }
     s.ui.logLine(QStringLiteral("Check CRC is OK..."));
     logTime(s);
-    return 0;
+    return Done{};
 }
 
-int Check_Mcu(DeviceSession &s) {
-    BusyScope scope(s);
-    return checkMcu(s);
+Result<> Check_Mcu(DeviceSession &s, const McuImageFacts &facts) {
+    return checkMcu(s, facts);
 }
 
-int Check_McuImage(DeviceSession &s) {
-    if (const int loaded = Load_McuImage(s); loaded < 0) return loaded;
-    int r = -1;
-    {
-        BusyScope scope(s);
-        uint32_t start = 0, end = 0;
-        s.enterAddr = 0;
-        if (!s.link.isOpen())
-            refusePortClosed(s);
-        else if (holdsImage(s, s.mcuLen) &&
-                 planAddresses(s, s.mcuLen, s.modelCode, start, end) == 0)
-            r = checkMcu(s);
-    }
-    s.imageBuf = QByteArray();
-    return r;
+Result<> Check_McuImage(DeviceSession &s, const ImageFile &file, McuImageFacts &facts) {
+    facts = McuImageFacts();
+    const Result<McuImage> image = Load_McuImage(s, file);
+    if (!image.ok()) return image.failure();
+    facts.mcuLen = image.value().length;
+    facts.mcuCrc = image.value().crc;
+    if (!s.link.isOpen()) return refusePortClosed(s);
+    if (const Result<> held = holdsImage(s, facts.mcuLen); !held.ok()) return held;
+    if (const Result<McuPlan> plan = planAddresses(s, image.value(), facts); !plan.ok())
+        return plan.failure();
+    return checkMcu(s, facts);
 }

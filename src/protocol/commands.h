@@ -4,14 +4,12 @@
 
 // How each command of the boot protocol is sent and awaited, in one place.
 struct CommandSpec {
-    uint8_t letter;             // byte 0 of the request
-    uint8_t replyLetter;        // byte 0 of a good reply (0: none awaited)
-    bool drain;                 // wait for the bytes to leave after writing
-    int intervalMs;             // Wait_Reply interval ...
-    int polls;                  // ... and number of polls
-    bool stopsOnExit;           // the wait ends early when the operator presses Exit
-    int wrongLetterResult = -1; // the sender's result for another reply letter ...
-    int timeOutResult = -2;     // ... and for no reply (or Exit)
+    uint8_t letter;      // byte 0 of the request
+    uint8_t replyLetter; // byte 0 of a good reply (0: none awaited)
+    bool drain;          // wait for the bytes to leave after writing
+    int intervalMs;      // Wait_Reply interval ...
+    int polls;           // ... and number of polls
+    bool stopsOnExit;    // the wait ends early when the operator asks to stop
 };
 
 namespace Command {
@@ -23,11 +21,11 @@ constexpr CommandSpec CheckMcuCrc{'N', 'N', false, 20, 151, false};
 constexpr CommandSpec WriteWords{'I', 0, true, 0, 0, false};
 constexpr CommandSpec Run{'O', 0, true, 0, 0, false};
 constexpr CommandSpec BootFrame{'H', 'H', true, 10, 1001, false};
-constexpr CommandSpec GetFlashId{0x6D, 0x7D, false, 20, 201, false, -2, -3};
-constexpr CommandSpec SetAddrMode{0x6F, 0x7F, false, 30, 101, false, -2, -3};
-constexpr CommandSpec EraseFlash{0x68, 0x78, false, 100, 1501, true, -2, -3};
+constexpr CommandSpec GetFlashId{0x6D, 0x7D, false, 20, 201, false};
+constexpr CommandSpec SetAddrMode{0x6F, 0x7F, false, 30, 101, false};
+constexpr CommandSpec EraseFlash{0x68, 0x78, false, 100, 1501, true};
 // First, middle and last packet of a flash block; the last is acknowledged.
-constexpr CommandSpec ProgramFlash{0x6C, 0x7C, true, 1, 2001, true, -2, -3};
+constexpr CommandSpec ProgramFlash{0x6C, 0x7C, true, 1, 2001, true};
 constexpr uint8_t ProgramFlashFirst = 0x6A;
 constexpr uint8_t ProgramFlashMiddle = 0x6B;
 // Progress replies, then the result; its budget follows the image length.

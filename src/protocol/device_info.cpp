@@ -1,34 +1,28 @@
 #include "protocol/device_info.h"
 
 #include "protocol/bytes.h"
+#include "protocol/chip_table.h"
 #include "protocol/crc32.h"
 #include "protocol/handshake.h"
-#include "protocol/models.h"
 
 namespace {
 
 constexpr int InfoReplyLength = 24;
 
-constexpr InfoModel infoModels[] = {
-    {Model::KQ31A, "KQ31A", "KQ31A Boot_Version:"},  {Model::KQ31B, "KQ31B", "KQ31B Boot_Version:"},
-    {Model::KQ31C, "KQ31C", "KQ31C Boot_Version:"},  {Model::KQ31D, "KQ31D", "KQ31D Boot_Version:"},
-    {Model::KQ3200, "KQ320", "KQ320 Boot_Version:"}, {Model::KQ581, "KQ581", "KQ581 Boot_Version:"},
-    {Model::KQ47, "KQ47", "KQ47 Boot_Version:"},     {Model::KQ580, "KQ580", "KQ580 Boot_Version:"},
-};
-
 // Takes over the model and boot version that a valid reply names.
 void adoptModel(DeviceSession &s, const DeviceInfo &info) {
     s.bootVersion = info.bootVersion;
-    const InfoModel *model = findInfoModel(info.modelCode);
+    const ChipModel *model = Find_ChipModel(info.modelCode);
     if (!model) {
-        s.modelCode = Model::Unknown;
-        s.ui.showModelName(QStringLiteral("unknown"));
+        s.modelCode = UnknownModelCode;
+        s.ui.chipIdentified(QStringLiteral("unknown"));
         return;
     }
     s.modelCode = model->code;
-    s.ui.showModelName(QLatin1String(model->name));
-    s.ui.logLine(QLatin1String(model->versionPrefix) + QString::number(info.bootVersion, 16));
-    if (model->code == Model::KQ31A) s.bootKind = 1;
+    // The information request names the models by their version names (the KQ3200 is "KQ320").
+    s.ui.chipIdentified(QLatin1String(model->versionName));
+    s.ui.logLine(Version_Line(*model, info.bootVersion));
+    if (model->alwaysOrdinaryBootLoader) s.bootKind = 1;
 }
 
 } // namespace
@@ -39,68 +33,63 @@ Frame Info_Frame() {
     frame[1] = 0xE8;
     frame[2] = 0x17;
     frame[3] = 0x7F;
-    putLe32(&frame[8], crc32_calc(frame.data(), 8));
+    Put_Le32(&frame[8], crc32_calc(frame.data(), 8));
     return frame;
 }
 
 std::optional<DeviceInfo> Decode_Info_Reply(const uint8_t *reply, int length) {
-    if (length < InfoReplyLength || crc32_calc(reply, 20) != getLe32(&reply[20]))
+    if (length < InfoReplyLength || crc32_calc(reply, 20) != Get_Le32(&reply[20]))
         return std::nullopt;
     DeviceInfo info;
-    info.modelCode = getLe32(&reply[4]);
-    info.bootVersion = getLe32(&reply[8]);
-    info.firstFlashId = getLe32(&reply[12]);
-    info.secondFlashId = getLe32(&reply[16]);
+    info.modelCode = Get_Le32(&reply[4]);
+    info.bootVersion = Get_Le32(&reply[8]);
+    info.firstFlashId = Get_Le32(&reply[12]);
+    info.secondFlashId = Get_Le32(&reply[16]);
     return info;
 }
 
-const InfoModel *findInfoModel(uint32_t code) {
-    for (const InfoModel &model : infoModels)
-        if (model.code == code) return &model;
-    return nullptr;
-}
-
 uint32_t Application_Address(uint32_t modelCode) {
-    return modelCode == Model::KQ580 ? 0x400 : 0x8008000;
+    return Chip_Model(modelCode).applicationAddress;
 }
 
-int Request_Device_Info(DeviceSession &s, DeviceInfo &info) {
+Result<DeviceInfo> Request_Device_Info(DeviceSession &s) {
     const Frame frame = Info_Frame();
-    const Exchange e = exchange(s, Command::GetInfo, frame.data(), FrameSize);
-    if (const int r = Exchange_Result(s, Command::GetInfo, e,
-                                      QStringLiteral("Connect device,and return error command")))
-        return r;
-    const std::optional<DeviceInfo> reply = Decode_Info_Reply(e.reply.data(), ReplySize);
-    if (!reply) {
+    const Result<ReplyFrame> reply =
+        Exchange_Result(s, Exchange_Command(s, Command::GetInfo, frame.data(), FrameSize),
+                        QStringLiteral("the device information request"),
+                        QStringLiteral("Connect device,and return error command"));
+    if (!reply.ok()) return reply.failure();
+    const std::optional<DeviceInfo> info = Decode_Info_Reply(reply.value().data(), ReplySize);
+    if (!info) {
         s.ui.logLine(QStringLiteral("Get infomation crc32 error"));
-        return -3;
+        return Fail(FailureKind::WrongReply,
+                    QStringLiteral("the device information arrived damaged (CRC)"));
     }
-    info = *reply;
-    adoptModel(s, info);
-    return 0;
+    adoptModel(s, *info);
+    return *info;
 }
 
-int Run_Application(DeviceSession &s) {
+Result<> Run_Application(DeviceSession &s) {
     s.bootKind = -1;
-    s.busy = 1;
     if (!s.link.isOpen()) {
-        s.busy = 0;
-        s.ui.showMessage(QStringLiteral("Please open the port!"));
-        return -1;
+        s.ui.message(QStringLiteral("Please open the port!"));
+        return Fail(FailureKind::InputUnusable, QStringLiteral("the port is not open"));
     }
-    if (Connect_Device(s, '1', s.modelCode) != 0) {
-        s.busy = 0;
-        s.ui.showMessage(QStringLiteral("Connect to device is fail!"));
-        return -2;
+    const Result<Proof> proof = Connect_Device(s, '1', s.modelCode);
+    if (!proof.ok() || proof.value() != Proof::ThisModel) {
+        s.ui.message(QStringLiteral("Connect to device is fail!"));
+        // A proof of another model is no handshake either.
+        const Failure cause =
+            proof.ok() ? Fail(FailureKind::WrongReply, QString()) : proof.failure();
+        return Step_Failure(cause, QStringLiteral("no handshake with the chip"));
     }
-    // Only the ordinary boot loader may start the application; the boot-update loader (and a
-    // KQ580 flash-update boot loader, which leaves bootKind unknown) may not.
+    // Only the ordinary boot loader may start the application; the boot-update loader (and the
+    // flash-update boot loader of a chip with two, which leaves bootKind unknown) may not.
     if (s.bootKind != 1) {
-        s.ui.showMessage(QStringLiteral("Connect to a boot update device,error to run"));
-        s.busy = 0;
-        return -3;
+        s.ui.message(QStringLiteral("Connect to a boot update device,error to run"));
+        return Fail(FailureKind::Refused, QStringLiteral("the chip runs its boot-update loader: "
+                                                         "there is no application to start"));
     }
     Run_Address(s, Application_Address(s.modelCode));
-    s.busy = 0;
-    return 0;
+    return Done{};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol/result.h"
 #include "protocol/session.h"
 #include "protocol/transaction.h"
 
@@ -14,13 +15,6 @@ struct DeviceInfo {
     uint32_t secondFlashId = 0;
 };
 
-// A model as the information request names it (the KQ3200 is "KQ320" here, unlike the probe).
-struct InfoModel {
-    uint32_t code;
-    const char *name;
-    const char *versionPrefix;
-};
-
 // The information request; it never varies.
 Frame Info_Frame();
 
@@ -28,15 +22,14 @@ Frame Info_Frame();
 // bytes 20..23 are not the CRC-32 of bytes 0..19.
 std::optional<DeviceInfo> Decode_Info_Reply(const uint8_t *reply, int length);
 
-// The row of `code`, or nullptr for a code the information request does not name.
-const InfoModel *findInfoModel(uint32_t code);
-
 // Where "Run Uart Application" starts the application of `modelCode`.
 uint32_t Application_Address(uint32_t modelCode);
 
 // The 'G' device-information request: on a valid reply takes over the model and boot version it
-// names and fills `info`. 0 valid, -1 wrong letter, -2 no reply, -3 reply CRC wrong.
-int Request_Device_Info(DeviceSession &s, DeviceInfo &info);
-// "Run Uart Application": handshake, then the run command at the model's start address.
-// 0 run command sent, -1 port closed, -2 handshake failed, -3 boot-update loader (not sent).
-int Run_Application(DeviceSession &s);
+// names (telling the model's name as a fact) and returns the reply's values; a reply whose CRC
+// is wrong is a wrong reply.
+Result<DeviceInfo> Request_Device_Info(DeviceSession &s);
+// "Run Uart Application": handshake, then the run command at the model's start address. Refused
+// before anything is sent when the port is closed, the handshake fails or the chip runs its
+// boot-update loader.
+Result<> Run_Application(DeviceSession &s);

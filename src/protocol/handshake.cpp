@@ -1,8 +1,8 @@
 #include "protocol/handshake.h"
 
 #include "protocol/bytes.h"
+#include "protocol/chip_table.h"
 #include "protocol/crc32.h"
-#include "protocol/models.h"
 #include "serial/timing.h"
 
 #include <cstring>
@@ -10,19 +10,19 @@
 namespace {
 
 // The proof tags are shared with the boot loader and never sent.
-constexpr char proofTag[] = TESSARA_PROOF_TAG;
-constexpr char proofTagKq580[] = TESSARA_PROOF_TAG_KQ580;
-static_assert(sizeof(proofTag) == 5 && sizeof(proofTagKq580) == 5, "a proof tag is four letters");
+constexpr char ProofTag[] = TESSARA_PROOF_TAG;
+constexpr char ProofTagKq580[] = TESSARA_PROOF_TAG_KQ580;
+static_assert(sizeof(ProofTag) == 5 && sizeof(ProofTagKq580) == 5, "a proof tag is four letters");
 
 #ifdef TESSARA_PROOF_TAG_IS_DEFAULT
-constexpr bool proofTagIsDefault = true;
+constexpr bool ProofTagIsTheDefault = true;
 #else
-constexpr bool proofTagIsDefault = false;
+constexpr bool ProofTagIsTheDefault = false;
 #endif
 #ifdef TESSARA_PROOF_TAG_KQ580_IS_DEFAULT
-constexpr bool proofTagKq580IsDefault = true;
+constexpr bool ProofTagKq580IsTheDefault = true;
 #else
-constexpr bool proofTagKq580IsDefault = false;
+constexpr bool ProofTagKq580IsTheDefault = false;
 #endif
 
 } // namespace
@@ -33,14 +33,14 @@ int Boot_Kind(uint32_t kindCode) {
 
 HandshakeReply Decode_Handshake_Reply(const ReplyFrame &reply) {
     HandshakeReply r;
-    r.proof = getLe32(&reply[1]);
-    r.bootVersion = getLe32(&reply[9]);
-    r.bootKindCode = getLe32(&reply[13]);
+    r.proof = Get_Le32(&reply[1]);
+    r.bootVersion = Get_Le32(&reply[9]);
+    r.bootKindCode = Get_Le32(&reply[13]);
     return r;
 }
 
 bool ProofTag_IsDefault(bool kq580) {
-    return kq580 ? proofTagKq580IsDefault : proofTagIsDefault;
+    return kq580 ? ProofTagKq580IsTheDefault : ProofTagIsTheDefault;
 }
 
 Frame Connect_Frame(char selector, int32_t timeStamp, uint32_t code) {
@@ -49,66 +49,79 @@ Frame Connect_Frame(char selector, int32_t timeStamp, uint32_t code) {
     frame[1] = uint8_t(selector);
     frame[2] = 'K';
     frame[3] = 'Q';
-    putLe32(&frame[4], uint32_t(timeStamp));
-    putLe32(&frame[8], code);
-    putLe32(&frame[8], crc32_calc(frame.data(), 12));
+    Put_Le32(&frame[4], uint32_t(timeStamp));
+    Put_Le32(&frame[8], code);
+    Put_Le32(&frame[8], crc32_calc(frame.data(), 12));
     frame[16] = 0x7F;
     return frame;
 }
 
 uint32_t Expected_Proof(const uint8_t *head, uint32_t code) {
-    const char *tag = code == Model::KQ580 ? proofTagKq580 : proofTag;
+    const char *tag = Chip_Model(code).ownProofTag ? ProofTagKq580 : ProofTag;
     uint8_t input[16];
     std::memcpy(input, head, 8);
-    putLe32(&input[8], code);
+    Put_Le32(&input[8], code);
     for (int i = 0; i < 4; ++i)
         input[12 + i] = uint8_t(tag[i]);
     return crc32_calc(input, sizeof input);
 }
 
-int Connect_Device(DeviceSession &s, char selector, uint32_t code) {
+Result<Proof> Connect_Device(DeviceSession &s, char selector, uint32_t code) {
     const Frame frame = Connect_Frame(selector, Time_Stamp(), code);
-    const Exchange e = exchange(s, Command::Connect, frame.data(), FrameSize);
-    if (const int r = Exchange_Result(s, Command::Connect, e,
-                                      QStringLiteral("Connect device,and return error command")))
-        return r;
-    const HandshakeReply reply = Decode_Handshake_Reply(e.reply);
-    if (reply.proof != Expected_Proof(frame.data(), code)) return 1;
+    const Result<ReplyFrame> answer = Exchange_Result(
+        s, Exchange_Command(s, Command::Connect, frame.data(), FrameSize),
+        QStringLiteral("the handshake"), QStringLiteral("Connect device,and return error command"));
+    if (!answer.ok()) return answer.failure();
+    const HandshakeReply reply = Decode_Handshake_Reply(answer.value());
+    if (reply.proof != Expected_Proof(frame.data(), code)) return Proof::OtherModel;
 
     const uint32_t version = reply.bootVersion;
-    if (code == Model::KQ580) {
+    const ChipModel &chip = Chip_Model(code);
+    if (chip.twoBootLoaders) {
         s.bootVersion = version;
         s.bootType = version & 0xFF;
         if (s.bootType == 1) s.bootKind = 1;
         if (selector == '0')
-            s.ui.logLine((s.bootType == 1 ? QStringLiteral("KQ580 update mcu Boot_Version:")
-                                          : QStringLiteral("KQ580 update flash Boot_Version:")) +
-                         QString::number(version, 16));
-        return 0;
+            s.ui.logLine(QStringLiteral("%1 update %2 Boot_Version:%3")
+                             .arg(QLatin1String(chip.versionName),
+                                  s.bootType == 1 ? QStringLiteral("mcu") : QStringLiteral("flash"),
+                                  QString::number(version, 16)));
+        return Proof::ThisModel;
     }
 
     s.bootKind = Boot_Kind(reply.bootKindCode);
     s.packetDelayUs = 125;
-    if (selector != '0') return 0;
+    if (selector != '0') return Proof::ThisModel;
     s.bootVersion = version;
-    if (const ModelRow *row = findModel(code)) {
-        s.ui.logLine(QLatin1String(row->versionPrefix) + QString::number(version, 16));
-        if (code == Model::KQ31A) s.bootKind = 1;
+    if (const ChipModel *known = Find_ChipModel(code)) {
+        s.ui.logLine(Version_Line(*known, version));
+        if (known->alwaysOrdinaryBootLoader) s.bootKind = 1;
     }
-    return 0;
+    return Proof::ThisModel;
 }
 
-void Probe_Model(DeviceSession &s) {
+QString Version_Line(const ChipModel &model, uint32_t bootVersion) {
+    return QLatin1String(model.versionName) + QStringLiteral(" Boot_Version:") +
+           QString::number(bootVersion, 16);
+}
+
+Result<> Probe_Model(DeviceSession &s) {
     s.modelCode = 0;
-    for (const ModelRow &row : modelTable) {
-        const int r = Connect_Device(s, '0', row.code);
-        if (r < 0) break;
-        if (r == 0) {
-            s.modelCode = row.code;
-            s.ui.showModelName(QLatin1String(row.name));
-            return;
+    Failure failure = Fail(FailureKind::WrongReply, QString());
+    for (const ChipModel &model : Chip_Models()) {
+        const Result<Proof> r = Connect_Device(s, '0', model.code);
+        if (!r.ok()) {
+            failure = r.failure();
+            break;
+        }
+        if (r.value() == Proof::ThisModel) {
+            s.modelCode = model.code;
+            s.ui.chipIdentified(QLatin1String(model.name));
+            return Done{};
         }
     }
-    s.modelCode = Model::Unknown;
-    s.ui.showModelName(QStringLiteral("unknown"));
+    s.modelCode = UnknownModelCode;
+    s.ui.chipIdentified(QStringLiteral("unknown"));
+    return Step_Failure(failure,
+                        QStringLiteral("no known chip answered on \"%1\"").arg(s.link.portName()));
 }

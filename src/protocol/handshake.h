@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/chip_table.h"
+#include "protocol/result.h"
 #include "protocol/session.h"
 #include "protocol/transaction.h"
 
@@ -11,8 +13,8 @@ Frame Connect_Frame(char selector, int32_t timeStamp, uint32_t code);
 // The proof a genuine chip of model `code` answers to a frame whose first 8 bytes are `head`.
 uint32_t Expected_Proof(const uint8_t *head, uint32_t code);
 
-// What a handshake reply says: the proof of the model proposed, the boot version (for the KQ580
-// its low byte is the boot type) and the boot kind code (not sent by the KQ580).
+// What a handshake reply says: the proof of the model proposed, the boot version (for a chip with
+// two boot loaders its low byte is the boot type) and the boot kind code (not sent by those).
 struct HandshakeReply {
     uint32_t proof = 0;
     uint32_t bootVersion = 0;
@@ -26,10 +28,18 @@ int Boot_Kind(uint32_t kindCode);
 // than the one of the boot loader it is made for. The tags themselves are never shown.
 bool ProofTag_IsDefault(bool kq580);
 
-// Handshake proposing model `code`: 0 the chip is this model (session updated), 1 the proof
-// names another model, -1 wrong reply letter, -2 no reply (after "Time over!").
-int Connect_Device(DeviceSession &s, char selector, uint32_t code);
+// What the chip's proof says of the model proposed.
+enum class Proof { ThisModel, OtherModel };
 
-// Finds the chip's model after the port opened: tries every known model in order; shows the
-// name (or "unknown") and leaves modelCode set.
-void Probe_Model(DeviceSession &s);
+// Handshake proposing model `code`: the proof (the session takes over the chip's boot loader
+// when it is this model), or the exchange's failure ("the handshake was refused", after "Time
+// over!" when it was not answered, ...).
+Result<Proof> Connect_Device(DeviceSession &s, char selector, uint32_t code);
+
+// "KQ31B Boot_Version:1a": the log line of a boot version.
+QString Version_Line(const ChipModel &model, uint32_t bootVersion);
+
+// Finds the chip's model after the port opened: proposes every known model in order and tells
+// the model's name (or "unknown") as a fact. Ok with modelCode set; otherwise modelCode is the
+// unknown model's and the failure says why no known chip answered.
+Result<> Probe_Model(DeviceSession &s);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serial/arrival_sink.h"
+
 #include <array>
 #include <cstdint>
 
@@ -20,11 +22,11 @@ using ReplyFrame = std::array<uint8_t, ReplySize>;
 // last look, the latest is the news. An arrival that starts a reply and brings more than one keeps
 // the later-reply rule of the check: when its byte 62 repeats its byte 0, the first reply in it is
 // taken as 63 bytes long.
-class ReplyAssembly {
+class ReplyAssembly : public ArrivalSink {
   public:
     enum Mode { OneReply, Stream };
 
-    explicit ReplyAssembly(Mode mode = OneReply) : mode(mode) {}
+    explicit ReplyAssembly(Mode assemblyMode = OneReply) : mode(assemblyMode) {}
 
     // One arrival of `size` bytes.
     void add(const uint8_t *bytes, int size);
@@ -32,6 +34,10 @@ class ReplyAssembly {
     // across the gap would be made of unrelated bytes, so the reply being joined is dropped and
     // the next arrival starts a new one.
     void lose() { have = 0; }
+
+    // As the link's sink.
+    void arrived(const uint8_t *bytes, int length) override { add(bytes, length); }
+    void lost() override { lose(); }
     // The whole reply not yet taken, into `reply`; false while there is none. In OneReply mode
     // the reply is handed out once.
     bool take(ReplyFrame &reply);

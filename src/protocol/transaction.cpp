@@ -1,43 +1,46 @@
 #include "protocol/transaction.h"
 
 #include "protocol/bytes.h"
+#include "protocol/chip_table.h"
 #include "protocol/crc32.h"
-#include "protocol/models.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <cstring>
 
-Transaction::Transaction(DeviceSession &s, const CommandSpec &command, ReplyAssembly::Mode mode)
-    : s(s), command(command), assembly(mode) {
+Transaction::Transaction(DeviceSession &session, const CommandSpec &spec, ReplyAssembly::Mode mode)
+    : s(session), command(spec), assembly(mode) {
     s.link.discardStale();
-    s.link.arrivalSink = [this](const uint8_t *bytes, int length) { assembly.add(bytes, length); };
-    dropped = QObject::connect(&s.link, &SerialLink::arrivalDropped, [this] { assembly.lose(); });
+    s.link.setArrivalSink(&assembly);
 }
 
 Transaction::~Transaction() {
-    s.link.arrivalSink = nullptr;
-    QObject::disconnect(dropped);
+    s.link.setArrivalSink(nullptr);
 }
 
 Exchange Transaction::await() {
     std::function<bool()> stop;
-    if (command.stopsOnExit) stop = [this] { return s.exitRequested(); };
+    if (command.stopsOnExit) stop = [this] { return s.stopRequested(); };
     const int intervalMs = qMax(command.intervalMs, 1);
     const qint64 budgetMs = qint64(intervalMs) * command.polls;
     QElapsedTimer clock;
     clock.start();
     Exchange e;
-    // Every arrival is joined as it comes; rxFlag only wakes this loop to look again.
+    // Every arrival is joined as it comes; an arrival only wakes this loop to look again.
     while (!assembly.take(e.reply)) {
         const qint64 leftMs = budgetMs - clock.elapsed();
         const int polls = leftMs > 0 ? int((leftMs + intervalMs - 1) / intervalMs) : 0;
-        s.link.rxFlag = 0;
         switch (s.link.Wait_Reply(intervalMs, polls, stop)) {
         case SerialLink::Wait::Reply:
             continue;
         case SerialLink::Wait::Stopped:
             e.outcome = Exchange::Stopped;
+            return e;
+        case SerialLink::Wait::Gone:
+            e.outcome = Exchange::Gone;
+            return e;
+        case SerialLink::Wait::OutOfTime:
+            Report_TimeOut(s);
+            e.outcome = Exchange::OutOfTime;
             return e;
         case SerialLink::Wait::TimeOut:
             Report_TimeOut(s);
@@ -50,34 +53,46 @@ Exchange Transaction::await() {
 }
 
 void Transaction::waitForMore(int ms) {
-    s.link.rxFlag = 0;
-    s.link.Wait_Reply(ms, 1);
+    (void)s.link.Wait_Reply(ms, 1);
 }
 
 void Report_TimeOut(DeviceSession &s) {
-    // A device that went away is reported as gone when the link notices, not as a slow one.
-    if (s.link.isOpen()) s.ui.showMessage(QStringLiteral("Time over!"));
+    // A device that went away is reported as gone, not as a slow one.
+    if (s.link.isOpen()) s.ui.message(QStringLiteral("Time over!"));
 }
 
-Exchange exchange(DeviceSession &s, const CommandSpec &command, const uint8_t *frame, int length) {
+Failure Exchange_Failure(const Exchange &e, const QString &what) {
+    switch (e.outcome) {
+    case Exchange::WrongLetter:
+        return Fail(FailureKind::Refused, what + QStringLiteral(" was refused"));
+    case Exchange::Stopped:
+        return Fail(FailureKind::Stopped, Interrupted_Reason());
+    case Exchange::Gone:
+        return Fail(FailureKind::DeviceGone, QStringLiteral("the device went away"));
+    case Exchange::OutOfTime: {
+        Failure late = Fail(FailureKind::NoReply, QStringLiteral("no answer in the time given"));
+        late.outOfTime = true;
+        return late;
+    }
+    case Exchange::Reply:
+    case Exchange::TimeOut:
+        break;
+    }
+    return Fail(FailureKind::NoReply, what + QStringLiteral(" was not answered"));
+}
+
+Exchange Exchange_Command(DeviceSession &s, const CommandSpec &command, const uint8_t *frame,
+                          int length) {
     Transaction t(s, command);
     s.link.write(frame, length, command.drain);
     return t.await();
 }
 
-int Exchange_Result(DeviceSession &s, const CommandSpec &command, const Exchange &e,
-                    const QString &errorLine) {
-    switch (e.outcome) {
-    case Exchange::Reply:
-        return 0;
-    case Exchange::WrongLetter:
-        if (!errorLine.isEmpty()) s.ui.logLine(errorLine);
-        return command.wrongLetterResult;
-    case Exchange::TimeOut:
-    case Exchange::Stopped:
-        break;
-    }
-    return command.timeOutResult;
+Result<ReplyFrame> Exchange_Result(DeviceSession &s, const Exchange &e, const QString &what,
+                                   const QString &errorLine) {
+    if (e.outcome == Exchange::Reply) return e.reply;
+    if (e.outcome == Exchange::WrongLetter && !errorLine.isEmpty()) s.ui.logLine(errorLine);
+    return Exchange_Failure(e, what);
 }
 
 Frame BootFrame(int length, uint32_t code, const uint8_t *payload) {
@@ -85,10 +100,10 @@ Frame BootFrame(int length, uint32_t code, const uint8_t *payload) {
     length = qBound(0, length, FrameSize - 12);
     frame[0] = 'H';
     frame[1] = '0';
-    putLe32(&frame[2], code);
-    putLe16(&frame[6], uint16_t(length));
+    Put_Le32(&frame[2], code);
+    Put_Le16(&frame[6], uint16_t(length));
     if (length > 0) std::memcpy(&frame[8], payload, size_t(length));
-    putLe32(&frame[8 + length], crc32_calc(frame.data(), size_t(8 + length)));
+    Put_Le32(&frame[8 + length], crc32_calc(frame.data(), size_t(8 + length)));
     return frame;
 }
 
@@ -96,34 +111,27 @@ int Decode_BootFrame_Status(const ReplyFrame &reply) {
     return int8_t(reply[1]);
 }
 
-int Send_Packet(DeviceSession &s, int length, uint32_t code, const uint8_t *payload) {
+Result<> Send_Packet(DeviceSession &s, int length, uint32_t code, const uint8_t *payload,
+                     const QString &what) {
     const Frame frame = BootFrame(length, code, payload);
-    Transaction t(s, Command::BootFrame);
-    s.link.write(frame.data(), FrameSize, Command::BootFrame.drain);
-    QCoreApplication::processEvents();
-    const Exchange e = t.await();
-    switch (e.outcome) {
-    case Exchange::Reply:
-        return Decode_BootFrame_Status(e.reply);
-    case Exchange::WrongLetter:
-        return -1;
-    case Exchange::TimeOut:
-    case Exchange::Stopped:
-        break;
-    }
-    return -2;
+    const Result<ReplyFrame> reply =
+        Exchange_Result(s, Exchange_Command(s, Command::BootFrame, frame.data(), FrameSize), what);
+    if (!reply.ok()) return reply.failure();
+    if (const int status = Decode_BootFrame_Status(reply.value()))
+        return Fail(FailureKind::Refused,
+                    QStringLiteral("the chip refused %1 (status %2)").arg(what).arg(status));
+    return Done{};
 }
 
 Frame Run_Frame(uint32_t modelCode, uint32_t address) {
     Frame frame{};
     frame[0] = Command::Run.letter;
-    putLe32(&frame[modelCode == Model::KQ580 ? 4 : 1], address);
+    Put_Le32(&frame[Chip_Model(modelCode).runFrameAddressAt], address);
     return frame;
 }
 
-int Run_Address(DeviceSession &s, uint32_t address) {
+void Run_Address(DeviceSession &s, uint32_t address) {
     const Frame frame = Run_Frame(s.modelCode, address);
     s.link.discardStale();
     s.link.write(frame.data(), FrameSize, Command::Run.drain);
-    return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "protocol/commands.h"
 #include "protocol/reply_assembly.h"
+#include "protocol/result.h"
 #include "protocol/session.h"
 
 #include <array>
@@ -11,7 +12,7 @@ using Frame = std::array<uint8_t, FrameSize>;
 
 // How a command's wait ended and, for Reply and WrongLetter, its whole reply.
 struct Exchange {
-    enum Outcome { Reply, WrongLetter, TimeOut, Stopped };
+    enum Outcome { Reply, WrongLetter, TimeOut, Stopped, Gone, OutOfTime };
     Outcome outcome = TimeOut;
     ReplyFrame reply{};
 };
@@ -30,8 +31,9 @@ class Transaction {
     // Waits within the command's budget (interval x polls, whatever the link's WaitTime) until
     // the reply is whole, then judges its letter. A reply whose letter is wrong is awaited whole
     // too, so that its tail cannot pass for the next command's reply. No reply, or one still
-    // short when the budget is spent, is a time-out: "Time over!". Stopped: Exit was pressed
-    // (commands that stop on Exit only).
+    // short when the budget is spent, is a time-out: "Time over!". Stopped: the stop token
+    // (commands that stop on it only). Gone: the port closed under the wait. OutOfTime: the
+    // link's deadline came ("Time over!" too).
     Exchange await();
 
     // For a command that runs its own wait (the flash CRC check): the latest whole reply not yet
@@ -43,34 +45,39 @@ class Transaction {
     DeviceSession &s;
     const CommandSpec command;
     ReplyAssembly assembly;
-    QMetaObject::Connection dropped;
 };
 
 // A command's reply did not come in time: "Time over!", unless the port has closed under it
 // because the device went away.
 void Report_TimeOut(DeviceSession &s);
 
+// The failure of an exchange that brought no good reply, for the command the operator knows as
+// `what` ("the MCU erase"): refused (another letter), not answered, the device went away,
+// interrupted, or no answer in the time given.
+Failure Exchange_Failure(const Exchange &e, const QString &what);
+
 // One command and its reply: writes `length` bytes of `frame` (draining when the command does)
 // and awaits the reply as Transaction::await does.
-Exchange exchange(DeviceSession &s, const CommandSpec &command, const uint8_t *frame, int length);
+Exchange Exchange_Command(DeviceSession &s, const CommandSpec &command, const uint8_t *frame,
+                          int length);
 
-// A finished exchange as the command's result: 0 for its reply; for another reply letter the
-// command's error line in the log (when given) and its wrong-letter result; on time-out or Exit
-// its time-out result.
-int Exchange_Result(DeviceSession &s, const CommandSpec &command, const Exchange &e,
-                    const QString &errorLine = QString());
+// A finished exchange as the command's result: its whole reply; for another reply letter the
+// command's error line in the log (when given), and Exchange_Failure.
+Result<ReplyFrame> Exchange_Result(DeviceSession &s, const Exchange &e, const QString &what,
+                                   const QString &errorLine = QString());
 
 // Sends a BootFrame ('H' '0', code, payload length, payload, CRC-32) and waits for the 'H'
-// reply. Returns the reply's status as a signed byte (0 accepted), -1 for another reply letter,
-// -2 on time-out (after "Time over!"). `length` is at most 52.
-int Send_Packet(DeviceSession &s, int length, uint32_t code, const uint8_t *payload);
+// reply; a reply whose status is not 0 is a refusal. `length` is at most 52; `what` names the
+// record for the operator.
+Result<> Send_Packet(DeviceSession &s, int length, uint32_t code, const uint8_t *payload,
+                     const QString &what);
 
 // Builds the BootFrame that Send_Packet writes.
 Frame BootFrame(int length, uint32_t code, const uint8_t *payload);
 // The status of a BootFrame reply as a signed byte: 0 accepted.
 int Decode_BootFrame_Status(const ReplyFrame &reply);
 
-// The run command 'O': the address goes to bytes 4..7 for the KQ580, 1..4 otherwise.
+// The run command 'O': the address goes where the model takes it (bytes 1..4, or 4..7).
 Frame Run_Frame(uint32_t modelCode, uint32_t address);
-// Writes the run command for the session's model and lets it drain; no reply. Returns 0.
-int Run_Address(DeviceSession &s, uint32_t address);
+// Writes the run command for the session's model and lets it drain; no reply.
+void Run_Address(DeviceSession &s, uint32_t address);

@@ -37,11 +37,12 @@ PortChoice Resolve_Port(const QString &portArgument, const SerialCommMap &map,
 
     const QString chip = Chip_PortName(map);
     if (chip.isEmpty())
-        return failure(
-            QStringLiteral("no chip connected: no %1 in the serial-port map").arg(chipKernelName()),
-            true);
+        return failure(QStringLiteral("no chip connected: no %1 in the serial-port map")
+                           .arg(Chip_KernelName()),
+                       true);
     return {chip,
-            map.chipPortGuessed ? QStringLiteral("a guess: the first ttyACM device")
-                                : QStringLiteral("%1 in the serial-port map").arg(chipKernelName()),
+            map.chipPortGuessed
+                ? QStringLiteral("a guess: the first ttyACM device")
+                : QStringLiteral("%1 in the serial-port map").arg(Chip_KernelName()),
             QString()};
 }

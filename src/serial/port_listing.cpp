@@ -17,7 +17,7 @@ QStringList Port_Listing(const SerialCommMap &map, const QList<PortIdentity> &id
         if (id) cells.append(Describe_UsbIdentity(*id));
         QString line =
             QStringLiteral("%1 %2 ")
-                .arg(e.kernelName == chipKernelName() ? QLatin1Char('*') : QLatin1Char(' '))
+                .arg(e.kernelName == Chip_KernelName() ? QLatin1Char('*') : QLatin1Char(' '))
                 .arg(e.kernelName, -24) +
             cells.join(QLatin1Char(' '));
         while (line.endsWith(QLatin1Char(' ')))

@@ -12,7 +12,7 @@ QList<SerialPortEntry> Parse_SerialCommOverride(const QString &text) {
 
 QString Chip_PortName(const SerialCommMap &map) {
     for (const SerialPortEntry &e : map.entries)
-        if (e.kernelName == chipKernelName()) return e.portName;
+        if (e.kernelName == Chip_KernelName()) return e.portName;
     return QString();
 }
 

@@ -23,7 +23,7 @@ struct SerialCommMap {
 };
 
 // The kernel name of the chip's port, matched exactly.
-inline const QString chipKernelName() {
+inline const QString Chip_KernelName() {
     return QStringLiteral("\\Device\\USBSER000");
 }
 

@@ -1,6 +1,7 @@
 #include "serial/serial_link.h"
 
-#include <QCoreApplication>
+#include "serial/port_device.h"
+
 #include <QElapsedTimer>
 #include <QThread>
 #include <cstring>
@@ -24,7 +25,14 @@ bool SerialLink::Open(const QString &portName) {
     port.setParity(QSerialPort::NoParity);
     port.setStopBits(QSerialPort::OneStop);
     port.setFlowControl(QSerialPort::NoFlowControl);
-    return port.open(QIODevice::ReadWrite);
+    deviceHeld = false;
+    if (!port.open(QIODevice::ReadWrite)) return false;
+    if (!Lock_PortDevice(port)) {
+        deviceHeld = true;
+        port.close();
+        return false;
+    }
+    return true;
 }
 
 void SerialLink::Close() {
@@ -52,22 +60,30 @@ int SerialLink::withinDeadline(int ms) const {
 
 void SerialLink::discardStale() {
     if (port.isOpen()) port.clear(QSerialPort::Input);
-    rxFlag = 0;
+    rxFlag = false;
 }
 
 SerialLink::Wait SerialLink::Wait_Reply(int intervalMs, int polls,
                                         const std::function<bool()> &stop) {
     for (int poll = 0;; ++poll) {
-        if (rxFlag) return Wait::Reply;
-        // A closed port (the device went away) can bring no reply: the budget is spent.
-        if (poll >= polls || !port.isOpen() || outOfTime()) return Wait::TimeOut;
+        if (rxFlag) {
+            rxFlag = false;
+            return Wait::Reply;
+        }
+        // A closed port (the device went away) can bring no reply.
+        if (!port.isOpen()) return Wait::Gone;
+        if (outOfTime()) return Wait::OutOfTime;
+        if (poll >= polls) return Wait::TimeOut;
         waitForArrival(withinDeadline(intervalMs));
-        QCoreApplication::processEvents();
-        if (stop && stop()) return rxFlag ? Wait::Reply : Wait::Stopped;
+        if (stop && stop()) {
+            if (!rxFlag) return Wait::Stopped;
+            rxFlag = false;
+            return Wait::Reply;
+        }
     }
 }
 
-// Waits at most `ms` for bytes, returning as soon as they are in rxBuf.
+// Waits at most `ms` for bytes, returning as soon as they have arrived.
 void SerialLink::waitForArrival(int ms) {
     if (!port.isOpen()) {
         QThread::msleep(ms);
@@ -101,13 +117,13 @@ void SerialLink::serial_receiveData() {
     if (observer)
         observer->received(reinterpret_cast<const uint8_t *>(data.constData()), data.size());
     if (data.size() > RxBufSize) {
+        if (arrivalSink) arrivalSink->lost();
         emit arrivalDropped(data.size());
         return;
     }
     std::memcpy(rxBuf, data.constData(), size_t(data.size()));
-    rxLen = data.size();
-    if (arrivalSink) arrivalSink(rxBuf, rxLen);
-    rxFlag = 1;
+    if (arrivalSink) arrivalSink->arrived(rxBuf, data.size());
+    rxFlag = true;
 }
 
 void SerialLink::onError(QSerialPort::SerialPortError error) {

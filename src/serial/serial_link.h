@@ -1,5 +1,6 @@
 #pragma once
 
+#include "serial/arrival_sink.h"
 #include "serial/link_observer.h"
 #include "serial/port_open_failure.h"
 
@@ -9,30 +10,31 @@
 #include <cstdint>
 #include <functional>
 
-// The one serial port to the chip's boot loader and the reply buffer that arrivals land in.
-//
-// Every arrival is copied to rxBuf from offset 0 (bytes beyond it keep their old contents),
-// rxLen is its length, it is handed to arrivalSink and rxFlag is raised; a sender clears rxFlag
-// right before it writes. A reply may come in several arrivals: commands join them (see
-// arrivalSink) rather than read rxBuf.
-// An arrival longer than rxBuf is never copied: it is dropped and reported by arrivalDropped().
+// The one serial port to the chip's boot loader and the bounded reply buffer that arrivals land
+// in. Every arrival is read into the reply buffer and handed to the arrival sink (the reply
+// assembly of the command being awaited); nothing else sees the bytes. An arrival longer than the
+// buffer is never stored: it is dropped, and the sink and arrivalDropped() are told.
 class SerialLink : public QObject {
     Q_OBJECT
 
   public:
     static constexpr int RxBufSize = 512;
 
-    enum class Wait { Reply, TimeOut, Stopped };
+    // How a wait ended: an arrival; the budget spent; `stop` said so; the port closed under it
+    // (the device went away); the deadline came.
+    enum class Wait { Reply, TimeOut, Stopped, Gone, OutOfTime };
 
     explicit SerialLink(QObject *parent = nullptr);
     ~SerialLink() override;
 
-    // Opens `portName` read-write at 115200 8N1 without flow control, closing first if open.
+    // Opens `portName` read-write at 115200 8N1 without flow control, closing first if open,
+    // and holds its device's lock (Lock_PortDevice): a device open under another name is busy.
     bool Open(const QString &portName);
     // After a failed Open of `portName`: why, in words ("cannot open /dev/ttyACM0: no such
     // device").
     QString openFailure(const QString &portName) const {
-        return Port_OpenFailure(portName, port.error(), port.errorString());
+        return deviceHeld ? Port_BusyFailure(portName)
+                          : Port_OpenFailure(portName, port.error(), port.errorString());
     }
     // Discards unread input and closes; does nothing when closed.
     void Close();
@@ -53,21 +55,18 @@ class SerialLink : public QObject {
     // Waits up to 2000 ms for pending bytes to leave.
     void drain();
     // A command is about to be sent: what arrived before it (a late reply of an earlier command,
-    // the tail of a reply that came in pieces) cannot answer it. Drops it and lowers rxFlag.
+    // the tail of a reply that came in pieces) cannot answer it. Drops it, and forgets any
+    // arrival no wait has returned.
     void discardStale();
 
-    // Waits for rxFlag within a budget of `polls` x `intervalMs`: looks first, then waits at
-    // most one interval at a time, waking as soon as bytes arrive, and processes pending events
-    // after each wait. `stop`, if given, is asked after every event pass (the Exit button).
+    // Waits for an arrival not waited for yet (since the last Reply or discardStale()) within a
+    // budget of `polls` x `intervalMs`: looks first, then waits on the port at most one interval
+    // at a time, waking as soon as bytes arrive. Runs no event loop. `stop`, if given, is asked
+    // after every interval (the stop token).
     Wait Wait_Reply(int intervalMs, int polls, const std::function<bool()> &stop = {});
 
-    uint8_t rxBuf[RxBufSize] = {};
-    int rxLen = 0;
-    int rxFlag = 0;
-
-    // When set, gets every arrival as it is stored, so that whoever joins the pieces of a reply
-    // sees each of them, however many come between two looks at rxFlag.
-    std::function<void(const uint8_t *bytes, int length)> arrivalSink;
+    // Where arrivals go from now on; none: they are read and dropped.
+    void setArrivalSink(ArrivalSink *sink) { arrivalSink = sink; }
 
   public slots:
     // The readyRead handler.
@@ -86,4 +85,8 @@ class SerialLink : public QObject {
     int withinDeadline(int ms) const;
 
     QSerialPort port;
+    uint8_t rxBuf[RxBufSize] = {};
+    bool rxFlag = false; // an arrival came that no wait has returned yet
+    ArrivalSink *arrivalSink = nullptr;
+    bool deviceHeld = false; // the last Open found the device held under another name
 };

@@ -10,10 +10,17 @@ int32_t Time_Stamp(const QDateTime &local) {
     return int32_t(v);
 }
 
-int32_t Time_Stamp() { return Time_Stamp(QDateTime::currentDateTime()); }
-
-QString Log_Time_Text(const QTime &local) {
-    return QStringLiteral("Timer:%1:%2:%3").arg(local.hour()).arg(local.minute()).arg(local.second());
+int32_t Time_Stamp() {
+    return Time_Stamp(QDateTime::currentDateTime());
 }
 
-QString Log_Time_Text() { return Log_Time_Text(QTime::currentTime()); }
+QString Log_Time_Text(const QTime &local) {
+    return QStringLiteral("Timer:%1:%2:%3")
+        .arg(local.hour())
+        .arg(local.minute())
+        .arg(local.second());
+}
+
+QString Log_Time_Text() {
+    return Log_Time_Text(QTime::currentTime());
+}

@@ -12,6 +12,11 @@ QByteArray fourBytes(const QByteArray &tag) {
     return tag.left(4).leftJustified(4, '\0');
 }
 
+// The chip the configuration makes: a model of the table, or one made up for a test.
+SimModel modelOf(const SimConfig &config) {
+    return config.model ? *config.model : modelFor(config.modelCode);
+}
+
 QByteArray le32Bytes(uint32_t value) {
     QByteArray b(4, '\0');
     put32(b, 0, value);
@@ -21,9 +26,9 @@ QByteArray le32Bytes(uint32_t value) {
 } // namespace
 
 SimBootLoader::SimBootLoader(const SimConfig &config)
-    : mcuFlash(int(modelFor(config.modelCode).mcuFlashSize), char(0xFF)),
-      externalFlash(config.flashSize), wordMemory(0x10000, '\0'), cfg(config),
-      chip(modelFor(config.modelCode)) {
+    : mcuFlash(int(modelOf(config).mcuFlashSize), char(0xFF)), externalFlash(config.flashSize),
+      wordMemory(0x10000, '\0'), cfg(config), chip(modelOf(config)) {
+    cfg.modelCode = chip.code;
     forgetErasedSectors();
 }
 
@@ -57,7 +62,13 @@ void SimBootLoader::restart() {
     forgetErasedSectors();
 }
 
-SimResponse SimBootLoader::handle(SimFrame &f) {
+void SimBootLoader::powerCycle() {
+    restart();
+    wordMemory.fill('\0');
+}
+
+SimResponse SimBootLoader::handle(SimFrame &f, int percent) {
+    workPercent = qBound(0, percent, 100);
     f.letter = uint8_t(f.bytes.at(0));
     f.name = QString(QChar(f.letter));
     if (f.bytes.size() != frameSize(f.letter)) return refuse(f, QStringLiteral("incomplete frame"));

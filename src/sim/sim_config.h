@@ -1,9 +1,12 @@
 #pragma once
 
+#include "sim/sim_models.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // How the simulated get-flash-ID command answers one read variant.
 struct SimFlashIdAnswer {
@@ -15,6 +18,9 @@ struct SimFlashIdAnswer {
 // Everything that makes one simulated chip: identity, external flash part and timing.
 struct SimConfig {
     uint32_t modelCode = 0x1971031B; // KQ31B
+    // A chip of a model the simulator's table does not hold (made up for a test): its code, MCU
+    // flash and frame layouts. Empty: the model of the table that modelCode names.
+    std::optional<SimModel> model;
     uint32_t bootVersion = 0x1A;
     // KQ580 only: when >= 0, the low byte of the version it reports (1 = MCU-update loader).
     int bootType = -1;
@@ -97,5 +103,23 @@ struct SimFault {
         f.ms = ms;
         f.bytes = bytes;
         return f;
+    }
+};
+
+// The power fails while the chip works on the `occurrence`-th command `letter` (counted as faults
+// count them: 'J' and 'l' by block), once `percent` of its work is done: that share of the bytes
+// it erases and programs (a flash block: its sectors first, then its pages; a boot information
+// record, rewritten in place, is lost between 1 and 99), and that share of its time gone (the
+// flash CRC's progress reports due before are sent). The device vanishes without a reply, keeps
+// its flash memories and boot records, loses its RAM (the word memory) and comes back in its boot
+// loader `backAfterMs` later (< 0: never).
+struct SimPowerCut {
+    char letter = 0;
+    int occurrence = 1;
+    int percent = 50;
+    int backAfterMs = 500;
+
+    static SimPowerCut at(char letter, int occurrence, int percent, int backAfterMs = 500) {
+        return {letter, occurrence, percent, backAfterMs};
     }
 };

@@ -10,7 +10,7 @@ class SimFramer {
   public:
     using SizeOf = std::function<int(uint8_t letter)>;
 
-    explicit SimFramer(SizeOf sizeOf) : sizeOf(std::move(sizeOf)) {}
+    explicit SimFramer(SizeOf frameSize) : sizeOf(std::move(frameSize)) {}
 
     // Appends `length` bytes and moves every frame they complete to `frames`.
     void feed(const char *data, int length, std::vector<QByteArray> &frames);

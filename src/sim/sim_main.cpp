@@ -1,6 +1,7 @@
 // tessara-sim: a simulated KQ chip in its boot loader, served on a pseudo-terminal.
 #include "sim/sim_device.h"
 #include "sim/sim_options.h"
+#include "tessara_version.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -40,6 +41,8 @@ int main(int argc, char **argv) {
     SimDevice sim(options.config);
     for (const SimFault &fault : options.faults)
         sim.addFault(fault);
+    for (const SimPowerCut &cut : options.powerCuts)
+        sim.addPowerCut(cut);
     if (log.isOpen())
         sim.setLogSink([&log](const QString &line) {
             log.write(line.toUtf8() + '\n');

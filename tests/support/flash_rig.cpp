@@ -1,5 +1,7 @@
 #include "flash_rig.h"
 
+#include "protocol/crc32.h"
+
 #include <QFile>
 
 namespace {
@@ -24,7 +26,7 @@ QByteArray flashIniLine(uint32_t id, qint64 capacity, const QString &name) {
         .toLatin1();
 }
 
-QString lastLogLine(const RecordingFrontend &ui) {
+QString lastLogLine(const RecordingObserver &ui) {
     return ui.log.isEmpty() ? QString() : ui.log.last();
 }
 
@@ -38,8 +40,15 @@ QByteArray FlashRig::useImage(int length, int seed) {
     QByteArray image(length, Qt::Uninitialized);
     for (int i = 0; i < length; ++i)
         image[i] = char((i * 131 + seed + i / 4093) & 0xFF);
-    s.ui.flashPath = dir.write(QStringLiteral("flash.bin"), image);
+    path = dir.write(QStringLiteral("flash.bin"), image);
+    facts = {length, crc32_calc(reinterpret_cast<const uint8_t *>(image.constData()),
+                                size_t(image.size()))};
     return image;
+}
+
+Result<> FlashRig::update() {
+    record = FlashUpdateRecord();
+    return UpdateFlash(s.session, *Read_FlashImageFile(path, QString()), request, record);
 }
 
 void FlashRig::listPart(uint32_t id, qint64 capacity, const QString &name) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "flash/flash_image.h"
+#include "flash/flash_update.h"
 #include "scoped_current_dir.h"
 #include "sim_session.h"
 
@@ -13,7 +15,7 @@
 //     FlashRig rig("KQ31B");
 //     QVERIFY2(rig.ok(), qPrintable(rig.error()));
 //     const QByteArray image = rig.useImage(100000);
-//     UpdateFlash(rig.session());
+//     rig.update();
 class FlashRig {
   public:
     static constexpr uint32_t DefaultId = 0xEF4018;
@@ -24,14 +26,20 @@ class FlashRig {
 
     ScopedCurrentDir dir;
     SimSession s;
+    QString path;               // the flash image named ("" none)
+    FlashUpdateRequest request; // the update's choices
+    FlashUpdateRecord record;   // how far the last update got
+    FlashImageFacts facts;      // what a check compares with
 
     bool ok() const { return s.ok(); }
     QString error() const { return s.error(); }
     DeviceSession &session() { return s.session; }
-    RecordingFrontend &ui() { return s.ui; }
+    RecordingObserver &ui() { return s.ui; }
 
-    // Writes an image of `length` patterned bytes and names it in the flash path.
+    // Writes an image of `length` patterned bytes and names it; `facts` describe it.
     QByteArray useImage(int length, int seed = 1);
+    // "Update Flash" of the image named, read as a run reads it.
+    Result<> update();
     // Adds a line to Flash.ini.
     void listPart(uint32_t id, qint64 capacity, const QString &name);
 
@@ -45,7 +53,7 @@ class FlashRig {
 QByteArray flashIniLine(uint32_t id, qint64 capacity, const QString &name);
 
 // The last log line, where an update writes its outcome.
-QString lastLogLine(const RecordingFrontend &ui);
+QString lastLogLine(const RecordingObserver &ui);
 
 // The outcome line, with the whole log when it is not the one expected.
 #define EXPECT_OUTCOME(ui, line)                                                                   \

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mcu/mcu_image.h"
+#include "protocol/result.h"
 #include "support/scoped_current_dir.h"
 #include "support/sim_session.h"
 
@@ -25,10 +27,15 @@ struct McuRig {
     explicit McuRig(const QString &model);
     // Writes `bytes` as `name` and names it as the MCU image.
     void useImage(const QByteArray &bytes, const QString &name = QStringLiteral("fw.bin"));
-    // Checks how an update that got past loading ends: an empty line and the verdict, the
-    // buttons enabled again, `busy` cleared, the image released.
+    // "Update MCU" of the image named (read as a run reads it), with `blSet`; `facts` get the
+    // image's facts.
+    Result<> update();
+    // Checks how an update that got past loading ends: an empty line and the verdict.
     void verifyEnding(bool ok) const;
 
     ScopedCurrentDir dir;
     SimSession chip;
+    QString path; // the MCU image named ("" none)
+    int blSet = 0;
+    McuImageFacts facts;
 };

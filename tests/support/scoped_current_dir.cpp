@@ -7,12 +7,13 @@ ScopedCurrentDir::ScopedCurrentDir() : previous(QDir::currentPath()) {
     QDir::setCurrent(dir.path());
 }
 
-ScopedCurrentDir::~ScopedCurrentDir() { QDir::setCurrent(previous); }
+ScopedCurrentDir::~ScopedCurrentDir() {
+    QDir::setCurrent(previous);
+}
 
 QString ScopedCurrentDir::write(const QString &name, const QByteArray &bytes) const {
     const QString path = dir.filePath(name);
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
     return path;
 }

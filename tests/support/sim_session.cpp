@@ -1,6 +1,7 @@
 #include "sim_session.h"
 
 #include "protocol/crc32.h"
+#include "support/arrival_recorder.h"
 
 #include <QElapsedTimer>
 
@@ -55,35 +56,27 @@ bool SimSession::waitForFrames(int count, int timeoutMs) const {
 }
 
 QByteArray SimSession::exchange(const QByteArray &frame, int replyBytes, int timeoutMs) {
-    link.rxFlag = 0;
+    link.discardStale();
     link.write(reinterpret_cast<const uint8_t *>(frame.constData()), frame.size(), true);
     return collect(replyBytes, timeoutMs);
 }
 
 QByteArray SimSession::collect(int bytes, int timeoutMs) {
-    QByteArray got;
+    const ArrivalRecorder recorder(link);
     QElapsedTimer clock;
     clock.start();
-    while (got.size() < bytes && clock.elapsed() < timeoutMs) {
-        if (link.Wait_Reply(5, 1) == SerialLink::Wait::Reply) {
-            got.append(reinterpret_cast<const char *>(link.rxBuf), link.rxLen);
-            link.rxFlag = 0;
-        }
-    }
-    return got;
+    while (recorder.bytes().size() < bytes && clock.elapsed() < timeoutMs)
+        link.Wait_Reply(5, 1);
+    return recorder.bytes();
 }
 
 QList<QByteArray> SimSession::arrivals(int timeoutMs, int maxArrivals) {
-    QList<QByteArray> list;
+    const ArrivalRecorder recorder(link);
     QElapsedTimer clock;
     clock.start();
-    while (list.size() < maxArrivals && clock.elapsed() < timeoutMs) {
-        if (link.Wait_Reply(5, 1) == SerialLink::Wait::Reply) {
-            list.append(QByteArray(reinterpret_cast<const char *>(link.rxBuf), link.rxLen));
-            link.rxFlag = 0;
-        }
-    }
-    return list;
+    while (recorder.arrivals.size() < maxArrivals && clock.elapsed() < timeoutMs)
+        link.Wait_Reply(5, 1);
+    return recorder.arrivals.mid(0, maxArrivals);
 }
 
 namespace simwire {

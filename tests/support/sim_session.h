@@ -1,15 +1,15 @@
 #pragma once
 
 #include "protocol/session.h"
-#include "recording_frontend.h"
 #include "serial/serial_link.h"
 #include "sim/sim_device.h"
+#include "support/recording_observer.h"
 
 #include <QByteArray>
 #include <QString>
 
 // A simulated chip with the host side connected to it: a started SimDevice, the real
-// SerialLink (QSerialPort) opened on its pseudo-terminal, a RecordingFrontend and a
+// SerialLink (QSerialPort) opened on its pseudo-terminal, a RecordingObserver and a
 // DeviceSession over both. Check ok() first (QVERIFY2(s.ok(), qPrintable(s.error()))).
 //
 //     SimSession s(QStringLiteral("KQ580"));
@@ -26,7 +26,7 @@ class SimSession {
 
     SimDevice sim;
     SerialLink link;
-    RecordingFrontend ui;
+    RecordingObserver ui;
     DeviceSession session;
 
     bool ok() const { return started && link.isOpen(); }

@@ -2,11 +2,16 @@
 
 #include <QPushButton>
 #include <QTextEdit>
+#include <QtTest>
 
 MainWindow &WindowRig::start(const QByteArray &config) {
     if (!config.isNull()) dir.write(QStringLiteral("config.ini"), config);
     window = std::make_unique<MainWindow>();
     return *window;
+}
+
+bool WindowRig::idle(int timeoutMs) {
+    return QTest::qWaitFor([this] { return !window->jobRunning() && !window->busy; }, timeoutMs);
 }
 
 QStringList WindowRig::log() const {

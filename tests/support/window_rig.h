@@ -20,6 +20,9 @@ struct WindowRig {
     MainWindow &start(const QByteArray &config = QByteArray());
     // Destroys the window: settings are saved, the port closed.
     void stop() { window.reset(); }
+    // Waits (bounded) until every job asked of the window's board thread, the opening of the
+    // port included, has ended and the window has taken its result (boxes answered).
+    bool idle(int timeoutMs = 15000);
 
     QStringList log() const;
 

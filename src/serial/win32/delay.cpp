@@ -13,8 +13,8 @@ namespace {
 
 // A timer wakes up to a millisecond or two late (more on a loaded machine), so only waits
 // well above that sleep, and the last stretch always spins on the counter.
-constexpr int64_t sleepAboveUs = 5000;
-constexpr int64_t spinTailUs = 2000;
+constexpr int64_t SleepAboveUs = 5000;
+constexpr int64_t SpinTailUs = 2000;
 
 int64_t counterNow() {
     LARGE_INTEGER now;
@@ -47,7 +47,7 @@ void Delay_us(int64_t us) {
     const int64_t start = counterNow();
     const int64_t target = start + Ticks_Of(us, frequency.QuadPart);
     if (start >= target) return;
-    if (us > sleepAboveUs) sleepOnTimer(us - spinTailUs);
+    if (us > SleepAboveUs) sleepOnTimer(us - SpinTailUs);
     while (counterNow() < target)
         YieldProcessor();
 }

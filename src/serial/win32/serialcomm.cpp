@@ -6,22 +6,22 @@ namespace win32 {
 
 namespace {
 
-const wchar_t serialCommKey[] = L"HARDWARE\\DEVICEMAP\\SERIALCOMM";
-constexpr DWORD nameCapacity = 512; // characters, with the terminating NUL
-constexpr DWORD dataCapacity = 256; // bytes
+const wchar_t SerialCommKey[] = L"HARDWARE\\DEVICEMAP\\SERIALCOMM";
+constexpr DWORD NameCapacity = 512; // characters, with the terminating NUL
+constexpr DWORD DataCapacity = 256; // bytes
 
 SerialCommValue readValue(HKEY key, DWORD index) {
-    wchar_t name[nameCapacity];
-    DWORD nameLength = nameCapacity;
-    BYTE data[dataCapacity];
-    DWORD dataLength = dataCapacity;
+    wchar_t name[NameCapacity];
+    DWORD nameLength = NameCapacity;
+    BYTE data[DataCapacity];
+    DWORD dataLength = DataCapacity;
     if (RegEnumValueW(key, index, name, &nameLength, nullptr, nullptr, data, &dataLength) !=
         ERROR_SUCCESS)
         return {std::string(), " "};
     SerialCommValue value;
-    for (DWORD i = 0; i < nameLength && i < nameCapacity; ++i)
+    for (DWORD i = 0; i < nameLength && i < NameCapacity; ++i)
         value.kernelName += char(name[i] & 0xFF);
-    for (DWORD i = 0; i < dataLength && i < dataCapacity; ++i)
+    for (DWORD i = 0; i < dataLength && i < DataCapacity; ++i)
         if (data[i] != 0) value.portName += char(data[i]);
     return value;
 }
@@ -31,7 +31,7 @@ SerialCommValue readValue(HKEY key, DWORD index) {
 SerialCommValues Read_SerialComm() {
     SerialCommValues map;
     HKEY key;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, serialCommKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, SerialCommKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
         return map;
     map.opened = true;
     DWORD count = 0;

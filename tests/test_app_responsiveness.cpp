@@ -1,0 +1,140 @@
+// The window stays responsive while its board thread works: a 16 MiB flash update against the
+// simulator, and a 10 ms timer on the GUI thread that must never wait more than 50 ms between its
+// ticks. Exit during a job stops it and closes the window once it has stopped.
+#include "protocol/bytes.h"
+#include "sim/sim_device.h"
+#include "support/window_rig.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+const QByteArray flashIni = "[FLASH]\n0xEF4018,4096,4096,W25Q128JV,\n";
+
+QByteArray pattern(int length) {
+    QByteArray image(length, Qt::Uninitialized);
+    for (int i = 0; i < length; ++i)
+        image[i] = char((i * 7 + i / 4093) & 0xFF);
+    return image;
+}
+
+// A KQ31B whose port the window finds in the map, opened and identified.
+struct OpenWindow {
+    explicit OpenWindow(const SimConfig &config) : sim(config) {
+        if (!sim.start()) qFatal("simulator: %s", qPrintable(sim.errorString()));
+        qputenv("TESSARA_SERIALCOMM", ("\\Device\\USBSER000=" + sim.portPath()).toLocal8Bit());
+        rig.dir.write(QStringLiteral("Flash.ini"), flashIni);
+    }
+
+    bool open(const QByteArray &config) {
+        MainWindow &w = rig.start(config);
+        w.show();
+        w.Timer1_Out_Event();
+        return rig.idle() && w.isPortOpen() &&
+               rig.child<QLineEdit>("lineEdit_McuType")->text() == QLatin1String("KQ31B");
+    }
+
+    SimDevice sim;
+    WindowRig rig;
+};
+
+SimConfig fastChip() {
+    SimConfig config;
+    SimConfig::forModel(QStringLiteral("KQ31B"), &config);
+    config.flashEraseMs = 0;
+    config.keepRecord = false;
+    return config;
+}
+
+} // namespace
+
+class AppResponsivenessTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void guiThreadTicksThroughAFlashUpdate() {
+        constexpr int Size = 16 * 1024 * 1024;
+        OpenWindow chip(fastChip());
+        const QByteArray image = pattern(Size);
+        const QString path = chip.rig.dir.write(QStringLiteral("flash.bin"), image);
+        QVERIFY(chip.open("EWHOLE:0\nNFLASH:0\n./\n" + path.toLocal8Bit() + "\n"));
+
+        QElapsedTimer clock;
+        qint64 last = 0, longest = 0;
+        int ticks = 0;
+        QTimer ticker;
+        ticker.setTimerType(Qt::PreciseTimer);
+        connect(&ticker, &QTimer::timeout, [&] {
+            const qint64 now = clock.elapsed();
+            longest = qMax(longest, now - last);
+            last = now;
+            ++ticks;
+        });
+        clock.start();
+        ticker.start(10);
+        QTest::mouseClick(chip.rig.child<QPushButton>("pushButton_UpdateFlash"), Qt::LeftButton);
+        // Buttons stay disabled while the job runs.
+        QVERIFY(chip.rig.enabledActionButtons().isEmpty());
+        QVERIFY(chip.rig.idle(300000));
+        ticker.stop();
+        longest = qMax(longest, clock.elapsed() - last);
+        qInfo("flash update of %d bytes in %.2f s: %d ticks, longest wait %lld ms", Size,
+              clock.elapsed() / 1000.0, ticks, longest);
+        QVERIFY2(chip.rig.log().contains(QStringLiteral("Update flash is OK!!!!!!")),
+                 qPrintable(chip.rig.log().join('|')));
+        QCOMPARE(chip.sim.externalFlash(0, Size), image);
+        QCOMPARE(chip.rig.enabledActionButtons(), WindowRig::actionButtons().mid(1));
+        QVERIFY2(longest <= 50, qPrintable(QString::number(longest)));
+    }
+
+    // Exit during the flash writes: the job stops at the next block, then the window closes.
+    void exitStopsTheJobThenCloses() {
+        SimConfig config = fastChip();
+        config.pageProgramUs = 200; // a few seconds of writing
+        OpenWindow chip(config);
+        const QString path = chip.rig.dir.write(QStringLiteral("flash.bin"), pattern(4 << 20));
+        QVERIFY(chip.open("EWHOLE:0\nNFLASH:0\n./\n" + path.toLocal8Bit() + "\n"));
+        MainWindow &w = *chip.rig.window;
+        QTest::mouseClick(chip.rig.child<QPushButton>("pushButton_UpdateFlash"), Qt::LeftButton);
+        QTRY_VERIFY(chip.rig.log().contains(QStringLiteral("Start to update flash ...")));
+        QTest::mouseClick(chip.rig.child<QPushButton>("pushButton_Exit"), Qt::LeftButton);
+        QCOMPARE(w.exitFlag, 1);
+        QVERIFY(w.isVisible()); // until the job has stopped
+        QVERIFY(chip.rig.idle());
+        QTRY_VERIFY(!w.isVisible());
+        QVERIFY(chip.rig.log().contains(QStringLiteral("Update flash is fail.....")));
+        QVERIFY(!chip.rig.log().contains(QStringLiteral("Start to get flash crc...")));
+    }
+
+    // An MCU write is never cut short: Exit waits for the MCU update to end, and Update All does
+    // not go on to the flash.
+    void exitLetsTheMcuUpdateEnd() {
+        SimConfig config = fastChip();
+        config.mcuEraseMs = 300;
+        OpenWindow chip(config);
+        QByteArray mcu = pattern(60000);
+        Put_Le32(reinterpret_cast<uint8_t *>(mcu.data()) + 4, 0x0800A000);
+        const QString mcuPath = chip.rig.dir.write(QStringLiteral("app.bin"), mcu);
+        const QString flashPath = chip.rig.dir.write(QStringLiteral("flash.bin"), pattern(70000));
+        QVERIFY(chip.open("EWHOLE:0\nNFLASH:0\n" + mcuPath.toLocal8Bit() + "\n" +
+                          flashPath.toLocal8Bit() + "\n"));
+        MainWindow &w = *chip.rig.window;
+        QTest::mouseClick(chip.rig.child<QPushButton>("pushButton_UpdateAll"), Qt::LeftButton);
+        QVERIFY(w.jobRunning()); // Exit comes during the MCU erase
+        QTest::mouseClick(chip.rig.child<QPushButton>("pushButton_Exit"), Qt::LeftButton);
+        QVERIFY(chip.rig.idle());
+        QTRY_VERIFY(!w.isVisible());
+        QVERIFY2(chip.rig.log().contains(QStringLiteral("Update MCU is OK!!!!!!")),
+                 qPrintable(chip.rig.log().join('|')));
+        QCOMPARE(chip.sim.mcuFlash().mid(0x2000, mcu.size()), mcu);
+        QVERIFY(!chip.rig.log().contains(QStringLiteral("Start to update flash ...")));
+    }
+};
+
+QTEST_MAIN(AppResponsivenessTest)
+#include "test_app_responsiveness.moc"
