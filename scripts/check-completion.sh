@@ -38,10 +38,13 @@ offered=$(offers -)
 [ "$offered" = "$options" ] || differ options "$offered" "$options"
 [ "$(offers --)" = "$options" ] || fail "options: -- offers other words than -"
 [ "$(offers update-flash app.bin --only-c)" = --only-changed ] || fail "an option after the command"
-# ... and the program takes each of them (a value where it wants one; --help ends the run).
+# ... and the program takes each of them (a value where it wants one, an empty file for a FILE
+# that is read at once; --help ends the run).
+touch "$work/empty"
 for option in $options; do
     value=()
     grep -qE -- "^  (-[a-z], )?$option <" <<<"$help" && value=(1)
+    grep -qE -- "^  (-[a-z], )?$option <FILE>" <<<"$help" && value=("$work/empty")
     "$cli" "$option" "${value[@]}" --help >/dev/null 2>"$work/err" ||
         fail "tessara-cli does not take $option: $(cat "$work/err")"
 done
@@ -59,6 +62,12 @@ offered=$(offers '')
 # or needs no port (0), where an unknown command is bad usage (2).
 head -c 64 /dev/zero >"$work/image.bin"
 for command in $commands; do
+    if grep -qE "^  $command SUBCOMMAND" <<<"$help"; then
+        # A command of its own subcommands (bundle) first, with a help of its own.
+        own=$("$cli" "$command" --help 2>"$work/err") || fail "tessara-cli $command --help: $(cat "$work/err")"
+        [ "$own" != "$help" ] || fail "tessara-cli $command --help prints the program's help"
+        continue
+    fi
     images=$(sed -n "s/^  $command \\([A-Z_ ]*[A-Z]\\) .*/\\1/p" <<<"$help" | wc -w)
     args=("$command")
     for ((i = 0; i < images; i++)); do args+=("$work/image.bin"); done
