@@ -51,8 +51,6 @@ QString commandList() {
         const QString usage = QLatin1String(c.name) + QLatin1Char(' ') + QLatin1String(c.images);
         text += QStringLiteral("  %1 %2\n").arg(usage, -36).arg(QLatin1String(c.what));
     }
-    text +=
-        QStringLiteral("  (each command that takes images takes --bundle FILE in their place)\n");
     text += Bundle_HelpSummary();
     text += QLatin1Char('\n') + FlashIni_SearchOrder();
     text += QStringLiteral(
