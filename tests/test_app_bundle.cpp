@@ -48,6 +48,18 @@ QString writeBundle(const QString &name) {
     return path;
 }
 
+// A simulated chip of `model` as the chip's port, and the window.
+struct Bench {
+    SimDevice sim;
+    WindowRig rig;
+    explicit Bench(const char *model) : sim(chip(model)) { plugIn(sim); }
+    // The window, its first scan done: the chip's port open and the chip identified.
+    bool start() {
+        rig.start().Timer1_Out_Event();
+        return rig.idle();
+    }
+};
+
 bool drop(QWidget &window, const QString &path) {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path)});
@@ -68,38 +80,33 @@ class AppBundleTest : public QObject {
     // A KQ47 is not among the bundle's models: Update All is refused with both sides shown,
     // and the chip's memories are as they were.
     void refusesAChipTheBundleIsNotFor() {
-        SimDevice sim(chip("KQ47"));
-        plugIn(sim);
-        WindowRig rig;
-        MainWindow &w = rig.start();
-        w.Timer1_Out_Event();
-        QVERIFY(rig.idle());
-        const QByteArray mcuBefore = sim.mcuFlash(), flashBefore = sim.externalFlash();
+        Bench bench("KQ47");
+        QVERIFY(bench.start());
+        MainWindow &w = *bench.rig.window;
+        const QByteArray mcuBefore = bench.sim.mcuFlash(), flashBefore = bench.sim.externalFlash();
 
         const QString bundle = writeBundle("panel.kqb");
         QVERIFY(drop(w, bundle));
-        QVERIFY2(w.openedBundle(), qPrintable(rig.boxes.texts().join('|') + rig.log().join('|')));
-        QCOMPARE(rig.child<QLineEdit>("lineEdit_MCU")->text(), bundle + ":mcu.bin");
-        QCOMPARE(rig.child<QLineEdit>("lineEdit_Flash")->text(), bundle + ":flash.bin");
-        QCOMPARE(rig.child<QLabel>("label_MCUCRC")->text(),
+        QVERIFY2(w.openedBundle(),
+                 qPrintable(bench.rig.boxes.texts().join('|') + bench.rig.log().join('|')));
+        QCOMPARE(bench.rig.child<QLineEdit>("lineEdit_MCU")->text(), bundle + ":mcu.bin");
+        QCOMPARE(bench.rig.child<QLineEdit>("lineEdit_Flash")->text(), bundle + ":flash.bin");
+        QCOMPARE(bench.rig.child<QLabel>("label_MCUCRC")->text(),
                  QString::asprintf("Mcu code,CRC = 0x%x  Len: %d", imageCrc(mcu), 6000));
 
-        QTest::mouseClick(rig.child<QPushButton>("pushButton_UpdateAll"), Qt::LeftButton);
-        QVERIFY(rig.idle());
-        QTRY_VERIFY(rig.boxes.texts().contains("bundle for KQ31B; this chip is KQ47"));
-        QCOMPARE(sim.mcuFlash(), mcuBefore);
-        QCOMPARE(sim.externalFlash(), flashBefore);
+        QTest::mouseClick(bench.rig.child<QPushButton>("pushButton_UpdateAll"), Qt::LeftButton);
+        QVERIFY(bench.rig.idle());
+        QTRY_VERIFY(bench.rig.boxes.texts().contains("bundle for KQ31B; this chip is KQ47"));
+        QCOMPARE(bench.sim.mcuFlash(), mcuBefore);
+        QCOMPARE(bench.sim.externalFlash(), flashBefore);
     }
 
     // A KQ31B takes the bundle's images, opened as the command line opens it; a damaged bundle
     // is refused and leaves the fields as they were; an image file chosen ends the bundle.
     void updatesAChipItIsFor() {
-        SimDevice sim(chip("KQ31B"));
-        plugIn(sim);
-        WindowRig rig;
-        MainWindow &w = rig.start();
-        w.Timer1_Out_Event();
-        QVERIFY(rig.idle());
+        Bench bench("KQ31B");
+        QVERIFY(bench.start());
+        MainWindow &w = *bench.rig.window;
         const QString bundle = writeBundle("panel.kqb");
         QVERIFY(w.openBundle(bundle));
         QFile ini(QDir::current().absoluteFilePath("Flash.ini"));
@@ -107,20 +114,22 @@ class AppBundleTest : public QObject {
         ini.write("[FLASH]\n" + flashIniLine(0xEF4018, 16 << 20, "W25Q128JV"));
         ini.close();
 
-        QTest::mouseClick(rig.child<QPushButton>("pushButton_UpdateAll"), Qt::LeftButton);
-        QVERIFY(rig.idle());
-        QVERIFY2(rig.log().contains("Update flash is OK!!!!!!"), qPrintable(rig.log().join('|')));
-        QCOMPARE(sim.mcuFlash().mid(0x2000, mcu.size()), mcu);
-        QCOMPARE(sim.externalFlash(0, flash.size()), flash);
-        QTest::mouseClick(rig.child<QPushButton>("pushButton_CheckMCU"), Qt::LeftButton);
-        QVERIFY(rig.idle());
-        QVERIFY(rig.log().contains("Check MCU CRC is OK..."));
+        QTest::mouseClick(bench.rig.child<QPushButton>("pushButton_UpdateAll"), Qt::LeftButton);
+        QVERIFY(bench.rig.idle());
+        QVERIFY2(bench.rig.log().contains("Update flash is OK!!!!!!"),
+                 qPrintable(bench.rig.log().join('|')));
+        QCOMPARE(bench.sim.mcuFlash().mid(0x2000, mcu.size()), mcu);
+        QCOMPARE(bench.sim.externalFlash(0, flash.size()), flash);
+        QTest::mouseClick(bench.rig.child<QPushButton>("pushButton_CheckMCU"), Qt::LeftButton);
+        QVERIFY(bench.rig.idle());
+        QVERIFY(bench.rig.log().contains("Check MCU CRC is OK..."));
 
         QFile cut(QDir::current().absoluteFilePath("cut.kqb"));
         QVERIFY(QFile::copy(bundle, cut.fileName()) && cut.resize(cut.size() - 100));
         QVERIFY(!w.openBundle(cut.fileName()));
-        QVERIFY(rig.boxes.texts().last().startsWith("Bundle " + cut.fileName() + " refused: "));
-        QCOMPARE(rig.child<QLineEdit>("lineEdit_MCU")->text(), bundle + ":mcu.bin");
+        QVERIFY(
+            bench.rig.boxes.texts().last().startsWith("Bundle " + cut.fileName() + " refused: "));
+        QCOMPARE(bench.rig.child<QLineEdit>("lineEdit_MCU")->text(), bundle + ":mcu.bin");
 
         QFile image(QDir::current().absoluteFilePath("app.bin"));
         QVERIFY(image.open(QIODevice::WriteOnly) && image.write(mcu) == mcu.size());
@@ -128,10 +137,10 @@ class AppBundleTest : public QObject {
         w.chooseFile = [&](const QString &, const QString &, const QString &) {
             return image.fileName();
         };
-        QTest::mouseClick(rig.child<QPushButton>("pushButton_InputMCUCode"), Qt::LeftButton);
+        QTest::mouseClick(bench.rig.child<QPushButton>("pushButton_InputMCUCode"), Qt::LeftButton);
         QVERIFY(!w.openedBundle());
-        QCOMPARE(rig.child<QLineEdit>("lineEdit_MCU")->text(), image.fileName());
-        QCOMPARE(rig.child<QLineEdit>("lineEdit_Flash")->text(), QString());
+        QCOMPARE(bench.rig.child<QLineEdit>("lineEdit_MCU")->text(), image.fileName());
+        QCOMPARE(bench.rig.child<QLineEdit>("lineEdit_Flash")->text(), QString());
     }
 };
 
