@@ -74,11 +74,12 @@ QString Board_FailureReason(const JobResult &outcome, const QString &command) {
 }
 
 QByteArray Board_ReportLine(const JobResult &o, const QString &port, const QString &command,
-                            const QDateTime &time) {
+                            const QDateTime &time, const QString &slot) {
     const bool identified = !o.model.isEmpty() && o.model != QLatin1String("unknown");
     Record r;
     r.field("time", jsonString(time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate)));
     r.field("port", jsonString(port));
+    if (!slot.isEmpty()) r.field("slot", jsonString(slot));
     r.field("command", jsonString(command));
     r.field("model", o.model.isEmpty() ? QByteArray("null") : jsonString(o.model));
     r.field("boot_version", identified ? hex(o.bootVersion) : QByteArray("null"));

@@ -17,9 +17,9 @@ QString Board_FailureReason(const JobResult &outcome, const QString &command);
 // One record, ending in a newline: time (ISO 8601 with the offset from UTC), port, command,
 // model, boot_version, result, reason (for a failure), seconds, and the images and the flash part
 // where the run used them (mcu_image, mcu_crc, mcu_length, flash_id, flash_name, flash_image,
-// flash_crc, flash_length).
+// flash_crc, flash_length). A station's record names the board's place after its port (slot).
 QByteArray Board_ReportLine(const JobResult &outcome, const QString &port, const QString &command,
-                            const QDateTime &time);
+                            const QDateTime &time, const QString &slot = QString());
 
 // The report file: opened for appending once, never truncated; each record is on disk before
 // append() returns, so a crash or a power cut loses at most the boards still running.

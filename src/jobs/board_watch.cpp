@@ -3,6 +3,8 @@
 #include "serial/port_map.h"
 #include "serial/port_monitor.h"
 
+#include <algorithm>
+
 namespace {
 
 // The port map is read again this often, for ports that come without a device notification
@@ -42,12 +44,63 @@ void BoardWatch::rescan() {
     QStringList present;
     for (const QString &port : watchedPorts())
         if (Port_Present(port)) present.append(port);
+    QStringList gone;
     for (auto it = boards.begin(); it != boards.end();) {
-        if (!present.contains(it->first)) it->second.gone = true;
-        it = it->second.ended && it->second.gone ? boards.erase(it) : std::next(it);
+        Board &board = it->second;
+        if (!present.contains(it->first)) board.gone = true;
+        // A board that went away before its turn, or after its run, is forgotten.
+        const bool forget = board.gone && (!board.thread || board.ended);
+        if (forget) gone.append(it->first);
+        it = forget ? boards.erase(it) : std::next(it);
     }
-    for (const QString &port : present)
-        if (!boards.count(port)) startBoard(port);
+    QStringList arrived;
+    for (const QString &port : present) {
+        if (boards.count(port)) continue;
+        Board &board = boards[port];
+        board.arrival = ++arrivals;
+        board.released = !holding;
+        arrived.append(port);
+    }
+    // Told once the map is whole: a receiver may call back (startWaiting).
+    for (const QString &port : gone)
+        emit boardGone(port);
+    for (const QString &port : arrived)
+        emit boardArrived(port);
+    startNext();
+}
+
+void BoardWatch::setMaxRunning(int count) {
+    maxRunning = std::max(0, count);
+    startNext();
+}
+
+void BoardWatch::setHeld(bool held) {
+    holding = held;
+    for (auto &[port, board] : boards)
+        if (!board.thread) board.released = !held;
+    startNext();
+}
+
+void BoardWatch::startWaiting() {
+    for (auto &[port, board] : boards)
+        if (!board.thread) board.released = true;
+    startNext();
+}
+
+// Starts the waiting boards that may start, the first to arrive first.
+void BoardWatch::startNext() {
+    while (!stopping && (maxRunning == 0 || runningBoards < maxRunning)) {
+        const QString *next = nullptr;
+        uint64_t first = 0;
+        for (const auto &[port, board] : boards)
+            if (!board.thread && board.released && !board.gone &&
+                (!next || board.arrival < first)) {
+                next = &port;
+                first = board.arrival;
+            }
+        if (!next) return;
+        startBoard(QString(*next)); // a copy: the map changes
+    }
 }
 
 // A device notification names the device ("ttyACM0"); the port may be its path.
@@ -73,6 +126,10 @@ void BoardWatch::ended(const QString &port) {
     board.ended = true;
     --runningBoards;
     emit boardEnded(board.thread.get(), board.thread->result());
-    if (board.gone) boards.erase(port); // it went away during the run: new on its return
+    if (board.gone) { // it went away during the run: new on its return
+        boards.erase(port);
+        emit boardGone(port);
+    }
     if (stopping && runningBoards == 0) emit stopped();
+    startNext();
 }

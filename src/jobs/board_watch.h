@@ -33,7 +33,21 @@ class BoardWatch : public QObject {
     void stop();
     int running() const { return runningBoards; }
 
+    // At most `count` boards run at once (0: no limit); the others wait in order of arrival.
+    void setMaxRunning(int count);
+    // Held: a board that arrives, or waits for its turn, waits for startWaiting() (a station's
+    // manual mode, or after its Stop).
+    void setHeld(bool held);
+    // Starts every board that waits (up to the limit; the rest as others end).
+    void startWaiting();
+    // The request of the boards started from now on.
+    void setRequest(const JobRequest &next) { request = next; }
+
   signals:
+    // A port appeared; its run starts now or when it is its turn (boardStarted).
+    void boardArrived(const QString &port);
+    // The port went away, after its run if it had one.
+    void boardGone(const QString &port);
     // A board that arrived, just before its run starts (to follow what it shows).
     void boardStarted(BoardThread *board);
     // Its run is over; the board is kept until its port goes away.
@@ -43,21 +57,27 @@ class BoardWatch : public QObject {
   private:
     // A board on a port, from its arrival until the port goes away after the run.
     struct Board {
-        std::unique_ptr<BoardThread> thread;
-        bool ended = false; // run over; the port stays taken until it goes away
-        bool gone = false;  // the port went away since the run started
+        std::unique_ptr<BoardThread> thread; // none: waiting for its turn
+        uint64_t arrival = 0;                // the order of arrival
+        bool released = false;               // may start when it is its turn
+        bool ended = false;                  // run over; the port stays taken until it goes away
+        bool gone = false;                   // the port went away since the run started
     };
 
     void rescan();
     void markGone(const QString &device);
     void startBoard(const QString &port);
+    void startNext();
     void ended(const QString &port);
 
-    const JobRequest request;
+    JobRequest request;
     const std::function<QStringList()> watchedPorts;
     std::map<QString, Board> boards;
     PortMonitor *monitor = nullptr;
     QTimer timer;
     bool stopping = false;
+    bool holding = false;
+    int maxRunning = 0;
     int runningBoards = 0;
+    uint64_t arrivals = 0;
 };
