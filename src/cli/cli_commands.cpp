@@ -2,8 +2,10 @@
 
 #include "cli/cli_flash_ini.h"
 #include "cli/cli_trace.h"
+#include "cli/interrupt.h"
 #include "cli/port_probe.h"
 #include "jobs/board_run.h"
+#include "jobs/owed_records.h"
 #include "serial/port_choice.h"
 #include "serial/port_listing.h"
 #include "tessara_version.h"
@@ -59,7 +61,7 @@ bool imagesUsable(const CliRequest &r, FILE *err) {
 } // namespace
 
 void Cli_Complain(FILE *err, const QString &reason) {
-    Print_Line(err, QStringLiteral("tessara-cli: ") + reason);
+    Print_Line(err, QStringLiteral("tessara-cli: ") + reason, LinePriority::Failure);
 }
 
 TerminalObserver::Choices Cli_Choices(const CliRequest &r) {
@@ -154,10 +156,11 @@ int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, FILE *out, FILE *e
     JobRequest request = Cli_JobRequest(r);
     request.trace = trace.observer();
     const JobResult result = Run_OnBoard(port.portName, request, ui);
-    ui.endProgress(); // what follows is the run's verdict
+    const RecordOwed owed; // the run has ended: a program ending at once writes its record first
+    ui.endProgress();      // what follows is the run's verdict
     if (const QString loss = trace.finish(); !loss.isEmpty()) Cli_Complain(err, loss);
     Cli_Record(report, result, port.portName, r.command, err);
     if (result.ok()) return CliOk;
     Cli_Complain(err, Board_FailureReason(result, r.command));
-    return result.interrupted() ? CliInterrupted : CliFailed;
+    return result.interrupted() ? Interrupt_Status() : CliFailed;
 }

@@ -78,7 +78,7 @@ int Run_Gang(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
 
     for (const QString &line : summaryTable(boards, r.command))
         console.line(line);
-    if (Interrupt_Requested()) return CliInterrupted;
+    if (Interrupt_Requested()) return Interrupt_Status();
     if (!missing.isEmpty()) return CliFailed;
     for (const auto &board : boards)
         if (!board->result().ok()) return CliFailed;

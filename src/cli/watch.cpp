@@ -69,5 +69,5 @@ int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
             .arg(done)
             .arg(failed)
             .arg(interrupted ? QStringLiteral(", %1 interrupted").arg(interrupted) : QString()));
-    return interrupted ? CliInterrupted : CliOk;
+    return interrupted ? Interrupt_Status() : CliOk;
 }

@@ -125,7 +125,8 @@ void BoardWatch::ended(const QString &port) {
     Board &board = boards[port];
     board.ended = true;
     --runningBoards;
-    emit boardEnded(board.thread.get(), board.thread->result());
+    emit boardEnded(board.thread.get(), board.thread->result()); // writes its record, if any
+    board.thread->recorded();
     if (board.gone) { // it went away during the run: new on its return
         boards.erase(port);
         emit boardGone(port);
