@@ -195,6 +195,30 @@ class StationTest : public QObject {
                  QStringLiteral("pci-0000:00:14.0-usb-0:1.3:1.0"));
     }
 
+    // The README's picture (scripts/station_screenshot.sh): eight slots in mixed states. Runs only
+    // when TESSARA_STATION_SCREENSHOT names the file to write.
+    void screenshot() {
+        const QString file = qEnvironmentVariable("TESSARA_STATION_SCREENSHOT");
+        if (file.isEmpty()) QSKIP("TESSARA_STATION_SCREENSHOT names no file");
+        BenchRig bench;
+        const auto slowCheck = [](SimConfig &c) {
+            c.crcProgressStep = 16 * 1024;
+            c.crcProgressIntervalMs = 3000;
+        };
+        for (int i : {0, 1, 3, 6})
+            QVERIFY(bench.plug(i));
+        QVERIFY(bench.plug(2, [](SimConfig &c) { keepLink(c, "KQ580"); }));
+        QVERIFY(bench.plug(4));
+        bench.board(4).addFault(SimFault::on('N', 1, SimFault::BadCrc));
+        QVERIFY(bench.plug(5, slowCheck));
+        Station station(bench, 7);
+        station.window->resize(1180, 800);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 6, 20000);
+        QTRY_VERIFY(tileOf(*station.window, "A6").contains("flash check"));
+        QTest::qWait(1200); // the running tile's clock moves on
+        QVERIFY(station.window->grab().save(file));
+    }
+
     // zh_CN from the locale; any other language keeps the English of the source.
     void translation() {
         QVERIFY(!Install_StationTranslation(*qApp, QLocale("de_DE"), {TESSARA_STATION_QM_DIR}));

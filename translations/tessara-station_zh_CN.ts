@@ -122,12 +122,12 @@
         <translation>这块板是 %1：配方不对</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="48"/>
+        <location filename="../src/station/recipe.cpp" line="49"/>
         <source>Recipe: unsigned images</source>
         <translation>配方：未签名的映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="49"/>
+        <location filename="../src/station/recipe.cpp" line="50"/>
         <source>Operation: %1%2</source>
         <translation>操作：%1%2</translation>
     </message>
@@ -224,7 +224,7 @@
     </message>
     <message>
         <location filename="../src/station/slots_conf.cpp" line="53"/>
-        <location filename="../src/station/slots_conf.cpp" line="56"/>
+        <location filename="../src/station/slots_conf.cpp" line="55"/>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
@@ -232,7 +232,7 @@
 <context>
     <name>StationMain</name>
     <message>
-        <location filename="../src/station/main.cpp" line="52"/>
+        <location filename="../src/station/main.cpp" line="68"/>
         <source>cannot open the report %1: %2</source>
         <translation>无法打开报告 %1：%2</translation>
     </message>
@@ -254,6 +254,7 @@ OPERATION: update-all (default), update-mcu, update-flash, check-mcu, check-flas
   --manual             boards wait for Start (space bar)
   --flash-ini FILE     the Flash.ini to read first
   --help               this text
+  --version            the version
 </source>
         <translation>用法：tessara-station [选项] [操作]
 更新插在治具集线器上的每一块电路板，每个槽位一个方块。
@@ -268,40 +269,41 @@ OPERATION: update-all (default), update-mcu, update-flash, check-mcu, check-flas
   --manual             电路板等待按“开始”（空格键）
   --flash-ini 文件     优先读取的 Flash.ini
   --help               显示本说明
+  --version            显示版本
 </translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="66"/>
+        <location filename="../src/station/station_options.cpp" line="67"/>
         <source>%1 needs a value</source>
         <translation>%1 需要一个值</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="95"/>
+        <location filename="../src/station/station_options.cpp" line="99"/>
         <source>--max-parallel takes a number from 1 to 256</source>
         <translation>--max-parallel 的值应为 1 到 256 之间的数字</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="101"/>
+        <location filename="../src/station/station_options.cpp" line="105"/>
         <source>unknown operation: %1</source>
         <translation>未知的操作：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="108"/>
+        <location filename="../src/station/station_options.cpp" line="112"/>
         <source>unknown option: %1</source>
         <translation>未知的选项：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="113"/>
+        <location filename="../src/station/station_options.cpp" line="117"/>
         <source>%1 needs an MCU image (--mcu FILE)</source>
         <translation>%1 需要 MCU 映像（--mcu 文件）</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="117"/>
+        <location filename="../src/station/station_options.cpp" line="121"/>
         <source>%1 needs a flash image (--flash FILE)</source>
         <translation>%1 需要闪存映像（--flash 文件）</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="121"/>
+        <location filename="../src/station/station_options.cpp" line="125"/>
         <source>--only-changed goes with update-all or update-flash</source>
         <translation>--only-changed 只能与 update-all 或 update-flash 一起使用</translation>
     </message>
@@ -329,113 +331,120 @@ OPERATION: update-all (default), update-mcu, update-flash, check-mcu, check-flas
         <translation>计数清零</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="78"/>
+        <location filename="../src/station/station_window.cpp" line="79"/>
         <source>&amp;Recipe</source>
         <translation>配方(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="79"/>
+        <location filename="../src/station/station_window.cpp" line="80"/>
         <source>&amp;Change recipe...</source>
         <translation>更换配方(&amp;C)...</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="166"/>
+        <location filename="../src/station/station_window.cpp" line="168"/>
         <source>%1: %2 on %3</source>
         <translation>%1：在 %3 上执行 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="193"/>
+        <location filename="../src/station/station_window.cpp" line="194"/>
         <source>%1 %2 %</source>
         <translation>%1 %2 %</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="205"/>
+        <location filename="../src/station/station_window.cpp" line="206"/>
         <source>%1, boot 0x%2</source>
         <translation>%1，引导版本 0x%2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="213"/>
+        <location filename="../src/station/station_window.cpp" line="214"/>
         <source>PASS in %1 s</source>
         <translation>通过，用时 %1 秒</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="214"/>
+        <location filename="../src/station/station_window.cpp" line="215"/>
         <source>FAIL: %1</source>
         <translation>失败：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="219"/>
+        <location filename="../src/station/station_window.cpp" line="220"/>
         <source>The report %1 cannot be written: %2. Stop and call the engineer.</source>
         <translation>无法写入报告 %1：%2。请停止并联系工程师。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="261"/>
+        <location filename="../src/station/station_window.cpp" line="259"/>
         <source>no board</source>
         <translation>没有电路板</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="262"/>
+        <location filename="../src/station/station_window.cpp" line="260"/>
         <source>press Start</source>
         <translation>请按“开始”</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="263"/>
+        <location filename="../src/station/station_window.cpp" line="261"/>
         <source>waiting for its turn</source>
         <translation>排队等待</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="265"/>
+        <location filename="../src/station/station_window.cpp" line="263"/>
         <source>done in %1 s</source>
         <translation>完成，用时 %1 秒</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="292"/>
+        <location filename="../src/station/station_window.cpp" line="265"/>
+        <source>after %1 s</source>
+        <translation>用时 %1 秒</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="291"/>
         <source>Log of slot %1</source>
         <translation>槽位 %1 的日志</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="295"/>
+        <location filename="../src/station/station_window.cpp" line="294"/>
         <source>log of slot %1</source>
         <translation>槽位 %1 的日志</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="334"/>
-        <location filename="../src/station/station_window.cpp" line="338"/>
-        <location filename="../src/station/station_window.cpp" line="356"/>
-        <location filename="../src/station/station_window.cpp" line="361"/>
+        <location filename="../src/station/station_window.cpp" line="337"/>
+        <location filename="../src/station/station_window.cpp" line="341"/>
+        <location filename="../src/station/station_window.cpp" line="359"/>
+        <location filename="../src/station/station_window.cpp" line="364"/>
         <source>Change recipe</source>
         <translation>更换配方</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="335"/>
-        <location filename="../src/station/station_window.cpp" line="362"/>
+        <location filename="../src/station/station_window.cpp" line="338"/>
+        <location filename="../src/station/station_window.cpp" line="365"/>
         <source>Boards are running. Change the recipe when they have ended.</source>
         <translation>有电路板正在烧录。请等它们结束后再更换配方。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="339"/>
+        <location filename="../src/station/station_window.cpp" line="341"/>
         <source>Change the recipe of every slot?</source>
         <translation>要更换所有槽位的配方吗？</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="347"/>
+        <location filename="../src/station/station_window.cpp" line="350"/>
         <source>MCU image</source>
         <translation>MCU 映像</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="351"/>
+        <location filename="../src/station/station_window.cpp" line="354"/>
         <source>Flash image</source>
         <translation>闪存映像</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="378"/>
+        <location filename="../src/station/station_window.cpp" line="381"/>
         <source>Close the station</source>
         <translation>关闭工位</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/station/station_window.cpp" line="379"/>
+        <location filename="../src/station/station_window.cpp" line="382"/>
         <source>%n board(s) are running. Stop them safely and close?</source>
-        <translation><numerusform>有 %n 块电路板正在烧录。要安全停止后关闭吗？</numerusform></translation>
+        <translation>
+            <numerusform>有 %n 块电路板正在烧录。要安全停止后关闭吗？</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,8 @@
 #include "station/station_translation.h"
 #include "station/station_window.h"
 
+#include "tessara_version.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -19,23 +21,37 @@ int refuse(const QString &why) {
     return 2;
 }
 
-} // namespace
-
-int main(int argc, char **argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tessara-station"));
+// --help, --version and a wrong option are answered without a display.
+int answerOnTerminal(int argc, char **argv, const ParsedStationOptions &parsed) {
+    QCoreApplication app(argc, argv);
     Install_StationTranslation(app, QLocale::system());
-
-    const ParsedStationOptions parsed = Parse_StationOptions(app.arguments().mid(1));
-    if (parsed.help) {
+    if (parsed.version) {
+        std::printf("tessara-station %s\n", TESSARA_VERSION);
+        return 0;
+    }
+    // Parsed again: the reason in the operator's language.
+    const ParsedStationOptions again = Parse_StationOptions(app.arguments().mid(1));
+    if (again.help) {
         std::fputs(qPrintable(Station_Usage()), stdout);
         return 0;
     }
-    if (!parsed.options) {
-        std::fprintf(stderr, "tessara-station: %s\n%s", qPrintable(parsed.error),
-                     qPrintable(Station_Usage()));
-        return 2;
-    }
+    std::fprintf(stderr, "tessara-station: %s\n%s", qPrintable(again.error),
+                 qPrintable(Station_Usage()));
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const ParsedStationOptions parsed = Parse_StationOptions(arguments);
+    if (!parsed.options) return answerOnTerminal(argc, argv, parsed);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tessara-station"));
+    Install_StationTranslation(app, QLocale::system());
     const StationOptions &o = *parsed.options;
 
     const Result<Recipe> recipe = Load_Recipe(o);

@@ -69,11 +69,13 @@ void SlotTile::display(const SlotView &v) {
         QStringLiteral("SlotTile{%1 border-radius:6px;} QLabel{%1}").arg(styleOf(v.state)));
     name->setText(v.name);
     state->setText(stateWord(v.state));
-    model->setText(v.model);
-    phase->setText(v.phase);
-    time->setText(v.time);
-    reason->setText(v.reason);
-    hint->setText(v.hint);
+    // A line with nothing to say takes no room from the reason and the hint.
+    const std::pair<QLabel *, QString> lines[] = {
+        {model, v.model}, {phase, v.phase}, {time, v.time}, {reason, v.reason}, {hint, v.hint}};
+    for (const auto &[line, text] : lines) {
+        line->setText(text);
+        line->setVisible(!text.isEmpty());
+    }
     setAccessibleName(v.name);
     QString description = stateWord(v.state);
     const QString why = v.state == SlotState::Running ? v.phase : v.reason;

@@ -51,7 +51,8 @@ QString Station_Usage() {
                      "  --max-parallel N     at most N boards at once (default: all)\n"
                      "  --manual             boards wait for Start (space bar)\n"
                      "  --flash-ini FILE     the Flash.ini to read first\n"
-                     "  --help               this text\n")
+                     "  --help               this text\n"
+                     "  --version            the version\n")
         .arg(Default_ReportPath());
 }
 
@@ -71,6 +72,9 @@ ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
         };
         if (a == QLatin1String("--help")) {
             parsed.help = true;
+            return parsed;
+        } else if (a == QLatin1String("--version")) {
+            parsed.version = true;
             return parsed;
         } else if (a == QLatin1String("--mcu")) {
             if (!value(o.mcuPath)) return parsed;

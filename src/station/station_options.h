@@ -24,6 +24,7 @@ struct ParsedStationOptions {
     std::optional<StationOptions> options;
     QString error;
     bool help = false;
+    bool version = false;
 };
 
 ParsedStationOptions Parse_StationOptions(const QStringList &arguments);

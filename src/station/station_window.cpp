@@ -254,10 +254,7 @@ void StationWindow::showSlot(Slot &slot) {
     v.state = slot.state;
     v.model = slot.model;
     v.phase = slot.phase;
-    if (slot.state == SlotState::Running)
-        v.time = clockText(slot.clock.elapsed());
-    else if (slot.seconds >= 0)
-        v.time = clockText(qint64(slot.seconds * 1000));
+    if (slot.state == SlotState::Running) v.time = clockText(slot.clock.elapsed());
     if (slot.state == SlotState::Waiting)
         v.reason = slot.port.isEmpty()     ? tr("no board")
                    : held && !slot.started ? tr("press Start")
@@ -265,6 +262,7 @@ void StationWindow::showSlot(Slot &slot) {
     else if (slot.state == SlotState::Pass)
         v.reason = tr("done in %1 s").arg(slot.seconds, 0, 'f', 1);
     else if (slot.state == SlotState::Fail) {
+        v.time = tr("after %1 s").arg(slot.seconds, 0, 'f', 1);
         v.reason = slot.words.reason;
         v.hint = slot.words.hint;
     }
