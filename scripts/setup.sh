@@ -7,6 +7,7 @@ build=${1:-$root/build}
 shift || true
 
 packages=(build-essential cmake pkg-config qtbase5-dev libqt5serialport5-dev libudev-dev
+          qttools5-dev qttools5-dev-tools                             # the station's translations
           libmosquitto-dev
           clang libclang-rt-14-dev clang-format
           mosquitto mosquitto-clients python3-jsonschema openssl         # the line's tests
