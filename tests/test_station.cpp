@@ -4,11 +4,13 @@
 #include "station/slot_tile.h"
 #include "station/station_translation.h"
 #include "station/station_window.h"
+#include "station/stop_signals.h"
 #include "support/bench_rig.h"
 #include "support/message_box_responder.h"
 
 #include <QLabel>
 #include <QtTest>
+#include <csignal>
 
 namespace {
 
@@ -152,6 +154,27 @@ class StationTest : public QObject {
         for (const QJsonObject &r : bench.report())
             results.append(r["slot"].toString() + "=" + r["result"].toString());
         QCOMPARE(results, (QStringList{"A1=ok", "A2=interrupted"}));
+    }
+
+    // SIGTERM (a shutdown) during a flash check: the board stops safely, its record is written,
+    // the window closes without asking.
+    void terminatedWhileRunning() {
+        BenchRig bench;
+        QVERIFY(bench.plug(0, [](SimConfig &c) {
+            c.crcProgressStep = 16 * 1024;
+            c.crcProgressIntervalMs = 400;
+        }));
+        Station station(bench, 1);
+        StopSignals stopSignals;
+        connect(&stopSignals, &StopSignals::stopRequested, station.window.get(),
+                &StationWindow::stopAndClose);
+        QTRY_VERIFY_WITH_TIMEOUT(tileOf(*station.window, "A1").contains("flash check"), 10000);
+        MessageBoxResponder responder;
+        std::raise(SIGTERM);
+        QTRY_VERIFY_WITH_TIMEOUT(!station.window->isVisible(), 10000);
+        QVERIFY(responder.boxes.isEmpty());
+        QCOMPARE(bench.report().size(), 1);
+        QCOMPARE(bench.report()[0]["result"].toString(), QStringLiteral("interrupted"));
     }
 
     void slotsConf_data() {

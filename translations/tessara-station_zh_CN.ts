@@ -232,7 +232,7 @@
 <context>
     <name>StationMain</name>
     <message>
-        <location filename="../src/station/main.cpp" line="68"/>
+        <location filename="../src/station/main.cpp" line="69"/>
         <source>cannot open the report %1: %2</source>
         <translation>无法打开报告 %1：%2</translation>
     </message>

@@ -3,6 +3,7 @@
 #include "station/station_options.h"
 #include "station/station_translation.h"
 #include "station/station_window.h"
+#include "station/stop_signals.h"
 
 #include "tessara_version.h"
 
@@ -75,6 +76,9 @@ int main(int argc, char **argv) {
     setup.maxParallel = o.maxParallel;
     setup.report = &report;
     StationWindow window(setup);
+    StopSignals stopSignals;
+    QObject::connect(&stopSignals, &StopSignals::stopRequested, &window,
+                     &StationWindow::stopAndClose);
     window.show();
     return app.exec();
 }

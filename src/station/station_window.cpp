@@ -380,7 +380,11 @@ void StationWindow::closeEvent(QCloseEvent *event) {
     const auto answer = QMessageBox::question(
         this, tr("Close the station"),
         tr("%n board(s) are running. Stop them safely and close?", nullptr, watch.running()));
-    if (answer != QMessageBox::Yes) return;
+    if (answer == QMessageBox::Yes) stopAndClose();
+}
+
+void StationWindow::stopAndClose() {
+    if (closing) return;
     closing = true;
     stopBoards();
     watch.stop(); // stopped() closes the window

@@ -44,6 +44,9 @@ class StationWindow : public QMainWindow {
     void startWaiting();
     // Stops the boards running as Ctrl-C does (an MCU write ends first); none starts until Start.
     void stopBoards();
+    // Stops the boards running safely and closes once they have ended, without asking (a
+    // shutdown, a signal).
+    void stopAndClose();
     // Changes the recipe; refused (false) while a board runs.
     bool setRecipe(const Recipe &recipe);
     int running() const { return watch.running(); }
