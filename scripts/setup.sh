@@ -9,8 +9,10 @@ shift || true
 packages=(build-essential cmake pkg-config qtbase5-dev libqt5serialport5-dev libudev-dev
           qttools5-dev qttools5-dev-tools                             # the station's translations
           libmosquitto-dev
+          libarchive-dev libsodium-dev                                 # release bundles
           clang libclang-rt-14-dev clang-format
           mosquitto mosquitto-clients python3-jsonschema openssl         # the line's tests
+          minisign unzip                                               # the bundle tests
           lintian appstream desktop-file-utils help2man               # the package checks
           qtbase5-dev-tools g++-mingw-w64-x86-64-posix wine wine64) # the Windows checks
 missing=()
