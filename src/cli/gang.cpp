@@ -49,8 +49,8 @@ QStringList summaryTable(const BoardThreads &boards, const QString &command) {
 } // namespace
 
 int Run_Gang(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
-    BoardReport report;
-    if (const int status = Cli_Prepare(r, report, err)) return status;
+    PreparedRun run;
+    if (const int status = Cli_Prepare(r, run, err)) return status;
     // A board named but not plugged in is a failure of its own; the others still run.
     QStringList missing;
     const QStringList ports = Cli_BoardPorts(r, &missing);
@@ -67,12 +67,12 @@ int Run_Gang(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     GangConsole console(out, err, terminal && !r.quiet);
     const TerminalObserver::Choices shown = Cli_Choices(r);
     const BoardThreads boards = Run_Boards(
-        ports, Cli_JobRequest(r),
+        ports, run.job,
         [&](BoardThread &board) {
             console.follow(&board, &board, shown.quiet, shown.eachLineOnce);
         },
         [&](BoardThread &board) {
-            Cli_Record(report, board.result(), board.port(), r.command, err);
+            Cli_Record(run, board.result(), board.port(), r.command, err);
             console.boardEnded(board.port());
         });
 

@@ -23,13 +23,13 @@ QString verdict(const JobResult &o, const QString &command) {
 } // namespace
 
 int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
-    BoardReport report;
-    if (const int status = Cli_Prepare(r, report, err)) return status;
+    PreparedRun run;
+    if (const int status = Cli_Prepare(r, run, err)) return status;
     GangConsole console(out, err, terminal && !r.quiet);
     Cli_Complain(err, QStringLiteral("watching for boards; Ctrl-C ends the watch"));
 
     // Resolved afresh on every look: a USB serial number names whichever port its board has now.
-    BoardWatch watch(Cli_JobRequest(r), [&r] { return Cli_BoardPorts(r); });
+    BoardWatch watch(run.job, [&r] { return Cli_BoardPorts(r); });
     QEventLoop loop;
     int done = 0, failed = 0, interrupted = 0;
     const TerminalObserver::Choices shown = Cli_Choices(r);
@@ -38,7 +38,7 @@ int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     });
     QObject::connect(&watch, &BoardWatch::boardEnded, &watch,
                      [&](BoardThread *board, const JobResult &o) {
-                         Cli_Record(report, o, board->port(), r.command, err);
+                         Cli_Record(run, o, board->port(), r.command, err);
                          console.boardEnded(board->port());
                          console.line(board->port() + QStringLiteral(": ") + verdict(o, r.command));
                          (o.ok() ? done : o.interrupted() ? interrupted : failed) += 1;

@@ -60,8 +60,8 @@ QStringList Recipe_Lines(const Recipe &recipe) {
 
 void Limit_RecipeModels(Recipe &recipe, const QStringList &models) {
     recipe.models = models;
-    recipe.request.gate = [models](const GateFacts &board) -> Result<> {
+    recipe.request.gates.push_back([models](const GateFacts &board) -> Result<> {
         if (models.isEmpty() || models.contains(board.model)) return Done{};
         return Fail(FailureKind::InputUnusable, Wrong_RecipeReason(board.model));
-    };
+    });
 }

@@ -18,7 +18,7 @@ struct Recipe {
 
 // Reads the images the options name; a failure says why the recipe cannot be used.
 Result<Recipe> Load_Recipe(const StationOptions &options);
-// Limits the recipe to `models`: the gate refuses a board of any other before anything is
+// Limits the recipe to `models` (once): its gate refuses a board of any other before anything is
 // written on it ("this board is a KQ580: wrong recipe").
 void Limit_RecipeModels(Recipe &recipe, const QStringList &models);
 // What the recipe panel shows, one fact a line.

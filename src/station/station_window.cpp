@@ -214,8 +214,9 @@ void StationWindow::ended(BoardThread *board, const JobResult &r) {
     appendLog(slot, r.ok() ? tr("PASS in %1 s").arg(r.seconds, 0, 'f', 1)
                            : tr("FAIL: %1").arg(r.reason()));
     if (setup.report) {
-        const QByteArray line = Board_ReportLine(r, port, setup.recipe.operation,
-                                                 QDateTime::currentDateTime(), slot.id.name);
+        const QByteArray line =
+            Board_ReportLine(r, port, setup.recipe.operation, QDateTime::currentDateTime(),
+                             {ReportField{"slot", slot.id.name}});
         if (!setup.report->appendRecord(line)) {
             problemLabel->setText(tr("The report %1 cannot be written: %2. Stop and call the "
                                      "engineer.")
