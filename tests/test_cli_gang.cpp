@@ -183,6 +183,32 @@ class CliGangTest : public QObject {
         }
     }
 
+    // A report that takes no record (a full disk) fails the run, however well the boards did,
+    // and the end says how many records were lost and why in the system's words.
+    void lostRecordsFailTheRun_data() {
+        QTest::addColumn<int>("boards");
+        QTest::newRow("single board") << 1;
+        QTest::newRow("gang") << 2;
+    }
+    void lostRecordsFailTheRun() {
+        QFETCH(int, boards);
+        BenchRig bench;
+        QStringList arguments{"--report", "/dev/full", "probe"};
+        for (int i = 0; i < boards; ++i) {
+            QVERIFY(bench.plug(i));
+            arguments << "--port" << bench.link(i);
+        }
+        const CliRun run = Run_Cli(arguments, bench.dir.path());
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.endsWith(QStringLiteral("tessara-cli: %1 lost: the report \"/dev/full\" "
+                                                 "could not be written (no space left on device)\n")
+                                      .arg(boards == 1 ? "1 record" : "2 records")),
+                 qPrintable(run.err));
+        if (boards > 1)
+            for (const QStringList &row : tableRows(run.out))
+                QCOMPARE(row[3], QStringLiteral("ok"));
+    }
+
     // A single board prints what it always printed; the report only adds its record to the
     // file, after what the file held.
     void singleBoardWithAReport() {

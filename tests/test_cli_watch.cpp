@@ -61,7 +61,7 @@ class CliWatchTest : public QObject {
         QVERIFY2(run.out.contains(bench.link(0) + ": update-all failed after "),
                  qPrintable(run.out));
         QVERIFY(run.out.contains(bench.link(1) + ": update-all ok in "));
-        QVERIFY2(run.out.endsWith("watch: 3 boards done, 1 failed, 1 interrupted\n"),
+        QVERIFY2(run.out.endsWith("watch: 5 runs on 3 ports: 3 ok, 1 failed, 1 interrupted\n"),
                  qPrintable(run.out.right(300)));
     }
 
@@ -80,7 +80,29 @@ class CliWatchTest : public QObject {
         const CliRun run = cli.finish(10000);
         QCOMPARE(run.status, 0);
         QCOMPARE(resultsOf(bench, bench.link(0)), (QStringList{"ok", "ok"}));
-        QVERIFY2(run.out.endsWith("watch: 2 boards done, 0 failed\n"), qPrintable(run.out));
+        QVERIFY2(run.out.endsWith("watch: 2 runs on 1 port: 2 ok, 0 failed\n"),
+                 qPrintable(run.out));
+    }
+
+    // A report that takes no record: the boards running finish, no new one starts, and the
+    // watch ends on its own with status 1, saying why.
+    void unwritableReportEndsTheWatch() {
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        QVERIFY(bench.plug(1));
+        CliProcess cli({"--watch", "--all", "--report", "/dev/full", "probe"}, bench.dir.path(),
+                       bench.map(3));
+        const CliRun run = cli.finish(20000);
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.out.contains("watch: the report cannot be written (no space left on "
+                                  "device): no new board is started\n"),
+                 qPrintable(run.out));
+        // Both boards started at once, and both ended: the second is not cut off.
+        QVERIFY(run.out.contains(bench.link(0) + ": probe ok in "));
+        QVERIFY(run.out.contains(bench.link(1) + ": probe ok in "));
+        QVERIFY2(run.err.endsWith("2 records lost: the report \"/dev/full\" could not be "
+                                  "written (no space left on device)\n"),
+                 qPrintable(run.err));
     }
 };
 

@@ -126,6 +126,16 @@ void Cli_Record(BoardReport &report, const JobResult &result, const QString &por
                               .arg(report.path(), report.errorString()));
 }
 
+int Cli_RecordsLost(const BoardReport &report, FILE *err) {
+    const int lost = report.lostRecords();
+    if (lost == 0) return CliOk;
+    Cli_Complain(err, QStringLiteral("%1 %2 lost: the report \"%3\" could not be written (%4)")
+                          .arg(lost)
+                          .arg(lost == 1 ? QStringLiteral("record") : QStringLiteral("records"))
+                          .arg(report.path(), report.errorString()));
+    return CliFailed;
+}
+
 int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, FILE *out, FILE *err) {
     if (!Command_NeedsDevice(r.command)) return listPorts(r, out, err);
     BoardReport report;
@@ -160,7 +170,8 @@ int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, FILE *out, FILE *e
     ui.endProgress();      // what follows is the run's verdict
     if (const QString loss = trace.finish(); !loss.isEmpty()) Cli_Complain(err, loss);
     Cli_Record(report, result, port.portName, r.command, err);
+    if (!result.ok()) Cli_Complain(err, Board_FailureReason(result, r.command));
+    if (const int lost = Cli_RecordsLost(report, err)) return lost;
     if (result.ok()) return CliOk;
-    Cli_Complain(err, Board_FailureReason(result, r.command));
     return result.interrupted() ? Interrupt_Status() : CliFailed;
 }

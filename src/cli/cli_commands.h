@@ -37,3 +37,6 @@ QStringList Cli_BoardPorts(const CliRequest &request, QStringList *missing = nul
 // Appends the board's record when a report is open; says so on `err` when it cannot.
 void Cli_Record(BoardReport &report, const JobResult &result, const QString &port,
                 const QString &command, FILE *err);
+// At the end of a run: when records could not be written, says how many and why on `err` and
+// returns CliFailed (a lost record fails the run whatever the boards did); else CliOk.
+int Cli_RecordsLost(const BoardReport &report, FILE *err);

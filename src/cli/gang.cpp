@@ -78,6 +78,7 @@ int Run_Gang(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
 
     for (const QString &line : summaryTable(boards, r.command))
         console.line(line);
+    if (const int lost = Cli_RecordsLost(report, err)) return lost;
     if (Interrupt_Requested()) return Interrupt_Status();
     if (!missing.isEmpty()) return CliFailed;
     for (const auto &board : boards)

@@ -6,6 +6,7 @@
 #include "jobs/board_watch.h"
 
 #include <QEventLoop>
+#include <QSet>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -32,17 +33,28 @@ int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     BoardWatch watch(Cli_JobRequest(r), [&r] { return Cli_BoardPorts(r); });
     QEventLoop loop;
     int done = 0, failed = 0, interrupted = 0;
+    QSet<QString> portsRun;
+    bool reportLost = false;
     const TerminalObserver::Choices shown = Cli_Choices(r);
     QObject::connect(&watch, &BoardWatch::boardStarted, &watch, [&](BoardThread *board) {
         console.follow(board, &watch, shown.quiet, shown.eachLineOnce);
     });
-    QObject::connect(&watch, &BoardWatch::boardEnded, &watch,
-                     [&](BoardThread *board, const JobResult &o) {
-                         Cli_Record(report, o, board->port(), r.command, err);
-                         console.boardEnded(board->port());
-                         console.line(board->port() + QStringLiteral(": ") + verdict(o, r.command));
-                         (o.ok() ? done : o.interrupted() ? interrupted : failed) += 1;
-                     });
+    QObject::connect(
+        &watch, &BoardWatch::boardEnded, &watch, [&](BoardThread *board, const JobResult &o) {
+            Cli_Record(report, o, board->port(), r.command, err);
+            console.boardEnded(board->port());
+            console.line(board->port() + QStringLiteral(": ") + verdict(o, r.command));
+            (o.ok() ? done : o.interrupted() ? interrupted : failed) += 1;
+            portsRun.insert(board->port());
+            // A board run without its record is worse than one not run.
+            if (report.lostRecords() > 0 && !reportLost) {
+                reportLost = true;
+                console.line(QStringLiteral("watch: the report cannot be written (%1): no "
+                                            "new board is started")
+                                 .arg(report.errorString()));
+                watch.stop();
+            }
+        });
     QObject::connect(&watch, &BoardWatch::stopped, &loop, &QEventLoop::quit);
     // Ctrl-C: no more boards; those running stop as a single board does. Looked at as often as
     // the ports are, where no descriptor wakes the loop.
@@ -64,10 +76,17 @@ int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     }
     watch.start();
     loop.exec();
+    // Runs, not boards: a board that comes back is run again.
+    const int runs = done + failed + interrupted;
     console.line(
-        QStringLiteral("watch: %1 boards done, %2 failed%3")
+        QStringLiteral("watch: %1 %2 on %3 %4: %5 ok, %6 failed%7")
+            .arg(runs)
+            .arg(runs == 1 ? QStringLiteral("run") : QStringLiteral("runs"))
+            .arg(portsRun.size())
+            .arg(portsRun.size() == 1 ? QStringLiteral("port") : QStringLiteral("ports"))
             .arg(done)
             .arg(failed)
             .arg(interrupted ? QStringLiteral(", %1 interrupted").arg(interrupted) : QString()));
+    if (const int lost = Cli_RecordsLost(report, err)) return lost;
     return interrupted ? Interrupt_Status() : CliOk;
 }
