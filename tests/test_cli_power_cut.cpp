@@ -83,9 +83,20 @@ void CliPowerCutTest::keepsWhatItWroteAndComesBack() {
     QVERIFY2(parsePowerCut(cut, &powerCut, &error), qPrintable(error));
     sim.addPowerCut(powerCut);
 
-    const CliRun cutRun = Run_Cli(update, bench.dir.path());
+    const CliRun cutRun =
+        Run_Cli(update + QStringList{"--report", bench.reportPath()}, bench.dir.path());
     QCOMPARE(cutRun.status, 1);
     QVERIFY2(cutRun.err.trimmed().endsWith("the device went away"), qPrintable(cutRun.err));
+    // The record says how far the board got.
+    const bool inFlash = QChar(cut[0]).isLower();
+    QCOMPARE(bench.report().size(), 1);
+    const QJsonObject record = bench.report()[0];
+    QCOMPARE(record["result"].toString(), QString("fail"));
+    QCOMPARE(record["mcu_result"].toString(), QString(inFlash ? "ok" : "fail"));
+    QCOMPARE(record["flash_result"].toString(), QString(inFlash ? "fail" : "not started"));
+    if (inFlash)
+        QVERIFY(record["flash_blocks_written"].toInt() < record["flash_blocks"].toInt() ||
+                cut.startsWith('n'));
     QCOMPARE(sim.powerCuts(), 1);
     QVERIFY(sim.waitForPresence(true, 5000));
     QCOMPARE(sim.appearances(), 2);

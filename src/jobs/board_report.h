@@ -17,8 +17,10 @@ QString Board_FailureReason(const JobResult &outcome, const QString &command);
 
 // One record, ending in a newline: time (ISO 8601 with the offset from UTC), port, command,
 // model, boot_version, result, reason (for a failure), seconds, and the images and the flash part
-// where the run used them (mcu_image, mcu_crc, mcu_length, flash_id, flash_name, flash_image,
-// flash_crc, flash_length).
+// where the run used them (mcu_image, mcu_crc, mcu_length, mcu_sha256, flash_id, flash_name,
+// flash_image, flash_crc, flash_length, flash_sha256), how far each memory given an image got
+// (mcu_result, flash_result: "ok", "fail", "interrupted", "not started") and, for a flash update,
+// flash_blocks_written of flash_blocks.
 QByteArray Board_ReportLine(const JobResult &outcome, const QString &port, const QString &command,
                             const QDateTime &time);
 
