@@ -126,6 +126,17 @@ void Cli_Record(BoardReport &report, const JobResult &result, const QString &por
                               .arg(report.path(), report.errorString()));
 }
 
+std::unique_ptr<RunUnderWay> Cli_RunUnderWay(BoardReport &report, const QString &port,
+                                             const QString &command) {
+    if (report.path().isEmpty()) return nullptr;
+    return std::make_unique<RunUnderWay>([&report, port, command] {
+        JobResult cut;
+        cut.failure =
+            Fail(FailureKind::Stopped, QStringLiteral("the program ended during the run"));
+        report.appendRecord(Board_ReportLine(cut, port, command, QDateTime::currentDateTime()));
+    });
+}
+
 int Cli_RecordsLost(const BoardReport &report, FILE *err) {
     const int lost = report.lostRecords();
     if (lost == 0) return CliOk;
@@ -165,9 +176,11 @@ int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, FILE *out, FILE *e
 
     JobRequest request = Cli_JobRequest(r);
     request.trace = trace.observer();
+    std::unique_ptr<RunUnderWay> underWay = Cli_RunUnderWay(report, port.portName, r.command);
     const JobResult result = Run_OnBoard(port.portName, request, ui);
     const RecordOwed owed; // the run has ended: a program ending at once writes its record first
-    ui.endProgress();      // what follows is the run's verdict
+    underWay.reset();
+    ui.endProgress(); // what follows is the run's verdict
     if (const QString loss = trace.finish(); !loss.isEmpty()) Cli_Complain(err, loss);
     Cli_Record(report, result, port.portName, r.command, err);
     if (!result.ok()) Cli_Complain(err, Board_FailureReason(result, r.command));

@@ -5,10 +5,12 @@
 #include "jobs/board_report.h"
 #include "jobs/job_request.h"
 #include "jobs/job_result.h"
+#include "jobs/owed_records.h"
 #include "serial/port_map.h"
 
 #include <QString>
 #include <cstdio>
+#include <memory>
 
 // tessara-cli's exit statuses; a run stopped by a signal ends with Interrupt_Status(), 128 + the
 // signal, the shells' status of a program that the signal ended (130 for Ctrl-C).
@@ -37,6 +39,11 @@ QStringList Cli_BoardPorts(const CliRequest &request, QStringList *missing = nul
 // Appends the board's record when a report is open; says so on `err` when it cannot.
 void Cli_Record(BoardReport &report, const JobResult &result, const QString &port,
                 const QString &command, FILE *err);
+// While a board's run is under way: should the program end at once before the run ends, the
+// board's record says it was interrupted (jobs/owed_records.h). Null without a report. Drop it
+// once the run has ended, before Cli_Record.
+std::unique_ptr<RunUnderWay> Cli_RunUnderWay(BoardReport &report, const QString &port,
+                                             const QString &command);
 // At the end of a run: when records could not be written, says how many and why on `err` and
 // returns CliFailed (a lost record fails the run whatever the boards did); else CliOk.
 int Cli_RecordsLost(const BoardReport &report, FILE *err);

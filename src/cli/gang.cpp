@@ -5,6 +5,8 @@
 #include "cli/interrupt.h"
 #include "jobs/board_thread.h"
 
+#include <map>
+
 namespace {
 
 QString bootText(const JobResult &o) {
@@ -66,12 +68,15 @@ int Run_Gang(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
 
     GangConsole console(out, err, terminal && !r.quiet);
     const TerminalObserver::Choices shown = Cli_Choices(r);
+    std::map<const BoardThread *, std::unique_ptr<RunUnderWay>> underWay;
     const BoardThreads boards = Run_Boards(
         ports, Cli_JobRequest(r),
         [&](BoardThread &board) {
             console.follow(&board, &board, shown.quiet, shown.eachLineOnce);
+            underWay[&board] = Cli_RunUnderWay(report, board.port(), r.command);
         },
         [&](BoardThread &board) {
+            underWay.erase(&board);
             Cli_Record(report, board.result(), board.port(), r.command, err);
             console.boardEnded(board.port());
         });

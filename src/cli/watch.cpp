@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <map>
 
 namespace {
 
@@ -34,10 +35,12 @@ int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     QEventLoop loop;
     int done = 0, failed = 0, interrupted = 0;
     QSet<QString> portsRun;
+    std::map<const BoardThread *, std::unique_ptr<RunUnderWay>> underWay;
     bool reportLost = false;
     const TerminalObserver::Choices shown = Cli_Choices(r);
     QObject::connect(&watch, &BoardWatch::boardStarted, &watch, [&](BoardThread *board) {
         console.follow(board, &watch, shown.quiet, shown.eachLineOnce);
+        underWay[board] = Cli_RunUnderWay(report, board->port(), r.command);
     });
     QObject::connect(
         &watch, &BoardWatch::boardEnded, &watch, [&](BoardThread *board, const JobResult &o) {
