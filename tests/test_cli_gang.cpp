@@ -209,6 +209,52 @@ class CliGangTest : public QObject {
                 QCOMPARE(row[3], QStringLiteral("ok"));
     }
 
+    // Every board named gets a row and a record, a board that is absent included; one device
+    // under two names runs nowhere; a name is shown with its control characters escaped.
+    void boardsByTheirNames_data() {
+        QTest::addColumn<QString>("naming");
+        QTest::newRow("absent serial number") << "absent";
+        QTest::newRow("one device, two names") << "twice";
+        QTest::newRow("control characters in a name") << "control";
+    }
+    void boardsByTheirNames() {
+        QFETCH(QString, naming);
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        const QString target = QFileInfo(bench.link(0)).symLinkTarget();
+        QVERIFY(!target.isEmpty());
+        const QString other = naming == "absent"  ? QStringLiteral("serial:NO-SUCH-BOARD")
+                              : naming == "twice" ? target
+                                                  : bench.path("kq\x1b[2J\r9");
+        const CliRun run = Run_Cli(
+            {"--port", bench.link(0), "--port", other, "--report", bench.reportPath(), "probe"},
+            bench.dir.path());
+        const QList<QJsonObject> records = bench.report();
+        if (naming == "twice") {
+            QCOMPARE(run.status, 2);
+            QVERIFY2(run.err.contains(QStringLiteral("%1 and %2 name one device: name each board "
+                                                     "once")
+                                          .arg(bench.link(0), target)),
+                     qPrintable(run.err));
+            QVERIFY(bench.board(0).received().isEmpty()); // nothing was sent
+            QVERIFY(records.isEmpty());
+            return;
+        }
+        QCOMPARE(run.status, 1);
+        const QString shown = naming == "absent" ? other : bench.path("kq\\x1b[2J\\x0d9");
+        const QMap<QString, QStringList> rows = tableRows(run.out);
+        QCOMPARE(rows.keys(), (QStringList{bench.link(0), shown}));
+        QCOMPARE(rows[bench.link(0)][3], QStringLiteral("ok"));
+        QCOMPARE(rows[shown][3], QStringLiteral("fail"));
+        QVERIFY(!run.out.contains(QChar(0x1b)) && !run.out.contains('\r'));
+        QStringList named{bench.link(0), other};
+        named.sort();
+        QCOMPARE(byPort(records).keys(), named);
+        QCOMPARE(byPort(records)[other]["result"].toString(), QStringLiteral("fail"));
+        if (naming == "absent")
+            QVERIFY2(rows[shown].last().contains("NO-SUCH-BOARD"), qPrintable(run.out));
+    }
+
     // A single board prints what it always printed; the report only adds its record to the
     // file, after what the file held.
     void singleBoardWithAReport() {

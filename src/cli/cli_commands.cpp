@@ -7,6 +7,7 @@
 #include "jobs/board_run.h"
 #include "jobs/owed_records.h"
 #include "serial/port_choice.h"
+#include "serial/port_device.h"
 #include "serial/port_listing.h"
 #include "tessara_version.h"
 
@@ -102,7 +103,7 @@ int Cli_Prepare(const CliRequest &r, BoardReport &report, FILE *err) {
     return CliOk;
 }
 
-QStringList Cli_BoardPorts(const CliRequest &r, QStringList *missing) {
+QStringList Cli_BoardPorts(const CliRequest &r, QList<MissingPort> *missing) {
     const SerialCommMap map = Read_SerialCommMap();
     if (r.all) return Chip_PortNames(map);
     const QList<PortIdentity> identities = System_PortIdentities();
@@ -112,9 +113,36 @@ QStringList Cli_BoardPorts(const CliRequest &r, QStringList *missing) {
         if (!choice.portName.isEmpty())
             ports.append(choice.portName);
         else if (missing)
-            missing->append(choice.error);
+            missing->append({portArgument, choice.error, choice.notConnected});
     }
     return ports;
+}
+
+namespace {
+
+QStringList devicesOf(const QStringList &ports) {
+    QStringList devices;
+    for (const QString &port : ports)
+        devices.append(Port_Device(port));
+    return devices;
+}
+
+} // namespace
+
+int Cli_OneNameEach(const QStringList &ports, FILE *err) {
+    const QList<QStringList> groups = Duplicate_Ports(ports, devicesOf(ports));
+    for (const QStringList &group : groups)
+        Cli_Complain(err, QStringLiteral("%1 name one device: name each board once")
+                              .arg(group.join(QStringLiteral(" and "))));
+    return groups.isEmpty() ? CliOk : CliUsage;
+}
+
+QStringList Cli_FirstNameEach(const QStringList &ports) {
+    const QStringList devices = devicesOf(ports);
+    QStringList kept;
+    for (int i = 0; i < ports.size(); ++i)
+        if (devices[i].isEmpty() || devices.indexOf(devices[i]) == i) kept.append(ports[i]);
+    return kept;
 }
 
 void Cli_Record(BoardReport &report, const JobResult &result, const QString &port,

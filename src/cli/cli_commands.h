@@ -32,10 +32,22 @@ void Cli_Complain(FILE *err, const QString &reason);
 // traffic: its images are usable, its Flash.ini (if it reads one) readable and its report, if
 // any, open. CliOk, or CliUsage after saying why.
 int Cli_Prepare(const CliRequest &request, BoardReport &report, FILE *err);
+// A --port value that names no port now: why, and whether its board is only not plugged in (an
+// ambiguous USB serial number is not).
+struct MissingPort {
+    QString name;
+    QString reason;
+    bool notConnected = false;
+};
 // The ports of the boards a run of several serves, as they are now: with --all every chip port of
 // the serial-port map, else each --port resolved (a USB serial number to its port). A value that
-// names no port now is left out and its reason added to `missing`.
-QStringList Cli_BoardPorts(const CliRequest &request, QStringList *missing = nullptr);
+// names no port now is left out and added to `missing`.
+QStringList Cli_BoardPorts(const CliRequest &request, QList<MissingPort> *missing = nullptr);
+// Ports are boards only when each names a device of its own: says which names lead to one device
+// and returns CliUsage when any do; else CliOk.
+int Cli_OneNameEach(const QStringList &ports, FILE *err);
+// `ports` with every name after the first of one device left out.
+QStringList Cli_FirstNameEach(const QStringList &ports);
 // Appends the board's record when a report is open; says so on `err` when it cannot.
 void Cli_Record(BoardReport &report, const JobResult &result, const QString &port,
                 const QString &command, FILE *err);

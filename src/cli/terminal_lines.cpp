@@ -9,6 +9,17 @@ void Print_Line(FILE *stream, const QString &text) {
     std::fflush(stream);
 }
 
+QString Escape_Controls(const QString &text) {
+    QString shown;
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 std::optional<QString> TerminalLines::logLine(const QString &text) {
     if (quietLog) return std::nullopt;
     if (once) {

@@ -3,6 +3,7 @@
 #include "cli/cli_commands.h"
 #include "cli/gang_console.h"
 #include "cli/interrupt.h"
+#include "cli/terminal_lines.h"
 #include "jobs/board_watch.h"
 
 #include <QEventLoop>
@@ -30,8 +31,26 @@ int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     GangConsole console(out, err, terminal && !r.quiet);
     Cli_Complain(err, QStringLiteral("watching for boards; Ctrl-C ends the watch"));
 
+    if (const int status = Cli_OneNameEach(Cli_BoardPorts(r), err)) return status;
     // Resolved afresh on every look: a USB serial number names whichever port its board has now.
-    BoardWatch watch(Cli_JobRequest(r), [&r] { return Cli_BoardPorts(r); });
+    // One device is one board, whatever names it has. A USB serial number on several ports is
+    // said once each time it becomes so.
+    QSet<QString> ambiguous;
+    const auto watchedPorts = [&r, &ambiguous, &console] {
+        QList<MissingPort> missing;
+        const QStringList ports = Cli_FirstNameEach(Cli_BoardPorts(r, &missing));
+        QSet<QString> now;
+        for (const MissingPort &port : missing) {
+            if (port.notConnected) continue;
+            now.insert(port.reason);
+            if (!ambiguous.contains(port.reason))
+                console.line(
+                    QStringLiteral("watch: %1: no board is started there").arg(port.reason));
+        }
+        ambiguous = now;
+        return ports;
+    };
+    BoardWatch watch(Cli_JobRequest(r), watchedPorts);
     QEventLoop loop;
     int done = 0, failed = 0, interrupted = 0;
     QSet<QString> portsRun;
@@ -46,7 +65,8 @@ int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
         &watch, &BoardWatch::boardEnded, &watch, [&](BoardThread *board, const JobResult &o) {
             Cli_Record(report, o, board->port(), r.command, err);
             console.boardEnded(board->port());
-            console.line(board->port() + QStringLiteral(": ") + verdict(o, r.command));
+            console.line(Escape_Controls(board->port()) + QStringLiteral(": ") +
+                         verdict(o, r.command));
             (o.ok() ? done : o.interrupted() ? interrupted : failed) += 1;
             portsRun.insert(board->port());
             // A board run without its record is worse than one not run.
