@@ -84,6 +84,27 @@ class CliWatchTest : public QObject {
                  qPrintable(run.out));
     }
 
+    // A board swapped in 50 ms, well within a look's half second, is a new arrival each time.
+    void quickSwapsAreSeen() {
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        CliProcess cli(
+            {"--watch", "--port", bench.link(0), "--report", bench.reportPath(), "probe"},
+            bench.dir.path());
+        constexpr int Swaps = 5;
+        for (int swap = 1; swap <= Swaps; ++swap) {
+            QTRY_COMPARE_WITH_TIMEOUT(bench.reportLines(), swap, 10000);
+            bench.board(0).vanish(50);
+            QTRY_COMPARE_WITH_TIMEOUT(bench.board(0).appearances(), swap + 1, 5000);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(bench.reportLines(), Swaps + 1, 10000);
+        cli.interrupt();
+        const CliRun run = cli.finish(10000);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(resultsOf(bench, bench.link(0)).join(" "),
+                 QStringList(QVector<QString>(Swaps + 1, "ok").toList()).join(" "));
+    }
+
     // A report that takes no record: the boards running finish, no new one starts, and the
     // watch ends on its own with status 1, saying why.
     void unwritableReportEndsTheWatch() {

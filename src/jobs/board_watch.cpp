@@ -1,7 +1,13 @@
 #include "jobs/board_watch.h"
 
+#include "serial/port_device.h"
 #include "serial/port_map.h"
 #include "serial/port_monitor.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QMap>
 
 namespace {
 
@@ -20,6 +26,8 @@ BoardWatch::BoardWatch(const JobRequest &watchRequest, std::function<QStringList
         markGone(name);
         rescan();
     });
+    folders = new QFileSystemWatcher(this);
+    connect(folders, &QFileSystemWatcher::directoryChanged, this, [this] { rescan(); });
     connect(&timer, &QTimer::timeout, this, [this] { rescan(); });
 }
 
@@ -39,15 +47,30 @@ void BoardWatch::stop() {
 
 void BoardWatch::rescan() {
     if (stopping) return;
-    QStringList present;
-    for (const QString &port : watchedPorts())
-        if (Port_Present(port)) present.append(port);
+    const QStringList ports = watchedPorts();
+    watchFolders(ports);
+    QMap<QString, QString> present; // port, its coming
+    for (const QString &port : ports)
+        if (Port_Present(port)) present.insert(port, Port_Instance(port));
     for (auto it = boards.begin(); it != boards.end();) {
-        if (!present.contains(it->first)) it->second.gone = true;
+        const QString now = present.value(it->first);
+        if (!present.contains(it->first) || (!now.isEmpty() && now != it->second.instance))
+            it->second.gone = true;
         it = it->second.ended && it->second.gone ? boards.erase(it) : std::next(it);
     }
-    for (const QString &port : present)
-        if (!boards.count(port)) startBoard(port);
+    for (auto it = present.cbegin(); it != present.cend(); ++it)
+        if (!boards.count(it.key())) startBoard(it.key(), it.value());
+}
+
+void BoardWatch::watchFolders(const QStringList &ports) {
+    QStringList wanted;
+    for (const QString &port : ports) {
+        const QString folder = QFileInfo(Port_SystemPath(port)).absolutePath();
+        if (!wanted.contains(folder) && QFileInfo(folder).isDir()) wanted.append(folder);
+    }
+    const QStringList watched = folders->directories();
+    for (const QString &folder : wanted)
+        if (!watched.contains(folder)) folders->addPath(folder);
 }
 
 // A device notification names the device ("ttyACM0"); the port may be its path.
@@ -56,8 +79,9 @@ void BoardWatch::markGone(const QString &device) {
         if (port == device || port.endsWith(QLatin1Char('/') + device)) board.gone = true;
 }
 
-void BoardWatch::startBoard(const QString &port) {
+void BoardWatch::startBoard(const QString &port, const QString &instance) {
     Board &board = boards[port];
+    board.instance = instance;
     board.thread = std::make_unique<BoardThread>(port);
     BoardThread *thread = board.thread.get();
     emit boardStarted(thread);
@@ -74,6 +98,9 @@ void BoardWatch::ended(const QString &port) {
     --runningBoards;
     emit boardEnded(board.thread.get(), board.thread->result()); // writes its record, if any
     board.thread->recorded();
-    if (board.gone) boards.erase(port); // it went away during the run: new on its return
+    if (board.gone) {
+        boards.erase(port); // it went away during the run: new on its return, perhaps already
+        QTimer::singleShot(0, this, [this] { rescan(); });
+    }
     if (stopping && runningBoards == 0) emit stopped();
 }

@@ -11,11 +11,15 @@
 #include <memory>
 
 class PortMonitor;
+class QFileSystemWatcher;
 
 // A bench's watch: follows the watched ports and runs the request on each board that appears,
 // on a board thread of its own, once: the board is not done again until its port has gone away
-// and come back. Arrivals come from the system's port notifications and from a look at the ports
-// every half second (ports listed by a path of their own come without a notification).
+// and come back. Arrivals come from the system's port notifications, from the file system's
+// notifications on the folders of the ports (a link re-made, a device node created: inotify on
+// Linux) and from a look at the ports every half second. A port made anew between two looks (a
+// board swapped in a few milliseconds) is a new arrival all the same: each look compares the
+// port's coming (Port_Instance) with the one its board arrived by.
 class BoardWatch : public QObject {
     Q_OBJECT
 
@@ -47,17 +51,20 @@ class BoardWatch : public QObject {
         std::unique_ptr<BoardThread> thread;
         bool ended = false; // run over; the port stays taken until it goes away
         bool gone = false;  // the port went away since the run started
+        QString instance;   // the port's coming the board arrived by
     };
 
     void rescan();
     void markGone(const QString &device);
-    void startBoard(const QString &port);
+    void startBoard(const QString &port, const QString &instance);
+    void watchFolders(const QStringList &ports);
     void ended(const QString &port);
 
     const JobRequest request;
     const std::function<QStringList()> watchedPorts;
     std::map<QString, Board> boards;
     PortMonitor *monitor = nullptr;
+    QFileSystemWatcher *folders = nullptr;
     QTimer timer;
     bool stopping = false;
     int runningBoards = 0;
