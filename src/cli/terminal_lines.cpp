@@ -41,5 +41,8 @@ std::optional<QString> TerminalLines::flashPartRead(const FlashPartFacts &part) 
 }
 
 std::optional<QString> TerminalLines::imageRead(ImageRole role, uint32_t crc, int32_t length) {
+    // A refused image clears the window's field ("Len: 0"); a log has no field to clear, and a
+    // line would claim an image of no bytes.
+    if (length <= 0) return std::nullopt;
     return logLine(role == ImageRole::Mcu ? Mcu_Label(crc, length) : Flash_Label(crc, length));
 }
