@@ -66,7 +66,7 @@ class BoardReportTest : public QObject {
                    {"flash_crc", "0x1234"},
                    {"flash_length", 4194304},
                    {"flash_result", "ok"},
-                   {"flash_blocks_written", 64},
+                   {"flash_blocks_sent", 64},
                    {"flash_blocks", 64}});
         QTest::newRow("updated") << updated() << ok;
 
@@ -79,7 +79,7 @@ class BoardReportTest : public QObject {
         halfWay.insert({{"result", "fail"},
                         {"reason", "the device went away"},
                         {"flash_result", "fail"},
-                        {"flash_blocks_written", 31}});
+                        {"flash_blocks_sent", 31}});
         QTest::newRow("flash half written") << half << halfWay;
 
         // Refused before the flash image was read and before its part was asked for.
@@ -96,7 +96,7 @@ class BoardReportTest : public QObject {
                      {"mcu_result", "fail"},
                      {"flash_result", "not started"}});
         for (const char *gone : {"flash_crc", "flash_length", "flash_id", "flash_name",
-                                 "flash_blocks_written", "flash_blocks"})
+                                 "flash_blocks_sent", "flash_blocks"})
             fail.remove(gone);
         QTest::newRow("failed") << refused << fail;
 

@@ -118,7 +118,7 @@ QByteArray Board_ReportLine(const JobResult &o, const QString &port, const QStri
     if (o.mcuImage) r.field("mcu_result", stepWords(o.mcu));
     if (o.flashImage) r.field("flash_result", stepWords(o.flash));
     if (o.flashImage && o.flashBlocks > 0) {
-        r.field("flash_blocks_written", QByteArray::number(o.flashBlocksWritten));
+        r.field("flash_blocks_sent", QByteArray::number(o.flashBlocksWritten));
         r.field("flash_blocks", QByteArray::number(o.flashBlocks));
     }
     return r.jsonLine();

@@ -20,7 +20,7 @@ QString Board_FailureReason(const JobResult &outcome, const QString &command);
 // where the run used them (mcu_image, mcu_crc, mcu_length, mcu_sha256, flash_id, flash_name,
 // flash_image, flash_crc, flash_length, flash_sha256), how far each memory given an image got
 // (mcu_result, flash_result: "ok", "fail", "interrupted", "not started") and, for a flash update,
-// flash_blocks_written of flash_blocks.
+// flash_blocks_sent of flash_blocks (the last one sent perhaps not written whole).
 QByteArray Board_ReportLine(const JobResult &outcome, const QString &port, const QString &command,
                             const QDateTime &time);
 
