@@ -22,8 +22,11 @@ qt_includes=(-isystem "$qt")
 for module in QtCore QtGui QtWidgets QtSerialPort; do qt_includes+=(-isystem "$qt/$module"); done
 defines=(-DUNICODE -D_UNICODE -DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB -DQT_SERIALPORT_LIB
          -DTESSARA_PROOF_TAG='"POQK"' -DTESSARA_PROOF_TAG_KQ580='"QKGD"')
+# libmosquitto's header is the same for every platform; only it is taken from the Linux system.
+mkdir -p "$work/mosquitto"
+cp /usr/include/mosquitto.h "$work/mosquitto/"
 compile=("$cxx" -std=c++17 -fsyntax-only -Wall -Wextra -Wpedantic -Wshadow -Werror "${defines[@]}"
-         -I"$work/posix-only" "${qt_includes[@]}" -I"$root/src" -I"$gen")
+         -I"$work/posix-only" "${qt_includes[@]}" -isystem "$work/mosquitto" -I"$root/src" -I"$gen")
 
 # The Qt headers must have taken the Windows branch, or the check would prove nothing.
 printf '#include <QtGlobal>\n#ifndef Q_OS_WIN\n#error "Qt did not select Windows"\n#endif\n' \

@@ -1,6 +1,9 @@
 #include "cli/cli_options.h"
 
 #include "flash/flash_ini_search.h"
+#include "line/line_hook.h"
+#include "line/mqtt_settings.h"
+#include "line/station_config.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -105,6 +108,48 @@ bool readBoards(const QStringList &ports, bool all, CliRequest &r, QString &erro
     return true;
 }
 
+// The production line's options: each command splits, the URL reads, nothing dangles.
+bool readLineOptions(const QCommandLineParser &parser, CliRequest &r, QString &error) {
+    int seconds = 0;
+    if (!readNumber(QStringLiteral("hook-timeout"), parser.value(QStringLiteral("hook-timeout")), 1,
+                    3600, seconds, error))
+        return false;
+    r.hookTimeoutMs = seconds * 1000;
+    for (const char *name : {"before-board", "after-board"}) {
+        const QString option = QLatin1String(name);
+        if (!parser.isSet(option)) continue;
+        const QString command = parser.value(option);
+        QString why;
+        LineHook::FromCommandLine(command, r.hookTimeoutMs, why);
+        if (!why.isEmpty()) {
+            error = QStringLiteral("--%1 \"%2\": %3").arg(option, command, why);
+            return false;
+        }
+        (option == QLatin1String("before-board") ? r.beforeBoard : r.afterBoard) = command;
+    }
+    r.json = parser.isSet(QStringLiteral("json"));
+    r.mqtt = parser.value(QStringLiteral("mqtt"));
+    r.station = parser.value(QStringLiteral("station"));
+    r.mqttAuth = parser.value(QStringLiteral("mqtt-auth"));
+    if (parser.isSet(QStringLiteral("mqtt"))) {
+        Parse_MqttUrl(r.mqtt, error);
+        if (!error.isEmpty()) return false;
+    } else if (parser.isSet(QStringLiteral("station")) ||
+               parser.isSet(QStringLiteral("mqtt-auth"))) {
+        error = QStringLiteral("--%1 applies to --mqtt")
+                    .arg(parser.isSet(QStringLiteral("station")) ? QStringLiteral("station")
+                                                                 : QStringLiteral("mqtt-auth"));
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("station")) && Topic_Level(r.station) != r.station) {
+        error = QStringLiteral("--station \"%1\": a station's name cannot hold /, +, # or "
+                               "control characters, nor be empty")
+                    .arg(r.station);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool Command_NeedsDevice(const QString &command) {
@@ -178,14 +223,57 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
         QStringLiteral("probe"),
         QStringLiteral("ports: also identify the chip on every chip port (model, boot version), "
                        "all at once, within a second."));
-    parser.addOptions({helpOption, versionOption, portOption, allOption, watchOption, reportOption,
-                       waitOption, bootOption, flashIniOption, quietOption, eraseOption, nandOption,
-                       onlyChangedOption, blocksOption, probeOption, traceOption, verboseOption});
+    const QCommandLineOption configOption(
+        QStringLiteral("config"),
+        QStringLiteral("Read more arguments from FILE, in place: each line that is not empty and "
+                       "does not start with # is split as a command line (a station's settings)."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption jsonOption(
+        QStringLiteral("json"),
+        QStringLiteral("Print events, one JSON object per line, on stdout in place of the log "
+                       "(docs/events.md)."));
+    const QCommandLineOption beforeOption(
+        QStringLiteral("before-board"),
+        QStringLiteral("Run CMD (a program and its arguments, no shell) before a board is "
+                       "written, the board in its TESSARA_* variables; unless it exits with 0 "
+                       "the board is refused."),
+        QStringLiteral("CMD"));
+    const QCommandLineOption afterOption(
+        QStringLiteral("after-board"),
+        QStringLiteral("Run CMD when a board has ended, with TESSARA_RESULT, TESSARA_REASON and "
+                       "the board's record as JSON on its standard input."),
+        QStringLiteral("CMD"));
+    const QCommandLineOption hookTimeoutOption(
+        QStringLiteral("hook-timeout"),
+        QStringLiteral("Seconds a --before-board or --after-board command may take, 1-3600 "
+                       "(default 10)."),
+        QStringLiteral("SECONDS"), QStringLiteral("10"));
+    const QCommandLineOption mqttOption(
+        QStringLiteral("mqtt"),
+        QStringLiteral("Publish the events to the MQTT broker at mqtt://HOST[:PORT][/PREFIX] "
+                       "(mqtts:// with TLS)."),
+        QStringLiteral("URL"));
+    const QCommandLineOption stationOption(
+        QStringLiteral("station"),
+        QStringLiteral("The station's name in the MQTT topics (default: the host name)."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption mqttAuthOption(
+        QStringLiteral("mqtt-auth"),
+        QStringLiteral("Read the MQTT user name and password from FILE (USER:PASSWORD)."),
+        QStringLiteral("FILE"));
+    parser.addOptions(
+        {helpOption,   versionOption,     portOption,        allOption,      watchOption,
+         reportOption, waitOption,        bootOption,        flashIniOption, quietOption,
+         eraseOption,  nandOption,        onlyChangedOption, blocksOption,   probeOption,
+         traceOption,  verboseOption,     configOption,      jsonOption,     beforeOption,
+         afterOption,  hookTimeoutOption, mqttOption,        stationOption,  mqttAuthOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("See below."),
                                  QStringLiteral("COMMAND [IMAGE...]"));
 
     CliParse result;
-    if (!parser.parse(arguments)) {
+    const QStringList expanded = Expand_StationConfig(arguments, result.text);
+    if (!result.text.isEmpty()) return result;
+    if (!parser.parse(expanded)) {
         result.text = parser.errorText();
         return result;
     }
@@ -287,6 +375,7 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
         !readNumber(QStringLiteral("boot-setting"), parser.value(bootOption), 0, 2, r.bootSetting,
                     result.text))
         return result;
+    if (!readLineOptions(parser, r, result.text)) return result;
     result.outcome = CliParse::Run;
     return result;
 }

@@ -28,6 +28,17 @@ struct CliRequest {
     bool onlyChanged = false; // flash updates write only the blocks that differ
     bool blocks = false;      // check-flash names the ranges that differ
     bool probe = false;       // ports identifies the chip on every chip port
+    // The production line (src/line): events as JSON lines on stdout in place of the log, a
+    // command that may refuse each board before it is written and one told how it ended, with
+    // their time limit, and the MQTT broker that hears the events (its URL, the station's name in
+    // the topics, the file with the user name and password).
+    bool json = false;
+    QString beforeBoard;
+    QString afterBoard;
+    int hookTimeoutMs = 10000;
+    QString mqtt;
+    QString station;
+    QString mqttAuth;
 
     // Several boards at once: each board's lines carry its port, and a table ends the run.
     bool gang() const { return all || ports.size() > 1; }
@@ -40,7 +51,8 @@ struct CliParse {
     QString text; // the help text, or the one-line reason of an Error
 };
 
-// Reads the arguments (program name first). Never exits and never prints.
+// Reads the arguments (program name first), with each --config FILE replaced by the words of FILE
+// (line/station_config.h). Never exits and never prints.
 CliParse Parse_CliArguments(const QStringList &arguments);
 
 // Whether a command talks to the chip (every one but `ports`).

@@ -63,15 +63,15 @@ void GangConsole::boardEnded(const QString &port) {
 }
 
 void GangConsole::logLine(const QString &port, const QString &text) {
-    print(out, prefixed(port, text));
+    print(out, prefixed(port, text), LinePriority::Information);
 }
 
 void GangConsole::message(const QString &port, const QString &text) {
-    print(err, prefixed(port, text));
+    print(err, prefixed(port, text), LinePriority::Failure);
 }
 
 void GangConsole::line(const QString &text) {
-    print(out, text);
+    print(out, text, LinePriority::Information);
 }
 
 void GangConsole::progress(const QString &port, int percent) {
@@ -93,9 +93,9 @@ bool GangConsole::Progress::behind(const Progress &other) const {
     return percent < other.percent;
 }
 
-void GangConsole::print(FILE *stream, const QString &text) {
+void GangConsole::print(FILE *stream, const QString &text, LinePriority priority) {
     clearBar();
-    Print_Line(stream, text);
+    Print_Line(stream, text, priority);
     drawBar();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/journal_stream.h"
 #include "protocol/observer.h"
 
 #include <QMap>
@@ -45,7 +46,7 @@ class GangConsole {
         bool behind(const Progress &other) const;
     };
 
-    void print(FILE *stream, const QString &text);
+    void print(FILE *stream, const QString &text, LinePriority priority);
     void drawBar();
     void clearBar();
 

@@ -1,5 +1,6 @@
 #include "cli/interrupt.h"
 
+#include "cli/journal_stream.h"
 #include "cli/progress_bar.h"
 #include "jobs/owed_records.h"
 #include "jobs/stop_request.h"
@@ -23,6 +24,7 @@ std::atomic<int> firstSignal{0};
 std::atomic<bool> endingAtOnce{false};
 static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<int>::is_always_lock_free,
               "read by the signal handler");
+bool stderrIsJournal = false; // set before the handler is
 int wakePipe[2] = {-1, -1};
 // A byte in it asks the thread that ends the program at once to do so.
 int endPipe[2] = {-1, -1};
@@ -50,6 +52,7 @@ void writeError(const char *text, size_t length) {
 void sayOnItsOwnLine(const char *text, size_t length) {
     // The bar goes, as before any line; the next progress draws it again.
     if (progressLineOpen.exchange(false)) writeError(EraseLine, sizeof EraseLine - 1);
+    if (stderrIsJournal) writeError("<4>", 3); // a warning, to the journal
     writeError(text, length);
 }
 
@@ -125,6 +128,7 @@ void endAtOnceWhenAsked() {
 } // namespace
 
 void Catch_Interrupt() {
+    stderrIsJournal = Stream_IsJournal(stderr);
 #ifndef _WIN32
     makePipe(wakePipe);
     if (endPipe[0] < 0 && makePipe(endPipe)) std::thread(endAtOnceWhenAsked).detach();

@@ -3,8 +3,10 @@
 #include "flash/flash_image.h"
 #include "mcu/mcu_image.h"
 
-void Print_Line(FILE *stream, const QString &text) {
-    const QByteArray bytes = text.toLocal8Bit() + '\n';
+void Print_Line(FILE *stream, const QString &text, LinePriority priority) {
+    QByteArray bytes = text.toLocal8Bit();
+    if (Stream_IsJournal(stream)) bytes = Journal_Prefixed(bytes, priority);
+    bytes += '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
     std::fflush(stream);
 }

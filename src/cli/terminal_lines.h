@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/journal_stream.h"
 #include "protocol/observer.h"
 
 #include <QSet>
@@ -7,8 +8,10 @@
 #include <cstdio>
 #include <optional>
 
-// Writes `text` and a line end to `stream` at once, in the locale's encoding.
-void Print_Line(FILE *stream, const QString &text);
+// Writes `text` and a line end to `stream` at once, in the locale's encoding; when the stream is
+// the systemd journal's, with its priority in front.
+void Print_Line(FILE *stream, const QString &text,
+                LinePriority priority = LinePriority::Information);
 
 // A port's name (or a text that holds one) as a terminal shows it: control characters (a name is
 // only a path, and may hold any) escaped as \xNN, so that it can neither move the cursor nor split

@@ -22,9 +22,9 @@ bool TerminalObserver::stopRequested() const {
     return Interrupt_Requested();
 }
 
-void TerminalObserver::print(FILE *stream, const QString &text) {
+void TerminalObserver::print(FILE *stream, const QString &text, LinePriority priority) {
     endProgress();
-    Print_Line(stream, text);
+    Print_Line(stream, text, priority);
 }
 
 // The bar only ever shows what is going on now: a line printed after it would leave a stale bar
@@ -38,7 +38,7 @@ void TerminalObserver::endProgress() {
 }
 
 void TerminalObserver::printLog(const std::optional<QString> &line) {
-    if (line) print(out, *line);
+    if (line) print(out, *line, LinePriority::Information);
 }
 
 void TerminalObserver::logLine(const QString &text) {
@@ -58,7 +58,7 @@ void TerminalObserver::imageRead(ImageRole role, uint32_t crc, int32_t length) {
 }
 
 void TerminalObserver::message(const QString &text) {
-    print(err, text);
+    print(err, text, LinePriority::Failure);
 }
 
 void TerminalObserver::progress(int value) {

@@ -36,7 +36,7 @@ class TerminalObserver : public Observer {
 
   private:
     void printLog(const std::optional<QString> &line);
-    void print(FILE *stream, const QString &text);
+    void print(FILE *stream, const QString &text, LinePriority priority);
     void drawBar();
 
     TerminalLines lines;

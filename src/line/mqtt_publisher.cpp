@@ -1,0 +1,265 @@
+#include "line/mqtt_publisher.h"
+
+#include <QCoreApplication>
+#include <cerrno>
+#include <cstring>
+#include <mosquitto.h>
+
+namespace {
+
+constexpr int KeepAliveSeconds = 30;
+// Messages handed to the client and not yet acknowledged by the broker: beyond this, the rest
+// wait in the queue, where they are bounded and weighed.
+constexpr int InFlightLimit = 100;
+
+std::once_flag libraryReady;
+
+MqttPublisher *publisherOf(void *object) {
+    return static_cast<MqttPublisher *>(object);
+}
+
+QString kindCounts(const QMap<LineEvent::Kind, int> &counts) {
+    QStringList parts;
+    int total = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        parts.append(
+            QStringLiteral("%1 %2").arg(it.value()).arg(QLatin1String(Event_Name(it.key()))));
+        total += it.value();
+    }
+    return QStringLiteral("%1 events (%2)").arg(total).arg(parts.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
+MqttPublisher::MqttPublisher(const MqttSettings &s, Log l, int queueLimit)
+    : settings(s), log(std::move(l)), queue(queueLimit) {}
+
+MqttPublisher::~MqttPublisher() {
+    stop(0);
+}
+
+QString MqttPublisher::brokerName() const {
+    return QStringLiteral("%1:%2").arg(settings.host).arg(settings.port);
+}
+
+QByteArray MqttPublisher::stateTopic() const {
+    return (settings.prefix + QLatin1Char('/') + Topic_Level(settings.station) +
+            QStringLiteral("/state"))
+        .toUtf8();
+}
+
+QByteArray MqttPublisher::eventTopic(const LineEvent &event) const {
+    QString topic = settings.prefix + QLatin1Char('/') + Topic_Level(settings.station);
+    if (event.kind != LineEvent::Summary) topic += QLatin1Char('/') + Topic_Level(event.port);
+    return (topic + QLatin1Char('/') + QLatin1String(Event_Name(event.kind))).toUtf8();
+}
+
+QByteArray MqttPublisher::stateWord(State state) {
+    switch (state) {
+    case State::Running:
+        return "running";
+    case State::Idle:
+        return "idle";
+    case State::Online:
+        break;
+    }
+    return "online";
+}
+
+bool MqttPublisher::start(QString &error) {
+    std::call_once(libraryReady, [] { mosquitto_lib_init(); });
+    const QByteArray id = "tessara-" + Topic_Level(settings.station).toUtf8() + '-' +
+                          QByteArray::number(QCoreApplication::applicationPid());
+    client = mosquitto_new(id.constData(), true, this);
+    if (!client) {
+        error = QStringLiteral("cannot set up the MQTT client: %1").arg(strerror(errno));
+        return false;
+    }
+    mosquitto_int_option(client, MOSQ_OPT_PROTOCOL_VERSION, MQTT_PROTOCOL_V311);
+    mosquitto_reconnect_delay_set(client, 1, 10, true);
+    mosquitto_connect_callback_set(
+        client, [](mosquitto *, void *object, int rc) { publisherOf(object)->onConnect(rc); });
+    mosquitto_disconnect_callback_set(
+        client, [](mosquitto *, void *object, int rc) { publisherOf(object)->onDisconnect(rc); });
+    mosquitto_publish_callback_set(
+        client, [](mosquitto *, void *object, int mid) { publisherOf(object)->onPublish(mid); });
+    // What the client itself finds wrong (a TLS handshake that fails) is said once.
+    mosquitto_log_callback_set(client, [](mosquitto *, void *object, int level, const char *text) {
+        if (level & MOSQ_LOG_ERR) publisherOf(object)->noteProblem(QString::fromUtf8(text));
+    });
+    int rc = MOSQ_ERR_SUCCESS;
+    if (!settings.username.isEmpty())
+        rc = mosquitto_username_pw_set(client, settings.username.toUtf8().constData(),
+                                       settings.password.toUtf8().constData());
+    if (rc == MOSQ_ERR_SUCCESS && settings.tls)
+        rc = mosquitto_int_option(client, MOSQ_OPT_TLS_USE_OS_CERTS, 1);
+    const QByteArray willTopic = stateTopic();
+    if (rc == MOSQ_ERR_SUCCESS)
+        rc = mosquitto_will_set(client, willTopic.constData(), 7, "offline", 1, true);
+    if (rc != MOSQ_ERR_SUCCESS) {
+        error = QStringLiteral("cannot set up the MQTT client: %1").arg(mosquitto_strerror(rc));
+        mosquitto_destroy(client);
+        client = nullptr;
+        return false;
+    }
+    sender = std::thread([this] { sendLoop(); });
+    return true;
+}
+
+void MqttPublisher::setState(State value) {
+    std::lock_guard<std::mutex> lock(mutex);
+    state = value;
+    stateDue = true;
+    wake.notify_all();
+}
+
+void MqttPublisher::deliver(const LineEvent &event) {
+    MqttMessage message;
+    message.topic = eventTopic(event);
+    message.payload = event.json;
+    message.kind = event.kind;
+    message.qos = event.kind == LineEvent::End || event.kind == LineEvent::Summary ? 1 : 0;
+    std::lock_guard<std::mutex> lock(mutex);
+    if (const std::optional<LineEvent::Kind> gone = queue.push(std::move(message)))
+        noteDropped(*gone);
+    wake.notify_all();
+}
+
+void MqttPublisher::noteDropped(LineEvent::Kind kind) {
+    if (dropped.isEmpty())
+        log(QStringLiteral("MQTT: the queue for the broker at %1 is full (%2 events): events are "
+                           "dropped until it can be sent, progress first, a board's end last")
+                .arg(brokerName())
+                .arg(queue.capacity()));
+    ++dropped[kind];
+}
+
+void MqttPublisher::noteProblem(const QString &problem) {
+    std::lock_guard<std::mutex> lock(mutex);
+    if (problem == lastProblem || stopping) return;
+    lastProblem = problem;
+    log(QStringLiteral("MQTT: %1 (broker %2); events wait in a queue of %3 and are sent once it "
+                       "can be reached")
+            .arg(problem, brokerName())
+            .arg(queue.capacity()));
+}
+
+void MqttPublisher::sendLoop() {
+    const int rc = mosquitto_connect_async(client, settings.host.toUtf8().constData(),
+                                           settings.port, KeepAliveSeconds);
+    if (rc != MOSQ_ERR_SUCCESS)
+        noteProblem(QStringLiteral("cannot connect: %1")
+                        .arg(rc == MOSQ_ERR_ERRNO ? QString::fromLocal8Bit(strerror(errno))
+                                                  : QString::fromUtf8(mosquitto_strerror(rc))));
+    // The client's own thread: it reads, writes, and connects again after a loss.
+    mosquitto_loop_start(client);
+
+    std::unique_lock<std::mutex> lock(mutex);
+    for (;;) {
+        wake.wait(lock, [this] {
+            const bool room = inFlight.size() < InFlightLimit;
+            return stopping || (connected && room && (stateDue || !queue.isEmpty() || offlineDue));
+        });
+        if (stopping) return;
+        // The state first, so that a subscriber knows the station before its events; "offline"
+        // last, after everything else went.
+        MqttMessage message;
+        message.qos = 1;
+        message.retain = true;
+        message.topic = stateTopic();
+        if (stateDue) {
+            message.payload = stateWord(state);
+            stateDue = false;
+        } else if (!queue.isEmpty()) {
+            message = *queue.pop();
+        } else {
+            message.payload = "offline";
+            offlineDue = false;
+        }
+        lock.unlock();
+        int mid = 0;
+        const int sent =
+            mosquitto_publish(client, &mid, message.topic.constData(), message.payload.size(),
+                              message.payload.constData(), message.qos, message.retain);
+        lock.lock();
+        // A QoS 1 message is kept by the client even when the connection just went: it goes
+        // again on reconnection. Anything else that did not go is lost.
+        if (sent == MOSQ_ERR_SUCCESS || (sent == MOSQ_ERR_NO_CONN && message.qos > 0)) {
+            if (!earlyAcks.remove(mid)) inFlight.insert(mid, message.qos);
+        } else if (sent == MOSQ_ERR_NO_CONN) {
+            noteDropped(message.kind);
+        } else {
+            log(QStringLiteral("MQTT: a %1 event could not be published: %2")
+                    .arg(QLatin1String(Event_Name(message.kind)),
+                         QString::fromUtf8(mosquitto_strerror(sent))));
+        }
+        if (connected && queue.isEmpty() && !dropped.isEmpty()) {
+            log(QStringLiteral("MQTT: the queue is sent; %1 were dropped while it was full")
+                    .arg(kindCounts(dropped)));
+            dropped.clear();
+        }
+        wake.notify_all();
+    }
+}
+
+void MqttPublisher::onConnect(int rc) {
+    std::unique_lock<std::mutex> lock(mutex);
+    if (rc != 0) {
+        lock.unlock();
+        noteProblem(QStringLiteral("the broker refused the connection: %1")
+                        .arg(QString::fromUtf8(mosquitto_connack_string(rc))));
+        return;
+    }
+    connected = true;
+    stateDue = true;
+    if (!lastProblem.isEmpty()) {
+        log(QStringLiteral("MQTT: connected to %1").arg(brokerName()));
+        lastProblem.clear();
+    }
+    wake.notify_all();
+}
+
+void MqttPublisher::onDisconnect(int rc) {
+    std::unique_lock<std::mutex> lock(mutex);
+    connected = false;
+    // What went with QoS 0 is gone with the connection; QoS 1 messages go again.
+    for (auto it = inFlight.begin(); it != inFlight.end();)
+        it = it.value() == 0 ? inFlight.erase(it) : std::next(it);
+    wake.notify_all();
+    if (rc == 0 || stopping) return;
+    lock.unlock();
+    noteProblem(
+        QStringLiteral("lost the connection: %1").arg(QString::fromUtf8(mosquitto_strerror(rc))));
+}
+
+void MqttPublisher::onPublish(int mid) {
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!inFlight.remove(mid)) earlyAcks.insert(mid);
+    wake.notify_all();
+}
+
+void MqttPublisher::stop(int waitMs) {
+    if (!client) return;
+    std::unique_lock<std::mutex> lock(mutex);
+    offlineDue = true;
+    wake.notify_all();
+    wake.wait_for(lock, std::chrono::milliseconds(waitMs), [this] {
+        return !connected || (queue.isEmpty() && inFlight.isEmpty() && !offlineDue && !stateDue);
+    });
+    stopping = true;
+    int unsent = queue.size();
+    for (const int qos : inFlight)
+        unsent += qos > 0 ? 1 : 0;
+    lock.unlock();
+    wake.notify_all();
+    sender.join();
+    mosquitto_disconnect(client);
+    mosquitto_loop_stop(client, false);
+    mosquitto_destroy(client);
+    client = nullptr;
+    if (unsent > 0)
+        log(QStringLiteral("MQTT: %1 events were not sent: the broker at %2 could not be reached "
+                           "(the report keeps every board's record)")
+                .arg(unsent)
+                .arg(brokerName()));
+}

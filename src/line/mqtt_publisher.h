@@ -1,0 +1,81 @@
+#pragma once
+
+#include "line/event_stream.h"
+#include "line/mqtt_queue.h"
+#include "line/mqtt_settings.h"
+
+#include <QHash>
+#include <QMap>
+#include <QSet>
+#include <QString>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+struct mosquitto;
+
+// Publishes a station's events to the line's MQTT broker (docs/events.md names the topics):
+// each event under PREFIX/STATION/PORT/EVENT (the run's summary under PREFIX/STATION/summary),
+// a board's end and the summary with QoS 1, the rest with QoS 0; the station's state, retained,
+// under PREFIX/STATION/state, with "offline" as the last will.
+// The broker never holds a board up: deliver() only queues, and a thread of the publisher's own
+// connects (again and again while the broker is away) and sends. While the broker cannot be
+// reached the events wait in a bounded queue (MqttQueue), sent in order once it can; what had to
+// give way is said in a log line. The report file, not the broker, is the record of truth.
+class MqttPublisher : public EventSink {
+  public:
+    enum class State { Online, Running, Idle };
+    // A line for the operator (stderr, the journal); called on the publisher's threads.
+    using Log = std::function<void(const QString &line)>;
+    static constexpr int DefaultQueueLimit = 1000;
+
+    MqttPublisher(const MqttSettings &settings, Log log, int queueLimit = DefaultQueueLimit);
+    // stop(0) if stop() was not called.
+    ~MqttPublisher() override;
+    MqttPublisher(const MqttPublisher &) = delete;
+    MqttPublisher &operator=(const MqttPublisher &) = delete;
+
+    // Starts connecting and returns at once; false (with `error`) only when the client cannot be
+    // set up at all (TLS, memory). A broker that is not there is no error: it is tried again.
+    bool start(QString &error);
+    // Running: boards are being written; Idle: none is. Retained, and sent again on each connect.
+    void setState(State state);
+    void deliver(const LineEvent &event) override;
+    // Says "offline", then waits at most `waitMs` for the queue to reach the broker (not at all
+    // while it cannot be reached), and disconnects. What was not sent is said in a log line.
+    void stop(int waitMs = 3000);
+
+    // The topics.
+    QByteArray stateTopic() const;
+    QByteArray eventTopic(const LineEvent &event) const;
+    QString brokerName() const; // "host:port", for log lines
+
+  private:
+    void sendLoop();
+    void onConnect(int rc);
+    void onDisconnect(int rc);
+    void onPublish(int mid);
+    void noteDropped(LineEvent::Kind kind);   // with the lock held
+    void noteProblem(const QString &problem); // a connection problem, said once
+    static QByteArray stateWord(State state);
+
+    const MqttSettings settings;
+    const Log log;
+    mosquitto *client = nullptr;
+    std::thread sender;
+
+    std::mutex mutex; // guards what follows
+    std::condition_variable wake;
+    MqttQueue queue;
+    State state = State::Online;
+    bool stateDue = false; // the state is to be (re)published
+    bool connected = false;
+    bool everConnected = false;
+    bool stopping = false;
+    bool offlineDue = false;
+    QHash<int, int> inFlight;           // mid -> QoS: handed to the client, not yet acknowledged
+    QSet<int> earlyAcks;                // acknowledged before their publish call returned
+    QMap<LineEvent::Kind, int> dropped; // since the queue last overflowed
+    QString lastProblem;                // the last connection problem logged
+};
