@@ -105,6 +105,26 @@ class CliWatchTest : public QObject {
                  QStringList(QVector<QString>(Swaps + 1, "ok").toList()).join(" "));
     }
 
+    // A second Ctrl-C ends the watch at once: the board that ended keeps its one record, the one
+    // still waiting on a reply gets its own, interrupted.
+    void secondInterruptKeepsEveryRecordOnce() {
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        QVERIFY(bench.plug(1));
+        bench.board(1).addFault(SimFault::on('m', 0, SimFault::Silence));
+        CliProcess cli({"--watch", "--all", "--report", bench.reportPath(), "flash-info"},
+                       bench.dir.path(), bench.map(2));
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 1 && lastFrameIs(bench.board(1), "m"),
+                                 10000);
+        cli.interrupt();
+        QTest::qWait(20);
+        cli.interrupt();
+        const CliRun run = cli.finish(10000);
+        QCOMPARE(run.status, 130);
+        QCOMPARE(resultsOf(bench, bench.link(0)), QStringList{"ok"});
+        QCOMPARE(resultsOf(bench, bench.link(1)), QStringList{"interrupted"});
+    }
+
     // A report that takes no record: the boards running finish, no new one starts, and the
     // watch ends on its own with status 1, saying why.
     void unwritableReportEndsTheWatch() {

@@ -63,6 +63,7 @@ int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     });
     QObject::connect(
         &watch, &BoardWatch::boardEnded, &watch, [&](BoardThread *board, const JobResult &o) {
+            underWay.erase(board);
             Cli_Record(report, o, board->port(), r.command, err);
             console.boardEnded(board->port());
             console.line(Escape_Controls(board->port()) + QStringLiteral(": ") +
