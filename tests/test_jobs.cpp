@@ -94,15 +94,22 @@ class JobsTest : public QObject {
             request.job = Job(job);
             request.eraseWhole = true;
             request.gateSeesFlashPart = seesPart;
-            request.gate = [&](const GateFacts &facts) -> Result<> {
+            request.gates.push_back([&](const GateFacts &facts) -> Result<> {
                 ++asked;
                 seen = facts;
                 framesAtGate = names(board.sim);
                 if (refuse) return Fail(FailureKind::Refused, QStringLiteral("not on this line"));
                 return Done{};
-            };
+            });
+            // The gates are asked in order: one after a refusal is not asked.
+            int askedAfter = 0;
+            request.gates.push_back([&](const GateFacts &) -> Result<> {
+                ++askedAfter;
+                return Done{};
+            });
             const JobResult result = board.run(request);
             QCOMPARE(asked, 1);
+            QCOMPARE(askedAfter, refuse ? 0 : 1);
             QCOMPARE(seen.model, QStringLiteral("KQ31B"));
             QCOMPARE(seen.bootVersion, 0x1Au);
             QCOMPARE(seen.flashPart.has_value(), seesPart);
@@ -126,12 +133,12 @@ class JobsTest : public QObject {
         JobRequest request;
         request.job = Job::UpdateAll;
         request.gateSeesFlashPart = true;
-        request.gate = [&](const GateFacts &) -> Result<> {
+        request.gates.push_back([&](const GateFacts &) -> Result<> {
             SimConfig other = board.sim.config();
             other.flashIdAnswers[0].id = other.flashIdAnswers[1].id = 0xC84018;
             board.sim.setConfig(other);
             return Done{};
-        };
+        });
         const JobResult result = board.run(request);
         QCOMPARE(result.mcu, StepState::Ok);
         QCOMPARE(result.flash, StepState::Failed);

@@ -1,5 +1,6 @@
 #include "cli/cli_commands.h"
 
+#include "bundle/bundle_job.h"
 #include "cli/cli_flash_ini.h"
 #include "cli/cli_trace.h"
 #include "cli/interrupt.h"
@@ -73,7 +74,10 @@ TerminalObserver::Choices Cli_Choices(const CliRequest &r) {
     return choices;
 }
 
-JobRequest Cli_JobRequest(const CliRequest &r) {
+namespace {
+
+// The job a request asks for on every board, with its image files read once.
+JobRequest jobRequest(const CliRequest &r) {
     JobRequest request;
     request.job = r.job;
     request.flashIniPath = r.flashIni;
@@ -87,7 +91,25 @@ JobRequest Cli_JobRequest(const CliRequest &r) {
     return request;
 }
 
-int Cli_Prepare(const CliRequest &r, BoardReport &report, FILE *err) {
+// The bundle checked whole and for the command, its images taken into the run's job.
+bool takeBundle(const CliRequest &r, PreparedRun &run, FILE *err) {
+    const BundleCheck check = Load_Bundle(r.bundle, r.trust);
+    QString refusal = check.refusal;
+    if (refusal.isEmpty()) refusal = Bundle_JobRefusal(check.bundle, r.job);
+    if (!refusal.isEmpty()) {
+        Cli_Complain(err, QStringLiteral("bundle \"%1\" refused: %2").arg(r.bundle, refusal));
+        return false;
+    }
+    if (!check.warning.isEmpty())
+        Cli_Complain(err, QStringLiteral("warning: %1: %2").arg(r.bundle, check.warning));
+    Bundle_IntoJob(run.job, check.bundle);
+    run.recordFields = Bundle_ReportFields(check.bundle);
+    return true;
+}
+
+} // namespace
+
+int Cli_Prepare(const CliRequest &r, PreparedRun &run, FILE *err) {
     if (!imagesUsable(r, err)) return CliUsage;
     if (Command_ReadsFlashIni(r.command)) {
         if (const QString problem = FlashIni_Problem(r.flashIni); !problem.isEmpty()) {
@@ -95,9 +117,11 @@ int Cli_Prepare(const CliRequest &r, BoardReport &report, FILE *err) {
             return CliUsage;
         }
     }
-    if (!r.report.isEmpty() && !report.open(r.report)) {
+    run.job = jobRequest(r);
+    if (!r.bundle.isEmpty() && !takeBundle(r, run, err)) return CliUsage;
+    if (!r.report.isEmpty() && !run.report.open(r.report)) {
         Cli_Complain(err, QStringLiteral("cannot open the report \"%1\": %2")
-                              .arg(r.report, report.errorString()));
+                              .arg(r.report, run.report.errorString()));
         return CliUsage;
     }
     return CliOk;
@@ -145,23 +169,25 @@ QStringList Cli_FirstNameEach(const QStringList &ports) {
     return kept;
 }
 
-void Cli_Record(BoardReport &report, const JobResult &result, const QString &port,
+void Cli_Record(PreparedRun &run, const JobResult &result, const QString &port,
                 const QString &command, FILE *err) {
-    if (report.path().isEmpty()) return;
-    const QByteArray line = Board_ReportLine(result, port, command, QDateTime::currentDateTime());
-    if (!report.appendRecord(line))
+    if (run.report.path().isEmpty()) return;
+    const QByteArray line =
+        Board_ReportLine(result, port, command, QDateTime::currentDateTime(), run.recordFields);
+    if (!run.report.appendRecord(line))
         Cli_Complain(err, QStringLiteral("cannot write the report \"%1\": %2")
-                              .arg(report.path(), report.errorString()));
+                              .arg(run.report.path(), run.report.errorString()));
 }
 
-std::unique_ptr<RunUnderWay> Cli_RunUnderWay(BoardReport &report, const QString &port,
+std::unique_ptr<RunUnderWay> Cli_RunUnderWay(PreparedRun &run, const QString &port,
                                              const QString &command) {
-    if (report.path().isEmpty()) return nullptr;
-    return std::make_unique<RunUnderWay>([&report, port, command] {
+    if (run.report.path().isEmpty()) return nullptr;
+    return std::make_unique<RunUnderWay>([&run, port, command] {
         JobResult cut;
         cut.failure =
             Fail(FailureKind::Stopped, QStringLiteral("the program ended during the run"));
-        report.appendRecord(Board_ReportLine(cut, port, command, QDateTime::currentDateTime()));
+        run.report.appendRecord(
+            Board_ReportLine(cut, port, command, QDateTime::currentDateTime(), run.recordFields));
     });
 }
 
@@ -177,8 +203,8 @@ int Cli_RecordsLost(const BoardReport &report, FILE *err) {
 
 int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, FILE *out, FILE *err) {
     if (!Command_NeedsDevice(r.command)) return listPorts(r, out, err);
-    BoardReport report;
-    if (const int status = Cli_Prepare(r, report, err)) return status;
+    PreparedRun run;
+    if (const int status = Cli_Prepare(r, run, err)) return status;
 
     const PortChoice port =
         Resolve_Port(r.ports.value(0), Read_SerialCommMap(), System_PortIdentities());
@@ -202,17 +228,16 @@ int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, FILE *out, FILE *e
     ui.logLine(QStringLiteral("Port: ") + portLine);
     if (Command_ReadsFlashIni(r.command)) ui.logLine(FlashIni_LogLine(r.flashIni));
 
-    JobRequest request = Cli_JobRequest(r);
-    request.trace = trace.observer();
-    std::unique_ptr<RunUnderWay> underWay = Cli_RunUnderWay(report, port.portName, r.command);
-    const JobResult result = Run_OnBoard(port.portName, request, ui);
+    run.job.trace = trace.observer();
+    std::unique_ptr<RunUnderWay> underWay = Cli_RunUnderWay(run, port.portName, r.command);
+    const JobResult result = Run_OnBoard(port.portName, run.job, ui);
     const RecordOwed owed; // the run has ended: a program ending at once writes its record first
     underWay.reset();
     ui.endProgress(); // what follows is the run's verdict
     if (const QString loss = trace.finish(); !loss.isEmpty()) Cli_Complain(err, loss);
-    Cli_Record(report, result, port.portName, r.command, err);
+    Cli_Record(run, result, port.portName, r.command, err);
     if (!result.ok()) Cli_Complain(err, Board_FailureReason(result, r.command));
-    if (const int lost = Cli_RecordsLost(report, err)) return lost;
+    if (const int lost = Cli_RecordsLost(run.report, err)) return lost;
     if (result.ok()) return CliOk;
     return result.interrupted() ? Interrupt_Status() : CliFailed;
 }

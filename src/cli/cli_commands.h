@@ -23,15 +23,23 @@ int Run_CliRequest(const CliRequest &request, TerminalObserver &ui, FILE *out, F
 
 // How a request's board output is shown on a terminal.
 TerminalObserver::Choices Cli_Choices(const CliRequest &request);
-// The job a request asks for on every board, with its images read once (a run's snapshot).
-JobRequest Cli_JobRequest(const CliRequest &request);
+
+// What a device command prepares before any port is touched: the report it appends to, the job
+// every board gets (its images read once, a run's snapshot; with --bundle the bundle's, with its
+// chip check as a gate) and what each record adds (the bundle's names).
+struct PreparedRun {
+    BoardReport report;
+    JobRequest job;
+    QList<ReportField> recordFields;
+};
 
 // A one-line reason on `err`, prefixed with the program's name.
 void Cli_Complain(FILE *err, const QString &reason);
-// What a device command checks before any port is touched, so that a typo costs no device
-// traffic: its images are usable, its Flash.ini (if it reads one) readable and its report, if
-// any, open. CliOk, or CliUsage after saying why.
-int Cli_Prepare(const CliRequest &request, BoardReport &report, FILE *err);
+// Prepares `run`, checking first what a device command needs, so that a typo costs no device
+// traffic: its images are usable (a bundle whole, as its manifest says, its signature acceptable,
+// holding the images the command needs), its Flash.ini (if it reads one) readable and its report,
+// if any, open. CliOk, or CliUsage after saying why.
+int Cli_Prepare(const CliRequest &request, PreparedRun &run, FILE *err);
 // A --port value that names no port now: why, and whether its board is only not plugged in (an
 // ambiguous USB serial number is not).
 struct MissingPort {
@@ -49,12 +57,12 @@ int Cli_OneNameEach(const QStringList &ports, FILE *err);
 // `ports` with every name after the first of one device left out.
 QStringList Cli_FirstNameEach(const QStringList &ports);
 // Appends the board's record when a report is open; says so on `err` when it cannot.
-void Cli_Record(BoardReport &report, const JobResult &result, const QString &port,
+void Cli_Record(PreparedRun &run, const JobResult &result, const QString &port,
                 const QString &command, FILE *err);
 // While a board's run is under way: should the program end at once before the run ends, the
 // board's record says it was interrupted (jobs/owed_records.h). Null without a report. Drop it
 // once the run has ended, before Cli_Record.
-std::unique_ptr<RunUnderWay> Cli_RunUnderWay(BoardReport &report, const QString &port,
+std::unique_ptr<RunUnderWay> Cli_RunUnderWay(PreparedRun &run, const QString &port,
                                              const QString &command);
 // At the end of a run: when records could not be written, says how many and why on `err` and
 // returns CliFailed (a lost record fails the run whatever the boards did); else CliOk.

@@ -54,8 +54,8 @@ QStringList summaryTable(const Ended &boards, const QString &command) {
 } // namespace
 
 int Run_Gang(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
-    BoardReport report;
-    if (const int status = Cli_Prepare(r, report, err)) return status;
+    PreparedRun run;
+    if (const int status = Cli_Prepare(r, run, err)) return status;
     // A board named but not plugged in is a failure of its own, with its row and record; the
     // others still run. A name that may lead to any of several boards runs none.
     QList<MissingPort> missing;
@@ -69,7 +69,7 @@ int Run_Gang(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     for (const MissingPort &port : missing) {
         JobResult absent;
         absent.failure = Fail(FailureKind::InputUnusable, port.reason);
-        Cli_Record(report, absent, port.name, r.command, err);
+        Cli_Record(run, absent, port.name, r.command, err);
         ended.append({port.name, absent});
     }
     if (ports.isEmpty() && missing.isEmpty()) {
@@ -82,14 +82,14 @@ int Run_Gang(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     const TerminalObserver::Choices shown = Cli_Choices(r);
     std::map<const BoardThread *, std::unique_ptr<RunUnderWay>> underWay;
     const BoardThreads boards = Run_Boards(
-        ports, Cli_JobRequest(r),
+        ports, run.job,
         [&](BoardThread &board) {
             console.follow(&board, &board, shown.quiet, shown.eachLineOnce);
-            underWay[&board] = Cli_RunUnderWay(report, board.port(), r.command);
+            underWay[&board] = Cli_RunUnderWay(run, board.port(), r.command);
         },
         [&](BoardThread &board) {
             underWay.erase(&board);
-            Cli_Record(report, board.result(), board.port(), r.command, err);
+            Cli_Record(run, board.result(), board.port(), r.command, err);
             console.boardEnded(board.port());
         });
 
@@ -97,7 +97,7 @@ int Run_Gang(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
         ended.append({board->port(), board->result()});
     for (const QString &line : summaryTable(ended, r.command))
         console.line(line);
-    if (const int lost = Cli_RecordsLost(report, err)) return lost;
+    if (const int lost = Cli_RecordsLost(run.report, err)) return lost;
     if (Interrupt_Requested()) return Interrupt_Status();
     for (const auto &board : ended)
         if (!board.second.ok()) return CliFailed;

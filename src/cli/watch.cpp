@@ -26,8 +26,8 @@ QString verdict(const JobResult &o, const QString &command) {
 } // namespace
 
 int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
-    BoardReport report;
-    if (const int status = Cli_Prepare(r, report, err)) return status;
+    PreparedRun run;
+    if (const int status = Cli_Prepare(r, run, err)) return status;
     GangConsole console(out, err, terminal && !r.quiet);
     Cli_Complain(err, QStringLiteral("watching for boards; Ctrl-C ends the watch"));
 
@@ -50,7 +50,7 @@ int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
         ambiguous = now;
         return ports;
     };
-    BoardWatch watch(Cli_JobRequest(r), watchedPorts);
+    BoardWatch watch(run.job, watchedPorts);
     QEventLoop loop;
     int done = 0, failed = 0, interrupted = 0;
     QSet<QString> portsRun;
@@ -59,23 +59,23 @@ int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     const TerminalObserver::Choices shown = Cli_Choices(r);
     QObject::connect(&watch, &BoardWatch::boardStarted, &watch, [&](BoardThread *board) {
         console.follow(board, &watch, shown.quiet, shown.eachLineOnce);
-        underWay[board] = Cli_RunUnderWay(report, board->port(), r.command);
+        underWay[board] = Cli_RunUnderWay(run, board->port(), r.command);
     });
     QObject::connect(
         &watch, &BoardWatch::boardEnded, &watch, [&](BoardThread *board, const JobResult &o) {
             underWay.erase(board);
-            Cli_Record(report, o, board->port(), r.command, err);
+            Cli_Record(run, o, board->port(), r.command, err);
             console.boardEnded(board->port());
             console.line(Escape_Controls(board->port()) + QStringLiteral(": ") +
                          verdict(o, r.command));
             (o.ok() ? done : o.interrupted() ? interrupted : failed) += 1;
             portsRun.insert(board->port());
             // A board run without its record is worse than one not run.
-            if (report.lostRecords() > 0 && !reportLost) {
+            if (run.report.lostRecords() > 0 && !reportLost) {
                 reportLost = true;
                 console.line(QStringLiteral("watch: the report cannot be written (%1): no "
                                             "new board is started")
-                                 .arg(report.errorString()));
+                                 .arg(run.report.errorString()));
                 watch.stop();
             }
         });
@@ -111,6 +111,6 @@ int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
             .arg(done)
             .arg(failed)
             .arg(interrupted ? QStringLiteral(", %1 interrupted").arg(interrupted) : QString()));
-    if (const int lost = Cli_RecordsLost(report, err)) return lost;
+    if (const int lost = Cli_RecordsLost(run.report, err)) return lost;
     return interrupted ? Interrupt_Status() : CliOk;
 }

@@ -98,7 +98,7 @@ QString Board_FailureReason(const JobResult &outcome, const QString &command) {
 }
 
 QByteArray Board_ReportLine(const JobResult &o, const QString &port, const QString &command,
-                            const QDateTime &time) {
+                            const QDateTime &time, const QList<ReportField> &more) {
     const bool identified = !o.model.isEmpty() && o.model != QLatin1String("unknown");
     Record r;
     r.field("time", jsonString(time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate)));
@@ -121,6 +121,8 @@ QByteArray Board_ReportLine(const JobResult &o, const QString &port, const QStri
         r.field("flash_blocks_sent", QByteArray::number(o.flashBlocksWritten));
         r.field("flash_blocks", QByteArray::number(o.flashBlocks));
     }
+    for (const ReportField &f : more)
+        r.field(f.name, f.text ? jsonString(*f.text) : QByteArray("null"));
     return r.jsonLine();
 }
 

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 // The operations that one run performs on one chip, as the window's buttons and tessara-cli's
 // commands start them.
@@ -47,6 +48,9 @@ struct GateFacts {
 // approval. May block (the answer of an operator, of the line); with several boards it is called
 // on several threads at once.
 using Gate = std::function<Result<>(const GateFacts &)>;
+// The gates of a request, asked in order; the first that refuses ends the job, and those after it
+// are not asked (a release's chip check before the line's approval).
+using Gates = std::vector<Gate>;
 
 // Everything one job needs: what to do, the images read once for the whole run, the choices of
 // the operator and of the line. Nothing is asked of anyone while the job runs.
@@ -70,8 +74,8 @@ struct JobRequest {
     int bootSetting = 0;          // blSet, the boot-setting record after an MCU update
     int waitTime = 0;             // extra milliseconds for the rest of a reply, 0..7
 
-    Gate gate;
-    // Update All reads the flash part before the MCU update, so that the gate sees it before
+    Gates gates;
+    // Update All reads the flash part before the MCU update, so that the gates see it before
     // either memory is erased.
     bool gateSeesFlashPart = false;
 
