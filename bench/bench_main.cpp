@@ -249,6 +249,9 @@ int main(int argc, char **argv) {
     };
 
     QTextStream out(stdout);
+    // --gang: the gang table alone (the production bench's figure, quick to repeat).
+    if (app.arguments().contains(QStringLiteral("--gang")))
+        return gangTable(out, dir.path()) ? 1 : 0;
     const std::vector<Column> columns = {{"operation", -20}, {"model", -6},   {"bytes", 9},
                                          {"seconds", 8},     {"bytes/s", 10}, {"floor s", 8},
                                          {"ratio", 6},       {"host cpu", 9}, {"cpu %", 6},

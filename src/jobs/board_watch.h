@@ -11,11 +11,15 @@
 #include <memory>
 
 class PortMonitor;
+class QFileSystemWatcher;
 
 // A bench's watch: follows the watched ports and runs the request on each board that appears,
 // on a board thread of its own, once: the board is not done again until its port has gone away
-// and come back. Arrivals come from the system's port notifications and from a look at the ports
-// every half second (ports listed by a path of their own come without a notification).
+// and come back. Arrivals come from the system's port notifications, from the file system's
+// notifications on the folders of the ports (a link re-made, a device node created: inotify on
+// Linux) and from a look at the ports every half second. A port made anew between two looks (a
+// board swapped in a few milliseconds) is a new arrival all the same: each look compares the
+// port's coming (Port_Instance) with the one its board arrived by.
 class BoardWatch : public QObject {
     Q_OBJECT
 
@@ -33,7 +37,21 @@ class BoardWatch : public QObject {
     void stop();
     int running() const { return runningBoards; }
 
+    // At most `count` boards run at once (0: no limit); the others wait in order of arrival.
+    void setMaxRunning(int count);
+    // Held: a board that arrives, or waits for its turn, waits for startWaiting() (a station's
+    // manual mode, or after its Stop).
+    void setHeld(bool held);
+    // Starts every board that waits (up to the limit; the rest as others end).
+    void startWaiting();
+    // The request of the boards started from now on.
+    void setRequest(const JobRequest &next) { request = next; }
+
   signals:
+    // A port appeared; its run starts now or when it is its turn (boardStarted).
+    void boardArrived(const QString &port);
+    // The port went away, after its run if it had one.
+    void boardGone(const QString &port);
     // A board that arrived, just before its run starts (to follow what it shows).
     void boardStarted(BoardThread *board);
     // Its run is over (its record is written here, if any); the board is kept until its port
@@ -44,21 +62,30 @@ class BoardWatch : public QObject {
   private:
     // A board on a port, from its arrival until the port goes away after the run.
     struct Board {
-        std::unique_ptr<BoardThread> thread;
-        bool ended = false; // run over; the port stays taken until it goes away
-        bool gone = false;  // the port went away since the run started
+        std::unique_ptr<BoardThread> thread; // none: waiting for its turn
+        uint64_t arrival = 0;                // the order of arrival
+        QString instance;                    // the port's coming the board arrived by
+        bool released = false;               // may start when it is its turn
+        bool ended = false;                  // run over; the port stays taken until it goes away
+        bool gone = false;                   // the port went away since the run started
     };
 
     void rescan();
     void markGone(const QString &device);
     void startBoard(const QString &port);
+    void startNext();
+    void watchFolders(const QStringList &ports);
     void ended(const QString &port);
 
-    const JobRequest request;
+    JobRequest request;
     const std::function<QStringList()> watchedPorts;
     std::map<QString, Board> boards;
     PortMonitor *monitor = nullptr;
+    QFileSystemWatcher *folders = nullptr;
     QTimer timer;
     bool stopping = false;
+    bool holding = false;
+    int maxRunning = 0;
     int runningBoards = 0;
+    uint64_t arrivals = 0;
 };

@@ -1,6 +1,7 @@
 #include "serial/serial_link.h"
 
 #include "serial/port_device.h"
+#include "serial/port_write.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -46,7 +47,9 @@ void SerialLink::Close() {
 void SerialLink::write(const uint8_t *frame, int length, bool drainAfter) {
     if (!port.isOpen()) return;
     if (observer) observer->sent(frame, length);
-    port.write(reinterpret_cast<const char *>(frame), length);
+    const char *bytes = reinterpret_cast<const char *>(frame);
+    const int direct = Write_PortDirect(port, bytes, length);
+    if (direct < length) port.write(bytes + direct, length - direct);
     if (drainAfter) drain();
 }
 

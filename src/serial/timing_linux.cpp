@@ -41,8 +41,8 @@ class Waker {
     static constexpr int64_t MinMarginNs = 5'000;
     // Wake-ups later than this come from a busy processor (several boards, other programs):
     // spinning longer would only take the processor from the threads it is late for.
-    static constexpr int64_t MaxMarginNs = 40'000;
-    int64_t marginNs = 30'000;
+    static constexpr int64_t MaxMarginNs = 15'000;
+    int64_t marginNs = 10'000;
 };
 
 } // namespace

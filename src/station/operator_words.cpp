@@ -1,0 +1,64 @@
+#include "station/operator_words.h"
+
+#include "station/recipe.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(OperatorWords)
+};
+
+} // namespace
+
+OperatorWords Operator_Words(const JobResult &r, bool accessDenied) {
+    const QString reseat = Words::tr("re-seat the board");
+    const QString engineer = Words::tr("set the board aside and call the engineer");
+    if (accessDenied)
+        return {Words::tr("port not accessible"), Words::tr("join the dialout group")};
+    if (!r.failure) return {};
+    if (r.reason() == Wrong_RecipeReason(r.model))
+        return {r.reason(), Words::tr("take it to the station of its recipe")};
+    switch (r.failure->kind) {
+    case FailureKind::NoReply:
+        return {Words::tr("the board did not answer"), reseat};
+    case FailureKind::WrongReply:
+        return {Words::tr("the board answered wrongly"), reseat};
+    case FailureKind::Refused:
+        return {Words::tr("the board refused the update"), reseat};
+    case FailureKind::DeviceGone:
+        return {Words::tr("the board went away"), reseat};
+    case FailureKind::Stopped:
+        return {Words::tr("stopped"), Words::tr("re-seat the board to run it again")};
+    case FailureKind::InputUnusable:
+        if (r.model.isEmpty()) return {Words::tr("the port did not open"), reseat};
+        if (r.model == QLatin1String("unknown"))
+            return {Words::tr("no known chip answered"), reseat};
+        return {r.reason(), engineer};
+    case FailureKind::ImageUnusable:
+    case FailureKind::SystemError:
+        break;
+    }
+    return {r.reason(), engineer};
+}
+
+QString Phase_Words(ProgressPhase phase) {
+    switch (phase) {
+    case ProgressPhase::LoaderDownload:
+        return Words::tr("loader download");
+    case ProgressPhase::McuErase:
+        return Words::tr("MCU erase");
+    case ProgressPhase::McuWrite:
+        return Words::tr("MCU write");
+    case ProgressPhase::McuCrcCheck:
+        return Words::tr("MCU check");
+    case ProgressPhase::FlashErase:
+        return Words::tr("flash erase");
+    case ProgressPhase::FlashWrite:
+        return Words::tr("flash write");
+    case ProgressPhase::FlashCrcCheck:
+        return Words::tr("flash check");
+    }
+    return QString();
+}

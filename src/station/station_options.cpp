@@ -1,0 +1,131 @@
+#include "station/station_options.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace {
+
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(StationOptions)
+};
+
+bool needsMcu(Job job) {
+    return job == Job::UpdateAll || job == Job::UpdateMcu || job == Job::CheckMcu;
+}
+
+bool needsFlash(Job job) {
+    return job == Job::UpdateAll || job == Job::UpdateFlash || job == Job::CheckFlash;
+}
+
+} // namespace
+
+std::optional<Job> Station_Job(const QString &operation) {
+    static const std::pair<const char *, Job> jobs[] = {
+        {"update-all", Job::UpdateAll},     {"update-mcu", Job::UpdateMcu},
+        {"update-flash", Job::UpdateFlash}, {"check-mcu", Job::CheckMcu},
+        {"check-flash", Job::CheckFlash},
+    };
+    for (const auto &[name, job] : jobs)
+        if (operation == QLatin1String(name)) return job;
+    return std::nullopt;
+}
+
+QString Default_ReportPath() {
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return QDir(dir).filePath(QStringLiteral("tessara/reports/station-%1.jsonl")
+                                  .arg(QDate::currentDate().toString(Qt::ISODate)));
+}
+
+QString Station_Usage() {
+    return Words::tr("Usage: tessara-station [OPTIONS] [OPERATION]\n"
+                     "Updates every board plugged into the fixture's hub, one tile per slot.\n\n"
+                     "OPERATION: update-all (default), update-mcu, update-flash, check-mcu, "
+                     "check-flash\n"
+                     "  --mcu FILE           the MCU image of the recipe\n"
+                     "  --flash FILE         the flash image of the recipe\n"
+                     "  --only-changed       write only the flash blocks that differ\n"
+                     "  --report FILE        the report (JSON Lines; default: %1)\n"
+                     "  --slots FILE         slots.conf: one \"PATH = NAME\" per slot\n"
+                     "  --max-parallel N     at most N boards at once (default: all)\n"
+                     "  --manual             boards wait for Start (space bar)\n"
+                     "  --flash-ini FILE     the Flash.ini to read first\n"
+                     "  --help               this text\n"
+                     "  --version            the version\n")
+        .arg(Default_ReportPath());
+}
+
+ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
+    ParsedStationOptions parsed;
+    StationOptions o;
+    bool operationGiven = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        const auto value = [&](QString &into) {
+            if (i + 1 >= arguments.size()) {
+                parsed.error = Words::tr("%1 needs a value").arg(a);
+                return false;
+            }
+            into = arguments[++i];
+            return true;
+        };
+        if (a == QLatin1String("--help")) {
+            parsed.help = true;
+            return parsed;
+        } else if (a == QLatin1String("--version")) {
+            parsed.version = true;
+            return parsed;
+        } else if (a == QLatin1String("--mcu")) {
+            if (!value(o.mcuPath)) return parsed;
+        } else if (a == QLatin1String("--flash")) {
+            if (!value(o.flashPath)) return parsed;
+        } else if (a == QLatin1String("--report")) {
+            if (!value(o.reportPath)) return parsed;
+        } else if (a == QLatin1String("--slots")) {
+            if (!value(o.slotsConf)) return parsed;
+        } else if (a == QLatin1String("--flash-ini")) {
+            if (!value(o.flashIniPath)) return parsed;
+        } else if (a == QLatin1String("--only-changed")) {
+            o.onlyChanged = true;
+        } else if (a == QLatin1String("--manual")) {
+            o.manual = true;
+        } else if (a == QLatin1String("--max-parallel")) {
+            QString text;
+            if (!value(text)) return parsed;
+            bool ok = false;
+            o.maxParallel = text.toInt(&ok);
+            if (!ok || o.maxParallel < 1 || o.maxParallel > 256) {
+                parsed.error = Words::tr("--max-parallel takes a number from 1 to 256");
+                return parsed;
+            }
+        } else if (!a.startsWith(QLatin1Char('-')) && !operationGiven) {
+            const std::optional<Job> job = Station_Job(a);
+            if (!job) {
+                parsed.error = Words::tr("unknown operation: %1").arg(a);
+                return parsed;
+            }
+            o.job = *job;
+            o.operation = a;
+            operationGiven = true;
+        } else {
+            parsed.error = Words::tr("unknown option: %1").arg(a);
+            return parsed;
+        }
+    }
+    if (needsMcu(o.job) && o.mcuPath.isEmpty()) {
+        parsed.error = Words::tr("%1 needs an MCU image (--mcu FILE)").arg(o.operation);
+        return parsed;
+    }
+    if (needsFlash(o.job) && o.flashPath.isEmpty()) {
+        parsed.error = Words::tr("%1 needs a flash image (--flash FILE)").arg(o.operation);
+        return parsed;
+    }
+    if (o.onlyChanged && !(o.job == Job::UpdateAll || o.job == Job::UpdateFlash)) {
+        parsed.error = Words::tr("--only-changed goes with update-all or update-flash");
+        return parsed;
+    }
+    if (o.reportPath.isEmpty()) o.reportPath = Default_ReportPath();
+    parsed.options = o;
+    return parsed;
+}

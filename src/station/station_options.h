@@ -1,0 +1,36 @@
+#pragma once
+
+#include "jobs/job_request.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// What tessara-station was started with.
+struct StationOptions {
+    Job job = Job::UpdateAll;
+    QString operation = QStringLiteral("update-all"); // as the report names it
+    QString mcuPath, flashPath;                       // the recipe's images
+    QString flashIniPath;
+    QString reportPath; // empty: Default_ReportPath()
+    QString slotsConf;  // empty: none, slots named after their hub ports
+    bool onlyChanged = false;
+    bool manual = false; // boards wait for Start instead of running on arrival
+    int maxParallel = 0; // boards at once; 0: all
+};
+
+// The options, or the reason they cannot be used (in the operator's language).
+struct ParsedStationOptions {
+    std::optional<StationOptions> options;
+    QString error;
+    bool help = false;
+    bool version = false;
+};
+
+ParsedStationOptions Parse_StationOptions(const QStringList &arguments);
+// The text of --help.
+QString Station_Usage();
+// $XDG_DATA_HOME/tessara/reports/station-YYYY-MM-DD.jsonl, today's date.
+QString Default_ReportPath();
+// update-all, update-mcu, update-flash, check-mcu, check-flash: the job; none for another name.
+std::optional<Job> Station_Job(const QString &operation);

@@ -1,0 +1,392 @@
+#include "station/station_window.h"
+
+#include "serial/port_map.h"
+#include "serial/port_open_failure.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int TileColumns = 4;
+
+QString clockText(qint64 ms) {
+    const qint64 s = ms / 1000;
+    return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+QStringList chipPorts() {
+    return Chip_PortNames(Read_SerialCommMap());
+}
+
+} // namespace
+
+StationWindow::StationWindow(Setup s, QWidget *parent)
+    : QMainWindow(parent), setup(std::move(s)),
+      watch(setup.recipe.request, setup.ports ? setup.ports : chipPorts) {
+    setWindowTitle(tr("Tessara station"));
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+
+    recipeLabel = new QLabel(central);
+    recipeLabel->setAccessibleName(QStringLiteral("recipe"));
+    recipeLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    recipeLabel->setStyleSheet(QStringLiteral("QLabel{background:#f4f1e0;padding:6px;}"));
+    layout->addWidget(recipeLabel);
+
+    auto *bar = new QHBoxLayout;
+    startButton = new QPushButton(tr("Start (space)"), central);
+    startButton->setObjectName(QStringLiteral("start"));
+    stopButton = new QPushButton(tr("Stop"), central);
+    stopButton->setObjectName(QStringLiteral("stop"));
+    auto *resetButton = new QPushButton(tr("Reset counters"), central);
+    for (QPushButton *b : {startButton, stopButton, resetButton}) {
+        QFont font = b->font();
+        font.setPointSize(14);
+        b->setFont(font);
+        b->setFocusPolicy(Qt::NoFocus); // the space bar is Start's, wherever the focus is
+        bar->addWidget(b);
+    }
+    countersLabel = new QLabel(central);
+    countersLabel->setAccessibleName(QStringLiteral("counters"));
+    QFont big = countersLabel->font();
+    big.setPointSize(14);
+    countersLabel->setFont(big);
+    bar->addWidget(countersLabel, 1);
+    layout->addLayout(bar);
+
+    problemLabel = new QLabel(central);
+    problemLabel->setStyleSheet(
+        QStringLiteral("QLabel{color:white;background:#c0261f;padding:4px;}"));
+    problemLabel->hide();
+    layout->addWidget(problemLabel);
+
+    grid = new QGridLayout;
+    layout->addLayout(grid);
+    layout->addStretch();
+    setCentralWidget(central);
+
+    QMenu *recipeMenu = menuBar()->addMenu(tr("&Recipe"));
+    recipeMenu->addAction(tr("&Change recipe..."), this, &StationWindow::changeRecipe);
+
+    connect(startButton, &QPushButton::clicked, this, &StationWindow::startWaiting);
+    connect(stopButton, &QPushButton::clicked, this, &StationWindow::stopBoards);
+    connect(resetButton, &QPushButton::clicked, this, [this] {
+        counters.reset(QDateTime::currentDateTime());
+        showCounters();
+    });
+    auto *space = new QShortcut(QKeySequence(Qt::Key_Space), this);
+    connect(space, &QShortcut::activated, this, &StationWindow::startWaiting);
+
+    connect(&watch, &BoardWatch::boardArrived, this, &StationWindow::arrived);
+    connect(&watch, &BoardWatch::boardStarted, this, &StationWindow::started);
+    connect(&watch, &BoardWatch::boardEnded, this, &StationWindow::ended);
+    connect(&watch, &BoardWatch::boardGone, this, &StationWindow::gone);
+    connect(&watch, &BoardWatch::stopped, this, [this] {
+        if (closing) close();
+    });
+    // The running tiles' times and the pace, once a second.
+    connect(&clock, &QTimer::timeout, this, [this] {
+        for (auto &[key, slot] : places)
+            if (slot.state == SlotState::Running) showSlot(slot);
+        showCounters();
+    });
+    clock.start(1000);
+
+    for (const SlotId &id : setup.names.named())
+        addSlot(id);
+    held = setup.manual;
+    watch.setHeld(held);
+    watch.setMaxRunning(setup.maxParallel);
+    showRecipe();
+    showCounters();
+    updateButtons();
+    watch.start();
+}
+
+StationWindow::~StationWindow() {
+    // Nothing may still write on a board when the window goes: each run is asked to stop, and the
+    // watch's board threads wait for their jobs' ends (an MCU write is never cut).
+    for (auto &[port, board] : runningBoards)
+        board->requestStop();
+}
+
+StationWindow::Slot &StationWindow::addSlot(const SlotId &id) {
+    Slot &slot = places[id.key];
+    slot.id = id;
+    slot.tile = new SlotTile(centralWidget());
+    const int index = grid->count();
+    grid->addWidget(slot.tile, index / TileColumns, index % TileColumns);
+    const QString key = id.key;
+    connect(slot.tile, &SlotTile::clicked, this, [this, key] { showLog(places[key]); });
+    showSlot(slot);
+    return slot;
+}
+
+StationWindow::Slot &StationWindow::slotOf(const QString &port) {
+    if (Slot *slot = slotWithPort(port)) return *slot;
+    const SlotId id = setup.names.slotOf(port);
+    auto found = places.find(id.key);
+    return found != places.end() ? found->second : addSlot(id);
+}
+
+StationWindow::Slot *StationWindow::slotWithPort(const QString &port) {
+    for (auto &[key, slot] : places)
+        if (slot.port == port) return &slot;
+    return nullptr;
+}
+
+void StationWindow::arrived(const QString &port) {
+    Slot &slot = slotOf(port);
+    slot.port = port;
+    slot.started = false;
+    slot.state = SlotState::Waiting;
+    slot.model.clear();
+    slot.phase.clear();
+    slot.seconds = -1;
+    slot.words = {};
+    showSlot(slot);
+}
+
+void StationWindow::started(BoardThread *board) {
+    const QString port = board->port();
+    Slot &slot = slotOf(port);
+    slot.state = SlotState::Running;
+    slot.clock.start();
+    slot.log.clear();
+    if (slot.logView) slot.logView->clear();
+    appendLog(slot, tr("%1: %2 on %3").arg(slot.id.name, setup.recipe.operation, port));
+    runningBoards[port] = board;
+    const auto inSlot = [this, port](auto show) {
+        return [this, port, show](auto... values) {
+            if (Slot *s = slotWithPort(port)) show(*s, values...);
+        };
+    };
+    connect(board, &BoardThread::logLine, this,
+            inSlot([this](Slot &s, const QString &line) { appendLog(s, line); }));
+    connect(board, &BoardThread::message, this,
+            inSlot([this](Slot &s, const QString &text) { appendLog(s, text); }));
+    connect(board, &BoardThread::chipIdentified, this,
+            inSlot([this](Slot &s, const QString &model) {
+                s.model = model;
+                showSlot(s);
+            }));
+    connect(board, &BoardThread::phaseStarted, this, inSlot([this](Slot &s, ProgressPhase phase) {
+                s.phase = Phase_Words(phase);
+                showSlot(s);
+            }));
+    connect(board, &BoardThread::progress, this, inSlot([this](Slot &s, int percent) {
+                const int space = s.phase.lastIndexOf(QLatin1Char(' '));
+                // "flash write 45 %": the phase's words, then its percent.
+                QString phase = s.phase.endsWith(QLatin1Char('%')) && space > 0
+                                    ? s.phase.left(s.phase.lastIndexOf(QLatin1Char(' '), space - 1))
+                                    : s.phase;
+                s.phase = tr("%1 %2 %").arg(phase).arg(percent);
+                showSlot(s);
+            }));
+    showSlot(slot);
+    updateButtons();
+}
+
+void StationWindow::ended(BoardThread *board, const JobResult &r) {
+    const QString port = board->port();
+    runningBoards.erase(port);
+    Slot &slot = slotOf(port);
+    if (!r.model.isEmpty() && r.model != QLatin1String("unknown"))
+        slot.model = tr("%1, boot 0x%2").arg(r.model).arg(r.bootVersion, 0, 16);
+    slot.seconds = r.seconds;
+    slot.phase.clear();
+    QString group;
+    const bool denied = !r.ok() && r.model.isEmpty() && Port_AccessDenied(port, &group);
+    slot.words = Operator_Words(r, denied);
+    slot.state = r.ok() ? SlotState::Pass : SlotState::Fail;
+    if (!r.interrupted()) counters.count(r.ok());
+    appendLog(slot, r.ok() ? tr("PASS in %1 s").arg(r.seconds, 0, 'f', 1)
+                           : tr("FAIL: %1").arg(r.reason()));
+    if (setup.report) {
+        const QByteArray line =
+            Board_ReportLine(r, port, setup.recipe.operation, QDateTime::currentDateTime(),
+                             {ReportField{"slot", slot.id.name}});
+        if (!setup.report->appendRecord(line)) {
+            problemLabel->setText(tr("The report %1 cannot be written: %2. Stop and call the "
+                                     "engineer.")
+                                      .arg(setup.report->path(), setup.report->errorString()));
+            problemLabel->show();
+        }
+    }
+    showSlot(slot);
+    showCounters();
+    updateButtons();
+}
+
+void StationWindow::gone(const QString &port) {
+    Slot *slot = slotWithPort(port);
+    if (!slot) return;
+    slot->port.clear();
+    slot->state = SlotState::Waiting;
+    slot->model.clear();
+    slot->phase.clear();
+    slot->seconds = -1;
+    slot->words = {};
+    showSlot(*slot);
+}
+
+void StationWindow::appendLog(Slot &slot, const QString &line) {
+    // A board's log is bounded: a fixture runs for days.
+    constexpr int MaxLines = 5000;
+    slot.log.append(line);
+    if (slot.log.size() > MaxLines) slot.log.removeFirst();
+    if (slot.logView) slot.logView->appendPlainText(line);
+}
+
+void StationWindow::showSlot(Slot &slot) {
+    SlotView v;
+    v.name = slot.id.name;
+    v.state = slot.state;
+    v.model = slot.model;
+    v.phase = slot.phase;
+    if (slot.state == SlotState::Running) v.time = clockText(slot.clock.elapsed());
+    if (slot.state == SlotState::Waiting)
+        v.reason = slot.port.isEmpty()     ? tr("no board")
+                   : held && !slot.started ? tr("press Start")
+                                           : tr("waiting for its turn");
+    else if (slot.state == SlotState::Pass)
+        v.reason = tr("done in %1 s").arg(slot.seconds, 0, 'f', 1);
+    else if (slot.state == SlotState::Fail) {
+        v.time = tr("after %1 s").arg(slot.seconds, 0, 'f', 1);
+        v.reason = slot.words.reason;
+        v.hint = slot.words.hint;
+    }
+    slot.tile->display(v);
+}
+
+void StationWindow::showCounters() {
+    const QString text = counters.text(QDateTime::currentDateTime());
+    countersLabel->setText(text);
+    countersLabel->setAccessibleDescription(text);
+}
+
+void StationWindow::showRecipe() {
+    const QStringList lines = Recipe_Lines(setup.recipe);
+    recipeLabel->setText(lines.join(QLatin1Char('\n')));
+    recipeLabel->setAccessibleDescription(lines.join(QStringLiteral("; ")));
+}
+
+void StationWindow::showLog(Slot &slot) {
+    if (slot.logView) {
+        slot.logView->window()->raise();
+        return;
+    }
+    auto *dialog = new QDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(tr("Log of slot %1").arg(slot.id.name));
+    auto *view = new QPlainTextEdit(dialog);
+    view->setReadOnly(true);
+    view->setAccessibleName(tr("log of slot %1").arg(slot.id.name));
+    view->setPlainText(slot.log.join(QLatin1Char('\n')));
+    auto *layout = new QVBoxLayout(dialog);
+    layout->addWidget(view);
+    dialog->resize(700, 400);
+    slot.logView = view;
+    dialog->show();
+}
+
+void StationWindow::startWaiting() {
+    if (closing) return;
+    held = setup.manual;
+    watch.setHeld(held);
+    for (auto &[key, slot] : places)
+        slot.started = slot.state == SlotState::Waiting && !slot.port.isEmpty();
+    watch.startWaiting();
+    for (auto &[key, slot] : places)
+        if (slot.state == SlotState::Waiting) showSlot(slot);
+    updateButtons();
+}
+
+void StationWindow::stopBoards() {
+    held = true;
+    watch.setHeld(true);
+    for (auto &[key, slot] : places)
+        slot.started = false;
+    for (auto &[port, board] : runningBoards)
+        board->requestStop();
+    for (auto &[key, slot] : places)
+        if (slot.state == SlotState::Waiting) showSlot(slot);
+    updateButtons();
+}
+
+bool StationWindow::setRecipe(const Recipe &recipe) {
+    if (watch.running() > 0) return false;
+    setup.recipe = recipe;
+    watch.setRequest(recipe.request);
+    showRecipe();
+    return true;
+}
+
+void StationWindow::changeRecipe() {
+    if (watch.running() > 0) {
+        QMessageBox::warning(this, tr("Change recipe"),
+                             tr("Boards are running. Change the recipe when they have ended."));
+        return;
+    }
+    if (QMessageBox::question(this, tr("Change recipe"), tr("Change the recipe of every slot?")) !=
+        QMessageBox::Yes)
+        return;
+    StationOptions o;
+    o.job = setup.recipe.request.job;
+    o.operation = setup.recipe.operation;
+    o.onlyChanged = setup.recipe.request.onlyChanged;
+    o.flashIniPath = setup.recipe.request.flashIniPath;
+    if (setup.recipe.request.mcuImage) {
+        o.mcuPath = QFileDialog::getOpenFileName(this, tr("MCU image"));
+        if (o.mcuPath.isEmpty()) return;
+    }
+    if (setup.recipe.request.flashImage) {
+        o.flashPath = QFileDialog::getOpenFileName(this, tr("Flash image"));
+        if (o.flashPath.isEmpty()) return;
+    }
+    const Result<Recipe> recipe = Load_Recipe(o);
+    if (!recipe.ok()) {
+        QMessageBox::warning(this, tr("Change recipe"), recipe.reason());
+        return;
+    }
+    // Boards may have started while the dialogs were open.
+    if (!setRecipe(recipe.value()))
+        QMessageBox::warning(this, tr("Change recipe"),
+                             tr("Boards are running. Change the recipe when they have ended."));
+}
+
+void StationWindow::updateButtons() {
+    startButton->setEnabled(held && !closing);
+    stopButton->setEnabled(!runningBoards.empty() || !held);
+}
+
+void StationWindow::closeEvent(QCloseEvent *event) {
+    if (watch.running() == 0) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    if (closing) return;
+    const auto answer = QMessageBox::question(
+        this, tr("Close the station"),
+        tr("%n board(s) are running. Stop them safely and close?", nullptr, watch.running()));
+    if (answer == QMessageBox::Yes) stopAndClose();
+}
+
+void StationWindow::stopAndClose() {
+    if (closing) return;
+    closing = true;
+    stopBoards();
+    watch.stop(); // stopped() closes the window
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "jobs/board_report.h"
+#include "jobs/board_watch.h"
+#include "station/operator_words.h"
+#include "station/recipe.h"
+#include "station/slot_names.h"
+#include "station/slot_tile.h"
+#include "station/yield_counters.h"
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <map>
+#include <memory>
+
+class QGridLayout;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The operator's station: one tile per place of the fixture, every board updated with the locked
+// recipe on a board thread of its own (the watch of tessara-cli), a record of the report for
+// each, and the counters.
+class StationWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    struct Setup {
+        Recipe recipe;
+        SlotNames names;
+        bool manual = false; // boards wait for Start
+        int maxParallel = 0; // 0: all
+        // The report's records (opened by the caller); every board ends in one.
+        BoardReport *report = nullptr;
+        // The ports to watch as they are now; default: every chip port of the serial-port map.
+        std::function<QStringList()> ports;
+    };
+    explicit StationWindow(Setup setup, QWidget *parent = nullptr);
+    ~StationWindow() override;
+
+    // Runs every waiting board (manual mode, or after Stop).
+    void startWaiting();
+    // Stops the boards running as Ctrl-C does (an MCU write ends first); none starts until Start.
+    void stopBoards();
+    // Stops the boards running safely and closes once they have ended, without asking (a
+    // shutdown, a signal).
+    void stopAndClose();
+    // Changes the recipe; refused (false) while a board runs.
+    bool setRecipe(const Recipe &recipe);
+    int running() const { return watch.running(); }
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;
+
+  private:
+    struct Slot {
+        SlotId id;
+        SlotTile *tile = nullptr;
+        QString port; // the port of the board in it; empty: none
+        SlotState state = SlotState::Waiting;
+        bool started = false; // Start was pressed for the board waiting in it
+        QString model, phase;
+        QElapsedTimer clock; // of the run
+        double seconds = -1; // of the run that ended
+        OperatorWords words;
+        QStringList log;
+        QPointer<QPlainTextEdit> logView;
+    };
+
+    Slot &slotOf(const QString &port);
+    Slot *slotWithPort(const QString &port);
+    Slot &addSlot(const SlotId &id);
+    void arrived(const QString &port);
+    void started(BoardThread *board);
+    void ended(BoardThread *board, const JobResult &result);
+    void gone(const QString &port);
+    void appendLog(Slot &slot, const QString &line);
+    void showSlot(Slot &slot);
+    void showCounters();
+    void showRecipe();
+    void showLog(Slot &slot);
+    void changeRecipe();
+    void updateButtons();
+
+    Setup setup;
+    BoardWatch watch;
+    std::map<QString, Slot> places;                 // by key
+    std::map<QString, BoardThread *> runningBoards; // by port
+    YieldCounters counters;
+    QGridLayout *grid = nullptr;
+    QLabel *recipeLabel = nullptr, *countersLabel = nullptr, *problemLabel = nullptr;
+    QPushButton *startButton = nullptr, *stopButton = nullptr;
+    QTimer clock;
+    bool held = false;    // boards wait for Start
+    bool closing = false; // the window closes once the boards have stopped
+};

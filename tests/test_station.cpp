@@ -1,0 +1,256 @@
+// tessara-station offscreen against simulated boards on a fixture: the tiles as a screen reader
+// reads them (accessible name and description), the report's records with their slots, manual
+// mode with a limit, stopping and closing while boards run, slots.conf and the translation.
+#include "station/slot_tile.h"
+#include "station/station_translation.h"
+#include "station/station_window.h"
+#include "station/stop_signals.h"
+#include "support/bench_rig.h"
+#include "support/message_box_responder.h"
+
+#include <QLabel>
+#include <QtTest>
+#include <csignal>
+
+namespace {
+
+// The tile of slot `name`: "STATE: reason"; empty when there is none.
+QString tileOf(const QWidget &window, const QString &name) {
+    for (const SlotTile *tile : window.findChildren<SlotTile *>())
+        if (tile->accessibleName() == name) return tile->accessibleDescription();
+    return QString();
+}
+
+QString labelOf(const QWidget &window, const QString &name) {
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        if (label->accessibleName() == name) return label->accessibleDescription();
+    return QString();
+}
+
+// A station on the bench's boards 0..count-1, named A1.., and A8 where no board ever is.
+struct Station {
+    Station(BenchRig &bench, int count, bool manual = false, int maxParallel = 0) {
+        StationOptions o;
+        o.mcuPath = bench.mcuPath;
+        o.flashPath = bench.flashPath;
+        o.flashIniPath = bench.path("Flash.ini");
+        const Result<Recipe> recipe = Load_Recipe(o);
+        if (!recipe.ok()) qFatal("recipe: %s", qPrintable(recipe.reason()));
+        StationWindow::Setup setup;
+        setup.recipe = recipe.value();
+        Limit_RecipeModels(setup.recipe, {"KQ31B"});
+        QList<SlotEntry> entries;
+        QStringList ports;
+        for (int i = 0; i < count; ++i) {
+            entries.append({bench.link(i), QStringLiteral("A%1").arg(i + 1)});
+            ports.append(bench.link(i));
+        }
+        entries.append({bench.path("nothing-here"), "A8"});
+        setup.names = SlotNames(entries);
+        setup.manual = manual;
+        setup.maxParallel = maxParallel;
+        if (!report.open(bench.reportPath())) qFatal("cannot open the report");
+        setup.report = &report;
+        setup.ports = [ports] { return ports; };
+        window = std::make_unique<StationWindow>(setup);
+        window->show();
+    }
+    BoardReport report;
+    std::unique_ptr<StationWindow> window;
+};
+
+void keepLink(SimConfig &c, const char *model) {
+    const QString link = c.linkPath;
+    SimConfig::forModel(model, &c);
+    c.linkPath = link;
+}
+
+} // namespace
+
+class StationTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Auto mode: every board runs on arrival; a failed tile stays failed until its board goes.
+    void mixedBoards() {
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        QVERIFY(bench.plug(1));
+        bench.board(1).addFault(SimFault::on('N', 1, SimFault::BadCrc));
+        QVERIFY(bench.plug(2));
+        bench.board(2).addFault(SimFault::on('J', 1, SimFault::Vanish));
+        QVERIFY(bench.plug(3, [](SimConfig &c) { keepLink(c, "KQ580"); }));
+        Station station(bench, 4);
+        const QWidget &w = *station.window;
+
+        QCOMPARE(tileOf(w, "A8"), QStringLiteral("Waiting: no board"));
+        const QString recipe = labelOf(w, "recipe");
+        QVERIFY2(recipe.contains("unsigned images") && recipe.contains("Models: KQ31B") &&
+                     recipe.contains(QStringLiteral("CRC-32 0x")),
+                 qPrintable(recipe));
+
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 4, 20000);
+        QCOMPARE(tileOf(w, "A1").left(6), QStringLiteral("PASS: "));
+        QVERIFY2(tileOf(w, "A2").startsWith("FAIL: the board answered wrongly; re-seat the board"),
+                 qPrintable(tileOf(w, "A2")));
+        QCOMPARE(tileOf(w, "A4"),
+                 QStringLiteral("FAIL: this board is a KQ580: wrong recipe; take it to the "
+                                "station of its recipe"));
+        // Pulled out: its record says it failed, its tile waits for the next board.
+        QTRY_COMPARE(tileOf(w, "A3"), QStringLiteral("Waiting: no board"));
+        QVERIFY(bench.board(3).received().size() > 0);
+        for (const SimFrame &f : bench.board(3).received())
+            QVERIFY2(f.name != "J" && f.name != "E", "the wrong model was written to");
+
+        QMap<QString, QString> results;
+        for (const QJsonObject &r : bench.report())
+            results[r["slot"].toString()] = r["result"].toString();
+        QCOMPARE(results, (QMap<QString, QString>{
+                              {"A1", "ok"}, {"A2", "fail"}, {"A3", "fail"}, {"A4", "fail"}}));
+        QVERIFY2(labelOf(w, "counters").startsWith("Passed 1 · Failed 3 · Yield 25 % · "),
+                 qPrintable(labelOf(w, "counters")));
+
+        // Failed stays failed, however long; removed, the slot waits; back, it runs again.
+        QTest::qWait(700);
+        QVERIFY(tileOf(w, "A2").startsWith("FAIL: "));
+        QCOMPARE(bench.reportLines(), 4);
+        bench.board(1).vanish(600);
+        QTRY_COMPARE(tileOf(w, "A2"), QStringLiteral("Waiting: no board"));
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 5, 20000);
+        QTRY_VERIFY2(tileOf(w, "A2").startsWith("PASS: "), qPrintable(tileOf(w, "A2")));
+    }
+
+    // Manual mode, one board at a time: nothing touches a board before Start (the space bar);
+    // the recipe cannot change while one runs; closing asks, stops safely and records the stop.
+    void manualStopAndClose() {
+        BenchRig bench;
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(bench.plug(i, [](SimConfig &c) {
+                c.crcProgressStep = 16 * 1024;
+                c.crcProgressIntervalMs = 400;
+            }));
+        Station station(bench, 2, true, 1);
+        StationWindow &w = *station.window;
+        QTRY_COMPARE(tileOf(w, "A1"), QStringLiteral("Waiting: press Start"));
+        QCOMPARE(tileOf(w, "A2"), QStringLiteral("Waiting: press Start"));
+        QTest::qWait(600);
+        QVERIFY(bench.board(0).received().isEmpty() && bench.board(1).received().isEmpty());
+
+        QTest::keyClick(&w, Qt::Key_Space);
+        QTRY_VERIFY(tileOf(w, "A1").startsWith("Running"));
+        QCOMPARE(tileOf(w, "A2"), QStringLiteral("Waiting: waiting for its turn"));
+        QVERIFY(!w.setRecipe(Recipe()));
+        QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A1").startsWith("PASS"), 20000);
+        QTRY_VERIFY(tileOf(w, "A2").startsWith("Running"));
+
+        MessageBoxResponder responder; // answers "Stop them safely and close?" with Yes
+        QTRY_VERIFY_WITH_TIMEOUT(bench.board(1).received().size() > 3, 10000);
+        w.close();
+        QTRY_VERIFY_WITH_TIMEOUT(!w.isVisible(), 20000);
+        QVERIFY2(responder.texts().join("").contains("Stop them safely and close?"),
+                 qPrintable(responder.texts().join("|")));
+        QCOMPARE(station.window->running(), 0);
+        QStringList results;
+        for (const QJsonObject &r : bench.report())
+            results.append(r["slot"].toString() + "=" + r["result"].toString());
+        QCOMPARE(results, (QStringList{"A1=ok", "A2=interrupted"}));
+    }
+
+    // SIGTERM (a shutdown) during a flash check: the board stops safely, its record is written,
+    // the window closes without asking.
+    void terminatedWhileRunning() {
+        BenchRig bench;
+        QVERIFY(bench.plug(0, [](SimConfig &c) {
+            c.crcProgressStep = 16 * 1024;
+            c.crcProgressIntervalMs = 400;
+        }));
+        Station station(bench, 1);
+        StopSignals stopSignals;
+        connect(&stopSignals, &StopSignals::stopRequested, station.window.get(),
+                &StationWindow::stopAndClose);
+        QTRY_VERIFY_WITH_TIMEOUT(tileOf(*station.window, "A1").contains("flash check"), 10000);
+        MessageBoxResponder responder;
+        std::raise(SIGTERM);
+        QTRY_VERIFY_WITH_TIMEOUT(!station.window->isVisible(), 10000);
+        QVERIFY(responder.boxes.isEmpty());
+        QCOMPARE(bench.report().size(), 1);
+        QCOMPARE(bench.report()[0]["result"].toString(), QStringLiteral("interrupted"));
+    }
+
+    void slotsConf_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("outcome"); // names in order, or the reason
+        QTest::newRow("named") << QByteArray("# fixture 1\n/dev/ttyACM0 = A1\n"
+                                             "pci-0000:00:14.0-usb-0:1.3:1.0 = A2 # left\n")
+                               << "A1,A2";
+        QTest::newRow("no name") << QByteArray("/dev/ttyACM0 =\n") << "line 1: not PATH = NAME";
+        QTest::newRow("path twice")
+            << QByteArray("a = A1\n\na = A2\n") << "line 3: a is named twice";
+        QTest::newRow("name twice")
+            << QByteArray("a = A1\nb = A1\n") << "line 2: two slots are named A1";
+        QTest::newRow("control") << QByteArray("a = A\x1b[2J\n")
+                                 << "line 1: a name has printable characters only";
+        QTest::newRow("too large") << QByteArray(70000, '#') << "too large";
+    }
+    void slotsConf() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, outcome);
+        const Result<QList<SlotEntry>> entries = Parse_SlotsConf(text);
+        QStringList names;
+        if (entries.ok())
+            for (const SlotEntry &e : entries.value())
+                names.append(e.name);
+        QCOMPARE(entries.ok() ? names.join(',') : entries.reason(), outcome);
+    }
+
+    // A port on a hub is named after its hub ports unless slots.conf names its physical path.
+    void slotNames() {
+        const auto place = [](const QString &port) {
+            return port == "/dev/ttyACM3" ? PortPlace{"pci-0000:00:14.0-usb-0:1.3:1.0", "1.3"}
+                                          : PortPlace{};
+        };
+        const SlotNames bare({}, place);
+        QCOMPARE(bare.slotOf("/dev/ttyACM3").name, QStringLiteral("1.3"));
+        QCOMPARE(bare.slotOf("/tmp/kq0").name, QStringLiteral("kq0"));
+        const SlotNames named({{"pci-0000:00:14.0-usb-0:1.3:1.0", "B2"}}, place);
+        QCOMPARE(named.slotOf("/dev/ttyACM3").name, QStringLiteral("B2"));
+        QCOMPARE(named.slotOf("/dev/ttyACM3").key,
+                 QStringLiteral("pci-0000:00:14.0-usb-0:1.3:1.0"));
+    }
+
+    // The README's picture (scripts/station_screenshot.sh): eight slots in mixed states. Runs only
+    // when TESSARA_STATION_SCREENSHOT names the file to write.
+    void screenshot() {
+        const QString file = qEnvironmentVariable("TESSARA_STATION_SCREENSHOT");
+        if (file.isEmpty()) QSKIP("TESSARA_STATION_SCREENSHOT names no file");
+        BenchRig bench;
+        const auto slowCheck = [](SimConfig &c) {
+            c.crcProgressStep = 16 * 1024;
+            c.crcProgressIntervalMs = 3000;
+        };
+        for (int i : {0, 1, 3, 6})
+            QVERIFY(bench.plug(i));
+        QVERIFY(bench.plug(2, [](SimConfig &c) { keepLink(c, "KQ580"); }));
+        QVERIFY(bench.plug(4));
+        bench.board(4).addFault(SimFault::on('N', 1, SimFault::BadCrc));
+        QVERIFY(bench.plug(5, slowCheck));
+        Station station(bench, 7);
+        station.window->resize(1180, 800);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 6, 20000);
+        QTRY_VERIFY(tileOf(*station.window, "A6").contains("flash check"));
+        QTest::qWait(1200); // the running tile's clock moves on
+        QVERIFY(station.window->grab().save(file));
+    }
+
+    // zh_CN from the locale; any other language keeps the English of the source.
+    void translation() {
+        QVERIFY(!Install_StationTranslation(*qApp, QLocale("de_DE"), {TESSARA_STATION_QM_DIR}));
+        QCOMPARE(SlotTile::stateWord(SlotState::Fail), QStringLiteral("FAIL"));
+        QVERIFY(Install_StationTranslation(*qApp, QLocale("zh_CN"), {TESSARA_STATION_QM_DIR}));
+        QCOMPARE(SlotTile::stateWord(SlotState::Fail), QStringLiteral("失败"));
+        QCOMPARE(Wrong_RecipeReason("KQ580"), QStringLiteral("这块板是 KQ580：配方不对"));
+    }
+};
+
+QTEST_MAIN(StationTest)
+#include "test_station.moc"
