@@ -1,6 +1,7 @@
 #include "cli/cli_commands.h"
 
 #include "cli/cli_flash_ini.h"
+#include "cli/cli_line.h"
 #include "cli/cli_trace.h"
 #include "cli/port_probe.h"
 #include "jobs/board_run.h"
@@ -14,21 +15,27 @@
 
 namespace {
 
-int listPorts(const CliRequest &r, FILE *out, FILE *err) {
+// The listing's lines on `out`, or with --json as log events of no board.
+int listPorts(const CliRequest &r, LineStation &line, FILE *out, FILE *err) {
+    const auto say = [&](const QString &text) {
+        if (r.json)
+            line.events().logLine(QString(), text);
+        else
+            Print_Line(out, text);
+    };
     const SerialCommMap map = Read_SerialCommMap();
-    if (!map.opened) {
-        Cli_Complain(err, QStringLiteral("cannot read the serial-port map"));
-        return CliFailed;
-    }
+    const int status = map.opened ? CliOk : CliFailed;
+    if (!map.opened) Cli_Complain(err, QStringLiteral("cannot read the serial-port map"));
     const QMap<QString, QString> probes =
-        r.probe ? Probe_Ports(Chip_PortNames(map), r) : QMap<QString, QString>();
-    for (const QString &line : Port_Listing(map, System_PortIdentities(), probes))
-        Print_Line(out, line);
+        r.probe && map.opened ? Probe_Ports(Chip_PortNames(map), r) : QMap<QString, QString>();
+    if (map.opened)
+        for (const QString &text : Port_Listing(map, System_PortIdentities(), probes))
+            say(text);
     if (map.chipPortGuessed)
-        Print_Line(out, QStringLiteral("(*) the chip's port is a guess on Linux: the first ttyACM "
-                                       "device. Name it with --port NAME, --port serial:NUMBER or "
-                                       "TESSARA_SERIALCOMM."));
-    return CliOk;
+        say(QStringLiteral(
+            "(*) the chip's port is a guess on Linux: the first ttyACM device. "
+            "Name it with --port NAME, --port serial:NUMBER or TESSARA_SERIALCOMM."));
+    return status;
 }
 
 bool writesImages(Job job) {
@@ -64,7 +71,8 @@ void Cli_Complain(FILE *err, const QString &reason) {
 
 TerminalObserver::Choices Cli_Choices(const CliRequest &r) {
     TerminalObserver::Choices choices;
-    choices.quiet = r.quiet;
+    // With --json the events take the place of the log.
+    choices.quiet = r.quiet || r.json;
     // The information reply repeats the identification that the probe printed just before.
     choices.eachLineOnce = r.job == Job::Info;
     return choices;
@@ -115,17 +123,9 @@ QStringList Cli_BoardPorts(const CliRequest &r, QStringList *missing) {
     return ports;
 }
 
-void Cli_Record(BoardReport &report, const JobResult &result, const QString &port,
-                const QString &command, FILE *err) {
-    if (report.path().isEmpty()) return;
-    const QByteArray line = Board_ReportLine(result, port, command, QDateTime::currentDateTime());
-    if (!report.appendRecord(line))
-        Cli_Complain(err, QStringLiteral("cannot write the report \"%1\": %2")
-                              .arg(report.path(), report.errorString()));
-}
-
-int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, FILE *out, FILE *err) {
-    if (!Command_NeedsDevice(r.command)) return listPorts(r, out, err);
+int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, LineStation &line, FILE *out,
+                   FILE *err) {
+    if (!Command_NeedsDevice(r.command)) return listPorts(r, line, out, err);
     BoardReport report;
     if (const int status = Cli_Prepare(r, report, err)) return status;
 
@@ -148,16 +148,18 @@ int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, FILE *out, FILE *e
     }
     trace.describeRun(QStringLiteral("tessara-cli %1 %2 on %3")
                           .arg(QStringLiteral(TESSARA_VERSION), r.command, portLine));
-    ui.logLine(QStringLiteral("Port: ") + portLine);
-    if (Command_ReadsFlashIni(r.command)) ui.logLine(FlashIni_LogLine(r.flashIni));
+    line.boardStarted(Cli_BoardIdentity(r, port.portName));
+    LineObserver shown(line.events(), port.portName, ui);
+    shown.logLine(QStringLiteral("Port: ") + portLine);
+    if (Command_ReadsFlashIni(r.command)) shown.logLine(FlashIni_LogLine(r.flashIni));
 
-    JobRequest request = Cli_JobRequest(r);
+    JobRequest request = Cli_LineGated(Cli_JobRequest(r), line);
     request.trace = trace.observer();
-    const JobResult result = Run_OnBoard(port.portName, request, ui);
+    const JobResult result = Run_OnBoard(port.portName, request, shown);
     ui.endProgress(); // what follows is the run's verdict
     if (const QString loss = trace.finish(); !loss.isEmpty()) Cli_Complain(err, loss);
-    Cli_Record(report, result, port.portName, r.command, err);
-    if (result.ok()) return CliOk;
-    Cli_Complain(err, Board_FailureReason(result, r.command));
-    return result.interrupted() ? CliInterrupted : CliFailed;
+    Cli_BoardEnded(report, line, result, port.portName, r.command, err);
+    const int status = result.ok() ? CliOk : result.interrupted() ? CliInterrupted : CliFailed;
+    if (!result.ok()) Cli_Complain(err, Board_FailureReason(result, r.command));
+    return status;
 }

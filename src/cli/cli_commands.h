@@ -5,6 +5,7 @@
 #include "jobs/board_report.h"
 #include "jobs/job_request.h"
 #include "jobs/job_result.h"
+#include "line/line_station.h"
 #include "serial/port_map.h"
 
 #include <QString>
@@ -14,9 +15,10 @@
 enum CliStatus { CliOk = 0, CliFailed = 1, CliUsage = 2, CliInterrupted = 130 };
 
 // Runs one parsed request on one board: opens the port, probes the chip as opening the port in
-// the window does, then runs the command's job. The job speaks through `ui`; a failure ends with
-// one line on `err` naming its cause, prefixed with the program's name.
-int Run_CliRequest(const CliRequest &request, TerminalObserver &ui, FILE *out, FILE *err);
+// the window does, then runs the command's job. The job speaks through `ui` and to the `line`; a
+// failure ends with one line on `err` naming its cause, prefixed with the program's name.
+int Run_CliRequest(const CliRequest &request, TerminalObserver &ui, LineStation &line, FILE *out,
+                   FILE *err);
 
 // How a request's board output is shown on a terminal.
 TerminalObserver::Choices Cli_Choices(const CliRequest &request);
@@ -33,6 +35,3 @@ int Cli_Prepare(const CliRequest &request, BoardReport &report, FILE *err);
 // the serial-port map, else each --port resolved (a USB serial number to its port). A value that
 // names no port now is left out and its reason added to `missing`.
 QStringList Cli_BoardPorts(const CliRequest &request, QStringList *missing = nullptr);
-// Appends the board's record when a report is open; says so on `err` when it cannot.
-void Cli_Record(BoardReport &report, const JobResult &result, const QString &port,
-                const QString &command, FILE *err);

@@ -1,6 +1,7 @@
 #include "cli/gang.h"
 
 #include "cli/cli_commands.h"
+#include "cli/cli_line.h"
 #include "cli/gang_console.h"
 #include "cli/interrupt.h"
 #include "jobs/board_thread.h"
@@ -48,7 +49,7 @@ QStringList summaryTable(const BoardThreads &boards, const QString &command) {
 
 } // namespace
 
-int Run_Gang(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
+int Run_Gang(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool terminal) {
     BoardReport report;
     if (const int status = Cli_Prepare(r, report, err)) return status;
     // A board named but not plugged in is a failure of its own; the others still run.
@@ -64,20 +65,23 @@ int Run_Gang(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
         return CliFailed;
     }
 
-    GangConsole console(out, err, terminal && !r.quiet);
+    // With --json the events take the place of the console's lines.
+    GangConsole console(out, err, terminal && !r.quiet && !r.json);
     const TerminalObserver::Choices shown = Cli_Choices(r);
     const BoardThreads boards = Run_Boards(
-        ports, Cli_JobRequest(r),
+        ports, Cli_LineGated(Cli_JobRequest(r), line),
         [&](BoardThread &board) {
-            console.follow(&board, &board, shown.quiet, shown.eachLineOnce);
+            if (!r.json) console.follow(&board, &board, shown.quiet, shown.eachLineOnce);
+            line.follow(&board, &board, Cli_BoardIdentity(r, board.port()));
         },
         [&](BoardThread &board) {
-            Cli_Record(report, board.result(), board.port(), r.command, err);
+            Cli_BoardEnded(report, line, board.result(), board.port(), r.command, err);
             console.boardEnded(board.port());
         });
 
-    for (const QString &line : summaryTable(boards, r.command))
-        console.line(line);
+    if (!r.json)
+        for (const QString &text : summaryTable(boards, r.command))
+            console.line(text);
     if (Interrupt_Requested()) return CliInterrupted;
     if (!missing.isEmpty()) return CliFailed;
     for (const auto &board : boards)

@@ -1,6 +1,7 @@
 #include "cli/watch.h"
 
 #include "cli/cli_commands.h"
+#include "cli/cli_line.h"
 #include "cli/gang_console.h"
 #include "cli/interrupt.h"
 #include "jobs/board_watch.h"
@@ -22,27 +23,28 @@ QString verdict(const JobResult &o, const QString &command) {
 
 } // namespace
 
-int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
+int Run_Watch(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool terminal) {
     BoardReport report;
     if (const int status = Cli_Prepare(r, report, err)) return status;
-    GangConsole console(out, err, terminal && !r.quiet);
+    GangConsole console(out, err, terminal && !r.quiet && !r.json);
     Cli_Complain(err, QStringLiteral("watching for boards; Ctrl-C ends the watch"));
 
     // Resolved afresh on every look: a USB serial number names whichever port its board has now.
-    BoardWatch watch(Cli_JobRequest(r), [&r] { return Cli_BoardPorts(r); });
+    BoardWatch watch(Cli_LineGated(Cli_JobRequest(r), line), [&r] { return Cli_BoardPorts(r); });
     QEventLoop loop;
     int done = 0, failed = 0, interrupted = 0;
     const TerminalObserver::Choices shown = Cli_Choices(r);
     QObject::connect(&watch, &BoardWatch::boardStarted, &watch, [&](BoardThread *board) {
-        console.follow(board, &watch, shown.quiet, shown.eachLineOnce);
+        if (!r.json) console.follow(board, &watch, shown.quiet, shown.eachLineOnce);
+        line.follow(board, &watch, Cli_BoardIdentity(r, board->port()));
     });
-    QObject::connect(&watch, &BoardWatch::boardEnded, &watch,
-                     [&](BoardThread *board, const JobResult &o) {
-                         Cli_Record(report, o, board->port(), r.command, err);
-                         console.boardEnded(board->port());
-                         console.line(board->port() + QStringLiteral(": ") + verdict(o, r.command));
-                         (o.ok() ? done : o.interrupted() ? interrupted : failed) += 1;
-                     });
+    QObject::connect(
+        &watch, &BoardWatch::boardEnded, &watch, [&](BoardThread *board, const JobResult &o) {
+            Cli_BoardEnded(report, line, o, board->port(), r.command, err);
+            console.boardEnded(board->port());
+            if (!r.json) console.line(board->port() + QStringLiteral(": ") + verdict(o, r.command));
+            (o.ok() ? done : o.interrupted() ? interrupted : failed) += 1;
+        });
     QObject::connect(&watch, &BoardWatch::stopped, &loop, &QEventLoop::quit);
     // Ctrl-C: no more boards; those running stop as a single board does. Looked at as often as
     // the ports are, where no descriptor wakes the loop.
@@ -64,10 +66,11 @@ int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     }
     watch.start();
     loop.exec();
-    console.line(
-        QStringLiteral("watch: %1 boards done, %2 failed%3")
-            .arg(done)
-            .arg(failed)
-            .arg(interrupted ? QStringLiteral(", %1 interrupted").arg(interrupted) : QString()));
+    if (!r.json)
+        console.line(QStringLiteral("watch: %1 boards done, %2 failed%3")
+                         .arg(done)
+                         .arg(failed)
+                         .arg(interrupted ? QStringLiteral(", %1 interrupted").arg(interrupted)
+                                          : QString()));
     return interrupted ? CliInterrupted : CliOk;
 }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 // The operations that one run performs on one chip, as the window's buttons and tessara-cli's
 // commands start them.
@@ -33,6 +34,7 @@ enum class Job {
 
 // What a gate sees of a board before anything is erased or written on it.
 struct GateFacts {
+    QString port;  // the board's port as the front end named it
     QString model; // the chip's model name (ChipModel::name)
     uint32_t modelCode = 0;
     uint32_t bootVersion = 0;
@@ -70,8 +72,11 @@ struct JobRequest {
     int bootSetting = 0;          // blSet, the boot-setting record after an MCU update
     int waitTime = 0;             // extra milliseconds for the rest of a reply, 0..7
 
-    Gate gate;
-    // Update All reads the flash part before the MCU update, so that the gate sees it before
+    // The checks before anything is written, asked in this order until one refuses (a
+    // release's chip checks, then the line's approval): the first refusal is the job's failure
+    // and the checks after it are not asked.
+    std::vector<Gate> gates;
+    // Update All reads the flash part before the MCU update, so that the gates see it before
     // either memory is erased.
     bool gateSeesFlashPart = false;
 

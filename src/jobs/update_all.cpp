@@ -6,7 +6,7 @@
 Result<> Update_All(DeviceSession &s, const JobRequest &r, JobResult &result) {
     FlashGate flashGate;
     flashGate.askAtPart = false;
-    if (r.gate && r.gateSeesFlashPart) {
+    if (!r.gates.empty() && r.gateSeesFlashPart) {
         const Result<FlashPartFacts> part = Read_FlashPart(s, r.flashIniPath);
         if (!part.ok()) return part.failure();
         result.flashPart = part.value();

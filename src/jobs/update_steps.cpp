@@ -6,13 +6,15 @@
 
 Result<> Ask_Gate(DeviceSession &s, const JobRequest &r,
                   const std::optional<FlashPartFacts> &part) {
-    if (!r.gate) return Done{};
     GateFacts facts;
+    facts.port = s.link.openedName();
     facts.model = QLatin1String(s.chip().name);
     facts.modelCode = s.modelCode;
     facts.bootVersion = s.bootVersion;
     facts.flashPart = part;
-    return r.gate(facts);
+    for (const Gate &gate : r.gates)
+        if (const Result<> approved = gate(facts); !approved.ok()) return approved;
+    return Done{};
 }
 
 Result<> Run_McuUpdate(DeviceSession &s, const JobRequest &r, JobResult &result) {
