@@ -3,8 +3,10 @@
 #include "cli/cli_flash_ini.h"
 #include "cli/cli_line.h"
 #include "cli/cli_trace.h"
+#include "cli/interrupt.h"
 #include "cli/port_probe.h"
 #include "jobs/board_run.h"
+#include "jobs/owed_records.h"
 #include "serial/port_choice.h"
 #include "serial/port_listing.h"
 #include "tessara_version.h"
@@ -156,10 +158,11 @@ int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, LineStation &line,
     JobRequest request = Cli_LineGated(Cli_JobRequest(r), line);
     request.trace = trace.observer();
     const JobResult result = Run_OnBoard(port.portName, request, shown);
-    ui.endProgress(); // what follows is the run's verdict
+    const RecordOwed owed; // the run has ended: a program ending at once writes its record first
+    ui.endProgress();      // what follows is the run's verdict
     if (const QString loss = trace.finish(); !loss.isEmpty()) Cli_Complain(err, loss);
     Cli_BoardEnded(report, line, result, port.portName, r.command, err);
-    const int status = result.ok() ? CliOk : result.interrupted() ? CliInterrupted : CliFailed;
-    if (!result.ok()) Cli_Complain(err, Board_FailureReason(result, r.command));
-    return status;
+    if (result.ok()) return CliOk;
+    Cli_Complain(err, Board_FailureReason(result, r.command));
+    return result.interrupted() ? Interrupt_Status() : CliFailed;
 }

@@ -11,8 +11,9 @@
 #include <QString>
 #include <cstdio>
 
-// tessara-cli's exit statuses: 130 is the shells' status of a program ended by Ctrl-C.
-enum CliStatus { CliOk = 0, CliFailed = 1, CliUsage = 2, CliInterrupted = 130 };
+// tessara-cli's exit statuses; a run stopped by a signal ends with Interrupt_Status(), 128 + the
+// signal, the shells' status of a program that the signal ended (130 for Ctrl-C).
+enum CliStatus { CliOk = 0, CliFailed = 1, CliUsage = 2 };
 
 // Runs one parsed request on one board: opens the port, probes the chip as opening the port in
 // the window does, then runs the command's job. The job speaks through `ui` and to the `line`; a

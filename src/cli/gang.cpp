@@ -82,7 +82,7 @@ int Run_Gang(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool 
     if (!r.json)
         for (const QString &text : summaryTable(boards, r.command))
             console.line(text);
-    if (Interrupt_Requested()) return CliInterrupted;
+    if (Interrupt_Requested()) return Interrupt_Status();
     if (!missing.isEmpty()) return CliFailed;
     for (const auto &board : boards)
         if (!board->result().ok()) return CliFailed;

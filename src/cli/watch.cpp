@@ -72,5 +72,5 @@ int Run_Watch(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool
                          .arg(failed)
                          .arg(interrupted ? QStringLiteral(", %1 interrupted").arg(interrupted)
                                           : QString()));
-    return interrupted ? CliInterrupted : CliOk;
+    return interrupted ? Interrupt_Status() : CliOk;
 }

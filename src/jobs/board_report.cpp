@@ -1,13 +1,21 @@
 #include "jobs/board_report.h"
 
+#include "jobs/owed_records.h"
+
+#include <algorithm>
 #include <cerrno>
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include <cstring>
 
 namespace {
+
+// The system's words for the error `code` as the rest of a sentence ("no space left on device");
+// `otherwise` where the system gave none.
+QString systemWords(int code, const char *otherwise) {
+    if (code == 0) return QString::fromLatin1(otherwise);
+    QString text = QString::fromLocal8Bit(std::strerror(code));
+    if (text.size() > 1 && text[0].isUpper() && text[1].isLower()) text[0] = text[0].toLower();
+    return text;
+}
 
 QByteArray hex(uint32_t value) {
     return "\"0x" + QByteArray::number(value, 16) + '"';
@@ -93,17 +101,94 @@ QByteArray Board_ReportLine(const JobResult &o, const QString &port, const QStri
     return r.jsonLine();
 }
 
+BoardReport::BoardReport(ReportFileCalls fileCalls) : calls(std::move(fileCalls)) {}
+
+BoardReport::~BoardReport() {
+    if (fd >= 0) calls.close(fd);
+}
+
 bool BoardReport::open(const QString &path) {
-    file.setFileName(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Append);
+    std::lock_guard<std::mutex> guard(mutex);
+    fileName = path;
+    return openFile();
+}
+
+QString BoardReport::errorString() const {
+    std::lock_guard<std::mutex> guard(mutex);
+    return error;
+}
+
+QString BoardReport::path() const {
+    std::lock_guard<std::mutex> guard(mutex);
+    return fileName;
+}
+
+int BoardReport::lostRecords() const {
+    std::lock_guard<std::mutex> guard(mutex);
+    return lost;
+}
+
+bool BoardReport::openFile() {
+    if (fd >= 0) calls.close(fd);
+    errno = 0;
+    fd = calls.open(fileName);
+    if (fd >= 0) return true;
+    error = systemWords(errno, "cannot be opened");
+    return false;
 }
 
 bool BoardReport::appendRecord(const QByteArray &line) {
-    if (file.write(line) != line.size() || !file.flush()) return false;
-#ifdef Q_OS_WIN
-    return _commit(file.handle()) == 0;
-#else
-    // A pipe or a terminal has nothing to sync.
-    return fsync(file.handle()) == 0 || errno == EINVAL;
-#endif
+    const RecordWriting writing; // a program ending at once waits for it
+    std::lock_guard<std::mutex> guard(mutex);
+    // Removed or replaced since it was opened: the records go where the name leads now.
+    if ((fd < 0 || !calls.namedBy(fd, fileName)) && !openFile()) return fail(error);
+    calls.lock(fd, true);
+    const qint64 before = endOfWholeLines();
+    errno = 0;
+    qint64 written = std::max<qint64>(calls.write(fd, line.constData(), line.size()), -1);
+    // A short write says nothing of why; asked again, the rest completes the record or says why.
+    while (written > 0 && written < line.size()) {
+        errno = 0;
+        const qint64 more = calls.write(fd, line.constData() + written, line.size() - written);
+        if (more <= 0) break;
+        written += more;
+    }
+    QString why;
+    if (written != line.size()) {
+        why = systemWords(errno, "the record was written in part");
+    } else {
+        errno = 0;
+        if (calls.sync(fd) != 0) why = systemWords(errno, "the record could not be synced");
+    }
+    if (!why.isEmpty()) takeBack(before, std::max<qint64>(written, 0), line);
+    calls.lock(fd, false);
+    return why.isEmpty() || fail(why);
+}
+
+qint64 BoardReport::endOfWholeLines() {
+    const qint64 size = calls.size(fd);
+    if (size <= 0) return size;
+    const int last = calls.byteAt(fd, size - 1);
+    // A writer that died in the middle of a record (a crash, a power cut) left it torn. It is
+    // ended rather than cut away: what others wrote is not ours to remove.
+    if (last < 0 || last == '\n' || calls.write(fd, "\n", 1) != 1) return size;
+    return size + 1;
+}
+
+void BoardReport::takeBack(qint64 before, qint64 written, const QByteArray &line) {
+    if (written == 0) return;
+    if (before >= 0 && calls.truncate(fd, before) == 0) {
+        calls.sync(fd);
+        return;
+    }
+    // It cannot be cut back (an append-only file, a pipe): the line is ended instead.
+    if (line.at(int(written) - 1) == '\n') return;
+    calls.write(fd, "\n", 1);
+    calls.sync(fd);
+}
+
+bool BoardReport::fail(const QString &why) {
+    ++lost;
+    error = why;
+    return false;
 }

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "jobs/job_result.h"
+#include "jobs/report_file.h"
 
 #include <QByteArray>
 #include <QDateTime>
-#include <QFile>
 #include <QString>
+#include <mutex>
 
 // The record of a bench: one JSON Lines record per board per command.
 
@@ -21,15 +22,43 @@ QString Board_FailureReason(const JobResult &outcome, const QString &command);
 QByteArray Board_ReportLine(const JobResult &outcome, const QString &port, const QString &command,
                             const QDateTime &time);
 
-// The report file: opened for appending once, never truncated; each record is on disk before
-// append() returns, so a crash or a power cut loses at most the boards still running.
+// The report file, appended to by this process and perhaps others at once. Each record is one
+// whole line, written with one write to the file opened for appending and synced to the disk
+// before appendRecord() returns, so that a crash or a power cut loses at most the boards still
+// running. A record that cannot be written whole is taken back out (the file is cut back to its
+// size before it, or, where it cannot be cut, the line is ended), so that every record before
+// and after it, this process's or another's, stays a line of its own. A report removed or
+// replaced while a run goes on is opened again by its name. Safe to use from any thread.
 class BoardReport {
   public:
+    explicit BoardReport(ReportFileCalls calls = ReportFileCalls::system());
+    ~BoardReport();
+    BoardReport(const BoardReport &) = delete;
+    BoardReport &operator=(const BoardReport &) = delete;
+
     bool open(const QString &path);
+    // Appends `line` (one record ending in a newline); false when it is not on the disk.
     bool appendRecord(const QByteArray &line);
-    QString errorString() const { return file.errorString(); }
-    QString path() const { return file.fileName(); }
+    // Why the last open or append failed, in the system's words ("no space left on device").
+    QString errorString() const;
+    QString path() const;
+    // How many records appendRecord() could not write.
+    int lostRecords() const;
 
   private:
-    QFile file;
+    bool openFile();
+    // The file's end, or -1 when it has none: after ending a line left torn by a writer that
+    // died in the middle of it, so that the record starts a line of its own.
+    qint64 endOfWholeLines();
+    // Takes back the `written` bytes of a record that failed: cuts the file back to its size
+    // `before` it, or ends the line.
+    void takeBack(qint64 before, qint64 written, const QByteArray &line);
+    bool fail(const QString &why);
+
+    mutable std::mutex mutex;
+    ReportFileCalls calls;
+    QString fileName;
+    int fd = -1;
+    QString error;
+    int lost = 0;
 };

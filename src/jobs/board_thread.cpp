@@ -38,7 +38,11 @@ class BoardWorker : public QObject, public Observer {
         emit board.imageRead(role, crc, length);
     }
 
-    void run(const JobRequest &request) { finish(Run_OnBoard(board.port(), request, *this)); }
+    void run(const JobRequest &request) {
+        const JobResult result = Run_OnBoard(board.port(), request, *this);
+        board.owed = std::make_unique<RecordOwed>();
+        finish(result);
+    }
 
     void open(int waitTime) {
         DeviceSession &s = ensureSession();
@@ -201,7 +205,8 @@ BoardThreads Run_Boards(const QStringList &ports, JobRequest request,
         BoardThread *board = boards.back().get();
         if (follow) follow(*board);
         QObject::connect(board, &BoardThread::finished, &loop, [&, board] {
-            if (ended) ended(*board);
+            if (ended) ended(*board); // writes its record, if any
+            board->recorded();
             if (--running == 0) loop.quit();
         });
         ++running;

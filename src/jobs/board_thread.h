@@ -2,6 +2,7 @@
 
 #include "jobs/job_request.h"
 #include "jobs/job_result.h"
+#include "jobs/owed_records.h"
 #include "protocol/observer.h"
 
 #include <QDeadlineTimer>
@@ -68,6 +69,9 @@ class BoardThread : public QObject {
     bool isRunning() const { return pending > 0; }
     // The result of the last job that finished.
     const JobResult &result() const { return last; }
+    // The record of the run start() began is written (or none is kept): a program ending at once
+    // no longer waits for it. The run owes its record from its end until then.
+    void recorded() { owed.reset(); }
 
   signals:
     void logLine(const QString &text);
@@ -99,6 +103,7 @@ class BoardThread : public QObject {
     std::atomic<bool> messagesWait{false};
     int pending = 0; // jobs asked for and not finished, as this thread counts them
     JobResult last;
+    std::unique_ptr<RecordOwed> owed; // set on the board's thread before finished(), then here
 };
 
 using BoardThreads = std::vector<std::unique_ptr<BoardThread>>;
@@ -106,8 +111,9 @@ using BoardThreads = std::vector<std::unique_ptr<BoardThread>>;
 // Runs `request` on every port at once, each board on a thread of its own, and returns the
 // boards once every run has ended; no run waits for its chip beyond `deadline`. `follow` is
 // called with each board before it starts (to show what it shows), `ended` on this thread as
-// each run ends, in the order they end. Spins an event loop of its own until then: for a program
-// whose thread has nothing else to do (tessara-cli), not for a window.
+// each run ends, in the order they end (the board's record is written there, if any). Spins an
+// event loop of its own until then: for a program whose thread has nothing else to do
+// (tessara-cli), not for a window.
 BoardThreads Run_Boards(const QStringList &ports, JobRequest request,
                         const std::function<void(BoardThread &)> &follow,
                         const std::function<void(BoardThread &)> &ended,

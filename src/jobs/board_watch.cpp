@@ -72,7 +72,8 @@ void BoardWatch::ended(const QString &port) {
     Board &board = boards[port];
     board.ended = true;
     --runningBoards;
-    emit boardEnded(board.thread.get(), board.thread->result());
+    emit boardEnded(board.thread.get(), board.thread->result()); // writes its record, if any
+    board.thread->recorded();
     if (board.gone) boards.erase(port); // it went away during the run: new on its return
     if (stopping && runningBoards == 0) emit stopped();
 }

@@ -36,7 +36,8 @@ class BoardWatch : public QObject {
   signals:
     // A board that arrived, just before its run starts (to follow what it shows).
     void boardStarted(BoardThread *board);
-    // Its run is over; the board is kept until its port goes away.
+    // Its run is over (its record is written here, if any); the board is kept until its port
+    // goes away.
     void boardEnded(BoardThread *board, const JobResult &result);
     void stopped();
 

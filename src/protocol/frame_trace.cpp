@@ -2,6 +2,8 @@
 
 #include "protocol/commands.h"
 
+#include <algorithm>
+
 namespace {
 
 // Packets of one train share a kind: the flash block's first, middle and last packets are one.
@@ -17,6 +19,14 @@ bool endsBlock(const QByteArray &packet) {
     const uint8_t letter = uint8_t(packet[0]);
     return letter == Command::ProgramFlash.letter ||
            (letter == Command::ProgramMcu.letter && packet.size() > 1 && packet[1] == '2');
+}
+
+// The handshake's secret-bearing bytes. The frame's CRC folds in the proposed model; the
+// reply's proof folds in the tag itself, so with the frame's first bytes it gives the tag away.
+constexpr int HandshakeCrcAt = 8, HandshakeCrcEnd = 12;
+// What a handshake reply may show: its letter, the boot version and the boot kind code.
+bool shownInHandshakeReply(int offset, bool isHandshakeReply) {
+    return offset == 0 || (isHandshakeReply && offset >= 9 && offset <= 16);
 }
 
 QByteArray letterText(uint8_t letter) {
@@ -39,6 +49,17 @@ void FrameTrace::sent(const uint8_t *bytes, int length) {
     if (length <= 0) return;
     const qint64 us = clock.nsecsElapsed() / 1000;
     const QByteArray packet(reinterpret_cast<const char *>(bytes), length);
+    const bool handshake = bytes[0] == Command::Connect.letter;
+    handshakeReplyBytes = handshake ? 0 : -1;
+    if (handshake) {
+        // Shown at once and alone, never held back as a train's packet; its CRC as xx.
+        endTrain();
+        std::vector<bool> hidden(size_t(length), false);
+        for (int i = HandshakeCrcAt; i < std::min(length, HandshakeCrcEnd); ++i)
+            hidden[size_t(i)] = true;
+        show(us, "TX", packet, hidden);
+        return;
+    }
     const int kind = trainKindOf(bytes[0]);
     if (kind == trainKind && !lastPacket.isEmpty()) {
         // The packet held back so far is one in the middle now.
@@ -61,8 +82,19 @@ void FrameTrace::sent(const uint8_t *bytes, int length) {
 void FrameTrace::received(const uint8_t *bytes, int length) {
     if (length <= 0) return;
     endTrain();
+    // The answer to a handshake, however it arrives (in pieces, twice, after garbage), is
+    // read in 64-byte replies from the first byte after the frame, as the host reads it.
+    std::vector<bool> hidden;
+    if (handshakeReplyBytes >= 0) {
+        hidden.resize(size_t(length));
+        for (int i = 0; i < length; ++i, ++handshakeReplyBytes) {
+            const int offset = int(handshakeReplyBytes % FrameSize);
+            if (offset == 0) inHandshakeReply = bytes[i] == Command::Connect.replyLetter;
+            hidden[size_t(i)] = !shownInHandshakeReply(offset, inHandshakeReply);
+        }
+    }
     show(clock.nsecsElapsed() / 1000, "RX",
-         QByteArray::fromRawData(reinterpret_cast<const char *>(bytes), length));
+         QByteArray::fromRawData(reinterpret_cast<const char *>(bytes), length), hidden);
 }
 
 void FrameTrace::endTrain() {
@@ -78,11 +110,16 @@ void FrameTrace::endTrain() {
     lastPacket.clear();
 }
 
-void FrameTrace::show(qint64 us, const char *direction, const QByteArray &bytes) {
+void FrameTrace::show(qint64 us, const char *direction, const QByteArray &bytes,
+                      const std::vector<bool> &hidden) {
+    QByteArray hex = bytes.left(MaxHexBytes).toHex(' ');
+    for (size_t i = 0; i < hidden.size() && i < size_t(MaxHexBytes); ++i)
+        if (hidden[i]) hex.replace(int(3 * i), 2, "xx");
+    // A piece that starts inside a reply starts with no letter but a byte of that reply.
+    const QByteArray letter = !hidden.empty() && hidden[0] ? "xx" : letterText(uint8_t(bytes[0]));
     QByteArray line = QByteArray::number(us).rightJustified(10, ' ') + " us " + direction + ' ' +
-                      letterText(uint8_t(bytes[0])).leftJustified(4, ' ') + ' ' +
-                      QByteArray::number(bytes.size()).rightJustified(4, ' ') + ' ' +
-                      bytes.left(MaxHexBytes).toHex(' ');
+                      letter.leftJustified(4, ' ') + ' ' +
+                      QByteArray::number(bytes.size()).rightJustified(4, ' ') + ' ' + hex;
     if (bytes.size() > MaxHexBytes) line += " ...";
     sink(line);
 }

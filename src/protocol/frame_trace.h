@@ -5,17 +5,23 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <functional>
+#include <vector>
 
 // The traffic of one link as text, for a field report: a line per frame sent and per arrival
 // received, with the microseconds since the trace began, the direction (TX, RX), the command or
 // reply letter, the length and the bytes in hex:
 //
-//       1503 us TX K     64 4b 30 4b 51 ...
-//       1894 us RX K     64 4b 07 3c ...
+//       1503 us TX K     64 4b 30 4b 51 01 00 00 00 xx xx xx xx 00 ...
+//       1894 us RX K     64 4b xx xx xx xx xx xx xx xx 1a 00 00 00 80 00 ba ee xx ...
 //
 // A train of packets (one MCU or flash block, the word writes of a loader download) shows its
 // first packet, a line that counts the packets in between, and its last packet. An arrival is
 // shown as it came, in pieces or two replies at once, its hex cut after MaxHexBytes.
+//
+// Traces come back from the field, so they hold nothing from which the handshake's proof tag
+// could be worked out: in a 'K' frame the CRC (bytes 8-11) is shown as xx, and in what arrives
+// after it only each reply's letter and, in a 'K' reply, the boot version and kind code (bytes
+// 9-16) are shown; the proof (bytes 1-4) and every byte the host does not read are xx.
 class FrameTrace : public LinkObserver {
   public:
     using Sink = std::function<void(const QByteArray &line)>;
@@ -29,7 +35,9 @@ class FrameTrace : public LinkObserver {
     void received(const uint8_t *bytes, int length) override;
 
   private:
-    void show(qint64 us, const char *direction, const QByteArray &bytes);
+    // `hidden`, when not empty, marks the bytes shown as xx.
+    void show(qint64 us, const char *direction, const QByteArray &bytes,
+              const std::vector<bool> &hidden = {});
     void endTrain();
 
     Sink sink;
@@ -43,4 +51,9 @@ class FrameTrace : public LinkObserver {
     qint64 hiddenUs = 0;
     QByteArray lastPacket;
     qint64 lastPacketUs = 0;
+
+    // Bytes received since the last handshake frame was sent (-1: another command was sent
+    // since), and whether the reply they are in is a handshake reply.
+    qint64 handshakeReplyBytes = -1;
+    bool inHandshakeReply = false;
 };

@@ -1,5 +1,7 @@
 #include "serial/port_open_failure.h"
 
+#include "serial/port_device.h"
+
 #include <QFile>
 #include <cerrno>
 #include <grp.h>
@@ -8,14 +10,6 @@
 #include <vector>
 
 namespace {
-
-// Where QSerialPort opens a port name: a path as it is, a bare name under /dev.
-QByteArray devicePath(const QString &portName) {
-    const bool path = portName.startsWith(QLatin1Char('/')) ||
-                      portName.startsWith(QLatin1String("./")) ||
-                      portName.startsWith(QLatin1String("../"));
-    return QFile::encodeName(path ? portName : QStringLiteral("/dev/") + portName);
-}
 
 QString groupName(gid_t gid) {
     group entry{};
@@ -29,7 +23,7 @@ QString groupName(gid_t gid) {
 } // namespace
 
 bool Port_AccessDenied(const QString &portName, QString *group) {
-    const QByteArray path = devicePath(portName);
+    const QByteArray path = QFile::encodeName(Port_SystemPath(portName));
     if (::access(path.constData(), R_OK | W_OK) == 0 || errno != EACCES) return false;
     group->clear();
     // Serial devices are read and written by a group (dialout on Debian); name it when its

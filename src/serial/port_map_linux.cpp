@@ -1,5 +1,7 @@
 #include "serial/port_map.h"
 
+#include "serial/port_device.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
@@ -53,8 +55,5 @@ SerialCommMap Read_SerialCommMap() {
 }
 
 bool Port_Present(const QString &portName) {
-    // QSerialPort opens a bare name from /dev.
-    const QString path =
-        portName.contains(QLatin1Char('/')) ? portName : QStringLiteral("/dev/") + portName;
-    return QFileInfo::exists(path);
+    return QFileInfo::exists(Port_SystemPath(portName));
 }

@@ -2,6 +2,8 @@
 
 namespace {
 
+const QString busy = QStringLiteral("busy (in use by another program)");
+
 QString why(const QString &portName, QSerialPort::SerialPortError error,
             const QString &systemText) {
     switch (error) {
@@ -10,8 +12,7 @@ QString why(const QString &portName, QSerialPort::SerialPortError error,
     case QSerialPort::PermissionError: {
         // The same error stands for a port another program holds (busy, or locked).
         QString group;
-        if (!Port_AccessDenied(portName, &group))
-            return QStringLiteral("busy (in use by another program)");
+        if (!Port_AccessDenied(portName, &group)) return busy;
         if (group.isEmpty()) return QStringLiteral("permission denied");
         return QStringLiteral("permission denied (join the %1 group)").arg(group);
     }
@@ -27,4 +28,8 @@ QString why(const QString &portName, QSerialPort::SerialPortError error,
 QString Port_OpenFailure(const QString &portName, QSerialPort::SerialPortError error,
                          const QString &systemText) {
     return QStringLiteral("cannot open %1: %2").arg(portName, why(portName, error, systemText));
+}
+
+QString Port_BusyFailure(const QString &portName) {
+    return QStringLiteral("cannot open %1: %2").arg(portName, busy);
 }

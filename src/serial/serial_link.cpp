@@ -1,5 +1,7 @@
 #include "serial/serial_link.h"
 
+#include "serial/port_device.h"
+
 #include <QElapsedTimer>
 #include <QThread>
 #include <cstring>
@@ -24,7 +26,14 @@ bool SerialLink::Open(const QString &portName) {
     port.setParity(QSerialPort::NoParity);
     port.setStopBits(QSerialPort::OneStop);
     port.setFlowControl(QSerialPort::NoFlowControl);
-    return port.open(QIODevice::ReadWrite);
+    deviceHeld = false;
+    if (!port.open(QIODevice::ReadWrite)) return false;
+    if (!Lock_PortDevice(port)) {
+        deviceHeld = true;
+        port.close();
+        return false;
+    }
+    return true;
 }
 
 void SerialLink::Close() {

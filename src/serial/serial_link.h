@@ -27,12 +27,14 @@ class SerialLink : public QObject {
     explicit SerialLink(QObject *parent = nullptr);
     ~SerialLink() override;
 
-    // Opens `portName` read-write at 115200 8N1 without flow control, closing first if open.
+    // Opens `portName` read-write at 115200 8N1 without flow control, closing first if open,
+    // and holds its device's lock (Lock_PortDevice): a device open under another name is busy.
     bool Open(const QString &portName);
     // After a failed Open of `portName`: why, in words ("cannot open /dev/ttyACM0: no such
     // device").
     QString openFailure(const QString &portName) const {
-        return Port_OpenFailure(portName, port.error(), port.errorString());
+        return deviceHeld ? Port_BusyFailure(portName)
+                          : Port_OpenFailure(portName, port.error(), port.errorString());
     }
     // Discards unread input and closes; does nothing when closed.
     void Close();
@@ -89,4 +91,5 @@ class SerialLink : public QObject {
     uint8_t rxBuf[RxBufSize] = {};
     bool rxFlag = false; // an arrival came that no wait has returned yet
     ArrivalSink *arrivalSink = nullptr;
+    bool deviceHeld = false; // the last Open found the device held under another name
 };

@@ -62,7 +62,13 @@ void SimBootLoader::restart() {
     forgetErasedSectors();
 }
 
-SimResponse SimBootLoader::handle(SimFrame &f) {
+void SimBootLoader::powerCycle() {
+    restart();
+    wordMemory.fill('\0');
+}
+
+SimResponse SimBootLoader::handle(SimFrame &f, int percent) {
+    workPercent = qBound(0, percent, 100);
     f.letter = uint8_t(f.bytes.at(0));
     f.name = QString(QChar(f.letter));
     if (f.bytes.size() != frameSize(f.letter)) return refuse(f, QStringLiteral("incomplete frame"));

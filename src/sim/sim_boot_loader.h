@@ -61,10 +61,14 @@ class SimBootLoader {
     static bool servesCommand(uint8_t letter);
 
     int frameSize(uint8_t letter) const;
-    // Decodes `frame.bytes` into `frame` (name, fields, verdict) and returns the answer.
-    SimResponse handle(SimFrame &frame);
+    // Decodes `frame.bytes` into `frame` (name, fields, verdict) and returns the answer. With
+    // `workPercent` below 100 the power fails during the command: only that share of what it
+    // erases and programs is done (SimPowerCut).
+    SimResponse handle(SimFrame &frame, int workPercent = 100);
     // A restart loses the volatile state (open block trains, address mode, block parity).
     void restart();
+    // So does a power cut, and the RAM with it.
+    void powerCycle();
 
     QByteArray mcuFlash;          // the MCU flash, offsets from McuBase
     SimFlashMemory externalFlash; // the external SPI flash
@@ -107,11 +111,13 @@ class SimBootLoader {
     SimResponse checkFlashCrc(SimFrame &f);
 
     void abandonTrains(SimFrame &f);
+    // The share of `total` bytes of work done before the power fails.
+    qint64 share(qint64 total) const { return total * workPercent / 100; }
     bool flashAcknowledges() const;
     // A new update: no sector counts as erased.
     void forgetErasedSectors();
-    // Erases the sectors under [address, end) that this update has not erased yet; how many.
-    int eraseSectorsFor(qint64 address, qint64 end);
+    // The sectors under [address, end) that this update has not erased yet.
+    std::vector<qint64> sectorsToErase(qint64 address, qint64 end) const;
     // Refuses a flash block: with an error reply where the layout acknowledges blocks.
     SimResponse refuseFlashBlock(SimFrame &f, const QString &why);
     uint32_t reportedVersion() const;
@@ -129,5 +135,6 @@ class SimBootLoader {
     McuTrain mcuTrain;
     FlashTrain flashTrain;
     int expectedParity = 0;
+    int workPercent = 100;           // of the command being handled
     std::vector<bool> erasedSectors; // per 4 KiB sector, in this update
 };

@@ -105,3 +105,21 @@ struct SimFault {
         return f;
     }
 };
+
+// The power fails while the chip works on the `occurrence`-th command `letter` (counted as faults
+// count them: 'J' and 'l' by block), once `percent` of its work is done: that share of the bytes
+// it erases and programs (a flash block: its sectors first, then its pages; a boot information
+// record, rewritten in place, is lost between 1 and 99), and that share of its time gone (the
+// flash CRC's progress reports due before are sent). The device vanishes without a reply, keeps
+// its flash memories and boot records, loses its RAM (the word memory) and comes back in its boot
+// loader `backAfterMs` later (< 0: never).
+struct SimPowerCut {
+    char letter = 0;
+    int occurrence = 1;
+    int percent = 50;
+    int backAfterMs = 500;
+
+    static SimPowerCut at(char letter, int occurrence, int percent, int backAfterMs = 500) {
+        return {letter, occurrence, percent, backAfterMs};
+    }
+};

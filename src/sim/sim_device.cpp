@@ -105,6 +105,16 @@ void SimDevice::addFault(const SimFault &fault) {
     faults.add(fault);
 }
 
+void SimDevice::addPowerCut(const SimPowerCut &cut) {
+    std::lock_guard<std::mutex> lock(mutex);
+    faults.add(cut);
+}
+
+int SimDevice::powerCuts() const {
+    std::lock_guard<std::mutex> lock(mutex);
+    return powerCutCount;
+}
+
 void SimDevice::clearFaults() {
     std::lock_guard<std::mutex> lock(mutex);
     faults.clear();
@@ -221,6 +231,11 @@ void SimDevice::serve() {
                 vanishRequest = -2;
             }
             if (!present && returnAtMs >= 0 && clock.elapsed() >= returnAtMs) reappear();
+            if (present && powerFailsAtUs >= 0 && nowUs() >= powerFailsAtUs) {
+                sendDueReplies(); // what was due before the power failed
+                flushOutput();
+                powerFail();
+            }
             if (present) {
                 readFromHost(logLines);
                 discardIdlePartial(logLines);
@@ -245,6 +260,7 @@ int SimDevice::pollTimeoutMs() const {
     if (present) {
         if (!pending.empty()) dueUs = std::min(dueUs, pending.front().dueUs);
         if (working()) dueUs = std::min(dueUs, busyUntilUs);
+        if (powerFailsAtUs >= 0) dueUs = std::min(dueUs, powerFailsAtUs);
         if (framer.pendingBytes() > 0) dueUs = std::min(dueUs, idleResetDueUs());
     }
     if (dueUs == LLONG_MAX) return -1;
@@ -280,8 +296,13 @@ void SimDevice::handleFrame(const QByteArray &bytes, QStringList &logLines) {
     SimFrame frame;
     frame.timeMs = clock.elapsed();
     frame.bytes = bytes;
-    SimResponse response = loader.handle(frame);
+    const SimPowerCut *cut = faults.powerCutAt(bytes);
+    const SimPowerCut powerCut = cut ? *cut : SimPowerCut();
+    SimResponse response = loader.handle(frame, cut ? powerCut.percent : 100);
     faults.apply(frame, response);
+    if (cut)
+        frame.note += (frame.note.isEmpty() ? QString() : QStringLiteral(", ")) +
+                      QStringLiteral("power cut at %1% of its work").arg(powerCut.percent);
     record(frame, logLines);
 
     // Timed from the answer, so that a long computation (a CRC over megabytes under the
@@ -295,6 +316,13 @@ void SimDevice::handleFrame(const QByteArray &bytes, QStringList &logLines) {
     std::stable_sort(pending.begin(), pending.end(), [](const Pending &a, const Pending &b) {
         return a.dueUs != b.dueUs ? a.dueUs < b.dueUs : a.order < b.order;
     });
+    if (cut) {
+        // As far into its time as into its work; what was due before that still goes out.
+        powerFailsAtUs = startUs + response.busyUs * powerCut.percent / 100;
+        powerBackAfterMs = powerCut.backAfterMs;
+        if (powerFailsAtUs <= nowUs()) powerFail();
+        return;
+    }
     if (response.vanish) disappear(response.returnAfterMs);
 }
 
@@ -322,7 +350,8 @@ void SimDevice::record(SimFrame &frame, QStringList &logLines) {
 
 void SimDevice::sendDueReplies() {
     const qint64 now = nowUs();
-    while (!pending.empty() && pending.front().dueUs <= now) {
+    while (!pending.empty() && pending.front().dueUs <= now &&
+           (powerFailsAtUs < 0 || pending.front().dueUs < powerFailsAtUs)) {
         output += pending.front().bytes;
         pending.erase(pending.begin());
         // Each reply leaves in its own write, so that pieces sent apart arrive apart.
@@ -347,10 +376,17 @@ void SimDevice::disappear(int returnAfterMs) {
     pending.clear();
     output.clear();
     busyUntilUs = 0; // what it was doing is lost
+    powerFailsAtUs = -1;
     loader.restart();
     present = false;
     returnAtMs = returnAfterMs >= 0 ? clock.elapsed() + returnAfterMs : -1;
     changed.notify_all();
+}
+
+void SimDevice::powerFail() {
+    ++powerCutCount;
+    disappear(powerBackAfterMs);
+    loader.powerCycle();
 }
 
 void SimDevice::reappear() {

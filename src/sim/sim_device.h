@@ -48,6 +48,10 @@ class SimDevice {
     void vanish(int returnAfterMs = -1);
 
     void addFault(const SimFault &fault);
+    // The power fails in the middle of a command (SimPowerCut).
+    void addPowerCut(const SimPowerCut &cut);
+    // How many times the power has failed.
+    int powerCuts() const;
     void clearFaults();
 
     // The frames received so far, decoded, in order (none kept without keepRecord).
@@ -95,6 +99,8 @@ class SimDevice {
     void sendDueReplies();
     void flushOutput();
     void disappear(int returnAfterMs);
+    // Whatever the chip was doing stops here; it comes back as the cut says.
+    void powerFail();
     void reappear();
     void wake();
 
@@ -118,6 +124,10 @@ class SimDevice {
     qint64 lastByteMs = 0;
     qint64 busyUntilUs = 0;
     qint64 busyTotalUs = 0;
+    // A power cut under way: when the power fails (-1: none) and when it comes back.
+    qint64 powerFailsAtUs = -1;
+    int powerBackAfterMs = -1;
+    int powerCutCount = 0;
 
     QVector<SimFrame> frames;
     int frameCount = 0; // also those not kept

@@ -78,6 +78,18 @@ void split(SimResponse &r, int at, int ms) {
 
 } // namespace
 
+const SimPowerCut *SimFaults::powerCutAt(const QByteArray &bytes) const {
+    if (bytes.isEmpty()) return nullptr;
+    const uint8_t letter = uint8_t(bytes[0]);
+    // The packets of an MCU block before its last are not counted, as apply() does not count them.
+    if (letter == 'J' && bytes.size() > 1 && (bytes[1] == '0' || bytes[1] == '1')) return nullptr;
+    const auto counted = seen.find(letter);
+    const int occurrence = (counted == seen.end() ? 0 : counted->second) + 1;
+    for (const SimPowerCut &cut : powerCuts)
+        if (uint8_t(cut.letter) == letter && cut.occurrence == occurrence) return &cut;
+    return nullptr;
+}
+
 void SimFaults::apply(const SimFrame &frame, SimResponse &response) {
     if (frame.name == QLatin1String("J0") || frame.name == QLatin1String("J1")) return;
     const int occurrence = ++seen[frame.letter];

@@ -57,21 +57,22 @@ void SimBootLoader::forgetErasedSectors() {
     erasedSectors.assign(size_t((externalFlash.size() + SectorSize - 1) / SectorSize), false);
 }
 
-int SimBootLoader::eraseSectorsFor(qint64 address, qint64 end) {
-    int erased = 0;
-    for (qint64 sector = address / SectorSize; sector * SectorSize < end; ++sector) {
-        if (erasedSectors[size_t(sector)]) continue;
-        externalFlash.erase(sector * SectorSize, SectorSize);
-        erasedSectors[size_t(sector)] = true;
-        ++erased;
-    }
-    return erased;
+std::vector<qint64> SimBootLoader::sectorsToErase(qint64 address, qint64 end) const {
+    std::vector<qint64> sectors;
+    for (qint64 sector = address / SectorSize; sector * SectorSize < end; ++sector)
+        if (!erasedSectors[size_t(sector)]) sectors.push_back(sector);
+    return sectors;
 }
 
 SimResponse SimBootLoader::eraseFlash(SimFrame &f) {
     if (!zeroFrom(f.bytes, 1, FrameSize)) return refuse(f, QStringLiteral("bytes 1-63 not zero"));
-    externalFlash.eraseAll();
-    erasedSectors.assign(erasedSectors.size(), true);
+    if (workPercent < 100) {
+        // From the first sector on, as far as it got.
+        externalFlash.erase(0, share(externalFlash.size()));
+    } else {
+        externalFlash.eraseAll();
+        erasedSectors.assign(erasedSectors.size(), true);
+    }
     return answerAfter(qint64(cfg.flashEraseMs) * 1000, reply('h' + FlashReply));
 }
 
@@ -150,8 +151,17 @@ SimResponse SimBootLoader::programFlash(SimFrame &f) {
         return refuseFlashBlock(f, QStringLiteral("block outside the flash"));
     if (end > ThreeByteLimit && flashAddrMode == 0)
         return refuseFlashBlock(f, QStringLiteral("block beyond 16 MiB without an address mode"));
-    const int erased = eraseSectorsFor(block.address, end);
-    externalFlash.program(block.address, block.data);
+    // Its sectors erased one after the other, then its pages programmed, as far as it gets.
+    const std::vector<qint64> sectors = sectorsToErase(block.address, end);
+    const int erased = int(sectors.size());
+    qint64 budget = share(erased * SectorSize + block.data.size());
+    for (const qint64 sector : sectors) {
+        const qint64 bytes = std::min(budget, SectorSize);
+        externalFlash.erase(sector * SectorSize, bytes);
+        erasedSectors[size_t(sector)] = bytes == SectorSize;
+        budget -= bytes;
+    }
+    externalFlash.program(block.address, block.data.left(int(budget)));
     expectedParity ^= 1;
     f.fields[QStringLiteral("erasedSectors")] = quint32(erased);
 

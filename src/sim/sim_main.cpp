@@ -39,6 +39,8 @@ int main(int argc, char **argv) {
     SimDevice sim(options.config);
     for (const SimFault &fault : options.faults)
         sim.addFault(fault);
+    for (const SimPowerCut &cut : options.powerCuts)
+        sim.addPowerCut(cut);
     if (log.isOpen())
         sim.setLogSink([&log](const QString &line) {
             log.write(line.toUtf8() + '\n');

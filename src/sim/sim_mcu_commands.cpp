@@ -38,7 +38,7 @@ SimResponse SimBootLoader::eraseMcu(SimFrame &f) {
     if (!zeroFrom(b, 9, FrameSize)) return refuse(f, QStringLiteral("bytes 9-63 not zero"));
     if (start > end || end > uint32_t(mcuFlash.size()))
         return refuse(f, QStringLiteral("range outside the MCU flash"));
-    std::fill(mcuFlash.begin() + start, mcuFlash.begin() + end, char(0xFF));
+    std::fill(mcuFlash.begin() + start, mcuFlash.begin() + start + share(end - start), char(0xFF));
     return answerAfter(qint64(cfg.mcuEraseMs) * 1000, reply('L'));
 }
 
@@ -130,7 +130,7 @@ SimResponse SimBootLoader::programMcu(SimFrame &f) {
         if (qint64(block.offset) + block.data.size() > mcuFlash.size())
             return refuse(f, QStringLiteral("block outside the MCU flash"));
         // Programming only clears bits: an unerased range keeps its zeros.
-        for (int i = 0; i < block.data.size(); ++i)
+        for (int i = 0; i < int(share(block.data.size())); ++i)
             mcuFlash[int(block.offset) + i] = char(mcuFlash[int(block.offset) + i] & block.data[i]);
         return answer(reply('J'));
     }
@@ -168,6 +168,13 @@ SimResponse SimBootLoader::bootFrame(SimFrame &f) {
         r[1] = char(value);
         return answer(r);
     };
+    // A record is rewritten in place: the power failing before any of it is written keeps the
+    // old one, failing in the middle leaves none.
+    const auto powerFails = [this](bool &have) {
+        if (workPercent >= 100) return false;
+        if (workPercent > 0) have = false;
+        return true;
+    };
     if (b[1] != '0') return status(BadFrame, QStringLiteral("byte 1 not '0'"));
     if (length > MaxFramedPayload)
         return status(BadFrame, QStringLiteral("payload longer than 52"));
@@ -192,6 +199,7 @@ SimResponse SimBootLoader::bootFrame(SimFrame &f) {
         if (run < McuBase || run - McuBase >= uint32_t(mcuFlash.size()) ||
             imageLength > uint32_t(mcuFlash.size()))
             return status(OutOfRange, QStringLiteral("run address or length outside the flash"));
+        if (powerFails(bootRecords.haveSecondBootInfo)) return status(Accepted, {});
         bootRecords.haveSecondBootInfo = true;
         bootRecords.runAddress = run;
         bootRecords.imageLength = imageLength;
@@ -204,6 +212,7 @@ SimResponse SimBootLoader::bootFrame(SimFrame &f) {
         return status(BadRecord, QStringLiteral("filler not sixteen 0xFF"));
     if (setting < 0xFFFFFFF0u || setting > 0xFFFFFFF2u)
         return status(OutOfRange, QStringLiteral("boot setting not 0xFFFFFFF0..2"));
+    if (powerFails(bootRecords.haveBootSetting)) return status(Accepted, {});
     bootRecords.haveBootSetting = true;
     bootRecords.bootSetting = setting;
     return status(Accepted, {});

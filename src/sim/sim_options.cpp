@@ -65,6 +65,22 @@ QString faultHelp() {
         "Example: the second MCU block answered in two pieces 30 ms apart, then the device gone\n"
         "at the flash CRC check:\n"
         "  tessara-sim --model KQ47 --fault J:2:split:30 --fault n:1:vanish\n");
+    text += QStringLiteral(
+        "\nPower cuts: --power-cut LETTER:OCCURRENCE[:PERCENT[:BACK_MS]] cuts the power while the\n"
+        "chip works on the OCCURRENCE-th command LETTER (counted as above), once PERCENT (50) of\n"
+        "its work is done, and brings it back BACK_MS (500, or never) later, in its boot loader\n"
+        "on a new terminal (the link follows). Of the work, that share is done:\n"
+        "  L  of the range erased, from its start\n"
+        "  J  of the block programmed\n"
+        "  H  the record is rewritten in place: 0 keeps the old one, 1-99 leave none, 100 the new\n"
+        "  h  of the flash erased, from its first sector\n"
+        "  l  of the block's sectors erased, then of its pages programmed (bytes of both)\n"
+        "  N, n and the rest change nothing; the cut comes PERCENT into the command's time (the\n"
+        "     flash CRC's progress reports due before it are sent)\n"
+        "What it wrote stays (the MCU flash, the flash, the boot records), the word memory (RAM)\n"
+        "is lost, and no reply is sent. Example: the power gone three quarters into the tenth\n"
+        "flash block, back after 300 ms:\n"
+        "  tessara-sim --link /tmp/ttyKQ --power-cut l:10:75:300\n");
     return text;
 }
 
@@ -148,6 +164,38 @@ bool parseFault(const QString &text, SimFault *fault, QString *error) {
     return true;
 }
 
+bool parsePowerCut(const QString &text, SimPowerCut *cut, QString *error) {
+    const QStringList parts = text.split(QLatin1Char(':'));
+    const auto bad = [&](const char *what) {
+        *error = QStringLiteral("power cut \"%1\": %2").arg(text, QLatin1String(what));
+        return false;
+    };
+    if (parts.size() < 2 || parts.size() > 4 || parts[0].size() != 1 ||
+        !SimBootLoader::servesCommand(
+            uint8_t(parts[0][0].unicode() > 0x7F ? 0 : parts[0][0].unicode())))
+        return bad("expected LETTER:OCCURRENCE[:PERCENT[:BACK_MS]], LETTER a command the loader "
+                   "serves");
+    SimPowerCut c;
+    c.letter = char(parts[0][0].unicode());
+    qint64 n = 0;
+    if (!parseNumber(parts[1], 1, 1000000000, &n)) return bad("occurrence must be a number from 1");
+    c.occurrence = int(n);
+    if (parts.size() > 2) {
+        if (!parseNumber(parts[2], 0, 100, &n)) return bad("percent must be 0 to 100");
+        c.percent = int(n);
+    }
+    if (parts.size() > 3) {
+        if (parts[3] == QLatin1String("never"))
+            c.backAfterMs = -1;
+        else if (parseNumber(parts[3], 0, 3600000, &n))
+            c.backAfterMs = int(n);
+        else
+            return bad("back after: milliseconds or \"never\"");
+    }
+    *cut = c;
+    return true;
+}
+
 bool parseSimOptions(const QStringList &args, SimOptions *options, QString *error,
                      QString *helpText) {
     QCommandLineParser parser;
@@ -209,15 +257,20 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
     const QCommandLineOption fault =
         option("fault", "Inject a fault (repeatable): LETTER:OCCURRENCE:KIND[:MS[:BYTES]], below.",
                "description");
+    const QCommandLineOption powerCut =
+        option("power-cut",
+               "Cut the power in the middle of a command (repeatable): "
+               "LETTER:OCCURRENCE[:PERCENT[:BACK_MS]], below.",
+               "where");
     const QCommandLineOption link =
         option("link", "Keep a symbolic link at this path pointing at the terminal.", "path");
     const QCommandLineOption log =
         option("log", "Write the decoded record of every frame received to this file.", "file");
-    parser.addOptions({help,         model,       modelCode,   bootVersion, bootKind,
-                       bootType,     proofTag,    proofTag580, infoIds,     flashIds,
-                       flashIdModes, flashSize,   mcuErase,    flashErase,  timing,
-                       pageProgram,  sectorErase, crcRate,     crcStep,     crcInterval,
-                       idleReset,    restart,     fault,       link,        log});
+    parser.addOptions({help,     model,       modelCode, bootVersion, bootKind,     bootType,
+                       proofTag, proofTag580, infoIds,   flashIds,    flashIdModes, flashSize,
+                       mcuErase, flashErase,  timing,    pageProgram, sectorErase,  crcRate,
+                       crcStep,  crcInterval, idleReset, restart,     fault,        powerCut,
+                       link,     log});
 
     if (!parser.parse(args)) {
         *error = parser.errorText();
@@ -336,6 +389,11 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
         SimFault f;
         if (!parseFault(text, &f, error)) return false;
         o.faults.push_back(f);
+    }
+    for (const QString &text : parser.values(powerCut)) {
+        SimPowerCut c;
+        if (!parsePowerCut(text, &c, error)) return false;
+        o.powerCuts.push_back(c);
     }
     o.config.linkPath = parser.value(link);
     o.logFile = parser.value(log);

@@ -10,6 +10,7 @@
 struct SimOptions {
     SimConfig config;
     std::vector<SimFault> faults;
+    std::vector<SimPowerCut> powerCuts;
     QString logFile;
 };
 
@@ -22,3 +23,7 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
 // KIND one of silence, wrong-letter, split, two-replies, burst, garbage, bad-crc, bad-status,
 // delay, vanish, echo-crc.
 bool parseFault(const QString &text, SimFault *fault, QString *error);
+
+// One --power-cut value: LETTER:OCCURRENCE[:PERCENT[:BACK_MS]], OCCURRENCE a number from 1,
+// PERCENT 0..100 (50), BACK_MS a number of milliseconds or "never" (500).
+bool parsePowerCut(const QString &text, SimPowerCut *cut, QString *error);

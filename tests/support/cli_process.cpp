@@ -72,7 +72,7 @@ CliRun Run_Cli(const QStringList &arguments, const QString &workDir, const CliRu
     QProcess asUs;
     QProcess &process = options.asNobody ? asNobody : asUs;
     start(process, arguments, workDir, options.serialComm, options.asNobody);
-    QElapsedTimer clock;
+    QElapsedTimer clock, sinceSignal;
     clock.start();
     if (options.interruptWhen) {
         bool finished = false;
@@ -80,11 +80,14 @@ CliRun Run_Cli(const QStringList &arguments, const QString &workDir, const CliRu
                clock.elapsed() < options.timeoutMs && !options.interruptWhen())
             finished = process.waitForFinished(5);
         for (int i = 0; !finished && i < options.interrupts; ++i) {
-            ::kill(pid_t(process.processId()), SIGINT);
+            if (i == 0) sinceSignal.start();
+            ::kill(pid_t(process.processId()), options.signal);
             finished = process.waitForFinished(20);
         }
     }
-    return collect(process, int(options.timeoutMs - clock.elapsed()));
+    CliRun run = collect(process, int(options.timeoutMs - clock.elapsed()));
+    if (sinceSignal.isValid()) run.msAfterSignal = sinceSignal.elapsed();
+    return run;
 }
 
 CliProcess::CliProcess(const QStringList &arguments, const QString &workDir,

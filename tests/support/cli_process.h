@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <csignal>
 #include <functional>
 
 // One run of the built tessara-cli as a separate process.
@@ -11,6 +12,7 @@ struct CliRun {
     int status = -1; // exit status; -1 when it crashed or did not finish
     QString out;
     QString err;
+    qint64 msAfterSignal = -1; // from the first stop signal sent to the end; -1: none was sent
 };
 
 // The built tessara-cli.
@@ -25,10 +27,11 @@ CliRun Run_Cli(const QStringList &arguments, const QString &workDir,
 struct CliRunOptions {
     QString serialComm; // as for Run_Cli
     int timeoutMs = 60000;
-    // Ctrl-C: SIGINT is sent `interrupts` times, 20 ms apart, as soon as `interruptWhen` holds
-    // (asked every few milliseconds while the program runs).
+    // Ctrl-C: SIGINT (or `signal`) is sent `interrupts` times, 20 ms apart, as soon as
+    // `interruptWhen` holds (asked every few milliseconds while the program runs).
     std::function<bool()> interruptWhen;
     int interrupts = 1;
+    int signal = SIGINT;
     // Runs it as the user nobody (the test must run as root; `workDir` must be open to all).
     bool asNobody = false;
 };
