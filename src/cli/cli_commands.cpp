@@ -67,10 +67,6 @@ bool imagesUsable(const CliRequest &r, FILE *err) {
 
 } // namespace
 
-void Cli_Complain(FILE *err, const QString &reason) {
-    Print_Line(err, QStringLiteral("tessara-cli: ") + reason, LinePriority::Failure);
-}
-
 TerminalObserver::Choices Cli_Choices(const CliRequest &r) {
     TerminalObserver::Choices choices;
     // With --json the events take the place of the log.

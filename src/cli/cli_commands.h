@@ -26,8 +26,6 @@ TerminalObserver::Choices Cli_Choices(const CliRequest &request);
 // The job a request asks for on every board, with its images read once (a run's snapshot).
 JobRequest Cli_JobRequest(const CliRequest &request);
 
-// A one-line reason on `err`, prefixed with the program's name.
-void Cli_Complain(FILE *err, const QString &reason);
 // What a device command checks before any port is touched, so that a typo costs no device
 // traffic: its images are usable, its Flash.ini (if it reads one) readable and its report, if
 // any, open. CliOk, or CliUsage after saying why.

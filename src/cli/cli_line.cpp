@@ -1,6 +1,6 @@
 #include "cli/cli_line.h"
 
-#include "cli/cli_commands.h"
+#include "cli/terminal_lines.h"
 #include "line/mqtt_settings.h"
 #include "serial/port_choice.h"
 #include "serial/port_info.h"

@@ -11,6 +11,10 @@ void Print_Line(FILE *stream, const QString &text, LinePriority priority) {
     std::fflush(stream);
 }
 
+void Cli_Complain(FILE *err, const QString &reason) {
+    Print_Line(err, QStringLiteral("tessara-cli: ") + reason, LinePriority::Failure);
+}
+
 std::optional<QString> TerminalLines::logLine(const QString &text) {
     if (quietLog) return std::nullopt;
     if (once) {

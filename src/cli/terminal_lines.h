@@ -12,6 +12,8 @@
 // the systemd journal's, with its priority in front.
 void Print_Line(FILE *stream, const QString &text,
                 LinePriority priority = LinePriority::Information);
+// A one-line reason on `err`, prefixed with the program's name: a failure, for the journal.
+void Cli_Complain(FILE *err, const QString &reason);
 
 // What a terminal prints of one board's log: its lines exactly as the window's log panel shows
 // them, with the facts the window shows in its fields as lines among them ("MCU type: KQ31B",
