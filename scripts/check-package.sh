@@ -105,6 +105,10 @@ complete_words --fl | grep -qx -- --flash-ini || fail "completion of an option"
 complete_words --port /tmp/tty | grep -qx /tmp/ttyKQ || fail "completion of --port"
 [ "$(complete_words update-mcu "$work/app.")" = "$work/app.bin" ] || fail "completion of an image"
 [ -z "$(complete_words probe '')" ] || fail "completion offers files to probe"
+[ "$(complete_words bundle ver)" = verify ] || fail "completion of a bundle subcommand"
+complete_words bundle create x.kqb --model KQ31 | grep -qx KQ31C || fail "completion of --model"
+[ "$(complete_words bundle create x.kqb --mcu "$work/app.")" = "$work/app.bin" ] ||
+    fail "completion of a bundle's image"
 
 # One full update by what is shipped: a KQ31B with a W25Q128JV, the package's Flash.ini.
 cd "$work"

@@ -21,12 +21,14 @@ echo '#error "POSIX header: MSVC has none; guard it with #ifdef _WIN32"' >"$work
 qt_includes=(-isystem "$qt")
 for module in QtCore QtGui QtWidgets QtSerialPort; do qt_includes+=(-isystem "$qt/$module"); done
 defines=(-DUNICODE -D_UNICODE -DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB -DQT_SERIALPORT_LIB
-         -DTESSARA_PROOF_TAG='"POQK"' -DTESSARA_PROOF_TAG_KQ580='"QKGD"')
-# libmosquitto's header is the same for every platform; only it is taken from the Linux system.
-mkdir -p "$work/mosquitto"
-cp /usr/include/mosquitto.h "$work/mosquitto/"
+         -DTESSARA_PROOF_TAG='"POQK"' -DTESSARA_PROOF_TAG_KQ580='"QKGD"'
+         -DTESSARA_TRUSTED_KEYS_DIR='"/etc/tessara/trusted-keys"')
+# libmosquitto's, libarchive's and libsodium's headers serve every platform; only they are taken
+# from the Linux system.
+mkdir -p "$work/libs"
+for h in mosquitto.h archive.h archive_entry.h sodium.h sodium; do ln -s "/usr/include/$h" "$work/libs/$h"; done
 compile=("$cxx" -std=c++17 -fsyntax-only -Wall -Wextra -Wpedantic -Wshadow -Werror "${defines[@]}"
-         -I"$work/posix-only" "${qt_includes[@]}" -isystem "$work/mosquitto" -I"$root/src" -I"$gen")
+         -I"$work/posix-only" "${qt_includes[@]}" -isystem "$work/libs" -I"$root/src" -I"$gen")
 
 # The Qt headers must have taken the Windows branch, or the check would prove nothing.
 printf '#include <QtGlobal>\n#ifndef Q_OS_WIN\n#error "Qt did not select Windows"\n#endif\n' \

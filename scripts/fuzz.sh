@@ -13,7 +13,7 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$root" -B "$build" "${launcher[@]}" -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARA_FUZZ=ON -DTESSARA_BUILD_TESTS=OFF >/dev/null
 targets=(fuzz_flash_ini fuzz_config_text fuzz_mcu_image fuzz_flash_image fuzz_replies
-    fuzz_reply_assembly)
+    fuzz_reply_assembly fuzz_bundle)
 cmake --build "$build" -j "$jobs" --target "${targets[@]}"
 
 export QT_QPA_PLATFORM=offscreen

@@ -7,9 +7,9 @@ build=${1:-$root/build}
 shift || true
 
 packages=(build-essential cmake pkg-config qtbase5-dev libqt5serialport5-dev libudev-dev
-          libmosquitto-dev
+          libarchive-dev libsodium-dev                                 # release bundles
           clang libclang-rt-14-dev clang-format
-          mosquitto mosquitto-clients python3-jsonschema openssl         # the line's tests
+          minisign unzip                                               # the bundle tests
           lintian appstream desktop-file-utils help2man               # the package checks
           qtbase5-dev-tools g++-mingw-w64-x86-64-posix wine wine64) # the Windows checks
 missing=()

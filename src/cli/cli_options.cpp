@@ -1,5 +1,6 @@
 #include "cli/cli_options.h"
 
+#include "cli/cli_bundle.h"
 #include "flash/flash_ini_search.h"
 #include "line/line_hook.h"
 #include "line/mqtt_settings.h"
@@ -50,6 +51,7 @@ QString commandList() {
         const QString usage = QLatin1String(c.name) + QLatin1Char(' ') + QLatin1String(c.images);
         text += QStringLiteral("  %1 %2\n").arg(usage, -36).arg(QLatin1String(c.what));
     }
+    text += Bundle_HelpSummary();
     text += QLatin1Char('\n') + FlashIni_SearchOrder();
     text += QStringLiteral(
         "\nThe chip's port: --port NAME, or --port serial:NUMBER for the port whose USB serial\n"
@@ -295,6 +297,11 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
     CliRequest &r = result.request;
     r.command = positional.takeFirst();
     const CliCommand *entry = findCommand(r.command);
+    if (r.command == QLatin1String("bundle")) {
+        result.text = QStringLiteral("bundle comes first: tessara-cli bundle SUBCOMMAND ... (try "
+                                     "tessara-cli bundle --help)");
+        return result;
+    }
     if (!entry) {
         result.text = QStringLiteral("unknown command \"%1\" (try --help)").arg(r.command);
         return result;

@@ -1,3 +1,4 @@
+#include "cli/cli_bundle.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_line.h"
 #include "cli/cli_options.h"
@@ -28,7 +29,9 @@ int main(int argc, char *argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("tessara-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TESSARA_VERSION));
 
-    const CliParse parse = Parse_CliArguments(QCoreApplication::arguments());
+    const QStringList arguments = QCoreApplication::arguments();
+    if (Is_BundleCommand(arguments)) return Run_BundleCommand(arguments, stdout, stderr);
+    const CliParse parse = Parse_CliArguments(arguments);
     switch (parse.outcome) {
     case CliParse::Help:
         std::fputs(parse.text.toLocal8Bit().constData(), stdout);

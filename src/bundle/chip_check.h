@@ -1,0 +1,21 @@
+#pragma once
+
+#include "bundle/bundle_manifest.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+// The chip as its identification found it.
+struct IdentifiedChip {
+    QString model; // the probe's name ("KQ31B"); "unknown" or empty: none
+    uint32_t bootVersion = 0;
+    std::optional<uint32_t> flashId; // the external flash part's ID, once the run has read it
+};
+
+// Why the bundle must not be written to this chip, showing both sides ("bundle for KQ31B,
+// KQ31C; this chip is KQ580"); empty when it may. The flash part is checked only when its ID is
+// given, and only for a bundle that holds a flash image and lists flash parts: call it again
+// once the ID is read, before the flash is erased.
+QString Bundle_ChipRefusal(const BundleConstraints &constraints, bool hasFlashImage,
+                           const IdentifiedChip &chip);
