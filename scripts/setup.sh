@@ -8,8 +8,10 @@ shift || true
 
 packages=(build-essential cmake pkg-config qtbase5-dev libqt5serialport5-dev libudev-dev
           libarchive-dev libsodium-dev                                 # release bundles
+          libmosquitto-dev                                             # the line's MQTT
           clang libclang-rt-14-dev clang-format
           minisign unzip                                               # the bundle tests
+          mosquitto python3-jsonschema openssl                         # the line's tests
           lintian appstream desktop-file-utils help2man               # the package checks
           qtbase5-dev-tools g++-mingw-w64-x86-64-posix wine wine64) # the Windows checks
 missing=()
