@@ -26,6 +26,9 @@ int printText(int argc, char *argv[]) {
         "The operator's window: updates the MCU and external flash of KQ display-controller\n"
         "chips through their boot loader, on the chip's port as it comes and goes.\n"
         "Qt's standard options (-platform, -style, ...) are accepted."));
+    parser.addPositionalArgument(QStringLiteral("FILE.kqb"),
+                                 QStringLiteral("A release bundle whose images the window takes."),
+                                 QStringLiteral("[FILE.kqb]"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
     parser.addOptions({help, QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
@@ -45,5 +48,9 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     MainWindow window;
     window.show();
+    // `tessara FILE.kqb`: the release bundle's images in both fields.
+    for (const QString &argument : QCoreApplication::arguments().mid(1))
+        if (argument.endsWith(QLatin1String(".kqb"), Qt::CaseInsensitive))
+            window.openBundle(argument);
     return app.exec();
 }

@@ -45,6 +45,7 @@ class InputObserver : public Observer {
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     ui = new Ui::MainWindow;
     ui->setupUi(this);
+    setAcceptDrops(true); // a release bundle (.kqb) dropped on the window
     setWindowFlags(Qt::Dialog | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Tessara_V" TESSARA_VERSION));
     ui->pushButton->setVisible(false);
@@ -447,6 +448,7 @@ void MainWindow::startJob(Job job, const std::function<void(const JobResult &)> 
     request.nand = ui->checkBox_NandFlash->isChecked();
     request.bootSetting = blSet;
     request.waitTime = waitTime;
+    if (!takeBundle(request)) return;
     busy = 1;
     Set_Buttons_Enabled(false);
     // A job that reads the flash part shows none until it has read one.
@@ -457,7 +459,10 @@ void MainWindow::startJob(Job job, const std::function<void(const JobResult &)> 
     afterJob = then;
     // The updates read their images on the board thread; the checks compare with the images as
     // the last Input or update left them.
-    const bool reads = job == Job::UpdateMcu || job == Job::UpdateFlash || job == Job::UpdateAll;
+    // A bundle's images are in the request already.
+    const bool reads =
+        (job == Job::UpdateMcu || job == Job::UpdateFlash || job == Job::UpdateAll) &&
+        !request.mcuImage && !request.flashImage;
     b.runJob(request, reads ? ui->lineEdit_MCU->text() : QString(),
              reads ? ui->lineEdit_Flash->text() : QString());
 }
@@ -487,7 +492,7 @@ void MainWindow::Show_ReadFail() {
 
 void MainWindow::on_pushButton_InputMCUCode_clicked() {
     const QString path = chooseFile(tr("Select Mcu Code"), mcuFilePath, tr("file(*.bin)"));
-    if (path.isEmpty()) return;
+    if (path.isEmpty() || inputBundle(path)) return;
     mcuFilePath = path;
     ui->lineEdit_MCU->setText(path);
     InputObserver shown(*this);
@@ -499,7 +504,7 @@ void MainWindow::on_pushButton_InputMCUCode_clicked() {
 
 void MainWindow::on_pushButton_InputFlashCode_clicked() {
     const QString path = chooseFile(tr("Select Flash Code"), flashCodePath, tr("file(*.bin)"));
-    if (path.isEmpty()) return;
+    if (path.isEmpty() || inputBundle(path)) return;
     flashCodePath = path;
     ui->lineEdit_Flash->setText(path);
     InputObserver shown(*this);

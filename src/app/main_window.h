@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bundle/bundle_reader.h"
 #include "jobs/job_request.h"
 #include "jobs/job_result.h"
 
@@ -8,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class BoardThread;
 class PortMonitor;
@@ -46,6 +48,15 @@ class MainWindow : public QMainWindow {
     bool isPortOpen() const { return portOpen; }
     // A job (or the opening of the port) is running on the board thread.
     bool jobRunning() const;
+
+    // A release bundle (.kqb) as both images, named on the command line, dropped on the window or
+    // chosen with an Input button: checked whole, as its manifest says, with an acceptable
+    // signature, its images shown in both fields. The updates and checks then take its images,
+    // and each update refuses a chip the bundle is not for before anything is erased. False,
+    // after saying why, when it cannot be used (the fields stay as they were).
+    bool openBundle(const QString &path);
+    // The bundle the image fields show; none once an Input button chose an image file.
+    const std::optional<Bundle> &openedBundle() const { return bundle; }
 
     // The open-file dialog of the two Input buttons (caption, start location, filter -> the
     // chosen path, empty when cancelled). Replaceable so that tests can answer it.
@@ -105,6 +116,9 @@ class MainWindow : public QMainWindow {
   protected:
     // Closing while a job runs asks it to stop, and closes once it has.
     void closeEvent(QCloseEvent *event) override;
+    // A .kqb file dropped on the window is opened as a bundle.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
 #endif
@@ -128,6 +142,12 @@ class MainWindow : public QMainWindow {
     // has been taken over.
     void startJob(Job job, const std::function<void(const JobResult &)> &then = {});
     void jobEnded(const JobResult &result);
+    // `request` (an update or check) from the bundle, its refusals shown; false when the bundle
+    // lacks the image the job needs.
+    bool takeBundle(JobRequest &request);
+    // An Input button chose `path`: a bundle is opened as such (true), an image file ends the
+    // bundle (false).
+    bool inputBundle(const QString &path);
     void portOpened(const JobResult &result);
     void showFlashPart(const FlashPartFacts &part);
     void blankFlashPart();
@@ -139,6 +159,7 @@ class MainWindow : public QMainWindow {
     bool portOpen = false;
     bool closeWhenStopped = false; // Exit or the title bar asked while a job ran
     std::function<void(const JobResult &)> afterJob;
+    std::optional<Bundle> bundle;
 #ifdef Q_OS_WIN
     bool windows10 = false; // port notifications; older versions only report device-node changes
 #endif

@@ -162,12 +162,6 @@ QString Signature_Text(const BundleSignature &s) {
     return QString();
 }
 
-BundleRecord Bundle_Record(const Bundle &b) {
-    return {b.path, QString::fromLatin1(b.fileSha256.toHex()), b.manifest.product,
-            b.manifest.version,
-            b.signature.state == SignatureState::Unsigned ? QString() : b.signature.keyId};
-}
-
 BundleCheck Check_Bundle(const QByteArray &archive, const QList<TrustedKey> &trusted) {
     BundleCheck check;
     Bundle &b = check.bundle;

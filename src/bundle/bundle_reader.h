@@ -69,15 +69,5 @@ BundleCheck Load_Bundle(const QString &path, const QStringList &trust,
 // Returns the reason for a refusal, empty for acceptance.
 QString Signature_Refusal(const BundleSignature &signature, bool anyTrusted, QString &warning);
 
-// What the record of a run made with a bundle names.
-struct BundleRecord {
-    QString bundle;       // the file, absolute
-    QString bundleSha256; // 64 hex digits
-    QString product;
-    QString version;
-    QString keyId; // the signing key's ID; empty when not signed
-};
-BundleRecord Bundle_Record(const Bundle &bundle);
-
 // The signature state in words: "not signed", "signed by key ID X, trusted (FILE)", ...
 QString Signature_Text(const BundleSignature &signature);

@@ -1,5 +1,6 @@
 #include "cli/cli_commands.h"
 
+#include "bundle/bundle_job.h"
 #include "cli/cli_flash_ini.h"
 #include "cli/cli_line.h"
 #include "cli/cli_trace.h"
@@ -76,7 +77,10 @@ TerminalObserver::Choices Cli_Choices(const CliRequest &r) {
     return choices;
 }
 
-JobRequest Cli_JobRequest(const CliRequest &r) {
+namespace {
+
+// The job a request asks for on every board, with its image files read once.
+JobRequest jobRequest(const CliRequest &r) {
     JobRequest request;
     request.job = r.job;
     request.flashIniPath = r.flashIni;
@@ -90,7 +94,25 @@ JobRequest Cli_JobRequest(const CliRequest &r) {
     return request;
 }
 
-int Cli_Prepare(const CliRequest &r, BoardReport &report, FILE *err) {
+// The bundle checked whole and for the command, its images taken into the run's job.
+bool takeBundle(const CliRequest &r, PreparedRun &run, FILE *err) {
+    const BundleCheck check = Load_Bundle(r.bundle, r.trust);
+    QString refusal = check.refusal;
+    if (refusal.isEmpty()) refusal = Bundle_JobRefusal(check.bundle, r.job);
+    if (!refusal.isEmpty()) {
+        Cli_Complain(err, QStringLiteral("bundle \"%1\" refused: %2").arg(r.bundle, refusal));
+        return false;
+    }
+    if (!check.warning.isEmpty())
+        Cli_Complain(err, QStringLiteral("warning: %1: %2").arg(r.bundle, check.warning));
+    Bundle_IntoJob(run.job, check.bundle);
+    run.recordFields = Bundle_ReportFields(check.bundle);
+    return true;
+}
+
+} // namespace
+
+int Cli_Prepare(const CliRequest &r, PreparedRun &run, FILE *err) {
     if (!imagesUsable(r, err)) return CliUsage;
     if (Command_ReadsFlashIni(r.command)) {
         if (const QString problem = FlashIni_Problem(r.flashIni); !problem.isEmpty()) {
@@ -98,9 +120,11 @@ int Cli_Prepare(const CliRequest &r, BoardReport &report, FILE *err) {
             return CliUsage;
         }
     }
-    if (!r.report.isEmpty() && !report.open(r.report)) {
+    run.job = jobRequest(r);
+    if (!r.bundle.isEmpty() && !takeBundle(r, run, err)) return CliUsage;
+    if (!r.report.isEmpty() && !run.report.open(r.report)) {
         Cli_Complain(err, QStringLiteral("cannot open the report \"%1\": %2")
-                              .arg(r.report, report.errorString()));
+                              .arg(r.report, run.report.errorString()));
         return CliUsage;
     }
     return CliOk;
@@ -121,11 +145,21 @@ QStringList Cli_BoardPorts(const CliRequest &r, QStringList *missing) {
     return ports;
 }
 
+QByteArray Cli_Record(PreparedRun &run, const JobResult &result, const QString &port,
+                      const QString &command, FILE *err) {
+    const QByteArray record =
+        Board_ReportLine(result, port, command, QDateTime::currentDateTime(), run.recordFields);
+    if (!run.report.path().isEmpty() && !run.report.appendRecord(record))
+        Cli_Complain(err, QStringLiteral("cannot write the report \"%1\": %2")
+                              .arg(run.report.path(), run.report.errorString()));
+    return record;
+}
+
 int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, LineStation &line, FILE *out,
                    FILE *err) {
     if (!Command_NeedsDevice(r.command)) return listPorts(r, line, out, err);
-    BoardReport report;
-    if (const int status = Cli_Prepare(r, report, err)) return status;
+    PreparedRun run;
+    if (const int status = Cli_Prepare(r, run, err)) return status;
 
     const PortChoice port =
         Resolve_Port(r.ports.value(0), Read_SerialCommMap(), System_PortIdentities());
@@ -151,13 +185,13 @@ int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, LineStation &line,
     shown.logLine(QStringLiteral("Port: ") + portLine);
     if (Command_ReadsFlashIni(r.command)) shown.logLine(FlashIni_LogLine(r.flashIni));
 
-    JobRequest request = Cli_LineGated(Cli_JobRequest(r), line);
+    JobRequest request = Cli_LineGated(run.job, line);
     request.trace = trace.observer();
     const JobResult result = Run_OnBoard(port.portName, request, shown);
     const RecordOwed owed; // the run has ended: a program ending at once writes its record first
     ui.endProgress();      // what follows is the run's verdict
     if (const QString loss = trace.finish(); !loss.isEmpty()) Cli_Complain(err, loss);
-    Cli_BoardEnded(report, line, result, port.portName, r.command, err);
+    line.boardEnded(port.portName, result, Cli_Record(run, result, port.portName, r.command, err));
     if (result.ok()) return CliOk;
     Cli_Complain(err, Board_FailureReason(result, r.command));
     return result.interrupted() ? Interrupt_Status() : CliFailed;

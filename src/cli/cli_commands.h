@@ -23,14 +23,26 @@ int Run_CliRequest(const CliRequest &request, TerminalObserver &ui, LineStation 
 
 // How a request's board output is shown on a terminal.
 TerminalObserver::Choices Cli_Choices(const CliRequest &request);
-// The job a request asks for on every board, with its images read once (a run's snapshot).
-JobRequest Cli_JobRequest(const CliRequest &request);
 
-// What a device command checks before any port is touched, so that a typo costs no device
-// traffic: its images are usable, its Flash.ini (if it reads one) readable and its report, if
-// any, open. CliOk, or CliUsage after saying why.
-int Cli_Prepare(const CliRequest &request, BoardReport &report, FILE *err);
+// What a device command prepares before any port is touched: the report it appends to, the job
+// every board gets (its images read once, a run's snapshot; with --bundle the bundle's, with its
+// chip check as a gate) and what each record adds (the bundle's names).
+struct PreparedRun {
+    BoardReport report;
+    JobRequest job;
+    QList<ReportField> recordFields;
+};
+
+// Prepares `run`, checking first what a device command needs, so that a typo costs no device
+// traffic: its images are usable (a bundle whole, as its manifest says, its signature acceptable,
+// holding the images the command needs), its Flash.ini (if it reads one) readable and its report,
+// if any, open. CliOk, or CliUsage after saying why.
+int Cli_Prepare(const CliRequest &request, PreparedRun &run, FILE *err);
 // The ports of the boards a run of several serves, as they are now: with --all every chip port of
 // the serial-port map, else each --port resolved (a USB serial number to its port). A value that
 // names no port now is left out and its reason added to `missing`.
 QStringList Cli_BoardPorts(const CliRequest &request, QStringList *missing = nullptr);
+// The board's record, made once: appended to the report when one is open (said on `err` when it
+// cannot be), and returned for the line (the end event, the hook after the board).
+QByteArray Cli_Record(PreparedRun &run, const JobResult &result, const QString &port,
+                      const QString &command, FILE *err);

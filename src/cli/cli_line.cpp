@@ -6,7 +6,6 @@
 #include "serial/port_info.h"
 #include "serial/port_map.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 #include <QSysInfo>
 
@@ -69,13 +68,4 @@ BoardIdentity Cli_BoardIdentity(const CliRequest &r, const QString &port) {
 JobRequest Cli_LineGated(JobRequest request, LineStation &line) {
     if (const std::optional<Gate> gate = line.gate()) request.gates.push_back(*gate);
     return request;
-}
-
-void Cli_BoardEnded(BoardReport &report, LineStation &line, const JobResult &result,
-                    const QString &port, const QString &command, FILE *err) {
-    const QByteArray record = Board_ReportLine(result, port, command, QDateTime::currentDateTime());
-    if (!report.path().isEmpty() && !report.appendRecord(record))
-        Cli_Complain(err, QStringLiteral("cannot write the report \"%1\": %2")
-                              .arg(report.path(), report.errorString()));
-    line.boardEnded(port, result, record);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "cli/cli_options.h"
-#include "jobs/board_report.h"
 #include "jobs/job_result.h"
 #include "line/line_station.h"
 
@@ -19,7 +18,3 @@ std::unique_ptr<LineStation> Cli_LineStation(const CliRequest &request, FILE *ou
 BoardIdentity Cli_BoardIdentity(const CliRequest &request, const QString &port);
 // `request` with the line's approval as its last gate.
 JobRequest Cli_LineGated(JobRequest request, LineStation &line);
-// A board's run is over: its record, made once, appended to the report when one is open (said on
-// `err` when it cannot be) and told to the line.
-void Cli_BoardEnded(BoardReport &report, LineStation &line, const JobResult &result,
-                    const QString &port, const QString &command, FILE *err);

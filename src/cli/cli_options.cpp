@@ -68,7 +68,8 @@ QString commandList() {
         "\nExamples:\n"
         "  tessara-cli ports\n"
         "  tessara-cli --port serial:KQ0042 update-all app.bin flash.bin --erase-whole\n"
-        "  tessara-cli --trace kq.trace --quiet check-flash flash.bin && echo verified\n");
+        "  tessara-cli --trace kq.trace --quiet check-flash flash.bin && echo verified\n"
+        "  tessara-cli --all --report bench.jsonl update-all --bundle panel-2.4.kqb\n");
     return text;
 }
 
@@ -259,16 +260,29 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
         QStringLiteral("station"),
         QStringLiteral("The station's name in the MQTT topics (default: the host name)."),
         QStringLiteral("NAME"));
+    const QCommandLineOption bundleOption(
+        QStringLiteral("bundle"),
+        QStringLiteral("update-mcu, update-flash, update-all, check-mcu, check-flash: the images "
+                       "of the release bundle FILE (.kqb) in place of image files; each board is "
+                       "refused unless it is a chip the bundle is for. Its boot setting, when it "
+                       "names one, replaces --boot-setting."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption trustOption(
+        QStringLiteral("trust"),
+        QStringLiteral(
+            "--bundle: also trust bundles signed by the public key PUBKEY (repeatable)."),
+        QStringLiteral("PUBKEY"));
     const QCommandLineOption mqttAuthOption(
         QStringLiteral("mqtt-auth"),
         QStringLiteral("Read the MQTT user name and password from FILE (USER:PASSWORD)."),
         QStringLiteral("FILE"));
-    parser.addOptions(
-        {helpOption,   versionOption,     portOption,        allOption,      watchOption,
-         reportOption, waitOption,        bootOption,        flashIniOption, quietOption,
-         eraseOption,  nandOption,        onlyChangedOption, blocksOption,   probeOption,
-         traceOption,  verboseOption,     configOption,      jsonOption,     beforeOption,
-         afterOption,  hookTimeoutOption, mqttOption,        stationOption,  mqttAuthOption});
+    parser.addOptions({helpOption,        versionOption,     portOption,  allOption,
+                       watchOption,       reportOption,      waitOption,  bootOption,
+                       flashIniOption,    quietOption,       eraseOption, nandOption,
+                       onlyChangedOption, blocksOption,      probeOption, traceOption,
+                       verboseOption,     configOption,      jsonOption,  beforeOption,
+                       afterOption,       hookTimeoutOption, mqttOption,  stationOption,
+                       mqttAuthOption,    bundleOption,      trustOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("See below."),
                                  QStringLiteral("COMMAND [IMAGE...]"));
 
@@ -308,7 +322,23 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
     }
     r.job = entry->job;
     const int imageCount = int(qstrlen(entry->kinds));
-    if (positional.size() != imageCount) {
+    r.bundle = parser.value(bundleOption);
+    r.trust = parser.values(trustOption);
+    if (parser.isSet(bundleOption)) {
+        if (imageCount == 0 || r.bundle.isEmpty() || !positional.isEmpty()) {
+            result.text = imageCount == 0
+                              ? QStringLiteral("--bundle does not apply to %1").arg(r.command)
+                          : r.bundle.isEmpty()
+                              ? QStringLiteral("--bundle needs a file name")
+                              : QStringLiteral("%1 takes its images from the bundle: no image file "
+                                               "with --bundle")
+                                    .arg(r.command);
+            return result;
+        }
+    } else if (parser.isSet(trustOption)) {
+        result.text = QStringLiteral("--trust applies to --bundle");
+        return result;
+    } else if (positional.size() != imageCount) {
         result.text =
             imageCount == 0
                 ? QStringLiteral("%1 takes no file").arg(r.command)
@@ -316,7 +346,7 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
         return result;
     }
     r.images = positional;
-    for (int i = 0; i < imageCount; ++i)
+    for (int i = 0; i < positional.size(); ++i)
         (entry->kinds[i] == 'M' ? r.mcuImage : r.flashImage) = positional.at(i);
     r.quiet = parser.isSet(quietOption);
     r.eraseWhole = parser.isSet(eraseOption);

@@ -12,6 +12,10 @@ struct CliRequest {
     QStringList images; // the command's image files, in order
     QString mcuImage;
     QString flashImage;
+    // --bundle: the release bundle the images come from, in place of image files; --trust: more
+    // public keys to trust it from.
+    QString bundle;
+    QStringList trust;
     QStringList ports;  // none: the chip's port from the serial-port map
     bool all = false;   // every chip port of the serial-port map
     bool watch = false; // keep running; each board that arrives gets the command

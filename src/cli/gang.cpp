@@ -50,8 +50,8 @@ QStringList summaryTable(const BoardThreads &boards, const QString &command) {
 } // namespace
 
 int Run_Gang(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool terminal) {
-    BoardReport report;
-    if (const int status = Cli_Prepare(r, report, err)) return status;
+    PreparedRun run;
+    if (const int status = Cli_Prepare(r, run, err)) return status;
     // A board named but not plugged in is a failure of its own; the others still run.
     QStringList missing;
     const QStringList ports = Cli_BoardPorts(r, &missing);
@@ -69,13 +69,14 @@ int Run_Gang(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool 
     GangConsole console(out, err, terminal && !r.quiet && !r.json);
     const TerminalObserver::Choices shown = Cli_Choices(r);
     const BoardThreads boards = Run_Boards(
-        ports, Cli_LineGated(Cli_JobRequest(r), line),
+        ports, Cli_LineGated(run.job, line),
         [&](BoardThread &board) {
             if (!r.json) console.follow(&board, &board, shown.quiet, shown.eachLineOnce);
             line.follow(&board, &board, Cli_BoardIdentity(r, board.port()));
         },
         [&](BoardThread &board) {
-            Cli_BoardEnded(report, line, board.result(), board.port(), r.command, err);
+            line.boardEnded(board.port(), board.result(),
+                            Cli_Record(run, board.result(), board.port(), r.command, err));
             console.boardEnded(board.port());
         });
 

@@ -24,13 +24,13 @@ QString verdict(const JobResult &o, const QString &command) {
 } // namespace
 
 int Run_Watch(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool terminal) {
-    BoardReport report;
-    if (const int status = Cli_Prepare(r, report, err)) return status;
+    PreparedRun run;
+    if (const int status = Cli_Prepare(r, run, err)) return status;
     GangConsole console(out, err, terminal && !r.quiet && !r.json);
     Cli_Complain(err, QStringLiteral("watching for boards; Ctrl-C ends the watch"));
 
     // Resolved afresh on every look: a USB serial number names whichever port its board has now.
-    BoardWatch watch(Cli_LineGated(Cli_JobRequest(r), line), [&r] { return Cli_BoardPorts(r); });
+    BoardWatch watch(Cli_LineGated(run.job, line), [&r] { return Cli_BoardPorts(r); });
     QEventLoop loop;
     int done = 0, failed = 0, interrupted = 0;
     const TerminalObserver::Choices shown = Cli_Choices(r);
@@ -40,7 +40,7 @@ int Run_Watch(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool
     });
     QObject::connect(
         &watch, &BoardWatch::boardEnded, &watch, [&](BoardThread *board, const JobResult &o) {
-            Cli_BoardEnded(report, line, o, board->port(), r.command, err);
+            line.boardEnded(board->port(), o, Cli_Record(run, o, board->port(), r.command, err));
             console.boardEnded(board->port());
             if (!r.json) console.line(board->port() + QStringLiteral(": ") + verdict(o, r.command));
             (o.ok() ? done : o.interrupted() ? interrupted : failed) += 1;

@@ -82,7 +82,7 @@ QString Board_FailureReason(const JobResult &outcome, const QString &command) {
 }
 
 QByteArray Board_ReportLine(const JobResult &o, const QString &port, const QString &command,
-                            const QDateTime &time) {
+                            const QDateTime &time, const QList<ReportField> &more) {
     const bool identified = !o.model.isEmpty() && o.model != QLatin1String("unknown");
     Record r;
     r.field("time", jsonString(time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate)));
@@ -98,6 +98,8 @@ QByteArray Board_ReportLine(const JobResult &o, const QString &port, const QStri
     if (o.flashPart && !o.flashPart->name.isEmpty())
         r.field("flash_name", jsonString(o.flashPart->name));
     r.image("flash", o.flashImage);
+    for (const ReportField &f : more)
+        r.field(f.name, f.text ? jsonString(*f.text) : QByteArray("null"));
     return r.jsonLine();
 }
 

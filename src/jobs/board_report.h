@@ -5,8 +5,10 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <mutex>
+#include <optional>
 
 // The record of a bench: one JSON Lines record per board per command.
 
@@ -15,12 +17,19 @@ QString Board_Result(const JobResult &outcome);
 // Why a board failed: the run's own reason, else that `command` failed.
 QString Board_FailureReason(const JobResult &outcome, const QString &command);
 
+// A field that a front end adds to every record of its run (the release bundle it wrote): a
+// text, or none (null).
+struct ReportField {
+    QByteArray name;
+    std::optional<QString> text;
+};
+
 // One record, ending in a newline: time (ISO 8601 with the offset from UTC), port, command,
 // model, boot_version, result, reason (for a failure), seconds, and the images and the flash part
 // where the run used them (mcu_image, mcu_crc, mcu_length, flash_id, flash_name, flash_image,
-// flash_crc, flash_length).
+// flash_crc, flash_length); then `more`, in order.
 QByteArray Board_ReportLine(const JobResult &outcome, const QString &port, const QString &command,
-                            const QDateTime &time);
+                            const QDateTime &time, const QList<ReportField> &more = {});
 
 // The report file, appended to by this process and perhaps others at once. Each record is one
 // whole line, written with one write to the file opened for appending and synced to the disk

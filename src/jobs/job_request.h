@@ -49,6 +49,9 @@ struct GateFacts {
 // approval. May block (the answer of an operator, of the line); with several boards it is called
 // on several threads at once.
 using Gate = std::function<Result<>(const GateFacts &)>;
+// The gates of a request, asked in order; the first that refuses ends the job, and those after it
+// are not asked (a release's chip check before the line's approval).
+using Gates = std::vector<Gate>;
 
 // Everything one job needs: what to do, the images read once for the whole run, the choices of
 // the operator and of the line. Nothing is asked of anyone while the job runs.
@@ -72,10 +75,7 @@ struct JobRequest {
     int bootSetting = 0;          // blSet, the boot-setting record after an MCU update
     int waitTime = 0;             // extra milliseconds for the rest of a reply, 0..7
 
-    // The checks before anything is written, asked in this order until one refuses (a
-    // release's chip checks, then the line's approval): the first refusal is the job's failure
-    // and the checks after it are not asked.
-    std::vector<Gate> gates;
+    Gates gates;
     // Update All reads the flash part before the MCU update, so that the gates see it before
     // either memory is erased.
     bool gateSeesFlashPart = false;

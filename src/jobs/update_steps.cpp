@@ -6,6 +6,7 @@
 
 Result<> Ask_Gate(DeviceSession &s, const JobRequest &r,
                   const std::optional<FlashPartFacts> &part) {
+    if (r.gates.empty()) return Done{};
     GateFacts facts;
     facts.port = s.link.openedName();
     facts.model = QLatin1String(s.chip().name);
@@ -13,7 +14,7 @@ Result<> Ask_Gate(DeviceSession &s, const JobRequest &r,
     facts.bootVersion = s.bootVersion;
     facts.flashPart = part;
     for (const Gate &gate : r.gates)
-        if (const Result<> approved = gate(facts); !approved.ok()) return approved;
+        if (const Result<> passed = gate(facts); !passed.ok()) return passed;
     return Done{};
 }
 

@@ -6,8 +6,7 @@
 
 #include <optional>
 
-// The gates of `r` in order, asked with the session's chip and `part` until one refuses; done
-// when there is none.
+// The gates of `r`, asked in order with the session's chip and `part`; done when there is none.
 Result<> Ask_Gate(DeviceSession &s, const JobRequest &r, const std::optional<FlashPartFacts> &part);
 
 // The MCU update of a job, never cut short by a stop (a half-written MCU flash leaves the chip

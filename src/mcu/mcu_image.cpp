@@ -123,7 +123,7 @@ Result<McuImage> Load_McuImage(DeviceSession &s, const ImageFile &file) {
                           QStringLiteral("Over Mcu flash size:") + QString::number(flashSize),
                           QString()});
     McuImage image;
-    if (Is_PlainMcuImage(file.path)) {
+    if (file.inImageOrder || Is_PlainMcuImage(file.path)) {
         image.bytes = file.bytes;
         image.crc = file.crc;
     } else {

@@ -28,6 +28,9 @@ struct ImageFile {
     bool read = false;    // `bytes` hold the whole file (a file too large to use is not read)
     uint32_t crc = 0;     // CRC-32 of `bytes`
     QByteArray sha256;    // SHA-256 of `bytes`
+    // The bytes are an MCU image as it is written, whatever the name says (a release bundle's:
+    // its maker put it in order and took the trailer off); otherwise the name decides.
+    bool inImageOrder = false;
     std::optional<ImageRefusal> refusal;
 
     bool usable() const { return !refusal; }

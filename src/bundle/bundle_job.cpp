@@ -1,0 +1,74 @@
+#include "bundle/bundle_job.h"
+
+#include "bundle/chip_check.h"
+
+#include <memory>
+
+namespace {
+
+bool usesMcu(Job job) {
+    return job == Job::UpdateMcu || job == Job::CheckMcu || job == Job::UpdateAll;
+}
+
+bool usesFlash(Job job) {
+    return job == Job::UpdateFlash || job == Job::CheckFlash || job == Job::UpdateAll;
+}
+
+// The bundle's image as a run's snapshot, named by the bundle and its entry.
+ImageSnapshot snapshotOf(const Bundle &bundle, const BundleImage &image) {
+    auto file = std::make_shared<ImageFile>();
+    file->path = file->absolutePath = bundle.path + QLatin1Char(':') + image.file;
+    file->bytes = image.bytes;
+    file->size = image.bytes.size();
+    file->read = true;
+    file->crc = image.crc;
+    file->sha256 = image.sha256;
+    file->inImageOrder = true;
+    return file;
+}
+
+bool checksFlashPart(const Bundle &bundle) {
+    return bundle.flash && !bundle.manifest.constraints.flashIds.isEmpty();
+}
+
+} // namespace
+
+QString Bundle_JobRefusal(const Bundle &bundle, Job job) {
+    const QString name = bundle.path.isEmpty() ? QStringLiteral("the bundle") : bundle.path;
+    if (usesMcu(job) && !bundle.mcu) return QStringLiteral("%1 holds no MCU image").arg(name);
+    if (usesFlash(job) && !bundle.flash) return QStringLiteral("%1 holds no flash image").arg(name);
+    return QString();
+}
+
+void Bundle_IntoJob(JobRequest &request, const Bundle &bundle) {
+    if (usesMcu(request.job) && bundle.mcu) request.mcuImage = snapshotOf(bundle, *bundle.mcu);
+    if (usesFlash(request.job) && bundle.flash)
+        request.flashImage = snapshotOf(bundle, *bundle.flash);
+    if (const std::optional<int> setting = bundle.manifest.constraints.bootSetting)
+        request.bootSetting = *setting;
+    request.gates.insert(request.gates.begin(), Bundle_Gate(bundle));
+    if (checksFlashPart(bundle) && request.job == Job::UpdateAll) request.gateSeesFlashPart = true;
+}
+
+Gate Bundle_Gate(const Bundle &bundle) {
+    const BundleConstraints constraints = bundle.manifest.constraints;
+    const bool hasFlash = bundle.flash.has_value();
+    return [constraints, hasFlash](const GateFacts &facts) -> Result<> {
+        IdentifiedChip chip;
+        chip.model = facts.model;
+        chip.bootVersion = facts.bootVersion;
+        if (facts.flashPart) chip.flashId = facts.flashPart->id;
+        const QString refusal = Bundle_ChipRefusal(constraints, hasFlash, chip);
+        if (refusal.isEmpty()) return Done{};
+        return Fail(FailureKind::InputUnusable, refusal);
+    };
+}
+
+QList<ReportField> Bundle_ReportFields(const Bundle &b) {
+    const bool signedBundle = b.signature.state != SignatureState::Unsigned;
+    return {{"bundle", b.path},
+            {"bundle_sha256", QString::fromLatin1(b.fileSha256.toHex())},
+            {"product", b.manifest.product},
+            {"version", b.manifest.version},
+            {"key_id", signedBundle ? std::optional<QString>(b.signature.keyId) : std::nullopt}};
+}

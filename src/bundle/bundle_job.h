@@ -1,0 +1,29 @@
+#pragma once
+
+#include "bundle/bundle_reader.h"
+#include "jobs/board_report.h"
+#include "jobs/job_request.h"
+
+#include <QList>
+#include <QString>
+
+// A release bundle in a run, for every front end (the terminal, the window, a station): load it
+// with Load_Bundle before any port is opened, and use it only when it was accepted.
+
+// Why `job` cannot be run from `bundle` (an update or check of a memory whose image the bundle
+// does not hold); empty when it can.
+QString Bundle_JobRefusal(const Bundle &bundle, Job job);
+
+// Makes `request` run from `bundle`: its images become the run's snapshot (every board is
+// written from and checked against these bytes, no file is read again), its boot setting, when
+// it names one, replaces the operator's, and its chip check becomes the first gate; Update All
+// then reads the flash part before the MCU update when the check needs it.
+void Bundle_IntoJob(JobRequest &request, const Bundle &bundle);
+
+// The gate that refuses a chip the bundle is not for, with both sides in the reason ("bundle for
+// KQ31B, KQ31C; this chip is KQ580").
+Gate Bundle_Gate(const Bundle &bundle);
+
+// What each record of a run made with `bundle` adds: bundle (the file), bundle_sha256, product,
+// version and key_id (the signing key's ID; null when unsigned).
+QList<ReportField> Bundle_ReportFields(const Bundle &bundle);
