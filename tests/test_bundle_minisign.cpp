@@ -135,6 +135,18 @@ class BundleMinisignTest : public QObject {
         QVERIFY2(r.status == 0, qPrintable(r.output));
     }
 
+    // A key ID is shown as minisign shows it: a number, so a leading zero is not written (one key
+    // in sixteen has one; a random key alone would find this only now and then).
+    void keyIdAsMinisignShowsIt() {
+        const auto idOf = [](const char *hexLittleEndian) {
+            return Minisign_KeyIdText(QByteArray::fromHex(hexLittleEndian));
+        };
+        QCOMPARE(idOf("bbd2f944d703ac08"), QStringLiteral("8AC03D744F9D2BB"));
+        QCOMPARE(idOf("bbd2f944d703ac00"), QStringLiteral("AC03D744F9D2BB"));
+        QCOMPARE(idOf("bbd2f944d703ac18"), QStringLiteral("18AC03D744F9D2BB"));
+        QCOMPARE(idOf("0000000000000000"), QStringLiteral("0"));
+    }
+
     void minisignSignaturesVerifyInTessara_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QByteArray>("algorithm");

@@ -155,7 +155,8 @@ class CliProgressTest : public QObject {
                                                              bench.path("Flash.ini")});
         FakeTerminal terminal;
         TerminalObserver ui(Cli_Choices(r), terminal.file, terminal.file, true);
-        QCOMPARE(Run_CliRequest(r, ui, terminal.file, terminal.file), status);
+        LineStation line{LineStation::Settings()}; // no line
+        QCOMPARE(Run_CliRequest(r, ui, line, terminal.file, terminal.file), status);
         const QString written = terminal.written(); // as the run left it
         QCOMPARE(phasesDrawn(written), phases);
         const Screen screen = replay(written);
@@ -173,7 +174,8 @@ class CliProgressTest : public QObject {
             request({"--port", bench.link(0), "--port", bench.link(1), "--flash-ini",
                      bench.path("Flash.ini"), "update-all", bench.mcuPath, bench.flashPath});
         FakeTerminal terminal;
-        QCOMPARE(Run_Gang(r, terminal.file, terminal.file, true), 0);
+        LineStation line{LineStation::Settings()}; // no line
+        QCOMPARE(Run_Gang(r, line, terminal.file, terminal.file, true), 0);
         const QString written = terminal.written();
         QCOMPARE(phasesDrawn(written), updatePhases);
         const Screen screen = replay(written);

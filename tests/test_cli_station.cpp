@@ -140,9 +140,11 @@ class CliStationTest : public QObject {
         QTest::newRow("station with a slash")
             << QStringList{"--mqtt", "mqtt://b", "--station", "a/b", "probe"}
             << "--station \"a/b\": a station's name cannot hold";
-        QTest::newRow("not carried out yet")
-            << QStringList{"--before-board", "true", "probe"}
-            << "--before-board is not carried out by this build yet";
+        QTest::newRow("MQTT password file missing")
+            << QStringList{"--mqtt", "mqtt://127.0.0.1:1", "--mqtt-auth", "/nonexistent/auth",
+                           "probe"}
+            << "--mqtt-auth: cannot read the MQTT password file \"/nonexistent/auth\": no such "
+               "file";
     }
     void refusals() {
         QFETCH(QStringList, arguments);

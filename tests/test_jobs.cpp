@@ -110,6 +110,7 @@ class JobsTest : public QObject {
             const JobResult result = board.run(request);
             QCOMPARE(asked, 1);
             QCOMPARE(askedAfter, refuse ? 0 : 1);
+            QCOMPARE(seen.port, board.sim.portPath());
             QCOMPARE(seen.model, QStringLiteral("KQ31B"));
             QCOMPARE(seen.bootVersion, 0x1Au);
             QCOMPARE(seen.flashPart.has_value(), seesPart);

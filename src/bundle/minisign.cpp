@@ -99,7 +99,11 @@ QString Minisign_KeyIdText(const QByteArray &keyId) {
     QByteArray reversed;
     for (int i = keyId.size() - 1; i >= 0; --i)
         reversed.append(keyId.at(i));
-    return QString::fromLatin1(reversed.toHex().toUpper());
+    // As minisign prints it: a hexadecimal number, without leading zeros.
+    QString text = QString::fromLatin1(reversed.toHex().toUpper());
+    while (text.size() > 1 && text.startsWith(QLatin1Char('0')))
+        text.remove(0, 1);
+    return text;
 }
 
 MinisignSecretKey Minisign_NewKey() {

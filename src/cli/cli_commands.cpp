@@ -2,6 +2,7 @@
 
 #include "bundle/bundle_job.h"
 #include "cli/cli_flash_ini.h"
+#include "cli/cli_line.h"
 #include "cli/cli_trace.h"
 #include "cli/interrupt.h"
 #include "cli/port_probe.h"
@@ -18,21 +19,27 @@
 
 namespace {
 
-int listPorts(const CliRequest &r, FILE *out, FILE *err) {
+// The listing's lines on `out`, or with --json as log events of no board.
+int listPorts(const CliRequest &r, LineStation &line, FILE *out, FILE *err) {
+    const auto say = [&](const QString &text) {
+        if (r.json)
+            line.events().logLine(QString(), text);
+        else
+            Print_Line(out, text);
+    };
     const SerialCommMap map = Read_SerialCommMap();
-    if (!map.opened) {
-        Cli_Complain(err, QStringLiteral("cannot read the serial-port map"));
-        return CliFailed;
-    }
+    const int status = map.opened ? CliOk : CliFailed;
+    if (!map.opened) Cli_Complain(err, QStringLiteral("cannot read the serial-port map"));
     const QMap<QString, QString> probes =
-        r.probe ? Probe_Ports(Chip_PortNames(map), r) : QMap<QString, QString>();
-    for (const QString &line : Port_Listing(map, System_PortIdentities(), probes))
-        Print_Line(out, line);
+        r.probe && map.opened ? Probe_Ports(Chip_PortNames(map), r) : QMap<QString, QString>();
+    if (map.opened)
+        for (const QString &text : Port_Listing(map, System_PortIdentities(), probes))
+            say(text);
     if (map.chipPortGuessed)
-        Print_Line(out, QStringLiteral("(*) the chip's port is a guess on Linux: the first ttyACM "
-                                       "device. Name it with --port NAME, --port serial:NUMBER or "
-                                       "TESSARA_SERIALCOMM."));
-    return CliOk;
+        say(QStringLiteral(
+            "(*) the chip's port is a guess on Linux: the first ttyACM device. "
+            "Name it with --port NAME, --port serial:NUMBER or TESSARA_SERIALCOMM."));
+    return status;
 }
 
 bool writesImages(Job job) {
@@ -62,13 +69,10 @@ bool imagesUsable(const CliRequest &r, FILE *err) {
 
 } // namespace
 
-void Cli_Complain(FILE *err, const QString &reason) {
-    Print_Line(err, QStringLiteral("tessara-cli: ") + reason, LinePriority::Failure);
-}
-
 TerminalObserver::Choices Cli_Choices(const CliRequest &r) {
     TerminalObserver::Choices choices;
-    choices.quiet = r.quiet;
+    // With --json the events take the place of the log.
+    choices.quiet = r.quiet || r.json;
     // The information reply repeats the identification that the probe printed just before.
     choices.eachLineOnce = r.job == Job::Info;
     return choices;
@@ -169,14 +173,14 @@ QStringList Cli_FirstNameEach(const QStringList &ports) {
     return kept;
 }
 
-void Cli_Record(PreparedRun &run, const JobResult &result, const QString &port,
-                const QString &command, FILE *err) {
-    if (run.report.path().isEmpty()) return;
-    const QByteArray line =
+QByteArray Cli_Record(PreparedRun &run, const JobResult &result, const QString &port,
+                      const QString &command, FILE *err) {
+    const QByteArray record =
         Board_ReportLine(result, port, command, QDateTime::currentDateTime(), run.recordFields);
-    if (!run.report.appendRecord(line))
+    if (!run.report.path().isEmpty() && !run.report.appendRecord(record))
         Cli_Complain(err, QStringLiteral("cannot write the report \"%1\": %2")
                               .arg(run.report.path(), run.report.errorString()));
+    return record;
 }
 
 std::unique_ptr<RunUnderWay> Cli_RunUnderWay(PreparedRun &run, const QString &port,
@@ -201,8 +205,9 @@ int Cli_RecordsLost(const BoardReport &report, FILE *err) {
     return CliFailed;
 }
 
-int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, FILE *out, FILE *err) {
-    if (!Command_NeedsDevice(r.command)) return listPorts(r, out, err);
+int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, LineStation &line, FILE *out,
+                   FILE *err) {
+    if (!Command_NeedsDevice(r.command)) return listPorts(r, line, out, err);
     PreparedRun run;
     if (const int status = Cli_Prepare(r, run, err)) return status;
 
@@ -225,17 +230,20 @@ int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, FILE *out, FILE *e
     }
     trace.describeRun(QStringLiteral("tessara-cli %1 %2 on %3")
                           .arg(QStringLiteral(TESSARA_VERSION), r.command, portLine));
-    ui.logLine(QStringLiteral("Port: ") + portLine);
-    if (Command_ReadsFlashIni(r.command)) ui.logLine(FlashIni_LogLine(r.flashIni));
+    line.boardStarted(Cli_BoardIdentity(r, port.portName));
+    LineObserver shown(line.events(), port.portName, ui);
+    shown.logLine(QStringLiteral("Port: ") + portLine);
+    if (Command_ReadsFlashIni(r.command)) shown.logLine(FlashIni_LogLine(r.flashIni));
 
-    run.job.trace = trace.observer();
+    JobRequest request = Cli_LineGated(run.job, line);
+    request.trace = trace.observer();
     std::unique_ptr<RunUnderWay> underWay = Cli_RunUnderWay(run, port.portName, r.command);
-    const JobResult result = Run_OnBoard(port.portName, run.job, ui);
+    const JobResult result = Run_OnBoard(port.portName, request, shown);
     const RecordOwed owed; // the run has ended: a program ending at once writes its record first
     underWay.reset();
     ui.endProgress(); // what follows is the run's verdict
     if (const QString loss = trace.finish(); !loss.isEmpty()) Cli_Complain(err, loss);
-    Cli_Record(run, result, port.portName, r.command, err);
+    line.boardEnded(port.portName, result, Cli_Record(run, result, port.portName, r.command, err));
     if (!result.ok()) Cli_Complain(err, Board_FailureReason(result, r.command));
     if (const int lost = Cli_RecordsLost(run.report, err)) return lost;
     if (result.ok()) return CliOk;

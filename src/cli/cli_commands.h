@@ -6,6 +6,7 @@
 #include "jobs/job_request.h"
 #include "jobs/job_result.h"
 #include "jobs/owed_records.h"
+#include "line/line_station.h"
 #include "serial/port_map.h"
 
 #include <QString>
@@ -17,9 +18,10 @@
 enum CliStatus { CliOk = 0, CliFailed = 1, CliUsage = 2 };
 
 // Runs one parsed request on one board: opens the port, probes the chip as opening the port in
-// the window does, then runs the command's job. The job speaks through `ui`; a failure ends with
-// one line on `err` naming its cause, prefixed with the program's name.
-int Run_CliRequest(const CliRequest &request, TerminalObserver &ui, FILE *out, FILE *err);
+// the window does, then runs the command's job. The job speaks through `ui` and to the `line`; a
+// failure ends with one line on `err` naming its cause, prefixed with the program's name.
+int Run_CliRequest(const CliRequest &request, TerminalObserver &ui, LineStation &line, FILE *out,
+                   FILE *err);
 
 // How a request's board output is shown on a terminal.
 TerminalObserver::Choices Cli_Choices(const CliRequest &request);
@@ -33,8 +35,6 @@ struct PreparedRun {
     QList<ReportField> recordFields;
 };
 
-// A one-line reason on `err`, prefixed with the program's name.
-void Cli_Complain(FILE *err, const QString &reason);
 // Prepares `run`, checking first what a device command needs, so that a typo costs no device
 // traffic: its images are usable (a bundle whole, as its manifest says, its signature acceptable,
 // holding the images the command needs), its Flash.ini (if it reads one) readable and its report,
@@ -56,9 +56,10 @@ QStringList Cli_BoardPorts(const CliRequest &request, QList<MissingPort> *missin
 int Cli_OneNameEach(const QStringList &ports, FILE *err);
 // `ports` with every name after the first of one device left out.
 QStringList Cli_FirstNameEach(const QStringList &ports);
-// Appends the board's record when a report is open; says so on `err` when it cannot.
-void Cli_Record(PreparedRun &run, const JobResult &result, const QString &port,
-                const QString &command, FILE *err);
+// The board's record, made once: appended to the report when one is open (said on `err` when it
+// cannot be), and returned for the line (the end event, the hook after the board).
+QByteArray Cli_Record(PreparedRun &run, const JobResult &result, const QString &port,
+                      const QString &command, FILE *err);
 // While a board's run is under way: should the program end at once before the run ends, the
 // board's record says it was interrupted (jobs/owed_records.h). Null without a report. Drop it
 // once the run has ended, before Cli_Record.

@@ -1,6 +1,7 @@
 #include "cli/gang.h"
 
 #include "cli/cli_commands.h"
+#include "cli/cli_line.h"
 #include "cli/gang_console.h"
 #include "cli/interrupt.h"
 #include "cli/terminal_lines.h"
@@ -53,7 +54,7 @@ QStringList summaryTable(const Ended &boards, const QString &command) {
 
 } // namespace
 
-int Run_Gang(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
+int Run_Gang(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool terminal) {
     PreparedRun run;
     if (const int status = Cli_Prepare(r, run, err)) return status;
     // A board named but not plugged in is a failure of its own, with its row and record; the
@@ -78,25 +79,29 @@ int Run_Gang(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
         return CliFailed;
     }
 
-    GangConsole console(out, err, terminal && !r.quiet);
+    // With --json the events take the place of the console's lines.
+    GangConsole console(out, err, terminal && !r.quiet && !r.json);
     const TerminalObserver::Choices shown = Cli_Choices(r);
     std::map<const BoardThread *, std::unique_ptr<RunUnderWay>> underWay;
     const BoardThreads boards = Run_Boards(
-        ports, run.job,
+        ports, Cli_LineGated(run.job, line),
         [&](BoardThread &board) {
-            console.follow(&board, &board, shown.quiet, shown.eachLineOnce);
+            if (!r.json) console.follow(&board, &board, shown.quiet, shown.eachLineOnce);
+            line.follow(&board, &board, Cli_BoardIdentity(r, board.port()));
             underWay[&board] = Cli_RunUnderWay(run, board.port(), r.command);
         },
         [&](BoardThread &board) {
             underWay.erase(&board);
-            Cli_Record(run, board.result(), board.port(), r.command, err);
+            line.boardEnded(board.port(), board.result(),
+                            Cli_Record(run, board.result(), board.port(), r.command, err));
             console.boardEnded(board.port());
         });
 
     for (const auto &board : boards)
         ended.append({board->port(), board->result()});
-    for (const QString &line : summaryTable(ended, r.command))
-        console.line(line);
+    if (!r.json)
+        for (const QString &text : summaryTable(ended, r.command))
+            console.line(text);
     if (const int lost = Cli_RecordsLost(run.report, err)) return lost;
     if (Interrupt_Requested()) return Interrupt_Status();
     for (const auto &board : ended)

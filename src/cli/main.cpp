@@ -1,5 +1,6 @@
 #include "cli/cli_bundle.h"
 #include "cli/cli_commands.h"
+#include "cli/cli_line.h"
 #include "cli/cli_options.h"
 #include "cli/cli_version.h"
 #include "cli/gang.h"
@@ -46,20 +47,20 @@ int main(int argc, char *argv[]) {
     }
 
     const CliRequest &r = parse.request;
-    // Until the gang and the watch carry the line's options out, a board is never written as if
-    // the line had been asked (a --before-board that nobody runs would let every board through).
-    for (const auto &[given, option] : {std::pair{r.json, "--json"},
-                                        {!r.beforeBoard.isEmpty(), "--before-board"},
-                                        {!r.afterBoard.isEmpty(), "--after-board"},
-                                        {!r.mqtt.isEmpty(), "--mqtt"}}) {
-        if (!given) continue;
-        std::fprintf(stderr, "tessara-cli: %s is not carried out by this build yet\n", option);
-        return CliUsage;
-    }
     const bool terminal = stderrIsTerminal();
     Catch_Interrupt();
-    if (r.watch) return Run_Watch(r, stdout, stderr, terminal);
-    if (r.gang()) return Run_Gang(r, stdout, stderr, terminal);
-    TerminalObserver ui(Cli_Choices(r), stdout, stderr, terminal && !r.verbose);
-    return Run_CliRequest(r, ui, stdout, stderr);
+    const std::unique_ptr<LineStation> line = Cli_LineStation(r, stdout, stderr);
+    if (!line) return CliUsage;
+    int status = CliOk;
+    if (r.watch) {
+        status = Run_Watch(r, *line, stdout, stderr, terminal);
+    } else if (r.gang()) {
+        status = Run_Gang(r, *line, stdout, stderr, terminal);
+    } else {
+        TerminalObserver ui(Cli_Choices(r), stdout, stderr, terminal && !r.verbose && !r.json);
+        status = Run_CliRequest(r, ui, *line, stdout, stderr);
+    }
+    line->runEnded(status);
+    line->finish();
+    return status;
 }

@@ -22,6 +22,10 @@ QString Escape_Controls(const QString &text) {
     return shown;
 }
 
+void Cli_Complain(FILE *err, const QString &reason) {
+    Print_Line(err, QStringLiteral("tessara-cli: ") + reason, LinePriority::Failure);
+}
+
 std::optional<QString> TerminalLines::logLine(const QString &text) {
     if (quietLog) return std::nullopt;
     if (once) {

@@ -12,6 +12,8 @@
 // the systemd journal's, with its priority in front.
 void Print_Line(FILE *stream, const QString &text,
                 LinePriority priority = LinePriority::Information);
+// A one-line reason on `err`, prefixed with the program's name: a failure, for the journal.
+void Cli_Complain(FILE *err, const QString &reason);
 
 // A port's name (or a text that holds one) as a terminal shows it: control characters (a name is
 // only a path, and may hold any) escaped as \xNN, so that it can neither move the cursor nor split

@@ -1,6 +1,7 @@
 #include "cli/watch.h"
 
 #include "cli/cli_commands.h"
+#include "cli/cli_line.h"
 #include "cli/gang_console.h"
 #include "cli/interrupt.h"
 #include "cli/terminal_lines.h"
@@ -25,10 +26,17 @@ QString verdict(const JobResult &o, const QString &command) {
 
 } // namespace
 
-int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
+int Run_Watch(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool terminal) {
     PreparedRun run;
     if (const int status = Cli_Prepare(r, run, err)) return status;
-    GangConsole console(out, err, terminal && !r.quiet);
+    GangConsole console(out, err, terminal && !r.quiet && !r.json);
+    // With --json stdout holds events alone: the watch's own lines go to stderr.
+    const auto say = [&r, &console, err](const QString &text) {
+        if (r.json)
+            Print_Line(err, text, LinePriority::Information);
+        else
+            console.line(text);
+    };
     Cli_Complain(err, QStringLiteral("watching for boards; Ctrl-C ends the watch"));
 
     if (const int status = Cli_OneNameEach(Cli_BoardPorts(r), err)) return status;
@@ -36,7 +44,7 @@ int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     // One device is one board, whatever names it has. A USB serial number on several ports is
     // said once each time it becomes so.
     QSet<QString> ambiguous;
-    const auto watchedPorts = [&r, &ambiguous, &console] {
+    const auto watchedPorts = [&r, &ambiguous, &say] {
         QList<MissingPort> missing;
         const QStringList ports = Cli_FirstNameEach(Cli_BoardPorts(r, &missing));
         QSet<QString> now;
@@ -44,13 +52,12 @@ int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
             if (port.notConnected) continue;
             now.insert(port.reason);
             if (!ambiguous.contains(port.reason))
-                console.line(
-                    QStringLiteral("watch: %1: no board is started there").arg(port.reason));
+                say(QStringLiteral("watch: %1: no board is started there").arg(port.reason));
         }
         ambiguous = now;
         return ports;
     };
-    BoardWatch watch(run.job, watchedPorts);
+    BoardWatch watch(Cli_LineGated(run.job, line), watchedPorts);
     QEventLoop loop;
     int done = 0, failed = 0, interrupted = 0;
     QSet<QString> portsRun;
@@ -58,24 +65,24 @@ int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     bool reportLost = false;
     const TerminalObserver::Choices shown = Cli_Choices(r);
     QObject::connect(&watch, &BoardWatch::boardStarted, &watch, [&](BoardThread *board) {
-        console.follow(board, &watch, shown.quiet, shown.eachLineOnce);
+        if (!r.json) console.follow(board, &watch, shown.quiet, shown.eachLineOnce);
+        line.follow(board, &watch, Cli_BoardIdentity(r, board->port()));
         underWay[board] = Cli_RunUnderWay(run, board->port(), r.command);
     });
     QObject::connect(
         &watch, &BoardWatch::boardEnded, &watch, [&](BoardThread *board, const JobResult &o) {
             underWay.erase(board);
-            Cli_Record(run, o, board->port(), r.command, err);
+            line.boardEnded(board->port(), o, Cli_Record(run, o, board->port(), r.command, err));
             console.boardEnded(board->port());
-            console.line(Escape_Controls(board->port()) + QStringLiteral(": ") +
-                         verdict(o, r.command));
+            say(Escape_Controls(board->port()) + QStringLiteral(": ") + verdict(o, r.command));
             (o.ok() ? done : o.interrupted() ? interrupted : failed) += 1;
             portsRun.insert(board->port());
             // A board run without its record is worse than one not run.
             if (run.report.lostRecords() > 0 && !reportLost) {
                 reportLost = true;
-                console.line(QStringLiteral("watch: the report cannot be written (%1): no "
-                                            "new board is started")
-                                 .arg(run.report.errorString()));
+                say(QStringLiteral("watch: the report cannot be written (%1): no new board is "
+                                   "started")
+                        .arg(run.report.errorString()));
                 watch.stop();
             }
         });
@@ -102,8 +109,7 @@ int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     loop.exec();
     // Runs, not boards: a board that comes back is run again.
     const int runs = done + failed + interrupted;
-    console.line(
-        QStringLiteral("watch: %1 %2 on %3 %4: %5 ok, %6 failed%7")
+    say(QStringLiteral("watch: %1 %2 on %3 %4: %5 ok, %6 failed%7")
             .arg(runs)
             .arg(runs == 1 ? QStringLiteral("run") : QStringLiteral("runs"))
             .arg(portsRun.size())

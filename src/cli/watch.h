@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/cli_options.h"
+#include "line/line_station.h"
 
 #include <cstdio>
 
@@ -8,5 +9,6 @@
 // chip port of the serial-port map, else the chip's port) gets the request's command on a thread
 // of its own, and its result is printed and recorded; the board is not done again until its
 // port has gone away and come back. Ends with the session's summary. Exit status: 0, or 130 when
-// a board was still being updated at Ctrl-C.
-int Run_Watch(const CliRequest &request, FILE *out, FILE *err, bool terminal);
+// a board was still being updated at Ctrl-C. With --json the boards' events take the place of
+// the lines on `out`.
+int Run_Watch(const CliRequest &request, LineStation &line, FILE *out, FILE *err, bool terminal);

@@ -34,6 +34,7 @@ enum class Job {
 
 // What a gate sees of a board before anything is erased or written on it.
 struct GateFacts {
+    QString port;  // the board's port as the front end named it
     QString model; // the chip's model name (ChipModel::name)
     uint32_t modelCode = 0;
     uint32_t bootVersion = 0;

@@ -8,6 +8,7 @@ Result<> Ask_Gate(DeviceSession &s, const JobRequest &r,
                   const std::optional<FlashPartFacts> &part) {
     if (r.gates.empty()) return Done{};
     GateFacts facts;
+    facts.port = s.link.openedName();
     facts.model = QLatin1String(s.chip().name);
     facts.modelCode = s.modelCode;
     facts.bootVersion = s.bootVersion;

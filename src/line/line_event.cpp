@@ -23,7 +23,11 @@ class EventWriter {
         event.json = "{\"v\":" + QByteArray::number(FormatVersion) + ",\"event\":\"" +
                      Event_Name(kind) + '"';
         field("time", time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODateWithMs));
-        if (kind != LineEvent::Summary) field("port", port);
+        // A log line or a message of the program's own (the port listing) is of no board.
+        if (kind == LineEvent::Log || kind == LineEvent::Message)
+            text("port", port);
+        else if (kind != LineEvent::Summary)
+            field("port", port);
     }
     EventWriter &field(const char *name, const QJsonValue &value) {
         return raw(name, jsonValue(value));

@@ -50,7 +50,8 @@ QByteArray MqttPublisher::stateTopic() const {
 
 QByteArray MqttPublisher::eventTopic(const LineEvent &event) const {
     QString topic = settings.prefix + QLatin1Char('/') + Topic_Level(settings.station);
-    if (event.kind != LineEvent::Summary) topic += QLatin1Char('/') + Topic_Level(event.port);
+    // The run's summary and the lines of no board are the station's own.
+    if (!event.port.isEmpty()) topic += QLatin1Char('/') + Topic_Level(event.port);
     return (topic + QLatin1Char('/') + QLatin1String(Event_Name(event.kind))).toUtf8();
 }
 

@@ -20,6 +20,7 @@ SerialLink::~SerialLink() {
 
 bool SerialLink::Open(const QString &portName) {
     Close();
+    opened = portName;
     port.setPortName(portName);
     port.setBaudRate(QSerialPort::Baud115200);
     port.setDataBits(QSerialPort::Data8);

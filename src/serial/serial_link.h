@@ -40,6 +40,8 @@ class SerialLink : public QObject {
     void Close();
     bool isOpen() const { return port.isOpen(); }
     QString portName() const { return port.portName(); }
+    // The port as the last Open named it ("/dev/ttyACM0", "/tmp/rig/gk0"): the front ends' name.
+    QString openedName() const { return opened; }
 
     // Extra milliseconds the receive handler waits for the rest of a reply (0..7; <= 0: none).
     int waitTime = 0;
@@ -85,6 +87,7 @@ class SerialLink : public QObject {
     int withinDeadline(int ms) const;
 
     QSerialPort port;
+    QString opened;
     uint8_t rxBuf[RxBufSize] = {};
     bool rxFlag = false; // an arrival came that no wait has returned yet
     ArrivalSink *arrivalSink = nullptr;

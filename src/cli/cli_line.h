@@ -1,0 +1,20 @@
+#pragma once
+
+#include "cli/cli_options.h"
+#include "jobs/job_result.h"
+#include "line/line_station.h"
+
+#include <QString>
+#include <cstdio>
+#include <memory>
+
+// The production line's part of a tessara-cli run: its station (events on `out` with --json, the
+// hooks, the MQTT publisher), started; none (after saying why on `err`) when its settings cannot
+// be used (an MQTT password file that cannot be read, a client that cannot be set up).
+std::unique_ptr<LineStation> Cli_LineStation(const CliRequest &request, FILE *out, FILE *err);
+// Who the board on `port` is, as far as the line can know before its chip answers: its slot (the
+// place of the --port that names it, "1" for the first; none with --all or without --port) and
+// its port's USB serial number.
+BoardIdentity Cli_BoardIdentity(const CliRequest &request, const QString &port);
+// `request` with the line's approval as its last gate.
+JobRequest Cli_LineGated(JobRequest request, LineStation &line);

@@ -1,0 +1,156 @@
+#include "line/line_station.h"
+
+#include <QMutexLocker>
+#include <QThread>
+#include <algorithm>
+
+LineStation::LineStation(Settings s) : settings(std::move(s)) {
+    summary.command = settings.command;
+    if (settings.json) {
+        jsonLines = std::make_unique<EventLines>(settings.json);
+        stream.addSink(jsonLines.get());
+    }
+}
+
+LineStation::~LineStation() {
+    finish();
+}
+
+bool LineStation::start(QString &error) {
+    if (!settings.mqtt) return true;
+    mqtt = std::make_unique<MqttPublisher>(*settings.mqtt, settings.log);
+    if (!mqtt->start(error)) {
+        mqtt.reset();
+        return false;
+    }
+    stream.addSink(mqtt.get());
+    mqtt->setState(MqttPublisher::State::Idle);
+    return true;
+}
+
+std::optional<Gate> LineStation::gate() {
+    if (!settings.beforeBoard.isSet()) return std::nullopt;
+    return [this](const GateFacts &facts) -> Result<> {
+        BoardIdentity board;
+        {
+            QMutexLocker lock(&mutex);
+            board = boards.value(facts.port);
+        }
+        board.port = facts.port;
+        board.model = facts.model;
+        board.bootVersion = facts.bootVersion;
+        const QString refusal = settings.beforeBoard.beforeBoard(board);
+        if (refusal.isEmpty()) return Done{};
+        return Fail(FailureKind::Refused, refusal);
+    };
+}
+
+void LineStation::boardStarted(const BoardIdentity &board) {
+    {
+        QMutexLocker lock(&mutex);
+        boards.insert(board.port, board);
+    }
+    stream.boardArrived(board);
+    stream.boardStarted(board.port, settings.command);
+    setRunning(+1);
+}
+
+void LineStation::follow(BoardThread *board, QObject *context, const BoardIdentity &identity) {
+    const QString port = board->port();
+    EventStream *events = &stream;
+    QObject::connect(board, &BoardThread::logLine, context,
+                     [events, port](const QString &text) { events->logLine(port, text); });
+    QObject::connect(board, &BoardThread::message, context,
+                     [events, port](const QString &text) { events->message(port, text); });
+    QObject::connect(board, &BoardThread::phaseStarted, context,
+                     [events, port](ProgressPhase phase) { events->phaseStarted(port, phase); });
+    QObject::connect(board, &BoardThread::progress, context,
+                     [events, port](int percent) { events->progress(port, percent); });
+    QObject::connect(board, &BoardThread::chipIdentified, context,
+                     [events, port](const QString &model) {
+                         BoardIdentity chip;
+                         chip.port = port;
+                         chip.model = model;
+                         events->boardIdentified(chip);
+                     });
+    boardStarted(identity);
+}
+
+void LineStation::boardEnded(const QString &port, const JobResult &result,
+                             const QByteArray &record) {
+    BoardIdentity board;
+    {
+        QMutexLocker lock(&mutex);
+        board = boards.take(port);
+    }
+    board.port = port;
+    stream.boardEnded(port, record);
+    setRunning(-1);
+    ++summary.boards;
+    ++(result.ok() ? summary.ok : result.interrupted() ? summary.interrupted : summary.failed);
+    if (!settings.afterBoard.isSet()) return;
+
+    board.model = result.model;
+    if (!result.model.isEmpty() && result.model != QLatin1String("unknown"))
+        board.bootVersion = result.bootVersion;
+    // Hooks that are done are let go, so that a watch of days keeps only those still running.
+    afterHooks.erase(
+        std::remove_if(afterHooks.begin(), afterHooks.end(),
+                       [](const std::unique_ptr<QThread> &t) { return t->isFinished(); }),
+        afterHooks.end());
+    afterHooks.emplace_back(QThread::create([this, board, record] {
+        const QString problem = settings.afterBoard.afterBoard(board, record);
+        if (problem.isEmpty()) return;
+        stream.logLine(board.port, problem);
+        if (settings.log) settings.log(board.port + QStringLiteral(": ") + problem);
+    }));
+    afterHooks.back()->start();
+}
+
+void LineStation::runEnded(int status) {
+    summary.status = status;
+    stream.runEnded(summary);
+}
+
+void LineStation::finish() {
+    if (finished) return;
+    finished = true;
+    for (const auto &hook : afterHooks)
+        hook->wait();
+    afterHooks.clear();
+    if (mqtt) mqtt->stop();
+}
+
+void LineStation::setRunning(int change) {
+    running += change;
+    if (mqtt)
+        mqtt->setState(running > 0 ? MqttPublisher::State::Running : MqttPublisher::State::Idle);
+}
+
+void LineObserver::logLine(const QString &text) {
+    stream.logLine(portName, text);
+    shown.logLine(text);
+}
+
+void LineObserver::phaseStarted(ProgressPhase phase) {
+    stream.phaseStarted(portName, phase);
+    shown.phaseStarted(phase);
+}
+
+void LineObserver::progress(int percent) {
+    stream.progress(portName, percent);
+    shown.progress(percent);
+}
+
+void LineObserver::message(const QString &text) {
+    stream.message(portName, text);
+    shown.message(text);
+}
+
+void LineObserver::chipIdentified(const QString &modelName) {
+    BoardIdentity chip;
+    chip.port = portName;
+    chip.model = modelName;
+    stream.boardIdentified(chip);
+    shown.chipIdentified(modelName);
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "jobs/board_thread.h"
+#include "jobs/job_request.h"
+#include "jobs/job_result.h"
+#include "line/event_stream.h"
+#include "line/line_hook.h"
+#include "line/mqtt_publisher.h"
+#include "protocol/observer.h"
+
+#include <QHash>
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QThread;
+
+// What the production line hears of a station's boards and asks of them, for every front end that
+// runs boards (tessara-cli's single board, gang and watch; a station's window): each board's
+// events to the sinks (--json lines, the MQTT publisher), the line's approval as a gate of the
+// board's job (--before-board), and the hook told how each board ended (--after-board), run on a
+// thread of its own so that no board and no event waits for it. Used on one thread (the one that
+// made it), but for the gate, which the boards' threads call.
+class LineStation {
+  public:
+    struct Settings {
+        QString command;      // as the events name it: "update-all"
+        FILE *json = nullptr; // --json: the events, one per line, on this stream
+        LineHook beforeBoard; // none: every board goes ahead
+        LineHook afterBoard;  // none: nothing is run after a board
+        std::optional<MqttSettings> mqtt;
+        // A line for the operator (stderr, the journal): the broker's trouble, a failed hook
+        // after a board. Called on the publisher's and the hooks' threads too.
+        std::function<void(const QString &)> log;
+    };
+
+    explicit LineStation(Settings settings);
+    // finish() if it was not called.
+    ~LineStation();
+    LineStation(const LineStation &) = delete;
+    LineStation &operator=(const LineStation &) = delete;
+
+    // Starts the MQTT publisher, if any; false (with `error`) when it cannot be set up at all. A
+    // broker that is not there is no error.
+    bool start(QString &error);
+
+    // The line's approval, to append to the gates of a board's request (after a release's
+    // checks): the --before-board hook with the board's identity (boardStarted) and the chip the
+    // gate sees. None when there is no such hook.
+    std::optional<Gate> gate();
+
+    // A board is found and its run starts: `arrival` and `start`, and the board is running.
+    void boardStarted(const BoardIdentity &board);
+    // What `board` shows comes as its events; then boardStarted(identity).
+    void follow(BoardThread *board, QObject *context, const BoardIdentity &identity);
+    // The board's run is over: `record` is its report record (Board_ReportLine), made once for
+    // the report and for the line. Its `end` event, and the --after-board hook on its thread.
+    void boardEnded(const QString &port, const JobResult &result, const QByteArray &record);
+    // The run is over, with the program's exit status: its summary, the boards counted as they
+    // ended.
+    void runEnded(int status);
+    // Waits for the hooks after the boards and takes the station off the broker ("offline").
+    void finish();
+
+    EventStream &events() { return stream; }
+
+  private:
+    void setRunning(int change);
+
+    const Settings settings;
+    EventStream stream;
+    std::unique_ptr<EventLines> jsonLines;
+    std::unique_ptr<MqttPublisher> mqtt;
+    int running = 0;
+    RunSummary summary;
+    bool finished = false;
+    std::vector<std::unique_ptr<QThread>> afterHooks;
+
+    QMutex mutex;                         // guards `boards`
+    QHash<QString, BoardIdentity> boards; // by port, for the gate
+};
+
+// An observer that tells the line what a board on `port` shows and passes it on to `inner`: for
+// a front end that runs one board on its own thread (Run_OnBoard).
+class LineObserver : public Observer {
+  public:
+    LineObserver(EventStream &events, const QString &port, Observer &inner)
+        : stream(events), portName(port), shown(inner) {}
+
+    void logLine(const QString &text) override;
+    void clearLog() override { shown.clearLog(); }
+    void phaseStarted(ProgressPhase phase) override;
+    void progress(int percent) override;
+    void message(const QString &text) override;
+    bool stopRequested() const override { return shown.stopRequested(); }
+    void chipIdentified(const QString &modelName) override;
+    void flashPartRead(const FlashPartFacts &part) override { shown.flashPartRead(part); }
+    void imageRead(ImageRole role, uint32_t crc, int32_t length) override {
+        shown.imageRead(role, crc, length);
+    }
+
+  private:
+    EventStream &stream;
+    const QString portName;
+    Observer &shown;
+};
