@@ -13,7 +13,7 @@ constexpr const char *Model = "KQ31B";
 
 struct Row {
     const char *title;
-    enum Held { Nothing, OneBlockDiffers, EveryBlockDiffers } held;
+    enum Held { Nothing, OneBlockDiffers, EveryBlockDiffers, CutAt90 } held;
     bool onlyChanged;
 };
 
@@ -35,6 +35,15 @@ QByteArray heldBy(Row::Held held, const QByteArray &image) {
     }
     case Row::EveryBlockDiffers:
         return randomImage(image.size(), false, 3);
+    case Row::CutAt90: {
+        // What an update over an older image leaves when the power fails 90% of the way: the
+        // blocks before the cut written, the cut block half written, the rest still the old.
+        QByteArray copy = randomImage(image.size(), false, 3);
+        const int cutBlock = image.size() / BlockBytes * 9 / 10;
+        const int written = cutBlock * BlockBytes + BlockBytes / 2;
+        copy.replace(0, written, image.left(written));
+        return copy;
+    }
     }
     return QByteArray();
 }
@@ -77,6 +86,7 @@ int Run_RealisticRows(const QString &dir, QTextStream &out) {
         {"full update", Row::Nothing, false},
         {"--only-changed, one block differs", Row::OneBlockDiffers, true},
         {"--only-changed, every block differs", Row::EveryBlockDiffers, true},
+        {"--only-changed after a cut at 90%", Row::CutAt90, true},
     };
     const QByteArray image = randomImage(ImageBytes, false, 1);
 
@@ -109,6 +119,10 @@ int Run_RealisticRows(const QString &dir, QTextStream &out) {
             goal = QStringLiteral("  %1x faster (goal 20x): %2")
                        .arg(full / r.cost.seconds, 0, 'f', 1)
                        .arg(met ? "met" : "MISSED");
+            failures += met ? 0 : 1;
+        } else if (full > 0 && row.held == Row::CutAt90) {
+            const bool met = r.cost.seconds / full <= 0.20;
+            goal = QStringLiteral("  (goal at most 0.20): %1").arg(met ? "met" : "MISSED");
             failures += met ? 0 : 1;
         } else if (full > 0 && row.held == Row::EveryBlockDiffers) {
             const bool met = r.cost.seconds / full <= 1.05;

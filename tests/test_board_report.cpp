@@ -14,9 +14,13 @@ JobResult updated() {
     o.model = QStringLiteral("KQ31B");
     o.bootVersion = 0x1A;
     o.seconds = 2.5;
-    o.mcuImage = BoardImage{QStringLiteral("/srv/app.bin"), 0x89ABCDEF, 30000, {}};
+    o.mcuImage = BoardImage{QStringLiteral("/srv/app.bin"), 0x89ABCDEF, 30000,
+                            QByteArray::fromHex("00ff10ab")};
     o.flashImage = BoardImage{QStringLiteral("/srv/flash.bin"), 0x1234, 4194304, {}};
     o.flashPart = FlashPartFacts{0xEF4018, true, 16777216, QStringLiteral("W25Q128JV")};
+    o.mcu = StepState::Ok;
+    o.flash = StepState::Ok;
+    o.flashBlocks = o.flashBlocksWritten = 64;
     return o;
 }
 
@@ -54,22 +58,45 @@ class BoardReportTest : public QObject {
                    {"mcu_image", "/srv/app.bin"},
                    {"mcu_crc", "0x89abcdef"},
                    {"mcu_length", 30000},
+                   {"mcu_sha256", "00ff10ab"},
+                   {"mcu_result", "ok"},
                    {"flash_id", "0xef4018"},
                    {"flash_name", "W25Q128JV"},
                    {"flash_image", "/srv/flash.bin"},
                    {"flash_crc", "0x1234"},
-                   {"flash_length", 4194304}});
+                   {"flash_length", 4194304},
+                   {"flash_result", "ok"},
+                   {"flash_blocks_sent", 64},
+                   {"flash_blocks", 64}});
         QTest::newRow("updated") << updated() << ok;
+
+        // The MCU done, the flash half written when the device went away.
+        JobResult half = updated();
+        half.failure = failure(QStringLiteral("the device went away"), FailureKind::DeviceGone);
+        half.flash = StepState::Failed;
+        half.flashBlocksWritten = 31;
+        QVariantMap halfWay = ok;
+        halfWay.insert({{"result", "fail"},
+                        {"reason", "the device went away"},
+                        {"flash_result", "fail"},
+                        {"flash_blocks_sent", 31}});
+        QTest::newRow("flash half written") << half << halfWay;
 
         // Refused before the flash image was read and before its part was asked for.
         JobResult refused = updated();
         refused.failure = failure(QStringLiteral("erase refused"));
         refused.flashImage->length = 0;
         refused.flashPart.reset();
+        refused.mcu = StepState::Failed;
+        refused.flash = StepState::NotStarted;
+        refused.flashBlocks = refused.flashBlocksWritten = 0;
         QVariantMap fail = ok;
-        fail["result"] = "fail";
-        fail["reason"] = "erase refused";
-        for (const char *gone : {"flash_crc", "flash_length", "flash_id", "flash_name"})
+        fail.insert({{"result", "fail"},
+                     {"reason", "erase refused"},
+                     {"mcu_result", "fail"},
+                     {"flash_result", "not started"}});
+        for (const char *gone : {"flash_crc", "flash_length", "flash_id", "flash_name",
+                                 "flash_blocks_sent", "flash_blocks"})
             fail.remove(gone);
         QTest::newRow("failed") << refused << fail;
 
@@ -81,8 +108,10 @@ class BoardReportTest : public QObject {
 
         JobResult stopped = refused;
         stopped.failure = failure(QStringLiteral("interrupted"), FailureKind::Stopped);
+        stopped.mcu = StepState::Interrupted;
         QVariantMap interrupted = fail;
         interrupted["result"] = "interrupted";
+        interrupted["mcu_result"] = "interrupted";
         interrupted.remove("reason");
         QTest::newRow("interrupted") << stopped << interrupted;
 

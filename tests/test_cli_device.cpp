@@ -2,6 +2,7 @@
 // a whole update-all with both checks, and failures that must end with status 1.
 #include "sim/sim_device.h"
 #include "support/cli_process.h"
+#include "support/model_codes.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -336,6 +337,18 @@ void CliDeviceTest::failures_data() {
         << QStringList{"flash-info"} << 'm' << 0 << int(SimFault::WrongLetter)
         << "tessara-cli: the flash ID request was refused"
         << "";
+    QTest::newRow("every handshake answered with another build's proof")
+        << QStringList{"info"} << 'K' << 0 << int(SimFault::BadCrc)
+        << "\", but with the proof of another build: no model this build knows"
+        << "";
+    QTest::newRow("a reply longer than a reply")
+        << QStringList{"info"} << 'G' << 1 << int(SimFault::Burst)
+        << " was answered with more bytes than a reply holds"
+        << "";
+    QTest::newRow("64 KiB image refused on a KQ31A")
+        << QStringList{"update-mcu", "big.bin"} << 'L' << 1 << int(SimFault::Silence)
+        << "tessara-cli: image of 65536 bytes exceeds the KQ31A's MCU flash of"
+        << "";
     QTest::newRow("run on a boot-update loader refused")
         << QStringList{"run"} << 'O' << 0 << int(SimFault::Silence)
         << "Connect to a boot update device,error to run"
@@ -356,11 +369,20 @@ void CliDeviceTest::failures() {
         config.bootKindCode = 0xEEBA0020; // the boot-update loader
         sim->setConfig(config);
     }
+    if (arguments.contains(QLatin1String("big.bin"))) {
+        QVERIFY(!write("big.bin", mcuImage(64 * 1024)).isEmpty());
+        SimConfig config;
+        config.modelCode = Model::KQ31A; // the model is set when the chip starts
+        delete sim;
+        sim = new SimDevice(config);
+        QVERIFY2(sim->start(), qPrintable(sim->errorString()));
+    }
     sim->addFault(SimFault::on(letter, occurrence, SimFault::Kind(kind)));
     const CliRun run = Run_Cli(arguments + QStringList{"--port", sim->portPath()}, dir.path());
     QCOMPARE(run.status, 1);
-    QVERIFY2(run.err.contains(stderrText), qPrintable(run.err));
+    QVERIFY2(run.err.contains(stderrText), qPrintable(run.err + run.out));
     QVERIFY2(run.out.contains(stdoutText), qPrintable(run.out));
+    QVERIFY2(!run.out.contains("Len: 0"), qPrintable(run.out)); // no image to show
 }
 
 QTEST_GUILESS_MAIN(CliDeviceTest)

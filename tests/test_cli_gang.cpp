@@ -183,6 +183,78 @@ class CliGangTest : public QObject {
         }
     }
 
+    // A report that takes no record (a full disk) fails the run, however well the boards did,
+    // and the end says how many records were lost and why in the system's words.
+    void lostRecordsFailTheRun_data() {
+        QTest::addColumn<int>("boards");
+        QTest::newRow("single board") << 1;
+        QTest::newRow("gang") << 2;
+    }
+    void lostRecordsFailTheRun() {
+        QFETCH(int, boards);
+        BenchRig bench;
+        QStringList arguments{"--report", "/dev/full", "probe"};
+        for (int i = 0; i < boards; ++i) {
+            QVERIFY(bench.plug(i));
+            arguments << "--port" << bench.link(i);
+        }
+        const CliRun run = Run_Cli(arguments, bench.dir.path());
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.endsWith(QStringLiteral("tessara-cli: %1 lost: the report \"/dev/full\" "
+                                                 "could not be written (no space left on device)\n")
+                                      .arg(boards == 1 ? "1 record" : "2 records")),
+                 qPrintable(run.err));
+        if (boards > 1)
+            for (const QStringList &row : tableRows(run.out))
+                QCOMPARE(row[3], QStringLiteral("ok"));
+    }
+
+    // Every board named gets a row and a record, a board that is absent included; one device
+    // under two names runs nowhere; a name is shown with its control characters escaped.
+    void boardsByTheirNames_data() {
+        QTest::addColumn<QString>("naming");
+        QTest::newRow("absent serial number") << "absent";
+        QTest::newRow("one device, two names") << "twice";
+        QTest::newRow("control characters in a name") << "control";
+    }
+    void boardsByTheirNames() {
+        QFETCH(QString, naming);
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        const QString target = QFileInfo(bench.link(0)).symLinkTarget();
+        QVERIFY(!target.isEmpty());
+        const QString other = naming == "absent"  ? QStringLiteral("serial:NO-SUCH-BOARD")
+                              : naming == "twice" ? target
+                                                  : bench.path("kq\x1b[2J\r9");
+        const CliRun run = Run_Cli(
+            {"--port", bench.link(0), "--port", other, "--report", bench.reportPath(), "probe"},
+            bench.dir.path());
+        const QList<QJsonObject> records = bench.report();
+        if (naming == "twice") {
+            QCOMPARE(run.status, 2);
+            QVERIFY2(run.err.contains(QStringLiteral("%1 and %2 name one device: name each board "
+                                                     "once")
+                                          .arg(bench.link(0), target)),
+                     qPrintable(run.err));
+            QVERIFY(bench.board(0).received().isEmpty()); // nothing was sent
+            QVERIFY(records.isEmpty());
+            return;
+        }
+        QCOMPARE(run.status, 1);
+        const QString shown = naming == "absent" ? other : bench.path("kq\\x1b[2J\\x0d9");
+        const QMap<QString, QStringList> rows = tableRows(run.out);
+        QCOMPARE(rows.keys(), (QStringList{bench.link(0), shown}));
+        QCOMPARE(rows[bench.link(0)][3], QStringLiteral("ok"));
+        QCOMPARE(rows[shown][3], QStringLiteral("fail"));
+        QVERIFY(!run.out.contains(QChar(0x1b)) && !run.out.contains('\r'));
+        QStringList named{bench.link(0), other};
+        named.sort();
+        QCOMPARE(byPort(records).keys(), named);
+        QCOMPARE(byPort(records)[other]["result"].toString(), QStringLiteral("fail"));
+        if (naming == "absent")
+            QVERIFY2(rows[shown].last().contains("NO-SUCH-BOARD"), qPrintable(run.out));
+    }
+
     // A single board prints what it always printed; the report only adds its record to the
     // file, after what the file held.
     void singleBoardWithAReport() {

@@ -2,7 +2,8 @@
 // terminal) stop tessara-cli alike at every moment of a run -- an MCU write completes, no new
 // phase starts, every board's record is written and the summary printed, and the status is
 // 128 + the signal -- and a second signal outside an MCU write ends it at once, once the
-// records of the boards that have ended are written.
+// records of the boards that have ended are written and those still running are recorded as
+// interrupted.
 #include "support/bench_rig.h"
 #include "support/cli_process.h"
 
@@ -43,8 +44,9 @@ void CliSignalsTest::everyStopIsSafe_data() {
         const char *name;
     } signals_[] = {{SIGINT, "Ctrl-C"}, {SIGTERM, "SIGTERM"}, {SIGHUP, "SIGHUP"}};
     for (const auto &s : signals_)
-        for (const char *moment : {"MCU write, twice", "flash write, two boards",
-                                   "twice while a board waits, one ended"})
+        for (const char *moment :
+             {"MCU write, twice", "flash write, two boards", "twice while a board waits, one ended",
+              "twice while a single board waits"})
             QTest::addRow("%s, %s", s.name, moment) << s.number << QString(moment);
 }
 
@@ -70,6 +72,12 @@ void CliSignalsTest::everyStopIsSafe() {
         };
         arguments +=
             {"--port", bench.link(0), "--port", bench.link(1), "update-flash", bench.flashPath};
+    } else if (moment.contains("single")) {
+        QVERIFY(bench.plug(0));
+        bench.board(0).addFault(SimFault::on('m', 0, SimFault::Silence));
+        options.interruptWhen = [&] { return framesNamed(bench.board(0), {"m"}) > 0; };
+        options.interrupts = 2;
+        arguments += {"--port", bench.link(0), "flash-info"};
     } else {
         // Board 1 waits seconds for a flash ID that never comes, a wait that a stop does not
         // cut short; board 0 has ended by then and its record is owed.
@@ -107,14 +115,21 @@ void CliSignalsTest::everyStopIsSafe() {
         QCOMPARE(records.size(), 2);
         for (const QJsonObject &r : records)
             QCOMPARE(r["result"].toString(), QString("interrupted"));
-    } else {
-        // At once, not after the flash ID's wait of seconds; the board that ended is recorded.
+    } else if (moment.contains("single")) {
         QVERIFY2(run.msAfterSignal < 1000, qPrintable(QString::number(run.msAfterSignal)));
-        QCOMPARE(lastLine(run.err),
-                 QString("tessara-cli: ending at once: boards still running get no record"));
         QCOMPARE(records.size(), 1);
+        QCOMPARE(records[0]["result"].toString(), QString("interrupted"));
+    } else {
+        // At once, not after the flash ID's wait of seconds.
+        QVERIFY2(run.msAfterSignal < 1000, qPrintable(QString::number(run.msAfterSignal)));
+        QCOMPARE(lastLine(run.err), QString("tessara-cli: ending at once: boards still running "
+                                            "are recorded as interrupted"));
+        // The board that ended, then the one still waiting: never lost, never twice.
+        QCOMPARE(records.size(), 2);
         QCOMPARE(records[0]["port"].toString(), bench.link(0));
         QCOMPARE(records[0]["result"].toString(), QString("ok"));
+        QCOMPARE(records[1]["port"].toString(), bench.link(1));
+        QCOMPARE(records[1]["result"].toString(), QString("interrupted"));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "jobs/board_run.h"
 #include "jobs/owed_records.h"
 #include "serial/port_choice.h"
+#include "serial/port_device.h"
 #include "serial/port_listing.h"
 #include "tessara_version.h"
 
@@ -126,7 +127,7 @@ int Cli_Prepare(const CliRequest &r, PreparedRun &run, FILE *err) {
     return CliOk;
 }
 
-QStringList Cli_BoardPorts(const CliRequest &r, QStringList *missing) {
+QStringList Cli_BoardPorts(const CliRequest &r, QList<MissingPort> *missing) {
     const SerialCommMap map = Read_SerialCommMap();
     if (r.all) return Chip_PortNames(map);
     const QList<PortIdentity> identities = System_PortIdentities();
@@ -136,19 +137,68 @@ QStringList Cli_BoardPorts(const CliRequest &r, QStringList *missing) {
         if (!choice.portName.isEmpty())
             ports.append(choice.portName);
         else if (missing)
-            missing->append(choice.error);
+            missing->append({portArgument, choice.error, choice.notConnected});
     }
     return ports;
 }
 
-void Cli_Record(PreparedRun &run, const JobResult &result, const QString &port, const QString &command,
-                FILE *err) {
+namespace {
+
+QStringList devicesOf(const QStringList &ports) {
+    QStringList devices;
+    for (const QString &port : ports)
+        devices.append(Port_Device(port));
+    return devices;
+}
+
+} // namespace
+
+int Cli_OneNameEach(const QStringList &ports, FILE *err) {
+    const QList<QStringList> groups = Duplicate_Ports(ports, devicesOf(ports));
+    for (const QStringList &group : groups)
+        Cli_Complain(err, QStringLiteral("%1 name one device: name each board once")
+                              .arg(group.join(QStringLiteral(" and "))));
+    return groups.isEmpty() ? CliOk : CliUsage;
+}
+
+QStringList Cli_FirstNameEach(const QStringList &ports) {
+    const QStringList devices = devicesOf(ports);
+    QStringList kept;
+    for (int i = 0; i < ports.size(); ++i)
+        if (devices[i].isEmpty() || devices.indexOf(devices[i]) == i) kept.append(ports[i]);
+    return kept;
+}
+
+void Cli_Record(PreparedRun &run, const JobResult &result, const QString &port,
+                const QString &command, FILE *err) {
     if (run.report.path().isEmpty()) return;
     const QByteArray line =
         Board_ReportLine(result, port, command, QDateTime::currentDateTime(), run.recordFields);
     if (!run.report.appendRecord(line))
         Cli_Complain(err, QStringLiteral("cannot write the report \"%1\": %2")
                               .arg(run.report.path(), run.report.errorString()));
+}
+
+std::unique_ptr<RunUnderWay> Cli_RunUnderWay(PreparedRun &run, const QString &port,
+                                             const QString &command) {
+    if (run.report.path().isEmpty()) return nullptr;
+    return std::make_unique<RunUnderWay>([&run, port, command] {
+        JobResult cut;
+        cut.failure =
+            Fail(FailureKind::Stopped, QStringLiteral("the program ended during the run"));
+        run.report.appendRecord(
+            Board_ReportLine(cut, port, command, QDateTime::currentDateTime(), run.recordFields));
+    });
+}
+
+int Cli_RecordsLost(const BoardReport &report, FILE *err) {
+    const int lost = report.lostRecords();
+    if (lost == 0) return CliOk;
+    Cli_Complain(err, QStringLiteral("%1 %2 lost: the report \"%3\" could not be written (%4)")
+                          .arg(lost)
+                          .arg(lost == 1 ? QStringLiteral("record") : QStringLiteral("records"))
+                          .arg(report.path(), report.errorString()));
+    return CliFailed;
 }
 
 int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, FILE *out, FILE *err) {
@@ -179,12 +229,15 @@ int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, FILE *out, FILE *e
     if (Command_ReadsFlashIni(r.command)) ui.logLine(FlashIni_LogLine(r.flashIni));
 
     run.job.trace = trace.observer();
+    std::unique_ptr<RunUnderWay> underWay = Cli_RunUnderWay(run, port.portName, r.command);
     const JobResult result = Run_OnBoard(port.portName, run.job, ui);
     const RecordOwed owed; // the run has ended: a program ending at once writes its record first
-    ui.endProgress();      // what follows is the run's verdict
+    underWay.reset();
+    ui.endProgress(); // what follows is the run's verdict
     if (const QString loss = trace.finish(); !loss.isEmpty()) Cli_Complain(err, loss);
     Cli_Record(run, result, port.portName, r.command, err);
+    if (!result.ok()) Cli_Complain(err, Board_FailureReason(result, r.command));
+    if (const int lost = Cli_RecordsLost(run.report, err)) return lost;
     if (result.ok()) return CliOk;
-    Cli_Complain(err, Board_FailureReason(result, r.command));
     return result.interrupted() ? Interrupt_Status() : CliFailed;
 }

@@ -5,10 +5,12 @@
 #include "jobs/board_report.h"
 #include "jobs/job_request.h"
 #include "jobs/job_result.h"
+#include "jobs/owed_records.h"
 #include "serial/port_map.h"
 
 #include <QString>
 #include <cstdio>
+#include <memory>
 
 // tessara-cli's exit statuses; a run stopped by a signal ends with Interrupt_Status(), 128 + the
 // signal, the shells' status of a program that the signal ended (130 for Ctrl-C).
@@ -38,10 +40,30 @@ void Cli_Complain(FILE *err, const QString &reason);
 // holding the images the command needs), its Flash.ini (if it reads one) readable and its report,
 // if any, open. CliOk, or CliUsage after saying why.
 int Cli_Prepare(const CliRequest &request, PreparedRun &run, FILE *err);
+// A --port value that names no port now: why, and whether its board is only not plugged in (an
+// ambiguous USB serial number is not).
+struct MissingPort {
+    QString name;
+    QString reason;
+    bool notConnected = false;
+};
 // The ports of the boards a run of several serves, as they are now: with --all every chip port of
 // the serial-port map, else each --port resolved (a USB serial number to its port). A value that
-// names no port now is left out and its reason added to `missing`.
-QStringList Cli_BoardPorts(const CliRequest &request, QStringList *missing = nullptr);
+// names no port now is left out and added to `missing`.
+QStringList Cli_BoardPorts(const CliRequest &request, QList<MissingPort> *missing = nullptr);
+// Ports are boards only when each names a device of its own: says which names lead to one device
+// and returns CliUsage when any do; else CliOk.
+int Cli_OneNameEach(const QStringList &ports, FILE *err);
+// `ports` with every name after the first of one device left out.
+QStringList Cli_FirstNameEach(const QStringList &ports);
 // Appends the board's record when a report is open; says so on `err` when it cannot.
-void Cli_Record(PreparedRun &run, const JobResult &result, const QString &port, const QString &command,
-                FILE *err);
+void Cli_Record(PreparedRun &run, const JobResult &result, const QString &port,
+                const QString &command, FILE *err);
+// While a board's run is under way: should the program end at once before the run ends, the
+// board's record says it was interrupted (jobs/owed_records.h). Null without a report. Drop it
+// once the run has ended, before Cli_Record.
+std::unique_ptr<RunUnderWay> Cli_RunUnderWay(PreparedRun &run, const QString &port,
+                                             const QString &command);
+// At the end of a run: when records could not be written, says how many and why on `err` and
+// returns CliFailed (a lost record fails the run whatever the boards did); else CliOk.
+int Cli_RecordsLost(const BoardReport &report, FILE *err);

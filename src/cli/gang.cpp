@@ -3,7 +3,10 @@
 #include "cli/cli_commands.h"
 #include "cli/gang_console.h"
 #include "cli/interrupt.h"
+#include "cli/terminal_lines.h"
 #include "jobs/board_thread.h"
+
+#include <map>
 
 namespace {
 
@@ -13,17 +16,19 @@ QString bootText(const JobResult &o) {
                       : QStringLiteral("-");
 }
 
+using Ended = QList<std::pair<QString, JobResult>>; // port, result
+
 // port, model, boot version, result, seconds, reason of a failure; columns as wide as their
 // widest cell.
-QStringList summaryTable(const BoardThreads &boards, const QString &command) {
+QStringList summaryTable(const Ended &boards, const QString &command) {
     QList<QStringList> rows{{QStringLiteral("port"), QStringLiteral("model"),
                              QStringLiteral("boot"), QStringLiteral("result"),
                              QStringLiteral("seconds"), QStringLiteral("reason")}};
-    for (const auto &board : boards) {
-        const JobResult &o = board->result();
-        rows.append({board->port(), o.model.isEmpty() ? QStringLiteral("-") : o.model, bootText(o),
-                     Board_Result(o), QString::number(o.seconds, 'f', 2),
-                     o.ok() || o.interrupted() ? QString() : Board_FailureReason(o, command)});
+    for (const auto &[port, o] : boards) {
+        rows.append({Escape_Controls(port), o.model.isEmpty() ? QStringLiteral("-") : o.model,
+                     bootText(o), Board_Result(o), QString::number(o.seconds, 'f', 2),
+                     o.ok() || o.interrupted() ? QString()
+                                               : Escape_Controls(Board_FailureReason(o, command))});
     }
     QList<int> widths;
     for (int c = 0; c < rows.first().size(); ++c) {
@@ -51,36 +56,50 @@ QStringList summaryTable(const BoardThreads &boards, const QString &command) {
 int Run_Gang(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     PreparedRun run;
     if (const int status = Cli_Prepare(r, run, err)) return status;
-    // A board named but not plugged in is a failure of its own; the others still run.
-    QStringList missing;
+    // A board named but not plugged in is a failure of its own, with its row and record; the
+    // others still run. A name that may lead to any of several boards runs none.
+    QList<MissingPort> missing;
     const QStringList ports = Cli_BoardPorts(r, &missing);
-    for (const QString &why : missing)
-        Cli_Complain(err, why);
-    if (ports.isEmpty()) {
-        if (missing.isEmpty())
-            Cli_Complain(err,
-                         QStringLiteral("no chip connected: no chip port (\\Device\\USBSER...) "
-                                        "in the serial-port map"));
+    for (const MissingPort &port : missing)
+        Cli_Complain(err, port.reason);
+    for (const MissingPort &port : missing)
+        if (!port.notConnected) return CliUsage;
+    if (const int status = Cli_OneNameEach(ports, err)) return status;
+    Ended ended;
+    for (const MissingPort &port : missing) {
+        JobResult absent;
+        absent.failure = Fail(FailureKind::InputUnusable, port.reason);
+        Cli_Record(run, absent, port.name, r.command, err);
+        ended.append({port.name, absent});
+    }
+    if (ports.isEmpty() && missing.isEmpty()) {
+        Cli_Complain(err, QStringLiteral("no chip connected: no chip port (\\Device\\USBSER...) "
+                                         "in the serial-port map"));
         return CliFailed;
     }
 
     GangConsole console(out, err, terminal && !r.quiet);
     const TerminalObserver::Choices shown = Cli_Choices(r);
+    std::map<const BoardThread *, std::unique_ptr<RunUnderWay>> underWay;
     const BoardThreads boards = Run_Boards(
         ports, run.job,
         [&](BoardThread &board) {
             console.follow(&board, &board, shown.quiet, shown.eachLineOnce);
+            underWay[&board] = Cli_RunUnderWay(run, board.port(), r.command);
         },
         [&](BoardThread &board) {
+            underWay.erase(&board);
             Cli_Record(run, board.result(), board.port(), r.command, err);
             console.boardEnded(board.port());
         });
 
-    for (const QString &line : summaryTable(boards, r.command))
-        console.line(line);
-    if (Interrupt_Requested()) return Interrupt_Status();
-    if (!missing.isEmpty()) return CliFailed;
     for (const auto &board : boards)
-        if (!board->result().ok()) return CliFailed;
+        ended.append({board->port(), board->result()});
+    for (const QString &line : summaryTable(ended, r.command))
+        console.line(line);
+    if (const int lost = Cli_RecordsLost(run.report, err)) return lost;
+    if (Interrupt_Requested()) return Interrupt_Status();
+    for (const auto &board : ended)
+        if (!board.second.ok()) return CliFailed;
     return CliOk;
 }

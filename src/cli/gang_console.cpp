@@ -13,7 +13,8 @@ namespace {
 constexpr int BarWidth = 30;
 
 QString prefixed(const QString &port, const QString &text) {
-    return text.isEmpty() ? port + QLatin1Char(':') : port + QStringLiteral(": ") + text;
+    return text.isEmpty() ? Escape_Controls(port) + QLatin1Char(':')
+                          : Escape_Controls(port) + QStringLiteral(": ") + text;
 }
 
 } // namespace

@@ -117,7 +117,8 @@ void endAtOnceWhenAsked() {
     while ((n = ::read(endPipe[0], &byte, 1)) < 0 && errno == EINTR) {
     }
     if (n != 1) return;
-    static const char text[] = "tessara-cli: ending at once: boards still running get no record\n";
+    static const char text[] =
+        "tessara-cli: ending at once: boards still running are recorded as interrupted\n";
     sayOnItsOwnLine(text, sizeof text - 1);
     Hold_Records(RecordsGraceMs);
     ::_exit(Interrupt_Status());

@@ -11,6 +11,17 @@ void Print_Line(FILE *stream, const QString &text, LinePriority priority) {
     std::fflush(stream);
 }
 
+QString Escape_Controls(const QString &text) {
+    QString shown;
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 std::optional<QString> TerminalLines::logLine(const QString &text) {
     if (quietLog) return std::nullopt;
     if (once) {
@@ -32,5 +43,8 @@ std::optional<QString> TerminalLines::flashPartRead(const FlashPartFacts &part) 
 }
 
 std::optional<QString> TerminalLines::imageRead(ImageRole role, uint32_t crc, int32_t length) {
+    // A refused image clears the window's field ("Len: 0"); a log has no field to clear, and a
+    // line would claim an image of no bytes.
+    if (length <= 0) return std::nullopt;
     return logLine(role == ImageRole::Mcu ? Mcu_Label(crc, length) : Flash_Label(crc, length));
 }

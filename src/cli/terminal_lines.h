@@ -13,6 +13,11 @@
 void Print_Line(FILE *stream, const QString &text,
                 LinePriority priority = LinePriority::Information);
 
+// A port's name (or a text that holds one) as a terminal shows it: control characters (a name is
+// only a path, and may hold any) escaped as \xNN, so that it can neither move the cursor nor split
+// a line.
+QString Escape_Controls(const QString &text);
+
 // What a terminal prints of one board's log: its lines exactly as the window's log panel shows
 // them, with the facts the window shows in its fields as lines among them ("MCU type: KQ31B",
 // "Flash ID: 0xef4018  Size: 16777216  Name: W25Q128JV", the image labels); nothing with --quiet;

@@ -3,11 +3,14 @@
 #include "cli/cli_commands.h"
 #include "cli/gang_console.h"
 #include "cli/interrupt.h"
+#include "cli/terminal_lines.h"
 #include "jobs/board_watch.h"
 
 #include <QEventLoop>
+#include <QSet>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <map>
 
 namespace {
 
@@ -28,21 +31,54 @@ int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     GangConsole console(out, err, terminal && !r.quiet);
     Cli_Complain(err, QStringLiteral("watching for boards; Ctrl-C ends the watch"));
 
+    if (const int status = Cli_OneNameEach(Cli_BoardPorts(r), err)) return status;
     // Resolved afresh on every look: a USB serial number names whichever port its board has now.
-    BoardWatch watch(run.job, [&r] { return Cli_BoardPorts(r); });
+    // One device is one board, whatever names it has. A USB serial number on several ports is
+    // said once each time it becomes so.
+    QSet<QString> ambiguous;
+    const auto watchedPorts = [&r, &ambiguous, &console] {
+        QList<MissingPort> missing;
+        const QStringList ports = Cli_FirstNameEach(Cli_BoardPorts(r, &missing));
+        QSet<QString> now;
+        for (const MissingPort &port : missing) {
+            if (port.notConnected) continue;
+            now.insert(port.reason);
+            if (!ambiguous.contains(port.reason))
+                console.line(
+                    QStringLiteral("watch: %1: no board is started there").arg(port.reason));
+        }
+        ambiguous = now;
+        return ports;
+    };
+    BoardWatch watch(run.job, watchedPorts);
     QEventLoop loop;
     int done = 0, failed = 0, interrupted = 0;
+    QSet<QString> portsRun;
+    std::map<const BoardThread *, std::unique_ptr<RunUnderWay>> underWay;
+    bool reportLost = false;
     const TerminalObserver::Choices shown = Cli_Choices(r);
     QObject::connect(&watch, &BoardWatch::boardStarted, &watch, [&](BoardThread *board) {
         console.follow(board, &watch, shown.quiet, shown.eachLineOnce);
+        underWay[board] = Cli_RunUnderWay(run, board->port(), r.command);
     });
-    QObject::connect(&watch, &BoardWatch::boardEnded, &watch,
-                     [&](BoardThread *board, const JobResult &o) {
-                         Cli_Record(run, o, board->port(), r.command, err);
-                         console.boardEnded(board->port());
-                         console.line(board->port() + QStringLiteral(": ") + verdict(o, r.command));
-                         (o.ok() ? done : o.interrupted() ? interrupted : failed) += 1;
-                     });
+    QObject::connect(
+        &watch, &BoardWatch::boardEnded, &watch, [&](BoardThread *board, const JobResult &o) {
+            underWay.erase(board);
+            Cli_Record(run, o, board->port(), r.command, err);
+            console.boardEnded(board->port());
+            console.line(Escape_Controls(board->port()) + QStringLiteral(": ") +
+                         verdict(o, r.command));
+            (o.ok() ? done : o.interrupted() ? interrupted : failed) += 1;
+            portsRun.insert(board->port());
+            // A board run without its record is worse than one not run.
+            if (run.report.lostRecords() > 0 && !reportLost) {
+                reportLost = true;
+                console.line(QStringLiteral("watch: the report cannot be written (%1): no "
+                                            "new board is started")
+                                 .arg(run.report.errorString()));
+                watch.stop();
+            }
+        });
     QObject::connect(&watch, &BoardWatch::stopped, &loop, &QEventLoop::quit);
     // Ctrl-C: no more boards; those running stop as a single board does. Looked at as often as
     // the ports are, where no descriptor wakes the loop.
@@ -64,10 +100,17 @@ int Run_Watch(const CliRequest &r, FILE *out, FILE *err, bool terminal) {
     }
     watch.start();
     loop.exec();
+    // Runs, not boards: a board that comes back is run again.
+    const int runs = done + failed + interrupted;
     console.line(
-        QStringLiteral("watch: %1 boards done, %2 failed%3")
+        QStringLiteral("watch: %1 %2 on %3 %4: %5 ok, %6 failed%7")
+            .arg(runs)
+            .arg(runs == 1 ? QStringLiteral("run") : QStringLiteral("runs"))
+            .arg(portsRun.size())
+            .arg(portsRun.size() == 1 ? QStringLiteral("port") : QStringLiteral("ports"))
             .arg(done)
             .arg(failed)
             .arg(interrupted ? QStringLiteral(", %1 interrupted").arg(interrupted) : QString()));
+    if (const int lost = Cli_RecordsLost(run.report, err)) return lost;
     return interrupted ? Interrupt_Status() : CliOk;
 }

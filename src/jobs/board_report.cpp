@@ -63,12 +63,28 @@ class Record {
         if (image->length <= 0) return; // not read
         field(p + "_crc", hex(image->crc));
         field(p + "_length", QByteArray::number(image->length));
+        if (!image->sha256.isEmpty()) field(p + "_sha256", '"' + image->sha256.toHex() + '"');
     }
     QByteArray jsonLine() const { return text + "}\n"; }
 
   private:
     QByteArray text;
 };
+
+// How far a memory's step got, in the words of the record's own result.
+QByteArray stepWords(StepState state) {
+    switch (state) {
+    case StepState::Ok:
+        return "\"ok\"";
+    case StepState::Failed:
+        return "\"fail\"";
+    case StepState::Interrupted:
+        return "\"interrupted\"";
+    case StepState::NotStarted:
+        break;
+    }
+    return "\"not started\"";
+}
 
 } // namespace
 
@@ -98,6 +114,13 @@ QByteArray Board_ReportLine(const JobResult &o, const QString &port, const QStri
     if (o.flashPart && !o.flashPart->name.isEmpty())
         r.field("flash_name", jsonString(o.flashPart->name));
     r.image("flash", o.flashImage);
+    // How far the board got with each memory the command was given an image for.
+    if (o.mcuImage) r.field("mcu_result", stepWords(o.mcu));
+    if (o.flashImage) r.field("flash_result", stepWords(o.flash));
+    if (o.flashImage && o.flashBlocks > 0) {
+        r.field("flash_blocks_sent", QByteArray::number(o.flashBlocksWritten));
+        r.field("flash_blocks", QByteArray::number(o.flashBlocks));
+    }
     for (const ReportField &f : more)
         r.field(f.name, f.text ? jsonString(*f.text) : QByteArray("null"));
     return r.jsonLine();

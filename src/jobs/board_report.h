@@ -26,8 +26,11 @@ struct ReportField {
 
 // One record, ending in a newline: time (ISO 8601 with the offset from UTC), port, command,
 // model, boot_version, result, reason (for a failure), seconds, and the images and the flash part
-// where the run used them (mcu_image, mcu_crc, mcu_length, flash_id, flash_name, flash_image,
-// flash_crc, flash_length); then `more`, in order.
+// where the run used them (mcu_image, mcu_crc, mcu_length, mcu_sha256, flash_id, flash_name,
+// flash_image, flash_crc, flash_length, flash_sha256), how far each memory given an image got
+// (mcu_result, flash_result: "ok", "fail", "interrupted", "not started") and, for a flash update,
+// flash_blocks_sent of flash_blocks (the last one sent perhaps not written whole); then `more`,
+// in order.
 QByteArray Board_ReportLine(const JobResult &outcome, const QString &port, const QString &command,
                             const QDateTime &time, const QList<ReportField> &more = {});
 

@@ -1,7 +1,12 @@
 #include "jobs/board_watch.h"
 
+#include "serial/port_device.h"
 #include "serial/port_map.h"
 #include "serial/port_monitor.h"
+
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QMap>
 
 #include <algorithm>
 
@@ -22,6 +27,8 @@ BoardWatch::BoardWatch(const JobRequest &watchRequest, std::function<QStringList
         markGone(name);
         rescan();
     });
+    folders = new QFileSystemWatcher(this);
+    connect(folders, &QFileSystemWatcher::directoryChanged, this, [this] { rescan(); });
     connect(&timer, &QTimer::timeout, this, [this] { rescan(); });
 }
 
@@ -41,25 +48,31 @@ void BoardWatch::stop() {
 
 void BoardWatch::rescan() {
     if (stopping) return;
-    QStringList present;
-    for (const QString &port : watchedPorts())
-        if (Port_Present(port)) present.append(port);
+    const QStringList ports = watchedPorts();
+    watchFolders(ports);
+    QMap<QString, QString> present; // port, its coming
+    for (const QString &port : ports)
+        if (Port_Present(port)) present.insert(port, Port_Instance(port));
     QStringList gone;
     for (auto it = boards.begin(); it != boards.end();) {
         Board &board = it->second;
-        if (!present.contains(it->first)) board.gone = true;
+        const QString now = present.value(it->first);
+        // Absent, or present again under a new node since it arrived: a re-plug.
+        if (!present.contains(it->first) || (!now.isEmpty() && now != board.instance))
+            board.gone = true;
         // A board that went away before its turn, or after its run, is forgotten.
         const bool forget = board.gone && (!board.thread || board.ended);
         if (forget) gone.append(it->first);
         it = forget ? boards.erase(it) : std::next(it);
     }
     QStringList arrived;
-    for (const QString &port : present) {
-        if (boards.count(port)) continue;
-        Board &board = boards[port];
+    for (auto it = present.cbegin(); it != present.cend(); ++it) {
+        if (boards.count(it.key())) continue;
+        Board &board = boards[it.key()];
         board.arrival = ++arrivals;
+        board.instance = it.value();
         board.released = !holding;
-        arrived.append(port);
+        arrived.append(it.key());
     }
     // Told once the map is whole: a receiver may call back (startWaiting).
     for (const QString &port : gone)
@@ -67,6 +80,17 @@ void BoardWatch::rescan() {
     for (const QString &port : arrived)
         emit boardArrived(port);
     startNext();
+}
+
+void BoardWatch::watchFolders(const QStringList &ports) {
+    QStringList wanted;
+    for (const QString &port : ports) {
+        const QString folder = QFileInfo(Port_SystemPath(port)).absolutePath();
+        if (!wanted.contains(folder) && QFileInfo(folder).isDir()) wanted.append(folder);
+    }
+    const QStringList watched = folders->directories();
+    for (const QString &folder : wanted)
+        if (!watched.contains(folder)) folders->addPath(folder);
 }
 
 void BoardWatch::setMaxRunning(int count) {
@@ -127,9 +151,10 @@ void BoardWatch::ended(const QString &port) {
     --runningBoards;
     emit boardEnded(board.thread.get(), board.thread->result()); // writes its record, if any
     board.thread->recorded();
-    if (board.gone) { // it went away during the run: new on its return
+    if (board.gone) { // it went away during the run: new on its return, perhaps already
         boards.erase(port);
         emit boardGone(port);
+        QTimer::singleShot(0, this, [this] { rescan(); });
     }
     if (stopping && runningBoards == 0) emit stopped();
     startNext();

@@ -11,11 +11,15 @@
 #include <memory>
 
 class PortMonitor;
+class QFileSystemWatcher;
 
 // A bench's watch: follows the watched ports and runs the request on each board that appears,
 // on a board thread of its own, once: the board is not done again until its port has gone away
-// and come back. Arrivals come from the system's port notifications and from a look at the ports
-// every half second (ports listed by a path of their own come without a notification).
+// and come back. Arrivals come from the system's port notifications, from the file system's
+// notifications on the folders of the ports (a link re-made, a device node created: inotify on
+// Linux) and from a look at the ports every half second. A port made anew between two looks (a
+// board swapped in a few milliseconds) is a new arrival all the same: each look compares the
+// port's coming (Port_Instance) with the one its board arrived by.
 class BoardWatch : public QObject {
     Q_OBJECT
 
@@ -60,6 +64,7 @@ class BoardWatch : public QObject {
     struct Board {
         std::unique_ptr<BoardThread> thread; // none: waiting for its turn
         uint64_t arrival = 0;                // the order of arrival
+        QString instance;                    // the port's coming the board arrived by
         bool released = false;               // may start when it is its turn
         bool ended = false;                  // run over; the port stays taken until it goes away
         bool gone = false;                   // the port went away since the run started
@@ -69,12 +74,14 @@ class BoardWatch : public QObject {
     void markGone(const QString &device);
     void startBoard(const QString &port);
     void startNext();
+    void watchFolders(const QStringList &ports);
     void ended(const QString &port);
 
     JobRequest request;
     const std::function<QStringList()> watchedPorts;
     std::map<QString, Board> boards;
     PortMonitor *monitor = nullptr;
+    QFileSystemWatcher *folders = nullptr;
     QTimer timer;
     bool stopping = false;
     bool holding = false;

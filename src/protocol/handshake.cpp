@@ -108,12 +108,14 @@ QString Version_Line(const ChipModel &model, uint32_t bootVersion) {
 Result<> Probe_Model(DeviceSession &s) {
     s.modelCode = 0;
     Failure failure = Fail(FailureKind::WrongReply, QString());
+    bool answered = false; // a handshake was answered, with the proof of no model tried
     for (const ChipModel &model : Chip_Models()) {
         const Result<Proof> r = Connect_Device(s, '0', model.code);
         if (!r.ok()) {
             failure = r.failure();
             break;
         }
+        answered = true;
         if (r.value() == Proof::ThisModel) {
             s.modelCode = model.code;
             s.ui.chipIdentified(QLatin1String(model.name));
@@ -122,6 +124,13 @@ Result<> Probe_Model(DeviceSession &s) {
     }
     s.modelCode = UnknownModelCode;
     s.ui.chipIdentified(QStringLiteral("unknown"));
+    // Every handshake answered, none with a proof this build can check: a boot loader of
+    // another build (or another tag), not a silent port.
+    if (answered && failure.reason.isEmpty())
+        return Fail(FailureKind::WrongReply,
+                    QStringLiteral("a chip answered on \"%1\", but with the proof of another "
+                                   "build: no model this build knows")
+                        .arg(s.link.portName()));
     return Step_Failure(failure,
                         QStringLiteral("no known chip answered on \"%1\"").arg(s.link.portName()));
 }

@@ -33,7 +33,13 @@ class ReplyAssembly : public ArrivalSink {
     // Bytes were lost on the way (an arrival too long for the reply buffer): a reply joined
     // across the gap would be made of unrelated bytes, so the reply being joined is dropped and
     // the next arrival starts a new one.
-    void lose() { have = 0; }
+    void lose() {
+        have = 0;
+        lostBytes = true;
+    }
+    // Bytes were lost since the command was sent: a reply that never came whole may have been
+    // among them (a reply too long to be one).
+    bool lostAny() const { return lostBytes; }
 
     // As the link's sink.
     void arrived(const uint8_t *bytes, int length) override { add(bytes, length); }
@@ -49,4 +55,5 @@ class ReplyAssembly : public ArrivalSink {
     ReplyFrame latest{};   // the latest whole reply ...
     bool waiting = false;  // ... not yet taken
     bool complete = false; // OneReply: its reply has been whole
+    bool lostBytes = false;
 };

@@ -44,7 +44,7 @@ Exchange Transaction::await() {
             return e;
         case SerialLink::Wait::TimeOut:
             Report_TimeOut(s);
-            e.outcome = Exchange::TimeOut;
+            e.outcome = assembly.lostAny() ? Exchange::Overlong : Exchange::TimeOut;
             return e;
         }
     }
@@ -74,6 +74,9 @@ Failure Exchange_Failure(const Exchange &e, const QString &what) {
         late.outOfTime = true;
         return late;
     }
+    case Exchange::Overlong:
+        return Fail(FailureKind::WrongReply,
+                    what + QStringLiteral(" was answered with more bytes than a reply holds"));
     case Exchange::Reply:
     case Exchange::TimeOut:
         break;

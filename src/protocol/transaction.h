@@ -12,7 +12,8 @@ using Frame = std::array<uint8_t, FrameSize>;
 
 // How a command's wait ended and, for Reply and WrongLetter, its whole reply.
 struct Exchange {
-    enum Outcome { Reply, WrongLetter, TimeOut, Stopped, Gone, OutOfTime };
+    // Overlong: no whole reply in time, but an arrival too long to be one was dropped.
+    enum Outcome { Reply, WrongLetter, TimeOut, Overlong, Stopped, Gone, OutOfTime };
     Outcome outcome = TimeOut;
     ReplyFrame reply{};
 };

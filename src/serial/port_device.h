@@ -19,6 +19,11 @@ QString Port_SystemPath(const QString &portName);
 // Empty when nothing answers to the name; `error`, if given, then says why in the system's words.
 QString Port_Device(const QString &portName, QString *error = nullptr);
 
+// One coming of `portName`: changes whenever the name is made again (a link or a device node
+// removed and created anew, as a re-plugged board's is), however short the gap; empty when the
+// name leads nowhere. On Windows, where a COM name is never made anew, its device.
+QString Port_Instance(const QString &portName);
+
 // The groups of `ports` that name one device, each group in the list's order; `devices[i]` is
 // the device of `ports[i]` (Port_Device). A port whose device is unknown (empty) is in none.
 QList<QStringList> Duplicate_Ports(const QStringList &ports, const QStringList &devices);

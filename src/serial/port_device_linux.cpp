@@ -34,6 +34,21 @@ QString Port_Device(const QString &portName, QString *error) {
         .arg(info.st_ino);
 }
 
+QString Port_Instance(const QString &portName) {
+    // The name's own node (the link, not what it leads to: a re-made link may lead to a device
+    // number used before), and its change time, for a file system that reuses inodes at once.
+    struct stat own {};
+    const QByteArray path = QFile::encodeName(Port_SystemPath(portName));
+    if (portName.isEmpty() || ::lstat(path.constData(), &own) != 0) return QString();
+    const QString device = Port_Device(portName);
+    if (device.isEmpty()) return QString();
+    return QStringLiteral("%1 node %2 %3.%4")
+        .arg(device)
+        .arg(own.st_ino)
+        .arg(own.st_ctim.tv_sec)
+        .arg(own.st_ctim.tv_nsec);
+}
+
 bool Lock_PortDevice(QSerialPort &port) {
     // A lock on the device's node, which every link to it leads to. (QSerialPort's own lock
     // file is named after the name it was given, and root passes its exclusive mode.)

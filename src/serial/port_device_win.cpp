@@ -15,6 +15,10 @@ QString Port_Device(const QString &portName, QString *error) {
     return name.toUpper();
 }
 
+QString Port_Instance(const QString &portName) {
+    return Port_Device(portName);
+}
+
 bool Lock_PortDevice(QSerialPort &) {
     // Windows opens a port for one holder only, whatever name it was opened by.
     return true;
