@@ -1,6 +1,9 @@
 // tessara-station offscreen against simulated boards on a fixture: the tiles as a screen reader
 // reads them (accessible name and description), the report's records with their slots, manual
-// mode with a limit, stopping and closing while boards run, slots.conf and the translation.
+// mode with a limit, stopping and closing while boards run, a release bundle as the recipe (and
+// one refused), slots.conf and the translation.
+#include "bundle/bundle_maker.h"
+#include "bundle/minisign.h"
 #include "station/slot_tile.h"
 #include "station/station_translation.h"
 #include "station/station_window.h"
@@ -8,6 +11,7 @@
 #include "support/bench_rig.h"
 #include "support/message_box_responder.h"
 
+#include <QCryptographicHash>
 #include <QLabel>
 #include <QtTest>
 #include <csignal>
@@ -27,18 +31,46 @@ QString labelOf(const QWidget &window, const QString &name) {
     return QString();
 }
 
-// A station on the bench's boards 0..count-1, named A1.., and A8 where no board ever is.
+// A release bundle of the bench's images (or its flash image alone) for KQ31B, signed by `key`,
+// its public key beside it (PATH.pub).
+bool writeBundle(const BenchRig &bench, const QString &path, const MinisignSecretKey &key,
+                 bool withMcu = true) {
+    BundleRecipe r;
+    r.product = QStringLiteral("panel");
+    r.version = QStringLiteral("2.4");
+    r.constraints.models = QStringList{"KQ31B"};
+    if (withMcu) r.mcu = bench.mcu;
+    r.flash = bench.flash;
+    QByteArray archive;
+    QString reason;
+    QFile pub(path + ".pub");
+    if (!Make_Bundle(r, &key, archive, reason) || !Write_BundleFile(path, archive, reason) ||
+        !pub.open(QIODevice::WriteOnly)) {
+        qWarning("cannot make the bundle: %s", qPrintable(reason));
+        return false;
+    }
+    return pub.write(Minisign_PublicKeyFile(Minisign_PublicOf(key))) > 0;
+}
+
+// A station on the bench's boards 0..count-1, named A1.., and A8 where no board ever is. Its
+// recipe: the bundle `bundle` (trusting its key), or else the bench's images for KQ31B.
 struct Station {
-    Station(BenchRig &bench, int count, bool manual = false, int maxParallel = 0) {
+    Station(BenchRig &bench, int count, bool manual = false, int maxParallel = 0,
+            const QString &bundle = QString()) {
         StationOptions o;
-        o.mcuPath = bench.mcuPath;
-        o.flashPath = bench.flashPath;
         o.flashIniPath = bench.path("Flash.ini");
+        if (bundle.isEmpty()) {
+            o.mcuPath = bench.mcuPath;
+            o.flashPath = bench.flashPath;
+        } else {
+            o.bundlePath = bundle;
+            o.trust = QStringList{bundle + ".pub"};
+        }
         const Result<Recipe> recipe = Load_Recipe(o);
         if (!recipe.ok()) qFatal("recipe: %s", qPrintable(recipe.reason()));
         StationWindow::Setup setup;
         setup.recipe = recipe.value();
-        Limit_RecipeModels(setup.recipe, {"KQ31B"});
+        if (bundle.isEmpty()) Limit_RecipeModels(setup.recipe, {"KQ31B"});
         QList<SlotEntry> entries;
         QStringList ports;
         for (int i = 0; i < count; ++i) {
@@ -71,7 +103,9 @@ class StationTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // Auto mode: every board runs on arrival; a failed tile stays failed until its board goes.
+    // Auto mode with a signed bundle as the recipe: every board runs on arrival; the bundle's
+    // chip check refuses the KQ580 before any write; a failed tile stays failed until its board
+    // goes; every record names the bundle and the slot.
     void mixedBoards() {
         BenchRig bench;
         QVERIFY(bench.plug(0));
@@ -80,14 +114,30 @@ class StationTest : public QObject {
         QVERIFY(bench.plug(2));
         bench.board(2).addFault(SimFault::on('J', 1, SimFault::Vanish));
         QVERIFY(bench.plug(3, [](SimConfig &c) { keepLink(c, "KQ580"); }));
-        Station station(bench, 4);
+        const QString bundle = bench.path("panel.kqb");
+        const MinisignSecretKey key = Minisign_NewKey();
+        QVERIFY(writeBundle(bench, bundle, key));
+        QFile file(bundle);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString bundleSha =
+            QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex();
+        Station station(bench, 4, false, 0, bundle);
         const QWidget &w = *station.window;
 
         QCOMPARE(tileOf(w, "A8"), QStringLiteral("Waiting: no board"));
         const QString recipe = labelOf(w, "recipe");
-        QVERIFY2(recipe.contains("unsigned images") && recipe.contains("Models: KQ31B") &&
-                     recipe.contains(QStringLiteral("CRC-32 0x")),
-                 qPrintable(recipe));
+        const QString keyId = Minisign_KeyIdText(key.keyId);
+        for (const QString &fact :
+             {QStringLiteral("Recipe: bundle panel.kqb"),
+              QStringLiteral("Product: panel, version 2.4"), QStringLiteral("Models: KQ31B"),
+              QStringLiteral("CRC-32 0x%1")
+                  .arg(Describe_Image("mcu.bin", bench.mcu).crc, 8, 16, QLatin1Char('0')),
+              QStringLiteral("CRC-32 0x%1")
+                  .arg(Describe_Image("flash.bin", bench.flash).crc, 8, 16, QLatin1Char('0')),
+              "Bundle SHA-256: " + bundleSha.left(16),
+              QStringLiteral("Signature: signed by key ID %1, trusted").arg(keyId)})
+            QVERIFY2(recipe.contains(fact), qPrintable(fact + " not in: " + recipe));
+        QVERIFY2(!recipe.contains("unsigned"), qPrintable(recipe));
 
         QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 4, 20000);
         QCOMPARE(tileOf(w, "A1").left(6), QStringLiteral("PASS: "));
@@ -103,8 +153,15 @@ class StationTest : public QObject {
             QVERIFY2(f.name != "J" && f.name != "E", "the wrong model was written to");
 
         QMap<QString, QString> results;
-        for (const QJsonObject &r : bench.report())
+        for (const QJsonObject &r : bench.report()) {
             results[r["slot"].toString()] = r["result"].toString();
+            QCOMPARE(r["bundle_sha256"].toString(), bundleSha);
+            QCOMPARE(r["product"].toString() + ' ' + r["version"].toString(), QString("panel 2.4"));
+            QCOMPARE(r["key_id"].toString(), keyId);
+            if (r["slot"].toString() == "A4")
+                QCOMPARE(r["reason"].toString(),
+                         QStringLiteral("bundle for KQ31B; this chip is KQ580"));
+        }
         QCOMPARE(results, (QMap<QString, QString>{
                               {"A1", "ok"}, {"A2", "fail"}, {"A3", "fail"}, {"A4", "fail"}}));
         QVERIFY2(labelOf(w, "counters").startsWith("Passed 1 · Failed 3 · Yield 25 % · "),
@@ -175,6 +232,50 @@ class StationTest : public QObject {
         QVERIFY(responder.boxes.isEmpty());
         QCOMPARE(bench.report().size(), 1);
         QCOMPARE(bench.report()[0]["result"].toString(), QStringLiteral("interrupted"));
+    }
+
+    // A bundle its checks refuse, or that lacks the operation's image, is no recipe: the reason
+    // names the bundle and what is wrong with it.
+    void refusedBundle_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("tampered") << "byte"
+                                  << "cannot be read";
+        QTest::newRow("key not trusted") << "trust"
+                                         << "which is not a trusted key";
+        QTest::newRow("no MCU image") << "mcu only"
+                                      << "holds no MCU image";
+    }
+    void refusedBundle() {
+        QFETCH(QString, damage);
+        QFETCH(QString, reason);
+        BenchRig bench;
+        const QString bundle = bench.path("panel.kqb");
+        const MinisignSecretKey key = Minisign_NewKey();
+        QVERIFY(writeBundle(bench, bundle, key));
+        QStringList arguments{"check-mcu", bundle, "--trust", bundle + ".pub"};
+        if (damage == "byte") {
+            QFile file(bundle);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QByteArray bytes = file.readAll();
+            const int at = bytes.indexOf(bench.mcu.left(16));
+            QVERIFY(at > 0);
+            bytes[at + 5] = char(bytes[at + 5] ^ 0x40);
+            QVERIFY(file.seek(0) && file.write(bytes) == bytes.size());
+        }
+        if (damage == "trust") { // only another release's key is trusted
+            QVERIFY(writeBundle(bench, bench.path("other.kqb"), Minisign_NewKey()));
+            arguments[3] = bench.path("other.kqb.pub");
+        }
+        if (damage == "mcu only") QVERIFY(writeBundle(bench, bundle, key, false));
+        const ParsedStationOptions parsed = Parse_StationOptions(arguments);
+        QVERIFY2(parsed.options, qPrintable(parsed.error));
+        QCOMPARE(parsed.options->bundlePath, bundle);
+        const Result<Recipe> recipe = Load_Recipe(*parsed.options);
+        QVERIFY(!recipe.ok());
+        QVERIFY2(recipe.reason().startsWith("bundle " + bundle + " refused: ") &&
+                     recipe.reason().contains(reason),
+                 qPrintable(recipe.reason()));
     }
 
     void slotsConf_data() {

@@ -24,82 +24,82 @@
         <translation>请把当前用户加入 dialout 组</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="22"/>
+        <location filename="../src/station/operator_words.cpp" line="23"/>
         <source>take it to the station of its recipe</source>
         <translation>请拿到使用对应配方的工位</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="25"/>
+        <location filename="../src/station/operator_words.cpp" line="26"/>
         <source>the board did not answer</source>
         <translation>电路板没有应答</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="27"/>
+        <location filename="../src/station/operator_words.cpp" line="28"/>
         <source>the board answered wrongly</source>
         <translation>电路板应答错误</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="29"/>
+        <location filename="../src/station/operator_words.cpp" line="30"/>
         <source>the board refused the update</source>
         <translation>电路板拒绝了更新</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="31"/>
+        <location filename="../src/station/operator_words.cpp" line="32"/>
         <source>the board went away</source>
         <translation>电路板已断开</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="33"/>
+        <location filename="../src/station/operator_words.cpp" line="34"/>
         <source>stopped</source>
         <translation>已停止</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="33"/>
+        <location filename="../src/station/operator_words.cpp" line="34"/>
         <source>re-seat the board to run it again</source>
         <translation>重新插好电路板即可再次烧录</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="35"/>
+        <location filename="../src/station/operator_words.cpp" line="36"/>
         <source>the port did not open</source>
         <translation>端口无法打开</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="37"/>
+        <location filename="../src/station/operator_words.cpp" line="38"/>
         <source>no known chip answered</source>
         <translation>没有已知的芯片应答</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="49"/>
+        <location filename="../src/station/operator_words.cpp" line="50"/>
         <source>loader download</source>
         <translation>下载引导程序</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="51"/>
+        <location filename="../src/station/operator_words.cpp" line="52"/>
         <source>MCU erase</source>
         <translation>MCU 擦除</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="53"/>
+        <location filename="../src/station/operator_words.cpp" line="54"/>
         <source>MCU write</source>
         <translation>MCU 写入</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="55"/>
+        <location filename="../src/station/operator_words.cpp" line="56"/>
         <source>MCU check</source>
         <translation>MCU 校验</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="57"/>
+        <location filename="../src/station/operator_words.cpp" line="58"/>
         <source>flash erase</source>
         <translation>闪存擦除</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="59"/>
+        <location filename="../src/station/operator_words.cpp" line="60"/>
         <source>flash write</source>
         <translation>闪存写入</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="61"/>
+        <location filename="../src/station/operator_words.cpp" line="62"/>
         <source>flash check</source>
         <translation>闪存校验</translation>
     </message>
@@ -107,59 +107,89 @@
 <context>
     <name>Recipe</name>
     <message>
-        <location filename="../src/station/recipe.cpp" line="16"/>
+        <location filename="../src/station/recipe.cpp" line="18"/>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="20"/>
+        <location filename="../src/station/recipe.cpp" line="22"/>
         <source>%1: %2, CRC-32 0x%3, %4 bytes, SHA-256 %5</source>
         <translation>%1：%2，CRC-32 0x%3，%4 字节，SHA-256 %5</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="30"/>
+        <location filename="../src/station/recipe.cpp" line="37"/>
+        <source>bundle %1 refused: %2</source>
+        <translation>发布包 %1 被拒绝：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/recipe.cpp" line="49"/>
         <source>this board is a %1: wrong recipe</source>
         <translation>这块板是 %1：配方不对</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="49"/>
+        <location filename="../src/station/recipe.cpp" line="79"/>
+        <source>Recipe: bundle %1</source>
+        <translation>配方：发布包 %1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/recipe.cpp" line="81"/>
+        <source>Product: %1, version %2</source>
+        <translation>产品：%1，版本 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/recipe.cpp" line="83"/>
         <source>Recipe: unsigned images</source>
         <translation>配方：未签名的映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="50"/>
+        <location filename="../src/station/recipe.cpp" line="86"/>
         <source>Operation: %1%2</source>
         <translation>操作：%1%2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="51"/>
+        <location filename="../src/station/recipe.cpp" line="87"/>
         <source>, only changed blocks</source>
         <translation>，只写有变化的块</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="52"/>
+        <location filename="../src/station/recipe.cpp" line="88"/>
         <source>MCU image</source>
         <translation>MCU 映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="53"/>
+        <location filename="../src/station/recipe.cpp" line="89"/>
         <source>Flash image</source>
         <translation>闪存映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="55"/>
+        <location filename="../src/station/recipe.cpp" line="91"/>
         <source>Models: any</source>
         <translation>型号：不限</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="56"/>
+        <location filename="../src/station/recipe.cpp" line="92"/>
         <source>Models: %1</source>
         <translation>型号：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="57"/>
+        <location filename="../src/station/recipe.cpp" line="94"/>
         <source>Signature: none</source>
         <translation>签名：无</translation>
+    </message>
+    <message>
+        <location filename="../src/station/recipe.cpp" line="98"/>
+        <source>Bundle SHA-256: %1</source>
+        <translation>发布包 SHA-256：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/recipe.cpp" line="99"/>
+        <source>Signature: %1</source>
+        <translation>签名：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/recipe.cpp" line="101"/>
+        <source>Warning: %1</source>
+        <translation>警告：%1</translation>
     </message>
 </context>
 <context>
@@ -232,7 +262,12 @@
 <context>
     <name>StationMain</name>
     <message>
-        <location filename="../src/station/main.cpp" line="69"/>
+        <location filename="../src/station/main.cpp" line="62"/>
+        <source>warning: %1: %2</source>
+        <translation>警告：%1：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/main.cpp" line="73"/>
         <source>cannot open the report %1: %2</source>
         <translation>无法打开报告 %1：%2</translation>
     </message>
@@ -241,10 +276,12 @@
     <name>StationOptions</name>
     <message>
         <location filename="../src/station/station_options.cpp" line="42"/>
-        <source>Usage: tessara-station [OPTIONS] [OPERATION]
+        <source>Usage: tessara-station [OPTIONS] [OPERATION] [BUNDLE.kqb]
 Updates every board plugged into the fixture&apos;s hub, one tile per slot.
 
 OPERATION: update-all (default), update-mcu, update-flash, check-mcu, check-flash
+BUNDLE.kqb: the release bundle of the recipe (or --mcu and --flash)
+  --trust PUBKEY       trust this minisign public key (repeatable)
   --mcu FILE           the MCU image of the recipe
   --flash FILE         the flash image of the recipe
   --only-changed       write only the flash blocks that differ
@@ -256,10 +293,12 @@ OPERATION: update-all (default), update-mcu, update-flash, check-mcu, check-flas
   --help               this text
   --version            the version
 </source>
-        <translation>用法：tessara-station [选项] [操作]
+        <translation>用法：tessara-station [选项] [操作] [发布包.kqb]
 更新插在治具集线器上的每一块电路板，每个槽位一个方块。
 
 操作：update-all（默认）、update-mcu、update-flash、check-mcu、check-flash
+发布包.kqb：配方的发布包（或用 --mcu 和 --flash）
+  --trust 公钥         信任此 minisign 公钥（可重复）
   --mcu 文件           配方的 MCU 映像
   --flash 文件         配方的闪存映像
   --only-changed       只写有变化的闪存块
@@ -273,37 +312,47 @@ OPERATION: update-all (default), update-mcu, update-flash, check-mcu, check-flas
 </translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="67"/>
+        <location filename="../src/station/station_options.cpp" line="69"/>
         <source>%1 needs a value</source>
         <translation>%1 需要一个值</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="99"/>
+        <location filename="../src/station/station_options.cpp" line="105"/>
         <source>--max-parallel takes a number from 1 to 256</source>
         <translation>--max-parallel 的值应为 1 到 256 之间的数字</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="105"/>
+        <location filename="../src/station/station_options.cpp" line="114"/>
         <source>unknown operation: %1</source>
         <translation>未知的操作：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="112"/>
+        <location filename="../src/station/station_options.cpp" line="121"/>
         <source>unknown option: %1</source>
         <translation>未知的选项：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="117"/>
+        <location filename="../src/station/station_options.cpp" line="126"/>
+        <source>a bundle or --mcu and --flash, not both</source>
+        <translation>发布包与 --mcu、--flash 只能二选一</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="130"/>
+        <source>--trust applies to a bundle</source>
+        <translation>--trust 只用于发布包</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="135"/>
         <source>%1 needs an MCU image (--mcu FILE)</source>
         <translation>%1 需要 MCU 映像（--mcu 文件）</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="121"/>
+        <location filename="../src/station/station_options.cpp" line="139"/>
         <source>%1 needs a flash image (--flash FILE)</source>
         <translation>%1 需要闪存映像（--flash 文件）</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="125"/>
+        <location filename="../src/station/station_options.cpp" line="143"/>
         <source>--only-changed goes with update-all or update-flash</source>
         <translation>--only-changed 只能与 update-all 或 update-flash 一起使用</translation>
     </message>
@@ -337,110 +386,125 @@ OPERATION: update-all (default), update-mcu, update-flash, check-mcu, check-flas
     </message>
     <message>
         <location filename="../src/station/station_window.cpp" line="80"/>
+        <source>&amp;Open recipe...</source>
+        <translation>打开配方(&amp;O)...</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="81"/>
         <source>&amp;Change recipe...</source>
         <translation>更换配方(&amp;C)...</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="168"/>
+        <location filename="../src/station/station_window.cpp" line="169"/>
         <source>%1: %2 on %3</source>
         <translation>%1：在 %3 上执行 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="194"/>
+        <location filename="../src/station/station_window.cpp" line="195"/>
         <source>%1 %2 %</source>
         <translation>%1 %2 %</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="206"/>
+        <location filename="../src/station/station_window.cpp" line="207"/>
         <source>%1, boot 0x%2</source>
         <translation>%1，引导版本 0x%2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="214"/>
+        <location filename="../src/station/station_window.cpp" line="215"/>
         <source>PASS in %1 s</source>
         <translation>通过，用时 %1 秒</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="215"/>
+        <location filename="../src/station/station_window.cpp" line="216"/>
         <source>FAIL: %1</source>
         <translation>失败：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="220"/>
+        <location filename="../src/station/station_window.cpp" line="223"/>
         <source>The report %1 cannot be written: %2. Stop and call the engineer.</source>
         <translation>无法写入报告 %1：%2。请停止并联系工程师。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="259"/>
+        <location filename="../src/station/station_window.cpp" line="262"/>
         <source>no board</source>
         <translation>没有电路板</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="260"/>
+        <location filename="../src/station/station_window.cpp" line="263"/>
         <source>press Start</source>
         <translation>请按“开始”</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="261"/>
+        <location filename="../src/station/station_window.cpp" line="264"/>
         <source>waiting for its turn</source>
         <translation>排队等待</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="263"/>
+        <location filename="../src/station/station_window.cpp" line="266"/>
         <source>done in %1 s</source>
         <translation>完成，用时 %1 秒</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="265"/>
+        <location filename="../src/station/station_window.cpp" line="268"/>
         <source>after %1 s</source>
         <translation>用时 %1 秒</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="291"/>
+        <location filename="../src/station/station_window.cpp" line="294"/>
         <source>Log of slot %1</source>
         <translation>槽位 %1 的日志</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="294"/>
+        <location filename="../src/station/station_window.cpp" line="297"/>
         <source>log of slot %1</source>
         <translation>槽位 %1 的日志</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="337"/>
-        <location filename="../src/station/station_window.cpp" line="341"/>
-        <location filename="../src/station/station_window.cpp" line="359"/>
-        <location filename="../src/station/station_window.cpp" line="364"/>
+        <location filename="../src/station/station_window.cpp" line="340"/>
+        <location filename="../src/station/station_window.cpp" line="344"/>
+        <location filename="../src/station/station_window.cpp" line="351"/>
+        <location filename="../src/station/station_window.cpp" line="356"/>
         <source>Change recipe</source>
         <translation>更换配方</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="338"/>
-        <location filename="../src/station/station_window.cpp" line="365"/>
+        <location filename="../src/station/station_window.cpp" line="341"/>
+        <location filename="../src/station/station_window.cpp" line="357"/>
         <source>Boards are running. Change the recipe when they have ended.</source>
         <translation>有电路板正在烧录。请等它们结束后再更换配方。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="341"/>
+        <location filename="../src/station/station_window.cpp" line="345"/>
         <source>Change the recipe of every slot?</source>
         <translation>要更换所有槽位的配方吗？</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="350"/>
+        <location filename="../src/station/station_window.cpp" line="374"/>
+        <source>Release bundle</source>
+        <translation>发布包</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="375"/>
+        <source>Release bundles (*.kqb)</source>
+        <translation>发布包 (*.kqb)</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="383"/>
         <source>MCU image</source>
         <translation>MCU 映像</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="354"/>
+        <location filename="../src/station/station_window.cpp" line="387"/>
         <source>Flash image</source>
         <translation>闪存映像</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="381"/>
+        <location filename="../src/station/station_window.cpp" line="406"/>
         <source>Close the station</source>
         <translation>关闭工位</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/station/station_window.cpp" line="382"/>
+        <location filename="../src/station/station_window.cpp" line="407"/>
         <source>%n board(s) are running. Stop them safely and close?</source>
         <translation>
             <numerusform>有 %n 块电路板正在烧录。要安全停止后关闭吗？</numerusform>

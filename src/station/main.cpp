@@ -57,6 +57,10 @@ int main(int argc, char **argv) {
 
     const Result<Recipe> recipe = Load_Recipe(o);
     if (!recipe.ok()) return refuse(recipe.reason());
+    if (!recipe.value().bundleWarning.isEmpty())
+        std::fprintf(stderr, "tessara-station: %s\n",
+                     qPrintable(QApplication::translate("StationMain", "warning: %1: %2")
+                                    .arg(o.bundlePath, recipe.value().bundleWarning)));
     QList<SlotEntry> entries;
     if (!o.slotsConf.isEmpty()) {
         const Result<QList<SlotEntry>> conf = Read_SlotsConf(o.slotsConf);
@@ -75,6 +79,7 @@ int main(int argc, char **argv) {
     setup.manual = o.manual;
     setup.maxParallel = o.maxParallel;
     setup.report = &report;
+    setup.trust = o.trust;
     StationWindow window(setup);
     StopSignals stopSignals;
     QObject::connect(&stopSignals, &StopSignals::stopRequested, &window,

@@ -12,14 +12,15 @@ struct Words {
 
 } // namespace
 
-OperatorWords Operator_Words(const JobResult &r, bool accessDenied) {
+OperatorWords Operator_Words(const JobResult &r, bool accessDenied, bool wrongRecipe) {
     const QString reseat = Words::tr("re-seat the board");
     const QString engineer = Words::tr("set the board aside and call the engineer");
     if (accessDenied)
         return {Words::tr("port not accessible"), Words::tr("join the dialout group")};
     if (!r.failure) return {};
-    if (r.reason() == Wrong_RecipeReason(r.model))
-        return {r.reason(), Words::tr("take it to the station of its recipe")};
+    // The recipe's gate, its own or a bundle's chip check, refused the board before any write.
+    if (wrongRecipe && r.failure->kind == FailureKind::InputUnusable)
+        return {Wrong_RecipeReason(r.model), Words::tr("take it to the station of its recipe")};
     switch (r.failure->kind) {
     case FailureKind::NoReply:
         return {Words::tr("the board did not answer"), reseat};

@@ -11,7 +11,8 @@ struct OperatorWords {
     QString hint;   // "re-seat the board"
 };
 
-// `accessDenied`: the port exists but this user may not open it.
-OperatorWords Operator_Words(const JobResult &result, bool accessDenied);
+// `accessDenied`: the port exists but this user may not open it. `wrongRecipe`: the board is of
+// a model the recipe does not list (its gate refused it).
+OperatorWords Operator_Words(const JobResult &result, bool accessDenied, bool wrongRecipe);
 // The phase as a tile names it ("MCU write").
 QString Phase_Words(ProgressPhase phase);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bundle/bundle_reader.h"
+#include "jobs/board_report.h"
 #include "jobs/job_request.h"
 #include "protocol/result.h"
 #include "station/station_options.h"
@@ -14,9 +16,15 @@ struct Recipe {
     JobRequest request; // the job, its images, its choices and the gate
     // The models the recipe is for; empty: any (unsigned images name none).
     QStringList models;
+    // The release bundle the images come from; none for unsigned images.
+    std::optional<Bundle> bundle;
+    QString bundleWarning;           // what the operator must know of it (unsigned)
+    QList<ReportField> recordFields; // what each record adds (the bundle's)
 };
 
-// Reads the images the options name; a failure says why the recipe cannot be used.
+// Reads the images or the bundle the options name (a bundle only once its checks accept it and
+// it holds the operation's images; its chip check is then the recipe's model gate); a failure
+// says why the recipe cannot be used.
 Result<Recipe> Load_Recipe(const StationOptions &options);
 // Limits the recipe to `models` (once): its gate refuses a board of any other before anything is
 // written on it ("this board is a KQ580: wrong recipe").
@@ -25,3 +33,5 @@ void Limit_RecipeModels(Recipe &recipe, const QStringList &models);
 QStringList Recipe_Lines(const Recipe &recipe);
 // The reason the gate gives a board whose model the recipe does not list.
 QString Wrong_RecipeReason(const QString &model);
+// Whether `model`, as identified, is one the recipe does not list.
+bool Recipe_Excludes(const Recipe &recipe, const QString &model);

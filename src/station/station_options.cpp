@@ -39,10 +39,12 @@ QString Default_ReportPath() {
 }
 
 QString Station_Usage() {
-    return Words::tr("Usage: tessara-station [OPTIONS] [OPERATION]\n"
+    return Words::tr("Usage: tessara-station [OPTIONS] [OPERATION] [BUNDLE.kqb]\n"
                      "Updates every board plugged into the fixture's hub, one tile per slot.\n\n"
                      "OPERATION: update-all (default), update-mcu, update-flash, check-mcu, "
                      "check-flash\n"
+                     "BUNDLE.kqb: the release bundle of the recipe (or --mcu and --flash)\n"
+                     "  --trust PUBKEY       trust this minisign public key (repeatable)\n"
                      "  --mcu FILE           the MCU image of the recipe\n"
                      "  --flash FILE         the flash image of the recipe\n"
                      "  --only-changed       write only the flash blocks that differ\n"
@@ -86,6 +88,10 @@ ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
             if (!value(o.slotsConf)) return parsed;
         } else if (a == QLatin1String("--flash-ini")) {
             if (!value(o.flashIniPath)) return parsed;
+        } else if (a == QLatin1String("--trust")) {
+            QString key;
+            if (!value(key)) return parsed;
+            o.trust.append(key);
         } else if (a == QLatin1String("--only-changed")) {
             o.onlyChanged = true;
         } else if (a == QLatin1String("--manual")) {
@@ -99,6 +105,9 @@ ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
                 parsed.error = Words::tr("--max-parallel takes a number from 1 to 256");
                 return parsed;
             }
+        } else if (a.endsWith(QLatin1String(".kqb"), Qt::CaseInsensitive) &&
+                   o.bundlePath.isEmpty()) {
+            o.bundlePath = a;
         } else if (!a.startsWith(QLatin1Char('-')) && !operationGiven) {
             const std::optional<Job> job = Station_Job(a);
             if (!job) {
@@ -113,11 +122,20 @@ ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
             return parsed;
         }
     }
-    if (needsMcu(o.job) && o.mcuPath.isEmpty()) {
+    if (!o.bundlePath.isEmpty() && !(o.mcuPath.isEmpty() && o.flashPath.isEmpty())) {
+        parsed.error = Words::tr("a bundle or --mcu and --flash, not both");
+        return parsed;
+    }
+    if (o.bundlePath.isEmpty() && !o.trust.isEmpty()) {
+        parsed.error = Words::tr("--trust applies to a bundle");
+        return parsed;
+    }
+    // A bundle's images are checked against the operation once it is read.
+    if (o.bundlePath.isEmpty() && needsMcu(o.job) && o.mcuPath.isEmpty()) {
         parsed.error = Words::tr("%1 needs an MCU image (--mcu FILE)").arg(o.operation);
         return parsed;
     }
-    if (needsFlash(o.job) && o.flashPath.isEmpty()) {
+    if (o.bundlePath.isEmpty() && needsFlash(o.job) && o.flashPath.isEmpty()) {
         parsed.error = Words::tr("%1 needs a flash image (--flash FILE)").arg(o.operation);
         return parsed;
     }

@@ -11,6 +11,8 @@ struct StationOptions {
     Job job = Job::UpdateAll;
     QString operation = QStringLiteral("update-all"); // as the report names it
     QString mcuPath, flashPath;                       // the recipe's images
+    QString bundlePath;                               // or the recipe's release bundle (.kqb)
+    QStringList trust;                                // the bundle's trusted keys (--trust)
     QString flashIniPath;
     QString reportPath; // empty: Default_ReportPath()
     QString slotsConf;  // empty: none, slots named after their hub ports

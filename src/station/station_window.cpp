@@ -77,6 +77,7 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     setCentralWidget(central);
 
     QMenu *recipeMenu = menuBar()->addMenu(tr("&Recipe"));
+    recipeMenu->addAction(tr("&Open recipe..."), this, &StationWindow::openRecipe);
     recipeMenu->addAction(tr("&Change recipe..."), this, &StationWindow::changeRecipe);
 
     connect(startButton, &QPushButton::clicked, this, &StationWindow::startWaiting);
@@ -208,15 +209,16 @@ void StationWindow::ended(BoardThread *board, const JobResult &r) {
     slot.phase.clear();
     QString group;
     const bool denied = !r.ok() && r.model.isEmpty() && Port_AccessDenied(port, &group);
-    slot.words = Operator_Words(r, denied);
+    slot.words = Operator_Words(r, denied, Recipe_Excludes(setup.recipe, r.model));
     slot.state = r.ok() ? SlotState::Pass : SlotState::Fail;
     if (!r.interrupted()) counters.count(r.ok());
     appendLog(slot, r.ok() ? tr("PASS in %1 s").arg(r.seconds, 0, 'f', 1)
                            : tr("FAIL: %1").arg(r.reason()));
     if (setup.report) {
+        QList<ReportField> fields = setup.recipe.recordFields;
+        fields.append(ReportField{"slot", slot.id.name});
         const QByteArray line =
-            Board_ReportLine(r, port, setup.recipe.operation, QDateTime::currentDateTime(),
-                             {ReportField{"slot", slot.id.name}});
+            Board_ReportLine(r, port, setup.recipe.operation, QDateTime::currentDateTime(), fields);
         if (!setup.report->appendRecord(line)) {
             problemLabel->setText(tr("The report %1 cannot be written: %2. Stop and call the "
                                      "engineer.")
@@ -333,28 +335,17 @@ bool StationWindow::setRecipe(const Recipe &recipe) {
     return true;
 }
 
-void StationWindow::changeRecipe() {
+bool StationWindow::mayChangeRecipe() {
     if (watch.running() > 0) {
         QMessageBox::warning(this, tr("Change recipe"),
                              tr("Boards are running. Change the recipe when they have ended."));
-        return;
+        return false;
     }
-    if (QMessageBox::question(this, tr("Change recipe"), tr("Change the recipe of every slot?")) !=
-        QMessageBox::Yes)
-        return;
-    StationOptions o;
-    o.job = setup.recipe.request.job;
-    o.operation = setup.recipe.operation;
-    o.onlyChanged = setup.recipe.request.onlyChanged;
-    o.flashIniPath = setup.recipe.request.flashIniPath;
-    if (setup.recipe.request.mcuImage) {
-        o.mcuPath = QFileDialog::getOpenFileName(this, tr("MCU image"));
-        if (o.mcuPath.isEmpty()) return;
-    }
-    if (setup.recipe.request.flashImage) {
-        o.flashPath = QFileDialog::getOpenFileName(this, tr("Flash image"));
-        if (o.flashPath.isEmpty()) return;
-    }
+    return QMessageBox::question(this, tr("Change recipe"),
+                                 tr("Change the recipe of every slot?")) == QMessageBox::Yes;
+}
+
+void StationWindow::takeRecipe(const StationOptions &o) {
     const Result<Recipe> recipe = Load_Recipe(o);
     if (!recipe.ok()) {
         QMessageBox::warning(this, tr("Change recipe"), recipe.reason());
@@ -364,6 +355,39 @@ void StationWindow::changeRecipe() {
     if (!setRecipe(recipe.value()))
         QMessageBox::warning(this, tr("Change recipe"),
                              tr("Boards are running. Change the recipe when they have ended."));
+}
+
+// The options of the recipe now, without its images.
+StationOptions StationWindow::recipeOptions() const {
+    StationOptions o;
+    o.job = setup.recipe.request.job;
+    o.operation = setup.recipe.operation;
+    o.onlyChanged = setup.recipe.request.onlyChanged;
+    o.flashIniPath = setup.recipe.request.flashIniPath;
+    o.trust = setup.trust;
+    return o;
+}
+
+void StationWindow::openRecipe() {
+    if (!mayChangeRecipe()) return;
+    StationOptions o = recipeOptions();
+    o.bundlePath = QFileDialog::getOpenFileName(this, tr("Release bundle"), QString(),
+                                                tr("Release bundles (*.kqb)"));
+    if (!o.bundlePath.isEmpty()) takeRecipe(o);
+}
+
+void StationWindow::changeRecipe() {
+    if (!mayChangeRecipe()) return;
+    StationOptions o = recipeOptions();
+    if (setup.recipe.request.mcuImage) {
+        o.mcuPath = QFileDialog::getOpenFileName(this, tr("MCU image"));
+        if (o.mcuPath.isEmpty()) return;
+    }
+    if (setup.recipe.request.flashImage) {
+        o.flashPath = QFileDialog::getOpenFileName(this, tr("Flash image"));
+        if (o.flashPath.isEmpty()) return;
+    }
+    takeRecipe(o);
 }
 
 void StationWindow::updateButtons() {

@@ -34,6 +34,7 @@ class StationWindow : public QMainWindow {
         int maxParallel = 0; // 0: all
         // The report's records (opened by the caller); every board ends in one.
         BoardReport *report = nullptr;
+        QStringList trust; // the keys a bundle opened in the window may be signed with
         // The ports to watch as they are now; default: every chip port of the serial-port map.
         std::function<QStringList()> ports;
     };
@@ -81,6 +82,10 @@ class StationWindow : public QMainWindow {
     void showCounters();
     void showRecipe();
     void showLog(Slot &slot);
+    bool mayChangeRecipe();
+    StationOptions recipeOptions() const;
+    void takeRecipe(const StationOptions &options);
+    void openRecipe();
     void changeRecipe();
     void updateButtons();
 
