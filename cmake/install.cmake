@@ -6,7 +6,7 @@
 include(GNUInstallDirs)
 
 # A new program is one more name here, one more manual page in manpages.cmake.
-foreach(program tessara tessara-cli tessara-sim)
+foreach(program tessara tessara-cli tessara-sim tessara-station)
     if(TARGET ${program})
         install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     endif()
@@ -64,6 +64,13 @@ install(FILES ${TESSARA_MANPAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${data}/tessara-cli.bash-completion
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME tessara-cli)
 install(FILES ${data}/tessara.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+if(TARGET tessara-station)
+    install(FILES ${data}/tessara-station.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    # Where the station looks for them: ../share/tessara/translations from its program.
+    get_property(translations GLOBAL PROPERTY TESSARA_STATION_TRANSLATIONS)
+    install(FILES ${translations}
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/tessara/translations)
+endif()
 install(FILES ${data}/tessara.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${generated}/${appstream_id}.metainfo.xml ${generated}/${appstream_id}Cli.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -101,7 +101,10 @@ holds() { # package, files
     done
 }
 holds tessara usr/bin/tessara usr/share/man/man1/tessara.1.gz \
-    usr/share/applications/tessara.desktop usr/share/icons/hicolor/scalable/apps/tessara.svg
+    usr/share/applications/tessara.desktop usr/share/icons/hicolor/scalable/apps/tessara.svg \
+    usr/bin/tessara-station usr/share/man/man1/tessara-station.1.gz \
+    usr/share/applications/tessara-station.desktop \
+    usr/share/tessara/translations/tessara-station_zh_CN.qm
 holds tessara-cli usr/bin/tessara-cli usr/share/man/man1/tessara-cli.1.gz \
     etc/tessara/Flash.ini etc/tessara/station.conf "$udev_rules/70-tessara.rules" \
     "$unit_dir/tessara-station.service" "$sysusers_dir/tessara.conf" \
