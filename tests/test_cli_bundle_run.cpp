@@ -78,10 +78,18 @@ class CliBundleRunTest : public QObject {
         pub.write(Minisign_PublicKeyFile(Minisign_PublicOf(key)));
         pub.close();
 
-        const CliRun run = Run_Cli({"--port", bench.link(0), "--port", bench.link(1), "--port",
-                                    bench.link(2), "--report", bench.reportPath(), "update-all",
-                                    "--bundle", bundle, "--trust", pub.fileName()},
-                                   bench.dir.path());
+        // The line's hook hears which release each board got.
+        QFile hook(bench.path("after.sh"));
+        QVERIFY(hook.open(QIODevice::WriteOnly));
+        hook.write("#!/bin/sh\nenv | grep ^TESSARA_BUNDLE_ | sort > bundle.$TESSARA_SLOT\n");
+        hook.close();
+        QVERIFY(hook.setPermissions(hook.permissions() | QFileDevice::ExeOwner));
+
+        const CliRun run =
+            Run_Cli({"--port", bench.link(0), "--port", bench.link(1), "--port", bench.link(2),
+                     "--report", bench.reportPath(), "--after-board", hook.fileName(), "update-all",
+                     "--bundle", bundle, "--trust", pub.fileName()},
+                    bench.dir.path());
         QCOMPARE(run.status, 1);
         for (const int ok : {0, 2}) {
             QCOMPARE(bench.board(ok).mcuFlash().mid(0x2000, bench.mcu.size()), bench.mcu);
@@ -101,6 +109,12 @@ class CliBundleRunTest : public QObject {
             QCOMPARE(r["bundle_sha256"].toString().toLatin1(), sha256Hex(bundle));
             QCOMPARE(r["product"].toString() + ' ' + r["version"].toString(), QString("panel 2.4"));
             QCOMPARE(r["key_id"].toString(), Minisign_KeyIdText(key.keyId));
+        }
+        for (const char *slot : {"1", "2", "3"}) {
+            QFile heard(bench.path(QStringLiteral("bundle.") + slot));
+            QVERIFY2(heard.open(QIODevice::ReadOnly), slot);
+            QCOMPARE(heard.readAll(), "TESSARA_BUNDLE_SHA256=" + sha256Hex(bundle) +
+                                          "\nTESSARA_BUNDLE_VERSION=2.4\n");
         }
     }
 

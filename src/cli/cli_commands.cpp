@@ -230,7 +230,7 @@ int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, LineStation &line,
     }
     trace.describeRun(QStringLiteral("tessara-cli %1 %2 on %3")
                           .arg(QStringLiteral(TESSARA_VERSION), r.command, portLine));
-    line.boardStarted(Cli_BoardIdentity(r, port.portName));
+    line.boardStarted(Cli_BoardIdentity(r, run.recordFields, port.portName));
     LineObserver shown(line.events(), port.portName, ui);
     shown.logLine(QStringLiteral("Port: ") + portLine);
     if (Command_ReadsFlashIni(r.command)) shown.logLine(FlashIni_LogLine(r.flashIni));

@@ -49,9 +49,15 @@ std::unique_ptr<LineStation> Cli_LineStation(const CliRequest &r, FILE *out, FIL
     return line;
 }
 
-BoardIdentity Cli_BoardIdentity(const CliRequest &r, const QString &port) {
+BoardIdentity Cli_BoardIdentity(const CliRequest &r, const QList<ReportField> &recordFields,
+                                const QString &port) {
     BoardIdentity board;
     board.port = port;
+    // The release bundle of the run, as its records name it.
+    for (const ReportField &field : recordFields) {
+        if (field.name == "bundle_sha256") board.bundleSha256 = field.text.value_or(QString());
+        if (field.name == "version") board.bundleVersion = field.text.value_or(QString());
+    }
     const QList<PortIdentity> identities = System_PortIdentities();
     for (const PortIdentity &identity : identities)
         if (samePort(port, identity.location) || port == identity.portName)

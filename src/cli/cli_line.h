@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/cli_options.h"
+#include "jobs/board_report.h"
 #include "jobs/job_result.h"
 #include "line/line_station.h"
 
@@ -15,6 +16,7 @@ std::unique_ptr<LineStation> Cli_LineStation(const CliRequest &request, FILE *ou
 // Who the board on `port` is, as far as the line can know before its chip answers: its slot (the
 // place of the --port that names it, "1" for the first; none with --all or without --port) and
 // its port's USB serial number.
-BoardIdentity Cli_BoardIdentity(const CliRequest &request, const QString &port);
+BoardIdentity Cli_BoardIdentity(const CliRequest &request, const QList<ReportField> &recordFields,
+                                const QString &port);
 // `request` with the line's approval as its last gate.
 JobRequest Cli_LineGated(JobRequest request, LineStation &line);

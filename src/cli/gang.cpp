@@ -87,7 +87,7 @@ int Run_Gang(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool 
         ports, Cli_LineGated(run.job, line),
         [&](BoardThread &board) {
             if (!r.json) console.follow(&board, &board, shown.quiet, shown.eachLineOnce);
-            line.follow(&board, &board, Cli_BoardIdentity(r, board.port()));
+            line.follow(&board, &board, Cli_BoardIdentity(r, run.recordFields, board.port()));
             underWay[&board] = Cli_RunUnderWay(run, board.port(), r.command);
         },
         [&](BoardThread &board) {

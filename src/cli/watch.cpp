@@ -66,7 +66,7 @@ int Run_Watch(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool
     const TerminalObserver::Choices shown = Cli_Choices(r);
     QObject::connect(&watch, &BoardWatch::boardStarted, &watch, [&](BoardThread *board) {
         if (!r.json) console.follow(board, &watch, shown.quiet, shown.eachLineOnce);
-        line.follow(board, &watch, Cli_BoardIdentity(r, board->port()));
+        line.follow(board, &watch, Cli_BoardIdentity(r, run.recordFields, board->port()));
         underWay[board] = Cli_RunUnderWay(run, board->port(), r.command);
     });
     QObject::connect(
