@@ -4,10 +4,10 @@
 // one refused), slots.conf and the translation.
 #include "bundle/bundle_maker.h"
 #include "bundle/minisign.h"
+#include "jobs/stop_signals.h"
 #include "station/slot_tile.h"
 #include "station/station_translation.h"
 #include "station/station_window.h"
-#include "station/stop_signals.h"
 #include "support/bench_rig.h"
 #include "support/message_box_responder.h"
 

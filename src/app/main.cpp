@@ -1,8 +1,10 @@
 #include "app/main_window.h"
+#include "jobs/stop_signals.h"
 #include "tessara_version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSessionManager>
 #include <cstdio>
 #include <cstring>
 
@@ -48,6 +50,13 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     MainWindow window;
     window.show();
+    // A shutdown, a logout or a closed terminal (SIGTERM, SIGHUP, Ctrl-C) and the display's
+    // session ending close the window as Exit does: a running job stops safely first.
+    StopSignals stopSignals;
+    QObject::connect(&stopSignals, &StopSignals::stopRequested, &window, &MainWindow::close);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager &) { window.close(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &MainWindow::stopBeforeQuit);
     // `tessara FILE.kqb`: the release bundle's images in both fields.
     for (const QString &argument : QCoreApplication::arguments().mid(1))
         if (argument.endsWith(QLatin1String(".kqb"), Qt::CaseInsensitive))

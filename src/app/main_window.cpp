@@ -14,9 +14,12 @@
 #include "ui_main_window.h"
 
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
+#include <cstdio>
+#include <utility>
 #ifdef Q_OS_WIN
 #include <QOperatingSystemVersion>
 #endif
@@ -39,6 +42,44 @@ class InputObserver : public Observer {
   private:
     MainWindow &w;
 };
+
+QString Step_Words(StepState state) {
+    switch (state) {
+    case StepState::Ok:
+        return QStringLiteral("done");
+    case StepState::Failed:
+        return QStringLiteral("failed");
+    case StepState::Interrupted:
+        return QStringLiteral("interrupted");
+    case StepState::NotStarted:
+        break;
+    }
+    return QStringLiteral("not started");
+}
+
+// What an update that did not end ok left undone, memory by memory, with how far the flash got;
+// empty for any other job or an update that ended ok.
+QString Unfinished_Line(Job job, const JobResult &result) {
+    const bool mcu = job == Job::UpdateMcu || job == Job::UpdateAll;
+    const bool flash = job == Job::UpdateFlash || job == Job::UpdateAll;
+    if (result.ok() || (!mcu && !flash)) return QString();
+    QStringList undone;
+    if (mcu && result.mcu != StepState::Ok)
+        undone << QStringLiteral("MCU update %1").arg(Step_Words(result.mcu));
+    if (flash && result.flash != StepState::Ok) {
+        QString words = QStringLiteral("flash update %1").arg(Step_Words(result.flash));
+        if (result.flash != StepState::NotStarted && result.flashBlocks > 0)
+            words += QStringLiteral(", %1 of %2 blocks written")
+                         .arg(result.flashBlocksWritten)
+                         .arg(result.flashBlocks);
+        undone << words;
+    }
+    // Both memories done and still a failure (a check after them): the failure says what.
+    if (undone.isEmpty()) return QString();
+    const QString line = QStringLiteral("Not completed: ") + undone.join(QStringLiteral(", "));
+    // A stop is said by "interrupted" already; any other cause is named.
+    return result.interrupted() ? line : QStringLiteral("%1 (%2)").arg(line, result.reason());
+}
 
 } // namespace
 
@@ -132,6 +173,19 @@ void MainWindow::on_comboBox_WaitTime_currentIndexChanged(int) {
 void MainWindow::on_pushButton_Exit_clicked() {
     exitFlag = 1;
     close();
+}
+
+// The application quits (the display's session ended) with a job running: it stops safely, and
+// the line saying what it left undone is written, before the window goes.
+void MainWindow::stopBeforeQuit() {
+    if (!jobRunning()) return;
+    closeWhenStopped = true;
+    board->requestStop();
+    QEventLoop loop;
+    connect(board.get(), &BoardThread::finished, &loop, [this, &loop] {
+        if (!jobRunning()) loop.quit();
+    });
+    loop.exec();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {
@@ -456,6 +510,7 @@ void MainWindow::startJob(Job job, const std::function<void(const JobResult &)> 
         job == Job::ReportDeviceInfo)
         blankFlashPart();
     b.clearStop();
+    runningJob = job;
     afterJob = then;
     // The updates read their images on the board thread; the checks compare with the images as
     // the last Input or update left them.
@@ -477,6 +532,13 @@ void MainWindow::jobEnded(const JobResult &result) {
     }
     if (result.mcuFacts) mcuImage = *result.mcuFacts;
     if (result.flashFacts) flashImage = *result.flashFacts;
+    // The opening of the port ends here too: it is no job of startJob()'s.
+    const QString unfinished = Unfinished_Line(std::exchange(runningJob, Job::Probe), result);
+    if (!unfinished.isEmpty()) {
+        logLine(unfinished);
+        // The window is going away: the terminal keeps the line.
+        if (closeWhenStopped) std::fprintf(stderr, "tessara: %s\n", qPrintable(unfinished));
+    }
     const std::function<void(const JobResult &)> then = std::move(afterJob);
     afterJob = nullptr;
     if (then)

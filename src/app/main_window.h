@@ -48,6 +48,8 @@ class MainWindow : public QMainWindow {
     bool isPortOpen() const { return portOpen; }
     // A job (or the opening of the port) is running on the board thread.
     bool jobRunning() const;
+    // Stops the running job, if any, and waits until it has (the application is quitting).
+    void stopBeforeQuit();
 
     // A release bundle (.kqb) as both images, named on the command line, dropped on the window or
     // chosen with an Input button: checked whole, as its manifest says, with an acceptable
@@ -159,6 +161,7 @@ class MainWindow : public QMainWindow {
     bool portOpen = false;
     bool closeWhenStopped = false; // Exit or the title bar asked while a job ran
     std::function<void(const JobResult &)> afterJob;
+    Job runningJob = Job::Probe; // the job startJob() handed over, until it ends
     std::optional<Bundle> bundle;
 #ifdef Q_OS_WIN
     bool windows10 = false; // port notifications; older versions only report device-node changes

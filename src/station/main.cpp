@@ -1,9 +1,9 @@
+#include "jobs/stop_signals.h"
 #include "station/recipe.h"
 #include "station/slots_conf.h"
 #include "station/station_options.h"
 #include "station/station_translation.h"
 #include "station/station_window.h"
-#include "station/stop_signals.h"
 
 #include "tessara_version.h"
 

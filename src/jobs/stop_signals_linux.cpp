@@ -1,4 +1,4 @@
-#include "station/stop_signals.h"
+#include "jobs/stop_signals.h"
 
 #include <QSocketNotifier>
 #include <csignal>
