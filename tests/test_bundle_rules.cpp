@@ -156,7 +156,7 @@ class BundleRulesTest : public QObject {
             << "bundle for boot version 0x1a or later; this chip's is 0x19";
         QTest::newRow("flash part not listed")
             << true << IdentifiedChip{"KQ31B", 0x1a, 0xC84017u}
-            << "bundle for flash parts 0xef4018, 0xc84018; this chip's flash is 0xc84017";
+            << "bundle for flash IDs 0xef4018, 0xc84018; this chip's flash ID is 0xc84017";
         QTest::newRow("flash part not read yet")
             << true << IdentifiedChip{"KQ31B", 0x1a, std::nullopt} << "";
         QTest::newRow("flash part of a bundle without a flash image")

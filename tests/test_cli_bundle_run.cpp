@@ -138,10 +138,10 @@ class CliBundleRunTest : public QObject {
         // Update All reads the part before its MCU update, so that the MCU is not erased either.
         QTest::newRow("another flash part, update-all")
             << "update-all" << QStringList{"KQ31B"} << 0 << QList<uint32_t>{0xC84018}
-            << "bundle for flash parts 0xc84018; this chip's flash is 0xef4018";
+            << "bundle for flash IDs 0xc84018; this chip's flash ID is 0xef4018";
         QTest::newRow("another flash part, update-flash")
             << "update-flash" << QStringList{"KQ31B"} << 0 << QList<uint32_t>{0xC84018}
-            << "bundle for flash parts 0xc84018; this chip's flash is 0xef4018";
+            << "bundle for flash IDs 0xc84018; this chip's flash ID is 0xef4018";
         // The flash is not written: its part is not the MCU update's concern.
         QTest::newRow("another flash part, update-mcu")
             << "update-mcu" << QStringList{"KQ31B"} << 0 << QList<uint32_t>{0xC84018} << "";

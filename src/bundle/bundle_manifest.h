@@ -23,8 +23,8 @@ struct ManifestImage {
 struct BundleConstraints {
     QStringList models;                     // at least one, each a known model
     std::optional<uint32_t> minBootVersion; // none: any boot loader
-    QList<uint32_t> flashIds;               // the external flash parts it may go to; none: any
-    std::optional<int> bootSetting;         // sent after the MCU update; none: the operator's
+    QList<uint32_t> flashIds;       // the external flash chips (IDs) it may go to; none: any
+    std::optional<int> bootSetting; // sent after the MCU update; none: the operator's
 };
 
 struct BundleManifest {

@@ -16,7 +16,7 @@ QString Bundle_ChipRefusal(const BundleConstraints &c, bool hasFlashImage,
         QStringList ids;
         for (const uint32_t id : c.flashIds)
             ids.append(Hex_Text(id));
-        return QStringLiteral("bundle for flash parts %1; this chip's flash is %2")
+        return QStringLiteral("bundle for flash IDs %1; this chip's flash ID is %2")
             .arg(ids.join(QLatin1String(", ")), Hex_Text(*chip.flashId));
     }
     return QString();

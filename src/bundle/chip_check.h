@@ -15,7 +15,7 @@ struct IdentifiedChip {
 
 // Why the bundle must not be written to this chip, showing both sides ("bundle for KQ31B,
 // KQ31C; this chip is KQ580"); empty when it may. The flash part is checked only when its ID is
-// given, and only for a bundle that holds a flash image and lists flash parts: call it again
+// given, and only for a bundle that holds a flash image and lists flash IDs: call it again
 // once the ID is read, before the flash is erased.
 QString Bundle_ChipRefusal(const BundleConstraints &constraints, bool hasFlashImage,
                            const IdentifiedChip &chip);

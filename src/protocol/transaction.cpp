@@ -7,8 +7,9 @@
 #include <QElapsedTimer>
 #include <cstring>
 
-Transaction::Transaction(DeviceSession &session, const CommandSpec &spec, ReplyAssembly::Mode mode)
-    : s(session), command(spec), assembly(mode) {
+Transaction::Transaction(DeviceSession &session, const CommandTraits &traits,
+                         ReplyAssembly::Mode mode)
+    : s(session), command(traits), assembly(mode) {
     s.link.discardStale();
     s.link.setArrivalSink(&assembly);
 }
@@ -84,7 +85,7 @@ Failure Exchange_Failure(const Exchange &e, const QString &what) {
     return Fail(FailureKind::NoReply, what + QStringLiteral(" was not answered"));
 }
 
-Exchange Exchange_Command(DeviceSession &s, const CommandSpec &command, const uint8_t *frame,
+Exchange Exchange_Command(DeviceSession &s, const CommandTraits &command, const uint8_t *frame,
                           int length) {
     Transaction t(s, command);
     s.link.write(frame, length, command.drain);

@@ -23,7 +23,7 @@ struct Exchange {
 // left unread cannot answer this one); from then on every arrival is joined into its reply.
 class Transaction {
   public:
-    Transaction(DeviceSession &s, const CommandSpec &command,
+    Transaction(DeviceSession &s, const CommandTraits &command,
                 ReplyAssembly::Mode mode = ReplyAssembly::OneReply);
     ~Transaction();
     Transaction(const Transaction &) = delete;
@@ -44,7 +44,7 @@ class Transaction {
 
   private:
     DeviceSession &s;
-    const CommandSpec command;
+    const CommandTraits command;
     ReplyAssembly assembly;
 };
 
@@ -59,7 +59,7 @@ Failure Exchange_Failure(const Exchange &e, const QString &what);
 
 // One command and its reply: writes `length` bytes of `frame` (draining when the command does)
 // and awaits the reply as Transaction::await does.
-Exchange Exchange_Command(DeviceSession &s, const CommandSpec &command, const uint8_t *frame,
+Exchange Exchange_Command(DeviceSession &s, const CommandTraits &command, const uint8_t *frame,
                           int length);
 
 // A finished exchange as the command's result: its whole reply; for another reply letter the
