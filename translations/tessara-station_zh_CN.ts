@@ -279,42 +279,81 @@
         <source>Usage: tessara-station [OPTIONS] [OPERATION] [BUNDLE.kqb]
 Updates every board plugged into the fixture&apos;s hub, one tile per slot.
 
-OPERATION: update-all (default), update-mcu, update-flash, check-mcu, check-flash
-BUNDLE.kqb: the release bundle of the recipe (or --mcu and --flash)
+Arguments:
+  OPERATION            update-all (default), update-mcu, update-flash,
+                       check-mcu, check-flash
+  BUNDLE.kqb           the release bundle of the recipe (or --bundle FILE,
+                       or --mcu and --flash)
+
+Options:
+  --bundle FILE        the release bundle of the recipe
   --trust PUBKEY       trust this minisign public key (repeatable)
   --mcu FILE           the MCU image of the recipe
   --flash FILE         the flash image of the recipe
   --only-changed       write only the flash blocks that differ
-  --report FILE        the report (JSON Lines; default: %1)
+  --report FILE        the report (JSON Lines; default:
+                       $XDG_DATA_HOME/tessara/reports/station-DATE.jsonl)
   --slots FILE         slots.conf: one &quot;PATH = NAME&quot; per slot
   --max-parallel N     at most N boards at once (default: all)
   --manual             boards wait for Start (space bar)
   --flash-ini FILE     the Flash.ini to read first
-  --help               this text
-  --version            the version
+  -h, --help           show this help
+  --version            show the version
+
+Exit status:
+  0    the window was closed (SIGTERM, SIGHUP and Ctrl-C close it as Stop
+       and close do: the boards running end safely first), or --help or
+       --version answered
+  2    the options, an image, the bundle, slots.conf or the report cannot
+       be used (the reason is printed); no port is opened
+  134  the window could not start, for example with no display to show
+       it on: Qt says why and aborts
 </source>
         <translation>用法：tessara-station [选项] [操作] [发布包.kqb]
 更新插在治具集线器上的每一块电路板，每个槽位一个方块。
 
-操作：update-all（默认）、update-mcu、update-flash、check-mcu、check-flash
-发布包.kqb：配方的发布包（或用 --mcu 和 --flash）
+参数：
+  操作                 update-all（默认）、update-mcu、update-flash、
+                       check-mcu、check-flash
+  发布包.kqb           配方的发布包（或用 --bundle 文件，或用 --mcu 和 --flash）
+
+选项：
+  --bundle 文件        配方的发布包
   --trust 公钥         信任此 minisign 公钥（可重复）
   --mcu 文件           配方的 MCU 映像
   --flash 文件         配方的闪存映像
   --only-changed       只写有变化的闪存块
-  --report 文件        报告（JSON Lines；默认：%1）
+  --report 文件        报告（JSON Lines；默认：
+                       $XDG_DATA_HOME/tessara/reports/station-日期.jsonl）
   --slots 文件         slots.conf：每行一个“路径 = 名称”
   --max-parallel N     最多同时烧录 N 块板（默认：全部）
   --manual             电路板等待按“开始”（空格键）
   --flash-ini 文件     优先读取的 Flash.ini
-  --help               显示本说明
+  -h, --help           显示本说明
   --version            显示版本
+
+退出状态：
+  0    窗口已关闭（SIGTERM、SIGHUP 和 Ctrl-C 与“停止”和关闭窗口一样：
+       正在烧录的电路板先安全结束），或已回答 --help 或 --version
+  2    选项、映像、发布包、slots.conf 或报告无法使用（会打印原因）；
+       不会打开任何端口
+  134  窗口无法启动，例如没有可显示的屏幕：Qt 说明原因并中止
 </translation>
     </message>
     <message>
         <location filename="../src/station/station_options.cpp" line="69"/>
         <source>%1 needs a value</source>
         <translation>%1 需要一个值</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="120"/>
+        <source>--bundle needs a file name</source>
+        <translation>--bundle 需要一个文件名</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="121"/>
+        <source>one bundle: %1 and %2</source>
+        <translation>只能有一个发布包：%1 和 %2</translation>
     </message>
     <message>
         <location filename="../src/station/station_options.cpp" line="105"/>

@@ -41,21 +41,33 @@ QString Default_ReportPath() {
 QString Station_Usage() {
     return Words::tr("Usage: tessara-station [OPTIONS] [OPERATION] [BUNDLE.kqb]\n"
                      "Updates every board plugged into the fixture's hub, one tile per slot.\n\n"
-                     "OPERATION: update-all (default), update-mcu, update-flash, check-mcu, "
-                     "check-flash\n"
-                     "BUNDLE.kqb: the release bundle of the recipe (or --mcu and --flash)\n"
+                     "Arguments:\n"
+                     "  OPERATION            update-all (default), update-mcu, update-flash,\n"
+                     "                       check-mcu, check-flash\n"
+                     "  BUNDLE.kqb           the release bundle of the recipe (or --bundle FILE,\n"
+                     "                       or --mcu and --flash)\n\n"
+                     "Options:\n"
+                     "  --bundle FILE        the release bundle of the recipe\n"
                      "  --trust PUBKEY       trust this minisign public key (repeatable)\n"
                      "  --mcu FILE           the MCU image of the recipe\n"
                      "  --flash FILE         the flash image of the recipe\n"
                      "  --only-changed       write only the flash blocks that differ\n"
-                     "  --report FILE        the report (JSON Lines; default: %1)\n"
+                     "  --report FILE        the report (JSON Lines; default:\n"
+                     "                       $XDG_DATA_HOME/tessara/reports/station-DATE.jsonl)\n"
                      "  --slots FILE         slots.conf: one \"PATH = NAME\" per slot\n"
                      "  --max-parallel N     at most N boards at once (default: all)\n"
                      "  --manual             boards wait for Start (space bar)\n"
                      "  --flash-ini FILE     the Flash.ini to read first\n"
-                     "  --help               this text\n"
-                     "  --version            the version\n")
-        .arg(Default_ReportPath());
+                     "  -h, --help           show this help\n"
+                     "  --version            show the version\n\n"
+                     "Exit status:\n"
+                     "  0    the window was closed (SIGTERM, SIGHUP and Ctrl-C close it as Stop\n"
+                     "       and close do: the boards running end safely first), or --help or\n"
+                     "       --version answered\n"
+                     "  2    the options, an image, the bundle, slots.conf or the report cannot\n"
+                     "       be used (the reason is printed); no port is opened\n"
+                     "  134  the window could not start, for example with no display to show\n"
+                     "       it on: Qt says why and aborts\n");
 }
 
 ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
@@ -72,7 +84,7 @@ ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
             into = arguments[++i];
             return true;
         };
-        if (a == QLatin1String("--help")) {
+        if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
             parsed.help = true;
             return parsed;
         } else if (a == QLatin1String("--version")) {
@@ -105,6 +117,16 @@ ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
                 parsed.error = Words::tr("--max-parallel takes a number from 1 to 256");
                 return parsed;
             }
+        } else if (a == QLatin1String("--bundle")) {
+            QString path;
+            if (!value(path)) return parsed;
+            if (path.isEmpty() || !o.bundlePath.isEmpty()) {
+                parsed.error = path.isEmpty()
+                                   ? Words::tr("--bundle needs a file name")
+                                   : Words::tr("one bundle: %1 and %2").arg(o.bundlePath, path);
+                return parsed;
+            }
+            o.bundlePath = path;
         } else if (a.endsWith(QLatin1String(".kqb"), Qt::CaseInsensitive) &&
                    o.bundlePath.isEmpty()) {
             o.bundlePath = a;
