@@ -144,15 +144,12 @@ PATH=$work/stubs:$PATH sh "$work/control/postinst" configure "" >/dev/null 2>&1 
 grep -qx 'systemd-sysusers .*tessara.conf' "$work/calls" || fail "installing tessara-cli makes no user"
 grep -E 'deb-systemd-helper enable|systemctl .*enable|deb-systemd-invoke .*start' "$work/calls" &&
     fail "installing tessara-cli enables or starts the station"
-# An upgrade of a running station: neither the old package's prerm nor the new one's postinst
-# stops or restarts it (a restart would stop the boards on the fixture).
-: >"$work/calls"
-PATH=$work/stubs:$PATH sh "$work/control/prerm" upgrade "$version" >/dev/null 2>&1 ||
-    fail "tessara-cli's prerm failed"
-PATH=$work/stubs:$PATH sh "$work/control/postinst" configure "$version" >/dev/null 2>&1 ||
-    fail "tessara-cli's postinst failed on an upgrade"
-grep -E '(deb-systemd-invoke|systemctl) .*(stop|restart)' "$work/calls" &&
-    fail "upgrading tessara-cli stops or restarts the station"
+# An upgrade leaves a running station alone (a restart would stop the boards on the fixture):
+# the prerm stops it only when the package is removed, and the postinst never restarts it. Read
+# from the scripts, since they act only where systemd runs.
+grep -q restart "$work/control/postinst" && fail "upgrading tessara-cli restarts the station"
+grep -B2 'deb-systemd-invoke stop' "$work/control/prerm" | grep -q '"$1" = remove' ||
+    fail "upgrading tessara-cli stops the station"
 # What systemd-sysusers makes of the file, on a copy of this system's users and groups: a
 # system user who cannot log in, a member of dialout.
 mkdir -p "$work/users/etc"
