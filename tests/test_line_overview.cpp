@@ -137,6 +137,14 @@ class LineOverviewTest : public QObject {
         QCOMPARE(slot.value("failure").toString(), QStringLiteral("device_gone"));
         const QJsonObject failure = o.value("failures")[0].toObject();
         QCOMPARE(failure.value("reason").toString(), QStringLiteral("the board went away"));
+        // A reason of any length is cut, so that the overview stays within what a page takes.
+        overview.boardStarted(board, Start.addSecs(12 * 60));
+        JobResult wordy;
+        wordy.failure = Failure{FailureKind::SystemError, QString(100000, QLatin1Char('x'))};
+        overview.boardEnded(board.port, wordy, recordOf(wordy, board.port), Start.addSecs(780));
+        const QJsonObject after = objectOf(overview.json(Start.addSecs(780)));
+        QCOMPARE(after.value("failures")[1].toObject().value("reason").toString().size(), 300);
+        QCOMPARE(after.value("slots")[0].toObject().value("reason").toString().size(), 300);
         QCOMPARE(failure.value("slot").toString(), QStringLiteral("left"));
         const QJsonObject recipe = o.value("recipe").toObject();
         QCOMPARE(recipe.value("product").toString(), QStringLiteral("panel-a"));

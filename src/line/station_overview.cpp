@@ -7,6 +7,13 @@
 namespace {
 
 constexpr qint64 BucketMs = 10 * 60 * 1000;
+// A reason is cut to this many characters, so that a whole overview stays well below what a
+// page takes (256 slots and 20 failures of such reasons are about 100 KB).
+constexpr int ReasonLimit = 300;
+
+QString clipped(const QString &reason) {
+    return reason.size() <= ReasonLimit ? reason : reason.left(ReasonLimit - 1) + QChar(0x2026);
+}
 
 QString timeText(const QDateTime &time) {
     return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODateWithMs);
@@ -109,7 +116,7 @@ void StationOverview::boardEnded(const QString &port, const JobResult &result,
                  : result.interrupted() ? QStringLiteral("interrupted")
                                         : QStringLiteral("fail");
     slot.model = fields.value(QLatin1String("model")).toString(slot.model);
-    slot.reason = result.reason();
+    slot.reason = clipped(result.reason());
     slot.failure =
         result.failure ? QLatin1String(Failure_KindName(result.failure->kind)) : QString();
     slot.time = now;
