@@ -5,6 +5,9 @@
 const PROBLEM_LIMIT = 10;
 const FAILURE_ROWS = 20;
 const SHIFT_MS = 12 * 3600 * 1000; // the chart shows the last 12 hours
+// The line-wide parts (totals, warnings, failures, chart) are painted at most this often: at line
+// scale, overviews come many times a second, and each station's card is what must not wait.
+const LINE_PAINT_MS = 1000;
 
 function element(tag, attributes, text) {
   const e = document.createElement(tag);
@@ -25,6 +28,8 @@ class LineView {
     this.ids = new Map(); // station level -> its heading's id (a level may hold any character)
     this.chart = null;
     this.paintDue = false;
+    this.linePaintedAt = -Infinity;
+    this.lineTimer = null;
     for (const e of document.querySelectorAll("[data-text]")) e.textContent = texts[e.dataset.text];
     document.title = texts.title;
   }
@@ -67,6 +72,16 @@ class LineView {
     for (const level of this.model.changed) this.paintStation(level, now);
     this.model.changed.clear();
     document.getElementById("no-stations").hidden = this.model.stations.size > 0;
+    const wait = this.linePaintedAt + LINE_PAINT_MS - now;
+    if (wait <= 0) this.paintLine(now);
+    else if (this.lineTimer === null)
+      this.lineTimer = setTimeout(() => this.paintLine(Date.now()), wait);
+  }
+
+  paintLine(now) {
+    clearTimeout(this.lineTimer);
+    this.lineTimer = null;
+    this.linePaintedAt = now;
     this.paintTotals();
     this.paintWarnings();
     this.paintFailures();
