@@ -6,7 +6,7 @@ release 2.4, a later one whose board fails on the older 2.3 and whose name holds
 asks for the read-only password it was refused without, shows both stations, the failure with its
 reason and what to do, the version warning and the right counters; refuses bad messages with a
 line each and nothing else; has no accessibility violation (axe-core); speaks Chinese to a
-Chinese browser; and survives a broker restart.
+Chinese browser; lets the keyboard reach every station; and survives a broker restart.
 
 --screenshot PATH also saves the page as it shows the line (for the README)."""
 
@@ -132,6 +132,15 @@ def main():
         violations = page.evaluate("""axe.run(document).then((r) => r.violations.map((v) =>
             v.id + ": " + v.nodes.map((n) => n.target.join(" ")).join(", ")))""")
         assert violations == [], violations
+
+        # The keyboard alone reaches every station.
+        reached = set()
+        for _ in range(10):
+            for kind in ("keyDown", "keyUp"):
+                page.send("Input.dispatchKeyEvent", {"type": kind, "key": "Tab", "code": "Tab",
+                                                     "windowsVirtualKeyCode": 9})
+            reached.add(page.evaluate("document.activeElement.dataset.station || ''"))
+        assert {"bench-1", MARKUP_NAME} <= reached, reached
 
         # Bad messages: each is one line on the page; no station appears or goes.
         bad = os.path.join(folder, "bad")
