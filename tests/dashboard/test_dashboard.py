@@ -178,6 +178,16 @@ def main():
         wait_counters(page, "bench-3", {"boards": "1", "ok": "1"})
         wait_counters(page, "bench-1", {"boards": "2", "ok": "2"})
 
+        # A station that dies is offline by its last will, keeps its totals, and its version
+        # no longer warns: the one other station running is alone with its version.
+        stations[0].process.kill()
+        stations[0].process.wait()
+        page.wait_for(f'{card("bench-1")}.querySelector(".state").textContent === "offline"',
+                      "bench-1 offline")
+        page.wait_for('document.getElementById("warnings-section").hidden',
+                      "no version warning")
+        wait_counters(page, "bench-1", {"boards": "2", "ok": "2"})
+
         # A Chinese browser gets the page in Chinese.
         chinese = browser.new_page(accept_language="zh-CN,zh;q=0.9")
         chinese.goto(url)
