@@ -59,7 +59,7 @@ class FlashUpdate : public QObject {
             QCOMPARE(ends[i].field("parity"), quint32(i % 2));
             QCOMPARE(int(ends[i].field("length")), i < blocks ? blockSize : rest);
         }
-        const int packetSize = Flash_PacketSize(Flash_Layout(rig.session().modelCode));
+        const int packetSize = Flash_PacketSize(Flash_Layout(rig.session().chip().code));
         for (const SimFrame &f : rig.s.sim.received())
             if (f.name == "j" || f.name == "k" || f.name == "l")
                 QCOMPARE(f.bytes.size(), packetSize);

@@ -111,8 +111,8 @@ class JobsTest : public QObject {
             QCOMPARE(asked, 1);
             QCOMPARE(askedAfter, refuse ? 0 : 1);
             QCOMPARE(seen.port, board.sim.portPath());
-            QCOMPARE(seen.model, QStringLiteral("KQ31B"));
-            QCOMPARE(seen.bootVersion, 0x1Au);
+            QCOMPARE(seen.chip.name(), QStringLiteral("KQ31B"));
+            QCOMPARE(seen.chip.bootVersion, 0x1Au);
             QCOMPARE(seen.flashPart.has_value(), seesPart);
             if (seesPart) QCOMPARE(seen.flashPart->name, QStringLiteral("W25Q128JV"));
             QVERIFY2(!anythingWritten(framesAtGate), qPrintable(framesAtGate.join(' ')));

@@ -55,8 +55,7 @@ Gate Bundle_Gate(const Bundle &bundle) {
     const bool hasFlash = bundle.flash.has_value();
     return [constraints, hasFlash](const GateFacts &facts) -> Result<> {
         IdentifiedChip chip;
-        chip.model = facts.model;
-        chip.bootVersion = facts.bootVersion;
+        chip.chip = facts.chip;
         if (facts.flashPart) chip.flashId = facts.flashPart->id;
         const QString refusal = Bundle_ChipRefusal(constraints, hasFlash, chip);
         if (refusal.isEmpty()) return Done{};

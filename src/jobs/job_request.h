@@ -2,6 +2,7 @@
 
 #include "flash/flash_image.h"
 #include "mcu/mcu_image.h"
+#include "protocol/chip_identity.h"
 #include "protocol/image_file.h"
 #include "protocol/observer.h"
 #include "protocol/result.h"
@@ -34,10 +35,8 @@ enum class Job {
 
 // What a gate sees of a board before anything is erased or written on it.
 struct GateFacts {
-    QString port;  // the board's port as the front end named it
-    QString model; // the chip's model name (ChipModel::name)
-    uint32_t modelCode = 0;
-    uint32_t bootVersion = 0;
+    QString port; // the board's port as the front end named it
+    ChipIdentity chip;
     // The external flash part: for a flash update always, for Update All when the request asks
     // for it (gateSeesFlashPart); empty otherwise.
     std::optional<FlashPartFacts> flashPart;

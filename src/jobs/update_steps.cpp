@@ -9,9 +9,7 @@ Result<> Ask_Gate(DeviceSession &s, const JobRequest &r,
     if (r.gates.empty()) return Done{};
     GateFacts facts;
     facts.port = s.link.openedName();
-    facts.model = QLatin1String(s.chip().name);
-    facts.modelCode = s.modelCode;
-    facts.bootVersion = s.bootVersion;
+    facts.chip = s.identity;
     facts.flashPart = part;
     for (const Gate &gate : r.gates)
         if (const Result<> passed = gate(facts); !passed.ok()) return passed;
