@@ -60,8 +60,9 @@ QString Step_Words(StepState state) {
 // What an update that did not end ok left undone, memory by memory, with how far the flash got;
 // empty for any other job or an update that ended ok.
 QString Unfinished_Line(Job job, const JobResult &result) {
-    const bool mcu = job == Job::UpdateMcu || job == Job::UpdateAll;
-    const bool flash = job == Job::UpdateFlash || job == Job::UpdateAll;
+    const JobTraits &traits = Job_Traits(job);
+    const bool mcu = traits.writes && traits.mcuImage;
+    const bool flash = traits.writes && traits.flashImage;
     if (result.ok() || (!mcu && !flash)) return QString();
     QStringList undone;
     if (mcu && result.mcu != StepState::Ok)
@@ -507,18 +508,14 @@ void MainWindow::startJob(Job job, const std::function<void(const JobResult &)> 
     busy = 1;
     Set_Buttons_Enabled(false);
     // A job that reads the flash part shows none until it has read one.
-    if (job == Job::FlashInfo || job == Job::UpdateFlash || job == Job::UpdateAll ||
-        job == Job::ReportDeviceInfo)
-        blankFlashPart();
+    if (Job_Traits(job).readsFlashPart) blankFlashPart();
     b.clearStop();
     runningJob = job;
     afterJob = then;
     // The updates read their images on the board thread; the checks compare with the images as
     // the last Input or update left them.
     // A bundle's images are in the request already.
-    const bool reads =
-        (job == Job::UpdateMcu || job == Job::UpdateFlash || job == Job::UpdateAll) &&
-        !request.mcuImage && !request.flashImage;
+    const bool reads = Job_Traits(job).writes && !request.mcuImage && !request.flashImage;
     b.runJob(request, reads ? ui->lineEdit_MCU->text() : QString(),
              reads ? ui->lineEdit_Flash->text() : QString());
 }

@@ -208,7 +208,7 @@ Result<> Program_Flash(DeviceSession &s, const QByteArray &image, const FlashIma
         return Fail(FailureKind::ImageUnusable, QStringLiteral("the flash image is not in memory"));
     record.blocks = int((int64_t(image.size()) + blockSize - 1) / blockSize);
 
-    if (r.eraseWhole && record.flashAddrMode != 2) {
+    if (r.write == FlashWrite::EraseFirst && record.flashAddrMode != 2) {
         logTime(s);
         s.ui.logLine(QStringLiteral("Start to erase flash ..."));
         s.ui.phaseStarted(ProgressPhase::FlashErase);
@@ -218,8 +218,7 @@ Result<> Program_Flash(DeviceSession &s, const QByteArray &image, const FlashIma
         if (s.stopRequested()) return stopped();
     }
 
-    // An erased chip has nothing to keep.
-    const bool onlyChanged = r.onlyChanged && !r.eraseWhole;
+    const bool onlyChanged = r.write == FlashWrite::OnlyChanged;
     int skipped = 0;
     if (const Result<> w = writeImage(s, image, blockSize, onlyChanged, record, skipped); !w.ok())
         return w;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flash/flash_image.h"
+#include "jobs/job_table.h"
 #include "mcu/mcu_image.h"
 #include "protocol/chip_identity.h"
 #include "protocol/image_file.h"
@@ -14,24 +15,6 @@
 #include <functional>
 #include <optional>
 #include <vector>
-
-// The operations that one run performs on one chip, as the window's buttons and tessara-cli's
-// commands start them.
-enum class Job {
-    Probe,       // identify only
-    Info,        // device information
-    FlashInfo,   // external flash part
-    UpdateMcu,   // program and verify the MCU flash
-    CheckMcu,    // compare the MCU flash with the MCU image
-    UpdateFlash, // program and verify the external flash
-    CheckFlash,  // compare the external flash with the flash image
-    UpdateAll,   // the MCU update, then the flash update
-    Run,         // start the application
-    FlashMode,   // put a KQ580 into flash mode
-    // The window's two hidden buttons: each logs its own verdict and never fails.
-    ReportSecondBootInfo, // sends the second boot information of the MCU image's facts
-    ReportDeviceInfo,     // the device information, "reVal = " and its result
-};
 
 // What a gate sees of a board before anything is erased or written on it.
 struct GateFacts {

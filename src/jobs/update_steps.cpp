@@ -30,8 +30,9 @@ Result<> Run_FlashUpdate(DeviceSession &s, const JobRequest &r, JobResult &resul
                          const FlashGate &gate) {
     static const ImageSnapshot none = Read_FlashImageFile(QString(), QString());
     FlashUpdateRequest update;
-    update.eraseWhole = r.eraseWhole;
-    update.onlyChanged = r.onlyChanged;
+    update.write = r.onlyChanged  ? FlashWrite::OnlyChanged
+                   : r.eraseWhole ? FlashWrite::EraseFirst
+                                  : FlashWrite::Over;
     update.flashIniPath = r.flashIniPath;
     update.partIdentified = [&](const FlashPartFacts &part) -> Result<> {
         result.flashPart = part;
