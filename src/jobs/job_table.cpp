@@ -1,10 +1,13 @@
 #include "jobs/job_table.h"
 
+#include <cstddef>
+#include <iterator>
+
 namespace {
 
 // clang-format off
 // job                    MCU    flash  writes part   erase  only changed
-const JobTraits Jobs[] = {
+constexpr JobTraits Jobs[] = {
     {Job::Probe,                false, false, false, false, false, false},
     {Job::Info,                 false, false, false, true,  false, false},
     {Job::FlashInfo,            false, false, false, true,  false, false},
@@ -20,12 +23,19 @@ const JobTraits Jobs[] = {
 };
 // clang-format on
 
+// Every job has its row, at its place: a job added without one does not compile.
+constexpr bool rowsInOrder() {
+    for (size_t i = 0; i < std::size(Jobs); ++i)
+        if (Jobs[i].job != Job(i)) return false;
+    return true;
+}
+static_assert(std::size(Jobs) == size_t(Job::ReportDeviceInfo) + 1, "a job without its row");
+static_assert(rowsInOrder(), "the job table's rows are in the order of the jobs");
+
 } // namespace
 
 const JobTraits &Job_Traits(Job job) {
-    for (const JobTraits &row : Jobs)
-        if (row.job == job) return row;
-    return Jobs[0]; // every job has its row: a job added without one does nothing
+    return Jobs[size_t(job)];
 }
 
 QString FlashChoices_Refusal(bool eraseWhole, bool onlyChanged) {
