@@ -60,7 +60,7 @@ BenchChip::BenchChip(const SimConfig &config) : sim(config), s(link, ui) {
     } else if (!link.Open(sim.portPath())) {
         failure = QStringLiteral("cannot open ") + sim.portPath();
     } else {
-        if (!Probe_Model(s).ok() || s.modelCode != config.modelCode)
+        if (!Probe_Model(s).ok() || s.chip().code != config.modelCode)
             failure = QStringLiteral("probe failed");
     }
 }

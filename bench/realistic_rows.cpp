@@ -59,7 +59,7 @@ QString runRow(const Row &row, const QByteArray &image, const QString &dir, RowR
     const QString path = dir + "/flash.bin";
     if (!writeFile(path, image)) return QStringLiteral("cannot write the image");
     FlashUpdateRequest request;
-    request.onlyChanged = row.onlyChanged;
+    request.write = row.onlyChanged ? FlashWrite::OnlyChanged : FlashWrite::Over;
 
     const qint64 busyBefore = chip.sim.busyUs();
     result->cost = measure([&] {

@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         file.write(bytes);
         file.close();
         DeviceSession s(link, ui);
-        s.modelCode = Find_ChipModelByName("KQ31B")->code;
-        (void)Input_McuImage(path, s.modelCode, ui);
+        s.identity.model = Find_ChipModelByName("KQ31B");
+        (void)Input_McuImage(path, s.chip().code, ui);
         const Result<McuImage> image = Load_McuImage(s, *Read_McuImageFile(path));
         if (image.ok() && image.value().bytes.size() != image.value().length) __builtin_trap();
     }

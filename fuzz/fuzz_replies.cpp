@@ -93,7 +93,7 @@ void runCommand(int which, DeviceSession &s) {
     JobResult result;
     switch (which) {
     case 0:
-        (void)Connect_Device(s, '0', s.modelCode);
+        (void)Connect_Device(s, '0', s.chip().code);
         break;
     case 1:
         (void)Get_Device_Info(s, QString(), result);
@@ -144,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (!link.Open(device.slave)) abort();
 
     DeviceSession s(link, ui);
-    s.modelCode = Chip_Models()[data[1] % Chip_Models().size()].code;
+    s.identity.model = &Chip_Models()[data[1] % Chip_Models().size()];
     const uint8_t *reply = data + 3;
     const size_t replySize = size - 3;
 

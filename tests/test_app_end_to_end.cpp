@@ -83,7 +83,7 @@ class AppEndToEndTest : public QObject {
         QVERIFY(clock.elapsed() >= 900);
         QTRY_COMPARE(rig.child<QLineEdit>("lineEdit_McuType")->text(), name);
 
-        QCOMPARE(w.modelCode, config.modelCode);
+        QCOMPARE(w.identity.row().code, config.modelCode);
         QCOMPARE(w.portName, sim.portPath());
         QCOMPARE(rig.child<QPushButton>("pushButton_OpenCom")->text(), QString("Close Comm"));
         QVERIFY2(rig.log().contains(versionLine), qPrintable(rig.log().join('|')));

@@ -46,6 +46,8 @@ unsigned enabledMask(const WindowRig &rig) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(BootLoader)
+
 class AppWindowTest : public QObject {
     Q_OBJECT
 
@@ -302,42 +304,45 @@ class AppWindowTest : public QObject {
 
     void setButtonsEnabledFollowsTheModel_data() {
         QTest::addColumn<uint>("model");
-        QTest::addColumn<int>("bootType");
+        QTest::addColumn<BootLoader>("loader");
         QTest::addColumn<bool>("enable");
         QTest::addColumn<uint>("expected");
         const uint all = OpenCom | UpdateAll | UpdateMcu | CheckMcu | UpdateFlash | FlashInfo |
                          CheckFlash | RunApp;
-        QTest::newRow("KQ31B on") << uint(Model::KQ31B) << 0 << true << all;
-        QTest::newRow("KQ31B off") << uint(Model::KQ31B) << 0 << false << 0u;
-        QTest::newRow("KQ31B bootType 1 on") << uint(Model::KQ31B) << 1 << true << all;
-        QTest::newRow("unknown on") << uint(Model::Unknown) << 0 << true << all;
+        QTest::newRow("KQ31B on") << uint(Model::KQ31B) << BootLoader::NotTold << true << all;
+        QTest::newRow("KQ31B off") << uint(Model::KQ31B) << BootLoader::NotTold << false << 0u;
+        QTest::newRow("KQ31B, MCU-update loader said, on")
+            << uint(Model::KQ31B) << BootLoader::McuUpdate << true << all;
+        QTest::newRow("unknown on") << uint(Model::Unknown) << BootLoader::NotTold << true << all;
         QTest::newRow("KQ580 MCU loader on")
-            << uint(Model::KQ580) << 1 << true
+            << uint(Model::KQ580) << BootLoader::McuUpdate << true
             << uint(FlashMode | OpenCom | UpdateMcu | CheckMcu | RunApp);
-        QTest::newRow("KQ580 MCU loader off") << uint(Model::KQ580) << 1 << false << 0u;
+        QTest::newRow("KQ580 MCU loader off")
+            << uint(Model::KQ580) << BootLoader::McuUpdate << false << 0u;
+        QTest::newRow("KQ580 loader not said on")
+            << uint(Model::KQ580) << BootLoader::NotTold << true
+            << uint(OpenCom | UpdateFlash | FlashInfo | CheckFlash);
         QTest::newRow("KQ580 flash loader on")
-            << uint(Model::KQ580) << 0 << true
+            << uint(Model::KQ580) << BootLoader::FlashUpdate << true
             << uint(OpenCom | UpdateFlash | FlashInfo | CheckFlash);
-        QTest::newRow("KQ580 boot type 2 on")
-            << uint(Model::KQ580) << 2 << true
-            << uint(OpenCom | UpdateFlash | FlashInfo | CheckFlash);
-        QTest::newRow("KQ580 flash loader off") << uint(Model::KQ580) << 0 << false << 0u;
+        QTest::newRow("KQ580 flash loader off")
+            << uint(Model::KQ580) << BootLoader::FlashUpdate << false << 0u;
     }
 
     void setButtonsEnabledFollowsTheModel() {
         QFETCH(uint, model);
-        QFETCH(int, bootType);
+        QFETCH(BootLoader, loader);
         QFETCH(bool, enable);
         QFETCH(uint, expected);
         WindowRig rig;
         MainWindow &w = rig.start();
         // Start from the opposite state, so that every button has to be set.
-        w.modelCode = Model::KQ31A;
+        w.identity.model = Find_ChipModel(Model::KQ31A);
         w.Set_Buttons_Enabled(!enable);
         rig.child<QPushButton>("pushButton_flashMode")->setEnabled(!enable);
 
-        w.modelCode = model;
-        w.bootType = bootType;
+        w.identity.model = Find_ChipModel(model);
+        w.identity.bootLoader = loader;
         w.Set_Buttons_Enabled(enable);
         QCOMPARE(enabledMask(rig), expected);
         QVERIFY(rig.child<QPushButton>("pushButton_Exit")->isEnabled());

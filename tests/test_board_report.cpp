@@ -11,8 +11,7 @@ namespace {
 
 JobResult updated() {
     JobResult o;
-    o.model = QStringLiteral("KQ31B");
-    o.bootVersion = 0x1A;
+    o.chip = ChipIdentity{Find_ChipModelByName("KQ31B"), 0x1A};
     o.seconds = 2.5;
     o.mcuImage = BoardImage{QStringLiteral("/srv/app.bin"), 0x89ABCDEF, 30000,
                             QByteArray::fromHex("00ff10ab")};
@@ -127,7 +126,7 @@ class BoardReportTest : public QObject {
         QTest::newRow("port not opened") << closed << unopened;
 
         JobResult unknown = closed;
-        unknown.model = QStringLiteral("unknown");
+        unknown.chip = ChipIdentity(); // the port opened; no known model answered
         unknown.failure = failure(QStringLiteral("no known chip answered"));
         QVariantMap silent = unopened;
         silent["model"] = "unknown";

@@ -27,6 +27,11 @@ BundleRecipe recipeFor(const QStringList &models) {
     return r;
 }
 
+// A chip the probe identified as `model`, with boot version `bootVersion`.
+ChipIdentity identity(const char *model, uint32_t bootVersion) {
+    return {Find_ChipModelByName(model), bootVersion};
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(BundleRecipe)
@@ -143,24 +148,24 @@ class BundleRulesTest : public QObject {
         QTest::addColumn<QString>("refusal"); // empty: the bundle may be written
 
         QTest::newRow("listed model, new boot loader")
-            << true << IdentifiedChip{"KQ31C", 0x1b, std::nullopt} << "";
-        QTest::newRow("model not listed") << true << IdentifiedChip{"KQ580", 0x1b, std::nullopt}
-                                          << "bundle for KQ31B, KQ31C; this chip is KQ580";
-        QTest::newRow("no model identified")
-            << true << IdentifiedChip{"", 0x1b, std::nullopt}
-            << "bundle for KQ31B, KQ31C; this chip is not identified";
+            << true << IdentifiedChip{identity("KQ31C", 0x1b), std::nullopt} << "";
+        QTest::newRow("model not listed")
+            << true << IdentifiedChip{identity("KQ580", 0x1b), std::nullopt}
+            << "bundle for KQ31B, KQ31C; this chip is KQ580";
+        QTest::newRow("no known model") << true << IdentifiedChip{{nullptr, 0x1b}, std::nullopt}
+                                        << "bundle for KQ31B, KQ31C; this chip is unknown";
         QTest::newRow("boot loader at the minimum")
-            << true << IdentifiedChip{"KQ31B", 0x1a, 0xEF4018u} << "";
+            << true << IdentifiedChip{identity("KQ31B", 0x1a), 0xEF4018u} << "";
         QTest::newRow("boot loader too old")
-            << true << IdentifiedChip{"KQ31B", 0x19, std::nullopt}
+            << true << IdentifiedChip{identity("KQ31B", 0x19), std::nullopt}
             << "bundle for boot version 0x1a or later; this chip's is 0x19";
         QTest::newRow("flash part not listed")
-            << true << IdentifiedChip{"KQ31B", 0x1a, 0xC84017u}
+            << true << IdentifiedChip{identity("KQ31B", 0x1a), 0xC84017u}
             << "bundle for flash IDs 0xef4018, 0xc84018; this chip's flash ID is 0xc84017";
         QTest::newRow("flash part not read yet")
-            << true << IdentifiedChip{"KQ31B", 0x1a, std::nullopt} << "";
+            << true << IdentifiedChip{identity("KQ31B", 0x1a), std::nullopt} << "";
         QTest::newRow("flash part of a bundle without a flash image")
-            << false << IdentifiedChip{"KQ31B", 0x1a, 0xC84017u} << "";
+            << false << IdentifiedChip{identity("KQ31B", 0x1a), 0xC84017u} << "";
     }
 
     void chips() {
@@ -176,7 +181,7 @@ class BundleRulesTest : public QObject {
         c.minBootVersion.reset();
         c.flashIds.clear();
         QCOMPARE(Bundle_ChipRefusal(c, hasFlashImage, chip).isEmpty(),
-                 c.models.contains(chip.model));
+                 chip.chip.known() && c.models.contains(chip.chip.name()));
     }
 };
 

@@ -73,8 +73,9 @@ class ChipTableTest : public QObject {
         RecordingObserver probeUi;
         const JobResult probe = run(sim, Job::Probe, probeUi);
         QVERIFY2(probe.ok(), qPrintable(probe.reason()));
-        QCOMPARE(probe.model, QStringLiteral("KQ99"));
-        QCOMPARE(probe.bootVersion, 0x99u);
+        QVERIFY(probe.chip && probe.chip->known());
+        QCOMPARE(probe.chip->name(), QStringLiteral("KQ99"));
+        QCOMPARE(probe.chip->bootVersion, 0x99u);
         QCOMPARE(probeUi.log, QStringList{"KQ99X Boot_Version:99"});
         QCOMPARE(probeUi.modelName, QStringLiteral("KQ99"));
         // Every known model was proposed first, then this one.

@@ -409,12 +409,11 @@ QString outcomeOf(bool succeeded, SimSession &s) {
         succeeded ? QStringLiteral("succeeded") : QStringLiteral("failed"),
         QStringLiteral("log: ") + log.join(QLatin1String(" | ")),
         QStringLiteral("boxes: ") + s.ui.messages.join(QLatin1String(" | ")),
-        QStringLiteral("chip: %1 %2 version %3 kind %4 type %5")
+        QStringLiteral("chip: %1 %2 version %3 loader %4")
             .arg(s.ui.modelName)
-            .arg(d.modelCode, 0, 16)
-            .arg(d.bootVersion, 0, 16)
-            .arg(d.bootKind)
-            .arg(d.bootType),
+            .arg(d.chip().code, 0, 16)
+            .arg(d.identity.bootVersion, 0, 16)
+            .arg(int(d.identity.bootLoader)),
         QStringLiteral("flash part: %1 %2 %3").arg(s.ui.flashId, s.ui.flashSize, s.ui.flashName),
         QStringLiteral("memories: mcu %1 flash %2")
             .arg(crcOf(s.sim.mcuFlash()), 0, 16)
@@ -527,7 +526,7 @@ Report runCase(const Case &c) {
     in.eraseWhole = c.setup & EraseWhole;
     if (c.op != Op::Probe) s.identify();
     if (c.op == Op::CheckMcu) {
-        in.mcuFacts = Input_McuImage(in.mcuPath, s.session.modelCode, s.ui).value();
+        in.mcuFacts = Input_McuImage(in.mcuPath, s.session.chip().code, s.ui).value();
         s.sim.writeMcuFlash(McuStart, mcu);
     }
     if (c.op == Op::CheckFlash) {

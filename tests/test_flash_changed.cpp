@@ -83,7 +83,7 @@ class FlashChanged : public QObject {
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         const QByteArray image = rig.useImage(length);
         rig.s.sim.writeExternalFlash(0, deviceCopy(image, changes));
-        rig.request.onlyChanged = true;
+        rig.request.write = FlashWrite::OnlyChanged;
 
         (void)rig.update();
 
@@ -126,7 +126,7 @@ class FlashChanged : public QObject {
         rig.s.sim.writeExternalFlash(0, deviceCopy(image, {70000, 100000}));
         for (int query = 1; query <= 5; ++query) // the range requests, not the final check
             rig.s.sim.addFault(SimFault::on('n', query, SimFault::Kind(kind)));
-        rig.request.onlyChanged = true;
+        rig.request.write = FlashWrite::OnlyChanged;
 
         (void)rig.update();
 
@@ -160,7 +160,7 @@ class FlashChanged : public QObject {
         const QByteArray image = rig.useImage(4 * 32768);
         rig.s.sim.writeExternalFlash(0, image);
         rig.s.sim.addFault(SimFault::on('n', 2, SimFault::WrongLetter));
-        rig.request.onlyChanged = true;
+        rig.request.write = FlashWrite::OnlyChanged;
 
         (void)rig.update();
 
@@ -180,7 +180,7 @@ class FlashChanged : public QObject {
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.useImage(4 * 32768);
         rig.s.sim.addFault(SimFault::on('n', 1, SimFault::Silence));
-        rig.request.onlyChanged = true;
+        rig.request.write = FlashWrite::OnlyChanged;
         rig.ui().stopWhen = [&rig] { return rig.names().contains("n"); };
 
         QCOMPARE(rig.update().kind(), FailureKind::Stopped);
@@ -188,20 +188,6 @@ class FlashChanged : public QObject {
         EXPECT_OUTCOME(rig.ui(), FailLine);
         QCOMPARE(rig.names(), QStringList({"K", "K", "m", "n"}));
         QVERIFY(rig.ui().messages.isEmpty());
-    }
-
-    // An erased chip has nothing to keep: with the whole erase every block is written.
-    void wholeEraseWritesEverything() {
-        FlashRig rig("KQ31B");
-        QVERIFY2(rig.ok(), qPrintable(rig.error()));
-        const QByteArray image = rig.useImage(2 * 32768);
-        rig.s.sim.writeExternalFlash(0, image);
-        rig.request.eraseWhole = true;
-        rig.request.onlyChanged = true;
-        (void)rig.update();
-        EXPECT_OUTCOME(rig.ui(), OkLine);
-        QCOMPARE(rig.frames("n").size(), 1);
-        QCOMPARE(addresses(rig.frames("l")), QList<int>({0, 32768}));
     }
 
     // After the whole-image check, the block ranges that differ, adjacent ones joined.

@@ -59,7 +59,7 @@ class FlashUpdate : public QObject {
             QCOMPARE(ends[i].field("parity"), quint32(i % 2));
             QCOMPARE(int(ends[i].field("length")), i < blocks ? blockSize : rest);
         }
-        const int packetSize = Flash_PacketSize(Flash_Layout(rig.session().modelCode));
+        const int packetSize = Flash_PacketSize(Flash_Layout(rig.session().chip().code));
         for (const SimFrame &f : rig.s.sim.received())
             if (f.name == "j" || f.name == "k" || f.name == "l")
                 QCOMPARE(f.bytes.size(), packetSize);
@@ -133,7 +133,7 @@ class FlashUpdate : public QObject {
         QFETCH(bool, erased);
         FlashRig rig(model, flashSize);
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
-        rig.request.eraseWhole = true;
+        rig.request.write = FlashWrite::EraseFirst;
         const QByteArray image = rig.useImage(40000);
 
         (void)rig.update();
@@ -157,7 +157,7 @@ class FlashUpdate : public QObject {
         FlashRig rig("KQ31B", MiB);
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.s.sim.writeExternalFlash(500000, QByteArray(1000, '\x11'));
-        rig.request.eraseWhole = true;
+        rig.request.write = FlashWrite::EraseFirst;
         const QByteArray image = rig.useImage(70000);
         (void)rig.update();
         EXPECT_OUTCOME(rig.ui(), OkLine);
@@ -174,7 +174,7 @@ class FlashUpdate : public QObject {
         FlashRig rig("KQ31B", MiB);
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.s.sim.addFault(SimFault::on('h', 1, SimFault::WrongLetter));
-        rig.request.eraseWhole = true;
+        rig.request.write = FlashWrite::EraseFirst;
         rig.useImage(70000);
         const Result<> r = rig.update();
         QCOMPARE(r.kind(), FailureKind::Refused);
@@ -194,7 +194,7 @@ class FlashUpdate : public QObject {
         FlashRig rig("KQ47", MiB);
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.listPart(0xC84018, 16 * MiB, "Larger"); // the image fits a part, not this one
-        rig.request.eraseWhole = true;
+        rig.request.write = FlashWrite::EraseFirst;
         const QByteArray image = rig.useImage(int(MiB) + extra);
         const Result<> r = rig.update();
         if (extra == 0) {
@@ -337,7 +337,7 @@ class FlashUpdate : public QObject {
         SimConfig config = rig.s.sim.config();
         config.flashEraseMs = 5000;
         rig.s.sim.setConfig(config);
-        rig.request.eraseWhole = true;
+        rig.request.write = FlashWrite::EraseFirst;
         rig.useImage(1000);
         // Exit once the erase is under way, however slow the host is to get there.
         rig.ui().stopWhen = [&rig] { return rig.names().contains("h"); };

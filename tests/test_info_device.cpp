@@ -41,38 +41,39 @@ class InfoDevice : public QObject {
         QTest::addColumn<uint>("version");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("versionLine");
-        QTest::addColumn<int>("bootKind");
+        QTest::addColumn<bool>("ordinary"); // the boot loader is said to be the ordinary one
         QTest::newRow("KQ31B") << "KQ31B" << 0x1Au << "KQ31B"
-                               << "KQ31B Boot_Version:1a" << 0;
+                               << "KQ31B Boot_Version:1a" << false;
         QTest::newRow("KQ3200 is shown as KQ320") << "KQ3200" << 0x20230915u << "KQ320"
-                                                  << "KQ320 Boot_Version:20230915" << 0;
+                                                  << "KQ320 Boot_Version:20230915" << false;
         QTest::newRow("KQ580") << "KQ580" << 0x101u << "KQ580"
-                               << "KQ580 Boot_Version:101" << 0;
+                               << "KQ580 Boot_Version:101" << false;
         QTest::newRow("KQ47") << "KQ47" << 0x7u << "KQ47"
-                              << "KQ47 Boot_Version:7" << 0;
+                              << "KQ47 Boot_Version:7" << false;
         QTest::newRow("KQ31A sets the boot kind") << "KQ31A" << 0xABCDEF01u << "KQ31A"
-                                                  << "KQ31A Boot_Version:abcdef01" << 1;
+                                                  << "KQ31A Boot_Version:abcdef01" << true;
     }
     void validReplies() {
         QFETCH(QString, model);
         QFETCH(uint, version);
         QFETCH(QString, name);
         QFETCH(QString, versionLine);
-        QFETCH(int, bootKind);
+        QFETCH(bool, ordinary);
         ScopedCurrentDir dir;
         dir.write(QStringLiteral("Flash.ini"), flashIni);
         SimSession s(modelConfig(model, version));
         QVERIFY2(s.ok(), qPrintable(s.error()));
-        s.session.modelCode = Model::KQ31D; // the probe may have named another model
+        s.session.identity.model =
+            Find_ChipModel(Model::KQ31D); // the probe may have named another model
 
         Report_Device_Info(s.session, QString());
 
         QCOMPARE(s.ui.log, QStringList({versionLine, "FlashID:0xef4018", "reVal = 0"}));
         QVERIFY(s.ui.messages.isEmpty());
         QCOMPARE(s.ui.modelName, name);
-        QCOMPARE(s.session.modelCode, s.sim.config().modelCode);
-        QCOMPARE(s.session.bootVersion, uint32_t(version));
-        QCOMPARE(s.session.bootKind, bootKind);
+        QCOMPARE(s.session.chip().code, s.sim.config().modelCode);
+        QCOMPARE(s.session.identity.bootVersion, uint32_t(version));
+        QCOMPARE(s.session.identity.bootLoader == BootLoader::Ordinary, ordinary);
         QCOMPARE(s.ui.flashId, QStringLiteral("0xef4018"));
         QCOMPARE(s.ui.flashName, QStringLiteral("W25Q128JV"));
         QCOMPARE(s.ui.flashSize, QString::number(4096 * 4096));
@@ -88,13 +89,13 @@ class InfoDevice : public QObject {
         config.modelCode = 0x12345678;
         SimSession s(config);
         QVERIFY2(s.ok(), qPrintable(s.error()));
-        s.session.modelCode = Model::KQ31B;
+        s.session.identity.model = Find_ChipModel(Model::KQ31B);
 
         JobResult result;
         QVERIFY(getInfo(s, result).ok());
         QCOMPARE(s.ui.modelName, QStringLiteral("unknown"));
-        QCOMPARE(s.session.modelCode, Model::Unknown);
-        QCOMPARE(s.session.bootVersion, 0x33u);
+        QVERIFY(!s.session.identity.known());
+        QCOMPARE(s.session.identity.bootVersion, 0x33u);
         QCOMPARE(s.ui.log, QStringList({"FlashID:0xef4018"})); // no version line
     }
 
@@ -162,8 +163,8 @@ class InfoDevice : public QObject {
         SimSession s(modelConfig(QStringLiteral("KQ3200"), 0x99));
         QVERIFY2(s.ok(), qPrintable(s.error()));
         s.sim.addFault(SimFault::on('G', 1, SimFault::Kind(kind)));
-        s.session.modelCode = Model::KQ31B;
-        s.session.bootVersion = 0x77;
+        s.session.identity.model = Find_ChipModel(Model::KQ31B);
+        s.session.identity.bootVersion = 0x77;
         s.ui.modelName = QStringLiteral("KQ31B");
         s.ui.flashId = QStringLiteral("0x1234");
 
@@ -172,8 +173,8 @@ class InfoDevice : public QObject {
         QCOMPARE(s.ui.log, lines);
         QCOMPARE(s.ui.messages, messages);
         // Nothing of a rejected reply is taken over.
-        QCOMPARE(s.session.modelCode, Model::KQ31B);
-        QCOMPARE(s.session.bootVersion, 0x77u);
+        QCOMPARE(s.session.chip().code, Model::KQ31B);
+        QCOMPARE(s.session.identity.bootVersion, 0x77u);
         QCOMPARE(s.ui.flashId, QStringLiteral("0x1234"));
         QCOMPARE(s.ui.modelName, QStringLiteral("KQ31B"));
     }
@@ -195,7 +196,7 @@ class InfoDevice : public QObject {
 
         QVERIFY(getInfo(s, result).ok());
         QCOMPARE(s.ui.log, (QStringList{"KQ31C Boot_Version:4", "FlashID:0xef4018"}));
-        QCOMPARE(s.session.bootVersion, 0x4u);
+        QCOMPARE(s.session.identity.bootVersion, 0x4u);
     }
 };
 

@@ -46,7 +46,8 @@ class InfoRun : public QObject {
         SimSession s(config);
         QVERIFY2(s.ok(), qPrintable(s.error()));
         s.identify();
-        if (setup == QLatin1String("other model")) s.session.modelCode = Model::KQ31C;
+        if (setup == QLatin1String("other model"))
+            s.session.identity.model = Find_ChipModel(Model::KQ31C);
         if (setup == QLatin1String("silent"))
             s.sim.addFault(SimFault::on('K', 1, SimFault::Silence));
         if (setup == QLatin1String("close")) s.link.Close();
@@ -80,7 +81,7 @@ class InfoRun : public QObject {
 
         QVERIFY(s.ui.messages.isEmpty());
         QVERIFY(s.ui.log.isEmpty());
-        QCOMPARE(s.session.bootKind, 1);
+        QVERIFY(s.session.identity.startsApplication());
         QVERIFY(s.link.isOpen());
         QVector<SimFrame> frames;
         QVERIFY(receivedSoFar(s, frames));

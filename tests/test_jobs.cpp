@@ -111,8 +111,8 @@ class JobsTest : public QObject {
             QCOMPARE(asked, 1);
             QCOMPARE(askedAfter, refuse ? 0 : 1);
             QCOMPARE(seen.port, board.sim.portPath());
-            QCOMPARE(seen.model, QStringLiteral("KQ31B"));
-            QCOMPARE(seen.bootVersion, 0x1Au);
+            QCOMPARE(seen.chip.name(), QStringLiteral("KQ31B"));
+            QCOMPARE(seen.chip.bootVersion, 0x1Au);
             QCOMPARE(seen.flashPart.has_value(), seesPart);
             if (seesPart) QCOMPARE(seen.flashPart->name, QStringLiteral("W25Q128JV"));
             QVERIFY2(!anythingWritten(framesAtGate), qPrintable(framesAtGate.join(' ')));
@@ -125,6 +125,31 @@ class JobsTest : public QObject {
                 QVERIFY2(result.ok(), qPrintable(result.reason()));
             }
         }
+    }
+
+    // An erased flash has nothing to keep: a flash update asked for both is refused, whatever
+    // the front end, before anything is sent beyond the probe.
+    void onlyChangedWithEraseWholeRefused_data() {
+        QTest::addColumn<int>("job");
+        QTest::newRow("update-flash") << int(Job::UpdateFlash);
+        QTest::newRow("update-all") << int(Job::UpdateAll);
+    }
+    void onlyChangedWithEraseWholeRefused() {
+        QFETCH(int, job);
+        Board board;
+        JobRequest request;
+        request.job = Job(job);
+        request.eraseWhole = request.onlyChanged = true;
+        const JobResult result = board.run(request);
+        QCOMPARE(result.failure->kind, FailureKind::InputUnusable);
+        QCOMPARE(result.reason(), FlashChoices_Refusal(true, true));
+        QVERIFY(!result.reason().isEmpty());
+        QCOMPARE(result.mcu, StepState::NotStarted);
+        QCOMPARE(result.flash, StepState::NotStarted);
+        QCOMPARE(board.ui.messages, QStringList{result.reason()});
+        const QStringList sent = names(board.sim);
+        QVERIFY2(!sent.isEmpty() && sent.count(QStringLiteral("K")) == sent.size(),
+                 qPrintable(sent.join(' ')));
     }
 
     // What is written is what was let through: a part that changed between the gate and the

@@ -35,8 +35,7 @@ QJsonObject objectOf(const QByteArray &line) {
 
 QByteArray okRecord(const QString &port) {
     JobResult o;
-    o.model = QStringLiteral("KQ31B");
-    o.bootVersion = 0x1a;
+    o.chip = ChipIdentity{Find_ChipModelByName("KQ31B"), 0x1a};
     o.seconds = 1.25;
     o.mcuImage = BoardImage{QStringLiteral("/srv/app.bin"), 0x7444bd83, 30720, QByteArray()};
     return Board_ReportLine(o, port, QStringLiteral("update-mcu"), QDateTime::currentDateTime());

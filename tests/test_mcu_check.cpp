@@ -169,7 +169,7 @@ class McuCheck : public QObject {
         const QByteArray image = mcuImage(5000, 0x800C000);
         rig.useImage(image);
         const std::optional<McuImageFacts> input =
-            Input_McuImage(rig.path, rig.chip.session.modelCode, rig.chip.ui);
+            Input_McuImage(rig.path, rig.chip.session.chip().code, rig.chip.ui);
         QVERIFY(input);
         QCOMPARE(input->enterAddr, 0u);
         (void)Check_Mcu(rig.chip.session, *input);
@@ -209,7 +209,7 @@ class McuCheck : public QObject {
         const JobResult updated = runJob(rig, Job::UpdateMcu);
         QVERIFY2(updated.ok(), qPrintable(updated.reason()));
         QCOMPARE(updated.mcu, StepState::Ok);
-        const uint32_t code = rig.chip.session.modelCode;
+        const uint32_t code = rig.chip.session.chip().code;
         const int start = Chip_Model(code).runAddress != RunAddressRule::None ? 0x2000 : 0;
         QCOMPARE(rig.chip.sim.mcuFlash().mid(start, image.size()), image);
 
@@ -297,7 +297,7 @@ class McuCheck : public QObject {
         QFETCH(QStringList, log);
         McuRig rig("KQ31B");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
-        rig.chip.session.modelCode = model;
+        rig.chip.session.identity.model = Find_ChipModel(model);
         if (!mcuFile.isEmpty()) rig.useImage(mcuImage(3000, 0x8008000), mcuFile);
         if (closePort) rig.chip.link.Close();
         const JobResult result =

@@ -230,7 +230,7 @@ class McuImageTest : public QObject {
         QFETCH(QString, message);
         QFETCH(QString, reason);
         Bench b;
-        b.s.modelCode = model;
+        b.s.identity.model = Find_ChipModel(model);
         if (name.startsWith('?'))
             b.mcuPath = b.dir.filePath(name.mid(1));
         else if (name == ".")
@@ -250,7 +250,7 @@ class McuImageTest : public QObject {
     // What a refused file computed to is no image either.
     void loadWrongTrailerForgetsTheImage() {
         Bench b;
-        b.s.modelCode = Model::KQ31B;
+        b.s.identity.model = Find_ChipModel(Model::KQ31B);
         const QByteArray image = randomBytes(40000, 3);
         b.mcuPath = b.dir.write("fw.BIN", packagedImage(image, crcOf(image) + 1));
         const Result<McuImage> r = Load_McuImage(b.s, *Read_McuImageFile(b.mcuPath));
@@ -277,7 +277,7 @@ class McuImageTest : public QObject {
         QFETCH(int, imageLength);
         QFETCH(bool, packaged);
         Bench b;
-        b.s.modelCode = model;
+        b.s.identity.model = Find_ChipModel(model);
         const QByteArray image = randomBytes(imageLength, 11);
         b.mcuPath = b.dir.write(name, packaged ? packagedImage(image, crcOf(image)) : image);
         const Result<McuImage> r = Load_McuImage(b.s, *Read_McuImageFile(b.mcuPath));

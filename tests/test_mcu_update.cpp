@@ -193,7 +193,7 @@ class McuUpdate : public QObject {
     void noModelStopsAtTheFlashSize() {
         McuRig rig("KQ31B");
         QVERIFY2(rig.chip.ok(), qPrintable(rig.chip.error()));
-        rig.chip.session.modelCode = 0;
+        rig.chip.session.identity.model = nullptr;
         rig.useImage(mcuImage(100));
         QCOMPARE(rig.update().kind(), FailureKind::ImageUnusable);
         QCOMPARE(rig.chip.ui.messages, QStringList{"Over Mcu flash size:0"});

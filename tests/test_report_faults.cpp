@@ -58,8 +58,7 @@ ReportFileCalls through(Disk &disk) {
 
 QByteArray recordOf(const QString &port) {
     JobResult o;
-    o.model = QStringLiteral("KQ31B");
-    o.bootVersion = 0x1A;
+    o.chip = ChipIdentity{Find_ChipModelByName("KQ31B"), 0x1A};
     o.mcuImage = BoardImage{QStringLiteral("/srv/app.bin"), 0x89ABCDEF, 30000, {}};
     return Board_ReportLine(o, port, QStringLiteral("update-mcu"), QDateTime::currentDateTime());
 }

@@ -278,6 +278,30 @@ class StationTest : public QObject {
                  qPrintable(recipe.reason()));
     }
 
+    // What each operation needs and takes comes from its job, as in the CLI.
+    void operationChoices_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("error"); // empty: accepted
+        QTest::newRow("only changed, flash update")
+            << QStringList{"update-flash", "--flash", "f.bin", "--only-changed"} << "";
+        QTest::newRow("only changed, check")
+            << QStringList{"check-mcu", "--mcu", "a.bin", "--only-changed"}
+            << "--only-changed does not apply to check-mcu";
+        QTest::newRow("flash check without its image")
+            << QStringList{"check-flash", "--mcu", "a.bin"}
+            << "check-flash needs a flash image (--flash FILE)";
+        QTest::newRow("update-all without the MCU image")
+            << QStringList{"update-all", "--flash", "f.bin"}
+            << "update-all needs an MCU image (--mcu FILE)";
+    }
+    void operationChoices() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, error);
+        const ParsedStationOptions parsed = Parse_StationOptions(arguments);
+        QCOMPARE(parsed.error, error);
+        QCOMPARE(parsed.options.has_value(), error.isEmpty());
+    }
+
     void slotsConf_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("outcome"); // names in order, or the reason

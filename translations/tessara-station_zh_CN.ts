@@ -392,8 +392,8 @@ Exit status:
     </message>
     <message>
         <location filename="../src/station/station_options.cpp" line="143"/>
-        <source>--only-changed goes with update-all or update-flash</source>
-        <translation>--only-changed 只能与 update-all 或 update-flash 一起使用</translation>
+        <source>%1 does not apply to %2</source>
+        <translation>%1 不适用于 %2</translation>
     </message>
 </context>
 <context>

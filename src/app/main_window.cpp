@@ -60,8 +60,9 @@ QString Step_Words(StepState state) {
 // What an update that did not end ok left undone, memory by memory, with how far the flash got;
 // empty for any other job or an update that ended ok.
 QString Unfinished_Line(Job job, const JobResult &result) {
-    const bool mcu = job == Job::UpdateMcu || job == Job::UpdateAll;
-    const bool flash = job == Job::UpdateFlash || job == Job::UpdateAll;
+    const JobTraits &traits = Job_Traits(job);
+    const bool mcu = traits.writes && traits.mcuImage;
+    const bool flash = traits.writes && traits.flashImage;
     if (result.ok() || (!mcu && !flash)) return QString();
     QStringList undone;
     if (mcu && result.mcu != StepState::Ok)
@@ -144,17 +145,18 @@ void MainWindow::Set_Buttons_Enabled(bool enable) {
                                         f.pushButton_UpdateFlash, f.pushButton_FlashInfo,
                                         f.pushButton_CheckFlash,  f.pushButton_RunApp};
     f.pushButton_flashMode->setEnabled(false);
-    const bool twoLoaders = Chip_Model(modelCode).twoBootLoaders;
+    const bool twoLoaders = identity.row().twoBootLoaders;
     for (QPushButton *button : group)
         button->setEnabled(enable && !twoLoaders);
     if (!enable || !twoLoaders) return;
     // The chip answers with one of two boot loaders; each serves its own half of the buttons.
     const QList<QPushButton *> served =
-        bootType == 1 ? QList<QPushButton *>{f.pushButton_flashMode, f.pushButton_OpenCom,
-                                             f.pushButton_UpdateMCU, f.pushButton_CheckMCU,
-                                             f.pushButton_RunApp}
-                      : QList<QPushButton *>{f.pushButton_OpenCom, f.pushButton_UpdateFlash,
-                                             f.pushButton_FlashInfo, f.pushButton_CheckFlash};
+        identity.bootLoader == BootLoader::McuUpdate
+            ? QList<QPushButton *>{f.pushButton_flashMode, f.pushButton_OpenCom,
+                                   f.pushButton_UpdateMCU, f.pushButton_CheckMCU,
+                                   f.pushButton_RunApp}
+            : QList<QPushButton *>{f.pushButton_OpenCom, f.pushButton_UpdateFlash,
+                                   f.pushButton_FlashInfo, f.pushButton_CheckFlash};
     for (QPushButton *button : served)
         button->setEnabled(true);
 }
@@ -444,7 +446,7 @@ void MainWindow::Open_SerialPort() {
 
 void MainWindow::portOpened(const JobResult &result) {
     // No model: the port did not open.
-    if (result.model.isEmpty()) {
+    if (!result.chip) {
         // A chip that went away and is not back yet is no failure to report.
         if (awaitingChip) return;
         logLine(result.reason());
@@ -455,7 +457,7 @@ void MainWindow::portOpened(const JobResult &result) {
     if (!portOpen) return;
     awaitingChip = false;
     restoreButtons(); // unless the chip went away while it was identified
-    if (Chip_Model(modelCode).flashModeLoaders)
+    if (identity.row().flashModeLoaders)
         logLine(QStringLiteral("If KQ580 update the nand flash, need to select first!"));
 }
 
@@ -506,30 +508,21 @@ void MainWindow::startJob(Job job, const std::function<void(const JobResult &)> 
     busy = 1;
     Set_Buttons_Enabled(false);
     // A job that reads the flash part shows none until it has read one.
-    if (job == Job::FlashInfo || job == Job::UpdateFlash || job == Job::UpdateAll ||
-        job == Job::ReportDeviceInfo)
-        blankFlashPart();
+    if (Job_Traits(job).readsFlashPart) blankFlashPart();
     b.clearStop();
     runningJob = job;
     afterJob = then;
     // The updates read their images on the board thread; the checks compare with the images as
     // the last Input or update left them.
     // A bundle's images are in the request already.
-    const bool reads =
-        (job == Job::UpdateMcu || job == Job::UpdateFlash || job == Job::UpdateAll) &&
-        !request.mcuImage && !request.flashImage;
+    const bool reads = Job_Traits(job).writes && !request.mcuImage && !request.flashImage;
     b.runJob(request, reads ? ui->lineEdit_MCU->text() : QString(),
              reads ? ui->lineEdit_Flash->text() : QString());
 }
 
 void MainWindow::jobEnded(const JobResult &result) {
     busy = 0;
-    if (!result.model.isEmpty()) {
-        modelCode = result.modelCode;
-        bootVersion = result.bootVersion;
-        bootKind = result.bootKind;
-        bootType = result.bootType;
-    }
+    if (result.chip) identity = *result.chip;
     if (result.mcuFacts) mcuImage = *result.mcuFacts;
     if (result.flashFacts) flashImage = *result.flashFacts;
     // The opening of the port ends here too: it is no job of startJob()'s.
@@ -558,7 +551,7 @@ void MainWindow::on_pushButton_InputMCUCode_clicked() {
     mcuFilePath = path;
     ui->lineEdit_MCU->setText(path);
     InputObserver shown(*this);
-    const std::optional<McuImageFacts> facts = Input_McuImage(path, modelCode, shown);
+    const std::optional<McuImageFacts> facts = Input_McuImage(path, identity.row().code, shown);
     mcuImage = facts ? *facts : McuImageFacts();
     showImage(ImageRole::Mcu, mcuImage.mcuCrc, mcuImage.mcuLen);
     if (!facts) Show_ReadFail();

@@ -76,10 +76,7 @@ class MainWindow : public QMainWindow {
     bool awaitingChip = false; // the chip's port went away; the scan waits for it to return
 
     // The chip as the last identification named it.
-    uint32_t modelCode = 0;
-    uint32_t bootVersion = 0;
-    int bootKind = 0;
-    int bootType = 0;
+    ChipIdentity identity;
     // The boot-setting record sent after an MCU update (config.ini).
     int blSet = 0;
     // The images as the last Input or update left them: what the checks compare the chip with.

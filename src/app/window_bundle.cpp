@@ -23,8 +23,7 @@ QString droppedBundle(const QMimeData *data) {
 }
 
 bool usesImages(Job job) {
-    return job == Job::UpdateMcu || job == Job::CheckMcu || job == Job::UpdateFlash ||
-           job == Job::CheckFlash || job == Job::UpdateAll;
+    return Job_Traits(job).mcuImage || Job_Traits(job).flashImage;
 }
 
 } // namespace

@@ -6,14 +6,6 @@
 
 namespace {
 
-bool usesMcu(Job job) {
-    return job == Job::UpdateMcu || job == Job::CheckMcu || job == Job::UpdateAll;
-}
-
-bool usesFlash(Job job) {
-    return job == Job::UpdateFlash || job == Job::CheckFlash || job == Job::UpdateAll;
-}
-
 // The bundle's image as a run's snapshot, named by the bundle and its entry.
 ImageSnapshot snapshotOf(const Bundle &bundle, const BundleImage &image) {
     auto file = std::make_shared<ImageFile>();
@@ -35,19 +27,23 @@ bool checksFlashPart(const Bundle &bundle) {
 
 QString Bundle_JobRefusal(const Bundle &bundle, Job job) {
     const QString name = bundle.path.isEmpty() ? QStringLiteral("the bundle") : bundle.path;
-    if (usesMcu(job) && !bundle.mcu) return QStringLiteral("%1 holds no MCU image").arg(name);
-    if (usesFlash(job) && !bundle.flash) return QStringLiteral("%1 holds no flash image").arg(name);
+    if (Job_Traits(job).mcuImage && !bundle.mcu)
+        return QStringLiteral("%1 holds no MCU image").arg(name);
+    if (Job_Traits(job).flashImage && !bundle.flash)
+        return QStringLiteral("%1 holds no flash image").arg(name);
     return QString();
 }
 
 void Bundle_IntoJob(JobRequest &request, const Bundle &bundle) {
-    if (usesMcu(request.job) && bundle.mcu) request.mcuImage = snapshotOf(bundle, *bundle.mcu);
-    if (usesFlash(request.job) && bundle.flash)
-        request.flashImage = snapshotOf(bundle, *bundle.flash);
+    const JobTraits &job = Job_Traits(request.job);
+    if (job.mcuImage && bundle.mcu) request.mcuImage = snapshotOf(bundle, *bundle.mcu);
+    if (job.flashImage && bundle.flash) request.flashImage = snapshotOf(bundle, *bundle.flash);
     if (const std::optional<int> setting = bundle.manifest.constraints.bootSetting)
         request.bootSetting = *setting;
     request.gates.insert(request.gates.begin(), Bundle_Gate(bundle));
-    if (checksFlashPart(bundle) && request.job == Job::UpdateAll) request.gateSeesFlashPart = true;
+    // Its chip check sees the flash part before any memory is written (only Update All, which
+    // writes the MCU first, reads the part for it).
+    if (checksFlashPart(bundle) && job.readsFlashPart) request.gateSeesFlashPart = true;
 }
 
 Gate Bundle_Gate(const Bundle &bundle) {
@@ -55,8 +51,7 @@ Gate Bundle_Gate(const Bundle &bundle) {
     const bool hasFlash = bundle.flash.has_value();
     return [constraints, hasFlash](const GateFacts &facts) -> Result<> {
         IdentifiedChip chip;
-        chip.model = facts.model;
-        chip.bootVersion = facts.bootVersion;
+        chip.chip = facts.chip;
         if (facts.flashPart) chip.flashId = facts.flashPart->id;
         const QString refusal = Bundle_ChipRefusal(constraints, hasFlash, chip);
         if (refusal.isEmpty()) return Done{};

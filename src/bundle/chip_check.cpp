@@ -4,13 +4,13 @@
 
 QString Bundle_ChipRefusal(const BundleConstraints &c, bool hasFlashImage,
                            const IdentifiedChip &chip) {
-    if (!c.models.contains(chip.model))
+    // A chip of no known model is never one a bundle lists.
+    if (!chip.chip.known() || !c.models.contains(chip.chip.name()))
         return QStringLiteral("bundle for %1; this chip is %2")
-            .arg(c.models.join(QLatin1String(", ")),
-                 chip.model.isEmpty() ? QStringLiteral("not identified") : chip.model);
-    if (c.minBootVersion && chip.bootVersion < *c.minBootVersion)
+            .arg(c.models.join(QLatin1String(", ")), chip.chip.name());
+    if (c.minBootVersion && chip.chip.bootVersion < *c.minBootVersion)
         return QStringLiteral("bundle for boot version %1 or later; this chip's is %2")
-            .arg(Hex_Text(*c.minBootVersion), Hex_Text(chip.bootVersion));
+            .arg(Hex_Text(*c.minBootVersion), Hex_Text(chip.chip.bootVersion));
     if (hasFlashImage && !c.flashIds.isEmpty() && chip.flashId &&
         !c.flashIds.contains(*chip.flashId)) {
         QStringList ids;

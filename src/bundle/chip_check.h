@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bundle/bundle_manifest.h"
+#include "protocol/chip_identity.h"
 
 #include <QString>
 #include <cstdint>
@@ -8,8 +9,7 @@
 
 // The chip as its identification found it.
 struct IdentifiedChip {
-    QString model; // the probe's name ("KQ31B"); "unknown" or empty: none
-    uint32_t bootVersion = 0;
+    ChipIdentity chip;
     std::optional<uint32_t> flashId; // the external flash part's ID, once the run has read it
 };
 

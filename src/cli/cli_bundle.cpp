@@ -5,7 +5,7 @@
 #include "bundle/image_rules.h"
 #include "bundle/key_files.h"
 #include "bundle/model_names.h"
-#include "cli/cli_commands.h"
+#include "cli/cli_status.h"
 #include "cli/terminal_lines.h"
 
 #include <QCommandLineParser>

@@ -42,10 +42,6 @@ int listPorts(const CliRequest &r, LineStation &line, FILE *out, FILE *err) {
     return status;
 }
 
-bool writesImages(Job job) {
-    return job == Job::UpdateMcu || job == Job::UpdateFlash || job == Job::UpdateAll;
-}
-
 // An empty file is never taken for an image whose update or check could succeed.
 bool imagesUsable(const CliRequest &r, FILE *err) {
     for (const QString &path : r.images) {
@@ -59,8 +55,8 @@ bool imagesUsable(const CliRequest &r, FILE *err) {
         }
         if (file.size() == 0) {
             Cli_Complain(err, QStringLiteral("image \"%1\" has 0 bytes: nothing to %2")
-                                  .arg(path, writesImages(r.job) ? QStringLiteral("write")
-                                                                 : QStringLiteral("check")));
+                                  .arg(path, Job_Traits(r.job).writes ? QStringLiteral("write")
+                                                                      : QStringLiteral("check")));
             return false;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/cli_options.h"
+#include "cli/cli_status.h"
 #include "cli/terminal_observer.h"
 #include "jobs/board_report.h"
 #include "jobs/job_request.h"
@@ -12,10 +13,6 @@
 #include <QString>
 #include <cstdio>
 #include <memory>
-
-// tessara-cli's exit statuses; a run stopped by a signal ends with Interrupt_Status(), 128 + the
-// signal, the shells' status of a program that the signal ended (130 for Ctrl-C).
-enum CliStatus { CliOk = 0, CliFailed = 1, CliUsage = 2 };
 
 // Runs one parsed request on one board: opens the port, probes the chip as opening the port in
 // the window does, then runs the command's job. The job speaks through `ui` and to the `line`; a

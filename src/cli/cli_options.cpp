@@ -11,32 +11,30 @@
 
 namespace {
 
-// The options that only some commands take.
-enum CommandOption { EraseWhole = 1, Nand = 2, OnlyChanged = 4, Blocks = 8, Probe = 16 };
+// The options that only some commands take, beyond the flash choices their job takes.
+enum CommandOption { Nand = 1, Blocks = 2, Probe = 4 };
 
 struct CliCommand {
     const char *name;
     Job job;
-    const char *images; // the image arguments, as the help shows them
-    const char *kinds;  // what each image is: 'M' the MCU image, 'F' the flash image
+    const char *images; // the image arguments (its job's, the MCU image first), as the help shows
     int options;        // CommandOption flags
     const char *what;
 };
 
 const CliCommand Commands[] = {
-    {"ports", Job::Probe, "", "", Probe, "list the serial-port map; * marks the chip's port"},
-    {"probe", Job::Probe, "", "", 0, "identify the chip: model and boot version"},
-    {"info", Job::Info, "", "", 0, "read the device information"},
-    {"flash-info", Job::FlashInfo, "", "", 0, "identify the external flash part"},
-    {"update-mcu", Job::UpdateMcu, "IMAGE", "M", 0, "program and verify the MCU flash"},
-    {"check-mcu", Job::CheckMcu, "IMAGE", "M", 0, "compare the MCU flash with IMAGE by CRC-32"},
-    {"update-flash", Job::UpdateFlash, "IMAGE", "F", EraseWhole | OnlyChanged,
-     "program and verify the external flash"},
-    {"check-flash", Job::CheckFlash, "IMAGE", "F", Blocks, "compare the external flash with IMAGE"},
-    {"update-all", Job::UpdateAll, "MCU_IMAGE FLASH_IMAGE", "MF", EraseWhole | OnlyChanged,
+    {"ports", Job::Probe, "", Probe, "list the serial-port map; * marks the chip's port"},
+    {"probe", Job::Probe, "", 0, "identify the chip: model and boot version"},
+    {"info", Job::Info, "", 0, "read the device information"},
+    {"flash-info", Job::FlashInfo, "", 0, "identify the external flash part"},
+    {"update-mcu", Job::UpdateMcu, "IMAGE", 0, "program and verify the MCU flash"},
+    {"check-mcu", Job::CheckMcu, "IMAGE", 0, "compare the MCU flash with IMAGE by CRC-32"},
+    {"update-flash", Job::UpdateFlash, "IMAGE", 0, "program and verify the external flash"},
+    {"check-flash", Job::CheckFlash, "IMAGE", Blocks, "compare the external flash with IMAGE"},
+    {"update-all", Job::UpdateAll, "MCU_IMAGE FLASH_IMAGE", 0,
      "update the MCU, then the external flash"},
-    {"run", Job::Run, "", "", 0, "start the application in the chip"},
-    {"flash-mode", Job::FlashMode, "", "", Nand, "put a KQ580 into flash mode"},
+    {"run", Job::Run, "", 0, "start the application in the chip"},
+    {"flash-mode", Job::FlashMode, "", Nand, "put a KQ580 into flash mode"},
 };
 
 const CliCommand *findCommand(const QString &name) {
@@ -332,7 +330,8 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
         return result;
     }
     r.job = entry->job;
-    const int imageCount = int(qstrlen(entry->kinds));
+    const JobTraits &job = Job_Traits(entry->job);
+    const int imageCount = int(job.mcuImage) + int(job.flashImage);
     r.bundle = parser.value(bundleOption);
     r.trust = parser.values(trustOption);
     if (parser.isSet(bundleOption)) {
@@ -358,7 +357,7 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
     }
     r.images = positional;
     for (int i = 0; i < positional.size(); ++i)
-        (entry->kinds[i] == 'M' ? r.mcuImage : r.flashImage) = positional.at(i);
+        (i == 0 && job.mcuImage ? r.mcuImage : r.flashImage) = positional.at(i);
     r.quiet = parser.isSet(quietOption);
     r.eraseWhole = parser.isSet(eraseOption);
     r.nand = parser.isSet(nandOption);
@@ -367,25 +366,22 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
     r.probe = parser.isSet(probeOption);
     const struct {
         bool given;
-        CommandOption flag;
+        bool applies;
         const QCommandLineOption &option;
-    } commandOptions[] = {{r.eraseWhole, EraseWhole, eraseOption},
-                          {r.nand, Nand, nandOption},
-                          {r.onlyChanged, OnlyChanged, onlyChangedOption},
-                          {r.blocks, Blocks, blocksOption},
-                          {r.probe, Probe, probeOption}};
+    } commandOptions[] = {{r.eraseWhole, job.eraseWhole, eraseOption},
+                          {r.nand, bool(entry->options & Nand), nandOption},
+                          {r.onlyChanged, job.onlyChanged, onlyChangedOption},
+                          {r.blocks, bool(entry->options & Blocks), blocksOption},
+                          {r.probe, bool(entry->options & Probe), probeOption}};
     for (const auto &o : commandOptions) {
-        if (o.given && !(entry->options & o.flag)) {
+        if (o.given && !o.applies) {
             result.text = QStringLiteral("--%1 does not apply to %2")
                               .arg(o.option.names().constFirst(), r.command);
             return result;
         }
     }
-    if (r.onlyChanged && r.eraseWhole) {
-        result.text = QStringLiteral("--only-changed cannot be used with --erase-whole: an erased "
-                                     "flash has nothing to keep");
-        return result;
-    }
+    result.text = FlashChoices_Refusal(r.eraseWhole, r.onlyChanged);
+    if (!result.text.isEmpty()) return result;
     if (!readBoards(parser.values(portOption), parser.isSet(allOption), r, result.text))
         return result;
     r.watch = parser.isSet(watchOption);

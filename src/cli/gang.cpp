@@ -12,9 +12,9 @@
 namespace {
 
 QString bootText(const JobResult &o) {
-    const bool identified = !o.model.isEmpty() && o.model != QLatin1String("unknown");
-    return identified ? QStringLiteral("0x") + QString::number(o.bootVersion, 16)
-                      : QStringLiteral("-");
+    return o.chip && o.chip->known()
+               ? QStringLiteral("0x") + QString::number(o.chip->bootVersion, 16)
+               : QStringLiteral("-");
 }
 
 using Ended = QList<std::pair<QString, JobResult>>; // port, result
@@ -26,7 +26,7 @@ QStringList summaryTable(const Ended &boards, const QString &command) {
                              QStringLiteral("boot"), QStringLiteral("result"),
                              QStringLiteral("seconds"), QStringLiteral("reason")}};
     for (const auto &[port, o] : boards) {
-        rows.append({Escape_Controls(port), o.model.isEmpty() ? QStringLiteral("-") : o.model,
+        rows.append({Escape_Controls(port), o.chip ? o.chip->name() : QStringLiteral("-"),
                      bootText(o), Board_Result(o), QString::number(o.seconds, 'f', 2),
                      o.ok() || o.interrupted() ? QString()
                                                : Escape_Controls(Board_FailureReason(o, command))});

@@ -5,13 +5,15 @@
 namespace {
 
 QString note(const JobResult &o, int deadlineMs) {
-    if (o.ok()) return QStringLiteral("model=%1 boot=0x%2").arg(o.model).arg(o.bootVersion, 0, 16);
+    if (o.ok() && o.chip)
+        return QStringLiteral("model=%1 boot=0x%2")
+            .arg(o.chip->name())
+            .arg(o.chip->bootVersion, 0, 16);
     if (o.outOfTime)
         return QStringLiteral("model=? (no answer within %1 s)")
             .arg(QString::number(deadlineMs / 1000.0, 'g', 3));
     // Ctrl-C does not cut a handshake short: an interrupted probe ended as one of these.
-    if (o.model == QLatin1String("unknown"))
-        return QStringLiteral("model=unknown (no known chip answered)");
+    if (o.chip && !o.chip->known()) return QStringLiteral("model=unknown (no known chip answered)");
     return QStringLiteral("model=? (%1)")
         .arg(o.reason().isEmpty() ? QStringLiteral("not probed") : o.reason());
 }

@@ -75,7 +75,7 @@ std::vector<FlashPacket> Flash_PacketTrain(FlashLayout layout, const uint8_t *da
 
 Result<> Write_FlashBlock(DeviceSession &s, const uint8_t *data, uint32_t address, int length,
                           uint8_t parity) {
-    const FlashLayout layout = Flash_Layout(s.modelCode);
+    const FlashLayout layout = Flash_Layout(s.chip().code);
     const std::vector<FlashPacket> train = Flash_PacketTrain(layout, data, address, length, parity);
     Transaction t(s, Command::ProgramFlash);
     for (const FlashPacket &p : train) {

@@ -2,6 +2,7 @@
 
 #include "protocol/bytes.h"
 #include "protocol/commands.h"
+#include "protocol/open_port.h"
 #include "protocol/transaction.h"
 #include "serial/timing.h"
 
@@ -79,10 +80,7 @@ Result<uint32_t> Request_FlashCrc(DeviceSession &s, uint32_t start, int32_t leng
 }
 
 Result<> Check_FlashCRC(DeviceSession &s, const FlashImageFacts &image) {
-    if (!s.link.isOpen()) {
-        s.ui.message(QStringLiteral("Please open the port!"));
-        return Fail(FailureKind::InputUnusable, QStringLiteral("the port is not open"));
-    }
+    if (const Result<> open = Require_OpenPort(s); !open.ok()) return open.failure();
     // The CRC of zero bytes is 0 whatever the flash holds: no image, no verdict.
     if (image.flashCodeLen <= 0) {
         s.ui.message(QStringLiteral("Please input flash code file"));

@@ -3,6 +3,7 @@
 #include "flash/flash_ini.h"
 #include "flash/flash_ini_search.h"
 #include "protocol/bytes.h"
+#include "protocol/open_port.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -68,10 +69,7 @@ FlashPartFacts Read_FlashIni(Observer &ui, const QString &chosen, uint32_t id) {
 }
 
 Result<FlashPartFacts> Get_FlashID(DeviceSession &s, int variant, const QString &chosen) {
-    if (!s.link.isOpen()) {
-        s.ui.message(QStringLiteral("Please open the port!"));
-        return Fail(FailureKind::InputUnusable, QStringLiteral("the port is not open"));
-    }
+    if (const Result<> open = Require_OpenPort(s); !open.ok()) return open.failure();
     const Frame frame = FlashId_Frame(variant);
     const Result<ReplyFrame> reply =
         Exchange_Result(s, Exchange_Command(s, Command::GetFlashId, frame.data(), FrameSize),

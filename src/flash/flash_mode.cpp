@@ -18,14 +18,6 @@ void sendLoadPacket(DeviceSession &s, const uint32_t *words, int count, int byte
     QThread::msleep(PacketPauseMs);
 }
 
-// A mismatching proof does not stop the download; only a failed exchange does.
-Result<> handshake(DeviceSession &s) {
-    for (const char selector : {'0', '1'})
-        if (const Result<Proof> r = Connect_Device(s, selector, s.modelCode); !r.ok())
-            return Step_Failure(r.failure(), QStringLiteral("no handshake with the chip"));
-    return Done{};
-}
-
 } // namespace
 
 Frame Load_Packet(const uint32_t *words, int count, int byteOffset) {
@@ -70,9 +62,10 @@ Result<> Enter_FlashMode(DeviceSession &s, bool nand, const FlashModeLoaders &lo
         s.ui.message(text);
         return Fail(FailureKind::InputUnusable, text);
     }
-    if (const Result<> shook = handshake(s); !shook.ok()) {
+    // A mismatching proof does not stop the download; only a failed exchange does.
+    if (const Result<> shook = Handshake(s, {'0', '1'}, OtherModel::Passes); !shook.ok()) {
         s.ui.message(QStringLiteral("Fail to Connect a KQ580 device"));
-        return shook;
+        return Step_Failure(shook.failure(), QStringLiteral("no handshake with the chip"));
     }
     s.ui.logLine(QStringLiteral("Download vcom %1 code").arg(kind));
     Download_Loader(s, loader.words, loader.count);

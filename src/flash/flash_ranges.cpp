@@ -114,6 +114,6 @@ Result<> Check_FlashBlocks(DeviceSession &s, const ImageFile &file) {
     // Worth asking only a device that answered: its flash holds the image or differs from it.
     const bool answered = r.ok() || r.kind() == FailureKind::WrongReply;
     if (answered && !s.stopRequested())
-        (void)Report_FlashDifferences(s, file.bytes, Flash_BlockSize(Flash_Layout(s.modelCode)));
+        (void)Report_FlashDifferences(s, file.bytes, Flash_BlockSize(Flash_Layout(s.chip().code)));
     return r;
 }

@@ -6,6 +6,7 @@
 #include "flash/flash_ranges.h"
 #include "protocol/chip_table.h"
 #include "protocol/handshake.h"
+#include "protocol/open_port.h"
 #include "protocol/transaction.h"
 #include "serial/timing.h"
 
@@ -35,16 +36,11 @@ Failure stopped() {
 }
 
 Result<> handshake(DeviceSession &s) {
-    for (const char selector : {'0', '2'}) {
-        const Result<Proof> r = Connect_Device(s, selector, s.modelCode);
-        if (r.ok() && r.value() == Proof::ThisModel) continue;
-        s.ui.message(QStringLiteral("Fail to Connect a 31B device"));
-        // A proof of another model is no handshake either.
-        const Failure cause = r.ok() ? Fail(FailureKind::WrongReply, QString()) : r.failure();
-        return Step_Failure(cause,
-                            QStringLiteral("no handshake with the chip for the flash update"));
-    }
-    return Done{};
+    const Result<> shook = Handshake(s, {'0', '2'}, OtherModel::Fails);
+    if (shook.ok()) return shook;
+    s.ui.message(QStringLiteral("Fail to Connect a 31B device"));
+    return Step_Failure(shook.failure(),
+                        QStringLiteral("no handshake with the chip for the flash update"));
 }
 
 // Tells the loader how to address the part, when its size asks for it.
@@ -188,10 +184,7 @@ Result<> Erase_WholeFlash(DeviceSession &s, int selector) {
 Result<> Program_Flash(DeviceSession &s, const QByteArray &image, const FlashImageFacts &facts,
                        int32_t blockSize, const FlashUpdateRequest &r, FlashUpdateRecord &record) {
     record.flashAddrMode = 0;
-    if (!s.link.isOpen()) {
-        s.ui.message(QStringLiteral("Please open the port!"));
-        return Fail(FailureKind::InputUnusable, QStringLiteral("the port is not open"));
-    }
+    if (const Result<> open = Require_OpenPort(s); !open.ok()) return open.failure();
     if (const Result<> shook = handshake(s); !shook.ok()) return shook;
     const Result<FlashPartFacts> part = Identify_FlashPart(s, r.flashIniPath);
     if (!part.ok()) return part.failure();
@@ -215,7 +208,7 @@ Result<> Program_Flash(DeviceSession &s, const QByteArray &image, const FlashIma
         return Fail(FailureKind::ImageUnusable, QStringLiteral("the flash image is not in memory"));
     record.blocks = int((int64_t(image.size()) + blockSize - 1) / blockSize);
 
-    if (r.eraseWhole && record.flashAddrMode != 2) {
+    if (r.write == FlashWrite::EraseFirst && record.flashAddrMode != 2) {
         logTime(s);
         s.ui.logLine(QStringLiteral("Start to erase flash ..."));
         s.ui.phaseStarted(ProgressPhase::FlashErase);
@@ -225,8 +218,7 @@ Result<> Program_Flash(DeviceSession &s, const QByteArray &image, const FlashIma
         if (s.stopRequested()) return stopped();
     }
 
-    // An erased chip has nothing to keep.
-    const bool onlyChanged = r.onlyChanged && !r.eraseWhole;
+    const bool onlyChanged = r.write == FlashWrite::OnlyChanged;
     int skipped = 0;
     if (const Result<> w = writeImage(s, image, blockSize, onlyChanged, record, skipped); !w.ok())
         return w;
@@ -252,10 +244,7 @@ Result<> Program_Flash(DeviceSession &s, const QByteArray &image, const FlashIma
 }
 
 Result<FlashPartFacts> Read_FlashPart(DeviceSession &s, const QString &flashIniPath) {
-    if (!s.link.isOpen()) {
-        s.ui.message(QStringLiteral("Please open the port!"));
-        return Fail(FailureKind::InputUnusable, QStringLiteral("the port is not open"));
-    }
+    if (const Result<> open = Require_OpenPort(s); !open.ok()) return open.failure();
     if (const Result<> shook = handshake(s); !shook.ok()) return shook.failure();
     return Identify_FlashPart(s, flashIniPath);
 }
@@ -264,7 +253,7 @@ Result<> UpdateFlash(DeviceSession &s, const ImageFile &image, const FlashUpdate
                      FlashUpdateRecord &record) {
     const Result<FlashImageFacts> facts = Load_FlashCode(s, image);
     if (!facts.ok()) return facts.failure();
-    const int blockSize = Flash_BlockSize(Flash_Layout(s.modelCode));
+    const int blockSize = Flash_BlockSize(Flash_Layout(s.chip().code));
     const Result<> done = Program_Flash(s, image.bytes, facts.value(), blockSize, r, record);
     s.ui.logLine(QString());
     s.ui.logLine(done.ok() ? QStringLiteral("Update flash is OK!!!!!!")

@@ -10,11 +10,17 @@
 #include <functional>
 #include <optional>
 
+// How a flash update writes its image.
+enum class FlashWrite {
+    Over,        // every block, over what the part holds
+    EraseFirst,  // every block, after erasing the whole part (not a 128 MiB one)
+    OnlyChanged, // only the blocks whose CRC on the device differs
+};
+
 // What a flash update is asked to do beyond writing its image.
 struct FlashUpdateRequest {
-    bool eraseWhole = false;  // erase the whole part first (not a 128 MiB one)
-    bool onlyChanged = false; // write only the blocks whose CRC on the device differs
-    QString flashIniPath;     // a Flash.ini the operator named; searched first
+    FlashWrite write = FlashWrite::Over;
+    QString flashIniPath; // a Flash.ini the operator named; searched first
     // Called once the part is identified and before anything is erased or written (the gate of
     // the job): a failure it returns ends the update there.
     std::function<Result<>(const FlashPartFacts &)> partIdentified;

@@ -99,13 +99,13 @@ QString Board_FailureReason(const JobResult &outcome, const QString &command) {
 
 QByteArray Board_ReportLine(const JobResult &o, const QString &port, const QString &command,
                             const QDateTime &time, const QList<ReportField> &more) {
-    const bool identified = !o.model.isEmpty() && o.model != QLatin1String("unknown");
     Record r;
     r.field("time", jsonString(time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate)));
     r.field("port", jsonString(port));
     r.field("command", jsonString(command));
-    r.field("model", o.model.isEmpty() ? QByteArray("null") : jsonString(o.model));
-    r.field("boot_version", identified ? hex(o.bootVersion) : QByteArray("null"));
+    r.field("model", o.chip ? jsonString(o.chip->name()) : QByteArray("null"));
+    r.field("boot_version",
+            o.chip && o.chip->known() ? hex(o.chip->bootVersion) : QByteArray("null"));
     r.field("result", jsonString(Board_Result(o)));
     if (!o.ok() && !o.interrupted()) r.field("reason", jsonString(Board_FailureReason(o, command)));
     r.field("seconds", QByteArray::number(o.seconds, 'f', 3));

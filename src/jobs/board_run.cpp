@@ -26,13 +26,10 @@ void recordImages(const JobRequest &r, JobResult &result) {
 } // namespace
 
 Result<> Identify_Board(DeviceSession &s, JobResult &result) {
-    const Result<> probe = Probe_Model(s);
-    result.model = QLatin1String(s.chip().name);
-    result.modelCode = s.modelCode;
-    result.bootVersion = s.bootVersion;
-    result.bootKind = s.bootKind;
-    result.bootType = s.bootType;
-    return probe;
+    const Result<ChipIdentity> probe = Probe_Model(s);
+    result.chip = s.identity; // a chip of no known model too: the port opened
+    if (!probe.ok()) return probe.failure();
+    return Done{};
 }
 
 JobResult Run_OnBoard(const QString &port, const JobRequest &request, Observer &observer) {

@@ -66,11 +66,7 @@ class BoardWorker : public QObject, public Observer {
         JobResult result;
         const bool wasOpen = link->isOpen();
         Run_Job(s, request, result);
-        result.model = QLatin1String(s.chip().name);
-        result.modelCode = s.modelCode;
-        result.bootVersion = s.bootVersion;
-        result.bootKind = s.bootKind;
-        result.bootType = s.bootType;
+        result.chip = s.identity;
         // A chip that restarts into its new code leaves its port for the scan.
         if (wasOpen && !link->isOpen() && !lost) emit board.portClosed();
         finish(result);

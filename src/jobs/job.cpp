@@ -96,6 +96,15 @@ Result<> run(DeviceSession &s, const JobRequest &r, JobResult &result) {
 } // namespace
 
 void Run_Job(DeviceSession &s, const JobRequest &request, JobResult &result) {
+    // Nothing is sent for a request whose flash choices contradict each other.
+    const QString refusal = Job_Traits(request.job).onlyChanged
+                                ? FlashChoices_Refusal(request.eraseWhole, request.onlyChanged)
+                                : QString();
+    if (!refusal.isEmpty()) {
+        s.ui.message(refusal);
+        result.failure = Fail(FailureKind::InputUnusable, refusal);
+        return;
+    }
     const Result<> done = run(s, request, result);
     if (!done.ok()) result.failure = done.failure();
 }

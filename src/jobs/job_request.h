@@ -1,7 +1,9 @@
 #pragma once
 
 #include "flash/flash_image.h"
+#include "jobs/job_table.h"
 #include "mcu/mcu_image.h"
+#include "protocol/chip_identity.h"
 #include "protocol/image_file.h"
 #include "protocol/observer.h"
 #include "protocol/result.h"
@@ -14,30 +16,10 @@
 #include <optional>
 #include <vector>
 
-// The operations that one run performs on one chip, as the window's buttons and tessara-cli's
-// commands start them.
-enum class Job {
-    Probe,       // identify only
-    Info,        // device information
-    FlashInfo,   // external flash part
-    UpdateMcu,   // program and verify the MCU flash
-    CheckMcu,    // compare the MCU flash with the MCU image
-    UpdateFlash, // program and verify the external flash
-    CheckFlash,  // compare the external flash with the flash image
-    UpdateAll,   // the MCU update, then the flash update
-    Run,         // start the application
-    FlashMode,   // put a KQ580 into flash mode
-    // The window's two hidden buttons: each logs its own verdict and never fails.
-    ReportSecondBootInfo, // sends the second boot information of the MCU image's facts
-    ReportDeviceInfo,     // the device information, "reVal = " and its result
-};
-
 // What a gate sees of a board before anything is erased or written on it.
 struct GateFacts {
-    QString port;  // the board's port as the front end named it
-    QString model; // the chip's model name (ChipModel::name)
-    uint32_t modelCode = 0;
-    uint32_t bootVersion = 0;
+    QString port; // the board's port as the front end named it
+    ChipIdentity chip;
     // The external flash part: for a flash update always, for Update All when the request asks
     // for it (gateSeesFlashPart); empty otherwise.
     std::optional<FlashPartFacts> flashPart;

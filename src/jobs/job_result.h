@@ -2,6 +2,7 @@
 
 #include "flash/flash_image.h"
 #include "mcu/mcu_image.h"
+#include "protocol/chip_identity.h"
 #include "protocol/observer.h"
 #include "protocol/result.h"
 
@@ -28,12 +29,9 @@ struct JobResult {
     bool interrupted() const { return failure && failure->kind == FailureKind::Stopped; }
     QString reason() const { return failure ? failure->reason : QString(); }
 
-    // The chip, as the probe (or the device information) identified it.
-    QString model; // empty when the port did not open; "unknown" when no known chip answered
-    uint32_t modelCode = 0;
-    uint32_t bootVersion = 0;
-    int bootKind = 0;
-    int bootType = 0;
+    // The chip, as the probe (or the device information) identified it; none when the port did
+    // not open.
+    std::optional<ChipIdentity> chip;
 
     // Each memory's step.
     StepState mcu = StepState::NotStarted;

@@ -9,9 +9,7 @@ Result<> Ask_Gate(DeviceSession &s, const JobRequest &r,
     if (r.gates.empty()) return Done{};
     GateFacts facts;
     facts.port = s.link.openedName();
-    facts.model = QLatin1String(s.chip().name);
-    facts.modelCode = s.modelCode;
-    facts.bootVersion = s.bootVersion;
+    facts.chip = s.identity;
     facts.flashPart = part;
     for (const Gate &gate : r.gates)
         if (const Result<> passed = gate(facts); !passed.ok()) return passed;
@@ -32,8 +30,9 @@ Result<> Run_FlashUpdate(DeviceSession &s, const JobRequest &r, JobResult &resul
                          const FlashGate &gate) {
     static const ImageSnapshot none = Read_FlashImageFile(QString(), QString());
     FlashUpdateRequest update;
-    update.eraseWhole = r.eraseWhole;
-    update.onlyChanged = r.onlyChanged;
+    update.write = r.onlyChanged  ? FlashWrite::OnlyChanged
+                   : r.eraseWhole ? FlashWrite::EraseFirst
+                                  : FlashWrite::Over;
     update.flashIniPath = r.flashIniPath;
     update.partIdentified = [&](const FlashPartFacts &part) -> Result<> {
         result.flashPart = part;

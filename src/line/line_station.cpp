@@ -40,8 +40,8 @@ std::optional<Gate> LineStation::gate() {
             board = boards.value(facts.port);
         }
         board.port = facts.port;
-        board.model = facts.model;
-        board.bootVersion = facts.bootVersion;
+        board.model = facts.chip.name();
+        board.bootVersion = facts.chip.bootVersion;
         const QString refusal = settings.beforeBoard.beforeBoard(board);
         if (refusal.isEmpty()) return Done{};
         return Fail(FailureKind::Refused, refusal);
@@ -95,9 +95,8 @@ void LineStation::boardEnded(const QString &port, const JobResult &result,
     ++(result.ok() ? summary.ok : result.interrupted() ? summary.interrupted : summary.failed);
     if (!settings.afterBoard.isSet()) return;
 
-    board.model = result.model;
-    if (!result.model.isEmpty() && result.model != QLatin1String("unknown"))
-        board.bootVersion = result.bootVersion;
+    if (result.chip) board.model = result.chip->name();
+    if (result.chip && result.chip->known()) board.bootVersion = result.chip->bootVersion;
     // Hooks that are done are let go, so that a watch of days keeps only those still running.
     afterHooks.erase(
         std::remove_if(afterHooks.begin(), afterHooks.end(),

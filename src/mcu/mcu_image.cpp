@@ -117,9 +117,9 @@ ImageSnapshot Read_McuImageFile(const QString &path) {
 
 Result<McuImage> Load_McuImage(DeviceSession &s, const ImageFile &file) {
     if (file.refusal) return refuse(s, *file.refusal);
-    const int32_t flashSize = Get_McuFlashSize(s.modelCode);
+    const int32_t flashSize = Get_McuFlashSize(s.chip().code);
     if (file.size > flashSize)
-        return refuse(s, {Fail(FailureKind::ImageUnusable, Mcu_TooLarge(file.size, s.modelCode)),
+        return refuse(s, {Fail(FailureKind::ImageUnusable, Mcu_TooLarge(file.size, s.chip().code)),
                           QStringLiteral("Over Mcu flash size:") + QString::number(flashSize),
                           QString()});
     McuImage image;

@@ -7,6 +7,7 @@
 #include "protocol/bytes.h"
 #include "protocol/chip_table.h"
 #include "protocol/handshake.h"
+#include "protocol/open_port.h"
 #include "serial/timing.h"
 
 namespace {
@@ -23,11 +24,6 @@ QString modelName(uint32_t model) {
     return row ? QLatin1String(row->name) : QStringLiteral("unknown model");
 }
 
-Failure refusePortClosed(DeviceSession &s) {
-    s.ui.message(QStringLiteral("Please open the port!"));
-    return Fail(FailureKind::InputUnusable, QStringLiteral("the port is not open"));
-}
-
 // The update needs the run address in bytes 4..7.
 Result<> holdsImage(DeviceSession &s, int32_t length) {
     if (length >= MinImageLength) return Done{};
@@ -37,18 +33,6 @@ Result<> holdsImage(DeviceSession &s, int32_t length) {
                             : QStringLiteral("image of %1 bytes: too short, %2 bytes at least")
                                   .arg(length)
                                   .arg(MinImageLength));
-}
-
-// Handshakes with selector '0' then '1'.
-Result<> connectTwice(DeviceSession &s) {
-    for (char selector : {'0', '1'}) {
-        const Result<Proof> r = Connect_Device(s, selector, s.modelCode);
-        if (!r.ok()) return r.failure();
-        if (r.value() == Proof::OtherModel)
-            return Fail(FailureKind::WrongReply,
-                        QStringLiteral("the chip answered the handshake as another model"));
-    }
-    return Done{};
 }
 
 // Where the image goes in the MCU flash, [start, end).
@@ -90,13 +74,13 @@ Result<McuPlan> planAddresses(DeviceSession &s, const McuImage &image, McuImageF
                 FailureKind::ImageUnusable,
                 QStringLiteral("image of %1 bytes exceeds the %2's update limit of %3 bytes")
                     .arg(length)
-                    .arg(modelName(s.modelCode))
+                    .arg(modelName(s.chip().code))
                     .arg(chip.mcuUpdateLimit));
         return Fail(FailureKind::ImageUnusable,
                     QStringLiteral("image of %1 bytes from offset %2 overruns the %3's MCU flash "
                                    "of %4 bytes")
                         .arg(length)
-                        .arg(To_Hex8(plan.start), modelName(s.modelCode))
+                        .arg(To_Hex8(plan.start), modelName(s.chip().code))
                         .arg(chip.mcuFlashSize));
     }
     return plan;
@@ -113,23 +97,21 @@ Result<> writeBlock(DeviceSession &s, const McuImage &image, int32_t length, uin
 
 // Whether the MCU flash holds the image described by `facts`.
 Result<> checkMcu(DeviceSession &s, const McuImageFacts &facts) {
-    if (!s.link.isOpen()) return refusePortClosed(s);
+    if (const Result<> open = Require_OpenPort(s); !open.ok()) return open;
     // Zero bytes are no image: a CRC over nothing proves nothing.
     if (facts.mcuLen <= 0) {
         s.ui.message(QStringLiteral("Please input mcu code file"));
         return Fail(FailureKind::InputUnusable, QStringLiteral("no MCU image to compare with"));
     }
     // A proof naming another model does not stop the check; only a failed exchange does.
-    for (char selector : {'0', '1'}) {
-        if (const Result<Proof> r = Connect_Device(s, selector, s.modelCode); !r.ok()) {
-            s.ui.message(QStringLiteral("Fail to Connect a KQ31 device"));
-            return r.failure();
-        }
+    if (const Result<> shook = Handshake(s, {'0', '1'}, OtherModel::Passes); !shook.ok()) {
+        s.ui.message(QStringLiteral("Fail to Connect a KQ31 device"));
+        return shook;
     }
-    const int32_t flashSize = Get_McuFlashSize(s.modelCode);
+    const int32_t flashSize = Get_McuFlashSize(s.chip().code);
     if (facts.mcuLen > flashSize) {
         s.ui.message(QStringLiteral("Over Mcu flash size:") + QString::number(flashSize));
-        return Fail(FailureKind::ImageUnusable, Mcu_TooLarge(facts.mcuLen, s.modelCode));
+        return Fail(FailureKind::ImageUnusable, Mcu_TooLarge(facts.mcuLen, s.chip().code));
     }
     const Result<> r = Check_McuCrc(s, facts);
     s.ui.logLine(r.ok() ? QStringLiteral("Check MCU CRC is OK...")
@@ -158,7 +140,7 @@ Result<> Update_Mcu(DeviceSession &s, const ImageFile &file, int blSet, McuImage
 
 Result<> Program_Mcu(DeviceSession &s, const McuImage &image, int32_t blockSize, int blSet,
                      McuImageFacts &facts) {
-    if (!s.link.isOpen()) return refusePortClosed(s);
+    if (const Result<> open = Require_OpenPort(s); !open.ok()) return open;
     const int32_t length = image.length;
     if (const Result<> held = holdsImage(s, length); !held.ok()) return held;
     if (blockSize <= 0 || blockSize > 0xFFFF)
@@ -169,7 +151,7 @@ Result<> Program_Mcu(DeviceSession &s, const McuImage &image, int32_t blockSize,
     const Result<McuPlan> plan = planAddresses(s, image, facts);
     if (!plan.ok()) return plan.failure();
     const uint32_t start = plan.value().start;
-    if (const Result<> shook = connectTwice(s); !shook.ok()) {
+    if (const Result<> shook = Handshake(s, {'0', '1'}, OtherModel::Fails); !shook.ok()) {
         s.ui.message(QStringLiteral("Fail to Connect a mcu device"));
         return shook;
     }
@@ -235,7 +217,7 @@ Result<> Check_McuImage(DeviceSession &s, const ImageFile &file, McuImageFacts &
     if (!image.ok()) return image.failure();
     facts.mcuLen = image.value().length;
     facts.mcuCrc = image.value().crc;
-    if (!s.link.isOpen()) return refusePortClosed(s);
+    if (const Result<> open = Require_OpenPort(s); !open.ok()) return open;
     if (const Result<> held = holdsImage(s, facts.mcuLen); !held.ok()) return held;
     if (const Result<McuPlan> plan = planAddresses(s, image.value(), facts); !plan.ok())
         return plan.failure();

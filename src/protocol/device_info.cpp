@@ -4,6 +4,7 @@
 #include "protocol/chip_table.h"
 #include "protocol/crc32.h"
 #include "protocol/handshake.h"
+#include "protocol/open_port.h"
 
 namespace {
 
@@ -11,18 +12,17 @@ constexpr int InfoReplyLength = 24;
 
 // Takes over the model and boot version that a valid reply names.
 void adoptModel(DeviceSession &s, const DeviceInfo &info) {
-    s.bootVersion = info.bootVersion;
+    s.identity.bootVersion = info.bootVersion;
     const ChipModel *model = Find_ChipModel(info.modelCode);
+    s.identity.model = model;
     if (!model) {
-        s.modelCode = UnknownModelCode;
-        s.ui.chipIdentified(QStringLiteral("unknown"));
+        s.ui.chipIdentified(s.identity.name());
         return;
     }
-    s.modelCode = model->code;
     // The information request names the models by their version names (the KQ3200 is "KQ320").
     s.ui.chipIdentified(QLatin1String(model->versionName));
     s.ui.logLine(Version_Line(*model, info.bootVersion));
-    if (model->alwaysOrdinaryBootLoader) s.bootKind = 1;
+    if (model->alwaysOrdinaryBootLoader) s.identity.bootLoader = BootLoader::Ordinary;
 }
 
 } // namespace
@@ -70,26 +70,20 @@ Result<DeviceInfo> Request_Device_Info(DeviceSession &s) {
 }
 
 Result<> Run_Application(DeviceSession &s) {
-    s.bootKind = -1;
-    if (!s.link.isOpen()) {
-        s.ui.message(QStringLiteral("Please open the port!"));
-        return Fail(FailureKind::InputUnusable, QStringLiteral("the port is not open"));
-    }
-    const Result<Proof> proof = Connect_Device(s, '1', s.modelCode);
-    if (!proof.ok() || proof.value() != Proof::ThisModel) {
+    // The handshake below says which boot loader answers.
+    s.identity.bootLoader = BootLoader::NotTold;
+    if (const Result<> open = Require_OpenPort(s); !open.ok()) return open;
+    if (const Result<> shook = Handshake(s, {'1'}, OtherModel::Fails); !shook.ok()) {
         s.ui.message(QStringLiteral("Connect to device is fail!"));
-        // A proof of another model is no handshake either.
-        const Failure cause =
-            proof.ok() ? Fail(FailureKind::WrongReply, QString()) : proof.failure();
-        return Step_Failure(cause, QStringLiteral("no handshake with the chip"));
+        return Step_Failure(shook.failure(), QStringLiteral("no handshake with the chip"));
     }
-    // Only the ordinary boot loader may start the application; the boot-update loader (and the
-    // flash-update boot loader of a chip with two, which leaves bootKind unknown) may not.
-    if (s.bootKind != 1) {
+    // Only the ordinary boot loader (or the MCU-update one of a chip with two) may start the
+    // application; the boot-update loader and the flash-update one may not.
+    if (!s.identity.startsApplication()) {
         s.ui.message(QStringLiteral("Connect to a boot update device,error to run"));
         return Fail(FailureKind::Refused, QStringLiteral("the chip runs its boot-update loader: "
                                                          "there is no application to start"));
     }
-    Run_Address(s, Application_Address(s.modelCode));
+    Run_Address(s, s.chip().applicationAddress);
     return Done{};
 }

@@ -27,8 +27,8 @@ constexpr bool ProofTagKq580IsTheDefault = false;
 
 } // namespace
 
-int Boot_Kind(uint32_t kindCode) {
-    return kindCode == 0xEEBA0020u ? 2 : 1;
+BootLoader Boot_Loader(uint32_t kindCode) {
+    return kindCode == 0xEEBA0020u ? BootLoader::BootUpdate : BootLoader::Ordinary;
 }
 
 HandshakeReply Decode_Handshake_Reply(const ReplyFrame &reply) {
@@ -76,28 +76,41 @@ Result<Proof> Connect_Device(DeviceSession &s, char selector, uint32_t code) {
     if (reply.proof != Expected_Proof(frame.data(), code)) return Proof::OtherModel;
 
     const uint32_t version = reply.bootVersion;
-    const ChipModel &chip = Chip_Model(code);
-    if (chip.twoBootLoaders) {
-        s.bootVersion = version;
-        s.bootType = version & 0xFF;
-        if (s.bootType == 1) s.bootKind = 1;
+    ChipIdentity &chip = s.identity;
+    const ChipModel &proposed = Chip_Model(code);
+    if (proposed.twoBootLoaders) {
+        // The low byte of the version names the boot loader: 1 the MCU-update one.
+        const bool mcuLoader = (version & 0xFF) == 1;
+        chip.bootVersion = version;
+        chip.bootLoader = mcuLoader ? BootLoader::McuUpdate : BootLoader::FlashUpdate;
         if (selector == '0')
             s.ui.logLine(QStringLiteral("%1 update %2 Boot_Version:%3")
-                             .arg(QLatin1String(chip.versionName),
-                                  s.bootType == 1 ? QStringLiteral("mcu") : QStringLiteral("flash"),
+                             .arg(QLatin1String(proposed.versionName),
+                                  mcuLoader ? QStringLiteral("mcu") : QStringLiteral("flash"),
                                   QString::number(version, 16)));
         return Proof::ThisModel;
     }
 
-    s.bootKind = Boot_Kind(reply.bootKindCode);
+    chip.bootLoader = Boot_Loader(reply.bootKindCode);
     s.packetDelayUs = 125;
     if (selector != '0') return Proof::ThisModel;
-    s.bootVersion = version;
+    chip.bootVersion = version;
     if (const ChipModel *known = Find_ChipModel(code)) {
         s.ui.logLine(Version_Line(*known, version));
-        if (known->alwaysOrdinaryBootLoader) s.bootKind = 1;
+        if (known->alwaysOrdinaryBootLoader) chip.bootLoader = BootLoader::Ordinary;
     }
     return Proof::ThisModel;
+}
+
+Result<> Handshake(DeviceSession &s, std::initializer_list<char> selectors, OtherModel otherModel) {
+    for (const char selector : selectors) {
+        const Result<Proof> r = Connect_Device(s, selector, s.chip().code);
+        if (!r.ok()) return r.failure();
+        if (r.value() == Proof::OtherModel && otherModel == OtherModel::Fails)
+            return Fail(FailureKind::WrongReply,
+                        QStringLiteral("the chip answered the handshake as another model"));
+    }
+    return Done{};
 }
 
 QString Version_Line(const ChipModel &model, uint32_t bootVersion) {
@@ -105,8 +118,8 @@ QString Version_Line(const ChipModel &model, uint32_t bootVersion) {
            QString::number(bootVersion, 16);
 }
 
-Result<> Probe_Model(DeviceSession &s) {
-    s.modelCode = 0;
+Result<ChipIdentity> Probe_Model(DeviceSession &s) {
+    s.identity = ChipIdentity();
     Failure failure = Fail(FailureKind::WrongReply, QString());
     bool answered = false; // a handshake was answered, with the proof of no model tried
     for (const ChipModel &model : Chip_Models()) {
@@ -117,13 +130,12 @@ Result<> Probe_Model(DeviceSession &s) {
         }
         answered = true;
         if (r.value() == Proof::ThisModel) {
-            s.modelCode = model.code;
+            s.identity.model = &model;
             s.ui.chipIdentified(QLatin1String(model.name));
-            return Done{};
+            return s.identity;
         }
     }
-    s.modelCode = UnknownModelCode;
-    s.ui.chipIdentified(QStringLiteral("unknown"));
+    s.ui.chipIdentified(s.identity.name());
     // Every handshake answered, none with a proof this build can check: a boot loader of
     // another build (or another tag), not a silent port.
     if (answered && failure.reason.isEmpty())

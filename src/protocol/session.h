@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol/chip_table.h"
+#include "protocol/chip_identity.h"
 #include "protocol/observer.h"
 #include "serial/serial_link.h"
 
@@ -15,13 +15,10 @@ struct DeviceSession {
     SerialLink &link;
     Observer &ui;
 
-    uint32_t modelCode = 0;
-    uint32_t bootVersion = 0;
-    int bootKind = 0; // 1 ordinary boot loader, 2 boot-update loader, -1 not yet known
-    int bootType = 0; // for a chip with two boot loaders: 1 the MCU-update one
+    ChipIdentity identity;
     int packetDelayUs = 125;
 
     // The chip's row of the chip table.
-    const ChipModel &chip() const { return Chip_Model(modelCode); }
+    const ChipModel &chip() const { return identity.row(); }
     bool stopRequested() const { return ui.stopRequested(); }
 };

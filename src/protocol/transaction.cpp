@@ -135,7 +135,7 @@ Frame Run_Frame(uint32_t modelCode, uint32_t address) {
 }
 
 void Run_Address(DeviceSession &s, uint32_t address) {
-    const Frame frame = Run_Frame(s.modelCode, address);
+    const Frame frame = Run_Frame(s.chip().code, address);
     s.link.discardStale();
     s.link.write(frame.data(), FrameSize, Command::Run.drain);
 }

@@ -19,8 +19,9 @@ OperatorWords Operator_Words(const JobResult &r, bool accessDenied, bool wrongRe
         return {Words::tr("port not accessible"), Words::tr("join the dialout group")};
     if (!r.failure) return {};
     // The recipe's gate, its own or a bundle's chip check, refused the board before any write.
-    if (wrongRecipe && r.failure->kind == FailureKind::InputUnusable)
-        return {Wrong_RecipeReason(r.model), Words::tr("take it to the station of its recipe")};
+    if (wrongRecipe && r.chip && r.failure->kind == FailureKind::InputUnusable)
+        return {Wrong_RecipeReason(r.chip->name()),
+                Words::tr("take it to the station of its recipe")};
     switch (r.failure->kind) {
     case FailureKind::NoReply:
         return {Words::tr("the board did not answer"), reseat};
@@ -33,9 +34,8 @@ OperatorWords Operator_Words(const JobResult &r, bool accessDenied, bool wrongRe
     case FailureKind::Stopped:
         return {Words::tr("stopped"), Words::tr("re-seat the board to run it again")};
     case FailureKind::InputUnusable:
-        if (r.model.isEmpty()) return {Words::tr("the port did not open"), reseat};
-        if (r.model == QLatin1String("unknown"))
-            return {Words::tr("no known chip answered"), reseat};
+        if (!r.chip) return {Words::tr("the port did not open"), reseat};
+        if (!r.chip->known()) return {Words::tr("no known chip answered"), reseat};
         return {r.reason(), engineer};
     case FailureKind::ImageUnusable:
     case FailureKind::SystemError:

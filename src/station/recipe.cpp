@@ -49,9 +49,9 @@ QString Wrong_RecipeReason(const QString &model) {
     return Words::tr("this board is a %1: wrong recipe").arg(model);
 }
 
-bool Recipe_Excludes(const Recipe &recipe, const QString &model) {
-    return !recipe.models.isEmpty() && !model.isEmpty() && model != QLatin1String("unknown") &&
-           !recipe.models.contains(model);
+bool Recipe_Excludes(const Recipe &recipe, const std::optional<ChipIdentity> &chip) {
+    return !recipe.models.isEmpty() && chip && chip->known() &&
+           !recipe.models.contains(chip->name());
 }
 
 Result<Recipe> Load_Recipe(const StationOptions &o) {
@@ -105,7 +105,7 @@ QStringList Recipe_Lines(const Recipe &recipe) {
 void Limit_RecipeModels(Recipe &recipe, const QStringList &models) {
     recipe.models = models;
     recipe.request.gates.push_back([models](const GateFacts &board) -> Result<> {
-        if (models.isEmpty() || models.contains(board.model)) return Done{};
-        return Fail(FailureKind::InputUnusable, Wrong_RecipeReason(board.model));
+        if (models.isEmpty() || models.contains(board.chip.name())) return Done{};
+        return Fail(FailureKind::InputUnusable, Wrong_RecipeReason(board.chip.name()));
     });
 }

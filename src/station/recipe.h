@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // What every board of the station gets: the operation and its images, read once and locked until
 // the operator changes the recipe.
@@ -33,5 +34,5 @@ void Limit_RecipeModels(Recipe &recipe, const QStringList &models);
 QStringList Recipe_Lines(const Recipe &recipe);
 // The reason the gate gives a board whose model the recipe does not list.
 QString Wrong_RecipeReason(const QString &model);
-// Whether `model`, as identified, is one the recipe does not list.
-bool Recipe_Excludes(const Recipe &recipe, const QString &model);
+// Whether `chip`, a known model, is one the recipe does not list.
+bool Recipe_Excludes(const Recipe &recipe, const std::optional<ChipIdentity> &chip);

@@ -11,14 +11,6 @@ struct Words {
     Q_DECLARE_TR_FUNCTIONS(StationOptions)
 };
 
-bool needsMcu(Job job) {
-    return job == Job::UpdateAll || job == Job::UpdateMcu || job == Job::CheckMcu;
-}
-
-bool needsFlash(Job job) {
-    return job == Job::UpdateAll || job == Job::UpdateFlash || job == Job::CheckFlash;
-}
-
 } // namespace
 
 std::optional<Job> Station_Job(const QString &operation) {
@@ -153,16 +145,18 @@ ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
         return parsed;
     }
     // A bundle's images are checked against the operation once it is read.
-    if (o.bundlePath.isEmpty() && needsMcu(o.job) && o.mcuPath.isEmpty()) {
+    const JobTraits &job = Job_Traits(o.job);
+    if (o.bundlePath.isEmpty() && job.mcuImage && o.mcuPath.isEmpty()) {
         parsed.error = Words::tr("%1 needs an MCU image (--mcu FILE)").arg(o.operation);
         return parsed;
     }
-    if (o.bundlePath.isEmpty() && needsFlash(o.job) && o.flashPath.isEmpty()) {
+    if (o.bundlePath.isEmpty() && job.flashImage && o.flashPath.isEmpty()) {
         parsed.error = Words::tr("%1 needs a flash image (--flash FILE)").arg(o.operation);
         return parsed;
     }
-    if (o.onlyChanged && !(o.job == Job::UpdateAll || o.job == Job::UpdateFlash)) {
-        parsed.error = Words::tr("--only-changed goes with update-all or update-flash");
+    if (o.onlyChanged && !job.onlyChanged) {
+        parsed.error =
+            Words::tr("%1 does not apply to %2").arg(QStringLiteral("--only-changed"), o.operation);
         return parsed;
     }
     if (o.reportPath.isEmpty()) o.reportPath = Default_ReportPath();

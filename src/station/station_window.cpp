@@ -203,13 +203,13 @@ void StationWindow::ended(BoardThread *board, const JobResult &r) {
     const QString port = board->port();
     runningBoards.erase(port);
     Slot &slot = slotOf(port);
-    if (!r.model.isEmpty() && r.model != QLatin1String("unknown"))
-        slot.model = tr("%1, boot 0x%2").arg(r.model).arg(r.bootVersion, 0, 16);
+    if (r.chip && r.chip->known())
+        slot.model = tr("%1, boot 0x%2").arg(r.chip->name()).arg(r.chip->bootVersion, 0, 16);
     slot.seconds = r.seconds;
     slot.phase.clear();
     QString group;
-    const bool denied = !r.ok() && r.model.isEmpty() && Port_AccessDenied(port, &group);
-    slot.words = Operator_Words(r, denied, Recipe_Excludes(setup.recipe, r.model));
+    const bool denied = !r.ok() && !r.chip && Port_AccessDenied(port, &group);
+    slot.words = Operator_Words(r, denied, Recipe_Excludes(setup.recipe, r.chip));
     slot.state = r.ok() ? SlotState::Pass : SlotState::Fail;
     if (!r.interrupted()) counters.count(r.ok());
     appendLog(slot, r.ok() ? tr("PASS in %1 s").arg(r.seconds, 0, 'f', 1)

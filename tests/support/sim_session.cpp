@@ -43,7 +43,7 @@ void SimSession::connectHost() {
 }
 
 void SimSession::identify() {
-    session.modelCode = sim.config().modelCode;
+    session.identity.model = Find_ChipModel(sim.config().modelCode);
 }
 
 bool SimSession::reopen() {

@@ -32,7 +32,7 @@ class SimSession {
     bool ok() const { return started && link.isOpen(); }
     QString error() const { return failure; }
 
-    // Sets session.modelCode to the simulated chip's code, as a successful probe would.
+    // Gives the session the simulated chip's model, as a successful probe would.
     void identify();
     // Opens the link again on the device's current path (after it vanished and came back).
     bool reopen();
