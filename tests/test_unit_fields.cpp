@@ -111,8 +111,8 @@ class UnitFieldsTest : public QObject {
         QTest::addColumn<QString>("reason");
         const QString serial = R"({"name":"serial","kind":"counter","offset":"0x100",)"
                                R"("encoding":"u32le","start":1})";
-        QTest::newRow("unknown kind")
-            << R"([{"name":"a","kind":"mac","offset":0}])" << "\"kind\" must be";
+        QTest::newRow("unknown kind") << R"([{"name":"a","kind":"mac","offset":0}])"
+                                      << "\"kind\" must be";
         QTest::newRow("unknown key") << R"([{"name":"a","kind":"pool","pool":"p","offset":0,)"
                                         R"("length":4,"secrt":true}])"
                                      << "unknown field \"secrt\"";
@@ -121,8 +121,9 @@ class UnitFieldsTest : public QObject {
                    R"(,{"name":"key","kind":"pool","pool":"p","offset":"0x103","length":4}])"
             << "\"serial\" and \"key\" overlap";
         QTest::newRow("two fields of one name")
-            << "[" + serial + R"(,{"name":"serial","kind":"pool","pool":"p","offset":0,)"
-                              R"("length":4}])"
+            << "[" + serial +
+                   R"(,{"name":"serial","kind":"pool","pool":"p","offset":0,)"
+                   R"("length":4}])"
             << "two fields are named \"serial\"";
         QTest::newRow("edid from no counter")
             << R"([{"name":"e","kind":"edid-serial","offset":0,"from":"serial"}])"

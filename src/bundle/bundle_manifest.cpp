@@ -17,8 +17,7 @@ namespace {
 constexpr int TextMax = 128;
 
 const QStringList knownKeys = {"format",    "product",      "version", "models", "min_boot_version",
-                               "flash_ids", "boot_setting", "mcu",     "flash",
-                               "unit_data"};
+                               "flash_ids", "boot_setting", "mcu",     "flash",  "unit_data"};
 const QStringList imageKeys = {"file", "length", "crc32", "sha256"};
 
 // Each reader returns false after setting the reason.
@@ -237,6 +236,7 @@ QByteArray Write_BundleManifest(const BundleManifest &m) {
         top.insert(QStringLiteral("boot_setting"), *m.constraints.bootSetting);
     if (m.mcu) top.insert(QStringLiteral("mcu"), imageObject(*m.mcu));
     if (m.flash) top.insert(QStringLiteral("flash"), imageObject(*m.flash));
-    if (!m.unitData.isEmpty()) top.insert(QStringLiteral("unit_data"), Write_UnitFields(m.unitData));
+    if (!m.unitData.isEmpty())
+        top.insert(QStringLiteral("unit_data"), Write_UnitFields(m.unitData));
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }

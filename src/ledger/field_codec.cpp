@@ -72,7 +72,8 @@ bool Patch_EdidSerial(QByteArray &block, uint32_t serialNumber, const QString &s
         block[EdidSerialAt + i] = char((serialNumber >> (8 * i)) & 0xFF);
     for (const int at : DescriptorsAt) {
         const bool serialDescriptor = byteAt(block, at) == 0 && byteAt(block, at + 1) == 0 &&
-                                      byteAt(block, at + 2) == 0 && byteAt(block, at + 3) == SerialTag;
+                                      byteAt(block, at + 2) == 0 &&
+                                      byteAt(block, at + 3) == SerialTag;
         if (!serialDescriptor) continue;
         // ASCII ended by a line feed and padded with spaces.
         QByteArray text = serialText.toLatin1();
@@ -106,7 +107,8 @@ bool Apply_UnitValues(const QByteArray &image, const UnitFields &fields, const U
         if (f.kind == FieldKind::Counter) {
             const std::optional<QByteArray> encoded = Encode_Counter(f, value->number);
             if (!encoded)
-                return fail(QStringLiteral("%1 does not fit \"%2\"").arg(value->number).arg(f.name));
+                return fail(
+                    QStringLiteral("%1 does not fit \"%2\"").arg(value->number).arg(f.name));
             bytes = *encoded;
         } else if (f.kind == FieldKind::Pool) {
             if (value->bytes.size() != f.length)
@@ -137,7 +139,10 @@ QString Secret_Tag(const QByteArray &value) {
 QString UnitValue_Text(const UnitField &f, const UnitValue &v) {
     if (f.kind != FieldKind::Pool) return Counter_Text(f, v.number);
     if (!f.secret) return QString::fromLatin1(v.bytes.toHex());
-    return QStringLiteral("pool %1 #%2 sha256 %3").arg(f.pool).arg(v.index).arg(Secret_Tag(v.bytes));
+    return QStringLiteral("pool %1 #%2 sha256 %3")
+        .arg(f.pool)
+        .arg(v.index)
+        .arg(Secret_Tag(v.bytes));
 }
 
 QList<QPair<uint32_t, uint32_t>> UnitField_Ranges(const UnitFields &fields) {

@@ -12,11 +12,11 @@
 
 // What one board got for one field: a counter's number or a pool's value.
 struct UnitValue {
-    QString field;   // the field's name
-    QString source;  // the counter's or the pool's name
-    int64_t index = 0; // the value's place in its pool, or the counter's step number
-    uint64_t number = 0;   // counter
-    QByteArray bytes;      // pool
+    QString field;       // the field's name
+    QString source;      // the counter's or the pool's name
+    int64_t index = 0;   // the value's place in its pool, or the counter's step number
+    uint64_t number = 0; // counter
+    QByteArray bytes;    // pool
 };
 using UnitValues = QList<UnitValue>;
 

@@ -16,8 +16,8 @@ bool Ensure_PrivateFile(const QString &path, QString &reason) {
         ::chmod(QFile::encodeName(folder).constData(), S_IRWXU);
     }
     const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
-                          S_IRUSR | S_IWUSR);
+    const int fd =
+        ::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
     if (fd < 0) {
         reason = QStringLiteral("cannot open the ledger \"%1\": %2")
                      .arg(path, QString::fromLocal8Bit(std::strerror(errno)));

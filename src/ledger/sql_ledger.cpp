@@ -171,8 +171,7 @@ QString SqlLedger::owner() const {
            QString::number(QCoreApplication::applicationPid());
 }
 
-bool SqlLedger::importPool(const QString &pool, const QList<QByteArray> &values,
-                           QString &reason) {
+bool SqlLedger::importPool(const QString &pool, const QList<QByteArray> &values, QString &reason) {
     if (values.isEmpty()) {
         reason = QStringLiteral("no value to add to pool %1").arg(pool);
         return false;
@@ -411,13 +410,16 @@ bool SqlLedger::logEvents(QSqlDatabase &db, const QString &leaseId, QString &rea
                QStringLiteral("INSERT INTO unit_events (at, lease, kind, source, idx, tag, state, "
                               "station, port, board, serial) SELECT ?, lease, kind, source, idx, "
                               "tag, state, station, port, board, serial FROM unit_values WHERE "
-                              "lease = ?"),
+                              "lease = ? ORDER BY kind, source, idx"),
                {now(), leaseId}, reason);
 }
 
-bool SqlLedger::lease(const UnitFields &fields, const BoardPlace &place, BoardLease &lease,
+bool SqlLedger::lease(const UnitFields &fields, const BoardPlace &where, BoardLease &lease,
                       QString &reason) {
     lease = BoardLease();
+    // Qt binds a null text as NULL; the columns hold empty texts.
+    const BoardPlace place{where.station + QLatin1String(""), where.port + QLatin1String(""),
+                           where.board + QLatin1String("")};
     Tx tx(*this);
     if (!tx.begin(reason)) return false;
     if (!place.board.isEmpty() && !takeAgain(tx.db, fields, place, lease, reason)) return false;
@@ -493,8 +495,7 @@ bool SqlLedger::markWritten(const BoardLease &lease, QString &reason) {
 
 bool SqlLedger::release(const BoardLease &lease, QString &reason) {
     // A board that got its values again and then wrote nothing still has them from before.
-    if (lease.again)
-        return changeState(lease, {LedgerState::Leased}, LedgerState::Failed, reason);
+    if (lease.again) return changeState(lease, {LedgerState::Leased}, LedgerState::Failed, reason);
     return changeState(lease, {LedgerState::Leased}, LedgerState::Free, reason);
 }
 
@@ -526,8 +527,7 @@ bool SqlLedger::recover(QString &reason) {
     for (const QString &id : unsettled[0])
         if (!changeState(id, -1, {LedgerState::Leased}, LedgerState::Free, reason)) return false;
     for (const QString &id : unsettled[1])
-        if (!changeState(id, -1, {LedgerState::Writing}, LedgerState::Failed, reason))
-            return false;
+        if (!changeState(id, -1, {LedgerState::Writing}, LedgerState::Failed, reason)) return false;
     return true;
 }
 

@@ -16,8 +16,7 @@ class SqlLedger : public Ledger {
     SqlLedger();
     ~SqlLedger() override;
 
-    bool importPool(const QString &pool, const QList<QByteArray> &values,
-                    QString &reason) override;
+    bool importPool(const QString &pool, const QList<QByteArray> &values, QString &reason) override;
     bool lease(const UnitFields &fields, const BoardPlace &place, BoardLease &lease,
                QString &reason) override;
     bool markWriting(const BoardLease &lease, QString &reason) override;

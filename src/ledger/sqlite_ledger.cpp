@@ -35,7 +35,9 @@ class SqliteLedger : public SqlLedger {
     // The write lock taken at BEGIN IMMEDIATE keeps every other writer out.
     QString lockRows() const override { return QString(); }
     QString schemaLock() const override { return QString(); }
-    QString serialKey() const override { return QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT"); }
+    QString serialKey() const override {
+        return QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+    }
     QString name() const override { return QStringLiteral("ledger ") + path; }
 
   private:

@@ -83,7 +83,8 @@ struct FieldReader {
             for (const QChar c : f.prefix)
                 if (c.unicode() < 0x20 || c.unicode() > 0x7E)
                     return fail(QStringLiteral("\"prefix\" must be printable ASCII"));
-            if (f.prefix.size() > 32) return fail(QStringLiteral("\"prefix\" is over 32 characters"));
+            if (f.prefix.size() > 32)
+                return fail(QStringLiteral("\"prefix\" is over 32 characters"));
             if (!number(o, "digits", AsciiDigitsMax, n)) return false;
             if (n == 0) return fail(QStringLiteral("\"digits\" must be 1 at least"));
             f.digits = int(n);
@@ -137,7 +138,8 @@ struct FieldReader {
         const QJsonObject o = v.toObject();
         f.name = o.value(QLatin1String("name")).toString();
         if (!plainName(f.name))
-            return fail(QStringLiteral("\"name\" must be 1 to 32 letters, digits, '_', '.' or '-'"));
+            return fail(
+                QStringLiteral("\"name\" must be 1 to 32 letters, digits, '_', '.' or '-'"));
         where += QStringLiteral(" \"%1\"").arg(f.name);
         uint64_t offset = 0;
         if (!number(o, "offset", 0xFFFFFFFFull, offset)) return false;
