@@ -2,6 +2,7 @@
 
 #include "bundle/bundle_job.h"
 #include "cli/cli_flash_ini.h"
+#include "cli/cli_ledger.h"
 #include "cli/cli_line.h"
 #include "cli/cli_trace.h"
 #include "cli/interrupt.h"
@@ -108,7 +109,7 @@ bool takeBundle(const CliRequest &r, PreparedRun &run, FILE *err) {
         Cli_Complain(err, QStringLiteral("warning: %1: %2").arg(r.bundle, check.warning));
     Bundle_IntoJob(run.job, check.bundle);
     run.recordFields = Bundle_ReportFields(check.bundle);
-    return true;
+    return Cli_TakeLedger(r, check.bundle, run.job, err);
 }
 
 } // namespace

@@ -11,8 +11,11 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
+
+class BoardDataSource;
 
 // The operations that one run performs on one chip, as the window's buttons and tessara-cli's
 // commands start them.
@@ -79,6 +82,10 @@ struct JobRequest {
     // Update All reads the flash part before the MCU update, so that the gates see it before
     // either memory is erased.
     bool gateSeesFlashPart = false;
+
+    // Values of each board's own put into its copy of the flash image (board_data.h); none:
+    // every board gets the same image.
+    std::shared_ptr<BoardDataSource> boardData;
 
     // Shown the link's traffic (a trace); none: nothing is done for it.
     LinkObserver *trace = nullptr;

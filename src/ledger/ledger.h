@@ -76,7 +76,8 @@ class Ledger {
     virtual bool markWriting(const BoardLease &lease, QString &reason) = 0;
     // The board holds them, checked.
     virtual bool markWritten(const BoardLease &lease, QString &reason) = 0;
-    // Nothing was written: they go back, to be taken again.
+    // Nothing was written (leased, or writing that never reached the flash): they go back, to
+    // be taken again.
     virtual bool release(const BoardLease &lease, QString &reason) = 0;
     // The board failed after its values may have been written: held for it when it has an
     // identity to return with, else spoiled.

@@ -494,9 +494,10 @@ bool SqlLedger::markWritten(const BoardLease &lease, QString &reason) {
 }
 
 bool SqlLedger::release(const BoardLease &lease, QString &reason) {
+    const QStringList unwritten = {LedgerState::Leased, LedgerState::Writing};
     // A board that got its values again and then wrote nothing still has them from before.
-    if (lease.again) return changeState(lease, {LedgerState::Leased}, LedgerState::Failed, reason);
-    return changeState(lease, {LedgerState::Leased}, LedgerState::Free, reason);
+    if (lease.again) return changeState(lease, unwritten, LedgerState::Failed, reason);
+    return changeState(lease, unwritten, LedgerState::Free, reason);
 }
 
 bool SqlLedger::markFailed(const BoardLease &lease, QString &reason) {
