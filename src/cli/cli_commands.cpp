@@ -7,6 +7,7 @@
 #include "cli/cli_trace.h"
 #include "cli/interrupt.h"
 #include "cli/port_probe.h"
+#include "jobs/board_data.h"
 #include "jobs/board_run.h"
 #include "jobs/owed_records.h"
 #include "serial/port_choice.h"
@@ -229,6 +230,7 @@ int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, LineStation &line,
         Cli_Complain(err, problem);
         return CliUsage;
     }
+    if (run.job.boardData) trace.hideFlashRanges(run.job.boardData->hiddenRanges());
     trace.describeRun(QStringLiteral("tessara-cli %1 %2 on %3")
                           .arg(QStringLiteral(TESSARA_VERSION), r.command, portLine));
     line.boardStarted(Cli_BoardIdentity(r, run.recordFields, port.portName));

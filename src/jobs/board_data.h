@@ -8,6 +8,8 @@
 #include <QPair>
 #include <QString>
 #include <memory>
+#include <utility>
+#include <vector>
 
 // Values of a board's own (a serial number, a key) that a run puts into each board's copy of the
 // flash image: taken for the board before its port is opened, and settled by how its run ended.
@@ -33,6 +35,8 @@ class BoardDataSource {
     // The values of the board on `port`, or null with why it is refused before anything is
     // written ("pool empty: hdcp"). Called on the board's thread; several at once.
     virtual std::shared_ptr<BoardData> take(const QString &port, Failure &refusal) = 0;
+    // The flash addresses [first, second) of the boards' own values: what a trace must not show.
+    virtual std::vector<std::pair<uint32_t, uint32_t>> hiddenRanges() const = 0;
 };
 
 // Run_OnBoard for a request with a source of board data: takes the board's values, runs the job

@@ -95,3 +95,10 @@ std::shared_ptr<BoardData> LedgerBoardData::take(const QString &port, Failure &r
             if (v.field == f.name) shown.append({f.name, UnitValue_Text(f, v)});
     return std::make_shared<LeasedBoard>(ledger, lease, image, shown);
 }
+
+std::vector<std::pair<uint32_t, uint32_t>> LedgerBoardData::hiddenRanges() const {
+    std::vector<std::pair<uint32_t, uint32_t>> ranges;
+    for (const auto &range : UnitField_Ranges(fields))
+        ranges.emplace_back(range.first, range.second);
+    return ranges;
+}

@@ -17,6 +17,7 @@ class LedgerBoardData : public BoardDataSource {
                     const ImageSnapshot &runImage, const QString &station);
 
     std::shared_ptr<BoardData> take(const QString &port, Failure &refusal) override;
+    std::vector<std::pair<uint32_t, uint32_t>> hiddenRanges() const override;
 
   private:
     std::shared_ptr<Ledger> ledger;
