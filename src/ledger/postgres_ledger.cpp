@@ -31,6 +31,7 @@ class PostgresLedger : public SqlLedger {
     }
     QString beginWrite() const override { return QStringLiteral("BEGIN"); }
     QString lockRows() const override { return QStringLiteral("FOR UPDATE SKIP LOCKED"); }
+    QString lockRow() const override { return QStringLiteral("FOR UPDATE"); }
     QString schemaLock() const override {
         return QStringLiteral("SELECT pg_advisory_xact_lock(5165842)");
     }

@@ -32,6 +32,12 @@ std::atomic<quint64> ledgerSerial{0};
 
 // A statement with its values bound in order; false with the database's reason.
 bool run(QSqlQuery &q, const QString &sql, const QVariantList &values, QString &reason) {
+    // PostgreSQL prepares no table definitions: a statement without values runs as it is.
+    if (values.isEmpty()) {
+        if (q.exec(sql)) return true;
+        reason = q.lastError().text();
+        return false;
+    }
     if (!q.prepare(sql)) {
         reason = q.lastError().text();
         return false;
@@ -197,9 +203,10 @@ bool SqlLedger::importPool(const QString &pool, const QList<QByteArray> &values,
     if (!tx.begin(reason)) return false;
     QSqlQuery q(tx.db);
     if (!run(q,
+             // Not locked: the stations keep taking from the pool while it grows (two imports
+             // at once into one pool: the second fails on the key, whole).
              QStringLiteral("SELECT value, idx FROM unit_values WHERE kind = 'pool' AND source = ? "
-                            "ORDER BY idx DESC") +
-                 QStringLiteral(" ") + lockRows(),
+                            "ORDER BY idx DESC"),
              {pool}, reason))
         return false;
     qint64 next = 0;
@@ -250,7 +257,7 @@ bool SqlLedger::takeCounter(QSqlDatabase &db, const UnitField &f, const QString 
     QSqlQuery q(db);
     if (!run(q,
              QStringLiteral("SELECT start, step, next_idx FROM unit_counters WHERE name = ? ") +
-                 lockRows(),
+                 lockRow(),
              {f.name}, reason))
         return false;
     if (!q.next()) {

@@ -40,6 +40,9 @@ class SqlLedger : public Ledger {
     virtual QString beginWrite() const = 0;
     // Ends a SELECT of rows the transaction takes, so that two stations never take one.
     virtual QString lockRows() const = 0;
+    // Ends a SELECT of the one row a transaction must have to itself (a counter's next number):
+    // another station's hold on it is waited for, not passed over.
+    virtual QString lockRow() const = 0;
     // Run first in the transaction that makes the tables (several stations may start at once).
     virtual QString schemaLock() const = 0;
     // The key column of the events table.

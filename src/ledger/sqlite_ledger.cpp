@@ -34,6 +34,7 @@ class SqliteLedger : public SqlLedger {
     QString beginWrite() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
     // The write lock taken at BEGIN IMMEDIATE keeps every other writer out.
     QString lockRows() const override { return QString(); }
+    QString lockRow() const override { return QString(); }
     QString schemaLock() const override { return QString(); }
     QString serialKey() const override {
         return QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
