@@ -31,7 +31,7 @@ QString perBoard(const QString &where, double &ms) {
     if (!ledger) return reason;
     QList<QByteArray> keys;
     for (int i = 0; i < Boards; ++i)
-        keys.append(QByteArray::number(0x20000000 + i, 16).repeated(2) + QByteArray(8, 'k'));
+        keys.append(QByteArray::number(0x20000000 + i, 16) + QByteArray(8, 'k'));
     if (!ledger->importPool(QStringLiteral("hdcp"), keys, reason)) return reason;
     const UnitFields fields = benchFields();
     QElapsedTimer clock;
