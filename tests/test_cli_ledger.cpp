@@ -16,13 +16,6 @@ namespace {
 
 constexpr int EdidAt = 0x7E00, SerialAt = 0x7F00, KeyAt = 0x7D00;
 
-UnitFields usualFields() {
-    UnitFields fields;
-    QString reason;
-    Parse_UnitFields(QJsonDocument::fromJson(Usual_UnitData().toUtf8()).array(), fields, reason);
-    return fields;
-}
-
 QList<QByteArray> keys(int count) {
     QList<QByteArray> values;
     for (int i = 0; i < count; ++i)
@@ -46,7 +39,7 @@ struct SerialBench {
         r.version = QStringLiteral("2.4");
         r.constraints.models = models;
         r.flash = image;
-        r.unitData = usualFields();
+        r.unitData = Unit_Fields(Usual_UnitData());
         QByteArray archive;
         QString reason;
         if (!Make_Bundle(r, nullptr, archive, reason) ||
@@ -81,7 +74,7 @@ struct SerialBench {
     QByteArray expected(uint32_t serial, const QByteArray &key) const {
         QByteArray patched;
         QString reason;
-        Apply_UnitValues(image, usualFields(),
+        Apply_UnitValues(image, Unit_Fields(Usual_UnitData()),
                          {{"serial", "serial", 0, serial, {}}, {"hdcp", "hdcp", 0, 0, key}},
                          patched, reason);
         return patched;

@@ -17,14 +17,6 @@
 
 namespace {
 
-UnitFields fieldsOf(const QString &json) {
-    UnitFields fields;
-    QString reason;
-    if (!Parse_UnitFields(QJsonDocument::fromJson(json.toUtf8()).array(), fields, reason))
-        qFatal("%s", qPrintable(reason));
-    return fields;
-}
-
 QList<QByteArray> keys(int count, int first = 0) {
     QList<QByteArray> values;
     for (int i = first; i < first + count; ++i)
@@ -53,7 +45,7 @@ class LedgerTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
-    UnitFields usual = fieldsOf(Usual_UnitData());
+    UnitFields usual = Unit_Fields(Usual_UnitData());
     BoardPlace place{QStringLiteral("bench-1"), QStringLiteral("/dev/ttyACM0"), QString()};
 
     std::unique_ptr<Ledger> fresh(const QString &name, QString *path = nullptr) {
@@ -162,7 +154,7 @@ class LedgerTest : public QObject {
         QCOMPARE(reason, QStringLiteral("pool empty: hdcp"));
         QCOMPARE(states(*ledger, QStringLiteral("serial")), (QList<qint64>{0, 1, 0, 0, 0, 0}));
 
-        const UnitFields small = fieldsOf(
+        const UnitFields small = Unit_Fields(
             R"([{"name":"n","kind":"counter","offset":0,"encoding":"ascii","digits":1,"start":7,)"
             R"("step":2}])");
         QList<uint64_t> numbers;
@@ -172,7 +164,7 @@ class LedgerTest : public QObject {
         QVERIFY2(reason.contains(QLatin1String("counter n exhausted")), qPrintable(reason));
 
         // The same counter declared otherwise by another bundle is refused, not restarted.
-        const UnitFields moved = fieldsOf(
+        const UnitFields moved = Unit_Fields(
             R"([{"name":"n","kind":"counter","offset":0,"encoding":"ascii","digits":2,"start":1}])");
         QVERIFY(!ledger->lease(moved, place, lease, reason));
         QVERIFY2(reason.contains(QLatin1String("runs from 7 step 2")), qPrintable(reason));

@@ -6,7 +6,6 @@
 #include "support/cli_process.h"
 #include "support/unit_fixtures.h"
 
-#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QtTest>
 #include <csignal>
@@ -62,9 +61,9 @@ class LedgerCutsTest : public QObject {
         recipe.version = QStringLiteral("1");
         recipe.constraints.models = QStringList{QStringLiteral("KQ31B")};
         recipe.flash = image;
+        recipe.unitData = Unit_Fields(Usual_UnitData());
+        QCOMPARE(recipe.unitData.size(), 3);
         QString reason;
-        QVERIFY(Parse_UnitFields(QJsonDocument::fromJson(Usual_UnitData().toUtf8()).array(),
-                                 recipe.unitData, reason));
         QByteArray archive;
         const QString bundle = bench.path("panel.kqb"), ledger = bench.path("ledger.sqlite");
         QVERIFY(Make_Bundle(recipe, nullptr, archive, reason) &&

@@ -1,5 +1,6 @@
 // Per-board fields: their declarations, the checks against the flash image, and the codecs that
 // put a board's values into its copy of the image.
+#include "bundle/bundle_job.h"
 #include "bundle/bundle_maker.h"
 #include "bundle/bundle_reader.h"
 #include "ledger/field_codec.h"
@@ -11,17 +12,9 @@
 
 namespace {
 
-UnitFields parse(const QString &json) {
-    UnitFields fields;
-    QString reason;
-    if (!Parse_UnitFields(QJsonDocument::fromJson(json.toUtf8()).array(), fields, reason))
-        qWarning("%s", qPrintable(reason));
-    return fields;
-}
-
 UnitField counter(const QString &json) {
-    return parse(QStringLiteral("[{\"name\":\"n\",\"kind\":\"counter\",\"offset\":0,") + json +
-                 QStringLiteral("}]"))
+    return Unit_Fields(QStringLiteral("[{\"name\":\"n\",\"kind\":\"counter\",\"offset\":0,") +
+                       json + QStringLiteral("}]"))
         .value(0);
 }
 
@@ -189,14 +182,14 @@ class UnitFieldsTest : public QObject {
     void imageRefusals() {
         QFETCH(QByteArray, image);
         QFETCH(QString, reason);
-        const QString refusal = UnitFields_ImageRefusal(parse(Usual_UnitData()), image);
+        const QString refusal = UnitFields_ImageRefusal(Unit_Fields(Usual_UnitData()), image);
         QVERIFY2(reason.isEmpty() ? refusal.isEmpty() : refusal.contains(reason),
                  qPrintable(refusal));
     }
 
     // A board's image differs from the run's only inside its fields, and the EDID still sums.
     void applyValues() {
-        const UnitFields fields = parse(Usual_UnitData());
+        const UnitFields fields = Unit_Fields(Usual_UnitData());
         QCOMPARE(fields.size(), 3);
         const QByteArray image = Unit_Image(0x8000, 0x7E00);
         const QByteArray key = QByteArray::fromHex("00112233445566778899aabbccddeeff");
@@ -241,7 +234,7 @@ class UnitFieldsTest : public QObject {
         recipe.version = QStringLiteral("1.0");
         recipe.constraints.models = QStringList{QStringLiteral("KQ31B")};
         recipe.flash = Unit_Image(0x8000, 0x7E00);
-        recipe.unitData = parse(Usual_UnitData());
+        recipe.unitData = Unit_Fields(Usual_UnitData());
         QByteArray archive;
         QString reason;
         QVERIFY2(Make_Bundle(recipe, nullptr, archive, reason), qPrintable(reason));
@@ -249,6 +242,11 @@ class UnitFieldsTest : public QObject {
         QVERIFY2(check.accepted(), qPrintable(check.refusal));
         QCOMPARE(Write_UnitFields(check.bundle.manifest.unitData),
                  Write_UnitFields(recipe.unitData));
+        // Written only where each board gets its own values (not as the window writes a bundle).
+        QVERIFY(
+            Bundle_JobRefusal(check.bundle, Job::UpdateFlash).contains(QLatin1String("ledger")));
+        QVERIFY(Bundle_JobRefusal(check.bundle, Job::CheckFlash).isEmpty());
+        QVERIFY(Bundle_JobRefusal(check.bundle, Job::UpdateFlash, true).isEmpty());
 
         recipe.flash = Unit_Image(0x8000, -1);
         QVERIFY(!Make_Bundle(recipe, nullptr, archive, reason));

@@ -33,10 +33,16 @@ bool checksFlashPart(const Bundle &bundle) {
 
 } // namespace
 
-QString Bundle_JobRefusal(const Bundle &bundle, Job job) {
+QString Bundle_JobRefusal(const Bundle &bundle, Job job, bool perBoardValues) {
     const QString name = bundle.path.isEmpty() ? QStringLiteral("the bundle") : bundle.path;
     if (usesMcu(job) && !bundle.mcu) return QStringLiteral("%1 holds no MCU image").arg(name);
     if (usesFlash(job) && !bundle.flash) return QStringLiteral("%1 holds no flash image").arg(name);
+    // Its flash image as it stands would give every board the same serial and key.
+    const bool writesFlash = job == Job::UpdateFlash || job == Job::UpdateAll;
+    if (writesFlash && !bundle.manifest.unitData.isEmpty() && !perBoardValues)
+        return QStringLiteral("%1 gives each board values of its own (unit_data): write it with "
+                              "tessara-cli, which takes them from a ledger")
+            .arg(name);
     return QString();
 }
 

@@ -101,7 +101,8 @@ JobRequest jobRequest(const CliRequest &r) {
 bool takeBundle(const CliRequest &r, PreparedRun &run, FILE *err) {
     const BundleCheck check = Load_Bundle(r.bundle, r.trust);
     QString refusal = check.refusal;
-    if (refusal.isEmpty()) refusal = Bundle_JobRefusal(check.bundle, r.job);
+    // Cli_TakeLedger below gives each board its values.
+    if (refusal.isEmpty()) refusal = Bundle_JobRefusal(check.bundle, r.job, true);
     if (!refusal.isEmpty()) {
         Cli_Complain(err, QStringLiteral("bundle \"%1\" refused: %2").arg(r.bundle, refusal));
         return false;

@@ -1,5 +1,8 @@
 #include "support/unit_fixtures.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+
 QByteArray Edid_Block(bool serialDescriptor) {
     QByteArray block(128, '\0');
     const char header[] = "\x00\xFF\xFF\xFF\xFF\xFF\xFF\x00";
@@ -32,4 +35,12 @@ QString Usual_UnitData() {
         R"("start":1000,"step":1},{"name":"edid","kind":"edid-serial","offset":"0x7E00",)"
         R"("from":"serial"},{"name":"hdcp","kind":"pool","pool":"hdcp","offset":"0x7D00",)"
         R"("length":16,"secret":true}])");
+}
+
+UnitFields Unit_Fields(const QString &json) {
+    UnitFields fields;
+    QString reason;
+    if (!Parse_UnitFields(QJsonDocument::fromJson(json.toUtf8()).array(), fields, reason))
+        qWarning("unit_data: %s", qPrintable(reason));
+    return fields;
 }
