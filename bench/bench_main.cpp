@@ -6,6 +6,7 @@
 #include "bench_support.h"
 #include "floor_device.h"
 #include "gang_bench.h"
+#include "ledger_rows.h"
 #include "realistic_rows.h"
 
 #include "flash/flash_block.h"
@@ -252,6 +253,9 @@ int main(int argc, char **argv) {
     // --gang: the gang table alone (the production bench's figure, quick to repeat).
     if (app.arguments().contains(QStringLiteral("--gang")))
         return gangTable(out, dir.path()) ? 1 : 0;
+    // --ledger: the per-board ledger rows alone.
+    if (app.arguments().contains(QStringLiteral("--ledger")))
+        return Run_LedgerRows(dir.path(), out) ? 1 : 0;
     const std::vector<Column> columns = {{"operation", -20}, {"model", -6},   {"bytes", 9},
                                          {"seconds", 8},     {"bytes/s", 10}, {"floor s", 8},
                                          {"ratio", 6},       {"host cpu", 9}, {"cpu %", 6},
@@ -280,6 +284,7 @@ int main(int argc, char **argv) {
         out.flush();
     }
     failures += gangTable(out, dir.path());
+    failures += Run_LedgerRows(dir.path(), out);
     if (app.arguments().contains(QStringLiteral("--realistic")))
         failures += Run_RealisticRows(dir.path(), out);
     return failures ? 1 : 0;

@@ -23,7 +23,7 @@ const QDateTime Start = QDateTime::fromString("2026-12-10T10:00:00.000+01:00", Q
 
 JobResult resultOf(const QString &outcome) {
     JobResult r;
-    r.model = QStringLiteral("KQ31B");
+    r.chip = ChipIdentity{Find_ChipModelByName("KQ31B"), 0x1A};
     if (outcome == QLatin1String("fail")) r.failure = Failure{FailureKind::NoReply, "Time over!"};
     if (outcome == QLatin1String("stop"))
         r.failure = Failure{FailureKind::Stopped, QStringLiteral("stopped")};

@@ -25,12 +25,19 @@ bool checksFlashPart(const Bundle &bundle) {
 
 } // namespace
 
-QString Bundle_JobRefusal(const Bundle &bundle, Job job) {
+QString Bundle_JobRefusal(const Bundle &bundle, Job job, bool perBoardValues) {
     const QString name = bundle.path.isEmpty() ? QStringLiteral("the bundle") : bundle.path;
     if (Job_Traits(job).mcuImage && !bundle.mcu)
         return QStringLiteral("%1 holds no MCU image").arg(name);
     if (Job_Traits(job).flashImage && !bundle.flash)
         return QStringLiteral("%1 holds no flash image").arg(name);
+    // Its flash image as it stands would give every board the same serial and key.
+    const JobTraits &traits = Job_Traits(job);
+    if (traits.flashImage && traits.writes && !bundle.manifest.unitData.isEmpty() &&
+        !perBoardValues)
+        return QStringLiteral("%1 gives each board values of its own (unit_data): write it with "
+                              "tessara-cli, which takes them from a ledger")
+            .arg(name);
     return QString();
 }
 

@@ -11,8 +11,9 @@
 // with Load_Bundle before any port is opened, and use it only when it was accepted.
 
 // Why `job` cannot be run from `bundle` (an update or check of a memory whose image the bundle
-// does not hold); empty when it can.
-QString Bundle_JobRefusal(const Bundle &bundle, Job job);
+// does not hold; a flash update of a bundle whose boards get values of their own, unless the
+// front end gives each board its values from a ledger: `perBoardValues`); empty when it can.
+QString Bundle_JobRefusal(const Bundle &bundle, Job job, bool perBoardValues = false);
 
 // Makes `request` run from `bundle`: its images become the run's snapshot (every board is
 // written from and checked against these bytes, no file is read again), its boot setting, when

@@ -29,6 +29,12 @@ bool checkRecipe(const BundleRecipe &r, QString &reason) {
                                 "MCU image");
         return false;
     }
+    if (!r.unitData.isEmpty()) {
+        reason = r.flash ? UnitFields_ImageRefusal(r.unitData, *r.flash)
+                         : QStringLiteral("unit_data goes into a flash image, and the bundle has "
+                                          "none");
+        if (!reason.isEmpty()) return false;
+    }
     for (const QString &model : c.models) {
         const std::optional<uint32_t> code = Model_CodeOf(model);
         if (!code) {
@@ -53,6 +59,7 @@ bool Make_Bundle(const BundleRecipe &recipe, const MinisignSecretKey *key, QByte
     manifest.product = recipe.product;
     manifest.version = recipe.version;
     manifest.constraints = recipe.constraints;
+    manifest.unitData = recipe.unitData;
     QList<ZipEntry> entries{{QLatin1String(ManifestName), {}, false, -1}};
     if (recipe.mcu) {
         manifest.mcu = Describe_Image(QLatin1String(McuEntryName), *recipe.mcu);

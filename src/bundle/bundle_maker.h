@@ -14,6 +14,7 @@ struct BundleRecipe {
     QString version;
     BundleConstraints constraints;
     std::optional<QByteArray> mcu, flash; // the bytes the update writes (image order)
+    UnitFields unitData;                  // each board's own values in the flash image
 };
 
 // The names the images get in the archive.

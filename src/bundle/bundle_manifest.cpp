@@ -17,7 +17,7 @@ namespace {
 constexpr int TextMax = 128;
 
 const QStringList knownKeys = {"format",    "product",      "version", "models", "min_boot_version",
-                               "flash_ids", "boot_setting", "mcu",     "flash"};
+                               "flash_ids", "boot_setting", "mcu",     "flash",  "unit_data"};
 const QStringList imageKeys = {"file", "length", "crc32", "sha256"};
 
 // Each reader returns false after setting the reason.
@@ -196,6 +196,20 @@ bool Parse_BundleManifest(const QByteArray &json, BundleManifest &manifest, QStr
         return false;
     if (!manifest.mcu && !manifest.flash)
         return read.fail(QStringLiteral("the manifest names no image (\"mcu\" or \"flash\")"));
+    if (top.contains(QLatin1String("unit_data")) &&
+        !Parse_UnitFields(top.value(QLatin1String("unit_data")), manifest.unitData, reason))
+        return false;
+    if (!manifest.unitData.isEmpty()) {
+        if (!manifest.flash)
+            return read.fail(QStringLiteral("unit_data goes into a flash image, and the manifest "
+                                            "has none"));
+        for (const UnitField &f : manifest.unitData)
+            if (uint64_t(f.offset) + uint64_t(f.size()) > uint64_t(manifest.flash->length))
+                return read.fail(QStringLiteral("unit_data \"%1\" lies outside the flash image "
+                                                "of %2 bytes")
+                                     .arg(f.name)
+                                     .arg(manifest.flash->length));
+    }
     if (manifest.mcu && manifest.flash && manifest.mcu->file == manifest.flash->file)
         return read.fail(QStringLiteral("\"mcu\" and \"flash\" name the same file"));
     for (const auto &image : {manifest.mcu, manifest.flash})
@@ -222,5 +236,7 @@ QByteArray Write_BundleManifest(const BundleManifest &m) {
         top.insert(QStringLiteral("boot_setting"), *m.constraints.bootSetting);
     if (m.mcu) top.insert(QStringLiteral("mcu"), imageObject(*m.mcu));
     if (m.flash) top.insert(QStringLiteral("flash"), imageObject(*m.flash));
+    if (!m.unitData.isEmpty())
+        top.insert(QStringLiteral("unit_data"), Write_UnitFields(m.unitData));
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger/unit_fields.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -32,6 +34,9 @@ struct BundleManifest {
     QString version;
     BundleConstraints constraints;
     std::optional<ManifestImage> mcu, flash; // at least one
+    // Where in the flash image each board gets values of its own ("unit_data"); inside the
+    // flash image, which must be there when any is declared.
+    UnitFields unitData;
 };
 
 // The length, CRC-32 and SHA-256 of `bytes`, to be stored as `file`.

@@ -94,7 +94,9 @@ bool readImages(const QByteArray &archive, Bundle &b, QString &reason) {
                        isMcu ? *m.mcu : *m.flash, e, isMcu ? b.mcu : b.flash, reason))
             return false;
     }
-    return true;
+    // The per-board fields must find what they patch (an EDID block) in the image itself.
+    if (b.flash) reason = UnitFields_ImageRefusal(m.unitData, b.flash->bytes);
+    return reason.isEmpty();
 }
 
 // Entries and manifest agree: each entry is the manifest, its signature or an image it names,

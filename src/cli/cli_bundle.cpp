@@ -1,5 +1,7 @@
 #include "cli/cli_bundle.h"
 
+#include "bundle/bounded_file.h"
+#include "bundle/bundle_limits.h"
 #include "bundle/bundle_maker.h"
 #include "bundle/bundle_reader.h"
 #include "bundle/image_rules.h"
@@ -10,6 +12,8 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 
 namespace {
 
@@ -83,6 +87,8 @@ void printBundle(FILE *out, const Bundle &b) {
                                                : QStringLiteral("the operator's")));
         if (m.mcu) Print_Line(out, imageLine("MCU", *m.mcu));
         if (m.flash) Print_Line(out, imageLine("Flash", *m.flash));
+        for (const UnitField &f : m.unitData)
+            Print_Line(out, QStringLiteral("Unit data: ") + UnitField_Text(f));
     }
     if (!b.archiveRead) return;
     Print_Line(out, QStringLiteral("Signature: ") + Signature_Text(b.signature));
@@ -170,13 +176,33 @@ struct CreateOptions {
         QStringLiteral("boot-setting"),
         QStringLiteral("create: the boot-loader setting sent after the MCU update, 0-2."),
         QStringLiteral("N")};
+    QCommandLineOption fields{
+        QStringLiteral("fields"),
+        QStringLiteral("create: each board's own values in the flash image (the unit_data JSON "
+                       "array: counter, edid-serial and pool fields)."),
+        QStringLiteral("FILE")};
     QCommandLineOption sign{QStringLiteral("sign"),
                             QStringLiteral("create: sign the manifest with this secret key."),
                             QStringLiteral("SECKEY")};
     QList<QCommandLineOption> all() const {
-        return {model, mcu, flash, minBoot, flashId, product, version, bootSetting, sign};
+        return {model, mcu, flash, minBoot, flashId, product, version, bootSetting, fields, sign};
     }
 };
+
+// The --fields file: a JSON array of fields, at most as large as a manifest.
+bool readFields(const QString &path, UnitFields &fields, QString &reason) {
+    QByteArray text;
+    if (!Read_BoundedFile(path, ManifestMax, text, reason)) return false;
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError || !doc.isArray()) {
+        reason = QStringLiteral("%1: not a JSON array of fields").arg(path);
+        return false;
+    }
+    if (Parse_UnitFields(doc.array(), fields, reason)) return true;
+    reason = QStringLiteral("%1: %2").arg(path, reason);
+    return false;
+}
 
 bool readRecipe(const QCommandLineParser &p, const CreateOptions &o, const QString &outPath,
                 BundleRecipe &r, QString &reason) {
@@ -210,6 +236,7 @@ bool readRecipe(const QCommandLineParser &p, const CreateOptions &o, const QStri
         }
         c.bootSetting = text.toInt();
     }
+    if (p.isSet(o.fields) && !readFields(p.value(o.fields), r.unitData, reason)) return false;
     QByteArray image;
     if (p.isSet(o.mcu)) {
         if (!Read_BundleMcuImage(p.value(o.mcu), image, reason)) return false;

@@ -2,10 +2,12 @@
 
 #include "bundle/bundle_job.h"
 #include "cli/cli_flash_ini.h"
+#include "cli/cli_ledger.h"
 #include "cli/cli_line.h"
 #include "cli/cli_trace.h"
 #include "cli/interrupt.h"
 #include "cli/port_probe.h"
+#include "jobs/board_data.h"
 #include "jobs/board_run.h"
 #include "jobs/owed_records.h"
 #include "serial/port_choice.h"
@@ -95,7 +97,8 @@ JobRequest jobRequest(const CliRequest &r) {
 bool takeBundle(const CliRequest &r, PreparedRun &run, FILE *err) {
     const BundleCheck check = Load_Bundle(r.bundle, r.trust);
     QString refusal = check.refusal;
-    if (refusal.isEmpty()) refusal = Bundle_JobRefusal(check.bundle, r.job);
+    // Cli_TakeLedger below gives each board its values.
+    if (refusal.isEmpty()) refusal = Bundle_JobRefusal(check.bundle, r.job, true);
     if (!refusal.isEmpty()) {
         Cli_Complain(err, QStringLiteral("bundle \"%1\" refused: %2").arg(r.bundle, refusal));
         return false;
@@ -104,7 +107,7 @@ bool takeBundle(const CliRequest &r, PreparedRun &run, FILE *err) {
         Cli_Complain(err, QStringLiteral("warning: %1: %2").arg(r.bundle, check.warning));
     Bundle_IntoJob(run.job, check.bundle);
     run.recordFields = Bundle_ReportFields(check.bundle);
-    return true;
+    return Cli_TakeLedger(r, check.bundle, run.job, err);
 }
 
 } // namespace
@@ -224,6 +227,7 @@ int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, LineStation &line,
         Cli_Complain(err, problem);
         return CliUsage;
     }
+    if (run.job.boardData) trace.hideFlashRanges(run.job.boardData->hiddenRanges());
     trace.describeRun(QStringLiteral("tessara-cli %1 %2 on %3")
                           .arg(QStringLiteral(TESSARA_VERSION), r.command, portLine));
     line.boardStarted(Cli_BoardIdentity(r, run.recordFields, port.portName));

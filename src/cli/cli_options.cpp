@@ -1,7 +1,9 @@
 #include "cli/cli_options.h"
 
 #include "cli/cli_bundle.h"
+#include "cli/cli_ledger.h"
 #include "flash/flash_ini_search.h"
+#include "ledger/ledger.h"
 #include "line/line_hook.h"
 #include "line/mqtt_settings.h"
 #include "line/station_config.h"
@@ -50,6 +52,7 @@ QString commandList() {
         text += QStringLiteral("  %1 %2\n").arg(usage, -36).arg(QLatin1String(c.what));
     }
     text += Bundle_HelpSummary();
+    text += Ledger_HelpSummary();
     text += QLatin1Char('\n') + FlashIni_SearchOrder();
     text += QStringLiteral(
         "\nThe chip's port: --port NAME, or --port serial:NUMBER for the port whose USB serial\n"
@@ -281,6 +284,12 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
         QStringLiteral("With --bundle, also trust bundles signed by the public key PUBKEY "
                        "(repeatable)."),
         QStringLiteral("PUBKEY"));
+    const QCommandLineOption ledgerOption(
+        QStringLiteral("ledger"),
+        QStringLiteral("--bundle with per-board fields: the ledger each board's values come "
+                       "from, a SQLite file or postgresql://... (default: %1).")
+            .arg(Ledger_DefaultPath()),
+        QStringLiteral("PATH|URL"));
     const QCommandLineOption mqttAuthOption(
         QStringLiteral("mqtt-auth"),
         QStringLiteral("Read the MQTT user name and password from FILE (USER:PASSWORD)."),
@@ -291,7 +300,7 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
                        onlyChangedOption, blocksOption,      probeOption, traceOption,
                        verboseOption,     configOption,      jsonOption,  beforeOption,
                        afterOption,       hookTimeoutOption, mqttOption,  stationOption,
-                       mqttAuthOption,    bundleOption,      trustOption});
+                       mqttAuthOption,    bundleOption,      trustOption, ledgerOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("See below."),
                                  QStringLiteral("COMMAND [IMAGE...]"));
 
@@ -334,6 +343,7 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
     const int imageCount = int(job.mcuImage) + int(job.flashImage);
     r.bundle = parser.value(bundleOption);
     r.trust = parser.values(trustOption);
+    r.ledger = parser.value(ledgerOption);
     if (parser.isSet(bundleOption)) {
         if (imageCount == 0 || r.bundle.isEmpty() || !positional.isEmpty()) {
             result.text = imageCount == 0
@@ -345,8 +355,10 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
                                     .arg(r.command);
             return result;
         }
-    } else if (parser.isSet(trustOption)) {
-        result.text = QStringLiteral("--trust applies to --bundle");
+    } else if (parser.isSet(trustOption) || parser.isSet(ledgerOption)) {
+        result.text = QStringLiteral("--%1 applies to --bundle")
+                          .arg(parser.isSet(trustOption) ? QStringLiteral("trust")
+                                                         : QStringLiteral("ledger"));
         return result;
     } else if (positional.size() != imageCount) {
         result.text =

@@ -16,6 +16,9 @@ struct CliRequest {
     // public keys to trust it from.
     QString bundle;
     QStringList trust;
+    // --ledger: where a bundle's per-board values come from (a SQLite file or a PostgreSQL URL);
+    // empty: the default ledger.
+    QString ledger;
     QStringList ports;  // none: the chip's port from the serial-port map
     bool all = false;   // every chip port of the serial-port map
     bool watch = false; // keep running; each board that arrives gets the command

@@ -17,6 +17,10 @@ class CliTrace {
     QString open(const QString &path, bool verbose);
     // A first line for the file: what was run, where and when.
     void describeRun(const QString &what);
+    // Flash addresses whose programmed bytes the trace shows as xx (FrameTrace::hideFlashRanges).
+    void hideFlashRanges(const std::vector<std::pair<uint32_t, uint32_t>> &ranges) {
+        if (trace) trace->hideFlashRanges(ranges);
+    }
     // What to give the link; nullptr when no trace was asked for.
     LinkObserver *observer() const { return trace.get(); }
     // Ends the trace; returns why the file is incomplete (a write failed), or "".

@@ -1,5 +1,6 @@
 #include "cli/cli_bundle.h"
 #include "cli/cli_commands.h"
+#include "cli/cli_ledger.h"
 #include "cli/cli_line.h"
 #include "cli/cli_options.h"
 #include "cli/cli_version.h"
@@ -31,6 +32,7 @@ int main(int argc, char *argv[]) {
 
     const QStringList arguments = QCoreApplication::arguments();
     if (Is_BundleCommand(arguments)) return Run_BundleCommand(arguments, stdout, stderr);
+    if (Is_LedgerCommand(arguments)) return Run_LedgerCommand(arguments, stdout, stderr);
     const CliParse parse = Parse_CliArguments(arguments);
     switch (parse.outcome) {
     case CliParse::Help:

@@ -121,6 +121,8 @@ QByteArray Board_ReportLine(const JobResult &o, const QString &port, const QStri
         r.field("flash_blocks_sent", QByteArray::number(o.flashBlocksWritten));
         r.field("flash_blocks", QByteArray::number(o.flashBlocks));
     }
+    for (const auto &value : o.unitValues)
+        r.field("unit_" + value.first.toUtf8(), jsonString(value.second));
     for (const ReportField &f : more)
         r.field(f.name, f.text ? jsonString(*f.text) : QByteArray("null"));
     return r.jsonLine();

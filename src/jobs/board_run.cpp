@@ -1,5 +1,6 @@
 #include "jobs/board_run.h"
 
+#include "jobs/board_data.h"
 #include "jobs/job.h"
 #include "protocol/chip_table.h"
 #include "protocol/handshake.h"
@@ -33,6 +34,7 @@ Result<> Identify_Board(DeviceSession &s, JobResult &result) {
 }
 
 JobResult Run_OnBoard(const QString &port, const JobRequest &request, Observer &observer) {
+    if (request.boardData) return Run_OnBoardWithData(port, request, observer);
     QElapsedTimer clock;
     clock.start();
     JobResult result;

@@ -13,8 +13,11 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
+
+class BoardDataSource;
 
 // What a gate sees of a board before anything is erased or written on it.
 struct GateFacts {
@@ -61,6 +64,10 @@ struct JobRequest {
     // Update All reads the flash part before the MCU update, so that the gates see it before
     // either memory is erased.
     bool gateSeesFlashPart = false;
+
+    // Values of each board's own put into its copy of the flash image (board_data.h); none:
+    // every board gets the same image.
+    std::shared_ptr<BoardDataSource> boardData;
 
     // Shown the link's traffic (a trace); none: nothing is done for it.
     LinkObserver *trace = nullptr;

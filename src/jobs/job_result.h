@@ -7,6 +7,8 @@
 #include "protocol/result.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -45,6 +47,9 @@ struct JobResult {
     std::optional<FlashImageFacts> flashFacts;
     // The image files the job was given, for the records.
     std::optional<BoardImage> mcuImage, flashImage;
+
+    // The board's own values as its record shows them, field by field (never a secret).
+    QList<QPair<QString, QString>> unitValues;
 
     bool outOfTime = false; // the deadline came before the job could end
     double seconds = 0;

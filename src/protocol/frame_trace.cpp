@@ -1,5 +1,6 @@
 #include "protocol/frame_trace.h"
 
+#include "protocol/bytes.h"
 #include "protocol/commands.h"
 
 #include <algorithm>
@@ -61,22 +62,53 @@ void FrameTrace::sent(const uint8_t *bytes, int length) {
         return;
     }
     const int kind = trainKindOf(bytes[0]);
+    const std::vector<bool> hidden = hiddenFlashData(bytes, length);
     if (kind == trainKind && !lastPacket.isEmpty()) {
         // The packet held back so far is one in the middle now.
         ++hiddenPackets;
         hiddenBytes += lastPacket.size();
         hiddenUs = lastPacketUs;
         lastPacket = packet;
+        lastHidden = hidden;
         lastPacketUs = us;
     } else if (kind == trainKind) {
         lastPacket = packet;
+        lastHidden = hidden;
         lastPacketUs = us;
     } else {
         endTrain();
-        show(us, "TX", packet);
+        show(us, "TX", packet, hidden);
         trainKind = kind;
     }
     if (endsBlock(packet)) endTrain();
+}
+
+void FrameTrace::hideFlashRanges(std::vector<std::pair<uint32_t, uint32_t>> ranges) {
+    flashHidden = std::move(ranges);
+}
+
+std::vector<bool> FrameTrace::hiddenFlashData(const uint8_t *bytes, int length) {
+    const uint8_t letter = bytes[0];
+    const bool first = letter == Command::ProgramFlashFirst;
+    if (flashHidden.empty() ||
+        (!first && letter != Command::ProgramFlashMiddle && letter != Command::ProgramFlash.letter))
+        return {};
+    // The first packet: address (1-4) and parity (5) ahead of the count; the others: the count
+    // at 1. The count is 16-bit in the large packets.
+    const int countWidth = length > FrameSize ? 2 : 1;
+    const int countAt = first ? 6 : 1;
+    if (length < countAt + countWidth) return {};
+    if (first) flashAddress = Get_Le32(bytes + 1);
+    const int count = countWidth == 1 ? bytes[countAt] : Get_Le16(bytes + countAt);
+    std::vector<bool> hidden(size_t(length), false);
+    const int dataAt = countAt + countWidth;
+    for (int i = 0; i < count && dataAt + i < length; ++i) {
+        const uint32_t address = flashAddress + uint32_t(i);
+        for (const auto &range : flashHidden)
+            if (address >= range.first && address < range.second) hidden[size_t(dataAt + i)] = true;
+    }
+    flashAddress += uint32_t(std::max(count, 0));
+    return hidden;
 }
 
 void FrameTrace::received(const uint8_t *bytes, int length) {
@@ -103,7 +135,7 @@ void FrameTrace::endTrain() {
              QByteArrayLiteral(" us TX ... ") + QByteArray::number(hiddenPackets) +
              QByteArrayLiteral(" packets not shown, ") + QByteArray::number(hiddenBytes) +
              QByteArrayLiteral(" bytes"));
-    if (!lastPacket.isEmpty()) show(lastPacketUs, "TX", lastPacket);
+    if (!lastPacket.isEmpty()) show(lastPacketUs, "TX", lastPacket, lastHidden);
     trainKind = -1;
     hiddenPackets = 0;
     hiddenBytes = 0;

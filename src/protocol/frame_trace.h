@@ -31,6 +31,10 @@ class FrameTrace : public LinkObserver {
     // Shows the last packet of a train still held back.
     ~FrameTrace() override;
 
+    // Shows the data bytes that flash programming packets carry for the flash addresses
+    // [first, second) as xx: each board's own values (keys) never reach a trace.
+    void hideFlashRanges(std::vector<std::pair<uint32_t, uint32_t>> ranges);
+
     void sent(const uint8_t *bytes, int length) override;
     void received(const uint8_t *bytes, int length) override;
 
@@ -39,6 +43,8 @@ class FrameTrace : public LinkObserver {
     void show(qint64 us, const char *direction, const QByteArray &bytes,
               const std::vector<bool> &hidden = {});
     void endTrain();
+    // The bytes of a flash programming packet that hideFlashRanges hides; empty: none.
+    std::vector<bool> hiddenFlashData(const uint8_t *bytes, int length);
 
     Sink sink;
     QElapsedTimer clock;
@@ -50,7 +56,11 @@ class FrameTrace : public LinkObserver {
     qint64 hiddenBytes = 0;
     qint64 hiddenUs = 0;
     QByteArray lastPacket;
+    std::vector<bool> lastHidden;
     qint64 lastPacketUs = 0;
+
+    std::vector<std::pair<uint32_t, uint32_t>> flashHidden;
+    uint32_t flashAddress = 0; // of the next data byte of the flash block being sent
 
     // Bytes received since the last handshake frame was sent (-1: another command was sent
     // since), and whether the reply they are in is a handshake reply.

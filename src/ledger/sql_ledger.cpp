@@ -1,0 +1,634 @@
+#include "ledger/sql_ledger.h"
+
+#include "ledger/process_alive.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSysInfo>
+#include <QThread>
+#include <QUuid>
+#include <atomic>
+
+namespace {
+
+QString now() {
+    return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
+}
+
+// The connections a thread opened, closed when it ends, and the statements prepared on each.
+struct ThreadConnections {
+    QStringList names;
+    QHash<QString, QHash<QString, QSqlQuery>> prepared;
+    ~ThreadConnections() {
+        prepared.clear();
+        for (const QString &name : names)
+            QSqlDatabase::removeDatabase(name);
+    }
+};
+thread_local ThreadConnections threadConnections;
+std::atomic<quint64> connectionSerial{0};
+thread_local const quint64 threadSerial = ++connectionSerial;
+std::atomic<quint64> ledgerSerial{0};
+
+// Closes a connection that failed (it is opened afresh next time), its statements first.
+void closeFailed(QSqlDatabase &db) {
+    threadConnections.prepared.remove(db.connectionName());
+    db.close();
+}
+
+// A statement with its values bound in order; false with the database's reason.
+bool run(QSqlQuery &q, const QString &sql, const QVariantList &values, QString &reason) {
+    // PostgreSQL prepares no table definitions: a statement without values runs as it is.
+    if (values.isEmpty()) {
+        if (q.exec(sql)) return true;
+        reason = q.lastError().text();
+        return false;
+    }
+    if (!q.prepare(sql)) {
+        reason = q.lastError().text();
+        return false;
+    }
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec()) {
+        reason = q.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+// A statement that returns no rows, prepared once per connection and run again with new values:
+// one round trip to a server instead of three.
+bool run(QSqlDatabase &db, const QString &sql, const QVariantList &values, QString &reason) {
+    if (values.isEmpty()) {
+        QSqlQuery q(db);
+        return run(q, sql, values, reason);
+    }
+    auto &cache = threadConnections.prepared[db.connectionName()];
+    auto found = cache.find(sql);
+    if (found == cache.end()) {
+        QSqlQuery q(db);
+        if (!q.prepare(sql)) {
+            reason = q.lastError().text();
+            return false;
+        }
+        found = cache.insert(sql, q);
+    }
+    QSqlQuery &q = found.value();
+    for (int i = 0; i < values.size(); ++i)
+        q.bindValue(i, values.at(i));
+    if (!q.exec()) {
+        reason = q.lastError().text();
+        cache.remove(sql);
+        return false;
+    }
+    q.finish();
+    return true;
+}
+
+QString fieldsOf(const QStringList &states) {
+    QStringList quoted;
+    for (const QString &s : states)
+        quoted.append(QLatin1Char('\'') + s + QLatin1Char('\''));
+    return quoted.join(QLatin1Char(','));
+}
+
+// What a board's values are found by again.
+constexpr char Columns[] = "kind, source, idx, value";
+
+} // namespace
+
+// A write transaction: rolled back unless committed.
+struct SqlLedger::Tx {
+    explicit Tx(SqlLedger &owner) : ledger(owner) {}
+    SqlLedger &ledger;
+    QSqlDatabase db;
+    bool open = false;
+
+    bool begin(QString &reason) {
+        db = ledger.connection(reason);
+        if (!db.isValid()) return false;
+        QSqlQuery q(db);
+        if (!q.exec(ledger.beginWrite())) {
+            reason = q.lastError().text();
+            // A connection that lost its server is opened afresh next time.
+            closeFailed(db);
+            return false;
+        }
+        open = true;
+        return true;
+    }
+    bool commit(QString &reason) {
+        QSqlQuery q(db);
+        open = false;
+        if (q.exec(QStringLiteral("COMMIT"))) return true;
+        reason = q.lastError().text();
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        closeFailed(db);
+        return false;
+    }
+    ~Tx() {
+        if (open && !QSqlQuery(db).exec(QStringLiteral("ROLLBACK"))) closeFailed(db);
+    }
+};
+
+SqlLedger::SqlLedger() : instance(++ledgerSerial) {}
+
+SqlLedger::~SqlLedger() {
+    std::lock_guard<std::mutex> lock(mutex);
+    for (const QString &name : connections) {
+        threadConnections.prepared.remove(name);
+        QSqlDatabase::removeDatabase(name);
+    }
+}
+
+QSqlDatabase SqlLedger::connection(QString &reason) {
+    const QString connectionName =
+        QStringLiteral("tessara-ledger-%1-%2").arg(instance).arg(threadSerial);
+    QSqlDatabase db = QSqlDatabase::contains(connectionName)
+                          ? QSqlDatabase::database(connectionName, false)
+                          : QSqlDatabase::addDatabase(driver(), connectionName);
+    if (db.isOpen()) return db;
+    if (!db.isValid()) {
+        reason = QStringLiteral("%1: no %2 driver for Qt SQL").arg(name(), driver());
+        return QSqlDatabase();
+    }
+    // Statements prepared on a connection that failed went with it.
+    threadConnections.prepared.remove(connectionName);
+    configure(db);
+    if (!db.open()) {
+        reason = QStringLiteral("%1: %2").arg(name(), db.lastError().text());
+        return QSqlDatabase();
+    }
+    if (!prepareConnection(db, reason)) {
+        closeFailed(db);
+        return QSqlDatabase();
+    }
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!connections.contains(connectionName)) {
+        connections.append(connectionName);
+        threadConnections.names.append(connectionName);
+    }
+    return db;
+}
+
+bool SqlLedger::prepareConnection(QSqlDatabase &, QString &) const {
+    return true;
+}
+
+bool SqlLedger::start(QString &reason) {
+    Tx tx(*this);
+    if (!tx.begin(reason)) return false;
+    if (!schemaLock().isEmpty() && !run(tx.db, schemaLock(), {}, reason)) return false;
+    const QStringList tables = {
+        QStringLiteral("CREATE TABLE IF NOT EXISTS unit_values ("
+                       "kind TEXT NOT NULL, source TEXT NOT NULL, idx BIGINT NOT NULL, "
+                       "value TEXT NOT NULL, tag TEXT NOT NULL, state TEXT NOT NULL, "
+                       "lease TEXT, station TEXT NOT NULL DEFAULT '', "
+                       "port TEXT NOT NULL DEFAULT '', board TEXT NOT NULL DEFAULT '', "
+                       "owner TEXT NOT NULL DEFAULT '', serial TEXT NOT NULL DEFAULT '', "
+                       "changed TEXT NOT NULL, "
+                       "PRIMARY KEY (kind, source, idx), UNIQUE (kind, source, value))"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS unit_values_state ON unit_values "
+                       "(kind, source, state, idx)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS unit_values_lease ON unit_values (lease)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS unit_counters (name TEXT PRIMARY KEY, "
+                       "start BIGINT NOT NULL, step BIGINT NOT NULL, next_idx BIGINT NOT NULL)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS unit_events (id %1, at TEXT NOT NULL, "
+                       "lease TEXT NOT NULL, kind TEXT NOT NULL, source TEXT NOT NULL, "
+                       "idx BIGINT NOT NULL, tag TEXT NOT NULL, state TEXT NOT NULL, "
+                       "station TEXT NOT NULL, port TEXT NOT NULL, board TEXT NOT NULL, "
+                       "serial TEXT NOT NULL)")
+            .arg(serialKey()),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS unit_events_serial ON unit_events (serial)")};
+    for (const QString &sql : tables)
+        if (!run(tx.db, sql, {}, reason)) return false;
+    return tx.commit(reason);
+}
+
+QString SqlLedger::owner() const {
+    return QSysInfo::machineHostName() + QLatin1Char(':') +
+           QString::number(QCoreApplication::applicationPid());
+}
+
+bool SqlLedger::importPool(const QString &pool, const QList<QByteArray> &values, QString &reason) {
+    if (values.isEmpty()) {
+        reason = QStringLiteral("no value to add to pool %1").arg(pool);
+        return false;
+    }
+    // Values are told apart by their place in the file: a secret is never echoed.
+    QSet<QByteArray> seen;
+    for (int i = 0; i < values.size(); ++i) {
+        if (values.at(i).size() != values.first().size()) {
+            reason = QStringLiteral("value %1 is %2 bytes, the first %3: a pool's values are of "
+                                    "one length")
+                         .arg(i + 1)
+                         .arg(values.at(i).size())
+                         .arg(values.first().size());
+            return false;
+        }
+        if (seen.contains(values.at(i))) {
+            reason = QStringLiteral("value %1 is given twice").arg(i + 1);
+            return false;
+        }
+        seen.insert(values.at(i));
+    }
+    Tx tx(*this);
+    if (!tx.begin(reason)) return false;
+    QSqlQuery q(tx.db);
+    if (!run(q,
+             // Not locked: the stations keep taking from the pool while it grows (two imports
+             // at once into one pool: the second fails on the key, whole).
+             QStringLiteral("SELECT value, idx FROM unit_values WHERE kind = 'pool' AND source = ? "
+                            "ORDER BY idx DESC"),
+             {pool}, reason))
+        return false;
+    qint64 next = 0;
+    int length = -1;
+    QSet<QString> held;
+    while (q.next()) {
+        if (length < 0) {
+            length = q.value(0).toString().size() / 2;
+            next = q.value(1).toLongLong() + 1;
+        }
+        held.insert(q.value(0).toString());
+    }
+    q.finish();
+    if (length >= 0 && length != values.first().size()) {
+        reason = QStringLiteral("pool %1 holds values of %2 bytes, these are %3")
+                     .arg(pool)
+                     .arg(length)
+                     .arg(values.first().size());
+        return false;
+    }
+    const QString changed = now();
+    for (int i = 0; i < values.size(); ++i) {
+        const QString hex = QString::fromLatin1(values.at(i).toHex());
+        if (held.contains(hex)) {
+            reason = QStringLiteral("value %1 is in pool %2 already").arg(i + 1).arg(pool);
+            return false;
+        }
+        QString why;
+        if (!run(tx.db,
+                 QStringLiteral("INSERT INTO unit_values (kind, source, idx, value, tag, state, "
+                                "changed) VALUES ('pool', ?, ?, ?, ?, 'free', ?)"),
+                 {pool, next + i, hex, Secret_Tag(values.at(i)), changed}, why)) {
+            // The database's words may quote the value.
+            reason = QStringLiteral("value %1 could not be added to pool %2").arg(i + 1).arg(pool);
+            return false;
+        }
+    }
+    return tx.commit(reason);
+}
+
+bool SqlLedger::takeCounter(QSqlDatabase &db, const UnitField &f, const QString &leaseId,
+                            const BoardPlace &place, UnitValue &value, QString &reason) {
+    if (!run(db,
+             QStringLiteral("INSERT INTO unit_counters (name, start, step, next_idx) VALUES "
+                            "(?, ?, ?, 0) ON CONFLICT (name) DO NOTHING"),
+             {f.name, qint64(f.start), qint64(f.step)}, reason))
+        return false;
+    QSqlQuery q(db);
+    if (!run(q,
+             QStringLiteral("SELECT start, step, next_idx FROM unit_counters WHERE name = ? ") +
+                 lockRow(),
+             {f.name}, reason))
+        return false;
+    if (!q.next()) {
+        reason = QStringLiteral("counter %1 is not in the ledger").arg(f.name);
+        return false;
+    }
+    const quint64 start = q.value(0).toULongLong(), step = q.value(1).toULongLong();
+    const qint64 next = q.value(2).toLongLong();
+    q.finish();
+    if (start != f.start || step != f.step) {
+        reason = QStringLiteral("counter %1 runs from %2 step %3 in the ledger; the bundle says "
+                                "from %4 step %5")
+                     .arg(f.name)
+                     .arg(start)
+                     .arg(step)
+                     .arg(f.start)
+                     .arg(f.step);
+        return false;
+    }
+    value.field = value.source = f.name;
+    // A number released before (nothing written) comes first.
+    if (!run(q,
+             QStringLiteral("SELECT idx, value FROM unit_values WHERE kind = 'counter' AND "
+                            "source = ? AND state = 'free' ORDER BY idx LIMIT 1 ") +
+                 lockRows(),
+             {f.name}, reason))
+        return false;
+    const QVariantList place_ = {leaseId, place.station, place.port, place.board, owner(), now()};
+    if (q.next()) {
+        value.index = q.value(0).toLongLong();
+        value.number = q.value(1).toString().toULongLong();
+        q.finish();
+        return run(db,
+                   QStringLiteral("UPDATE unit_values SET state = 'leased', lease = ?, "
+                                  "station = ?, port = ?, board = ?, owner = ?, changed = ? "
+                                  "WHERE kind = 'counter' AND source = ? AND idx = ?"),
+                   place_ + QVariantList{f.name, qint64(value.index)}, reason);
+    }
+    q.finish();
+    const quint64 k = quint64(next);
+    if (k > (f.counterMax() - start) / step) {
+        reason = QStringLiteral("counter %1 exhausted: it has no number left above %2")
+                     .arg(f.name)
+                     .arg(k == 0 ? start : start + (k - 1) * step);
+        return false;
+    }
+    value.index = next;
+    value.number = start + k * step;
+    const QString text = QString::number(value.number);
+    return run(db,
+               QStringLiteral("INSERT INTO unit_values (kind, source, idx, value, tag, state, "
+                              "lease, station, port, board, owner, changed) VALUES "
+                              "('counter', ?, ?, ?, ?, 'leased', ?, ?, ?, ?, ?, ?)"),
+               QVariantList{f.name, next, text, text} + place_, reason) &&
+           run(db,
+               QStringLiteral("UPDATE unit_counters SET next_idx = next_idx + 1 WHERE name = ?"),
+               {f.name}, reason);
+}
+
+bool SqlLedger::takePool(QSqlDatabase &db, const UnitField &f, const QString &leaseId,
+                         const BoardPlace &place, UnitValue &value, QString &reason) {
+    QSqlQuery q(db);
+    if (!run(q,
+             QStringLiteral("SELECT idx, value FROM unit_values WHERE kind = 'pool' AND "
+                            "source = ? AND state = 'free' ORDER BY idx LIMIT 1 ") +
+                 lockRows(),
+             {f.pool}, reason))
+        return false;
+    if (!q.next()) {
+        reason = QStringLiteral("pool empty: %1").arg(f.pool);
+        return false;
+    }
+    value.field = f.name;
+    value.source = f.pool;
+    value.index = q.value(0).toLongLong();
+    value.bytes = QByteArray::fromHex(q.value(1).toString().toLatin1());
+    q.finish();
+    if (value.bytes.size() != f.length) {
+        reason = QStringLiteral("pool %1 holds values of %2 bytes; \"%3\" takes %4")
+                     .arg(f.pool)
+                     .arg(value.bytes.size())
+                     .arg(f.name)
+                     .arg(f.length);
+        return false;
+    }
+    return run(db,
+               QStringLiteral("UPDATE unit_values SET state = 'leased', lease = ?, station = ?, "
+                              "port = ?, board = ?, owner = ?, changed = ? "
+                              "WHERE kind = 'pool' AND source = ? AND idx = ?"),
+               {leaseId, place.station, place.port, place.board, owner(), now(), f.pool,
+                qint64(value.index)},
+               reason);
+}
+
+bool SqlLedger::takeAgain(QSqlDatabase &db, const UnitFields &fields, const BoardPlace &place,
+                          BoardLease &lease, QString &reason) {
+    QSqlQuery q(db);
+    if (!run(q,
+             QStringLiteral("SELECT lease FROM unit_values WHERE state = 'failed' AND board = ? "
+                            "LIMIT 1"),
+             {place.board}, reason))
+        return false;
+    if (!q.next()) return true;
+    const QString previous = q.value(0).toString();
+    if (!run(q,
+             QStringLiteral("SELECT %1 FROM unit_values WHERE lease = ? ").arg(Columns) +
+                 lockRows(),
+             {previous}, reason))
+        return false;
+    UnitValues held;
+    while (q.next()) {
+        UnitValue v;
+        v.source = q.value(1).toString();
+        v.index = q.value(2).toLongLong();
+        if (q.value(0).toString() == QLatin1String("counter"))
+            v.number = q.value(3).toString().toULongLong();
+        else
+            v.bytes = QByteArray::fromHex(q.value(3).toString().toLatin1());
+        held.append(v);
+    }
+    q.finish();
+    // The same field list takes the same values again, field by field.
+    UnitValues values;
+    for (const UnitField &f : fields) {
+        if (f.kind == FieldKind::EdidSerial) continue;
+        const QString source = f.kind == FieldKind::Pool ? f.pool : f.name;
+        for (int i = 0; i < held.size(); ++i) {
+            if (held.at(i).source != source) continue;
+            UnitValue v = held.takeAt(i);
+            v.field = f.name;
+            values.append(v);
+            break;
+        }
+    }
+    int wanted = 0;
+    for (const UnitField &f : fields)
+        wanted += f.kind == FieldKind::EdidSerial ? 0 : 1;
+    // Another release's fields: the board gets new values, and the ones it had are lost with
+    // what it is rewritten with.
+    if (!held.isEmpty() || values.size() != wanted)
+        return run(db,
+                   QStringLiteral("UPDATE unit_values SET state = 'spoiled', changed = ? WHERE "
+                                  "lease = ?"),
+                   {now(), previous}, reason) &&
+               logEvents(db, previous, reason);
+    lease.id = previous;
+    lease.values = values;
+    lease.again = true;
+    return run(db,
+               QStringLiteral("UPDATE unit_values SET state = 'leased', station = ?, port = ?, "
+                              "owner = ?, changed = ? WHERE lease = ?"),
+               {place.station, place.port, owner(), now(), previous}, reason);
+}
+
+bool SqlLedger::logEvents(QSqlDatabase &db, const QString &leaseId, QString &reason) {
+    return run(db,
+               QStringLiteral("INSERT INTO unit_events (at, lease, kind, source, idx, tag, state, "
+                              "station, port, board, serial) SELECT ?, lease, kind, source, idx, "
+                              "tag, state, station, port, board, serial FROM unit_values WHERE "
+                              "lease = ? ORDER BY kind, source, idx"),
+               {now(), leaseId}, reason);
+}
+
+bool SqlLedger::lease(const UnitFields &fields, const BoardPlace &where, BoardLease &lease,
+                      QString &reason) {
+    lease = BoardLease();
+    // Qt binds a null text as NULL; the columns hold empty texts.
+    const BoardPlace place{where.station + QLatin1String(""), where.port + QLatin1String(""),
+                           where.board + QLatin1String("")};
+    Tx tx(*this);
+    if (!tx.begin(reason)) return false;
+    if (!place.board.isEmpty() && !takeAgain(tx.db, fields, place, lease, reason)) return false;
+    if (!lease.again) {
+        lease.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        for (const UnitField &f : fields) {
+            UnitValue value;
+            if (f.kind == FieldKind::Counter &&
+                !takeCounter(tx.db, f, lease.id, place, value, reason))
+                return false;
+            if (f.kind == FieldKind::Pool && !takePool(tx.db, f, lease.id, place, value, reason))
+                return false;
+            if (f.kind != FieldKind::EdidSerial) lease.values.append(value);
+        }
+    }
+    for (const UnitField &f : fields)
+        if (f.kind == FieldKind::Counter && lease.serial.isEmpty())
+            for (const UnitValue &v : lease.values)
+                if (v.field == f.name) lease.serial = Counter_Text(f, v.number);
+    if (lease.values.isEmpty()) return tx.commit(reason);
+    if (!run(tx.db, QStringLiteral("UPDATE unit_values SET serial = ? WHERE lease = ?"),
+             {lease.serial, lease.id}, reason) ||
+        !logEvents(tx.db, lease.id, reason))
+        return false;
+    return tx.commit(reason);
+}
+
+bool SqlLedger::changeState(const BoardLease &lease, const QStringList &from, const char *to,
+                            QString &reason) {
+    return changeState(lease.id, lease.values.size(), from, to, reason);
+}
+
+bool SqlLedger::changeState(const QString &leaseId, int expected, const QStringList &from,
+                            const char *to, QString &reason) {
+    if (expected == 0) return true;
+    Tx tx(*this);
+    if (!tx.begin(reason)) return false;
+    const QString target = QLatin1String(to) == QLatin1String(LedgerState::Failed)
+                               ? QStringLiteral("CASE WHEN board <> '' THEN 'failed' ELSE "
+                                                "'spoiled' END")
+                               : QStringLiteral("'%1'").arg(QLatin1String(to));
+    QSqlQuery q(tx.db);
+    if (!run(q,
+             QStringLiteral("UPDATE unit_values SET state = %1, changed = ? WHERE lease = ? AND "
+                            "state IN (%2)")
+                 .arg(target, fieldsOf(from)),
+             {now(), leaseId}, reason))
+        return false;
+    if (expected > 0 ? q.numRowsAffected() != expected : q.numRowsAffected() < 1) {
+        reason = QStringLiteral("the ledger does not hold the values of lease %1 as %2")
+                     .arg(leaseId, from.join(QLatin1String(" or ")));
+        return false;
+    }
+    q.finish();
+    if (!logEvents(tx.db, leaseId, reason)) return false;
+    // A value set free belongs to no board any more.
+    if (QLatin1String(to) == QLatin1String(LedgerState::Free) &&
+        !run(tx.db,
+             QStringLiteral("UPDATE unit_values SET lease = NULL, station = '', port = '', "
+                            "board = '', owner = '', serial = '' WHERE lease = ?"),
+             {leaseId}, reason))
+        return false;
+    return tx.commit(reason);
+}
+
+bool SqlLedger::markWriting(const BoardLease &lease, QString &reason) {
+    return changeState(lease, {LedgerState::Leased}, LedgerState::Writing, reason);
+}
+
+bool SqlLedger::markWritten(const BoardLease &lease, QString &reason) {
+    return changeState(lease, {LedgerState::Writing}, LedgerState::Written, reason);
+}
+
+bool SqlLedger::release(const BoardLease &lease, QString &reason) {
+    const QStringList unwritten = {LedgerState::Leased, LedgerState::Writing};
+    // A board that got its values again and then wrote nothing still has them from before.
+    if (lease.again) return changeState(lease, unwritten, LedgerState::Failed, reason);
+    return changeState(lease, unwritten, LedgerState::Free, reason);
+}
+
+bool SqlLedger::markFailed(const BoardLease &lease, QString &reason) {
+    return changeState(lease, {LedgerState::Writing}, LedgerState::Failed, reason);
+}
+
+bool SqlLedger::recover(QString &reason) {
+    QSqlDatabase db = connection(reason);
+    if (!db.isValid()) return false;
+    QSqlQuery q(db);
+    if (!run(q,
+             QStringLiteral("SELECT DISTINCT lease, state, owner FROM unit_values WHERE station = "
+                            "? AND state IN ('leased', 'writing')"),
+             {QSysInfo::machineHostName()}, reason))
+        return false;
+    QStringList unsettled[2];
+    const QString prefix = QSysInfo::machineHostName() + QLatin1Char(':');
+    while (q.next()) {
+        const QString who = q.value(2).toString();
+        bool ok = false;
+        const qint64 pid = who.startsWith(prefix) ? who.mid(prefix.size()).toLongLong(&ok) : 0;
+        if (!ok || pid == QCoreApplication::applicationPid() || Process_Alive(pid)) continue;
+        const bool writing = q.value(1).toString() == QLatin1String(LedgerState::Writing);
+        unsettled[writing ? 1 : 0].append(q.value(0).toString());
+    }
+    q.finish();
+    // Never written: free again. Perhaps written: as a board that failed.
+    for (const QString &id : unsettled[0])
+        if (!changeState(id, -1, {LedgerState::Leased}, LedgerState::Free, reason)) return false;
+    for (const QString &id : unsettled[1])
+        if (!changeState(id, -1, {LedgerState::Writing}, LedgerState::Failed, reason)) return false;
+    return true;
+}
+
+bool SqlLedger::status(QList<LedgerCount> &counts, QString &reason) {
+    counts.clear();
+    QSqlDatabase db = connection(reason);
+    if (!db.isValid()) return false;
+    QSqlQuery q(db);
+    if (!run(q,
+             QStringLiteral("SELECT kind, source, state, COUNT(*) FROM unit_values GROUP BY kind, "
+                            "source, state ORDER BY kind DESC, source"),
+             {}, reason))
+        return false;
+    while (q.next()) {
+        const QString kind = q.value(0).toString(), source = q.value(1).toString();
+        if (counts.isEmpty() || counts.last().kind != kind || counts.last().source != source)
+            counts.append(LedgerCount{source, kind});
+        LedgerCount &c = counts.last();
+        const QString state = q.value(2).toString();
+        const qint64 n = q.value(3).toLongLong();
+        qint64 *slot = state == QLatin1String(LedgerState::Free)      ? &c.free
+                       : state == QLatin1String(LedgerState::Leased)  ? &c.leased
+                       : state == QLatin1String(LedgerState::Writing) ? &c.writing
+                       : state == QLatin1String(LedgerState::Written) ? &c.written
+                       : state == QLatin1String(LedgerState::Failed)  ? &c.failed
+                                                                      : &c.spoiled;
+        *slot += n;
+    }
+    return true;
+}
+
+bool SqlLedger::history(const QString &serial, QList<LedgerEntry> &entries, QString &reason) {
+    entries.clear();
+    QSqlDatabase db = connection(reason);
+    if (!db.isValid()) return false;
+    QSqlQuery q(db);
+    if (!run(q,
+             QStringLiteral("SELECT at, kind, source, idx, tag, state, station, port, board, "
+                            "lease FROM unit_events WHERE serial = ? ORDER BY id"),
+             {serial}, reason))
+        return false;
+    while (q.next()) {
+        LedgerEntry e;
+        e.time = QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs);
+        e.kind = q.value(1).toString();
+        e.source = q.value(2).toString();
+        e.index = q.value(3).toLongLong();
+        e.value = e.kind == QLatin1String("pool")
+                      ? QStringLiteral("sha256 ") + q.value(4).toString()
+                      : q.value(4).toString();
+        e.state = q.value(5).toString();
+        e.station = q.value(6).toString();
+        e.port = q.value(7).toString();
+        e.board = q.value(8).toString();
+        e.lease = q.value(9).toString();
+        entries.append(e);
+    }
+    return true;
+}
