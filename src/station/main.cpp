@@ -80,10 +80,13 @@ int main(int argc, char **argv) {
     setup.maxParallel = o.maxParallel;
     setup.report = &report;
     setup.trust = o.trust;
+    setup.retry = o.retry;
     StationWindow window(setup);
     StopSignals stopSignals;
     QObject::connect(&stopSignals, &StopSignals::stopRequested, &window,
                      &StationWindow::stopAndClose);
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    // Ended by a signal: the shell's status for it, as tessara-cli gives (SIGTERM: 143).
+    return stopSignals.firstSignal() ? 128 + stopSignals.firstSignal() : status;
 }

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QDir>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace {
 
@@ -47,11 +48,16 @@ QString Station_Usage() {
                      "  --trust PUBKEY       trust this minisign public key (repeatable)\n"
                      "  --mcu FILE           the MCU image of the recipe\n"
                      "  --flash FILE         the flash image of the recipe\n"
+                     "  --model NAME         the model the images are for (repeatable; needed\n"
+                     "                       with --mcu and --flash)\n"
                      "  --only-changed       write only the flash blocks that differ\n"
                      "  --report FILE        the report (JSON Lines; default: %1)\n"
                      "  --slots FILE         slots.conf: one \"PATH = NAME\" per slot\n"
                      "  --max-parallel N     at most N boards at once (default: all)\n"
                      "  --manual             boards wait for Start (space bar)\n"
+                     "  --retry POLICY       a failed board back in its slot: auto (run it again),\n"
+                     "                       ask (run it again once acknowledged, the default),\n"
+                     "                       never (only a new board runs)\n"
                      "  --flash-ini FILE     the Flash.ini to read first\n"
                      "  --help               this text\n"
                      "  --version            the version\n")
@@ -88,6 +94,10 @@ ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
             if (!value(o.slotsConf)) return parsed;
         } else if (a == QLatin1String("--flash-ini")) {
             if (!value(o.flashIniPath)) return parsed;
+        } else if (a == QLatin1String("--model")) {
+            QString model;
+            if (!value(model)) return parsed;
+            o.models.append(model);
         } else if (a == QLatin1String("--trust")) {
             QString key;
             if (!value(key)) return parsed;
@@ -96,6 +106,18 @@ ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
             o.onlyChanged = true;
         } else if (a == QLatin1String("--manual")) {
             o.manual = true;
+        } else if (a == QLatin1String("--retry")) {
+            QString text;
+            if (!value(text)) return parsed;
+            static const std::pair<const char *, RetryPolicy> policies[] = {
+                {"auto", RetryPolicy::Auto}, {"ask", RetryPolicy::Ask}, {"never", RetryPolicy::Never}};
+            const auto *found = std::find_if(std::begin(policies), std::end(policies),
+                                             [&](const auto &p) { return text == QLatin1String(p.first); });
+            if (found == std::end(policies)) {
+                parsed.error = Words::tr("--retry takes auto, ask or never");
+                return parsed;
+            }
+            o.retry = found->second;
         } else if (a == QLatin1String("--max-parallel")) {
             QString text;
             if (!value(text)) return parsed;
@@ -124,6 +146,10 @@ ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
     }
     if (!o.bundlePath.isEmpty() && !(o.mcuPath.isEmpty() && o.flashPath.isEmpty())) {
         parsed.error = Words::tr("a bundle or --mcu and --flash, not both");
+        return parsed;
+    }
+    if (!o.bundlePath.isEmpty() && !o.models.isEmpty()) {
+        parsed.error = Words::tr("--model applies to raw images: a bundle names its models");
         return parsed;
     }
     if (o.bundlePath.isEmpty() && !o.trust.isEmpty()) {

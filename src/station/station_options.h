@@ -6,6 +6,11 @@
 #include <QStringList>
 #include <optional>
 
+// What becomes of a failed board that comes back to its slot before the operator acknowledged
+// its FAIL: run again at once, run again once acknowledged, or never run again (the next
+// board, after the acknowledgement, is a new one).
+enum class RetryPolicy { Auto, Ask, Never };
+
 // What tessara-station was started with.
 struct StationOptions {
     Job job = Job::UpdateAll;
@@ -13,12 +18,14 @@ struct StationOptions {
     QString mcuPath, flashPath;                       // the recipe's images
     QString bundlePath;                               // or the recipe's release bundle (.kqb)
     QStringList trust;                                // the bundle's trusted keys (--trust)
+    QStringList models; // the models raw images are for (--model); a bundle names its own
     QString flashIniPath;
     QString reportPath; // empty: Default_ReportPath()
     QString slotsConf;  // empty: none, slots named after their hub ports
     bool onlyChanged = false;
     bool manual = false; // boards wait for Start instead of running on arrival
     int maxParallel = 0; // boards at once; 0: all
+    RetryPolicy retry = RetryPolicy::Ask;
 };
 
 // The options, or the reason they cannot be used (in the operator's language).

@@ -1,5 +1,6 @@
 #include "station/station_window.h"
 
+#include "serial/port_info.h"
 #include "serial/port_map.h"
 #include "serial/port_open_failure.h"
 
@@ -29,6 +30,12 @@ QStringList chipPorts() {
     return Chip_PortNames(Read_SerialCommMap());
 }
 
+QString systemUsbSerial(const QString &port) {
+    const QList<PortIdentity> identities = System_PortIdentities();
+    const PortIdentity *identity = Find_PortIdentity(identities, port);
+    return identity ? identity->serialNumber : QString();
+}
+
 } // namespace
 
 StationWindow::StationWindow(Setup s, QWidget *parent)
@@ -47,10 +54,12 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     auto *bar = new QHBoxLayout;
     startButton = new QPushButton(tr("Start (space)"), central);
     startButton->setObjectName(QStringLiteral("start"));
-    stopButton = new QPushButton(tr("Stop"), central);
+    stopButton = new QPushButton(tr("Stop (Esc)"), central);
     stopButton->setObjectName(QStringLiteral("stop"));
+    auto *acknowledgeButton = new QPushButton(tr("Acknowledge all (Ctrl+Enter)"), central);
+    acknowledgeButton->setObjectName(QStringLiteral("acknowledge all"));
     auto *resetButton = new QPushButton(tr("Reset counters"), central);
-    for (QPushButton *b : {startButton, stopButton, resetButton}) {
+    for (QPushButton *b : {startButton, stopButton, acknowledgeButton, resetButton}) {
         QFont font = b->font();
         font.setPointSize(14);
         b->setFont(font);
@@ -86,8 +95,16 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
         counters.reset(QDateTime::currentDateTime());
         showCounters();
     });
-    auto *space = new QShortcut(QKeySequence(Qt::Key_Space), this);
-    connect(space, &QShortcut::activated, this, &StationWindow::startWaiting);
+    connect(acknowledgeButton, &QPushButton::clicked, this, &StationWindow::acknowledgeAll);
+    // Keys that work wherever the focus is (a foot pedal sends one of them).
+    const std::pair<QKeySequence, void (StationWindow::*)()> keys[] = {
+        {QKeySequence(Qt::Key_Space), &StationWindow::startWaiting},
+        {QKeySequence(Qt::Key_Escape), &StationWindow::stopBoards},
+        {QKeySequence(Qt::CTRL + Qt::Key_Return), &StationWindow::acknowledgeAll},
+        {QKeySequence(Qt::CTRL + Qt::Key_Enter), &StationWindow::acknowledgeAll},
+    };
+    for (const auto &[sequence, action] : keys)
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this, action);
 
     connect(&watch, &BoardWatch::boardArrived, this, &StationWindow::arrived);
     connect(&watch, &BoardWatch::boardStarted, this, &StationWindow::started);
@@ -130,6 +147,8 @@ StationWindow::Slot &StationWindow::addSlot(const SlotId &id) {
     grid->addWidget(slot.tile, index / TileColumns, index % TileColumns);
     const QString key = id.key;
     connect(slot.tile, &SlotTile::clicked, this, [this, key] { showLog(places[key]); });
+    connect(slot.tile, &SlotTile::acknowledged, this,
+            [this, key] { acknowledge(places[key].id.name); });
     showSlot(slot);
     return slot;
 }
@@ -147,21 +166,57 @@ StationWindow::Slot *StationWindow::slotWithPort(const QString &port) {
     return nullptr;
 }
 
-void StationWindow::arrived(const QString &port) {
-    Slot &slot = slotOf(port);
-    slot.port = port;
-    slot.started = false;
+QString StationWindow::usbSerialOf(const QString &port) const {
+    return setup.usbSerialOf ? setup.usbSerialOf(port) : systemUsbSerial(port);
+}
+
+void StationWindow::clearShown(Slot &slot) {
+    slot.latched = false;
+    slot.spent = false;
     slot.state = SlotState::Waiting;
     slot.model.clear();
     slot.phase.clear();
     slot.seconds = -1;
     slot.words = {};
+}
+
+void StationWindow::newBoard(Slot &slot, const QString &boardId) {
+    clearShown(slot);
+    slot.boardId = boardId;
+    slot.attempt = 0;
+    slot.lastPassed = false;
+}
+
+void StationWindow::arrived(const QString &port) {
+    Slot &slot = slotOf(port);
+    slot.port = port;
+    slot.started = false;
+    slot.kept = false;
+    const QString who = usbSerialOf(port);
+    const bool another = !who.isEmpty() && !slot.boardId.isEmpty() && who != slot.boardId;
+    if (!slot.latched || another) {
+        newBoard(slot, who);
+    } else if (!slot.lastPassed && setup.retry == RetryPolicy::Auto) {
+        clearShown(slot); // the failed board is back: its next attempt
+        appendLog(slot, tr("%1: the board is back, attempt %2").arg(slot.id.name).arg(slot.attempt + 1));
+    } else {
+        // The same board back (a loose socket, a power blip), or one that cannot be told from it:
+        // its result stays, and it waits for the operator.
+        watch.keep(port);
+        slot.kept = true;
+        appendLog(slot, tr("%1: a board is back before its result was acknowledged; it waits")
+                            .arg(slot.id.name));
+    }
     showSlot(slot);
 }
 
 void StationWindow::started(BoardThread *board) {
     const QString port = board->port();
     Slot &slot = slotOf(port);
+    clearShown(slot);
+    slot.kept = false;
+    slot.attempt += 1;
+    slot.lastPhase.reset();
     slot.state = SlotState::Running;
     slot.clock.start();
     slot.log.clear();
@@ -184,6 +239,7 @@ void StationWindow::started(BoardThread *board) {
             }));
     connect(board, &BoardThread::phaseStarted, this, inSlot([this](Slot &s, ProgressPhase phase) {
                 s.phase = Phase_Words(phase);
+                s.lastPhase = phase;
                 showSlot(s);
             }));
     connect(board, &BoardThread::progress, this, inSlot([this](Slot &s, int percent) {
@@ -209,14 +265,25 @@ void StationWindow::ended(BoardThread *board, const JobResult &r) {
     slot.phase.clear();
     QString group;
     const bool denied = !r.ok() && r.model.isEmpty() && Port_AccessDenied(port, &group);
-    slot.words = Operator_Words(r, denied, Recipe_Excludes(setup.recipe, r.model));
+    slot.words = Operator_Words(
+        r, FailureScene{denied, Recipe_Excludes(setup.recipe, r.model), slot.lastPhase});
     slot.state = r.ok() ? SlotState::Pass : SlotState::Fail;
-    if (!r.interrupted()) counters.count(r.ok());
+    slot.latched = true;
+    // A stopped board is not a passed one: it counts as failed until a run of it passes.
+    counters.count(slot.id.name, slot.attempt, slot.lastPassed, r.ok());
+    slot.lastPassed = r.ok();
     appendLog(slot, r.ok() ? tr("PASS in %1 s").arg(r.seconds, 0, 'f', 1)
                            : tr("FAIL: %1").arg(r.reason()));
     if (setup.report) {
         QList<ReportField> fields = setup.recipe.recordFields;
         fields.append(ReportField{"slot", slot.id.name});
+        fields.append(ReportField{"usb_serial", slot.boardId.isEmpty()
+                                                    ? std::nullopt
+                                                    : std::optional<QString>(slot.boardId)});
+        fields.append(ReportField{"attempt", QString::number(slot.attempt)});
+        fields.append(ReportField{"first_pass", r.ok() && slot.attempt == 1
+                                                    ? QStringLiteral("yes")
+                                                    : QStringLiteral("no")});
         const QByteArray line =
             Board_ReportLine(r, port, setup.recipe.operation, QDateTime::currentDateTime(), fields);
         if (!setup.report->appendRecord(line)) {
@@ -235,12 +302,51 @@ void StationWindow::gone(const QString &port) {
     Slot *slot = slotWithPort(port);
     if (!slot) return;
     slot->port.clear();
-    slot->state = SlotState::Waiting;
-    slot->model.clear();
-    slot->phase.clear();
-    slot->seconds = -1;
-    slot->words = {};
+    slot->kept = false;
+    slot->spent = false;
+    // A result stays on the tile when its board is pulled (or lost): only the operator or the
+    // next board clears it.
+    if (!slot->latched) newBoard(*slot, QString());
     showSlot(*slot);
+}
+
+StationWindow::Slot *StationWindow::slotNamed(const QString &name) {
+    for (auto &[key, slot] : places)
+        if (slot.id.name == name) return &slot;
+    return nullptr;
+}
+
+void StationWindow::acknowledge(const QString &name) {
+    Slot *slot = slotNamed(name);
+    if (!slot || !slot->latched) return;
+    const bool present = !slot->port.isEmpty();
+    const QString who = present ? usbSerialOf(slot->port) : QString();
+    const bool sameBoard = !who.isEmpty() && who == slot->boardId;
+    appendLog(*slot, tr("%1: %2 acknowledged").arg(slot->id.name, SlotTile::stateWord(slot->state)));
+    if (present && !slot->lastPassed && setup.retry != RetryPolicy::Never) {
+        clearShown(*slot); // runs again: the board's next attempt
+        if (slot->kept)
+            watch.release(slot->port);
+        else
+            watch.runAgain(slot->port);
+        slot->kept = false;
+    } else if (present && slot->kept && slot->lastPassed && !sameBoard) {
+        newBoard(*slot, who); // a board that cannot be told from the one that passed: the operator says it is new
+        slot->kept = false;
+        watch.release(slot->port);
+    } else {
+        clearShown(*slot);
+        slot->spent = present; // the board in it is not run again; the next one is
+    }
+    showSlot(*slot);
+}
+
+void StationWindow::acknowledgeAll() {
+    QStringList names;
+    for (const auto &[key, slot] : places)
+        if (slot.latched) names.append(slot.id.name);
+    for (const QString &name : names)
+        acknowledge(name);
 }
 
 void StationWindow::appendLog(Slot &slot, const QString &line) {
@@ -258,8 +364,17 @@ void StationWindow::showSlot(Slot &slot) {
     v.model = slot.model;
     v.phase = slot.phase;
     if (slot.state == SlotState::Running) v.time = clockText(slot.clock.elapsed());
+    if (slot.attempt > 0 && slot.state != SlotState::Waiting) {
+        const BoardCounts c = counters.ofSlot(slot.id.name);
+        v.counts = tr("attempt %1 · slot: %2 of %3 passed").arg(slot.attempt).arg(c.passed).arg(c.total);
+    }
+    if (slot.kept && slot.latched)
+        v.note = !slot.lastPassed && setup.retry != RetryPolicy::Never
+                     ? tr("board back: Enter runs it again")
+                     : tr("board back: Enter, then seat the next board");
     if (slot.state == SlotState::Waiting)
         v.reason = slot.port.isEmpty()     ? tr("no board")
+                   : slot.spent            ? tr("seat the next board")
                    : held && !slot.started ? tr("press Start")
                                            : tr("waiting for its turn");
     else if (slot.state == SlotState::Pass)
@@ -365,6 +480,7 @@ StationOptions StationWindow::recipeOptions() const {
     o.onlyChanged = setup.recipe.request.onlyChanged;
     o.flashIniPath = setup.recipe.request.flashIniPath;
     o.trust = setup.trust;
+    o.models = setup.recipe.models; // raw images for a bundle's models keep its limit
     return o;
 }
 

@@ -37,6 +37,10 @@ class StationWindow : public QMainWindow {
         QStringList trust; // the keys a bundle opened in the window may be signed with
         // The ports to watch as they are now; default: every chip port of the serial-port map.
         std::function<QStringList()> ports;
+        RetryPolicy retry = RetryPolicy::Ask;
+        // The USB serial number of the port's device, which tells one board from the next;
+        // default: the system's port listing. Empty: none or not known.
+        std::function<QString(const QString &port)> usbSerialOf;
     };
     explicit StationWindow(Setup setup, QWidget *parent = nullptr);
     ~StationWindow() override;
@@ -48,6 +52,10 @@ class StationWindow : public QMainWindow {
     // Stops the boards running safely and closes once they have ended, without asking (a
     // shutdown, a signal).
     void stopAndClose();
+    // The operator has seen the result of the slot named `name`: a PASS is cleared; a FAIL whose
+    // board is in the slot is run again (unless the retry policy is never), else cleared.
+    void acknowledge(const QString &name);
+    void acknowledgeAll();
     // Changes the recipe; refused (false) while a board runs.
     bool setRecipe(const Recipe &recipe);
     int running() const { return watch.running(); }
@@ -62,6 +70,14 @@ class StationWindow : public QMainWindow {
         QString port; // the port of the board in it; empty: none
         SlotState state = SlotState::Waiting;
         bool started = false; // Start was pressed for the board waiting in it
+        // A PASS or FAIL stays until the operator acknowledges it or the next board is seated.
+        bool latched = false;
+        bool kept = false;   // the board in it waits for the acknowledgement (BoardWatch::keep)
+        QString boardId;     // the USB serial of the board the tile is of; empty: not known
+        int attempt = 0;     // runs of that board
+        bool lastPassed = false;
+        bool spent = false;  // the board in it has had its run; only the next board runs
+        std::optional<ProgressPhase> lastPhase;
         QString model, phase;
         QElapsedTimer clock; // of the run
         double seconds = -1; // of the run that ended
@@ -77,6 +93,10 @@ class StationWindow : public QMainWindow {
     void started(BoardThread *board);
     void ended(BoardThread *board, const JobResult &result);
     void gone(const QString &port);
+    void newBoard(Slot &slot, const QString &boardId);
+    void clearShown(Slot &slot);
+    Slot *slotNamed(const QString &name);
+    QString usbSerialOf(const QString &port) const;
     void appendLog(Slot &slot, const QString &line);
     void showSlot(Slot &slot);
     void showCounters();
