@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QtTest>
 #include <csignal>
+#include <signal.h>
 
 namespace {
 
@@ -188,22 +189,24 @@ class StationTest : public QObject {
         QTest::addColumn<RetryPolicy>("policy");
         QTest::addColumn<QString>("firstSerial");
         QTest::addColumn<QString>("backSerial");
-        QTest::addColumn<bool>("waits");     // for the operator once back
+        QTest::addColumn<bool>("waits");      // for the operator once back
         QTest::addColumn<QString>("outcome"); // after Enter on its tile, if it waited
         QTest::addColumn<QString>("counters");
         const QString retried = "Total 1 · Passed 1 · Failed 0 · First-pass yield 0 % · "
                                 "Final yield 100 %";
-        QTest::newRow("ask, same board") << RetryPolicy::Ask << "KQ1" << "KQ1" << true << "attempt 2"
-                                         << retried;
-        QTest::newRow("ask, cannot tell") << RetryPolicy::Ask << "" << "" << true << "attempt 2"
-                                          << retried;
-        QTest::newRow("auto, same board")
-            << RetryPolicy::Auto << "KQ1" << "KQ1" << false << "attempt 2" << retried;
+        QTest::newRow("ask, same board") << RetryPolicy::Ask << "KQ1"
+                                         << "KQ1" << true << "attempt 2" << retried;
+        QTest::newRow("ask, cannot tell") << RetryPolicy::Ask << ""
+                                          << "" << true << "attempt 2" << retried;
+        QTest::newRow("auto, same board") << RetryPolicy::Auto << "KQ1"
+                                          << "KQ1" << false << "attempt 2" << retried;
         QTest::newRow("never, same board")
-            << RetryPolicy::Never << "KQ1" << "KQ1" << true << "not run"
+            << RetryPolicy::Never << "KQ1"
+            << "KQ1" << true << "not run"
             << "Total 1 · Passed 0 · Failed 1 · First-pass yield 0 % · Final yield 0 %";
         QTest::newRow("ask, next board")
-            << RetryPolicy::Ask << "KQ1" << "KQ2" << false << "attempt 1"
+            << RetryPolicy::Ask << "KQ1"
+            << "KQ2" << false << "attempt 1"
             << "Total 2 · Passed 1 · Failed 1 · First-pass yield 50 % · Final yield 50 %";
     }
     void latchedFailure() {
@@ -355,6 +358,62 @@ class StationTest : public QObject {
         QVERIFY2(recipe.reason().startsWith("bundle " + bundle + " refused: ") &&
                      recipe.reason().contains(reason),
                  qPrintable(recipe.reason()));
+    }
+
+    // What the recipe needs is checked before any board runs: Flash.ini for a job that writes
+    // the flash, and the model that raw images are for.
+    void refusedRecipe_data() {
+        QTest::addColumn<QString>("flashIni"); // "": the bench's; else its text, or "missing"
+        QTest::addColumn<QStringList>("models");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no Flash.ini") << "missing" << QStringList{"KQ31B"} << "does not exist";
+        QTest::newRow("Flash.ini lists no part") << "[FLASH]\n# none\n"
+                                                 << QStringList{"KQ31B"} << "lists no flash part";
+        QTest::newRow("raw images, no model")
+            << "" << QStringList{} << "raw images need the model they are for (--model NAME)";
+        QTest::newRow("unknown model") << "" << QStringList{"KQ999"} << "unknown model: KQ999";
+    }
+    void refusedRecipe() {
+        QFETCH(QString, flashIni);
+        QFETCH(QStringList, models);
+        QFETCH(QString, reason);
+        BenchRig bench;
+        StationOptions o;
+        o.mcuPath = bench.mcuPath;
+        o.flashPath = bench.flashPath;
+        o.models = models;
+        o.flashIniPath = bench.path("Flash.ini");
+        if (flashIni == "missing") o.flashIniPath = bench.path("none/Flash.ini");
+        if (!flashIni.isEmpty() && flashIni != "missing") {
+            QFile file(o.flashIniPath);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(flashIni.toUtf8());
+        }
+        const Result<Recipe> recipe = Load_Recipe(o);
+        QVERIFY(!recipe.ok());
+        QVERIFY2(recipe.reason().contains(reason), qPrintable(recipe.reason()));
+    }
+
+    // The program itself, stopped by SIGTERM once a board has run: it ends as a terminated
+    // program does (143), its board's record written.
+    void sigtermStatus() {
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        QProcess station;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TESSARA_SERIALCOMM", bench.map(1));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        station.setProcessEnvironment(env);
+        station.start(TESSARA_STATION_PATH,
+                      {"--mcu", bench.mcuPath, "--flash", bench.flashPath, "--model", "KQ31B",
+                       "--flash-ini", bench.path("Flash.ini"), "--report", bench.reportPath()});
+        QVERIFY(station.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 1, 20000);
+        ::kill(pid_t(station.processId()), SIGTERM);
+        QVERIFY(station.waitForFinished(20000));
+        QCOMPARE(station.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(station.exitCode(), 143);
+        QCOMPARE(bench.report()[0]["result"].toString(), QStringLiteral("ok"));
     }
 
     void slotsConf_data() {

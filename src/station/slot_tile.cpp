@@ -94,8 +94,8 @@ void SlotTile::display(const SlotView &v) {
     state->setText(signOf(v.state) + QLatin1Char(' ') + stateWord(v.state));
     // A line with nothing to say takes no room from the reason and the hint.
     const std::pair<QLabel *, QString> lines[] = {
-        {model, v.model}, {phase, v.phase},   {time, v.time},    {reason, v.reason},
-        {hint, v.hint},   {note, v.note},     {counts, v.counts}};
+        {model, v.model}, {phase, v.phase}, {time, v.time},    {reason, v.reason},
+        {hint, v.hint},   {note, v.note},   {counts, v.counts}};
     for (const auto &[line, text] : lines) {
         line->setText(text);
         line->setVisible(!text.isEmpty());

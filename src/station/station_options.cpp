@@ -40,27 +40,28 @@ QString Default_ReportPath() {
 }
 
 QString Station_Usage() {
-    return Words::tr("Usage: tessara-station [OPTIONS] [OPERATION] [BUNDLE.kqb]\n"
-                     "Updates every board plugged into the fixture's hub, one tile per slot.\n\n"
-                     "OPERATION: update-all (default), update-mcu, update-flash, check-mcu, "
-                     "check-flash\n"
-                     "BUNDLE.kqb: the release bundle of the recipe (or --mcu and --flash)\n"
-                     "  --trust PUBKEY       trust this minisign public key (repeatable)\n"
-                     "  --mcu FILE           the MCU image of the recipe\n"
-                     "  --flash FILE         the flash image of the recipe\n"
-                     "  --model NAME         the model the images are for (repeatable; needed\n"
-                     "                       with --mcu and --flash)\n"
-                     "  --only-changed       write only the flash blocks that differ\n"
-                     "  --report FILE        the report (JSON Lines; default: %1)\n"
-                     "  --slots FILE         slots.conf: one \"PATH = NAME\" per slot\n"
-                     "  --max-parallel N     at most N boards at once (default: all)\n"
-                     "  --manual             boards wait for Start (space bar)\n"
-                     "  --retry POLICY       a failed board back in its slot: auto (run it again),\n"
-                     "                       ask (run it again once acknowledged, the default),\n"
-                     "                       never (only a new board runs)\n"
-                     "  --flash-ini FILE     the Flash.ini to read first\n"
-                     "  --help               this text\n"
-                     "  --version            the version\n")
+    return Words::tr(
+               "Usage: tessara-station [OPTIONS] [OPERATION] [BUNDLE.kqb]\n"
+               "Updates every board plugged into the fixture's hub, one tile per slot.\n\n"
+               "OPERATION: update-all (default), update-mcu, update-flash, check-mcu, "
+               "check-flash\n"
+               "BUNDLE.kqb: the release bundle of the recipe (or --mcu and --flash)\n"
+               "  --trust PUBKEY       trust this minisign public key (repeatable)\n"
+               "  --mcu FILE           the MCU image of the recipe\n"
+               "  --flash FILE         the flash image of the recipe\n"
+               "  --model NAME         the model the images are for (repeatable; needed\n"
+               "                       with --mcu and --flash)\n"
+               "  --only-changed       write only the flash blocks that differ\n"
+               "  --report FILE        the report (JSON Lines; default: %1)\n"
+               "  --slots FILE         slots.conf: one \"PATH = NAME\" per slot\n"
+               "  --max-parallel N     at most N boards at once (default: all)\n"
+               "  --manual             boards wait for Start (space bar)\n"
+               "  --retry POLICY       a failed board back in its slot: auto (run it again),\n"
+               "                       ask (run it again once acknowledged, the default),\n"
+               "                       never (only a new board runs)\n"
+               "  --flash-ini FILE     the Flash.ini to read first\n"
+               "  --help               this text\n"
+               "  --version            the version\n")
         .arg(Default_ReportPath());
 }
 
@@ -110,9 +111,12 @@ ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
             QString text;
             if (!value(text)) return parsed;
             static const std::pair<const char *, RetryPolicy> policies[] = {
-                {"auto", RetryPolicy::Auto}, {"ask", RetryPolicy::Ask}, {"never", RetryPolicy::Never}};
-            const auto *found = std::find_if(std::begin(policies), std::end(policies),
-                                             [&](const auto &p) { return text == QLatin1String(p.first); });
+                {"auto", RetryPolicy::Auto},
+                {"ask", RetryPolicy::Ask},
+                {"never", RetryPolicy::Never}};
+            const auto *found =
+                std::find_if(std::begin(policies), std::end(policies),
+                             [&](const auto &p) { return text == QLatin1String(p.first); });
             if (found == std::end(policies)) {
                 parsed.error = Words::tr("--retry takes auto, ask or never");
                 return parsed;

@@ -198,7 +198,8 @@ void StationWindow::arrived(const QString &port) {
         newBoard(slot, who);
     } else if (!slot.lastPassed && setup.retry == RetryPolicy::Auto) {
         clearShown(slot); // the failed board is back: its next attempt
-        appendLog(slot, tr("%1: the board is back, attempt %2").arg(slot.id.name).arg(slot.attempt + 1));
+        appendLog(slot,
+                  tr("%1: the board is back, attempt %2").arg(slot.id.name).arg(slot.attempt + 1));
     } else {
         // The same board back (a loose socket, a power blip), or one that cannot be told from it:
         // its result stays, and it waits for the operator.
@@ -322,7 +323,8 @@ void StationWindow::acknowledge(const QString &name) {
     const bool present = !slot->port.isEmpty();
     const QString who = present ? usbSerialOf(slot->port) : QString();
     const bool sameBoard = !who.isEmpty() && who == slot->boardId;
-    appendLog(*slot, tr("%1: %2 acknowledged").arg(slot->id.name, SlotTile::stateWord(slot->state)));
+    appendLog(*slot,
+              tr("%1: %2 acknowledged").arg(slot->id.name, SlotTile::stateWord(slot->state)));
     if (present && !slot->lastPassed && setup.retry != RetryPolicy::Never) {
         clearShown(*slot); // runs again: the board's next attempt
         if (slot->kept)
@@ -331,7 +333,8 @@ void StationWindow::acknowledge(const QString &name) {
             watch.runAgain(slot->port);
         slot->kept = false;
     } else if (present && slot->kept && slot->lastPassed && !sameBoard) {
-        newBoard(*slot, who); // a board that cannot be told from the one that passed: the operator says it is new
+        newBoard(*slot, who); // a board that cannot be told from the one that passed: the operator
+                              // says it is new
         slot->kept = false;
         watch.release(slot->port);
     } else {
@@ -366,7 +369,8 @@ void StationWindow::showSlot(Slot &slot) {
     if (slot.state == SlotState::Running) v.time = clockText(slot.clock.elapsed());
     if (slot.attempt > 0 && slot.state != SlotState::Waiting) {
         const BoardCounts c = counters.ofSlot(slot.id.name);
-        v.counts = tr("attempt %1 · slot: %2 of %3 passed").arg(slot.attempt).arg(c.passed).arg(c.total);
+        v.counts =
+            tr("attempt %1 · slot: %2 of %3 passed").arg(slot.attempt).arg(c.passed).arg(c.total);
     }
     if (slot.kept && slot.latched)
         v.note = !slot.lastPassed && setup.retry != RetryPolicy::Never

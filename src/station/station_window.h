@@ -72,11 +72,11 @@ class StationWindow : public QMainWindow {
         bool started = false; // Start was pressed for the board waiting in it
         // A PASS or FAIL stays until the operator acknowledges it or the next board is seated.
         bool latched = false;
-        bool kept = false;   // the board in it waits for the acknowledgement (BoardWatch::keep)
-        QString boardId;     // the USB serial of the board the tile is of; empty: not known
-        int attempt = 0;     // runs of that board
+        bool kept = false; // the board in it waits for the acknowledgement (BoardWatch::keep)
+        QString boardId;   // the USB serial of the board the tile is of; empty: not known
+        int attempt = 0;   // runs of that board
         bool lastPassed = false;
-        bool spent = false;  // the board in it has had its run; only the next board runs
+        bool spent = false; // the board in it has had its run; only the next board runs
         std::optional<ProgressPhase> lastPhase;
         QString model, phase;
         QElapsedTimer clock; // of the run
