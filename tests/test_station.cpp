@@ -6,12 +6,14 @@
 #include "bundle/minisign.h"
 #include "jobs/stop_signals.h"
 #include "station/slot_tile.h"
+#include "station/supervisor_password.h"
 #include "station/station_translation.h"
 #include "station/station_window.h"
 #include "support/bench_rig.h"
 #include "support/message_box_responder.h"
 
 #include <QCryptographicHash>
+#include <QAction>
 #include <QLabel>
 #include <QtTest>
 #include <csignal>
@@ -87,13 +89,35 @@ struct Station {
         setup.report = &report;
         setup.ports = [ports] { return ports; };
         setup.usbSerialOf = [](const QString &) { return QString(); };
+        setup.supervisorHash = supervisorHash();
+        setup.askSupervisor = [this](const QString &) { return supervisorAnswer; };
+        if (!audit.open(bench.path("audit.jsonl"))) qFatal("cannot open the audit log");
+        setup.audit = &audit;
         if (tune) tune(setup);
         window = std::make_unique<StationWindow>(setup);
         window->show();
     }
+    // The supervisor's password, made once (a password hash is slow on purpose).
+    static QString supervisorHash() {
+        static const QString hash = Hash_SupervisorPassword("s3cret");
+        return hash;
+    }
+    // What the supervisor types when asked; none: Cancel.
+    std::optional<QString> supervisorAnswer = QStringLiteral("s3cret");
     BoardReport report;
+    StationAudit audit;
     std::unique_ptr<StationWindow> window;
 };
+
+// The audit log's records, in order.
+QList<QJsonObject> auditOf(const BenchRig &bench) {
+    QFile file(bench.path("audit.jsonl"));
+    QList<QJsonObject> records;
+    if (!file.open(QIODevice::ReadOnly)) return records;
+    for (const QByteArray &line : file.readAll().split('\n'))
+        if (!line.isEmpty()) records.append(QJsonDocument::fromJson(line).object());
+    return records;
+}
 
 void keepLink(SimConfig &c, const char *model) {
     const QString link = c.linkPath;
@@ -200,10 +224,14 @@ class StationTest : public QObject {
                                           << "" << true << "attempt 2" << retried;
         QTest::newRow("auto, same board") << RetryPolicy::Auto << "KQ1"
                                           << "KQ1" << false << "attempt 2" << retried;
+        // Never: the failed board goes to the rejects; its FAIL stays while it is in the slot.
         QTest::newRow("never, same board")
-            << RetryPolicy::Never << "KQ1"
-            << "KQ1" << true << "not run"
+            << RetryPolicy::Never << "KQ1" << "KQ1" << true << "not run"
             << "Total 1 · Passed 0 · Failed 1 · First-pass yield 0 % · Final yield 0 %";
+        // ... but a board that cannot be told from it is the next one once acknowledged.
+        QTest::newRow("never, cannot tell")
+            << RetryPolicy::Never << "" << "" << true << "attempt 1"
+            << "Total 2 · Passed 1 · Failed 1 · First-pass yield 50 % · Final yield 50 %";
         QTest::newRow("ask, next board")
             << RetryPolicy::Ask << "KQ1"
             << "KQ2" << false << "attempt 1"
@@ -245,7 +273,9 @@ class StationTest : public QObject {
             QTest::keyClick(tile, Qt::Key_Return);
         }
         if (outcome == "not run") {
-            QCOMPARE(tileOf(w, "A1"), QStringLiteral("Waiting: seat the next board"));
+            QVERIFY2(tileOf(w, "A1").startsWith(lostTile) &&
+                         tileOf(w, "A1").endsWith("take the failed board out first"),
+                     qPrintable(tileOf(w, "A1")));
             QTest::qWait(700); // the watch looks at its ports again: still nothing runs
             QCOMPARE(bench.reportLines(), 1);
         } else {
@@ -358,6 +388,85 @@ class StationTest : public QObject {
         QVERIFY2(recipe.reason().startsWith("bundle " + bundle + " refused: ") &&
                      recipe.reason().contains(reason),
                  qPrintable(recipe.reason()));
+    }
+
+    // Resetting the counters, clearing a FAIL by force and changing the recipe are the
+    // supervisor's: each is done with the password, refused without it, and recorded.
+    void supervisorOnly_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("password"); // "none set": the station has no password
+        QTest::addColumn<QString>("audited");  // the audit log's last event
+        for (const char *action : {"reset", "clear", "recipe"}) {
+            const QByteArray name(action);
+            const QString event = name == "reset"   ? "counters reset"
+                                  : name == "clear" ? "forced clear"
+                                                    : "recipe";
+            QTest::newRow(name + ", right password") << QString(name) << "s3cret" << event;
+            QTest::newRow(name + ", wrong password")
+                << QString(name) << "guess" << "supervisor refused";
+            QTest::newRow(name + ", none set") << QString(name) << "none set" << "start";
+        }
+    }
+    void supervisorOnly() {
+        QFETCH(QString, action);
+        QFETCH(QString, password);
+        QFETCH(QString, audited);
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        bench.board(0).addFault(SimFault::on('N', 1, SimFault::BadCrc));
+        QByteArray otherFlash = bench.flash;
+        otherFlash[0] = char(otherFlash[0] ^ 1);
+        QFile other(bench.path("other.bin"));
+        QVERIFY(other.open(QIODevice::WriteOnly) && other.write(otherFlash) == otherFlash.size());
+        other.close();
+        Station station(bench, 1, false, 0, QString(), [&](StationWindow::Setup &setup) {
+            if (password == "none set") setup.supervisorHash.clear();
+            setup.chooseFile = [&](const QString &title) {
+                return title == "MCU image" ? bench.mcuPath : bench.path("other.bin");
+            };
+        });
+        station.supervisorAnswer = password;
+        StationWindow &w = *station.window;
+        QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A1").startsWith("FAIL: "), 20000);
+        const QString otherCrc = QStringLiteral("%1").arg(
+            Describe_Image("other.bin", otherFlash).crc, 8, 16, QLatin1Char('0'));
+
+        MessageBoxResponder responder; // "Set every counter to zero?": Yes
+        if (action == "reset") w.resetCounters();
+        if (action == "clear") w.forceClear("A1");
+        if (action == "recipe") w.findChild<QAction *>("change recipe")->trigger();
+        const bool allowed = password == "s3cret";
+        QCOMPARE(labelOf(w, "counters").startsWith("Total 0 · "), allowed && action == "reset");
+        QCOMPARE(tileOf(w, "A1").startsWith("FAIL: "), !(allowed && action == "clear"));
+        QCOMPARE(labelOf(w, "recipe").contains(otherCrc), allowed && action == "recipe");
+        if (password == "none set")
+            QVERIFY2(responder.texts().join('|').contains("No supervisor password is set"),
+                     qPrintable(responder.texts().join('|')));
+        const QJsonObject last = auditOf(bench).last();
+        QCOMPARE(last["event"].toString(), audited);
+        QCOMPARE(last["type"].toString(), QStringLiteral("audit"));
+        if (audited == "recipe")
+            QVERIFY2(!last["old"].toString().contains(otherCrc) &&
+                         last["new"].toString().contains(otherCrc),
+                     qPrintable(last["old"].toString() + " -> " + last["new"].toString()));
+    }
+
+    // The supervisor's password as station.conf keeps it: a hash that verifies only the
+    // password it was made from, on a line of its own that a new password replaces.
+    void supervisorHashLine() {
+        const QString hash = Hash_SupervisorPassword("s3cret");
+        QVERIFY(Supervisor_PasswordMatches(hash, "s3cret"));
+        QVERIFY(!Supervisor_PasswordMatches(hash, "s3cret "));
+        QVERIFY(!Supervisor_PasswordMatches(QString(), ""));
+        QVERIFY(!Supervisor_PasswordMatches("$argon2id$garbage", "s3cret"));
+        const QString conf = "--all\n--report /var/lib/tessara/report.jsonl\n";
+        const QString once = With_SupervisorHash(conf, hash);
+        QVERIFY(once.startsWith(conf));
+        QVERIFY(once.contains("--supervisor-hash '" + hash + "'\n"));
+        const QString twice = With_SupervisorHash(once, "$argon2id$other");
+        QVERIFY(!twice.contains(hash));
+        QCOMPARE(twice.count("--supervisor-hash"), 1);
+        QCOMPARE(twice.count('\n'), once.count('\n'));
     }
 
     // What the recipe needs is checked before any board runs: Flash.ini for a job that writes

@@ -106,6 +106,24 @@ Result<Recipe> Load_Recipe(const StationOptions &o) {
     return recipe;
 }
 
+QString Recipe_Summary(const Recipe &recipe) {
+    QStringList parts{recipe.operation};
+    if (recipe.bundle) {
+        const Bundle &b = *recipe.bundle;
+        parts.append(QStringLiteral("bundle %1 %2 %3 sha256 %4")
+                         .arg(QFileInfo(b.path).fileName(), b.manifest.product, b.manifest.version,
+                              QString::fromLatin1(b.fileSha256.toHex())));
+    }
+    for (const ImageSnapshot &image : {recipe.request.mcuImage, recipe.request.flashImage})
+        if (image)
+            parts.append(QStringLiteral("%1 crc 0x%2")
+                             .arg(QFileInfo(image->path).fileName())
+                             .arg(image->crc, 8, 16, QLatin1Char('0')));
+    parts.append(QStringLiteral("models ") +
+                 (recipe.models.isEmpty() ? QStringLiteral("any") : recipe.models.join(',')));
+    return parts.join(QStringLiteral("; "));
+}
+
 QStringList Recipe_Lines(const Recipe &recipe) {
     const JobRequest &r = recipe.request;
     const std::optional<Bundle> &b = recipe.bundle;

@@ -120,6 +120,9 @@ void SlotTile::keyPressEvent(QKeyEvent *event) {
     case Qt::Key_Enter:
         emit acknowledged();
         return;
+    case Qt::Key_Delete:
+        emit forceCleared();
+        return;
     case Qt::Key_L:
         emit clicked();
         return;

@@ -25,8 +25,8 @@ struct SlotView {
 // One place of the fixture, readable from a metre away: the slot's name, the board's model, its
 // phase and time, and its state as a word with a sign on a colour (green PASS, red FAIL), so that
 // it reads without the colour too. Its accessible name is the slot's name, its description
-// "STATE: reason". It takes the focus (Tab): Enter acknowledges its result, L or a click opens
-// the slot's log.
+// "STATE: reason". It takes the focus (Tab): Enter acknowledges its result, Delete asks to clear
+// a FAIL by force, L or a click opens the slot's log.
 class SlotTile : public QFrame {
     Q_OBJECT
 
@@ -41,6 +41,7 @@ class SlotTile : public QFrame {
   signals:
     void clicked();
     void acknowledged();
+    void forceCleared(); // Delete: the supervisor clears a FAIL without a new run
 
   protected:
     void mouseReleaseEvent(QMouseEvent *event) override;

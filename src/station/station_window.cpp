@@ -3,12 +3,14 @@
 #include "serial/port_info.h"
 #include "serial/port_map.h"
 #include "serial/port_open_failure.h"
+#include "station/supervisor_password.h"
 
 #include <QCloseEvent>
 #include <QDialog>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -86,15 +88,14 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     setCentralWidget(central);
 
     QMenu *recipeMenu = menuBar()->addMenu(tr("&Recipe"));
-    recipeMenu->addAction(tr("&Open recipe..."), this, &StationWindow::openRecipe);
-    recipeMenu->addAction(tr("&Change recipe..."), this, &StationWindow::changeRecipe);
+    recipeMenu->addAction(tr("&Open recipe..."), this, &StationWindow::openRecipe)
+        ->setObjectName(QStringLiteral("open recipe"));
+    recipeMenu->addAction(tr("&Change recipe..."), this, &StationWindow::changeRecipe)
+        ->setObjectName(QStringLiteral("change recipe"));
 
     connect(startButton, &QPushButton::clicked, this, &StationWindow::startWaiting);
     connect(stopButton, &QPushButton::clicked, this, &StationWindow::stopBoards);
-    connect(resetButton, &QPushButton::clicked, this, [this] {
-        counters.reset(QDateTime::currentDateTime());
-        showCounters();
-    });
+    connect(resetButton, &QPushButton::clicked, this, &StationWindow::resetCounters);
     connect(acknowledgeButton, &QPushButton::clicked, this, &StationWindow::acknowledgeAll);
     // Keys that work wherever the focus is (a foot pedal sends one of them).
     const std::pair<QKeySequence, void (StationWindow::*)()> keys[] = {
@@ -129,6 +130,8 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     showRecipe();
     showCounters();
     updateButtons();
+    audit(QStringLiteral("start"), QStringLiteral("operator"),
+          {{QStringLiteral("recipe"), Recipe_Summary(setup.recipe)}});
     watch.start();
 }
 
@@ -149,6 +152,8 @@ StationWindow::Slot &StationWindow::addSlot(const SlotId &id) {
     connect(slot.tile, &SlotTile::clicked, this, [this, key] { showLog(places[key]); });
     connect(slot.tile, &SlotTile::acknowledged, this,
             [this, key] { acknowledge(places[key].id.name); });
+    connect(slot.tile, &SlotTile::forceCleared, this,
+            [this, key] { forceClear(places[key].id.name); });
     showSlot(slot);
     return slot;
 }
@@ -172,6 +177,7 @@ QString StationWindow::usbSerialOf(const QString &port) const {
 
 void StationWindow::clearShown(Slot &slot) {
     slot.latched = false;
+    slot.notice.clear();
     slot.spent = false;
     slot.state = SlotState::Waiting;
     slot.model.clear();
@@ -192,6 +198,7 @@ void StationWindow::arrived(const QString &port) {
     slot.port = port;
     slot.started = false;
     slot.kept = false;
+    slot.notice.clear();
     const QString who = usbSerialOf(port);
     const bool another = !who.isEmpty() && !slot.boardId.isEmpty() && who != slot.boardId;
     if (!slot.latched || another) {
@@ -305,6 +312,7 @@ void StationWindow::gone(const QString &port) {
     slot->port.clear();
     slot->kept = false;
     slot->spent = false;
+    slot->notice.clear();
     // A result stays on the tile when its board is pulled (or lost): only the operator or the
     // next board clears it.
     if (!slot->latched) newBoard(*slot, QString());
@@ -322,19 +330,31 @@ void StationWindow::acknowledge(const QString &name) {
     if (!slot || !slot->latched) return;
     const bool present = !slot->port.isEmpty();
     const QString who = present ? usbSerialOf(slot->port) : QString();
-    const bool sameBoard = !who.isEmpty() && who == slot->boardId;
+    // A board seated after the result that cannot be told to be the same one: the operator's
+    // acknowledgement says it is the next board.
+    const bool next = present && slot->kept && (who.isEmpty() || who != slot->boardId);
+    const bool failed = !slot->lastPassed;
+    if (failed && present && !next && setup.retry == RetryPolicy::Never) {
+        // The failed board is in the slot: it goes to the rejects before its FAIL goes.
+        slot->notice = tr("take the failed board out first");
+        showSlot(*slot);
+        return;
+    }
     appendLog(*slot,
               tr("%1: %2 acknowledged").arg(slot->id.name, SlotTile::stateWord(slot->state)));
-    if (present && !slot->lastPassed && setup.retry != RetryPolicy::Never) {
+    audit(QStringLiteral("acknowledge"), QStringLiteral("operator"),
+          {{QStringLiteral("slot"), slot->id.name},
+           {QStringLiteral("result"), failed ? QStringLiteral("fail") : QStringLiteral("ok")},
+           {QStringLiteral("attempt"), slot->attempt}});
+    if (failed && present && setup.retry != RetryPolicy::Never) {
         clearShown(*slot); // runs again: the board's next attempt
         if (slot->kept)
             watch.release(slot->port);
         else
             watch.runAgain(slot->port);
         slot->kept = false;
-    } else if (present && slot->kept && slot->lastPassed && !sameBoard) {
-        newBoard(*slot, who); // a board that cannot be told from the one that passed: the operator
-                              // says it is new
+    } else if (next) {
+        newBoard(*slot, who);
         slot->kept = false;
         watch.release(slot->port);
     } else {
@@ -342,6 +362,69 @@ void StationWindow::acknowledge(const QString &name) {
         slot->spent = present; // the board in it is not run again; the next one is
     }
     showSlot(*slot);
+}
+
+void StationWindow::forceClear(const QString &name) {
+    Slot *slot = slotNamed(name);
+    if (!slot || !slot->latched || slot->state != SlotState::Fail) return;
+    if (!supervisorAllows(tr("clearing the FAIL of slot %1").arg(name))) return;
+    const QString reason = slot->words.reason;
+    clearShown(*slot);
+    slot->spent = !slot->port.isEmpty(); // cleared, not passed: the board is not run again
+    appendLog(*slot, tr("%1: FAIL cleared by the supervisor").arg(name));
+    audit(QStringLiteral("forced clear"), QStringLiteral("supervisor"),
+          {{QStringLiteral("slot"), name}, {QStringLiteral("reason"), reason}});
+    showSlot(*slot);
+}
+
+void StationWindow::resetCounters() {
+    const BoardCounts before = counters.all();
+    if (QMessageBox::question(this, tr("Reset counters"),
+                              tr("Set every counter to zero? The report keeps its records.")) !=
+        QMessageBox::Yes)
+        return;
+    if (!supervisorAllows(tr("resetting the counters"))) return;
+    counters.reset(QDateTime::currentDateTime());
+    audit(QStringLiteral("counters reset"), QStringLiteral("supervisor"),
+          {{QStringLiteral("total"), before.total},
+           {QStringLiteral("passed"), before.passed},
+           {QStringLiteral("failed"), before.failed}});
+    showCounters();
+    for (auto &[key, slot] : places)
+        showSlot(slot);
+}
+
+bool StationWindow::supervisorAllows(const QString &what) {
+    if (setup.supervisorHash.isEmpty()) {
+        QMessageBox::warning(this, tr("Supervisor"),
+                             tr("No supervisor password is set, so %1 is not allowed. Set one "
+                                "with tessara-station --set-supervisor-password.")
+                                 .arg(what));
+        return false;
+    }
+    const auto ask = [this](const QString &forWhat) -> std::optional<QString> {
+        bool ok = false;
+        const QString password = QInputDialog::getText(
+            this, tr("Supervisor"), tr("Supervisor password for %1:").arg(forWhat),
+            QLineEdit::Password, QString(), &ok);
+        return ok ? std::optional<QString>(password) : std::nullopt;
+    };
+    const std::optional<QString> password =
+        setup.askSupervisor ? setup.askSupervisor(what) : ask(what);
+    if (!password) return false;
+    if (Supervisor_PasswordMatches(setup.supervisorHash, *password)) return true;
+    audit(QStringLiteral("supervisor refused"), QStringLiteral("operator"),
+          {{QStringLiteral("for"), what}});
+    QMessageBox::warning(this, tr("Supervisor"),
+                         tr("Wrong password: %1 is not allowed.").arg(what));
+    return false;
+}
+
+void StationWindow::audit(const QString &event, const QString &who, const QJsonObject &details) {
+    if (!setup.audit || setup.audit->record(event, who, details)) return;
+    problemLabel->setText(tr("The audit log %1 cannot be written: %2. Stop and call the engineer.")
+                              .arg(setup.audit->path(), setup.audit->errorString()));
+    problemLabel->show();
 }
 
 void StationWindow::acknowledgeAll() {
@@ -372,7 +455,9 @@ void StationWindow::showSlot(Slot &slot) {
         v.counts =
             tr("attempt %1 · slot: %2 of %3 passed").arg(slot.attempt).arg(c.passed).arg(c.total);
     }
-    if (slot.kept && slot.latched)
+    if (!slot.notice.isEmpty())
+        v.note = slot.notice;
+    else if (slot.kept && slot.latched)
         v.note = !slot.lastPassed && setup.retry != RetryPolicy::Never
                      ? tr("board back: Enter runs it again")
                      : tr("board back: Enter, then seat the next board");
@@ -435,6 +520,9 @@ void StationWindow::startWaiting() {
 }
 
 void StationWindow::stopBoards() {
+    if (!closing && (!runningBoards.empty() || !held))
+        audit(QStringLiteral("stop"), QStringLiteral("operator"),
+              {{QStringLiteral("running"), watch.running()}});
     held = true;
     watch.setHeld(true);
     for (auto &[key, slot] : places)
@@ -460,8 +548,7 @@ bool StationWindow::mayChangeRecipe() {
                              tr("Boards are running. Change the recipe when they have ended."));
         return false;
     }
-    return QMessageBox::question(this, tr("Change recipe"),
-                                 tr("Change the recipe of every slot?")) == QMessageBox::Yes;
+    return supervisorAllows(tr("changing the recipe"));
 }
 
 void StationWindow::takeRecipe(const StationOptions &o) {
@@ -471,9 +558,14 @@ void StationWindow::takeRecipe(const StationOptions &o) {
         return;
     }
     // Boards may have started while the dialogs were open.
-    if (!setRecipe(recipe.value()))
+    const QString before = Recipe_Summary(setup.recipe);
+    if (!setRecipe(recipe.value())) {
         QMessageBox::warning(this, tr("Change recipe"),
                              tr("Boards are running. Change the recipe when they have ended."));
+        return;
+    }
+    audit(QStringLiteral("recipe"), QStringLiteral("supervisor"),
+          {{QStringLiteral("old"), before}, {QStringLiteral("new"), Recipe_Summary(setup.recipe)}});
 }
 
 // The options of the recipe now, without its images.
@@ -488,11 +580,15 @@ StationOptions StationWindow::recipeOptions() const {
     return o;
 }
 
+QString StationWindow::chooseFile(const QString &title, const QString &filter) {
+    if (setup.chooseFile) return setup.chooseFile(title);
+    return QFileDialog::getOpenFileName(this, title, QString(), filter);
+}
+
 void StationWindow::openRecipe() {
     if (!mayChangeRecipe()) return;
     StationOptions o = recipeOptions();
-    o.bundlePath = QFileDialog::getOpenFileName(this, tr("Release bundle"), QString(),
-                                                tr("Release bundles (*.kqb)"));
+    o.bundlePath = chooseFile(tr("Release bundle"), tr("Release bundles (*.kqb)"));
     if (!o.bundlePath.isEmpty()) takeRecipe(o);
 }
 
@@ -500,11 +596,11 @@ void StationWindow::changeRecipe() {
     if (!mayChangeRecipe()) return;
     StationOptions o = recipeOptions();
     if (setup.recipe.request.mcuImage) {
-        o.mcuPath = QFileDialog::getOpenFileName(this, tr("MCU image"));
+        o.mcuPath = chooseFile(tr("MCU image"), QString());
         if (o.mcuPath.isEmpty()) return;
     }
     if (setup.recipe.request.flashImage) {
-        o.flashPath = QFileDialog::getOpenFileName(this, tr("Flash image"));
+        o.flashPath = chooseFile(tr("Flash image"), QString());
         if (o.flashPath.isEmpty()) return;
     }
     takeRecipe(o);
@@ -525,12 +621,15 @@ void StationWindow::closeEvent(QCloseEvent *event) {
     const auto answer = QMessageBox::question(
         this, tr("Close the station"),
         tr("%n board(s) are running. Stop them safely and close?", nullptr, watch.running()));
-    if (answer == QMessageBox::Yes) stopAndClose();
+    if (answer == QMessageBox::Yes && supervisorAllows(tr("closing while boards run")))
+        stopAndClose();
 }
 
 void StationWindow::stopAndClose() {
     if (closing) return;
     closing = true;
+    audit(QStringLiteral("close"), QStringLiteral("operator"),
+          {{QStringLiteral("running"), watch.running()}});
     stopBoards();
     watch.stop(); // stopped() closes the window
 }

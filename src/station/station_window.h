@@ -6,6 +6,7 @@
 #include "station/recipe.h"
 #include "station/slot_names.h"
 #include "station/slot_tile.h"
+#include "station/station_audit.h"
 #include "station/yield_counters.h"
 
 #include <QElapsedTimer>
@@ -41,6 +42,16 @@ class StationWindow : public QMainWindow {
         // The USB serial number of the port's device, which tells one board from the next;
         // default: the system's port listing. Empty: none or not known.
         std::function<QString(const QString &port)> usbSerialOf;
+        // The supervisor's password hash (station.conf); empty: none is set, and what needs the
+        // supervisor is refused.
+        QString supervisorHash;
+        // Asks for the supervisor's password, saying what for; none: cancelled. Default: a
+        // password dialog.
+        std::function<std::optional<QString>(const QString &what)> askSupervisor;
+        // Asks for a file to open, by its title; empty: cancelled. Default: a file dialog.
+        std::function<QString(const QString &title)> chooseFile;
+        // Where what is done at the station is recorded; none: nowhere.
+        StationAudit *audit = nullptr;
     };
     explicit StationWindow(Setup setup, QWidget *parent = nullptr);
     ~StationWindow() override;
@@ -56,6 +67,10 @@ class StationWindow : public QMainWindow {
     // board is in the slot is run again (unless the retry policy is never), else cleared.
     void acknowledge(const QString &name);
     void acknowledgeAll();
+    // Clears the FAIL of the slot named `name` without running its board again: the supervisor's.
+    void forceClear(const QString &name);
+    // Sets the counters to zero, once confirmed, by the supervisor.
+    void resetCounters();
     // Changes the recipe; refused (false) while a board runs.
     bool setRecipe(const Recipe &recipe);
     int running() const { return watch.running(); }
@@ -77,6 +92,7 @@ class StationWindow : public QMainWindow {
         int attempt = 0;   // runs of that board
         bool lastPassed = false;
         bool spent = false; // the board in it has had its run; only the next board runs
+        QString notice;     // why the operator's last key did nothing
         std::optional<ProgressPhase> lastPhase;
         QString model, phase;
         QElapsedTimer clock; // of the run
@@ -103,8 +119,11 @@ class StationWindow : public QMainWindow {
     void showRecipe();
     void showLog(Slot &slot);
     bool mayChangeRecipe();
+    bool supervisorAllows(const QString &what);
+    void audit(const QString &event, const QString &who, const QJsonObject &details = {});
     StationOptions recipeOptions() const;
     void takeRecipe(const StationOptions &options);
+    QString chooseFile(const QString &title, const QString &filter);
     void openRecipe();
     void changeRecipe();
     void updateButtons();
