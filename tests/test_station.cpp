@@ -6,14 +6,14 @@
 #include "bundle/minisign.h"
 #include "jobs/stop_signals.h"
 #include "station/slot_tile.h"
-#include "station/supervisor_password.h"
 #include "station/station_translation.h"
 #include "station/station_window.h"
+#include "station/supervisor_password.h"
 #include "support/bench_rig.h"
 #include "support/message_box_responder.h"
 
-#include <QCryptographicHash>
 #include <QAction>
+#include <QCryptographicHash>
 #include <QLabel>
 #include <QtTest>
 #include <csignal>
@@ -226,11 +226,13 @@ class StationTest : public QObject {
                                           << "KQ1" << false << "attempt 2" << retried;
         // Never: the failed board goes to the rejects; its FAIL stays while it is in the slot.
         QTest::newRow("never, same board")
-            << RetryPolicy::Never << "KQ1" << "KQ1" << true << "not run"
+            << RetryPolicy::Never << "KQ1"
+            << "KQ1" << true << "not run"
             << "Total 1 · Passed 0 · Failed 1 · First-pass yield 0 % · Final yield 0 %";
         // ... but a board that cannot be told from it is the next one once acknowledged.
         QTest::newRow("never, cannot tell")
-            << RetryPolicy::Never << "" << "" << true << "attempt 1"
+            << RetryPolicy::Never << ""
+            << "" << true << "attempt 1"
             << "Total 2 · Passed 1 · Failed 1 · First-pass yield 50 % · Final yield 50 %";
         QTest::newRow("ask, next board")
             << RetryPolicy::Ask << "KQ1"
@@ -402,9 +404,10 @@ class StationTest : public QObject {
                                   : name == "clear" ? "forced clear"
                                                     : "recipe";
             QTest::newRow(name + ", right password") << QString(name) << "s3cret" << event;
-            QTest::newRow(name + ", wrong password")
-                << QString(name) << "guess" << "supervisor refused";
-            QTest::newRow(name + ", none set") << QString(name) << "none set" << "start";
+            QTest::newRow(name + ", wrong password") << QString(name) << "guess"
+                                                     << "supervisor refused";
+            QTest::newRow(name + ", none set") << QString(name) << "none set"
+                                               << "start";
         }
     }
     void supervisorOnly() {
@@ -467,6 +470,37 @@ class StationTest : public QObject {
         QVERIFY(!twice.contains(hash));
         QCOMPARE(twice.count("--supervisor-hash"), 1);
         QCOMPARE(twice.count('\n'), once.count('\n'));
+    }
+
+    // One station.conf for the window and the service: the window reads tessara-cli's way of
+    // naming the job and its images, and --set-supervisor-password keeps the hash in it.
+    void sharedConfiguration() {
+        BenchRig bench;
+        const QString conf = bench.path("station.conf");
+        QFile file(conf);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(("# the line's station\n--all\n--retry never\n--model KQ31B\nupdate-all '" +
+                    bench.mcuPath + "' '" + bench.flashPath + "'\n")
+                       .toUtf8());
+        file.close();
+        const auto setPassword = [&](const QByteArray &typed) {
+            QProcess set;
+            set.start(TESSARA_STATION_PATH, {"--set-supervisor-password", "--config", conf});
+            set.write(typed);
+            set.closeWriteChannel();
+            return set.waitForFinished(20000) ? set.exitCode() : -1;
+        };
+        QCOMPARE(setPassword("one\ntwo\n"), 2); // typed differently: nothing is set
+        QCOMPARE(setPassword("s3cret\ns3cret\n"), 0);
+
+        const ParsedStationOptions parsed = Parse_StationOptions({"--config", conf});
+        QVERIFY2(parsed.options, qPrintable(parsed.error));
+        const StationOptions &o = *parsed.options;
+        QCOMPARE(o.mcuPath + ' ' + o.flashPath, bench.mcuPath + ' ' + bench.flashPath);
+        QCOMPARE(o.retry, RetryPolicy::Never);
+        QCOMPARE(o.models, QStringList{"KQ31B"});
+        QVERIFY(Supervisor_PasswordMatches(o.supervisorHash, "s3cret"));
+        QVERIFY(!Supervisor_PasswordMatches(o.supervisorHash, "one"));
     }
 
     // What the recipe needs is checked before any board runs: Flash.ini for a job that writes

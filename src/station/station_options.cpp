@@ -1,5 +1,7 @@
 #include "station/station_options.h"
 
+#include "line/station_config.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
@@ -33,6 +35,10 @@ std::optional<Job> Station_Job(const QString &operation) {
     return std::nullopt;
 }
 
+QString Default_StationConf() {
+    return QStringLiteral(TESSARA_SYSTEM_CONFIG_DIR "/station.conf");
+}
+
 QString Default_ReportPath() {
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return QDir(dir).filePath(QStringLiteral("tessara/reports/station-%1.jsonl")
@@ -60,15 +66,25 @@ QString Station_Usage() {
                "                       ask (run it again once acknowledged, the default),\n"
                "                       never (only a new board runs)\n"
                "  --flash-ini FILE     the Flash.ini to read first\n"
+               "  --config FILE        read options from FILE (station.conf, as tessara-cli)\n"
+               "  --station NAME       this station's name in the audit log\n"
+               "  --fullscreen         fill the screen (a kiosk)\n"
+               "  --set-supervisor-password  set the supervisor's password in the\n"
+               "                       configuration file (--config, default %2)\n"
                "  --help               this text\n"
                "  --version            the version\n")
-        .arg(Default_ReportPath());
+        .arg(Default_ReportPath(), Default_StationConf());
 }
 
-ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
+ParsedStationOptions Parse_StationOptions(const QStringList &given) {
     ParsedStationOptions parsed;
+    // Expanded as tessara-cli expands its own (after the program's name).
+    const QStringList arguments =
+        Expand_StationConfig(QStringList{QString()} + given, parsed.error).mid(1);
+    if (!parsed.error.isEmpty()) return parsed;
     StationOptions o;
     bool operationGiven = false;
+    QStringList images; // after the operation
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
         const auto value = [&](QString &into) {
@@ -95,6 +111,16 @@ ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
             if (!value(o.slotsConf)) return parsed;
         } else if (a == QLatin1String("--flash-ini")) {
             if (!value(o.flashIniPath)) return parsed;
+        } else if (a == QLatin1String("--supervisor-hash")) {
+            if (!value(o.supervisorHash)) return parsed;
+        } else if (a == QLatin1String("--station")) {
+            if (!value(o.station)) return parsed;
+        } else if (a == QLatin1String("--bundle")) {
+            if (!value(o.bundlePath)) return parsed;
+        } else if (a == QLatin1String("--fullscreen")) {
+            o.fullscreen = true;
+        } else if (a == QLatin1String("--all") || a == QLatin1String("--watch")) {
+            // The service's way of saying what the station always does: watch every chip port.
         } else if (a == QLatin1String("--model")) {
             QString model;
             if (!value(model)) return parsed;
@@ -143,10 +169,21 @@ ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
             o.job = *job;
             o.operation = a;
             operationGiven = true;
+        } else if (!a.startsWith(QLatin1Char('-')) && images.size() < 2) {
+            images.append(a); // as tessara-cli takes them: update-all APP FLASH
         } else {
             parsed.error = Words::tr("unknown option: %1").arg(a);
             return parsed;
         }
+    }
+    // The images named after the operation, in tessara-cli's order: the MCU's first.
+    for (const QString &image : images) {
+        QString &into = needsMcu(o.job) && o.mcuPath.isEmpty() ? o.mcuPath : o.flashPath;
+        if (!into.isEmpty() || !(needsMcu(o.job) || needsFlash(o.job))) {
+            parsed.error = Words::tr("unknown option: %1").arg(image);
+            return parsed;
+        }
+        into = image;
     }
     if (!o.bundlePath.isEmpty() && !(o.mcuPath.isEmpty() && o.flashPath.isEmpty())) {
         parsed.error = Words::tr("a bundle or --mcu and --flash, not both");

@@ -26,6 +26,9 @@ struct StationOptions {
     bool manual = false; // boards wait for Start instead of running on arrival
     int maxParallel = 0; // boards at once; 0: all
     RetryPolicy retry = RetryPolicy::Ask;
+    QString supervisorHash; // --supervisor-hash, from station.conf
+    QString station;        // this station's name (--station); empty: the host's
+    bool fullscreen = false;
 };
 
 // The options, or the reason they cannot be used (in the operator's language).
@@ -36,9 +39,13 @@ struct ParsedStationOptions {
     bool version = false;
 };
 
+// The arguments, after `--config FILE` is replaced by the words of FILE (station.conf, the
+// file tessara-cli --config reads too).
 ParsedStationOptions Parse_StationOptions(const QStringList &arguments);
 // The text of --help.
 QString Station_Usage();
+// The system's station.conf (/etc/tessara/station.conf).
+QString Default_StationConf();
 // $XDG_DATA_HOME/tessara/reports/station-YYYY-MM-DD.jsonl, today's date.
 QString Default_ReportPath();
 // update-all, update-mcu, update-flash, check-mcu, check-flash: the job; none for another name.

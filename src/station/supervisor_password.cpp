@@ -1,5 +1,8 @@
 #include "station/supervisor_password.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
 #include <QStringList>
 #include <sodium.h>
 
@@ -47,4 +50,32 @@ QString With_SupervisorHash(const QString &conf, const QString &hash) {
         lines.append(QString());
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+bool Set_SupervisorPassword(const QString &confPath, const QString &password, QString &error) {
+    struct Words {
+        Q_DECLARE_TR_FUNCTIONS(SupervisorPassword)
+    };
+    if (password.isEmpty()) {
+        error = Words::tr("the password is empty");
+        return false;
+    }
+    QString conf;
+    QFile in(confPath);
+    if (in.exists()) {
+        if (in.size() > 64 * 1024 || !in.open(QIODevice::ReadOnly)) {
+            error = Words::tr("cannot read %1: %2")
+                        .arg(confPath, in.isOpen() ? Words::tr("too large") : in.errorString());
+            return false;
+        }
+        conf = QString::fromUtf8(in.readAll());
+    }
+    const QString hash = Hash_SupervisorPassword(password);
+    QSaveFile out(confPath);
+    if (hash.isEmpty() || !out.open(QIODevice::WriteOnly) ||
+        out.write(With_SupervisorHash(conf, hash).toUtf8()) < 0 || !out.commit()) {
+        error = Words::tr("cannot write %1: %2").arg(confPath, out.errorString());
+        return false;
+    }
+    return true;
 }

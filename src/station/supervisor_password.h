@@ -12,3 +12,7 @@ bool Supervisor_PasswordMatches(const QString &hash, const QString &password);
 // `conf` (the text of station.conf) with its supervisor line replaced by one for `hash`, or that
 // line added at the end.
 QString With_SupervisorHash(const QString &conf, const QString &hash);
+// Writes the hash of `password` into the configuration file `confPath` (made if it does not
+// exist; replaced whole, so that a reader never sees half of it). False, with `error`, when the
+// password is empty or the file cannot be read or written.
+bool Set_SupervisorPassword(const QString &confPath, const QString &password, QString &error);
