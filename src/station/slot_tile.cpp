@@ -4,17 +4,26 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
-QLabel *label(QWidget *parent, int pointSize, bool bold) {
-    auto *l = new QLabel(parent);
-    QFont font = l->font();
-    font.setPointSize(pointSize);
-    font.setBold(bold);
-    l->setFont(font);
-    l->setWordWrap(true);
-    return l;
+// The frame's border, each side (the focus shows in it).
+constexpr int Border = 5;
+
+// Each line's size at scale 1, and whether it is bold, in the order of the tile's lines.
+struct LineFont {
+    double points;
+    bool bold;
+};
+constexpr LineFont Lines[] = {{22, true}, {30, true},  {14, false}, {14, false}, {14, false},
+                              {14, true}, {13, false}, {14, true},  {12, false}};
+constexpr int PhaseLine = 3, TimeLine = 4;
+
+QFont scaled(QFont font, const LineFont &line, double scale) {
+    font.setPointSizeF(line.points * scale);
+    font.setBold(line.bold);
+    return font;
 }
 
 // The sign beside the state word: PASS and FAIL differ in shape, not only in colour.
@@ -36,22 +45,45 @@ QString signOf(SlotState s) {
 
 SlotTile::SlotTile(QWidget *parent) : QFrame(parent) {
     setFrameShape(QFrame::StyledPanel);
-    setMinimumSize(260, 220);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     auto *layout = new QVBoxLayout(this);
-    name = label(this, 22, true);
-    state = label(this, 30, true);
-    model = label(this, 14, false);
-    phase = label(this, 14, false);
-    time = label(this, 14, false);
-    reason = label(this, 14, true);
-    hint = label(this, 13, false);
-    counts = label(this, 12, false);
-    note = label(this, 14, true);
-    for (QLabel *l : {name, state, model, phase, time, reason, hint, note, counts})
-        layout->addWidget(l);
+    QLabel **all[] = {&name, &state, &model, &phase, &time, &reason, &hint, &note, &counts};
+    for (QLabel **l : all) {
+        *l = new QLabel(this);
+        (*l)->setWordWrap(true);
+        layout->addWidget(*l);
+        lines.append(*l);
+    }
     layout->addStretch();
+    scale = 0; // none set yet
+    setScale(1.0);
+}
+
+void SlotTile::setScale(double s) {
+    if (s == scale) return;
+    scale = s;
+    for (int i = 0; i < lines.size(); ++i)
+        lines[i]->setFont(scaled(font(), Lines[i], s));
+}
+
+int SlotTile::heightAt(int width, double s) const {
+    const QMargins m = layout()->contentsMargins();
+    const int inner = width - m.left() - m.right() - 2 * Border;
+    int total = m.top() + m.bottom() + 2 * Border;
+    int shown = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        QString text = lines[i]->text();
+        // A running board's phase and time come and go every second: room is kept for them.
+        if (text.isEmpty() && (i == PhaseLine || i == TimeLine)) text = QStringLiteral("0:00 %");
+        if (text.isEmpty()) continue;
+        const QFontMetrics metrics(scaled(font(), Lines[i], s));
+        const QRect box = metrics.boundingRect(QRect(0, 0, inner, 1 << 20), Qt::TextWordWrap, text);
+        if (box.width() > inner) return 1 << 20; // a word wider than the tile
+        total += box.height() + 2;
+        ++shown;
+    }
+    return total + layout()->spacing() * std::max(0, shown - 1);
 }
 
 QString SlotTile::stateWord(SlotState s) {
@@ -83,20 +115,27 @@ std::pair<QColor, QColor> SlotTile::colours(SlotState s) {
 }
 
 void SlotTile::display(const SlotView &v) {
-    const auto [background, foreground] = colours(v.state);
-    const QString colour =
-        QStringLiteral("background:%1;color:%2;").arg(background.name(), foreground.name());
-    // The focus is a thick frame the colour of the text, on every state.
-    setStyleSheet(QStringLiteral("SlotTile{%1 border:5px solid %2; border-radius:6px;}"
-                                 "SlotTile:focus{border:5px solid %3;} QLabel{%1}")
-                      .arg(colour, background.name(), foreground.name()));
+    if (styled != int(v.state)) { // a style sheet costs: set when the state changes
+        styled = int(v.state);
+        const auto [background, foreground] = colours(v.state);
+        const QString colour =
+            QStringLiteral("background:%1;color:%2;").arg(background.name(), foreground.name());
+        // The focus is a thick frame the colour of the text, on every state.
+        setStyleSheet(QStringLiteral("SlotTile{%1 border:5px solid %2; border-radius:6px;}"
+                                     "SlotTile:focus{border:5px solid %3;} QLabel{%1}")
+                          .arg(colour, background.name(), foreground.name()));
+    }
+    const QString before = lastText;
+    lastText =
+        QStringList{v.name, stateWord(v.state), v.model, v.reason, v.hint, v.note, v.counts}.join(
+            QLatin1Char('\n'));
     name->setText(v.name);
     state->setText(signOf(v.state) + QLatin1Char(' ') + stateWord(v.state));
     // A line with nothing to say takes no room from the reason and the hint.
-    const std::pair<QLabel *, QString> lines[] = {
+    const std::pair<QLabel *, QString> texts[] = {
         {model, v.model}, {phase, v.phase}, {time, v.time},    {reason, v.reason},
         {hint, v.hint},   {note, v.note},   {counts, v.counts}};
-    for (const auto &[line, text] : lines) {
+    for (const auto &[line, text] : texts) {
         line->setText(text);
         line->setVisible(!text.isEmpty());
     }
@@ -106,7 +145,8 @@ void SlotTile::display(const SlotView &v) {
     if (!why.isEmpty()) description += QStringLiteral(": ") + why;
     if (!v.hint.isEmpty()) description += QStringLiteral("; ") + v.hint;
     if (!v.note.isEmpty()) description += QStringLiteral("; ") + v.note;
-    setAccessibleDescription(description);
+    if (accessibleDescription() != description) setAccessibleDescription(description);
+    if (lastText != before) emit textChanged();
 }
 
 void SlotTile::mouseReleaseEvent(QMouseEvent *event) {

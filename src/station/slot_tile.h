@@ -37,11 +37,18 @@ class SlotTile : public QFrame {
     static QString stateWord(SlotState state);
     // The state's background and text colours.
     static std::pair<QColor, QColor> colours(SlotState state);
+    // Every line's font at `scale` times its size (1: the name 22 pt, the state 30 pt, ...).
+    void setScale(double scale);
+    // The height the tile needs at `width` with its fonts at `scale`; very large when a word is
+    // wider than the tile.
+    int heightAt(int width, double scale) const;
 
   signals:
     void clicked();
     void acknowledged();
     void forceCleared(); // Delete: the supervisor clears a FAIL without a new run
+    // What it shows, beyond the running phase and time, changed: it may need another size.
+    void textChanged();
 
   protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -49,4 +56,8 @@ class SlotTile : public QFrame {
 
   private:
     QLabel *name, *state, *model, *phase, *time, *reason, *hint, *counts, *note;
+    QList<QLabel *> lines; // in the order above, name first
+    double scale = 1.0;
+    QString lastText;
+    int styled = -1; // the state the style sheet is of
 };

@@ -4,11 +4,11 @@
 #include "serial/port_map.h"
 #include "serial/port_open_failure.h"
 #include "station/supervisor_password.h"
+#include "station/tile_grid.h"
 
 #include <QCloseEvent>
 #include <QDialog>
 #include <QFileDialog>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
@@ -16,12 +16,11 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int TileColumns = 4;
 
 QString clockText(qint64 ms) {
     const qint64 s = ms / 1000;
@@ -82,9 +81,14 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     problemLabel->hide();
     layout->addWidget(problemLabel);
 
-    grid = new QGridLayout;
-    layout->addLayout(grid);
-    layout->addStretch();
+    gridView = new QScrollArea(central);
+    gridView->setFrameShape(QFrame::NoFrame);
+    gridView->setWidgetResizable(true);
+    gridView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid = new TileGrid(gridView);
+    gridView->setWidget(grid);
+    gridView->viewport()->installEventFilter(this);
+    layout->addWidget(gridView, 1);
     setCentralWidget(central);
 
     QMenu *recipeMenu = menuBar()->addMenu(tr("&Recipe"));
@@ -145,9 +149,8 @@ StationWindow::~StationWindow() {
 StationWindow::Slot &StationWindow::addSlot(const SlotId &id) {
     Slot &slot = places[id.key];
     slot.id = id;
-    slot.tile = new SlotTile(centralWidget());
-    const int index = grid->count();
-    grid->addWidget(slot.tile, index / TileColumns, index % TileColumns);
+    slot.tile = new SlotTile(grid);
+    grid->addTile(slot.tile);
     const QString key = id.key;
     connect(slot.tile, &SlotTile::clicked, this, [this, key] { showLog(places[key]); });
     connect(slot.tile, &SlotTile::acknowledged, this,
@@ -609,6 +612,12 @@ void StationWindow::changeRecipe() {
 void StationWindow::updateButtons() {
     startButton->setEnabled(held && !closing);
     stopButton->setEnabled(!runningBoards.empty() || !held);
+}
+
+bool StationWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == gridView->viewport() && event->type() == QEvent::Resize)
+        grid->fitTo(gridView->viewport()->size());
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void StationWindow::closeEvent(QCloseEvent *event) {

@@ -16,7 +16,8 @@
 #include <map>
 #include <memory>
 
-class QGridLayout;
+class QScrollArea;
+class TileGrid;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -77,6 +78,7 @@ class StationWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     struct Slot {
@@ -133,7 +135,8 @@ class StationWindow : public QMainWindow {
     std::map<QString, Slot> places;                 // by key
     std::map<QString, BoardThread *> runningBoards; // by port
     YieldCounters counters;
-    QGridLayout *grid = nullptr;
+    TileGrid *grid = nullptr;
+    QScrollArea *gridView = nullptr;
     QLabel *recipeLabel = nullptr, *countersLabel = nullptr, *problemLabel = nullptr;
     QPushButton *startButton = nullptr, *stopButton = nullptr;
     QTimer clock;
