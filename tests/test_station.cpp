@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QCryptographicHash>
 #include <QLabel>
+#include <QTranslator>
 #include <QtTest>
 #include <csignal>
 #include <signal.h>
@@ -622,6 +623,95 @@ class StationTest : public QObject {
         QTRY_VERIFY(tileOf(*station.window, "A6").contains("flash check"));
         QTest::qWait(1200); // the running tile's clock moves on
         QVERIFY(station.window->grab().save(file));
+    }
+
+    // Every line of every tile fits its tile, in English and in Chinese, with 4 to 24 slots on a
+    // small and a large screen, however long the failure's words: nothing is cut (the grid
+    // scrolls instead), and no text is smaller than 9 pt.
+    void tilesFit_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("slotCount");
+        QTest::addColumn<QSize>("screen");
+        for (const char *language : {"en", "zh_CN"})
+            for (int slotCount : {4, 8, 16, 24})
+                for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080)})
+                    QTest::addRow("%s, %d slots, %dx%d", language, slotCount, screen.width(),
+                                  screen.height())
+                        << QString(language) << slotCount << screen;
+    }
+    void tilesFit() {
+        QFETCH(QString, language);
+        QFETCH(int, slotCount);
+        QFETCH(QSize, screen);
+        QTranslator chinese; // leaves the application with itself
+        if (language == "zh_CN") {
+            QVERIFY(chinese.load(QLocale("zh_CN"), "tessara-station", "_", TESSARA_STATION_QM_DIR));
+            qApp->installTranslator(&chinese);
+        }
+        BenchRig bench;
+        StationOptions o;
+        o.mcuPath = bench.mcuPath;
+        o.flashPath = bench.flashPath;
+        o.models = QStringList{"KQ31B"};
+        o.flashIniPath = bench.path("Flash.ini");
+        const Result<Recipe> recipe = Load_Recipe(o);
+        QVERIFY(recipe.ok());
+        StationWindow::Setup setup;
+        setup.recipe = recipe.value();
+        QList<SlotEntry> entries;
+        for (int i = 0; i < slotCount; ++i)
+            entries.append({bench.path(QString::number(i)), QStringLiteral("B%1").arg(i + 1)});
+        setup.names = SlotNames(entries);
+        setup.ports = [] { return QStringList(); };
+        StationWindow w(setup);
+        w.resize(screen);
+        w.show();
+
+        // The longest words a tile can show: each failure's, in turn.
+        QList<OperatorWords> failures{{Wrong_RecipeReason("KQ31B"), QString()}};
+        JobResult lost;
+        lost.flashBlocks = lost.flashBlocksWritten = 32768;
+        for (FailureKind kind :
+             {FailureKind::NoReply, FailureKind::WrongReply, FailureKind::Refused,
+              FailureKind::DeviceGone, FailureKind::Stopped}) {
+            lost.failure = Fail(kind, "x");
+            failures.append(Operator_Words(lost, {false, false, ProgressPhase::FlashWrite}));
+            failures.append(Operator_Words(lost, {false, false, ProgressPhase::McuCrcCheck}));
+        }
+        failures.append(Operator_Words(lost, {true, false, std::nullopt}));
+        const QList<SlotTile *> tiles = w.findChildren<SlotTile *>();
+        QCOMPARE(tiles.size(), slotCount);
+        for (int i = 0; i < tiles.size(); ++i) {
+            SlotView v;
+            v.name = tiles[i]->accessibleName().isEmpty() ? "B24" : tiles[i]->accessibleName();
+            v.state = i == 0 ? SlotState::Running : SlotState::Fail;
+            v.model = "KQ31B, boot 0x1a";
+            v.phase = i == 0 ? "MCU erase 100 %" : QString();
+            v.time = i == 0 ? "88:88" : "after 8888.8 s";
+            v.reason = failures[i % failures.size()].reason;
+            v.hint = failures[i % failures.size()].hint;
+            v.note = "board back: Enter, then seat the next board";
+            v.counts = "attempt 12 · slot: 9999 of 9999 passed";
+            tiles[i]->display(v);
+        }
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+
+        for (const SlotTile *tile : tiles) {
+            for (const QLabel *label : tile->findChildren<QLabel *>()) {
+                if (label->isHidden()) continue;
+                const QString where = tile->accessibleName() + ": " + label->text();
+                QVERIFY2(tile->contentsRect().contains(label->geometry()), qPrintable(where));
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                         qPrintable(where));
+                const QRect text = label->fontMetrics().boundingRect(
+                    QRect(0, 0, label->width(), 1 << 20), Qt::TextWordWrap, label->text());
+                QVERIFY2(text.width() <= label->width(), qPrintable(where));
+                QVERIFY2(label->font().pointSizeF() >= 9, qPrintable(where));
+            }
+            QVERIFY2(tile->parentWidget()->rect().contains(tile->geometry()),
+                     qPrintable(tile->accessibleName()));
+        }
     }
 
     // zh_CN from the locale; any other language keeps the English of the source.
