@@ -721,6 +721,15 @@ class StationTest : public QObject {
         QVERIFY(Install_StationTranslation(*qApp, QLocale("zh_CN"), {TESSARA_STATION_QM_DIR}));
         QCOMPARE(SlotTile::stateWord(SlotState::Fail), QStringLiteral("失败"));
         QCOMPARE(Wrong_RecipeReason("KQ580"), QStringLiteral("这块板是 KQ580：配方不对"));
+        JobResult lost;
+        lost.failure = Fail(FailureKind::DeviceGone, "gone");
+        lost.flashBlocks = 32;
+        lost.flashBlocksWritten = 11;
+        QCOMPARE(Operator_Words(lost, {false, false, ProgressPhase::FlashWrite}).reason,
+                 QStringLiteral("闪存写入时断开，已写 11/32 块"));
+        // Qt's own words too: the buttons of the station's boxes.
+        QVERIFY2(QCoreApplication::translate("QPlatformTheme", "&Yes") != "&Yes",
+                 "Qt's own translation (qttranslations5-l10n) is not installed");
     }
 };
 

@@ -10,6 +10,10 @@ namespace {
 
 const QString HashOption = QStringLiteral("--supervisor-hash");
 
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(SupervisorPassword)
+};
+
 } // namespace
 
 QString Hash_SupervisorPassword(const QString &password) {
@@ -53,9 +57,6 @@ QString With_SupervisorHash(const QString &conf, const QString &hash) {
 }
 
 bool Set_SupervisorPassword(const QString &confPath, const QString &password, QString &error) {
-    struct Words {
-        Q_DECLARE_TR_FUNCTIONS(SupervisorPassword)
-    };
     if (password.isEmpty()) {
         error = Words::tr("the password is empty");
         return false;
