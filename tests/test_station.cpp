@@ -91,6 +91,7 @@ struct Station {
         setup.ports = [ports] { return ports; };
         setup.usbSerialOf = [](const QString &) { return QString(); };
         setup.supervisorHash = supervisorHash();
+        setup.station = QStringLiteral("line1-s3");
         setup.askSupervisor = [this](const QString &) { return supervisorAnswer; };
         if (!audit.open(bench.path("audit.jsonl"))) qFatal("cannot open the audit log");
         setup.audit = &audit;
@@ -391,6 +392,41 @@ class StationTest : public QObject {
         QVERIFY2(recipe.reason().startsWith("bundle " + bundle + " refused: ") &&
                      recipe.reason().contains(reason),
                  qPrintable(recipe.reason()));
+    }
+
+    // A restart keeps what the report holds: the counters, and the results of the boards still
+    // seated, which are not run again until the operator says so.
+    void restart() {
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        QVERIFY(bench.plug(1));
+        bench.board(1).addFault(SimFault::on('N', 1, SimFault::BadCrc));
+        {
+            Station first(bench, 2);
+            QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 2, 20000);
+        }
+        Station station(bench, 2);
+        StationWindow &w = *station.window;
+        QTRY_COMPARE(tileOf(w, "A1"), QStringLiteral("PASS: passed before the restart; board back: "
+                                                     "Enter, then seat the next board"));
+        QCOMPARE(tileOf(w, "A2"), QStringLiteral("FAIL: failed before the restart; board back: "
+                                                 "Enter runs it again"));
+        QVERIFY2(labelOf(w, "counters").startsWith("Total 2 · Passed 1 · Failed 1 · "),
+                 qPrintable(labelOf(w, "counters")));
+        QTest::qWait(700); // the watch looks at its ports again: nothing runs
+        QCOMPARE(bench.reportLines(), 2);
+
+        w.acknowledge("A2"); // its retry
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 3, 20000);
+        const QJsonObject retry = bench.report()[2];
+        QCOMPARE(retry["slot"].toString() + ' ' + retry["result"].toString() + ' ' +
+                     retry["attempt"].toString() + ' ' + retry["station"].toString(),
+                 QStringLiteral("A2 ok 2 line1-s3"));
+        QCOMPARE(retry["recipe"].toString(), bench.report()[0]["recipe"].toString());
+        QVERIFY2(labelOf(w, "counters")
+                     .startsWith("Total 2 · Passed 2 · Failed 0 · First-pass yield 50 % · "
+                                 "Final yield 100 %"),
+                 qPrintable(labelOf(w, "counters")));
     }
 
     // Resetting the counters, clearing a FAIL by force and changing the recipe are the

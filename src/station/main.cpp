@@ -152,6 +152,7 @@ int main(int argc, char **argv) {
     setup.retry = o.retry;
     setup.supervisorHash = o.supervisorHash;
     setup.audit = &audit;
+    setup.station = o.station.isEmpty() ? QSysInfo::machineHostName() : o.station;
     StationWindow window(setup);
     StopSignals stopSignals;
     QObject::connect(&stopSignals, &StopSignals::stopRequested, &window,

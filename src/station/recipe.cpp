@@ -6,6 +6,7 @@
 #include "protocol/chip_table.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -122,6 +123,12 @@ QString Recipe_Summary(const Recipe &recipe) {
     parts.append(QStringLiteral("models ") +
                  (recipe.models.isEmpty() ? QStringLiteral("any") : recipe.models.join(',')));
     return parts.join(QStringLiteral("; "));
+}
+
+QString Recipe_Id(const Recipe &recipe) {
+    const QByteArray digest =
+        QCryptographicHash::hash(Recipe_Summary(recipe).toUtf8(), QCryptographicHash::Sha256);
+    return QString::fromLatin1(digest.toHex().left(16));
 }
 
 QStringList Recipe_Lines(const Recipe &recipe) {

@@ -134,9 +134,18 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     showRecipe();
     showCounters();
     updateButtons();
+    if (setup.report) {
+        StationHistory history =
+            Read_StationHistory(setup.report->path(), setup.station, Recipe_Id(setup.recipe));
+        if (history.records > 0) counters = history.counters;
+        runBefore = history.lastRuns;
+        showCounters();
+    }
     audit(QStringLiteral("start"), QStringLiteral("operator"),
           {{QStringLiteral("recipe"), Recipe_Summary(setup.recipe)}});
     watch.start();
+    // After the watch's first look (queued before this): boards seated later are new.
+    QTimer::singleShot(0, this, [this] { firstLook = false; });
 }
 
 StationWindow::~StationWindow() {
@@ -180,6 +189,7 @@ QString StationWindow::usbSerialOf(const QString &port) const {
 
 void StationWindow::clearShown(Slot &slot) {
     slot.latched = false;
+    slot.restored = false;
     slot.notice.clear();
     slot.spent = false;
     slot.state = SlotState::Waiting;
@@ -203,6 +213,21 @@ void StationWindow::arrived(const QString &port) {
     slot.kept = false;
     slot.notice.clear();
     const QString who = usbSerialOf(port);
+    const auto before = runBefore.constFind(Board_Key(who, port, slot.id.name));
+    if (firstLook && before != runBefore.cend()) {
+        // Seated through a restart, and run with this recipe: its result stands, and it is not
+        // run again unasked.
+        newBoard(slot, who);
+        slot.state = before->passed ? SlotState::Pass : SlotState::Fail;
+        slot.attempt = before->attempt;
+        slot.lastPassed = before->passed;
+        slot.latched = slot.restored = slot.kept = true;
+        if (!before->passed) slot.words = {tr("failed before the restart"), QString()};
+        watch.keep(port);
+        appendLog(slot, tr("%1: ran before the restart; not run again unasked").arg(slot.id.name));
+        showSlot(slot);
+        return;
+    }
     const bool another = !who.isEmpty() && !slot.boardId.isEmpty() && who != slot.boardId;
     if (!slot.latched || another) {
         newBoard(slot, who);
@@ -287,6 +312,8 @@ void StationWindow::ended(BoardThread *board, const JobResult &r) {
                            : tr("FAIL: %1").arg(r.reason()));
     if (setup.report) {
         QList<ReportField> fields = setup.recipe.recordFields;
+        fields.append(ReportField{"station", setup.station});
+        fields.append(ReportField{"recipe", Recipe_Id(setup.recipe)});
         fields.append(ReportField{"slot", slot.id.name});
         fields.append(ReportField{"usb_serial", slot.boardId.isEmpty()
                                                     ? std::nullopt
@@ -470,7 +497,8 @@ void StationWindow::showSlot(Slot &slot) {
                    : held && !slot.started ? tr("press Start")
                                            : tr("waiting for its turn");
     else if (slot.state == SlotState::Pass)
-        v.reason = tr("done in %1 s").arg(slot.seconds, 0, 'f', 1);
+        v.reason = slot.restored ? tr("passed before the restart")
+                                 : tr("done in %1 s").arg(slot.seconds, 0, 'f', 1);
     else if (slot.state == SlotState::Fail) {
         v.time = tr("after %1 s").arg(slot.seconds, 0, 'f', 1);
         v.reason = slot.words.reason;

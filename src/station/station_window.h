@@ -7,9 +7,11 @@
 #include "station/slot_names.h"
 #include "station/slot_tile.h"
 #include "station/station_audit.h"
+#include "station/station_history.h"
 #include "station/yield_counters.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
@@ -51,6 +53,8 @@ class StationWindow : public QMainWindow {
         std::function<std::optional<QString>(const QString &what)> askSupervisor;
         // Asks for a file to open, by its title; empty: cancelled. Default: a file dialog.
         std::function<QString(const QString &title)> chooseFile;
+        // This station's name in its records; the report's records of it are its history.
+        QString station;
         // Where what is done at the station is recorded; none: nowhere.
         StationAudit *audit = nullptr;
     };
@@ -93,8 +97,9 @@ class StationWindow : public QMainWindow {
         QString boardId;   // the USB serial of the board the tile is of; empty: not known
         int attempt = 0;   // runs of that board
         bool lastPassed = false;
-        bool spent = false; // the board in it has had its run; only the next board runs
-        QString notice;     // why the operator's last key did nothing
+        bool spent = false;    // the board in it has had its run; only the next board runs
+        bool restored = false; // its result is from the report, before a restart
+        QString notice;        // why the operator's last key did nothing
         std::optional<ProgressPhase> lastPhase;
         QString model, phase;
         QElapsedTimer clock; // of the run
@@ -134,6 +139,9 @@ class StationWindow : public QMainWindow {
     BoardWatch watch;
     std::map<QString, Slot> places;                 // by key
     std::map<QString, BoardThread *> runningBoards; // by port
+    // How the boards ran with this recipe before a restart; looked at on the first look only.
+    QHash<QString, LastRun> runBefore;
+    bool firstLook = true;
     YieldCounters counters;
     TileGrid *grid = nullptr;
     QScrollArea *gridView = nullptr;

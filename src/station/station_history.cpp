@@ -1,0 +1,58 @@
+#include "station/station_history.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <map>
+
+namespace {
+
+// A day's report of a busy line is some megabytes; a line, a few hundred bytes.
+constexpr qint64 MaxReportBytes = 256LL * 1024 * 1024;
+constexpr qint64 MaxLineBytes = 64 * 1024;
+
+} // namespace
+
+QString Board_Key(const QString &usbSerial, const QString &port, const QString &slot) {
+    return usbSerial.isEmpty() ? QStringLiteral("port:%1|%2").arg(port, slot)
+                               : QStringLiteral("usb:") + usbSerial;
+}
+
+StationHistory Read_StationHistory(const QString &path, const QString &station,
+                                   const QString &recipe) {
+    StationHistory history;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return history;
+    std::map<QString, bool> lastPassedInSlot;
+    qint64 read = 0;
+    bool first = true;
+    while (!file.atEnd() && read < MaxReportBytes) {
+        const QByteArray line = file.readLine(MaxLineBytes);
+        read += line.size();
+        const QJsonObject r = QJsonDocument::fromJson(line).object();
+        if (r.isEmpty() || r.contains(QStringLiteral("type")) ||
+            r.value(QStringLiteral("station")).toString() != station)
+            continue;
+        const QString slot = r.value(QStringLiteral("slot")).toString();
+        const bool ok = r.value(QStringLiteral("result")).toString() == QLatin1String("ok");
+        const int attempt = r.value(QStringLiteral("attempt")).toString().toInt();
+        if (attempt < 1) continue;
+        if (first) {
+            history.counters.reset(
+                QDateTime::fromString(r.value(QStringLiteral("time")).toString(), Qt::ISODate));
+            first = false;
+        }
+        // A retry whose first run is not in the report (a report cut short) counts as a board.
+        const int counted = lastPassedInSlot.count(slot) ? attempt : 1;
+        history.counters.count(slot, counted, lastPassedInSlot[slot], ok);
+        lastPassedInSlot[slot] = ok;
+        history.records += 1;
+        const QString key = Board_Key(r.value(QStringLiteral("usb_serial")).toString(),
+                                      r.value(QStringLiteral("port")).toString(), slot);
+        if (r.value(QStringLiteral("recipe")).toString() == recipe)
+            history.lastRuns.insert(key, LastRun{counted, ok});
+        else
+            history.lastRuns.remove(key);
+    }
+    return history;
+}
