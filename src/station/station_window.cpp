@@ -50,6 +50,11 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     recipeLabel->setAccessibleName(QStringLiteral("recipe"));
     recipeLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     recipeLabel->setStyleSheet(QStringLiteral("QLabel{background:#f4f1e0;padding:6px;}"));
+    // Read from a metre away, in a few lines that leave the tiles their room.
+    recipeLabel->setWordWrap(true);
+    QFont recipeFont = recipeLabel->font();
+    recipeFont.setPointSize(13);
+    recipeLabel->setFont(recipeFont);
     layout->addWidget(recipeLabel);
 
     auto *bar = new QHBoxLayout;
@@ -515,7 +520,7 @@ void StationWindow::showCounters() {
 
 void StationWindow::showRecipe() {
     const QStringList lines = Recipe_Lines(setup.recipe);
-    recipeLabel->setText(lines.join(QLatin1Char('\n')));
+    recipeLabel->setText(lines.join(QStringLiteral("  ·  ")));
     recipeLabel->setAccessibleDescription(lines.join(QStringLiteral("; ")));
 }
 
