@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QTranslator>
 #include <QtTest>
+#include <cmath>
 #include <csignal>
 #include <signal.h>
 
@@ -781,6 +782,25 @@ class StationTest : public QObject {
             }
             QVERIFY2(tile->parentWidget()->rect().contains(tile->geometry()),
                      qPrintable(tile->accessibleName()));
+        }
+    }
+
+    // Every state's text reads on its background for weak eyes too (WCAG contrast 4.5:1).
+    void contrast() {
+        const auto luminance = [](const QColor &c) {
+            const auto linear = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+                   0.0722 * linear(c.blueF());
+        };
+        for (SlotState state :
+             {SlotState::Waiting, SlotState::Running, SlotState::Pass, SlotState::Fail}) {
+            const auto [background, text] = SlotTile::colours(state);
+            const double a = luminance(background), b = luminance(text);
+            const double ratio = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+            QVERIFY2(ratio >= 4.5, qPrintable(SlotTile::stateWord(state) + ": " +
+                                              QString::number(ratio, 'f', 2)));
         }
     }
 
