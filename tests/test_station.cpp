@@ -12,6 +12,7 @@
 #include "support/bench_rig.h"
 #include "support/message_box_responder.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCryptographicHash>
 #include <QLabel>
@@ -353,6 +354,9 @@ class StationTest : public QObject {
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w,
                         Qt::Key_Tab);
         QVERIFY(qobject_cast<SlotTile *>(QApplication::focusWidget()));
+        QAccessibleInterface *tile =
+            QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+        QVERIFY(tile && tile->role() == QAccessible::Button && tile->state().focused);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
         QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 2, 20000);
         // Run again at once, the chip perhaps still busy with the check it was stopped in:

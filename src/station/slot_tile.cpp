@@ -1,5 +1,6 @@
 #include "station/slot_tile.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -41,12 +42,24 @@ QString signOf(SlotState s) {
     return QString();
 }
 
+// To a screen reader a tile is a button (Enter acknowledges it), not a frame.
+QAccessibleInterface *tileAccessible(const QString &className, QObject *object) {
+    if (className == QLatin1String("SlotTile") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Button);
+    return nullptr;
+}
+
 } // namespace
 
 SlotTile::SlotTile(QWidget *parent) : QFrame(parent) {
     setFrameShape(QFrame::StyledPanel);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
+    static const bool accessible = [] {
+        QAccessible::installFactory(tileAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessible)
     auto *layout = new QVBoxLayout(this);
     QLabel **all[] = {&name, &state, &model, &phase, &time, &reason, &hint, &note, &counts};
     for (QLabel **l : all) {
@@ -145,7 +158,16 @@ void SlotTile::display(const SlotView &v) {
     if (!why.isEmpty()) description += QStringLiteral(": ") + why;
     if (!v.hint.isEmpty()) description += QStringLiteral("; ") + v.hint;
     if (!v.note.isEmpty()) description += QStringLiteral("; ") + v.note;
-    if (accessibleDescription() != description) setAccessibleDescription(description);
+    // A screen reader hears a running board's progress at most once a second (the window shows
+    // running tiles again every second); anything else at once.
+    const bool progressOnly = v.state == SlotState::Running &&
+                              announcedState == int(SlotState::Running) && announced.isValid() &&
+                              announced.elapsed() < 1000;
+    if (accessibleDescription() != description && !progressOnly) {
+        setAccessibleDescription(description);
+        announced.start();
+    }
+    announcedState = int(v.state);
     if (lastText != before) emit textChanged();
 }
 

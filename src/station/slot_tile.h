@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QString>
 #include <utility>
@@ -59,5 +60,7 @@ class SlotTile : public QFrame {
     QList<QLabel *> lines; // in the order above, name first
     double scale = 1.0;
     QString lastText;
-    int styled = -1; // the state the style sheet is of
+    int styled = -1;         // the state the style sheet is of
+    QElapsedTimer announced; // since the description last changed
+    int announcedState = -1;
 };
