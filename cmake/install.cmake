@@ -49,12 +49,26 @@ tessara_system_dir(TESSARA_UDEV_RULES_DIR udev udevdir /lib/udev /rules.d)
 tessara_system_dir(TESSARA_SYSTEMD_UNIT_DIR systemd systemdsystemunitdir /lib/systemd/system "")
 tessara_system_dir(TESSARA_SYSUSERS_DIR systemd sysusersdir /usr/lib/sysusers.d "")
 
+# What the rule's header says of its USB ID: 0000 is no vendor's and no product's.
+if(udev_vid STREQUAL "0000" OR udev_pid STREQUAL "0000")
+    set(udev_id_note "# THIS RULE MATCHES NOTHING until the chip's USB ID is set: this build has \
+${udev_vid}:${udev_pid}.\n# Build with -DTESSARA_USB_VENDOR_ID=VVVV -DTESSARA_USB_PRODUCT_ID=PPPP \
+(lsusb shows VVVV:PPPP).")
+else()
+    set(udev_id_note "# It matches the chip's USB ID, ${udev_vid}:${udev_pid}, set when Tessara was built.")
+endif()
+
 set(appstream_id invalid.tessara.Tessara)
 set(generated ${PROJECT_BINARY_DIR}/packaging)
 configure_file(${data}/70-tessara.rules.in ${generated}/70-tessara.rules @ONLY)
 configure_file(${data}/tessara.metainfo.xml.in ${generated}/${appstream_id}.metainfo.xml @ONLY)
 configure_file(${data}/tessara-cli.metainfo.xml.in ${generated}/${appstream_id}Cli.metainfo.xml @ONLY)
 configure_file(${data}/tessara-station.service.in ${generated}/tessara-station.service @ONLY)
+
+# The events' format and schema, which tessara-cli --help points to.
+set(TESSARA_DOC_DIR ${CMAKE_INSTALL_FULL_DATADIR}/doc/tessara-cli)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/events.md ${PROJECT_SOURCE_DIR}/docs/events.schema.json
+        DESTINATION ${TESSARA_DOC_DIR})
 
 include(${CMAKE_CURRENT_LIST_DIR}/manpages.cmake)
 

@@ -14,33 +14,49 @@ if(NOT TESSARA_HELP2MAN)
     return()
 endif()
 
-# `program` is run by its name, as its page shows it, with no display: --help needs none. The
-# version is the project's: tessara-cli's --version also tells how it was built, no matter for a
-# manual page.
-function(tessara_manpage program summary)
+# `page` is made from the --help of `program`, run by its name as its page shows it, with no
+# display: --help needs none. The version is the project's: tessara-cli's --version also tells
+# how it was built, no matter for a manual page. A page of a subcommand (tessara-cli-bundle) runs
+# a small script of that name that calls the program with the subcommand. Every --help ends with
+# its "Exit status:" list, which becomes the page's EXIT STATUS section.
+function(tessara_manpage page program summary)
     if(NOT TARGET ${program})
         return()
     endif()
-    set(page ${CMAKE_CURRENT_BINARY_DIR}/man/${program}.1)
-    set(sections ${CMAKE_CURRENT_BINARY_DIR}/man/${program}.h2m)
-    configure_file(${PROJECT_SOURCE_DIR}/data/man/${program}.h2m.in ${sections} @ONLY)
-    add_custom_command(OUTPUT ${page}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
+    set(man ${CMAKE_CURRENT_BINARY_DIR}/man)
+    set(output ${man}/${page}.1)
+    set(sections ${man}/${page}.h2m)
+    configure_file(${PROJECT_SOURCE_DIR}/data/man/${page}.h2m.in ${sections} @ONLY)
+    set(run ${page})
+    if(ARGN)
+        set(run ${man}/bin/${page})
+        string(REPLACE ";" " " words "${ARGN}")
+        file(WRITE ${run} "#!/bin/sh\nexec ${program} ${words} \"$@\"\n")
+        file(CHMOD ${run} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+             GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+    endif()
+    add_custom_command(OUTPUT ${output}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${man}
         COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
                 --unset=QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0
                 "PATH=$<TARGET_FILE_DIR:${program}>:$ENV{PATH}"
                 ${TESSARA_HELP2MAN} --no-info --name=${summary} --section=1
                 --version-string=${PROJECT_VERSION}
-                --include=${sections} --output=${page} ${program}
+                --include=${sections} --output=${output} ${run}
+        COMMAND sed -i "s/^\\.SS \"Exit status:\"$/.SH \"EXIT STATUS\"/" ${output}
         DEPENDS ${program} ${sections}
-        COMMENT "Manual page of ${program}"
+        COMMENT "Manual page of ${page}"
         VERBATIM)
-    set(TESSARA_MANPAGES ${TESSARA_MANPAGES} ${page} PARENT_SCOPE)
+    set(TESSARA_MANPAGES ${TESSARA_MANPAGES} ${output} PARENT_SCOPE)
 endfunction()
 
 # A new program: one more line, and its data/man/PROGRAM.h2m.in.
-tessara_manpage(tessara "update the firmware of KQ display-controller chips")
-tessara_manpage(tessara-cli "update the firmware of KQ display-controller chips from a terminal")
-tessara_manpage(tessara-sim "a simulated KQ chip boot loader on a pseudo-terminal")
-tessara_manpage(tessara-station "update every KQ board on a production fixture, PASS/FAIL per slot")
+tessara_manpage(tessara tessara "update the firmware of KQ display-controller chips")
+tessara_manpage(tessara-cli tessara-cli
+                "update the firmware of KQ display-controller chips from a terminal")
+tessara_manpage(tessara-cli-bundle tessara-cli
+                "make, sign, show and verify Tessara release bundles" bundle)
+tessara_manpage(tessara-sim tessara-sim "a simulated KQ chip boot loader on a pseudo-terminal")
+tessara_manpage(tessara-station tessara-station
+                "update every KQ board on a production fixture, PASS/FAIL per slot")
 add_custom_target(manpages ALL DEPENDS ${TESSARA_MANPAGES})

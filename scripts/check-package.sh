@@ -4,9 +4,11 @@
 # and checks them: lintian without error or warning on the source and on every binary package;
 # what each package holds and depends on (no graphical library for tessara-cli and
 # tessara-sim); the configuration files; the udev rule and the systemd unit where udev and
-# systemd look for them; what installing tessara-cli does (its system user, no unit enabled);
-# stripped programs with their debug information in the -dbgsym packages; the desktop entry and
-# the AppStream data; manual pages with every option and every section; the bash completion;
+# systemd look for them; what installing tessara-cli does (its system user, no unit enabled)
+# and upgrading it (a running station left running); stripped programs with their debug
+# information in the -dbgsym packages; the desktop entry and the AppStream data; the manual page
+# of every program (and of tessara-cli bundle) with every option, every section, the trusted keys
+# where it reads bundles and every other page in SEE ALSO; the bash completion;
 # the station's unit as systemd-analyze verifies it; and one full update by the unpacked
 # tessara-cli of the unpacked tessara-sim.
 # Usage: scripts/check-package.sh [OUT_DIR]   (default build-deb, where the packages are left)
@@ -27,13 +29,15 @@ for f in "$root"/data/*.metainfo.xml.in; do
     grep -q "<release version=\"$version\"" "$f" || fail "$f has no release $version"
 done
 
-# What the demo installs to build is what the source package says it needs.
+# What the demo and the station install to build is what the source package says it needs.
 build_depends=$(awk '/^Build-Depends:/ { on = 1; sub(/^Build-Depends:/, "") }
                      on && /^[A-Za-z-]+:/ && !/^Build-Depends:/ { on = 0 } on' "$root/debian/control" |
     tr ',' '\n' | sed 's/[(|[].*//; s/[[:space:]]//g; /^$/d')
-for p in $(sed 's/#.*//' "$root/scripts/packages/build.txt"); do
-    [ "$p" = build-essential ] || grep -qx -- "$p" <<<"$build_depends" ||
-        fail "$p of scripts/packages/build.txt is no Build-Depends of debian/control"
+for list in build build-station; do
+    for p in $(sed 's/#.*//' "$root/scripts/packages/$list.txt"); do
+        [ "$p" = build-essential ] || grep -qx -- "$p" <<<"$build_depends" ||
+            fail "$p of scripts/packages/$list.txt is no Build-Depends of debian/control"
+    done
 done
 
 # The source package is made from the files git knows (committed or not), not from build trees.
@@ -52,9 +56,10 @@ fi
     { tail -n 40 "$out/build.log"; fail "dpkg-buildpackage failed (the whole log: $out/build.log)"; }
 
 arch=$(dpkg --print-architecture)
-programs=(tessara tessara-cli tessara-sim)
+packages=(tessara tessara-cli tessara-sim)
+programs=(tessara tessara-cli tessara-sim tessara-station)
 deb() { echo "$out/${1}_${version}_$arch.deb"; }
-for p in "${programs[@]}"; do
+for p in "${packages[@]}"; do
     for f in "$(deb "$p")" "$(deb "$p-dbgsym")"; do [ -f "$f" ] || fail "no $f"; done
 done
 tar -tJf "$out/tessara_$version.tar.xz" | grep -qE '^tessara-[^/]*/(build|obj-)' &&
@@ -85,7 +90,7 @@ trap 'exit 130' INT TERM
 
 # Each package on its own, and all three in one tree to run them.
 tree=$work/root
-for p in "${programs[@]}"; do
+for p in "${packages[@]}"; do
     dpkg -x "$(deb "$p")" "$work/$p"
     dpkg -x "$(deb "$p")" "$tree"
     dpkg -x "$(deb "$p-dbgsym")" "$work/dbgsym"
@@ -106,6 +111,8 @@ holds tessara usr/bin/tessara usr/share/man/man1/tessara.1.gz \
     usr/share/applications/tessara-station.desktop \
     usr/share/tessara/translations/tessara-station_zh_CN.qm
 holds tessara-cli usr/bin/tessara-cli usr/share/man/man1/tessara-cli.1.gz \
+    usr/share/man/man1/tessara-cli-bundle.1.gz \
+    usr/share/doc/tessara-cli/events.md usr/share/doc/tessara-cli/events.schema.json \
     etc/tessara/Flash.ini etc/tessara/station.conf "$udev_rules/70-tessara.rules" \
     "$unit_dir/tessara-station.service" "$sysusers_dir/tessara.conf" \
     usr/share/bash-completion/completions/tessara-cli
@@ -137,6 +144,12 @@ PATH=$work/stubs:$PATH sh "$work/control/postinst" configure "" >/dev/null 2>&1 
 grep -qx 'systemd-sysusers .*tessara.conf' "$work/calls" || fail "installing tessara-cli makes no user"
 grep -E 'deb-systemd-helper enable|systemctl .*enable|deb-systemd-invoke .*start' "$work/calls" &&
     fail "installing tessara-cli enables or starts the station"
+# An upgrade leaves a running station alone (a restart would stop the boards on the fixture):
+# the prerm stops it only when the package is removed, and the postinst never restarts it. Read
+# from the scripts, since they act only where systemd runs.
+grep -q restart "$work/control/postinst" && fail "upgrading tessara-cli restarts the station"
+grep -B2 'deb-systemd-invoke stop' "$work/control/prerm" | grep -q '"$1" = remove' ||
+    fail "upgrading tessara-cli stops the station"
 # What systemd-sysusers makes of the file, on a copy of this system's users and groups: a
 # system user who cannot log in, a member of dialout.
 mkdir -p "$work/users/etc"
@@ -166,28 +179,43 @@ for p in "${programs[@]}"; do
 done
 
 # Each manual page: its sections, the program's version, every option of its --help and, for
-# tessara-cli, every command. The window answers --help without a display.
+# tessara-cli, every command; the trusted keys in FILES where bundles are read; every other page
+# in SEE ALSO. The window and the station answer --help without a display.
 export PATH=$tree/usr/bin:$PATH
-for p in "${programs[@]}"; do
-    help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$p" --help) ||
-        fail "$p --help failed"
-    [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$p" --version | head -n 1)" = "$p $version" ] ||
-        fail "$p --version does not begin with \"$p $version\""
-    source=$(zcat "$tree/usr/share/man/man1/$p.1.gz")
-    grep -q "^\.TH .*\"$p $version\"" <<<"$source" || fail "the manual page of $p shows no version"
-    for section in NAME SYNOPSIS DESCRIPTION OPTIONS ENVIRONMENT FILES 'EXIT STATUS' EXAMPLES \
-        'SEE ALSO'; do
+pages=("${programs[@]}" tessara-cli-bundle)
+for page in "${pages[@]}"; do
+    run=("$page")
+    [ "$page" = tessara-cli-bundle ] && run=(tessara-cli bundle)
+    help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${run[@]}" --help) ||
+        fail "${run[*]} --help failed"
+    sections=(NAME SYNOPSIS DESCRIPTION OPTIONS 'EXIT STATUS' FILES EXAMPLES 'SEE ALSO')
+    if [ "$page" != tessara-cli-bundle ]; then
+        sections+=(ENVIRONMENT)
+        [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$page" --version | head -n 1)" = "$page $version" ] ||
+            fail "$page --version does not begin with \"$page $version\""
+    fi
+    source=$(zcat "$tree/usr/share/man/man1/$page.1.gz")
+    grep -q "^\.TH .*\"$page $version\"" <<<"$source" || fail "the manual page of $page shows no version"
+    for section in "${sections[@]}"; do
         grep -qE "^\.SH \"?$section\"?$" <<<"$source" ||
-            fail "the manual page of $p has no $section section"
+            fail "the manual page of $page has no $section section"
     done
     # The page's text, its escaped hyphens and font changes undone.
-    page=$(sed 's/\\-/-/g; s/\\f[A-Z]//g; s/\\[,/]//g' <<<"$source")
+    text=$(sed 's/\\-/-/g; s/\\f[A-Z]//g; s/\\[,/]//g' <<<"$source")
     words=$(grep -oE -- '--[a-z0-9][a-z0-9-]*' <<<"$help" | sort -u)
-    [ "$p" = tessara-cli ] &&
+    [ "$page" = tessara-cli ] &&
         words+=$'\n'$(sed -n '/^Commands:/,/^$/s/^  \([a-z][a-z-]*\).*/\1/p' <<<"$help")
-    [ -n "$words" ] || fail "$p --help lists nothing"
+    [ -n "$words" ] || fail "${run[*]} --help lists nothing"
     for w in $words; do
-        grep -qw -- "$w" <<<"$page" || fail "the manual page of $p lacks $w"
+        grep -qw -- "$w" <<<"$text" || fail "the manual page of $page lacks $w"
+    done
+    if [ "$page" != tessara-sim ]; then
+        sed -n '/^\.SH FILES/,/^\.SH [^F]/p' <<<"$text" | grep -q '/etc/tessara/trusted-keys' ||
+            fail "the manual page of $page names no /etc/tessara/trusted-keys in FILES"
+    fi
+    for other in "${pages[@]}"; do
+        [ "$other" = "$page" ] || sed -n '/^\.SH "SEE ALSO"/,$p' <<<"$text" | grep -q "^\.BR $other (1)" ||
+            fail "the manual page of $page does not name $other in SEE ALSO"
     done
 done
 
@@ -228,7 +256,7 @@ tessara-cli --port "$work/ttyKQ" --flash-ini "$ini" update-all "$work/app.bin" "
 [ "$(sed -n 2p "$work/update.out")" = "Flash.ini: $ini" ] || fail "the line after the port names no Flash.ini"
 grep -qx 'Update flash is OK!!!!!!' "$work/update.out" || fail "no flash update"
 
-for p in "${programs[@]}"; do
+for p in "${packages[@]}"; do
     printf 'check-package: %-40s %6s KiB, installed %6s KiB, depends: %s\n' "$(basename "$(deb "$p")")" \
         "$(($(stat -c %s "$(deb "$p")") / 1024))" "$(dpkg-deb -f "$(deb "$p")" Installed-Size)" \
         "$(dpkg-deb -f "$(deb "$p")" Depends)"

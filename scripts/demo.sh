@@ -12,7 +12,7 @@ build=${TESSARA_BUILD_DIR:-$root/build-demo}
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$root" -B "$build" "${launcher[@]}" -DCMAKE_BUILD_TYPE=Release \
-    -DTESSARA_BUILD_TESTS=OFF -DTESSARA_BUILD_BENCH=OFF >/dev/null
+    -DTESSARA_BUILD_TESTS=OFF -DTESSARA_BUILD_BENCH=OFF -DTESSARA_BUILD_STATION=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target tessara-cli tessara-cli-flash-ini tessara-sim
 cli=$build/src/cli/tessara-cli
 sim=$build/src/sim/tessara-sim

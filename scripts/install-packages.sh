@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Installs, as root on Debian 12, the packages of the named lists of scripts/packages/ that are
 # not installed yet, without their recommendations: build (what building the programs needs),
-# test (the test tools), package (building and checking the Debian packages).
+# build-station (what tessara-station needs besides), test (the test tools), package (building
+# and checking the Debian packages).
 # Usage: scripts/install-packages.sh LIST...
 set -euo pipefail
 lists=$(cd "$(dirname "$0")" && pwd)/packages

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Makes the README's picture of tessara-station: eight slots in mixed states, from an offscreen
-# run against simulated boards (tests/test_station.cpp, screenshot()).
+# Makes the picture of tessara-station in README.md and docs/station.md: eight slots in mixed
+# states, from an offscreen run against simulated boards (tests/test_station.cpp, screenshot()).
 # Usage: scripts/station_screenshot.sh [BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -5,7 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-test
-"$root/scripts/install-packages.sh" build test package
+"$root/scripts/install-packages.sh" build build-station test package
 "$root/scripts/setup.sh" "$build" -DTESSARA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DTESSARA_WERROR=ON
 # Every source formatted as .clang-format says.
 (cd "$root" && find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |

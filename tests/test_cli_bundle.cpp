@@ -122,6 +122,13 @@ class CliBundleTest : public QObject {
         r = run({"bundle", "verify", "panel.kqb", "--trust", "line.pub"});
         QCOMPARE(r.status, 2);
         QVERIFY2(lastLine(r.err).contains("which is not a trusted key"), qPrintable(r.err));
+        // show tells what the bundle is, whoever signed it; verify is the one that judges.
+        r = run({"bundle", "show", "panel.kqb", "--trust", "line.pub"});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QVERIFY2(r.out.contains("Product: Panel 7") && r.out.contains(", not trusted") &&
+                     lastLine(r.out).contains("panel.kqb: whole, every image as its manifest "
+                                              "says; not accepted here: it is signed by key ID"),
+                 qPrintable(r.out));
 
         if (systemTrustsKeys()) QSKIP("the build's trusted keys folder holds keys");
         r = run({"bundle", "verify", "panel.kqb"});
@@ -210,10 +217,12 @@ class CliBundleTest : public QObject {
         QByteArray bytes = fileBytes(path("d.kqb"));
         bytes[bytes.size() / 3] = char(bytes[bytes.size() / 3] ^ 0x10);
         QVERIFY(writeFile(path("d.kqb"), bytes));
-        const CliRun r = run({"bundle", "verify", "d.kqb"});
-        QCOMPARE(r.status, 2);
-        QVERIFY2(lastLine(r.err).contains("d.kqb: refused: "), qPrintable(r.err));
-        QVERIFY(!r.out.contains("whole"));
+        for (const char *command : {"verify", "show"}) {
+            const CliRun r = run({"bundle", command, "d.kqb"});
+            QCOMPARE(r.status, 2);
+            QVERIFY2(lastLine(r.err).contains("d.kqb: refused: "), qPrintable(r.err));
+            QVERIFY(!r.out.contains("whole"));
+        }
         // What is not an archive at all has no signature state to show.
         QVERIFY(writeFile(path("notes.kqb"), "release notes\n"));
         const CliRun shown = run({"bundle", "show", "notes.kqb"});
@@ -225,6 +234,11 @@ class CliBundleTest : public QObject {
     void help() {
         CliRun r = run({"bundle", "--help"});
         QCOMPARE(r.status, 0);
+        // A usage line per subcommand, each one that can be followed as it reads.
+        QVERIFY2(r.out.startsWith("Usage: tessara-cli bundle create OUT.kqb --model MODEL... ") &&
+                     r.out.contains("\n  or:  tessara-cli bundle keygen NAME\n") &&
+                     r.out.contains("\n  or:  tessara-cli bundle show FILE [--trust PUBKEY]...\n"),
+                 qPrintable(r.out));
         for (const char *text : {"create OUT.kqb", "keygen NAME", "show FILE", "verify FILE",
                                  "--trust <PUBKEY>", "--model <MODEL>", "KQ31A, KQ31B"})
             QVERIFY2(r.out.contains(QLatin1String(text)), text);

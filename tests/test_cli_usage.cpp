@@ -130,8 +130,8 @@ void CliUsageTest::helpAndVersion() {
     for (const char *text :
          {"--erase-whole", "--only-changed", "--blocks", "--trace <FILE>", "--verbose",
           "serial:NUMBER", "TESSARA_SERIALCOMM", "a guess, the first ttyACM device", "Ctrl-C",
-          "Exit status: 0 success, 1 the operation failed (or no chip connected), 2 bad usage\n"
-          "(or an image or Flash.ini that cannot be used), 130 interrupted.",
+          "\nExit status:\n  0    success", "\n  2    bad usage, before anything is sent",
+          "\n  129  stopped by SIGHUP", "\n  130  stopped by Ctrl-C", "\n  143  stopped by SIGTERM",
           "Examples:\n  tessara-cli ports\n  tessara-cli --port serial:"})
         QVERIFY2(help.out.contains(QLatin1String(text)), text);
 

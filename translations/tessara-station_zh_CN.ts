@@ -132,112 +132,112 @@
 <context>
     <name>Recipe</name>
     <message>
-        <location filename="../src/station/recipe.cpp" line="23"/>
+        <location filename="../src/station/recipe.cpp" line="24"/>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="27"/>
+        <location filename="../src/station/recipe.cpp" line="28"/>
         <source>%1: %2, CRC-32 0x%3, %4 bytes, SHA-256 %5</source>
         <translation>%1：%2，CRC-32 0x%3，%4 字节，SHA-256 %5</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="42"/>
+        <location filename="../src/station/recipe.cpp" line="43"/>
         <source>bundle %1 refused: %2</source>
         <translation>发布包 %1 被拒绝：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="57"/>
+        <location filename="../src/station/recipe.cpp" line="58"/>
         <source>Flash.ini %1 does not exist</source>
         <translation>Flash.ini %1 不存在</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="61"/>
+        <location filename="../src/station/recipe.cpp" line="62"/>
         <source>no Flash.ini found in %1</source>
         <translation>在 %1 中找不到 Flash.ini</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="68"/>
+        <location filename="../src/station/recipe.cpp" line="69"/>
         <source>Flash.ini %1 lists no flash part</source>
         <translation>Flash.ini %1 没有列出任何闪存型号</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="75"/>
+        <location filename="../src/station/recipe.cpp" line="76"/>
         <source>this board is a %1: wrong recipe</source>
         <translation>这块板是 %1：配方不对</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="98"/>
+        <location filename="../src/station/recipe.cpp" line="99"/>
         <source>raw images need the model they are for (--model NAME)</source>
         <translation>未打包的映像需要注明适用型号（--model 型号）</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="101"/>
+        <location filename="../src/station/recipe.cpp" line="102"/>
         <source>unknown model: %1</source>
         <translation>未知型号：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="132"/>
+        <location filename="../src/station/recipe.cpp" line="139"/>
         <source>Recipe: bundle %1</source>
         <translation>配方：发布包 %1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="134"/>
+        <location filename="../src/station/recipe.cpp" line="141"/>
         <source>Product: %1, version %2</source>
         <translation>产品：%1，版本 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="136"/>
+        <location filename="../src/station/recipe.cpp" line="143"/>
         <source>Recipe: unsigned images</source>
         <translation>配方：未签名的映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="139"/>
+        <location filename="../src/station/recipe.cpp" line="146"/>
         <source>Operation: %1%2</source>
         <translation>操作：%1%2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="140"/>
+        <location filename="../src/station/recipe.cpp" line="147"/>
         <source>, only changed blocks</source>
         <translation>，只写有变化的块</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="141"/>
+        <location filename="../src/station/recipe.cpp" line="148"/>
         <source>MCU image</source>
         <translation>MCU 映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="142"/>
+        <location filename="../src/station/recipe.cpp" line="149"/>
         <source>Flash image</source>
         <translation>闪存映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="144"/>
+        <location filename="../src/station/recipe.cpp" line="151"/>
         <source>Models: any</source>
         <translation>型号：不限</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="145"/>
+        <location filename="../src/station/recipe.cpp" line="152"/>
         <source>Models: %1</source>
         <translation>型号：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="147"/>
+        <location filename="../src/station/recipe.cpp" line="154"/>
         <source>Signature: none</source>
         <translation>签名：无</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="151"/>
+        <location filename="../src/station/recipe.cpp" line="158"/>
         <source>Bundle SHA-256: %1</source>
         <translation>发布包 SHA-256：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="152"/>
+        <location filename="../src/station/recipe.cpp" line="159"/>
         <source>Signature: %1</source>
         <translation>签名：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="154"/>
+        <location filename="../src/station/recipe.cpp" line="161"/>
         <source>Warning: %1</source>
         <translation>警告：%1</translation>
     </message>
@@ -245,22 +245,22 @@
 <context>
     <name>SlotTile</name>
     <message>
-        <location filename="../src/station/slot_tile.cpp" line="92"/>
+        <location filename="../src/station/slot_tile.cpp" line="105"/>
         <source>Waiting</source>
         <translation>等待</translation>
     </message>
     <message>
-        <location filename="../src/station/slot_tile.cpp" line="94"/>
+        <location filename="../src/station/slot_tile.cpp" line="107"/>
         <source>Running</source>
         <translation>运行中</translation>
     </message>
     <message>
-        <location filename="../src/station/slot_tile.cpp" line="96"/>
+        <location filename="../src/station/slot_tile.cpp" line="109"/>
         <source>PASS</source>
         <translation>通过</translation>
     </message>
     <message>
-        <location filename="../src/station/slot_tile.cpp" line="98"/>
+        <location filename="../src/station/slot_tile.cpp" line="111"/>
         <source>FAIL</source>
         <translation>失败</translation>
     </message>
@@ -350,19 +350,47 @@
 <context>
     <name>StationOptions</name>
     <message>
+        <location filename="../src/station/station_options.cpp" line="105"/>
+        <source>%1 needs a value</source>
+        <translation>%1 需要一个值</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="176"/>
+        <source>--bundle needs a file name</source>
+        <translation>--bundle 需要一个文件名</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="177"/>
+        <source>one bundle: %1 and %2</source>
+        <translation>只能有一个发布包：%1 和 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="168"/>
+        <source>--max-parallel takes a number from 1 to 256</source>
+        <translation>--max-parallel 的值应为 1 到 256 之间的数字</translation>
+    </message>
+    <message>
         <location filename="../src/station/station_options.cpp" line="49"/>
         <source>Usage: tessara-station [OPTIONS] [OPERATION] [BUNDLE.kqb]
 Updates every board plugged into the fixture&apos;s hub, one tile per slot.
 
-OPERATION: update-all (default), update-mcu, update-flash, check-mcu, check-flash
-BUNDLE.kqb: the release bundle of the recipe (or --mcu and --flash)
+Arguments:
+  OPERATION            update-all (default), update-mcu, update-flash,
+                       check-mcu, check-flash; tessara-cli&apos;s images may
+                       follow it (update-all APP FLASH)
+  BUNDLE.kqb           the release bundle of the recipe (or --bundle FILE,
+                       or --mcu and --flash)
+
+Options:
+  --bundle FILE        the release bundle of the recipe
   --trust PUBKEY       trust this minisign public key (repeatable)
   --mcu FILE           the MCU image of the recipe
   --flash FILE         the flash image of the recipe
   --model NAME         the model the images are for (repeatable; needed
                        with --mcu and --flash)
   --only-changed       write only the flash blocks that differ
-  --report FILE        the report (JSON Lines; default: %1)
+  --report FILE        the report (JSON Lines; default:
+                       $XDG_DATA_HOME/tessara/reports/station-DATE.jsonl)
   --slots FILE         slots.conf: one &quot;PATH = NAME&quot; per slot
   --max-parallel N     at most N boards at once (default: all)
   --manual             boards wait for Start (space bar)
@@ -371,25 +399,41 @@ BUNDLE.kqb: the release bundle of the recipe (or --mcu and --flash)
                        never (only a new board runs)
   --flash-ini FILE     the Flash.ini to read first
   --config FILE        read options from FILE (station.conf, as tessara-cli)
-  --station NAME       this station&apos;s name in the audit log
+  --station NAME       this station&apos;s name in its records and audit log
   --fullscreen         fill the screen (a kiosk)
   --set-supervisor-password  set the supervisor&apos;s password in the
-                       configuration file (--config, default %2)
-  --help               this text
-  --version            the version
+                       configuration file (--config, default %1)
+  -h, --help           show this help
+  --version            show the version
+
+Exit status:
+  0    the window was closed, or --help or --version answered
+  2    the options, an image, the bundle, Flash.ini, slots.conf or the report
+       cannot be used (the reason is printed); no port is opened
+  134  the window could not start, for example with no display to show
+       it on: Qt says why and aborts
+  128+N  stopped by signal N (SIGTERM: 143, SIGHUP: 129, Ctrl-C: 130): the
+       boards running end safely first
 </source>
         <translation>用法：tessara-station [选项] [操作] [发布包.kqb]
 更新插在治具集线器上的每一块电路板，每个槽位一个方块。
 
-操作：update-all（默认）、update-mcu、update-flash、check-mcu、check-flash
-发布包.kqb：配方的发布包（或用 --mcu 和 --flash）
+参数：
+  操作                 update-all（默认）、update-mcu、update-flash、
+                       check-mcu、check-flash；其后可跟 tessara-cli 的
+                       映像（update-all 应用 闪存）
+  发布包.kqb           配方的发布包（或用 --bundle 文件，或用 --mcu 和 --flash）
+
+选项：
+  --bundle 文件        配方的发布包
   --trust 公钥         信任此 minisign 公钥（可重复）
   --mcu 文件           配方的 MCU 映像
   --flash 文件         配方的闪存映像
   --model 型号         映像适用的型号（可重复；用 --mcu 和 --flash
                        时必须给出）
   --only-changed       只写有变化的闪存块
-  --report 文件        报告（JSON Lines；默认：%1）
+  --report 文件        报告（JSON Lines；默认：
+                       $XDG_DATA_HOME/tessara/reports/station-日期.jsonl）
   --slots 文件         slots.conf：每行一个“路径 = 名称”
   --max-parallel N     最多同时烧录 N 块板（默认：全部）
   --manual             电路板等待按“开始”（空格键）
@@ -398,67 +442,65 @@ BUNDLE.kqb: the release bundle of the recipe (or --mcu and --flash)
                        never（只烧新板）
   --flash-ini 文件     优先读取的 Flash.ini
   --config 文件        从文件读取选项（station.conf，与 tessara-cli 相同）
-  --station 名称       本工位在审计日志中的名称
+  --station 名称       本工位在记录和审计日志中的名称
   --fullscreen         全屏显示（信息亭）
   --set-supervisor-password  在配置文件中设置主管密码
-                       （--config，默认 %2）
-  --help               显示本说明
+                       （--config，默认 %1）
+  -h, --help           显示本说明
   --version            显示版本
+
+退出状态：
+  0    窗口已关闭，或已回答 --help 或 --version
+  2    选项、映像、发布包、Flash.ini、slots.conf 或报告无法使用（会打印原因）；
+       不会打开任何端口
+  134  窗口无法启动，例如没有可显示的屏幕：Qt 说明原因并中止
+  128+N  被信号 N 停止（SIGTERM：143，SIGHUP：129，Ctrl-C：130）：
+       正在烧录的电路板先安全结束
 </translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="92"/>
-        <source>%1 needs a value</source>
-        <translation>%1 需要一个值</translation>
-    </message>
-    <message>
-        <location filename="../src/station/station_options.cpp" line="147"/>
+        <location filename="../src/station/station_options.cpp" line="158"/>
         <source>--retry takes auto, ask or never</source>
         <translation>--retry 只能是 auto、ask 或 never</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="157"/>
-        <source>--max-parallel takes a number from 1 to 256</source>
-        <translation>--max-parallel 的值应为 1 到 256 之间的数字</translation>
-    </message>
-    <message>
-        <location filename="../src/station/station_options.cpp" line="166"/>
+        <location filename="../src/station/station_options.cpp" line="187"/>
         <source>unknown operation: %1</source>
         <translation>未知的操作：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="175"/>
-        <location filename="../src/station/station_options.cpp" line="183"/>
+        <location filename="../src/station/station_options.cpp" line="196"/>
+        <location filename="../src/station/station_options.cpp" line="204"/>
         <source>unknown option: %1</source>
         <translation>未知的选项：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="189"/>
+        <location filename="../src/station/station_options.cpp" line="210"/>
         <source>a bundle or --mcu and --flash, not both</source>
         <translation>发布包与 --mcu、--flash 只能二选一</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="193"/>
+        <location filename="../src/station/station_options.cpp" line="214"/>
         <source>--model applies to raw images: a bundle names its models</source>
         <translation>--model 只用于未打包的映像：发布包自带型号</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="197"/>
+        <location filename="../src/station/station_options.cpp" line="218"/>
         <source>--trust applies to a bundle</source>
         <translation>--trust 只用于发布包</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="202"/>
+        <location filename="../src/station/station_options.cpp" line="223"/>
         <source>%1 needs an MCU image (--mcu FILE)</source>
         <translation>%1 需要 MCU 映像（--mcu 文件）</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="206"/>
+        <location filename="../src/station/station_options.cpp" line="227"/>
         <source>%1 needs a flash image (--flash FILE)</source>
         <translation>%1 需要闪存映像（--flash 文件）</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="210"/>
+        <location filename="../src/station/station_options.cpp" line="231"/>
         <source>--only-changed goes with update-all or update-flash</source>
         <translation>--only-changed 只能与 update-all 或 update-flash 一起使用</translation>
     </message>
@@ -471,243 +513,258 @@ BUNDLE.kqb: the release bundle of the recipe (or --mcu and --flash)
         <translation>Tessara 烧录工位</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="56"/>
+        <location filename="../src/station/station_window.cpp" line="61"/>
         <source>Start (space)</source>
         <translation>开始（空格键）</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="58"/>
+        <location filename="../src/station/station_window.cpp" line="63"/>
         <source>Stop (Esc)</source>
         <translation>停止 (Esc)</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="60"/>
+        <location filename="../src/station/station_window.cpp" line="65"/>
         <source>Acknowledge all (Ctrl+Enter)</source>
         <translation>全部确认 (Ctrl+Enter)</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="62"/>
-        <location filename="../src/station/station_window.cpp" line="385"/>
+        <location filename="../src/station/station_window.cpp" line="67"/>
+        <location filename="../src/station/station_window.cpp" line="417"/>
         <source>Reset counters</source>
         <translation>计数清零</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="94"/>
+        <location filename="../src/station/station_window.cpp" line="99"/>
         <source>&amp;Recipe</source>
         <translation>配方(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="95"/>
+        <location filename="../src/station/station_window.cpp" line="100"/>
         <source>&amp;Open recipe...</source>
         <translation>打开配方(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="97"/>
+        <location filename="../src/station/station_window.cpp" line="102"/>
         <source>&amp;Change recipe...</source>
         <translation>更换配方(&amp;C)...</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="212"/>
+        <location filename="../src/station/station_window.cpp" line="230"/>
+        <source>failed before the restart</source>
+        <translation>重启前已失败</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="232"/>
+        <source>%1: ran before the restart; not run again unasked</source>
+        <translation>%1：重启前已烧过；未经确认不再烧录</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="242"/>
         <source>%1: the board is back, attempt %2</source>
         <translation>%1：电路板已放回，第 %2 次</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="218"/>
+        <location filename="../src/station/station_window.cpp" line="248"/>
         <source>%1: a board is back before its result was acknowledged; it waits</source>
         <translation>%1：结果未确认前有板放回，等待确认</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="235"/>
+        <location filename="../src/station/station_window.cpp" line="265"/>
         <source>%1: %2 on %3</source>
         <translation>%1：在 %3 上执行 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="262"/>
+        <location filename="../src/station/station_window.cpp" line="292"/>
         <source>%1 %2 %</source>
         <translation>%1 %2 %</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="274"/>
+        <location filename="../src/station/station_window.cpp" line="304"/>
         <source>%1, boot 0x%2</source>
         <translation>%1，引导版本 0x%2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="286"/>
+        <location filename="../src/station/station_window.cpp" line="316"/>
         <source>PASS in %1 s</source>
         <translation>通过，用时 %1 秒</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="287"/>
+        <location filename="../src/station/station_window.cpp" line="317"/>
         <source>FAIL: %1</source>
         <translation>失败：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="301"/>
+        <location filename="../src/station/station_window.cpp" line="333"/>
         <source>The report %1 cannot be written: %2. Stop and call the engineer.</source>
         <translation>无法写入报告 %1：%2。请停止并联系工程师。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="342"/>
+        <location filename="../src/station/station_window.cpp" line="374"/>
         <source>take the failed board out first</source>
         <translation>请先取出失败的板</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="347"/>
+        <location filename="../src/station/station_window.cpp" line="379"/>
         <source>%1: %2 acknowledged</source>
         <translation>%1：已确认%2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="373"/>
+        <location filename="../src/station/station_window.cpp" line="405"/>
         <source>clearing the FAIL of slot %1</source>
         <translation>清除槽位 %1 的失败</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="377"/>
+        <location filename="../src/station/station_window.cpp" line="409"/>
         <source>%1: FAIL cleared by the supervisor</source>
         <translation>%1：主管已清除失败</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="386"/>
+        <location filename="../src/station/station_window.cpp" line="418"/>
         <source>Set every counter to zero? The report keeps its records.</source>
         <translation>把所有计数清零？报告中的记录会保留。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="389"/>
+        <location filename="../src/station/station_window.cpp" line="421"/>
         <source>resetting the counters</source>
         <translation>计数清零</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="402"/>
-        <location filename="../src/station/station_window.cpp" line="411"/>
-        <location filename="../src/station/station_window.cpp" line="421"/>
+        <location filename="../src/station/station_window.cpp" line="434"/>
+        <location filename="../src/station/station_window.cpp" line="443"/>
+        <location filename="../src/station/station_window.cpp" line="453"/>
         <source>Supervisor</source>
         <translation>主管</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="403"/>
+        <location filename="../src/station/station_window.cpp" line="435"/>
         <source>No supervisor password is set, so %1 is not allowed. Set one with tessara-station --set-supervisor-password.</source>
         <translation>未设置主管密码，不允许%1。请用 tessara-station --set-supervisor-password 设置。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="411"/>
+        <location filename="../src/station/station_window.cpp" line="443"/>
         <source>Supervisor password for %1:</source>
         <translation>%1需要主管密码：</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="422"/>
+        <location filename="../src/station/station_window.cpp" line="454"/>
         <source>Wrong password: %1 is not allowed.</source>
         <translation>密码错误：不允许%1。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="428"/>
+        <location filename="../src/station/station_window.cpp" line="460"/>
         <source>The audit log %1 cannot be written: %2. Stop and call the engineer.</source>
         <translation>无法写入审计日志 %1：%2。请停止并联系工程师。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="459"/>
+        <location filename="../src/station/station_window.cpp" line="491"/>
         <source>attempt %1 · slot: %2 of %3 passed</source>
         <translation>第 %1 次 · 本槽位：%3 块中 %2 块通过</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="465"/>
+        <location filename="../src/station/station_window.cpp" line="497"/>
         <source>board back: Enter runs it again</source>
         <translation>板已放回：按回车重烧</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="466"/>
+        <location filename="../src/station/station_window.cpp" line="498"/>
         <source>board back: Enter, then seat the next board</source>
         <translation>板已放回：按回车，然后放下一块板</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="468"/>
+        <location filename="../src/station/station_window.cpp" line="500"/>
         <source>no board</source>
         <translation>没有电路板</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="469"/>
+        <location filename="../src/station/station_window.cpp" line="501"/>
         <source>seat the next board</source>
         <translation>请放下一块板</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="470"/>
+        <location filename="../src/station/station_window.cpp" line="502"/>
         <source>press Start</source>
         <translation>请按“开始”</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="471"/>
+        <location filename="../src/station/station_window.cpp" line="503"/>
         <source>waiting for its turn</source>
         <translation>排队等待</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="473"/>
+        <location filename="../src/station/station_window.cpp" line="505"/>
+        <source>passed before the restart</source>
+        <translation>重启前已通过</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="506"/>
         <source>done in %1 s</source>
         <translation>完成，用时 %1 秒</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="475"/>
+        <location filename="../src/station/station_window.cpp" line="508"/>
         <source>after %1 s</source>
         <translation>用时 %1 秒</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="501"/>
+        <location filename="../src/station/station_window.cpp" line="534"/>
         <source>Log of slot %1</source>
         <translation>槽位 %1 的日志</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="504"/>
+        <location filename="../src/station/station_window.cpp" line="537"/>
         <source>log of slot %1</source>
         <translation>槽位 %1 的日志</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="550"/>
-        <location filename="../src/station/station_window.cpp" line="560"/>
-        <location filename="../src/station/station_window.cpp" line="566"/>
+        <location filename="../src/station/station_window.cpp" line="583"/>
+        <location filename="../src/station/station_window.cpp" line="593"/>
+        <location filename="../src/station/station_window.cpp" line="599"/>
         <source>Change recipe</source>
         <translation>更换配方</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="551"/>
-        <location filename="../src/station/station_window.cpp" line="567"/>
+        <location filename="../src/station/station_window.cpp" line="584"/>
+        <location filename="../src/station/station_window.cpp" line="600"/>
         <source>Boards are running. Change the recipe when they have ended.</source>
         <translation>有电路板正在烧录。请等它们结束后再更换配方。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="554"/>
+        <location filename="../src/station/station_window.cpp" line="587"/>
         <source>changing the recipe</source>
         <translation>更换配方</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="633"/>
+        <location filename="../src/station/station_window.cpp" line="666"/>
         <source>closing while boards run</source>
         <translation>在烧录中关闭</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="594"/>
+        <location filename="../src/station/station_window.cpp" line="627"/>
         <source>Release bundle</source>
         <translation>发布包</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="594"/>
+        <location filename="../src/station/station_window.cpp" line="627"/>
         <source>Release bundles (*.kqb)</source>
         <translation>发布包 (*.kqb)</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="602"/>
+        <location filename="../src/station/station_window.cpp" line="635"/>
         <source>MCU image</source>
         <translation>MCU 映像</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="606"/>
+        <location filename="../src/station/station_window.cpp" line="639"/>
         <source>Flash image</source>
         <translation>闪存映像</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="631"/>
+        <location filename="../src/station/station_window.cpp" line="664"/>
         <source>Close the station</source>
         <translation>关闭工位</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/station/station_window.cpp" line="632"/>
+        <location filename="../src/station/station_window.cpp" line="665"/>
         <source>%n board(s) are running. Stop them safely and close?</source>
         <translation>
             <numerusform>有 %n 块电路板正在烧录。要安全停止后关闭吗？</numerusform>

@@ -14,7 +14,7 @@ namespace {
 // other argument is left to QApplication (-platform, -style, ...).
 bool asksForText(int argc, char *argv[]) {
     for (int i = 1; i < argc; ++i)
-        for (const char *text : {"-h", "--help", "-v", "--version"})
+        for (const char *text : {"-h", "--help", "--version"})
             if (std::strcmp(argv[i], text) == 0) return true;
     return false;
 }
@@ -33,12 +33,20 @@ int printText(int argc, char *argv[]) {
                                  QStringLiteral("[FILE.kqb]"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
-    parser.addOptions({help, QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
-                                                QStringLiteral("Show the version."))});
+    parser.addOptions(
+        {help, QCommandLineOption(QStringLiteral("version"), QStringLiteral("Show the version."))});
     parser.parse(QCoreApplication::arguments()); // Qt's own options are no error here
-    const QString text = parser.isSet(help)
-                             ? parser.helpText()
-                             : QStringLiteral("tessara %1\n").arg(QStringLiteral(TESSARA_VERSION));
+    const QString text =
+        parser.isSet(help)
+            ? parser.helpText() +
+                  QStringLiteral(
+                      "\nExit status:\n"
+                      "  0    the window was closed (SIGTERM, SIGHUP and Ctrl-C close it as Exit\n"
+                      "       does: a running job stops safely first), or --help or --version\n"
+                      "       answered\n"
+                      "  134  the window could not start, for example with no display to show\n"
+                      "       it on: Qt says why and aborts\n")
+            : QStringLiteral("tessara %1\n").arg(QStringLiteral(TESSARA_VERSION));
     std::fputs(text.toLocal8Bit().constData(), stdout);
     return 0;
 }

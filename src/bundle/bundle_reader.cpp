@@ -200,10 +200,11 @@ BundleCheck Check_Bundle(const QByteArray &archive, const QList<TrustedKey> &tru
     b.manifestRead = true;
     if (!reason.isEmpty()) return check;
     if (!entriesMatchManifest(entries, b.manifest, reason)) return check;
-    reason = Signature_Refusal(b.signature, !trusted.isEmpty(), check.warning);
-    if (!reason.isEmpty()) return check;
-    // Nothing of a refused bundle is handed out.
-    if (!readImages(archive, b, reason)) {
+    // The images are checked before the signer is judged, so that a bundle refused for its
+    // signer alone is known to be whole; nothing of a refused bundle is handed out.
+    check.whole = readImages(archive, b, reason);
+    if (check.whole) reason = Signature_Refusal(b.signature, !trusted.isEmpty(), check.warning);
+    if (!reason.isEmpty()) {
         b.mcu.reset();
         b.flash.reset();
         check.warning.clear();

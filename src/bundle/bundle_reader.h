@@ -49,6 +49,9 @@ struct BundleCheck {
     Bundle bundle;   // as much as could be read
     QString refusal; // the first reason it must not be used, in words; empty: accepted
     QString warning; // accepted, with something the operator must be told (unsigned)
+    // The archive, its manifest and every image as the manifest says, and no bad signature:
+    // refused, if at all, only because its signer is not trusted here.
+    bool whole = false;
     bool accepted() const { return refusal.isEmpty(); }
 };
 

@@ -105,6 +105,13 @@ int showOrVerify(const QString &path, const QStringList &trust, bool show, FILE 
     if (!loadTrust(trust, keys, err)) return CliUsage;
     const BundleCheck check = Check_BundleFile(path, keys);
     if (show) printBundle(out, check.bundle);
+    // show tells what a whole bundle is, trusted here or not; verify judges it.
+    if (show && check.whole && !check.accepted()) {
+        Print_Line(out, QStringLiteral("%1: whole, every image as its manifest says; not accepted "
+                                       "here: %2")
+                            .arg(path, check.refusal));
+        return CliOk;
+    }
     if (!check.accepted())
         return refuse(err, QStringLiteral("%1: refused: %2").arg(path, check.refusal));
     if (!check.warning.isEmpty())
@@ -245,6 +252,15 @@ int create(const QCommandLineParser &p, const CreateOptions &o, const QString &o
     return CliOk;
 }
 
+QString usageLines() {
+    return QStringLiteral(
+        "Usage: tessara-cli bundle create OUT.kqb --model MODEL... [--mcu IMAGE] [--flash IMAGE] "
+        "[OPTIONS]\n"
+        "  or:  tessara-cli bundle keygen NAME\n"
+        "  or:  tessara-cli bundle show FILE [--trust PUBKEY]...\n"
+        "  or:  tessara-cli bundle verify FILE [--trust PUBKEY]...\n");
+}
+
 QString helpTail() {
     QString text = QStringLiteral("\nCommands:\n");
     for (const Subcommand &s : subcommands)
@@ -261,13 +277,17 @@ QString helpTail() {
                "\nKeys and signatures are minisign's: minisign -V -p NAME.pub -m manifest.json\n"
                "checks a manifest that tessara-cli signed, and a manifest.json.minisig made\n"
                "by minisign -S (with a key made by minisign -G -W) is accepted in a bundle.\n"
-               "\nExit status: 0 done (verify, show: the bundle is acceptable), 1 a file could\n"
-               "not be written, 2 refused (the reason is the last line on stderr).\n"
+               "\nExit status:\n"
+               "  0  done; verify: the bundle is whole and accepted here; show: the bundle is\n"
+               "     whole (its signature state, \"not trusted\" included, is in the text)\n"
+               "  1  a file could not be written\n"
+               "  2  refused: bad usage, a file that exists already, a bundle that is not\n"
+               "     whole or whose signature is bad; verify: also one not accepted here (the\n"
+               "     reason is the last line on stderr)\n"
                "\nExamples:\n"
                "  tessara-cli bundle keygen release\n"
-               "  tessara-cli bundle create panel-2.4.kqb --model KQ31B --model KQ31C \\\n"
-               "      --mcu app.bin --flash flash.bin --min-boot-version 0x1a \\\n"
-               "      --product panel --version 2.4 --sign release.key\n"
+               "  tessara-cli bundle create panel-2.4.kqb --model KQ31B --mcu app.bin --flash "
+               "flash.bin --version 2.4 --sign release.key\n"
                "  tessara-cli bundle verify panel-2.4.kqb --trust release.pub\n")
                .arg(Bundle_TrustedKeysDir());
 }
@@ -306,7 +326,12 @@ int Run_BundleCommand(const QStringList &arguments, FILE *out, FILE *err) {
     args.prepend(arguments.value(0) + QStringLiteral(" bundle"));
     if (!parser.parse(args)) return refuse(err, parser.errorText());
     if (parser.isSet(help)) {
-        std::fputs((parser.helpText() + helpTail()).toLocal8Bit().constData(), out);
+        // Qt's usage line knows nothing of the subcommands: each gets its own.
+        const QString options = parser.helpText();
+        std::fputs((usageLines() + options.mid(options.indexOf(QLatin1Char('\n')) + 1) + helpTail())
+                       .toLocal8Bit()
+                       .constData(),
+                   out);
         return CliOk;
     }
     const QStringList positional = parser.positionalArguments();

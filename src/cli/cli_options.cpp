@@ -63,8 +63,19 @@ QString commandList() {
         "button does. An MCU write is never cut short (that would leave the chip without\n"
         "firmware): the run stops once it is complete. Outside an MCU write a second Ctrl-C ends\n"
         "the program.\n"
-        "\nExit status: 0 success, 1 the operation failed (or no chip connected), 2 bad usage\n"
-        "(or an image or Flash.ini that cannot be used), 130 interrupted.\n"
+        "\nExit status:\n"
+        "  0    success; with several boards, every board succeeded\n"
+        "  1    the operation failed or no chip is connected; with several boards, any board\n"
+        "       failed; a record could not be written to the report\n"
+        "  2    bad usage, before anything is sent: an unknown command or option, a number out\n"
+        "       of range, an image that cannot be read or has 0 bytes, a bundle refused or\n"
+        "       without the command's image, a Flash.ini that cannot be read, a report or trace\n"
+        "       file that cannot be opened, a --config file or a hook command that cannot be\n"
+        "       read or split, a --mqtt URL or --mqtt-auth file that cannot be used, a USB\n"
+        "       serial number on several ports, one device named twice\n"
+        "  129  stopped by SIGHUP (a closed terminal)\n"
+        "  130  stopped by Ctrl-C (SIGINT)\n"
+        "  143  stopped by SIGTERM (timeout, a service manager)\n"
         "\nExamples:\n"
         "  tessara-cli ports\n"
         "  tessara-cli --port serial:KQ0042 update-all app.bin flash.bin --erase-whole\n"
@@ -234,7 +245,7 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
     const QCommandLineOption jsonOption(
         QStringLiteral("json"),
         QStringLiteral("Print events, one JSON object per line, on stdout in place of the log "
-                       "(docs/events.md)."));
+                       "(their format: /usr/share/doc/tessara-cli/events.md)."));
     const QCommandLineOption beforeOption(
         QStringLiteral("before-board"),
         QStringLiteral("Run CMD (a program and its arguments, no shell) before a board is "
@@ -269,8 +280,8 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
         QStringLiteral("FILE"));
     const QCommandLineOption trustOption(
         QStringLiteral("trust"),
-        QStringLiteral(
-            "--bundle: also trust bundles signed by the public key PUBKEY (repeatable)."),
+        QStringLiteral("With --bundle, also trust bundles signed by the public key PUBKEY "
+                       "(repeatable)."),
         QStringLiteral("PUBKEY"));
     const QCommandLineOption mqttAuthOption(
         QStringLiteral("mqtt-auth"),

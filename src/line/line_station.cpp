@@ -25,6 +25,9 @@ bool LineStation::start(QString &error) {
     }
     stream.addSink(mqtt.get());
     mqtt->setState(MqttPublisher::State::Idle);
+    overview = std::make_unique<StationOverview>(settings.mqtt->station, settings.command,
+                                                 QDateTime::currentDateTime());
+    publishOverview();
     return true;
 }
 
@@ -52,6 +55,7 @@ void LineStation::boardStarted(const BoardIdentity &board) {
     }
     stream.boardArrived(board);
     stream.boardStarted(board.port, settings.command);
+    if (overview) overview->boardStarted(board, QDateTime::currentDateTime());
     setRunning(+1);
 }
 
@@ -85,6 +89,7 @@ void LineStation::boardEnded(const QString &port, const JobResult &result,
     }
     board.port = port;
     stream.boardEnded(port, record);
+    if (overview) overview->boardEnded(port, result, record, QDateTime::currentDateTime());
     setRunning(-1);
     ++summary.boards;
     ++(result.ok() ? summary.ok : result.interrupted() ? summary.interrupted : summary.failed);
@@ -125,6 +130,11 @@ void LineStation::setRunning(int change) {
     running += change;
     if (mqtt)
         mqtt->setState(running > 0 ? MqttPublisher::State::Running : MqttPublisher::State::Idle);
+    publishOverview();
+}
+
+void LineStation::publishOverview() {
+    if (overview) mqtt->setOverview(overview->json(QDateTime::currentDateTime()));
 }
 
 void LineObserver::logLine(const QString &text) {

@@ -6,6 +6,7 @@
 #include "line/event_stream.h"
 #include "line/line_hook.h"
 #include "line/mqtt_publisher.h"
+#include "line/station_overview.h"
 #include "protocol/observer.h"
 
 #include <QHash>
@@ -72,11 +73,13 @@ class LineStation {
 
   private:
     void setRunning(int change);
+    void publishOverview();
 
     const Settings settings;
     EventStream stream;
     std::unique_ptr<EventLines> jsonLines;
     std::unique_ptr<MqttPublisher> mqtt;
+    std::unique_ptr<StationOverview> overview; // with the publisher, for the line lead's page
     int running = 0;
     RunSummary summary;
     bool finished = false;

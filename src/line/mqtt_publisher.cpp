@@ -48,6 +48,12 @@ QByteArray MqttPublisher::stateTopic() const {
         .toUtf8();
 }
 
+QByteArray MqttPublisher::overviewTopic() const {
+    return (settings.prefix + QLatin1Char('/') + Topic_Level(settings.station) +
+            QStringLiteral("/overview"))
+        .toUtf8();
+}
+
 QByteArray MqttPublisher::eventTopic(const LineEvent &event) const {
     QString topic = settings.prefix + QLatin1Char('/') + Topic_Level(settings.station);
     // The run's summary and the lines of no board are the station's own.
@@ -114,6 +120,13 @@ void MqttPublisher::setState(State value) {
     wake.notify_all();
 }
 
+void MqttPublisher::setOverview(const QByteArray &json) {
+    std::lock_guard<std::mutex> lock(mutex);
+    overview = json;
+    overviewDue = true;
+    wake.notify_all();
+}
+
 void MqttPublisher::deliver(const LineEvent &event) {
     MqttMessage message;
     message.topic = eventTopic(event);
@@ -159,7 +172,8 @@ void MqttPublisher::sendLoop() {
     for (;;) {
         wake.wait(lock, [this] {
             const bool room = inFlight.size() < InFlightLimit;
-            return stopping || (connected && room && (stateDue || !queue.isEmpty() || offlineDue));
+            return stopping || (connected && room &&
+                                (stateDue || overviewDue || !queue.isEmpty() || offlineDue));
         });
         if (stopping) return;
         // The state first, so that a subscriber knows the station before its events; "offline"
@@ -171,6 +185,11 @@ void MqttPublisher::sendLoop() {
         if (stateDue) {
             message.payload = stateWord(state);
             stateDue = false;
+        } else if (overviewDue) {
+            message.topic = overviewTopic();
+            message.payload = overview;
+            message.kind = LineEvent::Summary;
+            overviewDue = false;
         } else if (!queue.isEmpty()) {
             message = *queue.pop();
         } else {
@@ -213,6 +232,7 @@ void MqttPublisher::onConnect(int rc) {
     }
     connected = true;
     stateDue = true;
+    overviewDue = !overview.isEmpty();
     if (!lastProblem.isEmpty()) {
         log(QStringLiteral("MQTT: connected to %1").arg(brokerName()));
         lastProblem.clear();
@@ -245,7 +265,8 @@ void MqttPublisher::stop(int waitMs) {
     offlineDue = true;
     wake.notify_all();
     wake.wait_for(lock, std::chrono::milliseconds(waitMs), [this] {
-        return !connected || (queue.isEmpty() && inFlight.isEmpty() && !offlineDue && !stateDue);
+        return !connected ||
+               (queue.isEmpty() && inFlight.isEmpty() && !offlineDue && !stateDue && !overviewDue);
     });
     stopping = true;
     int unsent = queue.size();

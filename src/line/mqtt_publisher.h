@@ -42,12 +42,16 @@ class MqttPublisher : public EventSink {
     // Running: boards are being written; Idle: none is. Retained, and sent again on each connect.
     void setState(State state);
     void deliver(const LineEvent &event) override;
+    // The station's overview (StationOverview), retained: only the latest is kept and sent,
+    // after the state, and again on each connect.
+    void setOverview(const QByteArray &json);
     // Says "offline", then waits at most `waitMs` for the queue to reach the broker (not at all
     // while it cannot be reached), and disconnects. What was not sent is said in a log line.
     void stop(int waitMs = 3000);
 
     // The topics.
     QByteArray stateTopic() const;
+    QByteArray overviewTopic() const;
     QByteArray eventTopic(const LineEvent &event) const;
     QString brokerName() const; // "host:port", for log lines
 
@@ -70,6 +74,8 @@ class MqttPublisher : public EventSink {
     MqttQueue queue;
     State state = State::Online;
     bool stateDue = false; // the state is to be (re)published
+    QByteArray overview;   // the latest overview; empty: none yet
+    bool overviewDue = false;
     bool connected = false;
     bool everConnected = false;
     bool stopping = false;

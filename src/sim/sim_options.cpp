@@ -76,12 +76,17 @@ QString faultHelp() {
         "  H  the record is rewritten in place: 0 keeps the old one, 1-99 leave none, 100 the new\n"
         "  h  of the flash erased, from its first sector\n"
         "  l  of the block's sectors erased, then of its pages programmed (bytes of both)\n"
-        "  N, n and the rest change nothing; the cut comes PERCENT into the command's time (the\n"
-        "     flash CRC's progress reports due before it are sent)\n"
-        "What it wrote stays (the MCU flash, the flash, the boot records), the word memory (RAM)\n"
-        "is lost, and no reply is sent. Example: the power gone three quarters into the tenth\n"
-        "flash block, back after 300 ms:\n"
-        "  tessara-sim --link /tmp/ttyKQ --power-cut l:10:75:300\n");
+        "  N  nothing; the cut comes PERCENT into the command's time\n"
+        "  n  nothing; the cut comes PERCENT into the command's time, after the progress\n"
+        "     reports due before it\n"
+        "Any other command changes nothing. What it wrote stays (the MCU flash, the flash, the\n"
+        "boot records), the word memory (RAM) is lost, and no reply is sent. Example: the power\n"
+        "gone three quarters into the tenth flash block, back after 300 ms:\n"
+        "  tessara-sim --link /tmp/ttyKQ --power-cut l:10:75:300\n"
+        "\nExit status:\n"
+        "  0  stopped by SIGINT or SIGTERM, or --help or --version answered\n"
+        "  1  the pseudo-terminal or the log file could not be made\n"
+        "  2  bad usage: an unknown option or a value it cannot take\n");
     return text;
 }
 
@@ -205,9 +210,9 @@ bool parseSimOptions(const QStringList &args, SimOptions *options, QString *erro
         "path on the first line, then serves it until SIGINT or SIGTERM.\n"
         "Numbers are decimal, or hexadecimal with 0x; sizes may end in K or M."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help."));
+                                  QStringLiteral("Show this help."));
     const QCommandLineOption version(QStringLiteral("version"),
-                                     QStringLiteral("Shows the version."));
+                                     QStringLiteral("Show the version."));
     const auto option = [](const char *name, const char *text, const char *value) {
         return QCommandLineOption(QLatin1String(name), QLatin1String(text), QLatin1String(value));
     };

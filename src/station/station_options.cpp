@@ -49,16 +49,22 @@ QString Station_Usage() {
     return Words::tr(
                "Usage: tessara-station [OPTIONS] [OPERATION] [BUNDLE.kqb]\n"
                "Updates every board plugged into the fixture's hub, one tile per slot.\n\n"
-               "OPERATION: update-all (default), update-mcu, update-flash, check-mcu, "
-               "check-flash\n"
-               "BUNDLE.kqb: the release bundle of the recipe (or --mcu and --flash)\n"
+               "Arguments:\n"
+               "  OPERATION            update-all (default), update-mcu, update-flash,\n"
+               "                       check-mcu, check-flash; tessara-cli's images may\n"
+               "                       follow it (update-all APP FLASH)\n"
+               "  BUNDLE.kqb           the release bundle of the recipe (or --bundle FILE,\n"
+               "                       or --mcu and --flash)\n\n"
+               "Options:\n"
+               "  --bundle FILE        the release bundle of the recipe\n"
                "  --trust PUBKEY       trust this minisign public key (repeatable)\n"
                "  --mcu FILE           the MCU image of the recipe\n"
                "  --flash FILE         the flash image of the recipe\n"
                "  --model NAME         the model the images are for (repeatable; needed\n"
                "                       with --mcu and --flash)\n"
                "  --only-changed       write only the flash blocks that differ\n"
-               "  --report FILE        the report (JSON Lines; default: %1)\n"
+               "  --report FILE        the report (JSON Lines; default:\n"
+               "                       $XDG_DATA_HOME/tessara/reports/station-DATE.jsonl)\n"
                "  --slots FILE         slots.conf: one \"PATH = NAME\" per slot\n"
                "  --max-parallel N     at most N boards at once (default: all)\n"
                "  --manual             boards wait for Start (space bar)\n"
@@ -67,13 +73,21 @@ QString Station_Usage() {
                "                       never (only a new board runs)\n"
                "  --flash-ini FILE     the Flash.ini to read first\n"
                "  --config FILE        read options from FILE (station.conf, as tessara-cli)\n"
-               "  --station NAME       this station's name in the audit log\n"
+               "  --station NAME       this station's name in its records and audit log\n"
                "  --fullscreen         fill the screen (a kiosk)\n"
                "  --set-supervisor-password  set the supervisor's password in the\n"
-               "                       configuration file (--config, default %2)\n"
-               "  --help               this text\n"
-               "  --version            the version\n")
-        .arg(Default_ReportPath(), Default_StationConf());
+               "                       configuration file (--config, default %1)\n"
+               "  -h, --help           show this help\n"
+               "  --version            show the version\n\n"
+               "Exit status:\n"
+               "  0    the window was closed, or --help or --version answered\n"
+               "  2    the options, an image, the bundle, Flash.ini, slots.conf or the report\n"
+               "       cannot be used (the reason is printed); no port is opened\n"
+               "  134  the window could not start, for example with no display to show\n"
+               "       it on: Qt says why and aborts\n"
+               "  128+N  stopped by signal N (SIGTERM: 143, SIGHUP: 129, Ctrl-C: 130): the\n"
+               "       boards running end safely first\n")
+        .arg(Default_StationConf());
 }
 
 ParsedStationOptions Parse_StationOptions(const QStringList &given) {
@@ -95,7 +109,7 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
             into = arguments[++i];
             return true;
         };
-        if (a == QLatin1String("--help")) {
+        if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
             parsed.help = true;
             return parsed;
         } else if (a == QLatin1String("--version")) {
@@ -115,8 +129,6 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
             if (!value(o.supervisorHash)) return parsed;
         } else if (a == QLatin1String("--station")) {
             if (!value(o.station)) return parsed;
-        } else if (a == QLatin1String("--bundle")) {
-            if (!value(o.bundlePath)) return parsed;
         } else if (a == QLatin1String("--fullscreen")) {
             o.fullscreen = true;
         } else if (a == QLatin1String("--all") || a == QLatin1String("--watch")) {
@@ -157,6 +169,16 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
                 parsed.error = Words::tr("--max-parallel takes a number from 1 to 256");
                 return parsed;
             }
+        } else if (a == QLatin1String("--bundle")) {
+            QString path;
+            if (!value(path)) return parsed;
+            if (path.isEmpty() || !o.bundlePath.isEmpty()) {
+                parsed.error = path.isEmpty()
+                                   ? Words::tr("--bundle needs a file name")
+                                   : Words::tr("one bundle: %1 and %2").arg(o.bundlePath, path);
+                return parsed;
+            }
+            o.bundlePath = path;
         } else if (a.endsWith(QLatin1String(".kqb"), Qt::CaseInsensitive) &&
                    o.bundlePath.isEmpty()) {
             o.bundlePath = a;

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "jobs/job_result.h"
+#include "line/board_identity.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QHash>
+#include <QJsonObject>
+#include <QList>
+#include <QMap>
+#include <QSet>
+#include <QString>
+#include <deque>
+
+// What the line lead's page shows of one station, whenever it is opened: the counters since the
+// station started, the recipe of its last board, each slot's state, its last failures and its
+// boards per 10 minutes. Published retained (PREFIX/STATION/overview, docs/events.md) after each
+// board's start and end, so that a page opened later sees the station whole without having
+// heard a single event. Bounded: it keeps at most SlotLimit slots, FailureLimit failures and
+// BucketLimit buckets, and remembers at most SerialLimit boards for the first-pass yield.
+class StationOverview {
+  public:
+    static constexpr int SlotLimit = 256;
+    static constexpr int FailureLimit = 20;
+    static constexpr int BucketLimit = 144; // a day of 10-minute buckets
+    static constexpr int SerialLimit = 100000;
+
+    StationOverview(const QString &station, const QString &command, const QDateTime &since);
+
+    void boardStarted(const BoardIdentity &board, const QDateTime &now);
+    // `record` is the board's report record, the one its end event carries.
+    void boardEnded(const QString &port, const JobResult &result, const QByteArray &record,
+                    const QDateTime &now);
+
+    // The overview as one JSON object, on one line.
+    QByteArray json(const QDateTime &now) const;
+
+  private:
+    struct Slot {
+        QString port, slot, serial, state, model, reason, failure;
+        QDateTime time; // when it entered its state
+        bool firstPass = true;
+    };
+    struct Bucket {
+        int ok = 0, failed = 0;
+    };
+
+    Slot &slotOf(const QString &port);
+    void remember(const QString &serial); // a board that ended here, for the first-pass yield
+
+    const QString station, command;
+    const QDateTime since;
+    int boards = 0, ok = 0, failed = 0, interrupted = 0;
+    int firstPassBoards = 0, firstPassOk = 0;
+    QJsonObject recipe;
+    QMap<QString, Slot> slotsByPort;
+    std::deque<QJsonObject> failures;
+    QMap<qint64, Bucket> buckets; // by the bucket's start, ms since the epoch
+    QSet<QString> seenSerials;    // boards run before: their runs are no first pass
+    std::deque<QString> serialOrder;
+};
+
+// The word the line uses for a kind of failure: "no_reply", "device_gone".
+const char *Failure_KindName(FailureKind kind);
