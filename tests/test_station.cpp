@@ -466,6 +466,15 @@ class StationTest : public QObject {
                      .startsWith("Total 2 · Passed 2 · Failed 0 · First-pass yield 50 % · "
                                  "Final yield 100 %"),
                  qPrintable(labelOf(w, "counters")));
+
+        // Reset by the supervisor, the counters stay reset through the next restart.
+        MessageBoxResponder responder; // "Set every counter to zero?": Yes
+        w.resetCounters();
+        station.window.reset();
+        Station again(bench, 2);
+        QTRY_VERIFY(tileOf(*again.window, "A2").startsWith("PASS: passed before the restart"));
+        QVERIFY2(labelOf(*again.window, "counters").startsWith("Total 0 · "),
+                 qPrintable(labelOf(*again.window, "counters")));
     }
 
     // Resetting the counters, clearing a FAIL by force and changing the recipe are the

@@ -18,8 +18,24 @@ QString Board_Key(const QString &usbSerial, const QString &port, const QString &
                                : QStringLiteral("usb:") + usbSerial;
 }
 
+int Records_BeforeReset(const QString &auditPath, const QString &station) {
+    QFile file(auditPath);
+    int last = 0;
+    if (!file.open(QIODevice::ReadOnly)) return last;
+    qint64 read = 0;
+    while (!file.atEnd() && read < MaxReportBytes) {
+        const QByteArray line = file.readLine(MaxLineBytes);
+        read += line.size();
+        const QJsonObject r = QJsonDocument::fromJson(line).object();
+        if (r.value(QStringLiteral("event")).toString() == QLatin1String("counters reset") &&
+            r.value(QStringLiteral("station")).toString() == station)
+            last = r.value(QStringLiteral("records_before")).toInt();
+    }
+    return last;
+}
+
 StationHistory Read_StationHistory(const QString &path, const QString &station,
-                                   const QString &recipe) {
+                                   const QString &recipe, int uncounted) {
     StationHistory history;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return history;
@@ -37,20 +53,24 @@ StationHistory Read_StationHistory(const QString &path, const QString &station,
         const bool ok = r.value(QStringLiteral("result")).toString() == QLatin1String("ok");
         const int attempt = r.value(QStringLiteral("attempt")).toString().toInt();
         if (attempt < 1) continue;
-        if (first) {
-            history.counters.reset(
-                QDateTime::fromString(r.value(QStringLiteral("time")).toString(), Qt::ISODate));
-            first = false;
-        }
-        // A retry whose first run is not in the report (a report cut short) counts as a board.
-        const int counted = lastPassedInSlot.count(slot) ? attempt : 1;
-        history.counters.count(slot, counted, lastPassedInSlot[slot], ok);
-        lastPassedInSlot[slot] = ok;
+        const QDateTime time =
+            QDateTime::fromString(r.value(QStringLiteral("time")).toString(), Qt::ISODate);
+        const bool counts = history.records >= uncounted;
         history.records += 1;
+        if (counts) {
+            if (first) history.counters.reset(time);
+            first = false;
+            // A retry whose first run is not counted (a report cut short, a reset between)
+            // counts as a board.
+            const int counted = lastPassedInSlot.count(slot) ? attempt : 1;
+            history.counters.count(slot, counted, lastPassedInSlot[slot], ok);
+            lastPassedInSlot[slot] = ok;
+            history.counted += 1;
+        }
         const QString key = Board_Key(r.value(QStringLiteral("usb_serial")).toString(),
                                       r.value(QStringLiteral("port")).toString(), slot);
         if (r.value(QStringLiteral("recipe")).toString() == recipe)
-            history.lastRuns.insert(key, LastRun{counted, ok});
+            history.lastRuns.insert(key, LastRun{attempt, ok, counts});
         else
             history.lastRuns.remove(key);
     }

@@ -139,10 +139,14 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     showRecipe();
     showCounters();
     updateButtons();
+    if (setup.audit) setup.audit->setStation(setup.station);
     if (setup.report) {
-        StationHistory history =
-            Read_StationHistory(setup.report->path(), setup.station, Recipe_Id(setup.recipe));
-        if (history.records > 0) counters = history.counters;
+        const int uncounted =
+            setup.audit ? Records_BeforeReset(setup.audit->path(), setup.station) : 0;
+        StationHistory history = Read_StationHistory(setup.report->path(), setup.station,
+                                                     Recipe_Id(setup.recipe), uncounted);
+        if (history.counted > 0) counters = history.counters;
+        stationRecords = history.records;
         runBefore = history.lastRuns;
         showCounters();
     }
@@ -209,6 +213,7 @@ void StationWindow::newBoard(Slot &slot, const QString &boardId) {
     slot.boardId = boardId;
     slot.attempt = 0;
     slot.lastPassed = false;
+    slot.counted = false;
 }
 
 void StationWindow::arrived(const QString &port) {
@@ -226,6 +231,7 @@ void StationWindow::arrived(const QString &port) {
         slot.state = before->passed ? SlotState::Pass : SlotState::Fail;
         slot.attempt = before->attempt;
         slot.lastPassed = before->passed;
+        slot.counted = before->counted;
         slot.latched = slot.restored = slot.kept = true;
         if (!before->passed) slot.words = {tr("failed before the restart"), QString()};
         watch.keep(port);
@@ -311,7 +317,9 @@ void StationWindow::ended(BoardThread *board, const JobResult &r) {
     slot.state = r.ok() ? SlotState::Pass : SlotState::Fail;
     slot.latched = true;
     // A stopped board is not a passed one: it counts as failed until a run of it passes.
-    counters.count(slot.id.name, slot.attempt, slot.lastPassed, r.ok());
+    // A board not counted yet (new, or run before the counters were reset) counts as new.
+    counters.count(slot.id.name, slot.counted ? slot.attempt : 1, slot.lastPassed, r.ok());
+    slot.counted = true;
     slot.lastPassed = r.ok();
     appendLog(slot, r.ok() ? tr("PASS in %1 s").arg(r.seconds, 0, 'f', 1)
                            : tr("FAIL: %1").arg(r.reason()));
@@ -329,7 +337,9 @@ void StationWindow::ended(BoardThread *board, const JobResult &r) {
                                                     : QStringLiteral("no")});
         const QByteArray line =
             Board_ReportLine(r, port, setup.recipe.operation, QDateTime::currentDateTime(), fields);
-        if (!setup.report->appendRecord(line)) {
+        if (setup.report->appendRecord(line)) {
+            stationRecords += 1;
+        } else {
             problemLabel->setText(tr("The report %1 cannot be written: %2. Stop and call the "
                                      "engineer.")
                                       .arg(setup.report->path(), setup.report->errorString()));
@@ -420,8 +430,11 @@ void StationWindow::resetCounters() {
         return;
     if (!supervisorAllows(tr("resetting the counters"))) return;
     counters.reset(QDateTime::currentDateTime());
+    for (auto &[key, slot] : places)
+        slot.counted = false;
     audit(QStringLiteral("counters reset"), QStringLiteral("supervisor"),
-          {{QStringLiteral("total"), before.total},
+          {{QStringLiteral("records_before"), stationRecords},
+           {QStringLiteral("total"), before.total},
            {QStringLiteral("passed"), before.passed},
            {QStringLiteral("failed"), before.failed}});
     showCounters();

@@ -97,6 +97,7 @@ class StationWindow : public QMainWindow {
         QString boardId;   // the USB serial of the board the tile is of; empty: not known
         int attempt = 0;   // runs of that board
         bool lastPassed = false;
+        bool counted = false;  // the board is in the counters (since their last reset)
         bool spent = false;    // the board in it has had its run; only the next board runs
         bool restored = false; // its result is from the report, before a restart
         QString notice;        // why the operator's last key did nothing
@@ -142,6 +143,7 @@ class StationWindow : public QMainWindow {
     // How the boards ran with this recipe before a restart; looked at on the first look only.
     QHash<QString, LastRun> runBefore;
     bool firstLook = true;
+    int stationRecords = 0; // this station's records in the report
     YieldCounters counters;
     TileGrid *grid = nullptr;
     QScrollArea *gridView = nullptr;
