@@ -8,13 +8,19 @@
 #include "station/slot_tile.h"
 #include "station/station_translation.h"
 #include "station/station_window.h"
+#include "station/supervisor_password.h"
 #include "support/bench_rig.h"
 #include "support/message_box_responder.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QCryptographicHash>
 #include <QLabel>
+#include <QTranslator>
 #include <QtTest>
+#include <cmath>
 #include <csignal>
+#include <signal.h>
 
 namespace {
 
@@ -56,12 +62,14 @@ bool writeBundle(const BenchRig &bench, const QString &path, const MinisignSecre
 // recipe: the bundle `bundle` (trusting its key), or else the bench's images for KQ31B.
 struct Station {
     Station(BenchRig &bench, int count, bool manual = false, int maxParallel = 0,
-            const QString &bundle = QString()) {
+            const QString &bundle = QString(),
+            const std::function<void(StationWindow::Setup &)> &tune = {}) {
         StationOptions o;
         o.flashIniPath = bench.path("Flash.ini");
         if (bundle.isEmpty()) {
             o.mcuPath = bench.mcuPath;
             o.flashPath = bench.flashPath;
+            o.models = QStringList{"KQ31B"};
         } else {
             o.bundlePath = bundle;
             o.trust = QStringList{bundle + ".pub"};
@@ -70,7 +78,6 @@ struct Station {
         if (!recipe.ok()) qFatal("recipe: %s", qPrintable(recipe.reason()));
         StationWindow::Setup setup;
         setup.recipe = recipe.value();
-        if (bundle.isEmpty()) Limit_RecipeModels(setup.recipe, {"KQ31B"});
         QList<SlotEntry> entries;
         QStringList ports;
         for (int i = 0; i < count; ++i) {
@@ -84,12 +91,37 @@ struct Station {
         if (!report.open(bench.reportPath())) qFatal("cannot open the report");
         setup.report = &report;
         setup.ports = [ports] { return ports; };
+        setup.usbSerialOf = [](const QString &) { return QString(); };
+        setup.supervisorHash = supervisorHash();
+        setup.station = QStringLiteral("line1-s3");
+        setup.askSupervisor = [this](const QString &) { return supervisorAnswer; };
+        if (!audit.open(bench.path("audit.jsonl"))) qFatal("cannot open the audit log");
+        setup.audit = &audit;
+        if (tune) tune(setup);
         window = std::make_unique<StationWindow>(setup);
         window->show();
     }
+    // The supervisor's password, made once (a password hash is slow on purpose).
+    static QString supervisorHash() {
+        static const QString hash = Hash_SupervisorPassword("s3cret");
+        return hash;
+    }
+    // What the supervisor types when asked; none: Cancel.
+    std::optional<QString> supervisorAnswer = QStringLiteral("s3cret");
     BoardReport report;
+    StationAudit audit;
     std::unique_ptr<StationWindow> window;
 };
+
+// The audit log's records, in order.
+QList<QJsonObject> auditOf(const BenchRig &bench) {
+    QFile file(bench.path("audit.jsonl"));
+    QList<QJsonObject> records;
+    if (!file.open(QIODevice::ReadOnly)) return records;
+    for (const QByteArray &line : file.readAll().split('\n'))
+        if (!line.isEmpty()) records.append(QJsonDocument::fromJson(line).object());
+    return records;
+}
 
 void keepLink(SimConfig &c, const char *model) {
     const QString link = c.linkPath;
@@ -98,6 +130,8 @@ void keepLink(SimConfig &c, const char *model) {
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(RetryPolicy)
 
 class StationTest : public QObject {
     Q_OBJECT
@@ -141,13 +175,15 @@ class StationTest : public QObject {
 
         QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 4, 20000);
         QCOMPARE(tileOf(w, "A1").left(6), QStringLiteral("PASS: "));
-        QVERIFY2(tileOf(w, "A2").startsWith("FAIL: the board answered wrongly; re-seat the board"),
+        // A check that disagreed is the board's contents, not its seating.
+        QVERIFY2(tileOf(w, "A2").startsWith("FAIL: MCU check failed; run it again"),
                  qPrintable(tileOf(w, "A2")));
         QCOMPARE(tileOf(w, "A4"),
                  QStringLiteral("FAIL: this board is a KQ580: wrong recipe; take it to the "
                                 "station of its recipe"));
-        // Pulled out: its record says it failed, its tile waits for the next board.
-        QTRY_COMPARE(tileOf(w, "A3"), QStringLiteral("Waiting: no board"));
+        // Lost: its record says it failed, and so does its tile, with the board gone.
+        QVERIFY2(tileOf(w, "A3").startsWith("FAIL: lost during MCU write; "),
+                 qPrintable(tileOf(w, "A3")));
         QVERIFY(bench.board(3).received().size() > 0);
         for (const SimFrame &f : bench.board(3).received())
             QVERIFY2(f.name != "J" && f.name != "E", "the wrong model was written to");
@@ -164,17 +200,99 @@ class StationTest : public QObject {
         }
         QCOMPARE(results, (QMap<QString, QString>{
                               {"A1", "ok"}, {"A2", "fail"}, {"A3", "fail"}, {"A4", "fail"}}));
-        QVERIFY2(labelOf(w, "counters").startsWith("Passed 1 · Failed 3 · Yield 25 % · "),
+        QVERIFY2(labelOf(w, "counters")
+                     .startsWith("Total 4 · Passed 1 · Failed 3 · First-pass yield 25 % · "
+                                 "Final yield 25 % · "),
                  qPrintable(labelOf(w, "counters")));
+        // Acknowledged with its board gone, a FAIL clears; a PASS stays until it is seen.
+        station.window->acknowledge("A3");
+        QCOMPARE(tileOf(w, "A3"), QStringLiteral("Waiting: no board"));
+        QVERIFY(tileOf(w, "A1").startsWith("PASS: "));
+    }
 
-        // Failed stays failed, however long; removed, the slot waits; back, it runs again.
-        QTest::qWait(700);
-        QVERIFY(tileOf(w, "A2").startsWith("FAIL: "));
-        QCOMPARE(bench.reportLines(), 4);
-        bench.board(1).vanish(600);
-        QTRY_COMPARE(tileOf(w, "A2"), QStringLiteral("Waiting: no board"));
-        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 5, 20000);
-        QTRY_VERIFY2(tileOf(w, "A2").startsWith("PASS: "), qPrintable(tileOf(w, "A2")));
+    // A failed board lost mid-write and back half a second later: its FAIL stays; whether it
+    // runs again depends on the retry policy and on whether it can be told from a new board
+    // (its port's USB serial number); the counters count boards, not runs.
+    void latchedFailure_data() {
+        QTest::addColumn<RetryPolicy>("policy");
+        QTest::addColumn<QString>("firstSerial");
+        QTest::addColumn<QString>("backSerial");
+        QTest::addColumn<bool>("waits");      // for the operator once back
+        QTest::addColumn<QString>("outcome"); // after Enter on its tile, if it waited
+        QTest::addColumn<QString>("counters");
+        const QString retried = "Total 1 · Passed 1 · Failed 0 · First-pass yield 0 % · "
+                                "Final yield 100 %";
+        QTest::newRow("ask, same board") << RetryPolicy::Ask << "KQ1"
+                                         << "KQ1" << true << "attempt 2" << retried;
+        QTest::newRow("ask, cannot tell") << RetryPolicy::Ask << ""
+                                          << "" << true << "attempt 2" << retried;
+        QTest::newRow("auto, same board") << RetryPolicy::Auto << "KQ1"
+                                          << "KQ1" << false << "attempt 2" << retried;
+        // Never: the failed board goes to the rejects; its FAIL stays while it is in the slot.
+        QTest::newRow("never, same board")
+            << RetryPolicy::Never << "KQ1"
+            << "KQ1" << true << "not run"
+            << "Total 1 · Passed 0 · Failed 1 · First-pass yield 0 % · Final yield 0 %";
+        // ... but a board that cannot be told from it is the next one once acknowledged.
+        QTest::newRow("never, cannot tell")
+            << RetryPolicy::Never << ""
+            << "" << true << "attempt 1"
+            << "Total 2 · Passed 1 · Failed 1 · First-pass yield 50 % · Final yield 50 %";
+        QTest::newRow("ask, next board")
+            << RetryPolicy::Ask << "KQ1"
+            << "KQ2" << false << "attempt 1"
+            << "Total 2 · Passed 1 · Failed 1 · First-pass yield 50 % · Final yield 50 %";
+    }
+    void latchedFailure() {
+        QFETCH(RetryPolicy, policy);
+        QFETCH(QString, firstSerial);
+        QFETCH(QString, backSerial);
+        QFETCH(bool, waits);
+        QFETCH(QString, outcome);
+        QFETCH(QString, counters);
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        bench.board(0).addFault(SimFault::on('l', 2, SimFault::Vanish, 500));
+        int arrivals = 0;
+        Station station(bench, 1, false, 0, QString(), [&](StationWindow::Setup &setup) {
+            setup.retry = policy;
+            setup.usbSerialOf = [&](const QString &) {
+                return ++arrivals == 1 ? firstSerial : backSerial;
+            };
+        });
+        StationWindow &w = *station.window;
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 1, 20000);
+        const QJsonObject lost = bench.report()[0];
+        QCOMPARE(lost["result"].toString(), QStringLiteral("fail"));
+        QCOMPARE(lost["attempt"].toString(), QStringLiteral("1"));
+        const QString lostTile = QStringLiteral("FAIL: lost during flash write, %1 of %2 blocks")
+                                     .arg(lost["flash_blocks_sent"].toInt())
+                                     .arg(lost["flash_blocks"].toInt());
+        QVERIFY2(tileOf(w, "A1").startsWith(lostTile), qPrintable(tileOf(w, "A1")));
+
+        if (waits) {
+            QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A1").contains("board back"), 10000);
+            QVERIFY2(tileOf(w, "A1").startsWith(lostTile), qPrintable(tileOf(w, "A1")));
+            QCOMPARE(bench.reportLines(), 1);
+            SlotTile *tile = w.findChild<SlotTile *>();
+            tile->setFocus();
+            QTest::keyClick(tile, Qt::Key_Return);
+        }
+        if (outcome == "not run") {
+            QVERIFY2(tileOf(w, "A1").startsWith(lostTile) &&
+                         tileOf(w, "A1").endsWith("take the failed board out first"),
+                     qPrintable(tileOf(w, "A1")));
+            QTest::qWait(700); // the watch looks at its ports again: still nothing runs
+            QCOMPARE(bench.reportLines(), 1);
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 2, 20000);
+            const QJsonObject again = bench.report()[1];
+            QCOMPARE(again["result"].toString(), QStringLiteral("ok"));
+            QCOMPARE("attempt " + again["attempt"].toString(), outcome);
+            QCOMPARE(again["usb_serial"].toString(), backSerial);
+            QTRY_VERIFY2(tileOf(w, "A1").startsWith("PASS: "), qPrintable(tileOf(w, "A1")));
+        }
+        QVERIFY2(labelOf(w, "counters").startsWith(counters), qPrintable(labelOf(w, "counters")));
     }
 
     // Manual mode, one board at a time: nothing touches a board before Start (the space bar);
@@ -211,6 +329,43 @@ class StationTest : public QObject {
         for (const QJsonObject &r : bench.report())
             results.append(r["slot"].toString() + "=" + r["result"].toString());
         QCOMPARE(results, (QStringList{"A1=ok", "A2=interrupted"}));
+    }
+
+    // The keyboard alone: Space starts, Esc stops a run, Tab reaches a tile, Ctrl+Enter
+    // acknowledges every result (a stopped board in its slot runs again); the audit log has it.
+    void keyboardOnly() {
+        BenchRig bench;
+        QVERIFY(bench.plug(0, [](SimConfig &c) {
+            c.crcProgressStep = 16 * 1024;
+            c.crcProgressIntervalMs = 400;
+        }));
+        Station station(bench, 1, true);
+        StationWindow &w = *station.window;
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_COMPARE(tileOf(w, "A1"), QStringLiteral("Waiting: press Start"));
+        QTest::keyClick(&w, Qt::Key_Space);
+        QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A1").contains("flash check"), 20000);
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 1, 20000);
+        QCOMPARE(bench.report()[0]["result"].toString(), QStringLiteral("interrupted"));
+        QVERIFY2(tileOf(w, "A1").startsWith("FAIL: stopped"), qPrintable(tileOf(w, "A1")));
+
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w,
+                        Qt::Key_Tab);
+        QVERIFY(qobject_cast<SlotTile *>(QApplication::focusWidget()));
+        QAccessibleInterface *tile =
+            QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+        QVERIFY(tile && tile->role() == QAccessible::Button && tile->state().focused);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 2, 20000);
+        // Run again at once, the chip perhaps still busy with the check it was stopped in:
+        // that it ran is the point here, not how.
+        QCOMPARE(bench.report()[1]["attempt"].toString(), QStringLiteral("2"));
+        QStringList events;
+        for (const QJsonObject &r : auditOf(bench))
+            events.append(r["event"].toString());
+        QCOMPARE(events, (QStringList{"start", "stop", "acknowledge"}));
     }
 
     // SIGTERM (a shutdown) during a flash check: the board stops safely, its record is written,
@@ -302,6 +457,217 @@ class StationTest : public QObject {
         QCOMPARE(parsed.options.has_value(), error.isEmpty());
     }
 
+    // A restart keeps what the report holds: the counters, and the results of the boards still
+    // seated, which are not run again until the operator says so.
+    void restart() {
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        QVERIFY(bench.plug(1));
+        bench.board(1).addFault(SimFault::on('N', 1, SimFault::BadCrc));
+        {
+            Station first(bench, 2);
+            QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 2, 20000);
+        }
+        Station station(bench, 2);
+        StationWindow &w = *station.window;
+        QTRY_COMPARE(tileOf(w, "A1"), QStringLiteral("PASS: passed before the restart; board back: "
+                                                     "Enter, then seat the next board"));
+        QCOMPARE(tileOf(w, "A2"), QStringLiteral("FAIL: failed before the restart; board back: "
+                                                 "Enter runs it again"));
+        QVERIFY2(labelOf(w, "counters").startsWith("Total 2 · Passed 1 · Failed 1 · "),
+                 qPrintable(labelOf(w, "counters")));
+        QTest::qWait(700); // the watch looks at its ports again: nothing runs
+        QCOMPARE(bench.reportLines(), 2);
+
+        w.acknowledge("A2"); // its retry
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 3, 20000);
+        const QJsonObject retry = bench.report()[2];
+        QCOMPARE(retry["slot"].toString() + ' ' + retry["result"].toString() + ' ' +
+                     retry["attempt"].toString() + ' ' + retry["station"].toString(),
+                 QStringLiteral("A2 ok 2 line1-s3"));
+        QCOMPARE(retry["recipe"].toString(), bench.report()[0]["recipe"].toString());
+        QVERIFY2(labelOf(w, "counters")
+                     .startsWith("Total 2 · Passed 2 · Failed 0 · First-pass yield 50 % · "
+                                 "Final yield 100 %"),
+                 qPrintable(labelOf(w, "counters")));
+
+        // Reset by the supervisor, the counters stay reset through the next restart.
+        MessageBoxResponder responder; // "Set every counter to zero?": Yes
+        w.resetCounters();
+        station.window.reset();
+        Station again(bench, 2);
+        QTRY_VERIFY(tileOf(*again.window, "A2").startsWith("PASS: passed before the restart"));
+        QVERIFY2(labelOf(*again.window, "counters").startsWith("Total 0 · "),
+                 qPrintable(labelOf(*again.window, "counters")));
+    }
+
+    // Resetting the counters, clearing a FAIL by force and changing the recipe are the
+    // supervisor's: each is done with the password, refused without it, and recorded.
+    void supervisorOnly_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("password"); // "none set": the station has no password
+        QTest::addColumn<QString>("audited");  // the audit log's last event
+        for (const char *action : {"reset", "clear", "recipe"}) {
+            const QByteArray name(action);
+            const QString event = name == "reset"   ? "counters reset"
+                                  : name == "clear" ? "forced clear"
+                                                    : "recipe";
+            QTest::newRow(name + ", right password") << QString(name) << "s3cret" << event;
+            QTest::newRow(name + ", wrong password") << QString(name) << "guess"
+                                                     << "supervisor refused";
+            QTest::newRow(name + ", none set") << QString(name) << "none set"
+                                               << "start";
+        }
+    }
+    void supervisorOnly() {
+        QFETCH(QString, action);
+        QFETCH(QString, password);
+        QFETCH(QString, audited);
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        bench.board(0).addFault(SimFault::on('N', 1, SimFault::BadCrc));
+        QByteArray otherFlash = bench.flash;
+        otherFlash[0] = char(otherFlash[0] ^ 1);
+        QFile other(bench.path("other.bin"));
+        QVERIFY(other.open(QIODevice::WriteOnly) && other.write(otherFlash) == otherFlash.size());
+        other.close();
+        Station station(bench, 1, false, 0, QString(), [&](StationWindow::Setup &setup) {
+            if (password == "none set") setup.supervisorHash.clear();
+            setup.chooseFile = [&](const QString &title) {
+                return title == "MCU image" ? bench.mcuPath : bench.path("other.bin");
+            };
+        });
+        station.supervisorAnswer = password;
+        StationWindow &w = *station.window;
+        QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A1").startsWith("FAIL: "), 20000);
+        const QString otherCrc = QStringLiteral("%1").arg(
+            Describe_Image("other.bin", otherFlash).crc, 8, 16, QLatin1Char('0'));
+
+        MessageBoxResponder responder; // "Set every counter to zero?": Yes
+        if (action == "reset") w.resetCounters();
+        if (action == "clear") w.forceClear("A1");
+        if (action == "recipe") w.findChild<QAction *>("change recipe")->trigger();
+        const bool allowed = password == "s3cret";
+        QCOMPARE(labelOf(w, "counters").startsWith("Total 0 · "), allowed && action == "reset");
+        QCOMPARE(tileOf(w, "A1").startsWith("FAIL: "), !(allowed && action == "clear"));
+        QCOMPARE(labelOf(w, "recipe").contains(otherCrc), allowed && action == "recipe");
+        if (password == "none set")
+            QVERIFY2(responder.texts().join('|').contains("No supervisor password is set"),
+                     qPrintable(responder.texts().join('|')));
+        const QJsonObject last = auditOf(bench).last();
+        QCOMPARE(last["event"].toString(), audited);
+        QCOMPARE(last["type"].toString(), QStringLiteral("audit"));
+        if (audited == "recipe")
+            QVERIFY2(!last["old"].toString().contains(otherCrc) &&
+                         last["new"].toString().contains(otherCrc),
+                     qPrintable(last["old"].toString() + " -> " + last["new"].toString()));
+    }
+
+    // The supervisor's password as station.conf keeps it: a hash that verifies only the
+    // password it was made from, on a line of its own that a new password replaces.
+    void supervisorHashLine() {
+        const QString hash = Hash_SupervisorPassword("s3cret");
+        QVERIFY(Supervisor_PasswordMatches(hash, "s3cret"));
+        QVERIFY(!Supervisor_PasswordMatches(hash, "s3cret "));
+        QVERIFY(!Supervisor_PasswordMatches(QString(), ""));
+        QVERIFY(!Supervisor_PasswordMatches("$argon2id$garbage", "s3cret"));
+        const QString conf = "--all\n--report /var/lib/tessara/report.jsonl\n";
+        const QString once = With_SupervisorHash(conf, hash);
+        QVERIFY(once.startsWith(conf));
+        QVERIFY(once.contains("--supervisor-hash '" + hash + "'\n"));
+        const QString twice = With_SupervisorHash(once, "$argon2id$other");
+        QVERIFY(!twice.contains(hash));
+        QCOMPARE(twice.count("--supervisor-hash"), 1);
+        QCOMPARE(twice.count('\n'), once.count('\n'));
+    }
+
+    // One station.conf for the window and the service: the window reads tessara-cli's way of
+    // naming the job and its images, and --set-supervisor-password keeps the hash in it.
+    void sharedConfiguration() {
+        BenchRig bench;
+        const QString conf = bench.path("station.conf");
+        QFile file(conf);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(("# the line's station\n--all\n--retry never\n--model KQ31B\nupdate-all '" +
+                    bench.mcuPath + "' '" + bench.flashPath + "'\n")
+                       .toUtf8());
+        file.close();
+        const auto setPassword = [&](const QByteArray &typed) {
+            QProcess set;
+            set.start(TESSARA_STATION_PATH, {"--set-supervisor-password", "--config", conf});
+            set.write(typed);
+            set.closeWriteChannel();
+            return set.waitForFinished(20000) ? set.exitCode() : -1;
+        };
+        QCOMPARE(setPassword("one\ntwo\n"), 2); // typed differently: nothing is set
+        QCOMPARE(setPassword("s3cret\ns3cret\n"), 0);
+
+        const ParsedStationOptions parsed = Parse_StationOptions({"--config", conf});
+        QVERIFY2(parsed.options, qPrintable(parsed.error));
+        const StationOptions &o = *parsed.options;
+        QCOMPARE(o.mcuPath + ' ' + o.flashPath, bench.mcuPath + ' ' + bench.flashPath);
+        QCOMPARE(o.retry, RetryPolicy::Never);
+        QCOMPARE(o.models, QStringList{"KQ31B"});
+        QVERIFY(Supervisor_PasswordMatches(o.supervisorHash, "s3cret"));
+        QVERIFY(!Supervisor_PasswordMatches(o.supervisorHash, "one"));
+    }
+
+    // What the recipe needs is checked before any board runs: Flash.ini for a job that writes
+    // the flash, and the model that raw images are for.
+    void refusedRecipe_data() {
+        QTest::addColumn<QString>("flashIni"); // "": the bench's; else its text, or "missing"
+        QTest::addColumn<QStringList>("models");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no Flash.ini") << "missing" << QStringList{"KQ31B"} << "does not exist";
+        QTest::newRow("Flash.ini lists no part") << "[FLASH]\n# none\n"
+                                                 << QStringList{"KQ31B"} << "lists no flash part";
+        QTest::newRow("raw images, no model")
+            << "" << QStringList{} << "raw images need the model they are for (--model NAME)";
+        QTest::newRow("unknown model") << "" << QStringList{"KQ999"} << "unknown model: KQ999";
+    }
+    void refusedRecipe() {
+        QFETCH(QString, flashIni);
+        QFETCH(QStringList, models);
+        QFETCH(QString, reason);
+        BenchRig bench;
+        StationOptions o;
+        o.mcuPath = bench.mcuPath;
+        o.flashPath = bench.flashPath;
+        o.models = models;
+        o.flashIniPath = bench.path("Flash.ini");
+        if (flashIni == "missing") o.flashIniPath = bench.path("none/Flash.ini");
+        if (!flashIni.isEmpty() && flashIni != "missing") {
+            QFile file(o.flashIniPath);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(flashIni.toUtf8());
+        }
+        const Result<Recipe> recipe = Load_Recipe(o);
+        QVERIFY(!recipe.ok());
+        QVERIFY2(recipe.reason().contains(reason), qPrintable(recipe.reason()));
+    }
+
+    // The program itself, stopped by SIGTERM once a board has run: it ends as a terminated
+    // program does (143), its board's record written.
+    void sigtermStatus() {
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        QProcess station;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TESSARA_SERIALCOMM", bench.map(1));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        station.setProcessEnvironment(env);
+        station.start(TESSARA_STATION_PATH,
+                      {"--mcu", bench.mcuPath, "--flash", bench.flashPath, "--model", "KQ31B",
+                       "--flash-ini", bench.path("Flash.ini"), "--report", bench.reportPath()});
+        QVERIFY(station.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 1, 20000);
+        ::kill(pid_t(station.processId()), SIGTERM);
+        QVERIFY(station.waitForFinished(20000));
+        QCOMPARE(station.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(station.exitCode(), 143);
+        QCOMPARE(bench.report()[0]["result"].toString(), QStringLiteral("ok"));
+    }
+
     void slotsConf_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("outcome"); // names in order, or the reason
@@ -343,8 +709,8 @@ class StationTest : public QObject {
                  QStringLiteral("pci-0000:00:14.0-usb-0:1.3:1.0"));
     }
 
-    // The README's picture (scripts/station_screenshot.sh): eight slots in mixed states. Runs only
-    // when TESSARA_STATION_SCREENSHOT names the file to write.
+    // The README's picture (scripts/station_screenshot.sh): eight slots in mixed states. Runs
+    // only when TESSARA_STATION_SCREENSHOT names the file to write.
     void screenshot() {
         const QString file = qEnvironmentVariable("TESSARA_STATION_SCREENSHOT");
         if (file.isEmpty()) QSKIP("TESSARA_STATION_SCREENSHOT names no file");
@@ -367,6 +733,114 @@ class StationTest : public QObject {
         QVERIFY(station.window->grab().save(file));
     }
 
+    // Every line of every tile fits its tile, in English and in Chinese, with 4 to 24 slots on
+    // a small and a large screen, however long the failure's words: nothing is cut (the grid
+    // scrolls instead), and no text is smaller than 9 pt.
+    void tilesFit_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("slotCount");
+        QTest::addColumn<QSize>("screen");
+        for (const char *language : {"en", "zh_CN"})
+            for (int slotCount : {4, 8, 16, 24})
+                for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080)})
+                    QTest::addRow("%s, %d slots, %dx%d", language, slotCount, screen.width(),
+                                  screen.height())
+                        << QString(language) << slotCount << screen;
+    }
+    void tilesFit() {
+        QFETCH(QString, language);
+        QFETCH(int, slotCount);
+        QFETCH(QSize, screen);
+        QTranslator chinese; // leaves the application with itself
+        if (language == "zh_CN") {
+            QVERIFY(chinese.load(QLocale("zh_CN"), "tessara-station", "_", TESSARA_STATION_QM_DIR));
+            qApp->installTranslator(&chinese);
+        }
+        BenchRig bench;
+        StationOptions o;
+        o.mcuPath = bench.mcuPath;
+        o.flashPath = bench.flashPath;
+        o.models = QStringList{"KQ31B"};
+        o.flashIniPath = bench.path("Flash.ini");
+        const Result<Recipe> recipe = Load_Recipe(o);
+        QVERIFY(recipe.ok());
+        StationWindow::Setup setup;
+        setup.recipe = recipe.value();
+        QList<SlotEntry> entries;
+        for (int i = 0; i < slotCount; ++i)
+            entries.append({bench.path(QString::number(i)), QStringLiteral("B%1").arg(i + 1)});
+        setup.names = SlotNames(entries);
+        setup.ports = [] { return QStringList(); };
+        StationWindow w(setup);
+        w.resize(screen);
+        w.show();
+
+        // The longest words a tile can show: each failure's, in turn.
+        QList<OperatorWords> failures{{Wrong_RecipeReason("KQ31B"), QString()}};
+        JobResult lost;
+        lost.flashBlocks = lost.flashBlocksWritten = 32768;
+        for (FailureKind kind :
+             {FailureKind::NoReply, FailureKind::WrongReply, FailureKind::Refused,
+              FailureKind::DeviceGone, FailureKind::Stopped}) {
+            lost.failure = Fail(kind, "x");
+            failures.append(Operator_Words(lost, {false, false, ProgressPhase::FlashWrite}));
+            failures.append(Operator_Words(lost, {false, false, ProgressPhase::McuCrcCheck}));
+        }
+        failures.append(Operator_Words(lost, {true, false, std::nullopt}));
+        const QList<SlotTile *> tiles = w.findChildren<SlotTile *>();
+        QCOMPARE(tiles.size(), slotCount);
+        for (int i = 0; i < tiles.size(); ++i) {
+            SlotView v;
+            v.name = tiles[i]->accessibleName().isEmpty() ? "B24" : tiles[i]->accessibleName();
+            v.state = i == 0 ? SlotState::Running : SlotState::Fail;
+            v.model = "KQ31B, boot 0x1a";
+            v.phase = i == 0 ? "MCU erase 100 %" : QString();
+            v.time = i == 0 ? "88:88" : "after 8888.8 s";
+            v.reason = failures[i % failures.size()].reason;
+            v.hint = failures[i % failures.size()].hint;
+            v.note = "board back: Enter, then seat the next board";
+            v.counts = "attempt 12 · slot: 9999 of 9999 passed";
+            tiles[i]->display(v);
+        }
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+
+        for (const SlotTile *tile : tiles) {
+            for (const QLabel *label : tile->findChildren<QLabel *>()) {
+                if (label->isHidden()) continue;
+                const QString where = tile->accessibleName() + ": " + label->text();
+                QVERIFY2(tile->contentsRect().contains(label->geometry()), qPrintable(where));
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                         qPrintable(where));
+                const QRect text = label->fontMetrics().boundingRect(
+                    QRect(0, 0, label->width(), 1 << 20), Qt::TextWordWrap, label->text());
+                QVERIFY2(text.width() <= label->width(), qPrintable(where));
+                QVERIFY2(label->font().pointSizeF() >= 9, qPrintable(where));
+            }
+            QVERIFY2(tile->parentWidget()->rect().contains(tile->geometry()),
+                     qPrintable(tile->accessibleName()));
+        }
+    }
+
+    // Every state's text reads on its background for weak eyes too (WCAG contrast 4.5:1).
+    void contrast() {
+        const auto luminance = [](const QColor &c) {
+            const auto linear = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+                   0.0722 * linear(c.blueF());
+        };
+        for (SlotState state :
+             {SlotState::Waiting, SlotState::Running, SlotState::Pass, SlotState::Fail}) {
+            const auto [background, text] = SlotTile::colours(state);
+            const double a = luminance(background), b = luminance(text);
+            const double ratio = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+            QVERIFY2(ratio >= 4.5, qPrintable(SlotTile::stateWord(state) + ": " +
+                                              QString::number(ratio, 'f', 2)));
+        }
+    }
+
     // zh_CN from the locale; any other language keeps the English of the source.
     void translation() {
         QVERIFY(!Install_StationTranslation(*qApp, QLocale("de_DE"), {TESSARA_STATION_QM_DIR}));
@@ -374,6 +848,15 @@ class StationTest : public QObject {
         QVERIFY(Install_StationTranslation(*qApp, QLocale("zh_CN"), {TESSARA_STATION_QM_DIR}));
         QCOMPARE(SlotTile::stateWord(SlotState::Fail), QStringLiteral("失败"));
         QCOMPARE(Wrong_RecipeReason("KQ580"), QStringLiteral("这块板是 KQ580：配方不对"));
+        JobResult lost;
+        lost.failure = Fail(FailureKind::DeviceGone, "gone");
+        lost.flashBlocks = 32;
+        lost.flashBlocksWritten = 11;
+        QCOMPARE(Operator_Words(lost, {false, false, ProgressPhase::FlashWrite}).reason,
+                 QStringLiteral("闪存写入时断开，已写 11/32 块"));
+        // Qt's own words too: the buttons of the station's boxes.
+        QVERIFY2(QCoreApplication::translate("QPlatformTheme", "&Yes") != "&Yes",
+                 "Qt's own translation (qttranslations5-l10n) is not installed");
     }
 };
 

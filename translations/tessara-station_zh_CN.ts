@@ -4,102 +4,127 @@
 <context>
     <name>OperatorWords</name>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="16"/>
+        <location filename="../src/station/operator_words.cpp" line="34"/>
         <source>re-seat the board</source>
         <translation>重新插好电路板</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="17"/>
+        <location filename="../src/station/operator_words.cpp" line="35"/>
         <source>set the board aside and call the engineer</source>
         <translation>把电路板放到一边，请工程师处理</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="19"/>
+        <location filename="../src/station/operator_words.cpp" line="37"/>
         <source>port not accessible</source>
         <translation>无法访问端口</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="19"/>
+        <location filename="../src/station/operator_words.cpp" line="37"/>
         <source>join the dialout group</source>
         <translation>请把当前用户加入 dialout 组</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="23"/>
+        <location filename="../src/station/operator_words.cpp" line="41"/>
         <source>take it to the station of its recipe</source>
         <translation>请拿到使用对应配方的工位</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="26"/>
+        <location filename="../src/station/operator_words.cpp" line="49"/>
         <source>the board did not answer</source>
         <translation>电路板没有应答</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="28"/>
+        <location filename="../src/station/operator_words.cpp" line="51"/>
         <source>the board answered wrongly</source>
         <translation>电路板应答错误</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="30"/>
+        <location filename="../src/station/operator_words.cpp" line="53"/>
         <source>the board refused the update</source>
         <translation>电路板拒绝了更新</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="32"/>
-        <source>the board went away</source>
-        <translation>电路板已断开</translation>
-    </message>
-    <message>
-        <location filename="../src/station/operator_words.cpp" line="34"/>
+        <location filename="../src/station/operator_words.cpp" line="57"/>
         <source>stopped</source>
         <translation>已停止</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="34"/>
-        <source>re-seat the board to run it again</source>
-        <translation>重新插好电路板即可再次烧录</translation>
+        <location filename="../src/station/operator_words.cpp" line="23"/>
+        <source>lost before anything was written</source>
+        <translation>写入前断开</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="36"/>
+        <location filename="../src/station/operator_words.cpp" line="25"/>
+        <source>lost during flash write, %1 of %2 blocks</source>
+        <translation>闪存写入时断开，已写 %1/%2 块</translation>
+    </message>
+    <message>
+        <location filename="../src/station/operator_words.cpp" line="28"/>
+        <source>lost during %1</source>
+        <translation>%1时断开</translation>
+    </message>
+    <message>
+        <location filename="../src/station/operator_words.cpp" line="45"/>
+        <source>%1 failed</source>
+        <translation>%1失败</translation>
+    </message>
+    <message>
+        <location filename="../src/station/operator_words.cpp" line="46"/>
+        <source>run it again; if it fails again, set it aside</source>
+        <translation>再烧一次；仍失败就放到一边</translation>
+    </message>
+    <message>
+        <location filename="../src/station/operator_words.cpp" line="55"/>
+        <source>re-seat the board and run it again</source>
+        <translation>重新插好电路板再烧一次</translation>
+    </message>
+    <message>
+        <location filename="../src/station/operator_words.cpp" line="57"/>
+        <source>run it again to finish</source>
+        <translation>再烧一次以完成</translation>
+    </message>
+    <message>
+        <location filename="../src/station/operator_words.cpp" line="59"/>
         <source>the port did not open</source>
         <translation>端口无法打开</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="38"/>
+        <location filename="../src/station/operator_words.cpp" line="61"/>
         <source>no known chip answered</source>
         <translation>没有已知的芯片应答</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="50"/>
+        <location filename="../src/station/operator_words.cpp" line="73"/>
         <source>loader download</source>
         <translation>下载引导程序</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="52"/>
+        <location filename="../src/station/operator_words.cpp" line="75"/>
         <source>MCU erase</source>
         <translation>MCU 擦除</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="54"/>
+        <location filename="../src/station/operator_words.cpp" line="77"/>
         <source>MCU write</source>
         <translation>MCU 写入</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="56"/>
+        <location filename="../src/station/operator_words.cpp" line="79"/>
         <source>MCU check</source>
         <translation>MCU 校验</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="58"/>
+        <location filename="../src/station/operator_words.cpp" line="81"/>
         <source>flash erase</source>
         <translation>闪存擦除</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="60"/>
+        <location filename="../src/station/operator_words.cpp" line="83"/>
         <source>flash write</source>
         <translation>闪存写入</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="62"/>
+        <location filename="../src/station/operator_words.cpp" line="85"/>
         <source>flash check</source>
         <translation>闪存校验</translation>
     </message>
@@ -107,87 +132,112 @@
 <context>
     <name>Recipe</name>
     <message>
-        <location filename="../src/station/recipe.cpp" line="18"/>
+        <location filename="../src/station/recipe.cpp" line="24"/>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="22"/>
+        <location filename="../src/station/recipe.cpp" line="28"/>
         <source>%1: %2, CRC-32 0x%3, %4 bytes, SHA-256 %5</source>
         <translation>%1：%2，CRC-32 0x%3，%4 字节，SHA-256 %5</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="37"/>
+        <location filename="../src/station/recipe.cpp" line="43"/>
         <source>bundle %1 refused: %2</source>
         <translation>发布包 %1 被拒绝：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="49"/>
+        <location filename="../src/station/recipe.cpp" line="58"/>
+        <source>Flash.ini %1 does not exist</source>
+        <translation>Flash.ini %1 不存在</translation>
+    </message>
+    <message>
+        <location filename="../src/station/recipe.cpp" line="62"/>
+        <source>no Flash.ini found in %1</source>
+        <translation>在 %1 中找不到 Flash.ini</translation>
+    </message>
+    <message>
+        <location filename="../src/station/recipe.cpp" line="69"/>
+        <source>Flash.ini %1 lists no flash part</source>
+        <translation>Flash.ini %1 没有列出任何闪存型号</translation>
+    </message>
+    <message>
+        <location filename="../src/station/recipe.cpp" line="76"/>
         <source>this board is a %1: wrong recipe</source>
         <translation>这块板是 %1：配方不对</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="79"/>
+        <location filename="../src/station/recipe.cpp" line="99"/>
+        <source>raw images need the model they are for (--model NAME)</source>
+        <translation>未打包的映像需要注明适用型号（--model 型号）</translation>
+    </message>
+    <message>
+        <location filename="../src/station/recipe.cpp" line="102"/>
+        <source>unknown model: %1</source>
+        <translation>未知型号：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/recipe.cpp" line="139"/>
         <source>Recipe: bundle %1</source>
         <translation>配方：发布包 %1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="81"/>
+        <location filename="../src/station/recipe.cpp" line="141"/>
         <source>Product: %1, version %2</source>
         <translation>产品：%1，版本 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="83"/>
+        <location filename="../src/station/recipe.cpp" line="143"/>
         <source>Recipe: unsigned images</source>
         <translation>配方：未签名的映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="86"/>
+        <location filename="../src/station/recipe.cpp" line="146"/>
         <source>Operation: %1%2</source>
         <translation>操作：%1%2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="87"/>
+        <location filename="../src/station/recipe.cpp" line="147"/>
         <source>, only changed blocks</source>
         <translation>，只写有变化的块</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="88"/>
+        <location filename="../src/station/recipe.cpp" line="148"/>
         <source>MCU image</source>
         <translation>MCU 映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="89"/>
+        <location filename="../src/station/recipe.cpp" line="149"/>
         <source>Flash image</source>
         <translation>闪存映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="91"/>
+        <location filename="../src/station/recipe.cpp" line="151"/>
         <source>Models: any</source>
         <translation>型号：不限</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="92"/>
+        <location filename="../src/station/recipe.cpp" line="152"/>
         <source>Models: %1</source>
         <translation>型号：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="94"/>
+        <location filename="../src/station/recipe.cpp" line="154"/>
         <source>Signature: none</source>
         <translation>签名：无</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="98"/>
+        <location filename="../src/station/recipe.cpp" line="158"/>
         <source>Bundle SHA-256: %1</source>
         <translation>发布包 SHA-256：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="99"/>
+        <location filename="../src/station/recipe.cpp" line="159"/>
         <source>Signature: %1</source>
         <translation>签名：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="101"/>
+        <location filename="../src/station/recipe.cpp" line="161"/>
         <source>Warning: %1</source>
         <translation>警告：%1</translation>
     </message>
@@ -195,22 +245,22 @@
 <context>
     <name>SlotTile</name>
     <message>
-        <location filename="../src/station/slot_tile.cpp" line="56"/>
+        <location filename="../src/station/slot_tile.cpp" line="105"/>
         <source>Waiting</source>
         <translation>等待</translation>
     </message>
     <message>
-        <location filename="../src/station/slot_tile.cpp" line="58"/>
+        <location filename="../src/station/slot_tile.cpp" line="107"/>
         <source>Running</source>
         <translation>运行中</translation>
     </message>
     <message>
-        <location filename="../src/station/slot_tile.cpp" line="60"/>
+        <location filename="../src/station/slot_tile.cpp" line="109"/>
         <source>PASS</source>
         <translation>通过</translation>
     </message>
     <message>
-        <location filename="../src/station/slot_tile.cpp" line="62"/>
+        <location filename="../src/station/slot_tile.cpp" line="111"/>
         <source>FAIL</source>
         <translation>失败</translation>
     </message>
@@ -262,26 +312,72 @@
 <context>
     <name>StationMain</name>
     <message>
-        <location filename="../src/station/main.cpp" line="62"/>
+        <location filename="../src/station/main.cpp" line="89"/>
+        <source>New supervisor password: </source>
+        <translation>新的主管密码：</translation>
+    </message>
+    <message>
+        <location filename="../src/station/main.cpp" line="91"/>
+        <source>The same again: </source>
+        <translation>再输入一次：</translation>
+    </message>
+    <message>
+        <location filename="../src/station/main.cpp" line="94"/>
+        <source>the two passwords differ</source>
+        <translation>两次输入的密码不一致</translation>
+    </message>
+    <message>
+        <location filename="../src/station/main.cpp" line="96"/>
+        <source>The supervisor&apos;s password is set in %1.</source>
+        <translation>主管密码已设置在 %1 中。</translation>
+    </message>
+    <message>
+        <location filename="../src/station/main.cpp" line="125"/>
         <source>warning: %1: %2</source>
         <translation>警告：%1：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/main.cpp" line="73"/>
+        <location filename="../src/station/main.cpp" line="136"/>
         <source>cannot open the report %1: %2</source>
         <translation>无法打开报告 %1：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/main.cpp" line="142"/>
+        <source>cannot open the audit log %1: %2</source>
+        <translation>无法打开审计日志 %1：%2</translation>
     </message>
 </context>
 <context>
     <name>StationOptions</name>
     <message>
-        <location filename="../src/station/station_options.cpp" line="42"/>
+        <location filename="../src/station/station_options.cpp" line="105"/>
+        <source>%1 needs a value</source>
+        <translation>%1 需要一个值</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="176"/>
+        <source>--bundle needs a file name</source>
+        <translation>--bundle 需要一个文件名</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="177"/>
+        <source>one bundle: %1 and %2</source>
+        <translation>只能有一个发布包：%1 和 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="168"/>
+        <source>--max-parallel takes a number from 1 to 256</source>
+        <translation>--max-parallel 的值应为 1 到 256 之间的数字</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="49"/>
         <source>Usage: tessara-station [OPTIONS] [OPERATION] [BUNDLE.kqb]
 Updates every board plugged into the fixture&apos;s hub, one tile per slot.
 
 Arguments:
   OPERATION            update-all (default), update-mcu, update-flash,
-                       check-mcu, check-flash
+                       check-mcu, check-flash; tessara-cli&apos;s images may
+                       follow it (update-all APP FLASH)
   BUNDLE.kqb           the release bundle of the recipe (or --bundle FILE,
                        or --mcu and --flash)
 
@@ -290,31 +386,42 @@ Options:
   --trust PUBKEY       trust this minisign public key (repeatable)
   --mcu FILE           the MCU image of the recipe
   --flash FILE         the flash image of the recipe
+  --model NAME         the model the images are for (repeatable; needed
+                       with --mcu and --flash)
   --only-changed       write only the flash blocks that differ
   --report FILE        the report (JSON Lines; default:
                        $XDG_DATA_HOME/tessara/reports/station-DATE.jsonl)
   --slots FILE         slots.conf: one &quot;PATH = NAME&quot; per slot
   --max-parallel N     at most N boards at once (default: all)
   --manual             boards wait for Start (space bar)
+  --retry POLICY       a failed board back in its slot: auto (run it again),
+                       ask (run it again once acknowledged, the default),
+                       never (only a new board runs)
   --flash-ini FILE     the Flash.ini to read first
+  --config FILE        read options from FILE (station.conf, as tessara-cli)
+  --station NAME       this station&apos;s name in its records and audit log
+  --fullscreen         fill the screen (a kiosk)
+  --set-supervisor-password  set the supervisor&apos;s password in the
+                       configuration file (--config, default %1)
   -h, --help           show this help
   --version            show the version
 
 Exit status:
-  0    the window was closed (SIGTERM, SIGHUP and Ctrl-C close it as Stop
-       and close do: the boards running end safely first), or --help or
-       --version answered
-  2    the options, an image, the bundle, slots.conf or the report cannot
-       be used (the reason is printed); no port is opened
+  0    the window was closed, or --help or --version answered
+  2    the options, an image, the bundle, Flash.ini, slots.conf or the report
+       cannot be used (the reason is printed); no port is opened
   134  the window could not start, for example with no display to show
        it on: Qt says why and aborts
+  128+N  stopped by signal N (SIGTERM: 143, SIGHUP: 129, Ctrl-C: 130): the
+       boards running end safely first
 </source>
         <translation>用法：tessara-station [选项] [操作] [发布包.kqb]
 更新插在治具集线器上的每一块电路板，每个槽位一个方块。
 
 参数：
   操作                 update-all（默认）、update-mcu、update-flash、
-                       check-mcu、check-flash
+                       check-mcu、check-flash；其后可跟 tessara-cli 的
+                       映像（update-all 应用 闪存）
   发布包.kqb           配方的发布包（或用 --bundle 文件，或用 --mcu 和 --flash）
 
 选项：
@@ -322,71 +429,73 @@ Exit status:
   --trust 公钥         信任此 minisign 公钥（可重复）
   --mcu 文件           配方的 MCU 映像
   --flash 文件         配方的闪存映像
+  --model 型号         映像适用的型号（可重复；用 --mcu 和 --flash
+                       时必须给出）
   --only-changed       只写有变化的闪存块
   --report 文件        报告（JSON Lines；默认：
                        $XDG_DATA_HOME/tessara/reports/station-日期.jsonl）
   --slots 文件         slots.conf：每行一个“路径 = 名称”
   --max-parallel N     最多同时烧录 N 块板（默认：全部）
   --manual             电路板等待按“开始”（空格键）
+  --retry 策略         失败的板放回槽位时：auto（立即重烧），
+                       ask（确认后重烧，默认），
+                       never（只烧新板）
   --flash-ini 文件     优先读取的 Flash.ini
+  --config 文件        从文件读取选项（station.conf，与 tessara-cli 相同）
+  --station 名称       本工位在记录和审计日志中的名称
+  --fullscreen         全屏显示（信息亭）
+  --set-supervisor-password  在配置文件中设置主管密码
+                       （--config，默认 %1）
   -h, --help           显示本说明
   --version            显示版本
 
 退出状态：
-  0    窗口已关闭（SIGTERM、SIGHUP 和 Ctrl-C 与“停止”和关闭窗口一样：
-       正在烧录的电路板先安全结束），或已回答 --help 或 --version
-  2    选项、映像、发布包、slots.conf 或报告无法使用（会打印原因）；
+  0    窗口已关闭，或已回答 --help 或 --version
+  2    选项、映像、发布包、Flash.ini、slots.conf 或报告无法使用（会打印原因）；
        不会打开任何端口
   134  窗口无法启动，例如没有可显示的屏幕：Qt 说明原因并中止
+  128+N  被信号 N 停止（SIGTERM：143，SIGHUP：129，Ctrl-C：130）：
+       正在烧录的电路板先安全结束
 </translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="69"/>
-        <source>%1 needs a value</source>
-        <translation>%1 需要一个值</translation>
+        <location filename="../src/station/station_options.cpp" line="158"/>
+        <source>--retry takes auto, ask or never</source>
+        <translation>--retry 只能是 auto、ask 或 never</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="120"/>
-        <source>--bundle needs a file name</source>
-        <translation>--bundle 需要一个文件名</translation>
-    </message>
-    <message>
-        <location filename="../src/station/station_options.cpp" line="121"/>
-        <source>one bundle: %1 and %2</source>
-        <translation>只能有一个发布包：%1 和 %2</translation>
-    </message>
-    <message>
-        <location filename="../src/station/station_options.cpp" line="105"/>
-        <source>--max-parallel takes a number from 1 to 256</source>
-        <translation>--max-parallel 的值应为 1 到 256 之间的数字</translation>
-    </message>
-    <message>
-        <location filename="../src/station/station_options.cpp" line="114"/>
+        <location filename="../src/station/station_options.cpp" line="187"/>
         <source>unknown operation: %1</source>
         <translation>未知的操作：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="121"/>
+        <location filename="../src/station/station_options.cpp" line="196"/>
+        <location filename="../src/station/station_options.cpp" line="204"/>
         <source>unknown option: %1</source>
         <translation>未知的选项：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="126"/>
+        <location filename="../src/station/station_options.cpp" line="210"/>
         <source>a bundle or --mcu and --flash, not both</source>
         <translation>发布包与 --mcu、--flash 只能二选一</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="130"/>
+        <location filename="../src/station/station_options.cpp" line="214"/>
+        <source>--model applies to raw images: a bundle names its models</source>
+        <translation>--model 只用于未打包的映像：发布包自带型号</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="218"/>
         <source>--trust applies to a bundle</source>
         <translation>--trust 只用于发布包</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="135"/>
+        <location filename="../src/station/station_options.cpp" line="223"/>
         <source>%1 needs an MCU image (--mcu FILE)</source>
         <translation>%1 需要 MCU 映像（--mcu 文件）</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="139"/>
+        <location filename="../src/station/station_options.cpp" line="227"/>
         <source>%1 needs a flash image (--flash FILE)</source>
         <translation>%1 需要闪存映像（--flash 文件）</translation>
     </message>
@@ -399,151 +508,263 @@ Exit status:
 <context>
     <name>StationWindow</name>
     <message>
-        <location filename="../src/station/station_window.cpp" line="37"/>
+        <location filename="../src/station/station_window.cpp" line="45"/>
         <source>Tessara station</source>
         <translation>Tessara 烧录工位</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="48"/>
+        <location filename="../src/station/station_window.cpp" line="61"/>
         <source>Start (space)</source>
         <translation>开始（空格键）</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="50"/>
-        <source>Stop</source>
-        <translation>停止</translation>
+        <location filename="../src/station/station_window.cpp" line="63"/>
+        <source>Stop (Esc)</source>
+        <translation>停止 (Esc)</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="52"/>
+        <location filename="../src/station/station_window.cpp" line="65"/>
+        <source>Acknowledge all (Ctrl+Enter)</source>
+        <translation>全部确认 (Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="67"/>
+        <location filename="../src/station/station_window.cpp" line="417"/>
         <source>Reset counters</source>
         <translation>计数清零</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="79"/>
+        <location filename="../src/station/station_window.cpp" line="99"/>
         <source>&amp;Recipe</source>
         <translation>配方(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="80"/>
+        <location filename="../src/station/station_window.cpp" line="100"/>
         <source>&amp;Open recipe...</source>
         <translation>打开配方(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="81"/>
+        <location filename="../src/station/station_window.cpp" line="102"/>
         <source>&amp;Change recipe...</source>
         <translation>更换配方(&amp;C)...</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="169"/>
+        <location filename="../src/station/station_window.cpp" line="230"/>
+        <source>failed before the restart</source>
+        <translation>重启前已失败</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="232"/>
+        <source>%1: ran before the restart; not run again unasked</source>
+        <translation>%1：重启前已烧过；未经确认不再烧录</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="242"/>
+        <source>%1: the board is back, attempt %2</source>
+        <translation>%1：电路板已放回，第 %2 次</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="248"/>
+        <source>%1: a board is back before its result was acknowledged; it waits</source>
+        <translation>%1：结果未确认前有板放回，等待确认</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="265"/>
         <source>%1: %2 on %3</source>
         <translation>%1：在 %3 上执行 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="195"/>
+        <location filename="../src/station/station_window.cpp" line="292"/>
         <source>%1 %2 %</source>
         <translation>%1 %2 %</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="207"/>
+        <location filename="../src/station/station_window.cpp" line="304"/>
         <source>%1, boot 0x%2</source>
         <translation>%1，引导版本 0x%2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="215"/>
+        <location filename="../src/station/station_window.cpp" line="316"/>
         <source>PASS in %1 s</source>
         <translation>通过，用时 %1 秒</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="216"/>
+        <location filename="../src/station/station_window.cpp" line="317"/>
         <source>FAIL: %1</source>
         <translation>失败：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="223"/>
+        <location filename="../src/station/station_window.cpp" line="333"/>
         <source>The report %1 cannot be written: %2. Stop and call the engineer.</source>
         <translation>无法写入报告 %1：%2。请停止并联系工程师。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="262"/>
+        <location filename="../src/station/station_window.cpp" line="374"/>
+        <source>take the failed board out first</source>
+        <translation>请先取出失败的板</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="379"/>
+        <source>%1: %2 acknowledged</source>
+        <translation>%1：已确认%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="405"/>
+        <source>clearing the FAIL of slot %1</source>
+        <translation>清除槽位 %1 的失败</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="409"/>
+        <source>%1: FAIL cleared by the supervisor</source>
+        <translation>%1：主管已清除失败</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="418"/>
+        <source>Set every counter to zero? The report keeps its records.</source>
+        <translation>把所有计数清零？报告中的记录会保留。</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="421"/>
+        <source>resetting the counters</source>
+        <translation>计数清零</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="434"/>
+        <location filename="../src/station/station_window.cpp" line="443"/>
+        <location filename="../src/station/station_window.cpp" line="453"/>
+        <source>Supervisor</source>
+        <translation>主管</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="435"/>
+        <source>No supervisor password is set, so %1 is not allowed. Set one with tessara-station --set-supervisor-password.</source>
+        <translation>未设置主管密码，不允许%1。请用 tessara-station --set-supervisor-password 设置。</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="443"/>
+        <source>Supervisor password for %1:</source>
+        <translation>%1需要主管密码：</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="454"/>
+        <source>Wrong password: %1 is not allowed.</source>
+        <translation>密码错误：不允许%1。</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="460"/>
+        <source>The audit log %1 cannot be written: %2. Stop and call the engineer.</source>
+        <translation>无法写入审计日志 %1：%2。请停止并联系工程师。</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="491"/>
+        <source>attempt %1 · slot: %2 of %3 passed</source>
+        <translation>第 %1 次 · 本槽位：%3 块中 %2 块通过</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="497"/>
+        <source>board back: Enter runs it again</source>
+        <translation>板已放回：按回车重烧</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="498"/>
+        <source>board back: Enter, then seat the next board</source>
+        <translation>板已放回：按回车，然后放下一块板</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="500"/>
         <source>no board</source>
         <translation>没有电路板</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="263"/>
+        <location filename="../src/station/station_window.cpp" line="501"/>
+        <source>seat the next board</source>
+        <translation>请放下一块板</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="502"/>
         <source>press Start</source>
         <translation>请按“开始”</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="264"/>
+        <location filename="../src/station/station_window.cpp" line="503"/>
         <source>waiting for its turn</source>
         <translation>排队等待</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="266"/>
+        <location filename="../src/station/station_window.cpp" line="505"/>
+        <source>passed before the restart</source>
+        <translation>重启前已通过</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="506"/>
         <source>done in %1 s</source>
         <translation>完成，用时 %1 秒</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="268"/>
+        <location filename="../src/station/station_window.cpp" line="508"/>
         <source>after %1 s</source>
         <translation>用时 %1 秒</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="294"/>
+        <location filename="../src/station/station_window.cpp" line="534"/>
         <source>Log of slot %1</source>
         <translation>槽位 %1 的日志</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="297"/>
+        <location filename="../src/station/station_window.cpp" line="537"/>
         <source>log of slot %1</source>
         <translation>槽位 %1 的日志</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="340"/>
-        <location filename="../src/station/station_window.cpp" line="344"/>
-        <location filename="../src/station/station_window.cpp" line="351"/>
-        <location filename="../src/station/station_window.cpp" line="356"/>
+        <location filename="../src/station/station_window.cpp" line="583"/>
+        <location filename="../src/station/station_window.cpp" line="593"/>
+        <location filename="../src/station/station_window.cpp" line="599"/>
         <source>Change recipe</source>
         <translation>更换配方</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="341"/>
-        <location filename="../src/station/station_window.cpp" line="357"/>
+        <location filename="../src/station/station_window.cpp" line="584"/>
+        <location filename="../src/station/station_window.cpp" line="600"/>
         <source>Boards are running. Change the recipe when they have ended.</source>
         <translation>有电路板正在烧录。请等它们结束后再更换配方。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="345"/>
-        <source>Change the recipe of every slot?</source>
-        <translation>要更换所有槽位的配方吗？</translation>
+        <location filename="../src/station/station_window.cpp" line="587"/>
+        <source>changing the recipe</source>
+        <translation>更换配方</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="374"/>
+        <location filename="../src/station/station_window.cpp" line="666"/>
+        <source>closing while boards run</source>
+        <translation>在烧录中关闭</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="627"/>
         <source>Release bundle</source>
         <translation>发布包</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="375"/>
+        <location filename="../src/station/station_window.cpp" line="627"/>
         <source>Release bundles (*.kqb)</source>
         <translation>发布包 (*.kqb)</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="383"/>
+        <location filename="../src/station/station_window.cpp" line="635"/>
         <source>MCU image</source>
         <translation>MCU 映像</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="387"/>
+        <location filename="../src/station/station_window.cpp" line="639"/>
         <source>Flash image</source>
         <translation>闪存映像</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="406"/>
+        <location filename="../src/station/station_window.cpp" line="664"/>
         <source>Close the station</source>
         <translation>关闭工位</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/station/station_window.cpp" line="407"/>
+        <location filename="../src/station/station_window.cpp" line="665"/>
         <source>%n board(s) are running. Stop them safely and close?</source>
         <translation>
             <numerusform>有 %n 块电路板正在烧录。要安全停止后关闭吗？</numerusform>
@@ -551,11 +772,34 @@ Exit status:
     </message>
 </context>
 <context>
+    <name>SupervisorPassword</name>
+    <message>
+        <location filename="../src/station/supervisor_password.cpp" line="61"/>
+        <source>the password is empty</source>
+        <translation>密码为空</translation>
+    </message>
+    <message>
+        <location filename="../src/station/supervisor_password.cpp" line="68"/>
+        <source>cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/supervisor_password.cpp" line="69"/>
+        <source>too large</source>
+        <translation>文件太大</translation>
+    </message>
+    <message>
+        <location filename="../src/station/supervisor_password.cpp" line="78"/>
+        <source>cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>YieldCounters</name>
     <message>
-        <location filename="../src/station/yield_counters.cpp" line="32"/>
-        <source>Passed %1 · Failed %2 · Yield %3 · %4 boards/hour · since %5</source>
-        <translation>通过 %1 · 失败 %2 · 良率 %3 · 每小时 %4 块 · 自 %5 起</translation>
+        <location filename="../src/station/yield_counters.cpp" line="68"/>
+        <source>Total %1 · Passed %2 · Failed %3 · First-pass yield %4 · Final yield %5 · %6 boards/hour · since %7</source>
+        <translation>总数 %1 · 通过 %2 · 失败 %3 · 直通率 %4 · 最终良率 %5 · 每小时 %6 块 · 自 %7 起</translation>
     </message>
 </context>
 </TS>

@@ -301,6 +301,13 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
                        verboseOption,     configOption,      jsonOption,  beforeOption,
                        afterOption,       hookTimeoutOption, mqttOption,  stationOption,
                        mqttAuthOption,    bundleOption,      trustOption, ledgerOption});
+    // station.conf is read by tessara-station too: what only its window uses is passed over.
+    for (const char *windowOnly : {"supervisor-hash", "retry"}) {
+        QCommandLineOption option(QString::fromLatin1(windowOnly), QString(),
+                                  QStringLiteral("VALUE"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("See below."),
                                  QStringLiteral("COMMAND [IMAGE...]"));
 

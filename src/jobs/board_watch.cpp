@@ -111,13 +111,39 @@ void BoardWatch::startWaiting() {
     startNext();
 }
 
+void BoardWatch::keep(const QString &port) {
+    const auto found = boards.find(port);
+    if (found != boards.end() && !found->second.thread) found->second.kept = true;
+}
+
+void BoardWatch::release(const QString &port) {
+    const auto found = boards.find(port);
+    if (found == boards.end()) return;
+    found->second.kept = false;
+    startNext();
+}
+
+bool BoardWatch::runAgain(const QString &port) {
+    const auto found = boards.find(port);
+    if (stopping || found == boards.end() || !found->second.ended || found->second.gone)
+        return false;
+    Board &board = found->second;
+    board.thread.reset();
+    board.ended = false;
+    board.kept = false;
+    board.released = true;
+    board.arrival = ++arrivals; // its turn comes after those already waiting
+    startNext();
+    return true;
+}
+
 // Starts the waiting boards that may start, the first to arrive first.
 void BoardWatch::startNext() {
     while (!stopping && (maxRunning == 0 || runningBoards < maxRunning)) {
         const QString *next = nullptr;
         uint64_t first = 0;
         for (const auto &[port, board] : boards)
-            if (!board.thread && board.released && !board.gone &&
+            if (!board.thread && board.released && !board.kept && !board.gone &&
                 (!next || board.arrival < first)) {
                 next = &port;
                 first = board.arrival;

@@ -44,6 +44,14 @@ class BoardWatch : public QObject {
     void setHeld(bool held);
     // Starts every board that waits (up to the limit; the rest as others end).
     void startWaiting();
+    // Keeps the board on `port` (arrived, not yet started) from starting until release(port),
+    // whatever startWaiting() and setHeld() say: a station holds a board that came back to a slot
+    // whose result the operator has not yet acknowledged.
+    void keep(const QString &port);
+    void release(const QString &port);
+    // Runs the board on `port` again, its run over and its port never gone (a retry the operator
+    // asked for); false when there is no such board.
+    bool runAgain(const QString &port);
     // The request of the boards started from now on.
     void setRequest(const JobRequest &next) { request = next; }
 
@@ -66,6 +74,7 @@ class BoardWatch : public QObject {
         uint64_t arrival = 0;                // the order of arrival
         QString instance;                    // the port's coming the board arrived by
         bool released = false;               // may start when it is its turn
+        bool kept = false;                   // may not start until release()
         bool ended = false;                  // run over; the port stays taken until it goes away
         bool gone = false;                   // the port went away since the run started
     };

@@ -11,7 +11,13 @@ class StopSignals : public QObject {
   public:
     explicit StopSignals(QObject *parent = nullptr);
     ~StopSignals() override;
+    // The first of them that came (its number); 0: none. A program stopped by one ends with
+    // 128 + it, as a shell expects.
+    int firstSignal() const { return first; }
 
   signals:
     void stopRequested();
+
+  private:
+    int first = 0;
 };

@@ -9,8 +9,8 @@ namespace {
 
 int wakeFds[2] = {-1, -1};
 
-void onSignal(int) {
-    const char byte = 1;
+void onSignal(int signal) {
+    const char byte = char(signal);
     // Nothing else is safe in a handler; a full socket already holds a wake-up.
     [[maybe_unused]] const ssize_t written = ::write(wakeFds[1], &byte, 1);
 }
@@ -23,8 +23,9 @@ StopSignals::StopSignals(QObject *parent) : QObject(parent) {
     auto *notifier = new QSocketNotifier(wakeFds[0], QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, [this] {
         char bytes[16];
-        while (::read(wakeFds[0], bytes, sizeof bytes) > 0) {
-        }
+        ssize_t got = 0;
+        while ((got = ::read(wakeFds[0], bytes, sizeof bytes)) > 0)
+            if (first == 0) first = bytes[0];
         emit stopRequested();
     });
     struct sigaction action {};

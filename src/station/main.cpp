@@ -4,6 +4,7 @@
 #include "station/station_options.h"
 #include "station/station_translation.h"
 #include "station/station_window.h"
+#include "station/supervisor_password.h"
 
 #include "tessara_version.h"
 
@@ -11,7 +12,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSysInfo>
+#include <QTextStream>
 #include <cstdio>
+#ifndef _WIN32
+#include <termios.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -41,12 +48,68 @@ int answerOnTerminal(int argc, char **argv, const ParsedStationOptions &parsed) 
     return 2;
 }
 
+// One line from the terminal, not shown as it is typed; from a pipe, one line as it comes.
+QString readPassword(const QString &prompt) {
+#ifndef _WIN32
+    termios saved{};
+    const bool terminal = ::isatty(STDIN_FILENO) && ::tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (terminal) {
+        std::fprintf(stderr, "%s", qPrintable(prompt));
+        termios quiet = saved;
+        quiet.c_lflag &= ~tcflag_t(ECHO);
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+#endif
+    char line[1024] = {};
+    const bool read = std::fgets(line, sizeof line, stdin) != nullptr;
+#ifndef _WIN32
+    if (terminal) {
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+        std::fputc('\n', stderr);
+    }
+#endif
+    QString text = read ? QString::fromLocal8Bit(line) : QString();
+    while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))
+        text.chop(1);
+    return text;
+}
+
+// tessara-station --set-supervisor-password [--config FILE]: asks twice, keeps the hash.
+int setSupervisorPassword(int argc, char **argv, const QStringList &arguments) {
+    QCoreApplication app(argc, argv);
+    Install_StationTranslation(app, QLocale::system());
+    QString conf = Default_StationConf();
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--config") && i + 1 < arguments.size())
+            conf = arguments[i + 1];
+        if (arguments[i].startsWith(QLatin1String("--config=")))
+            conf = arguments[i].mid(int(qstrlen("--config=")));
+    }
+    const QString password =
+        readPassword(QCoreApplication::translate("StationMain", "New supervisor password: "));
+    const QString again =
+        readPassword(QCoreApplication::translate("StationMain", "The same again: "));
+    QString error;
+    if (password != again)
+        error = QCoreApplication::translate("StationMain", "the two passwords differ");
+    else if (Set_SupervisorPassword(conf, password, error)) {
+        std::printf("%s\n", qPrintable(QCoreApplication::translate(
+                                           "StationMain", "The supervisor's password is set in %1.")
+                                           .arg(conf)));
+        return 0;
+    }
+    std::fprintf(stderr, "tessara-station: %s\n", qPrintable(error));
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (arguments.contains(QStringLiteral("--set-supervisor-password")))
+        return setSupervisorPassword(argc, argv, arguments);
     const ParsedStationOptions parsed = Parse_StationOptions(arguments);
     if (!parsed.options) return answerOnTerminal(argc, argv, parsed);
 
@@ -73,6 +136,12 @@ int main(int argc, char **argv) {
         return refuse(QApplication::translate("StationMain", "cannot open the report %1: %2")
                           .arg(o.reportPath, report.errorString()));
 
+    StationAudit audit;
+    audit.setStation(o.station.isEmpty() ? QSysInfo::machineHostName() : o.station);
+    if (!audit.open(StationAudit::pathBeside(o.reportPath)))
+        return refuse(QApplication::translate("StationMain", "cannot open the audit log %1: %2")
+                          .arg(StationAudit::pathBeside(o.reportPath), audit.errorString()));
+
     StationWindow::Setup setup;
     setup.recipe = recipe.value();
     setup.names = SlotNames(entries);
@@ -80,10 +149,19 @@ int main(int argc, char **argv) {
     setup.maxParallel = o.maxParallel;
     setup.report = &report;
     setup.trust = o.trust;
+    setup.retry = o.retry;
+    setup.supervisorHash = o.supervisorHash;
+    setup.audit = &audit;
+    setup.station = o.station.isEmpty() ? QSysInfo::machineHostName() : o.station;
     StationWindow window(setup);
     StopSignals stopSignals;
     QObject::connect(&stopSignals, &StopSignals::stopRequested, &window,
                      &StationWindow::stopAndClose);
-    window.show();
-    return app.exec();
+    if (o.fullscreen)
+        window.showFullScreen();
+    else
+        window.show();
+    const int status = app.exec();
+    // Ended by a signal: the shell's status for it, as tessara-cli gives (SIGTERM: 143).
+    return stopSignals.firstSignal() ? 128 + stopSignals.firstSignal() : status;
 }

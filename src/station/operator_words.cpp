@@ -12,27 +12,50 @@ struct Words {
 
 } // namespace
 
-OperatorWords Operator_Words(const JobResult &r, bool accessDenied, bool wrongRecipe) {
+namespace {
+
+bool isCheck(std::optional<ProgressPhase> phase) {
+    return phase == ProgressPhase::McuCrcCheck || phase == ProgressPhase::FlashCrcCheck;
+}
+
+// A board that went away mid-run is half-written: where it was lost says how much.
+QString lostWhere(const JobResult &r, std::optional<ProgressPhase> phase) {
+    if (!phase) return Words::tr("lost before anything was written");
+    if (*phase == ProgressPhase::FlashWrite && r.flashBlocks > 0)
+        return Words::tr("lost during flash write, %1 of %2 blocks")
+            .arg(r.flashBlocksWritten)
+            .arg(r.flashBlocks);
+    return Words::tr("lost during %1").arg(Phase_Words(*phase));
+}
+
+} // namespace
+
+OperatorWords Operator_Words(const JobResult &r, const FailureScene &scene) {
     const QString reseat = Words::tr("re-seat the board");
     const QString engineer = Words::tr("set the board aside and call the engineer");
-    if (accessDenied)
+    if (scene.accessDenied)
         return {Words::tr("port not accessible"), Words::tr("join the dialout group")};
     if (!r.failure) return {};
     // The recipe's gate, its own or a bundle's chip check, refused the board before any write.
-    if (wrongRecipe && r.chip && r.failure->kind == FailureKind::InputUnusable)
+    if (scene.wrongRecipe && r.chip && r.failure->kind == FailureKind::InputUnusable)
         return {Wrong_RecipeReason(r.chip->name()),
                 Words::tr("take it to the station of its recipe")};
+    // A check that ran and disagreed is the board's contents, not its seating.
+    if (isCheck(scene.lastPhase) &&
+        (r.failure->kind == FailureKind::Refused || r.failure->kind == FailureKind::WrongReply))
+        return {Words::tr("%1 failed").arg(Phase_Words(*scene.lastPhase)),
+                Words::tr("run it again; if it fails again, set it aside")};
     switch (r.failure->kind) {
     case FailureKind::NoReply:
         return {Words::tr("the board did not answer"), reseat};
     case FailureKind::WrongReply:
         return {Words::tr("the board answered wrongly"), reseat};
     case FailureKind::Refused:
-        return {Words::tr("the board refused the update"), reseat};
+        return {Words::tr("the board refused the update"), engineer};
     case FailureKind::DeviceGone:
-        return {Words::tr("the board went away"), reseat};
+        return {lostWhere(r, scene.lastPhase), Words::tr("re-seat the board and run it again")};
     case FailureKind::Stopped:
-        return {Words::tr("stopped"), Words::tr("re-seat the board to run it again")};
+        return {Words::tr("stopped"), Words::tr("run it again to finish")};
     case FailureKind::InputUnusable:
         if (!r.chip) return {Words::tr("the port did not open"), reseat};
         if (!r.chip->known()) return {Words::tr("no known chip answered"), reseat};

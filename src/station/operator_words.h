@@ -4,6 +4,7 @@
 #include "protocol/observer.h"
 
 #include <QString>
+#include <optional>
 
 // What a failed board means to the operator at the fixture, and what to do about it.
 struct OperatorWords {
@@ -11,8 +12,13 @@ struct OperatorWords {
     QString hint;   // "re-seat the board"
 };
 
-// `accessDenied`: the port exists but this user may not open it. `wrongRecipe`: the board is of
-// a model the recipe does not list (its gate refused it).
-OperatorWords Operator_Words(const JobResult &result, bool accessDenied, bool wrongRecipe);
+// Where a board was when its run failed, beyond what its result holds.
+struct FailureScene {
+    bool accessDenied = false; // the port exists but this user may not open it
+    bool wrongRecipe = false;  // a model the recipe does not list (its gate refused it)
+    std::optional<ProgressPhase> lastPhase; // the phase the run was in; none: before any
+};
+
+OperatorWords Operator_Words(const JobResult &result, const FailureScene &scene);
 // The phase as a tile names it ("MCU write").
 QString Phase_Words(ProgressPhase phase);

@@ -1,9 +1,15 @@
 #include "station/recipe.h"
 
 #include "bundle/bundle_job.h"
+#include "flash/flash_ini.h"
+#include "flash/flash_ini_search.h"
+#include "protocol/chip_table.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFile>
 #include <QFileInfo>
+#include <QTextStream>
 
 namespace {
 
@@ -43,6 +49,27 @@ std::optional<Failure> takeBundle(Recipe &recipe, const StationOptions &o) {
     return std::nullopt;
 }
 
+// A job that writes the flash needs a Flash.ini that lists parts: without one every board would
+// fail after its MCU was written, and be counted as a bad board.
+std::optional<Failure> flashIniProblem(const StationOptions &o) {
+    if (o.job != Job::UpdateAll && o.job != Job::UpdateFlash) return std::nullopt;
+    const auto refuse = [](const QString &why) { return Fail(FailureKind::InputUnusable, why); };
+    if (!o.flashIniPath.isEmpty() && !QFileInfo::exists(o.flashIniPath))
+        return refuse(Words::tr("Flash.ini %1 does not exist").arg(o.flashIniPath));
+    const FlashIniPlaces places = FlashIni_Places(o.flashIniPath);
+    const QString path = Flash_IniPath(places);
+    if (path.isEmpty())
+        return refuse(Words::tr("no Flash.ini found in %1")
+                          .arg(Flash_IniCandidates(places).join(QStringLiteral(", "))));
+    QFile file(path);
+    QString reason;
+    if (!FlashIni_Open(file, reason)) return refuse(FlashIni_Unreadable(path, reason));
+    QTextStream in(&file);
+    if (Largest_FlashCapacity(in) == 0)
+        return refuse(Words::tr("Flash.ini %1 lists no flash part").arg(path));
+    return std::nullopt;
+}
+
 } // namespace
 
 QString Wrong_RecipeReason(const QString &model) {
@@ -61,14 +88,47 @@ Result<Recipe> Load_Recipe(const StationOptions &o) {
     r.job = o.job;
     r.flashIniPath = o.flashIniPath;
     r.onlyChanged = o.onlyChanged;
+    if (const std::optional<Failure> why = flashIniProblem(o)) return *why;
     if (!o.bundlePath.isEmpty()) {
         if (const std::optional<Failure> why = takeBundle(recipe, o)) return *why;
         return recipe;
     }
+    // Raw images name no model: the operator names them, or any chip would take them.
+    if (o.models.isEmpty())
+        return Fail(FailureKind::InputUnusable,
+                    Words::tr("raw images need the model they are for (--model NAME)"));
+    for (const QString &model : o.models)
+        if (!Find_ChipModelByName(model.toLatin1().constData()))
+            return Fail(FailureKind::InputUnusable, Words::tr("unknown model: %1").arg(model));
     Read_JobImages(r, o.mcuPath, o.flashPath);
     for (const ImageSnapshot &image : {r.mcuImage, r.flashImage})
         if (const std::optional<Failure> why = refusal(image)) return *why;
+    Limit_RecipeModels(recipe, o.models);
     return recipe;
+}
+
+QString Recipe_Summary(const Recipe &recipe) {
+    QStringList parts{recipe.operation};
+    if (recipe.bundle) {
+        const Bundle &b = *recipe.bundle;
+        parts.append(QStringLiteral("bundle %1 %2 %3 sha256 %4")
+                         .arg(QFileInfo(b.path).fileName(), b.manifest.product, b.manifest.version,
+                              QString::fromLatin1(b.fileSha256.toHex())));
+    }
+    for (const ImageSnapshot &image : {recipe.request.mcuImage, recipe.request.flashImage})
+        if (image)
+            parts.append(QStringLiteral("%1 crc 0x%2")
+                             .arg(QFileInfo(image->path).fileName())
+                             .arg(image->crc, 8, 16, QLatin1Char('0')));
+    parts.append(QStringLiteral("models ") +
+                 (recipe.models.isEmpty() ? QStringLiteral("any") : recipe.models.join(',')));
+    return parts.join(QStringLiteral("; "));
+}
+
+QString Recipe_Id(const Recipe &recipe) {
+    const QByteArray digest =
+        QCryptographicHash::hash(Recipe_Summary(recipe).toUtf8(), QCryptographicHash::Sha256);
+    return QString::fromLatin1(digest.toHex().left(16));
 }
 
 QStringList Recipe_Lines(const Recipe &recipe) {

@@ -30,6 +30,12 @@ Result<Recipe> Load_Recipe(const StationOptions &options);
 // Limits the recipe to `models` (once): its gate refuses a board of any other before anything is
 // written on it ("this board is a KQ580: wrong recipe").
 void Limit_RecipeModels(Recipe &recipe, const QStringList &models);
+// The recipe in one line, for the audit log: the bundle (file, version, SHA-256) or the images
+// (file, CRC-32) and the models.
+QString Recipe_Summary(const Recipe &recipe);
+// A short fingerprint of the recipe (its summary's SHA-256, 16 hex digits), in every record, by
+// which a restart knows the boards that passed with it.
+QString Recipe_Id(const Recipe &recipe);
 // What the recipe panel shows, one fact a line.
 QStringList Recipe_Lines(const Recipe &recipe);
 // The reason the gate gives a board whose model the recipe does not list.

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QColor>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QString>
+#include <utility>
 
 class QLabel;
 
@@ -16,11 +19,15 @@ struct SlotView {
     QString time;   // "0:42"
     QString reason; // Waiting: why; FAIL: what went wrong
     QString hint;   // FAIL: what to do
+    QString counts; // "attempt 2 · slot: 4 of 5 passed"
+    QString note;   // what the operator is asked: "board back: Enter runs it again"
 };
 
 // One place of the fixture, readable from a metre away: the slot's name, the board's model, its
-// phase and time, and its state as a word on a colour (green PASS, red FAIL). Its accessible
-// name is the slot's name, its description "STATE: reason". A click opens the slot's log.
+// phase and time, and its state as a word with a sign on a colour (green PASS, red FAIL), so that
+// it reads without the colour too. Its accessible name is the slot's name, its description
+// "STATE: reason". It takes the focus (Tab): Enter acknowledges its result, Delete asks to clear
+// a FAIL by force, L or a click opens the slot's log.
 class SlotTile : public QFrame {
     Q_OBJECT
 
@@ -29,13 +36,31 @@ class SlotTile : public QFrame {
     void display(const SlotView &view);
     // Waiting, Running, PASS, FAIL (translated).
     static QString stateWord(SlotState state);
+    // The state's background and text colours.
+    static std::pair<QColor, QColor> colours(SlotState state);
+    // Every line's font at `scale` times its size (1: the name 22 pt, the state 30 pt, ...).
+    void setScale(double scale);
+    // The height the tile needs at `width` with its fonts at `scale`; very large when a word is
+    // wider than the tile.
+    int heightAt(int width, double scale) const;
 
   signals:
     void clicked();
+    void acknowledged();
+    void forceCleared(); // Delete: the supervisor clears a FAIL without a new run
+    // What it shows, beyond the running phase and time, changed: it may need another size.
+    void textChanged();
 
   protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
   private:
-    QLabel *name, *state, *model, *phase, *time, *reason, *hint;
+    QLabel *name, *state, *model, *phase, *time, *reason, *hint, *counts, *note;
+    QList<QLabel *> lines; // in the order above, name first
+    double scale = 1.0;
+    QString lastText;
+    int styled = -1;         // the state the style sheet is of
+    QElapsedTimer announced; // since the description last changed
+    int announcedState = -1;
 };

@@ -1,9 +1,12 @@
 #include "station/station_options.h"
 
+#include "line/station_config.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace {
 
@@ -24,6 +27,10 @@ std::optional<Job> Station_Job(const QString &operation) {
     return std::nullopt;
 }
 
+QString Default_StationConf() {
+    return QStringLiteral(TESSARA_SYSTEM_CONFIG_DIR "/station.conf");
+}
+
 QString Default_ReportPath() {
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return QDir(dir).filePath(QStringLiteral("tessara/reports/station-%1.jsonl")
@@ -31,41 +38,59 @@ QString Default_ReportPath() {
 }
 
 QString Station_Usage() {
-    return Words::tr("Usage: tessara-station [OPTIONS] [OPERATION] [BUNDLE.kqb]\n"
-                     "Updates every board plugged into the fixture's hub, one tile per slot.\n\n"
-                     "Arguments:\n"
-                     "  OPERATION            update-all (default), update-mcu, update-flash,\n"
-                     "                       check-mcu, check-flash\n"
-                     "  BUNDLE.kqb           the release bundle of the recipe (or --bundle FILE,\n"
-                     "                       or --mcu and --flash)\n\n"
-                     "Options:\n"
-                     "  --bundle FILE        the release bundle of the recipe\n"
-                     "  --trust PUBKEY       trust this minisign public key (repeatable)\n"
-                     "  --mcu FILE           the MCU image of the recipe\n"
-                     "  --flash FILE         the flash image of the recipe\n"
-                     "  --only-changed       write only the flash blocks that differ\n"
-                     "  --report FILE        the report (JSON Lines; default:\n"
-                     "                       $XDG_DATA_HOME/tessara/reports/station-DATE.jsonl)\n"
-                     "  --slots FILE         slots.conf: one \"PATH = NAME\" per slot\n"
-                     "  --max-parallel N     at most N boards at once (default: all)\n"
-                     "  --manual             boards wait for Start (space bar)\n"
-                     "  --flash-ini FILE     the Flash.ini to read first\n"
-                     "  -h, --help           show this help\n"
-                     "  --version            show the version\n\n"
-                     "Exit status:\n"
-                     "  0    the window was closed (SIGTERM, SIGHUP and Ctrl-C close it as Stop\n"
-                     "       and close do: the boards running end safely first), or --help or\n"
-                     "       --version answered\n"
-                     "  2    the options, an image, the bundle, slots.conf or the report cannot\n"
-                     "       be used (the reason is printed); no port is opened\n"
-                     "  134  the window could not start, for example with no display to show\n"
-                     "       it on: Qt says why and aborts\n");
+    return Words::tr(
+               "Usage: tessara-station [OPTIONS] [OPERATION] [BUNDLE.kqb]\n"
+               "Updates every board plugged into the fixture's hub, one tile per slot.\n\n"
+               "Arguments:\n"
+               "  OPERATION            update-all (default), update-mcu, update-flash,\n"
+               "                       check-mcu, check-flash; tessara-cli's images may\n"
+               "                       follow it (update-all APP FLASH)\n"
+               "  BUNDLE.kqb           the release bundle of the recipe (or --bundle FILE,\n"
+               "                       or --mcu and --flash)\n\n"
+               "Options:\n"
+               "  --bundle FILE        the release bundle of the recipe\n"
+               "  --trust PUBKEY       trust this minisign public key (repeatable)\n"
+               "  --mcu FILE           the MCU image of the recipe\n"
+               "  --flash FILE         the flash image of the recipe\n"
+               "  --model NAME         the model the images are for (repeatable; needed\n"
+               "                       with --mcu and --flash)\n"
+               "  --only-changed       write only the flash blocks that differ\n"
+               "  --report FILE        the report (JSON Lines; default:\n"
+               "                       $XDG_DATA_HOME/tessara/reports/station-DATE.jsonl)\n"
+               "  --slots FILE         slots.conf: one \"PATH = NAME\" per slot\n"
+               "  --max-parallel N     at most N boards at once (default: all)\n"
+               "  --manual             boards wait for Start (space bar)\n"
+               "  --retry POLICY       a failed board back in its slot: auto (run it again),\n"
+               "                       ask (run it again once acknowledged, the default),\n"
+               "                       never (only a new board runs)\n"
+               "  --flash-ini FILE     the Flash.ini to read first\n"
+               "  --config FILE        read options from FILE (station.conf, as tessara-cli)\n"
+               "  --station NAME       this station's name in its records and audit log\n"
+               "  --fullscreen         fill the screen (a kiosk)\n"
+               "  --set-supervisor-password  set the supervisor's password in the\n"
+               "                       configuration file (--config, default %1)\n"
+               "  -h, --help           show this help\n"
+               "  --version            show the version\n\n"
+               "Exit status:\n"
+               "  0    the window was closed, or --help or --version answered\n"
+               "  2    the options, an image, the bundle, Flash.ini, slots.conf or the report\n"
+               "       cannot be used (the reason is printed); no port is opened\n"
+               "  134  the window could not start, for example with no display to show\n"
+               "       it on: Qt says why and aborts\n"
+               "  128+N  stopped by signal N (SIGTERM: 143, SIGHUP: 129, Ctrl-C: 130): the\n"
+               "       boards running end safely first\n")
+        .arg(Default_StationConf());
 }
 
-ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
+ParsedStationOptions Parse_StationOptions(const QStringList &given) {
     ParsedStationOptions parsed;
+    // Expanded as tessara-cli expands its own (after the program's name).
+    const QStringList arguments =
+        Expand_StationConfig(QStringList{QString()} + given, parsed.error).mid(1);
+    if (!parsed.error.isEmpty()) return parsed;
     StationOptions o;
     bool operationGiven = false;
+    QStringList images; // after the operation
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
         const auto value = [&](QString &into) {
@@ -92,6 +117,18 @@ ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
             if (!value(o.slotsConf)) return parsed;
         } else if (a == QLatin1String("--flash-ini")) {
             if (!value(o.flashIniPath)) return parsed;
+        } else if (a == QLatin1String("--supervisor-hash")) {
+            if (!value(o.supervisorHash)) return parsed;
+        } else if (a == QLatin1String("--station")) {
+            if (!value(o.station)) return parsed;
+        } else if (a == QLatin1String("--fullscreen")) {
+            o.fullscreen = true;
+        } else if (a == QLatin1String("--all") || a == QLatin1String("--watch")) {
+            // The service's way of saying what the station always does: watch every chip port.
+        } else if (a == QLatin1String("--model")) {
+            QString model;
+            if (!value(model)) return parsed;
+            o.models.append(model);
         } else if (a == QLatin1String("--trust")) {
             QString key;
             if (!value(key)) return parsed;
@@ -100,6 +137,21 @@ ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
             o.onlyChanged = true;
         } else if (a == QLatin1String("--manual")) {
             o.manual = true;
+        } else if (a == QLatin1String("--retry")) {
+            QString text;
+            if (!value(text)) return parsed;
+            static const std::pair<const char *, RetryPolicy> policies[] = {
+                {"auto", RetryPolicy::Auto},
+                {"ask", RetryPolicy::Ask},
+                {"never", RetryPolicy::Never}};
+            const auto *found =
+                std::find_if(std::begin(policies), std::end(policies),
+                             [&](const auto &p) { return text == QLatin1String(p.first); });
+            if (found == std::end(policies)) {
+                parsed.error = Words::tr("--retry takes auto, ask or never");
+                return parsed;
+            }
+            o.retry = found->second;
         } else if (a == QLatin1String("--max-parallel")) {
             QString text;
             if (!value(text)) return parsed;
@@ -131,13 +183,28 @@ ParsedStationOptions Parse_StationOptions(const QStringList &arguments) {
             o.job = *job;
             o.operation = a;
             operationGiven = true;
+        } else if (!a.startsWith(QLatin1Char('-')) && images.size() < 2) {
+            images.append(a); // as tessara-cli takes them: update-all APP FLASH
         } else {
             parsed.error = Words::tr("unknown option: %1").arg(a);
             return parsed;
         }
     }
+    // The images named after the operation, in tessara-cli's order: the MCU's first.
+    for (const QString &image : images) {
+        QString &into = Job_Traits(o.job).mcuImage && o.mcuPath.isEmpty() ? o.mcuPath : o.flashPath;
+        if (!into.isEmpty() || !(Job_Traits(o.job).mcuImage || Job_Traits(o.job).flashImage)) {
+            parsed.error = Words::tr("unknown option: %1").arg(image);
+            return parsed;
+        }
+        into = image;
+    }
     if (!o.bundlePath.isEmpty() && !(o.mcuPath.isEmpty() && o.flashPath.isEmpty())) {
         parsed.error = Words::tr("a bundle or --mcu and --flash, not both");
+        return parsed;
+    }
+    if (!o.bundlePath.isEmpty() && !o.models.isEmpty()) {
+        parsed.error = Words::tr("--model applies to raw images: a bundle names its models");
         return parsed;
     }
     if (o.bundlePath.isEmpty() && !o.trust.isEmpty()) {

@@ -6,6 +6,11 @@
 #include <QStringList>
 #include <optional>
 
+// What becomes of a failed board that comes back to its slot before the operator acknowledged
+// its FAIL: run again at once, run again once acknowledged, or never run again (the next
+// board, after the acknowledgement, is a new one).
+enum class RetryPolicy { Auto, Ask, Never };
+
 // What tessara-station was started with.
 struct StationOptions {
     Job job = Job::UpdateAll;
@@ -13,12 +18,17 @@ struct StationOptions {
     QString mcuPath, flashPath;                       // the recipe's images
     QString bundlePath;                               // or the recipe's release bundle (.kqb)
     QStringList trust;                                // the bundle's trusted keys (--trust)
+    QStringList models; // the models raw images are for (--model); a bundle names its own
     QString flashIniPath;
     QString reportPath; // empty: Default_ReportPath()
     QString slotsConf;  // empty: none, slots named after their hub ports
     bool onlyChanged = false;
     bool manual = false; // boards wait for Start instead of running on arrival
     int maxParallel = 0; // boards at once; 0: all
+    RetryPolicy retry = RetryPolicy::Ask;
+    QString supervisorHash; // --supervisor-hash, from station.conf
+    QString station;        // this station's name (--station); empty: the host's
+    bool fullscreen = false;
 };
 
 // The options, or the reason they cannot be used (in the operator's language).
@@ -29,9 +39,13 @@ struct ParsedStationOptions {
     bool version = false;
 };
 
+// The arguments, after `--config FILE` is replaced by the words of FILE (station.conf, the
+// file tessara-cli --config reads too).
 ParsedStationOptions Parse_StationOptions(const QStringList &arguments);
 // The text of --help.
 QString Station_Usage();
+// The system's station.conf (/etc/tessara/station.conf).
+QString Default_StationConf();
 // $XDG_DATA_HOME/tessara/reports/station-YYYY-MM-DD.jsonl, today's date.
 QString Default_ReportPath();
 // update-all, update-mcu, update-flash, check-mcu, check-flash: the job; none for another name.

@@ -1,24 +1,26 @@
 #include "station/station_window.h"
 
+#include "serial/port_info.h"
 #include "serial/port_map.h"
 #include "serial/port_open_failure.h"
+#include "station/supervisor_password.h"
+#include "station/tile_grid.h"
 
 #include <QCloseEvent>
 #include <QDialog>
 #include <QFileDialog>
-#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int TileColumns = 4;
 
 QString clockText(qint64 ms) {
     const qint64 s = ms / 1000;
@@ -27,6 +29,12 @@ QString clockText(qint64 ms) {
 
 QStringList chipPorts() {
     return Chip_PortNames(Read_SerialCommMap());
+}
+
+QString systemUsbSerial(const QString &port) {
+    const QList<PortIdentity> identities = System_PortIdentities();
+    const PortIdentity *identity = Find_PortIdentity(identities, port);
+    return identity ? identity->serialNumber : QString();
 }
 
 } // namespace
@@ -42,15 +50,22 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     recipeLabel->setAccessibleName(QStringLiteral("recipe"));
     recipeLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     recipeLabel->setStyleSheet(QStringLiteral("QLabel{background:#f4f1e0;padding:6px;}"));
+    // Read from a metre away, in a few lines that leave the tiles their room.
+    recipeLabel->setWordWrap(true);
+    QFont recipeFont = recipeLabel->font();
+    recipeFont.setPointSize(13);
+    recipeLabel->setFont(recipeFont);
     layout->addWidget(recipeLabel);
 
     auto *bar = new QHBoxLayout;
     startButton = new QPushButton(tr("Start (space)"), central);
     startButton->setObjectName(QStringLiteral("start"));
-    stopButton = new QPushButton(tr("Stop"), central);
+    stopButton = new QPushButton(tr("Stop (Esc)"), central);
     stopButton->setObjectName(QStringLiteral("stop"));
+    auto *acknowledgeButton = new QPushButton(tr("Acknowledge all (Ctrl+Enter)"), central);
+    acknowledgeButton->setObjectName(QStringLiteral("acknowledge all"));
     auto *resetButton = new QPushButton(tr("Reset counters"), central);
-    for (QPushButton *b : {startButton, stopButton, resetButton}) {
+    for (QPushButton *b : {startButton, stopButton, acknowledgeButton, resetButton}) {
         QFont font = b->font();
         font.setPointSize(14);
         b->setFont(font);
@@ -71,23 +86,35 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     problemLabel->hide();
     layout->addWidget(problemLabel);
 
-    grid = new QGridLayout;
-    layout->addLayout(grid);
-    layout->addStretch();
+    gridView = new QScrollArea(central);
+    gridView->setFrameShape(QFrame::NoFrame);
+    gridView->setWidgetResizable(true);
+    gridView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid = new TileGrid(gridView);
+    gridView->setWidget(grid);
+    gridView->viewport()->installEventFilter(this);
+    layout->addWidget(gridView, 1);
     setCentralWidget(central);
 
     QMenu *recipeMenu = menuBar()->addMenu(tr("&Recipe"));
-    recipeMenu->addAction(tr("&Open recipe..."), this, &StationWindow::openRecipe);
-    recipeMenu->addAction(tr("&Change recipe..."), this, &StationWindow::changeRecipe);
+    recipeMenu->addAction(tr("&Open recipe..."), this, &StationWindow::openRecipe)
+        ->setObjectName(QStringLiteral("open recipe"));
+    recipeMenu->addAction(tr("&Change recipe..."), this, &StationWindow::changeRecipe)
+        ->setObjectName(QStringLiteral("change recipe"));
 
     connect(startButton, &QPushButton::clicked, this, &StationWindow::startWaiting);
     connect(stopButton, &QPushButton::clicked, this, &StationWindow::stopBoards);
-    connect(resetButton, &QPushButton::clicked, this, [this] {
-        counters.reset(QDateTime::currentDateTime());
-        showCounters();
-    });
-    auto *space = new QShortcut(QKeySequence(Qt::Key_Space), this);
-    connect(space, &QShortcut::activated, this, &StationWindow::startWaiting);
+    connect(resetButton, &QPushButton::clicked, this, &StationWindow::resetCounters);
+    connect(acknowledgeButton, &QPushButton::clicked, this, &StationWindow::acknowledgeAll);
+    // Keys that work wherever the focus is (a foot pedal sends one of them).
+    const std::pair<QKeySequence, void (StationWindow::*)()> keys[] = {
+        {QKeySequence(Qt::Key_Space), &StationWindow::startWaiting},
+        {QKeySequence(Qt::Key_Escape), &StationWindow::stopBoards},
+        {QKeySequence(Qt::CTRL + Qt::Key_Return), &StationWindow::acknowledgeAll},
+        {QKeySequence(Qt::CTRL + Qt::Key_Enter), &StationWindow::acknowledgeAll},
+    };
+    for (const auto &[sequence, action] : keys)
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this, action);
 
     connect(&watch, &BoardWatch::boardArrived, this, &StationWindow::arrived);
     connect(&watch, &BoardWatch::boardStarted, this, &StationWindow::started);
@@ -112,7 +139,22 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     showRecipe();
     showCounters();
     updateButtons();
+    if (setup.audit) setup.audit->setStation(setup.station);
+    if (setup.report) {
+        const int uncounted =
+            setup.audit ? Records_BeforeReset(setup.audit->path(), setup.station) : 0;
+        StationHistory history = Read_StationHistory(setup.report->path(), setup.station,
+                                                     Recipe_Id(setup.recipe), uncounted);
+        if (history.counted > 0) counters = history.counters;
+        stationRecords = history.records;
+        runBefore = history.lastRuns;
+        showCounters();
+    }
+    audit(QStringLiteral("start"), QStringLiteral("operator"),
+          {{QStringLiteral("recipe"), Recipe_Summary(setup.recipe)}});
     watch.start();
+    // After the watch's first look (queued before this): boards seated later are new.
+    QTimer::singleShot(0, this, [this] { firstLook = false; });
 }
 
 StationWindow::~StationWindow() {
@@ -125,11 +167,14 @@ StationWindow::~StationWindow() {
 StationWindow::Slot &StationWindow::addSlot(const SlotId &id) {
     Slot &slot = places[id.key];
     slot.id = id;
-    slot.tile = new SlotTile(centralWidget());
-    const int index = grid->count();
-    grid->addWidget(slot.tile, index / TileColumns, index % TileColumns);
+    slot.tile = new SlotTile(grid);
+    grid->addTile(slot.tile);
     const QString key = id.key;
     connect(slot.tile, &SlotTile::clicked, this, [this, key] { showLog(places[key]); });
+    connect(slot.tile, &SlotTile::acknowledged, this,
+            [this, key] { acknowledge(places[key].id.name); });
+    connect(slot.tile, &SlotTile::forceCleared, this,
+            [this, key] { forceClear(places[key].id.name); });
     showSlot(slot);
     return slot;
 }
@@ -147,21 +192,78 @@ StationWindow::Slot *StationWindow::slotWithPort(const QString &port) {
     return nullptr;
 }
 
-void StationWindow::arrived(const QString &port) {
-    Slot &slot = slotOf(port);
-    slot.port = port;
-    slot.started = false;
+QString StationWindow::usbSerialOf(const QString &port) const {
+    return setup.usbSerialOf ? setup.usbSerialOf(port) : systemUsbSerial(port);
+}
+
+void StationWindow::clearShown(Slot &slot) {
+    slot.latched = false;
+    slot.restored = false;
+    slot.notice.clear();
+    slot.spent = false;
     slot.state = SlotState::Waiting;
     slot.model.clear();
     slot.phase.clear();
     slot.seconds = -1;
     slot.words = {};
+}
+
+void StationWindow::newBoard(Slot &slot, const QString &boardId) {
+    clearShown(slot);
+    slot.boardId = boardId;
+    slot.attempt = 0;
+    slot.lastPassed = false;
+    slot.counted = false;
+}
+
+void StationWindow::arrived(const QString &port) {
+    Slot &slot = slotOf(port);
+    slot.port = port;
+    slot.started = false;
+    slot.kept = false;
+    slot.notice.clear();
+    const QString who = usbSerialOf(port);
+    const auto before = runBefore.constFind(Board_Key(who, port, slot.id.name));
+    if (firstLook && before != runBefore.cend()) {
+        // Seated through a restart, and run with this recipe: its result stands, and it is not
+        // run again unasked.
+        newBoard(slot, who);
+        slot.state = before->passed ? SlotState::Pass : SlotState::Fail;
+        slot.attempt = before->attempt;
+        slot.lastPassed = before->passed;
+        slot.counted = before->counted;
+        slot.latched = slot.restored = slot.kept = true;
+        if (!before->passed) slot.words = {tr("failed before the restart"), QString()};
+        watch.keep(port);
+        appendLog(slot, tr("%1: ran before the restart; not run again unasked").arg(slot.id.name));
+        showSlot(slot);
+        return;
+    }
+    const bool another = !who.isEmpty() && !slot.boardId.isEmpty() && who != slot.boardId;
+    if (!slot.latched || another) {
+        newBoard(slot, who);
+    } else if (!slot.lastPassed && setup.retry == RetryPolicy::Auto) {
+        clearShown(slot); // the failed board is back: its next attempt
+        appendLog(slot,
+                  tr("%1: the board is back, attempt %2").arg(slot.id.name).arg(slot.attempt + 1));
+    } else {
+        // The same board back (a loose socket, a power blip), or one that cannot be told from it:
+        // its result stays, and it waits for the operator.
+        watch.keep(port);
+        slot.kept = true;
+        appendLog(slot, tr("%1: a board is back before its result was acknowledged; it waits")
+                            .arg(slot.id.name));
+    }
     showSlot(slot);
 }
 
 void StationWindow::started(BoardThread *board) {
     const QString port = board->port();
     Slot &slot = slotOf(port);
+    clearShown(slot);
+    slot.kept = false;
+    slot.attempt += 1;
+    slot.lastPhase.reset();
     slot.state = SlotState::Running;
     slot.clock.start();
     slot.log.clear();
@@ -184,6 +286,7 @@ void StationWindow::started(BoardThread *board) {
             }));
     connect(board, &BoardThread::phaseStarted, this, inSlot([this](Slot &s, ProgressPhase phase) {
                 s.phase = Phase_Words(phase);
+                s.lastPhase = phase;
                 showSlot(s);
             }));
     connect(board, &BoardThread::progress, this, inSlot([this](Slot &s, int percent) {
@@ -209,17 +312,34 @@ void StationWindow::ended(BoardThread *board, const JobResult &r) {
     slot.phase.clear();
     QString group;
     const bool denied = !r.ok() && !r.chip && Port_AccessDenied(port, &group);
-    slot.words = Operator_Words(r, denied, Recipe_Excludes(setup.recipe, r.chip));
+    slot.words = Operator_Words(
+        r, FailureScene{denied, Recipe_Excludes(setup.recipe, r.chip), slot.lastPhase});
     slot.state = r.ok() ? SlotState::Pass : SlotState::Fail;
-    if (!r.interrupted()) counters.count(r.ok());
+    slot.latched = true;
+    // A stopped board is not a passed one: it counts as failed until a run of it passes.
+    // A board not counted yet (new, or run before the counters were reset) counts as new.
+    counters.count(slot.id.name, slot.counted ? slot.attempt : 1, slot.lastPassed, r.ok());
+    slot.counted = true;
+    slot.lastPassed = r.ok();
     appendLog(slot, r.ok() ? tr("PASS in %1 s").arg(r.seconds, 0, 'f', 1)
                            : tr("FAIL: %1").arg(r.reason()));
     if (setup.report) {
         QList<ReportField> fields = setup.recipe.recordFields;
+        fields.append(ReportField{"station", setup.station});
+        fields.append(ReportField{"recipe", Recipe_Id(setup.recipe)});
         fields.append(ReportField{"slot", slot.id.name});
+        fields.append(ReportField{"usb_serial", slot.boardId.isEmpty()
+                                                    ? std::nullopt
+                                                    : std::optional<QString>(slot.boardId)});
+        fields.append(ReportField{"attempt", QString::number(slot.attempt)});
+        fields.append(ReportField{"first_pass", r.ok() && slot.attempt == 1
+                                                    ? QStringLiteral("yes")
+                                                    : QStringLiteral("no")});
         const QByteArray line =
             Board_ReportLine(r, port, setup.recipe.operation, QDateTime::currentDateTime(), fields);
-        if (!setup.report->appendRecord(line)) {
+        if (setup.report->appendRecord(line)) {
+            stationRecords += 1;
+        } else {
             problemLabel->setText(tr("The report %1 cannot be written: %2. Stop and call the "
                                      "engineer.")
                                       .arg(setup.report->path(), setup.report->errorString()));
@@ -235,12 +355,132 @@ void StationWindow::gone(const QString &port) {
     Slot *slot = slotWithPort(port);
     if (!slot) return;
     slot->port.clear();
-    slot->state = SlotState::Waiting;
-    slot->model.clear();
-    slot->phase.clear();
-    slot->seconds = -1;
-    slot->words = {};
+    slot->kept = false;
+    slot->spent = false;
+    slot->notice.clear();
+    // A result stays on the tile when its board is pulled (or lost): only the operator or the
+    // next board clears it.
+    if (!slot->latched) newBoard(*slot, QString());
     showSlot(*slot);
+}
+
+StationWindow::Slot *StationWindow::slotNamed(const QString &name) {
+    for (auto &[key, slot] : places)
+        if (slot.id.name == name) return &slot;
+    return nullptr;
+}
+
+void StationWindow::acknowledge(const QString &name) {
+    Slot *slot = slotNamed(name);
+    if (!slot || !slot->latched) return;
+    const bool present = !slot->port.isEmpty();
+    const QString who = present ? usbSerialOf(slot->port) : QString();
+    // A board seated after the result that cannot be told to be the same one: the operator's
+    // acknowledgement says it is the next board.
+    const bool next = present && slot->kept && (who.isEmpty() || who != slot->boardId);
+    const bool failed = !slot->lastPassed;
+    if (failed && present && !next && setup.retry == RetryPolicy::Never) {
+        // The failed board is in the slot: it goes to the rejects before its FAIL goes.
+        slot->notice = tr("take the failed board out first");
+        showSlot(*slot);
+        return;
+    }
+    appendLog(*slot,
+              tr("%1: %2 acknowledged").arg(slot->id.name, SlotTile::stateWord(slot->state)));
+    audit(QStringLiteral("acknowledge"), QStringLiteral("operator"),
+          {{QStringLiteral("slot"), slot->id.name},
+           {QStringLiteral("result"), failed ? QStringLiteral("fail") : QStringLiteral("ok")},
+           {QStringLiteral("attempt"), slot->attempt}});
+    if (failed && present && setup.retry != RetryPolicy::Never) {
+        clearShown(*slot); // runs again: the board's next attempt
+        if (slot->kept)
+            watch.release(slot->port);
+        else
+            watch.runAgain(slot->port);
+        slot->kept = false;
+    } else if (next) {
+        newBoard(*slot, who);
+        slot->kept = false;
+        watch.release(slot->port);
+    } else {
+        clearShown(*slot);
+        slot->spent = present; // the board in it is not run again; the next one is
+    }
+    showSlot(*slot);
+}
+
+void StationWindow::forceClear(const QString &name) {
+    Slot *slot = slotNamed(name);
+    if (!slot || !slot->latched || slot->state != SlotState::Fail) return;
+    if (!supervisorAllows(tr("clearing the FAIL of slot %1").arg(name))) return;
+    const QString reason = slot->words.reason;
+    clearShown(*slot);
+    slot->spent = !slot->port.isEmpty(); // cleared, not passed: the board is not run again
+    appendLog(*slot, tr("%1: FAIL cleared by the supervisor").arg(name));
+    audit(QStringLiteral("forced clear"), QStringLiteral("supervisor"),
+          {{QStringLiteral("slot"), name}, {QStringLiteral("reason"), reason}});
+    showSlot(*slot);
+}
+
+void StationWindow::resetCounters() {
+    const BoardCounts before = counters.all();
+    if (QMessageBox::question(this, tr("Reset counters"),
+                              tr("Set every counter to zero? The report keeps its records.")) !=
+        QMessageBox::Yes)
+        return;
+    if (!supervisorAllows(tr("resetting the counters"))) return;
+    counters.reset(QDateTime::currentDateTime());
+    for (auto &[key, slot] : places)
+        slot.counted = false;
+    audit(QStringLiteral("counters reset"), QStringLiteral("supervisor"),
+          {{QStringLiteral("records_before"), stationRecords},
+           {QStringLiteral("total"), before.total},
+           {QStringLiteral("passed"), before.passed},
+           {QStringLiteral("failed"), before.failed}});
+    showCounters();
+    for (auto &[key, slot] : places)
+        showSlot(slot);
+}
+
+bool StationWindow::supervisorAllows(const QString &what) {
+    if (setup.supervisorHash.isEmpty()) {
+        QMessageBox::warning(this, tr("Supervisor"),
+                             tr("No supervisor password is set, so %1 is not allowed. Set one "
+                                "with tessara-station --set-supervisor-password.")
+                                 .arg(what));
+        return false;
+    }
+    const auto ask = [this](const QString &forWhat) -> std::optional<QString> {
+        bool ok = false;
+        const QString password = QInputDialog::getText(
+            this, tr("Supervisor"), tr("Supervisor password for %1:").arg(forWhat),
+            QLineEdit::Password, QString(), &ok);
+        return ok ? std::optional<QString>(password) : std::nullopt;
+    };
+    const std::optional<QString> password =
+        setup.askSupervisor ? setup.askSupervisor(what) : ask(what);
+    if (!password) return false;
+    if (Supervisor_PasswordMatches(setup.supervisorHash, *password)) return true;
+    audit(QStringLiteral("supervisor refused"), QStringLiteral("operator"),
+          {{QStringLiteral("for"), what}});
+    QMessageBox::warning(this, tr("Supervisor"),
+                         tr("Wrong password: %1 is not allowed.").arg(what));
+    return false;
+}
+
+void StationWindow::audit(const QString &event, const QString &who, const QJsonObject &details) {
+    if (!setup.audit || setup.audit->record(event, who, details)) return;
+    problemLabel->setText(tr("The audit log %1 cannot be written: %2. Stop and call the engineer.")
+                              .arg(setup.audit->path(), setup.audit->errorString()));
+    problemLabel->show();
+}
+
+void StationWindow::acknowledgeAll() {
+    QStringList names;
+    for (const auto &[key, slot] : places)
+        if (slot.latched) names.append(slot.id.name);
+    for (const QString &name : names)
+        acknowledge(name);
 }
 
 void StationWindow::appendLog(Slot &slot, const QString &line) {
@@ -258,12 +498,25 @@ void StationWindow::showSlot(Slot &slot) {
     v.model = slot.model;
     v.phase = slot.phase;
     if (slot.state == SlotState::Running) v.time = clockText(slot.clock.elapsed());
+    if (slot.attempt > 0 && slot.state != SlotState::Waiting) {
+        const BoardCounts c = counters.ofSlot(slot.id.name);
+        v.counts =
+            tr("attempt %1 · slot: %2 of %3 passed").arg(slot.attempt).arg(c.passed).arg(c.total);
+    }
+    if (!slot.notice.isEmpty())
+        v.note = slot.notice;
+    else if (slot.kept && slot.latched)
+        v.note = !slot.lastPassed && setup.retry != RetryPolicy::Never
+                     ? tr("board back: Enter runs it again")
+                     : tr("board back: Enter, then seat the next board");
     if (slot.state == SlotState::Waiting)
         v.reason = slot.port.isEmpty()     ? tr("no board")
+                   : slot.spent            ? tr("seat the next board")
                    : held && !slot.started ? tr("press Start")
                                            : tr("waiting for its turn");
     else if (slot.state == SlotState::Pass)
-        v.reason = tr("done in %1 s").arg(slot.seconds, 0, 'f', 1);
+        v.reason = slot.restored ? tr("passed before the restart")
+                                 : tr("done in %1 s").arg(slot.seconds, 0, 'f', 1);
     else if (slot.state == SlotState::Fail) {
         v.time = tr("after %1 s").arg(slot.seconds, 0, 'f', 1);
         v.reason = slot.words.reason;
@@ -280,7 +533,7 @@ void StationWindow::showCounters() {
 
 void StationWindow::showRecipe() {
     const QStringList lines = Recipe_Lines(setup.recipe);
-    recipeLabel->setText(lines.join(QLatin1Char('\n')));
+    recipeLabel->setText(lines.join(QStringLiteral("  ·  ")));
     recipeLabel->setAccessibleDescription(lines.join(QStringLiteral("; ")));
 }
 
@@ -316,6 +569,9 @@ void StationWindow::startWaiting() {
 }
 
 void StationWindow::stopBoards() {
+    if (!closing && (!runningBoards.empty() || !held))
+        audit(QStringLiteral("stop"), QStringLiteral("operator"),
+              {{QStringLiteral("running"), watch.running()}});
     held = true;
     watch.setHeld(true);
     for (auto &[key, slot] : places)
@@ -341,8 +597,7 @@ bool StationWindow::mayChangeRecipe() {
                              tr("Boards are running. Change the recipe when they have ended."));
         return false;
     }
-    return QMessageBox::question(this, tr("Change recipe"),
-                                 tr("Change the recipe of every slot?")) == QMessageBox::Yes;
+    return supervisorAllows(tr("changing the recipe"));
 }
 
 void StationWindow::takeRecipe(const StationOptions &o) {
@@ -352,9 +607,14 @@ void StationWindow::takeRecipe(const StationOptions &o) {
         return;
     }
     // Boards may have started while the dialogs were open.
-    if (!setRecipe(recipe.value()))
+    const QString before = Recipe_Summary(setup.recipe);
+    if (!setRecipe(recipe.value())) {
         QMessageBox::warning(this, tr("Change recipe"),
                              tr("Boards are running. Change the recipe when they have ended."));
+        return;
+    }
+    audit(QStringLiteral("recipe"), QStringLiteral("supervisor"),
+          {{QStringLiteral("old"), before}, {QStringLiteral("new"), Recipe_Summary(setup.recipe)}});
 }
 
 // The options of the recipe now, without its images.
@@ -365,14 +625,19 @@ StationOptions StationWindow::recipeOptions() const {
     o.onlyChanged = setup.recipe.request.onlyChanged;
     o.flashIniPath = setup.recipe.request.flashIniPath;
     o.trust = setup.trust;
+    o.models = setup.recipe.models; // raw images for a bundle's models keep its limit
     return o;
+}
+
+QString StationWindow::chooseFile(const QString &title, const QString &filter) {
+    if (setup.chooseFile) return setup.chooseFile(title);
+    return QFileDialog::getOpenFileName(this, title, QString(), filter);
 }
 
 void StationWindow::openRecipe() {
     if (!mayChangeRecipe()) return;
     StationOptions o = recipeOptions();
-    o.bundlePath = QFileDialog::getOpenFileName(this, tr("Release bundle"), QString(),
-                                                tr("Release bundles (*.kqb)"));
+    o.bundlePath = chooseFile(tr("Release bundle"), tr("Release bundles (*.kqb)"));
     if (!o.bundlePath.isEmpty()) takeRecipe(o);
 }
 
@@ -380,11 +645,11 @@ void StationWindow::changeRecipe() {
     if (!mayChangeRecipe()) return;
     StationOptions o = recipeOptions();
     if (setup.recipe.request.mcuImage) {
-        o.mcuPath = QFileDialog::getOpenFileName(this, tr("MCU image"));
+        o.mcuPath = chooseFile(tr("MCU image"), QString());
         if (o.mcuPath.isEmpty()) return;
     }
     if (setup.recipe.request.flashImage) {
-        o.flashPath = QFileDialog::getOpenFileName(this, tr("Flash image"));
+        o.flashPath = chooseFile(tr("Flash image"), QString());
         if (o.flashPath.isEmpty()) return;
     }
     takeRecipe(o);
@@ -393,6 +658,12 @@ void StationWindow::changeRecipe() {
 void StationWindow::updateButtons() {
     startButton->setEnabled(held && !closing);
     stopButton->setEnabled(!runningBoards.empty() || !held);
+}
+
+bool StationWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == gridView->viewport() && event->type() == QEvent::Resize)
+        grid->fitTo(gridView->viewport()->size());
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void StationWindow::closeEvent(QCloseEvent *event) {
@@ -405,12 +676,15 @@ void StationWindow::closeEvent(QCloseEvent *event) {
     const auto answer = QMessageBox::question(
         this, tr("Close the station"),
         tr("%n board(s) are running. Stop them safely and close?", nullptr, watch.running()));
-    if (answer == QMessageBox::Yes) stopAndClose();
+    if (answer == QMessageBox::Yes && supervisorAllows(tr("closing while boards run")))
+        stopAndClose();
 }
 
 void StationWindow::stopAndClose() {
     if (closing) return;
     closing = true;
+    audit(QStringLiteral("close"), QStringLiteral("operator"),
+          {{QStringLiteral("running"), watch.running()}});
     stopBoards();
     watch.stop(); // stopped() closes the window
 }

@@ -6,16 +6,20 @@
 #include "station/recipe.h"
 #include "station/slot_names.h"
 #include "station/slot_tile.h"
+#include "station/station_audit.h"
+#include "station/station_history.h"
 #include "station/yield_counters.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
 #include <map>
 #include <memory>
 
-class QGridLayout;
+class QScrollArea;
+class TileGrid;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -37,6 +41,22 @@ class StationWindow : public QMainWindow {
         QStringList trust; // the keys a bundle opened in the window may be signed with
         // The ports to watch as they are now; default: every chip port of the serial-port map.
         std::function<QStringList()> ports;
+        RetryPolicy retry = RetryPolicy::Ask;
+        // The USB serial number of the port's device, which tells one board from the next;
+        // default: the system's port listing. Empty: none or not known.
+        std::function<QString(const QString &port)> usbSerialOf;
+        // The supervisor's password hash (station.conf); empty: none is set, and what needs the
+        // supervisor is refused.
+        QString supervisorHash;
+        // Asks for the supervisor's password, saying what for; none: cancelled. Default: a
+        // password dialog.
+        std::function<std::optional<QString>(const QString &what)> askSupervisor;
+        // Asks for a file to open, by its title; empty: cancelled. Default: a file dialog.
+        std::function<QString(const QString &title)> chooseFile;
+        // This station's name in its records; the report's records of it are its history.
+        QString station;
+        // Where what is done at the station is recorded; none: nowhere.
+        StationAudit *audit = nullptr;
     };
     explicit StationWindow(Setup setup, QWidget *parent = nullptr);
     ~StationWindow() override;
@@ -48,12 +68,21 @@ class StationWindow : public QMainWindow {
     // Stops the boards running safely and closes once they have ended, without asking (a
     // shutdown, a signal).
     void stopAndClose();
+    // The operator has seen the result of the slot named `name`: a PASS is cleared; a FAIL whose
+    // board is in the slot is run again (unless the retry policy is never), else cleared.
+    void acknowledge(const QString &name);
+    void acknowledgeAll();
+    // Clears the FAIL of the slot named `name` without running its board again: the supervisor's.
+    void forceClear(const QString &name);
+    // Sets the counters to zero, once confirmed, by the supervisor.
+    void resetCounters();
     // Changes the recipe; refused (false) while a board runs.
     bool setRecipe(const Recipe &recipe);
     int running() const { return watch.running(); }
 
   protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     struct Slot {
@@ -62,6 +91,17 @@ class StationWindow : public QMainWindow {
         QString port; // the port of the board in it; empty: none
         SlotState state = SlotState::Waiting;
         bool started = false; // Start was pressed for the board waiting in it
+        // A PASS or FAIL stays until the operator acknowledges it or the next board is seated.
+        bool latched = false;
+        bool kept = false; // the board in it waits for the acknowledgement (BoardWatch::keep)
+        QString boardId;   // the USB serial of the board the tile is of; empty: not known
+        int attempt = 0;   // runs of that board
+        bool lastPassed = false;
+        bool counted = false;  // the board is in the counters (since their last reset)
+        bool spent = false;    // the board in it has had its run; only the next board runs
+        bool restored = false; // its result is from the report, before a restart
+        QString notice;        // why the operator's last key did nothing
+        std::optional<ProgressPhase> lastPhase;
         QString model, phase;
         QElapsedTimer clock; // of the run
         double seconds = -1; // of the run that ended
@@ -77,14 +117,21 @@ class StationWindow : public QMainWindow {
     void started(BoardThread *board);
     void ended(BoardThread *board, const JobResult &result);
     void gone(const QString &port);
+    void newBoard(Slot &slot, const QString &boardId);
+    void clearShown(Slot &slot);
+    Slot *slotNamed(const QString &name);
+    QString usbSerialOf(const QString &port) const;
     void appendLog(Slot &slot, const QString &line);
     void showSlot(Slot &slot);
     void showCounters();
     void showRecipe();
     void showLog(Slot &slot);
     bool mayChangeRecipe();
+    bool supervisorAllows(const QString &what);
+    void audit(const QString &event, const QString &who, const QJsonObject &details = {});
     StationOptions recipeOptions() const;
     void takeRecipe(const StationOptions &options);
+    QString chooseFile(const QString &title, const QString &filter);
     void openRecipe();
     void changeRecipe();
     void updateButtons();
@@ -93,8 +140,13 @@ class StationWindow : public QMainWindow {
     BoardWatch watch;
     std::map<QString, Slot> places;                 // by key
     std::map<QString, BoardThread *> runningBoards; // by port
+    // How the boards ran with this recipe before a restart; looked at on the first look only.
+    QHash<QString, LastRun> runBefore;
+    bool firstLook = true;
+    int stationRecords = 0; // this station's records in the report
     YieldCounters counters;
-    QGridLayout *grid = nullptr;
+    TileGrid *grid = nullptr;
+    QScrollArea *gridView = nullptr;
     QLabel *recipeLabel = nullptr, *countersLabel = nullptr, *problemLabel = nullptr;
     QPushButton *startButton = nullptr, *stopButton = nullptr;
     QTimer clock;
