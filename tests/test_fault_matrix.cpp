@@ -168,7 +168,7 @@ const QVector<Case> &matrix() {
         {"probe/garbage", Op::Probe, f('K', 2, K::Garbage), Expect::Success, "", 0},
         {"probe/burst", Op::Probe, f('K', 1, K::Burst), Expect::Failure, "Time over!", 1530},
         {"probe/bad proof", Op::Probe, f('K', 0, K::BadCrc), Expect::Failure, "unknown", 0},
-        {"probe/stale", Op::Probe, f('K', 1, K::Delay, 2500), Expect::Failure, "Time over!", 1530,
+        {"probe/stale", Op::Probe, f('K', 1, K::Delay, 7500), Expect::Failure, "Time over!", 1530,
          Retry},
         {"probe/vanish", Op::Probe, f('K', 1, K::Vanish), Expect::Failure, "Lost the device", 0},
         // The rest of the reply comes after the command's wait: a time-out.
@@ -186,7 +186,7 @@ const QVector<Case> &matrix() {
         {"info/burst", Op::Info, f('G', 1, K::Burst), Expect::Failure, "Time over!", 1530},
         {"info/bad crc", Op::Info, f('G', 1, K::BadCrc), Expect::Failure,
          "Get infomation crc32 error", 0},
-        {"info/stale", Op::Info, f('G', 1, K::Delay, 2500), Expect::Failure, "Time over!", 1530,
+        {"info/stale", Op::Info, f('G', 1, K::Delay, 7500), Expect::Failure, "Time over!", 1530,
          Retry},
         {"info/vanish", Op::Info, f('G', 1, K::Vanish), Expect::Failure, "Lost the device", 0},
 
@@ -252,7 +252,7 @@ const QVector<Case> &matrix() {
          "Erease mcu flash,and return error command", 0},
         {"check mcu/two replies", Op::CheckMcu, f('N', 1, K::TwoReplies), Expect::Success, "", 0},
         {"check mcu/split", Op::CheckMcu, f('N', 1, K::Split), Expect::Success, "", 0},
-        {"check mcu/stale", Op::CheckMcu, f('N', 1, K::Delay, 4500), Expect::Failure, "Time over!",
+        {"check mcu/stale", Op::CheckMcu, f('N', 1, K::Delay, 9000), Expect::Failure, "Time over!",
          3020, Retry},
 
         // Flash Info: variant 0, then variant 1 when the first read failed.
