@@ -6,6 +6,7 @@
 #include "support/window_rig.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,19 +80,18 @@ class AppEndToEndTest : public QObject {
         clock.start();
         MainWindow &w = rig.start();
         w.show();
-        QTRY_VERIFY_WITH_TIMEOUT(w.isPortOpen(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.isPortOpen(), 30000);
         QVERIFY(clock.elapsed() >= 900);
         QTRY_COMPARE(rig.child<QLineEdit>("lineEdit_McuType")->text(), name);
 
-        QCOMPARE(w.identity.row().code, config.modelCode);
-        QCOMPARE(w.portName, sim.portPath());
+        QCOMPARE(rig.child<QComboBox>("comboBox_Comm")->currentText(), sim.portPath());
         QCOMPARE(rig.child<QPushButton>("pushButton_OpenCom")->text(), QString("Close Comm"));
         QVERIFY2(rig.log().contains(versionLine), qPrintable(rig.log().join('|')));
         QCOMPARE(rig.enabledActionButtons(), buttons);
         // The hint comes after the buttons are enabled, for the KQ580 alone.
         QCOMPARE(rig.log().last() == kq580Hint, name == "KQ580");
         QVERIFY(rig.boxes.boxes.isEmpty());
-        QCOMPARE(w.busy, 0);
+        QVERIFY(!w.isBusy());
         for (const SimFrame &frame : sim.received()) {
             QCOMPARE(frame.name, QString("K"));
             QVERIFY2(frame.accepted, qPrintable(frame.reason));
@@ -111,7 +111,7 @@ class AppEndToEndTest : public QObject {
             runningAtBox = w.jobRunning();
             modelAtBox = rig.child<QLineEdit>("lineEdit_McuType")->text();
         };
-        QTRY_VERIFY_WITH_TIMEOUT(w.isPortOpen(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.isPortOpen(), 30000);
         QTRY_COMPARE_WITH_TIMEOUT(rig.child<QLineEdit>("lineEdit_McuType")->text(),
                                   QString("unknown"), 5000);
         QCOMPARE(rig.boxes.texts(), QStringList{"Time over!"});
@@ -198,7 +198,7 @@ class AppEndToEndTest : public QObject {
         QCOMPARE(rig.boxes.boxes[0].text, QString("Read fail,please check the path!"));
         QCOMPARE(rig.boxes.boxes[0].icon, QMessageBox::Critical);
         QCOMPARE(rig.child<QLineEdit>("lineEdit_MCU")->text(), answer);
-        QCOMPARE(w.mcuFilePath, answer);
+        QCOMPARE(w.choices().mcuFilePath, answer);
         QCOMPARE(rig.child<QLabel>("label_MCUCRC")->text(), QString("Mcu code,CRC = 0x0  Len: 0"));
     }
 

@@ -188,7 +188,7 @@ class AppSettingsTest : public QObject {
         MainWindow &w = rig.start();
         w.chooseFile = [&](const QString &, const QString &, const QString &) { return path; };
         QTest::mouseClick(rig.child<QPushButton>("pushButton_InputMCUCode"), Qt::LeftButton);
-        QCOMPARE(w.mcuFilePath, path);
+        QCOMPARE(w.choices().mcuFilePath, path);
         rig.stop();
         const ConfigRead back =
             Parse_Config(QString::fromUtf8(readFile(rig.dir.filePath("config.ini"))));
@@ -249,14 +249,12 @@ class AppSettingsTest : public QObject {
         QCOMPARE(rig.child<QCheckBox>("checkBox_EraseWhole")->isChecked(), eraseWhole);
         QCOMPARE(rig.child<QCheckBox>("checkBox_NandFlash")->isChecked(), nandFlash);
         QCOMPARE(rig.child<QLineEdit>("lineEdit_MCU")->text(), mcuShown);
-        QCOMPARE(w.mcuFilePath, mcuPath);
+        QCOMPARE(w.choices().mcuFilePath, mcuPath);
         QCOMPARE(rig.child<QLineEdit>("lineEdit_Flash")->text(), flashShown);
-        QCOMPARE(w.flashCodePath, flashPath);
-        QCOMPARE(w.blSet, blSet);
+        QCOMPARE(w.choices().flashCodePath, flashPath);
+        QCOMPARE(w.choices().blSet, blSet);
         QCOMPARE(rig.child<QComboBox>("comboBox_WaitTime")->currentIndex(), waitIndex);
-        QCOMPARE(w.waitTime, waitIndex);
-        QCOMPARE(w.flashSize, 0);
-        QVERIFY(w.flashName.isEmpty());
+        QCOMPARE(w.choices().waitTime, waitIndex);
     }
 
     void savesAtExitWhatTheWindowHolds() {

@@ -1,5 +1,6 @@
 // The operator's window: start-up state, the form, the slot table, the button rules, Exit.
 #include "protocol/chip_table.h"
+#include "sim/sim_device.h"
 #include "support/model_codes.h"
 #include "support/window_rig.h"
 
@@ -52,10 +53,8 @@ class AppWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() {
-        // No port is found, so the first scan opens nothing.
-        qputenv("TESSARA_SERIALCOMM", "");
-    }
+    // No port is found, so the first scan opens nothing (unless a test lists one).
+    void init() { qputenv("TESSARA_SERIALCOMM", ""); }
 
     void startsWithoutConfigFile() {
         WindowRig rig;
@@ -67,13 +66,11 @@ class AppWindowTest : public QObject {
         QVERIFY(!rig.child<QCheckBox>("checkBox_NandFlash")->isChecked());
         QVERIFY(rig.child<QLineEdit>("lineEdit_MCU")->text().isEmpty());
         QVERIFY(rig.child<QLineEdit>("lineEdit_Flash")->text().isEmpty());
-        QCOMPARE(w.mcuFilePath, QString("./"));
-        QCOMPARE(w.flashCodePath, QString("./"));
-        QCOMPARE(w.blSet, 0);
-        QCOMPARE(w.autoOpen, 1);
-        QCOMPARE(w.exitFlag, 0);
-        QCOMPARE(w.portIndex, -1);
-        QCOMPARE(w.lastPortIndex, -1);
+        QCOMPARE(w.choices().mcuFilePath, QString("./"));
+        QCOMPARE(w.choices().flashCodePath, QString("./"));
+        QCOMPARE(w.choices().blSet, 0);
+        QCOMPARE(w.portScan().portIndex(), -1);
+        QCOMPARE(w.portScan().lastPortIndex(), -1);
 
         auto *wait = rig.child<QComboBox>("comboBox_WaitTime");
         QStringList items;
@@ -81,7 +78,7 @@ class AppWindowTest : public QObject {
             items << wait->itemText(i);
         QCOMPARE(items, (QStringList{"0ms", "1ms", "2ms", "3ms", "4ms", "5ms", "6ms", "7ms"}));
         QCOMPARE(wait->currentText(), QString("0ms"));
-        QCOMPARE(w.waitTime, 0);
+        QCOMPARE(w.choices().waitTime, 0);
 
         QCOMPARE(rig.child<QLabel>("label_MCUCRC")->text(), QString("Mcu code,CRC = 0x0  Len: 0"));
         QCOMPARE(rig.child<QLabel>("label_FlashCRC")->text(),
@@ -96,8 +93,8 @@ class AppWindowTest : public QObject {
         QVERIFY(!rig.child<QPushButton>("pushButton_2")->isVisible());
         QVERIFY(rig.child<QPushButton>("pushButton_Exit")->isVisible());
 
-        QVERIFY(w.timer1->isActive());
-        QCOMPARE(w.timer1->interval(), 1000);
+        QVERIFY(w.portScan().timer().isActive());
+        QCOMPARE(w.portScan().timer().interval(), 1000);
         QVERIFY(!w.isPortOpen());
     }
 
@@ -105,7 +102,7 @@ class AppWindowTest : public QObject {
         WindowRig rig;
         MainWindow &w = rig.start("EWHOLE:1\nNFLASH:0\n/fw/a.bin\n/fw/f.bin\nBLSET:2\nWAITT:5\n");
         QCOMPARE(rig.child<QComboBox>("comboBox_WaitTime")->currentText(), QString("5ms"));
-        QCOMPARE(w.waitTime, 5);
+        QCOMPARE(w.choices().waitTime, 5);
         QCOMPARE(rig.log(), QStringList{"BL_SET = 2"});
         QVERIFY(!w.isPortOpen());
     }
@@ -114,9 +111,9 @@ class AppWindowTest : public QObject {
         WindowRig rig;
         MainWindow &w = rig.start();
         rig.child<QComboBox>("comboBox_WaitTime")->setCurrentIndex(6);
-        QCOMPARE(w.waitTime, 6);
+        QCOMPARE(w.choices().waitTime, 6);
         rig.child<QComboBox>("comboBox_WaitTime")->setCurrentIndex(2);
-        QCOMPARE(w.waitTime, 2);
+        QCOMPARE(w.choices().waitTime, 2);
     }
 
     void declaresTheSlotTableInOrder() {
@@ -302,48 +299,41 @@ class AppWindowTest : public QObject {
         QVERIFY(log->height() > logSize.height());
     }
 
-    void setButtonsEnabledFollowsTheModel_data() {
-        QTest::addColumn<uint>("model");
-        QTest::addColumn<BootLoader>("loader");
-        QTest::addColumn<bool>("enable");
+    // The chip identified on the port decides which buttons come on; off turns them all off.
+    void setButtonsEnabledFollowsTheChip_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("bootType");
         QTest::addColumn<uint>("expected");
         const uint all = OpenCom | UpdateAll | UpdateMcu | CheckMcu | UpdateFlash | FlashInfo |
                          CheckFlash | RunApp;
-        QTest::newRow("KQ31B on") << uint(Model::KQ31B) << BootLoader::NotTold << true << all;
-        QTest::newRow("KQ31B off") << uint(Model::KQ31B) << BootLoader::NotTold << false << 0u;
-        QTest::newRow("KQ31B, MCU-update loader said, on")
-            << uint(Model::KQ31B) << BootLoader::McuUpdate << true << all;
-        QTest::newRow("unknown on") << uint(Model::Unknown) << BootLoader::NotTold << true << all;
-        QTest::newRow("KQ580 MCU loader on")
-            << uint(Model::KQ580) << BootLoader::McuUpdate << true
-            << uint(FlashMode | OpenCom | UpdateMcu | CheckMcu | RunApp);
-        QTest::newRow("KQ580 MCU loader off")
-            << uint(Model::KQ580) << BootLoader::McuUpdate << false << 0u;
-        QTest::newRow("KQ580 loader not said on")
-            << uint(Model::KQ580) << BootLoader::NotTold << true
-            << uint(OpenCom | UpdateFlash | FlashInfo | CheckFlash);
-        QTest::newRow("KQ580 flash loader on")
-            << uint(Model::KQ580) << BootLoader::FlashUpdate << true
-            << uint(OpenCom | UpdateFlash | FlashInfo | CheckFlash);
-        QTest::newRow("KQ580 flash loader off")
-            << uint(Model::KQ580) << BootLoader::FlashUpdate << false << 0u;
+        const uint flashHalf = OpenCom | UpdateFlash | FlashInfo | CheckFlash;
+        QTest::newRow("KQ31B") << "KQ31B" << -1 << all;
+        QTest::newRow("KQ31B boot type 1") << "KQ31B" << 1 << all;
+        QTest::newRow("KQ580 MCU loader")
+            << "KQ580" << 1 << uint(FlashMode | OpenCom | UpdateMcu | CheckMcu | RunApp);
+        QTest::newRow("KQ580 flash loader") << "KQ580" << 0 << flashHalf;
+        QTest::newRow("KQ580 boot type 2") << "KQ580" << 2 << flashHalf;
     }
 
-    void setButtonsEnabledFollowsTheModel() {
-        QFETCH(uint, model);
-        QFETCH(BootLoader, loader);
-        QFETCH(bool, enable);
+    void setButtonsEnabledFollowsTheChip() {
+        QFETCH(QString, model);
+        QFETCH(int, bootType);
         QFETCH(uint, expected);
+        SimConfig config;
+        QVERIFY(SimConfig::forModel(model, &config));
+        config.bootType = bootType;
+        SimDevice sim(config);
+        QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+        qputenv("TESSARA_SERIALCOMM", ("\\Device\\USBSER000=" + sim.portPath()).toLocal8Bit());
         WindowRig rig;
         MainWindow &w = rig.start();
-        // Start from the opposite state, so that every button has to be set.
-        w.identity.model = Find_ChipModel(Model::KQ31A);
-        w.Set_Buttons_Enabled(!enable);
-        rig.child<QPushButton>("pushButton_flashMode")->setEnabled(!enable);
-
-        w.identity.model = Find_ChipModel(model);
-        w.identity.bootLoader = loader;
-        w.Set_Buttons_Enabled(enable);
+        w.Timer1_Out_Event();
+        QVERIFY(rig.idle(60000));
+        QVERIFY(w.isPortOpen());
+        QCOMPARE(enabledMask(rig), expected);
+        w.Set_Buttons_Enabled(false);
+        QCOMPARE(enabledMask(rig), 0u);
+        w.Set_Buttons_Enabled(true);
         QCOMPARE(enabledMask(rig), expected);
         QVERIFY(rig.child<QPushButton>("pushButton_Exit")->isEnabled());
     }
@@ -356,22 +346,12 @@ class AppWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         rig.child<QCheckBox>("checkBox_NandFlash")->setChecked(true);
         QTest::mouseClick(rig.child<QPushButton>("pushButton_Exit"), Qt::LeftButton);
-        QCOMPARE(w.exitFlag, 1);
         QVERIFY(!w.isVisible());
 
         rig.stop();
         QFile config(rig.dir.filePath("config.ini"));
         QVERIFY(config.open(QIODevice::ReadOnly));
         QCOMPARE(config.readAll(), QByteArray("EWHOLE:0\nNFLASH:1\n./\n./\nBLSET:0\nWAITT:0\n"));
-    }
-
-    void closingByTitleBarDoesNotSetExitFlag() {
-        WindowRig rig;
-        MainWindow &w = rig.start();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QVERIFY(w.close());
-        QCOMPARE(w.exitFlag, 0);
     }
 
     void inputButtonsAskForAFileAndShowIt_data() {
@@ -394,8 +374,8 @@ class AppWindowTest : public QObject {
         MainWindow &w = rig.start("EWHOLE:0\nNFLASH:0\n/fw/old.bin\n/fw/oldflash.bin\n");
         const QString image = rig.dir.write("image.bin", QByteArray(64, '\x5A'));
         const bool mcu = button.contains("MCU");
-        const QString &path = mcu ? w.mcuFilePath : w.flashCodePath;
-        const QString before = path;
+        const auto path = [&] { return mcu ? w.choices().mcuFilePath : w.choices().flashCodePath; };
+        const QString before = path();
         QStringList asked;
         QString answer; // cancelled first
         w.chooseFile = [&](const QString &cap, const QString &start, const QString &filter) {
@@ -406,11 +386,11 @@ class AppWindowTest : public QObject {
         input->setEnabled(true);
         QTest::mouseClick(input, Qt::LeftButton);
         QCOMPARE(asked, (QStringList{caption, before, "file(*.bin)"}));
-        QCOMPARE(path, before);
+        QCOMPARE(path(), before);
 
         answer = image;
         QTest::mouseClick(input, Qt::LeftButton);
-        QCOMPARE(path, image);
+        QCOMPARE(path(), image);
         QCOMPARE(w.findChild<QLineEdit *>(lineEdit)->text(), image);
         QVERIFY(rig.boxes.boxes.isEmpty());
     }

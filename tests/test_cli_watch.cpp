@@ -117,7 +117,6 @@ class CliWatchTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 1 && lastFrameIs(bench.board(1), "m"),
                                  10000);
         cli.interrupt();
-        QTest::qWait(20);
         cli.interrupt();
         const CliRun run = cli.finish(10000);
         QCOMPARE(run.status, 130);

@@ -5,6 +5,7 @@
 #include "protocol/crc32.h"
 #include "support/flash_rig.h"
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QtTest>
 
@@ -96,16 +97,21 @@ class FlashCommands : public QObject {
         QCOMPARE(request.field("crc"), rig.facts.flashCodeCrc);
     }
 
-    // Frequent progress reports do not use up the budget: it is time, not replies.
+    // Frequent progress reports do not use up the budget: it is time, not replies. 128 reports
+    // within a budget of 101 slices, 30 ms apart: the last comes well within the budget's 5 s,
+    // and no pile of them outgrows the reply buffer while the host is slow to read.
     void manyProgressReports() {
         FlashRig rig("KQ31B");
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         SimConfig config = rig.s.sim.config();
-        config.crcProgressStep = 4096; // 255 reports within a budget of 101 slices
-        config.crcProgressIntervalMs = 4;
+        config.crcProgressStep = 8192;
+        config.crcProgressIntervalMs = 30;
+        config.crcUsPerKiB = 0;
         rig.s.sim.setConfig(config);
         loadIntoFlash(rig, rig.useImage(MiB));
-        QVERIFY(Check_FlashCRC(rig.session(), rig.facts).ok());
+        const Result<> r = Check_FlashCRC(rig.session(), rig.facts);
+        QVERIFY2(r.ok(),
+                 qPrintable(rig.ui().log.join(" | ") + " | " + rig.ui().messages.join(" | ")));
         QCOMPARE(rig.ui().percents.last(), 100);
     }
 
@@ -126,12 +132,15 @@ class FlashCommands : public QObject {
         FlashRig rig("KQ31B");
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.s.sim.addFault(SimFault::on('n', 1, SimFault::Silence));
+        constexpr int BudgetMs = 101 * 50;
+        // A deadline far past the budget: the budget, not the deadline, ends the wait.
+        rig.s.link.deadline = QDeadlineTimer(3 * BudgetMs);
         QElapsedTimer clock;
         clock.start();
         const Result<> r = Check_FlashCRC(rig.session(), {1, 0});
         QCOMPARE(r.kind(), FailureKind::NoReply);
         QCOMPARE(r.reason(), QStringLiteral("the flash CRC query was not answered in time"));
-        QVERIFY(clock.elapsed() >= 101 * 50 - 5 && clock.elapsed() < 101 * 50 + 1000);
+        QVERIFY(clock.elapsed() >= BudgetMs - 5);
         QCOMPARE(rig.ui().messages, QStringList{"Time over!"});
     }
 
@@ -147,8 +156,7 @@ class FlashCommands : public QObject {
         const Result<> r = Check_FlashCRC(rig.session(), rig.facts);
         QCOMPARE(r.kind(), FailureKind::NoReply);
         QCOMPARE(r.reason(), QStringLiteral("no answer in the time given"));
-        QVERIFY2(clock.elapsed() >= 290 && clock.elapsed() < 3000,
-                 qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() >= 290, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(rig.ui().messages, QStringList{"Time over!"});
     }
 
@@ -157,10 +165,9 @@ class FlashCommands : public QObject {
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.s.sim.addFault(SimFault::on('n', 1, SimFault::Vanish));
         loadIntoFlash(rig, rig.useImage(3 * MiB)); // a budget of 15 s
-        QElapsedTimer clock;
-        clock.start();
+        // The loss ends the wait, long before this deadline would.
+        rig.s.link.deadline = QDeadlineTimer(10000);
         const Result<> r = Check_FlashCRC(rig.session(), rig.facts);
-        QVERIFY(clock.elapsed() < 3000);
         // Gone, not slow: no "Time over!", and the reason says so.
         QCOMPARE(rig.ui().messages, QStringList{});
         QCOMPARE(r.kind(), FailureKind::DeviceGone);

@@ -5,6 +5,7 @@
 #include "protocol/chip_table.h"
 #include "support/flash_rig.h"
 #include "support/model_codes.h"
+#include "support/sim_sync.h"
 
 #include <QtTest>
 
@@ -323,10 +324,13 @@ class FlashUpdate : public QObject {
         const Result<> r = rig.update();
         QCOMPARE(r.kind(), FailureKind::Stopped);
         QCOMPARE(r.reason(), QStringLiteral("interrupted"));
-        QCOMPARE(rig.frames("l").size(), 1);
+        // What the device has read by now, however far behind the host it is.
+        QVector<SimFrame> got;
+        QVERIFY(receivedSoFar(rig.s, got));
+        QCOMPARE(frameNames(got).count("l"), 1);
         QCOMPARE(rig.record.blocksWritten, 1);
         QCOMPARE(rig.record.blocks, 4);
-        QVERIFY(!rig.names().contains("n"));
+        QVERIFY(!frameNames(got).contains("n"));
         QVERIFY(rig.ui().messages.isEmpty());
         EXPECT_OUTCOME(rig.ui(), FailLine);
     }
@@ -335,16 +339,15 @@ class FlashUpdate : public QObject {
         FlashRig rig("KQ31B");
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         SimConfig config = rig.s.sim.config();
-        config.flashEraseMs = 5000;
+        // An erase longer than the host's wait for it: only the stop can end that wait early
+        // (its end would say "Time over!").
+        config.flashEraseMs = 200000;
         rig.s.sim.setConfig(config);
         rig.request.write = FlashWrite::EraseFirst;
         rig.useImage(1000);
         // Exit once the erase is under way, however slow the host is to get there.
         rig.ui().stopWhen = [&rig] { return rig.names().contains("h"); };
-        QElapsedTimer clock;
-        clock.start();
         QCOMPARE(rig.update().kind(), FailureKind::Stopped);
-        QVERIFY(clock.elapsed() < 4000);
         QVERIFY(rig.ui().messages.isEmpty());
         QVERIFY(rig.names().contains("h"));
         QVERIFY(!rig.names().contains("j"));
@@ -356,12 +359,10 @@ class FlashUpdate : public QObject {
         QVERIFY2(rig.ok(), qPrintable(rig.error()));
         rig.s.sim.addFault(SimFault::on('n', 1, SimFault::Silence));
         rig.useImage(1000);
-        // Exit once the CRC request is out.
+        // Exit once the CRC request is out: the stop ends the wait before it runs out (which
+        // would say "Time over!").
         rig.ui().stopWhen = [&rig] { return rig.names().contains("n"); };
-        QElapsedTimer clock;
-        clock.start();
         QCOMPARE(rig.update().kind(), FailureKind::Stopped);
-        QVERIFY(clock.elapsed() < 4000);
         QVERIFY(rig.names().contains("n"));
         QVERIFY(rig.ui().messages.isEmpty());
         EXPECT_OUTCOME(rig.ui(), FailLine);

@@ -5,7 +5,6 @@
 #include "line/line_hook.h"
 #include "tessara_version.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -102,34 +101,29 @@ class LineHooksTest : public QObject {
         QFETCH(QString, command);
         QFETCH(int, timeoutMs);
         QFETCH(QString, refusal);
-        QElapsedTimer clock;
-        clock.start();
+        // A hook ended by its time-out would be refused as one that gave no answer.
         QCOMPARE(hook(command, timeoutMs).beforeBoard(board()), refusal);
-        QVERIFY(clock.elapsed() < timeoutMs + 3000);
     }
 
     // A hook that does not answer is ended with all it started; it holds nothing up.
     void timeOutEndsTheHooksGroup() {
         QTemporaryDir dir;
         const QString pidFile = dir.filePath("child.pid");
-        QElapsedTimer clock;
-        clock.start();
+        // A child that outlives any test: waiting for it would hang.
         const QString refusal =
-            hook(QStringLiteral("sh -c 'sleep 30 & echo $! > %1; wait'").arg(pidFile), 500)
+            hook(QStringLiteral("sh -c 'sleep 3600 & echo $! > %1; wait'").arg(pidFile), 500)
                 .beforeBoard(board());
-        QVERIFY(clock.elapsed() < 3000);
         QVERIFY2(refusal.startsWith("refused by the line: sh gave no answer within 0.5 s"),
                  qPrintable(refusal));
         const qint64 child = readFile(pidFile).trimmed().toLongLong();
         QVERIFY(child > 0);
-        QTRY_VERIFY_WITH_TIMEOUT(processGone(child), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(processGone(child), 60000);
     }
 
     // Megabytes on stderr neither block the hook on a full pipe nor are kept: the last line is
     // what counts, cut to a length a log line can carry.
     void floodOfStderr() {
-        QElapsedTimer clock;
-        clock.start();
+        // A hook blocked on its pipe would run into its time-out: "gave no answer".
         QCOMPARE(hook("sh -c 'head -c 30000000 /dev/zero | tr \"\\0\" x >&2; echo >&2; "
                       "echo last words >&2; exit 1'")
                      .beforeBoard(board()),
@@ -139,7 +133,6 @@ class LineHooksTest : public QObject {
         QCOMPARE(longLine, QStringLiteral("refused by the line: ") +
                                QString(LineHook::MaxLineLength - 3, QLatin1Char('y')) +
                                QStringLiteral("..."));
-        QVERIFY(clock.elapsed() < 20000);
     }
 
     // The words reach the program as written (no shell in between), with the board's variables.
@@ -188,25 +181,31 @@ class LineHooksTest : public QObject {
         QCOMPARE(hook("true").afterBoard(board(), record), QString());
     }
 
-    // Boards of a gang ask at once, each on its own thread, and wait for their own answer only.
+    // Boards of a gang ask at once, each on its own thread, and wait for their own answer only:
+    // each hook answers only once every board's hook has started, which hooks run one after
+    // another never see (they would give no answer within the time-out).
     void boardsAskSideBySide() {
-        const LineHook slow = hook("sh -c 'sleep 0.4; test \"$TESSARA_SLOT\" != 3'");
         constexpr int Boards = 6;
+        QTemporaryDir started;
+        const LineHook together =
+            hook(QStringLiteral("sh -c 'touch %1/$TESSARA_SLOT; "
+                                "until [ $(ls %1 | wc -l) -ge %2 ]; do sleep 0.01; done; "
+                                "test \"$TESSARA_SLOT\" != 3'")
+                     .arg(started.path())
+                     .arg(Boards),
+                 60000);
         QString answers[Boards];
         std::vector<std::unique_ptr<QThread>> threads;
-        QElapsedTimer clock;
-        clock.start();
         for (int i = 0; i < Boards; ++i) {
             threads.emplace_back(QThread::create([&, i] {
                 BoardIdentity b = board();
                 b.slot = QString::number(i);
-                answers[i] = slow.beforeBoard(b);
+                answers[i] = together.beforeBoard(b);
             }));
             threads.back()->start();
         }
         for (auto &t : threads)
-            QVERIFY(t->wait(20000));
-        QVERIFY2(clock.elapsed() < 4 * 400, qPrintable(QString::number(clock.elapsed())));
+            QVERIFY(t->wait(120000));
         for (int i = 0; i < Boards; ++i)
             QCOMPARE(answers[i], i == 3 ? QStringLiteral("refused by the line: sh exited with "
                                                          "status 1")

@@ -3,11 +3,9 @@
 #include "app/config_file.h"
 #include "app/config_text.h"
 #include "flash/flash_image.h"
-#include "flash/flash_ini.h"
 #include "jobs/board_thread.h"
 #include "mcu/mcu_image.h"
 #include "protocol/chip_table.h"
-#include "serial/port_map.h"
 #include "serial/port_monitor.h"
 #include "serial/timing.h"
 #include "tessara_version.h"
@@ -17,7 +15,6 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QTimer>
 #include <cstdio>
 #include <utility>
 #ifdef Q_OS_WIN
@@ -25,10 +22,6 @@
 #endif
 
 namespace {
-constexpr int FirstScanMs = 1000;
-constexpr int RescanMs = 500;
-constexpr int DevNodesRescanMs = 2000;
-constexpr int DevNodesSettleMs = 1000;
 
 // The Input buttons read their files on the GUI thread: what they have to say goes straight to
 // the window.
@@ -108,15 +101,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
     chooseFile = [this](const QString &caption, const QString &dir, const QString &filter) {
         return QFileDialog::getOpenFileName(this, caption, dir, filter);
     };
-    monitor = new PortMonitor(this);
-    connect(monitor, &PortMonitor::portArrived, this,
-            [this](const QString &name) { Port_Arrived(name); });
-    connect(monitor, &PortMonitor::portRemoved, this,
-            [this](const QString &name) { Port_Removed(name); });
-
-    timer1 = new QTimer(this);
-    connect(timer1, &QTimer::timeout, this, &MainWindow::Timer1_Out_Event);
-    timer1->start(FirstScanMs);
+    scan = new PortScan(*this, *ui->comboBox_Comm, this);
 
     Load_Config();
     logLine(QStringLiteral("BL_SET = ") + QString::number(blSet));
@@ -163,7 +148,7 @@ void MainWindow::Set_Buttons_Enabled(bool enable) {
 
 // An operation ending after the chip went away leaves the buttons disabled until it is back.
 void MainWindow::restoreButtons() {
-    Set_Buttons_Enabled(!awaitingChip);
+    Set_Buttons_Enabled(!scan->isAwaitingChip());
 }
 
 void MainWindow::on_comboBox_WaitTime_currentIndexChanged(int) {
@@ -173,7 +158,6 @@ void MainWindow::on_comboBox_WaitTime_currentIndexChanged(int) {
 // Exit asks the running job to stop; the window closes once it has (an MCU write completes
 // first: the MCU update never stops midway).
 void MainWindow::on_pushButton_Exit_clicked() {
-    exitFlag = 1;
     close();
 }
 
@@ -224,10 +208,7 @@ void MainWindow::clearLog() {
 }
 
 void MainWindow::showFlashPart(const FlashPartFacts &part) {
-    flashId = part.id;
-    flashSize = part.listed ? Flash_SizeOf(part.capacity) : 0;
-    flashName = part.name;
-    // A capacity too large for flashSize is still shown as it is; no ID read yet is "0".
+    // A capacity of any size is shown as it is; no ID read yet is "0".
     ui->lineEdit_FlashID->setText(part.id ? QString::asprintf("0x%x", part.id)
                                           : QStringLiteral("0"));
     ui->lineEdit_FlashSize->setText(QString::number(part.listed ? part.capacity : 0));
@@ -235,9 +216,6 @@ void MainWindow::showFlashPart(const FlashPartFacts &part) {
 }
 
 void MainWindow::blankFlashPart() {
-    flashId = 0;
-    flashSize = 0;
-    flashName.clear();
     ui->lineEdit_FlashID->setText(QStringLiteral("0"));
     ui->lineEdit_FlashSize->setText(QStringLiteral("0"));
     ui->lineEdit_FlashName->clear();
@@ -253,8 +231,6 @@ void MainWindow::showImage(ImageRole role, uint32_t crc, int32_t length) {
 // Settings -------------------------------------------------------------------------------------
 
 void MainWindow::Load_Config() {
-    flashSize = 0;
-    flashName.clear();
     QString text;
     if (!Read_ConfigText(Config_Path(), &text)) {
         logLine(QStringLiteral("Open config.ini fail"));
@@ -291,90 +267,30 @@ void MainWindow::Save_Config() {
     if (!Write_ConfigText(path, Format_Config(v))) Show_Message(QStringLiteral("打开文件失败"));
 }
 
-// Port discovery -------------------------------------------------------------------------------
+// Port discovery: the scan (app/port_scan.h) -----------------------------------------------------
 
 QString MainWindow::GetComm(int index, QString) {
-    const SerialCommMap map = Read_SerialCommMap();
-    if (!map.opened) return QStringLiteral("Cannot open regedit!");
-    if (index < 0 || index >= map.entries.size()) return QStringLiteral(" ");
-    const SerialPortEntry &entry = map.entries.at(index);
-    if (entry.kernelName == Chip_KernelName()) portIndex = index;
-    return entry.portName;
+    return scan->GetComm(index);
 }
 
 void MainWindow::Chenck_KQ_Vcom_device() {
-    const int count = SerialComm_Count();
-    ui->comboBox_Comm->clear();
-    portIndex = -1;
-    QStringList names;
-    for (int i = 0; i < count; ++i)
-        names.append(GetComm(i, QStringLiteral("value")));
-    ui->comboBox_Comm->addItems(names);
+    scan->Chenck_KQ_Vcom_device();
 }
 
 void MainWindow::Timer1_Out_Event() {
-    timer1->stop();
-    // A job is talking to the device: opening and probing now would cut into it.
-    if (busy) {
-        timer1->start(RescanMs);
-        return;
-    }
-    Chenck_KQ_Vcom_device();
-    if (portIndex >= 0) {
-        ui->comboBox_Comm->setCurrentIndex(portIndex);
-        if (autoOpen == 1 && !portOpen) Open_SerialPort();
-    }
-    lastPortIndex = portIndex;
-    // A chip that went away may come back with no notification (a port listed by path, a
-    // simulator): look again until its port opens.
-    if (awaitingChip && !portOpen) timer1->start(RescanMs);
+    scan->Timer1_Out_Event();
 }
 
-void MainWindow::Port_Arrived(const QString &name) {
-    if (!portOpen) timer1->start(RescanMs);
-    logLine(QStringLiteral("Insert ") + name);
-}
-
-void MainWindow::Port_Removed(const QString &name) {
-    logLine(QStringLiteral("Remove ") + name);
-    if (!portOpen || ui->comboBox_Comm->currentText() != name) return;
-    Close_SerialPort();
-    Await_Chip();
+void MainWindow::chipPortGone() {
+    Reset_PortButton();
+    Set_Buttons_Enabled(false);
 }
 
 // The port went away under us (the link has closed it already): as if it had been removed.
 void MainWindow::Port_Lost() {
     portOpen = false;
     logLine(QStringLiteral("Lost the device on ") + portName + QStringLiteral(", port closed"));
-    Await_Chip();
-}
-
-// The chip's port is gone: nothing can be done until it is back. A job that the loss cut short
-// must not enable the buttons on its way out, and the scan waits for the chip quietly.
-void MainWindow::Await_Chip() {
-    awaitingChip = true;
-    Reset_PortButton();
-    Set_Buttons_Enabled(false);
-    timer1->start(RescanMs);
-}
-
-// Windows before 10 only says that some device changed: close, let it settle, rescan.
-void MainWindow::DevNodes_Changed() {
-    if (busy) return;
-    const QString previous = ui->comboBox_Comm->currentText();
-    Close_SerialPort();
-    Reset_PortButton();
-    Set_Buttons_Enabled(false);
-    QTimer::singleShot(DevNodesSettleMs, this, [this, previous] {
-        Chenck_KQ_Vcom_device();
-        if (portIndex >= 0) {
-            if (!portOpen) timer1->start(DevNodesRescanMs);
-            logLine(QStringLiteral("Insert ") + ui->comboBox_Comm->currentText());
-        } else if (lastPortIndex >= 0) {
-            logLine(QStringLiteral("Remove ") + previous);
-        }
-        lastPortIndex = portIndex;
-    });
+    scan->Await_Chip();
 }
 
 #ifdef Q_OS_WIN
@@ -383,11 +299,11 @@ bool MainWindow::nativeEvent(const QByteArray &eventType, void *message, long *r
     const PortMonitor::Change change = PortMonitor::Parse_DeviceChange(message, &name);
     if (windows10) {
         if (change == PortMonitor::Change::PortArrived)
-            Port_Arrived(name);
+            scan->Port_Arrived(name);
         else if (change == PortMonitor::Change::PortRemoved)
-            Port_Removed(name);
+            scan->Port_Removed(name);
     } else if (change == PortMonitor::Change::DevNodesChanged) {
-        DevNodes_Changed();
+        scan->DevNodes_Changed();
     }
     return QMainWindow::nativeEvent(eventType, message, result);
 }
@@ -448,14 +364,14 @@ void MainWindow::portOpened(const JobResult &result) {
     // No model: the port did not open.
     if (!result.chip) {
         // A chip that went away and is not back yet is no failure to report.
-        if (awaitingChip) return;
+        if (scan->isAwaitingChip()) return;
         logLine(result.reason());
         QMessageBox::information(nullptr, tr("Title"), tr("Open fail"), QMessageBox::Ok);
         return;
     }
     // Gone again while it was identified: the loss has been handled.
     if (!portOpen) return;
-    awaitingChip = false;
+    scan->chipBack();
     restoreButtons(); // unless the chip went away while it was identified
     if (identity.row().flashModeLoaders)
         logLine(QStringLiteral("If KQ580 update the nand flash, need to select first!"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/port_scan.h"
 #include "bundle/bundle_reader.h"
 #include "jobs/job_request.h"
 #include "jobs/job_result.h"
@@ -12,8 +13,6 @@
 #include <optional>
 
 class BoardThread;
-class PortMonitor;
-class QTimer;
 
 namespace Ui {
 class MainWindow;
@@ -23,7 +22,7 @@ class MainWindow;
 // on it live on a board thread (jobs/board_thread.h): a button builds the job's request from the
 // form and the window's state, disables the buttons and hands it over; what the job shows comes
 // back as signals, and its end enables the buttons again. The GUI thread only paints and answers.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private PortScan::Window {
     Q_OBJECT
 
   public:
@@ -64,30 +63,17 @@ class MainWindow : public QMainWindow {
     // chosen path, empty when cancelled). Replaceable so that tests can answer it.
     std::function<QString(const QString &, const QString &, const QString &)> chooseFile;
 
-    QTimer *timer1 = nullptr; // port scan, one run per start
-    QString portName;         // the port of the last open attempt
-    int portIndex = -1;       // combo index of the chip's port in the last scan, -1 none
-    int lastPortIndex = -1;
-    int waitTime = 0; // extra milliseconds for the rest of a reply, from the wait-time box
-    int exitFlag = 0;
-    int autoOpen = 1;
-    // A job or the port scan is running; the scan and the Open Comm button wait while it is set.
-    int busy = 0;
-    bool awaitingChip = false; // the chip's port went away; the scan waits for it to return
-
-    // The chip as the last identification named it.
-    ChipIdentity identity;
-    // The boot-setting record sent after an MCU update (config.ini).
-    int blSet = 0;
-    // The images as the last Input or update left them: what the checks compare the chip with.
-    QString mcuFilePath = QStringLiteral("./");
-    McuImageFacts mcuImage;
-    QString flashCodePath = QStringLiteral("./");
-    FlashImageFacts flashImage;
-    // The external flash part as last read.
-    uint32_t flashId = 0;
-    int32_t flashSize = 0;
-    QString flashName;
+    // What the window holds, for those who look at it from outside (tests): read only.
+    // A job or the opening of the port runs; the scan and the Open Comm button wait meanwhile.
+    bool isBusy() const { return busy; }
+    const PortScan &portScan() const { return *scan; }
+    // The operator's choices as the next job takes them.
+    struct Choices {
+        QString mcuFilePath, flashCodePath; // where the Input buttons start; config.ini
+        int blSet = 0;                      // the boot-setting record after an MCU update
+        int waitTime = 0;                   // extra milliseconds for the rest of a reply
+    };
+    Choices choices() const { return {mcuFilePath, flashCodePath, blSet, waitTime}; }
 
   public slots:
     QString GetComm(int index, QString keyValue);
@@ -123,12 +109,26 @@ class MainWindow : public QMainWindow {
 #endif
 
   private:
-    // Device-change reactions (the Windows 10 ones drive Linux hot-plug as well).
-    void Port_Arrived(const QString &name);
-    void Port_Removed(const QString &name);
-    void DevNodes_Changed();
+    // What the port scan asks of the window.
+    bool scanMustWait() const override {
+        return busy;
+    }
+    bool chipPortOpen() const override {
+        return portOpen;
+    }
+    void openChipPort() override {
+        Open_SerialPort();
+    }
+    void closeChipPort() override {
+        Close_SerialPort();
+    }
+    void chipPortGone() override;
+    void scanLog(const QString &text) override {
+        logLine(text);
+    }
+
+    // The port went away under a job or the open port.
     void Port_Lost();
-    void Await_Chip();
     void Reset_PortButton();
     void Show_ReadFail();
 
@@ -153,8 +153,23 @@ class MainWindow : public QMainWindow {
     void showImage(ImageRole role, uint32_t crc, int32_t length);
 
     Ui::MainWindow *ui = nullptr;
-    PortMonitor *monitor = nullptr;
+    PortScan *scan = nullptr;
     std::unique_ptr<BoardThread> board;
+    QString portName; // the port of the last open attempt
+    int waitTime = 0; // extra milliseconds for the rest of a reply, from the wait-time box
+    // A job or the opening of the port runs; the scan and the Open Comm button wait meanwhile.
+    int busy = 0;
+
+    // The chip as the last identification named it.
+    ChipIdentity identity;
+    // The boot-setting record sent after an MCU update (config.ini).
+    int blSet = 0;
+    // The images as the last Input or update left them: what the checks compare the chip with.
+    QString mcuFilePath = QStringLiteral("./");
+    McuImageFacts mcuImage;
+    QString flashCodePath = QStringLiteral("./");
+    FlashImageFacts flashImage;
+
     bool portOpen = false;
     bool closeWhenStopped = false; // Exit or the title bar asked while a job ran
     std::function<void(const JobResult &)> afterJob;

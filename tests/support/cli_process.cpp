@@ -1,6 +1,7 @@
 #include "cli_process.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <csignal>
@@ -30,6 +31,26 @@ void start(QProcess &process, const QStringList &arguments, const QString &workD
     process.setWorkingDirectory(workDir);
     process.start(Cli_Path(), arguments);
     process.waitForStarted(5000);
+}
+
+// Whether `signal` still waits to be taken by the process `pid` (its shared pending set, as
+// /proc shows it). A second signal of the same number sent before the first is taken would be
+// merged with it.
+bool signalPending(qint64 pid, int signal) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly)) return false; // gone: nothing waits
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("ShdPnd:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
+    return false;
+}
+
+// Sends `signal` and waits until the process has taken it (or has ended).
+void sendAndWaitTaken(QProcess &process, int signal) {
+    const qint64 pid = process.processId();
+    ::kill(pid_t(pid), signal);
+    while (process.state() == QProcess::Running && signalPending(pid, signal))
+        process.waitForFinished(1);
 }
 
 // Waits for the end (killing it after `timeoutMs`) and collects its status and output.
@@ -81,8 +102,8 @@ CliRun Run_Cli(const QStringList &arguments, const QString &workDir, const CliRu
             finished = process.waitForFinished(5);
         for (int i = 0; !finished && i < options.interrupts; ++i) {
             if (i == 0) sinceSignal.start();
-            ::kill(pid_t(process.processId()), options.signal);
-            finished = process.waitForFinished(20);
+            sendAndWaitTaken(process, options.signal);
+            finished = process.state() == QProcess::NotRunning;
         }
     }
     CliRun run = collect(process, int(options.timeoutMs - clock.elapsed()));
@@ -102,7 +123,7 @@ CliProcess::~CliProcess() {
 }
 
 void CliProcess::interrupt() {
-    if (process.state() == QProcess::Running) ::kill(pid_t(process.processId()), SIGINT);
+    if (process.state() == QProcess::Running) sendAndWaitTaken(process, SIGINT);
 }
 
 CliRun CliProcess::finish(int timeoutMs) {

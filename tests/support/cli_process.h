@@ -27,8 +27,9 @@ CliRun Run_Cli(const QStringList &arguments, const QString &workDir,
 struct CliRunOptions {
     QString serialComm; // as for Run_Cli
     int timeoutMs = 60000;
-    // Ctrl-C: SIGINT (or `signal`) is sent `interrupts` times, 20 ms apart, as soon as
-    // `interruptWhen` holds (asked every few milliseconds while the program runs).
+    // Ctrl-C: SIGINT (or `signal`) is sent `interrupts` times, each once the program has taken
+    // the one before, as soon as `interruptWhen` holds (asked every few milliseconds while the
+    // program runs).
     std::function<bool()> interruptWhen;
     int interrupts = 1;
     int signal = SIGINT;
@@ -45,7 +46,7 @@ class CliProcess {
                const QString &serialComm = QString());
     ~CliProcess();
 
-    // Ctrl-C.
+    // Ctrl-C; returns once the program has taken it.
     void interrupt();
     // Waits for the end (killing it after `timeoutMs`) and collects its status and output.
     CliRun finish(int timeoutMs = 60000);

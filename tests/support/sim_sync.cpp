@@ -6,7 +6,7 @@ bool receivedSoFar(SimSession &s, QVector<SimFrame> &frames) {
     request[2] = char(0x17);
     request[3] = char(0x7F);
     simwire::put32(request, 8, simwire::crc(request.left(8)));
-    const QByteArray reply = s.exchange(request, 24);
+    const QByteArray reply = s.exchange(request, 24, 60000); // however busy the device is
     frames = s.sim.received();
     if (reply.isEmpty() || reply[0] != 'G' || frames.isEmpty() ||
         frames.last().name != QLatin1String("G"))

@@ -11,7 +11,8 @@ MainWindow &WindowRig::start(const QByteArray &config) {
 }
 
 bool WindowRig::idle(int timeoutMs) {
-    return QTest::qWaitFor([this] { return !window->jobRunning() && !window->busy; }, timeoutMs);
+    return QTest::qWaitFor([this] { return !window->jobRunning() && !window->isBusy(); },
+                           timeoutMs);
 }
 
 QStringList WindowRig::log() const {
