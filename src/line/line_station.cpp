@@ -39,7 +39,7 @@ std::optional<Gate> LineStation::gate() {
         board.port = facts.port;
         board.model = facts.model;
         board.bootVersion = facts.bootVersion;
-        const QString refusal = settings.beforeBoard.beforeBoard(board);
+        const QString refusal = settings.beforeBoard.beforeBoard(board, facts.stopRequested);
         if (refusal.isEmpty()) return Done{};
         return Fail(FailureKind::Refused, refusal);
     };
