@@ -164,11 +164,13 @@ class LineMqttTest : public QObject {
         QCOMPARE(push(LineEvent::Progress, "p3"), std::optional(LineEvent::Progress)); // itself
         QCOMPARE(push(LineEvent::Start, "start"), std::optional(LineEvent::Log));
         QCOMPARE(push(LineEvent::End, "end3"), std::optional(LineEvent::Start));
-        QCOMPARE(push(LineEvent::Summary, "sum"), std::optional(LineEvent::End)); // end1 goes
+        // Ends alone: a board's end never gives way, the queue grows for it.
+        QCOMPARE(push(LineEvent::Summary, "sum"), std::optional(LineEvent::Summary));
+        QCOMPARE(push(LineEvent::End, "end4"), std::nullopt);
         QByteArrayList left;
         while (const auto m = queue.pop())
             left.append(m->payload);
-        QCOMPARE(left, QByteArrayList({"end2", "end3", "sum"}));
+        QCOMPARE(left, QByteArrayList({"end1", "end2", "end3", "end4"}));
     }
 
     // A gang of boards: each board's end arrives once with QoS 1, every event under its topic
@@ -391,17 +393,14 @@ class LineMqttTest : public QObject {
         QCOMPARE(countTopic(subscriber.received(), endTopic(0)), 1); // none from the untrusted one
     }
 
-    // No broker at all: starting, thousands of events and stopping cost the caller nothing of
-    // the network's time (a connection attempt alone would take a second), and the operator
-    // hears once of each thing.
+    // No broker at all: thousands of events wait in the queue (a board's end never gives way),
+    // the first connection is tried again and again, and the operator hears once of each thing,
+    // at the end how many ends were not delivered and why.
     void absentBrokerHoldsNothingUp() {
         LogLines log;
-        QElapsedTimer clock;
-        clock.start();
         MqttPublisher publisher(settingsFor(MqttBroker::FreePort()), log.sink(), 100);
         QString error;
         QVERIFY(publisher.start(error));
-        qint64 longest = clock.restart(); // the longest the caller waited in one call
         EventStream events;
         events.addSink(&publisher);
         for (int b = 0; b < 50; ++b) {
@@ -409,15 +408,14 @@ class LineMqttTest : public QObject {
             for (int i = 0; i < 100; ++i)
                 events.logLine(port, QStringLiteral("line %1").arg(i));
             runBoard(events, port);
-            longest = std::max(longest, clock.restart());
         }
-        publisher.stop(3000);
-        longest = std::max(longest, clock.elapsed());
-        QVERIFY2(longest < 500, qPrintable(QString::number(longest)));
-        QCOMPARE(log.count("cannot connect"), 1);
+        publisher.stop(1500); // through at least one more try
+        QCOMPARE(log.count("MQTT: cannot reach the broker: Connection refused (broker"), 1);
         QCOMPARE(log.count("is full"), 1);
-        QCOMPARE(log.count("were not sent"), 1);
-        QVERIFY2(log.all().contains("100 events were not sent"), qPrintable(log.all()));
+        QCOMPARE(log.count("MQTT: 50 board ends not delivered"), 1);
+        QVERIFY2(log.all().contains("(cannot reach the broker: Connection refused): lost to the "
+                                    "line: without --report no run sends them again"),
+                 qPrintable(log.all()));
     }
 };
 

@@ -43,6 +43,7 @@ struct CliRequest {
     QString mqtt;
     QString station;
     QString mqttAuth;
+    int mqttDrainMs = 5000;
 
     // Several boards at once: each board's lines carry its port, and a table ends the run.
     bool gang() const { return all || ports.size() > 1; }

@@ -1,5 +1,7 @@
 #include "line/line_station.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMutexLocker>
 #include <QThread>
 #include <algorithm>
@@ -18,11 +20,24 @@ LineStation::~LineStation() {
 
 bool LineStation::start(QString &error) {
     if (!settings.mqtt) return true;
+    if (!settings.report.isEmpty() && !acked.open(settings.report, error)) return false;
     mqtt = std::make_unique<MqttPublisher>(*settings.mqtt, settings.log);
+    mqtt->keepAcknowledged(&acked);
     if (!mqtt->start(error)) {
         mqtt.reset();
         return false;
     }
+    // Before this run's events: the ends of earlier runs that the broker never acknowledged.
+    const QList<QByteArray> owed = acked.owed();
+    for (const QByteArray &record : owed) {
+        const QString port = QJsonDocument::fromJson(record).object().value("port").toString();
+        mqtt->deliver(End_Event(port, record, QDateTime::currentDateTime()));
+    }
+    if (!owed.isEmpty() && settings.log)
+        settings.log(QStringLiteral("MQTT: %1 board %2 of earlier runs owed to the broker, sent "
+                                    "first")
+                         .arg(owed.size())
+                         .arg(owed.size() == 1 ? QStringLiteral("end") : QStringLiteral("ends")));
     stream.addSink(mqtt.get());
     mqtt->setState(MqttPublisher::State::Idle);
     return true;
@@ -118,7 +133,7 @@ void LineStation::finish() {
     for (const auto &hook : afterHooks)
         hook->wait();
     afterHooks.clear();
-    if (mqtt) mqtt->stop();
+    if (mqtt) mqtt->stop(settings.drainMs);
 }
 
 void LineStation::setRunning(int change) {

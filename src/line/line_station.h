@@ -35,6 +35,11 @@ class LineStation {
         LineHook beforeBoard; // none: every board goes ahead
         LineHook afterBoard;  // none: nothing is run after a board
         std::optional<MqttSettings> mqtt;
+        // The report of the run: the ends the broker has not acknowledged are kept beside it
+        // (AckedEnds) and sent first by the next run. None: what a run cannot deliver is lost.
+        QString report;
+        // How long the end of a run waits for its events to reach the broker.
+        int drainMs = MqttPublisher::DefaultDrainMs;
         // A line for the operator (stderr, the journal): the broker's trouble, a failed hook
         // after a board. Called on the publisher's and the hooks' threads too.
         std::function<void(const QString &)> log;
@@ -46,8 +51,8 @@ class LineStation {
     LineStation(const LineStation &) = delete;
     LineStation &operator=(const LineStation &) = delete;
 
-    // Starts the MQTT publisher, if any; false (with `error`) when it cannot be set up at all. A
-    // broker that is not there is no error.
+    // Starts the MQTT publisher, if any, with the ends owed by earlier runs first; false (with
+    // `error`) when it cannot be set up at all. A broker that is not there is no error.
     bool start(QString &error);
 
     // The line's approval, to append to the gates of a board's request (after a release's
@@ -76,6 +81,7 @@ class LineStation {
     const Settings settings;
     EventStream stream;
     std::unique_ptr<EventLines> jsonLines;
+    AckedEnds acked;
     std::unique_ptr<MqttPublisher> mqtt;
     int running = 0;
     RunSummary summary;
