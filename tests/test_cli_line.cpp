@@ -133,6 +133,43 @@ class CliLineTest : public QObject {
         QCOMPARE(summary.value("ok").toInt(), status == 0 ? boards : boards - 1);
     }
 
+    // A board named by a USB serial number that is not plugged in is a board of the run: its
+    // end carries its record, and the summary counts what the report holds.
+    void absentBoardHasItsEnd_data() {
+        QTest::addColumn<int>("present");
+        QTest::newRow("alone") << 0;
+        QTest::newRow("beside a present one") << 1;
+    }
+    void absentBoardHasItsEnd() {
+        QFETCH(int, present);
+        BenchRig bench;
+        QStringList arguments{"--json", "--report", bench.reportPath()};
+        for (int i = 0; i < present; ++i) {
+            QVERIFY(bench.plug(i));
+            arguments << "--port" << bench.link(i);
+        }
+        const QString absent = QStringLiteral("serial:NO-SUCH-BOARD");
+        arguments << "--port" << absent << "probe";
+        const CliRun run = Run_Cli(arguments, bench.dir.path());
+        QCOMPARE(run.status, 1);
+        const QList<QJsonObject> events = eventsOf(run.out);
+        QVERIFY2(!events.isEmpty(), qPrintable(run.err));
+        const QString problems = Events_SchemaProblems(run.out.trimmed().toUtf8().split('\n'));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems));
+        const QList<QJsonObject> records = bench.report();
+        QCOMPARE(records.size(), present + 1);
+        const QList<QJsonObject> mine = ofPort(events, absent);
+        QCOMPARE(mine.size(), 1);
+        QCOMPARE(mine.first().value("event").toString(), QStringLiteral("end"));
+        QVERIFY(records.contains(mine.first().value("record").toObject()));
+        const QJsonObject summary = events.last();
+        QCOMPARE(summary.value("event").toString(), QStringLiteral("summary"));
+        QCOMPARE(summary.value("boards").toInt(), present + 1);
+        QCOMPARE(summary.value("ok").toInt(), present);
+        QCOMPARE(summary.value("failed").toInt(), 1);
+        QCOMPARE(summary.value("status").toInt(), 1);
+    }
+
     // The port listing has no board: its lines are log events of no port.
     void jsonPorts() {
         BenchRig bench;

@@ -5,13 +5,11 @@
 #include "jobs/board_report.h"
 #include "jobs/job_request.h"
 #include "jobs/job_result.h"
-#include "jobs/owed_records.h"
 #include "line/line_station.h"
 #include "serial/port_map.h"
 
 #include <QString>
 #include <cstdio>
-#include <memory>
 
 // tessara-cli's exit statuses; a run stopped by a signal ends with Interrupt_Status(), 128 + the
 // signal, the shells' status of a program that the signal ended (130 for Ctrl-C).
@@ -56,15 +54,6 @@ QStringList Cli_BoardPorts(const CliRequest &request, QList<MissingPort> *missin
 int Cli_OneNameEach(const QStringList &ports, FILE *err);
 // `ports` with every name after the first of one device left out.
 QStringList Cli_FirstNameEach(const QStringList &ports);
-// The board's record, made once: appended to the report when one is open (said on `err` when it
-// cannot be), and returned for the line (the end event, the hook after the board).
-QByteArray Cli_Record(PreparedRun &run, const JobResult &result, const QString &port,
-                      const QString &command, FILE *err);
-// While a board's run is under way: should the program end at once before the run ends, the
-// board's record says it was interrupted (jobs/owed_records.h). Null without a report. Drop it
-// once the run has ended, before Cli_Record.
-std::unique_ptr<RunUnderWay> Cli_RunUnderWay(PreparedRun &run, const QString &port,
-                                             const QString &command);
 // At the end of a run: when records could not be written, says how many and why on `err` and
 // returns CliFailed (a lost record fails the run whatever the boards did); else CliOk.
 int Cli_RecordsLost(const BoardReport &report, FILE *err);

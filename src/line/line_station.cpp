@@ -93,6 +93,16 @@ void LineStation::follow(BoardThread *board, QObject *context, const BoardIdenti
 
 void LineStation::boardEnded(const QString &port, const JobResult &result,
                              const QByteArray &record) {
+    setRunning(-1);
+    told(port, result, record);
+}
+
+void LineStation::boardAbsent(const QString &name, const JobResult &result,
+                              const QByteArray &record) {
+    told(name, result, record);
+}
+
+void LineStation::told(const QString &port, const JobResult &result, const QByteArray &record) {
     BoardIdentity board;
     {
         QMutexLocker lock(&mutex);
@@ -100,7 +110,6 @@ void LineStation::boardEnded(const QString &port, const JobResult &result,
     }
     board.port = port;
     stream.boardEnded(port, record);
-    setRunning(-1);
     ++summary.boards;
     ++(result.ok() ? summary.ok : result.interrupted() ? summary.interrupted : summary.failed);
     if (!settings.afterBoard.isSet()) return;

@@ -67,6 +67,9 @@ class LineStation {
     // The board's run is over: `record` is its report record (Board_ReportLine), made once for
     // the report and for the line. Its `end` event, and the --after-board hook on its thread.
     void boardEnded(const QString &port, const JobResult &result, const QByteArray &record);
+    // A board named `name` that was not there (it never started): its end with `record`, and
+    // the hook after it, as for a board that ran.
+    void boardAbsent(const QString &name, const JobResult &result, const QByteArray &record);
     // The run is over, with the program's exit status: its summary, the boards counted as they
     // ended.
     void runEnded(int status);
@@ -77,6 +80,8 @@ class LineStation {
 
   private:
     void setRunning(int change);
+    // A board's end told: its event, the summary's count, the hook after it.
+    void told(const QString &port, const JobResult &result, const QByteArray &record);
 
     const Settings settings;
     EventStream stream;
