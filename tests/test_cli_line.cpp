@@ -170,6 +170,32 @@ class CliLineTest : public QObject {
         QCOMPARE(summary.value("status").toInt(), 1);
     }
 
+    // With --json a usage error ends with the summary too: status 2, the command when named.
+    void usageErrorsEndWithASummary_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("bad option value") << QStringList{"--hook-timeout", "0", "probe"} << "probe";
+        QTest::newRow("unknown option") << QStringList{"--no-such-option"} << "tessara-cli";
+        QTest::newRow("password file missing")
+            << QStringList{"--mqtt", "mqtt://127.0.0.1/x", "--mqtt-auth", "missing", "probe"}
+            << "probe";
+        QTest::newRow("image missing") << QStringList{"update-mcu", "missing.bin"} << "update-mcu";
+    }
+    void usageErrorsEndWithASummary() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, command);
+        BenchRig bench;
+        const CliRun run = Run_Cli(QStringList{"--json"} + arguments, bench.dir.path());
+        QCOMPARE(run.status, 2);
+        const QString problems = Events_SchemaProblems(run.out.trimmed().toUtf8().split('\n'));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems + run.out));
+        const QList<QJsonObject> events = eventsOf(run.out);
+        QCOMPARE(events.size(), 1);
+        QCOMPARE(events.first().value("event").toString(), QStringLiteral("summary"));
+        QCOMPARE(events.first().value("command").toString(), command);
+        QCOMPARE(events.first().value("status").toInt(), 2);
+    }
+
     // The port listing has no board: its lines are log events of no port.
     void jsonPorts() {
         BenchRig bench;

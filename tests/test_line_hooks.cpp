@@ -61,6 +61,10 @@ class LineHooksTest : public QObject {
         QTest::newRow("backslash outside") << "a\\ b \\'c" << QStringList{"a b", "'c"} << true;
         QTest::newRow("empty words") << "x '' \"\"" << QStringList{"x", "", ""} << true;
         QTest::newRow("joined pieces") << "a'b'\"c\"d" << QStringList{"abcd"} << true;
+        QTest::newRow("comment") << "--port X # the left slot" << QStringList{"--port", "X"}
+                                 << true;
+        QTest::newRow("hash within words")
+            << "a#b '#c' \\#d" << QStringList{"a#b", "#c", "#d"} << true;
         QTest::newRow("unclosed single") << "a 'b" << QStringList{} << false;
         QTest::newRow("unclosed double") << "a \"b" << QStringList{} << false;
         QTest::newRow("trailing backslash") << "a \\" << QStringList{} << false;

@@ -6,7 +6,7 @@
 #include "cli/cli_trace.h"
 #include "cli/interrupt.h"
 #include "cli/port_probe.h"
-#include "jobs/board_run.h"
+#include "jobs/board_thread.h"
 #include "line/board_lifecycle.h"
 #include "serial/port_choice.h"
 #include "serial/port_device.h"
@@ -217,16 +217,27 @@ int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, LineStation &line,
     }
     trace.describeRun(QStringLiteral("tessara-cli %1 %2 on %3")
                           .arg(QStringLiteral(TESSARA_VERSION), r.command, portLine));
-    lifecycle.begin(Cli_BoardIdentity(r, run.recordFields, port.portName));
-    LineObserver shown(line.events(), port.portName, ui);
-    shown.logLine(QStringLiteral("Port: ") + portLine);
-    if (Command_ReadsFlashIni(r.command)) shown.logLine(FlashIni_LogLine(r.flashIni));
-
+    // A gang of one: the board runs on a thread of its own, as every board does.
     JobRequest request = Cli_LineGated(run.job, line);
     request.trace = trace.observer();
-    const JobResult result = Run_OnBoard(port.portName, request, shown);
-    ui.endProgress(); // what follows is the run's verdict
-    lifecycle.end(port.portName, result);
+    const BoardThreads boards = Run_Boards(
+        {port.portName}, request,
+        [&](BoardThread &board) {
+            Show_Board(board, &board, ui);
+            lifecycle.begin(&board, &board, Cli_BoardIdentity(r, run.recordFields, port.portName));
+            for (const QString &text :
+                 {QStringLiteral("Port: ") + portLine,
+                  Command_ReadsFlashIni(r.command) ? FlashIni_LogLine(r.flashIni) : QString()}) {
+                if (text.isEmpty()) continue;
+                line.events().logLine(port.portName, text);
+                ui.logLine(text);
+            }
+        },
+        [&](BoardThread &board) {
+            ui.endProgress(); // what follows is the run's verdict
+            lifecycle.end(port.portName, board.result());
+        });
+    const JobResult result = boards.front()->result();
     if (const QString loss = trace.finish(); !loss.isEmpty()) Cli_Complain(err, loss);
     if (!result.ok()) Cli_Complain(err, Board_FailureReason(result, r.command));
     if (const int lost = Cli_RecordsLost(run.report, err)) return lost;

@@ -15,9 +15,10 @@
 // signal, the shells' status of a program that the signal ended (130 for Ctrl-C).
 enum CliStatus { CliOk = 0, CliFailed = 1, CliUsage = 2 };
 
-// Runs one parsed request on one board: opens the port, probes the chip as opening the port in
-// the window does, then runs the command's job. The job speaks through `ui` and to the `line`; a
-// failure ends with one line on `err` naming its cause, prefixed with the program's name.
+// Runs one parsed request on one board, a gang of one on a board thread: opens the port, probes
+// the chip as opening the port in the window does, then runs the command's job. What the board
+// shows goes to `ui` and to the `line`; a failure ends with one line on `err` naming its cause,
+// prefixed with the program's name.
 int Run_CliRequest(const CliRequest &request, TerminalObserver &ui, LineStation &line, FILE *out,
                    FILE *err);
 

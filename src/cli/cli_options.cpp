@@ -160,6 +160,12 @@ bool readLineOptions(const QCommandLineParser &parser, CliRequest &r, QString &e
 
 } // namespace
 
+QString Command_Named(const QStringList &arguments) {
+    for (const QString &word : arguments)
+        if (findCommand(word)) return word;
+    return QString();
+}
+
 bool Command_NeedsDevice(const QString &command) {
     return command != QLatin1String("ports");
 }

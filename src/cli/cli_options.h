@@ -60,6 +60,9 @@ struct CliParse {
 // (line/station_config.h). Never exits and never prints.
 CliParse Parse_CliArguments(const QStringList &arguments);
 
+// The first of `arguments` that names a command ("update-all"); empty when none does.
+QString Command_Named(const QStringList &arguments);
+
 // Whether a command talks to the chip (every one but `ports`).
 bool Command_NeedsDevice(const QString &command);
 

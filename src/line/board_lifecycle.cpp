@@ -12,11 +12,6 @@ void BoardLifecycle::begin(BoardThread *board, QObject *context, const BoardIden
     line.follow(board, context, identity);
 }
 
-void BoardLifecycle::begin(const BoardIdentity &identity) {
-    underWay(identity.port);
-    line.boardStarted(identity);
-}
-
 void BoardLifecycle::underWay(const QString &port) {
     if (report.path().isEmpty()) return;
     running[port] = std::make_unique<RunUnderWay>([this, port] {

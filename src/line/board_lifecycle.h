@@ -34,8 +34,6 @@ class BoardLifecycle {
 
     // `board`'s run starts: its events come to the line on the thread of `context`.
     void begin(BoardThread *board, QObject *context, const BoardIdentity &identity);
-    // A run on this thread (through an observer: LineObserver) starts on `port`.
-    void begin(const BoardIdentity &identity);
     // The run on `port` ended with `result`: returns its record, written to the report.
     QByteArray end(const QString &port, const JobResult &result);
     // A board named `name` that is not there (`result` says why): recorded and told.

@@ -150,31 +150,3 @@ void LineStation::setRunning(int change) {
     if (mqtt)
         mqtt->setState(running > 0 ? MqttPublisher::State::Running : MqttPublisher::State::Idle);
 }
-
-void LineObserver::logLine(const QString &text) {
-    stream.logLine(portName, text);
-    shown.logLine(text);
-}
-
-void LineObserver::phaseStarted(ProgressPhase phase) {
-    stream.phaseStarted(portName, phase);
-    shown.phaseStarted(phase);
-}
-
-void LineObserver::progress(int percent) {
-    stream.progress(portName, percent);
-    shown.progress(percent);
-}
-
-void LineObserver::message(const QString &text) {
-    stream.message(portName, text);
-    shown.message(text);
-}
-
-void LineObserver::chipIdentified(const QString &modelName) {
-    BoardIdentity chip;
-    chip.port = portName;
-    chip.model = modelName;
-    stream.boardIdentified(chip);
-    shown.chipIdentified(modelName);
-}

@@ -96,28 +96,3 @@ class LineStation {
     QMutex mutex;                         // guards `boards`
     QHash<QString, BoardIdentity> boards; // by port, for the gate
 };
-
-// An observer that tells the line what a board on `port` shows and passes it on to `inner`: for
-// a front end that runs one board on its own thread (Run_OnBoard).
-class LineObserver : public Observer {
-  public:
-    LineObserver(EventStream &events, const QString &port, Observer &inner)
-        : stream(events), portName(port), shown(inner) {}
-
-    void logLine(const QString &text) override;
-    void clearLog() override { shown.clearLog(); }
-    void phaseStarted(ProgressPhase phase) override;
-    void progress(int percent) override;
-    void message(const QString &text) override;
-    bool stopRequested() const override { return shown.stopRequested(); }
-    void chipIdentified(const QString &modelName) override;
-    void flashPartRead(const FlashPartFacts &part) override { shown.flashPartRead(part); }
-    void imageRead(ImageRole role, uint32_t crc, int32_t length) override {
-        shown.imageRead(role, crc, length);
-    }
-
-  private:
-    EventStream &stream;
-    const QString portName;
-    Observer &shown;
-};
