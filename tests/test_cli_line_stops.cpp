@@ -4,23 +4,13 @@
 // interrupted; a second stop while the hook after a board runs ends it all the same.
 #include "support/bench_rig.h"
 #include "support/cli_process.h"
+#include "support/process_files.h"
 
 #include <QFile>
 #include <QtTest>
 #include <csignal>
 
 namespace {
-
-QString readFile(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-// Gone, or only waiting to be reaped.
-bool processGone(qint64 pid) {
-    const QString stat = readFile(QStringLiteral("/proc/%1/stat").arg(pid));
-    return stat.isEmpty() || stat.section(QLatin1Char(')'), 1).trimmed().startsWith('Z');
-}
 
 // A hook that starts a grandchild in a session of its own, says both process IDs (the
 // grandchild's file last, once both are written) and then does not answer.
@@ -98,11 +88,12 @@ class CliLineStopsTest : public QObject {
 
         for (int slot = 1; slot <= boards; ++slot)
             for (const char *name : {"hook", "grandchild"}) {
-                const qint64 pid = readFile(bench.path(QStringLiteral("%1.%2").arg(name).arg(slot)))
-                                       .trimmed()
-                                       .toLongLong();
+                const qint64 pid =
+                    Read_TextFile(bench.path(QStringLiteral("%1.%2").arg(name).arg(slot)))
+                        .trimmed()
+                        .toLongLong();
                 QVERIFY(pid > 0);
-                QTRY_VERIFY2_WITH_TIMEOUT(processGone(pid), name, 10000);
+                QTRY_VERIFY2_WITH_TIMEOUT(Process_Gone(pid), name, 10000);
             }
         const QList<QJsonObject> records = bench.report();
         QCOMPARE(records.size(), boards);

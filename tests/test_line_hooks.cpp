@@ -3,6 +3,7 @@
 // started, crashes, floods of stderr, programs that cannot be run, and words passed as written.
 #include "line/command_words.h"
 #include "line/line_hook.h"
+#include "support/process_files.h"
 #include "tessara_version.h"
 
 #include <QElapsedTimer>
@@ -30,17 +31,6 @@ LineHook hook(const QString &commandLine, int timeoutMs = LineHook::DefaultTimeo
     const LineHook h = LineHook::FromCommandLine(commandLine, timeoutMs, error);
     if (!error.isEmpty()) qWarning("%s", qPrintable(error));
     return h;
-}
-
-QString readFile(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-// Whether a process is gone (or only waits to be reaped).
-bool processGone(qint64 pid) {
-    const QString stat = readFile(QStringLiteral("/proc/%1/stat").arg(pid));
-    return stat.isEmpty() || stat.section(QLatin1Char(')'), 1).trimmed().startsWith('Z');
 }
 
 } // namespace
@@ -121,9 +111,9 @@ class LineHooksTest : public QObject {
         QVERIFY(clock.elapsed() < 3000);
         QVERIFY2(refusal.startsWith("refused by the line: sh gave no answer within 0.5 s"),
                  qPrintable(refusal));
-        const qint64 child = readFile(pidFile).trimmed().toLongLong();
+        const qint64 child = Read_TextFile(pidFile).trimmed().toLongLong();
         QVERIFY(child > 0);
-        QTRY_VERIFY_WITH_TIMEOUT(processGone(child), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(Process_Gone(child), 3000);
     }
 
     // Megabytes on stderr neither block the hook on a full pipe nor are kept: the last line is
@@ -155,20 +145,20 @@ class LineHooksTest : public QObject {
                 .arg(out);
         QCOMPARE(hook(command).beforeBoard(board()), QString());
         qunsetenv("TESSARA_RESULT");
-        QCOMPARE(readFile(out), QStringLiteral("[two  words]\n"
-                                               "[dq \"x\" $HOME]\n"
-                                               "[back slash]\n"
-                                               "[*]\n"
-                                               "[]\n"
-                                               "TESSARA_BOOT_VERSION=0x1a\n"
-                                               "TESSARA_BUNDLE_SHA256=%1\n"
-                                               "TESSARA_BUNDLE_VERSION=\n"
-                                               "TESSARA_MODEL=KQ31B\n"
-                                               "TESSARA_PORT=/dev/ttyACM3\n"
-                                               "TESSARA_SLOT=4\n"
-                                               "TESSARA_USB_SERIAL=KQ0042\n"
-                                               "TESSARA_VERSION=%2\n")
-                                    .arg(QString(64, QLatin1Char('a')), TESSARA_VERSION));
+        QCOMPARE(Read_TextFile(out), QStringLiteral("[two  words]\n"
+                                                    "[dq \"x\" $HOME]\n"
+                                                    "[back slash]\n"
+                                                    "[*]\n"
+                                                    "[]\n"
+                                                    "TESSARA_BOOT_VERSION=0x1a\n"
+                                                    "TESSARA_BUNDLE_SHA256=%1\n"
+                                                    "TESSARA_BUNDLE_VERSION=\n"
+                                                    "TESSARA_MODEL=KQ31B\n"
+                                                    "TESSARA_PORT=/dev/ttyACM3\n"
+                                                    "TESSARA_SLOT=4\n"
+                                                    "TESSARA_USB_SERIAL=KQ0042\n"
+                                                    "TESSARA_VERSION=%2\n")
+                                         .arg(QString(64, QLatin1Char('a')), TESSARA_VERSION));
     }
 
     // The hook after a board reads the record and the verdict; its own failure is a log line.
@@ -184,7 +174,8 @@ class LineHooksTest : public QObject {
                 .arg(out);
         QCOMPARE(hook(command).afterBoard(board(), record),
                  QStringLiteral("after-board hook: sh exited with status 2: upload failed"));
-        QCOMPARE(readFile(out), QString::fromUtf8(record) + QStringLiteral("fail|Time over!\n"));
+        QCOMPARE(Read_TextFile(out),
+                 QString::fromUtf8(record) + QStringLiteral("fail|Time over!\n"));
         // A hook that does not read its input is no failure.
         QCOMPARE(hook("true").afterBoard(board(), record), QString());
     }
