@@ -5,6 +5,7 @@
 #include "support/bench_rig.h"
 #include "support/cli_process.h"
 #include "support/mqtt_broker.h"
+#include "support/test_certificates.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -139,6 +140,44 @@ class CliLineBrokerTest : public QObject {
         QVERIFY2(run.err.contains(fault == "down at start" ? "cannot reach the broker"
                                                            : "lost the connection"),
                  qPrintable(run.err));
+    }
+
+    // A short run over TLS, or plain: its end reaches the broker before the program ends,
+    // though the run is over before the connection is made.
+    void shortRunDelivers_data() {
+        QTest::addColumn<bool>("tls");
+        QTest::newRow("plain") << false;
+        QTest::newRow("TLS") << true;
+    }
+    void shortRunDelivers() {
+        QFETCH(bool, tls);
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        MqttBroker broker;
+        int subscriberPort = broker.port();
+        if (tls) {
+            QVERIFY(Make_TestCertificates(bench.dir.path()));
+            while (subscriberPort == broker.port())
+                subscriberPort = MqttBroker::FreePort();
+            qputenv("SSL_CERT_FILE", bench.path("ca.crt").toUtf8());
+        }
+        QVERIFY2(
+            broker.start(tls ? Tls_BrokerConfig(bench.dir.path(), subscriberPort) : QByteArray()),
+            qPrintable(broker.error()));
+        MqttSubscriber subscriber(subscriberPort, "line1/#");
+        QVERIFY(subscriber.connected());
+        const CliRun run =
+            Run_Cli({"--mqtt",
+                     QStringLiteral("%1://localhost:%2/line1")
+                         .arg(tls ? "mqtts" : "mqtt")
+                         .arg(broker.port()),
+                     "--report", bench.reportPath(), "--port", bench.link(0), "probe"},
+                    bench.dir.path());
+        qunsetenv("SSL_CERT_FILE");
+        QCOMPARE(run.status, 0);
+        QVERIFY2(!run.err.contains("MQTT"), qPrintable(run.err));
+        QVERIFY(subscriber.waitFor(
+            [&](const std::vector<MqttReceived> &m) { return endRecords(m) == bench.report(); }));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "line/mqtt_publisher.h"
 #include "support/event_schema.h"
 #include "support/mqtt_broker.h"
+#include "support/test_certificates.h"
 
 #include <QElapsedTimer>
 #include <QJsonDocument>
@@ -62,11 +63,6 @@ void runBoard(EventStream &events, const QString &port, int progressSteps = 20) 
         events.progress(port, i * 100 / progressSteps);
     events.logLine(port, QStringLiteral("Update MCU is OK!!!!!!"));
     events.boardEnded(port, recordFor(port));
-}
-
-void writeFile(const QString &path, const QByteArray &text) {
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly)) f.write(text);
 }
 
 int countTopic(const std::vector<MqttReceived> &messages, const QByteArray &topic) {
@@ -342,35 +338,12 @@ class LineMqttTest : public QObject {
     // CA, named the way OpenSSL lets a system's store be named, SSL_CERT_FILE).
     void tlsWithTheSystemsCertificates() {
         QTemporaryDir dir;
-        const auto openssl = [&](const QStringList &arguments) {
-            QProcess p;
-            p.setWorkingDirectory(dir.path());
-            p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            p.start("openssl", arguments);
-            return p.waitForFinished() && p.exitCode() == 0;
-        };
-        const QStringList ec{"-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes"};
-        for (const QString &ca : {QStringLiteral("ca"), QStringLiteral("other-ca")})
-            QVERIFY(openssl(QStringList{"req", "-x509"} + ec +
-                            QStringList{"-keyout", ca + ".key", "-out", ca + ".crt", "-days", "2",
-                                        "-subj", "/CN=" + ca}));
-        QVERIFY(openssl(
-            QStringList{"req"} + ec +
-            QStringList{"-keyout", "server.key", "-out", "server.csr", "-subj", "/CN=localhost"}));
-        writeFile(dir.filePath("ext"), "subjectAltName=DNS:localhost,IP:127.0.0.1\n");
-        QVERIFY(
-            openssl({"x509", "-req", "-in", "server.csr", "-CA", "ca.crt", "-CAkey", "ca.key",
-                     "-CAcreateserial", "-out", "server.crt", "-days", "2", "-extfile", "ext"}));
-
+        QVERIFY(Make_TestCertificates(dir.path()));
         MqttBroker broker;
         int plainPort = MqttBroker::FreePort();
         while (plainPort == broker.port()) // the system may hand the same free port out again
             plainPort = MqttBroker::FreePort();
-        const QByteArray d = dir.path().toUtf8();
-        QVERIFY2(broker.start("cafile " + d + "/ca.crt\ncertfile " + d + "/server.crt\nkeyfile " +
-                              d + "/server.key\nlistener " + QByteArray::number(plainPort) +
-                              " 127.0.0.1\n"),
-                 qPrintable(broker.error()));
+        QVERIFY2(broker.start(Tls_BrokerConfig(dir.path(), plainPort)), qPrintable(broker.error()));
         MqttSubscriber subscriber(plainPort, "plant/#");
         QVERIFY(subscriber.connected());
         QString error;
