@@ -133,6 +133,69 @@ class CliLineTest : public QObject {
         QCOMPARE(summary.value("ok").toInt(), status == 0 ? boards : boards - 1);
     }
 
+    // A board named by a USB serial number that is not plugged in is a board of the run: its
+    // end carries its record, and the summary counts what the report holds.
+    void absentBoardHasItsEnd_data() {
+        QTest::addColumn<int>("present");
+        QTest::newRow("alone") << 0;
+        QTest::newRow("beside a present one") << 1;
+    }
+    void absentBoardHasItsEnd() {
+        QFETCH(int, present);
+        BenchRig bench;
+        QStringList arguments{"--json", "--report", bench.reportPath()};
+        for (int i = 0; i < present; ++i) {
+            QVERIFY(bench.plug(i));
+            arguments << "--port" << bench.link(i);
+        }
+        const QString absent = QStringLiteral("serial:NO-SUCH-BOARD");
+        arguments << "--port" << absent << "probe";
+        const CliRun run = Run_Cli(arguments, bench.dir.path());
+        QCOMPARE(run.status, 1);
+        const QList<QJsonObject> events = eventsOf(run.out);
+        QVERIFY2(!events.isEmpty(), qPrintable(run.err));
+        const QString problems = Events_SchemaProblems(run.out.trimmed().toUtf8().split('\n'));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems));
+        const QList<QJsonObject> records = bench.report();
+        QCOMPARE(records.size(), present + 1);
+        const QList<QJsonObject> mine = ofPort(events, absent);
+        QCOMPARE(mine.size(), 1);
+        QCOMPARE(mine.first().value("event").toString(), QStringLiteral("end"));
+        QVERIFY(records.contains(mine.first().value("record").toObject()));
+        const QJsonObject summary = events.last();
+        QCOMPARE(summary.value("event").toString(), QStringLiteral("summary"));
+        QCOMPARE(summary.value("boards").toInt(), present + 1);
+        QCOMPARE(summary.value("ok").toInt(), present);
+        QCOMPARE(summary.value("failed").toInt(), 1);
+        QCOMPARE(summary.value("status").toInt(), 1);
+    }
+
+    // With --json a usage error ends with the summary too: status 2, the command when named.
+    void usageErrorsEndWithASummary_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("bad option value") << QStringList{"--hook-timeout", "0", "probe"} << "probe";
+        QTest::newRow("unknown option") << QStringList{"--no-such-option"} << "tessara-cli";
+        QTest::newRow("password file missing")
+            << QStringList{"--mqtt", "mqtt://127.0.0.1/x", "--mqtt-auth", "missing", "probe"}
+            << "probe";
+        QTest::newRow("image missing") << QStringList{"update-mcu", "missing.bin"} << "update-mcu";
+    }
+    void usageErrorsEndWithASummary() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, command);
+        BenchRig bench;
+        const CliRun run = Run_Cli(QStringList{"--json"} + arguments, bench.dir.path());
+        QCOMPARE(run.status, 2);
+        const QString problems = Events_SchemaProblems(run.out.trimmed().toUtf8().split('\n'));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems + run.out));
+        const QList<QJsonObject> events = eventsOf(run.out);
+        QCOMPARE(events.size(), 1);
+        QCOMPARE(events.first().value("event").toString(), QStringLiteral("summary"));
+        QCOMPARE(events.first().value("command").toString(), command);
+        QCOMPARE(events.first().value("status").toInt(), 2);
+    }
+
     // The port listing has no board: its lines are log events of no port.
     void jsonPorts() {
         BenchRig bench;

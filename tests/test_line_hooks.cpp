@@ -1,8 +1,9 @@
 // The line's hooks: a command that may refuse a board before it is written, and one told how each
 // board ended. Real processes: refusals in the hook's words, time-outs that end what the hook
-// started, crashes, floods of stderr, programs that do not exist, and words passed as written.
+// started, crashes, floods of stderr, programs that cannot be run, and words passed as written.
 #include "line/command_words.h"
 #include "line/line_hook.h"
+#include "support/process_files.h"
 #include "tessara_version.h"
 
 #include <QTemporaryDir>
@@ -31,17 +32,6 @@ LineHook hook(const QString &commandLine, int timeoutMs = LineHook::DefaultTimeo
     return h;
 }
 
-QString readFile(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-// Whether a process is gone (or only waits to be reaped).
-bool processGone(qint64 pid) {
-    const QString stat = readFile(QStringLiteral("/proc/%1/stat").arg(pid));
-    return stat.isEmpty() || stat.section(QLatin1Char(')'), 1).trimmed().startsWith('Z');
-}
-
 } // namespace
 
 class LineHooksTest : public QObject {
@@ -60,6 +50,10 @@ class LineHooksTest : public QObject {
         QTest::newRow("backslash outside") << "a\\ b \\'c" << QStringList{"a b", "'c"} << true;
         QTest::newRow("empty words") << "x '' \"\"" << QStringList{"x", "", ""} << true;
         QTest::newRow("joined pieces") << "a'b'\"c\"d" << QStringList{"abcd"} << true;
+        QTest::newRow("comment") << "--port X # the left slot" << QStringList{"--port", "X"}
+                                 << true;
+        QTest::newRow("hash within words")
+            << "a#b '#c' \\#d" << QStringList{"a#b", "#c", "#d"} << true;
         QTest::newRow("unclosed single") << "a 'b" << QStringList{} << false;
         QTest::newRow("unclosed double") << "a \"b" << QStringList{} << false;
         QTest::newRow("trailing backslash") << "a \\" << QStringList{} << false;
@@ -90,9 +84,6 @@ class LineHooksTest : public QObject {
         QTest::newRow("no answer in time")
             << "sh -c 'echo waiting >&2; sleep 30'" << 300
             << "refused by the line: sh gave no answer within 0.3 s: waiting";
-        QTest::newRow("does not exist")
-            << "no-such-line-hook --x" << 10000
-            << "refused by the line: cannot run no-such-line-hook: no such program";
         QTest::newRow("control characters and a long last line")
             << "sh -c 'printf \"\\033[31mred\\tline\\r\\n\" >&2; exit 1'" << 10000
             << "refused by the line: [31mred line";
@@ -115,9 +106,9 @@ class LineHooksTest : public QObject {
                 .beforeBoard(board());
         QVERIFY2(refusal.startsWith("refused by the line: sh gave no answer within 0.5 s"),
                  qPrintable(refusal));
-        const qint64 child = readFile(pidFile).trimmed().toLongLong();
+        const qint64 child = Read_TextFile(pidFile).trimmed().toLongLong();
         QVERIFY(child > 0);
-        QTRY_VERIFY_WITH_TIMEOUT(processGone(child), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(Process_Gone(child), 60000);
     }
 
     // Megabytes on stderr neither block the hook on a full pipe nor are kept: the last line is
@@ -147,20 +138,20 @@ class LineHooksTest : public QObject {
                 .arg(out);
         QCOMPARE(hook(command).beforeBoard(board()), QString());
         qunsetenv("TESSARA_RESULT");
-        QCOMPARE(readFile(out), QStringLiteral("[two  words]\n"
-                                               "[dq \"x\" $HOME]\n"
-                                               "[back slash]\n"
-                                               "[*]\n"
-                                               "[]\n"
-                                               "TESSARA_BOOT_VERSION=0x1a\n"
-                                               "TESSARA_BUNDLE_SHA256=%1\n"
-                                               "TESSARA_BUNDLE_VERSION=\n"
-                                               "TESSARA_MODEL=KQ31B\n"
-                                               "TESSARA_PORT=/dev/ttyACM3\n"
-                                               "TESSARA_SLOT=4\n"
-                                               "TESSARA_USB_SERIAL=KQ0042\n"
-                                               "TESSARA_VERSION=%2\n")
-                                    .arg(QString(64, QLatin1Char('a')), TESSARA_VERSION));
+        QCOMPARE(Read_TextFile(out), QStringLiteral("[two  words]\n"
+                                                    "[dq \"x\" $HOME]\n"
+                                                    "[back slash]\n"
+                                                    "[*]\n"
+                                                    "[]\n"
+                                                    "TESSARA_BOOT_VERSION=0x1a\n"
+                                                    "TESSARA_BUNDLE_SHA256=%1\n"
+                                                    "TESSARA_BUNDLE_VERSION=\n"
+                                                    "TESSARA_MODEL=KQ31B\n"
+                                                    "TESSARA_PORT=/dev/ttyACM3\n"
+                                                    "TESSARA_SLOT=4\n"
+                                                    "TESSARA_USB_SERIAL=KQ0042\n"
+                                                    "TESSARA_VERSION=%2\n")
+                                         .arg(QString(64, QLatin1Char('a')), TESSARA_VERSION));
     }
 
     // The hook after a board reads the record and the verdict; its own failure is a log line.
@@ -176,7 +167,8 @@ class LineHooksTest : public QObject {
                 .arg(out);
         QCOMPARE(hook(command).afterBoard(board(), record),
                  QStringLiteral("after-board hook: sh exited with status 2: upload failed"));
-        QCOMPARE(readFile(out), QString::fromUtf8(record) + QStringLiteral("fail|Time over!\n"));
+        QCOMPARE(Read_TextFile(out),
+                 QString::fromUtf8(record) + QStringLiteral("fail|Time over!\n"));
         // A hook that does not read its input is no failure.
         QCOMPARE(hook("true").afterBoard(board(), record), QString());
     }
@@ -213,10 +205,20 @@ class LineHooksTest : public QObject {
     }
 
     void commandsThatNameNoProgram() {
-        for (const QString &line : {QString(), QStringLiteral("  "), QStringLiteral("''")}) {
+        const struct {
+            QString line, error;
+        } cases[] = {
+            {QString(), "the command names no program"},
+            {"  ", "the command names no program"},
+            {"''", "the command names no program"},
+            {"no-such-line-hook --x", "no program \"no-such-line-hook\" in PATH"},
+            {"/nonexistent/hook", "\"/nonexistent/hook\" is not there"},
+            {"/dev/null", "\"/dev/null\" is not an executable file"},
+        };
+        for (const auto &c : cases) {
             QString error;
-            QVERIFY(!LineHook::FromCommandLine(line, 1000, error).isSet());
-            QCOMPARE(error, QStringLiteral("the command names no program"));
+            QVERIFY2(!LineHook::FromCommandLine(c.line, 1000, error).isSet(), qPrintable(c.line));
+            QCOMPARE(error, c.error);
         }
         // No hook: every board goes ahead.
         QCOMPARE(LineHook().beforeBoard(board()), QString());

@@ -4,6 +4,7 @@
 #include "serial/port_choice.h"
 #include "serial/port_listing.h"
 
+#include <QDir>
 #include <QtTest>
 
 namespace {
@@ -106,6 +107,10 @@ void PortIdentityTest::resolve_data() {
         << "no chip connected: no \\Device\\USBSER000 in the serial-port map";
     QTest::newRow("named port") << "/dev/ttyUSB3" << false << true << "/dev/ttyUSB3"
                                 << "";
+    QTest::newRow("path below the working folder")
+        << "ports/s1" << false << true << QDir::current().absoluteFilePath("ports/s1") << "";
+    QTest::newRow("path from here") << "./s1" << false << true << "./s1"
+                                    << "";
     QTest::newRow("serial number") << "serial:KQ0042" << false << true << "ttyACM2"
                                    << "USB serial number KQ0042";
     QTest::newRow("serial number is case-sensitive")

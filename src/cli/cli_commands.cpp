@@ -8,14 +8,13 @@
 #include "cli/interrupt.h"
 #include "cli/port_probe.h"
 #include "jobs/board_data.h"
-#include "jobs/board_run.h"
-#include "jobs/owed_records.h"
+#include "jobs/board_thread.h"
+#include "line/board_lifecycle.h"
 #include "serial/port_choice.h"
 #include "serial/port_device.h"
 #include "serial/port_listing.h"
 #include "tessara_version.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
@@ -172,28 +171,6 @@ QStringList Cli_FirstNameEach(const QStringList &ports) {
     return kept;
 }
 
-QByteArray Cli_Record(PreparedRun &run, const JobResult &result, const QString &port,
-                      const QString &command, FILE *err) {
-    const QByteArray record =
-        Board_ReportLine(result, port, command, QDateTime::currentDateTime(), run.recordFields);
-    if (!run.report.path().isEmpty() && !run.report.appendRecord(record))
-        Cli_Complain(err, QStringLiteral("cannot write the report \"%1\": %2")
-                              .arg(run.report.path(), run.report.errorString()));
-    return record;
-}
-
-std::unique_ptr<RunUnderWay> Cli_RunUnderWay(PreparedRun &run, const QString &port,
-                                             const QString &command) {
-    if (run.report.path().isEmpty()) return nullptr;
-    return std::make_unique<RunUnderWay>([&run, port, command] {
-        JobResult cut;
-        cut.failure =
-            Fail(FailureKind::Stopped, QStringLiteral("the program ended during the run"));
-        run.report.appendRecord(
-            Board_ReportLine(cut, port, command, QDateTime::currentDateTime(), run.recordFields));
-    });
-}
-
 int Cli_RecordsLost(const BoardReport &report, FILE *err) {
     const int lost = report.lostRecords();
     if (lost == 0) return CliOk;
@@ -210,13 +187,23 @@ int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, LineStation &line,
     PreparedRun run;
     if (const int status = Cli_Prepare(r, run, err)) return status;
 
+    BoardLifecycle lifecycle(line, run.report, r.command, run.recordFields,
+                             [err](const QString &text) { Cli_Complain(err, text); });
     const PortChoice port =
         Resolve_Port(r.ports.value(0), Read_SerialCommMap(), System_PortIdentities());
     if (port.portName.isEmpty()) {
         Cli_Complain(err,
                      port.error + (r.ports.isEmpty() ? QStringLiteral(" (name a port with --port)")
                                                      : QString()));
-        return port.notConnected ? CliFailed : CliUsage;
+        if (!port.notConnected) return CliUsage;
+        // A board named and not plugged in is a board of the run all the same.
+        if (!r.ports.isEmpty()) {
+            JobResult absent;
+            absent.failure = Fail(FailureKind::InputUnusable, port.error);
+            lifecycle.absent(r.ports.first(), absent);
+        }
+        if (const int lost = Cli_RecordsLost(run.report, err)) return lost;
+        return CliFailed;
     }
     const QString portLine = port.origin.isEmpty()
                                  ? port.portName
@@ -230,20 +217,28 @@ int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, LineStation &line,
     if (run.job.boardData) trace.hideFlashRanges(run.job.boardData->hiddenRanges());
     trace.describeRun(QStringLiteral("tessara-cli %1 %2 on %3")
                           .arg(QStringLiteral(TESSARA_VERSION), r.command, portLine));
-    line.boardStarted(Cli_BoardIdentity(r, run.recordFields, port.portName));
-    LineObserver shown(line.events(), port.portName, ui);
-    shown.logLine(QStringLiteral("Port: ") + portLine);
-    if (Command_ReadsFlashIni(r.command)) shown.logLine(FlashIni_LogLine(r.flashIni));
-
+    // A gang of one: the board runs on a thread of its own, as every board does.
     JobRequest request = Cli_LineGated(run.job, line);
     request.trace = trace.observer();
-    std::unique_ptr<RunUnderWay> underWay = Cli_RunUnderWay(run, port.portName, r.command);
-    const JobResult result = Run_OnBoard(port.portName, request, shown);
-    const RecordOwed owed; // the run has ended: a program ending at once writes its record first
-    underWay.reset();
-    ui.endProgress(); // what follows is the run's verdict
+    const BoardThreads boards = Run_Boards(
+        {port.portName}, request,
+        [&](BoardThread &board) {
+            Show_Board(board, &board, ui);
+            lifecycle.begin(&board, &board, Cli_BoardIdentity(r, run.recordFields, port.portName));
+            for (const QString &text :
+                 {QStringLiteral("Port: ") + portLine,
+                  Command_ReadsFlashIni(r.command) ? FlashIni_LogLine(r.flashIni) : QString()}) {
+                if (text.isEmpty()) continue;
+                line.events().logLine(port.portName, text);
+                ui.logLine(text);
+            }
+        },
+        [&](BoardThread &board) {
+            ui.endProgress(); // what follows is the run's verdict
+            lifecycle.end(port.portName, board.result());
+        });
+    const JobResult result = boards.front()->result();
     if (const QString loss = trace.finish(); !loss.isEmpty()) Cli_Complain(err, loss);
-    line.boardEnded(port.portName, result, Cli_Record(run, result, port.portName, r.command, err));
     if (!result.ok()) Cli_Complain(err, Board_FailureReason(result, r.command));
     if (const int lost = Cli_RecordsLost(run.report, err)) return lost;
     if (result.ok()) return CliOk;

@@ -6,17 +6,16 @@
 #include "jobs/board_report.h"
 #include "jobs/job_request.h"
 #include "jobs/job_result.h"
-#include "jobs/owed_records.h"
 #include "line/line_station.h"
 #include "serial/port_map.h"
 
 #include <QString>
 #include <cstdio>
-#include <memory>
 
-// Runs one parsed request on one board: opens the port, probes the chip as opening the port in
-// the window does, then runs the command's job. The job speaks through `ui` and to the `line`; a
-// failure ends with one line on `err` naming its cause, prefixed with the program's name.
+// Runs one parsed request on one board, a gang of one on a board thread: opens the port, probes
+// the chip as opening the port in the window does, then runs the command's job. What the board
+// shows goes to `ui` and to the `line`; a failure ends with one line on `err` naming its cause,
+// prefixed with the program's name.
 int Run_CliRequest(const CliRequest &request, TerminalObserver &ui, LineStation &line, FILE *out,
                    FILE *err);
 
@@ -53,15 +52,6 @@ QStringList Cli_BoardPorts(const CliRequest &request, QList<MissingPort> *missin
 int Cli_OneNameEach(const QStringList &ports, FILE *err);
 // `ports` with every name after the first of one device left out.
 QStringList Cli_FirstNameEach(const QStringList &ports);
-// The board's record, made once: appended to the report when one is open (said on `err` when it
-// cannot be), and returned for the line (the end event, the hook after the board).
-QByteArray Cli_Record(PreparedRun &run, const JobResult &result, const QString &port,
-                      const QString &command, FILE *err);
-// While a board's run is under way: should the program end at once before the run ends, the
-// board's record says it was interrupted (jobs/owed_records.h). Null without a report. Drop it
-// once the run has ended, before Cli_Record.
-std::unique_ptr<RunUnderWay> Cli_RunUnderWay(PreparedRun &run, const QString &port,
-                                             const QString &command);
 // At the end of a run: when records could not be written, says how many and why on `err` and
 // returns CliFailed (a lost record fails the run whatever the boards did); else CliOk.
 int Cli_RecordsLost(const BoardReport &report, FILE *err);

@@ -40,6 +40,8 @@ std::unique_ptr<LineStation> Cli_LineStation(const CliRequest &r, FILE *out, FIL
             return nullptr;
         }
         settings.mqtt = mqtt;
+        settings.report = r.report;
+        settings.drainMs = r.mqttDrainMs;
     }
     auto line = std::make_unique<LineStation>(settings);
     if (!line->start(error)) {

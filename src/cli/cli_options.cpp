@@ -146,15 +146,20 @@ bool readLineOptions(const QCommandLineParser &parser, CliRequest &r, QString &e
     r.mqtt = parser.value(QStringLiteral("mqtt"));
     r.station = parser.value(QStringLiteral("station"));
     r.mqttAuth = parser.value(QStringLiteral("mqtt-auth"));
+    int drainSeconds = 0;
+    if (!readNumber(QStringLiteral("mqtt-drain"), parser.value(QStringLiteral("mqtt-drain")), 0,
+                    600, drainSeconds, error))
+        return false;
+    r.mqttDrainMs = drainSeconds * 1000;
     if (parser.isSet(QStringLiteral("mqtt"))) {
         Parse_MqttUrl(r.mqtt, error);
         if (!error.isEmpty()) return false;
-    } else if (parser.isSet(QStringLiteral("station")) ||
-               parser.isSet(QStringLiteral("mqtt-auth"))) {
-        error = QStringLiteral("--%1 applies to --mqtt")
-                    .arg(parser.isSet(QStringLiteral("station")) ? QStringLiteral("station")
-                                                                 : QStringLiteral("mqtt-auth"));
-        return false;
+    } else {
+        for (const char *name : {"station", "mqtt-auth", "mqtt-drain"})
+            if (parser.isSet(QLatin1String(name))) {
+                error = QStringLiteral("--%1 applies to --mqtt").arg(QLatin1String(name));
+                return false;
+            }
     }
     if (parser.isSet(QStringLiteral("station")) && Topic_Level(r.station) != r.station) {
         error = QStringLiteral("--station \"%1\": a station's name cannot hold /, +, # or "
@@ -166,6 +171,12 @@ bool readLineOptions(const QCommandLineParser &parser, CliRequest &r, QString &e
 }
 
 } // namespace
+
+QString Command_Named(const QStringList &arguments) {
+    for (const QString &word : arguments)
+        if (findCommand(word)) return word;
+    return QString();
+}
 
 bool Command_NeedsDevice(const QString &command) {
     return command != QLatin1String("ports");
@@ -268,6 +279,12 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
         QStringLiteral("Publish the events to the MQTT broker at mqtt://HOST[:PORT][/PREFIX] "
                        "(mqtts:// with TLS)."),
         QStringLiteral("URL"));
+    const QCommandLineOption drainOption(
+        QStringLiteral("mqtt-drain"),
+        QStringLiteral("Seconds the end of a run waits for the broker to take its events, 0-600 "
+                       "(default 5); with --report, the ends it did not take are sent first by "
+                       "the next run."),
+        QStringLiteral("SECONDS"), QStringLiteral("5"));
     const QCommandLineOption stationOption(
         QStringLiteral("station"),
         QStringLiteral("The station's name in the MQTT topics (default: the host name)."),
@@ -294,13 +311,13 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
         QStringLiteral("mqtt-auth"),
         QStringLiteral("Read the MQTT user name and password from FILE (USER:PASSWORD)."),
         QStringLiteral("FILE"));
-    parser.addOptions({helpOption,        versionOption,     portOption,  allOption,
-                       watchOption,       reportOption,      waitOption,  bootOption,
-                       flashIniOption,    quietOption,       eraseOption, nandOption,
-                       onlyChangedOption, blocksOption,      probeOption, traceOption,
-                       verboseOption,     configOption,      jsonOption,  beforeOption,
-                       afterOption,       hookTimeoutOption, mqttOption,  stationOption,
-                       mqttAuthOption,    bundleOption,      trustOption, ledgerOption});
+    parser.addOptions(
+        {helpOption,   versionOption,     portOption,        allOption,      watchOption,
+         reportOption, waitOption,        bootOption,        flashIniOption, quietOption,
+         eraseOption,  nandOption,        onlyChangedOption, blocksOption,   probeOption,
+         traceOption,  verboseOption,     configOption,      jsonOption,     beforeOption,
+         afterOption,  hookTimeoutOption, mqttOption,        stationOption,  mqttAuthOption,
+         drainOption,  bundleOption,      trustOption,       ledgerOption});
     // station.conf is read by tessara-station too: what only its window uses is passed over.
     for (const char *windowOnly : {"supervisor-hash", "retry"}) {
         QCommandLineOption option(QString::fromLatin1(windowOnly), QString(),

@@ -46,6 +46,7 @@ struct CliRequest {
     QString mqtt;
     QString station;
     QString mqttAuth;
+    int mqttDrainMs = 5000;
 
     // Several boards at once: each board's lines carry its port, and a table ends the run.
     bool gang() const { return all || ports.size() > 1; }
@@ -61,6 +62,9 @@ struct CliParse {
 // Reads the arguments (program name first), with each --config FILE replaced by the words of FILE
 // (line/station_config.h). Never exits and never prints.
 CliParse Parse_CliArguments(const QStringList &arguments);
+
+// The first of `arguments` that names a command ("update-all"); empty when none does.
+QString Command_Named(const QStringList &arguments);
 
 // Whether a command talks to the chip (every one but `ports`).
 bool Command_NeedsDevice(const QString &command);

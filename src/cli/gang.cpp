@@ -6,8 +6,7 @@
 #include "cli/interrupt.h"
 #include "cli/terminal_lines.h"
 #include "jobs/board_thread.h"
-
-#include <map>
+#include "line/board_lifecycle.h"
 
 namespace {
 
@@ -66,11 +65,13 @@ int Run_Gang(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool 
     for (const MissingPort &port : missing)
         if (!port.notConnected) return CliUsage;
     if (const int status = Cli_OneNameEach(ports, err)) return status;
+    BoardLifecycle lifecycle(line, run.report, r.command, run.recordFields,
+                             [err](const QString &text) { Cli_Complain(err, text); });
     Ended ended;
     for (const MissingPort &port : missing) {
         JobResult absent;
         absent.failure = Fail(FailureKind::InputUnusable, port.reason);
-        Cli_Record(run, absent, port.name, r.command, err);
+        lifecycle.absent(port.name, absent);
         ended.append({port.name, absent});
     }
     if (ports.isEmpty() && missing.isEmpty()) {
@@ -82,18 +83,14 @@ int Run_Gang(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool 
     // With --json the events take the place of the console's lines.
     GangConsole console(out, err, terminal && !r.quiet && !r.json);
     const TerminalObserver::Choices shown = Cli_Choices(r);
-    std::map<const BoardThread *, std::unique_ptr<RunUnderWay>> underWay;
     const BoardThreads boards = Run_Boards(
         ports, Cli_LineGated(run.job, line),
         [&](BoardThread &board) {
             if (!r.json) console.follow(&board, &board, shown.quiet, shown.eachLineOnce);
-            line.follow(&board, &board, Cli_BoardIdentity(r, run.recordFields, board.port()));
-            underWay[&board] = Cli_RunUnderWay(run, board.port(), r.command);
+            lifecycle.begin(&board, &board, Cli_BoardIdentity(r, run.recordFields, board.port()));
         },
         [&](BoardThread &board) {
-            underWay.erase(&board);
-            line.boardEnded(board.port(), board.result(),
-                            Cli_Record(run, board.result(), board.port(), r.command, err));
+            lifecycle.end(board.port(), board.result());
             console.boardEnded(board.port());
         });
 

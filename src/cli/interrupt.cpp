@@ -4,6 +4,7 @@
 #include "cli/progress_bar.h"
 #include "jobs/owed_records.h"
 #include "jobs/stop_request.h"
+#include "line/hook_process.h"
 
 #include <atomic>
 #include <cerrno>
@@ -121,6 +122,9 @@ void endAtOnceWhenAsked() {
         "tessara-cli: ending at once: boards still running are recorded as interrupted\n";
     sayOnItsOwnLine(text, sizeof text - 1);
     Hold_Records(RecordsGraceMs);
+    // No hook outlives the program, nor anything a hook started; the program ends right after,
+    // before a run whose hook this ends can say anything more.
+    HookProcess::KillEveryHook();
     ::_exit(Interrupt_Status());
 }
 #endif

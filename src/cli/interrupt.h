@@ -7,7 +7,8 @@
 // leave the chip without firmware): the operator hears at once that it is awaited, however many
 // signals come. Outside an MCU write a second signal ends the program at once, with
 // Interrupt_Status(), once the records of the boards whose runs have ended are written, and
-// those still running are recorded as interrupted (jobs/owed_records.h); a third does not wait. A
+// those still running are recorded as interrupted (jobs/owed_records.h), and every line hook still
+// running is ended with all it started; a third does not wait. A
 // reader that went away (`| head`) ends nothing: writes to it fail and are ignored.
 void Catch_Interrupt();
 // Whether a stop signal came; may be asked from any thread.

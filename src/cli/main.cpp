@@ -11,6 +11,7 @@
 #include "tessara_version.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <cstdio>
 
 #ifdef _WIN32
@@ -24,6 +25,22 @@ static bool stderrIsTerminal() {
     return isatty(STDERR_FILENO) != 0;
 }
 #endif
+
+namespace {
+
+// With --json a run always ends with its summary, a usage error too.
+int usageError(const QStringList &arguments) {
+    if (arguments.contains(QStringLiteral("--json"))) {
+        RunSummary summary;
+        summary.command = Command_Named(arguments.mid(1));
+        if (summary.command.isEmpty()) summary.command = QStringLiteral("tessara-cli");
+        summary.status = CliUsage;
+        EventLines(stdout).deliver(Summary_Event(summary, QDateTime::currentDateTime()));
+    }
+    return CliUsage;
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
@@ -43,7 +60,7 @@ int main(int argc, char *argv[]) {
         return CliOk;
     case CliParse::Error:
         std::fprintf(stderr, "tessara-cli: %s\n", parse.text.toLocal8Bit().constData());
-        return CliUsage;
+        return usageError(arguments);
     case CliParse::Run:
         break;
     }
@@ -52,7 +69,7 @@ int main(int argc, char *argv[]) {
     const bool terminal = stderrIsTerminal();
     Catch_Interrupt();
     const std::unique_ptr<LineStation> line = Cli_LineStation(r, stdout, stderr);
-    if (!line) return CliUsage;
+    if (!line) return usageError(arguments);
     int status = CliOk;
     if (r.watch) {
         status = Run_Watch(r, *line, stdout, stderr, terminal);

@@ -6,12 +6,12 @@
 #include "cli/interrupt.h"
 #include "cli/terminal_lines.h"
 #include "jobs/board_watch.h"
+#include "line/board_lifecycle.h"
 
 #include <QEventLoop>
 #include <QSet>
 #include <QSocketNotifier>
 #include <QTimer>
-#include <map>
 
 namespace {
 
@@ -61,18 +61,17 @@ int Run_Watch(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool
     QEventLoop loop;
     int done = 0, failed = 0, interrupted = 0;
     QSet<QString> portsRun;
-    std::map<const BoardThread *, std::unique_ptr<RunUnderWay>> underWay;
+    BoardLifecycle lifecycle(line, run.report, r.command, run.recordFields,
+                             [err](const QString &text) { Cli_Complain(err, text); });
     bool reportLost = false;
     const TerminalObserver::Choices shown = Cli_Choices(r);
     QObject::connect(&watch, &BoardWatch::boardStarted, &watch, [&](BoardThread *board) {
         if (!r.json) console.follow(board, &watch, shown.quiet, shown.eachLineOnce);
-        line.follow(board, &watch, Cli_BoardIdentity(r, run.recordFields, board->port()));
-        underWay[board] = Cli_RunUnderWay(run, board->port(), r.command);
+        lifecycle.begin(board, &watch, Cli_BoardIdentity(r, run.recordFields, board->port()));
     });
     QObject::connect(
         &watch, &BoardWatch::boardEnded, &watch, [&](BoardThread *board, const JobResult &o) {
-            underWay.erase(board);
-            line.boardEnded(board->port(), o, Cli_Record(run, o, board->port(), r.command, err));
+            lifecycle.end(board->port(), o);
             console.boardEnded(board->port());
             say(Escape_Controls(board->port()) + QStringLiteral(": ") + verdict(o, r.command));
             (o.ok() ? done : o.interrupted() ? interrupted : failed) += 1;

@@ -189,6 +189,25 @@ void BoardThread::closePort() {
     post([](BoardWorker &w) { w.close(); });
 }
 
+void Show_Board(BoardThread &board, QObject *context, Observer &shown) {
+    Observer *o = &shown;
+    QObject::connect(&board, &BoardThread::logLine, context,
+                     [o](const QString &t) { o->logLine(t); });
+    QObject::connect(&board, &BoardThread::clearLog, context, [o] { o->clearLog(); });
+    QObject::connect(&board, &BoardThread::message, context,
+                     [o](const QString &t) { o->message(t); });
+    QObject::connect(&board, &BoardThread::phaseStarted, context,
+                     [o](ProgressPhase phase) { o->phaseStarted(phase); });
+    QObject::connect(&board, &BoardThread::progress, context, [o](int p) { o->progress(p); });
+    QObject::connect(&board, &BoardThread::chipIdentified, context,
+                     [o](const QString &model) { o->chipIdentified(model); });
+    QObject::connect(&board, &BoardThread::flashPartRead, context,
+                     [o](const FlashPartFacts &part) { o->flashPartRead(part); });
+    QObject::connect(
+        &board, &BoardThread::imageRead, context,
+        [o](ImageRole role, uint32_t crc, int32_t length) { o->imageRead(role, crc, length); });
+}
+
 BoardThreads Run_Boards(const QStringList &ports, JobRequest request,
                         const std::function<void(BoardThread &)> &follow,
                         const std::function<void(BoardThread &)> &ended, QDeadlineTimer deadline) {

@@ -108,6 +108,10 @@ class BoardThread : public QObject {
 
 using BoardThreads = std::vector<std::unique_ptr<BoardThread>>;
 
+// What `board` shows, passed on to `shown` on the thread of `context` (a terminal that shows one
+// board as its run goes on). Its stop token stays the board's own.
+void Show_Board(BoardThread &board, QObject *context, Observer &shown);
+
 // Runs `request` on every port at once, each board on a thread of its own, and returns the
 // boards once every run has ended; no run waits for its chip beyond `deadline`. `follow` is
 // called with each board before it starts (to show what it shows), `ended` on this thread as

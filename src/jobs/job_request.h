@@ -26,11 +26,14 @@ struct GateFacts {
     // The external flash part: for a flash update always, for Update All when the request asks
     // for it (gateSeesFlashPart); empty otherwise.
     std::optional<FlashPartFacts> flashPart;
+    // The board's stop token, for a gate that waits (a hook, an operator) to give up on a stop.
+    std::function<bool()> stopRequested;
 };
 
 // Called on the board's thread after the chip is identified and before anything is erased or
 // written (update-mcu, update-flash, update-all): a failure it returns ends the job there, and
-// is the job's failure. A release checks the model and the flash part here, a line asks for its
+// is the job's failure. A stop that comes while a gate waits ends the job as stopped, whatever
+// the gate answers. A release checks the model and the flash part here, a line asks for its
 // approval. May block (the answer of an operator, of the line); with several boards it is called
 // on several threads at once.
 using Gate = std::function<Result<>(const GateFacts &)>;

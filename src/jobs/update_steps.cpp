@@ -11,8 +11,13 @@ Result<> Ask_Gate(DeviceSession &s, const JobRequest &r,
     facts.port = s.link.openedName();
     facts.chip = s.identity;
     facts.flashPart = part;
-    for (const Gate &gate : r.gates)
-        if (const Result<> passed = gate(facts); !passed.ok()) return passed;
+    facts.stopRequested = [&s] { return s.stopRequested(); };
+    for (const Gate &gate : r.gates) {
+        const Result<> passed = gate(facts);
+        // Nothing is erased or written after a stop, whatever the gate said meanwhile.
+        if (s.stopRequested()) return Fail(FailureKind::Stopped, Interrupted_Reason());
+        if (!passed.ok()) return passed;
+    }
     return Done{};
 }
 

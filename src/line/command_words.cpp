@@ -38,6 +38,8 @@ QStringList Split_CommandWords(const QString &line, QString &error) {
         if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
             quote = c == QLatin1Char('\'') ? Single : Double;
             inWord = true;
+        } else if (c == QLatin1Char('#') && !inWord) {
+            break; // a comment, to the end of the line
         } else if (c == QLatin1Char(' ') || c == QLatin1Char('\t')) {
             if (inWord) words.append(word);
             word.clear();

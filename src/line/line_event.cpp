@@ -139,9 +139,11 @@ LineEvent End_Event(const QString &port, const QByteArray &record, const QDateTi
     // The record goes in as the report has it; were it not an object, its text still does.
     const QByteArray line = record.trimmed();
     const bool object = QJsonDocument::fromJson(line).isObject();
-    return EventWriter(LineEvent::End, port, time)
-        .raw("record", object ? line : jsonValue(QString::fromUtf8(line)))
-        .done();
+    LineEvent end = EventWriter(LineEvent::End, port, time)
+                        .raw("record", object ? line : jsonValue(QString::fromUtf8(line)))
+                        .done();
+    end.record = record;
+    return end;
 }
 
 LineEvent Summary_Event(const RunSummary &summary, const QDateTime &time) {

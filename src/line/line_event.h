@@ -12,8 +12,9 @@
 struct LineEvent {
     enum Kind { Arrival, Start, Identified, Phase, Progress, Log, Message, End, Summary };
     Kind kind = Log;
-    QString port;    // the board's; empty for the run's summary
-    QByteArray json; // the whole object, without a line end
+    QString port;      // the board's; empty for the run's summary
+    QByteArray json;   // the whole object, without a line end
+    QByteArray record; // an end's: the board's report record, as the report has it
 };
 
 // The name an event goes by in its "event" field and in MQTT topics: "arrival", "progress".

@@ -8,11 +8,14 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStandardPaths>
 
 namespace {
 
 // What is kept of a hook's standard error: enough for its last line.
 constexpr int StderrTailBytes = 4096;
+// How often a running hook looks at the stop token, and how far past its time-out it may run.
+constexpr int StopLookMs = 50;
 
 // The last line with text in `tail`, made safe to print: control characters become spaces, and
 // it is cut to a length a log line can carry.
@@ -45,6 +48,20 @@ LineHook LineHook::FromCommandLine(const QString &commandLine, int timeoutMs, QS
         error = QStringLiteral("the command names no program");
         return LineHook();
     }
+    // A hook that cannot start would refuse every board: the station does not start with it.
+    const QString program = hook.words.first();
+    const bool named = !program.contains(QLatin1Char('/'));
+    const QFileInfo file(named ? QStandardPaths::findExecutable(program) : program);
+    if (named && file.filePath().isEmpty()) {
+        error = QStringLiteral("no program \"%1\" in PATH").arg(program);
+        return LineHook();
+    }
+    if (!file.isFile() || !file.isExecutable()) {
+        error = QStringLiteral("\"%1\" is not %2")
+                    .arg(program, file.exists() ? QStringLiteral("an executable file")
+                                                : QStringLiteral("there"));
+        return LineHook();
+    }
     hook.timeoutMs = timeoutMs;
     return hook;
 }
@@ -72,7 +89,8 @@ QProcessEnvironment Hook_Environment(const BoardIdentity &board) {
     return environment;
 }
 
-LineHook::Run LineHook::run(const QProcessEnvironment &environment, const QByteArray &input) const {
+LineHook::Run LineHook::run(const QProcessEnvironment &environment, const QByteArray &input,
+                            const StopToken &stopRequested) const {
     Run result;
     HookProcess process;
     process.setProgram(words.first());
@@ -92,6 +110,7 @@ LineHook::Run LineHook::run(const QProcessEnvironment &environment, const QByteA
         process.killAll();
         return result;
     }
+    process.noteRunning();
     if (!input.isNull()) {
         process.write(input);
         process.closeWriteChannel();
@@ -104,20 +123,23 @@ LineHook::Run LineHook::run(const QProcessEnvironment &environment, const QByteA
         tail += process.readAllStandardError();
         if (tail.size() > StderrTailBytes) tail.remove(0, tail.size() - StderrTailBytes);
     };
+    // One deadline for the whole run, and a look at the stop token between short waits.
     while (process.state() != QProcess::NotRunning) {
-        if (deadline.hasExpired()) {
+        const bool stopped = stopRequested && stopRequested();
+        if (stopped || deadline.hasExpired()) {
             process.killAll();
             keepTail();
-            result.ending = Run::TimedOut;
+            result.ending = stopped ? Run::Stopped : Run::TimedOut;
             result.lastLine = lastLine(tail);
             return result;
         }
-        const int wait = int(qMax<qint64>(1, deadline.remainingTime()));
+        const int wait = int(qBound<qint64>(1, deadline.remainingTime(), StopLookMs));
         // A hook that closed its standard error is waited for as it is.
         if (!process.waitForReadyRead(wait) && process.state() != QProcess::NotRunning)
             process.waitForFinished(wait);
         keepTail();
     }
+    process.noteRunning();
     keepTail();
     result.lastLine = lastLine(tail);
     result.ending = process.exitStatus() == QProcess::CrashExit ? Run::Crashed : Run::Exited;
@@ -136,15 +158,17 @@ QString LineHook::Run::describe(const QString &program, int timeout) const {
                said;
     case TimedOut:
         return QStringLiteral("%1 gave no answer within %2%3").arg(program, seconds(timeout), said);
+    case Stopped:
+        return QStringLiteral("%1 was ended by the stop").arg(program);
     case NotStarted:
         break;
     }
     return QStringLiteral("cannot run %1: %2").arg(program, problem);
 }
 
-QString LineHook::beforeBoard(const BoardIdentity &board) const {
+QString LineHook::beforeBoard(const BoardIdentity &board, const StopToken &stopRequested) const {
     if (!isSet()) return QString();
-    const Run hook = run(Hook_Environment(board), QByteArray());
+    const Run hook = run(Hook_Environment(board), QByteArray(), stopRequested);
     if (hook.ok()) return QString();
     const QString prefix = QStringLiteral("refused by the line: ");
     // A refusal says why in the hook's own words; anything else says what became of the hook.

@@ -6,6 +6,7 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // A command of the production line, run for each board: --before-board asks the line whether the
 // board may be written, --after-board tells it how the board ended. The command is a program and
@@ -22,7 +23,7 @@ class LineHook {
 
     LineHook() = default; // none: every board goes ahead, nothing is run after it
     // From the command line as the operator wrote it; sets `error` when it cannot be split or
-    // names no program.
+    // names no program that can be run now (not in PATH, not executable).
     static LineHook FromCommandLine(const QString &commandLine, int timeoutMs, QString &error);
 
     bool isSet() const { return !words.isEmpty(); }
@@ -31,7 +32,9 @@ class LineHook {
     // Before anything is erased on the board: empty when the line lets it be written, else why
     // not, "refused by the line: " and the hook's last line of standard error (or, when it said
     // nothing, how it ended: its exit status, a crash, no answer in time, not started).
-    QString beforeBoard(const BoardIdentity &board) const;
+    // A stop (`stopRequested` true) ends the hook at once with all it started: it refuses.
+    using StopToken = std::function<bool()>;
+    QString beforeBoard(const BoardIdentity &board, const StopToken &stopRequested = {}) const;
     // Once the board's run is over, with its report record (Board_ReportLine) on the hook's
     // standard input and TESSARA_RESULT (ok, fail, interrupted) and TESSARA_REASON taken from
     // it: empty when the hook succeeded, else a line for the log saying what went wrong. It never
@@ -40,7 +43,7 @@ class LineHook {
 
     // How one run of the hook ended.
     struct Run {
-        enum Ending { Exited, Crashed, TimedOut, NotStarted } ending = NotStarted;
+        enum Ending { Exited, Crashed, TimedOut, Stopped, NotStarted } ending = NotStarted;
         int exitCode = 0; // Exited: the status; Crashed: the signal where the system tells it
         QString lastLine; // of its standard error: printable, at most MaxLineLength characters
         QString problem;  // NotStarted: why, in words
@@ -49,8 +52,10 @@ class LineHook {
         QString describe(const QString &program, int timeoutMs) const;
     };
     static constexpr int MaxLineLength = 300;
-    // Runs the hook with `environment`, `input` on its standard input (none when null).
-    Run run(const QProcessEnvironment &environment, const QByteArray &input) const;
+    // Runs the hook with `environment`, `input` on its standard input (none when null), until it
+    // ends, its time is up or `stopRequested` says stop.
+    Run run(const QProcessEnvironment &environment, const QByteArray &input,
+            const StopToken &stopRequested = {}) const;
 
   private:
     QStringList words;

@@ -1,5 +1,7 @@
 #include "line/line_station.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMutexLocker>
 #include <QThread>
 #include <algorithm>
@@ -18,11 +20,24 @@ LineStation::~LineStation() {
 
 bool LineStation::start(QString &error) {
     if (!settings.mqtt) return true;
+    if (!settings.report.isEmpty() && !acked.open(settings.report, error)) return false;
     mqtt = std::make_unique<MqttPublisher>(*settings.mqtt, settings.log);
+    mqtt->keepAcknowledged(&acked);
     if (!mqtt->start(error)) {
         mqtt.reset();
         return false;
     }
+    // Before this run's events: the ends of earlier runs that the broker never acknowledged.
+    const QList<QByteArray> owed = acked.owed();
+    for (const QByteArray &record : owed) {
+        const QString port = QJsonDocument::fromJson(record).object().value("port").toString();
+        mqtt->deliver(End_Event(port, record, QDateTime::currentDateTime()));
+    }
+    if (!owed.isEmpty() && settings.log)
+        settings.log(QStringLiteral("MQTT: %1 board %2 of earlier runs owed to the broker, sent "
+                                    "first")
+                         .arg(owed.size())
+                         .arg(owed.size() == 1 ? QStringLiteral("end") : QStringLiteral("ends")));
     stream.addSink(mqtt.get());
     mqtt->setState(MqttPublisher::State::Idle);
     overview = std::make_unique<StationOverview>(settings.mqtt->station, settings.command,
@@ -42,7 +57,7 @@ std::optional<Gate> LineStation::gate() {
         board.port = facts.port;
         board.model = facts.chip.name();
         board.bootVersion = facts.chip.bootVersion;
-        const QString refusal = settings.beforeBoard.beforeBoard(board);
+        const QString refusal = settings.beforeBoard.beforeBoard(board, facts.stopRequested);
         if (refusal.isEmpty()) return Done{};
         return Fail(FailureKind::Refused, refusal);
     };
@@ -82,6 +97,16 @@ void LineStation::follow(BoardThread *board, QObject *context, const BoardIdenti
 
 void LineStation::boardEnded(const QString &port, const JobResult &result,
                              const QByteArray &record) {
+    setRunning(-1);
+    told(port, result, record);
+}
+
+void LineStation::boardAbsent(const QString &name, const JobResult &result,
+                              const QByteArray &record) {
+    told(name, result, record);
+}
+
+void LineStation::told(const QString &port, const JobResult &result, const QByteArray &record) {
     BoardIdentity board;
     {
         QMutexLocker lock(&mutex);
@@ -89,8 +114,10 @@ void LineStation::boardEnded(const QString &port, const JobResult &result,
     }
     board.port = port;
     stream.boardEnded(port, record);
-    if (overview) overview->boardEnded(port, result, record, QDateTime::currentDateTime());
-    setRunning(-1);
+    if (overview) {
+        overview->boardEnded(port, result, record, QDateTime::currentDateTime());
+        publishOverview();
+    }
     ++summary.boards;
     ++(result.ok() ? summary.ok : result.interrupted() ? summary.interrupted : summary.failed);
     if (!settings.afterBoard.isSet()) return;
@@ -122,7 +149,7 @@ void LineStation::finish() {
     for (const auto &hook : afterHooks)
         hook->wait();
     afterHooks.clear();
-    if (mqtt) mqtt->stop();
+    if (mqtt) mqtt->stop(settings.drainMs);
 }
 
 void LineStation::setRunning(int change) {
@@ -134,32 +161,4 @@ void LineStation::setRunning(int change) {
 
 void LineStation::publishOverview() {
     if (overview) mqtt->setOverview(overview->json(QDateTime::currentDateTime()));
-}
-
-void LineObserver::logLine(const QString &text) {
-    stream.logLine(portName, text);
-    shown.logLine(text);
-}
-
-void LineObserver::phaseStarted(ProgressPhase phase) {
-    stream.phaseStarted(portName, phase);
-    shown.phaseStarted(phase);
-}
-
-void LineObserver::progress(int percent) {
-    stream.progress(portName, percent);
-    shown.progress(percent);
-}
-
-void LineObserver::message(const QString &text) {
-    stream.message(portName, text);
-    shown.message(text);
-}
-
-void LineObserver::chipIdentified(const QString &modelName) {
-    BoardIdentity chip;
-    chip.port = portName;
-    chip.model = modelName;
-    stream.boardIdentified(chip);
-    shown.chipIdentified(modelName);
 }

@@ -36,6 +36,11 @@ class LineStation {
         LineHook beforeBoard; // none: every board goes ahead
         LineHook afterBoard;  // none: nothing is run after a board
         std::optional<MqttSettings> mqtt;
+        // The report of the run: the ends the broker has not acknowledged are kept beside it
+        // (AckedEnds) and sent first by the next run. None: what a run cannot deliver is lost.
+        QString report;
+        // How long the end of a run waits for its events to reach the broker.
+        int drainMs = MqttPublisher::DefaultDrainMs;
         // A line for the operator (stderr, the journal): the broker's trouble, a failed hook
         // after a board. Called on the publisher's and the hooks' threads too.
         std::function<void(const QString &)> log;
@@ -47,8 +52,8 @@ class LineStation {
     LineStation(const LineStation &) = delete;
     LineStation &operator=(const LineStation &) = delete;
 
-    // Starts the MQTT publisher, if any; false (with `error`) when it cannot be set up at all. A
-    // broker that is not there is no error.
+    // Starts the MQTT publisher, if any, with the ends owed by earlier runs first; false (with
+    // `error`) when it cannot be set up at all. A broker that is not there is no error.
     bool start(QString &error);
 
     // The line's approval, to append to the gates of a board's request (after a release's
@@ -63,6 +68,9 @@ class LineStation {
     // The board's run is over: `record` is its report record (Board_ReportLine), made once for
     // the report and for the line. Its `end` event, and the --after-board hook on its thread.
     void boardEnded(const QString &port, const JobResult &result, const QByteArray &record);
+    // A board named `name` that was not there (it never started): its end with `record`, and
+    // the hook after it, as for a board that ran.
+    void boardAbsent(const QString &name, const JobResult &result, const QByteArray &record);
     // The run is over, with the program's exit status: its summary, the boards counted as they
     // ended.
     void runEnded(int status);
@@ -74,10 +82,13 @@ class LineStation {
   private:
     void setRunning(int change);
     void publishOverview();
+    // A board's end told: its event, the summary's count, the hook after it.
+    void told(const QString &port, const JobResult &result, const QByteArray &record);
 
     const Settings settings;
     EventStream stream;
     std::unique_ptr<EventLines> jsonLines;
+    AckedEnds acked;
     std::unique_ptr<MqttPublisher> mqtt;
     std::unique_ptr<StationOverview> overview; // with the publisher, for the line lead's page
     int running = 0;
@@ -87,29 +98,4 @@ class LineStation {
 
     QMutex mutex;                         // guards `boards`
     QHash<QString, BoardIdentity> boards; // by port, for the gate
-};
-
-// An observer that tells the line what a board on `port` shows and passes it on to `inner`: for
-// a front end that runs one board on its own thread (Run_OnBoard).
-class LineObserver : public Observer {
-  public:
-    LineObserver(EventStream &events, const QString &port, Observer &inner)
-        : stream(events), portName(port), shown(inner) {}
-
-    void logLine(const QString &text) override;
-    void clearLog() override { shown.clearLog(); }
-    void phaseStarted(ProgressPhase phase) override;
-    void progress(int percent) override;
-    void message(const QString &text) override;
-    bool stopRequested() const override { return shown.stopRequested(); }
-    void chipIdentified(const QString &modelName) override;
-    void flashPartRead(const FlashPartFacts &part) override { shown.flashPartRead(part); }
-    void imageRead(ImageRole role, uint32_t crc, int32_t length) override {
-        shown.imageRead(role, crc, length);
-    }
-
-  private:
-    EventStream &stream;
-    const QString portName;
-    Observer &shown;
 };

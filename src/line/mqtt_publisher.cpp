@@ -11,6 +11,14 @@ constexpr int KeepAliveSeconds = 30;
 // Messages handed to the client and not yet acknowledged by the broker: beyond this, the rest
 // wait in the queue, where they are bounded and weighed.
 constexpr int InFlightLimit = 100;
+// The client's wait before connecting again, doubled after each failure up to the longest: a
+// broker that comes back is found within a few seconds.
+constexpr int ReconnectFirstSeconds = 1;
+constexpr int ReconnectLongestSeconds = 4;
+
+QString ends(int count) {
+    return count == 1 ? QStringLiteral("1 board end") : QStringLiteral("%1 board ends").arg(count);
+}
 
 std::once_flag libraryReady;
 
@@ -83,7 +91,7 @@ bool MqttPublisher::start(QString &error) {
         return false;
     }
     mosquitto_int_option(client, MOSQ_OPT_PROTOCOL_VERSION, MQTT_PROTOCOL_V311);
-    mosquitto_reconnect_delay_set(client, 1, 10, true);
+    mosquitto_reconnect_delay_set(client, ReconnectFirstSeconds, ReconnectLongestSeconds, true);
     mosquitto_connect_callback_set(
         client, [](mosquitto *, void *object, int rc) { publisherOf(object)->onConnect(rc); });
     mosquitto_disconnect_callback_set(
@@ -133,6 +141,7 @@ void MqttPublisher::deliver(const LineEvent &event) {
     message.payload = event.json;
     message.kind = event.kind;
     message.qos = event.kind == LineEvent::End || event.kind == LineEvent::Summary ? 1 : 0;
+    message.record = event.record;
     std::lock_guard<std::mutex> lock(mutex);
     if (const std::optional<LineEvent::Kind> gone = queue.push(std::move(message)))
         noteDropped(*gone);
@@ -159,21 +168,15 @@ void MqttPublisher::noteProblem(const QString &problem) {
 }
 
 void MqttPublisher::sendLoop() {
-    const int rc = mosquitto_connect_async(client, settings.host.toUtf8().constData(),
-                                           settings.port, KeepAliveSeconds);
-    if (rc != MOSQ_ERR_SUCCESS)
-        noteProblem(QStringLiteral("cannot connect: %1")
-                        .arg(rc == MOSQ_ERR_ERRNO ? QString::fromLocal8Bit(strerror(errno))
-                                                  : QString::fromUtf8(mosquitto_strerror(rc))));
-    // The client's own thread: it reads, writes, and connects again after a loss.
-    mosquitto_loop_start(client);
-
     std::unique_lock<std::mutex> lock(mutex);
+    connectFirst(lock);
+    if (stopping) return;
     for (;;) {
         wake.wait(lock, [this] {
             const bool room = inFlight.size() < InFlightLimit;
-            return stopping || (connected && room &&
-                                (stateDue || overviewDue || !queue.isEmpty() || offlineDue));
+            return stopping ||
+                   (connected && room &&
+                    (onlineDue || stateDue || overviewDue || !queue.isEmpty() || offlineDue));
         });
         if (stopping) return;
         // The state first, so that a subscriber knows the station before its events; "offline"
@@ -182,7 +185,10 @@ void MqttPublisher::sendLoop() {
         message.qos = 1;
         message.retain = true;
         message.topic = stateTopic();
-        if (stateDue) {
+        if (onlineDue) {
+            message.payload = "online";
+            onlineDue = false;
+        } else if (stateDue) {
             message.payload = stateWord(state);
             stateDue = false;
         } else if (overviewDue) {
@@ -205,7 +211,13 @@ void MqttPublisher::sendLoop() {
         // A QoS 1 message is kept by the client even when the connection just went: it goes
         // again on reconnection. Anything else that did not go is lost.
         if (sent == MOSQ_ERR_SUCCESS || (sent == MOSQ_ERR_NO_CONN && message.qos > 0)) {
-            if (!earlyAcks.remove(mid)) inFlight.insert(mid, message.qos);
+            if (!earlyAcks.remove(mid))
+                inFlight.insert(mid, {message.qos, message.record});
+            else if (!message.record.isEmpty())
+                noteAcknowledged(message.record);
+        } else if (message.kind == LineEvent::End) {
+            // Tried again, after what waits: an end is never given up.
+            queue.push(std::move(message));
         } else if (sent == MOSQ_ERR_NO_CONN) {
             noteDropped(message.kind);
         } else {
@@ -231,6 +243,7 @@ void MqttPublisher::onConnect(int rc) {
         return;
     }
     connected = true;
+    onlineDue = true;
     stateDue = true;
     overviewDue = !overview.isEmpty();
     if (!lastProblem.isEmpty()) {
@@ -245,7 +258,7 @@ void MqttPublisher::onDisconnect(int rc) {
     connected = false;
     // What went with QoS 0 is gone with the connection; QoS 1 messages go again.
     for (auto it = inFlight.begin(); it != inFlight.end();)
-        it = it.value() == 0 ? inFlight.erase(it) : std::next(it);
+        it = it.value().qos == 0 ? inFlight.erase(it) : std::next(it);
     wake.notify_all();
     if (rc == 0 || stopping) return;
     lock.unlock();
@@ -255,8 +268,47 @@ void MqttPublisher::onDisconnect(int rc) {
 
 void MqttPublisher::onPublish(int mid) {
     std::lock_guard<std::mutex> lock(mutex);
-    if (!inFlight.remove(mid)) earlyAcks.insert(mid);
+    const auto sent = inFlight.find(mid);
+    if (sent == inFlight.end()) {
+        earlyAcks.insert(mid);
+    } else {
+        if (!sent->record.isEmpty()) noteAcknowledged(sent->record);
+        inFlight.erase(sent);
+    }
     wake.notify_all();
+}
+
+void MqttPublisher::noteAcknowledged(const QByteArray &record) {
+    QString error;
+    if (!acked || acked->acknowledged(record, error)) return;
+    if (error == lastAckProblem) return;
+    lastAckProblem = error;
+    log(QStringLiteral("MQTT: %1: ends the broker has will be sent again by the next run")
+            .arg(error));
+}
+
+void MqttPublisher::connectFirst(std::unique_lock<std::mutex> &lock) {
+    // Until the first try goes out (a refused or unreachable broker fails at once); after it, the
+    // client's own thread connects again after every loss.
+    int delay = ReconnectFirstSeconds;
+    for (;;) {
+        // Unlocked: the client's callbacks take the lock.
+        lock.unlock();
+        const QByteArray host = settings.host.toUtf8();
+        const int rc =
+            mosquitto_connect_async(client, host.constData(), settings.port, KeepAliveSeconds);
+        const QString why = rc == MOSQ_ERR_ERRNO ? QString::fromLocal8Bit(strerror(errno))
+                                                 : QString::fromUtf8(mosquitto_strerror(rc));
+        if (rc != MOSQ_ERR_SUCCESS)
+            noteProblem(QStringLiteral("cannot reach the broker: %1").arg(why));
+        lock.lock();
+        if (rc == MOSQ_ERR_SUCCESS) break;
+        if (wake.wait_for(lock, std::chrono::seconds(delay), [this] { return stopping; })) return;
+        delay = qMin(delay * 2, ReconnectLongestSeconds);
+    }
+    lock.unlock();
+    mosquitto_loop_start(client);
+    lock.lock();
 }
 
 void MqttPublisher::stop(int waitMs) {
@@ -264,24 +316,37 @@ void MqttPublisher::stop(int waitMs) {
     std::unique_lock<std::mutex> lock(mutex);
     offlineDue = true;
     wake.notify_all();
+    // A short run waits for the broker too, connecting if it must.
     wake.wait_for(lock, std::chrono::milliseconds(waitMs), [this] {
-        return !connected ||
-               (queue.isEmpty() && inFlight.isEmpty() && !offlineDue && !stateDue && !overviewDue);
+        return connected && queue.isEmpty() && inFlight.isEmpty() && !offlineDue && !stateDue &&
+               !onlineDue && !overviewDue;
     });
     stopping = true;
-    int unsent = queue.size();
-    for (const int qos : inFlight)
-        unsent += qos > 0 ? 1 : 0;
+    int owedEnds = queue.count(LineEvent::End), unsent = queue.size();
+    for (const Sent &sent : qAsConst(inFlight)) {
+        unsent += sent.qos > 0 ? 1 : 0;
+        owedEnds += sent.record.isEmpty() ? 0 : 1;
+    }
+    const QString why = lastProblem.isEmpty()
+                            ? (connected ? QStringLiteral("not acknowledged in time")
+                                         : QStringLiteral("still connecting"))
+                            : lastProblem;
     lock.unlock();
     wake.notify_all();
-    sender.join();
+    if (sender.joinable()) sender.join();
     mosquitto_disconnect(client);
     mosquitto_loop_stop(client, false);
     mosquitto_destroy(client);
     client = nullptr;
-    if (unsent > 0)
-        log(QStringLiteral("MQTT: %1 events were not sent: the broker at %2 could not be reached "
-                           "(the report keeps every board's record)")
+    if (owedEnds > 0)
+        log(QStringLiteral("MQTT: %1 not delivered to the broker at %2 (%3): %4")
+                .arg(ends(owedEnds), brokerName(), why,
+                     acked && acked->isOpen()
+                         ? QStringLiteral("the next run sends them first (%1)").arg(acked->path())
+                         : QStringLiteral("lost to the line: without --report no run sends "
+                                          "them again")));
+    else if (unsent > 0)
+        log(QStringLiteral("MQTT: %1 events were not sent to the broker at %2 (%3)")
                 .arg(unsent)
-                .arg(brokerName()));
+                .arg(brokerName(), why));
 }

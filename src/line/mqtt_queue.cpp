@@ -14,15 +14,16 @@ int Event_Worth(LineEvent::Kind kind) {
     case LineEvent::Identified:
     case LineEvent::Phase:
         return 2;
-    case LineEvent::End:
     case LineEvent::Summary:
+        return 3;
+    case LineEvent::End:
         break;
     }
-    return 3;
+    return 4;
 }
 
 std::optional<LineEvent::Kind> MqttQueue::push(MqttMessage message) {
-    if (limit <= 0) return message.kind;
+    if (limit <= 0 && message.kind != LineEvent::End) return message.kind;
     if (int(messages.size()) < limit) {
         messages.push_back(std::move(message));
         return std::nullopt;
@@ -31,6 +32,10 @@ std::optional<LineEvent::Kind> MqttQueue::push(MqttMessage message) {
                                         [](const MqttMessage &a, const MqttMessage &b) {
                                             return Event_Worth(a.kind) < Event_Worth(b.kind);
                                         });
+    if (message.kind == LineEvent::End && least->kind == LineEvent::End) {
+        messages.push_back(std::move(message));
+        return std::nullopt;
+    }
     if (Event_Worth(message.kind) < Event_Worth(least->kind)) return message.kind;
     const LineEvent::Kind dropped = least->kind;
     messages.erase(least);
@@ -43,4 +48,9 @@ std::optional<MqttMessage> MqttQueue::pop() {
     MqttMessage message = std::move(messages.front());
     messages.pop_front();
     return message;
+}
+
+int MqttQueue::count(LineEvent::Kind kind) const {
+    return int(std::count_if(messages.begin(), messages.end(),
+                             [kind](const MqttMessage &m) { return m.kind == kind; }));
 }

@@ -13,11 +13,13 @@ struct MqttMessage {
     int qos = 0;
     bool retain = false;
     LineEvent::Kind kind = LineEvent::Log; // what it tells, for which goes first when full
+    QByteArray record;                     // an end's report record: acknowledged by the broker
 };
 
 // The events that wait while the broker cannot be reached: at most `limit`. When full, the least
 // valued give way, the oldest of them first: progress, then log lines and messages, then the
-// other board events; a board's end or the run's summary only when nothing else is left.
+// other board events, then the run's summary. A board's end never gives way: the queue grows
+// beyond its limit for ends alone.
 class MqttQueue {
   public:
     explicit MqttQueue(int capacityMessages) : limit(capacityMessages) {}
@@ -28,6 +30,8 @@ class MqttQueue {
     // The oldest message; none when empty.
     std::optional<MqttMessage> pop();
     int size() const { return int(messages.size()); }
+    // How many of one kind wait.
+    int count(LineEvent::Kind kind) const;
     bool isEmpty() const { return messages.empty(); }
     int capacity() const { return limit; }
 

@@ -4,33 +4,57 @@
 #include <QFileInfo>
 #include <QUrl>
 
-MqttSettings Parse_MqttUrl(const QString &text, QString &error) {
+namespace {
+
+// The URL as it may be shown (a log line, the journal): a password written into it is not.
+QString shown(const QString &url) {
+    QString text = url;
+    const int start = text.indexOf(QLatin1String("://"));
+    const int at = text.indexOf(QLatin1Char('@'), start < 0 ? 0 : start);
+    const int path = text.indexOf(QLatin1Char('/'), start < 0 ? 0 : start + 3);
+    if (start >= 0 && at > start && (path < 0 || at < path))
+        text.replace(start + 3, at - start - 3, QStringLiteral("..."));
+    return text;
+}
+
+} // namespace
+
+MqttSettings Parse_MqttUrl(const QString &url, QString &error) {
+    const QString text = shown(url);
     MqttSettings settings;
-    const QUrl url(text, QUrl::StrictMode);
-    const QString scheme = url.scheme();
-    if (!url.isValid() || (scheme != QLatin1String("mqtt") && scheme != QLatin1String("mqtts")) ||
-        url.host().isEmpty()) {
+    const QUrl parsed(url, QUrl::StrictMode);
+    const QString scheme = parsed.scheme();
+    if (!parsed.isValid() ||
+        (scheme != QLatin1String("mqtt") && scheme != QLatin1String("mqtts")) ||
+        parsed.host().isEmpty()) {
         error =
             QStringLiteral("--mqtt takes mqtt://HOST[:PORT][/PREFIX] or mqtts://..., not \"%1\"")
                 .arg(text);
         return settings;
     }
-    if (!url.userInfo().isEmpty() || url.hasQuery() || url.hasFragment()) {
+    if (!parsed.userInfo().isEmpty() || parsed.hasQuery() || parsed.hasFragment()) {
         error = QStringLiteral("--mqtt \"%1\": a user name or password goes in the --mqtt-auth "
                                "file; a query or fragment means nothing here")
                     .arg(text);
         return settings;
     }
     settings.tls = scheme == QLatin1String("mqtts");
-    settings.host = url.host();
-    settings.port = url.port(settings.tls ? 8883 : 1883);
-    QString prefix = url.path();
+    settings.host = parsed.host();
+    settings.port = parsed.port(settings.tls ? 8883 : 1883);
+    QString prefix = parsed.path();
     while (prefix.startsWith(QLatin1Char('/')))
         prefix.remove(0, 1);
     while (prefix.endsWith(QLatin1Char('/')))
         prefix.chop(1);
     if (prefix.contains(QLatin1Char('+')) || prefix.contains(QLatin1Char('#'))) {
         error = QStringLiteral("--mqtt \"%1\": the topic prefix cannot hold + or #").arg(text);
+        return settings;
+    }
+    // Topics that start with $ are the broker's own ($SYS): what is published there is dropped.
+    if (prefix.startsWith(QLatin1Char('$'))) {
+        error = QStringLiteral("--mqtt \"%1\": the topic prefix cannot start with $ (the "
+                               "broker's own topics)")
+                    .arg(text);
         return settings;
     }
     settings.prefix = prefix.isEmpty() ? QStringLiteral("tessara") : prefix;

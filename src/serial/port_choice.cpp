@@ -1,5 +1,6 @@
 #include "serial/port_choice.h"
 
+#include <QDir>
 #include <QStringList>
 
 namespace {
@@ -33,7 +34,16 @@ PortChoice Resolve_Port(const QString &portArgument, const SerialCommMap &map,
     static const QString serialPrefix = QStringLiteral("serial:");
     if (portArgument.startsWith(serialPrefix))
         return bySerialNumber(portArgument.mid(serialPrefix.size()), identities);
-    if (!portArgument.isEmpty()) return {portArgument, QString(), QString()};
+    if (!portArgument.isEmpty()) {
+        // A path below the working folder ("ports/s1") names that file: the port's own rule
+        // would look for it under /dev. A bare name (ttyACM0, COM3) stays a device name.
+        const bool belowHere = portArgument.contains(QLatin1Char('/')) &&
+                               QDir::isRelativePath(portArgument) &&
+                               !portArgument.startsWith(QLatin1String("./")) &&
+                               !portArgument.startsWith(QLatin1String("../"));
+        return {belowHere ? QDir::current().absoluteFilePath(portArgument) : portArgument,
+                QString(), QString()};
+    }
 
     const QString chip = Chip_PortName(map);
     if (chip.isEmpty())
