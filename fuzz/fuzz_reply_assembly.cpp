@@ -29,7 +29,7 @@ constexpr size_t MaxInput = 1024;
 // Reads every field of `reply` as each command would; the results only have to be computed.
 uint32_t readAll(const ReplyFrame &reply) {
     const HandshakeReply k = Decode_Handshake_Reply(reply);
-    uint32_t sum = k.proof ^ k.bootVersion ^ uint32_t(Boot_Kind(k.bootKindCode));
+    uint32_t sum = k.proof ^ k.bootVersion ^ uint32_t(Boot_Loader(k.bootKindCode));
     sum ^= Expected_Proof(reply.data(), k.bootVersion);
     if (const std::optional<DeviceInfo> info = Decode_Info_Reply(reply.data(), ReplySize))
         sum ^= info->modelCode ^ info->bootVersion ^ info->firstFlashId ^ info->secondFlashId ^
