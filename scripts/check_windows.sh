@@ -20,10 +20,11 @@ mkdir -p "$gen" "$work/posix-only" "$work/logs"
 echo '#error "POSIX header: MSVC has none; guard it with #ifdef _WIN32"' >"$work/posix-only/unistd.h"
 
 qt_includes=(-isystem "$qt")
-for module in QtCore QtGui QtWidgets QtSerialPort; do qt_includes+=(-isystem "$qt/$module"); done
-defines=(-DUNICODE -D_UNICODE -DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB -DQT_SERIALPORT_LIB
+for module in QtCore QtGui QtWidgets QtSerialPort QtSql; do qt_includes+=(-isystem "$qt/$module"); done
+defines=(-DUNICODE -D_UNICODE -DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB -DQT_SERIALPORT_LIB -DQT_SQL_LIB
          -DTESSARA_PROOF_TAG='"POQK"' -DTESSARA_PROOF_TAG_KQ580='"QKGD"'
-         -DTESSARA_TRUSTED_KEYS_DIR='"/etc/tessara/trusted-keys"')
+         -DTESSARA_TRUSTED_KEYS_DIR='"/etc/tessara/trusted-keys"'
+         -DTESSARA_SYSTEM_CONFIG_DIR='"/etc/tessara"')
 # libmosquitto's, libarchive's and libsodium's headers serve every platform; only they are taken
 # from the Linux system.
 mkdir -p "$work/libs"

@@ -59,6 +59,8 @@ QString readPassword(const QString &prompt) {
         quiet.c_lflag &= ~tcflag_t(ECHO);
         ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
     }
+#else
+    std::fprintf(stderr, "%s", qPrintable(prompt)); // typed in the open on Windows
 #endif
     char line[1024] = {};
     const bool read = std::fgets(line, sizeof line, stdin) != nullptr;
