@@ -18,7 +18,7 @@ fi
 build=${1:-$root/build}
 jobs=$(nproc)
 
-"$root/scripts/install-packages.sh" build test
+"$root/scripts/install-packages.sh" build build-station test
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$root" -B "$build" "${launcher[@]}" >/dev/null
