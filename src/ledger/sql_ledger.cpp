@@ -22,11 +22,14 @@ QString now() {
 struct ThreadConnections {
     QStringList names;
     QHash<QString, QHash<QString, QSqlQuery>> prepared;
-    ~ThreadConnections() {
+    bool closedWithThread = false;
+    void closeAll() {
         prepared.clear();
         for (const QString &name : names)
             QSqlDatabase::removeDatabase(name);
+        names.clear();
     }
+    ~ThreadConnections() { closeAll(); }
 };
 thread_local ThreadConnections threadConnections;
 std::atomic<quint64> connectionSerial{0};
@@ -137,9 +140,13 @@ struct SqlLedger::Tx {
 
 SqlLedger::SqlLedger() : instance(++ledgerSerial) {}
 
+// Closes the connections this thread opened. Another thread's connection is closed by that
+// thread as it ends: closing it from here would race with its own clean-up (its statements
+// are finalized there), which a board thread may still be running after it was joined.
 SqlLedger::~SqlLedger() {
     std::lock_guard<std::mutex> lock(mutex);
     for (const QString &name : connections) {
+        if (!threadConnections.names.removeOne(name)) continue;
         threadConnections.prepared.remove(name);
         QSqlDatabase::removeDatabase(name);
     }
@@ -171,6 +178,13 @@ QSqlDatabase SqlLedger::connection(QString &reason) {
     if (!connections.contains(connectionName)) {
         connections.append(connectionName);
         threadConnections.names.append(connectionName);
+    }
+    // A thread's connections close as its run ends, before anyone waiting for it goes on to
+    // close the ledger or the program: the thread's own clean-up comes too late for that.
+    if (!threadConnections.closedWithThread) {
+        threadConnections.closedWithThread = true;
+        QObject::connect(QThread::currentThread(), &QThread::finished,
+                         [] { threadConnections.closeAll(); });
     }
     return db;
 }
