@@ -209,6 +209,33 @@ class CliBundleTest : public QObject {
         QVERIFY(!QFile::exists(path("out.kqb"))); // a refused bundle is not written
     }
 
+    // An existing file (a signed release, or a link planted in its place) is replaced only with
+    // --force; a refusal leaves it as it was.
+    void createReplacesOnlyWithForce() {
+        const QStringList create{"bundle",  "create", "--model",     "KQ31B",    "--mcu",
+                                 "app.bin", "--sign", "release.key", "--version"};
+        QCOMPARE(run(create + QStringList{"2.4", "release.kqb"}).status, 0);
+        const QByteArray signedRelease = fileBytes(path("release.kqb"));
+        QVERIFY(QFile::link(path("elsewhere.kqb"), path("planted.kqb")));
+        for (const char *name : {"release.kqb", "planted.kqb"}) {
+            const CliRun r = run(create + QStringList{"2.5", name});
+            QCOMPARE(r.status, 2);
+            QCOMPARE(lastLine(r.err),
+                     QStringLiteral("tessara-cli: \"%1\" exists already; it is left as it is "
+                                    "(--force replaces it)")
+                         .arg(name));
+        }
+        QCOMPARE(fileBytes(path("release.kqb")), signedRelease);
+        QVERIFY(!QFile::exists(path("elsewhere.kqb")));
+
+        QCOMPARE(run(create + QStringList{"2.5", "release.kqb", "--force"}).status, 0);
+        const CliRun shown = run({"bundle", "show", "release.kqb", "--trust", "release.pub"});
+        QVERIFY2(shown.out.contains("Version: 2.5"), qPrintable(shown.out));
+        const CliRun misplaced = run({"bundle", "verify", "release.kqb", "--force"});
+        QCOMPARE(misplaced.status, 2);
+        QVERIFY(lastLine(misplaced.err).contains("--force does not apply to bundle verify"));
+    }
+
     // One byte changed in the file: refused, and nothing of it shown as whole.
     void damagedFile() {
         QCOMPARE(
