@@ -55,6 +55,9 @@ class CliBundleTest : public QObject {
         QVERIFY(writeFile(path("app.bin"), mcuImage(30000)));
         QVERIFY(writeFile(path("big.bin"), mcuImage(60000)));
         QVERIFY(writeFile(path("empty.bin"), QByteArray()));
+        QVERIFY(writeFile(path("twice.json"),
+                          R"([{"name": "serial", "kind": "counter", "offset": "0x100", "width": 4,
+                               "encoding": "u32le", "start": 1, "step": 1, "offset": "0x200"}])"));
         QVERIFY(writeFile(path("notes.pub"), "the release key is in the safe\n"));
         QVERIFY(writeFile(path("flash.bin"), QByteArray(200000, '\xFF') + QByteArray(1000, 'F')));
         QCOMPARE(run({"bundle", "keygen", "release"}).status, 0);
@@ -167,6 +170,9 @@ class CliBundleTest : public QObject {
         QTest::newRow("image too large for one listed model")
             << create + QStringList{"--model", "KQ31A", "--mcu", "big.bin"}
             << "image of 60000 bytes exceeds the KQ31A's MCU flash of 59392 bytes";
+        QTest::newRow("field with a key twice")
+            << create + QStringList{"--flash", "flash.bin", "--fields", "twice.json"}
+            << "twice.json: a field has the key \"offset\" twice";
         QTest::newRow("empty MCU image")
             << create + QStringList{"--mcu", "empty.bin"} << "MCU image of 0 bytes";
         QTest::newRow("empty flash image")

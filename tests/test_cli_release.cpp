@@ -105,6 +105,10 @@ class CliReleaseTest : public QObject {
         QTest::newRow("malformed --min-version")
             << "panel 2.4" << QByteArray() << QStringList{"--min-version", "2.x"}
             << "--min-version: \"2.x\" is not a version of dotted numbers such as 2.4 or 2.10.1";
+        QTest::newRow("a second pin on the command line")
+            << "panel 2.3" << QByteArray()
+            << QStringList{"--min-version", "2.4", "--min-version", "1.0"}
+            << "--min-version is given twice";
         QTest::newRow("empty --product")
             << "panel 2.4" << QByteArray() << QStringList{"--product", ""}
             << "--product needs a product name";

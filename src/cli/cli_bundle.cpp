@@ -5,6 +5,7 @@
 #include "bundle/bundle_maker.h"
 #include "bundle/bundle_reader.h"
 #include "bundle/image_rules.h"
+#include "bundle/json_duplicates.h"
 #include "bundle/key_files.h"
 #include "bundle/model_names.h"
 #include "bundle/new_file.h"
@@ -201,6 +202,10 @@ bool readFields(const QString &path, UnitFields &fields, QString &reason) {
     const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError || !doc.isArray()) {
         reason = QStringLiteral("%1: not a JSON array of fields").arg(path);
+        return false;
+    }
+    if (const QString twice = Json_DuplicateKey(text); !twice.isEmpty()) {
+        reason = QStringLiteral("%1: a field has the key \"%2\" twice").arg(path, twice.left(80));
         return false;
     }
     if (Parse_UnitFields(doc.array(), fields, reason)) return true;

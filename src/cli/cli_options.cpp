@@ -173,6 +173,12 @@ bool readLineOptions(const QCommandLineParser &parser, CliRequest &r, QString &e
 // --product and --min-version: what this station takes.
 bool readPin(const QCommandLineParser &parser, const QCommandLineOption &product,
              const QCommandLineOption &minVersion, ReleasePin &pin, QString &error) {
+    // One pin: a second one (station.conf and the command line) would quietly loosen the first.
+    for (const QCommandLineOption &option : {product, minVersion})
+        if (parser.values(option).size() > 1) {
+            error = QStringLiteral("--%1 is given twice").arg(option.names().constFirst());
+            return false;
+        }
     if (parser.isSet(product)) {
         pin.product = parser.value(product);
         if (pin.product.trimmed().isEmpty()) {

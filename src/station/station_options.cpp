@@ -136,6 +136,11 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
             QString key;
             if (!value(key)) return parsed;
             o.trust.append(key);
+        } else if ((a == QLatin1String("--product") && !o.pin.product.isEmpty()) ||
+                   (a == QLatin1String("--min-version") && o.pin.minVersion)) {
+            // One pin: a second one would quietly loosen the first.
+            parsed.error = Words::tr("%1 is given twice").arg(a);
+            return parsed;
         } else if (a == QLatin1String("--product")) {
             if (!value(o.pin.product)) return parsed;
             if (o.pin.product.trimmed().isEmpty()) {
