@@ -9,12 +9,12 @@
 #include <cstdio>
 #include <memory>
 
-// The production line's part of a tessara-cli run: its station (events on `out` with --json, the
-// hooks, the MQTT publisher), started; none (after saying why on `err`) when its settings cannot
-// be used (an MQTT password file that cannot be read, a client that cannot be set up).
 // The station's name on the broker and in each record (--station, else the host name); none
 // without --mqtt.
 QString Cli_StationName(const CliRequest &request);
+// The production line's part of a tessara-cli run: its station (events on `out` with --json, the
+// hooks, the MQTT publisher), started; none (after saying why on `err`) when its settings cannot
+// be used (an MQTT password file that cannot be read, a client that cannot be set up).
 std::unique_ptr<LineStation> Cli_LineStation(const CliRequest &request, FILE *out, FILE *err);
 // Who the board on `port` is, as far as the line can know before its chip answers: its slot (the
 // place of the --port that names it, "1" for the first; none with --all or without --port) and
