@@ -129,6 +129,9 @@ int Cli_Prepare(const CliRequest &r, PreparedRun &run, FILE *err) {
     }
     run.job = jobRequest(r);
     if (!r.bundle.isEmpty() && !takeBundle(r, run, err)) return CliUsage;
+    // A station's records name it, so that a restart finds the boards of its shift.
+    if (const QString station = Cli_StationName(r); !station.isEmpty())
+        run.recordFields.append(ReportField{"station", station});
     if (!r.report.isEmpty() && !run.report.open(r.report)) {
         Cli_Complain(err, QStringLiteral("cannot open the report \"%1\": %2")
                               .arg(r.report, run.report.errorString()));
