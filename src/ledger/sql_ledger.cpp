@@ -1,6 +1,7 @@
 #include "ledger/sql_ledger.h"
 
 #include "ledger/process_alive.h"
+#include "ledger/returning_board.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -101,6 +102,18 @@ QString fieldsOf(const QStringList &states) {
 
 // What a board's values are found by again.
 constexpr char Columns[] = "kind, source, idx, value";
+
+// The value of the Columns of `q` from its column `at` on.
+UnitValue valueOf(const QSqlQuery &q, int at) {
+    UnitValue v;
+    v.source = q.value(at + 1).toString();
+    v.index = q.value(at + 2).toLongLong();
+    if (q.value(at).toString() == QLatin1String("counter"))
+        v.number = q.value(at + 3).toString().toULongLong();
+    else
+        v.bytes = QByteArray::fromHex(q.value(at + 3).toString().toLatin1());
+    return v;
+}
 
 } // namespace
 
@@ -403,6 +416,21 @@ bool SqlLedger::takePool(QSqlDatabase &db, const UnitField &f, const QString &le
                reason);
 }
 
+bool SqlLedger::leaseValues(QSqlDatabase &db, const QString &leaseId, UnitValues &values,
+                            QString &reason) {
+    QSqlQuery q(db);
+    if (!run(
+            q,
+            QStringLiteral("SELECT %1 FROM unit_values WHERE lease = ? ORDER BY %1 ").arg(Columns) +
+                lockRows(),
+            {leaseId}, reason))
+        return false;
+    values.clear();
+    while (q.next())
+        values.append(valueOf(q, 0));
+    return true;
+}
+
 bool SqlLedger::takeAgain(QSqlDatabase &db, const UnitFields &fields, const BoardPlace &place,
                           BoardLease &lease, QString &reason) {
     QSqlQuery q(db);
@@ -413,62 +441,108 @@ bool SqlLedger::takeAgain(QSqlDatabase &db, const UnitFields &fields, const Boar
         return false;
     if (!q.next()) return true;
     const QString previous = q.value(0).toString();
-    if (!run(q,
-             QStringLiteral("SELECT %1 FROM unit_values WHERE lease = ? ").arg(Columns) +
-                 lockRows(),
-             {previous}, reason))
-        return false;
-    UnitValues held;
-    while (q.next()) {
-        UnitValue v;
-        v.source = q.value(1).toString();
-        v.index = q.value(2).toLongLong();
-        if (q.value(0).toString() == QLatin1String("counter"))
-            v.number = q.value(3).toString().toULongLong();
-        else
-            v.bytes = QByteArray::fromHex(q.value(3).toString().toLatin1());
-        held.append(v);
-    }
     q.finish();
-    // The same field list takes the same values again, field by field.
-    UnitValues values;
-    for (const UnitField &f : fields) {
-        if (f.kind == FieldKind::EdidSerial) continue;
-        const QString source = f.kind == FieldKind::Pool ? f.pool : f.name;
-        for (int i = 0; i < held.size(); ++i) {
-            if (held.at(i).source != source) continue;
-            UnitValue v = held.takeAt(i);
-            v.field = f.name;
-            values.append(v);
-            break;
-        }
-    }
-    int wanted = 0;
-    for (const UnitField &f : fields)
-        wanted += f.kind == FieldKind::EdidSerial ? 0 : 1;
+    UnitValues held, values;
+    if (!leaseValues(db, previous, held, reason)) return false;
     // Another release's fields: the board gets new values, and the ones it had are lost with
     // what it is rewritten with.
-    if (!held.isEmpty() || values.size() != wanted)
+    if (!Assign_HeldValues(fields, held, values))
         return run(db,
                    QStringLiteral("UPDATE unit_values SET state = 'spoiled', changed = ? WHERE "
                                   "lease = ?"),
                    {now(), previous}, reason) &&
                logEvents(db, previous, reason);
+    return giveAgain(db, previous, values, place, lease, reason);
+}
+
+bool SqlLedger::takeReturning(QSqlDatabase &db, const UnitFields &fields, const BoardPlace &place,
+                              BoardLease &lease, QString &reason) {
+    UnitValues held, values;
+    if (!leaseValues(db, place.returning, held, reason)) return false;
+    if (!Assign_HeldValues(fields, held, values)) {
+        reason = QStringLiteral("the values of lease %1 are not this release's fields")
+                     .arg(place.returning);
+        return false;
+    }
+    return giveAgain(db, place.returning, values, place, lease, reason);
+}
+
+bool SqlLedger::giveAgain(QSqlDatabase &db, const QString &previous, const UnitValues &values,
+                          const BoardPlace &place, BoardLease &lease, QString &reason) {
+    QSqlQuery q(db);
+    // Only while they are still held: two boards never take them back both.
+    if (!run(q,
+             QStringLiteral("UPDATE unit_values SET state = 'leased', station = ?, port = ?, "
+                            "owner = ?, changed = ? WHERE lease = ? AND state = 'failed'"),
+             {place.station, place.port, owner(), now(), previous}, reason))
+        return false;
+    if (q.numRowsAffected() != values.size()) {
+        reason = QStringLiteral("the values held for the board are no longer held (lease %1)")
+                     .arg(previous);
+        return false;
+    }
+    q.finish();
     lease.id = previous;
     lease.values = values;
     lease.again = true;
-    return run(db,
-               QStringLiteral("UPDATE unit_values SET state = 'leased', station = ?, port = ?, "
-                              "owner = ?, changed = ? WHERE lease = ?"),
-               {place.station, place.port, owner(), now(), previous}, reason);
+    return true;
 }
 
-bool SqlLedger::logEvents(QSqlDatabase &db, const QString &leaseId, QString &reason) {
+bool SqlLedger::spoilHeldAt(QSqlDatabase &db, const BoardPlace &place, QString &reason) {
+    QSqlQuery q(db);
+    if (!run(q,
+             QStringLiteral("SELECT DISTINCT lease FROM unit_values WHERE state = 'failed' AND "
+                            "station = ? AND port = ? AND board = ''"),
+             {place.station, place.port}, reason))
+        return false;
+    QStringList gone;
+    while (q.next())
+        gone.append(q.value(0).toString());
+    q.finish();
+    for (const QString &id : gone)
+        if (!run(db,
+                 QStringLiteral("UPDATE unit_values SET state = 'spoiled', changed = ? WHERE "
+                                "lease = ? AND state = 'failed'"),
+                 {now(), id}, reason) ||
+            !logEvents(db, id, reason))
+            return false;
+    return true;
+}
+
+bool SqlLedger::held(const QString &station, QList<BoardLease> &leases, QString &reason) {
+    leases.clear();
+    QSqlDatabase db = connection(reason);
+    if (!db.isValid()) return false;
+    QSqlQuery q(db);
+    if (!run(q,
+             QStringLiteral("SELECT lease, serial, %1 FROM unit_values WHERE state = 'failed' AND "
+                            "station = ? ORDER BY lease, %1")
+                 .arg(Columns),
+             {station + QLatin1String("")}, reason))
+        return false;
+    while (q.next()) {
+        const QString id = q.value(0).toString();
+        if (leases.isEmpty() || leases.last().id != id) {
+            leases.append(BoardLease());
+            leases.last().id = id;
+            leases.last().serial = q.value(1).toString();
+            leases.last().again = true;
+        }
+        leases.last().values.append(valueOf(q, 2));
+    }
+    return true;
+}
+
+bool SqlLedger::logEvents(QSqlDatabase &db, const QString &leaseId, QString &reason,
+                          const char *as) {
+    // `as`: what the history says of the change instead of the values' new state.
+    const QString state = as ? QStringLiteral("'%1'").arg(QLatin1String(as)) : "state";
     return run(db,
                QStringLiteral("INSERT INTO unit_events (at, lease, kind, source, idx, tag, state, "
                               "station, port, board, serial) SELECT ?, lease, kind, source, idx, "
-                              "tag, state, station, port, board, serial FROM unit_values WHERE "
-                              "lease = ? ORDER BY kind, source, idx"),
+                              "tag, %1, station, port, board, serial FROM unit_values WHERE "
+                              "lease = ? ORDER BY kind, source, idx")
+                   .arg(state),
                {now(), leaseId}, reason);
 }
 
@@ -477,10 +551,16 @@ bool SqlLedger::lease(const UnitFields &fields, const BoardPlace &where, BoardLe
     lease = BoardLease();
     // Qt binds a null text as NULL; the columns hold empty texts.
     const BoardPlace place{where.station + QLatin1String(""), where.port + QLatin1String(""),
-                           where.board + QLatin1String("")};
+                           where.board + QLatin1String(""), where.returning};
     Tx tx(*this);
     if (!tx.begin(reason)) return false;
     if (!place.board.isEmpty() && !takeAgain(tx.db, fields, place, lease, reason)) return false;
+    if (!place.returning.isEmpty() && !takeReturning(tx.db, fields, place, lease, reason))
+        return false;
+    // A board that is not the one whose values are held at this place: that one did not come
+    // back here, and what may be on it is never given to another.
+    if (place.returning.isEmpty() && place.board.isEmpty() && !spoilHeldAt(tx.db, place, reason))
+        return false;
     if (!lease.again) {
         lease.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
         for (const UnitField &f : fields) {
@@ -500,7 +580,8 @@ bool SqlLedger::lease(const UnitFields &fields, const BoardPlace &where, BoardLe
     if (lease.values.isEmpty()) return tx.commit(reason);
     if (!run(tx.db, QStringLiteral("UPDATE unit_values SET serial = ? WHERE lease = ?"),
              {lease.serial, lease.id}, reason) ||
-        !logEvents(tx.db, lease.id, reason))
+        !logEvents(tx.db, lease.id, reason,
+                   place.returning.isEmpty() ? nullptr : LedgerState::Returned))
         return false;
     return tx.commit(reason);
 }
@@ -515,10 +596,7 @@ bool SqlLedger::changeState(const QString &leaseId, int expected, const QStringL
     if (expected == 0) return true;
     Tx tx(*this);
     if (!tx.begin(reason)) return false;
-    const QString target = QLatin1String(to) == QLatin1String(LedgerState::Failed)
-                               ? QStringLiteral("CASE WHEN board <> '' THEN 'failed' ELSE "
-                                                "'spoiled' END")
-                               : QStringLiteral("'%1'").arg(QLatin1String(to));
+    const QString target = QStringLiteral("'%1'").arg(QLatin1String(to));
     QSqlQuery q(tx.db);
     if (!run(q,
              QStringLiteral("UPDATE unit_values SET state = %1, changed = ? WHERE lease = ? AND "

@@ -23,6 +23,7 @@ class SqlLedger : public Ledger {
     bool markWritten(const BoardLease &lease, QString &reason) override;
     bool release(const BoardLease &lease, QString &reason) override;
     bool markFailed(const BoardLease &lease, QString &reason) override;
+    bool held(const QString &station, QList<BoardLease> &leases, QString &reason) override;
     bool recover(QString &reason) override;
     bool status(QList<LedgerCount> &counts, QString &reason) override;
     bool history(const QString &serial, QList<LedgerEntry> &entries, QString &reason) override;
@@ -63,9 +64,20 @@ class SqlLedger : public Ledger {
                      const BoardPlace &place, UnitValue &value, QString &reason);
     bool takePool(QSqlDatabase &db, const UnitField &field, const QString &leaseId,
                   const BoardPlace &place, UnitValue &value, QString &reason);
+    // The values of a lease, its rows locked for the transaction.
+    bool leaseValues(QSqlDatabase &db, const QString &leaseId, UnitValues &values, QString &reason);
+    // The values held for the board of `place.board` (a scanned identity), when there are any.
     bool takeAgain(QSqlDatabase &db, const UnitFields &fields, const BoardPlace &place,
                    BoardLease &lease, QString &reason);
-    bool logEvents(QSqlDatabase &db, const QString &leaseId, QString &reason);
+    // The values held in `place.returning`, whose board came back holding them.
+    bool takeReturning(QSqlDatabase &db, const UnitFields &fields, const BoardPlace &place,
+                       BoardLease &lease, QString &reason);
+    bool giveAgain(QSqlDatabase &db, const QString &previous, const UnitValues &values,
+                   const BoardPlace &place, BoardLease &lease, QString &reason);
+    // The values held for boards of unknown identity at `place`: spoiled, with their history.
+    bool spoilHeldAt(QSqlDatabase &db, const BoardPlace &place, QString &reason);
+    bool logEvents(QSqlDatabase &db, const QString &leaseId, QString &reason,
+                   const char *as = nullptr);
     QString owner() const;
 
     const quint64 instance;
