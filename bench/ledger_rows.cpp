@@ -90,10 +90,10 @@ int Run_LedgerRows(const QString &dir, QTextStream &out) {
                .arg(QStringLiteral("median ms: lease, writing, written"));
     int failures = 0;
     PostgresServer server;
-    const bool postgres = server.start();
+    const bool postgres = server.start(true);
     const QList<QPair<QString, QString>> rows = {
         {QStringLiteral("SQLite (WAL, FULL sync)"), dir + QStringLiteral("/bench-ledger.sqlite")},
-        {QStringLiteral("PostgreSQL (Unix socket)"), postgres ? server.url() : QString()}};
+        {QStringLiteral("PostgreSQL (socket, fsync)"), postgres ? server.url() : QString()}};
     for (const auto &row : rows) {
         BoardTimes t;
         const QString error =

@@ -69,6 +69,15 @@ class LedgerTest : public QObject {
         QCOMPARE(lease.values.size(), 2);
         QCOMPARE(lease.values.at(1).bytes, keys(1).first());
         QCOMPARE(states(*ledger, QStringLiteral("hdcp")), (QList<qint64>{2, 1, 0, 0, 0, 0}));
+        // The lease alone commits without a sync (nothing is written to a board before the next
+        // change, which syncs both): the ledger's connection syncs every commit again after it.
+        const QStringList connections = QSqlDatabase::connectionNames();
+        QVERIFY(!connections.isEmpty());
+        for (const QString &name : connections) {
+            QSqlQuery q(QSqlDatabase::database(name));
+            QVERIFY(q.exec(QStringLiteral("PRAGMA synchronous")) && q.next());
+            QCOMPARE(q.value(0).toInt(), 2); // FULL
+        }
         // Written only from writing: a board never reached its first write is not "written".
         QVERIFY(!ledger->markWritten(lease, reason));
         QVERIFY(ledger->markWriting(lease, reason));

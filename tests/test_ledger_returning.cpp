@@ -7,6 +7,10 @@
 #include "protocol/crc32.h"
 #include "support/unit_fixtures.h"
 
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -191,6 +195,41 @@ class LedgerReturningTest : public QObject {
         QVERIFY(ledger->history(lost.serial, history, reason));
         QCOMPARE(history.last().state, QStringLiteral("spoiled"));
         QCOMPARE(history.last().port, slot.port);
+    }
+
+    // A station that died after giving a board that came back its values again, before writing:
+    // they are on that board, so the next run holds them for it rather than freeing them.
+    void aDeadRunsReturnedValuesStayHeld() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ledger.sqlite"));
+        QString reason;
+        auto ledger = Open_Ledger(path, reason);
+        QVERIFY2(ledger, qPrintable(reason));
+        QVERIFY(ledger->importPool(QStringLiteral("hdcp"), {QByteArray(16, 'k')}, reason));
+        const QString station = QSysInfo::machineHostName();
+        BoardLease first, again;
+        QVERIFY(ledger->lease(usual, {station, QStringLiteral("p0"), QString()}, first, reason));
+        QVERIFY(ledger->markWriting(first, reason));
+        QVERIFY(ledger->markFailed(first, reason));
+        BoardPlace back{station, QStringLiteral("p0"), QString()};
+        back.returning = first.id;
+        QVERIFY(ledger->lease(usual, back, again, reason));
+        QProcess gone;
+        gone.start(QStringLiteral("true"), QStringList());
+        QVERIFY(gone.waitForFinished());
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "poke");
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            q.prepare(QStringLiteral("UPDATE unit_values SET owner = ?"));
+            q.addBindValue(station + QLatin1Char(':') + QString::number(gone.processId()));
+            QVERIFY(q.exec());
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("poke"));
+        QVERIFY2(ledger->recover(reason), qPrintable(reason));
+        const LedgerCount key = countOf(*ledger, QStringLiteral("hdcp"));
+        QCOMPARE((QList<qint64>{key.free, key.leased, key.failed}), (QList<qint64>{0, 0, 1}));
     }
 };
 

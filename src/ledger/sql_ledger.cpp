@@ -12,6 +12,7 @@
 #include <QThread>
 #include <QUuid>
 #include <atomic>
+#include <memory>
 
 namespace {
 
@@ -22,7 +23,7 @@ QString now() {
 // The connections a thread opened, closed when it ends, and the statements prepared on each.
 struct ThreadConnections {
     QStringList names;
-    QHash<QString, QHash<QString, QSqlQuery>> prepared;
+    QHash<QString, QHash<QString, std::shared_ptr<QSqlQuery>>> prepared;
     bool closedWithThread = false;
     void closeAll() {
         prepared.clear();
@@ -64,33 +65,54 @@ bool run(QSqlQuery &q, const QString &sql, const QVariantList &values, QString &
     return true;
 }
 
-// A statement that returns no rows, prepared once per connection and run again with new values:
-// one round trip to a server instead of three.
+// A statement prepared once per connection and run again with new values (one round trip to a
+// server instead of three, no parsing on SQLite): its rows are read through the object, and the
+// statement is reset when it goes, so that no read stays open.
+class Prepared {
+  public:
+    Prepared(QSqlDatabase &db, const QString &sql, const QVariantList &values, QString &reason) {
+        auto &cache = threadConnections.prepared[db.connectionName()];
+        std::shared_ptr<QSqlQuery> &cached = cache[sql];
+        if (!cached) {
+            auto made = std::make_shared<QSqlQuery>(db);
+            made->setForwardOnly(true);
+            if (!made->prepare(sql)) {
+                reason = made->lastError().text();
+                cache.remove(sql);
+                return;
+            }
+            cached = made;
+        }
+        for (int i = 0; i < values.size(); ++i)
+            cached->bindValue(i, values.at(i));
+        if (!cached->exec()) {
+            reason = cached->lastError().text();
+            cached->finish();
+            cache.remove(sql);
+            return;
+        }
+        q = cached;
+    }
+    ~Prepared() {
+        if (q) q->finish();
+    }
+    Prepared(const Prepared &) = delete;
+    Prepared &operator=(const Prepared &) = delete;
+    explicit operator bool() const { return q != nullptr; }
+    QSqlQuery *operator->() const { return q.get(); }
+    QSqlQuery &operator*() const { return *q; }
+
+  private:
+    std::shared_ptr<QSqlQuery> q;
+};
+
+// A statement that returns no rows.
 bool run(QSqlDatabase &db, const QString &sql, const QVariantList &values, QString &reason) {
     if (values.isEmpty()) {
         QSqlQuery q(db);
         return run(q, sql, values, reason);
     }
-    auto &cache = threadConnections.prepared[db.connectionName()];
-    auto found = cache.find(sql);
-    if (found == cache.end()) {
-        QSqlQuery q(db);
-        if (!q.prepare(sql)) {
-            reason = q.lastError().text();
-            return false;
-        }
-        found = cache.insert(sql, q);
-    }
-    QSqlQuery &q = found.value();
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, values.at(i));
-    if (!q.exec()) {
-        reason = q.lastError().text();
-        cache.remove(sql);
-        return false;
-    }
-    q.finish();
-    return true;
+    return bool(Prepared(db, sql, values, reason));
 }
 
 QString fieldsOf(const QStringList &states) {
@@ -118,9 +140,13 @@ UnitValue valueOf(const QSqlQuery &q, int at) {
 } // namespace
 
 // A write transaction: rolled back unless committed.
+// A lazy one's commit need not reach the disk before it returns: the next durable commit of the
+// database takes it there with its own, as the log is written in order.
 struct SqlLedger::Tx {
-    explicit Tx(SqlLedger &owner) : ledger(owner) {}
+    enum Commit { Durable, Lazy };
+    explicit Tx(SqlLedger &owner, Commit kind = Durable) : ledger(owner), lazy(kind == Lazy) {}
     SqlLedger &ledger;
+    const bool lazy;
     QSqlDatabase db;
     bool open = false;
 
@@ -128,7 +154,7 @@ struct SqlLedger::Tx {
         db = ledger.connection(reason);
         if (!db.isValid()) return false;
         QSqlQuery q(db);
-        if (!q.exec(ledger.beginWrite())) {
+        if ((lazy && !q.exec(ledger.lazyCommits())) || !q.exec(ledger.beginWrite())) {
             reason = q.lastError().text();
             // A connection that lost its server is opened afresh next time.
             closeFailed(db);
@@ -140,14 +166,26 @@ struct SqlLedger::Tx {
     bool commit(QString &reason) {
         QSqlQuery q(db);
         open = false;
-        if (q.exec(QStringLiteral("COMMIT"))) return true;
-        reason = q.lastError().text();
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        closeFailed(db);
-        return false;
+        if (!q.exec(QStringLiteral("COMMIT"))) {
+            reason = q.lastError().text();
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            closeFailed(db);
+            return false;
+        }
+        durableAgain();
+        return true;
     }
     ~Tx() {
-        if (open && !QSqlQuery(db).exec(QStringLiteral("ROLLBACK"))) closeFailed(db);
+        if (!open) return;
+        if (QSqlQuery(db).exec(QStringLiteral("ROLLBACK")))
+            durableAgain();
+        else
+            closeFailed(db);
+    }
+    // Every other transaction of the connection commits to the disk: a connection that cannot
+    // be made to is closed, and a new one is.
+    void durableAgain() {
+        if (lazy && !QSqlQuery(db).exec(ledger.durableCommits())) closeFailed(db);
     }
 };
 
@@ -318,19 +356,23 @@ bool SqlLedger::takeCounter(QSqlDatabase &db, const UnitField &f, const QString 
                             "(?, ?, ?, 0) ON CONFLICT (name) DO NOTHING"),
              {f.name, qint64(f.start), qint64(f.step)}, reason))
         return false;
-    QSqlQuery q(db);
-    if (!run(q,
-             QStringLiteral("SELECT start, step, next_idx FROM unit_counters WHERE name = ? ") +
-                 lockRow(),
-             {f.name}, reason))
-        return false;
-    if (!q.next()) {
-        reason = QStringLiteral("counter %1 is not in the ledger").arg(f.name);
-        return false;
+    quint64 start = 0, step = 0;
+    qint64 next = 0;
+    {
+        const Prepared q(
+            db,
+            QStringLiteral("SELECT start, step, next_idx FROM unit_counters WHERE name = ? ") +
+                lockRow(),
+            {f.name}, reason);
+        if (!q) return false;
+        if (!q->next()) {
+            reason = QStringLiteral("counter %1 is not in the ledger").arg(f.name);
+            return false;
+        }
+        start = q->value(0).toULongLong();
+        step = q->value(1).toULongLong();
+        next = q->value(2).toLongLong();
     }
-    const quint64 start = q.value(0).toULongLong(), step = q.value(1).toULongLong();
-    const qint64 next = q.value(2).toLongLong();
-    q.finish();
     if (start != f.start || step != f.step) {
         reason = QStringLiteral("counter %1 runs from %2 step %3 in the ledger; the bundle says "
                                 "from %4 step %5")
@@ -343,24 +385,27 @@ bool SqlLedger::takeCounter(QSqlDatabase &db, const UnitField &f, const QString 
     }
     value.field = value.source = f.name;
     // A number released before (nothing written) comes first.
-    if (!run(q,
-             QStringLiteral("SELECT idx, value FROM unit_values WHERE kind = 'counter' AND "
-                            "source = ? AND state = 'free' ORDER BY idx LIMIT 1 ") +
-                 lockRows(),
-             {f.name}, reason))
-        return false;
+    bool released = false;
+    {
+        const Prepared q(db,
+                         QStringLiteral("SELECT idx, value FROM unit_values WHERE kind = 'counter' "
+                                        "AND source = ? AND state = 'free' ORDER BY idx LIMIT 1 ") +
+                             lockRows(),
+                         {f.name}, reason);
+        if (!q) return false;
+        if ((released = q->next())) {
+            value.index = q->value(0).toLongLong();
+            value.number = q->value(1).toString().toULongLong();
+        }
+    }
     const QVariantList place_ = {leaseId, place.station, place.port, place.board, owner(), now()};
-    if (q.next()) {
-        value.index = q.value(0).toLongLong();
-        value.number = q.value(1).toString().toULongLong();
-        q.finish();
+    if (released) {
         return run(db,
                    QStringLiteral("UPDATE unit_values SET state = 'leased', lease = ?, "
                                   "station = ?, port = ?, board = ?, owner = ?, changed = ? "
                                   "WHERE kind = 'counter' AND source = ? AND idx = ?"),
                    place_ + QVariantList{f.name, qint64(value.index)}, reason);
     }
-    q.finish();
     const quint64 k = quint64(next);
     if (k > (f.counterMax() - start) / step) {
         reason = QStringLiteral("counter %1 exhausted: it has no number left above %2")
@@ -383,22 +428,22 @@ bool SqlLedger::takeCounter(QSqlDatabase &db, const UnitField &f, const QString 
 
 bool SqlLedger::takePool(QSqlDatabase &db, const UnitField &f, const QString &leaseId,
                          const BoardPlace &place, UnitValue &value, QString &reason) {
-    QSqlQuery q(db);
-    if (!run(q,
-             QStringLiteral("SELECT idx, value FROM unit_values WHERE kind = 'pool' AND "
-                            "source = ? AND state = 'free' ORDER BY idx LIMIT 1 ") +
-                 lockRows(),
-             {f.pool}, reason))
-        return false;
-    if (!q.next()) {
-        reason = QStringLiteral("pool empty: %1").arg(f.pool);
-        return false;
+    {
+        const Prepared q(db,
+                         QStringLiteral("SELECT idx, value FROM unit_values WHERE kind = 'pool' "
+                                        "AND source = ? AND state = 'free' ORDER BY idx LIMIT 1 ") +
+                             lockRows(),
+                         {f.pool}, reason);
+        if (!q) return false;
+        if (!q->next()) {
+            reason = QStringLiteral("pool empty: %1").arg(f.pool);
+            return false;
+        }
+        value.index = q->value(0).toLongLong();
+        value.bytes = QByteArray::fromHex(q->value(1).toString().toLatin1());
     }
     value.field = f.name;
     value.source = f.pool;
-    value.index = q.value(0).toLongLong();
-    value.bytes = QByteArray::fromHex(q.value(1).toString().toLatin1());
-    q.finish();
     if (value.bytes.size() != f.length) {
         reason = QStringLiteral("pool %1 holds values of %2 bytes; \"%3\" takes %4")
                      .arg(f.pool)
@@ -418,16 +463,15 @@ bool SqlLedger::takePool(QSqlDatabase &db, const UnitField &f, const QString &le
 
 bool SqlLedger::leaseValues(QSqlDatabase &db, const QString &leaseId, UnitValues &values,
                             QString &reason) {
-    QSqlQuery q(db);
-    if (!run(
-            q,
-            QStringLiteral("SELECT %1 FROM unit_values WHERE lease = ? ORDER BY %1 ").arg(Columns) +
-                lockRows(),
-            {leaseId}, reason))
-        return false;
+    const Prepared q(
+        db,
+        QStringLiteral("SELECT %1 FROM unit_values WHERE lease = ? ORDER BY %1 ").arg(Columns) +
+            lockRows(),
+        {leaseId}, reason);
+    if (!q) return false;
     values.clear();
-    while (q.next())
-        values.append(valueOf(q, 0));
+    while (q->next())
+        values.append(valueOf(*q, 0));
     return true;
 }
 
@@ -489,16 +533,16 @@ bool SqlLedger::giveAgain(QSqlDatabase &db, const QString &previous, const UnitV
 }
 
 bool SqlLedger::spoilHeldAt(QSqlDatabase &db, const BoardPlace &place, QString &reason) {
-    QSqlQuery q(db);
-    if (!run(q,
-             QStringLiteral("SELECT DISTINCT lease FROM unit_values WHERE state = 'failed' AND "
-                            "station = ? AND port = ? AND board = ''"),
-             {place.station, place.port}, reason))
-        return false;
     QStringList gone;
-    while (q.next())
-        gone.append(q.value(0).toString());
-    q.finish();
+    {
+        const Prepared q(db,
+                         QStringLiteral("SELECT DISTINCT lease FROM unit_values WHERE state = "
+                                        "'failed' AND station = ? AND port = ? AND board = ''"),
+                         {place.station, place.port}, reason);
+        if (!q) return false;
+        while (q->next())
+            gone.append(q->value(0).toString());
+    }
     for (const QString &id : gone)
         if (!run(db,
                  QStringLiteral("UPDATE unit_values SET state = 'spoiled', changed = ? WHERE "
@@ -513,22 +557,21 @@ bool SqlLedger::held(const QString &station, QList<BoardLease> &leases, QString 
     leases.clear();
     QSqlDatabase db = connection(reason);
     if (!db.isValid()) return false;
-    QSqlQuery q(db);
-    if (!run(q,
-             QStringLiteral("SELECT lease, serial, %1 FROM unit_values WHERE state = 'failed' AND "
-                            "station = ? ORDER BY lease, %1")
-                 .arg(Columns),
-             {station + QLatin1String("")}, reason))
-        return false;
-    while (q.next()) {
-        const QString id = q.value(0).toString();
+    const Prepared q(db,
+                     QStringLiteral("SELECT lease, serial, %1 FROM unit_values WHERE state = "
+                                    "'failed' AND station = ? ORDER BY lease, %1")
+                         .arg(Columns),
+                     {station + QLatin1String("")}, reason);
+    if (!q) return false;
+    while (q->next()) {
+        const QString id = q->value(0).toString();
         if (leases.isEmpty() || leases.last().id != id) {
             leases.append(BoardLease());
             leases.last().id = id;
-            leases.last().serial = q.value(1).toString();
+            leases.last().serial = q->value(1).toString();
             leases.last().again = true;
         }
-        leases.last().values.append(valueOf(q, 2));
+        leases.last().values.append(valueOf(*q, 2));
     }
     return true;
 }
@@ -552,7 +595,9 @@ bool SqlLedger::lease(const UnitFields &fields, const BoardPlace &where, BoardLe
     // Qt binds a null text as NULL; the columns hold empty texts.
     const BoardPlace place{where.station + QLatin1String(""), where.port + QLatin1String(""),
                            where.board + QLatin1String(""), where.returning};
-    Tx tx(*this);
+    // Lost with the station's power, a lease leaves nothing behind: nothing is written to the
+    // board before the mark that comes next, whose durable commit takes the lease with it.
+    Tx tx(*this, Tx::Lazy);
     if (!tx.begin(reason)) return false;
     if (!place.board.isEmpty() && !takeAgain(tx.db, fields, place, lease, reason)) return false;
     if (!place.returning.isEmpty() && !takeReturning(tx.db, fields, place, lease, reason))
@@ -597,19 +642,20 @@ bool SqlLedger::changeState(const QString &leaseId, int expected, const QStringL
     Tx tx(*this);
     if (!tx.begin(reason)) return false;
     const QString target = QStringLiteral("'%1'").arg(QLatin1String(to));
-    QSqlQuery q(tx.db);
-    if (!run(q,
-             QStringLiteral("UPDATE unit_values SET state = %1, changed = ? WHERE lease = ? AND "
-                            "state IN (%2)")
-                 .arg(target, fieldsOf(from)),
-             {now(), leaseId}, reason))
-        return false;
-    if (expected > 0 ? q.numRowsAffected() != expected : q.numRowsAffected() < 1) {
-        reason = QStringLiteral("the ledger does not hold the values of lease %1 as %2")
-                     .arg(leaseId, from.join(QLatin1String(" or ")));
-        return false;
+    {
+        const Prepared q(tx.db,
+                         QStringLiteral("UPDATE unit_values SET state = %1, changed = ? WHERE "
+                                        "lease = ? AND state IN (%2)")
+                             .arg(target, fieldsOf(from)),
+                         {now(), leaseId}, reason);
+        if (!q) return false;
+        const int changed = q->numRowsAffected();
+        if (expected > 0 ? changed != expected : changed < 1) {
+            reason = QStringLiteral("the ledger does not hold the values of lease %1 as %2")
+                         .arg(leaseId, from.join(QLatin1String(" or ")));
+            return false;
+        }
     }
-    q.finish();
     if (!logEvents(tx.db, leaseId, reason)) return false;
     // A value set free belongs to no board any more.
     if (QLatin1String(to) == QLatin1String(LedgerState::Free) &&
@@ -645,11 +691,11 @@ bool SqlLedger::recover(QString &reason) {
     if (!db.isValid()) return false;
     QSqlQuery q(db);
     if (!run(q,
-             QStringLiteral("SELECT DISTINCT lease, state, owner FROM unit_values WHERE station = "
-                            "? AND state IN ('leased', 'writing')"),
+             QStringLiteral("SELECT DISTINCT lease, state, owner, serial FROM unit_values WHERE "
+                            "station = ? AND state IN ('leased', 'writing')"),
              {QSysInfo::machineHostName()}, reason))
         return false;
-    QStringList unsettled[2];
+    QStringList unsettled[2], serials;
     const QString prefix = QSysInfo::machineHostName() + QLatin1Char(':');
     while (q.next()) {
         const QString who = q.value(2).toString();
@@ -658,11 +704,24 @@ bool SqlLedger::recover(QString &reason) {
         if (!ok || pid == QCoreApplication::applicationPid() || Process_Alive(pid)) continue;
         const bool writing = q.value(1).toString() == QLatin1String(LedgerState::Writing);
         unsettled[writing ? 1 : 0].append(q.value(0).toString());
+        if (!writing) serials.append(q.value(3).toString());
     }
     q.finish();
-    // Never written: free again. Perhaps written: as a board that failed.
-    for (const QString &id : unsettled[0])
-        if (!changeState(id, -1, {LedgerState::Leased}, LedgerState::Free, reason)) return false;
+    // Never written: free again, unless they were given back to a board that came back with
+    // them on its flash. Perhaps written: as a board that failed.
+    for (int i = 0; i < unsettled[0].size(); ++i) {
+        const QString &id = unsettled[0].at(i);
+        if (!run(q,
+                 QStringLiteral("SELECT 1 FROM unit_events WHERE serial = ? AND lease = ? AND "
+                                "state = 'failed' LIMIT 1"),
+                 {serials.at(i), id}, reason))
+            return false;
+        const bool onABoard = q.next();
+        q.finish();
+        if (!changeState(id, -1, {LedgerState::Leased},
+                         onABoard ? LedgerState::Failed : LedgerState::Free, reason))
+            return false;
+    }
     for (const QString &id : unsettled[1])
         if (!changeState(id, -1, {LedgerState::Writing}, LedgerState::Failed, reason)) return false;
     return true;

@@ -39,6 +39,10 @@ class SqlLedger : public Ledger {
     virtual bool prepareConnection(QSqlDatabase &db, QString &reason) const;
     // Begins a transaction that will write: SQLite takes its write lock at once.
     virtual QString beginWrite() const = 0;
+    // Run before a transaction whose commit may wait for the next one to reach the disk, and
+    // after it, to make commits reach the disk before they return again.
+    virtual QString lazyCommits() const = 0;
+    virtual QString durableCommits() const = 0;
     // Ends a SELECT of rows the transaction takes, so that two stations never take one.
     virtual QString lockRows() const = 0;
     // Ends a SELECT of the one row a transaction must have to itself (a counter's next number):
