@@ -24,18 +24,9 @@ QList<QByteArray> keys(int count, int first = 0) {
     return values;
 }
 
-LedgerCount countOf(Ledger &ledger, const QString &source) {
-    QList<LedgerCount> counts;
-    QString reason;
-    if (!ledger.status(counts, reason)) qFatal("%s", qPrintable(reason));
-    for (const LedgerCount &c : counts)
-        if (c.source == source) return c;
-    return LedgerCount{source, QString()};
-}
-
 // free, leased, writing, written, failed, spoiled
 QList<qint64> states(Ledger &ledger, const QString &source) {
-    const LedgerCount c = countOf(ledger, source);
+    const LedgerCount c = Ledger_CountOf(ledger, source);
     return {c.free, c.leased, c.writing, c.written, c.failed, c.spoiled};
 }
 

@@ -40,15 +40,6 @@ struct BoardFlash {
     }
 };
 
-LedgerCount countOf(Ledger &ledger, const QString &source) {
-    QList<LedgerCount> counts;
-    QString reason;
-    if (!ledger.status(counts, reason)) qFatal("%s", qPrintable(reason));
-    for (const LedgerCount &c : counts)
-        if (c.source == source) return c;
-    return LedgerCount{source, QString()};
-}
-
 } // namespace
 
 class LedgerReturningTest : public QObject {
@@ -143,7 +134,7 @@ class LedgerReturningTest : public QObject {
         QVERIFY(ledger->lease(usual, slot, first, reason));
         QVERIFY(ledger->markWriting(first, reason));
         QVERIFY(ledger->markFailed(first, reason));
-        QCOMPARE(countOf(*ledger, QStringLiteral("hdcp")).failed, 1);
+        QCOMPARE(Ledger_CountOf(*ledger, QStringLiteral("hdcp")).failed, 1);
 
         QList<BoardLease> held;
         QVERIFY(ledger->held(QStringLiteral("bench-1"), held, reason));
@@ -168,7 +159,7 @@ class LedgerReturningTest : public QObject {
         QVERIFY2(reason.contains(QLatin1String("no longer held")), qPrintable(reason));
         QVERIFY(ledger->markWriting(again, reason));
         QVERIFY(ledger->markWritten(again, reason));
-        LedgerCount key = countOf(*ledger, QStringLiteral("hdcp"));
+        LedgerCount key = Ledger_CountOf(*ledger, QStringLiteral("hdcp"));
         QCOMPARE((QList<qint64>{key.free, key.written, key.failed, key.spoiled}),
                  (QList<qint64>{3, 1, 0, 0}));
 
@@ -179,7 +170,7 @@ class LedgerReturningTest : public QObject {
         QVERIFY(ledger->markFailed(lost, reason));
         QVERIFY(ledger->lease(usual, slot, next, reason));
         QVERIFY(next.values.at(0).number != lost.values.at(0).number);
-        key = countOf(*ledger, QStringLiteral("hdcp"));
+        key = Ledger_CountOf(*ledger, QStringLiteral("hdcp"));
         QCOMPARE((QList<qint64>{key.free, key.written, key.failed, key.spoiled}),
                  (QList<qint64>{1, 1, 0, 1}));
 
@@ -228,7 +219,7 @@ class LedgerReturningTest : public QObject {
         }
         QSqlDatabase::removeDatabase(QStringLiteral("poke"));
         QVERIFY2(ledger->recover(reason), qPrintable(reason));
-        const LedgerCount key = countOf(*ledger, QStringLiteral("hdcp"));
+        const LedgerCount key = Ledger_CountOf(*ledger, QStringLiteral("hdcp"));
         QCOMPARE((QList<qint64>{key.free, key.leased, key.failed}), (QList<qint64>{0, 0, 1}));
     }
 };

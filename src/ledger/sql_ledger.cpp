@@ -386,18 +386,9 @@ bool SqlLedger::takeCounter(QSqlDatabase &db, const UnitField &f, const QString 
     value.field = value.source = f.name;
     // A number released before (nothing written) comes first.
     bool released = false;
-    {
-        const Prepared q(db,
-                         QStringLiteral("SELECT idx, value FROM unit_values WHERE kind = 'counter' "
-                                        "AND source = ? AND state = 'free' ORDER BY idx LIMIT 1 ") +
-                             lockRows(),
-                         {f.name}, reason);
-        if (!q) return false;
-        if ((released = q->next())) {
-            value.index = q->value(0).toLongLong();
-            value.number = q->value(1).toString().toULongLong();
-        }
-    }
+    QString number;
+    if (!firstFree(db, "counter", f.name, released, value.index, number, reason)) return false;
+    if (released) value.number = number.toULongLong();
     const QVariantList place_ = {leaseId, place.station, place.port, place.board, owner(), now()};
     if (released) {
         return run(db,
@@ -426,22 +417,32 @@ bool SqlLedger::takeCounter(QSqlDatabase &db, const UnitField &f, const QString 
                {f.name}, reason);
 }
 
+bool SqlLedger::firstFree(QSqlDatabase &db, const char *kind, const QString &source, bool &found,
+                          int64_t &index, QString &value, QString &reason) {
+    const Prepared q(db,
+                     QStringLiteral("SELECT idx, value FROM unit_values WHERE kind = ? AND "
+                                    "source = ? AND state = 'free' ORDER BY idx LIMIT 1 ") +
+                         lockRows(),
+                     {QLatin1String(kind), source}, reason);
+    if (!q) return false;
+    found = q->next();
+    if (found) {
+        index = q->value(0).toLongLong();
+        value = q->value(1).toString();
+    }
+    return true;
+}
+
 bool SqlLedger::takePool(QSqlDatabase &db, const UnitField &f, const QString &leaseId,
                          const BoardPlace &place, UnitValue &value, QString &reason) {
-    {
-        const Prepared q(db,
-                         QStringLiteral("SELECT idx, value FROM unit_values WHERE kind = 'pool' "
-                                        "AND source = ? AND state = 'free' ORDER BY idx LIMIT 1 ") +
-                             lockRows(),
-                         {f.pool}, reason);
-        if (!q) return false;
-        if (!q->next()) {
-            reason = QStringLiteral("pool empty: %1").arg(f.pool);
-            return false;
-        }
-        value.index = q->value(0).toLongLong();
-        value.bytes = QByteArray::fromHex(q->value(1).toString().toLatin1());
+    bool found = false;
+    QString hex;
+    if (!firstFree(db, "pool", f.pool, found, value.index, hex, reason)) return false;
+    if (!found) {
+        reason = QStringLiteral("pool empty: %1").arg(f.pool);
+        return false;
     }
+    value.bytes = QByteArray::fromHex(hex.toLatin1());
     value.field = f.name;
     value.source = f.pool;
     if (value.bytes.size() != f.length) {

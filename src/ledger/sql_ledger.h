@@ -66,6 +66,10 @@ class SqlLedger : public Ledger {
                      QString &reason);
     bool takeCounter(QSqlDatabase &db, const UnitField &field, const QString &leaseId,
                      const BoardPlace &place, UnitValue &value, QString &reason);
+    // The free value of `kind` ("counter", "pool") from `source` with the lowest index, taken
+    // for the transaction: `found` false when there is none.
+    bool firstFree(QSqlDatabase &db, const char *kind, const QString &source, bool &found,
+                   int64_t &index, QString &value, QString &reason);
     bool takePool(QSqlDatabase &db, const UnitField &field, const QString &leaseId,
                   const BoardPlace &place, UnitValue &value, QString &reason);
     // The values of a lease, its rows locked for the transaction.
