@@ -68,7 +68,7 @@ bool PostgresServer::run(const QString &program, const QStringList &arguments) {
     return true;
 }
 
-bool PostgresServer::start() {
+bool PostgresServer::start(bool durable) {
     if (!dir.isValid()) return false;
     const QString data = dir.filePath(QStringLiteral("data"));
     if (asRoot() && ::chown(QFile::encodeName(dir.path()).constData(), 65534, 65534) != 0)
@@ -78,7 +78,7 @@ bool PostgresServer::start() {
         return false;
     const QStringList command = asServerUser(
         binary("postgres"), {"-D", data, "-k", dir.path(), "-c", "listen_addresses=", "-c",
-                             "fsync=off", "-c", "max_connections=50"});
+                             durable ? "fsync=on" : "fsync=off", "-c", "max_connections=50"});
     server.setProcessChannelMode(QProcess::MergedChannels);
     server.start(command.first(), command.mid(1));
     // Ready when it says so in its log.
