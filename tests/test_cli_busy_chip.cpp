@@ -11,13 +11,6 @@
 
 namespace {
 
-int framesNamed(const SimDevice &sim, const QString &name) {
-    int n = 0;
-    for (const SimFrame &f : sim.received())
-        n += f.name == name;
-    return n;
-}
-
 using Tune = std::function<void(SimConfig &)>;
 
 } // namespace
@@ -78,7 +71,7 @@ void CliBusyChipTest::nextRunWaitsForTheChip() {
 
     CliRunOptions stop;
     stop.signal = signal;
-    stop.interruptWhen = [&] { return framesNamed(*chip, stopOn) >= stopAfter; };
+    stop.interruptWhen = [&] { return bench.framesReceived(0, stopOn) >= stopAfter; };
     const CliRun stopped = Run_Cli(update, bench.dir.path(), stop);
     QCOMPARE(stopped.status, signal == SIGKILL ? -1 : 128 + signal);
     if (signal != SIGKILL) QVERIFY2(stopped.err.contains("interrupted"), qPrintable(stopped.err));

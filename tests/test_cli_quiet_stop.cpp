@@ -9,13 +9,6 @@
 
 namespace {
 
-int framesNamed(const SimDevice &sim, const QString &name) {
-    int n = 0;
-    for (const SimFrame &f : sim.received())
-        n += f.name == name;
-    return n;
-}
-
 QString lastLine(const QString &text) {
     return text.trimmed().section(QLatin1Char('\n'), -1);
 }
@@ -45,7 +38,7 @@ class CliQuietStopTest : public QObject {
         if (quiet) arguments << "--quiet";
         CliRunOptions options;
         options.signal = SIGTERM;
-        options.interruptWhen = [&] { return framesNamed(bench.board(0), "h") > 0; };
+        options.interruptWhen = [&] { return bench.framesReceived(0, "h") > 0; };
         if (run == "watch") {
             options.serialComm = bench.map(1);
             arguments << "--watch";

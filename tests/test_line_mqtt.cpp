@@ -365,8 +365,7 @@ class LineMqttTest : public QObject {
         QVERIFY(after.waitFor(saysRunning));
         // Nothing but the station's own word follows: no "offline" while it runs.
         QVERIFY(!after.waitFor(
-            [](const std::vector<MqttReceived> &m) { return m.back().payload != "running"; },
-            500));
+            [](const std::vector<MqttReceived> &m) { return m.back().payload != "running"; }, 500));
         publisher.stop();
     }
 
