@@ -58,13 +58,12 @@ void Note_ChipLeftBusy(DeviceSession &s, const CommandTraits &command, qint64 le
     Save_BusyMark(s.link.portName(), {command.letter, s.chip().code, now + leftMs});
 }
 
-qint64 BusyChip_ExtraMs(DeviceSession &s, uint32_t code) {
+qint64 BusyChip_ExtraMs(DeviceSession &s) {
     const std::optional<BusyMark> mark = Read_BusyMark(s.link.portName());
     if (!mark) return 0;
     const qint64 left = mark->untilMs - QDateTime::currentMSecsSinceEpoch();
     // No longer than the longest command of the chip that was left busy, whatever the mark says.
-    const ChipModel &left_busy = Chip_Model(mark->modelCode ? mark->modelCode : code);
-    const qint64 extra = std::min(left, Longest_CommandMs(left_busy));
+    const qint64 extra = std::min(left, Longest_CommandMs(Chip_Model(mark->modelCode)));
     if (extra <= 0) {
         Clear_BusyMark(s.link.portName());
         return 0;

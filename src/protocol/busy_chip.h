@@ -24,9 +24,10 @@ bool Is_OtherCommandsReply(uint8_t letter, const CommandTraits &awaited);
 // `leftMs` before its budget ran out: the port is marked so that the next run waits that long.
 void Note_ChipLeftBusy(DeviceSession &s, const CommandTraits &command, qint64 leftMs);
 
-// How much longer a handshake proposing `code` waits, because a run left the chip on this port
-// working on a command that may not be done yet (0: none did). Says so in the log when it waits.
-qint64 BusyChip_ExtraMs(DeviceSession &s, uint32_t code);
+// How much longer a handshake waits because a run left the chip on this port working on a
+// command that may not be done yet (0: none did): what the run had left of that command's wait,
+// never more than the longest command of that chip. Says so in the log when it waits.
+qint64 BusyChip_ExtraMs(DeviceSession &s);
 
 // The chip answered (or was waited for to the end): no longer marked busy.
 void Forget_ChipBusy(DeviceSession &s);

@@ -72,7 +72,7 @@ Result<Proof> Connect_Device(DeviceSession &s, char selector, uint32_t code) {
     Transaction t(s, Command::Connect);
     // A chip still working on a command of a stopped run answers this frame once it is done, its
     // late reply first: wait for it rather than take it for a silent port.
-    t.waitForBusyChip(BusyChip_ExtraMs(s, code), Longest_CommandMs(Chip_Model(code)));
+    t.waitForBusyChip(BusyChip_ExtraMs(s), Longest_CommandMs(Chip_Model(code)));
     s.link.write(frame.data(), FrameSize, Command::Connect.drain);
     const Exchange exchange = t.await();
     if (const int late = t.lateReplies())
