@@ -119,6 +119,57 @@ class CliStationTest : public QObject {
         QCOMPARE(r.hookTimeoutMs, 30000);
     }
 
+    // A refusal that comes from a line of the file names the file and the line; one that comes
+    // from the command line does not, even where the file gives the same option.
+    void configErrorsNameTheLine_data() {
+        QTest::addColumn<QByteArray>("config");
+        QTest::addColumn<QStringList>("arguments"); // CONF: the file
+        QTest::addColumn<QString>("error");
+        const QByteArray head = "# bench 3\n\n--all\n--report /tmp/r.jsonl\n\n# events\n";
+        QTest::newRow("unknown option")
+            << head + "--prot x\n"
+            << QStringList{"--config", "CONF"} << "CONF:7: unknown option --prot";
+        QTest::newRow("unknown option, with =")
+            << QByteArray("probe\n--prot=x\n") << QStringList{"--config", "CONF"}
+            << "CONF:2: unknown option --prot";
+        QTest::newRow("missing value")
+            << QByteArray("probe\n--station\n") << QStringList{"--config", "CONF"}
+            << "CONF:2: Missing value after '--station'.";
+        QTest::newRow("bad value")
+            << QByteArray("probe\n\n--wait-time 9\n") << QStringList{"--config", "CONF"}
+            << "CONF:3: --wait-time takes a whole number from 0 to 7, not \"9\"";
+        QTest::newRow("bad hook time-out")
+            << QByteArray("--hook-timeout 0\nprobe\n") << QStringList{"--config", "CONF"}
+            << "CONF:1: --hook-timeout takes a whole number from 1 "
+               "to 3600, not \"0\"";
+        QTest::newRow("the file's port given again on the command line")
+            << QByteArray("--port /dev/ttyACM0\n")
+            << QStringList{"--config", "CONF", "--port", "/dev/ttyACM0", "probe"}
+            << "--port \"/dev/ttyACM0\" is given twice";
+        QTest::newRow("the command line's port given again in the file")
+            << QByteArray("\n--port /dev/ttyACM0\n")
+            << QStringList{"--port", "/dev/ttyACM0", "--config", "CONF", "probe"}
+            << "CONF:2: --port \"/dev/ttyACM0\" is given twice";
+        QTest::newRow("the command line's value is the bad one")
+            << QByteArray("--wait-time 9\n")
+            << QStringList{"--config", "CONF", "--wait-time", "8", "probe"}
+            << "--wait-time takes a whole number from 0 to 7, not \"8\"";
+        QTest::newRow("the command line's unknown option")
+            << QByteArray("--all\n") << QStringList{"--prot", "--config", "CONF", "probe"}
+            << "Unknown option 'prot'.";
+    }
+    void configErrorsNameTheLine() {
+        QFETCH(QByteArray, config);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, "station.conf", config);
+        arguments.replaceInStrings(QStringLiteral("CONF"), path);
+        const CliParse parse = Parse_CliArguments(QStringList{"tessara-cli"} + arguments);
+        QCOMPARE(parse.outcome, CliParse::Error);
+        QCOMPARE(parse.text, QString(error).replace(QStringLiteral("CONF"), path));
+    }
+
     // What the program says, and with which status, before anything else happens.
     void refusals_data() {
         QTest::addColumn<QStringList>("arguments");

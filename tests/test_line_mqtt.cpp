@@ -314,6 +314,61 @@ class LineMqttTest : public QObject {
         QCOMPARE(log.count("were not sent"), 0);
     }
 
+    // The broker restarts while the station runs, holding "offline" for it (its last will, or a
+    // word from before) or having lost its retained state: once the station is connected again
+    // the state says what the station is doing, to a subscriber that asks only then too.
+    void stateAfterBrokerRestart_data() {
+        QTest::addColumn<bool>("offlineHeld");
+        QTest::newRow("offline held across the restart") << true;
+        QTest::newRow("retained state lost") << false;
+    }
+    void stateAfterBrokerRestart() {
+        QFETCH(bool, offlineHeld);
+        MqttBroker broker;
+        QVERIFY2(broker.start(), qPrintable(broker.error()));
+        LogLines log;
+        MqttPublisher publisher(settingsFor(broker.port()), log.sink());
+        QString error;
+        QVERIFY(publisher.start(error));
+        publisher.setState(MqttPublisher::State::Running);
+        const auto saysRunning = [](const std::vector<MqttReceived> &m) {
+            return !m.empty() && m.back().payload == "running";
+        };
+        {
+            MqttSubscriber before(broker.port(), "plant/line1/st1/state", "test-before");
+            QVERIFY(before.waitFor(saysRunning));
+        }
+        if (offlineHeld) {
+            // What the broker says for a station whose connection it lost: "offline", retained.
+            QCOMPARE(QProcess::execute("mosquitto_pub",
+                                       {"-h", "127.0.0.1", "-p", QString::number(broker.port()),
+                                        "-t", "plant/line1/st1/state", "-m", "offline", "-r", "-q",
+                                        "1", "-i", "test-will"}),
+                     0);
+            MqttSubscriber check(broker.port(), "plant/line1/st1/state", "test-check");
+            QVERIFY(check.waitFor([](const std::vector<MqttReceived> &m) {
+                return !m.empty() && m.back().payload == "offline";
+            }));
+        }
+        broker.stop();
+        QTRY_COMPARE_WITH_TIMEOUT(log.count("lost the connection"), 1, 10000);
+        if (!offlineHeld) {
+            QDir dir(broker.dir());
+            for (const QString &db : dir.entryList({"*.db"}, QDir::Files))
+                QVERIFY(dir.remove(db));
+        }
+
+        QVERIFY2(broker.start(), qPrintable(broker.error()));
+        QTRY_COMPARE_WITH_TIMEOUT(log.count("connected to"), 1, 20000);
+        MqttSubscriber after(broker.port(), "plant/line1/st1/state", "test-after");
+        QVERIFY(after.connected());
+        QVERIFY(after.waitFor(saysRunning));
+        // Nothing but the station's own word follows: no "offline" while it runs.
+        QVERIFY(!after.waitFor(
+            [](const std::vector<MqttReceived> &m) { return m.back().payload != "running"; }, 500));
+        publisher.stop();
+    }
+
     // The station dies without a word: the broker says "offline" for it.
     void lastWillWhenTheStationDies() {
         MqttBroker broker;

@@ -97,6 +97,37 @@ class ReplyAssemblyTest : public QObject {
         }
     }
 
+    // Late replies of other commands (a busy chip's) are set aside wherever they fall in the
+    // arrivals; the reply is the first other whole one, a wrong letter included.
+    void lateRepliesSetAside_data() {
+        QTest::addColumn<QList<QByteArray>>("arrivals");
+        QTest::addColumn<QList<QByteArray>>("replies");
+        QTest::addColumn<int>("setAside");
+        const QByteArray erased = reply(0x78, 0, 0), wrong = reply('?', 0, 0);
+        QTest::newRow("late, then the answer")
+            << QList<QByteArray>{erased, K} << QList<QByteArray>{none, K} << 1;
+        QTest::newRow("late and the answer in one read")
+            << QList<QByteArray>{progress + progress + K} << QList<QByteArray>{K} << 2;
+        QTest::newRow("pieces across both")
+            << QList<QByteArray>{progress.left(30), progress.mid(30) + K.left(3), K.mid(3)}
+            << QList<QByteArray>{none, none, K} << 1;
+        QTest::newRow("a wrong letter is no late reply")
+            << QList<QByteArray>{final + wrong, K} << QList<QByteArray>{wrong, none} << 1;
+    }
+    void lateRepliesSetAside() {
+        QFETCH(QList<QByteArray>, arrivals);
+        QFETCH(QList<QByteArray>, replies);
+        QFETCH(int, setAside);
+        ReplyAssembly a;
+        a.setAside([](uint8_t letter) { return letter == 0x7E || letter == 0x78; });
+        for (int i = 0; i < arrivals.size(); ++i) {
+            const QByteArray &piece = arrivals[i];
+            a.add(reinterpret_cast<const uint8_t *>(piece.constData()), piece.size());
+            QCOMPARE(taken(a).toHex(' '), replies[i].toHex(' '));
+        }
+        QCOMPARE(a.setAsideCount(), setAside);
+    }
+
     // Bytes lost between two arrivals: they are never joined into one reply; the arrival after
     // the gap starts a new one.
     void aGapDropsTheReplyBeingJoined() {

@@ -1,5 +1,6 @@
 #include "cli/cli_options.h"
 
+#include "cli/argument_places.h"
 #include "cli/cli_bundle.h"
 #include "cli/cli_ledger.h"
 #include "flash/flash_ini_search.h"
@@ -207,7 +208,30 @@ bool Command_ReadsFlashIni(const QString &command) {
     return false;
 }
 
+namespace {
+
+// The arguments as expanded, where each came from, and the names the parser did not know: what
+// places a refusal.
+struct ParsedWords {
+    QStringList words, places, unknownOptions;
+};
+
+CliParse parseArguments(const QStringList &arguments, ParsedWords &parsed);
+
+} // namespace
+
 CliParse Parse_CliArguments(const QStringList &arguments) {
+    ParsedWords parsed;
+    CliParse result = parseArguments(arguments, parsed);
+    if (result.outcome == CliParse::Error)
+        result.text =
+            Place_ArgumentError(result.text, parsed.words, parsed.places, parsed.unknownOptions);
+    return result;
+}
+
+namespace {
+
+CliParse parseArguments(const QStringList &arguments, ParsedWords &parsed) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Updates KQ display-controller chips through their boot loader."));
@@ -360,10 +384,11 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
                                  QStringLiteral("COMMAND [IMAGE...]"));
 
     CliParse result;
-    const QStringList expanded = Expand_StationConfig(arguments, result.text);
+    parsed.words = Expand_StationConfig(arguments, result.text, &parsed.places);
     if (!result.text.isEmpty()) return result;
-    if (!parser.parse(expanded)) {
+    if (!parser.parse(parsed.words)) {
         result.text = parser.errorText();
+        parsed.unknownOptions = parser.unknownOptionNames();
         return result;
     }
     if (parser.isSet(helpOption)) {
@@ -491,3 +516,5 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
     result.outcome = CliParse::Run;
     return result;
 }
+
+} // namespace

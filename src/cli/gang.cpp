@@ -100,7 +100,12 @@ int Run_Gang(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool 
         for (const QString &text : summaryTable(ended, r.command))
             console.line(text);
     if (const int lost = Cli_RecordsLost(run.report, err)) return lost;
-    if (Interrupt_Requested()) return Interrupt_Status();
+    if (Interrupt_Requested()) {
+        // The table is on stdout, which a script may not show: the stop is said where the
+        // failures are, as with one board.
+        Cli_Complain(err, Interrupted_Reason());
+        return Interrupt_Status();
+    }
     for (const auto &board : ended)
         if (!board.second.ok()) return CliFailed;
     return CliOk;

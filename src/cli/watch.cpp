@@ -117,5 +117,7 @@ int Run_Watch(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool
             .arg(failed)
             .arg(interrupted ? QStringLiteral(", %1 interrupted").arg(interrupted) : QString()));
     if (const int lost = Cli_RecordsLost(run.report, err)) return lost;
-    return interrupted ? Interrupt_Status() : CliOk;
+    if (!interrupted) return CliOk;
+    Cli_Complain(err, Interrupted_Reason()); // as with one board
+    return Interrupt_Status();
 }

@@ -1,5 +1,6 @@
 #include "flash/flash_crc.h"
 
+#include "protocol/busy_chip.h"
 #include "protocol/bytes.h"
 #include "protocol/commands.h"
 #include "protocol/open_port.h"
@@ -15,8 +16,7 @@ constexpr uint8_t ProgressMark = 0x30;
 } // namespace
 
 int Flash_CrcBudget(int32_t length) {
-    if (length <= 0) return 0;
-    return int((int64_t(length) + 999999) / 1000000) * 100;
+    return int(FlashCrc_Slices(length));
 }
 
 int Flash_CrcProgress(uint32_t done, int32_t length) {
@@ -66,13 +66,17 @@ Result<uint32_t> Request_FlashCrc(DeviceSession &s, uint32_t start, int32_t leng
         // now rather than spin out the budget.
         if (!s.link.isOpen()) return Exchange_Failure({Exchange::Gone, {}}, what);
         if (s.link.outOfTime()) {
+            Note_ChipLeftBusy(s, Command::CheckFlashCrc, budgetMs - clock.elapsed());
             Report_TimeOut(s);
             return Exchange_Failure({Exchange::OutOfTime, {}}, what);
         }
         const qint64 left = budgetMs - clock.elapsed();
         if (left <= 0) break;
         t.waitForMore(int(qMin<qint64>(left, sliceMs)));
-        if (s.stopRequested()) return Exchange_Failure({Exchange::Stopped, {}}, what);
+        if (s.stopRequested()) {
+            Note_ChipLeftBusy(s, Command::CheckFlashCrc, budgetMs - clock.elapsed());
+            return Exchange_Failure({Exchange::Stopped, {}}, what);
+        }
     }
     Report_TimeOut(s);
     return Fail(FailureKind::NoReply,

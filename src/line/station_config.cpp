@@ -23,7 +23,7 @@ std::optional<QString> inlineConfigPath(const QString &word) {
     return word.mid(equals + 1);
 }
 
-QStringList configWords(const QString &path, QString &error) {
+QStringList configWords(const QString &path, QString &error, QStringList &places) {
     QFile file(path);
     const QString cannot = QStringLiteral("cannot read the configuration file \"%1\": ").arg(path);
     if (path.isEmpty()) {
@@ -73,14 +73,20 @@ QStringList configWords(const QString &path, QString &error) {
             }
         }
         words += lineWords;
+        const QString place = QStringLiteral("%1:%2").arg(path).arg(n + 1);
+        for (int i = 0; i < lineWords.size(); ++i)
+            places.append(place);
     }
     return words;
 }
 
 } // namespace
 
-QStringList Expand_StationConfig(const QStringList &arguments, QString &error) {
+QStringList Expand_StationConfig(const QStringList &arguments, QString &error,
+                                 QStringList *places) {
     QStringList expanded = arguments.mid(0, 1); // the program's name
+    QStringList from;                           // the program's name came from no file either
+    if (!expanded.isEmpty()) from.append(QString());
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
         if (argument == QLatin1String("--")) { // the rest are no options
@@ -98,11 +104,15 @@ QStringList Expand_StationConfig(const QStringList &arguments, QString &error) {
             path = arguments.at(++i);
         } else {
             expanded.append(argument);
+            from.append(QString());
             continue;
         }
-        const QStringList words = configWords(path, error);
+        const QStringList words = configWords(path, error, from);
         if (!error.isEmpty()) return {};
         expanded += words;
     }
+    while (from.size() < expanded.size())
+        from.append(QString());
+    if (places) *places = from;
     return expanded;
 }

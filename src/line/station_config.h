@@ -9,5 +9,7 @@
 // line holds options ("--all", "--report /var/lib/tessara/report.jsonl") or the command
 // ("update-all"). A file cannot name another one. Nothing after "--" is looked at.
 // Returns the arguments so expanded, or sets `error` (a file that cannot be read, a line that
-// cannot be split: "FILE:LINE: why") and returns none.
-QStringList Expand_StationConfig(const QStringList &arguments, QString &error);
+// cannot be split: "FILE:LINE: why") and returns none. With `places`, also where each argument
+// came from, in the same order: "FILE:LINE" for a word of the file, empty for the command line's.
+QStringList Expand_StationConfig(const QStringList &arguments, QString &error,
+                                 QStringList *places = nullptr);

@@ -32,6 +32,12 @@ constexpr uint8_t ProgramFlashMiddle = 0x6B;
 constexpr CommandTraits CheckFlashCrc{0x6E, 0x7E, true, 50, 0, true};
 } // namespace Command
 
+// The flash CRC check's wait for `length` bytes, in slices of its interval: 100 per started
+// million bytes (none for no bytes); the check waits one slice more.
+constexpr int64_t FlashCrc_Slices(int64_t length) {
+    return length <= 0 ? 0 : (length + 999999) / 1000000 * 100;
+}
+
 // Commands that any frame size may carry: 64 bytes, 512 for the large programming packets.
 constexpr int FrameSize = 64;
 constexpr int LargeFrameSize = 512;

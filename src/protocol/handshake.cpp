@@ -1,5 +1,6 @@
 #include "protocol/handshake.h"
 
+#include "protocol/busy_chip.h"
 #include "protocol/bytes.h"
 #include "protocol/chip_table.h"
 #include "protocol/crc32.h"
@@ -68,9 +69,24 @@ uint32_t Expected_Proof(const uint8_t *head, uint32_t code) {
 
 Result<Proof> Connect_Device(DeviceSession &s, char selector, uint32_t code) {
     const Frame frame = Connect_Frame(selector, Time_Stamp(), code);
-    const Result<ReplyFrame> answer = Exchange_Result(
-        s, Exchange_Command(s, Command::Connect, frame.data(), FrameSize),
-        QStringLiteral("the handshake"), QStringLiteral("Connect device,and return error command"));
+    Transaction t(s, Command::Connect);
+    // A chip still working on a command of a stopped run answers this frame once it is done, its
+    // late reply first: wait for it rather than take it for a silent port.
+    t.waitForBusyChip(BusyChip_ExtraMs(s), Longest_CommandMs(Chip_Model(code)));
+    s.link.write(frame.data(), FrameSize, Command::Connect.drain);
+    const Exchange exchange = t.await();
+    if (const int late = t.lateReplies())
+        s.ui.logLine(
+            QStringLiteral("Set aside %1 late %2 of an earlier command: the chip was still "
+                           "busy with it")
+                .arg(late)
+                .arg(late == 1 ? QStringLiteral("reply") : QStringLiteral("replies")));
+    // A stop or the deadline leaves the chip as busy as it found it.
+    if (exchange.outcome != Exchange::Stopped && exchange.outcome != Exchange::OutOfTime)
+        Forget_ChipBusy(s);
+    const Result<ReplyFrame> answer =
+        Exchange_Result(s, exchange, QStringLiteral("the handshake"),
+                        QStringLiteral("Connect device,and return error command"));
     if (!answer.ok()) return answer.failure();
     const HandshakeReply reply = Decode_Handshake_Reply(answer.value());
     if (reply.proof != Expected_Proof(frame.data(), code)) return Proof::OtherModel;

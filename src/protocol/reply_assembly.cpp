@@ -23,6 +23,11 @@ void ReplyAssembly::add(const uint8_t *bytes, int size) {
         have += n;
         at += n;
         if (have < length) break;
+        if (mode == OneReply && late && late(building[0])) {
+            ++setAsideReplies;
+            have = 0;
+            continue;
+        }
         latest = building;
         std::fill(latest.begin() + length, latest.end(), uint8_t(0));
         waiting = true;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 // Every reply of the boot loader is one 64-byte frame.
 constexpr int ReplySize = 64;
@@ -41,6 +42,11 @@ class ReplyAssembly : public ArrivalSink {
     // among them (a reply too long to be one).
     bool lostAny() const { return lostBytes; }
 
+    // OneReply: whole replies whose letter `isLate` accepts are set aside rather than taken (the
+    // late replies a busy chip sends for a command of a stopped run); the reply is the next one.
+    void setAside(std::function<bool(uint8_t letter)> isLate) { late = std::move(isLate); }
+    int setAsideCount() const { return setAsideReplies; }
+
     // As the link's sink.
     void arrived(const uint8_t *bytes, int length) override { add(bytes, length); }
     void lost() override { lose(); }
@@ -56,4 +62,6 @@ class ReplyAssembly : public ArrivalSink {
     bool waiting = false;  // ... not yet taken
     bool complete = false; // OneReply: its reply has been whole
     bool lostBytes = false;
+    std::function<bool(uint8_t)> late;
+    int setAsideReplies = 0;
 };

@@ -1,5 +1,6 @@
 #include "protocol/transaction.h"
 
+#include "protocol/busy_chip.h"
 #include "protocol/bytes.h"
 #include "protocol/chip_table.h"
 #include "protocol/crc32.h"
@@ -18,28 +19,44 @@ Transaction::~Transaction() {
     s.link.setArrivalSink(nullptr);
 }
 
+void Transaction::waitForBusyChip(qint64 extraMs, qint64 onLateMs) {
+    busyExtraMs = qMax<qint64>(extraMs, 0);
+    busyOnLateMs = qMax<qint64>(onLateMs, 0);
+    const CommandTraits awaited = command;
+    assembly.setAside([awaited](uint8_t letter) { return Is_OtherCommandsReply(letter, awaited); });
+}
+
 Exchange Transaction::await() {
-    std::function<bool()> stop;
-    if (command.stopsOnExit) stop = [this] { return s.stopRequested(); };
     const int intervalMs = qMax(command.intervalMs, 1);
-    const qint64 budgetMs = qint64(intervalMs) * command.polls;
+    qint64 budgetMs = qint64(intervalMs) * command.polls + busyExtraMs;
+    bool grownOnLate = false;
+    // A wait grown for a busy chip may be long: a stop ends it like the long commands' waits.
+    std::function<bool()> stop = [this, &grownOnLate] {
+        return (command.stopsOnExit || busyExtraMs > 0 || grownOnLate) && s.stopRequested();
+    };
     QElapsedTimer clock;
     clock.start();
     Exchange e;
     // Every arrival is joined as it comes; an arrival only wakes this loop to look again.
     while (!assembly.take(e.reply)) {
+        if (!grownOnLate && assembly.setAsideCount() > 0) {
+            grownOnLate = true;
+            budgetMs += busyOnLateMs;
+        }
         const qint64 leftMs = budgetMs - clock.elapsed();
         const int polls = leftMs > 0 ? int((leftMs + intervalMs - 1) / intervalMs) : 0;
         switch (s.link.Wait_Reply(intervalMs, polls, stop)) {
         case SerialLink::Wait::Reply:
             continue;
         case SerialLink::Wait::Stopped:
+            Note_ChipLeftBusy(s, command, budgetMs - clock.elapsed());
             e.outcome = Exchange::Stopped;
             return e;
         case SerialLink::Wait::Gone:
             e.outcome = Exchange::Gone;
             return e;
         case SerialLink::Wait::OutOfTime:
+            Note_ChipLeftBusy(s, command, budgetMs - clock.elapsed());
             Report_TimeOut(s);
             e.outcome = Exchange::OutOfTime;
             return e;

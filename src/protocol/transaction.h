@@ -34,8 +34,15 @@ class Transaction {
     // too, so that its tail cannot pass for the next command's reply. No reply, or one still
     // short when the budget is spent, is a time-out: "Time over!". Stopped: the stop token
     // (commands that stop on it only). Gone: the port closed under the wait. OutOfTime: the
-    // link's deadline came ("Time over!" too).
+    // link's deadline came ("Time over!" too). Stopped and OutOfTime leave the chip marked busy
+    // for what was left of the budget.
     Exchange await();
+
+    // The handshake after a stopped run: the wait grows by `extraMs` (a run left the chip busy),
+    // replies to other commands are set aside as late, and the first of them grows the wait by
+    // `onLateMs` more (the chip shows it is still working on an earlier command).
+    void waitForBusyChip(qint64 extraMs, qint64 onLateMs);
+    int lateReplies() const { return assembly.setAsideCount(); }
 
     // For a command that runs its own wait (the flash CRC check): the latest whole reply not yet
     // taken, and a wait of at most `ms` for more bytes.
@@ -46,6 +53,8 @@ class Transaction {
     DeviceSession &s;
     const CommandTraits command;
     ReplyAssembly assembly;
+    qint64 busyExtraMs = 0;
+    qint64 busyOnLateMs = 0;
 };
 
 // A command's reply did not come in time: "Time over!", unless the port has closed under it

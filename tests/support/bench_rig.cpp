@@ -37,6 +37,13 @@ SimDevice *BenchRig::plug(int i, const std::function<void(SimConfig &)> &tune) {
     return boards[i].get();
 }
 
+int BenchRig::framesReceived(int i, const QString &name) const {
+    int n = 0;
+    for (const SimFrame &f : boards.at(i)->received())
+        n += f.name == name;
+    return n;
+}
+
 QString BenchRig::link(int i) const {
     return path(QStringLiteral("kq%1").arg(i));
 }

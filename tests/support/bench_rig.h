@@ -22,6 +22,8 @@ class BenchRig {
     // it could not start.
     SimDevice *plug(int i, const std::function<void(SimConfig &)> &tune = {});
     SimDevice &board(int i) { return *boards.at(i); }
+    // How many frames named `name` ("h", "K", ...) board `i` has received so far.
+    int framesReceived(int i, const QString &name) const;
     QString link(int i) const;
     // TESSARA_SERIALCOMM: chip ports for boards 0..count-1 and a port that is no chip's.
     QString map(int count) const;
