@@ -159,6 +159,16 @@ void LineStation::setRunning(int change) {
     publishOverview();
 }
 
+void LineStation::countWith(std::function<Counters()> given) {
+    counters = std::move(given);
+    publishOverview();
+}
+
 void LineStation::publishOverview() {
-    if (overview) mqtt->setOverview(overview->json(QDateTime::currentDateTime()));
+    if (!overview) return;
+    if (counters) {
+        const Counters now = counters();
+        overview->setCounters(now.counts, now.since);
+    }
+    mqtt->setOverview(overview->json(QDateTime::currentDateTime()));
 }

@@ -23,7 +23,7 @@ std::optional<QString> inlineConfigPath(const QString &word) {
     return word.mid(equals + 1);
 }
 
-QStringList configWords(const QString &path, QString &error) {
+QStringList configWords(const QString &path, QString &error, QStringList &origins) {
     QFile file(path);
     const QString cannot = QStringLiteral("cannot read the configuration file \"%1\": ").arg(path);
     if (path.isEmpty()) {
@@ -73,18 +73,28 @@ QStringList configWords(const QString &path, QString &error) {
             }
         }
         words += lineWords;
+        for (int i = 0; i < lineWords.size(); ++i)
+            origins.append(QStringLiteral("%1:%2").arg(path).arg(n + 1));
     }
     return words;
 }
 
 } // namespace
 
-QStringList Expand_StationConfig(const QStringList &arguments, QString &error) {
+QStringList Expand_StationConfig(const QStringList &arguments, QString &error,
+                                 QStringList *origins) {
     QStringList expanded = arguments.mid(0, 1); // the program's name
+    QStringList from;                           // beside each word of `expanded`
+    const auto fromCommandLine = [&] {
+        while (from.size() < expanded.size())
+            from.append(QString());
+    };
+    fromCommandLine();
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
         if (argument == QLatin1String("--")) { // the rest are no options
             expanded += arguments.mid(i);
+            fromCommandLine();
             break;
         }
         QString path;
@@ -98,11 +108,13 @@ QStringList Expand_StationConfig(const QStringList &arguments, QString &error) {
             path = arguments.at(++i);
         } else {
             expanded.append(argument);
+            fromCommandLine();
             continue;
         }
-        const QStringList words = configWords(path, error);
+        const QStringList words = configWords(path, error, from);
         if (!error.isEmpty()) return {};
         expanded += words;
     }
+    if (origins) *origins = from;
     return expanded;
 }

@@ -10,4 +10,7 @@
 // ("update-all"). A file cannot name another one. Nothing after "--" is looked at.
 // Returns the arguments so expanded, or sets `error` (a file that cannot be read, a line that
 // cannot be split: "FILE:LINE: why") and returns none.
-QStringList Expand_StationConfig(const QStringList &arguments, QString &error);
+// With `origins`, each word's origin is set beside it: "FILE:LINE" for a word of a file, empty
+// for one of the command line.
+QStringList Expand_StationConfig(const QStringList &arguments, QString &error,
+                                 QStringList *origins = nullptr);

@@ -33,6 +33,11 @@ class StationOverview {
     void boardEnded(const QString &port, const JobResult &result, const QByteArray &record,
                     const QDateTime &now);
 
+    // Counters kept by the front end itself (a station's window counts boards, not runs, since
+    // the counters' last reset, rebuilt from the report at its start): they replace those
+    // counted here, and `since` says from when they count.
+    void setCounters(const QJsonObject &counters, const QDateTime &since);
+
     // The overview as one JSON object, on one line.
     QByteArray json(const QDateTime &now) const;
 
@@ -51,6 +56,8 @@ class StationOverview {
 
     const QString station, command;
     const QDateTime since;
+    QJsonObject keptCounters; // empty: those counted here
+    QDateTime keptSince;
     int boards = 0, ok = 0, failed = 0, interrupted = 0;
     int firstPassBoards = 0, firstPassOk = 0;
     QJsonObject recipe;
