@@ -15,7 +15,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
+#include <csignal>
 #include <memory>
+#include <signal.h>
 
 namespace {
 
@@ -232,6 +234,48 @@ class StationLineTest : public QObject {
         QVERIFY(subscriber.waitFor(overviewCounts(counters(2, 1, 1, 1), seen)));
         QCOMPARE(bench.reportLines(), 2);
         again.close();
+    }
+
+    // tessara-station itself with station.conf, ended by SIGTERM: the board's end and the
+    // summary of the run reach the broker before it exits, and its state is left offline.
+    void theProgramOnTheLine() {
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        MqttBroker broker;
+        QVERIFY2(broker.start(), qPrintable(broker.error()));
+        MqttSubscriber subscriber(broker.port(), "line1/#");
+        QVERIFY(subscriber.connected());
+        QFile conf(bench.path("station.conf"));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(QStringLiteral("--all --watch\n--mqtt mqtt://127.0.0.1:%1/line1\n"
+                                  "--station st9 --report %2\n")
+                       .arg(broker.port())
+                       .arg(bench.reportPath())
+                       .toUtf8());
+        conf.close();
+        QProcess station;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TESSARA_SERIALCOMM", bench.map(1));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        station.setProcessEnvironment(env);
+        station.start(TESSARA_STATION_PATH, {"--config", conf.fileName(), "--mcu", bench.mcuPath,
+                                             "--flash", bench.flashPath, "--model", "KQ31B",
+                                             "--flash-ini", bench.path("Flash.ini")});
+        QVERIFY(station.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 1, 20000);
+        ::kill(pid_t(station.processId()), SIGTERM);
+        QVERIFY(station.waitForFinished(30000));
+        QCOMPARE(station.exitCode(), 143);
+
+        QVERIFY(subscriber.waitFor([](const std::vector<MqttReceived> &m) {
+            return !payloads(m, "st9/summary").isEmpty() && !m.empty() &&
+                   m.back().topic == "line1/st9/state" && m.back().payload == "offline";
+        }));
+        const std::vector<MqttReceived> received = subscriber.received();
+        QCOMPARE(endRecords(received), bench.report());
+        QCOMPARE(payloads(received, "st9/summary").last()["status"].toInt(), 143);
+        QCOMPARE(payloads(received, "st9/overview").last()["counters"].toObject(),
+                 counters(1, 1, 0, 1));
     }
 
     // Esc while the hook before the board waits: the hook ends with what it started, nothing is
