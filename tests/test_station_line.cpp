@@ -5,6 +5,7 @@
 // which ends the hook and writes nothing on the board.
 #include "line/line_options.h"
 #include "line/line_station.h"
+#include "station/slot_tile.h"
 #include "station/station_window.h"
 #include "support/bench_rig.h"
 #include "support/mqtt_broker.h"
@@ -118,6 +119,13 @@ QJsonObject counters(int boards, int ok, int failed, int firstPassOk) {
                        {"interrupted", 0},
                        {"first_pass_boards", boards},
                        {"first_pass_ok", firstPassOk}};
+}
+
+// The tile of slot `name` as a screen reader reads it: "STATE: reason; hint".
+QString tileOf(const QWidget &window, const QString &name) {
+    for (const SlotTile *tile : window.findChildren<SlotTile *>())
+        if (tile->accessibleName() == name) return tile->accessibleDescription();
+    return QString();
 }
 
 int framesNamed(const SimDevice &sim, const QStringList &names) {
@@ -278,31 +286,50 @@ class StationLineTest : public QObject {
                  counters(1, 1, 0, 1));
     }
 
-    // Esc while the hook before the board waits: the hook ends with what it started, nothing is
-    // erased or written on the board, and its record says it was interrupted.
-    void stopDuringTheHookBeforeABoard() {
+    // The hook before a board keeps it from being written: Esc while the hook waits ends the
+    // hook with what it started (the record: interrupted); a hook that says no fails the board
+    // in the line's words. Either way nothing is erased or written on the board.
+    void hookBeforeABoard_data() {
+        QTest::addColumn<QByteArray>("hook");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("tile");
+        QTest::newRow("Esc while it waits")
+            << QByteArray("(setsid sleep 60 & echo $! > grandchild.tmp; mv grandchild.tmp "
+                          "grandchild)\necho $$ > hook.tmp; mv hook.tmp hook\nsleep 60\n")
+            << "interrupted"
+            << "FAIL: stopped; run it again to finish";
+        QTest::newRow("it says no")
+            << QByteArray("echo 'not routed here' >&2\nexit 3\n") << "fail"
+            << "FAIL: refused by the line: not routed here; set the board aside and ask the "
+               "line lead";
+    }
+    void hookBeforeABoard() {
+        QFETCH(QByteArray, hook);
+        QFETCH(QString, result);
+        QFETCH(QString, tile);
         BenchRig bench;
         QVERIFY(bench.plug(0));
         const QByteArray mcuBefore = bench.board(0).mcuFlash();
         const QByteArray flashBefore = bench.board(0).externalFlash();
-        const QString hook = script(bench, "stubborn.sh",
-                                    "(setsid sleep 60 & echo $! > grandchild.tmp; "
-                                    "mv grandchild.tmp grandchild)\n"
-                                    "echo $$ > hook.tmp; mv hook.tmp hook\n"
-                                    "sleep 60\n");
+        const QString path = script(bench, "hook.sh", hook);
         const std::optional<StationOptions> o =
-            stationOptions(bench, "--before-board " + hook.toUtf8() + "\n");
+            stationOptions(bench, "--before-board " + path.toUtf8() + "\n");
         QVERIFY(o);
         LineBench station(bench, *o, 1);
         QVERIFY(station.ok);
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(bench.path("hook")), 20000);
-        QTest::keyClick(station.window.get(), Qt::Key_Escape);
+        const bool stopped = result == "interrupted";
+        if (stopped) {
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(bench.path("hook")), 20000);
+            QTest::keyClick(station.window.get(), Qt::Key_Escape);
+        }
 
         QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 1, 20000);
         const QJsonObject record = bench.report().first();
-        QCOMPARE(record["result"].toString(), QStringLiteral("interrupted"));
+        QCOMPARE(record["result"].toString(), result);
         QCOMPARE(record["slot"].toString(), QStringLiteral("A1"));
+        QTRY_COMPARE(tileOf(*station.window, "A1").left(tile.size()), tile);
         for (const char *name : {"hook", "grandchild"}) {
+            if (!stopped) break;
             const qint64 pid = Read_TextFile(bench.path(name)).trimmed().toLongLong();
             QVERIFY(pid > 0);
             QTRY_VERIFY2_WITH_TIMEOUT(Process_Gone(pid), name, 10000);

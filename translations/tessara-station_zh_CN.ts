@@ -4,6 +4,16 @@
 <context>
     <name>OperatorWords</name>
     <message>
+        <location filename="../src/station/operator_words.cpp" line="47"/>
+        <source>refused by the line: %1</source>
+        <translation>被产线拒绝：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/operator_words.cpp" line="48"/>
+        <source>set the board aside and ask the line lead</source>
+        <translation>把电路板放到一边并询问产线负责人</translation>
+    </message>
+    <message>
         <location filename="../src/station/operator_words.cpp" line="34"/>
         <source>re-seat the board</source>
         <translation>重新插好电路板</translation>

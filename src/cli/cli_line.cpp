@@ -65,6 +65,5 @@ BoardIdentity Cli_BoardIdentity(const CliRequest &r, const QList<ReportField> &r
 }
 
 JobRequest Cli_LineGated(JobRequest request, LineStation &line) {
-    if (const std::optional<Gate> gate = line.gate()) request.gates.push_back(*gate);
-    return request;
+    return line.gated(std::move(request));
 }

@@ -63,6 +63,11 @@ std::optional<Gate> LineStation::gate() {
     };
 }
 
+JobRequest LineStation::gated(JobRequest request) {
+    if (const std::optional<Gate> approval = gate()) request.gates.push_back(*approval);
+    return request;
+}
+
 void LineStation::boardStarted(const BoardIdentity &board) {
     {
         QMutexLocker lock(&mutex);

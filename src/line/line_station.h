@@ -62,6 +62,8 @@ class LineStation {
     // checks): the --before-board hook with the board's identity (boardStarted) and the chip the
     // gate sees. None when there is no such hook.
     std::optional<Gate> gate();
+    // `request` with that approval as its last gate.
+    JobRequest gated(JobRequest request);
 
     // A board is found and its run starts: `arrival` and `start`, and the board is running.
     void boardStarted(const BoardIdentity &board);

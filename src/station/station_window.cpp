@@ -52,7 +52,7 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
       lineStation(setup.line ? *setup.line : *ownLine),
       lifecycle(lineStation, setup.report ? *setup.report : noReport, setup.recipe.operation, {},
                 [this](const QString &) { reportFailed(); }),
-      watch(lineGated(setup.recipe.request), setup.ports ? setup.ports : chipPorts) {
+      watch(lineStation.gated(setup.recipe.request), setup.ports ? setup.ports : chipPorts) {
     setWindowTitle(tr("Tessara station"));
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -377,12 +377,6 @@ BoardIdentity StationWindow::identityOf(const Slot &slot, const QString &port) c
     return board;
 }
 
-// The line's approval (a --before-board hook) after the recipe's own checks.
-JobRequest StationWindow::lineGated(JobRequest request) {
-    if (const std::optional<Gate> gate = lineStation.gate()) request.gates.push_back(*gate);
-    return request;
-}
-
 void StationWindow::reportFailed() {
     problemLabel->setText(tr("The report %1 cannot be written: %2. Stop and call the engineer.")
                               .arg(setup.report->path(), setup.report->errorString()));
@@ -625,7 +619,7 @@ void StationWindow::stopBoards() {
 bool StationWindow::setRecipe(const Recipe &recipe) {
     if (watch.running() > 0) return false;
     setup.recipe = recipe;
-    watch.setRequest(lineGated(recipe.request));
+    watch.setRequest(lineStation.gated(recipe.request)); // the line approves after the recipe
     showRecipe();
     return true;
 }

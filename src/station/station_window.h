@@ -138,7 +138,6 @@ class StationWindow : public QMainWindow {
     // What each record of the board in `slot` adds to the run's own; `passed`: how its run ended.
     QList<ReportField> recordFields(const Slot &slot, bool passed) const;
     BoardIdentity identityOf(const Slot &slot, const QString &port) const;
-    JobRequest lineGated(JobRequest request);
     void reportFailed();
     void takeRecipe(const StationOptions &options);
     QString chooseFile(const QString &title, const QString &filter);
