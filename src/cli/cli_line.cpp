@@ -2,11 +2,13 @@
 
 #include "cli/terminal_lines.h"
 #include "line/line_options.h"
+#include "line/mqtt_settings.h"
 #include "serial/port_choice.h"
 #include "serial/port_info.h"
 #include "serial/port_map.h"
 
 #include <QFileInfo>
+#include <QSysInfo>
 
 namespace {
 
@@ -18,6 +20,11 @@ bool samePort(const QString &a, const QString &b) {
 }
 
 } // namespace
+
+QString Cli_StationName(const CliRequest &r) {
+    if (r.mqtt.isEmpty()) return QString();
+    return r.station.isEmpty() ? Topic_Level(QSysInfo::machineHostName()) : r.station;
+}
 
 std::unique_ptr<LineStation> Cli_LineStation(const CliRequest &r, FILE *out, FILE *err) {
     LineStation::Settings settings;

@@ -1,5 +1,7 @@
 #include "station/station_history.h"
 
+#include "line/station_records.h"
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -37,22 +39,13 @@ int Records_BeforeReset(const QString &auditPath, const QString &station) {
 StationHistory Read_StationHistory(const QString &path, const QString &station,
                                    const QString &recipe, int uncounted) {
     StationHistory history;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return history;
     std::map<QString, bool> lastPassedInSlot;
-    qint64 read = 0;
     bool first = true;
-    while (!file.atEnd() && read < MaxReportBytes) {
-        const QByteArray line = file.readLine(MaxLineBytes);
-        read += line.size();
-        const QJsonObject r = QJsonDocument::fromJson(line).object();
-        if (r.isEmpty() || r.contains(QStringLiteral("type")) ||
-            r.value(QStringLiteral("station")).toString() != station)
-            continue;
+    Read_StationRecords(path, station, [&](const QJsonObject &r) {
         const QString slot = r.value(QStringLiteral("slot")).toString();
         const bool ok = r.value(QStringLiteral("result")).toString() == QLatin1String("ok");
         const int attempt = r.value(QStringLiteral("attempt")).toString().toInt();
-        if (attempt < 1) continue;
+        if (attempt < 1) return;
         const QDateTime time =
             QDateTime::fromString(r.value(QStringLiteral("time")).toString(), Qt::ISODate);
         const bool counts = history.records >= uncounted;
@@ -73,6 +66,6 @@ StationHistory Read_StationHistory(const QString &path, const QString &station,
             history.lastRuns.insert(key, LastRun{attempt, ok, counts});
         else
             history.lastRuns.remove(key);
-    }
+    });
     return history;
 }
