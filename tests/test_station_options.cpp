@@ -73,8 +73,8 @@ class StationOptionsTest : public QObject {
         QTest::newRow("drain out of range")
             << QByteArray("--mqtt mqtt://h --mqtt-drain 601\n") << QStringList{}
             << "CONF:1: --mqtt-drain takes a whole number from 0 to 600, not \"601\"";
-        QTest::newRow("not an MQTT URL")
-            << QByteArray("--mqtt http://h\n") << QStringList{} << "CONF:1: --mqtt \"http://h\": ";
+        QTest::newRow("not an MQTT URL") << QByteArray("--mqtt http://h\n") << QStringList{}
+                                         << "CONF:1: --mqtt takes mqtt://HOST";
         QTest::newRow("password file without a broker")
             << QByteArray("--mqtt-auth pw\n") << QStringList{} << "--mqtt-auth applies to --mqtt";
         QTest::newRow("a station that is no topic level")

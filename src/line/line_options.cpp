@@ -54,10 +54,8 @@ bool Take_LineOption(const QString &name, const QString &value, LineOptions &o, 
     } else if (name == QLatin1String("--mqtt-drain")) {
         ok = readSeconds(name, value, 0, 600, o.mqttDrainMs, error);
     } else if (name == QLatin1String("--mqtt")) {
-        QString why;
-        Parse_MqttUrl(value, why);
-        if (!why.isEmpty()) error = QStringLiteral("--mqtt \"%1\": %2").arg(value, why);
-        ok = why.isEmpty();
+        Parse_MqttUrl(value, error); // its reasons name the option
+        ok = error.isEmpty();
         o.mqtt = value;
     } else if (name == QLatin1String("--station")) {
         o.station = value;
