@@ -22,8 +22,8 @@ bool samePort(const QString &a, const QString &b) {
 } // namespace
 
 QString Cli_StationName(const CliRequest &r) {
-    if (r.mqtt.isEmpty()) return QString();
-    return r.station.isEmpty() ? Topic_Level(QSysInfo::machineHostName()) : r.station;
+    if (r.line.mqtt.isEmpty()) return QString();
+    return r.line.station.isEmpty() ? Topic_Level(QSysInfo::machineHostName()) : r.line.station;
 }
 
 std::unique_ptr<LineStation> Cli_LineStation(const CliRequest &r, FILE *out, FILE *err) {
@@ -32,16 +32,8 @@ std::unique_ptr<LineStation> Cli_LineStation(const CliRequest &r, FILE *out, FIL
     if (r.json) settings.json = out;
     settings.report = r.report;
     settings.log = [err](const QString &line) { Cli_Complain(err, line); };
-    LineOptions options;
-    options.beforeBoard = r.beforeBoard;
-    options.afterBoard = r.afterBoard;
-    options.hookTimeoutMs = r.hookTimeoutMs;
-    options.mqtt = r.mqtt;
-    options.station = r.station;
-    options.mqttAuth = r.mqttAuth;
-    options.mqttDrainMs = r.mqttDrainMs;
     QString error;
-    if (!Line_Settings(options, settings, error)) {
+    if (!Line_Settings(r.line, settings, error)) {
         Cli_Complain(err, error);
         return nullptr;
     }

@@ -124,7 +124,7 @@ bool readBoards(const QStringList &ports, bool all, CliRequest &r, QString &erro
 
 // The production line's options: each command splits, the URL reads, nothing dangles.
 bool readLineOptions(const QCommandLineParser &parser, CliRequest &r, QString &error) {
-    LineOptions o;
+    LineOptions &o = r.line;
     for (const char *name : {"hook-timeout", "mqtt-drain", "before-board", "after-board", "mqtt",
                              "station", "mqtt-auth"}) {
         const QString option = QLatin1String(name);
@@ -138,13 +138,6 @@ bool readLineOptions(const QCommandLineParser &parser, CliRequest &r, QString &e
         return false;
     }
     r.json = parser.isSet(QStringLiteral("json"));
-    r.beforeBoard = o.beforeBoard;
-    r.afterBoard = o.afterBoard;
-    r.hookTimeoutMs = o.hookTimeoutMs;
-    r.mqtt = o.mqtt;
-    r.station = o.station;
-    r.mqttAuth = o.mqttAuth;
-    r.mqttDrainMs = o.mqttDrainMs;
     return true;
 }
 
