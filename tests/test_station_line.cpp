@@ -128,13 +128,6 @@ QString tileOf(const QWidget &window, const QString &name) {
     return QString();
 }
 
-int framesNamed(const SimDevice &sim, const QStringList &names) {
-    int n = 0;
-    for (const SimFrame &f : sim.received())
-        n += names.contains(f.name);
-    return n;
-}
-
 } // namespace
 
 class StationLineTest : public QObject {
@@ -334,7 +327,7 @@ class StationLineTest : public QObject {
             QVERIFY(pid > 0);
             QTRY_VERIFY2_WITH_TIMEOUT(Process_Gone(pid), name, 10000);
         }
-        QCOMPARE(framesNamed(bench.board(0), {"L", "J", "o", "h", "j", "k", "l"}), 0);
+        QCOMPARE(Frames_Named(bench.board(0), {"L", "J", "o", "h", "j", "k", "l"}), 0);
         QCOMPARE(bench.board(0).mcuFlash(), mcuBefore);
         QCOMPARE(bench.board(0).externalFlash(), flashBefore);
         station.close();

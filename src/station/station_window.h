@@ -61,7 +61,8 @@ class StationWindow : public QMainWindow {
         // Where what is done at the station is recorded; none: nowhere.
         StationAudit *audit = nullptr;
         // What the production line hears of the boards (events, hooks, the broker), started by
-        // the caller; none: nothing.
+        // the caller, and outliving the window (its overview asks the window's counters); none:
+        // nothing.
         LineStation *line = nullptr;
     };
     explicit StationWindow(Setup setup, QWidget *parent = nullptr);
