@@ -2,6 +2,7 @@
 #include "line/line_options.h"
 #include "station/recipe.h"
 #include "station/slots_conf.h"
+#include "station/station_history.h"
 #include "station/station_options.h"
 #include "station/station_translation.h"
 #include "station/station_window.h"
@@ -150,6 +151,9 @@ int main(int argc, char **argv) {
     LineStation::Settings lineSettings;
     lineSettings.command = o.operation;
     lineSettings.report = o.reportPath;
+    // The overview's boards of this shift start where the counters were last reset.
+    lineSettings.uncountedRecords =
+        Records_BeforeReset(StationAudit::pathBeside(o.reportPath), station);
     lineSettings.log = [](const QString &line) {
         std::fprintf(stderr, "tessara-station: %s\n", qPrintable(line));
     };
