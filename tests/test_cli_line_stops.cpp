@@ -28,13 +28,6 @@ QString stubbornHook(BenchRig &bench) {
     return path;
 }
 
-int framesNamed(const SimDevice &sim, const QStringList &names) {
-    int n = 0;
-    for (const SimFrame &f : sim.received())
-        n += names.contains(f.name);
-    return n;
-}
-
 } // namespace
 
 class CliLineStopsTest : public QObject {
@@ -101,7 +94,7 @@ class CliLineStopsTest : public QObject {
             QCOMPARE(record["result"].toString(), before ? QString("interrupted") : QString("ok"));
         if (!before) return;
         for (int i = 0; i < boards; ++i) {
-            QCOMPARE(framesNamed(bench.board(i), {"L", "J", "o", "h", "j", "k", "l"}), 0);
+            QCOMPARE(Frames_Named(bench.board(i), {"L", "J", "o", "h", "j", "k", "l"}), 0);
             QCOMPARE(bench.board(i).mcuFlash(), mcuBefore[i]);
             QCOMPARE(bench.board(i).externalFlash(), flashBefore[i]);
         }

@@ -113,10 +113,10 @@ class CliStationTest : public QObject {
         QCOMPARE(r.command, QStringLiteral("update-all"));
         QCOMPARE(r.images, QStringList({"/srv/app.bin", "/srv/flash.bin"}));
         QCOMPARE(r.report, QStringLiteral("/var/lib/tessara/report.jsonl"));
-        QCOMPARE(r.mqtt, QStringLiteral("mqtt://broker:1883/line1"));
-        QCOMPARE(r.station, QStringLiteral("bench-3"));
-        QCOMPARE(r.afterBoard, QStringLiteral("logger -t tessara"));
-        QCOMPARE(r.hookTimeoutMs, 30000);
+        QCOMPARE(r.line.mqtt, QStringLiteral("mqtt://broker:1883/line1"));
+        QCOMPARE(r.line.station, QStringLiteral("bench-3"));
+        QCOMPARE(r.line.afterBoard, QStringLiteral("logger -t tessara"));
+        QCOMPARE(r.line.hookTimeoutMs, 30000);
     }
 
     // A refusal that comes from a line of the file names the file and the line; one that comes

@@ -2,6 +2,7 @@
 // is refused before any window or port.
 #include "station/station_options.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 class StationOptionsTest : public QObject {
@@ -38,6 +39,77 @@ class StationOptionsTest : public QObject {
                             : parsed.options ? "bundle " + parsed.options->bundlePath
                                              : parsed.error;
         QCOMPARE(got, outcome);
+    }
+
+    // station.conf as tessara-cli --watch reads it: the line's options are the window's too;
+    // what makes no sense in a window is refused by name, with the file and line it came from.
+    void lineOptions_data() {
+        QTest::addColumn<QByteArray>("conf");
+        QTest::addColumn<QStringList>("arguments"); // after --config CONF
+        QTest::addColumn<QString>("outcome");       // the line's options taken, or the reason
+
+        const QByteArray line = "--all --watch\n"
+                                "--mqtt=mqtt://127.0.0.1:1884/line1\n"
+                                "# the station's name in the topics and the records\n"
+                                "--station bench-3 --mqtt-drain 7\n"
+                                "--before-board 'true --a' --after-board true --hook-timeout 20\n";
+        QTest::newRow("the line's options")
+            << line << QStringList{}
+            << "mqtt://127.0.0.1:1884/line1 bench-3 7000 | true --a | true 20000";
+        QTest::newRow("--json in the file")
+            << line + "--json\n"
+            << QStringList{}
+            << "CONF:6: --json is not for the window: the window sends the events to the line "
+               "with --mqtt, not to stdout";
+        QTest::newRow("--port on the command line")
+            << line << QStringList{"--port", "/dev/ttyACM0"}
+            << "--port is not for the window: the window watches every chip port; --slots "
+               "names them";
+        QTest::newRow("a flag given a value")
+            << QByteArray("--manual=yes\n") << QStringList{} << "CONF:1: --manual takes no value";
+        QTest::newRow("hook that cannot be run")
+            << QByteArray("\n--after-board ./no-such-hook\n") << QStringList{}
+            << "CONF:2: --after-board \"./no-such-hook\": ";
+        QTest::newRow("drain out of range")
+            << QByteArray("--mqtt mqtt://h --mqtt-drain 601\n") << QStringList{}
+            << "CONF:1: --mqtt-drain takes a whole number from 0 to 600, not \"601\"";
+        QTest::newRow("not an MQTT URL") << QByteArray("--mqtt http://h\n") << QStringList{}
+                                         << "CONF:1: --mqtt takes mqtt://HOST";
+        QTest::newRow("password file without a broker")
+            << QByteArray("--mqtt-auth pw\n") << QStringList{} << "--mqtt-auth applies to --mqtt";
+        QTest::newRow("a station that is no topic level")
+            << QByteArray("--mqtt mqtt://h --station a/b\n") << QStringList{}
+            << "--station \"a/b\": a station's name cannot hold /, +, # or control characters, "
+               "nor be empty";
+        QTest::newRow("any station name without a broker")
+            << QByteArray("--station a/b\n") << QStringList{} << " a/b 5000 |  |  10000";
+    }
+    void lineOptions() {
+        QFETCH(QByteArray, conf);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, outcome);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("station.conf");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(conf) == conf.size());
+        file.close();
+        const ParsedStationOptions parsed =
+            Parse_StationOptions(QStringList{"--config", path, "--mcu", "a.bin", "--flash", "f.bin",
+                                             "--model", "KQ31B"} +
+                                 arguments);
+        if (!parsed.options) {
+            QVERIFY2(parsed.error.startsWith(QString(outcome).replace("CONF", path)),
+                     qPrintable(parsed.error));
+            return;
+        }
+        const LineOptions &o = parsed.options->line;
+        QCOMPARE(QStringLiteral("%1 %2 %3 | %4 | %5 %6")
+                     .arg(o.mqtt, o.station)
+                     .arg(o.mqttDrainMs)
+                     .arg(o.beforeBoard, o.afterBoard)
+                     .arg(o.hookTimeoutMs),
+                 outcome);
+        QCOMPARE(parsed.options->station, o.station); // the records' name is the topics'
     }
 
     // The help tells where the report goes by default as a rule, not as this machine's path.

@@ -4,6 +4,16 @@
 <context>
     <name>OperatorWords</name>
     <message>
+        <location filename="../src/station/operator_words.cpp" line="47"/>
+        <source>refused by the line: %1</source>
+        <translation>被产线拒绝：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/operator_words.cpp" line="48"/>
+        <source>set the board aside and ask the line lead</source>
+        <translation>把电路板放到一边并询问产线负责人</translation>
+    </message>
+    <message>
         <location filename="../src/station/operator_words.cpp" line="34"/>
         <source>re-seat the board</source>
         <translation>重新插好电路板</translation>
@@ -402,7 +412,17 @@ Options:
                        never (only a new board runs)
   --flash-ini FILE     the Flash.ini to read first
   --config FILE        read options from FILE (station.conf, as tessara-cli)
-  --station NAME       this station&apos;s name in its records and audit log
+  --station NAME       this station&apos;s name in its records, audit log and
+                       MQTT topics
+  --mqtt URL           publish the boards&apos; events to the line&apos;s broker at
+                       mqtt://HOST[:PORT][/PREFIX] (mqtts:// with TLS)
+  --mqtt-auth FILE     the broker&apos;s user name and password (USER:PASSWORD)
+  --mqtt-drain SECONDS  how long closing waits for the broker to take the
+                       boards&apos; ends, 0-600 (default 5)
+  --before-board CMD   run CMD before a board is written; unless it exits
+                       with 0 the board is refused
+  --after-board CMD    run CMD when a board has ended, its record on its input
+  --hook-timeout SECONDS  how long a hook may take, 1-3600 (default 10)
   --fullscreen         fill the screen (a kiosk)
   --set-supervisor-password  set the supervisor&apos;s password in the
                        configuration file (--config, default %1)
@@ -448,7 +468,14 @@ Exit status:
                        never（只烧新板）
   --flash-ini 文件     优先读取的 Flash.ini
   --config 文件        从文件读取选项（station.conf，与 tessara-cli 相同）
-  --station 名称       本工位在记录和审计日志中的名称
+  --station 名称       本工位在记录、审计日志和 MQTT 主题中的名称
+  --mqtt URL           把电路板的事件发布到产线的代理
+                       mqtt://主机[:端口][/前缀]（mqtts:// 使用 TLS）
+  --mqtt-auth 文件     代理的用户名和密码（用户:密码）
+  --mqtt-drain 秒数    关闭时等待代理接收电路板结束事件的时间，0-600（默认 5）
+  --before-board 命令  烧录电路板前运行命令；退出状态不为 0 则拒绝该板
+  --after-board 命令   电路板结束后运行命令，其记录在命令的标准输入上
+  --hook-timeout 秒数  钩子命令可用的时间，1-3600（默认 10）
   --fullscreen         全屏显示（信息亭）
   --set-supervisor-password  在配置文件中设置主管密码
                        （--config，默认 %1）
@@ -479,6 +506,36 @@ Exit status:
         <location filename="../src/station/station_options.cpp" line="204"/>
         <source>unknown option: %1</source>
         <translation>未知的选项：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="161"/>
+        <source>%1 is not for the window: %2</source>
+        <translation>%1 不适用于窗口：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="22"/>
+        <source>the window sends the events to the line with --mqtt, not to stdout</source>
+        <translation>窗口用 --mqtt 把事件发送给产线，而不是输出到标准输出</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="24"/>
+        <source>the window watches every chip port; --slots names them</source>
+        <translation>窗口监视每个芯片端口；用 --slots 为它们命名</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="27"/>
+        <source>the window keeps each board&apos;s log on its tile</source>
+        <translation>窗口把每块板的日志保存在它的方块上</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="31"/>
+        <source>the station&apos;s recipe does not take it</source>
+        <translation>工位的配方不接受此选项</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="232"/>
+        <source>%1 takes no value</source>
+        <translation>%1 不接受值</translation>
     </message>
     <message>
         <location filename="../src/station/station_options.cpp" line="210"/>

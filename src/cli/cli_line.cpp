@@ -1,6 +1,7 @@
 #include "cli/cli_line.h"
 
 #include "cli/terminal_lines.h"
+#include "line/line_options.h"
 #include "line/mqtt_settings.h"
 #include "serial/port_choice.h"
 #include "serial/port_info.h"
@@ -21,32 +22,20 @@ bool samePort(const QString &a, const QString &b) {
 } // namespace
 
 QString Cli_StationName(const CliRequest &r) {
-    if (r.mqtt.isEmpty()) return QString();
-    return r.station.isEmpty() ? Topic_Level(QSysInfo::machineHostName()) : r.station;
+    if (r.line.mqtt.isEmpty()) return QString();
+    return r.line.station.isEmpty() ? Topic_Level(QSysInfo::machineHostName()) : r.line.station;
 }
 
 std::unique_ptr<LineStation> Cli_LineStation(const CliRequest &r, FILE *out, FILE *err) {
     LineStation::Settings settings;
     settings.command = r.command;
     if (r.json) settings.json = out;
-    // The options were checked when they were read.
-    QString unused;
-    if (!r.beforeBoard.isEmpty())
-        settings.beforeBoard = LineHook::FromCommandLine(r.beforeBoard, r.hookTimeoutMs, unused);
-    if (!r.afterBoard.isEmpty())
-        settings.afterBoard = LineHook::FromCommandLine(r.afterBoard, r.hookTimeoutMs, unused);
-    QString error;
+    settings.report = r.report;
     settings.log = [err](const QString &line) { Cli_Complain(err, line); };
-    if (!r.mqtt.isEmpty()) {
-        MqttSettings mqtt = Parse_MqttUrl(r.mqtt, error);
-        mqtt.station = Cli_StationName(r);
-        if (!r.mqttAuth.isEmpty() && !Read_MqttAuth(r.mqttAuth, mqtt, error)) {
-            Cli_Complain(err, QStringLiteral("--mqtt-auth: ") + error);
-            return nullptr;
-        }
-        settings.mqtt = mqtt;
-        settings.report = r.report;
-        settings.drainMs = r.mqttDrainMs;
+    QString error;
+    if (!Line_Settings(r.line, settings, error)) {
+        Cli_Complain(err, error);
+        return nullptr;
     }
     auto line = std::make_unique<LineStation>(settings);
     if (!line->start(error)) {
@@ -60,11 +49,7 @@ BoardIdentity Cli_BoardIdentity(const CliRequest &r, const QList<ReportField> &r
                                 const QString &port) {
     BoardIdentity board;
     board.port = port;
-    // The release bundle of the run, as its records name it.
-    for (const ReportField &field : recordFields) {
-        if (field.name == "bundle_sha256") board.bundleSha256 = field.text.value_or(QString());
-        if (field.name == "version") board.bundleVersion = field.text.value_or(QString());
-    }
+    Take_BundleFields(board, recordFields);
     const QList<PortIdentity> identities = System_PortIdentities();
     for (const PortIdentity &identity : identities)
         if (samePort(port, identity.location) || port == identity.portName)
@@ -79,6 +64,5 @@ BoardIdentity Cli_BoardIdentity(const CliRequest &r, const QList<ReportField> &r
 }
 
 JobRequest Cli_LineGated(JobRequest request, LineStation &line) {
-    if (const std::optional<Gate> gate = line.gate()) request.gates.push_back(*gate);
-    return request;
+    return line.gated(std::move(request));
 }

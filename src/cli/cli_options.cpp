@@ -5,8 +5,7 @@
 #include "cli/cli_ledger.h"
 #include "flash/flash_ini_search.h"
 #include "ledger/ledger.h"
-#include "line/line_hook.h"
-#include "line/mqtt_settings.h"
+#include "line/line_options.h"
 #include "line/station_config.h"
 
 #include <QCommandLineParser>
@@ -126,48 +125,20 @@ bool readBoards(const QStringList &ports, bool all, CliRequest &r, QString &erro
 
 // The production line's options: each command splits, the URL reads, nothing dangles.
 bool readLineOptions(const QCommandLineParser &parser, CliRequest &r, QString &error) {
-    int seconds = 0;
-    if (!readNumber(QStringLiteral("hook-timeout"), parser.value(QStringLiteral("hook-timeout")), 1,
-                    3600, seconds, error))
-        return false;
-    r.hookTimeoutMs = seconds * 1000;
-    for (const char *name : {"before-board", "after-board"}) {
+    LineOptions &o = r.line;
+    for (const char *name : {"hook-timeout", "mqtt-drain", "before-board", "after-board", "mqtt",
+                             "station", "mqtt-auth"}) {
         const QString option = QLatin1String(name);
-        if (!parser.isSet(option)) continue;
-        const QString command = parser.value(option);
-        QString why;
-        LineHook::FromCommandLine(command, r.hookTimeoutMs, why);
-        if (!why.isEmpty()) {
-            error = QStringLiteral("--%1 \"%2\": %3").arg(option, command, why);
+        if (parser.isSet(option) && !Take_LineOption("--" + option, parser.value(option), o, error))
             return false;
-        }
-        (option == QLatin1String("before-board") ? r.beforeBoard : r.afterBoard) = command;
+    }
+    if (!Check_LineOptions(o, error)) return false;
+    // The station's name is the topics' alone here.
+    if (o.mqtt.isEmpty() && parser.isSet(QStringLiteral("station"))) {
+        error = QStringLiteral("--station applies to --mqtt");
+        return false;
     }
     r.json = parser.isSet(QStringLiteral("json"));
-    r.mqtt = parser.value(QStringLiteral("mqtt"));
-    r.station = parser.value(QStringLiteral("station"));
-    r.mqttAuth = parser.value(QStringLiteral("mqtt-auth"));
-    int drainSeconds = 0;
-    if (!readNumber(QStringLiteral("mqtt-drain"), parser.value(QStringLiteral("mqtt-drain")), 0,
-                    600, drainSeconds, error))
-        return false;
-    r.mqttDrainMs = drainSeconds * 1000;
-    if (parser.isSet(QStringLiteral("mqtt"))) {
-        Parse_MqttUrl(r.mqtt, error);
-        if (!error.isEmpty()) return false;
-    } else {
-        for (const char *name : {"station", "mqtt-auth", "mqtt-drain"})
-            if (parser.isSet(QLatin1String(name))) {
-                error = QStringLiteral("--%1 applies to --mqtt").arg(QLatin1String(name));
-                return false;
-            }
-    }
-    if (parser.isSet(QStringLiteral("station")) && Topic_Level(r.station) != r.station) {
-        error = QStringLiteral("--station \"%1\": a station's name cannot hold /, +, # or "
-                               "control characters, nor be empty")
-                    .arg(r.station);
-        return false;
-    }
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "bundle/release_pin.h"
 #include "jobs/job.h"
+#include "line/line_options.h"
 
 #include <QString>
 #include <QStringList>
@@ -43,13 +44,7 @@ struct CliRequest {
     // their time limit, and the MQTT broker that hears the events (its URL, the station's name in
     // the topics, the file with the user name and password).
     bool json = false;
-    QString beforeBoard;
-    QString afterBoard;
-    int hookTimeoutMs = 10000;
-    QString mqtt;
-    QString station;
-    QString mqttAuth;
-    int mqttDrainMs = 5000;
+    LineOptions line;
 
     // Several boards at once: each board's lines carry its port, and a table ends the run.
     bool gang() const { return all || ports.size() > 1; }

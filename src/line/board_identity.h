@@ -1,5 +1,8 @@
 #pragma once
 
+#include "jobs/board_report.h"
+
+#include <QList>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -19,3 +22,7 @@ struct BoardIdentity {
 
 // "0x1a", as the report writes boot versions; empty when not known.
 QString Boot_VersionText(const BoardIdentity &board);
+
+// The release bundle written to `board`, as the fields of its records name it (bundle_sha256,
+// version).
+void Take_BundleFields(BoardIdentity &board, const QList<ReportField> &recordFields);

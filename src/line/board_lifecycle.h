@@ -32,16 +32,21 @@ class BoardLifecycle {
     BoardLifecycle(const BoardLifecycle &) = delete;
     BoardLifecycle &operator=(const BoardLifecycle &) = delete;
 
-    // `board`'s run starts: its events come to the line on the thread of `context`.
-    void begin(BoardThread *board, QObject *context, const BoardIdentity &identity);
-    // The run on `port` ended with `result`: returns its record, written to the report.
-    QByteArray end(const QString &port, const JobResult &result);
+    // `board`'s run starts: its events come to the line on the thread of `context`. `boardFields`
+    // follow the run's own in the record written should the program end during the run.
+    void begin(BoardThread *board, QObject *context, const BoardIdentity &identity,
+               const QList<ReportField> &boardFields = {});
+    // The run on `port` ended with `result`: returns its record, written to the report, with
+    // `boardFields` (a station's slot and attempt) after the run's own.
+    QByteArray end(const QString &port, const JobResult &result,
+                   const QList<ReportField> &boardFields = {});
     // A board named `name` that is not there (`result` says why): recorded and told.
     QByteArray absent(const QString &name, const JobResult &result);
 
   private:
-    void underWay(const QString &port);
-    QByteArray record(const QString &port, const JobResult &result);
+    void underWay(const QString &port, const QList<ReportField> &fields);
+    QByteArray record(const QString &port, const JobResult &result,
+                      const QList<ReportField> &fields);
 
     LineStation &line;
     BoardReport &report;

@@ -170,7 +170,7 @@ QString LineHook::beforeBoard(const BoardIdentity &board, const StopToken &stopR
     if (!isSet()) return QString();
     const Run hook = run(Hook_Environment(board), QByteArray(), stopRequested);
     if (hook.ok()) return QString();
-    const QString prefix = QStringLiteral("refused by the line: ");
+    const QString prefix = QLatin1String(RefusalPrefix);
     // A refusal says why in the hook's own words; anything else says what became of the hook.
     if (hook.ending == Run::Exited && !hook.lastLine.isEmpty()) return prefix + hook.lastLine;
     return prefix + hook.describe(program(), timeoutMs);

@@ -34,6 +34,7 @@ class LineHook {
     // nothing, how it ended: its exit status, a crash, no answer in time, not started).
     // A stop (`stopRequested` true) ends the hook at once with all it started: it refuses.
     using StopToken = std::function<bool()>;
+    static constexpr const char *RefusalPrefix = "refused by the line: ";
     QString beforeBoard(const BoardIdentity &board, const StopToken &stopRequested = {}) const;
     // Once the board's run is over, with its report record (Board_ReportLine) on the hook's
     // standard input and TESSARA_RESULT (ok, fail, interrupted) and TESSARA_REASON taken from

@@ -73,6 +73,11 @@ std::optional<Gate> LineStation::gate() {
     };
 }
 
+JobRequest LineStation::gated(JobRequest request) {
+    if (const std::optional<Gate> approval = gate()) request.gates.push_back(*approval);
+    return request;
+}
+
 void LineStation::boardStarted(const BoardIdentity &board) {
     {
         QMutexLocker lock(&mutex);
@@ -169,6 +174,16 @@ void LineStation::setRunning(int change) {
     publishOverview();
 }
 
+void LineStation::countWith(std::function<Counters()> given) {
+    counters = std::move(given);
+    publishOverview();
+}
+
 void LineStation::publishOverview() {
-    if (overview) mqtt->setOverview(overview->json(QDateTime::currentDateTime()));
+    if (!overview) return;
+    if (counters) {
+        const Counters now = counters();
+        overview->setCounters(now.counts, now.since);
+    }
+    mqtt->setOverview(overview->json(QDateTime::currentDateTime()));
 }

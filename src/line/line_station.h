@@ -9,7 +9,9 @@
 #include "line/station_overview.h"
 #include "protocol/observer.h"
 
+#include <QDateTime>
 #include <QHash>
+#include <QJsonObject>
 #include <QMutex>
 #include <QObject>
 #include <QString>
@@ -64,6 +66,8 @@ class LineStation {
     // checks): the --before-board hook with the board's identity (boardStarted) and the chip the
     // gate sees. None when there is no such hook.
     std::optional<Gate> gate();
+    // `request` with that approval as its last gate.
+    JobRequest gated(JobRequest request);
 
     // A board is found and its run starts: `arrival` and `start`, and the board is running.
     void boardStarted(const BoardIdentity &board);
@@ -78,6 +82,15 @@ class LineStation {
     // The run is over, with the program's exit status: its summary, the boards counted as they
     // ended.
     void runEnded(int status);
+    // The overview's counters, when the front end keeps its own (StationOverview::setCounters):
+    // `counters` is asked each time the overview is published, from now on.
+    struct Counters {
+        QJsonObject counts;
+        QDateTime since;
+    };
+    void countWith(std::function<Counters()> counters);
+    // The front end's counters changed outside a board's start or end (reset): published now.
+    void countersChanged() { publishOverview(); }
     // Waits for the hooks after the boards and takes the station off the broker ("offline").
     void finish();
 
@@ -95,6 +108,7 @@ class LineStation {
     AckedEnds acked;
     std::unique_ptr<MqttPublisher> mqtt;
     std::unique_ptr<StationOverview> overview; // with the publisher, for the line lead's page
+    std::function<Counters()> counters;        // none: the overview counts the runs itself
     int running = 0;
     RunSummary summary;
     bool finished = false;

@@ -178,6 +178,11 @@ void StationOverview::count(Slot &slot, const QString &state, const QString &fai
     }
 }
 
+void StationOverview::setCounters(const QJsonObject &counters, const QDateTime &from) {
+    keptCounters = counters;
+    keptSince = from;
+}
+
 QByteArray StationOverview::json(const QDateTime &now) const {
     QJsonArray slotList;
     for (const Slot &slot : slotsByPort)
@@ -198,18 +203,20 @@ QByteArray StationOverview::json(const QDateTime &now) const {
                                       it.key(), Qt::OffsetFromUTC, now.offsetFromUtc()))},
                         {"ok", it->ok},
                         {"failed", it->failed}});
+    const bool kept = !keptCounters.isEmpty();
+    const QJsonObject counted{{"boards", boards},
+                              {"ok", ok},
+                              {"failed", failed},
+                              {"interrupted", interrupted},
+                              {"first_pass_boards", firstPassBoards},
+                              {"first_pass_ok", firstPassOk}};
     const QJsonObject overview{{"v", 1},
                                {"event", "overview"},
                                {"time", timeText(now)},
                                {"station", station},
-                               {"since", timeText(since)},
+                               {"since", timeText(kept ? keptSince : since)},
                                {"recipe", recipe},
-                               {"counters", QJsonObject{{"boards", boards},
-                                                        {"ok", ok},
-                                                        {"failed", failed},
-                                                        {"interrupted", interrupted},
-                                                        {"first_pass_boards", firstPassBoards},
-                                                        {"first_pass_ok", firstPassOk}}},
+                               {"counters", kept ? keptCounters : counted},
                                {"slots", slotList},
                                {"failures", failureList},
                                {"per_10_minutes", bucketList}};

@@ -34,6 +34,11 @@ class StationOverview {
     void boardEnded(const QString &port, const JobResult &result, const QByteArray &record,
                     const QDateTime &now);
 
+    // Counters kept by the front end itself (a station's window counts boards, not runs, since
+    // the counters' last reset, rebuilt from the report at its start): they replace those
+    // counted here, and `since` says from when they count.
+    void setCounters(const QJsonObject &counters, const QDateTime &since);
+
     // A board's end that the report told before this run's first board: `record` is the board's
     // report record. The first such record starts the shift (`since`). A record that is not a
     // board's end (no result, port or time) is passed over; its kind of failure is not in a
@@ -62,6 +67,8 @@ class StationOverview {
 
     const QString station, command;
     QDateTime since;
+    QJsonObject keptCounters; // empty: those counted here
+    QDateTime keptSince;
     bool shiftStarted = false; // by a record of the report
     int boards = 0, ok = 0, failed = 0, interrupted = 0;
     int firstPassBoards = 0, firstPassOk = 0;

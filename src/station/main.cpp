@@ -1,6 +1,8 @@
 #include "jobs/stop_signals.h"
+#include "line/line_options.h"
 #include "station/recipe.h"
 #include "station/slots_conf.h"
+#include "station/station_history.h"
 #include "station/station_options.h"
 #include "station/station_translation.h"
 #include "station/station_window.h"
@@ -138,11 +140,27 @@ int main(int argc, char **argv) {
         return refuse(QApplication::translate("StationMain", "cannot open the report %1: %2")
                           .arg(o.reportPath, report.errorString()));
 
+    const QString station = o.station.isEmpty() ? QSysInfo::machineHostName() : o.station;
     StationAudit audit;
-    audit.setStation(o.station.isEmpty() ? QSysInfo::machineHostName() : o.station);
+    audit.setStation(station);
     if (!audit.open(StationAudit::pathBeside(o.reportPath)))
         return refuse(QApplication::translate("StationMain", "cannot open the audit log %1: %2")
                           .arg(StationAudit::pathBeside(o.reportPath), audit.errorString()));
+
+    // What the station tells the line, as tessara-cli --watch tells it.
+    LineStation::Settings lineSettings;
+    lineSettings.command = o.operation;
+    lineSettings.report = o.reportPath;
+    // The overview's boards of this shift start where the counters were last reset.
+    lineSettings.uncountedRecords =
+        Records_BeforeReset(StationAudit::pathBeside(o.reportPath), station);
+    lineSettings.log = [](const QString &line) {
+        std::fprintf(stderr, "tessara-station: %s\n", qPrintable(line));
+    };
+    QString lineError;
+    if (!Line_Settings(o.line, lineSettings, lineError)) return refuse(lineError);
+    LineStation line(lineSettings);
+    if (!line.start(lineError)) return refuse(QStringLiteral("--mqtt: ") + lineError);
 
     StationWindow::Setup setup;
     setup.recipe = recipe.value();
@@ -155,7 +173,8 @@ int main(int argc, char **argv) {
     setup.retry = o.retry;
     setup.supervisorHash = o.supervisorHash;
     setup.audit = &audit;
-    setup.station = o.station.isEmpty() ? QSysInfo::machineHostName() : o.station;
+    setup.station = station;
+    setup.line = &line;
     StationWindow window(setup);
     StopSignals stopSignals;
     QObject::connect(&stopSignals, &StopSignals::stopRequested, &window,
@@ -164,7 +183,10 @@ int main(int argc, char **argv) {
         window.showFullScreen();
     else
         window.show();
-    const int status = app.exec();
+    const int exec = app.exec();
     // Ended by a signal: the shell's status for it, as tessara-cli gives (SIGTERM: 143).
-    return stopSignals.firstSignal() ? 128 + stopSignals.firstSignal() : status;
+    const int status = stopSignals.firstSignal() ? 128 + stopSignals.firstSignal() : exec;
+    line.runEnded(status);
+    line.finish(); // the hooks after the boards, the ends owed to the broker
+    return status;
 }

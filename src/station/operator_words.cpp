@@ -1,5 +1,6 @@
 #include "station/operator_words.h"
 
+#include "line/line_hook.h"
 #include "station/recipe.h"
 
 #include <QCoreApplication>
@@ -40,6 +41,11 @@ OperatorWords Operator_Words(const JobResult &r, const FailureScene &scene) {
     if (scene.wrongRecipe && r.chip && r.failure->kind == FailureKind::InputUnusable)
         return {Wrong_RecipeReason(r.chip->name()),
                 Words::tr("take it to the station of its recipe")};
+    // The line's hook before the board said no: its words, not the board's fault.
+    const QString lineRefusal = QLatin1String(LineHook::RefusalPrefix);
+    if (r.failure->kind == FailureKind::Refused && r.reason().startsWith(lineRefusal))
+        return {Words::tr("refused by the line: %1").arg(r.reason().mid(lineRefusal.size())),
+                Words::tr("set the board aside and ask the line lead")};
     // A check that ran and disagreed is the board's contents, not its seating.
     if (isCheck(scene.lastPhase) &&
         (r.failure->kind == FailureKind::Refused || r.failure->kind == FailureKind::WrongReply))

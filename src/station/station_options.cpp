@@ -1,5 +1,6 @@
 #include "station/station_options.h"
 
+#include "line/line_options.h"
 #include "line/station_config.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,23 @@ namespace {
 struct Words {
     Q_DECLARE_TR_FUNCTIONS(StationOptions)
 };
+
+// Why an option of tessara-cli's that station.conf may hold is refused by the window; empty for
+// any other.
+QString Not_ForTheWindow(const QString &option) {
+    if (option == QLatin1String("--json"))
+        return Words::tr("the window sends the events to the line with --mqtt, not to stdout");
+    if (option == QLatin1String("--port"))
+        return Words::tr("the window watches every chip port; --slots names them");
+    for (const char *log : {"--quiet", "--verbose", "--trace"})
+        if (option == QLatin1String(log))
+            return Words::tr("the window keeps each board's log on its tile");
+    for (const char *other :
+         {"--wait", "--boot-setting", "--erase-whole", "--nand", "--blocks", "--probe", "--ledger"})
+        if (option == QLatin1String(other))
+            return Words::tr("the station's recipe does not take it");
+    return QString();
+}
 
 } // namespace
 
@@ -68,7 +86,17 @@ QString Station_Usage() {
                "                       never (only a new board runs)\n"
                "  --flash-ini FILE     the Flash.ini to read first\n"
                "  --config FILE        read options from FILE (station.conf, as tessara-cli)\n"
-               "  --station NAME       this station's name in its records and audit log\n"
+               "  --station NAME       this station's name in its records, audit log and\n"
+               "                       MQTT topics\n"
+               "  --mqtt URL           publish the boards' events to the line's broker at\n"
+               "                       mqtt://HOST[:PORT][/PREFIX] (mqtts:// with TLS)\n"
+               "  --mqtt-auth FILE     the broker's user name and password (USER:PASSWORD)\n"
+               "  --mqtt-drain SECONDS  how long closing waits for the broker to take the\n"
+               "                       boards' ends, 0-600 (default 5)\n"
+               "  --before-board CMD   run CMD before a board is written; unless it exits\n"
+               "                       with 0 the board is refused\n"
+               "  --after-board CMD    run CMD when a board has ended, its record on its input\n"
+               "  --hook-timeout SECONDS  how long a hook may take, 1-3600 (default 10)\n"
                "  --fullscreen         fill the screen (a kiosk)\n"
                "  --set-supervisor-password  set the supervisor's password in the\n"
                "                       configuration file (--config, default %1)\n"
@@ -88,15 +116,32 @@ QString Station_Usage() {
 ParsedStationOptions Parse_StationOptions(const QStringList &given) {
     ParsedStationOptions parsed;
     // Expanded as tessara-cli expands its own (after the program's name).
+    QStringList origins;
     const QStringList arguments =
-        Expand_StationConfig(QStringList{QString()} + given, parsed.error).mid(1);
+        Expand_StationConfig(QStringList{QString()} + given, parsed.error, &origins).mid(1);
     if (!parsed.error.isEmpty()) return parsed;
+    origins.removeFirst();
+    // The reason names the file and line of a word that came from a configuration file.
+    const auto located = [&](int i) {
+        if (!parsed.error.isEmpty() && !origins.value(i).isEmpty())
+            parsed.error = origins.value(i) + QStringLiteral(": ") + parsed.error;
+        return parsed;
+    };
     StationOptions o;
     bool operationGiven = false;
     QStringList images; // after the operation
     for (int i = 0; i < arguments.size(); ++i) {
-        const QString &a = arguments[i];
+        // "--report=FILE" as tessara-cli takes it, or "--report FILE".
+        const int equals = arguments[i].indexOf(QLatin1Char('='));
+        const bool inlineValue = arguments[i].startsWith(QLatin1String("--")) && equals > 2;
+        const QString a = inlineValue ? arguments[i].left(equals) : arguments[i];
+        bool valueTaken = false;
         const auto value = [&](QString &into) {
+            valueTaken = true;
+            if (inlineValue) {
+                into = arguments[i].mid(equals + 1);
+                return true;
+            }
             if (i + 1 >= arguments.size()) {
                 parsed.error = Words::tr("%1 needs a value").arg(a);
                 return false;
@@ -106,58 +151,62 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
         };
         if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
             parsed.help = true;
-            return parsed;
+            return located(i);
         } else if (a == QLatin1String("--version")) {
             parsed.version = true;
-            return parsed;
+            return located(i);
         } else if (a == QLatin1String("--mcu")) {
-            if (!value(o.mcuPath)) return parsed;
+            if (!value(o.mcuPath)) return located(i);
         } else if (a == QLatin1String("--flash")) {
-            if (!value(o.flashPath)) return parsed;
+            if (!value(o.flashPath)) return located(i);
         } else if (a == QLatin1String("--report")) {
-            if (!value(o.reportPath)) return parsed;
+            if (!value(o.reportPath)) return located(i);
         } else if (a == QLatin1String("--slots")) {
-            if (!value(o.slotsConf)) return parsed;
+            if (!value(o.slotsConf)) return located(i);
         } else if (a == QLatin1String("--flash-ini")) {
-            if (!value(o.flashIniPath)) return parsed;
+            if (!value(o.flashIniPath)) return located(i);
         } else if (a == QLatin1String("--supervisor-hash")) {
-            if (!value(o.supervisorHash)) return parsed;
-        } else if (a == QLatin1String("--station")) {
-            if (!value(o.station)) return parsed;
+            if (!value(o.supervisorHash)) return located(i);
+        } else if (Is_LineOption(a)) {
+            QString text;
+            if (!value(text) || !Take_LineOption(a, text, o.line, parsed.error)) return located(i);
+        } else if (const QString why = Not_ForTheWindow(a); !why.isEmpty()) {
+            parsed.error = Words::tr("%1 is not for the window: %2").arg(a, why);
+            return located(i);
         } else if (a == QLatin1String("--fullscreen")) {
             o.fullscreen = true;
         } else if (a == QLatin1String("--all") || a == QLatin1String("--watch")) {
             // The service's way of saying what the station always does: watch every chip port.
         } else if (a == QLatin1String("--model")) {
             QString model;
-            if (!value(model)) return parsed;
+            if (!value(model)) return located(i);
             o.models.append(model);
         } else if (a == QLatin1String("--trust")) {
             QString key;
-            if (!value(key)) return parsed;
+            if (!value(key)) return located(i);
             o.trust.append(key);
         } else if ((a == QLatin1String("--product") && !o.pin.product.isEmpty()) ||
                    (a == QLatin1String("--min-version") && o.pin.minVersion)) {
             // One pin: a second one would quietly loosen the first.
             parsed.error = Words::tr("%1 is given twice").arg(a);
-            return parsed;
+            return located(i);
         } else if (a == QLatin1String("--product")) {
-            if (!value(o.pin.product)) return parsed;
+            if (!value(o.pin.product)) return located(i);
             if (o.pin.product.trimmed().isEmpty()) {
                 parsed.error = Words::tr("--product needs a product name");
-                return parsed;
+                return located(i);
             }
         } else if (a == QLatin1String("--min-version")) {
             QString text;
-            if (!value(text)) return parsed;
-            if (!Read_MinVersion(text, o.pin, parsed.error)) return parsed;
+            if (!value(text)) return located(i);
+            if (!Read_MinVersion(text, o.pin, parsed.error)) return located(i);
         } else if (a == QLatin1String("--only-changed")) {
             o.onlyChanged = true;
         } else if (a == QLatin1String("--manual")) {
             o.manual = true;
         } else if (a == QLatin1String("--retry")) {
             QString text;
-            if (!value(text)) return parsed;
+            if (!value(text)) return located(i);
             static const std::pair<const char *, RetryPolicy> policies[] = {
                 {"auto", RetryPolicy::Auto},
                 {"ask", RetryPolicy::Ask},
@@ -167,26 +216,26 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
                              [&](const auto &p) { return text == QLatin1String(p.first); });
             if (found == std::end(policies)) {
                 parsed.error = Words::tr("--retry takes auto, ask or never");
-                return parsed;
+                return located(i);
             }
             o.retry = found->second;
         } else if (a == QLatin1String("--max-parallel")) {
             QString text;
-            if (!value(text)) return parsed;
+            if (!value(text)) return located(i);
             bool ok = false;
             o.maxParallel = text.toInt(&ok);
             if (!ok || o.maxParallel < 1 || o.maxParallel > 256) {
                 parsed.error = Words::tr("--max-parallel takes a number from 1 to 256");
-                return parsed;
+                return located(i);
             }
         } else if (a == QLatin1String("--bundle")) {
             QString path;
-            if (!value(path)) return parsed;
+            if (!value(path)) return located(i);
             if (path.isEmpty() || !o.bundlePath.isEmpty()) {
                 parsed.error = path.isEmpty()
                                    ? Words::tr("--bundle needs a file name")
                                    : Words::tr("one bundle: %1 and %2").arg(o.bundlePath, path);
-                return parsed;
+                return located(i);
             }
             o.bundlePath = path;
         } else if (a.endsWith(QLatin1String(".kqb"), Qt::CaseInsensitive) &&
@@ -196,7 +245,7 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
             const std::optional<Job> job = Station_Job(a);
             if (!job) {
                 parsed.error = Words::tr("unknown operation: %1").arg(a);
-                return parsed;
+                return located(i);
             }
             o.job = *job;
             o.operation = a;
@@ -205,7 +254,11 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
             images.append(a); // as tessara-cli takes them: update-all APP FLASH
         } else {
             parsed.error = Words::tr("unknown option: %1").arg(a);
-            return parsed;
+            return located(i);
+        }
+        if (inlineValue && !valueTaken) {
+            parsed.error = Words::tr("%1 takes no value").arg(a);
+            return located(i);
         }
     }
     // The images named after the operation, in tessara-cli's order: the MCU's first.
@@ -244,6 +297,8 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
             Words::tr("%1 does not apply to %2").arg(QStringLiteral("--only-changed"), o.operation);
         return parsed;
     }
+    if (!Check_LineOptions(o.line, parsed.error)) return parsed;
+    o.station = o.line.station;
     if (o.reportPath.isEmpty()) o.reportPath = Default_ReportPath();
     parsed.options = o;
     return parsed;

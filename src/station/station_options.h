@@ -2,6 +2,7 @@
 
 #include "bundle/release_pin.h"
 #include "jobs/job_request.h"
+#include "line/line_options.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,6 +31,8 @@ struct StationOptions {
     RetryPolicy retry = RetryPolicy::Ask;
     QString supervisorHash; // --supervisor-hash, from station.conf
     QString station;        // this station's name (--station); empty: the host's
+    // What the station tells the line: the hooks before and after each board, the broker.
+    LineOptions line;
     bool fullscreen = false;
 };
 

@@ -37,11 +37,22 @@ QString systemUsbSerial(const QString &port) {
     return identity ? identity->serialNumber : QString();
 }
 
+// A line that hears the boards and tells no one.
+std::unique_ptr<LineStation> lineOfNone(const QString &command) {
+    LineStation::Settings settings;
+    settings.command = command;
+    return std::make_unique<LineStation>(settings);
+}
+
 } // namespace
 
 StationWindow::StationWindow(Setup s, QWidget *parent)
     : QMainWindow(parent), setup(std::move(s)),
-      watch(setup.recipe.request, setup.ports ? setup.ports : chipPorts) {
+      ownLine(setup.line ? nullptr : lineOfNone(setup.recipe.operation)),
+      lineStation(setup.line ? *setup.line : *ownLine),
+      lifecycle(lineStation, setup.report ? *setup.report : noReport, setup.recipe.operation, {},
+                [this](const QString &) { reportFailed(); }),
+      watch(lineStation.gated(setup.recipe.request), setup.ports ? setup.ports : chipPorts) {
     setWindowTitle(tr("Tessara station"));
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -152,6 +163,17 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     }
     audit(QStringLiteral("start"), QStringLiteral("operator"),
           {{QStringLiteral("recipe"), Recipe_Summary(setup.recipe)}});
+    // The line lead's page shows the station's own counters: boards, not runs.
+    lineStation.countWith([this] {
+        const BoardCounts c = counters.all();
+        return LineStation::Counters{QJsonObject{{"boards", c.total},
+                                                 {"ok", c.passed},
+                                                 {"failed", c.failed},
+                                                 {"interrupted", 0},
+                                                 {"first_pass_boards", c.total},
+                                                 {"first_pass_ok", c.firstPass}},
+                                     counters.start()};
+    });
     watch.start();
     // After the watch's first look (queued before this): boards seated later are new.
     QTimer::singleShot(0, this, [this] { firstLook = false; });
@@ -270,6 +292,7 @@ void StationWindow::started(BoardThread *board) {
     if (slot.logView) slot.logView->clear();
     appendLog(slot, tr("%1: %2 on %3").arg(slot.id.name, setup.recipe.operation, port));
     runningBoards[port] = board;
+    lifecycle.begin(board, this, identityOf(slot, port), recordFields(slot, false));
     const auto inSlot = [this, port](auto show) {
         return [this, port, show](auto... values) {
             if (Slot *s = slotWithPort(port)) show(*s, values...);
@@ -323,32 +346,41 @@ void StationWindow::ended(BoardThread *board, const JobResult &r) {
     slot.lastPassed = r.ok();
     appendLog(slot, r.ok() ? tr("PASS in %1 s").arg(r.seconds, 0, 'f', 1)
                            : tr("FAIL: %1").arg(r.reason()));
-    if (setup.report) {
-        QList<ReportField> fields = setup.recipe.recordFields;
-        fields.append(ReportField{"station", setup.station});
-        fields.append(ReportField{"recipe", Recipe_Id(setup.recipe)});
-        fields.append(ReportField{"slot", slot.id.name});
-        fields.append(ReportField{"usb_serial", slot.boardId.isEmpty()
-                                                    ? std::nullopt
-                                                    : std::optional<QString>(slot.boardId)});
-        fields.append(ReportField{"attempt", QString::number(slot.attempt)});
-        fields.append(ReportField{"first_pass", r.ok() && slot.attempt == 1
-                                                    ? QStringLiteral("yes")
-                                                    : QStringLiteral("no")});
-        const QByteArray line =
-            Board_ReportLine(r, port, setup.recipe.operation, QDateTime::currentDateTime(), fields);
-        if (setup.report->appendRecord(line)) {
-            stationRecords += 1;
-        } else {
-            problemLabel->setText(tr("The report %1 cannot be written: %2. Stop and call the "
-                                     "engineer.")
-                                      .arg(setup.report->path(), setup.report->errorString()));
-            problemLabel->show();
-        }
-    }
+    const int lostBefore = setup.report ? setup.report->lostRecords() : 0;
+    lifecycle.end(port, r, recordFields(slot, r.ok()));
+    if (setup.report && setup.report->lostRecords() == lostBefore) stationRecords += 1;
     showSlot(slot);
     showCounters();
     updateButtons();
+}
+
+QList<ReportField> StationWindow::recordFields(const Slot &slot, bool passed) const {
+    QList<ReportField> fields = setup.recipe.recordFields;
+    fields.append(ReportField{"station", setup.station});
+    fields.append(ReportField{"recipe", Recipe_Id(setup.recipe)});
+    fields.append(ReportField{"slot", slot.id.name});
+    fields.append(ReportField{"usb_serial", slot.boardId.isEmpty()
+                                                ? std::nullopt
+                                                : std::optional<QString>(slot.boardId)});
+    fields.append(ReportField{"attempt", QString::number(slot.attempt)});
+    fields.append(ReportField{"first_pass", passed && slot.attempt == 1 ? QStringLiteral("yes")
+                                                                        : QStringLiteral("no")});
+    return fields;
+}
+
+BoardIdentity StationWindow::identityOf(const Slot &slot, const QString &port) const {
+    BoardIdentity board;
+    board.port = port;
+    board.slot = slot.id.name;
+    board.usbSerial = slot.boardId;
+    Take_BundleFields(board, setup.recipe.recordFields);
+    return board;
+}
+
+void StationWindow::reportFailed() {
+    problemLabel->setText(tr("The report %1 cannot be written: %2. Stop and call the engineer.")
+                              .arg(setup.report->path(), setup.report->errorString()));
+    problemLabel->show();
 }
 
 void StationWindow::gone(const QString &port) {
@@ -432,6 +464,7 @@ void StationWindow::resetCounters() {
     counters.reset(QDateTime::currentDateTime());
     for (auto &[key, slot] : places)
         slot.counted = false;
+    lineStation.countersChanged();
     audit(QStringLiteral("counters reset"), QStringLiteral("supervisor"),
           {{QStringLiteral("records_before"), stationRecords},
            {QStringLiteral("total"), before.total},
@@ -586,7 +619,7 @@ void StationWindow::stopBoards() {
 bool StationWindow::setRecipe(const Recipe &recipe) {
     if (watch.running() > 0) return false;
     setup.recipe = recipe;
-    watch.setRequest(recipe.request);
+    watch.setRequest(lineStation.gated(recipe.request)); // the line approves after the recipe
     showRecipe();
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include "jobs/board_report.h"
 #include "jobs/board_watch.h"
+#include "line/board_lifecycle.h"
+#include "line/line_station.h"
 #include "station/operator_words.h"
 #include "station/recipe.h"
 #include "station/slot_names.h"
@@ -58,6 +60,10 @@ class StationWindow : public QMainWindow {
         QString station;
         // Where what is done at the station is recorded; none: nowhere.
         StationAudit *audit = nullptr;
+        // What the production line hears of the boards (events, hooks, the broker), started by
+        // the caller, and outliving the window (its overview asks the window's counters); none:
+        // nothing.
+        LineStation *line = nullptr;
     };
     explicit StationWindow(Setup setup, QWidget *parent = nullptr);
     ~StationWindow() override;
@@ -131,6 +137,10 @@ class StationWindow : public QMainWindow {
     bool supervisorAllows(const QString &what);
     void audit(const QString &event, const QString &who, const QJsonObject &details = {});
     StationOptions recipeOptions() const;
+    // What each record of the board in `slot` adds to the run's own; `passed`: how its run ended.
+    QList<ReportField> recordFields(const Slot &slot, bool passed) const;
+    BoardIdentity identityOf(const Slot &slot, const QString &port) const;
+    void reportFailed();
     void takeRecipe(const StationOptions &options);
     QString chooseFile(const QString &title, const QString &filter);
     void openRecipe();
@@ -138,6 +148,10 @@ class StationWindow : public QMainWindow {
     void updateButtons();
 
     Setup setup;
+    std::unique_ptr<LineStation> ownLine; // when the caller gave none
+    LineStation &lineStation;
+    BoardReport noReport; // when the caller gave none: nothing is written
+    BoardLifecycle lifecycle;
     BoardWatch watch;
     std::map<QString, Slot> places;                 // by key
     std::map<QString, BoardThread *> runningBoards; // by port

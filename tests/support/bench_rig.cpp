@@ -14,6 +14,13 @@ bool writeFile(const QString &path, const QByteArray &bytes) {
 }
 } // namespace
 
+int Frames_Named(const SimDevice &board, const QStringList &names) {
+    int n = 0;
+    for (const SimFrame &f : board.received())
+        n += names.contains(f.name);
+    return n;
+}
+
 BenchRig::BenchRig()
     : mcu(mcuImage(6000, 0x0800A000)), flash(mcuImage(70000, 0, 9)),
       // A quote and a backslash in a name must come through the report as they are.

@@ -6,10 +6,14 @@
 #include <QJsonObject>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
 #include <map>
 #include <memory>
+
+// How many frames named one of `names` the board received ("J": an MCU write, ...).
+int Frames_Named(const SimDevice &board, const QStringList &names);
 
 // A production bench for the gang and watch tests: simulated KQ31Bs plugged in on links
 // dir/kq<i>, and a directory with Flash.ini (listing their W25Q128JV), an MCU image (run address
