@@ -658,7 +658,8 @@ class StationTest : public QObject {
         station.setProcessEnvironment(env);
         station.start(TESSARA_STATION_PATH,
                       {"--mcu", bench.mcuPath, "--flash", bench.flashPath, "--model", "KQ31B",
-                       "--flash-ini", bench.path("Flash.ini"), "--report", bench.reportPath()});
+                       "--flash-ini", bench.path("Flash.ini"), "--report", bench.reportPath(),
+                       "--operator", "op7", "--lot", "WO-1"});
         QVERIFY(station.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 1, 20000);
         ::kill(pid_t(station.processId()), SIGTERM);

@@ -319,7 +319,7 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
          afterOption,  hookTimeoutOption, mqttOption,        stationOption,  mqttAuthOption,
          drainOption,  bundleOption,      trustOption,       ledgerOption});
     // station.conf is read by tessara-station too: what only its window uses is passed over.
-    for (const char *windowOnly : {"supervisor-hash", "retry"}) {
+    for (const char *windowOnly : {"supervisor-hash", "retry", "scan", "operator", "lot"}) {
         QCommandLineOption option(QString::fromLatin1(windowOnly), QString(),
                                   QStringLiteral("VALUE"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);

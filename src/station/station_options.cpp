@@ -6,13 +6,20 @@
 #include <QDate>
 #include <QDir>
 #include <QStandardPaths>
-#include <algorithm>
 
 namespace {
 
 struct Words {
     Q_DECLARE_TR_FUNCTIONS(StationOptions)
 };
+
+// The value `text` names in `table`; none when it names none.
+template <typename T, size_t N>
+std::optional<T> named(const QString &text, const std::pair<const char *, T> (&table)[N]) {
+    for (const auto &[name, value] : table)
+        if (text == QLatin1String(name)) return value;
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -22,9 +29,7 @@ std::optional<Job> Station_Job(const QString &operation) {
         {"update-flash", Job::UpdateFlash}, {"check-mcu", Job::CheckMcu},
         {"check-flash", Job::CheckFlash},
     };
-    for (const auto &[name, job] : jobs)
-        if (operation == QLatin1String(name)) return job;
-    return std::nullopt;
+    return named(operation, jobs);
 }
 
 QString Default_StationConf() {
@@ -67,6 +72,11 @@ QString Station_Usage() {
                "  --config FILE        read options from FILE (station.conf, as tessara-cli)\n"
                "  --station NAME       this station's name in its records and audit log\n"
                "  --fullscreen         fill the screen (a kiosk)\n"
+               "  --scan POLICY        board serials: off (the default), optional, or\n"
+               "                       required (a board without one does not run)\n"
+               "  --operator ID        the operator's ID, and\n"
+               "  --lot LOT            the work order or lot, of the shift (asked for at\n"
+               "                       start unless both are given)\n"
                "  --set-supervisor-password  set the supervisor's password in the\n"
                "                       configuration file (--config, default %1)\n"
                "  -h, --help           show this help\n"
@@ -121,6 +131,26 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
             if (!value(o.supervisorHash)) return parsed;
         } else if (a == QLatin1String("--station")) {
             if (!value(o.station)) return parsed;
+        } else if (a == QLatin1String("--operator") || a == QLatin1String("--lot")) {
+            QString &into = a == QLatin1String("--lot") ? o.lot : o.operatorId;
+            if (!value(into)) return parsed;
+            if (const QString why = Scanned_TextProblem(into); !why.isEmpty()) {
+                parsed.error = QStringLiteral("%1: %2").arg(a, why);
+                return parsed;
+            }
+        } else if (a == QLatin1String("--scan")) {
+            QString text;
+            if (!value(text)) return parsed;
+            static const std::pair<const char *, ScanPolicy> policies[] = {
+                {"off", ScanPolicy::Off},
+                {"optional", ScanPolicy::Optional},
+                {"required", ScanPolicy::Required}};
+            const std::optional<ScanPolicy> policy = named(text, policies);
+            if (!policy) {
+                parsed.error = Words::tr("--scan takes off, optional or required");
+                return parsed;
+            }
+            o.scan = *policy;
         } else if (a == QLatin1String("--fullscreen")) {
             o.fullscreen = true;
         } else if (a == QLatin1String("--all") || a == QLatin1String("--watch")) {
@@ -144,14 +174,12 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
                 {"auto", RetryPolicy::Auto},
                 {"ask", RetryPolicy::Ask},
                 {"never", RetryPolicy::Never}};
-            const auto *found =
-                std::find_if(std::begin(policies), std::end(policies),
-                             [&](const auto &p) { return text == QLatin1String(p.first); });
-            if (found == std::end(policies)) {
+            const std::optional<RetryPolicy> policy = named(text, policies);
+            if (!policy) {
                 parsed.error = Words::tr("--retry takes auto, ask or never");
                 return parsed;
             }
-            o.retry = found->second;
+            o.retry = *policy;
         } else if (a == QLatin1String("--max-parallel")) {
             QString text;
             if (!value(text)) return parsed;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "jobs/job_request.h"
+#include "station/scanned_text.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,6 +30,8 @@ struct StationOptions {
     QString supervisorHash; // --supervisor-hash, from station.conf
     QString station;        // this station's name (--station); empty: the host's
     bool fullscreen = false;
+    ScanPolicy scan = ScanPolicy::Off; // --scan: board serials
+    QString operatorId, lot;           // the shift's; asked for at start when not both given
 };
 
 // The options, or the reason they cannot be used (in the operator's language).

@@ -3,6 +3,7 @@
 #include "serial/port_info.h"
 #include "serial/port_map.h"
 #include "serial/port_open_failure.h"
+#include "station/scan_bar.h"
 #include "station/supervisor_password.h"
 #include "station/tile_grid.h"
 
@@ -72,13 +73,26 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
         b->setFocusPolicy(Qt::NoFocus); // the space bar is Start's, wherever the focus is
         bar->addWidget(b);
     }
+    shiftLabel = new QLabel(central);
+    shiftLabel->setAccessibleName(QStringLiteral("shift"));
+    shiftLabel->setTextFormat(Qt::PlainText);
     countersLabel = new QLabel(central);
     countersLabel->setAccessibleName(QStringLiteral("counters"));
     QFont big = countersLabel->font();
     big.setPointSize(14);
     countersLabel->setFont(big);
+    shiftLabel->setFont(big);
+    bar->addWidget(shiftLabel);
     bar->addWidget(countersLabel, 1);
     layout->addLayout(bar);
+    if (setup.scan != ScanPolicy::Off) {
+        scanBar = new ScanBar(central);
+        layout->addWidget(scanBar);
+        connect(scanBar, &ScanBar::scanned, this, &StationWindow::scanned);
+        connect(scanBar, &ScanBar::left, this, [this] { select(selectedKey); });
+        connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, scanBar,
+                &ScanBar::focusField);
+    }
 
     problemLabel = new QLabel(central);
     problemLabel->setStyleSheet(
@@ -101,6 +115,9 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
         ->setObjectName(QStringLiteral("open recipe"));
     recipeMenu->addAction(tr("&Change recipe..."), this, &StationWindow::changeRecipe)
         ->setObjectName(QStringLiteral("change recipe"));
+    QMenu *shiftMenu = menuBar()->addMenu(tr("S&hift"));
+    shiftMenu->addAction(tr("&New shift..."), this, &StationWindow::newShift)
+        ->setObjectName(QStringLiteral("new shift"));
 
     connect(startButton, &QPushButton::clicked, this, &StationWindow::startWaiting);
     connect(stopButton, &QPushButton::clicked, this, &StationWindow::stopBoards);
@@ -141,17 +158,17 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     updateButtons();
     if (setup.audit) setup.audit->setStation(setup.station);
     if (setup.report) {
-        const int uncounted =
-            setup.audit ? Records_BeforeReset(setup.audit->path(), setup.station) : 0;
-        StationHistory history = Read_StationHistory(setup.report->path(), setup.station,
-                                                     Recipe_Id(setup.recipe), uncounted);
+        StationHistory history = readHistory();
         if (history.counted > 0) counters = history.counters;
         stationRecords = history.records;
         runBefore = history.lastRuns;
+        passedSerials = history.passedSerials;
         showCounters();
     }
-    audit(QStringLiteral("start"), QStringLiteral("operator"),
+    audit(QStringLiteral("start"), operatorName(),
           {{QStringLiteral("recipe"), Recipe_Summary(setup.recipe)}});
+    if (setup.shift.complete()) startShift(setup.shift);
+    if (!order.isEmpty()) select(order.first());
     watch.start();
     // After the watch's first look (queued before this): boards seated later are new.
     QTimer::singleShot(0, this, [this] { firstLook = false; });
@@ -169,7 +186,12 @@ StationWindow::Slot &StationWindow::addSlot(const SlotId &id) {
     slot.id = id;
     slot.tile = new SlotTile(grid);
     grid->addTile(slot.tile);
+    order.append(id.key);
     const QString key = id.key;
+    connect(slot.tile, &SlotTile::focused, this, [this, key] { select(key); });
+    connect(slot.tile, &SlotTile::stepped, this, [this, key](int k) { step(key, k); });
+    connect(slot.tile, &SlotTile::typed, this,
+            [this, key](const QString &text) { typedOn(key, text); });
     connect(slot.tile, &SlotTile::clicked, this, [this, key] { showLog(places[key]); });
     connect(slot.tile, &SlotTile::acknowledged, this,
             [this, key] { acknowledge(places[key].id.name); });
@@ -222,6 +244,7 @@ void StationWindow::arrived(const QString &port) {
     slot.started = false;
     slot.kept = false;
     slot.notice.clear();
+    slot.onSerial = Slot::OnSerial::Nothing;
     const QString who = usbSerialOf(port);
     const auto before = runBefore.constFind(Board_Key(who, port, slot.id.name));
     if (firstLook && before != runBefore.cend()) {
@@ -232,6 +255,7 @@ void StationWindow::arrived(const QString &port) {
         slot.attempt = before->attempt;
         slot.lastPassed = before->passed;
         slot.counted = before->counted;
+        slot.serial = before->boardSerial;
         slot.latched = slot.restored = slot.kept = true;
         if (!before->passed) slot.words = {tr("failed before the restart"), QString()};
         watch.keep(port);
@@ -241,6 +265,7 @@ void StationWindow::arrived(const QString &port) {
     }
     const bool another = !who.isEmpty() && !slot.boardId.isEmpty() && who != slot.boardId;
     if (!slot.latched || another) {
+        if (another) slot.serial.clear(); // the last board's; one scanned before seating stays
         newBoard(slot, who);
     } else if (!slot.lastPassed && setup.retry == RetryPolicy::Auto) {
         clearShown(slot); // the failed board is back: its next attempt
@@ -254,6 +279,7 @@ void StationWindow::arrived(const QString &port) {
         appendLog(slot, tr("%1: a board is back before its result was acknowledged; it waits")
                             .arg(slot.id.name));
     }
+    if (!slot.kept) heldForSerial(slot, Slot::OnSerial::Release);
     showSlot(slot);
 }
 
@@ -319,6 +345,12 @@ void StationWindow::ended(BoardThread *board, const JobResult &r) {
     // A stopped board is not a passed one: it counts as failed until a run of it passes.
     // A board not counted yet (new, or run before the counters were reset) counts as new.
     counters.count(slot.id.name, slot.counted ? slot.attempt : 1, slot.lastPassed, r.ok());
+    if (!slot.serial.isEmpty()) {
+        if (r.ok())
+            passedSerials.insert(slot.serial);
+        else
+            passedSerials.remove(slot.serial);
+    }
     slot.counted = true;
     slot.lastPassed = r.ok();
     appendLog(slot, r.ok() ? tr("PASS in %1 s").arg(r.seconds, 0, 'f', 1)
@@ -335,6 +367,7 @@ void StationWindow::ended(BoardThread *board, const JobResult &r) {
         fields.append(ReportField{"first_pass", r.ok() && slot.attempt == 1
                                                     ? QStringLiteral("yes")
                                                     : QStringLiteral("no")});
+        fields += boardFields(slot);
         const QByteArray line =
             Board_ReportLine(r, port, setup.recipe.operation, QDateTime::currentDateTime(), fields);
         if (setup.report->appendRecord(line)) {
@@ -354,10 +387,14 @@ void StationWindow::ended(BoardThread *board, const JobResult &r) {
 void StationWindow::gone(const QString &port) {
     Slot *slot = slotWithPort(port);
     if (!slot) return;
+    // A serial scanned for the board pulled before its run goes with it; one scanned for the
+    // next board (after this one's result was acknowledged) stays.
+    if (!slot->latched && !slot->spent) slot->serial.clear();
     slot->port.clear();
     slot->kept = false;
     slot->spent = false;
     slot->notice.clear();
+    slot->onSerial = Slot::OnSerial::Nothing;
     // A result stays on the tile when its board is pulled (or lost): only the operator or the
     // next board clears it.
     if (!slot->latched) newBoard(*slot, QString());
@@ -387,23 +424,23 @@ void StationWindow::acknowledge(const QString &name) {
     }
     appendLog(*slot,
               tr("%1: %2 acknowledged").arg(slot->id.name, SlotTile::stateWord(slot->state)));
-    audit(QStringLiteral("acknowledge"), QStringLiteral("operator"),
+    audit(QStringLiteral("acknowledge"), operatorName(),
           {{QStringLiteral("slot"), slot->id.name},
            {QStringLiteral("result"), failed ? QStringLiteral("fail") : QStringLiteral("ok")},
            {QStringLiteral("attempt"), slot->attempt}});
     if (failed && present && setup.retry != RetryPolicy::Never) {
-        clearShown(*slot); // runs again: the board's next attempt
-        if (slot->kept)
-            watch.release(slot->port);
-        else
-            watch.runAgain(slot->port);
+        clearShown(*slot); // runs again: the board's next attempt, with its serial
+        const Slot::OnSerial then = slot->kept ? Slot::OnSerial::Release : Slot::OnSerial::RunAgain;
         slot->kept = false;
+        if (!heldForSerial(*slot, then)) letRun(*slot, then);
     } else if (next) {
         newBoard(*slot, who);
+        slot->serial.clear();
         slot->kept = false;
-        watch.release(slot->port);
+        if (!heldForSerial(*slot, Slot::OnSerial::Release)) letRun(*slot, Slot::OnSerial::Release);
     } else {
         clearShown(*slot);
+        slot->serial.clear();
         slot->spent = present; // the board in it is not run again; the next one is
     }
     showSlot(*slot);
@@ -415,6 +452,7 @@ void StationWindow::forceClear(const QString &name) {
     if (!supervisorAllows(tr("clearing the FAIL of slot %1").arg(name))) return;
     const QString reason = slot->words.reason;
     clearShown(*slot);
+    slot->serial.clear();
     slot->spent = !slot->port.isEmpty(); // cleared, not passed: the board is not run again
     appendLog(*slot, tr("%1: FAIL cleared by the supervisor").arg(name));
     audit(QStringLiteral("forced clear"), QStringLiteral("supervisor"),
@@ -461,8 +499,7 @@ bool StationWindow::supervisorAllows(const QString &what) {
         setup.askSupervisor ? setup.askSupervisor(what) : ask(what);
     if (!password) return false;
     if (Supervisor_PasswordMatches(setup.supervisorHash, *password)) return true;
-    audit(QStringLiteral("supervisor refused"), QStringLiteral("operator"),
-          {{QStringLiteral("for"), what}});
+    audit(QStringLiteral("supervisor refused"), operatorName(), {{QStringLiteral("for"), what}});
     QMessageBox::warning(this, tr("Supervisor"),
                          tr("Wrong password: %1 is not allowed.").arg(what));
     return false;
@@ -495,7 +532,9 @@ void StationWindow::showSlot(Slot &slot) {
     SlotView v;
     v.name = slot.id.name;
     v.state = slot.state;
-    v.model = slot.model;
+    v.model = slot.serial.isEmpty()  ? slot.model
+              : slot.model.isEmpty() ? tr("serial %1").arg(slot.serial)
+                                     : tr("serial %1 · %2").arg(slot.serial, slot.model);
     v.phase = slot.phase;
     if (slot.state == SlotState::Running) v.time = clockText(slot.clock.elapsed());
     if (slot.attempt > 0 && slot.state != SlotState::Waiting) {
@@ -509,7 +548,9 @@ void StationWindow::showSlot(Slot &slot) {
         v.note = !slot.lastPassed && setup.retry != RetryPolicy::Never
                      ? tr("board back: Enter runs it again")
                      : tr("board back: Enter, then seat the next board");
-    if (slot.state == SlotState::Waiting)
+    if (slot.state == SlotState::Waiting && slot.onSerial != Slot::OnSerial::Nothing)
+        v.reason = tr("scan its board serial to run it");
+    else if (slot.state == SlotState::Waiting)
         v.reason = slot.port.isEmpty()     ? tr("no board")
                    : slot.spent            ? tr("seat the next board")
                    : held && !slot.started ? tr("press Start")
@@ -570,7 +611,7 @@ void StationWindow::startWaiting() {
 
 void StationWindow::stopBoards() {
     if (!closing && (!runningBoards.empty() || !held))
-        audit(QStringLiteral("stop"), QStringLiteral("operator"),
+        audit(QStringLiteral("stop"), operatorName(),
               {{QStringLiteral("running"), watch.running()}});
     held = true;
     watch.setHeld(true);
@@ -683,8 +724,7 @@ void StationWindow::closeEvent(QCloseEvent *event) {
 void StationWindow::stopAndClose() {
     if (closing) return;
     closing = true;
-    audit(QStringLiteral("close"), QStringLiteral("operator"),
-          {{QStringLiteral("running"), watch.running()}});
+    audit(QStringLiteral("close"), operatorName(), {{QStringLiteral("running"), watch.running()}});
     stopBoards();
     watch.stop(); // stopped() closes the window
 }

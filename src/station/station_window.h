@@ -4,6 +4,8 @@
 #include "jobs/board_watch.h"
 #include "station/operator_words.h"
 #include "station/recipe.h"
+#include "station/scanned_text.h"
+#include "station/shift_dialog.h"
 #include "station/slot_names.h"
 #include "station/slot_tile.h"
 #include "station/station_audit.h"
@@ -14,11 +16,13 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 #include <QTimer>
 #include <map>
 #include <memory>
 
 class QScrollArea;
+class ScanBar;
 class TileGrid;
 class QLabel;
 class QPlainTextEdit;
@@ -57,6 +61,12 @@ class StationWindow : public QMainWindow {
         QString station;
         // Where what is done at the station is recorded; none: nowhere.
         StationAudit *audit = nullptr;
+        // Who works the station and on what (every record carries it); the counters are the
+        // lot's.
+        Shift shift;
+        ScanPolicy scan = ScanPolicy::Off;
+        // Asks for the next shift, the one now filled in; none: cancelled. Default: a dialog.
+        std::function<std::optional<Shift>(const Shift &now)> askShift;
     };
     explicit StationWindow(Setup setup, QWidget *parent = nullptr);
     ~StationWindow() override;
@@ -79,6 +89,8 @@ class StationWindow : public QMainWindow {
     // Changes the recipe; refused (false) while a board runs.
     bool setRecipe(const Recipe &recipe);
     int running() const { return watch.running(); }
+    // Asks for the next shift (refused while boards run) and starts it.
+    void newShift();
 
   protected:
     void closeEvent(QCloseEvent *event) override;
@@ -101,6 +113,11 @@ class StationWindow : public QMainWindow {
         bool spent = false;    // the board in it has had its run; only the next board runs
         bool restored = false; // its result is from the report, before a restart
         QString notice;        // why the operator's last key did nothing
+        // The serial scanned for the board in it, or for the next one seated; empty: none.
+        QString serial;
+        // What waits for the serial (--scan required): nothing, the board seated to start,
+        // or the failed board in it to run again.
+        enum class OnSerial { Nothing, Release, RunAgain } onSerial = OnSerial::Nothing;
         std::optional<ProgressPhase> lastPhase;
         QString model, phase;
         QElapsedTimer clock; // of the run
@@ -135,10 +152,30 @@ class StationWindow : public QMainWindow {
     void openRecipe();
     void changeRecipe();
     void updateButtons();
+    // The record's fields of who did what to which board.
+    QList<ReportField> boardFields(const Slot &slot) const;
+    // The operator's ID in the audit log ("operator" when none was given).
+    QString operatorName() const;
+    void startShift(const Shift &shift);
+    StationHistory readHistory() const;
+    // --scan required and no serial yet: keeps the board from running until one is scanned,
+    // then does `then`; false when it may run now.
+    bool heldForSerial(Slot &slot, Slot::OnSerial then);
+    void letRun(Slot &slot, Slot::OnSerial how);
+    void scanned(const QString &line);
+    void refuseScan(Slot *slot, const QString &why);
+    Slot *selectedSlot();
+    void select(const QString &key);
+    void selectNextWithoutSerial();
+    void step(const QString &from, int key);
+    void typedOn(const QString &key, const QString &text);
 
     Setup setup;
     BoardWatch watch;
     std::map<QString, Slot> places;                 // by key
+    QStringList order;                              // the slots' keys as the grid shows them
+    QString selectedKey;                            // the slot a scanned serial goes to
+    QSet<QString> passedSerials;                    // passed with the recipe of now
     std::map<QString, BoardThread *> runningBoards; // by port
     // How the boards ran with this recipe before a restart; looked at on the first look only.
     QHash<QString, LastRun> runBefore;
@@ -149,6 +186,8 @@ class StationWindow : public QMainWindow {
     QScrollArea *gridView = nullptr;
     QLabel *recipeLabel = nullptr, *countersLabel = nullptr, *problemLabel = nullptr;
     QPushButton *startButton = nullptr, *stopButton = nullptr;
+    QLabel *shiftLabel = nullptr;
+    ScanBar *scanBar = nullptr; // none: --scan off
     QTimer clock;
     bool held = false;    // boards wait for Start
     bool closing = false; // the window closes once the boards have stopped
