@@ -19,6 +19,7 @@ ScanBar::ScanBar(QWidget *parent) : QWidget(parent) {
     outcome = new QLabel(this);
     outcome->setAccessibleName(QStringLiteral("scan outcome"));
     outcome->setWordWrap(true);
+    outcome->setTextFormat(Qt::PlainText); // a scanned line is shown, never interpreted
     for (QWidget *w : std::initializer_list<QWidget *>{target, field, outcome}) {
         QFont font = w->font();
         font.setPointSize(14);

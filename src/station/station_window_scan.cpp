@@ -27,14 +27,18 @@ StationHistory StationWindow::readHistory() const {
 }
 
 void StationWindow::newShift() {
-    if (watch.running() > 0) {
+    // A board's record is of the shift it ran in.
+    const auto refusedWhileRunning = [this] {
+        if (watch.running() == 0) return false;
         QMessageBox::warning(this, tr("New shift"),
                              tr("Boards are running. Start the new shift when they have ended."));
-        return;
-    }
+        return true;
+    };
+    if (refusedWhileRunning()) return;
     const std::optional<Shift> next =
         setup.askShift ? setup.askShift(setup.shift) : ShiftDialog::ask(setup.shift, this);
-    if (!next) return;
+    // Boards may have started while the dialog was open.
+    if (!next || refusedWhileRunning()) return;
     if (const QString why = Shift_Problem(*next); !why.isEmpty()) {
         QMessageBox::warning(this, tr("New shift"), why);
         return;
