@@ -15,7 +15,10 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCryptographicHash>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTranslator>
 #include <QtTest>
 #include <cmath>
@@ -688,6 +691,33 @@ class StationTest : public QObject {
         QCOMPARE(bench.board(0).received().size(), framesBefore);
     }
 
+    // The shift's dialog takes OK only once the operator's ID and the lot can be used.
+    void shiftDialog() {
+        ShiftDialog dialog(Shift{"op7", ""});
+        QPushButton *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        const auto problem = [&] {
+            for (const QLabel *label : dialog.findChildren<QLabel *>())
+                if (label->accessibleName() == "problem") return label->text();
+            return QStringLiteral("no problem label");
+        };
+        auto *lot = dialog.findChild<QLineEdit *>("lot");
+        const struct {
+            QString typed, problem;
+        } steps[] = {
+            {"", "work order / lot: nothing was scanned"},
+            {" WO", "work order / lot: starts or ends with a space"},
+            {QString(65, '1'), "work order / lot: longer than 64 characters"},
+            {"WO-1", ""},
+        };
+        for (const auto &step : steps) {
+            lot->clear();
+            QTest::keyClicks(lot, step.typed);
+            QCOMPARE(problem(), step.problem);
+            QCOMPARE(ok->isEnabled(), step.problem.isEmpty());
+        }
+        QCOMPARE(dialog.shift().operatorId + ' ' + dialog.shift().lot, QStringLiteral("op7 WO-1"));
+    }
+
     // The counters are the lot's: a restart in the same lot keeps them, another lot starts at
     // zero (the report keeps every record), and a new shift back on the first lot counts its
     // records again.
@@ -962,8 +992,8 @@ class StationTest : public QObject {
     }
 
     // Every line of every tile fits its tile, in English and in Chinese, with 4 to 24 slots on
-    // a small and a large screen, however long the failure's words: nothing is cut (the grid
-    // scrolls instead), and no text is smaller than 9 pt.
+    // a small and a large screen, however long the failure's words or the board's serial:
+    // nothing is cut (the grid scrolls instead), and no text is smaller than 9 pt.
     void tilesFit_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("slotCount");
@@ -1021,7 +1051,8 @@ class StationTest : public QObject {
             SlotView v;
             v.name = tiles[i]->accessibleName().isEmpty() ? "B24" : tiles[i]->accessibleName();
             v.state = i == 0 ? SlotState::Running : SlotState::Fail;
-            v.model = "KQ31B, boot 0x1a";
+            v.model = "serial " + Breakable_Serial(QString(MaxScannedLength, 'W')) +
+                      " · KQ31B, boot 0x1a";
             v.phase = i == 0 ? "MCU erase 100 %" : QString();
             v.time = i == 0 ? "88:88" : "after 8888.8 s";
             v.reason = failures[i % failures.size()].reason;

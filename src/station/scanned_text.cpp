@@ -20,3 +20,13 @@ QString Scanned_TextProblem(const QString &text) {
         return Words::tr("starts or ends with a space");
     return QString();
 }
+
+QString Breakable_Serial(const QString &serial) {
+    constexpr int Run = 8;
+    QString shown;
+    for (int i = 0; i < serial.size(); i += Run) {
+        if (i > 0) shown += QChar(0x200b);
+        shown += serial.mid(i, Run);
+    }
+    return shown;
+}

@@ -13,3 +13,7 @@ constexpr int MaxScannedLength = 64;
 // empty when it can: 1 to MaxScannedLength printable characters, not starting or ending with a
 // space.
 QString Scanned_TextProblem(const QString &text);
+
+// `serial` as a tile shows it: a long one may wrap (a zero-width space every 8 characters), so
+// that it never runs past a narrow tile.
+QString Breakable_Serial(const QString &serial);

@@ -532,9 +532,10 @@ void StationWindow::showSlot(Slot &slot) {
     SlotView v;
     v.name = slot.id.name;
     v.state = slot.state;
-    v.model = slot.serial.isEmpty()  ? slot.model
-              : slot.model.isEmpty() ? tr("serial %1").arg(slot.serial)
-                                     : tr("serial %1 · %2").arg(slot.serial, slot.model);
+    const QString serial = Breakable_Serial(slot.serial);
+    v.model = serial.isEmpty()       ? slot.model
+              : slot.model.isEmpty() ? tr("serial %1").arg(serial)
+                                     : tr("serial %1 · %2").arg(serial, slot.model);
     v.phase = slot.phase;
     if (slot.state == SlotState::Running) v.time = clockText(slot.clock.elapsed());
     if (slot.attempt > 0 && slot.state != SlotState::Waiting) {
