@@ -634,6 +634,37 @@ class StationTest : public QObject {
         QCOMPARE(bench.report()[0]["result"].toString(), QStringLiteral("interrupted"));
     }
 
+    // A failed board back in its slot that cannot be told from another one (no USB serial) is
+    // not given the serial scanned for the first: with --retry auto it waits for a scan.
+    void unknownBoardBack() {
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        bench.board(0).addFault(SimFault::on('l', 2, SimFault::Vanish, 500));
+        Station station(bench, 1, false, 0, QString(), [](StationWindow::Setup &setup) {
+            shiftOf("op7", "WO-1", ScanPolicy::Required)(setup);
+            setup.retry = RetryPolicy::Auto;
+        });
+        StationWindow &w = *station.window;
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        typeLine("SN-1");
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 1, 20000);
+        QCOMPARE(bench.report()[0]["result"].toString() + ' ' +
+                     bench.report()[0]["board_serial"].toString(),
+                 QStringLiteral("fail SN-1"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            tileOf(w, "A1") == QStringLiteral("Waiting: scan its board serial to run it"), 10000);
+        QTest::qWait(700);
+        QCOMPARE(bench.reportLines(), 1);
+        w.findChild<SlotTile *>()->setFocus();
+        typeLine("SN-1");
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 2, 20000);
+        const QJsonObject again = bench.report()[1];
+        QCOMPARE(again["attempt"].toString() + ' ' + again["board_serial"].toString() + ' ' +
+                     again["result"].toString(),
+                 QStringLiteral("2 SN-1 ok"));
+    }
+
     // A serial that already passed with this recipe (before a restart) is refused for another
     // board unless the supervisor overrides it, which the audit log records; the board seated
     // through the restart keeps its serial and is not run again.

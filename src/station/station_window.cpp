@@ -255,7 +255,8 @@ void StationWindow::arrived(const QString &port) {
         slot.attempt = before->attempt;
         slot.lastPassed = before->passed;
         slot.counted = before->counted;
-        slot.serial = before->boardSerial;
+        // Its serial only if it is known to be the same board.
+        if (!who.isEmpty()) slot.serial = before->boardSerial;
         slot.latched = slot.restored = slot.kept = true;
         if (!before->passed) slot.words = {tr("failed before the restart"), QString()};
         watch.keep(port);
@@ -269,6 +270,8 @@ void StationWindow::arrived(const QString &port) {
         newBoard(slot, who);
     } else if (!slot.lastPassed && setup.retry == RetryPolicy::Auto) {
         clearShown(slot); // the failed board is back: its next attempt
+        // One that cannot be told from another board gets no serial it may not have.
+        if (who.isEmpty()) slot.serial.clear();
         appendLog(slot,
                   tr("%1: the board is back, attempt %2").arg(slot.id.name).arg(slot.attempt + 1));
     } else {
