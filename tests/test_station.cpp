@@ -667,27 +667,32 @@ class StationTest : public QObject {
 
     // A serial that already passed with this recipe (before a restart) is refused for another
     // board unless the supervisor overrides it, which the audit log records; the board seated
-    // through the restart keeps its serial and is not run again.
+    // through the restart keeps its serial and is not run again. With another recipe it is
+    // taken as any serial.
     void passedSerial_data() {
         QTest::addColumn<QString>("password");
         QTest::addRow("supervisor") << "s3cret";
         QTest::addRow("wrong password") << "guess";
+        QTest::addRow("another recipe") << "another recipe";
     }
     void passedSerial() {
         QFETCH(QString, password);
         BenchRig bench;
         QVERIFY(bench.plug(0));
+        // Boards told apart by their ports' USB serial numbers.
+        const auto tune = [](StationWindow::Setup &setup) {
+            shiftOf("op7", "WO-1", ScanPolicy::Required)(setup);
+            setup.usbSerialOf = [](const QString &port) { return "USB-" + port.right(1); };
+        };
         {
-            Station first(bench, 1, false, 0, QString(),
-                          shiftOf("op7", "WO-1", ScanPolicy::Required));
+            Station first(bench, 1, false, 0, QString(), tune);
             first.window->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(first.window.get()));
             typeLine("SN-9");
             QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 1, 20000);
         }
         const int framesBefore = bench.board(0).received().size();
-        Station station(bench, 2, false, 0, QString(),
-                        shiftOf("op7", "WO-1", ScanPolicy::Required));
+        Station station(bench, 2, false, 0, QString(), tune);
         station.supervisorAnswer = password;
         StationWindow &w = *station.window;
         w.activateWindow();
@@ -699,9 +704,27 @@ class StationTest : public QObject {
         w.acknowledge("A1"); // its board goes; its serial no longer holds a slot
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QCOMPARE(focusedSlot(), QStringLiteral("A2"));
+        if (password == "another recipe") {
+            StationOptions o;
+            o.mcuPath = bench.mcuPath;
+            o.flashPath = bench.path("other.bin");
+            o.models = QStringList{"KQ31B"};
+            o.flashIniPath = bench.path("Flash.ini");
+            QFile other(o.flashPath);
+            QVERIFY(other.open(QIODevice::WriteOnly) &&
+                    other.write(QByteArray(bench.flash).replace(0, 1, "x")) > 0);
+            other.close();
+            const Result<Recipe> recipe = Load_Recipe(o);
+            QVERIFY(recipe.ok());
+            QVERIFY(w.setRecipe(recipe.value()));
+        }
         MessageBoxResponder responder; // "Wrong password"
         typeLine("SN-9");
-        if (password == "s3cret") {
+        if (password == "another recipe") {
+            QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 2, 20000);
+            QCOMPARE(bench.report()[1]["board_serial"].toString(), QStringLiteral("SN-9"));
+            QCOMPARE(auditOf(bench).last()["event"].toString(), QStringLiteral("acknowledge"));
+        } else if (password == "s3cret") {
             QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 2, 20000);
             QCOMPARE(bench.report()[1]["slot"].toString() + ' ' +
                          bench.report()[1]["board_serial"].toString(),

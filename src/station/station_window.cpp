@@ -632,6 +632,8 @@ bool StationWindow::setRecipe(const Recipe &recipe) {
     if (watch.running() > 0) return false;
     setup.recipe = recipe;
     watch.setRequest(recipe.request);
+    // "Already passed" is of this recipe.
+    passedSerials = setup.report ? readHistory().passedSerials : QSet<QString>();
     showRecipe();
     return true;
 }
