@@ -83,6 +83,7 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     countersLabel->setFont(big);
     shiftLabel->setFont(big);
     bar->addWidget(shiftLabel);
+    bar->addSpacing(24);
     bar->addWidget(countersLabel, 1);
     layout->addLayout(bar);
     if (setup.scan != ScanPolicy::Off) {
