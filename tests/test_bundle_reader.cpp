@@ -13,13 +13,25 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 #include <functional>
 
 namespace {
 
-// Which keys the reader trusts.
-enum Trust { NoKey, Signer, Other, SignerAndOther, Forged };
+// Which keys the reader trusts. Limited keys may sign bundles of some products only: the
+// signer for "kiosk" alone, for "panel" (the fixture's product), or for "kiosk" in one key file
+// and for any product in another.
+enum Trust {
+    NoKey,
+    Signer,
+    Other,
+    SignerAndOther,
+    Forged,
+    SignerForKiosk,
+    SignerForPanel,
+    SignerForKioskAndAny
+};
 
 QByteArray mcuImage() {
     QByteArray image(30000, '\0');
@@ -130,6 +142,12 @@ class BundleReaderTest : public QObject {
             keys.append({Minisign_PublicOf(other), QStringLiteral("other.pub")});
         if (trust == Forged) // another key claiming the signer's key ID
             keys.append({{signer.keyId, Minisign_PublicOf(other).key}, QStringLiteral("forged")});
+        if (trust == SignerForKiosk || trust == SignerForKioskAndAny)
+            keys.append({Minisign_PublicOf(signer), "kiosk.pub", {"kiosk"}});
+        if (trust == SignerForPanel)
+            keys.append({Minisign_PublicOf(signer), "panel.pub", {"kiosk", "panel"}});
+        if (trust == SignerForKioskAndAny)
+            keys.append({Minisign_PublicOf(signer), QStringLiteral("any.pub")});
         return keys;
     }
 
@@ -184,7 +202,55 @@ class BundleReaderTest : public QObject {
         QTest::newRow("signature removed")
             << withEntry(good, SignatureName, QByteArray()) << int(Signer) << "it is not signed";
 
+        // A key limited to products signs those alone.
+        const QString signerId = Minisign_KeyIdText(signer.keyId);
+        QTest::newRow("signer limited to another product")
+            << good << int(SignerForKiosk)
+            << QStringLiteral("it is product panel, and its signer, key ID %1 (kiosk.pub), is "
+                              "trusted only for product kiosk")
+                   .arg(signerId);
+        QTest::newRow("signer limited to its product and another")
+            << good << int(SignerForPanel) << "";
+        QTest::newRow("signer limited in one file, not in another")
+            << good << int(SignerForKioskAndAny) << "";
+
+        // A manifest whose keys a reviewer and a reader could take differently, signed. (The
+        // images' "file", "length", ... in both "mcu" and "flash" are no duplicates: every
+        // accepted row has them.)
+        const QByteArray manifest = entryData(good, ManifestName);
+        const auto signedManifest = [&](const QByteArray &from, const QByteArray &to) {
+            QByteArray text = manifest;
+            if (!text.contains(from)) qFatal("fixture: no %s in the manifest", from.constData());
+            text.replace(from, to);
+            return withEntry(withEntry(good, ManifestName, text), SignatureName,
+                             Minisign_Sign(text, signer, "timestamp:0 file:manifest.json"));
+        };
+        QTest::newRow("top-level key twice")
+            << signedManifest("\"models\": [", "\"models\": [\"KQ47\"], \"models\": [")
+            << int(Signer) << "manifest.json: the manifest has the key \"models\" twice";
+        QTest::newRow("nested key twice")
+            << signedManifest("\"file\": \"mcu.bin\"", "\"file\": \"x.bin\", \"file\": \"mcu.bin\"")
+            << int(Signer) << "the manifest has the key \"mcu.file\" twice";
+        QTest::newRow("key twice, once spelt with an escape")
+            << signedManifest("\"product\": \"panel\"",
+                              "\"pr\\u006fduct\": \"kiosk\", \"product\": \"panel\"")
+            << int(Signer) << "the manifest has the key \"product\" twice";
+
         // The archive.
+        QTest::newRow("junk before it") << QByteArray("JUNK") + good << int(Signer)
+                                        << "not a whole zip archive: 4 bytes before its directory";
+        QTest::newRow("junk after it") << good + QByteArray(100, '\0') << int(Signer)
+                                       << "not a whole zip archive: 100 bytes follow its end";
+        QTest::newRow("another archive before it")
+            << plain + good << int(Signer) << "not a whole zip archive";
+        // Offsets moved to match the junk (as zip -A does): it still does not start with an
+        // entry.
+        QByteArray shifted = QByteArray(16, 'x') + good;
+        const int end = shifted.lastIndexOf(QByteArray("PK\x05\x06", 4));
+        const quint32 directory = qFromLittleEndian<quint32>(shifted.constData() + end + 16) + 16;
+        qToLittleEndian(directory, shifted.data() + end + 16);
+        QTest::newRow("junk before it, offsets adjusted")
+            << shifted << int(Signer) << "not a whole zip archive: it does not start with an entry";
         QTest::newRow("truncated to half") << good.left(good.size() / 2) << int(Signer) << "zip";
         QTest::newRow("last byte cut") << good.chopped(1) << int(Signer) << "zip";
         QTest::newRow("not an archive")
@@ -414,6 +480,21 @@ class BundleReaderTest : public QObject {
         QCOMPARE(loaded.size(), 2);
         QCOMPARE(Load_Bundle(bundlePath, {}, dir.filePath("none")).refusal.contains("no key"),
                  true);
+
+        // "product:" lines after the key limit it; one that names no product is refused.
+        const QByteArray signerFile = Minisign_PublicKeyFile(Minisign_PublicOf(signer));
+        QVERIFY(
+            write(keys + "/signer.pub", signerFile + "product: kiosk\nproduct:  big panel \r\n"));
+        QVERIFY(Load_TrustedKeys(keys, {}, loaded, reason));
+        QCOMPARE(loaded[0].products, QStringList({"kiosk", "big panel"}));
+        const QString limited = Load_Bundle(bundlePath, {}, keys).refusal;
+        QVERIFY2(limited.contains("is trusted only for product kiosk, big panel"),
+                 qPrintable(limited));
+        QVERIFY(write(keys + "/signer.pub", signerFile + "product:\n"));
+        QVERIFY(!Load_TrustedKeys(keys, {}, loaded, reason));
+        QVERIFY2(reason.contains("signer.pub\": a \"product:\" line names no product"),
+                 qPrintable(reason));
+        QVERIFY(write(keys + "/signer.pub", signerFile));
 
         // A key file that is not one is never passed over: that would trust fewer keys.
         QVERIFY(write(keys + "/README", "trusted keys of the line"));

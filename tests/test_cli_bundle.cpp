@@ -55,6 +55,9 @@ class CliBundleTest : public QObject {
         QVERIFY(writeFile(path("app.bin"), mcuImage(30000)));
         QVERIFY(writeFile(path("big.bin"), mcuImage(60000)));
         QVERIFY(writeFile(path("empty.bin"), QByteArray()));
+        QVERIFY(writeFile(path("twice.json"),
+                          R"([{"name": "serial", "kind": "counter", "offset": "0x100", "width": 4,
+                               "encoding": "u32le", "start": 1, "step": 1, "offset": "0x200"}])"));
         QVERIFY(writeFile(path("notes.pub"), "the release key is in the safe\n"));
         QVERIFY(writeFile(path("flash.bin"), QByteArray(200000, '\xFF') + QByteArray(1000, 'F')));
         QCOMPARE(run({"bundle", "keygen", "release"}).status, 0);
@@ -167,6 +170,9 @@ class CliBundleTest : public QObject {
         QTest::newRow("image too large for one listed model")
             << create + QStringList{"--model", "KQ31A", "--mcu", "big.bin"}
             << "image of 60000 bytes exceeds the KQ31A's MCU flash of 59392 bytes";
+        QTest::newRow("field with a key twice")
+            << create + QStringList{"--flash", "flash.bin", "--fields", "twice.json"}
+            << "twice.json: a field has the key \"offset\" twice";
         QTest::newRow("empty MCU image")
             << create + QStringList{"--mcu", "empty.bin"} << "MCU image of 0 bytes";
         QTest::newRow("empty flash image")
@@ -207,6 +213,33 @@ class CliBundleTest : public QObject {
         QVERIFY2(lastLine(r.err).startsWith("tessara-cli: ") && lastLine(r.err).contains(reason),
                  qPrintable(r.err));
         QVERIFY(!QFile::exists(path("out.kqb"))); // a refused bundle is not written
+    }
+
+    // An existing file (a signed release, or a link planted in its place) is replaced only with
+    // --force; a refusal leaves it as it was.
+    void createReplacesOnlyWithForce() {
+        const QStringList create{"bundle",  "create", "--model",     "KQ31B",    "--mcu",
+                                 "app.bin", "--sign", "release.key", "--version"};
+        QCOMPARE(run(create + QStringList{"2.4", "release.kqb"}).status, 0);
+        const QByteArray signedRelease = fileBytes(path("release.kqb"));
+        QVERIFY(QFile::link(path("elsewhere.kqb"), path("planted.kqb")));
+        for (const char *name : {"release.kqb", "planted.kqb"}) {
+            const CliRun r = run(create + QStringList{"2.5", name});
+            QCOMPARE(r.status, 2);
+            QCOMPARE(lastLine(r.err),
+                     QStringLiteral("tessara-cli: \"%1\" exists already; it is left as it is "
+                                    "(--force replaces it)")
+                         .arg(name));
+        }
+        QCOMPARE(fileBytes(path("release.kqb")), signedRelease);
+        QVERIFY(!QFile::exists(path("elsewhere.kqb")));
+
+        QCOMPARE(run(create + QStringList{"2.5", "release.kqb", "--force"}).status, 0);
+        const CliRun shown = run({"bundle", "show", "release.kqb", "--trust", "release.pub"});
+        QVERIFY2(shown.out.contains("Version: 2.5"), qPrintable(shown.out));
+        const CliRun misplaced = run({"bundle", "verify", "release.kqb", "--force"});
+        QCOMPARE(misplaced.status, 2);
+        QVERIFY(lastLine(misplaced.err).contains("--force does not apply to bundle verify"));
     }
 
     // One byte changed in the file: refused, and nothing of it shown as whole.

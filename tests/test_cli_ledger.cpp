@@ -1,8 +1,8 @@
 // Per-board values in a run of tessara-cli on simulated boards: each board gets its own serial
 // and key from the ledger, written into its copy of the bundle's flash image; a board the pool
 // cannot serve is refused before anything is written; a board that fails after its values were
-// written spoils them, one refused before writing gives them back; records and traces carry no
-// secret.
+// written holds them for it, one refused before writing gives them back; records and traces carry
+// no secret.
 #include "bundle/bundle_maker.h"
 #include "ledger/field_codec.h"
 #include "support/bench_rig.h"
@@ -151,7 +151,7 @@ class CliLedgerTest : public QObject {
     }
 
     // How a board's run ends decides its values: refused before any write gives them back;
-    // failing after writing spoils them (no identity for the board to come back with).
+    // failing after writing holds them for the board, should it come back.
     void endings_data() {
         QTest::addColumn<QString>("model"); // the bundle's
         QTest::addColumn<QString>("fault"); // on the board
@@ -163,11 +163,11 @@ class CliLedgerTest : public QObject {
         QTest::newRow("flash CRC wrong after writing")
             << "KQ31B"
             << "crc"
-            << "counter serial: free 0, leased 0, written 0, spoiled 1";
+            << "counter serial: free 0, leased 0, written 0, spoiled 0, held for failed boards 1";
         QTest::newRow("power cut in the third block")
             << "KQ31B"
             << "cut"
-            << "counter serial: free 0, leased 0, written 0, spoiled 1";
+            << "counter serial: free 0, leased 0, written 0, spoiled 0, held for failed boards 1";
     }
     void endings() {
         QFETCH(QString, model);

@@ -1,12 +1,15 @@
 // The cut matrix: the station killed (SIGKILL) or the board's power cut at each step of a
-// serialized board's run. The next run settles what the cut left; then no value is held by two
-// boards, none is leased for ever, and every value is free, written or spoiled.
+// serialized board's run, then the same board back in its slot, or another, blank one. The next
+// run settles what the cut left: the board that comes back gets the values it holds again, and
+// another board never does; no value is held by two boards, none is leased for ever, and every
+// value is free, written or spoiled.
 #include "bundle/bundle_maker.h"
 #include "support/bench_rig.h"
 #include "support/cli_process.h"
 #include "support/unit_fixtures.h"
 
 #include <QRegularExpression>
+#include <QtEndian>
 #include <QtTest>
 #include <csignal>
 
@@ -41,18 +44,39 @@ class LedgerCutsTest : public QObject {
         QTest::addColumn<char>("letter"); // the command the cut comes at
         QTest::addColumn<int>("occurrence");
         QTest::addColumn<bool>("killStation"); // else the board's power is cut
-        QTest::addColumn<bool>("spoiled");     // else the value is free again
-        QTest::newRow("station killed while the flash part is read") << 'm' << 1 << true << false;
-        QTest::newRow("station killed in the third block") << 'l' << 3 << true << true;
-        QTest::newRow("station killed in the flash CRC check") << 'n' << 1 << true << true;
-        QTest::newRow("board power cut in the third block") << 'l' << 3 << false << true;
-        QTest::newRow("board power cut in the flash CRC check") << 'n' << 1 << false << true;
+        QTest::addColumn<bool>("writing");     // the board's writes had begun: its values are held
+        QTest::addColumn<bool>("known");       // its flash holds them when it comes back
+        QTest::addColumn<bool>("comesBack"); // the same board is next in the slot, else a blank one
+        const struct {
+            const char *name;
+            char letter;
+            int occurrence;
+            bool kill, writing, known;
+        } cuts[] = {
+            {"station killed while the flash part is read", 'm', 1, true, false, false},
+            {"station killed in the third block", 'l', 3, true, true, true},
+            {"station killed in the flash CRC check", 'n', 1, true, true, true},
+            // Half of the first block's work: its sectors erased, the values' pages not written.
+            {"board power cut in the values' block", 'l', 1, false, true, false},
+            {"board power cut in the third block", 'l', 3, false, true, true},
+            {"board power cut in the flash CRC check", 'n', 1, false, true, true}};
+        for (const auto &c : cuts)
+            for (const bool back : {true, false})
+                QTest::newRow(qPrintable(QString::fromLatin1(c.name) +
+                                         (back ? ", the board back" : ", a blank board next")))
+                    << c.letter << c.occurrence << c.kill << c.writing << c.known << back;
     }
     void cuts() {
         QFETCH(char, letter);
         QFETCH(int, occurrence);
         QFETCH(bool, killStation);
-        QFETCH(bool, spoiled);
+        QFETCH(bool, writing);
+        QFETCH(bool, known);
+        QFETCH(bool, comesBack);
+        // The board that comes back holding its values gets them again; values perhaps on a
+        // board that is not known are never given to another.
+        const bool returned = writing && known && comesBack;
+        const bool spoiled = writing && !returned;
         BenchRig bench;
         QByteArray image = bench.flash;
         image.replace(0x7E00, 128, Edid_Block());
@@ -101,15 +125,21 @@ class LedgerCutsTest : public QObject {
         const CliRun left = ledgerCommand({"status"});
         QCOMPARE(counts(left.out, QStringLiteral("pool hdcp")).value(1), killStation ? 1 : 0);
 
-        // The next run of the station settles what the cut left, then serves a new board.
-        QVERIFY(bench.plug(1));
-        const CliRun next = update(1, CliRunOptions());
-        QVERIFY2(next.status == 0, qPrintable(next.err));
+        // The next board in the slot: the cut one with what its flash kept, or a blank one.
+        const QByteArray kept = first->externalFlash(0, image.size());
+        first->stop();
+        SimDevice *next = bench.plug(0);
+        QVERIFY(next);
+        if (comesBack) next->writeExternalFlash(0, kept);
+        // The next run of the station settles what the cut left, then serves the board.
+        const CliRun nextRun = update(0, CliRunOptions());
+        QVERIFY2(nextRun.status == 0, qPrintable(nextRun.out + nextRun.err));
         const QList<QJsonObject> records = bench.report();
         QVERIFY(!records.isEmpty());
-        const QString written = records.last()["unit_serial"].toString();
-        // A value perhaps on the cut board never goes to another; one never written does.
-        QCOMPARE(written, spoiled ? QStringLiteral("1001") : QStringLiteral("1000"));
+        const QString serial = spoiled ? QStringLiteral("1001") : QStringLiteral("1000");
+        QCOMPARE(records.last()["unit_serial"].toString(), serial);
+        const QByteArray onBoard = next->externalFlash(0x7F00, 4);
+        QCOMPARE(qFromLittleEndian<quint32>(onBoard.constData()), serial.toUInt());
 
         const CliRun status = ledgerCommand({"status"});
         for (const char *name : {"counter serial", "pool hdcp"}) {
@@ -120,12 +150,16 @@ class LedgerCutsTest : public QObject {
             QCOMPARE(c.at(3), spoiled ? 1 : 0);
         }
         QCOMPARE(counts(status.out, QStringLiteral("pool hdcp")).at(0), Keys - 1 - int(spoiled));
-        if (spoiled) {
-            // Where the spoiled value went is on record.
-            const CliRun show = ledgerCommand({"show", "1000"});
-            QVERIFY2(show.out.contains(QStringLiteral("spoiled on ")), qPrintable(show.out));
-            QVERIFY(show.out.contains(bench.link(0)));
-        }
+        QVERIFY2(!status.out.contains(QLatin1String("held for failed boards")),
+                 qPrintable(status.out));
+        // The first board's history says what became of its values.
+        const CliRun show = ledgerCommand({"show", "1000"});
+        QVERIFY2(show.out.contains(QStringLiteral("spoiled on ")) == spoiled, qPrintable(show.out));
+        QVERIFY2(show.out.contains(QStringLiteral("returned on ")) == returned,
+                 qPrintable(show.out));
+        QVERIFY2(show.out.contains(QStringLiteral("written on ")) == !spoiled,
+                 qPrintable(show.out));
+        QVERIFY(show.out.contains(bench.link(0)));
     }
 };
 

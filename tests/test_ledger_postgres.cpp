@@ -130,6 +130,46 @@ class LedgerPostgresTest : public QObject {
         QVERIFY(next.values.isEmpty());
     }
 
+    // Values held for a board that failed go back to it once, when it comes back; a board in
+    // its slot that is not it spoils them.
+    void heldValuesGoBackOnce() {
+        PostgresServer server;
+        QVERIFY(server.start());
+        QString reason;
+        std::unique_ptr<Ledger> ledger = Open_Ledger(server.url(), reason);
+        QVERIFY2(ledger, qPrintable(reason));
+        QVERIFY(ledger->importPool(QStringLiteral("hdcp"),
+                                   {QByteArray(16, 'a'), QByteArray(16, 'b'), QByteArray(16, 'c')},
+                                   reason));
+        const BoardPlace slot{"s", "p", {}};
+        BoardLease first, again, twice, lost, next;
+        QVERIFY(ledger->lease(fields(), slot, first, reason) &&
+                ledger->markWriting(first, reason) && ledger->markFailed(first, reason));
+        QList<BoardLease> held;
+        QVERIFY(ledger->held(QStringLiteral("s"), held, reason));
+        QCOMPARE(held.size(), 1);
+        BoardPlace back = slot;
+        back.returning = held.first().id;
+        QVERIFY2(ledger->lease(fields(), back, again, reason), qPrintable(reason));
+        QCOMPARE(again.values.at(1).bytes, first.values.at(1).bytes);
+        QVERIFY(!ledger->lease(fields(), back, twice, reason));
+        QVERIFY(ledger->markWriting(again, reason) && ledger->markWritten(again, reason));
+        QVERIFY(ledger->lease(fields(), slot, lost, reason) && ledger->markWriting(lost, reason) &&
+                ledger->markFailed(lost, reason));
+        QVERIFY(ledger->lease(fields(), slot, next, reason));
+        QVERIFY(next.values.at(1).bytes != lost.values.at(1).bytes);
+        QList<LedgerCount> counts;
+        QVERIFY(ledger->status(counts, reason));
+        bool seen = false;
+        for (const LedgerCount &c : counts) {
+            if (c.source != QLatin1String("hdcp")) continue;
+            seen = true;
+            QCOMPARE((QList<qint64>{c.free, c.leased, c.written, c.failed, c.spoiled}),
+                     (QList<qint64>{0, 1, 1, 0, 1}));
+        }
+        QVERIFY(seen);
+    }
+
     void unreachable() {
         QString reason;
         QVERIFY(!Open_Ledger(

@@ -4,12 +4,14 @@
 #include "jobs/board_report.h"
 #include "line/line_station.h"
 #include "line/station_overview.h"
+#include "line/station_records.h"
 #include "support/event_schema.h"
 #include "support/mqtt_broker.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // One board's run in a table: its port, its USB serial and how it ended ("ok", "fail", "stop").
@@ -45,6 +47,29 @@ void play(StationOverview &overview, const QList<Run> &runs, QDateTime at = Star
         const JobResult r = resultOf(run.outcome);
         overview.boardEnded(run.port, r, recordOf(r, run.port), at);
     }
+}
+
+// The report's records of `runs` at the station `station`, as play() times them.
+QByteArray reportOf(const QList<Run> &runs, const QString &station, QDateTime at = Start) {
+    QByteArray report;
+    for (const Run &run : runs) {
+        at = at.addSecs(60);
+        const QList<ReportField> fields{{"station", station},
+                                        {"slot", run.port.right(1)},
+                                        {"usb_serial", run.serial.isEmpty()
+                                                           ? std::nullopt
+                                                           : std::optional<QString>(run.serial)}};
+        report += Board_ReportLine(resultOf(run.outcome), run.port, QStringLiteral("update-all"),
+                                   at, fields);
+    }
+    return report;
+}
+
+QString writtenFile(const QTemporaryDir &dir, const QByteArray &text) {
+    const QString path = dir.filePath(QStringLiteral("report.jsonl"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) return QString();
+    return path;
 }
 
 QJsonObject objectOf(const QByteArray &json) {
@@ -187,6 +212,81 @@ class LineOverviewTest : public QObject {
         QVERIFY(!ports.contains("/dev/ttyACM0"));
     }
 
+    // A station started again goes on from its report: the overview it rebuilds from the records
+    // of its shift is the one it had, but for the kinds of failure (no record holds them), and
+    // its shift starts with its first record. Other stations' records, the audit's lines and
+    // lines that are no records are passed over; so is a line too long to be one, even where
+    // its end would read as one.
+    void rebuiltFromTheReport_data() { counters_data(); }
+    void rebuiltFromTheReport() {
+        QFETCH(QList<Run>, runs);
+        StationOverview lived(QStringLiteral("bench-3"), QStringLiteral("update-all"), Start);
+        play(lived, runs);
+
+        const QByteArray forged = reportOf({{"/dev/ttyACM9", "", "ok"}}, "bench-3");
+        QByteArray report = reportOf({{"/dev/ttyACM5", "S1", "fail"}}, "bench-4");
+        report += "{\"type\":\"audit\",\"station\":\"bench-3\",\"event\":\"start\"}\n";
+        report += "not a record\n";
+        for (const int size : {64 * 1024 - 1, 64 * 1024, 64 * 1024 + 1})
+            report += QByteArray(size, 'x') + forged;
+        report += reportOf(runs, "bench-3");
+        QTemporaryDir dir;
+        const QString path = writtenFile(dir, report);
+        QVERIFY(!path.isEmpty());
+        StationOverview again(QStringLiteral("bench-3"), QStringLiteral("update-all"),
+                              Start.addDays(1));
+        const int told = Read_StationRecords(
+            path, "bench-3", [&again](const QJsonObject &r) { again.recordEnded(r); });
+        QCOMPARE(told, runs.size());
+
+        const QDateTime now = Start.addSecs(3600);
+        QJsonObject expected = objectOf(lived.json(now));
+        const QJsonObject got = objectOf(again.json(now));
+        // What differs: when the shift started, and the kinds of failure.
+        QCOMPARE(got.value("since").toString(), QStringLiteral("2026-12-10T10:01:00.000+01:00"));
+        QJsonArray failures = expected.value("failures").toArray();
+        for (QJsonValueRef failure : failures) {
+            QJsonObject f = failure.toObject();
+            f.insert("failure", QJsonValue());
+            failure = f;
+        }
+        expected.insert("failures", failures);
+        for (const char *same : {"counters", "recipe", "failures", "per_10_minutes"})
+            QCOMPARE(got.value(QLatin1String(same)), expected.value(QLatin1String(same)));
+        QStringList slotStates, expectedStates;
+        for (const QJsonValue &slot : got.value("slots").toArray())
+            slotStates.append(slot.toObject().value("port").toString() + ' ' +
+                              slot.toObject().value("state").toString());
+        for (const QJsonValue &slot : expected.value("slots").toArray())
+            expectedStates.append(slot.toObject().value("port").toString() + ' ' +
+                                  slot.toObject().value("state").toString());
+        QCOMPARE(slotStates, expectedStates);
+        const QString problems = Events_SchemaProblems({again.json(now)});
+        QVERIFY2(problems.isEmpty(), qPrintable(problems));
+    }
+
+    // A board the report saw end is no first pass when it comes again after the restart; a
+    // record that is no board's end counts nothing.
+    void aRestartRemembersItsBoards() {
+        QTemporaryDir dir;
+        const QString path =
+            writtenFile(dir, reportOf({{"/dev/ttyACM0", "S1", "fail"}}, "bench-3") +
+                                 "{\"station\":\"bench-3\",\"port\":\"/dev/ttyACM0\","
+                                 "\"result\":\"maybe\",\"time\":\"2026-12-10T10:05:00+01:00\"}\n"
+                                 "{\"station\":\"bench-3\",\"port\":\"/dev/ttyACM0\","
+                                 "\"result\":\"ok\",\"time\":\"yesterday\"}\n");
+        QVERIFY(!path.isEmpty());
+        StationOverview overview(QStringLiteral("bench-3"), QStringLiteral("update-all"), Start);
+        QCOMPARE(
+            Read_StationRecords(path, "bench-3",
+                                [&overview](const QJsonObject &r) { overview.recordEnded(r); }),
+            3);
+        play(overview, {{"/dev/ttyACM1", "S1", "ok"}, {"/dev/ttyACM1", "S2", "ok"}},
+             Start.addSecs(600));
+        QCOMPARE(countersOf(objectOf(overview.json(Start.addSecs(900)))),
+                 QStringLiteral("3 2 1 0 2 1"));
+    }
+
     // A LineStation with a broker keeps its overview retained there: a page that subscribes
     // after the station is gone still reads its totals.
     void retainedForALatePage() {
@@ -231,6 +331,39 @@ class LineOverviewTest : public QObject {
         const QString problems = Events_SchemaProblems({got.payload});
         QVERIFY2(problems.isEmpty(), qPrintable(problems));
         QCOMPARE(said, QStringList());
+    }
+
+    // A station started with its report publishes, from its first overview on, the boards of
+    // its shift: its records after the counters' last reset, not other stations' records.
+    void aStationStartsFromItsReport() {
+        MqttBroker broker;
+        QVERIFY2(broker.start(), qPrintable(broker.error()));
+        QTemporaryDir dir;
+        const QString report = writtenFile(
+            dir, reportOf({{"/dev/ttyACM0", "S1", "fail"}}, "bench-3") +
+                     reportOf({{"/dev/ttyACM1", "S2", "ok"}}, "bench-4") +
+                     reportOf({{"/dev/ttyACM0", "S3", "ok"}, {"/dev/ttyACM1", "S4", "fail"}},
+                              "bench-3", Start.addSecs(600)));
+        QVERIFY(!report.isEmpty());
+        QString error;
+        LineStation::Settings settings;
+        settings.command = QStringLiteral("update-all");
+        settings.mqtt =
+            Parse_MqttUrl(QStringLiteral("mqtt://127.0.0.1:%1/line1").arg(broker.port()), error);
+        settings.mqtt->station = QStringLiteral("bench-3");
+        settings.report = report;
+        settings.uncountedRecords = 1; // the counters were reset after the first board
+        {
+            LineStation station(settings);
+            QVERIFY2(station.start(error), qPrintable(error));
+            station.finish();
+        }
+        MqttSubscriber page(broker.port(), "line1/bench-3/overview", "test-page");
+        QVERIFY(page.waitFor([](const std::vector<MqttReceived> &m) { return !m.empty(); }));
+        const QJsonObject o = objectOf(page.received().front().payload);
+        QCOMPARE(countersOf(o), QStringLiteral("2 1 1 0 2 1"));
+        QCOMPARE(o.value("since").toString(), QStringLiteral("2026-12-10T10:11:00.000+01:00"));
+        QCOMPARE(o.value("failures").toArray().size(), 1);
     }
 };
 

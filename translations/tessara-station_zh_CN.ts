@@ -445,6 +445,9 @@ Options:
   --flash FILE         the flash image of the recipe
   --model NAME         the model the images are for (repeatable; needed
                        with --mcu and --flash)
+  --product NAME       take only bundles of product NAME
+  --min-version V      take only bundles of version V or later (dotted
+                       numbers: 2.10 is later than 2.9)
   --only-changed       write only the flash blocks that differ
   --report FILE        the report (JSON Lines; default:
                        $XDG_DATA_HOME/tessara/reports/station-DATE.jsonl)
@@ -493,6 +496,9 @@ Exit status:
   --flash 文件         配方的闪存映像
   --model 型号         映像适用的型号（可重复；用 --mcu 和 --flash
                        时必须给出）
+  --product 名称       只接受产品为该名称的发布包
+  --min-version V      只接受版本 V 及以后的发布包（点分数字：
+                       2.10 晚于 2.9）
   --only-changed       只写有变化的闪存块
   --report 文件        报告（JSON Lines；默认：
                        $XDG_DATA_HOME/tessara/reports/station-日期.jsonl）

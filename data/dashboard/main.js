@@ -51,10 +51,12 @@ function startPage() {
       password: password || undefined,
     });
     client.on("connect", () => {
+      // Signed in: a refusal or a failed subscription of before no longer holds.
       login.hidden = true;
+      view.clearProblems("connection");
       view.setConnection("connected", settings);
       client.subscribe(model.topics(), { qos: 1 }, (error) => {
-        if (error) view.addProblem(view.say("brokerError", { broker: settings.broker, why: error.message }));
+        if (error) view.addProblem(view.say("brokerError", { broker: settings.broker, why: error.message }), "connection");
       });
     });
     client.on("reconnect", () => view.setConnection("reconnecting", settings));
@@ -64,7 +66,7 @@ function startPage() {
         client.end(true);
         const why = error.message.replace(/^Connection refused: /, "");
         view.setConnection("refused", { broker: settings.broker, why });
-        view.addProblem(view.say("refused", { broker: settings.broker, why }));
+        view.addProblem(view.say("refused", { broker: settings.broker, why }), "connection");
         login.hidden = false;
       } else {
         view.setConnection("brokerError", { broker: settings.broker, why: error.message });
@@ -73,6 +75,8 @@ function startPage() {
     client.on("message", (topic, payload) => {
       try {
         model.take(topic, payload);
+        // The topic's card is up to date again: what was wrong with its last message is past.
+        view.clearProblems(`topic:${topic}`);
       } catch (error) {
         if (!(error instanceof MessageRefused)) throw error;
         view.refused(topic, error);

@@ -42,19 +42,32 @@ class LineView {
     document.getElementById("connection").textContent = this.say(key, values);
   }
 
-  // A line in the problems list, newest first; the oldest go beyond PROBLEM_LIMIT.
-  addProblem(text) {
+  // A line in the problems list, newest first; the oldest go beyond PROBLEM_LIMIT. `cause` names
+  // what the problem is about, so that the line goes once that is well again (clearProblems):
+  // "connection", or "topic:" and the topic of a message the page could not take. None: the
+  // line stays (the page's own address is wrong).
+  addProblem(text, cause) {
     const list = document.getElementById("problems");
-    list.insertBefore(element("li", {}, `${timeOfDay(Date.now())} ${text}`), list.firstChild);
+    const line = element("li", {}, `${timeOfDay(Date.now())} ${text}`);
+    if (cause) line.dataset.cause = cause;
+    list.insertBefore(line, list.firstChild);
     while (list.children.length > PROBLEM_LIMIT) list.removeChild(list.lastChild);
     document.getElementById("problems-section").hidden = false;
+  }
+
+  // Takes away the lines of problems about `cause`: it is well again.
+  clearProblems(cause) {
+    const list = document.getElementById("problems");
+    if (list.children.length === 0) return; // the common case, at every message
+    for (const line of [...list.children]) if (line.dataset.cause === cause) line.remove();
+    if (list.children.length === 0) document.getElementById("problems-section").hidden = true;
   }
 
   refused(topic, error) {
     const why = error.key === "tooLarge" ? null
       : error.key ? this.say(error.key, error.values) : error.message;
     this.addProblem(why === null ? this.say("tooLarge", Object.assign({ topic }, error.values))
-      : this.say("unreadable", { topic, why }));
+      : this.say("unreadable", { topic, why }), `topic:${topic}`);
   }
 
   // Paints what changed, once per frame however many messages came.

@@ -1,6 +1,7 @@
 #include "bundle/bundle_manifest.h"
 
 #include "bundle/bundle_limits.h"
+#include "bundle/json_duplicates.h"
 #include "bundle/model_names.h"
 #include "bundle/zip_archive.h"
 #include "protocol/crc32.h"
@@ -178,6 +179,11 @@ bool Parse_BundleManifest(const QByteArray &json, BundleManifest &manifest, QStr
                                       ? error.errorString() + QStringLiteral(" at byte ") +
                                             QString::number(error.offset)
                                       : QStringLiteral("another JSON value")));
+    // A key twice: the reader keeps one, the reviewer may have read the other.
+    const QString twice = Json_DuplicateKey(json);
+    if (!twice.isEmpty())
+        return read.fail(
+            QStringLiteral("the manifest has the key \"%1\" twice").arg(twice.left(80)));
     const QJsonObject top = doc.object();
     // The format first: a later format may be laid out in any other way.
     const QJsonValue format = top.value(QLatin1String("format"));

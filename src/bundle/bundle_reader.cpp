@@ -33,17 +33,33 @@ BundleSignature checkSignature(const QByteArray &file, const QByteArray &manifes
     s.keyId = Minisign_KeyIdText(signature.keyId);
     s.trustedComment = printable(signature.trustedComment);
     s.state = SignatureState::NotTrusted;
+    bool anyProduct = false;
     for (const TrustedKey &t : trusted) {
         if (t.key.keyId != signature.keyId) continue;
         if (Minisign_Verify(signature, manifest, t.key, why)) {
+            if (s.state != SignatureState::Trusted) s.keySource = t.source;
             s.state = SignatureState::Trusted;
-            s.keySource = t.source;
-            return s;
+            // The same key in several files: what any of them allows.
+            anyProduct = anyProduct || t.products.isEmpty();
+            for (const QString &product : t.products)
+                if (!s.keyProducts.contains(product)) s.keyProducts.append(product);
+        } else if (s.state != SignatureState::Trusted) {
+            s.state = SignatureState::Bad;
+            s.problem = why;
         }
-        s.state = SignatureState::Bad;
-        s.problem = why;
     }
+    if (anyProduct) s.keyProducts.clear();
     return s;
+}
+
+// A trusted signer limited to other products signs nothing of this one.
+QString productRefusal(const BundleSignature &s, const QString &product) {
+    if (s.state != SignatureState::Trusted || s.keyProducts.isEmpty() ||
+        s.keyProducts.contains(product))
+        return QString();
+    return QStringLiteral("it is product %1, and its signer, key ID %2 (%3), is trusted only for "
+                          "product %4")
+        .arg(product, s.keyId, s.keySource, s.keyProducts.join(QLatin1String(", ")));
 }
 
 const ZipEntry *entryNamed(const QList<ZipEntry> &entries, const QString &name) {
@@ -206,6 +222,7 @@ BundleCheck Check_Bundle(const QByteArray &archive, const QList<TrustedKey> &tru
     // signer alone is known to be whole; nothing of a refused bundle is handed out.
     check.whole = readImages(archive, b, reason);
     if (check.whole) reason = Signature_Refusal(b.signature, !trusted.isEmpty(), check.warning);
+    if (reason.isEmpty()) reason = productRefusal(b.signature, b.manifest.product);
     if (!reason.isEmpty()) {
         b.mcu.reset();
         b.flash.reset();

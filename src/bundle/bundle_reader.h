@@ -23,7 +23,9 @@ struct BundleSignature {
     QString keyId;          // as minisign shows it; empty when unsigned or unreadable
     QString trustedComment; // printable; verified only when Trusted
     QString keySource;      // the trusted key that verified it
-    QString problem;        // why it is Bad, in words
+    // The products the trusted keys that verified it may sign; empty: any product.
+    QStringList keyProducts;
+    QString problem; // why it is Bad, in words
 };
 
 // An image of an accepted bundle, as the update writes it.

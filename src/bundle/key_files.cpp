@@ -12,22 +12,50 @@ namespace {
 // Key files are about a hundred bytes.
 constexpr qint64 KeyFileMax = 4096;
 
+const QByteArray ProductPrefix("product:");
+
+// The "product: NAME" lines after the key are taken out of `text` into `products`; false when one
+// names no product.
+bool takeProducts(QByteArray &text, QStringList &products, QString &reason) {
+    QList<QByteArray> kept;
+    for (const QByteArray &line : text.split('\n')) {
+        if (!line.startsWith(ProductPrefix)) {
+            kept.append(line);
+            continue;
+        }
+        const QString product = QString::fromUtf8(line.mid(ProductPrefix.size())).trimmed();
+        if (product.isEmpty()) {
+            reason = QStringLiteral("a \"product:\" line names no product");
+            return false;
+        }
+        if (!products.contains(product)) products.append(product);
+    }
+    text = kept.join('\n');
+    return true;
+}
+
 bool readPublicKeyFile(const QString &path, QList<TrustedKey> &keys, QString &reason) {
     QByteArray text;
-    MinisignPublicKey key;
+    TrustedKey trusted;
     if (!Read_BoundedFile(path, KeyFileMax, text, reason)) {
         reason = QStringLiteral("trusted key: %1").arg(reason);
         return false;
     }
-    if (!Minisign_ReadPublicKey(text, key, reason)) {
+    if (!takeProducts(text, trusted.products, reason) ||
+        !Minisign_ReadPublicKey(text, trusted.key, reason)) {
         reason = QStringLiteral("trusted key \"%1\": %2").arg(path, reason);
         return false;
     }
-    keys.append({key, path});
+    trusted.source = path;
+    keys.append(trusted);
     return true;
 }
 
 } // namespace
+
+bool Key_AllowsProduct(const TrustedKey &key, const QString &product) {
+    return key.products.isEmpty() || key.products.contains(product);
+}
 
 QString Bundle_TrustedKeysDir() {
     return QStringLiteral(TESSARA_TRUSTED_KEYS_DIR);

@@ -1,5 +1,7 @@
 #include "bundle/zip_archive.h"
 
+#include "bundle/zip_layout.h"
+
 #include <QDateTime>
 #include <QSet>
 #include <archive.h>
@@ -62,6 +64,8 @@ bool Zip_SafeName(const QString &name) {
 bool Read_Zip(const QByteArray &bytes, int maxEntries, const ZipLimit &limit,
               QList<ZipEntry> &entries, QString &reason) {
     entries.clear();
+    reason = Zip_LayoutRefusal(bytes);
+    if (!reason.isEmpty()) return false;
     ArchivePtr a(archive_read_new(), archive_read_free);
     if (!a) {
         reason = QStringLiteral("out of memory");

@@ -22,10 +22,10 @@ using ZipLimit = std::function<qint64(const QString &name)>;
 bool Zip_SafeName(const QString &name);
 
 // Reads every entry of a zip archive. Refused, with the reason in words: an archive that is not
-// a whole zip archive, more than `maxEntries` entries, an entry that is not a regular file or
-// whose name is not safe, a name twice, an entry that cannot be read (damaged, encrypted, CRC),
-// and an entry that holds more than its limit (a zip bomb, or not what it was said to hold):
-// its bytes are read only up to the limit.
+// a whole zip archive (nothing before or after it: zip_layout.h), more than `maxEntries` entries,
+// an entry that is not a regular file or whose name is not safe, a name twice, an entry that cannot
+// be read (damaged, encrypted, CRC), and an entry that holds more than its limit (a zip bomb, or
+// not what it was said to hold): its bytes are read only up to the limit.
 bool Read_Zip(const QByteArray &archive, int maxEntries, const ZipLimit &limit,
               QList<ZipEntry> &entries, QString &reason);
 

@@ -5,8 +5,10 @@
 #include "bundle/bundle_maker.h"
 #include "bundle/bundle_reader.h"
 #include "bundle/image_rules.h"
+#include "bundle/json_duplicates.h"
 #include "bundle/key_files.h"
 #include "bundle/model_names.h"
+#include "bundle/new_file.h"
 #include "cli/cli_status.h"
 #include "cli/terminal_lines.h"
 
@@ -184,8 +186,11 @@ struct CreateOptions {
     QCommandLineOption sign{QStringLiteral("sign"),
                             QStringLiteral("create: sign the manifest with this secret key."),
                             QStringLiteral("SECKEY")};
+    QCommandLineOption force{QStringLiteral("force"),
+                             QStringLiteral("create: replace OUT.kqb when it exists.")};
     QList<QCommandLineOption> all() const {
-        return {model, mcu, flash, minBoot, flashId, product, version, bootSetting, fields, sign};
+        return {model,   mcu,         flash,  minBoot, flashId, product,
+                version, bootSetting, fields, sign,    force};
     }
 };
 
@@ -197,6 +202,10 @@ bool readFields(const QString &path, UnitFields &fields, QString &reason) {
     const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError || !doc.isArray()) {
         reason = QStringLiteral("%1: not a JSON array of fields").arg(path);
+        return false;
+    }
+    if (const QString twice = Json_DuplicateKey(text); !twice.isEmpty()) {
+        reason = QStringLiteral("%1: a field has the key \"%2\" twice").arg(path, twice.left(80));
         return false;
     }
     if (Parse_UnitFields(doc.array(), fields, reason)) return true;
@@ -253,6 +262,13 @@ int create(const QCommandLineParser &p, const CreateOptions &o, const QString &o
            FILE *err) {
     BundleRecipe recipe;
     QString reason;
+    // A signed release is not replaced by a slip of the keyboard.
+    const bool replace = p.isSet(o.force);
+    const QString exists =
+        QStringLiteral("\"%1\" exists already; it is left as it is (--force replaces it)")
+            .arg(outPath);
+    if (!replace && (QFileInfo::exists(outPath) || QFileInfo(outPath).isSymLink()))
+        return refuse(err, exists);
     if (!readRecipe(p, o, outPath, recipe, reason)) return refuse(err, reason);
     MinisignSecretKey key;
     const bool signing = p.isSet(o.sign);
@@ -269,7 +285,10 @@ int create(const QCommandLineParser &p, const CreateOptions &o, const QString &o
         Cli_Complain(err, QStringLiteral("the bundle made does not read back: ") + check.refusal);
         return CliFailed;
     }
-    if (!Write_BundleFile(outPath, archive, reason)) {
+    // Without --force the file is created, never opened over one that appeared meanwhile.
+    if (!(replace ? Write_BundleFile(outPath, archive, reason)
+                  : Write_NewFile(outPath, archive, false, reason))) {
+        if (!replace && QFileInfo::exists(outPath)) return refuse(err, exists);
         Cli_Complain(err, reason);
         return CliFailed;
     }
@@ -300,7 +319,9 @@ QString helpTail() {
                "the key line itself). With any key trusted, only bundles signed by one of\n"
                "them are accepted; with none, an unsigned bundle is accepted with a warning\n"
                "and a signed one is refused, as its signature cannot be checked. A signature\n"
-               "that does not verify is always refused.\n"
+               "that does not verify is always refused. A key file may limit its key to\n"
+               "products, with a line \"product: NAME\" for each after the key: a bundle of\n"
+               "another product signed by it is refused.\n"
                "\nKeys and signatures are minisign's: minisign -V -p NAME.pub -m manifest.json\n"
                "checks a manifest that tessara-cli signed, and a manifest.json.minisig made\n"
                "by minisign -S (with a key made by minisign -G -W) is accepted in a bundle.\n"
@@ -308,9 +329,9 @@ QString helpTail() {
                "  0  done; verify: the bundle is whole and accepted here; show: the bundle is\n"
                "     whole (its signature state, \"not trusted\" included, is in the text)\n"
                "  1  a file could not be written\n"
-               "  2  refused: bad usage, a file that exists already, a bundle that is not\n"
-               "     whole or whose signature is bad; verify: also one not accepted here (the\n"
-               "     reason is the last line on stderr)\n"
+               "  2  refused: bad usage, a file that exists already (create: unless --force),\n"
+               "     a bundle that is not whole or whose signature is bad; verify: also one\n"
+               "     not accepted here (the reason is the last line on stderr)\n"
                "\nExamples:\n"
                "  tessara-cli bundle keygen release\n"
                "  tessara-cli bundle create panel-2.4.kqb --model KQ31B --mcu app.bin --flash "

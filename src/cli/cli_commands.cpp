@@ -1,6 +1,7 @@
 #include "cli/cli_commands.h"
 
 #include "bundle/bundle_job.h"
+#include "bundle/release_pin.h"
 #include "cli/cli_flash_ini.h"
 #include "cli/cli_ledger.h"
 #include "cli/cli_line.h"
@@ -98,6 +99,7 @@ bool takeBundle(const CliRequest &r, PreparedRun &run, FILE *err) {
     QString refusal = check.refusal;
     // Cli_TakeLedger below gives each board its values.
     if (refusal.isEmpty()) refusal = Bundle_JobRefusal(check.bundle, r.job, true);
+    if (refusal.isEmpty()) refusal = Release_PinRefusal(check.bundle.manifest, r.pin);
     if (!refusal.isEmpty()) {
         Cli_Complain(err, QStringLiteral("bundle \"%1\" refused: %2").arg(r.bundle, refusal));
         return false;
@@ -119,8 +121,17 @@ int Cli_Prepare(const CliRequest &r, PreparedRun &run, FILE *err) {
             return CliUsage;
         }
     }
+    // Image files name no release: a station pinned to one writes bundles only.
+    if (const QString refusal = Release_PinRefusesImages(r.pin);
+        r.bundle.isEmpty() && Job_Traits(r.job).writes && !refusal.isEmpty()) {
+        Cli_Complain(err, refusal);
+        return CliUsage;
+    }
     run.job = jobRequest(r);
     if (!r.bundle.isEmpty() && !takeBundle(r, run, err)) return CliUsage;
+    // A station's records name it, so that a restart finds the boards of its shift.
+    if (const QString station = Cli_StationName(r); !station.isEmpty())
+        run.recordFields.append(ReportField{"station", station});
     if (!r.report.isEmpty() && !run.report.open(r.report)) {
         Cli_Complain(err, QStringLiteral("cannot open the report \"%1\": %2")
                               .arg(r.report, run.report.errorString()));

@@ -20,6 +20,11 @@ bool samePort(const QString &a, const QString &b) {
 
 } // namespace
 
+QString Cli_StationName(const CliRequest &r) {
+    if (r.mqtt.isEmpty()) return QString();
+    return r.station.isEmpty() ? Topic_Level(QSysInfo::machineHostName()) : r.station;
+}
+
 std::unique_ptr<LineStation> Cli_LineStation(const CliRequest &r, FILE *out, FILE *err) {
     LineStation::Settings settings;
     settings.command = r.command;
@@ -34,7 +39,7 @@ std::unique_ptr<LineStation> Cli_LineStation(const CliRequest &r, FILE *out, FIL
     settings.log = [err](const QString &line) { Cli_Complain(err, line); };
     if (!r.mqtt.isEmpty()) {
         MqttSettings mqtt = Parse_MqttUrl(r.mqtt, error);
-        mqtt.station = r.station.isEmpty() ? Topic_Level(QSysInfo::machineHostName()) : r.station;
+        mqtt.station = Cli_StationName(r);
         if (!r.mqttAuth.isEmpty() && !Read_MqttAuth(r.mqttAuth, mqtt, error)) {
             Cli_Complain(err, QStringLiteral("--mqtt-auth: ") + error);
             return nullptr;

@@ -9,6 +9,9 @@
 #include <cstdio>
 #include <memory>
 
+// The station's name on the broker and in each record (--station, else the host name); none
+// without --mqtt.
+QString Cli_StationName(const CliRequest &request);
 // The production line's part of a tessara-cli run: its station (events on `out` with --json, the
 // hooks, the MQTT publisher), started; none (after saying why on `err`) when its settings cannot
 // be used (an MQTT password file that cannot be read, a client that cannot be set up).

@@ -170,6 +170,25 @@ bool readLineOptions(const QCommandLineParser &parser, CliRequest &r, QString &e
     return true;
 }
 
+// --product and --min-version: what this station takes.
+bool readPin(const QCommandLineParser &parser, const QCommandLineOption &product,
+             const QCommandLineOption &minVersion, ReleasePin &pin, QString &error) {
+    // One pin: a second one (station.conf and the command line) would quietly loosen the first.
+    for (const QCommandLineOption &option : {product, minVersion})
+        if (parser.values(option).size() > 1) {
+            error = QStringLiteral("--%1 is given twice").arg(option.names().constFirst());
+            return false;
+        }
+    if (parser.isSet(product)) {
+        pin.product = parser.value(product);
+        if (pin.product.trimmed().isEmpty()) {
+            error = QStringLiteral("--product needs a product name");
+            return false;
+        }
+    }
+    return !parser.isSet(minVersion) || Read_MinVersion(parser.value(minVersion), pin, error);
+}
+
 } // namespace
 
 QString Command_Named(const QStringList &arguments) {
@@ -301,6 +320,17 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
         QStringLiteral("With --bundle, also trust bundles signed by the public key PUBKEY "
                        "(repeatable)."),
         QStringLiteral("PUBKEY"));
+    const QCommandLineOption productOption(
+        QStringLiteral("product"),
+        QStringLiteral("Write only bundles of product NAME: any other is refused before a port "
+                       "is opened, and so are image files, which name no product."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption minVersionOption(
+        QStringLiteral("min-version"),
+        QStringLiteral("Write only bundles of version V or later (dotted numbers: 2.10 is later "
+                       "than 2.9): an older one is refused before a port is opened, and so are "
+                       "image files, which name no version."),
+        QStringLiteral("V"));
     const QCommandLineOption ledgerOption(
         QStringLiteral("ledger"),
         QStringLiteral("--bundle with per-board fields: the ledger each board's values come "
@@ -311,13 +341,14 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
         QStringLiteral("mqtt-auth"),
         QStringLiteral("Read the MQTT user name and password from FILE (USER:PASSWORD)."),
         QStringLiteral("FILE"));
-    parser.addOptions(
-        {helpOption,   versionOption,     portOption,        allOption,      watchOption,
-         reportOption, waitOption,        bootOption,        flashIniOption, quietOption,
-         eraseOption,  nandOption,        onlyChangedOption, blocksOption,   probeOption,
-         traceOption,  verboseOption,     configOption,      jsonOption,     beforeOption,
-         afterOption,  hookTimeoutOption, mqttOption,        stationOption,  mqttAuthOption,
-         drainOption,  bundleOption,      trustOption,       ledgerOption});
+    parser.addOptions({helpOption,        versionOption,     portOption,      allOption,
+                       watchOption,       reportOption,      waitOption,      bootOption,
+                       flashIniOption,    quietOption,       eraseOption,     nandOption,
+                       onlyChangedOption, blocksOption,      probeOption,     traceOption,
+                       verboseOption,     configOption,      jsonOption,      beforeOption,
+                       afterOption,       hookTimeoutOption, mqttOption,      stationOption,
+                       mqttAuthOption,    drainOption,       bundleOption,    trustOption,
+                       ledgerOption,      productOption,     minVersionOption});
     // station.conf is read by tessara-station too: what only its window uses is passed over.
     for (const char *windowOnly : {"supervisor-hash", "retry", "scan", "operator", "lot"}) {
         QCommandLineOption option(QString::fromLatin1(windowOnly), QString(),
@@ -391,6 +422,7 @@ CliParse Parse_CliArguments(const QStringList &arguments) {
                 : QStringLiteral("usage: %1 %2").arg(r.command, QLatin1String(entry->images));
         return result;
     }
+    if (!readPin(parser, productOption, minVersionOption, r.pin, result.text)) return result;
     r.images = positional;
     for (int i = 0; i < positional.size(); ++i)
         (i == 0 && job.mcuImage ? r.mcuImage : r.flashImage) = positional.at(i);

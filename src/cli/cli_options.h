@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bundle/release_pin.h"
 #include "jobs/job.h"
 
 #include <QString>
@@ -16,6 +17,8 @@ struct CliRequest {
     // public keys to trust it from.
     QString bundle;
     QStringList trust;
+    // --product, --min-version: the only product and the lowest release this station writes.
+    ReleasePin pin;
     // --ledger: where a bundle's per-board values come from (a SQLite file or a PostgreSQL URL);
     // empty: the default ledger.
     QString ledger;

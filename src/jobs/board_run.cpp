@@ -17,11 +17,12 @@ std::optional<BoardImage> recorded(const ImageSnapshot &file, uint32_t crc, int3
     return BoardImage{file->absolutePath, crc, length, file->sha256};
 }
 
-void recordImages(const JobRequest &r, JobResult &result) {
+// `flashImage`: the one the board was given (its own, with values of its own in it).
+void recordImages(const JobRequest &r, const ImageSnapshot &flashImage, JobResult &result) {
     const McuImageFacts mcu = result.mcuFacts.value_or(McuImageFacts());
     const FlashImageFacts flash = result.flashFacts.value_or(FlashImageFacts());
     result.mcuImage = recorded(r.mcuImage, mcu.mcuCrc, mcu.mcuLen);
-    result.flashImage = recorded(r.flashImage, flash.flashCodeCrc, flash.flashCodeLen);
+    result.flashImage = recorded(flashImage, flash.flashCodeCrc, flash.flashCodeLen);
 }
 
 } // namespace
@@ -34,7 +35,6 @@ Result<> Identify_Board(DeviceSession &s, JobResult &result) {
 }
 
 JobResult Run_OnBoard(const QString &port, const JobRequest &request, Observer &observer) {
-    if (request.boardData) return Run_OnBoardWithData(port, request, observer);
     QElapsedTimer clock;
     clock.start();
     JobResult result;
@@ -43,15 +43,18 @@ JobResult Run_OnBoard(const QString &port, const JobRequest &request, Observer &
     link.observer = request.trace;
     link.deadline = request.deadline;
     DeviceSession session(link, observer);
+    ImageSnapshot flashImage = request.flashImage;
     if (!link.Open(port)) {
         observer.message(QStringLiteral("Open fail"));
         result.failure = Fail(FailureKind::SystemError, link.openFailure(port));
     } else if (const Result<> identified = Identify_Board(session, result); !identified.ok()) {
         result.failure = identified.failure();
+    } else if (request.boardData) {
+        flashImage = Run_JobWithData(session, request, result);
     } else {
         Run_Job(session, request, result);
     }
-    recordImages(request, result);
+    recordImages(request, flashImage, result);
     result.outOfTime = link.outOfTime();
     result.seconds = double(clock.nsecsElapsed()) / 1e9;
     return result;

@@ -11,7 +11,7 @@
 // The ledger: which per-board value went to which board. A value is leased to a board before
 // anything is written to it, marked writing just before the first write, written once the flash
 // check of the board's image passed, released when nothing was written, and spoiled when it was
-// written to a board that failed and does not come back. Every change is committed before the
+// written to a board that failed and did not come back. Every change is committed before the
 // step it allows; no value is ever leased twice.
 
 // The states of a value, as the database holds them.
@@ -22,6 +22,9 @@ constexpr char Writing[] = "writing"; // the board's writes may have begun
 constexpr char Written[] = "written"; // on the board, checked
 constexpr char Failed[] = "failed";   // written to a board that failed: its again if it returns
 constexpr char Spoiled[] = "spoiled"; // lost with a failed board
+// Not a state but a change in a board's history: the board came back holding its values and
+// was given them again.
+constexpr char Returned[] = "returned";
 } // namespace LedgerState
 
 // Where a board is, and who it is when that is known.
@@ -31,6 +34,11 @@ struct BoardPlace {
     // The board's own identity (a scanned serial): a board that failed after its values were
     // written gets the same values again when it returns with it. Empty: not known.
     QString board;
+    // The held lease (Ledger::held) whose values the board's flash was found to hold: the board
+    // that failed with them came back, and gets them again. Empty: the board holds none of
+    // them, so the values held for a board of unknown identity at this station and port are
+    // spoiled: that board did not come back there.
+    QString returning = QString();
 };
 
 // One board's values, taken together.
@@ -79,11 +87,14 @@ class Ledger {
     // Nothing was written (leased, or writing that never reached the flash): they go back, to
     // be taken again.
     virtual bool release(const BoardLease &lease, QString &reason) = 0;
-    // The board failed after its values may have been written: held for it when it has an
-    // identity to return with, else spoiled.
+    // The board failed after its values may have been written: held for it, to be given to it
+    // again when it comes back (known by its identity, or by its flash holding them).
     virtual bool markFailed(const BoardLease &lease, QString &reason) = 0;
+    // The leases held for boards of `station` that failed, with their values: what a board that
+    // comes back may hold.
+    virtual bool held(const QString &station, QList<BoardLease> &leases, QString &reason) = 0;
     // Settles the leases of this station's runs that ended without settling them (a power cut,
-    // a kill): those never written are released, those perhaps written are treated as failed.
+    // a kill): those never written are released, those perhaps written are held as failed.
     virtual bool recover(QString &reason) = 0;
 
     virtual bool status(QList<LedgerCount> &counts, QString &reason) = 0;

@@ -1,5 +1,6 @@
 #include "ledger/ledger_board_data.h"
 
+#include "ledger/returning_board.h"
 #include "protocol/crc32.h"
 
 #include <QCryptographicHash>
@@ -15,6 +16,7 @@ class LeasedBoard : public BoardData {
 
     ImageSnapshot flashImage() const override { return image; }
     QList<QPair<QString, QString>> recordValues() const override { return shown; }
+    QString takenNote() const override { return note; }
 
     Result<> beforeWrite() override {
         QString reason;
@@ -49,6 +51,8 @@ class LeasedBoard : public BoardData {
                         .arg(QLatin1String(what), reason));
     }
 
+    QString note;
+
   private:
     std::shared_ptr<Ledger> ledger;
     BoardLease lease;
@@ -63,7 +67,8 @@ LedgerBoardData::LedgerBoardData(std::shared_ptr<Ledger> from, const UnitFields 
                                  const ImageSnapshot &image, const QString &name)
     : ledger(std::move(from)), fields(declared), runImage(image), station(name) {}
 
-std::shared_ptr<BoardData> LedgerBoardData::take(const QString &port, Failure &refusal) {
+std::shared_ptr<BoardData> LedgerBoardData::take(const QString &port, const BoardFlashCrc &onBoard,
+                                                 Failure &refusal) {
     BoardLease lease;
     QString reason;
     if (!runImage || !runImage->read) {
@@ -71,7 +76,24 @@ std::shared_ptr<BoardData> LedgerBoardData::take(const QString &port, Failure &r
                        QStringLiteral("no flash image to put the board's values into"));
         return nullptr;
     }
-    if (!ledger->lease(fields, BoardPlace{station, port, QString()}, lease, reason)) {
+    // A board that failed here after its values were written may be back: its flash tells.
+    QList<BoardLease> held;
+    if (!ledger->held(station, held, reason)) {
+        refusal = Fail(FailureKind::InputUnusable,
+                       QStringLiteral("board refused, nothing written: %1").arg(reason));
+        return nullptr;
+    }
+    const Result<QString> returning = Find_ReturningLease(runImage->bytes, fields, held, onBoard);
+    if (!returning.ok()) {
+        refusal = Step_Failure(returning.failure(),
+                               QStringLiteral("board refused, nothing written: its flash could "
+                                              "not be compared with the values held for failed "
+                                              "boards: %1")
+                                   .arg(returning.reason()));
+        return nullptr;
+    }
+    if (!ledger->lease(fields, BoardPlace{station, port, QString(), returning.value()}, lease,
+                       reason)) {
         refusal = Fail(FailureKind::InputUnusable,
                        QStringLiteral("board refused, nothing written: %1").arg(reason));
         return nullptr;
@@ -93,7 +115,11 @@ std::shared_ptr<BoardData> LedgerBoardData::take(const QString &port, Failure &r
     for (const UnitField &f : fields)
         for (const UnitValue &v : lease.values)
             if (v.field == f.name) shown.append({f.name, UnitValue_Text(f, v)});
-    return std::make_shared<LeasedBoard>(ledger, lease, image, shown);
+    auto board = std::make_shared<LeasedBoard>(ledger, lease, image, shown);
+    if (lease.again && !lease.serial.isEmpty())
+        board->note = QStringLiteral("The board of serial %1 came back: it gets its values again")
+                          .arg(lease.serial);
+    return board;
 }
 
 std::vector<std::pair<uint32_t, uint32_t>> LedgerBoardData::hiddenRanges() const {

@@ -30,6 +30,10 @@ class PostgresLedger : public SqlLedger {
         db.setConnectOptions(QStringLiteral("connect_timeout=10"));
     }
     QString beginWrite() const override { return QStringLiteral("BEGIN"); }
+    QString lazyCommits() const override { return QStringLiteral("SET synchronous_commit = off"); }
+    QString durableCommits() const override {
+        return QStringLiteral("SET synchronous_commit = on");
+    }
     QString lockRows() const override { return QStringLiteral("FOR UPDATE SKIP LOCKED"); }
     QString lockRow() const override { return QStringLiteral("FOR UPDATE"); }
     QString schemaLock() const override {

@@ -1,6 +1,7 @@
 #include "ledger/sql_ledger.h"
 
 #include "ledger/process_alive.h"
+#include "ledger/returning_board.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -11,6 +12,7 @@
 #include <QThread>
 #include <QUuid>
 #include <atomic>
+#include <memory>
 
 namespace {
 
@@ -21,7 +23,7 @@ QString now() {
 // The connections a thread opened, closed when it ends, and the statements prepared on each.
 struct ThreadConnections {
     QStringList names;
-    QHash<QString, QHash<QString, QSqlQuery>> prepared;
+    QHash<QString, QHash<QString, std::shared_ptr<QSqlQuery>>> prepared;
     bool closedWithThread = false;
     void closeAll() {
         prepared.clear();
@@ -63,33 +65,54 @@ bool run(QSqlQuery &q, const QString &sql, const QVariantList &values, QString &
     return true;
 }
 
-// A statement that returns no rows, prepared once per connection and run again with new values:
-// one round trip to a server instead of three.
+// A statement prepared once per connection and run again with new values (one round trip to a
+// server instead of three, no parsing on SQLite): its rows are read through the object, and the
+// statement is reset when it goes, so that no read stays open.
+class Prepared {
+  public:
+    Prepared(QSqlDatabase &db, const QString &sql, const QVariantList &values, QString &reason) {
+        auto &cache = threadConnections.prepared[db.connectionName()];
+        std::shared_ptr<QSqlQuery> &cached = cache[sql];
+        if (!cached) {
+            auto made = std::make_shared<QSqlQuery>(db);
+            made->setForwardOnly(true);
+            if (!made->prepare(sql)) {
+                reason = made->lastError().text();
+                cache.remove(sql);
+                return;
+            }
+            cached = made;
+        }
+        for (int i = 0; i < values.size(); ++i)
+            cached->bindValue(i, values.at(i));
+        if (!cached->exec()) {
+            reason = cached->lastError().text();
+            cached->finish();
+            cache.remove(sql);
+            return;
+        }
+        q = cached;
+    }
+    ~Prepared() {
+        if (q) q->finish();
+    }
+    Prepared(const Prepared &) = delete;
+    Prepared &operator=(const Prepared &) = delete;
+    explicit operator bool() const { return q != nullptr; }
+    QSqlQuery *operator->() const { return q.get(); }
+    QSqlQuery &operator*() const { return *q; }
+
+  private:
+    std::shared_ptr<QSqlQuery> q;
+};
+
+// A statement that returns no rows.
 bool run(QSqlDatabase &db, const QString &sql, const QVariantList &values, QString &reason) {
     if (values.isEmpty()) {
         QSqlQuery q(db);
         return run(q, sql, values, reason);
     }
-    auto &cache = threadConnections.prepared[db.connectionName()];
-    auto found = cache.find(sql);
-    if (found == cache.end()) {
-        QSqlQuery q(db);
-        if (!q.prepare(sql)) {
-            reason = q.lastError().text();
-            return false;
-        }
-        found = cache.insert(sql, q);
-    }
-    QSqlQuery &q = found.value();
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, values.at(i));
-    if (!q.exec()) {
-        reason = q.lastError().text();
-        cache.remove(sql);
-        return false;
-    }
-    q.finish();
-    return true;
+    return bool(Prepared(db, sql, values, reason));
 }
 
 QString fieldsOf(const QStringList &states) {
@@ -102,12 +125,28 @@ QString fieldsOf(const QStringList &states) {
 // What a board's values are found by again.
 constexpr char Columns[] = "kind, source, idx, value";
 
+// The value of the Columns of `q` from its column `at` on.
+UnitValue valueOf(const QSqlQuery &q, int at) {
+    UnitValue v;
+    v.source = q.value(at + 1).toString();
+    v.index = q.value(at + 2).toLongLong();
+    if (q.value(at).toString() == QLatin1String("counter"))
+        v.number = q.value(at + 3).toString().toULongLong();
+    else
+        v.bytes = QByteArray::fromHex(q.value(at + 3).toString().toLatin1());
+    return v;
+}
+
 } // namespace
 
 // A write transaction: rolled back unless committed.
+// A lazy one's commit need not reach the disk before it returns: the next durable commit of the
+// database takes it there with its own, as the log is written in order.
 struct SqlLedger::Tx {
-    explicit Tx(SqlLedger &owner) : ledger(owner) {}
+    enum Commit { Durable, Lazy };
+    explicit Tx(SqlLedger &owner, Commit kind = Durable) : ledger(owner), lazy(kind == Lazy) {}
     SqlLedger &ledger;
+    const bool lazy;
     QSqlDatabase db;
     bool open = false;
 
@@ -115,7 +154,7 @@ struct SqlLedger::Tx {
         db = ledger.connection(reason);
         if (!db.isValid()) return false;
         QSqlQuery q(db);
-        if (!q.exec(ledger.beginWrite())) {
+        if ((lazy && !q.exec(ledger.lazyCommits())) || !q.exec(ledger.beginWrite())) {
             reason = q.lastError().text();
             // A connection that lost its server is opened afresh next time.
             closeFailed(db);
@@ -127,14 +166,26 @@ struct SqlLedger::Tx {
     bool commit(QString &reason) {
         QSqlQuery q(db);
         open = false;
-        if (q.exec(QStringLiteral("COMMIT"))) return true;
-        reason = q.lastError().text();
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        closeFailed(db);
-        return false;
+        if (!q.exec(QStringLiteral("COMMIT"))) {
+            reason = q.lastError().text();
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            closeFailed(db);
+            return false;
+        }
+        durableAgain();
+        return true;
     }
     ~Tx() {
-        if (open && !QSqlQuery(db).exec(QStringLiteral("ROLLBACK"))) closeFailed(db);
+        if (!open) return;
+        if (QSqlQuery(db).exec(QStringLiteral("ROLLBACK")))
+            durableAgain();
+        else
+            closeFailed(db);
+    }
+    // Every other transaction of the connection commits to the disk: a connection that cannot
+    // be made to is closed, and a new one is.
+    void durableAgain() {
+        if (lazy && !QSqlQuery(db).exec(ledger.durableCommits())) closeFailed(db);
     }
 };
 
@@ -305,19 +356,23 @@ bool SqlLedger::takeCounter(QSqlDatabase &db, const UnitField &f, const QString 
                             "(?, ?, ?, 0) ON CONFLICT (name) DO NOTHING"),
              {f.name, qint64(f.start), qint64(f.step)}, reason))
         return false;
-    QSqlQuery q(db);
-    if (!run(q,
-             QStringLiteral("SELECT start, step, next_idx FROM unit_counters WHERE name = ? ") +
-                 lockRow(),
-             {f.name}, reason))
-        return false;
-    if (!q.next()) {
-        reason = QStringLiteral("counter %1 is not in the ledger").arg(f.name);
-        return false;
+    quint64 start = 0, step = 0;
+    qint64 next = 0;
+    {
+        const Prepared q(
+            db,
+            QStringLiteral("SELECT start, step, next_idx FROM unit_counters WHERE name = ? ") +
+                lockRow(),
+            {f.name}, reason);
+        if (!q) return false;
+        if (!q->next()) {
+            reason = QStringLiteral("counter %1 is not in the ledger").arg(f.name);
+            return false;
+        }
+        start = q->value(0).toULongLong();
+        step = q->value(1).toULongLong();
+        next = q->value(2).toLongLong();
     }
-    const quint64 start = q.value(0).toULongLong(), step = q.value(1).toULongLong();
-    const qint64 next = q.value(2).toLongLong();
-    q.finish();
     if (start != f.start || step != f.step) {
         reason = QStringLiteral("counter %1 runs from %2 step %3 in the ledger; the bundle says "
                                 "from %4 step %5")
@@ -330,24 +385,18 @@ bool SqlLedger::takeCounter(QSqlDatabase &db, const UnitField &f, const QString 
     }
     value.field = value.source = f.name;
     // A number released before (nothing written) comes first.
-    if (!run(q,
-             QStringLiteral("SELECT idx, value FROM unit_values WHERE kind = 'counter' AND "
-                            "source = ? AND state = 'free' ORDER BY idx LIMIT 1 ") +
-                 lockRows(),
-             {f.name}, reason))
-        return false;
+    bool released = false;
+    QString number;
+    if (!firstFree(db, "counter", f.name, released, value.index, number, reason)) return false;
+    if (released) value.number = number.toULongLong();
     const QVariantList place_ = {leaseId, place.station, place.port, place.board, owner(), now()};
-    if (q.next()) {
-        value.index = q.value(0).toLongLong();
-        value.number = q.value(1).toString().toULongLong();
-        q.finish();
+    if (released) {
         return run(db,
                    QStringLiteral("UPDATE unit_values SET state = 'leased', lease = ?, "
                                   "station = ?, port = ?, board = ?, owner = ?, changed = ? "
                                   "WHERE kind = 'counter' AND source = ? AND idx = ?"),
                    place_ + QVariantList{f.name, qint64(value.index)}, reason);
     }
-    q.finish();
     const quint64 k = quint64(next);
     if (k > (f.counterMax() - start) / step) {
         reason = QStringLiteral("counter %1 exhausted: it has no number left above %2")
@@ -368,24 +417,34 @@ bool SqlLedger::takeCounter(QSqlDatabase &db, const UnitField &f, const QString 
                {f.name}, reason);
 }
 
+bool SqlLedger::firstFree(QSqlDatabase &db, const char *kind, const QString &source, bool &found,
+                          int64_t &index, QString &value, QString &reason) {
+    const Prepared q(db,
+                     QStringLiteral("SELECT idx, value FROM unit_values WHERE kind = ? AND "
+                                    "source = ? AND state = 'free' ORDER BY idx LIMIT 1 ") +
+                         lockRows(),
+                     {QLatin1String(kind), source}, reason);
+    if (!q) return false;
+    found = q->next();
+    if (found) {
+        index = q->value(0).toLongLong();
+        value = q->value(1).toString();
+    }
+    return true;
+}
+
 bool SqlLedger::takePool(QSqlDatabase &db, const UnitField &f, const QString &leaseId,
                          const BoardPlace &place, UnitValue &value, QString &reason) {
-    QSqlQuery q(db);
-    if (!run(q,
-             QStringLiteral("SELECT idx, value FROM unit_values WHERE kind = 'pool' AND "
-                            "source = ? AND state = 'free' ORDER BY idx LIMIT 1 ") +
-                 lockRows(),
-             {f.pool}, reason))
-        return false;
-    if (!q.next()) {
+    bool found = false;
+    QString hex;
+    if (!firstFree(db, "pool", f.pool, found, value.index, hex, reason)) return false;
+    if (!found) {
         reason = QStringLiteral("pool empty: %1").arg(f.pool);
         return false;
     }
+    value.bytes = QByteArray::fromHex(hex.toLatin1());
     value.field = f.name;
     value.source = f.pool;
-    value.index = q.value(0).toLongLong();
-    value.bytes = QByteArray::fromHex(q.value(1).toString().toLatin1());
-    q.finish();
     if (value.bytes.size() != f.length) {
         reason = QStringLiteral("pool %1 holds values of %2 bytes; \"%3\" takes %4")
                      .arg(f.pool)
@@ -403,6 +462,20 @@ bool SqlLedger::takePool(QSqlDatabase &db, const UnitField &f, const QString &le
                reason);
 }
 
+bool SqlLedger::leaseValues(QSqlDatabase &db, const QString &leaseId, UnitValues &values,
+                            QString &reason) {
+    const Prepared q(
+        db,
+        QStringLiteral("SELECT %1 FROM unit_values WHERE lease = ? ORDER BY %1 ").arg(Columns) +
+            lockRows(),
+        {leaseId}, reason);
+    if (!q) return false;
+    values.clear();
+    while (q->next())
+        values.append(valueOf(*q, 0));
+    return true;
+}
+
 bool SqlLedger::takeAgain(QSqlDatabase &db, const UnitFields &fields, const BoardPlace &place,
                           BoardLease &lease, QString &reason) {
     QSqlQuery q(db);
@@ -413,62 +486,107 @@ bool SqlLedger::takeAgain(QSqlDatabase &db, const UnitFields &fields, const Boar
         return false;
     if (!q.next()) return true;
     const QString previous = q.value(0).toString();
-    if (!run(q,
-             QStringLiteral("SELECT %1 FROM unit_values WHERE lease = ? ").arg(Columns) +
-                 lockRows(),
-             {previous}, reason))
-        return false;
-    UnitValues held;
-    while (q.next()) {
-        UnitValue v;
-        v.source = q.value(1).toString();
-        v.index = q.value(2).toLongLong();
-        if (q.value(0).toString() == QLatin1String("counter"))
-            v.number = q.value(3).toString().toULongLong();
-        else
-            v.bytes = QByteArray::fromHex(q.value(3).toString().toLatin1());
-        held.append(v);
-    }
     q.finish();
-    // The same field list takes the same values again, field by field.
-    UnitValues values;
-    for (const UnitField &f : fields) {
-        if (f.kind == FieldKind::EdidSerial) continue;
-        const QString source = f.kind == FieldKind::Pool ? f.pool : f.name;
-        for (int i = 0; i < held.size(); ++i) {
-            if (held.at(i).source != source) continue;
-            UnitValue v = held.takeAt(i);
-            v.field = f.name;
-            values.append(v);
-            break;
-        }
-    }
-    int wanted = 0;
-    for (const UnitField &f : fields)
-        wanted += f.kind == FieldKind::EdidSerial ? 0 : 1;
+    UnitValues held, values;
+    if (!leaseValues(db, previous, held, reason)) return false;
     // Another release's fields: the board gets new values, and the ones it had are lost with
     // what it is rewritten with.
-    if (!held.isEmpty() || values.size() != wanted)
+    if (!Assign_HeldValues(fields, held, values))
         return run(db,
                    QStringLiteral("UPDATE unit_values SET state = 'spoiled', changed = ? WHERE "
                                   "lease = ?"),
                    {now(), previous}, reason) &&
                logEvents(db, previous, reason);
+    return giveAgain(db, previous, values, place, lease, reason);
+}
+
+bool SqlLedger::takeReturning(QSqlDatabase &db, const UnitFields &fields, const BoardPlace &place,
+                              BoardLease &lease, QString &reason) {
+    UnitValues held, values;
+    if (!leaseValues(db, place.returning, held, reason)) return false;
+    if (!Assign_HeldValues(fields, held, values)) {
+        reason = QStringLiteral("the values of lease %1 are not this release's fields")
+                     .arg(place.returning);
+        return false;
+    }
+    return giveAgain(db, place.returning, values, place, lease, reason);
+}
+
+bool SqlLedger::giveAgain(QSqlDatabase &db, const QString &previous, const UnitValues &values,
+                          const BoardPlace &place, BoardLease &lease, QString &reason) {
+    QSqlQuery q(db);
+    // Only while they are still held: two boards never take them back both.
+    if (!run(q,
+             QStringLiteral("UPDATE unit_values SET state = 'leased', station = ?, port = ?, "
+                            "owner = ?, changed = ? WHERE lease = ? AND state = 'failed'"),
+             {place.station, place.port, owner(), now(), previous}, reason))
+        return false;
+    if (q.numRowsAffected() != values.size()) {
+        reason = QStringLiteral("the values held for the board are no longer held (lease %1)")
+                     .arg(previous);
+        return false;
+    }
+    q.finish();
     lease.id = previous;
     lease.values = values;
     lease.again = true;
-    return run(db,
-               QStringLiteral("UPDATE unit_values SET state = 'leased', station = ?, port = ?, "
-                              "owner = ?, changed = ? WHERE lease = ?"),
-               {place.station, place.port, owner(), now(), previous}, reason);
+    return true;
 }
 
-bool SqlLedger::logEvents(QSqlDatabase &db, const QString &leaseId, QString &reason) {
+bool SqlLedger::spoilHeldAt(QSqlDatabase &db, const BoardPlace &place, QString &reason) {
+    QStringList gone;
+    {
+        const Prepared q(db,
+                         QStringLiteral("SELECT DISTINCT lease FROM unit_values WHERE state = "
+                                        "'failed' AND station = ? AND port = ? AND board = ''"),
+                         {place.station, place.port}, reason);
+        if (!q) return false;
+        while (q->next())
+            gone.append(q->value(0).toString());
+    }
+    for (const QString &id : gone)
+        if (!run(db,
+                 QStringLiteral("UPDATE unit_values SET state = 'spoiled', changed = ? WHERE "
+                                "lease = ? AND state = 'failed'"),
+                 {now(), id}, reason) ||
+            !logEvents(db, id, reason))
+            return false;
+    return true;
+}
+
+bool SqlLedger::held(const QString &station, QList<BoardLease> &leases, QString &reason) {
+    leases.clear();
+    QSqlDatabase db = connection(reason);
+    if (!db.isValid()) return false;
+    const Prepared q(db,
+                     QStringLiteral("SELECT lease, serial, %1 FROM unit_values WHERE state = "
+                                    "'failed' AND station = ? ORDER BY lease, %1")
+                         .arg(Columns),
+                     {station + QLatin1String("")}, reason);
+    if (!q) return false;
+    while (q->next()) {
+        const QString id = q->value(0).toString();
+        if (leases.isEmpty() || leases.last().id != id) {
+            leases.append(BoardLease());
+            leases.last().id = id;
+            leases.last().serial = q->value(1).toString();
+            leases.last().again = true;
+        }
+        leases.last().values.append(valueOf(*q, 2));
+    }
+    return true;
+}
+
+bool SqlLedger::logEvents(QSqlDatabase &db, const QString &leaseId, QString &reason,
+                          const char *as) {
+    // `as`: what the history says of the change instead of the values' new state.
+    const QString state = as ? QStringLiteral("'%1'").arg(QLatin1String(as)) : "state";
     return run(db,
                QStringLiteral("INSERT INTO unit_events (at, lease, kind, source, idx, tag, state, "
                               "station, port, board, serial) SELECT ?, lease, kind, source, idx, "
-                              "tag, state, station, port, board, serial FROM unit_values WHERE "
-                              "lease = ? ORDER BY kind, source, idx"),
+                              "tag, %1, station, port, board, serial FROM unit_values WHERE "
+                              "lease = ? ORDER BY kind, source, idx")
+                   .arg(state),
                {now(), leaseId}, reason);
 }
 
@@ -477,10 +595,18 @@ bool SqlLedger::lease(const UnitFields &fields, const BoardPlace &where, BoardLe
     lease = BoardLease();
     // Qt binds a null text as NULL; the columns hold empty texts.
     const BoardPlace place{where.station + QLatin1String(""), where.port + QLatin1String(""),
-                           where.board + QLatin1String("")};
-    Tx tx(*this);
+                           where.board + QLatin1String(""), where.returning};
+    // Lost with the station's power, a lease leaves nothing behind: nothing is written to the
+    // board before the mark that comes next, whose durable commit takes the lease with it.
+    Tx tx(*this, Tx::Lazy);
     if (!tx.begin(reason)) return false;
     if (!place.board.isEmpty() && !takeAgain(tx.db, fields, place, lease, reason)) return false;
+    if (!place.returning.isEmpty() && !takeReturning(tx.db, fields, place, lease, reason))
+        return false;
+    // A board that is not the one whose values are held at this place: that one did not come
+    // back here, and what may be on it is never given to another.
+    if (place.returning.isEmpty() && place.board.isEmpty() && !spoilHeldAt(tx.db, place, reason))
+        return false;
     if (!lease.again) {
         lease.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
         for (const UnitField &f : fields) {
@@ -500,7 +626,8 @@ bool SqlLedger::lease(const UnitFields &fields, const BoardPlace &where, BoardLe
     if (lease.values.isEmpty()) return tx.commit(reason);
     if (!run(tx.db, QStringLiteral("UPDATE unit_values SET serial = ? WHERE lease = ?"),
              {lease.serial, lease.id}, reason) ||
-        !logEvents(tx.db, lease.id, reason))
+        !logEvents(tx.db, lease.id, reason,
+                   place.returning.isEmpty() ? nullptr : LedgerState::Returned))
         return false;
     return tx.commit(reason);
 }
@@ -515,23 +642,21 @@ bool SqlLedger::changeState(const QString &leaseId, int expected, const QStringL
     if (expected == 0) return true;
     Tx tx(*this);
     if (!tx.begin(reason)) return false;
-    const QString target = QLatin1String(to) == QLatin1String(LedgerState::Failed)
-                               ? QStringLiteral("CASE WHEN board <> '' THEN 'failed' ELSE "
-                                                "'spoiled' END")
-                               : QStringLiteral("'%1'").arg(QLatin1String(to));
-    QSqlQuery q(tx.db);
-    if (!run(q,
-             QStringLiteral("UPDATE unit_values SET state = %1, changed = ? WHERE lease = ? AND "
-                            "state IN (%2)")
-                 .arg(target, fieldsOf(from)),
-             {now(), leaseId}, reason))
-        return false;
-    if (expected > 0 ? q.numRowsAffected() != expected : q.numRowsAffected() < 1) {
-        reason = QStringLiteral("the ledger does not hold the values of lease %1 as %2")
-                     .arg(leaseId, from.join(QLatin1String(" or ")));
-        return false;
+    const QString target = QStringLiteral("'%1'").arg(QLatin1String(to));
+    {
+        const Prepared q(tx.db,
+                         QStringLiteral("UPDATE unit_values SET state = %1, changed = ? WHERE "
+                                        "lease = ? AND state IN (%2)")
+                             .arg(target, fieldsOf(from)),
+                         {now(), leaseId}, reason);
+        if (!q) return false;
+        const int changed = q->numRowsAffected();
+        if (expected > 0 ? changed != expected : changed < 1) {
+            reason = QStringLiteral("the ledger does not hold the values of lease %1 as %2")
+                         .arg(leaseId, from.join(QLatin1String(" or ")));
+            return false;
+        }
     }
-    q.finish();
     if (!logEvents(tx.db, leaseId, reason)) return false;
     // A value set free belongs to no board any more.
     if (QLatin1String(to) == QLatin1String(LedgerState::Free) &&
@@ -567,11 +692,11 @@ bool SqlLedger::recover(QString &reason) {
     if (!db.isValid()) return false;
     QSqlQuery q(db);
     if (!run(q,
-             QStringLiteral("SELECT DISTINCT lease, state, owner FROM unit_values WHERE station = "
-                            "? AND state IN ('leased', 'writing')"),
+             QStringLiteral("SELECT DISTINCT lease, state, owner, serial FROM unit_values WHERE "
+                            "station = ? AND state IN ('leased', 'writing')"),
              {QSysInfo::machineHostName()}, reason))
         return false;
-    QStringList unsettled[2];
+    QStringList unsettled[2], serials;
     const QString prefix = QSysInfo::machineHostName() + QLatin1Char(':');
     while (q.next()) {
         const QString who = q.value(2).toString();
@@ -580,11 +705,24 @@ bool SqlLedger::recover(QString &reason) {
         if (!ok || pid == QCoreApplication::applicationPid() || Process_Alive(pid)) continue;
         const bool writing = q.value(1).toString() == QLatin1String(LedgerState::Writing);
         unsettled[writing ? 1 : 0].append(q.value(0).toString());
+        if (!writing) serials.append(q.value(3).toString());
     }
     q.finish();
-    // Never written: free again. Perhaps written: as a board that failed.
-    for (const QString &id : unsettled[0])
-        if (!changeState(id, -1, {LedgerState::Leased}, LedgerState::Free, reason)) return false;
+    // Never written: free again, unless they were given back to a board that came back with
+    // them on its flash. Perhaps written: as a board that failed.
+    for (int i = 0; i < unsettled[0].size(); ++i) {
+        const QString &id = unsettled[0].at(i);
+        if (!run(q,
+                 QStringLiteral("SELECT 1 FROM unit_events WHERE serial = ? AND lease = ? AND "
+                                "state = 'failed' LIMIT 1"),
+                 {serials.at(i), id}, reason))
+            return false;
+        const bool onABoard = q.next();
+        q.finish();
+        if (!changeState(id, -1, {LedgerState::Leased},
+                         onABoard ? LedgerState::Failed : LedgerState::Free, reason))
+            return false;
+    }
     for (const QString &id : unsettled[1])
         if (!changeState(id, -1, {LedgerState::Writing}, LedgerState::Failed, reason)) return false;
     return true;

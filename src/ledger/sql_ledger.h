@@ -23,6 +23,7 @@ class SqlLedger : public Ledger {
     bool markWritten(const BoardLease &lease, QString &reason) override;
     bool release(const BoardLease &lease, QString &reason) override;
     bool markFailed(const BoardLease &lease, QString &reason) override;
+    bool held(const QString &station, QList<BoardLease> &leases, QString &reason) override;
     bool recover(QString &reason) override;
     bool status(QList<LedgerCount> &counts, QString &reason) override;
     bool history(const QString &serial, QList<LedgerEntry> &entries, QString &reason) override;
@@ -38,6 +39,10 @@ class SqlLedger : public Ledger {
     virtual bool prepareConnection(QSqlDatabase &db, QString &reason) const;
     // Begins a transaction that will write: SQLite takes its write lock at once.
     virtual QString beginWrite() const = 0;
+    // Run before a transaction whose commit may wait for the next one to reach the disk, and
+    // after it, to make commits reach the disk before they return again.
+    virtual QString lazyCommits() const = 0;
+    virtual QString durableCommits() const = 0;
     // Ends a SELECT of rows the transaction takes, so that two stations never take one.
     virtual QString lockRows() const = 0;
     // Ends a SELECT of the one row a transaction must have to itself (a counter's next number):
@@ -61,11 +66,26 @@ class SqlLedger : public Ledger {
                      QString &reason);
     bool takeCounter(QSqlDatabase &db, const UnitField &field, const QString &leaseId,
                      const BoardPlace &place, UnitValue &value, QString &reason);
+    // The free value of `kind` ("counter", "pool") from `source` with the lowest index, taken
+    // for the transaction: `found` false when there is none.
+    bool firstFree(QSqlDatabase &db, const char *kind, const QString &source, bool &found,
+                   int64_t &index, QString &value, QString &reason);
     bool takePool(QSqlDatabase &db, const UnitField &field, const QString &leaseId,
                   const BoardPlace &place, UnitValue &value, QString &reason);
+    // The values of a lease, its rows locked for the transaction.
+    bool leaseValues(QSqlDatabase &db, const QString &leaseId, UnitValues &values, QString &reason);
+    // The values held for the board of `place.board` (a scanned identity), when there are any.
     bool takeAgain(QSqlDatabase &db, const UnitFields &fields, const BoardPlace &place,
                    BoardLease &lease, QString &reason);
-    bool logEvents(QSqlDatabase &db, const QString &leaseId, QString &reason);
+    // The values held in `place.returning`, whose board came back holding them.
+    bool takeReturning(QSqlDatabase &db, const UnitFields &fields, const BoardPlace &place,
+                       BoardLease &lease, QString &reason);
+    bool giveAgain(QSqlDatabase &db, const QString &previous, const UnitValues &values,
+                   const BoardPlace &place, BoardLease &lease, QString &reason);
+    // The values held for boards of unknown identity at `place`: spoiled, with their history.
+    bool spoilHeldAt(QSqlDatabase &db, const BoardPlace &place, QString &reason);
+    bool logEvents(QSqlDatabase &db, const QString &leaseId, QString &reason,
+                   const char *as = nullptr);
     QString owner() const;
 
     const quint64 instance;

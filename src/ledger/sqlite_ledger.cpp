@@ -9,7 +9,7 @@
 namespace {
 
 // One file on this machine. WAL lets the listing read while a station writes; FULL puts every
-// commit on the disk before the step it allows.
+// commit on the disk before the step it allows (a lease's goes with the next: see SqlLedger::Tx).
 class SqliteLedger : public SqlLedger {
   public:
     explicit SqliteLedger(const QString &file) : path(file) {}
@@ -32,6 +32,9 @@ class SqliteLedger : public SqlLedger {
         return true;
     }
     QString beginWrite() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
+    // Outside a transaction only: SQLite refuses to change it within one.
+    QString lazyCommits() const override { return QStringLiteral("PRAGMA synchronous=NORMAL"); }
+    QString durableCommits() const override { return QStringLiteral("PRAGMA synchronous=FULL"); }
     // The write lock taken at BEGIN IMMEDIATE keeps every other writer out.
     QString lockRows() const override { return QString(); }
     QString lockRow() const override { return QString(); }

@@ -1,5 +1,7 @@
 #include "line/line_station.h"
 
+#include "line/station_records.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutexLocker>
@@ -42,6 +44,14 @@ bool LineStation::start(QString &error) {
     mqtt->setState(MqttPublisher::State::Idle);
     overview = std::make_unique<StationOverview>(settings.mqtt->station, settings.command,
                                                  QDateTime::currentDateTime());
+    // The shift goes on: the boards this station's report already holds count, from the first
+    // one after the counters' last reset.
+    if (!settings.report.isEmpty()) {
+        int seen = 0;
+        Read_StationRecords(settings.report, settings.mqtt->station, [&](const QJsonObject &r) {
+            if (seen++ >= settings.uncountedRecords) overview->recordEnded(r);
+        });
+    }
     publishOverview();
     return true;
 }

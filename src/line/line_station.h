@@ -37,8 +37,12 @@ class LineStation {
         LineHook afterBoard;  // none: nothing is run after a board
         std::optional<MqttSettings> mqtt;
         // The report of the run: the ends the broker has not acknowledged are kept beside it
-        // (AckedEnds) and sent first by the next run. None: what a run cannot deliver is lost.
+        // (AckedEnds) and sent first by the next run, and the overview counts the station's boards
+        // it already holds (Read_StationRecords). None: what a run cannot deliver is lost.
         QString report;
+        // The station's first records in the report that its counters no longer count (those
+        // before a reset of its counters): the overview counts the others again at the start.
+        int uncountedRecords = 0;
         // How long the end of a run waits for its events to reach the broker.
         int drainMs = MqttPublisher::DefaultDrainMs;
         // A line for the operator (stderr, the journal): the broker's trouble, a failed hook

@@ -2,6 +2,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QStringList>
 #include <utility>
 
 namespace {
@@ -110,42 +111,68 @@ void StationOverview::remember(const QString &serial) {
 
 void StationOverview::boardEnded(const QString &port, const JobResult &result,
                                  const QByteArray &record, const QDateTime &now) {
-    const QJsonObject fields = QJsonDocument::fromJson(record).object();
-    Slot &slot = slotOf(port);
-    slot.state = result.ok()            ? QStringLiteral("ok")
-                 : result.interrupted() ? QStringLiteral("interrupted")
-                                        : QStringLiteral("fail");
-    slot.model = fields.value(QLatin1String("model")).toString(slot.model);
-    slot.reason = clipped(result.reason());
-    slot.failure =
+    const QString state = result.ok()            ? QStringLiteral("ok")
+                          : result.interrupted() ? QStringLiteral("interrupted")
+                                                 : QStringLiteral("fail");
+    const QString failure =
         result.failure ? QLatin1String(Failure_KindName(result.failure->kind)) : QString();
+    count(slotOf(port), state, failure, result.reason(), QJsonDocument::fromJson(record).object(),
+          now);
+}
+
+void StationOverview::recordEnded(const QJsonObject &record) {
+    const QString port = record.value(QLatin1String("port")).toString();
+    const QString state = record.value(QLatin1String("result")).toString();
+    const QDateTime time =
+        QDateTime::fromString(record.value(QLatin1String("time")).toString(), Qt::ISODate);
+    if (port.isEmpty() || !time.isValid() ||
+        !QStringList{"ok", "fail", "interrupted"}.contains(state))
+        return;
+    if (!shiftStarted) since = time;
+    shiftStarted = true;
+    Slot &slot = slotOf(port);
+    slot.slot = record.value(QLatin1String("slot")).toString();
+    slot.serial = record.value(QLatin1String("usb_serial")).toString();
+    slot.firstPass = slot.serial.isEmpty() || !seenSerials.contains(slot.serial);
+    count(slot, state, QString(), record.value(QLatin1String("reason")).toString(), record, time);
+}
+
+void StationOverview::count(Slot &slot, const QString &state, const QString &failure,
+                            const QString &reason, const QJsonObject &fields,
+                            const QDateTime &now) {
+    const bool passed = state == QLatin1String("ok");
+    const bool stopped = state == QLatin1String("interrupted");
+    slot.state = state;
+    slot.model = fields.value(QLatin1String("model")).toString(slot.model);
+    slot.reason = clipped(reason);
+    slot.failure = failure;
     slot.time = now;
     takeRecipe(recipe, fields);
 
     ++boards;
-    ++(result.ok() ? ok : result.interrupted() ? interrupted : failed);
+    ++(passed ? ok : stopped ? interrupted : failed);
     // A stopped board is neither passed nor failed, and it may run again as a first pass.
-    if (!result.interrupted() && slot.firstPass) {
+    if (!stopped && slot.firstPass) {
         ++firstPassBoards;
-        if (result.ok()) ++firstPassOk;
+        if (passed) ++firstPassOk;
     }
     slot.firstPass = false;
-    if (!result.interrupted()) {
+    if (!stopped) {
         remember(slot.serial);
         Bucket &bucket = buckets[now.toMSecsSinceEpoch() / BucketMs * BucketMs];
-        ++(result.ok() ? bucket.ok : bucket.failed);
+        ++(passed ? bucket.ok : bucket.failed);
         // Only the last day's buckets are kept, and never more than a day holds (a clock set
         // back leaves later ones behind).
         const qint64 oldest = now.toMSecsSinceEpoch() - BucketLimit * BucketMs;
         while (!buckets.isEmpty() && (buckets.firstKey() <= oldest || buckets.size() > BucketLimit))
             buckets.erase(buckets.begin());
     }
-    if (!result.ok() && !result.interrupted()) {
+    if (!passed && !stopped) {
         failures.push_back(QJsonObject{{"time", timeText(now)},
-                                       {"port", port},
+                                       {"port", slot.port},
                                        {"slot", textOrNull(slot.slot)},
                                        {"model", textOrNull(slot.model)},
-                                       {"failure", slot.failure},
+                                       {"failure", textOrNull(slot.failure)},
                                        {"reason", slot.reason}});
         if (int(failures.size()) > FailureLimit) failures.pop_front();
     }

@@ -161,6 +161,7 @@ int main(int argc, char **argv) {
     setup.maxParallel = o.maxParallel;
     setup.report = &report;
     setup.trust = o.trust;
+    setup.pin = o.pin;
     setup.retry = o.retry;
     setup.supervisorHash = o.supervisorHash;
     setup.audit = &audit;

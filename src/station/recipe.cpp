@@ -1,6 +1,7 @@
 #include "station/recipe.h"
 
 #include "bundle/bundle_job.h"
+#include "bundle/release_pin.h"
 #include "flash/flash_ini.h"
 #include "flash/flash_ini_search.h"
 #include "protocol/chip_table.h"
@@ -38,6 +39,7 @@ std::optional<Failure> takeBundle(Recipe &recipe, const StationOptions &o) {
     const BundleCheck check = Load_Bundle(o.bundlePath, o.trust);
     QString refusal = check.refusal;
     if (refusal.isEmpty()) refusal = Bundle_JobRefusal(check.bundle, o.job);
+    if (refusal.isEmpty()) refusal = Release_PinRefusal(check.bundle.manifest, o.pin);
     if (!refusal.isEmpty())
         return Fail(FailureKind::ImageUnusable,
                     Words::tr("bundle %1 refused: %2").arg(o.bundlePath, refusal));
@@ -93,6 +95,10 @@ Result<Recipe> Load_Recipe(const StationOptions &o) {
         if (const std::optional<Failure> why = takeBundle(recipe, o)) return *why;
         return recipe;
     }
+    // Nor product nor version: a station pinned to a release writes bundles only.
+    if (const QString why = Release_PinRefusesImages(o.pin);
+        Job_Traits(o.job).writes && !why.isEmpty())
+        return Fail(FailureKind::InputUnusable, why);
     // Raw images name no model: the operator names them, or any chip would take them.
     if (o.models.isEmpty())
         return Fail(FailureKind::InputUnusable,

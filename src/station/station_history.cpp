@@ -1,5 +1,7 @@
 #include "station/station_history.h"
 
+#include "line/station_records.h"
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -37,16 +39,9 @@ int Records_BeforeReset(const QString &auditPath, const QString &station) {
 StationHistory Read_StationHistory(const QString &path, const QString &station,
                                    const QString &recipe, const QString &lot, int uncounted) {
     StationHistory history;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return history;
     std::map<QString, bool> lastPassedInSlot;
-    qint64 read = 0;
     bool first = true;
-    while (!file.atEnd() && read < MaxReportBytes) {
-        const QByteArray line = file.readLine(MaxLineBytes);
-        read += line.size();
-        const QJsonObject r = QJsonDocument::fromJson(line).object();
-        if (r.isEmpty() || r.contains(QStringLiteral("type"))) continue;
+    Read_StationRecords(path, station, [&](const QJsonObject &r) {
         const bool ok = r.value(QStringLiteral("result")).toString() == QLatin1String("ok");
         const bool ofRecipe = r.value(QStringLiteral("recipe")).toString() == recipe;
         const QString serial = r.value(QStringLiteral("board_serial")).toString();
@@ -56,10 +51,9 @@ StationHistory Read_StationHistory(const QString &path, const QString &station,
             else
                 history.passedSerials.remove(serial);
         }
-        if (r.value(QStringLiteral("station")).toString() != station) continue;
         const QString slot = r.value(QStringLiteral("slot")).toString();
         const int attempt = r.value(QStringLiteral("attempt")).toString().toInt();
-        if (attempt < 1) continue;
+        if (attempt < 1) return;
         const QDateTime time =
             QDateTime::fromString(r.value(QStringLiteral("time")).toString(), Qt::ISODate);
         const bool counts =
@@ -81,6 +75,6 @@ StationHistory Read_StationHistory(const QString &path, const QString &station,
             history.lastRuns.insert(key, LastRun{attempt, ok, counts, serial});
         else
             history.lastRuns.remove(key);
-    }
+    });
     return history;
 }

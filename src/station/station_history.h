@@ -22,7 +22,7 @@ struct StationHistory {
     QHash<QString, LastRun> lastRuns; // by Board_Key
     int records = 0;                  // of this station read
     int counted = 0;                  // of those, in the counters
-    // The board serials whose last run with the recipe of now passed, at any station.
+    // The board serials whose last run here with the recipe of now passed.
     QSet<QString> passedSerials;
 };
 

@@ -59,6 +59,9 @@ QString Station_Usage() {
                "  --flash FILE         the flash image of the recipe\n"
                "  --model NAME         the model the images are for (repeatable; needed\n"
                "                       with --mcu and --flash)\n"
+               "  --product NAME       take only bundles of product NAME\n"
+               "  --min-version V      take only bundles of version V or later (dotted\n"
+               "                       numbers: 2.10 is later than 2.9)\n"
                "  --only-changed       write only the flash blocks that differ\n"
                "  --report FILE        the report (JSON Lines; default:\n"
                "                       $XDG_DATA_HOME/tessara/reports/station-DATE.jsonl)\n"
@@ -163,6 +166,21 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
             QString key;
             if (!value(key)) return parsed;
             o.trust.append(key);
+        } else if ((a == QLatin1String("--product") && !o.pin.product.isEmpty()) ||
+                   (a == QLatin1String("--min-version") && o.pin.minVersion)) {
+            // One pin: a second one would quietly loosen the first.
+            parsed.error = Words::tr("%1 is given twice").arg(a);
+            return parsed;
+        } else if (a == QLatin1String("--product")) {
+            if (!value(o.pin.product)) return parsed;
+            if (o.pin.product.trimmed().isEmpty()) {
+                parsed.error = Words::tr("--product needs a product name");
+                return parsed;
+            }
+        } else if (a == QLatin1String("--min-version")) {
+            QString text;
+            if (!value(text)) return parsed;
+            if (!Read_MinVersion(text, o.pin, parsed.error)) return parsed;
         } else if (a == QLatin1String("--only-changed")) {
             o.onlyChanged = true;
         } else if (a == QLatin1String("--manual")) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bundle/release_pin.h"
 #include "jobs/job_request.h"
 #include "station/scanned_text.h"
 
@@ -19,6 +20,7 @@ struct StationOptions {
     QString mcuPath, flashPath;                       // the recipe's images
     QString bundlePath;                               // or the recipe's release bundle (.kqb)
     QStringList trust;                                // the bundle's trusted keys (--trust)
+    ReleasePin pin;     // --product, --min-version: the only product, the lowest release
     QStringList models; // the models raw images are for (--model); a bundle names its own
     QString flashIniPath;
     QString reportPath; // empty: Default_ReportPath()

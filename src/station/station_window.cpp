@@ -673,6 +673,7 @@ StationOptions StationWindow::recipeOptions() const {
     o.onlyChanged = setup.recipe.request.onlyChanged;
     o.flashIniPath = setup.recipe.request.flashIniPath;
     o.trust = setup.trust;
+    o.pin = setup.pin;              // a recipe chosen here moves forward too
     o.models = setup.recipe.models; // raw images for a bundle's models keep its limit
     return o;
 }

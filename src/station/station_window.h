@@ -43,6 +43,7 @@ class StationWindow : public QMainWindow {
         // The report's records (opened by the caller); every board ends in one.
         BoardReport *report = nullptr;
         QStringList trust; // the keys a bundle opened in the window may be signed with
+        ReleasePin pin;    // the product and lowest release a recipe may be
         // The ports to watch as they are now; default: every chip port of the serial-port map.
         std::function<QStringList()> ports;
         RetryPolicy retry = RetryPolicy::Ask;

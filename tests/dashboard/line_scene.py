@@ -76,9 +76,11 @@ class Broker:
         return f"mqtt://127.0.0.1:{self.mqtt_port}/{PREFIX}"
 
     def publish(self, topic, payload_file, retain=False):
+        """Publishes the file's bytes; None: an empty message."""
         user = "station"
         subprocess.run(["mosquitto_pub", "-h", "127.0.0.1", "-p", str(self.mqtt_port), "-u", user,
-                        "-P", self.USERS[user], "-q", "1", "-t", topic, "-f", payload_file]
+                        "-P", self.USERS[user], "-q", "1", "-t", topic]
+                       + (["-f", payload_file] if payload_file else ["-n"])
                        + (["-r"] if retain else []), check=True)
 
 
@@ -100,7 +102,7 @@ class Board:
 class Station:
     """A station: tessara-cli publishing to the broker, on the boards given."""
 
-    def __init__(self, cli, folder, broker, name, bundle, boards, watch, flash_ini):
+    def __init__(self, cli, folder, broker, name, bundle, boards, watch, flash_ini, report=None):
         auth = os.path.join(folder, "station.auth")
         with open(auth, "w") as f:
             f.write(f"station:{Broker.USERS['station']}\n")
@@ -109,7 +111,8 @@ class Station:
             f"\\Device\\USBSER{i:03d}={board.port}" for i, board in enumerate(boards))
         arguments = [cli] + (["--watch"] if watch else []) + [
             "--all", "--quiet", "--mqtt", broker.url(), "--mqtt-auth", auth, "--station", name,
-            "--flash-ini", flash_ini, "--bundle", bundle, "update-all"]
+            "--flash-ini", flash_ini, "--bundle", bundle] + (
+            ["--report", report] if report else []) + ["update-all"]
         self.log = open(os.path.join(folder, f"station-{len(os.listdir(folder))}.log"), "wb")
         self.process = subprocess.Popen(arguments, env=env, stdout=self.log,
                                         stderr=subprocess.STDOUT)

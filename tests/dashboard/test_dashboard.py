@@ -5,8 +5,10 @@ and stations made of tessara-cli runs of simulated boards: a station that passes
 release 2.4, a later one whose board fails on the older 2.3 and whose name holds markup. The page
 asks for the read-only password it was refused without, shows both stations, the failure with its
 reason and what to do, the version warning and the right counters; refuses bad messages with a
-line each and nothing else; has no accessibility violation (axe-core); speaks Chinese to a
-Chinese browser; lets the keyboard reach every station; and survives a broker restart.
+line each and nothing else, and lets the lines go once their topic is well again; has no
+accessibility violation (axe-core); speaks Chinese to a
+Chinese browser; lets the keyboard reach every station; survives a broker restart; and, once a
+station is started again with its report, counts the boards that report holds of it.
 
 --screenshot PATH also saves the page as it shows the line (for the README)."""
 
@@ -82,8 +84,9 @@ def main():
 
         # The first station passes its two boards before the page is opened: the page learns
         # of them from the station's retained overview alone.
+        report = os.path.join(folder, "bench-1.jsonl")
         stations.append(Station(args.cli, folder, broker, "bench-1", new_release, boards[0:2],
-                                True, flash_ini))
+                                True, flash_ini, report))
         browser = Chromium()
         page = browser.new_page()
         url = f"http://127.0.0.1:{broker.ws_port}/index.html?prefix={PREFIX}&user=dashboard"
@@ -94,6 +97,9 @@ def main():
         sign_in(page, Broker.USERS["dashboard"])
         page.wait_for('document.getElementById("connection").textContent.startsWith("Connected")',
                       "the connection")
+        # Signed in: the refusal is past, and its line goes.
+        page.wait_for('document.getElementById("problems-section").hidden', "no problem left")
+        assert page.evaluate('document.querySelectorAll("#problems li").length') == 0
         wait_counters(page, "bench-1", {"boards": "2", "ok": "2", "failed": "0", "fpy": "100 %"})
 
         # The second station, of the older release, fails its board: its MCU check does not
@@ -155,7 +161,7 @@ def main():
             broker.publish(topic, bad)
         problems = page.wait_for("""(() => {
             const items = [...document.querySelectorAll("#problems li")].map((li) => li.textContent);
-            return items.length >= 5 && items;
+            return items.length >= 4 && items;
         })()""", "a line for each bad message")
         joined = "\n".join(problems)
         for part in ["it is not JSON", "more than 524288", "is not a station state",
@@ -164,6 +170,14 @@ def main():
         assert page.evaluate('document.querySelectorAll("#stations article").length') == 2
         assert page.evaluate('typeof window.injected') == "undefined"
         wait_counters(page, "bench-1", {"boards": "2", "ok": "2"})
+        # A message the page takes on a topic puts its earlier problems behind it (here the
+        # plant clears the retained overview of "evil"); the other topic's line stays.
+        broker.publish(f"{PREFIX}/evil/overview", None, retain=True)
+        left = page.wait_for("""(() => {
+            const items = [...document.querySelectorAll("#problems li")].map((li) => li.textContent);
+            return items.length === 1 && items;
+        })()""", "the lines of evil/overview gone")
+        assert "is not a station state" in left[0], left
 
         # The broker restarts: the page says so, connects again by itself and hears a station
         # that publishes after it.
@@ -187,6 +201,15 @@ def main():
         page.wait_for('document.getElementById("warnings-section").hidden',
                       "no version warning")
         wait_counters(page, "bench-1", {"boards": "2", "ok": "2"})
+
+        # bench-1 is started again with its report, on a new board: its counters go on from the
+        # two boards the report holds (a count from the restart would say 1).
+        boards.append(Board(args.sim))
+        stations.append(Station(args.cli, folder, broker, "bench-1", new_release, boards[4:5],
+                                True, flash_ini, report))
+        wait_counters(page, "bench-1", {"boards": "3", "ok": "3", "failed": "0", "fpy": "100 %"})
+        page.wait_for(f'{card("bench-1")}.querySelector(".state").textContent !== "offline"',
+                      "bench-1 back")
 
         # A Chinese browser gets the page in Chinese.
         chinese = browser.new_page(accept_language="zh-CN,zh;q=0.9")

@@ -1,10 +1,30 @@
 #include "support/postgres_server.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <csignal>
 #include <unistd.h>
 
 namespace {
+
+// The processes whose parent is `parent`, from /proc.
+QList<pid_t> childrenOf(qint64 parent) {
+    QList<pid_t> children;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &entry : entries) {
+        bool number = false;
+        const pid_t pid = entry.toInt(&number);
+        if (!number) continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly)) continue;
+        // "pid (name) state ppid ...": the name may hold spaces, so read after its last ')'.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> rest = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (rest.size() > 1 && rest.at(1).toLongLong() == parent) children.append(pid);
+    }
+    return children;
+}
 
 bool asRoot() {
     return ::geteuid() == 0;
@@ -48,7 +68,7 @@ bool PostgresServer::run(const QString &program, const QStringList &arguments) {
     return true;
 }
 
-bool PostgresServer::start() {
+bool PostgresServer::start(bool durable) {
     if (!dir.isValid()) return false;
     const QString data = dir.filePath(QStringLiteral("data"));
     if (asRoot() && ::chown(QFile::encodeName(dir.path()).constData(), 65534, 65534) != 0)
@@ -58,7 +78,7 @@ bool PostgresServer::start() {
         return false;
     const QStringList command = asServerUser(
         binary("postgres"), {"-D", data, "-k", dir.path(), "-c", "listen_addresses=", "-c",
-                             "fsync=off", "-c", "max_connections=50"});
+                             durable ? "fsync=on" : "fsync=off", "-c", "max_connections=50"});
     server.setProcessChannelMode(QProcess::MergedChannels);
     server.start(command.first(), command.mid(1));
     // Ready when it says so in its log.
@@ -75,7 +95,11 @@ QString PostgresServer::url() const {
     return QStringLiteral("postgresql://tessara@localhost/postgres?host=") + dir.path();
 }
 
+// The server dies as in a crash, its connections' backends with it: a backend whose server
+// was killed alone would still answer a query already on its way.
 void PostgresServer::kill() {
+    for (pid_t backend : childrenOf(server.processId()))
+        ::kill(backend, SIGKILL);
     server.kill();
     server.waitForFinished(10000);
 }

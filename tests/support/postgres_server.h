@@ -12,8 +12,9 @@ class PostgresServer {
     PostgresServer();
     ~PostgresServer();
 
-    // Makes the cluster and starts the server; false (with a warning) when it cannot.
-    bool start();
+    // Makes the cluster and starts the server; false (with a warning) when it cannot. Its commits
+    // reach the disk only when `durable` (the benchmark's); a test's need not.
+    bool start(bool durable = false);
     // The ledger URL of its database "postgres", user "tessara", over the socket.
     QString url() const;
     // Stops the server at once (a database gone mid-run).

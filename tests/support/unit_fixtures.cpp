@@ -44,3 +44,12 @@ UnitFields Unit_Fields(const QString &json) {
         qWarning("unit_data: %s", qPrintable(reason));
     return fields;
 }
+
+LedgerCount Ledger_CountOf(Ledger &ledger, const QString &source) {
+    QList<LedgerCount> counts;
+    QString reason;
+    if (!ledger.status(counts, reason)) qFatal("%s", qPrintable(reason));
+    for (const LedgerCount &c : counts)
+        if (c.source == source) return c;
+    return LedgerCount{source, QString()};
+}

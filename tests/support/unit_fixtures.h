@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ledger/ledger.h"
 #include "ledger/unit_fields.h"
 
 #include <QByteArray>
@@ -22,3 +23,7 @@ QString Usual_UnitData();
 // The fields of a unit_data array that must read (a test's own declarations): none when it does
 // not, with a warning.
 UnitFields Unit_Fields(const QString &json);
+
+// The counts of `source` (a pool or a counter) in the ledger's status; a ledger that cannot tell
+// ends the test program.
+LedgerCount Ledger_CountOf(Ledger &ledger, const QString &source);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// JSON readers keep one value of a key given twice, silently: a reviewer may read the first while
+// the program uses the last. This finds such a key in a document that is valid JSON.
+
+// The first key that appears twice in one object, with the keys of the objects it lies in
+// ("mcu.file"); empty when there is none. Escapes are decoded first ("mod\u0065ls" is "models").
+QString Json_DuplicateKey(const QByteArray &json);
