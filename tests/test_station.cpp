@@ -15,7 +15,10 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCryptographicHash>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTranslator>
 #include <QtTest>
 #include <cmath>
@@ -121,6 +124,38 @@ QList<QJsonObject> auditOf(const BenchRig &bench) {
     for (const QByteArray &line : file.readAll().split('\n'))
         if (!line.isEmpty()) records.append(QJsonDocument::fromJson(line).object());
     return records;
+}
+
+// Types `line` and Enter as a keyboard-wedge barcode reader does: each key to whatever has the
+// focus at that moment.
+void typeLine(const QString &line) {
+    for (const QChar c : line)
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
+// The text of the visible label holding `text` in the tile of slot `name`; empty: none.
+QString tileLine(const QWidget &window, const QString &name, const QString &text) {
+    for (const SlotTile *tile : window.findChildren<SlotTile *>())
+        if (tile->accessibleName() == name)
+            for (const QLabel *label : tile->findChildren<QLabel *>())
+                if (label->isVisible() && label->text().contains(text)) return label->text();
+    return QString();
+}
+
+// A station with the shift `operatorId` on `lot` and board serials scanned by `policy`.
+std::function<void(StationWindow::Setup &)> shiftOf(const QString &operatorId, const QString &lot,
+                                                    ScanPolicy policy = ScanPolicy::Optional) {
+    return [=](StationWindow::Setup &setup) {
+        setup.shift = Shift{operatorId, lot};
+        setup.scan = policy;
+    };
+}
+
+// The focused tile's slot name; empty: the focus is not on a tile.
+QString focusedSlot() {
+    const auto *tile = qobject_cast<SlotTile *>(QApplication::focusWidget());
+    return tile ? tile->accessibleName() : QString();
 }
 
 void keepLink(SimConfig &c, const char *model) {
@@ -501,6 +536,282 @@ class StationTest : public QObject {
                  qPrintable(labelOf(*again.window, "counters")));
     }
 
+    // Serials scanned at the tiles, the slot chosen with the arrow keys, before the boards are
+    // seated: each record carries its board's serial with the shift's operator and lot; the
+    // audit log has the shift's start.
+    void scannedSerials() {
+        BenchRig bench;
+        Station station(bench, 2, false, 0, QString(), [](StationWindow::Setup &setup) {
+            shiftOf("op7", "WO-1")(setup);
+            setup.usbSerialOf = [](const QString &port) { return "USB-" + port.right(1); };
+        });
+        StationWindow &w = *station.window;
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(focusedSlot(), QStringLiteral("A1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(focusedSlot(), QStringLiteral("A2"));
+        typeLine("SN-002");
+        QCOMPARE(focusedSlot(), QStringLiteral("A8")); // the next slot without a serial
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QCOMPARE(focusedSlot(), QStringLiteral("A1"));
+        typeLine("SN-001");
+        QCOMPARE(tileLine(w, "A1", "SN-001"), QStringLiteral("serial SN-001"));
+        QCOMPARE(labelOf(w, "shift"), QStringLiteral("Operator op7 · Lot WO-1"));
+
+        QVERIFY(bench.plug(0));
+        QVERIFY(bench.plug(1));
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 2, 20000);
+        QMap<QString, QString> records;
+        for (const QJsonObject &r : bench.report())
+            records[r["slot"].toString()] =
+                QStringList{r["board_serial"].toString(), r["operator"].toString(),
+                            r["lot"].toString(),          r["usb_serial"].toString(),
+                            r["attempt"].toString(),      r["first_pass"].toString(),
+                            r["station"].toString(),      r["result"].toString()}
+                    .join(' ');
+        QCOMPARE(records,
+                 (QMap<QString, QString>{{"A1", "SN-001 op7 WO-1 USB-0 1 yes line1-s3 ok"},
+                                         {"A2", "SN-002 op7 WO-1 USB-1 1 yes line1-s3 ok"}}));
+        QTRY_VERIFY(tileLine(w, "A1", "SN-001").startsWith("serial SN-001 · KQ31B"));
+        const QJsonObject shift = auditOf(bench)[1];
+        QCOMPARE(shift["event"].toString() + ' ' + shift["who"].toString() + ' ' +
+                     shift["operator"].toString() + ' ' + shift["lot"].toString(),
+                 QStringLiteral("shift start op7 op7 WO-1"));
+    }
+
+    // --scan required: a seated board is not touched, whatever Start says, until its serial is
+    // scanned; a serial that cannot be one, or one already scanned for another slot, or one for
+    // a running slot, is refused and the board keeps waiting. F2 reaches the scan field, where
+    // Esc still stops.
+    void serialRequired() {
+        BenchRig bench;
+        QVERIFY(bench.plug(0, [](SimConfig &c) {
+            c.crcProgressStep = 16 * 1024;
+            c.crcProgressIntervalMs = 400;
+        }));
+        Station station(bench, 1, false, 0, QString(),
+                        shiftOf("op7", "WO-1", ScanPolicy::Required));
+        StationWindow &w = *station.window;
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_COMPARE(tileOf(w, "A1"), QStringLiteral("Waiting: scan its board serial to run it"));
+        QTest::keyClick(&w, Qt::Key_Space); // Start
+        QTest::qWait(700);                  // the watch looks at its ports again
+        QVERIFY(bench.board(0).received().isEmpty());
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right); // to A8, where no board is
+        typeLine("SN-7");
+        QCOMPARE(focusedSlot(), QStringLiteral("A1"));
+        const struct {
+            QString line, outcome;
+        } refused[] = {
+            {"SN-7", "Serial SN-7 for A1 refused: already scanned for A8"},
+            {QString(65, 'x'), "Serial for A1 refused: longer than 64 characters"},
+        };
+        for (const auto &r : refused) {
+            typeLine(r.line);
+            QCOMPARE(labelOf(w, "scan outcome"), r.outcome);
+            QVERIFY2(tileOf(w, "A1").endsWith(r.outcome), qPrintable(tileOf(w, "A1")));
+        }
+        QTest::qWait(700);
+        QVERIFY(bench.board(0).received().isEmpty());
+
+        QCOMPARE(focusedSlot(), QStringLiteral("A1"));
+        typeLine("SN-1");
+        QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A1").contains("flash check"), 20000);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left); // A1 stays selected
+        typeLine("SN-2");
+        QCOMPARE(labelOf(w, "scan outcome"),
+                 QStringLiteral("Serial SN-2 for A1 refused: its board is running"));
+        // Esc stops the run from the scan field too.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("board serial"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 1, 20000);
+        QCOMPARE(bench.report()[0]["board_serial"].toString(), QStringLiteral("SN-1"));
+        QCOMPARE(bench.report()[0]["result"].toString(), QStringLiteral("interrupted"));
+    }
+
+    // A failed board back in its slot that cannot be told from another one (no USB serial) is
+    // not given the serial scanned for the first: with --retry auto it waits for a scan.
+    void unknownBoardBack() {
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        bench.board(0).addFault(SimFault::on('l', 2, SimFault::Vanish, 500));
+        Station station(bench, 1, false, 0, QString(), [](StationWindow::Setup &setup) {
+            shiftOf("op7", "WO-1", ScanPolicy::Required)(setup);
+            setup.retry = RetryPolicy::Auto;
+        });
+        StationWindow &w = *station.window;
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        typeLine("SN-1");
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 1, 20000);
+        QCOMPARE(bench.report()[0]["result"].toString() + ' ' +
+                     bench.report()[0]["board_serial"].toString(),
+                 QStringLiteral("fail SN-1"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            tileOf(w, "A1") == QStringLiteral("Waiting: scan its board serial to run it"), 10000);
+        QTest::qWait(700);
+        QCOMPARE(bench.reportLines(), 1);
+        w.findChild<SlotTile *>()->setFocus();
+        typeLine("SN-1");
+        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 2, 20000);
+        const QJsonObject again = bench.report()[1];
+        QCOMPARE(again["attempt"].toString() + ' ' + again["board_serial"].toString() + ' ' +
+                     again["result"].toString(),
+                 QStringLiteral("2 SN-1 ok"));
+    }
+
+    // A serial that already passed with this recipe (before a restart) is refused for another
+    // board unless the supervisor overrides it, which the audit log records; the board seated
+    // through the restart keeps its serial and is not run again. With another recipe it is
+    // taken as any serial.
+    void passedSerial_data() {
+        QTest::addColumn<QString>("password");
+        QTest::addRow("supervisor") << "s3cret";
+        QTest::addRow("wrong password") << "guess";
+        QTest::addRow("another recipe") << "another recipe";
+    }
+    void passedSerial() {
+        QFETCH(QString, password);
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        // Boards told apart by their ports' USB serial numbers.
+        const auto tune = [](StationWindow::Setup &setup) {
+            shiftOf("op7", "WO-1", ScanPolicy::Required)(setup);
+            setup.usbSerialOf = [](const QString &port) { return "USB-" + port.right(1); };
+        };
+        {
+            Station first(bench, 1, false, 0, QString(), tune);
+            first.window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(first.window.get()));
+            typeLine("SN-9");
+            QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 1, 20000);
+        }
+        const int framesBefore = bench.board(0).received().size();
+        Station station(bench, 2, false, 0, QString(), tune);
+        station.supervisorAnswer = password;
+        StationWindow &w = *station.window;
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_VERIFY(tileOf(w, "A1").startsWith("PASS: passed before the restart"));
+        QCOMPARE(tileLine(w, "A1", "SN-9"), QStringLiteral("serial SN-9"));
+        QVERIFY(bench.plug(1));
+        QTRY_COMPARE(tileOf(w, "A2"), QStringLiteral("Waiting: scan its board serial to run it"));
+        w.acknowledge("A1"); // its board goes; its serial no longer holds a slot
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(focusedSlot(), QStringLiteral("A2"));
+        if (password == "another recipe") {
+            StationOptions o;
+            o.mcuPath = bench.mcuPath;
+            o.flashPath = bench.path("other.bin");
+            o.models = QStringList{"KQ31B"};
+            o.flashIniPath = bench.path("Flash.ini");
+            QFile other(o.flashPath);
+            QVERIFY(other.open(QIODevice::WriteOnly) &&
+                    other.write(QByteArray(bench.flash).replace(0, 1, "x")) > 0);
+            other.close();
+            const Result<Recipe> recipe = Load_Recipe(o);
+            QVERIFY(recipe.ok());
+            QVERIFY(w.setRecipe(recipe.value()));
+        }
+        MessageBoxResponder responder; // "Wrong password"
+        typeLine("SN-9");
+        if (password == "another recipe") {
+            QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 2, 20000);
+            QCOMPARE(bench.report()[1]["board_serial"].toString(), QStringLiteral("SN-9"));
+            QCOMPARE(auditOf(bench).last()["event"].toString(), QStringLiteral("acknowledge"));
+        } else if (password == "s3cret") {
+            QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 2, 20000);
+            QCOMPARE(bench.report()[1]["slot"].toString() + ' ' +
+                         bench.report()[1]["board_serial"].toString(),
+                     QStringLiteral("A2 SN-9"));
+            const QJsonObject last = auditOf(bench).last();
+            QCOMPARE(last["event"].toString() + ' ' + last["who"].toString() + ' ' +
+                         last["board_serial"].toString() + ' ' + last["slot"].toString(),
+                     QStringLiteral("serial override supervisor SN-9 A2"));
+        } else {
+            QCOMPARE(labelOf(w, "scan outcome"),
+                     QStringLiteral("Serial SN-9 for A2 refused: already passed with this recipe"));
+            QTest::qWait(700);
+            QCOMPARE(bench.reportLines(), 1);
+            QVERIFY(bench.board(1).received().isEmpty());
+            QCOMPARE(auditOf(bench).last()["event"].toString(),
+                     QStringLiteral("supervisor refused"));
+        }
+        QCOMPARE(bench.board(0).received().size(), framesBefore);
+    }
+
+    // The shift's dialog takes OK only once the operator's ID and the lot can be used.
+    void shiftDialog() {
+        ShiftDialog dialog(Shift{"op7", ""});
+        QPushButton *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        const auto problem = [&] {
+            for (const QLabel *label : dialog.findChildren<QLabel *>())
+                if (label->accessibleName() == "problem") return label->text();
+            return QStringLiteral("no problem label");
+        };
+        auto *lot = dialog.findChild<QLineEdit *>("lot");
+        const struct {
+            QString typed, problem;
+        } steps[] = {
+            {"", "work order / lot: nothing was scanned"},
+            {" WO", "work order / lot: starts or ends with a space"},
+            {QString(65, '1'), "work order / lot: longer than 64 characters"},
+            {"WO-1", ""},
+        };
+        for (const auto &step : steps) {
+            lot->clear();
+            QTest::keyClicks(lot, step.typed);
+            QCOMPARE(problem(), step.problem);
+            QCOMPARE(ok->isEnabled(), step.problem.isEmpty());
+        }
+        QCOMPARE(dialog.shift().operatorId + ' ' + dialog.shift().lot, QStringLiteral("op7 WO-1"));
+    }
+
+    // The counters are the lot's: a restart in the same lot keeps them, another lot starts at
+    // zero (the report keeps every record), and a new shift back on the first lot counts its
+    // records again.
+    void countersOfTheLot() {
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        {
+            Station first(bench, 1, false, 0, QString(), shiftOf("op7", "WO-1"));
+            QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 1, 20000);
+        }
+        {
+            Station sameLot(bench, 1, false, 0, QString(), shiftOf("op8", "WO-1"));
+            QTRY_VERIFY(tileOf(*sameLot.window, "A1").startsWith("PASS: passed before"));
+            QVERIFY2(labelOf(*sameLot.window, "counters").startsWith("Total 1 · Passed 1 · "),
+                     qPrintable(labelOf(*sameLot.window, "counters")));
+        }
+        Station station(bench, 1, false, 0, QString(), [](StationWindow::Setup &setup) {
+            shiftOf("op8", "WO-2")(setup);
+            setup.askShift = [](const Shift &now) {
+                return now.lot == "WO-2" ? std::optional<Shift>(Shift{"op9", "WO-1"})
+                                         : std::nullopt;
+            };
+        });
+        StationWindow &w = *station.window;
+        QTRY_VERIFY(tileOf(w, "A1").startsWith("PASS: passed before"));
+        QVERIFY2(labelOf(w, "counters").startsWith("Total 0 · "),
+                 qPrintable(labelOf(w, "counters")));
+        QCOMPARE(bench.reportLines(), 1);
+
+        w.findChild<QAction *>("new shift")->trigger();
+        QVERIFY2(labelOf(w, "counters").startsWith("Total 1 · Passed 1 · "),
+                 qPrintable(labelOf(w, "counters")));
+        QCOMPARE(labelOf(w, "shift"), QStringLiteral("Operator op9 · Lot WO-1"));
+        QStringList shifts;
+        for (const QJsonObject &r : auditOf(bench))
+            if (r["event"] == "shift start")
+                shifts.append(r["who"].toString() + '/' + r["lot"].toString());
+        QCOMPARE(shifts, (QStringList{"op7/WO-1", "op8/WO-1", "op8/WO-2", "op9/WO-1"}));
+    }
+
     // Resetting the counters, clearing a FAIL by force and changing the recipe are the
     // supervisor's: each is done with the password, refused without it, and recorded.
     void supervisorOnly_data() {
@@ -658,7 +969,8 @@ class StationTest : public QObject {
         station.setProcessEnvironment(env);
         station.start(TESSARA_STATION_PATH,
                       {"--mcu", bench.mcuPath, "--flash", bench.flashPath, "--model", "KQ31B",
-                       "--flash-ini", bench.path("Flash.ini"), "--report", bench.reportPath()});
+                       "--flash-ini", bench.path("Flash.ini"), "--report", bench.reportPath(),
+                       "--operator", "op7", "--lot", "WO-1"});
         QVERIFY(station.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 1, 20000);
         ::kill(pid_t(station.processId()), SIGTERM);
@@ -734,8 +1046,8 @@ class StationTest : public QObject {
     }
 
     // Every line of every tile fits its tile, in English and in Chinese, with 4 to 24 slots on
-    // a small and a large screen, however long the failure's words: nothing is cut (the grid
-    // scrolls instead), and no text is smaller than 9 pt.
+    // a small and a large screen, however long the failure's words or the board's serial:
+    // nothing is cut (the grid scrolls instead), and no text is smaller than 9 pt.
     void tilesFit_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("slotCount");
@@ -793,7 +1105,8 @@ class StationTest : public QObject {
             SlotView v;
             v.name = tiles[i]->accessibleName().isEmpty() ? "B24" : tiles[i]->accessibleName();
             v.state = i == 0 ? SlotState::Running : SlotState::Fail;
-            v.model = "KQ31B, boot 0x1a";
+            v.model = "serial " + Breakable_Serial(QString(MaxScannedLength, 'W')) +
+                      " · KQ31B, boot 0x1a";
             v.phase = i == 0 ? "MCU erase 100 %" : QString();
             v.time = i == 0 ? "88:88" : "after 8888.8 s";
             v.reason = failures[i % failures.size()].reason;

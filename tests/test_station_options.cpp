@@ -1,5 +1,6 @@
-// tessara-station's command line: the recipe's bundle given by position or by --bundle, and what
-// is refused before any window or port.
+// tessara-station's command line: the recipe's bundle given by position or by --bundle, the
+// shift and the scanning of board serials, and what is refused before any window or port.
+#include "cli/cli_options.h"
 #include "station/station_options.h"
 
 #include <QTemporaryDir>
@@ -110,6 +111,59 @@ class StationOptionsTest : public QObject {
                      .arg(o.hookTimeoutMs),
                  outcome);
         QCOMPARE(parsed.options->station, o.station); // the records' name is the topics'
+    }
+
+    // The shift and the scanning of serials, from the command line or station.conf; what a
+    // barcode reader could not have meant is refused.
+    void shiftAndScan_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("outcome"); // "SCAN OPERATOR LOT", or the reason
+        const QStringList images{"--mcu", "a.bin", "--flash", "f.bin"};
+        QTest::newRow("none") << images << "0  ";
+        QTest::newRow("given") << images + QStringList{"--scan", "required", "--operator",
+                                                       "op 7",   "--lot",    "WO-1"}
+                               << "2 op 7 WO-1";
+        QTest::newRow("optional") << images + QStringList{"--scan", "optional"} << "1  ";
+        QTest::newRow("unknown policy")
+            << images + QStringList{"--scan", "yes"} << "--scan takes off, optional or required";
+        QTest::newRow("lot with a control character")
+            << images + QStringList{"--lot", QString("WO") + QChar(0x1b) + "[2J"}
+            << "--lot: holds a character that is not printable";
+        QTest::newRow("operator too long") << images + QStringList{"--operator", QString(65, 'o')}
+                                           << "--operator: longer than 64 characters";
+        QTest::newRow("empty operator")
+            << images + QStringList{"--operator", ""} << "--operator: nothing was scanned";
+        QTest::newRow("lot ends with a space")
+            << images + QStringList{"--lot", "WO-1 "} << "--lot: starts or ends with a space";
+    }
+    void shiftAndScan() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, outcome);
+        const ParsedStationOptions parsed = Parse_StationOptions(arguments);
+        const QString got = parsed.options
+                                ? QStringLiteral("%1 %2 %3")
+                                      .arg(int(parsed.options->scan))
+                                      .arg(parsed.options->operatorId, parsed.options->lot)
+                                : parsed.error;
+        QCOMPARE(got, outcome);
+    }
+
+    // One station.conf for the window and the service: tessara-cli passes over what only the
+    // window uses.
+    void confReadByBoth() {
+        QTemporaryDir dir;
+        QFile conf(dir.filePath("station.conf"));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("--all\n--scan required\n--operator op7\n--lot WO-1\n--retry never\n"
+                   "update-all a.bin f.bin\n");
+        conf.close();
+        const ParsedStationOptions window = Parse_StationOptions({"--config", conf.fileName()});
+        QVERIFY2(window.options, qPrintable(window.error));
+        QCOMPARE(window.options->scan, ScanPolicy::Required);
+        QCOMPARE(window.options->operatorId + ' ' + window.options->lot,
+                 QStringLiteral("op7 WO-1"));
+        const CliParse cli = Parse_CliArguments({"tessara-cli", "--config", conf.fileName()});
+        QVERIFY2(cli.outcome == CliParse::Run, qPrintable(cli.text));
     }
 
     // The help tells where the report goes by default as a rule, not as this machine's path.

@@ -253,6 +253,63 @@
     </message>
 </context>
 <context>
+    <name>ScanBar</name>
+    <message>
+        <source>board serial</source>
+        <translation>板卡序列号</translation>
+    </message>
+    <message>
+        <source>Board serial (F2):</source>
+        <translation>板卡序列号 (F2)：</translation>
+    </message>
+    <message>
+        <source>Board serial for %1 (F2):</source>
+        <translation>%1 的板卡序列号 (F2)：</translation>
+    </message>
+</context>
+<context>
+    <name>ScannedText</name>
+    <message>
+        <source>nothing was scanned</source>
+        <translation>没有扫描到内容</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>超过 %1 个字符</translation>
+    </message>
+    <message>
+        <source>holds a character that is not printable</source>
+        <translation>含有不可打印的字符</translation>
+    </message>
+    <message>
+        <source>starts or ends with a space</source>
+        <translation>开头或结尾是空格</translation>
+    </message>
+</context>
+<context>
+    <name>ShiftDialog</name>
+    <message>
+        <source>operator&apos;s ID: %1</source>
+        <translation>操作员工号：%1</translation>
+    </message>
+    <message>
+        <source>work order / lot: %1</source>
+        <translation>工单/批次：%1</translation>
+    </message>
+    <message>
+        <source>New shift</source>
+        <translation>新班次</translation>
+    </message>
+    <message>
+        <source>&amp;Operator&apos;s ID:</source>
+        <translation>操作员工号(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>&amp;Work order / lot:</source>
+        <translation>工单/批次(&amp;W)：</translation>
+    </message>
+</context>
+<context>
     <name>SlotTile</name>
     <message>
         <location filename="../src/station/slot_tile.cpp" line="105"/>
@@ -424,6 +481,11 @@ Options:
   --after-board CMD    run CMD when a board has ended, its record on its input
   --hook-timeout SECONDS  how long a hook may take, 1-3600 (default 10)
   --fullscreen         fill the screen (a kiosk)
+  --scan POLICY        board serials: off (the default), optional, or
+                       required (a board without one does not run)
+  --operator ID        the operator&apos;s ID, and
+  --lot LOT            the work order or lot, of the shift (asked for at
+                       start unless both are given)
   --set-supervisor-password  set the supervisor&apos;s password in the
                        configuration file (--config, default %1)
   -h, --help           show this help
@@ -477,6 +539,10 @@ Exit status:
   --after-board 命令   电路板结束后运行命令，其记录在命令的标准输入上
   --hook-timeout 秒数  钩子命令可用的时间，1-3600（默认 10）
   --fullscreen         全屏显示（信息亭）
+  --scan POLICY        板卡序列号：off（默认，不扫描）、optional（可扫描）
+                       或 required（没有序列号的板卡不运行）
+  --operator ID        本班次的操作员工号，以及
+  --lot LOT            工单或批次（两者都未给出时，启动时询问）
   --set-supervisor-password  在配置文件中设置主管密码
                        （--config，默认 %1）
   -h, --help           显示本说明
@@ -566,6 +632,10 @@ Exit status:
         <location filename="../src/station/station_options.cpp" line="143"/>
         <source>%1 does not apply to %2</source>
         <translation>%1 不适用于 %2</translation>
+    </message>
+    <message>
+        <source>--scan takes off, optional or required</source>
+        <translation>--scan 的取值为 off、optional 或 required</translation>
     </message>
 </context>
 <context>
@@ -832,6 +902,82 @@ Exit status:
         <translation>
             <numerusform>有 %n 块电路板正在烧录。要安全停止后关闭吗？</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>S&amp;hift</source>
+        <translation>班次(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;New shift...</source>
+        <translation>新班次(&amp;N)...</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>序列号 %1</translation>
+    </message>
+    <message>
+        <source>serial %1 · %2</source>
+        <translation>序列号 %1 · %2</translation>
+    </message>
+    <message>
+        <source>scan its board serial to run it</source>
+        <translation>扫描板卡序列号后运行</translation>
+    </message>
+    <message>
+        <source>New shift</source>
+        <translation>新班次</translation>
+    </message>
+    <message>
+        <source>Boards are running. Start the new shift when they have ended.</source>
+        <translation>有板卡正在运行。请等它们结束后再开始新班次。</translation>
+    </message>
+    <message>
+        <source>Operator %1 · Lot %2</source>
+        <translation>操作员 %1 · 批次 %2</translation>
+    </message>
+    <message>
+        <source>%1: waits for its board serial</source>
+        <translation>%1：等待板卡序列号</translation>
+    </message>
+    <message>
+        <source>Serial refused: no slot is selected</source>
+        <translation>序列号被拒绝：没有选中槽位</translation>
+    </message>
+    <message>
+        <source>Serial for %1 refused: %2</source>
+        <translation>%1 的序列号被拒绝：%2</translation>
+    </message>
+    <message>
+        <source>Serial %1 for %2 refused: %3</source>
+        <translation>%2 的序列号 %1 被拒绝：%3</translation>
+    </message>
+    <message>
+        <source>its board is running</source>
+        <translation>板卡正在运行</translation>
+    </message>
+    <message>
+        <source>acknowledge its result first</source>
+        <translation>请先确认其结果</translation>
+    </message>
+    <message>
+        <source>already scanned for %1</source>
+        <translation>已扫描给 %1</translation>
+    </message>
+    <message>
+        <source>running board %1 again, which already passed with this recipe</source>
+        <translation>再次运行已用此配方通过的板卡 %1</translation>
+    </message>
+    <message>
+        <source>already passed with this recipe</source>
+        <translation>已用此配方通过</translation>
+    </message>
+    <message>
+        <source>%1: board serial %2</source>
+        <translation>%1：板卡序列号 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>

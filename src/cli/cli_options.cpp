@@ -345,7 +345,7 @@ CliParse parseArguments(const QStringList &arguments, ParsedWords &parsed) {
                        mqttAuthOption,    drainOption,       bundleOption,    trustOption,
                        ledgerOption,      productOption,     minVersionOption});
     // station.conf is read by tessara-station too: what only its window uses is passed over.
-    for (const char *windowOnly : {"supervisor-hash", "retry"}) {
+    for (const char *windowOnly : {"supervisor-hash", "retry", "scan", "operator", "lot"}) {
         QCommandLineOption option(QString::fromLatin1(windowOnly), QString(),
                                   QStringLiteral("VALUE"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);

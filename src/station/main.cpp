@@ -147,6 +147,14 @@ int main(int argc, char **argv) {
         return refuse(QApplication::translate("StationMain", "cannot open the audit log %1: %2")
                           .arg(StationAudit::pathBeside(o.reportPath), audit.errorString()));
 
+    // The shift: from the options (a kiosk), else asked for.
+    Shift shift{o.operatorId, o.lot};
+    if (!shift.complete()) {
+        const std::optional<Shift> asked = ShiftDialog::ask(shift);
+        if (!asked) return 0; // the operator chose not to start
+        shift = *asked;
+    }
+
     // What the station tells the line, as tessara-cli --watch tells it.
     LineStation::Settings lineSettings;
     lineSettings.command = o.operation;
@@ -164,6 +172,8 @@ int main(int argc, char **argv) {
 
     StationWindow::Setup setup;
     setup.recipe = recipe.value();
+    setup.shift = shift;
+    setup.scan = o.scan;
     setup.names = SlotNames(entries);
     setup.manual = o.manual;
     setup.maxParallel = o.maxParallel;

@@ -65,6 +65,7 @@ SlotTile::SlotTile(QWidget *parent) : QFrame(parent) {
     for (QLabel **l : all) {
         *l = new QLabel(this);
         (*l)->setWordWrap(true);
+        (*l)->setTextFormat(Qt::PlainText); // a scanned serial is shown, never interpreted
         layout->addWidget(*l);
         lines.append(*l);
     }
@@ -185,10 +186,29 @@ void SlotTile::keyPressEvent(QKeyEvent *event) {
     case Qt::Key_Delete:
         emit forceCleared();
         return;
-    case Qt::Key_L:
-        emit clicked();
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        emit stepped(event->key());
         return;
+    case Qt::Key_L:
+        if (event->modifiers() & Qt::ControlModifier) {
+            emit clicked();
+            return;
+        }
+        break;
     default:
-        QFrame::keyPressEvent(event);
+        break;
     }
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (plain && !event->text().isEmpty() && event->text().at(0).isPrint())
+        emit typed(event->text());
+    else
+        QFrame::keyPressEvent(event);
+}
+
+void SlotTile::focusInEvent(QFocusEvent *event) {
+    QFrame::focusInEvent(event);
+    emit focused();
 }

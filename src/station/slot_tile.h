@@ -26,8 +26,9 @@ struct SlotView {
 // One place of the fixture, readable from a metre away: the slot's name, the board's model, its
 // phase and time, and its state as a word with a sign on a colour (green PASS, red FAIL), so that
 // it reads without the colour too. Its accessible name is the slot's name, its description
-// "STATE: reason". It takes the focus (Tab): Enter acknowledges its result, Delete asks to clear
-// a FAIL by force, L or a click opens the slot's log.
+// "STATE: reason". It takes the focus (Tab, the arrow keys): Enter acknowledges its result,
+// Delete asks to clear a FAIL by force, Ctrl+L or a click opens the slot's log; other text typed
+// on it is the window's (a scanned serial, L for the log).
 class SlotTile : public QFrame {
     Q_OBJECT
 
@@ -47,13 +48,17 @@ class SlotTile : public QFrame {
   signals:
     void clicked();
     void acknowledged();
-    void forceCleared(); // Delete: the supervisor clears a FAIL without a new run
+    void forceCleared();   // Delete: the supervisor clears a FAIL without a new run
+    void stepped(int key); // an arrow key: to the next tile that way
+    void typed(const QString &text);
+    void focused();
     // What it shows, beyond the running phase and time, changed: it may need another size.
     void textChanged();
 
   protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
   private:
     QLabel *name, *state, *model, *phase, *time, *reason, *hint, *counts, *note;

@@ -37,18 +37,27 @@ int Records_BeforeReset(const QString &auditPath, const QString &station) {
 }
 
 StationHistory Read_StationHistory(const QString &path, const QString &station,
-                                   const QString &recipe, int uncounted) {
+                                   const QString &recipe, const QString &lot, int uncounted) {
     StationHistory history;
     std::map<QString, bool> lastPassedInSlot;
     bool first = true;
     Read_StationRecords(path, station, [&](const QJsonObject &r) {
-        const QString slot = r.value(QStringLiteral("slot")).toString();
         const bool ok = r.value(QStringLiteral("result")).toString() == QLatin1String("ok");
+        const bool ofRecipe = r.value(QStringLiteral("recipe")).toString() == recipe;
+        const QString serial = r.value(QStringLiteral("board_serial")).toString();
+        if (ofRecipe && !serial.isEmpty()) {
+            if (ok)
+                history.passedSerials.insert(serial);
+            else
+                history.passedSerials.remove(serial);
+        }
+        const QString slot = r.value(QStringLiteral("slot")).toString();
         const int attempt = r.value(QStringLiteral("attempt")).toString().toInt();
         if (attempt < 1) return;
         const QDateTime time =
             QDateTime::fromString(r.value(QStringLiteral("time")).toString(), Qt::ISODate);
-        const bool counts = history.records >= uncounted;
+        const bool counts =
+            history.records >= uncounted && r.value(QStringLiteral("lot")).toString() == lot;
         history.records += 1;
         if (counts) {
             if (first) history.counters.reset(time);
@@ -62,8 +71,8 @@ StationHistory Read_StationHistory(const QString &path, const QString &station,
         }
         const QString key = Board_Key(r.value(QStringLiteral("usb_serial")).toString(),
                                       r.value(QStringLiteral("port")).toString(), slot);
-        if (r.value(QStringLiteral("recipe")).toString() == recipe)
-            history.lastRuns.insert(key, LastRun{attempt, ok, counts});
+        if (ofRecipe)
+            history.lastRuns.insert(key, LastRun{attempt, ok, counts, serial});
         else
             history.lastRuns.remove(key);
     });

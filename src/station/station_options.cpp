@@ -7,7 +7,6 @@
 #include <QDate>
 #include <QDir>
 #include <QStandardPaths>
-#include <algorithm>
 
 namespace {
 
@@ -32,6 +31,14 @@ QString Not_ForTheWindow(const QString &option) {
     return QString();
 }
 
+// The value `text` names in `table`; none when it names none.
+template <typename T, size_t N>
+std::optional<T> named(const QString &text, const std::pair<const char *, T> (&table)[N]) {
+    for (const auto &[name, value] : table)
+        if (text == QLatin1String(name)) return value;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<Job> Station_Job(const QString &operation) {
@@ -40,9 +47,7 @@ std::optional<Job> Station_Job(const QString &operation) {
         {"update-flash", Job::UpdateFlash}, {"check-mcu", Job::CheckMcu},
         {"check-flash", Job::CheckFlash},
     };
-    for (const auto &[name, job] : jobs)
-        if (operation == QLatin1String(name)) return job;
-    return std::nullopt;
+    return named(operation, jobs);
 }
 
 QString Default_StationConf() {
@@ -98,6 +103,11 @@ QString Station_Usage() {
                "  --after-board CMD    run CMD when a board has ended, its record on its input\n"
                "  --hook-timeout SECONDS  how long a hook may take, 1-3600 (default 10)\n"
                "  --fullscreen         fill the screen (a kiosk)\n"
+               "  --scan POLICY        board serials: off (the default), optional, or\n"
+               "                       required (a board without one does not run)\n"
+               "  --operator ID        the operator's ID, and\n"
+               "  --lot LOT            the work order or lot, of the shift (asked for at\n"
+               "                       start unless both are given)\n"
                "  --set-supervisor-password  set the supervisor's password in the\n"
                "                       configuration file (--config, default %1)\n"
                "  -h, --help           show this help\n"
@@ -173,6 +183,26 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
         } else if (const QString why = Not_ForTheWindow(a); !why.isEmpty()) {
             parsed.error = Words::tr("%1 is not for the window: %2").arg(a, why);
             return located(i);
+        } else if (a == QLatin1String("--operator") || a == QLatin1String("--lot")) {
+            QString &into = a == QLatin1String("--lot") ? o.lot : o.operatorId;
+            if (!value(into)) return located(i);
+            if (const QString why = Scanned_TextProblem(into); !why.isEmpty()) {
+                parsed.error = QStringLiteral("%1: %2").arg(a, why);
+                return located(i);
+            }
+        } else if (a == QLatin1String("--scan")) {
+            QString text;
+            if (!value(text)) return located(i);
+            static const std::pair<const char *, ScanPolicy> policies[] = {
+                {"off", ScanPolicy::Off},
+                {"optional", ScanPolicy::Optional},
+                {"required", ScanPolicy::Required}};
+            const std::optional<ScanPolicy> policy = named(text, policies);
+            if (!policy) {
+                parsed.error = Words::tr("--scan takes off, optional or required");
+                return located(i);
+            }
+            o.scan = *policy;
         } else if (a == QLatin1String("--fullscreen")) {
             o.fullscreen = true;
         } else if (a == QLatin1String("--all") || a == QLatin1String("--watch")) {
@@ -211,14 +241,12 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
                 {"auto", RetryPolicy::Auto},
                 {"ask", RetryPolicy::Ask},
                 {"never", RetryPolicy::Never}};
-            const auto *found =
-                std::find_if(std::begin(policies), std::end(policies),
-                             [&](const auto &p) { return text == QLatin1String(p.first); });
-            if (found == std::end(policies)) {
+            const std::optional<RetryPolicy> policy = named(text, policies);
+            if (!policy) {
                 parsed.error = Words::tr("--retry takes auto, ask or never");
                 return located(i);
             }
-            o.retry = found->second;
+            o.retry = *policy;
         } else if (a == QLatin1String("--max-parallel")) {
             QString text;
             if (!value(text)) return located(i);

@@ -3,6 +3,7 @@
 #include "bundle/release_pin.h"
 #include "jobs/job_request.h"
 #include "line/line_options.h"
+#include "station/scanned_text.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,6 +35,8 @@ struct StationOptions {
     // What the station tells the line: the hooks before and after each board, the broker.
     LineOptions line;
     bool fullscreen = false;
+    ScanPolicy scan = ScanPolicy::Off; // --scan: board serials
+    QString operatorId, lot;           // the shift's; asked for at start when not both given
 };
 
 // The options, or the reason they cannot be used (in the operator's language).

@@ -3,6 +3,7 @@
 #include "serial/port_info.h"
 #include "serial/port_map.h"
 #include "serial/port_open_failure.h"
+#include "station/scan_bar.h"
 #include "station/supervisor_password.h"
 #include "station/tile_grid.h"
 
@@ -83,13 +84,27 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
         b->setFocusPolicy(Qt::NoFocus); // the space bar is Start's, wherever the focus is
         bar->addWidget(b);
     }
+    shiftLabel = new QLabel(central);
+    shiftLabel->setAccessibleName(QStringLiteral("shift"));
+    shiftLabel->setTextFormat(Qt::PlainText);
     countersLabel = new QLabel(central);
     countersLabel->setAccessibleName(QStringLiteral("counters"));
     QFont big = countersLabel->font();
     big.setPointSize(14);
     countersLabel->setFont(big);
+    shiftLabel->setFont(big);
+    bar->addWidget(shiftLabel);
+    bar->addSpacing(24);
     bar->addWidget(countersLabel, 1);
     layout->addLayout(bar);
+    if (setup.scan != ScanPolicy::Off) {
+        scanBar = new ScanBar(central);
+        layout->addWidget(scanBar);
+        connect(scanBar, &ScanBar::scanned, this, &StationWindow::scanned);
+        connect(scanBar, &ScanBar::left, this, [this] { select(selectedKey); });
+        connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, scanBar,
+                &ScanBar::focusField);
+    }
 
     problemLabel = new QLabel(central);
     problemLabel->setStyleSheet(
@@ -112,6 +127,9 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
         ->setObjectName(QStringLiteral("open recipe"));
     recipeMenu->addAction(tr("&Change recipe..."), this, &StationWindow::changeRecipe)
         ->setObjectName(QStringLiteral("change recipe"));
+    QMenu *shiftMenu = menuBar()->addMenu(tr("S&hift"));
+    shiftMenu->addAction(tr("&New shift..."), this, &StationWindow::newShift)
+        ->setObjectName(QStringLiteral("new shift"));
 
     connect(startButton, &QPushButton::clicked, this, &StationWindow::startWaiting);
     connect(stopButton, &QPushButton::clicked, this, &StationWindow::stopBoards);
@@ -152,16 +170,14 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     updateButtons();
     if (setup.audit) setup.audit->setStation(setup.station);
     if (setup.report) {
-        const int uncounted =
-            setup.audit ? Records_BeforeReset(setup.audit->path(), setup.station) : 0;
-        StationHistory history = Read_StationHistory(setup.report->path(), setup.station,
-                                                     Recipe_Id(setup.recipe), uncounted);
+        StationHistory history = readHistory();
         if (history.counted > 0) counters = history.counters;
         stationRecords = history.records;
         runBefore = history.lastRuns;
+        passedSerials = history.passedSerials;
         showCounters();
     }
-    audit(QStringLiteral("start"), QStringLiteral("operator"),
+    audit(QStringLiteral("start"), operatorName(),
           {{QStringLiteral("recipe"), Recipe_Summary(setup.recipe)}});
     // The line lead's page shows the station's own counters: boards, not runs.
     lineStation.countWith([this] {
@@ -174,6 +190,8 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
                                                  {"first_pass_ok", c.firstPass}},
                                      counters.start()};
     });
+    if (setup.shift.complete()) startShift(setup.shift);
+    if (!order.isEmpty()) select(order.first());
     watch.start();
     // After the watch's first look (queued before this): boards seated later are new.
     QTimer::singleShot(0, this, [this] { firstLook = false; });
@@ -191,7 +209,12 @@ StationWindow::Slot &StationWindow::addSlot(const SlotId &id) {
     slot.id = id;
     slot.tile = new SlotTile(grid);
     grid->addTile(slot.tile);
+    order.append(id.key);
     const QString key = id.key;
+    connect(slot.tile, &SlotTile::focused, this, [this, key] { select(key); });
+    connect(slot.tile, &SlotTile::stepped, this, [this, key](int k) { step(key, k); });
+    connect(slot.tile, &SlotTile::typed, this,
+            [this, key](const QString &text) { typedOn(key, text); });
     connect(slot.tile, &SlotTile::clicked, this, [this, key] { showLog(places[key]); });
     connect(slot.tile, &SlotTile::acknowledged, this,
             [this, key] { acknowledge(places[key].id.name); });
@@ -244,6 +267,7 @@ void StationWindow::arrived(const QString &port) {
     slot.started = false;
     slot.kept = false;
     slot.notice.clear();
+    slot.onSerial = Slot::OnSerial::Nothing;
     const QString who = usbSerialOf(port);
     const auto before = runBefore.constFind(Board_Key(who, port, slot.id.name));
     if (firstLook && before != runBefore.cend()) {
@@ -254,6 +278,8 @@ void StationWindow::arrived(const QString &port) {
         slot.attempt = before->attempt;
         slot.lastPassed = before->passed;
         slot.counted = before->counted;
+        // Its serial only if it is known to be the same board.
+        if (!who.isEmpty()) slot.serial = before->boardSerial;
         slot.latched = slot.restored = slot.kept = true;
         if (!before->passed) slot.words = {tr("failed before the restart"), QString()};
         watch.keep(port);
@@ -263,9 +289,12 @@ void StationWindow::arrived(const QString &port) {
     }
     const bool another = !who.isEmpty() && !slot.boardId.isEmpty() && who != slot.boardId;
     if (!slot.latched || another) {
+        if (another) slot.serial.clear(); // the last board's; one scanned before seating stays
         newBoard(slot, who);
     } else if (!slot.lastPassed && setup.retry == RetryPolicy::Auto) {
         clearShown(slot); // the failed board is back: its next attempt
+        // One that cannot be told from another board gets no serial it may not have.
+        if (who.isEmpty()) slot.serial.clear();
         appendLog(slot,
                   tr("%1: the board is back, attempt %2").arg(slot.id.name).arg(slot.attempt + 1));
     } else {
@@ -276,6 +305,7 @@ void StationWindow::arrived(const QString &port) {
         appendLog(slot, tr("%1: a board is back before its result was acknowledged; it waits")
                             .arg(slot.id.name));
     }
+    if (!slot.kept) heldForSerial(slot, Slot::OnSerial::Release);
     showSlot(slot);
 }
 
@@ -342,6 +372,12 @@ void StationWindow::ended(BoardThread *board, const JobResult &r) {
     // A stopped board is not a passed one: it counts as failed until a run of it passes.
     // A board not counted yet (new, or run before the counters were reset) counts as new.
     counters.count(slot.id.name, slot.counted ? slot.attempt : 1, slot.lastPassed, r.ok());
+    if (!slot.serial.isEmpty()) {
+        if (r.ok())
+            passedSerials.insert(slot.serial);
+        else
+            passedSerials.remove(slot.serial);
+    }
     slot.counted = true;
     slot.lastPassed = r.ok();
     appendLog(slot, r.ok() ? tr("PASS in %1 s").arg(r.seconds, 0, 'f', 1)
@@ -365,6 +401,7 @@ QList<ReportField> StationWindow::recordFields(const Slot &slot, bool passed) co
     fields.append(ReportField{"attempt", QString::number(slot.attempt)});
     fields.append(ReportField{"first_pass", passed && slot.attempt == 1 ? QStringLiteral("yes")
                                                                         : QStringLiteral("no")});
+    fields += boardFields(slot);
     return fields;
 }
 
@@ -386,10 +423,14 @@ void StationWindow::reportFailed() {
 void StationWindow::gone(const QString &port) {
     Slot *slot = slotWithPort(port);
     if (!slot) return;
+    // A serial scanned for the board pulled before its run goes with it; one scanned for the
+    // next board (after this one's result was acknowledged) stays.
+    if (!slot->latched && !slot->spent) slot->serial.clear();
     slot->port.clear();
     slot->kept = false;
     slot->spent = false;
     slot->notice.clear();
+    slot->onSerial = Slot::OnSerial::Nothing;
     // A result stays on the tile when its board is pulled (or lost): only the operator or the
     // next board clears it.
     if (!slot->latched) newBoard(*slot, QString());
@@ -419,23 +460,23 @@ void StationWindow::acknowledge(const QString &name) {
     }
     appendLog(*slot,
               tr("%1: %2 acknowledged").arg(slot->id.name, SlotTile::stateWord(slot->state)));
-    audit(QStringLiteral("acknowledge"), QStringLiteral("operator"),
+    audit(QStringLiteral("acknowledge"), operatorName(),
           {{QStringLiteral("slot"), slot->id.name},
            {QStringLiteral("result"), failed ? QStringLiteral("fail") : QStringLiteral("ok")},
            {QStringLiteral("attempt"), slot->attempt}});
     if (failed && present && setup.retry != RetryPolicy::Never) {
-        clearShown(*slot); // runs again: the board's next attempt
-        if (slot->kept)
-            watch.release(slot->port);
-        else
-            watch.runAgain(slot->port);
+        clearShown(*slot); // runs again: the board's next attempt, with its serial
+        const Slot::OnSerial then = slot->kept ? Slot::OnSerial::Release : Slot::OnSerial::RunAgain;
         slot->kept = false;
+        if (!heldForSerial(*slot, then)) letRun(*slot, then);
     } else if (next) {
         newBoard(*slot, who);
+        slot->serial.clear();
         slot->kept = false;
-        watch.release(slot->port);
+        if (!heldForSerial(*slot, Slot::OnSerial::Release)) letRun(*slot, Slot::OnSerial::Release);
     } else {
         clearShown(*slot);
+        slot->serial.clear();
         slot->spent = present; // the board in it is not run again; the next one is
     }
     showSlot(*slot);
@@ -447,6 +488,7 @@ void StationWindow::forceClear(const QString &name) {
     if (!supervisorAllows(tr("clearing the FAIL of slot %1").arg(name))) return;
     const QString reason = slot->words.reason;
     clearShown(*slot);
+    slot->serial.clear();
     slot->spent = !slot->port.isEmpty(); // cleared, not passed: the board is not run again
     appendLog(*slot, tr("%1: FAIL cleared by the supervisor").arg(name));
     audit(QStringLiteral("forced clear"), QStringLiteral("supervisor"),
@@ -494,8 +536,7 @@ bool StationWindow::supervisorAllows(const QString &what) {
         setup.askSupervisor ? setup.askSupervisor(what) : ask(what);
     if (!password) return false;
     if (Supervisor_PasswordMatches(setup.supervisorHash, *password)) return true;
-    audit(QStringLiteral("supervisor refused"), QStringLiteral("operator"),
-          {{QStringLiteral("for"), what}});
+    audit(QStringLiteral("supervisor refused"), operatorName(), {{QStringLiteral("for"), what}});
     QMessageBox::warning(this, tr("Supervisor"),
                          tr("Wrong password: %1 is not allowed.").arg(what));
     return false;
@@ -528,7 +569,10 @@ void StationWindow::showSlot(Slot &slot) {
     SlotView v;
     v.name = slot.id.name;
     v.state = slot.state;
-    v.model = slot.model;
+    const QString serial = Breakable_Serial(slot.serial);
+    v.model = serial.isEmpty()       ? slot.model
+              : slot.model.isEmpty() ? tr("serial %1").arg(serial)
+                                     : tr("serial %1 · %2").arg(serial, slot.model);
     v.phase = slot.phase;
     if (slot.state == SlotState::Running) v.time = clockText(slot.clock.elapsed());
     if (slot.attempt > 0 && slot.state != SlotState::Waiting) {
@@ -542,7 +586,9 @@ void StationWindow::showSlot(Slot &slot) {
         v.note = !slot.lastPassed && setup.retry != RetryPolicy::Never
                      ? tr("board back: Enter runs it again")
                      : tr("board back: Enter, then seat the next board");
-    if (slot.state == SlotState::Waiting)
+    if (slot.state == SlotState::Waiting && slot.onSerial != Slot::OnSerial::Nothing)
+        v.reason = tr("scan its board serial to run it");
+    else if (slot.state == SlotState::Waiting)
         v.reason = slot.port.isEmpty()     ? tr("no board")
                    : slot.spent            ? tr("seat the next board")
                    : held && !slot.started ? tr("press Start")
@@ -603,7 +649,7 @@ void StationWindow::startWaiting() {
 
 void StationWindow::stopBoards() {
     if (!closing && (!runningBoards.empty() || !held))
-        audit(QStringLiteral("stop"), QStringLiteral("operator"),
+        audit(QStringLiteral("stop"), operatorName(),
               {{QStringLiteral("running"), watch.running()}});
     held = true;
     watch.setHeld(true);
@@ -620,6 +666,8 @@ bool StationWindow::setRecipe(const Recipe &recipe) {
     if (watch.running() > 0) return false;
     setup.recipe = recipe;
     watch.setRequest(lineStation.gated(recipe.request)); // the line approves after the recipe
+    // "Already passed" is of this recipe.
+    passedSerials = setup.report ? readHistory().passedSerials : QSet<QString>();
     showRecipe();
     return true;
 }
@@ -717,8 +765,7 @@ void StationWindow::closeEvent(QCloseEvent *event) {
 void StationWindow::stopAndClose() {
     if (closing) return;
     closing = true;
-    audit(QStringLiteral("close"), QStringLiteral("operator"),
-          {{QStringLiteral("running"), watch.running()}});
+    audit(QStringLiteral("close"), operatorName(), {{QStringLiteral("running"), watch.running()}});
     stopBoards();
     watch.stop(); // stopped() closes the window
 }

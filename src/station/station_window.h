@@ -6,6 +6,8 @@
 #include "line/line_station.h"
 #include "station/operator_words.h"
 #include "station/recipe.h"
+#include "station/scanned_text.h"
+#include "station/shift_dialog.h"
 #include "station/slot_names.h"
 #include "station/slot_tile.h"
 #include "station/station_audit.h"
@@ -16,11 +18,13 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 #include <QTimer>
 #include <map>
 #include <memory>
 
 class QScrollArea;
+class ScanBar;
 class TileGrid;
 class QLabel;
 class QPlainTextEdit;
@@ -64,6 +68,12 @@ class StationWindow : public QMainWindow {
         // the caller, and outliving the window (its overview asks the window's counters); none:
         // nothing.
         LineStation *line = nullptr;
+        // Who works the station and on what (every record carries it); the counters are the
+        // lot's.
+        Shift shift;
+        ScanPolicy scan = ScanPolicy::Off;
+        // Asks for the next shift, the one now filled in; none: cancelled. Default: a dialog.
+        std::function<std::optional<Shift>(const Shift &now)> askShift;
     };
     explicit StationWindow(Setup setup, QWidget *parent = nullptr);
     ~StationWindow() override;
@@ -86,6 +96,8 @@ class StationWindow : public QMainWindow {
     // Changes the recipe; refused (false) while a board runs.
     bool setRecipe(const Recipe &recipe);
     int running() const { return watch.running(); }
+    // Asks for the next shift (refused while boards run) and starts it.
+    void newShift();
 
   protected:
     void closeEvent(QCloseEvent *event) override;
@@ -108,6 +120,11 @@ class StationWindow : public QMainWindow {
         bool spent = false;    // the board in it has had its run; only the next board runs
         bool restored = false; // its result is from the report, before a restart
         QString notice;        // why the operator's last key did nothing
+        // The serial scanned for the board in it, or for the next one seated; empty: none.
+        QString serial;
+        // What waits for the serial (--scan required): nothing, the board seated to start,
+        // or the failed board in it to run again.
+        enum class OnSerial { Nothing, Release, RunAgain } onSerial = OnSerial::Nothing;
         std::optional<ProgressPhase> lastPhase;
         QString model, phase;
         QElapsedTimer clock; // of the run
@@ -146,6 +163,23 @@ class StationWindow : public QMainWindow {
     void openRecipe();
     void changeRecipe();
     void updateButtons();
+    // The record's fields of who did what to which board.
+    QList<ReportField> boardFields(const Slot &slot) const;
+    // The operator's ID in the audit log ("operator" when none was given).
+    QString operatorName() const;
+    void startShift(const Shift &shift);
+    StationHistory readHistory() const;
+    // --scan required and no serial yet: keeps the board from running until one is scanned,
+    // then does `then`; false when it may run now.
+    bool heldForSerial(Slot &slot, Slot::OnSerial then);
+    void letRun(Slot &slot, Slot::OnSerial how);
+    void scanned(const QString &line);
+    void refuseScan(Slot *slot, const QString &why);
+    Slot *selectedSlot();
+    void select(const QString &key);
+    void selectNextWithoutSerial();
+    void step(const QString &from, int key);
+    void typedOn(const QString &key, const QString &text);
 
     Setup setup;
     std::unique_ptr<LineStation> ownLine; // when the caller gave none
@@ -154,6 +188,9 @@ class StationWindow : public QMainWindow {
     BoardLifecycle lifecycle;
     BoardWatch watch;
     std::map<QString, Slot> places;                 // by key
+    QStringList order;                              // the slots' keys as the grid shows them
+    QString selectedKey;                            // the slot a scanned serial goes to
+    QSet<QString> passedSerials;                    // passed with the recipe of now
     std::map<QString, BoardThread *> runningBoards; // by port
     // How the boards ran with this recipe before a restart; looked at on the first look only.
     QHash<QString, LastRun> runBefore;
@@ -164,6 +201,8 @@ class StationWindow : public QMainWindow {
     QScrollArea *gridView = nullptr;
     QLabel *recipeLabel = nullptr, *countersLabel = nullptr, *problemLabel = nullptr;
     QPushButton *startButton = nullptr, *stopButton = nullptr;
+    QLabel *shiftLabel = nullptr;
+    ScanBar *scanBar = nullptr; // none: --scan off
     QTimer clock;
     bool held = false;    // boards wait for Start
     bool closing = false; // the window closes once the boards have stopped
