@@ -249,7 +249,7 @@ class StationLineTest : public QObject {
         QFile conf(bench.path("station.conf"));
         QVERIFY(conf.open(QIODevice::WriteOnly));
         conf.write(QStringLiteral("--all --watch\n--mqtt mqtt://127.0.0.1:%1/line1\n"
-                                  "--station st9 --report %2\n")
+                                  "--station st9 --report %2\n--operator op1 --lot WO-1\n")
                        .arg(broker.port())
                        .arg(bench.reportPath())
                        .toUtf8());
