@@ -1,7 +1,7 @@
 // tessara-cli update and check commands with --bundle on simulated boards: a bundle that cannot
 // be used stops the run before any port is opened; a chip the bundle is not for is refused after
 // its identification with nothing erased or written, in a gang that board alone; every record
-// names the bundle.
+// names the bundle. --model limits the chips written, with image files or within a bundle.
 #include "bundle/bundle_maker.h"
 #include "bundle/minisign.h"
 #include "support/bench_rig.h"
@@ -255,6 +255,74 @@ class CliBundleRunTest : public QObject {
         const CliRun run = Run_Cli(arguments, QDir::tempPath());
         QCOMPARE(run.status, 2);
         QVERIFY2(run.err.contains(reason), qPrintable(run.err));
+    }
+
+    // --model, from station.conf as a station gives it: a board of any other model is refused
+    // after its identification with nothing erased or written; with a bundle each --model must
+    // be one of its models (status 2, nothing sent) and narrows them.
+    void modelOption_data() {
+        QTest::addColumn<QStringList>("models");
+        QTest::addColumn<QStringList>("bundleModels"); // empty: image files
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said"); // on stderr, when refused
+        QTest::newRow("image files, its model")
+            << QStringList{"KQ31B"} << QStringList() << "update-all" << 0 << "";
+        QTest::newRow("image files, one of the models")
+            << QStringList{"KQ31C", "KQ31B"} << QStringList() << "update-mcu" << 0 << "";
+        QTest::newRow("image files, another model")
+            << QStringList{"KQ31C", "KQ3200"} << QStringList() << "update-all" << 1
+            << "tessara-cli: images for KQ31C, KQ3200; this chip is KQ31B\n";
+        QTest::newRow("bundle, its model")
+            << QStringList{"KQ31B"} << QStringList{"KQ31B", "KQ31C"} << "update-all" << 0 << "";
+        QTest::newRow("bundle, narrowed to another model")
+            << QStringList{"KQ31C"} << QStringList{"KQ31B", "KQ31C"} << "update-mcu" << 1
+            << "tessara-cli: images for KQ31C; this chip is KQ31B\n";
+        QTest::newRow("bundle without the model")
+            << QStringList{"KQ580"} << QStringList{"KQ31B"} << "update-all" << 2
+            << "tessara-cli: --model KQ580: bundle \"BUNDLE\" is for KQ31B\n";
+        QTest::newRow("unknown model") << QStringList{"KQ99"} << QStringList() << "update-all" << 2
+                                       << "--model \"KQ99\" is no known model (known: KQ";
+        QTest::newRow("a command that writes nothing")
+            << QStringList{"KQ31B"} << QStringList() << "check-mcu" << 2
+            << "--model does not apply to check-mcu";
+    }
+
+    void modelOption() {
+        QFETCH(QStringList, models);
+        QFETCH(QStringList, bundleModels);
+        QFETCH(QString, command);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        const Memories before(bench.board(0));
+        const QString bundle = bench.path("b.kqb");
+        QString what = command;
+        if (!bundleModels.isEmpty()) {
+            QVERIFY(writeBundle(bundle, recipe(bench, bundleModels)));
+            what += " --bundle '" + bundle + "'";
+        } else {
+            what += " '" + bench.mcuPath + "'";
+            if (command == "update-all") what += " '" + bench.flashPath + "'";
+        }
+        QString conf = "--port '" + bench.link(0) + "'\n";
+        for (const QString &model : models)
+            conf += "--model " + model + "\n";
+        QFile file(bench.path("station.conf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write((conf + what + "\n").toUtf8());
+        file.close();
+
+        const CliRun run = Run_Cli({"--quiet", "--config", file.fileName()}, bench.dir.path());
+        QVERIFY2(run.status == status, qPrintable(run.err));
+        if (status == 0) {
+            QCOMPARE(bench.board(0).mcuFlash().mid(0x2000, bench.mcu.size()), bench.mcu);
+            return;
+        }
+        QVERIFY2(run.err.contains(QString(said).replace("BUNDLE", bundle)), qPrintable(run.err));
+        QVERIFY(Memories(bench.board(0)) == before);
+        if (status == 2) QVERIFY(bench.board(0).received().isEmpty());
     }
 };
 

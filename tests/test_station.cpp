@@ -424,6 +424,84 @@ class StationTest : public QObject {
         QCOMPARE(bench.report()[0]["result"].toString(), QStringLiteral("interrupted"));
     }
 
+    // The report stops taking records mid-run (its name now leads to a device that is always
+    // full): the boards running finish and their records are tried, their tiles say the record
+    // is missing; no other board is started, whether seated after, acknowledged or Started; the
+    // banner and the audit log say why.
+    void unwritableReport() {
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        const QString reportPath = bench.path("line.jsonl");
+        BoardReport report;
+        QVERIFY(report.open(reportPath));
+        Station station(bench, 4, false, 0, QString(),
+                        [&](StationWindow::Setup &setup) { setup.report = &report; });
+        StationWindow &w = *station.window;
+        QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A1").startsWith("PASS: "), 20000);
+        QVERIFY(QFile::rename(reportPath, bench.path("before.jsonl")));
+        QVERIFY(QFile::link("/dev/full", reportPath));
+
+        QVERIFY(bench.plug(1));
+        bench.board(1).addFault(SimFault::on('N', 1, SimFault::BadCrc));
+        QVERIFY(bench.plug(2, [](SimConfig &c) {
+            c.crcProgressStep = 16 * 1024;
+            c.crcProgressIntervalMs = 400;
+        }));
+        QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A2").startsWith("FAIL: "), 20000);
+        QVERIFY2(tileOf(w, "A2").endsWith("; its record was not written"),
+                 qPrintable(tileOf(w, "A2")));
+        QVERIFY2(tileOf(w, "A3").startsWith("Running"), qPrintable(tileOf(w, "A3")));
+        const QString banner =
+            QStringLiteral("The report %1 cannot be written: no space left on device. No new "
+                           "board is started. Stop and call the engineer.")
+                .arg(reportPath);
+        const auto shown = [&w](const QString &text) {
+            for (const QLabel *label : w.findChildren<QLabel *>())
+                if (label->isVisible() && label->text() == text) return true;
+            return false;
+        };
+        QVERIFY(shown(banner));
+        QVERIFY(!w.findChild<QPushButton *>("start")->isEnabled());
+
+        // Seated after the failure, acknowledged to run again, Started: none runs.
+        const QString notStarted =
+            QStringLiteral("Waiting: not started: the report cannot be written");
+        QVERIFY(bench.plug(3));
+        QTRY_COMPARE_WITH_TIMEOUT(tileOf(w, "A4"), notStarted, 10000);
+        const int failedFrames = bench.board(1).received().size();
+        w.acknowledge("A2");
+        QCOMPARE(tileOf(w, "A2"), notStarted);
+        QTest::keyClick(&w, Qt::Key_Space);
+        w.startWaiting();
+
+        // The board running when the report failed is not cut off.
+        QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A3").startsWith("PASS: "), 30000);
+        QVERIFY2(tileOf(w, "A3").endsWith("; its record was not written"),
+                 qPrintable(tileOf(w, "A3")));
+        QTest::qWait(1200); // the watch looks at its ports again: still nothing starts
+        QVERIFY(bench.board(3).received().isEmpty());
+        QCOMPARE(bench.board(1).received().size(), failedFrames);
+        QCOMPARE(tileOf(w, "A4"), notStarted);
+        QCOMPARE(w.running(), 0);
+        QCOMPARE(report.lostRecords(), 2);
+
+        QFile before(bench.path("before.jsonl"));
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        const QList<QByteArray> records = before.readAll().trimmed().split('\n');
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(QJsonDocument::fromJson(records[0]).object()["slot"].toString(),
+                 QStringLiteral("A1"));
+        QStringList events;
+        for (const QJsonObject &r : auditOf(bench)) {
+            events.append(r["event"].toString());
+            if (r["event"] == "report unwritable") {
+                QCOMPARE(r["report"].toString(), reportPath);
+                QCOMPARE(r["reason"].toString(), QStringLiteral("no space left on device"));
+            }
+        }
+        QCOMPARE(events.count("report unwritable"), 1);
+    }
+
     // A bundle its checks refuse, or that lacks the operation's image, is no recipe: the reason
     // names the bundle and what is wrong with it.
     void refusedBundle_data() {

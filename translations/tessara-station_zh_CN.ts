@@ -727,9 +727,19 @@ Exit status:
         <translation>失败：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="333"/>
-        <source>The report %1 cannot be written: %2. Stop and call the engineer.</source>
-        <translation>无法写入报告 %1：%2。请停止并联系工程师。</translation>
+        <location filename="../src/station/station_window.cpp" line="433"/>
+        <source>The report %1 cannot be written: %2. No new board is started. Stop and call the engineer.</source>
+        <translation>无法写入报告 %1：%2。不再启动新的板。请停止并联系工程师。</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="603"/>
+        <source>its record was not written</source>
+        <translation>其记录未能写入</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="611"/>
+        <source>not started: the report cannot be written</source>
+        <translation>未启动：无法写入报告</translation>
     </message>
     <message>
         <location filename="../src/station/station_window.cpp" line="374"/>

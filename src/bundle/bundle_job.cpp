@@ -66,6 +66,14 @@ Gate Bundle_Gate(const Bundle &bundle) {
     };
 }
 
+Gate Models_Gate(const QStringList &models) {
+    return [models](const GateFacts &facts) -> Result<> {
+        const QString refusal = Model_ChipRefusal(QStringLiteral("images"), models, facts.chip);
+        if (refusal.isEmpty()) return Done{};
+        return Fail(FailureKind::InputUnusable, refusal);
+    };
+}
+
 QList<ReportField> Bundle_ReportFields(const Bundle &b) {
     const bool signedBundle = b.signature.state != SignatureState::Unsigned;
     return {{"bundle", b.path},

@@ -25,6 +25,10 @@ void Bundle_IntoJob(JobRequest &request, const Bundle &bundle);
 // KQ31B, KQ31C; this chip is KQ580").
 Gate Bundle_Gate(const Bundle &bundle);
 
+// The gate that refuses a chip of any model but `models` (the operator's list of the models the
+// images are for), with both sides in the reason ("images for KQ31B; this chip is KQ580").
+Gate Models_Gate(const QStringList &models);
+
 // What each record of a run made with `bundle` adds: bundle (the file), bundle_sha256, product,
 // version and key_id (the signing key's ID; null when unsigned).
 QList<ReportField> Bundle_ReportFields(const Bundle &bundle);

@@ -2,12 +2,18 @@
 
 #include <QStringList>
 
+QString Model_ChipRefusal(const QString &what, const QStringList &models,
+                          const ChipIdentity &chip) {
+    if (chip.known() && models.contains(chip.name())) return QString();
+    return QStringLiteral("%1 for %2; this chip is %3")
+        .arg(what, models.join(QLatin1String(", ")), chip.name());
+}
+
 QString Bundle_ChipRefusal(const BundleConstraints &c, bool hasFlashImage,
                            const IdentifiedChip &chip) {
-    // A chip of no known model is never one a bundle lists.
-    if (!chip.chip.known() || !c.models.contains(chip.chip.name()))
-        return QStringLiteral("bundle for %1; this chip is %2")
-            .arg(c.models.join(QLatin1String(", ")), chip.chip.name());
+    if (const QString refusal = Model_ChipRefusal(QStringLiteral("bundle"), c.models, chip.chip);
+        !refusal.isEmpty())
+        return refusal;
     if (c.minBootVersion && chip.chip.bootVersion < *c.minBootVersion)
         return QStringLiteral("bundle for boot version %1 or later; this chip's is %2")
             .arg(Hex_Text(*c.minBootVersion), Hex_Text(chip.chip.bootVersion));

@@ -4,6 +4,7 @@
 #include "protocol/chip_identity.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 
@@ -12,6 +13,11 @@ struct IdentifiedChip {
     ChipIdentity chip;
     std::optional<uint32_t> flashId; // the external flash part's ID, once the run has read it
 };
+
+// Why images for `models` must not be written to `chip`, showing both sides ("bundle for KQ31B,
+// KQ31C; this chip is KQ580", `what` naming the images); empty when they may. A chip of no known
+// model is never one of them.
+QString Model_ChipRefusal(const QString &what, const QStringList &models, const ChipIdentity &chip);
 
 // Why the bundle must not be written to this chip, showing both sides ("bundle for KQ31B,
 // KQ31C; this chip is KQ580"); empty when it may. The flash part is checked only when its ID is

@@ -104,6 +104,14 @@ bool takeBundle(const CliRequest &r, PreparedRun &run, FILE *err) {
         Cli_Complain(err, QStringLiteral("bundle \"%1\" refused: %2").arg(r.bundle, refusal));
         return false;
     }
+    // The bundle's models rule: --model may only narrow them.
+    const QStringList &bundleModels = check.bundle.manifest.constraints.models;
+    for (const QString &model : r.models)
+        if (!bundleModels.contains(model)) {
+            Cli_Complain(err, QStringLiteral("--model %1: bundle \"%2\" is for %3")
+                                  .arg(model, r.bundle, bundleModels.join(QLatin1String(", "))));
+            return false;
+        }
     if (!check.warning.isEmpty())
         Cli_Complain(err, QStringLiteral("warning: %1: %2").arg(r.bundle, check.warning));
     Bundle_IntoJob(run.job, check.bundle);
@@ -128,6 +136,8 @@ int Cli_Prepare(const CliRequest &r, PreparedRun &run, FILE *err) {
         return CliUsage;
     }
     run.job = jobRequest(r);
+    // Before a bundle's chip check (it goes first) and before a ledger leases a value.
+    if (!r.models.isEmpty()) run.job.gates.push_back(Models_Gate(r.models));
     if (!r.bundle.isEmpty() && !takeBundle(r, run, err)) return CliUsage;
     // A station's records name it, so that a restart finds the boards of its shift.
     if (const QString station = Cli_StationName(r); !station.isEmpty())

@@ -7,6 +7,7 @@
 #include "ledger/ledger.h"
 #include "line/line_options.h"
 #include "line/station_config.h"
+#include "protocol/chip_table.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -159,6 +160,26 @@ bool readPin(const QCommandLineParser &parser, const QCommandLineOption &product
         }
     }
     return !parser.isSet(minVersion) || Read_MinVersion(parser.value(minVersion), pin, error);
+}
+
+// --model: known models, for a command that writes.
+bool readModels(const QStringList &models, CliRequest &r, QString &error) {
+    if (!models.isEmpty() && !Job_Traits(r.job).writes) {
+        error = QStringLiteral("--model does not apply to %1").arg(r.command);
+        return false;
+    }
+    for (const QString &model : models) {
+        if (!Find_ChipModelByName(model.toLatin1().constData())) {
+            QStringList known;
+            for (const ChipModel &row : Chip_Models())
+                known.append(QLatin1String(row.name));
+            error = QStringLiteral("--model \"%1\" is no known model (known: %2)")
+                        .arg(model, known.join(QLatin1String(", ")));
+            return false;
+        }
+        if (!r.models.contains(model)) r.models.append(model);
+    }
+    return true;
 }
 
 } // namespace
@@ -326,6 +347,12 @@ CliParse parseArguments(const QStringList &arguments, ParsedWords &parsed) {
                        "than 2.9): an older one is refused before a port is opened, and so are "
                        "image files, which name no version."),
         QStringLiteral("V"));
+    const QCommandLineOption modelOption(
+        QStringLiteral("model"),
+        QStringLiteral("update-mcu, update-flash, update-all: write only chips of model MODEL "
+                       "(repeatable): a board of any other model is refused before anything is "
+                       "written. With --bundle, each must be one of the bundle's models."),
+        QStringLiteral("MODEL"));
     const QCommandLineOption ledgerOption(
         QStringLiteral("ledger"),
         QStringLiteral("--bundle with per-board fields: the ledger each board's values come "
@@ -336,14 +363,14 @@ CliParse parseArguments(const QStringList &arguments, ParsedWords &parsed) {
         QStringLiteral("mqtt-auth"),
         QStringLiteral("Read the MQTT user name and password from FILE (USER:PASSWORD)."),
         QStringLiteral("FILE"));
-    parser.addOptions({helpOption,        versionOption,     portOption,      allOption,
-                       watchOption,       reportOption,      waitOption,      bootOption,
-                       flashIniOption,    quietOption,       eraseOption,     nandOption,
-                       onlyChangedOption, blocksOption,      probeOption,     traceOption,
-                       verboseOption,     configOption,      jsonOption,      beforeOption,
-                       afterOption,       hookTimeoutOption, mqttOption,      stationOption,
-                       mqttAuthOption,    drainOption,       bundleOption,    trustOption,
-                       ledgerOption,      productOption,     minVersionOption});
+    parser.addOptions({helpOption,        versionOption,     portOption,       allOption,
+                       watchOption,       reportOption,      waitOption,       bootOption,
+                       flashIniOption,    quietOption,       eraseOption,      nandOption,
+                       onlyChangedOption, blocksOption,      probeOption,      traceOption,
+                       verboseOption,     configOption,      jsonOption,       beforeOption,
+                       afterOption,       hookTimeoutOption, mqttOption,       stationOption,
+                       mqttAuthOption,    drainOption,       bundleOption,     trustOption,
+                       ledgerOption,      productOption,     minVersionOption, modelOption});
     // station.conf is read by tessara-station too: what only its window uses is passed over.
     for (const char *windowOnly : {"supervisor-hash", "retry", "scan", "operator", "lot"}) {
         QCommandLineOption option(QString::fromLatin1(windowOnly), QString(),
@@ -418,7 +445,9 @@ CliParse parseArguments(const QStringList &arguments, ParsedWords &parsed) {
                 : QStringLiteral("usage: %1 %2").arg(r.command, QLatin1String(entry->images));
         return result;
     }
-    if (!readPin(parser, productOption, minVersionOption, r.pin, result.text)) return result;
+    if (!readPin(parser, productOption, minVersionOption, r.pin, result.text) ||
+        !readModels(parser.values(modelOption), r, result.text))
+        return result;
     r.images = positional;
     for (int i = 0; i < positional.size(); ++i)
         (i == 0 && job.mcuImage ? r.mcuImage : r.flashImage) = positional.at(i);

@@ -18,6 +18,8 @@ struct CliRequest {
     // public keys to trust it from.
     QString bundle;
     QStringList trust;
+    // --model: the only models written (update commands); with --bundle, some of its models.
+    QStringList models;
     // --product, --min-version: the only product and the lowest release this station writes.
     ReleasePin pin;
     // --ledger: where a bundle's per-board values come from (a SQLite file or a PostgreSQL URL);

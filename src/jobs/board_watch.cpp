@@ -46,6 +46,10 @@ void BoardWatch::stop() {
     if (runningBoards == 0) emit stopped();
 }
 
+void BoardWatch::startNoMore() {
+    noMore = true;
+}
+
 void BoardWatch::rescan() {
     if (stopping) return;
     const QStringList ports = watchedPorts();
@@ -125,7 +129,7 @@ void BoardWatch::release(const QString &port) {
 
 bool BoardWatch::runAgain(const QString &port) {
     const auto found = boards.find(port);
-    if (stopping || found == boards.end() || !found->second.ended || found->second.gone)
+    if (stopping || noMore || found == boards.end() || !found->second.ended || found->second.gone)
         return false;
     Board &board = found->second;
     board.thread.reset();
@@ -139,7 +143,7 @@ bool BoardWatch::runAgain(const QString &port) {
 
 // Starts the waiting boards that may start, the first to arrive first.
 void BoardWatch::startNext() {
-    while (!stopping && (maxRunning == 0 || runningBoards < maxRunning)) {
+    while (!stopping && !noMore && (maxRunning == 0 || runningBoards < maxRunning)) {
         const QString *next = nullptr;
         uint64_t first = 0;
         for (const auto &[port, board] : boards)

@@ -36,6 +36,10 @@ class BoardWatch : public QObject {
     // are not stopped: the caller asks them to (BoardThread::requestStop, Request_Stop).
     void stop();
     int running() const { return runningBoards; }
+    // Starts no further board, whatever startWaiting(), release() and runAgain() say, and keeps
+    // following the ports (arrivals and departures are still told): a station whose records can
+    // no longer be written. Boards running go on to their ends.
+    void startNoMore();
 
     // At most `count` boards run at once (0: no limit); the others wait in order of arrival.
     void setMaxRunning(int count);
@@ -93,6 +97,7 @@ class BoardWatch : public QObject {
     QFileSystemWatcher *folders = nullptr;
     QTimer timer;
     bool stopping = false;
+    bool noMore = false; // startNoMore()
     bool holding = false;
     int maxRunning = 0;
     int runningBoards = 0;

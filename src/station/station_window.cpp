@@ -244,6 +244,7 @@ QString StationWindow::usbSerialOf(const QString &port) const {
 void StationWindow::clearShown(Slot &slot) {
     slot.latched = false;
     slot.restored = false;
+    slot.unrecorded = false;
     slot.notice.clear();
     slot.spent = false;
     slot.state = SlotState::Waiting;
@@ -385,6 +386,7 @@ void StationWindow::ended(BoardThread *board, const JobResult &r) {
     const int lostBefore = setup.report ? setup.report->lostRecords() : 0;
     lifecycle.end(port, r, recordFields(slot, r.ok()));
     if (setup.report && setup.report->lostRecords() == lostBefore) stationRecords += 1;
+    slot.unrecorded = setup.report && setup.report->lostRecords() != lostBefore;
     showSlot(slot);
     showCounters();
     updateButtons();
@@ -414,10 +416,27 @@ BoardIdentity StationWindow::identityOf(const Slot &slot, const QString &port) c
     return board;
 }
 
+// A board run without its record is worse than one not run: the boards running finish (their
+// records are tried), and no other starts until the station is started again.
 void StationWindow::reportFailed() {
-    problemLabel->setText(tr("The report %1 cannot be written: %2. Stop and call the engineer.")
-                              .arg(setup.report->path(), setup.report->errorString()));
+    watch.startNoMore();
+    const QString path = setup.report->path(), why = setup.report->errorString();
+    if (!reportLost) {
+        reportLost = true;
+        audit(QStringLiteral("report unwritable"), operatorName(),
+              {{QStringLiteral("report"), path},
+               {QStringLiteral("reason"), why},
+               {QStringLiteral("running"), watch.running()}});
+    }
+    // Said last: it matters more than an audit log that could not be written either.
+    problemLabel->setText(
+        tr("The report %1 cannot be written: %2. No new board is started. Stop and call the "
+           "engineer.")
+            .arg(path, why));
     problemLabel->show();
+    for (auto &[key, slot] : places)
+        if (slot.state == SlotState::Waiting) showSlot(slot);
+    updateButtons();
 }
 
 void StationWindow::gone(const QString &port) {
@@ -580,13 +599,17 @@ void StationWindow::showSlot(Slot &slot) {
         v.counts =
             tr("attempt %1 · slot: %2 of %3 passed").arg(slot.attempt).arg(c.passed).arg(c.total);
     }
-    if (!slot.notice.isEmpty())
+    if (slot.unrecorded)
+        v.note = tr("its record was not written");
+    else if (!slot.notice.isEmpty())
         v.note = slot.notice;
     else if (slot.kept && slot.latched)
         v.note = !slot.lastPassed && setup.retry != RetryPolicy::Never
                      ? tr("board back: Enter runs it again")
                      : tr("board back: Enter, then seat the next board");
-    if (slot.state == SlotState::Waiting && slot.onSerial != Slot::OnSerial::Nothing)
+    if (slot.state == SlotState::Waiting && reportLost && !slot.port.isEmpty())
+        v.reason = tr("not started: the report cannot be written");
+    else if (slot.state == SlotState::Waiting && slot.onSerial != Slot::OnSerial::Nothing)
         v.reason = tr("scan its board serial to run it");
     else if (slot.state == SlotState::Waiting)
         v.reason = slot.port.isEmpty()     ? tr("no board")
@@ -636,7 +659,7 @@ void StationWindow::showLog(Slot &slot) {
 }
 
 void StationWindow::startWaiting() {
-    if (closing) return;
+    if (closing || reportLost) return;
     held = setup.manual;
     watch.setHeld(held);
     for (auto &[key, slot] : places)
@@ -738,7 +761,7 @@ void StationWindow::changeRecipe() {
 }
 
 void StationWindow::updateButtons() {
-    startButton->setEnabled(held && !closing);
+    startButton->setEnabled(held && !closing && !reportLost);
     stopButton->setEnabled(!runningBoards.empty() || !held);
 }
 

@@ -116,10 +116,11 @@ class StationWindow : public QMainWindow {
         QString boardId;   // the USB serial of the board the tile is of; empty: not known
         int attempt = 0;   // runs of that board
         bool lastPassed = false;
-        bool counted = false;  // the board is in the counters (since their last reset)
-        bool spent = false;    // the board in it has had its run; only the next board runs
-        bool restored = false; // its result is from the report, before a restart
-        QString notice;        // why the operator's last key did nothing
+        bool counted = false;    // the board is in the counters (since their last reset)
+        bool spent = false;      // the board in it has had its run; only the next board runs
+        bool restored = false;   // its result is from the report, before a restart
+        bool unrecorded = false; // the record of its run could not be written
+        QString notice;          // why the operator's last key did nothing
         // The serial scanned for the board in it, or for the next one seated; empty: none.
         QString serial;
         // What waits for the serial (--scan required): nothing, the board seated to start,
@@ -206,4 +207,6 @@ class StationWindow : public QMainWindow {
     QTimer clock;
     bool held = false;    // boards wait for Start
     bool closing = false; // the window closes once the boards have stopped
+    // A record could not be written: no board starts again in this run of the station.
+    bool reportLost = false;
 };
