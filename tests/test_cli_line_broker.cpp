@@ -7,6 +7,7 @@
 #include "support/mqtt_broker.h"
 #include "support/test_certificates.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -39,6 +40,20 @@ QList<QJsonObject> endRecords(const std::vector<MqttReceived> &messages) {
         if (m.topic.endsWith("/end"))
             records.append(QJsonDocument::fromJson(m.payload).object().value("record").toObject());
     return records;
+}
+
+QList<QJsonObject> recordsIn(const QString &path) {
+    QList<QJsonObject> records;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return records;
+    while (!file.atEnd())
+        records.append(QJsonDocument::fromJson(file.readLine()).object());
+    return records;
+}
+
+bool writeFile(const QString &path, const QByteArray &text) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
 }
 
 bool allOf(const QList<QJsonObject> &wanted, const QList<QJsonObject> &received) {
@@ -140,6 +155,67 @@ class CliLineBrokerTest : public QObject {
         QVERIFY2(run.err.contains(fault == "down at start" ? "cannot reach the broker"
                                                            : "lost the connection"),
                  qPrintable(run.err));
+    }
+
+    // A station's report is dated: the ends the broker never acknowledged of yesterday's report
+    // are sent by today's first run, before its own, once each; reports of other stations, of
+    // runs that never published, and links are left alone.
+    void endsOwedByAnEarlierReportGoFirst() {
+        MqttBroker broker;
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        const QStringList line{"--mqtt",
+                               QStringLiteral("mqtt://127.0.0.1:%1/line1").arg(broker.port()),
+                               "--station", "st"};
+        const auto runOn = [&](const QString &report, const QString &drain) {
+            return Run_Cli(line + QStringList{"--report", bench.path(report), "--mqtt-drain", drain,
+                                              "--port", bench.link(0), "probe"},
+                           bench.dir.path());
+        };
+        // Day 1, the broker down: two ends owed.
+        for (int i = 0; i < 2; ++i) {
+            const CliRun day1 = runOn("station-2026-12-10.jsonl", "0");
+            QCOMPARE(day1.status, 0);
+            QVERIFY2(day1.err.contains(i == 0 ? "MQTT: 1 board end not delivered"
+                                              : "MQTT: 2 board ends not delivered"),
+                     qPrintable(day1.err));
+        }
+        const QList<QJsonObject> owed = recordsIn(bench.path("station-2026-12-10.jsonl"));
+        QCOMPARE(owed.size(), 2);
+        // Beside it, what is not this station's to send: another station's report, a report
+        // never published (no acknowledgements file), a link to a report.
+        const QByteArray stranger = R"({"port":"/dev/x","result":"ok","station":"other"})"
+                                    "\n";
+        const QByteArray unpublished = R"({"port":"/dev/y","result":"ok","station":"st"})"
+                                       "\n";
+        QVERIFY(writeFile(bench.path("other-2026-12-10.jsonl"), stranger));
+        QVERIFY(writeFile(bench.path("other-2026-12-10.jsonl.mqtt-acked"), "0\n"));
+        QVERIFY(writeFile(bench.path("unpublished.jsonl"), unpublished));
+        QVERIFY(QDir(bench.dir.path()).mkdir("kept"));
+        QVERIFY(writeFile(bench.path("kept/elsewhere.jsonl"), unpublished));
+        QVERIFY(QFile::link(bench.path("kept/elsewhere.jsonl"), bench.path("linked.jsonl")));
+        QVERIFY(writeFile(bench.path("linked.jsonl.mqtt-acked"), "0\n"));
+
+        QVERIFY2(broker.start(), qPrintable(broker.error()));
+        MqttSubscriber subscriber(broker.port(), "line1/#");
+        QVERIFY(subscriber.connected());
+        // Day 2, the broker up: day 1's ends first, then its own.
+        const CliRun day2 = runOn("station-2026-12-11.jsonl", "30");
+        QCOMPARE(day2.status, 0);
+        QVERIFY2(
+            day2.err.contains("MQTT: 2 board ends owed to the broker by the earlier report \"" +
+                              bench.path("station-2026-12-10.jsonl") + "\", sent first"),
+            qPrintable(day2.err));
+        QVERIFY2(!day2.err.contains("not delivered"), qPrintable(day2.err));
+        // A later run sends nothing again: day 1's cursor moved on as its ends were acknowledged.
+        const CliRun later = runOn("station-2026-12-11.jsonl", "30");
+        QCOMPARE(later.status, 0);
+        QVERIFY2(!later.err.contains("owed"), qPrintable(later.err));
+        const QList<QJsonObject> own = recordsIn(bench.path("station-2026-12-11.jsonl"));
+        QCOMPARE(own.size(), 2);
+        QVERIFY(subscriber.waitFor(
+            [](const std::vector<MqttReceived> &m) { return endRecords(m).size() >= 4; }));
+        QCOMPARE(endRecords(subscriber.received()), owed + own);
     }
 
     // A short run over TLS, or plain: its end reaches the broker before the program ends,

@@ -221,7 +221,7 @@ int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, LineStation &line,
         if (!r.ports.isEmpty()) {
             JobResult absent;
             absent.failure = Fail(FailureKind::InputUnusable, port.error);
-            lifecycle.absent(r.ports.first(), absent);
+            Cli_AbsentBoard(lifecycle, r.ports.first(), absent);
         }
         if (const int lost = Cli_RecordsLost(run.report, err)) return lost;
         return CliFailed;
@@ -245,7 +245,7 @@ int Run_CliRequest(const CliRequest &r, TerminalObserver &ui, LineStation &line,
         {port.portName}, request,
         [&](BoardThread &board) {
             Show_Board(board, &board, ui);
-            lifecycle.begin(&board, &board, Cli_BoardIdentity(r, run.recordFields, port.portName));
+            Cli_BeginBoard(lifecycle, r, run.recordFields, &board, &board, port.portName);
             for (const QString &text :
                  {QStringLiteral("Port: ") + portLine,
                   Command_ReadsFlashIni(r.command) ? FlashIni_LogLine(r.flashIni) : QString()}) {

@@ -46,11 +46,10 @@ std::unique_ptr<LineStation> Cli_LineStation(const CliRequest &r, FILE *out, FIL
 }
 
 BoardIdentity Cli_BoardIdentity(const CliRequest &r, const QList<ReportField> &recordFields,
-                                const QString &port) {
+                                const QString &port, const QList<PortIdentity> &identities) {
     BoardIdentity board;
     board.port = port;
     Take_BundleFields(board, recordFields);
-    const QList<PortIdentity> identities = System_PortIdentities();
     for (const PortIdentity &identity : identities)
         if (samePort(port, identity.location) || port == identity.portName)
             board.usbSerial = identity.serialNumber;
@@ -61,6 +60,18 @@ BoardIdentity Cli_BoardIdentity(const CliRequest &r, const QList<ReportField> &r
                 board.slot = QString::number(i + 1);
     }
     return board;
+}
+
+void Cli_BeginBoard(BoardLifecycle &lifecycle, const CliRequest &r,
+                    const QList<ReportField> &recordFields, BoardThread *board, QObject *context,
+                    const QString &port, const QList<PortIdentity> &identities) {
+    const BoardIdentity identity = Cli_BoardIdentity(r, recordFields, port, identities);
+    lifecycle.begin(board, context, identity, Board_IdentityFields(identity));
+}
+
+QByteArray Cli_AbsentBoard(BoardLifecycle &lifecycle, const QString &name,
+                           const JobResult &result) {
+    return lifecycle.absent(name, result, Board_IdentityFields(BoardIdentity{}));
 }
 
 JobRequest Cli_LineGated(JobRequest request, LineStation &line) {

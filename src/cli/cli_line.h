@@ -3,7 +3,9 @@
 #include "cli/cli_options.h"
 #include "jobs/board_report.h"
 #include "jobs/job_result.h"
+#include "line/board_lifecycle.h"
 #include "line/line_station.h"
+#include "serial/port_info.h"
 
 #include <QString>
 #include <cstdio>
@@ -18,8 +20,17 @@ QString Cli_StationName(const CliRequest &request);
 std::unique_ptr<LineStation> Cli_LineStation(const CliRequest &request, FILE *out, FILE *err);
 // Who the board on `port` is, as far as the line can know before its chip answers: its slot (the
 // place of the --port that names it, "1" for the first; none with --all or without --port) and
-// its port's USB serial number.
+// its port's USB serial number, from the system's `identities` of its ports.
 BoardIdentity Cli_BoardIdentity(const CliRequest &request, const QList<ReportField> &recordFields,
-                                const QString &port);
+                                const QString &port,
+                                const QList<PortIdentity> &identities = System_PortIdentities());
+// `board`'s run on `port` starts: the line follows it, and its records tell who the board is
+// (Board_IdentityFields) after the run's fields, `recordFields`.
+void Cli_BeginBoard(BoardLifecycle &lifecycle, const CliRequest &request,
+                    const QList<ReportField> &recordFields, BoardThread *board, QObject *context,
+                    const QString &port,
+                    const QList<PortIdentity> &identities = System_PortIdentities());
+// A board named `name` that is not there: its record, of no known board.
+QByteArray Cli_AbsentBoard(BoardLifecycle &lifecycle, const QString &name, const JobResult &result);
 // `request` with the line's approval as its last gate.
 JobRequest Cli_LineGated(JobRequest request, LineStation &line);

@@ -71,7 +71,7 @@ int Run_Gang(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool 
     for (const MissingPort &port : missing) {
         JobResult absent;
         absent.failure = Fail(FailureKind::InputUnusable, port.reason);
-        lifecycle.absent(port.name, absent);
+        Cli_AbsentBoard(lifecycle, port.name, absent);
         ended.append({port.name, absent});
     }
     if (ports.isEmpty() && missing.isEmpty()) {
@@ -87,7 +87,7 @@ int Run_Gang(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool 
         ports, Cli_LineGated(run.job, line),
         [&](BoardThread &board) {
             if (!r.json) console.follow(&board, &board, shown.quiet, shown.eachLineOnce);
-            lifecycle.begin(&board, &board, Cli_BoardIdentity(r, run.recordFields, board.port()));
+            Cli_BeginBoard(lifecycle, r, run.recordFields, &board, &board, board.port());
         },
         [&](BoardThread &board) {
             lifecycle.end(board.port(), board.result());

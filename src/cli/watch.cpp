@@ -67,7 +67,7 @@ int Run_Watch(const CliRequest &r, LineStation &line, FILE *out, FILE *err, bool
     const TerminalObserver::Choices shown = Cli_Choices(r);
     QObject::connect(&watch, &BoardWatch::boardStarted, &watch, [&](BoardThread *board) {
         if (!r.json) console.follow(board, &watch, shown.quiet, shown.eachLineOnce);
-        lifecycle.begin(board, &watch, Cli_BoardIdentity(r, run.recordFields, board->port()));
+        Cli_BeginBoard(lifecycle, r, run.recordFields, board, &watch, board->port());
     });
     QObject::connect(
         &watch, &BoardWatch::boardEnded, &watch, [&](BoardThread *board, const JobResult &o) {

@@ -5,6 +5,12 @@ QString Boot_VersionText(const BoardIdentity &board) {
                              : QString();
 }
 
+QList<ReportField> Board_IdentityFields(const BoardIdentity &board) {
+    return {ReportField{"usb_serial", board.usbSerial.isEmpty()
+                                          ? std::nullopt
+                                          : std::optional<QString>(board.usbSerial)}};
+}
+
 void Take_BundleFields(BoardIdentity &board, const QList<ReportField> &recordFields) {
     for (const ReportField &field : recordFields) {
         if (field.name == "bundle_sha256") board.bundleSha256 = field.text.value_or(QString());

@@ -26,3 +26,7 @@ QString Boot_VersionText(const BoardIdentity &board);
 // The release bundle written to `board`, as the fields of its records name it (bundle_sha256,
 // version).
 void Take_BundleFields(BoardIdentity &board, const QList<ReportField> &recordFields);
+
+// What its records tell of who `board` is: usb_serial, its port's USB serial number (null when
+// the port has none), so that a board that comes back is known by it.
+QList<ReportField> Board_IdentityFields(const BoardIdentity &board);

@@ -10,6 +10,7 @@ BoardLifecycle::BoardLifecycle(LineStation &l, BoardReport &r, const QString &c,
 void BoardLifecycle::begin(BoardThread *board, QObject *context, const BoardIdentity &identity,
                            const QList<ReportField> &boardFields) {
     underWay(identity.port, recordFields + boardFields);
+    begun[identity.port] = boardFields;
     line.follow(board, context, identity);
 }
 
@@ -25,16 +26,19 @@ void BoardLifecycle::underWay(const QString &port, const QList<ReportField> &fie
 }
 
 QByteArray BoardLifecycle::end(const QString &port, const JobResult &result,
-                               const QList<ReportField> &boardFields) {
+                               const std::optional<QList<ReportField>> &boardFields) {
     const RecordOwed owed; // a program ending at once writes this record first
     running.erase(port);
-    const QByteArray text = record(port, result, recordFields + boardFields);
+    const QList<ReportField> fields = boardFields.value_or(begun[port]);
+    begun.erase(port);
+    const QByteArray text = record(port, result, recordFields + fields);
     line.boardEnded(port, result, text);
     return text;
 }
 
-QByteArray BoardLifecycle::absent(const QString &name, const JobResult &result) {
-    const QByteArray text = record(name, result, recordFields);
+QByteArray BoardLifecycle::absent(const QString &name, const JobResult &result,
+                                  const QList<ReportField> &boardFields) {
+    const QByteArray text = record(name, result, recordFields + boardFields);
     line.boardAbsent(name, result, text);
     return text;
 }

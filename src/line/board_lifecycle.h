@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 // A board's run from the line's and the report's side, the same for every front end that runs
 // boards (tessara-cli's single board, gang and watch; a station's window): the line follows what
@@ -37,11 +38,14 @@ class BoardLifecycle {
     void begin(BoardThread *board, QObject *context, const BoardIdentity &identity,
                const QList<ReportField> &boardFields = {});
     // The run on `port` ended with `result`: returns its record, written to the report, with
-    // `boardFields` (a station's slot and attempt) after the run's own.
+    // `boardFields` (a station's slot and attempt) after the run's own; none given: those given
+    // to begin().
     QByteArray end(const QString &port, const JobResult &result,
-                   const QList<ReportField> &boardFields = {});
-    // A board named `name` that is not there (`result` says why): recorded and told.
-    QByteArray absent(const QString &name, const JobResult &result);
+                   const std::optional<QList<ReportField>> &boardFields = std::nullopt);
+    // A board named `name` that is not there (`result` says why): recorded, with `boardFields`
+    // after the run's own, and told.
+    QByteArray absent(const QString &name, const JobResult &result,
+                      const QList<ReportField> &boardFields = {});
 
   private:
     void underWay(const QString &port, const QList<ReportField> &fields);
@@ -54,4 +58,5 @@ class BoardLifecycle {
     const QList<ReportField> recordFields;
     const std::function<void(const QString &)> complain;
     std::map<QString, std::unique_ptr<RunUnderWay>> running; // by port
+    std::map<QString, QList<ReportField>> begun;             // begin()'s fields, by port
 };

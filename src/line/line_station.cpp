@@ -1,5 +1,6 @@
 #include "line/line_station.h"
 
+#include "line/earlier_reports.h"
 #include "line/station_records.h"
 
 #include <QJsonDocument>
@@ -7,6 +8,18 @@
 #include <QMutexLocker>
 #include <QThread>
 #include <algorithm>
+
+namespace {
+
+// What one start reads of the earlier reports' owed records, at most: ends beyond it wait for
+// the next start.
+constexpr qint64 EarlierReportsBytes = 16 * 1024 * 1024;
+
+QString boardEnds(int count) {
+    return count == 1 ? QStringLiteral("1 board end") : QStringLiteral("%1 board ends").arg(count);
+}
+
+} // namespace
 
 LineStation::LineStation(Settings s) : settings(std::move(s)) {
     summary.command = settings.command;
@@ -29,17 +42,13 @@ bool LineStation::start(QString &error) {
         mqtt.reset();
         return false;
     }
-    // Before this run's events: the ends of earlier runs that the broker never acknowledged.
-    const QList<QByteArray> owed = acked.owed();
-    for (const QByteArray &record : owed) {
-        const QString port = QJsonDocument::fromJson(record).object().value("port").toString();
-        mqtt->deliver(End_Event(port, record, QDateTime::currentDateTime()));
-    }
-    if (!owed.isEmpty() && settings.log)
-        settings.log(QStringLiteral("MQTT: %1 board %2 of earlier runs owed to the broker, sent "
-                                    "first")
-                         .arg(owed.size())
-                         .arg(owed.size() == 1 ? QStringLiteral("end") : QStringLiteral("ends")));
+    // Before this run's events: the ends of earlier runs that the broker never acknowledged,
+    // those of earlier reports (another day's) first, then those of this run's report.
+    if (!settings.report.isEmpty()) sendEarlierReports();
+    const int owed = sendOwed(acked, acked.owed(), QString());
+    if (owed > 0 && settings.log)
+        settings.log(QStringLiteral("MQTT: %1 of earlier runs owed to the broker, sent first")
+                         .arg(boardEnds(owed)));
     stream.addSink(mqtt.get());
     mqtt->setState(MqttPublisher::State::Idle);
     overview = std::make_unique<StationOverview>(settings.mqtt->station, settings.command,
@@ -54,6 +63,50 @@ bool LineStation::start(QString &error) {
     }
     publishOverview();
     return true;
+}
+
+void LineStation::sendEarlierReports() {
+    qint64 budget = EarlierReportsBytes;
+    const QStringList reports = Earlier_OwingReports(settings.report);
+    for (const QString &path : reports) {
+        auto ends = std::make_unique<AckedEnds>();
+        QString error;
+        if (!ends->open(path, error)) {
+            if (settings.log) settings.log(QStringLiteral("MQTT: %1").arg(error));
+            continue;
+        }
+        const QList<QByteArray> records = ends->owed(budget);
+        for (const QByteArray &record : records)
+            budget -= record.size();
+        // Another station's records are left to it.
+        const int owed = sendOwed(*ends, records, settings.mqtt->station);
+        if (owed > 0 && settings.log)
+            settings.log(QStringLiteral("MQTT: %1 owed to the broker by the earlier report \"%2\", "
+                                        "sent first")
+                             .arg(boardEnds(owed), path));
+        earlierAcked.push_back(std::move(ends));
+        if (budget <= 0) {
+            if (settings.log)
+                settings.log(QStringLiteral("MQTT: earlier reports owe more ends than a start "
+                                            "reads; the next run sends the rest"));
+            break;
+        }
+    }
+}
+
+int LineStation::sendOwed(AckedEnds &keptIn, const QList<QByteArray> &records,
+                          const QString &station) {
+    int sent = 0;
+    for (const QByteArray &record : records) {
+        const QJsonObject r = QJsonDocument::fromJson(record).object();
+        if (!station.isNull() && (r.contains(QStringLiteral("type")) ||
+                                  r.value(QStringLiteral("station")).toString() != station))
+            continue;
+        const QString port = r.value(QStringLiteral("port")).toString();
+        mqtt->deliverOwed(End_Event(port, record, QDateTime::currentDateTime()), &keptIn);
+        ++sent;
+    }
+    return sent;
 }
 
 std::optional<Gate> LineStation::gate() {

@@ -97,6 +97,11 @@ class LineStation {
     EventStream &events() { return stream; }
 
   private:
+    // The ends that earlier reports beside this run's one still owe, oldest report first.
+    void sendEarlierReports();
+    // Queues `records` as owed ends, their acknowledgements kept in `keptIn`; with a `station`
+    // (not null), only the records that name it. How many were queued.
+    int sendOwed(AckedEnds &keptIn, const QList<QByteArray> &records, const QString &station);
     void setRunning(int change);
     void publishOverview();
     // A board's end told: its event, the summary's count, the hook after it.
@@ -106,6 +111,7 @@ class LineStation {
     EventStream stream;
     std::unique_ptr<EventLines> jsonLines;
     AckedEnds acked;
+    std::vector<std::unique_ptr<AckedEnds>> earlierAcked; // outlive the publisher
     std::unique_ptr<MqttPublisher> mqtt;
     std::unique_ptr<StationOverview> overview; // with the publisher, for the line lead's page
     std::function<Counters()> counters;        // none: the overview counts the runs itself

@@ -136,12 +136,17 @@ void MqttPublisher::setOverview(const QByteArray &json) {
 }
 
 void MqttPublisher::deliver(const LineEvent &event) {
+    deliverOwed(event, acked);
+}
+
+void MqttPublisher::deliverOwed(const LineEvent &event, AckedEnds *keptIn) {
     MqttMessage message;
     message.topic = eventTopic(event);
     message.payload = event.json;
     message.kind = event.kind;
     message.qos = event.kind == LineEvent::End || event.kind == LineEvent::Summary ? 1 : 0;
     message.record = event.record;
+    message.keptIn = keptIn;
     std::lock_guard<std::mutex> lock(mutex);
     if (const std::optional<LineEvent::Kind> gone = queue.push(std::move(message)))
         noteDropped(*gone);
@@ -212,9 +217,9 @@ void MqttPublisher::sendLoop() {
         // again on reconnection. Anything else that did not go is lost.
         if (sent == MOSQ_ERR_SUCCESS || (sent == MOSQ_ERR_NO_CONN && message.qos > 0)) {
             if (!earlyAcks.remove(mid))
-                inFlight.insert(mid, {message.qos, message.record});
+                inFlight.insert(mid, {message.qos, message.record, message.keptIn});
             else if (!message.record.isEmpty())
-                noteAcknowledged(message.record);
+                noteAcknowledged(message.record, message.keptIn);
         } else if (message.kind == LineEvent::End) {
             // Tried again, after what waits: an end is never given up.
             queue.push(std::move(message));
@@ -272,15 +277,15 @@ void MqttPublisher::onPublish(int mid) {
     if (sent == inFlight.end()) {
         earlyAcks.insert(mid);
     } else {
-        if (!sent->record.isEmpty()) noteAcknowledged(sent->record);
+        if (!sent->record.isEmpty()) noteAcknowledged(sent->record, sent->keptIn);
         inFlight.erase(sent);
     }
     wake.notify_all();
 }
 
-void MqttPublisher::noteAcknowledged(const QByteArray &record) {
+void MqttPublisher::noteAcknowledged(const QByteArray &record, AckedEnds *keptIn) {
     QString error;
-    if (!acked || acked->acknowledged(record, error)) return;
+    if (!keptIn || keptIn->acknowledged(record, error)) return;
     if (error == lastAckProblem) return;
     lastAckProblem = error;
     log(QStringLiteral("MQTT: %1: ends the broker has will be sent again by the next run")

@@ -48,6 +48,9 @@ class MqttPublisher : public EventSink {
     // Running: boards are being written; Idle: none is. Retained, and sent again on each connect.
     void setState(State state);
     void deliver(const LineEvent &event) override;
+    // An end owed by another report than the one of keepAcknowledged(): its acknowledgement is
+    // kept in `keptIn` (not owned; it outlives the publisher).
+    void deliverOwed(const LineEvent &end, AckedEnds *keptIn);
     // The station's overview (StationOverview), retained: only the latest is kept and sent,
     // after the state, and again on each connect.
     void setOverview(const QByteArray &json);
@@ -69,7 +72,7 @@ class MqttPublisher : public EventSink {
     void onDisconnect(int rc);
     void onPublish(int mid);
     void connectFirst(std::unique_lock<std::mutex> &lock);
-    void noteAcknowledged(const QByteArray &record);
+    void noteAcknowledged(const QByteArray &record, AckedEnds *keptIn);
     void noteDropped(LineEvent::Kind kind);   // with the lock held
     void noteProblem(const QString &problem); // a connection problem, said once
     static QByteArray stateWord(State state);
@@ -96,6 +99,7 @@ class MqttPublisher : public EventSink {
     struct Sent {
         int qos = 0;
         QByteArray record; // an end's
+        AckedEnds *keptIn = nullptr;
     };
     QHash<int, Sent> inFlight;
     QSet<int> earlyAcks;                // acknowledged before their publish call returned

@@ -6,6 +6,8 @@
 #include <deque>
 #include <optional>
 
+class AckedEnds;
+
 // A message waiting for the broker.
 struct MqttMessage {
     QByteArray topic;
@@ -14,6 +16,7 @@ struct MqttMessage {
     bool retain = false;
     LineEvent::Kind kind = LineEvent::Log; // what it tells, for which goes first when full
     QByteArray record;                     // an end's report record: acknowledged by the broker
+    AckedEnds *keptIn = nullptr;           // where that acknowledgement is kept, if anywhere
 };
 
 // The events that wait while the broker cannot be reached: at most `limit`. When full, the least
