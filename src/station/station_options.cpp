@@ -186,8 +186,8 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
         } else if (a == QLatin1String("--operator") || a == QLatin1String("--lot")) {
             QString &into = a == QLatin1String("--lot") ? o.lot : o.operatorId;
             if (!value(into)) return located(i);
-            if (const QString why = Scanned_TextProblem(into); !why.isEmpty()) {
-                parsed.error = QStringLiteral("%1: %2").arg(a, why);
+            if (const QString problem = Scanned_TextProblem(into); !problem.isEmpty()) {
+                parsed.error = QStringLiteral("%1: %2").arg(a, problem);
                 return located(i);
             }
         } else if (a == QLatin1String("--scan")) {
