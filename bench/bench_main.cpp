@@ -216,19 +216,16 @@ int gangTable(QTextStream &out, const QString &dir) {
     int failures = 0;
     double single = 0;
     for (const int boards : {1, 2, 4, 8}) {
-        std::vector<GangCost> runs(3);
-        QString error;
-        for (GangCost &run : runs)
-            if (error.isEmpty()) error = Run_GangBench(boards, dir, mcu, flash, &run);
+        GangCost median;
+        const QString error = Median_Run<GangCost>(
+            3, [&](int, GangCost *run) { return Run_GangBench(boards, dir, mcu, flash, run); },
+            &median);
         if (!error.isEmpty()) {
             ++failures;
             out << boards << " boards: FAILED: " << error << "\n";
             out.flush();
             continue;
         }
-        std::sort(runs.begin(), runs.end(),
-                  [](const GangCost &a, const GangCost &b) { return a.seconds < b.seconds; });
-        const GangCost &median = runs[1];
         if (boards == 1) single = median.seconds;
         out << tableLine(
             columns, {QString::number(boards), fixed(median.seconds, 3),

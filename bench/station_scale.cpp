@@ -163,19 +163,16 @@ int Run_StationScale(const QString &dir, QTextStream &out) {
     int failures = 0;
     double single = 0;
     for (const int boards : {1, 8, 24}) {
-        std::vector<StationCost> runs(RunsPerRow);
-        QString error;
-        for (int r = 0; r < RunsPerRow && error.isEmpty(); ++r)
-            error = runStation(boards, r, dir, &runs[size_t(r)]);
+        StationCost median;
+        const QString error = Median_Run<StationCost>(
+            RunsPerRow, [&](int r, StationCost *run) { return runStation(boards, r, dir, run); },
+            &median);
         if (!error.isEmpty()) {
             ++failures;
             out << boards << " boards: FAILED: " << error << "\n";
             out.flush();
             continue;
         }
-        std::sort(runs.begin(), runs.end(),
-                  [](const StationCost &a, const StationCost &b) { return a.seconds < b.seconds; });
-        const StationCost &median = runs[RunsPerRow / 2];
         if (boards == 1) single = median.seconds;
         out << QStringLiteral("%1 %2 %3 %4 %5 %6\n")
                    .arg(boards, -7)
