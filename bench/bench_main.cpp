@@ -2,13 +2,17 @@
 // the floor: the same packets pushed through the same kind of port to a device that only reads
 // them and acknowledges each block at once, with the pacing the protocol mandates, spun exactly.
 // Then the gang: 1, 2, 4 and 8 boards updated at once, one simulator process per board. With
-// --realistic, then the flash update against a chip with a real flash part's timing. Last, the
-// window: how long its GUI thread waited between ticks while its board thread updated the flash.
+// --realistic, then the flash update against a chip with a real flash part's timing, and
+// tessara-station on 1, 8 and 24 such boards. Last, the window: how long its GUI thread waited
+// between ticks while its board thread updated the flash.
 #include "bench_support.h"
 #include "floor_device.h"
 #include "gang_bench.h"
 #include "ledger_rows.h"
 #include "realistic_rows.h"
+#ifdef TESSARA_BENCH_STATION
+#include "station_scale.h"
+#endif
 #ifdef TESSARA_BENCH_WINDOW
 #include "window_row.h"
 #endif
@@ -212,19 +216,16 @@ int gangTable(QTextStream &out, const QString &dir) {
     int failures = 0;
     double single = 0;
     for (const int boards : {1, 2, 4, 8}) {
-        std::vector<GangCost> runs(3);
-        QString error;
-        for (GangCost &run : runs)
-            if (error.isEmpty()) error = Run_GangBench(boards, dir, mcu, flash, &run);
+        GangCost median;
+        const QString error = Median_Run<GangCost>(
+            3, [&](int, GangCost *run) { return Run_GangBench(boards, dir, mcu, flash, run); },
+            &median);
         if (!error.isEmpty()) {
             ++failures;
             out << boards << " boards: FAILED: " << error << "\n";
             out.flush();
             continue;
         }
-        std::sort(runs.begin(), runs.end(),
-                  [](const GangCost &a, const GangCost &b) { return a.seconds < b.seconds; });
-        const GangCost &median = runs[1];
         if (boards == 1) single = median.seconds;
         out << tableLine(
             columns, {QString::number(boards), fixed(median.seconds, 3),
@@ -262,6 +263,11 @@ int main(int argc, char **argv) {
     // --ledger: the per-board ledger rows alone.
     if (app.arguments().contains(QStringLiteral("--ledger")))
         return Run_LedgerRows(dir.path(), out) ? 1 : 0;
+#ifdef TESSARA_BENCH_STATION
+    // --station: tessara-station on 1, 8 and 24 boards with a real flash part's timing alone.
+    if (app.arguments().contains(QStringLiteral("--station")))
+        return Run_StationScale(dir.path(), out) ? 1 : 0;
+#endif
     const std::vector<Column> columns = {{"operation", -20}, {"model", -6},   {"bytes", 9},
                                          {"seconds", 8},     {"bytes/s", 10}, {"floor s", 8},
                                          {"ratio", 6},       {"host cpu", 9}, {"cpu %", 6},
@@ -291,8 +297,12 @@ int main(int argc, char **argv) {
     }
     failures += gangTable(out, dir.path());
     failures += Run_LedgerRows(dir.path(), out);
-    if (app.arguments().contains(QStringLiteral("--realistic")))
+    if (app.arguments().contains(QStringLiteral("--realistic"))) {
         failures += Run_RealisticRows(dir.path(), out);
+#ifdef TESSARA_BENCH_STATION
+        failures += Run_StationScale(dir.path(), out);
+#endif
+    }
 #ifdef TESSARA_BENCH_WINDOW
     failures += Run_WindowRow(dir.path(), out);
 #endif

@@ -8,6 +8,9 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QString>
+#include <algorithm>
+#include <functional>
+#include <vector>
 
 // What the benchmark's tables share: timing an operation, images, and a simulated chip with the
 // host connected to it.
@@ -36,6 +39,19 @@ template <typename F> Cost measure(F &&run) {
 // `bytes` of noise from `seed`; with `withRunAddress` an MCU image's run address 0x08008000.
 QByteArray randomImage(int bytes, bool withRunAddress, quint32 seed);
 bool writeFile(const QString &path, const QByteArray &bytes);
+
+// Runs `run(i, &cost)` `runs` times, stopping at the first failure (its reason, returned), and
+// gives the run of median `seconds`.
+template <class Cost>
+QString Median_Run(int runs, const std::function<QString(int, Cost *)> &run, Cost *median) {
+    std::vector<Cost> costs(static_cast<size_t>(runs));
+    for (int i = 0; i < runs; ++i)
+        if (const QString error = run(i, &costs[size_t(i)]); !error.isEmpty()) return error;
+    std::sort(costs.begin(), costs.end(),
+              [](const Cost &a, const Cost &b) { return a.seconds < b.seconds; });
+    *median = costs[size_t(runs / 2)];
+    return {};
+}
 
 // A simulated chip on its pseudo-terminal, the host's port open on it and the chip identified
 // by the probe, as the operator finds it. Check error() first.

@@ -1099,28 +1099,71 @@ class StationTest : public QObject {
                  QStringLiteral("pci-0000:00:14.0-usb-0:1.3:1.0"));
     }
 
-    // The README's picture (scripts/station_screenshot.sh): eight slots in mixed states. Runs
-    // only when TESSARA_STATION_SCREENSHOT names the file to write.
+    // The README's pictures (scripts/station_screenshot.sh): a fixture of 8 and of 24 slots in
+    // mixed states, and 8 in Chinese. Each slot's board, by letter: P passes, M is the wrong
+    // model, C fails its CRC check, L is lost mid-write, R is still in its flash check, and - is
+    // an empty slot. Runs only when TESSARA_STATION_SCREENSHOT names the folder to write to.
+    void screenshot_data() {
+        QTest::addColumn<QString>("boards");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("8 slots") << "PPMPCRL-"
+                                 << "en" << QSize(1280, 800) << "station-8.png";
+        QTest::newRow("8 slots zh_CN") << "PPMPCRL-"
+                                       << "zh_CN" << QSize(1280, 800) << "station-8-zh_CN.png";
+        QTest::newRow("24 slots") << "PPPRPPMPPLPPPPCPR-PPPP-P"
+                                  << "en" << QSize(1920, 1280) << "station-24.png";
+    }
     void screenshot() {
-        const QString file = qEnvironmentVariable("TESSARA_STATION_SCREENSHOT");
-        if (file.isEmpty()) QSKIP("TESSARA_STATION_SCREENSHOT names no file");
+        QFETCH(QString, boards);
+        QFETCH(QString, language);
+        QFETCH(QSize, size);
+        QFETCH(QString, file);
+        const QString folder = qEnvironmentVariable("TESSARA_STATION_SCREENSHOT");
+        if (folder.isEmpty()) QSKIP("TESSARA_STATION_SCREENSHOT names no folder");
+        QTranslator chinese; // leaves the application with itself
+        if (language == "zh_CN") {
+            QVERIFY(chinese.load(QLocale("zh_CN"), "tessara-station", "_", TESSARA_STATION_QM_DIR));
+            qApp->installTranslator(&chinese);
+        }
         BenchRig bench;
-        const auto slowCheck = [](SimConfig &c) {
-            c.crcProgressStep = 16 * 1024;
-            c.crcProgressIntervalMs = 3000;
-        };
-        for (int i : {0, 1, 3, 6})
-            QVERIFY(bench.plug(i));
-        QVERIFY(bench.plug(2, [](SimConfig &c) { keepLink(c, "KQ580"); }));
-        QVERIFY(bench.plug(4));
-        bench.board(4).addFault(SimFault::on('N', 1, SimFault::BadCrc));
-        QVERIFY(bench.plug(5, slowCheck));
-        Station station(bench, 7);
-        station.window->resize(1180, 800);
-        QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 6, 20000);
-        QTRY_VERIFY(tileOf(*station.window, "A6").contains("flash check"));
-        QTest::qWait(1200); // the running tile's clock moves on
-        QVERIFY(station.window->grab().save(file));
+        const int columns = boards.size() > 8 ? 6 : 4; // the fixture's rows: A1..A6, B1..
+        QList<SlotEntry> entries;
+        QStringList seated, running;
+        int finishing = 0;
+        for (int i = 0; i < boards.size(); ++i) {
+            const QString name =
+                QStringLiteral("%1%2").arg(QChar('A' + i / columns)).arg(i % columns + 1);
+            entries.append({bench.link(i), name});
+            const QChar kind = boards[i];
+            if (kind == '-') continue;
+            QVERIFY(bench.plug(i, [kind](SimConfig &c) {
+                if (kind == 'M') keepLink(c, "KQ580");
+                if (kind == 'R') { // a CRC check that takes its time
+                    c.crcProgressStep = 16 * 1024;
+                    c.crcProgressIntervalMs = 3000;
+                }
+            }));
+            if (kind == 'C') bench.board(i).addFault(SimFault::on('N', 1, SimFault::BadCrc));
+            if (kind == 'L') bench.board(i).addFault(SimFault::on('l', 2, SimFault::Vanish, -1));
+            seated.append(bench.link(i));
+            if (kind == 'R')
+                running.append(name);
+            else
+                ++finishing;
+        }
+        Station station(bench, 0, false, 0, QString(), [&](StationWindow::Setup &setup) {
+            setup.names = SlotNames(entries);
+            setup.ports = [seated] { return seated; };
+        });
+        station.window->resize(size);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.reportLines(), finishing, 30000);
+        const QString check = QCoreApplication::translate("OperatorWords", "flash check");
+        for (const QString &name : running)
+            QTRY_VERIFY(tileOf(*station.window, name).contains(check));
+        QTest::qWait(1200); // the running tiles' clocks move on
+        QVERIFY(station.window->grab().save(QDir(folder).filePath(file)));
     }
 
     // Every line of every tile fits its tile, in English and in Chinese, with 4 to 24 slots on
@@ -1196,6 +1239,8 @@ class StationTest : public QObject {
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
 
+        // No line of the window holds it wider or taller than the screen it was given.
+        QCOMPARE(w.size(), screen);
         for (const SlotTile *tile : tiles) {
             for (const QLabel *label : tile->findChildren<QLabel *>()) {
                 if (label->isHidden()) continue;

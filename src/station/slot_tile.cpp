@@ -93,7 +93,7 @@ int SlotTile::heightAt(int width, double s) const {
         if (text.isEmpty()) continue;
         const QFontMetrics metrics(scaled(font(), Lines[i], s));
         const QRect box = metrics.boundingRect(QRect(0, 0, inner, 1 << 20), Qt::TextWordWrap, text);
-        if (box.width() > inner) return 1 << 20; // a word wider than the tile
+        if (box.width() > inner) return TooNarrow; // a word wider than the tile
         total += box.height() + 2;
         ++shown;
     }

@@ -41,9 +41,10 @@ class SlotTile : public QFrame {
     static std::pair<QColor, QColor> colours(SlotState state);
     // Every line's font at `scale` times its size (1: the name 22 pt, the state 30 pt, ...).
     void setScale(double scale);
-    // The height the tile needs at `width` with its fonts at `scale`; very large when a word is
+    // The height the tile needs at `width` with its fonts at `scale`; TooNarrow when a word is
     // wider than the tile.
     int heightAt(int width, double scale) const;
+    static constexpr int TooNarrow = 1 << 20;
 
   signals:
     void clicked();

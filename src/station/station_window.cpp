@@ -89,6 +89,8 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     shiftLabel->setTextFormat(Qt::PlainText);
     countersLabel = new QLabel(central);
     countersLabel->setAccessibleName(QStringLiteral("counters"));
+    // On one line beside the buttons they would hold the window wider than a 1280 px screen.
+    countersLabel->setWordWrap(true);
     QFont big = countersLabel->font();
     big.setPointSize(14);
     countersLabel->setFont(big);

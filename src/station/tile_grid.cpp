@@ -42,14 +42,24 @@ void TileGrid::fitTo(const QSize &view) {
     space = view;
     const int n = int(tiles.size());
     if (n == 0 || view.isEmpty()) return;
-    // The columns that give the largest tile of a landscape shape (4:3).
+    // The columns that give the largest tile of a landscape shape (4:3), among those where no
+    // word is wider than its tile at the smallest font (else fewer columns and a scroll).
+    const auto wordsFit = [&](int width) {
+        for (SlotTile *tile : tiles)
+            if (tile->heightAt(width, MinScale) >= SlotTile::TooNarrow) return false;
+        return true;
+    };
     double best = -1;
+    bool bestFits = false;
     for (int c = 1; c <= n; ++c) {
         const int rows = (n + c - 1) / c;
         const double w = cellSize(view.width(), c), h = cellSize(view.height(), rows);
         const double size = std::min(w, h * 4.0 / 3.0);
-        if (size > best + 0.5) {
+        if (size <= best + 0.5 && bestFits) continue;
+        const bool fits = wordsFit(int(w));
+        if ((fits && !bestFits) || (fits == bestFits && size > best + 0.5)) {
             best = size;
+            bestFits = fits;
             columnCount = c;
         }
     }
