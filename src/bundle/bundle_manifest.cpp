@@ -171,6 +171,12 @@ bool Parse_BundleManifest(const QByteArray &json, BundleManifest &manifest, QStr
     Reader read{reason};
     if (json.size() > ManifestMax)
         return read.fail(QStringLiteral("the manifest is larger than %1 bytes").arg(ManifestMax));
+    // A key twice: the reader keeps one, the reviewer may have read the other. Looked for
+    // before the reader reads it, which would leak what it reads of such a key.
+    const QString twice = Json_DuplicateKey(json);
+    if (!twice.isEmpty())
+        return read.fail(
+            QStringLiteral("the manifest has the key \"%1\" twice").arg(twice.left(80)));
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject())
@@ -179,11 +185,6 @@ bool Parse_BundleManifest(const QByteArray &json, BundleManifest &manifest, QStr
                                       ? error.errorString() + QStringLiteral(" at byte ") +
                                             QString::number(error.offset)
                                       : QStringLiteral("another JSON value")));
-    // A key twice: the reader keeps one, the reviewer may have read the other.
-    const QString twice = Json_DuplicateKey(json);
-    if (!twice.isEmpty())
-        return read.fail(
-            QStringLiteral("the manifest has the key \"%1\" twice").arg(twice.left(80)));
     const QJsonObject top = doc.object();
     // The format first: a later format may be laid out in any other way.
     const QJsonValue format = top.value(QLatin1String("format"));

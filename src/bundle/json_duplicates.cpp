@@ -32,7 +32,7 @@ QString readString(const QByteArray &json, int &at) {
         }
         text += QString::fromUtf8(json.constData() + run, at - run);
         const char e = at + 1 < json.size() ? json[at + 1] : '\0';
-        at += 2;
+        at = qMin(at + 2, int(json.size())); // a text may end inside an escape
         switch (e) {
         case 'b':
             text += QChar(u'\b');

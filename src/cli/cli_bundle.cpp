@@ -198,14 +198,14 @@ struct CreateOptions {
 bool readFields(const QString &path, UnitFields &fields, QString &reason) {
     QByteArray text;
     if (!Read_BoundedFile(path, ManifestMax, text, reason)) return false;
+    if (const QString twice = Json_DuplicateKey(text); !twice.isEmpty()) {
+        reason = QStringLiteral("%1: a field has the key \"%2\" twice").arg(path, twice.left(80));
+        return false;
+    }
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError || !doc.isArray()) {
         reason = QStringLiteral("%1: not a JSON array of fields").arg(path);
-        return false;
-    }
-    if (const QString twice = Json_DuplicateKey(text); !twice.isEmpty()) {
-        reason = QStringLiteral("%1: a field has the key \"%2\" twice").arg(path, twice.left(80));
         return false;
     }
     if (Parse_UnitFields(doc.array(), fields, reason)) return true;

@@ -9,6 +9,12 @@
 #include <QEventLoop>
 #include <QSemaphore>
 #include <QThread>
+#include <vector>
+
+namespace {
+// What is to be done as this board's thread ends (At_BoardThreadEnd).
+thread_local std::vector<std::function<void()>> threadEnd;
+} // namespace
 
 // The board's side, on the board's thread: the link and the session, created there on first use,
 // and the observer of every job, which hands what the job shows to the BoardThread's signals.
@@ -136,11 +142,16 @@ BoardThread::BoardThread(const QString &port, QObject *parent) : QObject(parent)
     });
     QSemaphore ready;
     thread = QThread::create([this, &ready] {
-        QEventLoop loop;
-        BoardWorker board(*this, loop);
-        worker = &board;
-        ready.release();
-        loop.exec();
+        {
+            QEventLoop loop;
+            BoardWorker board(*this, loop);
+            worker = &board;
+            ready.release();
+            loop.exec();
+        }
+        for (const std::function<void()> &cleanUp : threadEnd)
+            cleanUp();
+        threadEnd.clear();
     });
     thread->setParent(this);
     thread->start();
@@ -153,6 +164,10 @@ BoardThread::~BoardThread() {
     worker->answers.release(1000);
     post([](BoardWorker &w) { w.quit(); });
     thread->wait();
+}
+
+void At_BoardThreadEnd(std::function<void()> cleanUp) {
+    threadEnd.push_back(std::move(cleanUp));
 }
 
 bool BoardThread::stopRequested() const {

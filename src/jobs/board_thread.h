@@ -122,3 +122,9 @@ BoardThreads Run_Boards(const QStringList &ports, JobRequest request,
                         const std::function<void(BoardThread &)> &follow,
                         const std::function<void(BoardThread &)> &ended,
                         QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever));
+
+// Runs `cleanUp` on this thread as it ends, when it is a board's thread: before anyone who waits
+// for the board goes on (a layer above keeps per-thread resources, such as database
+// connections, that must not outlive the run nor be closed from another thread). On any other
+// thread it is never run.
+void At_BoardThreadEnd(std::function<void()> cleanUp);

@@ -1,5 +1,6 @@
 #include "ledger/sql_ledger.h"
 
+#include "jobs/board_thread.h"
 #include "ledger/process_alive.h"
 #include "ledger/returning_board.h"
 
@@ -9,7 +10,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSysInfo>
-#include <QThread>
 #include <QUuid>
 #include <atomic>
 #include <memory>
@@ -230,12 +230,11 @@ QSqlDatabase SqlLedger::connection(QString &reason) {
         connections.append(connectionName);
         threadConnections.names.append(connectionName);
     }
-    // A thread's connections close as its run ends, before anyone waiting for it goes on to
+    // A board's connections close as its run ends, before anyone waiting for it goes on to
     // close the ledger or the program: the thread's own clean-up comes too late for that.
     if (!threadConnections.closedWithThread) {
         threadConnections.closedWithThread = true;
-        QObject::connect(QThread::currentThread(), &QThread::finished,
-                         [] { threadConnections.closeAll(); });
+        At_BoardThreadEnd([] { threadConnections.closeAll(); });
     }
     return db;
 }
