@@ -8895,10 +8895,10 @@
           }
           space = format.space;
           if (format.id.startsWith('--') && !id.startsWith('--')) {
-            defaults_default.warn(''.concat(space.name, ' is a non-standard space and not currently supported in the CSS spec. Use prefixed color(').concat(format.id, ') instead of color(').concat(id, ').'));
+            defaults_default.warn(''.concat(space.name, ' is a non-standard space and not currently supported in the CSS standard. Use prefixed color(').concat(format.id, ') instead of color(').concat(id, ').'));
           }
           if (id.startsWith('--') && !format.id.startsWith('--')) {
-            defaults_default.warn(''.concat(space.name, ' is a standard space and supported in the CSS spec. Use color(').concat(format.id, ') instead of prefixed color(').concat(id, ').'));
+            defaults_default.warn(''.concat(space.name, ' is a standard space and supported in the CSS standard. Use color(').concat(format.id, ') instead of prefixed color(').concat(id, ').'));
           }
         } else {
           format = ColorSpace_default.findFormat({
@@ -15420,12 +15420,12 @@
       return str.length <= attrLimit ? str : str.substring(0, attrLimit) + '...';
     }
     var CACHE_KEY = 'DqElm.RunOptions';
-    var DqElement = function DqElement2(elm, options, spec) {
-      var _this$spec$selector, _this$_virtualNode;
+    var DqElement = function DqElement2(elm, options, descr) {
+      var _this$descr$selector, _this$_virtualNode;
       var dqElementCache = cache_default.get('DqElementCache', function() {
         return new WeakMap();
       });
-      var isCacheable = !options && !spec && elm !== null && _typeof(elm) === 'object';
+      var isCacheable = !options && !descr && elm !== null && _typeof(elm) === 'object';
       if (isCacheable) {
         var cachedDqElement = dqElementCache.get(elm);
         if (cachedDqElement) {
@@ -15433,12 +15433,12 @@
         }
       }
       options !== null && options !== void 0 ? options : options = null;
-      spec !== null && spec !== void 0 ? spec : spec = {};
+      descr !== null && descr !== void 0 ? descr : descr = {};
       if (!options) {
         var _cache_default$get;
         options = (_cache_default$get = cache_default.get(CACHE_KEY)) !== null && _cache_default$get !== void 0 ? _cache_default$get : {};
       }
-      this.spec = spec;
+      this.descr = descr;
       if (elm instanceof abstract_virtual_node_default) {
         this._virtualNode = elm;
         this._element = elm.actualNode;
@@ -15446,7 +15446,7 @@
         this._element = elm;
         this._virtualNode = get_node_from_tree_default(elm);
       }
-      this.fromFrame = ((_this$spec$selector = this.spec.selector) === null || _this$spec$selector === void 0 ? void 0 : _this$spec$selector.length) > 1;
+      this.fromFrame = ((_this$descr$selector = this.descr.selector) === null || _this$descr$selector === void 0 ? void 0 : _this$descr$selector.length) > 1;
       this._includeElementInJson = options.elementRef;
       if (options.absolutePaths) {
         this._options = {
@@ -15454,15 +15454,15 @@
         };
       }
       this.nodeIndexes = [];
-      if (Array.isArray(this.spec.nodeIndexes)) {
-        this.nodeIndexes = this.spec.nodeIndexes;
+      if (Array.isArray(this.descr.nodeIndexes)) {
+        this.nodeIndexes = this.descr.nodeIndexes;
       } else if (typeof ((_this$_virtualNode = this._virtualNode) === null || _this$_virtualNode === void 0 ? void 0 : _this$_virtualNode.nodeIndex) === 'number') {
         this.nodeIndexes = [ this._virtualNode.nodeIndex ];
       }
       this.source = null;
       if (!axe._audit.noHtml) {
-        var _this$spec$source;
-        this.source = (_this$spec$source = this.spec.source) !== null && _this$spec$source !== void 0 ? _this$spec$source : _getElementSource(this._element);
+        var _this$descr$source;
+        this.source = (_this$descr$source = this.descr.source) !== null && _this$descr$source !== void 0 ? _this$descr$source : _getElementSource(this._element);
       }
       if (isCacheable) {
         dqElementCache.set(elm, this);
@@ -15471,19 +15471,19 @@
     };
     DqElement.prototype = {
       get selector() {
-        return this.spec.selector || [ _getSelector(this.element, this._options) ];
+        return this.descr.selector || [ _getSelector(this.element, this._options) ];
       },
       get ancestry() {
-        return this.spec.ancestry || [ _getAncestry(this.element) ];
+        return this.descr.ancestry || [ _getAncestry(this.element) ];
       },
       get xpath() {
-        return this.spec.xpath || [ get_xpath_default(this.element) ];
+        return this.descr.xpath || [ get_xpath_default(this.element) ];
       },
       get element() {
         return this._element;
       },
       toJSON: function toJSON() {
-        var spec = {
+        var descr = {
           selector: this.selector,
           source: this.source,
           xpath: this.xpath,
@@ -15492,14 +15492,14 @@
           fromFrame: this.fromFrame
         };
         if (this._includeElementInJson) {
-          spec.element = this._element;
+          descr.element = this._element;
         }
-        return spec;
+        return descr;
       }
     };
     DqElement.fromFrame = function fromFrame(node, options, frame) {
-      var spec = DqElement.mergeSpecs(node, frame);
-      return new DqElement(frame.element, options, spec);
+      var descr = DqElement.mergeSpecs(node, frame);
+      return new DqElement(frame.element, options, descr);
     };
     DqElement.mergeSpecs = function mergeSpecs(child, parentFrame) {
       return _extends({}, child, {
@@ -21074,7 +21074,7 @@
       if (!standard.variant) {
         return standard;
       }
-      var variant = standard.variant, spec = _objectWithoutProperties(standard, _excluded9);
+      var variant = standard.variant, descr = _objectWithoutProperties(standard, _excluded9);
       for (var variantName in variant) {
         if (!variant.hasOwnProperty(variantName) || variantName === 'default') {
           continue;
@@ -21089,17 +21089,17 @@
         if (matches_default2(vNode, matches4)) {
           for (var propName in props) {
             if (props.hasOwnProperty(propName)) {
-              spec[propName] = props[propName];
+              descr[propName] = props[propName];
             }
           }
         }
       }
       for (var _propName in variant['default']) {
-        if (variant['default'].hasOwnProperty(_propName) && typeof spec[_propName] === 'undefined') {
-          spec[_propName] = variant['default'][_propName];
+        if (variant['default'].hasOwnProperty(_propName) && typeof descr[_propName] === 'undefined') {
+          descr[_propName] = variant['default'][_propName];
         }
       }
-      return spec;
+      return descr;
     }
     var get_element_spec_default = getElementSpec;
     function implicitRole2(node) {
@@ -23812,18 +23812,18 @@
         frameContext[type2].push(selectorArray);
       });
     }
-    function Context(spec, flatTree) {
+    function Context(descr, flatTree) {
       var _spec, _spec2, _spec3, _spec4, _this10 = this;
-      spec = clone2(spec);
+      descr = clone2(descr);
       this.frames = [];
-      this.page = typeof ((_spec = spec) === null || _spec === void 0 ? void 0 : _spec.page) === 'boolean' ? spec.page : void 0;
-      this.initiator = typeof ((_spec2 = spec) === null || _spec2 === void 0 ? void 0 : _spec2.initiator) === 'boolean' ? spec.initiator : true;
-      this.focusable = typeof ((_spec3 = spec) === null || _spec3 === void 0 ? void 0 : _spec3.focusable) === 'boolean' ? spec.focusable : true;
-      this.size = _typeof((_spec4 = spec) === null || _spec4 === void 0 ? void 0 : _spec4.size) === 'object' ? spec.size : {};
-      spec = normalizeContext(spec);
-      this.flatTree = flatTree !== null && flatTree !== void 0 ? flatTree : _getFlattenedTree(getRootNode2(spec));
-      this.exclude = spec.exclude;
-      this.include = spec.include;
+      this.page = typeof ((_spec = descr) === null || _spec === void 0 ? void 0 : _spec.page) === 'boolean' ? descr.page : void 0;
+      this.initiator = typeof ((_spec2 = descr) === null || _spec2 === void 0 ? void 0 : _spec2.initiator) === 'boolean' ? descr.initiator : true;
+      this.focusable = typeof ((_spec3 = descr) === null || _spec3 === void 0 ? void 0 : _spec3.focusable) === 'boolean' ? descr.focusable : true;
+      this.size = _typeof((_spec4 = descr) === null || _spec4 === void 0 ? void 0 : _spec4.size) === 'object' ? descr.size : {};
+      descr = normalizeContext(descr);
+      this.flatTree = flatTree !== null && flatTree !== void 0 ? flatTree : _getFlattenedTree(getRootNode2(descr));
+      this.exclude = descr.exclude;
+      this.include = descr.include;
       this.include = parseSelectorArray(this, 'include');
       this.exclude = parseSelectorArray(this, 'exclude');
       _select('frame, iframe', this).forEach(function(frame) {
@@ -25359,13 +25359,13 @@
         });
       }
     }
-    function configure(spec) {
+    function configure(descr) {
       var audit = axe._audit;
       if (!audit) {
         throw new Error('No audit configured');
       }
-      if (spec.axeVersion || spec.ver) {
-        var specVersion = spec.axeVersion || spec.ver;
+      if (descr.axeVersion || descr.ver) {
+        var specVersion = descr.axeVersion || descr.ver;
         if (!/^\d+\.\d+\.\d+(-canary)?/.test(specVersion)) {
           throw new Error('Invalid configured version '.concat(specVersion));
         }
@@ -25377,14 +25377,14 @@
           throw new Error('Configured version '.concat(specVersion, ' is not compatible with current axe version ').concat(axe.version));
         }
       }
-      if (spec.reporter && (typeof spec.reporter === 'function' || hasReporter(spec.reporter))) {
-        audit.reporter = spec.reporter;
+      if (descr.reporter && (typeof descr.reporter === 'function' || hasReporter(descr.reporter))) {
+        audit.reporter = descr.reporter;
       }
-      if (spec.checks) {
-        if (!Array.isArray(spec.checks)) {
+      if (descr.checks) {
+        if (!Array.isArray(descr.checks)) {
           throw new TypeError('Checks property must be an array');
         }
-        spec.checks.forEach(function(check) {
+        descr.checks.forEach(function(check) {
           if (!check.id) {
             throw new TypeError('Configured check '.concat(JSON.stringify(check), ' is invalid. Checks must be an object with at least an id property'));
           }
@@ -25392,11 +25392,11 @@
         });
       }
       var modifiedRules = [];
-      if (spec.rules) {
-        if (!Array.isArray(spec.rules)) {
+      if (descr.rules) {
+        if (!Array.isArray(descr.rules)) {
           throw new TypeError('Rules property must be an array');
         }
-        spec.rules.forEach(function(rule) {
+        descr.rules.forEach(function(rule) {
           if (!rule.id) {
             throw new TypeError('Configured rule '.concat(JSON.stringify(rule), ' is invalid. Rules must be an object with at least an id property'));
           }
@@ -25404,7 +25404,7 @@
           audit.addRule(rule);
         });
       }
-      if (spec.disableOtherRules) {
+      if (descr.disableOtherRules) {
         audit.rules.forEach(function(rule) {
           if (modifiedRules.includes(rule.id) === false) {
             rule.enabled = false;
@@ -25416,30 +25416,30 @@
         application: audit.application,
         lang: audit.lang
       };
-      if (typeof spec.branding !== 'undefined') {
-        audit.setBranding(spec.branding);
+      if (typeof descr.branding !== 'undefined') {
+        audit.setBranding(descr.branding);
       }
-      if (spec.tagExclude) {
-        audit.tagExclude = spec.tagExclude;
+      if (descr.tagExclude) {
+        audit.tagExclude = descr.tagExclude;
       }
-      if (spec.locale) {
-        audit.applyLocale(spec.locale);
+      if (descr.locale) {
+        audit.applyLocale(descr.locale);
       }
       audit._constructHelpUrls(previousHelpUrlSettings);
-      if (spec.standards) {
-        configureStandards(spec.standards);
+      if (descr.standards) {
+        configureStandards(descr.standards);
       }
-      if (spec.noHtml) {
+      if (descr.noHtml) {
         audit.noHtml = true;
       }
-      if (spec.allowedOrigins) {
-        if (!Array.isArray(spec.allowedOrigins)) {
+      if (descr.allowedOrigins) {
+        if (!Array.isArray(descr.allowedOrigins)) {
           throw new TypeError('Allowed origins property must be an array');
         }
-        if (spec.allowedOrigins.includes('*')) {
+        if (descr.allowedOrigins.includes('*')) {
           throw new Error('"*" is not allowed. Use "'.concat(constants_default.allOrigins, '" instead'));
         }
-        audit.setAllowedOrigins(spec.allowedOrigins);
+        audit.setAllowedOrigins(descr.allowedOrigins);
       }
     }
     var configure_default = configure;
@@ -26159,14 +26159,14 @@
     function isAriaRoleAllowedOnElement(node, role) {
       var vNode = node instanceof abstract_virtual_node_default ? node : get_node_from_tree_default(node);
       var implicitRole3 = implicit_role_default(vNode);
-      var spec = get_element_spec_default(vNode);
-      if (Array.isArray(spec.allowedRoles)) {
-        return spec.allowedRoles.includes(role);
+      var descr = get_element_spec_default(vNode);
+      if (Array.isArray(descr.allowedRoles)) {
+        return descr.allowedRoles.includes(role);
       }
       if (role === implicitRole3) {
         return false;
       }
-      return !!spec.allowedRoles;
+      return !!descr.allowedRoles;
     }
     var is_aria_role_allowed_on_element_default = isAriaRoleAllowedOnElement;
     var dpubRoles2 = [ 'doc-backlink', 'doc-biblioentry', 'doc-biblioref', 'doc-cover', 'doc-endnote', 'doc-glossref', 'doc-noteref' ];
@@ -33567,17 +33567,17 @@
       this.result = null;
     }
     var check_result_default = CheckResult;
-    function createExecutionContext(spec) {
-      if (typeof spec === 'string') {
-        if (metadata_function_map_default[spec]) {
-          return metadata_function_map_default[spec];
+    function createExecutionContext(descr) {
+      if (typeof descr === 'string') {
+        if (metadata_function_map_default[descr]) {
+          return metadata_function_map_default[descr];
         }
-        if (/^\s*function[\s\w]*\(/.test(spec)) {
-          return new Function('return ' + spec + ';')();
+        if (/^\s*function[\s\w]*\(/.test(descr)) {
+          return new Function('return ' + descr + ';')();
         }
-        throw new ReferenceError('Function ID does not exist in the metadata-function-map: '.concat(spec));
+        throw new ReferenceError('Function ID does not exist in the metadata-function-map: '.concat(descr));
       }
-      return spec;
+      return descr;
     }
     function normalizeOptions() {
       var options = arguments.length > 0 && arguments[0] !== undefined ? arguments[0] : {};
@@ -33588,10 +33588,10 @@
       }
       return options;
     }
-    function Check(spec) {
-      if (spec) {
-        this.id = spec.id;
-        this.configure(spec);
+    function Check(descr) {
+      if (descr) {
+        this.id = descr.id;
+        this.configure(descr);
       }
     }
     Check.prototype.enabled = true;
@@ -33644,25 +33644,25 @@
       checkResult.result = result;
       return checkResult;
     };
-    Check.prototype.configure = function configure2(spec) {
+    Check.prototype.configure = function configure2(descr) {
       var _this15 = this;
-      if (!spec.evaluate || metadata_function_map_default[spec.evaluate]) {
+      if (!descr.evaluate || metadata_function_map_default[descr.evaluate]) {
         this._internalCheck = true;
       }
-      if (spec.hasOwnProperty('enabled')) {
-        this.enabled = spec.enabled;
+      if (descr.hasOwnProperty('enabled')) {
+        this.enabled = descr.enabled;
       }
-      if (spec.hasOwnProperty('options')) {
+      if (descr.hasOwnProperty('options')) {
         if (this._internalCheck) {
-          this.options = normalizeOptions(spec.options);
+          this.options = normalizeOptions(descr.options);
         } else {
-          this.options = spec.options;
+          this.options = descr.options;
         }
       }
       [ 'evaluate', 'after' ].filter(function(prop) {
-        return spec.hasOwnProperty(prop);
+        return descr.hasOwnProperty(prop);
       }).forEach(function(prop) {
-        return _this15[prop] = createExecutionContext(spec[prop]);
+        return _this15[prop] = createExecutionContext(descr[prop]);
       });
     };
     Check.prototype.getOptions = function getOptions(options) {
@@ -33681,26 +33681,26 @@
       this.nodes = [];
     }
     var rule_result_default = RuleResult;
-    function Rule(spec, parentAudit) {
+    function Rule(descr, parentAudit) {
       this._audit = parentAudit;
-      this.id = spec.id;
-      this.selector = spec.selector || '*';
-      if (spec.impact) {
-        assert_default(constants_default.impact.includes(spec.impact), 'Impact '.concat(spec.impact, ' is not a valid impact'));
-        this.impact = spec.impact;
+      this.id = descr.id;
+      this.selector = descr.selector || '*';
+      if (descr.impact) {
+        assert_default(constants_default.impact.includes(descr.impact), 'Impact '.concat(descr.impact, ' is not a valid impact'));
+        this.impact = descr.impact;
       }
-      this.excludeHidden = typeof spec.excludeHidden === 'boolean' ? spec.excludeHidden : true;
-      this.enabled = typeof spec.enabled === 'boolean' ? spec.enabled : true;
-      this.pageLevel = typeof spec.pageLevel === 'boolean' ? spec.pageLevel : false;
-      this.reviewOnFail = typeof spec.reviewOnFail === 'boolean' ? spec.reviewOnFail : false;
-      this.any = spec.any || [];
-      this.all = spec.all || [];
-      this.none = spec.none || [];
-      this.tags = spec.tags || [];
-      this.preload = spec.preload ? true : false;
-      this.actIds = spec.actIds;
-      if (spec.matches) {
-        this.matches = createExecutionContext(spec.matches);
+      this.excludeHidden = typeof descr.excludeHidden === 'boolean' ? descr.excludeHidden : true;
+      this.enabled = typeof descr.enabled === 'boolean' ? descr.enabled : true;
+      this.pageLevel = typeof descr.pageLevel === 'boolean' ? descr.pageLevel : false;
+      this.reviewOnFail = typeof descr.reviewOnFail === 'boolean' ? descr.reviewOnFail : false;
+      this.any = descr.any || [];
+      this.all = descr.all || [];
+      this.none = descr.none || [];
+      this.tags = descr.tags || [];
+      this.preload = descr.preload ? true : false;
+      this.actIds = descr.actIds;
+      if (descr.matches) {
+        this.matches = createExecutionContext(descr.matches);
       }
     }
     Rule.prototype.matches = function matches3() {
@@ -34030,43 +34030,43 @@
       result.nodes = sanitizeNodes(result);
       return result;
     };
-    Rule.prototype.configure = function configure3(spec) {
-      if (spec.hasOwnProperty('selector')) {
-        this.selector = spec.selector;
+    Rule.prototype.configure = function configure3(descr) {
+      if (descr.hasOwnProperty('selector')) {
+        this.selector = descr.selector;
       }
-      if (spec.hasOwnProperty('excludeHidden')) {
-        this.excludeHidden = typeof spec.excludeHidden === 'boolean' ? spec.excludeHidden : true;
+      if (descr.hasOwnProperty('excludeHidden')) {
+        this.excludeHidden = typeof descr.excludeHidden === 'boolean' ? descr.excludeHidden : true;
       }
-      if (spec.hasOwnProperty('enabled')) {
-        this.enabled = typeof spec.enabled === 'boolean' ? spec.enabled : true;
+      if (descr.hasOwnProperty('enabled')) {
+        this.enabled = typeof descr.enabled === 'boolean' ? descr.enabled : true;
       }
-      if (spec.hasOwnProperty('pageLevel')) {
-        this.pageLevel = typeof spec.pageLevel === 'boolean' ? spec.pageLevel : false;
+      if (descr.hasOwnProperty('pageLevel')) {
+        this.pageLevel = typeof descr.pageLevel === 'boolean' ? descr.pageLevel : false;
       }
-      if (spec.hasOwnProperty('reviewOnFail')) {
-        this.reviewOnFail = typeof spec.reviewOnFail === 'boolean' ? spec.reviewOnFail : false;
+      if (descr.hasOwnProperty('reviewOnFail')) {
+        this.reviewOnFail = typeof descr.reviewOnFail === 'boolean' ? descr.reviewOnFail : false;
       }
-      if (spec.hasOwnProperty('any')) {
-        this.any = spec.any;
+      if (descr.hasOwnProperty('any')) {
+        this.any = descr.any;
       }
-      if (spec.hasOwnProperty('all')) {
-        this.all = spec.all;
+      if (descr.hasOwnProperty('all')) {
+        this.all = descr.all;
       }
-      if (spec.hasOwnProperty('none')) {
-        this.none = spec.none;
+      if (descr.hasOwnProperty('none')) {
+        this.none = descr.none;
       }
-      if (spec.hasOwnProperty('tags')) {
-        this.tags = spec.tags;
+      if (descr.hasOwnProperty('tags')) {
+        this.tags = descr.tags;
       }
-      if (spec.hasOwnProperty('actIds')) {
-        this.actIds = spec.actIds;
+      if (descr.hasOwnProperty('actIds')) {
+        this.actIds = descr.actIds;
       }
-      if (spec.hasOwnProperty('matches')) {
-        this.matches = createExecutionContext(spec.matches);
+      if (descr.hasOwnProperty('matches')) {
+        this.matches = createExecutionContext(descr.matches);
       }
-      if (spec.impact) {
-        assert_default(constants_default.impact.includes(spec.impact), 'Impact '.concat(spec.impact, ' is not a valid impact'));
-        this.impact = spec.impact;
+      if (descr.impact) {
+        assert_default(constants_default.impact.includes(descr.impact), 'Impact '.concat(descr.impact, ' is not a valid impact'));
+        this.impact = descr.impact;
       }
     };
     var dotRegex = /\{\{.+?\}\}/g;
@@ -34244,23 +34244,23 @@
         }
       }, {
         key: 'addRule',
-        value: function addRule(spec) {
-          if (spec.metadata) {
-            this.data.rules[spec.id] = spec.metadata;
+        value: function addRule(descr) {
+          if (descr.metadata) {
+            this.data.rules[descr.id] = descr.metadata;
           }
-          var rule = this.getRule(spec.id);
+          var rule = this.getRule(descr.id);
           if (rule) {
-            rule.configure(spec);
+            rule.configure(descr);
           } else {
-            this.rules.push(new Rule(spec, this));
+            this.rules.push(new Rule(descr, this));
           }
         }
       }, {
         key: 'addCheck',
-        value: function addCheck(spec) {
-          var metadata = spec.metadata;
+        value: function addCheck(descr) {
+          var metadata = descr.metadata;
           if (_typeof(metadata) === 'object') {
-            this.data.checks[spec.id] = metadata;
+            this.data.checks[descr.id] = metadata;
             if (_typeof(metadata.messages) === 'object') {
               Object.keys(metadata.messages).filter(function(prop) {
                 return metadata.messages.hasOwnProperty(prop) && typeof metadata.messages[prop] === 'string';
@@ -34271,10 +34271,10 @@
               });
             }
           }
-          if (this.checks[spec.id]) {
-            this.checks[spec.id].configure(spec);
+          if (this.checks[descr.id]) {
+            this.checks[descr.id].configure(descr);
           } else {
-            this.checks[spec.id] = new check_default(spec);
+            this.checks[descr.id] = new check_default(descr);
           }
         }
       }, {
@@ -34683,11 +34683,11 @@
         });
       });
     }
-    function Plugin(spec) {
-      this._run = spec.run;
-      this._collect = spec.collect;
+    function Plugin(descr) {
+      this._run = descr.run;
+      this._collect = descr.collect;
       this._registry = {};
-      spec.commands.forEach(function(command) {
+      descr.commands.forEach(function(command) {
         axe._audit.registerCommand(command);
       });
     }
@@ -35219,7 +35219,7 @@
           help: 'ARIA commands must have an accessible name'
         },
         'aria-conditional-attr': {
-          description: 'Ensure ARIA attributes are used as described in the specification of the element\'s role',
+          description: 'Ensure ARIA attributes are used as described in the standard of the element\'s role',
           help: 'ARIA attributes must be used as specified for the element\'s role'
         },
         'aria-deprecated-role': {
