@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QThread>
+#include <algorithm>
 #include <cstring>
 
 SerialLink::SerialLink(QObject *parent) : QObject(parent) {
@@ -69,7 +70,16 @@ void SerialLink::discardStale() {
 
 SerialLink::Wait SerialLink::Wait_Reply(int intervalMs, int polls,
                                         const std::function<bool()> &stop) {
-    for (int poll = 0;; ++poll) {
+    // One wait on the port may span many intervals: it ends as bytes arrive, so a short interval
+    // only made the thread wake for nothing (a flash block's 1 ms, a thousand times a second
+    // for each board while the chip programs). The intervals still set the budget, and how
+    // soon a stop is seen: every interval, or every StopCheckMs when that is longer.
+    constexpr int StopCheckMs = 50;
+    const qint64 budgetMs = qint64(intervalMs) * polls;
+    const int sliceMs = std::max(intervalMs, StopCheckMs);
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
         if (rxFlag) {
             rxFlag = false;
             return Wait::Reply;
@@ -77,8 +87,9 @@ SerialLink::Wait SerialLink::Wait_Reply(int intervalMs, int polls,
         // A closed port (the device went away) can bring no reply.
         if (!port.isOpen()) return Wait::Gone;
         if (outOfTime()) return Wait::OutOfTime;
-        if (poll >= polls) return Wait::TimeOut;
-        waitForArrival(withinDeadline(intervalMs));
+        const qint64 leftMs = budgetMs - clock.elapsed();
+        if (leftMs <= 0) return Wait::TimeOut;
+        waitForArrival(withinDeadline(int(std::min<qint64>(leftMs, sliceMs))));
         if (stop && stop()) {
             if (!rxFlag) return Wait::Stopped;
             rxFlag = false;

@@ -62,9 +62,9 @@ class SerialLink : public QObject {
     void discardStale();
 
     // Waits for an arrival not waited for yet (since the last Reply or discardStale()) within a
-    // budget of `polls` x `intervalMs`: looks first, then waits on the port at most one interval
-    // at a time, waking as soon as bytes arrive. Runs no event loop. `stop`, if given, is asked
-    // after every interval (the stop token).
+    // budget of `polls` x `intervalMs`: looks first, then waits on the port, waking as soon as
+    // bytes arrive. Runs no event loop. `stop`, if given, is asked after every interval, or
+    // every 50 ms when the interval is shorter (the stop token).
     Wait Wait_Reply(int intervalMs, int polls, const std::function<bool()> &stop = {});
 
     // Where arrivals go from now on; none: they are read and dropped.
