@@ -22,7 +22,7 @@ QString Scanned_TextProblem(const QString &text) {
 }
 
 QString Breakable_Serial(const QString &serial) {
-    constexpr int Run = 8;
+    constexpr int Run = 4;
     QString shown;
     for (int i = 0; i < serial.size(); i += Run) {
         if (i > 0) shown += QChar(0x200b);

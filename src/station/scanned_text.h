@@ -14,6 +14,6 @@ constexpr int MaxScannedLength = 64;
 // space.
 QString Scanned_TextProblem(const QString &text);
 
-// `serial` as a tile shows it: a long one may wrap (a zero-width space every 8 characters), so
+// `serial` as a tile shows it: a long one may wrap (a zero-width space every 4 characters), so
 // that it never runs past a narrow tile.
 QString Breakable_Serial(const QString &serial);

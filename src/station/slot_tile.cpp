@@ -11,20 +11,39 @@ namespace {
 
 // The frame's border, each side (the focus shows in it).
 constexpr int Border = 5;
+// Between the short line of a row and the one beside it, and between rows.
+constexpr int RowGap = 8, LineGap = 1;
+// No text is smaller, however small the tiles.
+constexpr double MinPoints = 9;
 
-// Each line's size at scale 1, and whether it is bold, in the order of the tile's lines.
+enum Line { Name, State, Model, Phase, Time, Reason, Hint, Note, Counts, LineCount };
+
+// Each line's size at scale 1, and whether it is bold.
 struct LineFont {
     double points;
     bool bold;
 };
-constexpr LineFont Lines[] = {{22, true}, {30, true},  {14, false}, {14, false}, {14, false},
-                              {14, true}, {13, false}, {14, true},  {12, false}};
-constexpr int PhaseLine = 3, TimeLine = 4;
+constexpr LineFont Fonts[LineCount] = {{22, true},  {30, true},  {14, false},
+                                       {14, false}, {14, false}, {14, true},
+                                       {13, false}, {14, true},  {12, false}};
 
-QFont scaled(QFont font, const LineFont &line, double scale) {
-    font.setPointSizeF(line.points * scale);
-    font.setBold(line.bold);
+// The tile's rows, top to bottom: a short line that does not wrap (or none), then one that
+// wraps in the rest of the row: the slot's name before its state, the clock before the phase.
+struct Row {
+    int side;
+    int main;
+};
+constexpr Row Rows[] = {{Name, State}, {-1, Model}, {Time, Phase}, {-1, Reason},
+                        {-1, Hint},    {-1, Note},  {-1, Counts}};
+
+QFont scaled(QFont font, int line, double scale) {
+    font.setPointSizeF(std::max(MinPoints, Fonts[line].points * scale));
+    font.setBold(Fonts[line].bold);
     return font;
+}
+
+QString widest(const QFontMetrics &metrics, const QString &a, const QString &b) {
+    return metrics.horizontalAdvance(a) >= metrics.horizontalAdvance(b) ? a : b;
 }
 
 // The sign beside the state word: PASS and FAIL differ in shape, not only in colour.
@@ -60,14 +79,27 @@ SlotTile::SlotTile(QWidget *parent) : QFrame(parent) {
         return true;
     }();
     Q_UNUSED(accessible)
+    for (int i = 0; i < LineCount; ++i) {
+        auto *label = new QLabel(this);
+        label->setTextFormat(Qt::PlainText); // a scanned serial is shown, never interpreted
+        lines.append(label);
+    }
     auto *layout = new QVBoxLayout(this);
-    QLabel **all[] = {&name, &state, &model, &phase, &time, &reason, &hint, &note, &counts};
-    for (QLabel **l : all) {
-        *l = new QLabel(this);
-        (*l)->setWordWrap(true);
-        (*l)->setTextFormat(Qt::PlainText); // a scanned serial is shown, never interpreted
-        layout->addWidget(*l);
-        lines.append(*l);
+    layout->setContentsMargins(6, 3, 6, 3);
+    layout->setSpacing(LineGap);
+    for (const Row &row : Rows) {
+        lines[row.main]->setWordWrap(true);
+        if (row.side < 0) {
+            layout->addWidget(lines[row.main]);
+            continue;
+        }
+        auto *beside = new QHBoxLayout;
+        beside->setSpacing(RowGap);
+        lines[row.side]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        beside->addWidget(lines[row.side]);
+        beside->addWidget(lines[row.main], 1);
+        beside->addStretch(); // a short line alone stays at the left
+        layout->addLayout(beside);
     }
     layout->addStretch();
     scale = 0; // none set yet
@@ -77,27 +109,75 @@ SlotTile::SlotTile(QWidget *parent) : QFrame(parent) {
 void SlotTile::setScale(double s) {
     if (s == scale) return;
     scale = s;
-    for (int i = 0; i < lines.size(); ++i)
-        lines[i]->setFont(scaled(font(), Lines[i], s));
+    for (int i = 0; i < LineCount; ++i)
+        lines[i]->setFont(scaled(font(), i, s));
+}
+
+void SlotTile::setPhaseRoom(const QStringList &phases) {
+    const QFontMetrics metrics(scaled(font(), Phase, 1.0));
+    QString room;
+    for (const QString &phase : phases)
+        room = widest(metrics, room, phase);
+    if (room == phaseRoom) return;
+    phaseRoom = room;
+    textsChanged();
 }
 
 int SlotTile::heightAt(int width, double s) const {
+    // Fonts go in steps of a thousandth: two scales that round alike measure alike.
+    const quint64 key = (quint64(quint32(width)) << 32) | quint32(qRound(s * 1000));
+    const auto known = heights.constFind(key);
+    if (known != heights.cend()) return *known;
+    if (heights.size() > 512) heights.clear(); // a window resized many times
+    const int height = measure(width, s);
+    heights.insert(key, height);
+    return height;
+}
+
+// What a line is measured with: a running board's clock and phase change every second, so room
+// is kept for the widest they may read.
+QString SlotTile::measuredText(int line, const QFontMetrics &metrics) const {
+    const QString text = lines[line]->text();
+    if (!running) return text;
+    if (line == Phase) return widest(metrics, text, phaseRoom);
+    if (line == Time) return widest(metrics, text, QStringLiteral("88:88"));
+    return text;
+}
+
+int SlotTile::measure(int width, double s) const {
     const QMargins m = layout()->contentsMargins();
     const int inner = width - m.left() - m.right() - 2 * Border;
     int total = m.top() + m.bottom() + 2 * Border;
     int shown = 0;
-    for (int i = 0; i < lines.size(); ++i) {
-        QString text = lines[i]->text();
-        // A running board's phase and time come and go every second: room is kept for them.
-        if (text.isEmpty() && (i == PhaseLine || i == TimeLine)) text = QStringLiteral("0:00 %");
-        if (text.isEmpty()) continue;
-        const QFontMetrics metrics(scaled(font(), Lines[i], s));
-        const QRect box = metrics.boundingRect(QRect(0, 0, inner, 1 << 20), Qt::TextWordWrap, text);
-        if (box.width() > inner) return TooNarrow; // a word wider than the tile
-        total += box.height() + 2;
+    for (const Row &row : Rows) {
+        int room = inner, height = 0;
+        if (row.side >= 0) {
+            const QFontMetrics metrics(scaled(font(), row.side, s));
+            const QString text = measuredText(row.side, metrics);
+            if (!text.isEmpty()) {
+                const QRect box = metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), 0, text);
+                room -= box.width() + RowGap;
+                height = box.height();
+            }
+        }
+        const QFontMetrics metrics(scaled(font(), row.main, s));
+        const QString text = measuredText(row.main, metrics);
+        if (!text.isEmpty()) {
+            const QRect box = metrics.boundingRect(QRect(0, 0, std::max(room, 1), 1 << 20),
+                                                   Qt::TextWordWrap, text);
+            if (box.width() > room) return TooNarrow; // a word wider than the tile
+            height = std::max(height, box.height());
+        }
+        if (height == 0) continue;
+        total += height + 1;
         ++shown;
     }
-    return total + layout()->spacing() * std::max(0, shown - 1);
+    return total + LineGap * std::max(0, shown - 1);
+}
+
+void SlotTile::textsChanged() {
+    heights.clear();
+    emit textChanged();
 }
 
 QString SlotTile::stateWord(SlotState s) {
@@ -139,19 +219,16 @@ void SlotTile::display(const SlotView &v) {
                                      "SlotTile:focus{border:5px solid %3;} QLabel{%1}")
                           .arg(colour, background.name(), foreground.name()));
     }
-    const QString before = lastText;
-    lastText =
-        QStringList{v.name, stateWord(v.state), v.model, v.reason, v.hint, v.note, v.counts}.join(
-            QLatin1Char('\n'));
-    name->setText(v.name);
-    state->setText(signOf(v.state) + QLatin1Char(' ') + stateWord(v.state));
     // A line with nothing to say takes no room from the reason and the hint.
-    const std::pair<QLabel *, QString> texts[] = {
-        {model, v.model}, {phase, v.phase}, {time, v.time},    {reason, v.reason},
-        {hint, v.hint},   {note, v.note},   {counts, v.counts}};
-    for (const auto &[line, text] : texts) {
-        line->setText(text);
-        line->setVisible(!text.isEmpty());
+    const QString texts[LineCount] = {
+        v.name,  signOf(v.state) + QLatin1Char(' ') + stateWord(v.state),
+        v.model, v.phase,
+        v.time,  v.reason,
+        v.hint,  v.note,
+        v.counts};
+    for (int i = 0; i < LineCount; ++i) {
+        lines[i]->setText(texts[i]);
+        lines[i]->setVisible(!texts[i].isEmpty());
     }
     setAccessibleName(v.name);
     QString description = stateWord(v.state);
@@ -169,7 +246,15 @@ void SlotTile::display(const SlotView &v) {
         announced.start();
     }
     announcedState = int(v.state);
-    if (lastText != before) emit textChanged();
+    running = v.state == SlotState::Running;
+    // A running board's clock and phase have their room kept; the rest may need another fit.
+    QStringList fitted{texts[Name], texts[State], v.model, v.reason, v.hint, v.note, v.counts};
+    if (v.state != SlotState::Running) fitted << v.phase << v.time;
+    const QString text = fitted.join(QLatin1Char('\n'));
+    if (text != fitText) {
+        fitText = text;
+        textsChanged();
+    }
 }
 
 void SlotTile::mouseReleaseEvent(QMouseEvent *event) {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QElapsedTimer>
 #include <QFrame>
+#include <QHash>
 #include <QString>
 #include <utility>
 
@@ -23,12 +24,12 @@ struct SlotView {
     QString note;   // what the operator is asked: "board back: Enter runs it again"
 };
 
-// One place of the fixture, readable from a metre away: the slot's name, the board's model, its
-// phase and time, and its state as a word with a sign on a colour (green PASS, red FAIL), so that
-// it reads without the colour too. Its accessible name is the slot's name, its description
-// "STATE: reason". It takes the focus (Tab, the arrow keys): Enter acknowledges its result,
-// Delete asks to clear a FAIL by force, Ctrl+L or a click opens the slot's log; other text typed
-// on it is the window's (a scanned serial, L for the log).
+// One place of the fixture, readable from a metre away: the slot's name beside its state, a
+// word with a sign on a colour (green PASS, red FAIL), so that it reads without the colour too;
+// then the board's model, its time and phase, and why. Its accessible name is the slot's name,
+// its description "STATE: reason". It takes the focus (Tab, the arrow keys): Enter acknowledges
+// its result, Delete asks to clear a FAIL by force, Ctrl+L or a click opens the slot's log;
+// other text typed on it is the window's (a scanned serial, L for the log).
 class SlotTile : public QFrame {
     Q_OBJECT
 
@@ -39,10 +40,14 @@ class SlotTile : public QFrame {
     static QString stateWord(SlotState state);
     // The state's background and text colours.
     static std::pair<QColor, QColor> colours(SlotState state);
-    // Every line's font at `scale` times its size (1: the name 22 pt, the state 30 pt, ...).
+    // Every line's font at `scale` times its size (1: the name 22 pt, the state 30 pt, ...),
+    // never under 9 pt.
     void setScale(double scale);
+    // The texts a running board's phase may read ("flash write 100 %"): room is kept for the
+    // widest on every tile, so that the tiles need no new fitting as a board's phases go by.
+    void setPhaseRoom(const QStringList &phases);
     // The height the tile needs at `width` with its fonts at `scale`; TooNarrow when a word is
-    // wider than the tile.
+    // wider than the tile. Kept until what the tile shows changes: the grid asks often.
     int heightAt(int width, double scale) const;
     static constexpr int TooNarrow = 1 << 20;
 
@@ -62,11 +67,17 @@ class SlotTile : public QFrame {
     void focusInEvent(QFocusEvent *event) override;
 
   private:
-    QLabel *name, *state, *model, *phase, *time, *reason, *hint, *counts, *note;
-    QList<QLabel *> lines; // in the order above, name first
+    int measure(int width, double scale) const;
+    QString measuredText(int line, const QFontMetrics &metrics) const;
+    void textsChanged();
+
+    QList<QLabel *> lines; // by the lines' order (name, state, model, ...)
     double scale = 1.0;
-    QString lastText;
-    int styled = -1;         // the state the style sheet is of
-    QElapsedTimer announced; // since the description last changed
+    QString phaseRoom;
+    bool running = false;
+    QString fitText;                     // what the fitting measures
+    mutable QHash<quint64, int> heights; // heightAt's answers, by width and scale
+    int styled = -1;                     // the state the style sheet is of
+    QElapsedTimer announced;             // since the description last changed
     int announcedState = -1;
 };

@@ -23,6 +23,22 @@
 
 namespace {
 
+// "flash write 45 %": the phase's words, then its percent.
+QString progressText(ProgressPhase phase, int percent) {
+    return StationWindow::tr("%1 %2 %").arg(Phase_Words(phase)).arg(percent);
+}
+
+// Every text of a running board's phase at its widest: its tile keeps room for them.
+QStringList widestProgress() {
+    QStringList texts;
+    for (ProgressPhase phase :
+         {ProgressPhase::LoaderDownload, ProgressPhase::McuErase, ProgressPhase::McuWrite,
+          ProgressPhase::McuCrcCheck, ProgressPhase::FlashErase, ProgressPhase::FlashWrite,
+          ProgressPhase::FlashCrcCheck})
+        texts.append(progressText(phase, 100));
+    return texts;
+}
+
 QString clockText(qint64 ms) {
     const qint64 s = ms / 1000;
     return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
@@ -57,6 +73,9 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     setWindowTitle(tr("Tessara station"));
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
+    // Every pixel of height is the tiles': 24 of them fit a 1920x1080 screen.
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(4);
 
     recipeLabel = new QLabel(central);
     recipeLabel->setAccessibleName(QStringLiteral("recipe"));
@@ -210,6 +229,7 @@ StationWindow::Slot &StationWindow::addSlot(const SlotId &id) {
     Slot &slot = places[id.key];
     slot.id = id;
     slot.tile = new SlotTile(grid);
+    slot.tile->setPhaseRoom(widestProgress());
     grid->addTile(slot.tile);
     order.append(id.key);
     const QString key = id.key;
@@ -346,12 +366,8 @@ void StationWindow::started(BoardThread *board) {
                 showSlot(s);
             }));
     connect(board, &BoardThread::progress, this, inSlot([this](Slot &s, int percent) {
-                const int space = s.phase.lastIndexOf(QLatin1Char(' '));
-                // "flash write 45 %": the phase's words, then its percent.
-                QString phase = s.phase.endsWith(QLatin1Char('%')) && space > 0
-                                    ? s.phase.left(s.phase.lastIndexOf(QLatin1Char(' '), space - 1))
-                                    : s.phase;
-                s.phase = tr("%1 %2 %").arg(phase).arg(percent);
+                if (!s.lastPhase) return;
+                s.phase = progressText(*s.lastPhase, percent);
                 showSlot(s);
             }));
     showSlot(slot);

@@ -5,10 +5,11 @@
 
 class SlotTile;
 
-// The slots' tiles, as large as the space given lets them be: as many columns as make the
-// largest tiles for the window's shape, and the largest font at which every tile's text fits
-// its tile. Where even the smallest readable font does not fit, the tiles grow taller than the
-// space and the grid scrolls (it sits in a scroll area) instead of cutting text.
+// The slots' tiles, as large as the space given lets them be. The columns are those that show
+// every tile whole at the smallest readable font without a scroll, with the squarest tiles; the
+// font is the largest at which every tile's text fits its tile. Where no column count shows
+// them whole, the tiles grow taller than the space and the grid scrolls (it sits in a scroll
+// area) instead of cutting text.
 class TileGrid : public QWidget {
     Q_OBJECT
 
@@ -26,6 +27,9 @@ class TileGrid : public QWidget {
     double fontScale() const { return scale; }
 
   private:
+    int bestColumns() const;
+    // The most any tile needs at `width` and font `scale`.
+    int tallest(int width, double scale) const;
     void place();
 
     QList<SlotTile *> tiles;
