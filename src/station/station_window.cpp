@@ -39,6 +39,9 @@ QStringList widestProgress() {
     return texts;
 }
 
+// How often a tile shows a running board's progress at most.
+constexpr int ProgressShownMs = 250;
+
 QString clockText(qint64 ms) {
     const qint64 s = ms / 1000;
     return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
@@ -180,6 +183,14 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
         showCounters();
     });
     clock.start(1000);
+    // Progress comes as often as a board's percent moves (24 boards: hundreds a second); a tile
+    // shows it a few times a second, all tiles at once.
+    progressShown.setSingleShot(true);
+    progressShown.setInterval(ProgressShownMs);
+    connect(&progressShown, &QTimer::timeout, this, [this] {
+        for (auto &[key, slot] : places)
+            if (slot.showPending) showSlot(slot);
+    });
 
     for (const SlotId &id : setup.names.named())
         addSlot(id);
@@ -368,7 +379,7 @@ void StationWindow::started(BoardThread *board) {
     connect(board, &BoardThread::progress, this, inSlot([this](Slot &s, int percent) {
                 if (!s.lastPhase) return;
                 s.phase = progressText(*s.lastPhase, percent);
-                showSlot(s);
+                showSoon(s);
             }));
     showSlot(slot);
     updateButtons();
@@ -602,7 +613,13 @@ void StationWindow::appendLog(Slot &slot, const QString &line) {
     if (slot.logView) slot.logView->appendPlainText(line);
 }
 
+void StationWindow::showSoon(Slot &slot) {
+    slot.showPending = true;
+    if (!progressShown.isActive()) progressShown.start();
+}
+
 void StationWindow::showSlot(Slot &slot) {
+    slot.showPending = false;
     SlotView v;
     v.name = slot.id.name;
     v.state = slot.state;

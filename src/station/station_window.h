@@ -128,8 +128,9 @@ class StationWindow : public QMainWindow {
         enum class OnSerial { Nothing, Release, RunAgain } onSerial = OnSerial::Nothing;
         std::optional<ProgressPhase> lastPhase;
         QString model, phase;
-        QElapsedTimer clock; // of the run
-        double seconds = -1; // of the run that ended
+        bool showPending = false; // its progress moved on since the tile last showed it
+        QElapsedTimer clock;      // of the run
+        double seconds = -1;      // of the run that ended
         OperatorWords words;
         QStringList log;
         QPointer<QPlainTextEdit> logView;
@@ -148,6 +149,8 @@ class StationWindow : public QMainWindow {
     QString usbSerialOf(const QString &port) const;
     void appendLog(Slot &slot, const QString &line);
     void showSlot(Slot &slot);
+    // Shows the slot's progress with the next batch: a percent a screen can follow, not every one.
+    void showSoon(Slot &slot);
     void showCounters();
     void showRecipe();
     void showLog(Slot &slot);
@@ -205,6 +208,7 @@ class StationWindow : public QMainWindow {
     QLabel *shiftLabel = nullptr;
     ScanBar *scanBar = nullptr; // none: --scan off
     QTimer clock;
+    QTimer progressShown; // the batch of tiles whose progress moved on
     bool held = false;    // boards wait for Start
     bool closing = false; // the window closes once the boards have stopped
     // A record could not be written: no board starts again in this run of the station.
