@@ -74,7 +74,7 @@ SerialLink::Wait SerialLink::Wait_Reply(int intervalMs, int polls,
     // only made the thread wake for nothing (a flash block's 1 ms, a thousand times a second
     // for each board while the chip programs). The intervals still set the budget, and how
     // soon a stop is seen: every interval, or every StopCheckMs when that is longer.
-    constexpr int StopCheckMs = 50;
+    constexpr int StopCheckMs = 100;
     const qint64 budgetMs = qint64(intervalMs) * polls;
     const int sliceMs = std::max(intervalMs, StopCheckMs);
     QElapsedTimer clock;

@@ -64,7 +64,7 @@ class SerialLink : public QObject {
     // Waits for an arrival not waited for yet (since the last Reply or discardStale()) within a
     // budget of `polls` x `intervalMs`: looks first, then waits on the port, waking as soon as
     // bytes arrive. Runs no event loop. `stop`, if given, is asked after every interval, or
-    // every 50 ms when the interval is shorter (the stop token).
+    // every 100 ms when the interval is shorter (the stop token).
     Wait Wait_Reply(int intervalMs, int polls, const std::function<bool()> &stop = {});
 
     // Where arrivals go from now on; none: they are read and dropped.

@@ -51,12 +51,6 @@ QStringList chipPorts() {
     return Chip_PortNames(Read_SerialCommMap());
 }
 
-QString systemUsbSerial(const QString &port) {
-    const QList<PortIdentity> identities = System_PortIdentities();
-    const PortIdentity *identity = Find_PortIdentity(identities, port);
-    return identity ? identity->serialNumber : QString();
-}
-
 // A line that hears the boards and tells no one.
 std::unique_ptr<LineStation> lineOfNone(const QString &command) {
     LineStation::Settings settings;
@@ -270,8 +264,16 @@ StationWindow::Slot *StationWindow::slotWithPort(const QString &port) {
     return nullptr;
 }
 
-QString StationWindow::usbSerialOf(const QString &port) const {
-    return setup.usbSerialOf ? setup.usbSerialOf(port) : systemUsbSerial(port);
+QString StationWindow::usbSerialOf(const QString &port) {
+    if (setup.usbSerialOf) return setup.usbSerialOf(port);
+    // Boards seated together (a fixture switched on) arrive in one pass of the event loop: one
+    // listing of the system's ports serves them all, instead of one listing each.
+    if (!portListing) {
+        portListing = System_PortIdentities();
+        QTimer::singleShot(0, this, [this] { portListing.reset(); });
+    }
+    const PortIdentity *identity = Find_PortIdentity(*portListing, port);
+    return identity ? identity->serialNumber : QString();
 }
 
 void StationWindow::clearShown(Slot &slot) {

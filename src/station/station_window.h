@@ -4,6 +4,7 @@
 #include "jobs/board_watch.h"
 #include "line/board_lifecycle.h"
 #include "line/line_station.h"
+#include "serial/port_info.h"
 #include "station/operator_words.h"
 #include "station/recipe.h"
 #include "station/scanned_text.h"
@@ -146,7 +147,7 @@ class StationWindow : public QMainWindow {
     void newBoard(Slot &slot, const QString &boardId);
     void clearShown(Slot &slot);
     Slot *slotNamed(const QString &name);
-    QString usbSerialOf(const QString &port) const;
+    QString usbSerialOf(const QString &port);
     void appendLog(Slot &slot, const QString &line);
     void showSlot(Slot &slot);
     // Shows the slot's progress with the next batch: a percent a screen can follow, not every one.
@@ -208,8 +209,9 @@ class StationWindow : public QMainWindow {
     QLabel *shiftLabel = nullptr;
     ScanBar *scanBar = nullptr; // none: --scan off
     QTimer clock;
-    QTimer progressShown; // the batch of tiles whose progress moved on
-    bool held = false;    // boards wait for Start
+    QTimer progressShown;                           // the batch of tiles whose progress moved on
+    std::optional<QList<PortIdentity>> portListing; // the system's, in this pass of the event loop
+    bool held = false;                              // boards wait for Start
     bool closing = false; // the window closes once the boards have stopped
     // A record could not be written: no board starts again in this run of the station.
     bool reportLost = false;
