@@ -27,14 +27,17 @@ constexpr LineFont Fonts[LineCount] = {{22, true},  {30, true},  {14, false},
                                        {14, false}, {14, false}, {14, true},
                                        {13, false}, {14, true},  {12, false}};
 
-// The tile's rows, top to bottom: a short line that does not wrap (or none), then one that
-// wraps in the rest of the row: the slot's name before its state, the clock before the phase.
+// The tile's rows, top to bottom: a short line that does not wrap (or none), then one in the
+// rest of the row: the slot's name before its state, the clock before the phase. The state
+// word never wraps: where it does not fit, the font is made smaller.
 struct Row {
     int side;
     int main;
+    bool wraps;
 };
-constexpr Row Rows[] = {{Name, State}, {-1, Model}, {Time, Phase}, {-1, Reason},
-                        {-1, Hint},    {-1, Note},  {-1, Counts}};
+constexpr Row Rows[] = {{Name, State, false}, {-1, Model, true}, {Time, Phase, true},
+                        {-1, Reason, true},   {-1, Hint, true},  {-1, Note, true},
+                        {-1, Counts, true}};
 
 QFont scaled(QFont font, int line, double scale) {
     font.setPointSizeF(std::max(MinPoints, Fonts[line].points * scale));
@@ -88,17 +91,20 @@ SlotTile::SlotTile(QWidget *parent) : QFrame(parent) {
     layout->setContentsMargins(6, 3, 6, 3);
     layout->setSpacing(LineGap);
     for (const Row &row : Rows) {
-        lines[row.main]->setWordWrap(true);
+        lines[row.main]->setWordWrap(row.wraps);
         if (row.side < 0) {
             layout->addWidget(lines[row.main]);
             continue;
         }
-        auto *beside = new QHBoxLayout;
+        auto *beside = new QBoxLayout(QBoxLayout::LeftToRight);
         beside->setSpacing(RowGap);
         lines[row.side]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
         beside->addWidget(lines[row.side]);
         beside->addWidget(lines[row.main], 1);
-        beside->addStretch(); // a short line alone stays at the left
+        if (row.wraps)
+            beside->addStretch(); // a short line alone stays at the left
+        else
+            top = beside;
         layout->addLayout(beside);
     }
     layout->addStretch();
@@ -111,6 +117,26 @@ void SlotTile::setScale(double s) {
     scale = s;
     for (int i = 0; i < LineCount; ++i)
         lines[i]->setFont(scaled(font(), i, s));
+    arrangeTop();
+}
+
+// The state word beside the slot's name where both fit the width, else under it: a narrow
+// tile keeps a large state word.
+void SlotTile::arrangeTop() {
+    const QMargins m = layout()->contentsMargins();
+    const int inner = width() - m.left() - m.right() - 2 * Border; // as measured
+    const bool beside =
+        lines[Name]->sizeHint().width() + RowGap + lines[State]->sizeHint().width() <= inner;
+    const auto direction = beside ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (top->direction() == direction) return;
+    top->setDirection(direction);
+    top->setSpacing(beside ? RowGap : LineGap);
+    layout()->activate(); // now, not at the next pass of the event loop: the tile is shown
+}
+
+void SlotTile::resizeEvent(QResizeEvent *event) {
+    QFrame::resizeEvent(event);
+    arrangeTop();
 }
 
 void SlotTile::setPhaseRoom(const QStringList &phases) {
@@ -163,10 +189,16 @@ int SlotTile::measure(int width, double s) const {
         const QFontMetrics metrics(scaled(font(), row.main, s));
         const QString text = measuredText(row.main, metrics);
         if (!text.isEmpty()) {
-            const QRect box = metrics.boundingRect(QRect(0, 0, std::max(room, 1), 1 << 20),
-                                                   Qt::TextWordWrap, text);
-            if (box.width() > room) return TooNarrow; // a word wider than the tile
-            height = std::max(height, box.height());
+            const QRect box =
+                metrics.boundingRect(QRect(0, 0, row.wraps ? std::max(room, 1) : 1 << 20, 1 << 20),
+                                     row.wraps ? Qt::TextWordWrap : 0, text);
+            if (!row.wraps && box.width() > room && room < inner) { // under the short line
+                if (box.width() > inner) return TooNarrow;
+                height += LineGap + box.height();
+            } else {
+                if (box.width() > room) return TooNarrow; // a word wider than the tile
+                height = std::max(height, box.height());
+            }
         }
         if (height == 0) continue;
         total += height + 1;
@@ -230,6 +262,7 @@ void SlotTile::display(const SlotView &v) {
         lines[i]->setText(texts[i]);
         lines[i]->setVisible(!texts[i].isEmpty());
     }
+    arrangeTop();
     setAccessibleName(v.name);
     QString description = stateWord(v.state);
     const QString why = v.state == SlotState::Running ? v.phase : v.reason;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <utility>
 
+class QBoxLayout;
 class QLabel;
 
 enum class SlotState { Waiting, Running, Pass, Fail };
@@ -65,13 +66,16 @@ class SlotTile : public QFrame {
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
   private:
     int measure(int width, double scale) const;
     QString measuredText(int line, const QFontMetrics &metrics) const;
     void textsChanged();
+    void arrangeTop();
 
-    QList<QLabel *> lines; // by the lines' order (name, state, model, ...)
+    QList<QLabel *> lines;     // by the lines' order (name, state, model, ...)
+    QBoxLayout *top = nullptr; // the slot's name and its state
     double scale = 1.0;
     QString phaseRoom;
     bool running = false;
