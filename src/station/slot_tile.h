@@ -44,8 +44,8 @@ class SlotTile : public QFrame {
     // Every line's font at `scale` times its size (1: the name 22 pt, the state 30 pt, ...),
     // never under 9 pt.
     void setScale(double scale);
-    // The texts a running board's phase may read ("flash write 100 %"): room is kept for the
-    // widest on every tile, so that the tiles need no new fitting as a board's phases go by.
+    // The texts a running board's phase may read ("flash write 100 %"): a running tile keeps
+    // room for the widest, so that the tiles need no new fitting as a board's phases go by.
     void setPhaseRoom(const QStringList &phases);
     // The height the tile needs at `width` with its fonts at `scale`; TooNarrow when a word is
     // wider than the tile. Kept until what the tile shows changes: the grid asks often.
