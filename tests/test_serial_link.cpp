@@ -171,6 +171,18 @@ class SerialLinkTest : public QObject {
         QCOMPARE(asked, 3);
     }
 
+    // A short interval (a flash block's 1 ms) does not wake the thread every interval while
+    // the chip works: the stop token is asked about every 100 ms, and the whole budget is waited.
+    void aShortIntervalDoesNotWakeTheWaitEachInterval() {
+        int asked = 0;
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(link->Wait_Reply(1, 300, [&] { return ++asked, false; }),
+                 SerialLink::Wait::TimeOut);
+        QVERIFY(clock.elapsed() >= 300);
+        QVERIFY2(asked <= 4, qPrintable(QString::number(asked)));
+    }
+
     void aVanishedDeviceClosesThePortAndEndsWaitsAtOnce() {
         QSignalSpy lost(link, &SerialLink::deviceLost);
         pty->close();
