@@ -1,5 +1,6 @@
 #include "station/station_options.h"
 
+#include "ledger/ledger.h"
 #include "line/line_options.h"
 #include "line/station_config.h"
 
@@ -25,7 +26,7 @@ QString Not_ForTheWindow(const QString &option) {
         if (option == QLatin1String(log))
             return Words::tr("the window keeps each board's log on its tile");
     for (const char *other :
-         {"--wait", "--boot-setting", "--erase-whole", "--nand", "--blocks", "--probe", "--ledger"})
+         {"--wait", "--boot-setting", "--erase-whole", "--nand", "--blocks", "--probe"})
         if (option == QLatin1String(other))
             return Words::tr("the station's recipe does not take it");
     return QString();
@@ -81,6 +82,8 @@ QString Station_Usage() {
                "  --min-version V      take only bundles of version V or later (dotted\n"
                "                       numbers: 2.10 is later than 2.9)\n"
                "  --only-changed       write only the flash blocks that differ\n"
+               "  --ledger PATH|URL    where a bundle's per-board values come from: a\n"
+               "                       SQLite file or postgresql://... (default: %2)\n"
                "  --report FILE        the report (JSON Lines; default:\n"
                "                       $XDG_DATA_HOME/tessara/reports/station-DATE.jsonl)\n"
                "  --slots FILE         slots.conf: one \"PATH = NAME\" per slot\n"
@@ -120,7 +123,7 @@ QString Station_Usage() {
                "       it on: Qt says why and aborts\n"
                "  128+N  stopped by signal N (SIGTERM: 143, SIGHUP: 129, Ctrl-C: 130): the\n"
                "       boards running end safely first\n")
-        .arg(Default_StationConf());
+        .arg(Default_StationConf(), Ledger_DefaultPath());
 }
 
 ParsedStationOptions Parse_StationOptions(const QStringList &given) {
@@ -177,6 +180,8 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
             if (!value(o.flashIniPath)) return located(i);
         } else if (a == QLatin1String("--supervisor-hash")) {
             if (!value(o.supervisorHash)) return located(i);
+        } else if (a == QLatin1String("--ledger")) {
+            if (!value(o.ledger)) return located(i);
         } else if (Is_LineOption(a)) {
             QString text;
             if (!value(text) || !Take_LineOption(a, text, o.line, parsed.error)) return located(i);
