@@ -470,7 +470,8 @@ Options:
                        numbers: 2.10 is later than 2.9)
   --only-changed       write only the flash blocks that differ
   --ledger PATH|URL    where a bundle&apos;s per-board values come from: a
-                       SQLite file or postgresql://... (default: %2)
+                       SQLite file or postgresql://... (default:
+                       $XDG_DATA_HOME/tessara/ledger.sqlite)
   --report FILE        the report (JSON Lines; default:
                        $XDG_DATA_HOME/tessara/reports/station-DATE.jsonl)
   --slots FILE         slots.conf: one &quot;PATH = NAME&quot; per slot
@@ -533,7 +534,8 @@ Exit status:
                        2.10 晚于 2.9）
   --only-changed       只写有变化的闪存块
   --ledger 路径|URL    发布包每块板自己的值的来源：
-                       SQLite 文件或 postgresql://...（默认：%2）
+                       SQLite 文件或 postgresql://...（默认：
+                       $XDG_DATA_HOME/tessara/ledger.sqlite）
   --report 文件        报告（JSON Lines；默认：
                        $XDG_DATA_HOME/tessara/reports/station-日期.jsonl）
   --slots 文件         slots.conf：每行一个“路径 = 名称”

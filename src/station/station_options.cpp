@@ -1,6 +1,5 @@
 #include "station/station_options.h"
 
-#include "ledger/ledger.h"
 #include "line/line_options.h"
 #include "line/station_config.h"
 
@@ -83,7 +82,8 @@ QString Station_Usage() {
                "                       numbers: 2.10 is later than 2.9)\n"
                "  --only-changed       write only the flash blocks that differ\n"
                "  --ledger PATH|URL    where a bundle's per-board values come from: a\n"
-               "                       SQLite file or postgresql://... (default: %2)\n"
+               "                       SQLite file or postgresql://... (default:\n"
+               "                       $XDG_DATA_HOME/tessara/ledger.sqlite)\n"
                "  --report FILE        the report (JSON Lines; default:\n"
                "                       $XDG_DATA_HOME/tessara/reports/station-DATE.jsonl)\n"
                "  --slots FILE         slots.conf: one \"PATH = NAME\" per slot\n"
@@ -123,7 +123,7 @@ QString Station_Usage() {
                "       it on: Qt says why and aborts\n"
                "  128+N  stopped by signal N (SIGTERM: 143, SIGHUP: 129, Ctrl-C: 130): the\n"
                "       boards running end safely first\n")
-        .arg(Default_StationConf(), Ledger_DefaultPath());
+        .arg(Default_StationConf());
 }
 
 ParsedStationOptions Parse_StationOptions(const QStringList &given) {
