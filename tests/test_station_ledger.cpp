@@ -59,6 +59,7 @@ struct LedgerBench {
     QString bundle = bench.path("panel.kqb");
     QString ledgerPath = bench.path("ledger.sqlite");
     QByteArray image;
+    QString unitData = Usual_UnitData();
 
     bool make(int keyCount) {
         image = bench.flash;
@@ -68,7 +69,7 @@ struct LedgerBench {
         r.version = QStringLiteral("3.1");
         r.constraints.models = QStringList{"KQ31B"};
         r.flash = image;
-        r.unitData = Unit_Fields(Usual_UnitData());
+        r.unitData = Unit_Fields(unitData);
         QByteArray archive;
         QString reason;
         if (!Make_Bundle(r, nullptr, archive, reason) ||
@@ -102,7 +103,7 @@ struct LedgerBench {
     QByteArray expected(uint32_t serial, const QByteArray &key) const {
         QByteArray patched;
         QString reason;
-        Apply_UnitValues(image, Unit_Fields(Usual_UnitData()),
+        Apply_UnitValues(image, Unit_Fields(unitData),
                          {{"serial", "serial", 0, serial, {}}, {"hdcp", "hdcp", 0, 0, key}},
                          patched, reason);
         return patched;
@@ -217,13 +218,31 @@ class StationLedgerTest : public QObject {
         QCOMPARE((QList<qint64>{c.free, c.leased, c.written}), (QList<qint64>{0, 0, 2}));
     }
 
-    // One key for three boards, one at a time: the second board is refused before anything is
-    // written ("pool empty" on its tile and the banner), and the third is not started at all;
-    // once the supervisor has imported more and pressed Start, it runs and gets the serial the
-    // refused board did not use.
+    // Values for one board of three, one at a time: the second board is refused before anything
+    // is written ("pool empty" on its tile and the banner), and not run again when its FAIL is
+    // acknowledged; the third is not started at all. Once the supervisor has imported more keys
+    // and pressed Start, it runs and gets the serial the refused board did not use.
+    void poolEmptyStopsTheStation_data() {
+        QTest::addColumn<QString>("unitData");
+        QTest::addColumn<int>("keyCount");
+        QTest::addColumn<QString>("firstSerial");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("pool empty") << Usual_UnitData() << 1 << "1000"
+                                    << "board refused, nothing written: pool empty: hdcp";
+        QTest::newRow("counter at its end")
+            << Usual_UnitData().replace("\"start\":1000", "\"start\":4294967295") << 3
+            << "4294967295"
+            << "board refused, nothing written: counter serial exhausted: it has no number left "
+               "above 4294967295";
+    }
     void poolEmptyStopsTheStation() {
+        QFETCH(QString, unitData);
+        QFETCH(int, keyCount);
+        QFETCH(QString, firstSerial);
+        QFETCH(QString, reason);
         LedgerBench b;
-        QVERIFY(b.make(1));
+        b.unitData = unitData;
+        QVERIFY(b.make(keyCount));
         for (int i = 0; i < 3; ++i)
             QVERIFY(b.bench.plug(i));
         const QByteArray blank = b.bench.board(0).externalFlash(0, b.image.size());
@@ -232,19 +251,23 @@ class StationLedgerTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(b.bench.reportLines() == 2, 30000);
         QList<QJsonObject> records = b.bench.report();
         QCOMPARE(records.at(0)["result"].toString(), QStringLiteral("ok"));
-        QCOMPARE(records.at(0)["unit_serial"].toString(), QStringLiteral("1000"));
-        const QJsonObject &refused = records.at(1);
+        QCOMPARE(records.at(0)["unit_serial"].toString(), firstSerial);
+        const QJsonObject refused = records.at(1);
         QCOMPARE(refused["result"].toString(), QStringLiteral("fail"));
-        QCOMPARE(refused["reason"].toString(),
-                 QStringLiteral("board refused, nothing written: pool empty: hdcp"));
+        QCOMPARE(refused["reason"].toString(), reason);
         QVERIFY(!refused.contains("unit_serial"));
         const int refusedBoard = boardOf(b.bench, refused);
         QCOMPARE(b.bench.board(refusedBoard).externalFlash(0, b.image.size()), blank);
         const QString slot = refused["slot"].toString();
         QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, slot).startsWith("FAIL: pool empty"), 10000);
-        QVERIFY2(shownText(w).contains(QLatin1String("pool empty: board refused, nothing "
-                                                     "written: pool empty: hdcp (slot ")),
-                 qPrintable(shownText(w)));
+        QVERIFY2(
+            shownText(w).contains(QStringLiteral("pool empty: %1 (slot %2)").arg(reason, slot)),
+            qPrintable(shownText(w)));
+        // Acknowledged, it is not run again: it would only be refused again.
+        station.window->acknowledge(slot);
+        QCOMPARE(tileOf(w, slot), QStringLiteral("FAIL: pool empty; nothing was written: the "
+                                                 "supervisor adds values to the ledger; pool "
+                                                 "empty: the supervisor presses Start first"));
 
         // The third board waits, untouched.
         int waiting = -1;
@@ -256,6 +279,8 @@ class StationLedgerTest : public QObject {
         QCOMPARE(b.bench.reportLines(), 2);
         QCOMPARE(b.bench.board(waiting).externalFlash(0, b.image.size()), blank);
 
+        // The counter's end is the release's: its engineer makes a new one.
+        if (firstSerial != QLatin1String("1000")) return;
         // More keys, and the supervisor's Start.
         QVERIFY(b.importKeys(1, 2));
         QMetaObject::invokeMethod(station.window.get(), [&] { station.window->startWaiting(); });
@@ -295,8 +320,9 @@ class StationLedgerTest : public QObject {
         QVERIFY(station.waitForStarted());
         // It says why on the terminal, and in a box that holds it until answered.
         QByteArray said;
-        QTRY_VERIFY_WITH_TIMEOUT((said += station.readAllStandardError()).contains('\n'), 20000);
-        QVERIFY2(said.startsWith("tessara-station: " + recipe.reason().toUtf8()), said.constData());
+        const QByteArray line = "tessara-station: " + recipe.reason().toUtf8() + '\n';
+        QTRY_VERIFY2_WITH_TIMEOUT((said += station.readAllStandardError()).contains(line),
+                                  said.constData(), 20000);
         QVERIFY(!QFile::exists(b.bench.reportPath()));
         QCOMPARE(b.bench.board(0).received().size(), 0);
         station.kill();
