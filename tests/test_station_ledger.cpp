@@ -5,6 +5,7 @@
 // lets it go on; a ledger that cannot be opened keeps the station from starting.
 #include "bundle/bundle_maker.h"
 #include "ledger/field_codec.h"
+#include "ledger/ledger.h"
 #include "station/slot_tile.h"
 #include "station/station_window.h"
 #include "station/supervisor_password.h"
@@ -216,6 +217,37 @@ class StationLedgerTest : public QObject {
         QVERIFY2(ledger, qPrintable(reason));
         const LedgerCount c = Ledger_CountOf(*ledger, QStringLiteral("hdcp"));
         QCOMPARE((QList<qint64>{c.free, c.leased, c.written}), (QList<qint64>{0, 0, 2}));
+    }
+
+    // A board whose flash check failed after its values were written keeps them: acknowledged
+    // and run again, it is known by its flash and written with the same serial and key, which
+    // are then written once, and no other value is spent on it.
+    void failedBoardGetsItsValuesAgain() {
+        LedgerBench b;
+        QVERIFY(b.make(2));
+        QVERIFY(b.bench.plug(0));
+        b.bench.board(0).addFault(SimFault::on('n', 1, SimFault::BadCrc));
+        Station station(b, 1);
+        const QWidget &w = *station.window;
+        QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A1").startsWith("FAIL"), 30000);
+        QString reason;
+        const std::unique_ptr<Ledger> ledger = Open_Ledger(b.ledgerPath, reason);
+        QVERIFY2(ledger, qPrintable(reason));
+        QCOMPARE(Ledger_CountOf(*ledger, QStringLiteral("hdcp")).failed, 1);
+        station.window->acknowledge(QStringLiteral("A1"));
+        QTRY_VERIFY_WITH_TIMEOUT(b.bench.reportLines() == 2, 30000);
+        const QList<QJsonObject> records = b.bench.report();
+        QCOMPARE(records.at(0)["result"].toString(), QStringLiteral("fail"));
+        QCOMPARE(records.at(1)["result"].toString(), QStringLiteral("ok"));
+        QCOMPARE(records.at(1)["attempt"].toString(), QStringLiteral("2"));
+        for (const char *field : {"unit_serial", "unit_hdcp"})
+            QCOMPARE(records.at(1)[field].toString(), records.at(0)[field].toString());
+        const QByteArray flash = b.bench.board(0).externalFlash(0, b.image.size());
+        QCOMPARE(flash, b.expected(records.at(1)["unit_serial"].toString().toUInt(),
+                                   flash.mid(KeyAt, 16)));
+        const LedgerCount key = Ledger_CountOf(*ledger, QStringLiteral("hdcp"));
+        QCOMPARE((QList<qint64>{key.free, key.leased, key.written, key.failed, key.spoiled}),
+                 (QList<qint64>{1, 0, 1, 0, 0}));
     }
 
     // Values for one board of three, one at a time: the second board is refused before anything
