@@ -8,10 +8,6 @@
 #include "support/postgres_server.h"
 #include "support/unit_fixtures.h"
 
-#include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -135,19 +131,7 @@ class LedgerStationsTest : public QObject {
         const std::shared_ptr<BoardData> leased = station.take("p2", blank.crc(), refused);
         QVERIFY(writing && leased);
         QVERIFY(writing->beforeWrite().ok());
-        QProcess gone;
-        gone.start(QStringLiteral("true"), QStringList());
-        QVERIFY(gone.waitForFinished());
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "poke");
-            db.setDatabaseName(path);
-            QVERIFY(db.open());
-            QSqlQuery q(db);
-            q.prepare(QStringLiteral("UPDATE unit_values SET owner = ?"));
-            q.addBindValue(QSysInfo::machineHostName() + ':' + QString::number(gone.processId()));
-            QVERIFY(q.exec());
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("poke"));
+        QVERIFY(Ledger_TakenByADeadRun(path));
         QVERIFY2(Open_RunLedger(path, reason), qPrintable(reason));
         const LedgerCount key = Ledger_CountOf(*ledger, QStringLiteral("hdcp"));
         QCOMPARE((QList<qint64>{key.free, key.leased, key.writing, key.failed}),
