@@ -7,12 +7,14 @@
 #include "ledger/field_codec.h"
 #include "ledger/ledger.h"
 #include "station/slot_tile.h"
+#include "station/station_translation.h"
 #include "station/station_window.h"
 #include "station/supervisor_password.h"
 #include "support/bench_rig.h"
 #include "support/unit_fixtures.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -212,6 +214,17 @@ class StationLedgerTest : public QObject {
             QVERIFY(!recorded.contains(key.toHex()));
             QVERIFY(!shown.contains(QString::fromLatin1(key.toHex()), Qt::CaseInsensitive));
         }
+        // Nor in the boards' logs.
+        for (SlotTile *tile : w.findChildren<SlotTile *>())
+            QTest::mouseClick(tile, Qt::LeftButton);
+        const QList<QPlainTextEdit *> logs = w.findChildren<QPlainTextEdit *>();
+        QCOMPARE(logs.size(), 2);
+        for (const QPlainTextEdit *log : logs) {
+            QVERIFY(log->toPlainText().contains(QLatin1String("PASS")));
+            for (const QByteArray &key : keys(0, 2))
+                QVERIFY(!log->toPlainText().contains(QString::fromLatin1(key.toHex()),
+                                                     Qt::CaseInsensitive));
+        }
         QString reason;
         const std::unique_ptr<Ledger> ledger = Open_Ledger(b.ledgerPath, reason);
         QVERIFY2(ledger, qPrintable(reason));
@@ -359,6 +372,18 @@ class StationLedgerTest : public QObject {
         QCOMPARE(b.bench.board(0).received().size(), 0);
         station.kill();
         station.waitForFinished();
+    }
+
+    // Last: the operator reads "pool empty" in zh_CN too.
+    void poolEmptyInChinese() {
+        QVERIFY(Install_StationTranslation(*qApp, QLocale("zh_CN"), {TESSARA_STATION_QM_DIR}));
+        JobResult refused;
+        refused.failure = Fail(FailureKind::InputUnusable,
+                               QStringLiteral("board refused, nothing written: pool empty: hdcp"));
+        refused.valuesExhausted = true;
+        QCOMPARE(Operator_Words(refused, {}).reason, QStringLiteral("值池已空"));
+        QCOMPARE(QCoreApplication::translate("StationWindow", "not started: pool empty"),
+                 QStringLiteral("未启动：值池已空"));
     }
 };
 
