@@ -1,7 +1,8 @@
 // A board that failed after its values were written, taken to another station of the line: with
 // the line's shared ledger (PostgreSQL, started by the test) that station knows it by its flash
 // and gives it the same values, the hold moving with it so that no other station hands them out
-// again; with one station's SQLite file the other station knows nothing of it.
+// again; with one station's SQLite file the other station knows nothing of it. The leases a
+// named station's dead run left are settled when the ledger is next opened for a run.
 #include "ledger/ledger_board_data.h"
 #include "ledger/run_ledger.h"
 #include "protocol/crc32.h"

@@ -2,7 +2,9 @@
 // ledger as tessara-cli's do: each board its own, written into its flash at the fields' offsets;
 // tiles and records show the serial and never the key; a pool that runs out refuses the next
 // board before anything is written and stops the station taking boards until the supervisor
-// lets it go on; a ledger that cannot be opened keeps the station from starting.
+// lets it go on; a board that failed after its values were written gets them again, at another
+// station of the line too when the ledger is the line's (PostgreSQL, started by the test); a
+// ledger that cannot be opened keeps the station from starting.
 #include "bundle/bundle_maker.h"
 #include "ledger/field_codec.h"
 #include "ledger/ledger.h"
@@ -11,6 +13,7 @@
 #include "station/station_window.h"
 #include "station/supervisor_password.h"
 #include "support/bench_rig.h"
+#include "support/postgres_server.h"
 #include "support/unit_fixtures.h"
 
 #include <QLabel>
@@ -116,8 +119,9 @@ struct LedgerBench {
 // The station on the bench's boards 0..count-1 (slots A1..), its recipe the bench's bundle with
 // its values from the bench's ledger.
 struct Station {
-    Station(LedgerBench &b, int count, int maxParallel = 0)
-        : ledger(b.ledgerPath, QStringLiteral("line1-s3")) {
+    Station(LedgerBench &b, int count, int maxParallel = 0,
+            const QString &name = QStringLiteral("line1-s3"))
+        : ledger(b.ledgerPath, name) {
         QString reason;
         if (!ledger.open(reason)) qFatal("ledger: %s", qPrintable(reason));
         const Result<Recipe> recipe = Load_Recipe(b.options(), &ledger);
@@ -139,7 +143,7 @@ struct Station {
         static const QString hash = Hash_SupervisorPassword("s3cret");
         setup.supervisorHash = hash;
         setup.askSupervisor = [](const QString &) { return std::optional<QString>("s3cret"); };
-        setup.station = QStringLiteral("line1-s3");
+        setup.station = name;
         setup.ledger = &ledger;
         window = std::make_unique<StationWindow>(setup);
         window->show();
@@ -261,6 +265,47 @@ class StationLedgerTest : public QObject {
         const LedgerCount key = Ledger_CountOf(*ledger, QStringLiteral("hdcp"));
         QCOMPARE((QList<qint64>{key.free, key.leased, key.written, key.failed, key.spoiled}),
                  (QList<qint64>{1, 0, 1, 0, 0}));
+    }
+
+    // The board that failed at one station taken to another of the line: with the line's
+    // PostgreSQL ledger the other station knows it by its flash and writes the same values,
+    // their hold moving with it; with the first station's SQLite file it is a new board there.
+    void failedBoardAtAnotherStation_data() {
+        QTest::addColumn<bool>("shared");
+        QTest::newRow("SQLite") << false;
+        QTest::newRow("PostgreSQL") << true;
+    }
+    void failedBoardAtAnotherStation() {
+        QFETCH(bool, shared);
+        PostgresServer server;
+        LedgerBench b;
+        if (shared) {
+            QVERIFY(server.start());
+            b.ledgerPath = server.url();
+        }
+        QVERIFY(b.make(2));
+        QVERIFY(b.bench.plug(0));
+        b.bench.board(0).addFault(SimFault::on('n', 1, SimFault::BadCrc));
+        {
+            Station first(b, 1, 0, QStringLiteral("line1-s1"));
+            QTRY_VERIFY_WITH_TIMEOUT(tileOf(*first.window, "A1").startsWith("FAIL"), 30000);
+        }
+        Station second(b, 1, 0, QStringLiteral("line1-s2"));
+        QTRY_VERIFY_WITH_TIMEOUT(b.bench.reportLines() == 2, 30000);
+        const QList<QJsonObject> records = b.bench.report();
+        QCOMPARE(records.at(1)["result"].toString(), QStringLiteral("ok"));
+        QCOMPARE(records.at(1)["station"].toString(), QStringLiteral("line1-s2"));
+        for (const char *field : {"unit_serial", "unit_hdcp"})
+            QCOMPARE(records.at(1)[field].toString() == records.at(0)[field].toString(), shared);
+        QString reason;
+        const std::unique_ptr<Ledger> ledger = Open_Ledger(b.ledgerPath, reason);
+        QVERIFY2(ledger, qPrintable(reason));
+        const LedgerCount key = Ledger_CountOf(*ledger, QStringLiteral("hdcp"));
+        QCOMPARE((QList<qint64>{key.free, key.written, key.failed}),
+                 shared ? (QList<qint64>{1, 1, 0}) : (QList<qint64>{0, 1, 1}));
+        QList<BoardLease> held;
+        QVERIFY(ledger->held(QStringLiteral("line1-s1"), held, reason));
+        QCOMPARE(held.isEmpty(), shared);
     }
 
     // Values for one board of three, one at a time: the second board is refused before anything
