@@ -273,9 +273,22 @@ bool SqlLedger::start(QString &reason) {
     return tx.commit(reason);
 }
 
+namespace {
+
+QString thisMachine() {
+    const QByteArray id = QSysInfo::machineUniqueId();
+    return id.isEmpty() ? QStringLiteral("host ") + QSysInfo::machineHostName()
+                        : QString::fromLatin1(id);
+}
+
+} // namespace
+
+QString Ledger_Owner(qint64 pid) {
+    return thisMachine() + QLatin1Char(':') + QString::number(pid);
+}
+
 QString SqlLedger::owner() const {
-    return QSysInfo::machineHostName() + QLatin1Char(':') +
-           QString::number(QCoreApplication::applicationPid());
+    return Ledger_Owner(QCoreApplication::applicationPid());
 }
 
 bool SqlLedger::importPool(const QString &pool, const QList<QByteArray> &values, QString &reason) {
@@ -704,14 +717,15 @@ bool SqlLedger::recover(QString &reason) {
     if (!db.isValid()) return false;
     QSqlQuery q(db);
     // By the machine that took them, whatever station name it took them under: only a process
-    // of this machine can be known to be gone.
+    // of this machine can be known to be gone. Another machine's leases stay as they are, also
+    // where it has this one's host name.
     if (!run(q,
              QStringLiteral("SELECT DISTINCT lease, state, owner, serial FROM unit_values WHERE "
                             "state IN ('leased', 'writing')"),
              {}, reason))
         return false;
     QStringList unsettled[2], serials;
-    const QString prefix = QSysInfo::machineHostName() + QLatin1Char(':');
+    const QString prefix = Ledger_Owner(0).chopped(1);
     while (q.next()) {
         const QString who = q.value(2).toString();
         bool ok = false;

@@ -8,6 +8,10 @@
 
 class QSqlQuery;
 
+// Who holds a lease: this machine, by its unique id (host names repeat on a line of cloned
+// stations), and the process `pid` of it.
+QString Ledger_Owner(qint64 pid);
+
 // The ledger on Qt SQL. A connection belongs to the thread that opened it, so each thread that
 // uses the ledger (each board's) gets its own, opened on first use and again after it failed.
 // What differs between databases is left to the two kinds below.

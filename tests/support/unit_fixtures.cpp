@@ -1,5 +1,7 @@
 #include "support/unit_fixtures.h"
 
+#include "ledger/sql_ledger.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -70,8 +72,7 @@ bool Ledger_TakenByADeadRun(const QString &path) {
         db.setDatabaseName(path);
         QSqlQuery q(db);
         done = db.open() && q.prepare(QStringLiteral("UPDATE unit_values SET owner = ?"));
-        q.addBindValue(QSysInfo::machineHostName() + QLatin1Char(':') +
-                       QString::number(gone.processId()));
+        q.addBindValue(Ledger_Owner(gone.processId()));
         done = done && q.exec();
         if (!done) qWarning("%s: %s", qPrintable(path), qPrintable(q.lastError().text()));
     }
