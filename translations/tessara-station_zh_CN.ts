@@ -138,6 +138,16 @@
         <source>flash check</source>
         <translation>闪存校验</translation>
     </message>
+    <message>
+        <location filename="../src/station/operator_words.cpp"/>
+        <source>pool empty</source>
+        <translation>值池已空</translation>
+    </message>
+    <message>
+        <location filename="../src/station/operator_words.cpp"/>
+        <source>nothing was written: the supervisor adds values to the ledger</source>
+        <translation>未写入任何内容：请主管向台账添加值</translation>
+    </message>
 </context>
 <context>
     <name>Recipe</name>
@@ -459,6 +469,9 @@ Options:
   --min-version V      take only bundles of version V or later (dotted
                        numbers: 2.10 is later than 2.9)
   --only-changed       write only the flash blocks that differ
+  --ledger PATH|URL    where a bundle&apos;s per-board values come from: a
+                       SQLite file or postgresql://... (default:
+                       $XDG_DATA_HOME/tessara/ledger.sqlite)
   --report FILE        the report (JSON Lines; default:
                        $XDG_DATA_HOME/tessara/reports/station-DATE.jsonl)
   --slots FILE         slots.conf: one &quot;PATH = NAME&quot; per slot
@@ -520,6 +533,9 @@ Exit status:
   --min-version V      只接受版本 V 及以后的发布包（点分数字：
                        2.10 晚于 2.9）
   --only-changed       只写有变化的闪存块
+  --ledger 路径|URL    发布包每块板自己的值的来源：
+                       SQLite 文件或 postgresql://...（默认：
+                       $XDG_DATA_HOME/tessara/ledger.sqlite）
   --report 文件        报告（JSON Lines；默认：
                        $XDG_DATA_HOME/tessara/reports/station-日期.jsonl）
   --slots 文件         slots.conf：每行一个“路径 = 名称”
@@ -988,6 +1004,26 @@ Exit status:
     <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp"/>
+        <source>pool empty: %1 (slot %2). No new board is started until a supervisor has added values to the ledger and pressed Start, or changed the recipe.</source>
+        <translation>值池已空：%1（槽位 %2）。在主管向台账添加值并按下开始、或更换配方之前，不再启动新板。</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp"/>
+        <source>not started: pool empty</source>
+        <translation>未启动：值池已空</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp"/>
+        <source>pool empty: the supervisor presses Start first</source>
+        <translation>值池已空：请主管先按开始</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp"/>
+        <source>starting boards again after the pool ran empty</source>
+        <translation>值池用完后重新启动板</translation>
     </message>
 </context>
 <context>

@@ -35,15 +35,17 @@ QString imageLine(const QString &label, const ImageSnapshot &image) {
 
 // The bundle checked whole and for the operation; its images, boot setting and chip check become
 // the recipe's job.
-std::optional<Failure> takeBundle(Recipe &recipe, const StationOptions &o) {
+std::optional<Failure> takeBundle(Recipe &recipe, const StationOptions &o, StationLedger *ledger) {
     const BundleCheck check = Load_Bundle(o.bundlePath, o.trust);
     QString refusal = check.refusal;
-    if (refusal.isEmpty()) refusal = Bundle_JobRefusal(check.bundle, o.job);
+    if (refusal.isEmpty()) refusal = Bundle_JobRefusal(check.bundle, o.job, ledger != nullptr);
     if (refusal.isEmpty()) refusal = Release_PinRefusal(check.bundle.manifest, o.pin);
     if (!refusal.isEmpty())
         return Fail(FailureKind::ImageUnusable,
                     Words::tr("bundle %1 refused: %2").arg(o.bundlePath, refusal));
     Bundle_IntoJob(recipe.request, check.bundle);
+    if (ledger && !ledger->giveTo(recipe.request, check.bundle.manifest.unitData, refusal))
+        return Fail(FailureKind::InputUnusable, refusal);
     recipe.bundle = check.bundle;
     recipe.bundleWarning = check.warning;
     recipe.models = check.bundle.manifest.constraints.models;
@@ -83,7 +85,7 @@ bool Recipe_Excludes(const Recipe &recipe, const std::optional<ChipIdentity> &ch
            !recipe.models.contains(chip->name());
 }
 
-Result<Recipe> Load_Recipe(const StationOptions &o) {
+Result<Recipe> Load_Recipe(const StationOptions &o, StationLedger *ledger) {
     Recipe recipe;
     recipe.operation = o.operation;
     JobRequest &r = recipe.request;
@@ -92,7 +94,7 @@ Result<Recipe> Load_Recipe(const StationOptions &o) {
     r.onlyChanged = o.onlyChanged;
     if (const std::optional<Failure> why = flashIniProblem(o)) return *why;
     if (!o.bundlePath.isEmpty()) {
-        if (const std::optional<Failure> why = takeBundle(recipe, o)) return *why;
+        if (const std::optional<Failure> why = takeBundle(recipe, o, ledger)) return *why;
         return recipe;
     }
     // Nor product nor version: a station pinned to a release writes bundles only.

@@ -24,6 +24,8 @@ struct StationOptions {
     ReleasePin pin;     // --product, --min-version: the only product, the lowest release
     QStringList models; // the models raw images are for (--model); a bundle names its own
     QString flashIniPath;
+    // Where a bundle's per-board values come from (--ledger); empty: the default ledger.
+    QString ledger;
     QString reportPath; // empty: Default_ReportPath()
     QString slotsConf;  // empty: none, slots named after their hub ports
     bool onlyChanged = false;

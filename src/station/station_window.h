@@ -73,6 +73,9 @@ class StationWindow : public QMainWindow {
         // lot's.
         Shift shift;
         ScanPolicy scan = ScanPolicy::Off;
+        // The ledger the boards of a bundle take their own values from (serial numbers, keys);
+        // none: such a bundle is refused as a recipe.
+        StationLedger *ledger = nullptr;
         // Asks for the next shift, the one now filled in; none: cancelled. Default: a dialog.
         std::function<std::optional<Shift>(const Shift &now)> askShift;
     };
@@ -130,6 +133,7 @@ class StationWindow : public QMainWindow {
         std::optional<ProgressPhase> lastPhase;
         QString model, phase;
         bool showPending = false; // its progress moved on since the tile last showed it
+        QString values;           // the board's own values (never a secret), once taken
         QElapsedTimer clock;      // of the run
         double seconds = -1;      // of the run that ended
         OperatorWords words;
@@ -163,6 +167,11 @@ class StationWindow : public QMainWindow {
     QList<ReportField> recordFields(const Slot &slot, bool passed) const;
     BoardIdentity identityOf(const Slot &slot, const QString &port) const;
     void reportFailed();
+    // A board was refused because a counter or pool has no value left: no board starts until
+    // the recipe changes or the supervisor lets them (once more values are imported).
+    void valuesRanOut(const Slot &slot, const JobResult &result);
+    // What the tile shows of the board's own values: the fields that are not secret.
+    QString shownValues(const QList<QPair<QString, QString>> &values) const;
     void takeRecipe(const StationOptions &options);
     QString chooseFile(const QString &title, const QString &filter);
     void openRecipe();
@@ -215,4 +224,6 @@ class StationWindow : public QMainWindow {
     bool closing = false; // the window closes once the boards have stopped
     // A record could not be written: no board starts again in this run of the station.
     bool reportLost = false;
+    // A counter or pool of the recipe ran out: no board starts until it is dealt with.
+    bool valuesOut = false;
 };
