@@ -1,6 +1,7 @@
 #include "jobs/stop_signals.h"
 #include "line/line_options.h"
 #include "station/recipe.h"
+#include "station/refusal_words.h"
 #include "station/slots_conf.h"
 #include "station/station_history.h"
 #include "station/station_options.h"
@@ -166,9 +167,10 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "tessara-station: %s\n", qPrintable(line));
     };
     QString lineError;
-    if (!Line_Settings(o.line, lineSettings, lineError)) return refuse(lineError);
+    if (!Line_Settings(o.line, lineSettings, lineError))
+        return refuse(Station_RefusalWords(lineError));
     LineStation line(lineSettings);
-    if (!line.start(lineError)) return refuse(QStringLiteral("--mqtt: ") + lineError);
+    if (!line.start(lineError)) return refuse(Station_RefusalWords("--mqtt: " + lineError));
 
     StationWindow::Setup setup;
     setup.recipe = recipe.value();
@@ -180,6 +182,7 @@ int main(int argc, char **argv) {
     setup.report = &report;
     setup.trust = o.trust;
     setup.pin = o.pin;
+    setup.models = o.models;
     setup.retry = o.retry;
     setup.supervisorHash = o.supervisorHash;
     setup.audit = &audit;

@@ -5,6 +5,7 @@
 #include "flash/flash_ini.h"
 #include "flash/flash_ini_search.h"
 #include "protocol/chip_table.h"
+#include "station/refusal_words.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -41,8 +42,9 @@ std::optional<Failure> takeBundle(Recipe &recipe, const StationOptions &o) {
     if (refusal.isEmpty()) refusal = Bundle_JobRefusal(check.bundle, o.job);
     if (refusal.isEmpty()) refusal = Release_PinRefusal(check.bundle.manifest, o.pin);
     if (!refusal.isEmpty())
-        return Fail(FailureKind::ImageUnusable,
-                    Words::tr("bundle %1 refused: %2").arg(o.bundlePath, refusal));
+        return Fail(
+            FailureKind::ImageUnusable,
+            Words::tr("bundle %1 refused: %2").arg(o.bundlePath, Station_RefusalWords(refusal)));
     Bundle_IntoJob(recipe.request, check.bundle);
     recipe.bundle = check.bundle;
     recipe.bundleWarning = check.warning;
@@ -93,12 +95,18 @@ Result<Recipe> Load_Recipe(const StationOptions &o) {
     if (const std::optional<Failure> why = flashIniProblem(o)) return *why;
     if (!o.bundlePath.isEmpty()) {
         if (const std::optional<Failure> why = takeBundle(recipe, o)) return *why;
+        // --model narrows the bundle's models, as tessara-cli takes it from the same station.conf.
+        if (const std::optional<QString> model = Model_OutsideBundle(*recipe.bundle, o.models))
+            return Fail(FailureKind::InputUnusable,
+                        Words::tr("--model %1: bundle %2 is for %3")
+                            .arg(*model, o.bundlePath, recipe.models.join(QStringLiteral(", "))));
+        if (!o.models.isEmpty()) Limit_RecipeModels(recipe, o.models);
         return recipe;
     }
     // Nor product nor version: a station pinned to a release writes bundles only.
     if (const QString why = Release_PinRefusesImages(o.pin);
         Job_Traits(o.job).writes && !why.isEmpty())
-        return Fail(FailureKind::InputUnusable, why);
+        return Fail(FailureKind::InputUnusable, Station_RefusalWords(why));
     // Raw images name no model: the operator names them, or any chip would take them.
     if (o.models.isEmpty())
         return Fail(FailureKind::InputUnusable,

@@ -179,8 +179,8 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
         passedSerials = history.passedSerials;
         showCounters();
     }
-    audit(QStringLiteral("start"), operatorName(),
-          {{QStringLiteral("recipe"), Recipe_Summary(setup.recipe)}});
+    bool audited = audit(QStringLiteral("start"), operatorName(),
+                         {{QStringLiteral("recipe"), Recipe_Summary(setup.recipe)}});
     // The line lead's page shows the station's own counters: boards, not runs.
     lineStation.countWith([this] {
         const BoardCounts c = counters.all();
@@ -192,7 +192,8 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
                                                  {"first_pass_ok", c.firstPass}},
                                      counters.start()};
     });
-    if (setup.shift.complete()) startShift(setup.shift);
+    if (setup.shift.complete()) audited = startShift(setup.shift) && audited;
+    checkRecords(audited);
     if (!order.isEmpty()) select(order.first());
     watch.start();
     // After the watch's first look (queued before this): boards seated later are new.
@@ -441,6 +442,22 @@ void StationWindow::reportFailed() {
     updateButtons();
 }
 
+void StationWindow::checkRecords(bool audited) {
+    if (!audited && setup.audit && !auditLost) {
+        auditLost = true;
+        watch.startNoMore();
+        problemLabel->setText(tr("The audit log %1 cannot be written: %2. No new board is started. "
+                                 "Stop and call the engineer.")
+                                  .arg(setup.audit->path(), setup.audit->errorString()));
+        problemLabel->show();
+        for (auto &[key, slot] : places)
+            if (slot.state == SlotState::Waiting) showSlot(slot);
+        updateButtons();
+    }
+    // A full disk is found here, not by the first board's record after the board was written.
+    if (setup.report && !reportLost && !setup.report->tryAppend()) reportFailed();
+}
+
 void StationWindow::gone(const QString &port) {
     Slot *slot = slotWithPort(port);
     if (!slot) return;
@@ -563,11 +580,12 @@ bool StationWindow::supervisorAllows(const QString &what) {
     return false;
 }
 
-void StationWindow::audit(const QString &event, const QString &who, const QJsonObject &details) {
-    if (!setup.audit || setup.audit->record(event, who, details)) return;
+bool StationWindow::audit(const QString &event, const QString &who, const QJsonObject &details) {
+    if (!setup.audit || setup.audit->record(event, who, details)) return true;
     problemLabel->setText(tr("The audit log %1 cannot be written: %2. Stop and call the engineer.")
                               .arg(setup.audit->path(), setup.audit->errorString()));
     problemLabel->show();
+    return false;
 }
 
 void StationWindow::acknowledgeAll() {
@@ -611,6 +629,8 @@ void StationWindow::showSlot(Slot &slot) {
                      : tr("board back: Enter, then seat the next board");
     if (slot.state == SlotState::Waiting && reportLost && !slot.port.isEmpty())
         v.reason = tr("not started: the report cannot be written");
+    else if (slot.state == SlotState::Waiting && auditLost && !slot.port.isEmpty())
+        v.reason = tr("not started: the audit log cannot be written");
     else if (slot.state == SlotState::Waiting && slot.onSerial != Slot::OnSerial::Nothing)
         v.reason = tr("scan its board serial to run it");
     else if (slot.state == SlotState::Waiting)
@@ -661,7 +681,7 @@ void StationWindow::showLog(Slot &slot) {
 }
 
 void StationWindow::startWaiting() {
-    if (closing || reportLost) return;
+    if (closing || recordsLost()) return;
     held = setup.manual;
     watch.setHeld(held);
     for (auto &[key, slot] : places)
@@ -719,8 +739,9 @@ void StationWindow::takeRecipe(const StationOptions &o) {
                              tr("Boards are running. Change the recipe when they have ended."));
         return;
     }
-    audit(QStringLiteral("recipe"), QStringLiteral("supervisor"),
-          {{QStringLiteral("old"), before}, {QStringLiteral("new"), Recipe_Summary(setup.recipe)}});
+    checkRecords(audit(
+        QStringLiteral("recipe"), QStringLiteral("supervisor"),
+        {{QStringLiteral("old"), before}, {QStringLiteral("new"), Recipe_Summary(setup.recipe)}}));
 }
 
 // The options of the recipe now, without its images.
@@ -744,6 +765,7 @@ QString StationWindow::chooseFile(const QString &title, const QString &filter) {
 void StationWindow::openRecipe() {
     if (!mayChangeRecipe()) return;
     StationOptions o = recipeOptions();
+    o.models = setup.models; // not the last bundle's own
     o.bundlePath = chooseFile(tr("Release bundle"), tr("Release bundles (*.kqb)"));
     if (!o.bundlePath.isEmpty()) takeRecipe(o);
 }
@@ -763,7 +785,7 @@ void StationWindow::changeRecipe() {
 }
 
 void StationWindow::updateButtons() {
-    startButton->setEnabled(held && !closing && !reportLost);
+    startButton->setEnabled(held && !closing && !recordsLost());
     stopButton->setEnabled(!runningBoards.empty() || !held);
 }
 
