@@ -5,6 +5,7 @@
 #include "bundle/bundle_maker.h"
 #include "bundle/minisign.h"
 #include "jobs/stop_signals.h"
+#include "line/line_hook.h"
 #include "station/slot_tile.h"
 #include "station/station_translation.h"
 #include "station/station_window.h"
@@ -1365,6 +1366,12 @@ class StationTest : public QObject {
         lost.flashBlocksWritten = 11;
         QCOMPARE(Operator_Words(lost, {false, false, ProgressPhase::FlashWrite}).reason,
                  QStringLiteral("闪存写入时断开，已写 11/32 块"));
+        // The words of the layers below the station on a tile: a hook that gave no answer.
+        JobResult refused;
+        refused.failure = Fail(FailureKind::Refused, QLatin1String(LineHook::RefusalPrefix) +
+                                                         "hook.sh gave no answer within 10 s");
+        QCOMPARE(Operator_Words(refused, {}).reason,
+                 QStringLiteral("被产线拒绝：hook.sh 在 10 s 内没有答复"));
         // Qt's own words too: the buttons of the station's boxes.
         QVERIFY2(QCoreApplication::translate("QPlatformTheme", "&Yes") != "&Yes",
                  "Qt's own translation (qttranslations5-l10n) is not installed");

@@ -4,137 +4,137 @@
 <context>
     <name>OperatorWords</name>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="47"/>
+        <location filename="../src/station/operator_words.cpp" line="48"/>
         <source>refused by the line: %1</source>
         <translation>被产线拒绝：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="48"/>
+        <location filename="../src/station/operator_words.cpp" line="50"/>
         <source>set the board aside and ask the line lead</source>
         <translation>把电路板放到一边并询问产线负责人</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="35"/>
+        <location filename="../src/station/operator_words.cpp" line="36"/>
         <source>re-seat the board</source>
         <translation>重新插好电路板</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="36"/>
+        <location filename="../src/station/operator_words.cpp" line="37"/>
         <source>set the board aside and call the engineer</source>
         <translation>把电路板放到一边，请工程师处理</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="38"/>
+        <location filename="../src/station/operator_words.cpp" line="39"/>
         <source>port not accessible</source>
         <translation>无法访问端口</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="38"/>
+        <location filename="../src/station/operator_words.cpp" line="39"/>
         <source>join the dialout group</source>
         <translation>请把当前用户加入 dialout 组</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="43"/>
+        <location filename="../src/station/operator_words.cpp" line="44"/>
         <source>take it to the station of its recipe</source>
         <translation>请拿到使用对应配方的工位</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="56"/>
+        <location filename="../src/station/operator_words.cpp" line="58"/>
         <source>the board did not answer</source>
         <translation>电路板没有应答</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="58"/>
+        <location filename="../src/station/operator_words.cpp" line="60"/>
         <source>the board answered wrongly</source>
         <translation>电路板应答错误</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="60"/>
+        <location filename="../src/station/operator_words.cpp" line="62"/>
         <source>the board refused the update</source>
         <translation>电路板拒绝了更新</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="64"/>
+        <location filename="../src/station/operator_words.cpp" line="66"/>
         <source>stopped</source>
         <translation>已停止</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="24"/>
+        <location filename="../src/station/operator_words.cpp" line="25"/>
         <source>lost before anything was written</source>
         <translation>写入前断开</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="26"/>
+        <location filename="../src/station/operator_words.cpp" line="27"/>
         <source>lost during flash write, %1 of %2 blocks</source>
         <translation>闪存写入时断开，已写 %1/%2 块</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="29"/>
+        <location filename="../src/station/operator_words.cpp" line="30"/>
         <source>lost during %1</source>
         <translation>%1时断开</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="52"/>
+        <location filename="../src/station/operator_words.cpp" line="54"/>
         <source>%1 failed</source>
         <translation>%1失败</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="53"/>
+        <location filename="../src/station/operator_words.cpp" line="55"/>
         <source>run it again; if it fails again, set it aside</source>
         <translation>再烧一次；仍失败就放到一边</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="62"/>
+        <location filename="../src/station/operator_words.cpp" line="64"/>
         <source>re-seat the board and run it again</source>
         <translation>重新插好电路板再烧一次</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="64"/>
+        <location filename="../src/station/operator_words.cpp" line="66"/>
         <source>run it again to finish</source>
         <translation>再烧一次以完成</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="66"/>
+        <location filename="../src/station/operator_words.cpp" line="68"/>
         <source>the port did not open</source>
         <translation>端口无法打开</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="67"/>
+        <location filename="../src/station/operator_words.cpp" line="69"/>
         <source>no known chip answered</source>
         <translation>没有已知的芯片应答</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="79"/>
+        <location filename="../src/station/operator_words.cpp" line="81"/>
         <source>loader download</source>
         <translation>下载引导程序</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="81"/>
+        <location filename="../src/station/operator_words.cpp" line="83"/>
         <source>MCU erase</source>
         <translation>MCU 擦除</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="83"/>
+        <location filename="../src/station/operator_words.cpp" line="85"/>
         <source>MCU write</source>
         <translation>MCU 写入</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="85"/>
+        <location filename="../src/station/operator_words.cpp" line="87"/>
         <source>MCU check</source>
         <translation>MCU 校验</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="87"/>
+        <location filename="../src/station/operator_words.cpp" line="89"/>
         <source>flash erase</source>
         <translation>闪存擦除</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="89"/>
+        <location filename="../src/station/operator_words.cpp" line="91"/>
         <source>flash write</source>
         <translation>闪存写入</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="91"/>
+        <location filename="../src/station/operator_words.cpp" line="93"/>
         <source>flash check</source>
         <translation>闪存校验</translation>
     </message>
@@ -260,157 +260,222 @@
 <context>
     <name>RefusalWords</name>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="18"/>
+        <location filename="../src/station/refusal_words.cpp" line="19"/>
         <source>%1 takes a whole number from %2 to %3, not &quot;%4&quot;</source>
         <translation>%1 须为 %2 到 %3 之间的整数，而不是“%4”</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="19"/>
+        <location filename="../src/station/refusal_words.cpp" line="20"/>
         <source>%1 applies to --mqtt</source>
         <translation>%1 只用于 --mqtt</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="20"/>
+        <location filename="../src/station/refusal_words.cpp" line="21"/>
         <source>--station &quot;%1&quot;: a station&apos;s name cannot hold /, +, # or control characters, nor be empty</source>
         <translation>--station “%1”：工位名称不能含有 /、+、# 或控制字符，也不能为空</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="23"/>
+        <location filename="../src/station/refusal_words.cpp" line="24"/>
         <source>--mqtt takes mqtt://HOST[:PORT][/PREFIX] or mqtts://..., not &quot;%1&quot;</source>
         <translation>--mqtt 须为 mqtt://主机[:端口][/前缀] 或 mqtts://...，而不是“%1”</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="25"/>
+        <location filename="../src/station/refusal_words.cpp" line="26"/>
         <source>--mqtt &quot;%1&quot;: a user name or password goes in the --mqtt-auth file; a query or fragment means nothing here</source>
         <translation>--mqtt “%1”：用户名或密码应写在 --mqtt-auth 文件中；查询或片段在此没有意义</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="27"/>
+        <location filename="../src/station/refusal_words.cpp" line="28"/>
         <source>--mqtt &quot;%1&quot;: the topic prefix cannot hold + or #</source>
         <translation>--mqtt “%1”：主题前缀不能含有 + 或 #</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="28"/>
+        <location filename="../src/station/refusal_words.cpp" line="29"/>
         <source>--mqtt &quot;%1&quot;: the topic prefix cannot start with $ (the broker&apos;s own topics)</source>
         <translation>--mqtt “%1”：主题前缀不能以 $ 开头（那是代理服务器自己的主题）</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="30"/>
+        <location filename="../src/station/refusal_words.cpp" line="31"/>
         <source>cannot set up the MQTT client: %1</source>
         <translation>无法建立 MQTT 客户端：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="31"/>
+        <location filename="../src/station/refusal_words.cpp" line="32"/>
         <source>cannot read the MQTT password file &quot;%1&quot;: %2</source>
         <translation>无法读取 MQTT 密码文件“%1”：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="32"/>
+        <location filename="../src/station/refusal_words.cpp" line="33"/>
         <source>its first line is not USER:PASSWORD</source>
         <translation>第一行不是“用户名:密码”</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="34"/>
+        <location filename="../src/station/refusal_words.cpp" line="35"/>
         <source>--before-board &quot;%1&quot;: %2</source>
         <translation>--before-board “%1”：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="35"/>
+        <location filename="../src/station/refusal_words.cpp" line="36"/>
         <source>--after-board &quot;%1&quot;: %2</source>
         <translation>--after-board “%1”：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="36"/>
+        <location filename="../src/station/refusal_words.cpp" line="37"/>
+        <source>%1 exited with status %2: %3</source>
+        <translation>%1 以状态 %2 退出：%3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="38"/>
+        <source>%1 exited with status %2</source>
+        <translation>%1 以状态 %2 退出</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="39"/>
+        <source>%1 crashed (signal %2): %3</source>
+        <translation>%1 崩溃（信号 %2）：%3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="40"/>
+        <source>%1 crashed (signal %2)</source>
+        <translation>%1 崩溃（信号 %2）</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="41"/>
+        <source>%1 crashed: %2</source>
+        <translation>%1 崩溃：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="42"/>
+        <source>%1 crashed</source>
+        <translation>%1 崩溃</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="43"/>
+        <source>%1 gave no answer within %2: %3</source>
+        <translation>%1 在 %2 内没有答复：%3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="44"/>
+        <source>%1 gave no answer within %2</source>
+        <translation>%1 在 %2 内没有答复</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="45"/>
+        <source>%1 was ended by the stop</source>
+        <translation>%1 因停止而被结束</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="46"/>
+        <source>cannot run %1: %2</source>
+        <translation>无法运行 %1：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="47"/>
+        <source>no such program</source>
+        <translation>没有这个程序</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="48"/>
         <source>the command names no program</source>
         <translation>命令没有指定程序</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="37"/>
+        <location filename="../src/station/refusal_words.cpp" line="49"/>
         <source>no program &quot;%1&quot; in PATH</source>
         <translation>PATH 中没有程序“%1”</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="38"/>
+        <location filename="../src/station/refusal_words.cpp" line="50"/>
         <source>&quot;%1&quot; is not an executable file</source>
         <translation>“%1”不是可执行文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="39"/>
+        <location filename="../src/station/refusal_words.cpp" line="51"/>
         <source>&quot;%1&quot; is not there</source>
         <translation>“%1”不存在</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="41"/>
+        <location filename="../src/station/refusal_words.cpp" line="53"/>
         <source>a backslash ends the line</source>
         <translation>行以反斜杠结尾</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="42"/>
+        <location filename="../src/station/refusal_words.cpp" line="54"/>
         <source>a &apos; quote is not closed</source>
         <translation>&apos; 引号没有闭合</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="43"/>
+        <location filename="../src/station/refusal_words.cpp" line="55"/>
         <source>a &quot; quote is not closed</source>
         <translation>&quot; 引号没有闭合</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="44"/>
+        <location filename="../src/station/refusal_words.cpp" line="56"/>
         <source>--config needs a file name</source>
         <translation>--config 需要一个文件名</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="45"/>
+        <location filename="../src/station/refusal_words.cpp" line="57"/>
         <source>cannot read the configuration file &quot;%1&quot;: %2</source>
         <translation>无法读取配置文件“%1”：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="46"/>
+        <location filename="../src/station/refusal_words.cpp" line="58"/>
         <source>no such file</source>
         <translation>没有这个文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="47"/>
+        <location filename="../src/station/refusal_words.cpp" line="59"/>
         <source>not a file</source>
         <translation>不是文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="48"/>
+        <location filename="../src/station/refusal_words.cpp" line="60"/>
         <source>larger than %1 KiB</source>
         <translation>大于 %1 KiB</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="49"/>
+        <location filename="../src/station/refusal_words.cpp" line="61"/>
         <source>%1: a configuration file cannot name another one</source>
         <translation>%1: 配置文件不能再指定另一个配置文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="51"/>
+        <location filename="../src/station/refusal_words.cpp" line="63"/>
+        <source>bundle for boot version %1 or later; this chip&apos;s is %2</source>
+        <translation>发布包要求引导版本 %1 或更高；这块芯片的是 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="64"/>
+        <source>bundle for flash IDs %1; this chip&apos;s flash ID is %2</source>
+        <translation>发布包适用于闪存 ID %1；这块芯片的闪存 ID 是 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="66"/>
         <source>&quot;%1&quot; is not a version of dotted numbers such as 2.4 or 2.10.1</source>
         <translation>“%1”不是以点分隔的数字版本号（如 2.4 或 2.10.1）</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="53"/>
+        <location filename="../src/station/refusal_words.cpp" line="68"/>
         <source>bundle is product %1 version %2; this station takes %3</source>
         <translation>发布包是产品 %1 版本 %2；本工位只接受 %3</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="55"/>
+        <location filename="../src/station/refusal_words.cpp" line="70"/>
         <source>this station takes %1: only a bundle says its product and version, image files say neither</source>
         <translation>本工位只接受 %1：只有发布包写明产品和版本，映像文件两者都没有写明</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="58"/>
+        <location filename="../src/station/refusal_words.cpp" line="73"/>
         <source>product %1 from version %2</source>
         <translation>产品 %1 版本 %2 及以后</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="59"/>
+        <location filename="../src/station/refusal_words.cpp" line="74"/>
         <source>product %1</source>
         <translation>产品 %1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="60"/>
+        <location filename="../src/station/refusal_words.cpp" line="75"/>
         <source>from version %1</source>
         <translation>版本 %1 及以后</translation>
     </message>

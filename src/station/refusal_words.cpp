@@ -13,6 +13,7 @@ struct Wording {
     int nested = 0;
 };
 
+// Of two that both match, the longer goes first.
 const Wording Wordings[] = {
     // The line's options.
     {QT_TRANSLATE_NOOP("RefusalWords", "%1 takes a whole number from %2 to %3, not \"%4\"")},
@@ -33,6 +34,17 @@ const Wording Wordings[] = {
     // The hooks.
     {QT_TRANSLATE_NOOP("RefusalWords", "--before-board \"%1\": %2"), 2},
     {QT_TRANSLATE_NOOP("RefusalWords", "--after-board \"%1\": %2"), 2},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 exited with status %2: %3")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 exited with status %2")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 crashed (signal %2): %3")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 crashed (signal %2)")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 crashed: %2")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 crashed")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 gave no answer within %2: %3")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 gave no answer within %2")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 was ended by the stop")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "cannot run %1: %2"), 2},
+    {QT_TRANSLATE_NOOP("RefusalWords", "no such program")},
     {QT_TRANSLATE_NOOP("RefusalWords", "the command names no program")},
     {QT_TRANSLATE_NOOP("RefusalWords", "no program \"%1\" in PATH")},
     {QT_TRANSLATE_NOOP("RefusalWords", "\"%1\" is not an executable file")},
@@ -47,7 +59,10 @@ const Wording Wordings[] = {
     {QT_TRANSLATE_NOOP("RefusalWords", "not a file")},
     {QT_TRANSLATE_NOOP("RefusalWords", "larger than %1 KiB")},
     {QT_TRANSLATE_NOOP("RefusalWords", "%1: a configuration file cannot name another one")},
-    // A release pin (the longer of two that both match first).
+    // A bundle's check of the chip.
+    {QT_TRANSLATE_NOOP("RefusalWords", "bundle for boot version %1 or later; this chip's is %2")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "bundle for flash IDs %1; this chip's flash ID is %2")},
+    // A release pin.
     {QT_TRANSLATE_NOOP("RefusalWords",
                        "\"%1\" is not a version of dotted numbers such as 2.4 or 2.10.1")},
     {QT_TRANSLATE_NOOP("RefusalWords", "bundle is product %1 version %2; this station takes %3"),
