@@ -77,6 +77,7 @@ class BoardReportTest : public QObject {
         QVariantMap halfWay = ok;
         halfWay.insert({{"result", "fail"},
                         {"reason", "the device went away"},
+                        {"failure", "device_gone"},
                         {"flash_result", "fail"},
                         {"flash_blocks_sent", 31}});
         QTest::newRow("flash half written") << half << halfWay;
@@ -92,6 +93,7 @@ class BoardReportTest : public QObject {
         QVariantMap fail = ok;
         fail.insert({{"result", "fail"},
                      {"reason", "erase refused"},
+                     {"failure", "refused"},
                      {"mcu_result", "fail"},
                      {"flash_result", "not started"}});
         for (const char *gone : {"flash_crc", "flash_length", "flash_id", "flash_name",
@@ -112,6 +114,7 @@ class BoardReportTest : public QObject {
         interrupted["result"] = "interrupted";
         interrupted["mcu_result"] = "interrupted";
         interrupted.remove("reason");
+        interrupted.remove("failure");
         QTest::newRow("interrupted") << stopped << interrupted;
 
         // The port did not open: nothing is known of the chip.
@@ -122,6 +125,7 @@ class BoardReportTest : public QObject {
                          {"boot_version", QVariant()},
                          {"result", "fail"},
                          {"reason", closed.reason()},
+                         {"failure", "refused"},
                          {"seconds", 0}});
         QTest::newRow("port not opened") << closed << unopened;
 

@@ -240,17 +240,10 @@ class LineOverviewTest : public QObject {
         QCOMPARE(told, runs.size());
 
         const QDateTime now = Start.addSecs(3600);
-        QJsonObject expected = objectOf(lived.json(now));
+        const QJsonObject expected = objectOf(lived.json(now));
         const QJsonObject got = objectOf(again.json(now));
-        // What differs: when the shift started, and the kinds of failure.
+        // What differs: when the shift started. The failures keep their kinds.
         QCOMPARE(got.value("since").toString(), QStringLiteral("2026-12-10T10:01:00.000+01:00"));
-        QJsonArray failures = expected.value("failures").toArray();
-        for (QJsonValueRef failure : failures) {
-            QJsonObject f = failure.toObject();
-            f.insert("failure", QJsonValue());
-            failure = f;
-        }
-        expected.insert("failures", failures);
         for (const char *same : {"counters", "recipe", "failures", "per_10_minutes"})
             QCOMPARE(got.value(QLatin1String(same)), expected.value(QLatin1String(same)));
         QStringList slotStates, expectedStates;

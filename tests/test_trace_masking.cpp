@@ -1,6 +1,9 @@
 // A trace of a flash block shows the bytes of the board's own values (its key, its serial) as
-// xx, in small and large packets alike, wherever in the block's train they fall.
+// xx, in small and large packets alike, wherever in the block's train they fall; a flash CRC
+// check over them shows neither CRC.
 #include "flash/flash_block.h"
+#include "flash/flash_crc.h"
+#include "protocol/commands.h"
 #include "protocol/frame_trace.h"
 
 #include <QtTest>
@@ -48,6 +51,41 @@ class TraceMaskingTest : public QObject {
         QCOMPARE(text.count(" xx"), 2 * shownHidden);
         // The address is never hidden: 00 70 00 00 after the letter.
         QVERIFY(text.contains("6a 00 70 00 00"));
+    }
+
+    void flashCrc_data() {
+        QTest::addColumn<uint32_t>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("the whole image") << 0u << 0x80000 << true;
+        QTest::newRow("the key's range alone") << 0x7D000u << 16 << true;
+        QTest::newRow("ends where the key starts") << 0x7C000u << 0x1000 << false;
+        QTest::newRow("starts where the key ends") << 0x7D010u << 16 << false;
+    }
+    void flashCrc() {
+        QFETCH(uint32_t, start);
+        QFETCH(int, length);
+        QFETCH(bool, hidden);
+        QList<QByteArray> lines;
+        {
+            FrameTrace trace([&lines](const QByteArray &line) { lines.append(line); });
+            trace.hideFlashRanges({{0x7D000u, 0x7D010u}});
+            const auto frame = FlashCrc_Frame(start, length, 0xA1B2C3D4u);
+            trace.sent(frame.data(), int(frame.size()));
+            // A progress reply and the final one, the final one split in the middle of its CRC.
+            QByteArray replies(2 * 64, '\0');
+            replies[0] = replies[64] = char(Command::CheckFlashCrc.replyLetter);
+            replies[1] = '0';
+            replies.replace(66, 4, QByteArray::fromHex("d4c3b2a1"));
+            trace.received(reinterpret_cast<const uint8_t *>(replies.constData()), 68);
+            trace.received(reinterpret_cast<const uint8_t *>(replies.constData()) + 68, 60);
+        }
+        const QByteArray text = lines.join('\n');
+        QCOMPARE(text.contains("d4 c3 b2 a1"), !hidden);
+        QCOMPARE(text.contains("7e 00 d4 c3"), !hidden); // the final reply's, cut after 2 bytes
+        // Four bytes each of the frame and the two replies, and the second piece's letter column
+        // (it starts inside the CRC).
+        QCOMPARE(text.count(" xx"), hidden ? 3 * 4 + 1 : 0);
     }
 };
 

@@ -107,7 +107,11 @@ QByteArray Board_ReportLine(const JobResult &o, const QString &port, const QStri
     r.field("boot_version",
             o.chip && o.chip->known() ? hex(o.chip->bootVersion) : QByteArray("null"));
     r.field("result", jsonString(Board_Result(o)));
-    if (!o.ok() && !o.interrupted()) r.field("reason", jsonString(Board_FailureReason(o, command)));
+    if (!o.ok() && !o.interrupted()) {
+        r.field("reason", jsonString(Board_FailureReason(o, command)));
+        if (o.failure)
+            r.field("failure", jsonString(QLatin1String(Failure_KindName(o.failure->kind))));
+    }
     r.field("seconds", QByteArray::number(o.seconds, 'f', 3));
     r.image("mcu", o.mcuImage);
     if (o.flashPart) r.field("flash_id", hex(o.flashPart->id));

@@ -45,28 +45,6 @@ void takeRecipe(QJsonObject &recipe, const QJsonObject &record) {
 
 } // namespace
 
-const char *Failure_KindName(FailureKind kind) {
-    switch (kind) {
-    case FailureKind::NoReply:
-        return "no_reply";
-    case FailureKind::WrongReply:
-        return "wrong_reply";
-    case FailureKind::Refused:
-        return "refused";
-    case FailureKind::DeviceGone:
-        return "device_gone";
-    case FailureKind::Stopped:
-        return "stopped";
-    case FailureKind::ImageUnusable:
-        return "image_unusable";
-    case FailureKind::InputUnusable:
-        return "input_unusable";
-    case FailureKind::SystemError:
-        break;
-    }
-    return "system_error";
-}
-
 StationOverview::StationOverview(const QString &name, const QString &cmd, const QDateTime &start)
     : station(name), command(cmd), since(start), recipe(noRecipe(cmd)) {}
 
@@ -134,7 +112,8 @@ void StationOverview::recordEnded(const QJsonObject &record) {
     slot.slot = record.value(QLatin1String("slot")).toString();
     slot.serial = record.value(QLatin1String("usb_serial")).toString();
     slot.firstPass = slot.serial.isEmpty() || !seenSerials.contains(slot.serial);
-    count(slot, state, QString(), record.value(QLatin1String("reason")).toString(), record, time);
+    count(slot, state, record.value(QLatin1String("failure")).toString(),
+          record.value(QLatin1String("reason")).toString(), record, time);
 }
 
 void StationOverview::count(Slot &slot, const QString &state, const QString &failure,

@@ -80,5 +80,3 @@ class StationOverview {
     std::deque<QString> serialOrder;
 };
 
-// The word the line uses for a kind of failure: "no_reply", "device_gone".
-const char *Failure_KindName(FailureKind kind);

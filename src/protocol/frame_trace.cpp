@@ -24,7 +24,10 @@ bool endsBlock(const QByteArray &packet) {
 
 // The handshake's secret-bearing bytes. The frame's CRC folds in the proposed model; the
 // reply's proof folds in the tag itself, so with the frame's first bytes it gives the tag away.
-constexpr int HandshakeCrcAt = 8, HandshakeCrcEnd = 12;
+constexpr int HandshakeCrcAt = 8;
+// A flash CRC over a board's own values (a key) tells 32 bits of them: the CRC the host
+// expects (frame bytes 9-12) and the one the chip found (reply bytes 2-5) are shown as xx.
+constexpr int FlashCrcAt = 9, FlashCrcReplyAt = 2;
 // What a handshake reply may show: its letter, the boot version and the boot kind code.
 bool shownInHandshakeReply(int offset, bool isHandshakeReply) {
     return offset == 0 || (isHandshakeReply && offset >= 9 && offset <= 16);
@@ -51,12 +54,15 @@ void FrameTrace::sent(const uint8_t *bytes, int length) {
     const qint64 us = clock.nsecsElapsed() / 1000;
     const QByteArray packet(reinterpret_cast<const char *>(bytes), length);
     const bool handshake = bytes[0] == Command::Connect.letter;
-    handshakeReplyBytes = handshake ? 0 : -1;
-    if (handshake) {
+    const bool secretCrc = !handshake && crcOfHiddenRange(bytes, length);
+    replyMask = handshake ? ReplyMask::Handshake : secretCrc ? ReplyMask::Crc : ReplyMask::None;
+    replyBytes = 0;
+    if (handshake || secretCrc) {
         // Shown at once and alone, never held back as a train's packet; its CRC as xx.
         endTrain();
+        const int crcAt = handshake ? HandshakeCrcAt : FlashCrcAt;
         std::vector<bool> hidden(size_t(length), false);
-        for (int i = HandshakeCrcAt; i < std::min(length, HandshakeCrcEnd); ++i)
+        for (int i = crcAt; i < std::min(length, crcAt + 4); ++i)
             hidden[size_t(i)] = true;
         show(us, "TX", packet, hidden);
         return;
@@ -111,18 +117,30 @@ std::vector<bool> FrameTrace::hiddenFlashData(const uint8_t *bytes, int length) 
     return hidden;
 }
 
+bool FrameTrace::crcOfHiddenRange(const uint8_t *bytes, int length) const {
+    if (bytes[0] != Command::CheckFlashCrc.letter || length < FlashCrcAt + 4) return false;
+    const uint64_t start = Get_Le32(bytes + 1);
+    const uint64_t end = start + Get_Le32(bytes + 5);
+    for (const auto &range : flashHidden)
+        if (start < range.second && range.first < end) return true;
+    return false;
+}
+
 void FrameTrace::received(const uint8_t *bytes, int length) {
     if (length <= 0) return;
     endTrain();
-    // The answer to a handshake, however it arrives (in pieces, twice, after garbage), is
-    // read in 64-byte replies from the first byte after the frame, as the host reads it.
+    // The answer to a handshake or to a CRC over a board's own values, however it arrives (in
+    // pieces, twice, after garbage), is read in 64-byte replies from the first byte after the
+    // frame, as the host reads it.
     std::vector<bool> hidden;
-    if (handshakeReplyBytes >= 0) {
+    if (replyMask != ReplyMask::None) {
         hidden.resize(size_t(length));
-        for (int i = 0; i < length; ++i, ++handshakeReplyBytes) {
-            const int offset = int(handshakeReplyBytes % FrameSize);
+        for (int i = 0; i < length; ++i, ++replyBytes) {
+            const int offset = int(replyBytes % FrameSize);
             if (offset == 0) inHandshakeReply = bytes[i] == Command::Connect.replyLetter;
-            hidden[size_t(i)] = !shownInHandshakeReply(offset, inHandshakeReply);
+            hidden[size_t(i)] = replyMask == ReplyMask::Handshake
+                                    ? !shownInHandshakeReply(offset, inHandshakeReply)
+                                    : offset >= FlashCrcReplyAt && offset < FlashCrcReplyAt + 4;
         }
     }
     show(clock.nsecsElapsed() / 1000, "RX",

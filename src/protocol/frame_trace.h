@@ -32,7 +32,8 @@ class FrameTrace : public LinkObserver {
     ~FrameTrace() override;
 
     // Shows the data bytes that flash programming packets carry for the flash addresses
-    // [first, second) as xx: each board's own values (keys) never reach a trace.
+    // [first, second) as xx, and the CRCs of flash CRC checks over them: each board's own
+    // values (keys) never reach a trace.
     void hideFlashRanges(std::vector<std::pair<uint32_t, uint32_t>> ranges);
 
     void sent(const uint8_t *bytes, int length) override;
@@ -45,6 +46,8 @@ class FrameTrace : public LinkObserver {
     void endTrain();
     // The bytes of a flash programming packet that hideFlashRanges hides; empty: none.
     std::vector<bool> hiddenFlashData(const uint8_t *bytes, int length);
+    // A flash CRC check frame whose range holds bytes that hideFlashRanges hides.
+    bool crcOfHiddenRange(const uint8_t *bytes, int length) const;
 
     Sink sink;
     QElapsedTimer clock;
@@ -62,8 +65,9 @@ class FrameTrace : public LinkObserver {
     std::vector<std::pair<uint32_t, uint32_t>> flashHidden;
     uint32_t flashAddress = 0; // of the next data byte of the flash block being sent
 
-    // Bytes received since the last handshake frame was sent (-1: another command was sent
-    // since), and whether the reply they are in is a handshake reply.
-    qint64 handshakeReplyBytes = -1;
+    // What of the replies to the last frame sent is hidden, the bytes received since it was
+    // sent, and whether the reply they are in is a handshake reply.
+    enum class ReplyMask { None, Handshake, Crc } replyMask = ReplyMask::None;
+    qint64 replyBytes = 0;
     bool inHandshakeReply = false;
 };

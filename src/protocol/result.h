@@ -22,6 +22,29 @@ enum class FailureKind {
 
 Q_DECLARE_METATYPE(FailureKind)
 
+// The word records and events use for a kind of failure: "no_reply", "device_gone".
+inline const char *Failure_KindName(FailureKind kind) {
+    switch (kind) {
+    case FailureKind::NoReply:
+        return "no_reply";
+    case FailureKind::WrongReply:
+        return "wrong_reply";
+    case FailureKind::Refused:
+        return "refused";
+    case FailureKind::DeviceGone:
+        return "device_gone";
+    case FailureKind::Stopped:
+        return "stopped";
+    case FailureKind::ImageUnusable:
+        return "image_unusable";
+    case FailureKind::InputUnusable:
+        return "input_unusable";
+    case FailureKind::SystemError:
+        break;
+    }
+    return "system_error";
+}
+
 struct Failure {
     FailureKind kind = FailureKind::SystemError;
     QString reason;         // what the operator reads: "the MCU erase was not answered"
