@@ -255,6 +255,42 @@ class StationOptionsTest : public QObject {
         QCOMPARE(error, chinese.replace("CONF", path));
     }
 
+    // The words of the layers below that reach a box, the recipe panel or a tile, each as
+    // those layers word it: the same without a translation, Chinese with zh_CN.
+    void wordsFromBelowInChinese_data() {
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("chinese");
+        QTest::newRow("a key not trusted")
+            << "it is signed by key ID 4F2A, which is not a trusted key"
+            << "它由密钥 ID 4F2A 签名，该密钥不受信任";
+        QTest::newRow("the signature line") << "signed by key ID 4F2A, trusted (line.pub)"
+                                            << "由密钥 ID 4F2A 签名，受信任（line.pub）";
+        QTest::newRow("a bundle without the operation's image")
+            << "/srv/panel.kqb holds no MCU image"
+            << "/srv/panel.kqb 中没有 MCU 映像";
+        QTest::newRow("Flash.ini a directory")
+            << "Cannot read Flash.ini \"/etc/Flash.ini\": it is a directory"
+            << "无法读取 Flash.ini“/etc/Flash.ini”：它是一个目录";
+        QTest::newRow("a hook that crashed, in its own words")
+            << "hook.sh crashed (signal 11): core dumped"
+            << "hook.sh 崩溃（信号 11）：core dumped";
+        QTest::newRow("a value that looks like a placeholder") << "no program \"%2\" in PATH"
+                                                               << "PATH 中没有程序“%2”";
+        QTest::newRow("words it does not know") << "the flux capacitor: 88 mph"
+                                                << "the flux capacitor: 88 mph";
+    }
+    void wordsFromBelowInChinese() {
+        QFETCH(QString, english);
+        QFETCH(QString, chinese);
+        QCOMPARE(Station_RefusalWords(english), english);
+        QTranslator zh;
+        QVERIFY(zh.load(QLocale("zh_CN"), "tessara-station", "_", TESSARA_STATION_QM_DIR));
+        QCoreApplication::installTranslator(&zh);
+        const QString words = Station_RefusalWords(english);
+        QCoreApplication::removeTranslator(&zh);
+        QCOMPARE(words, chinese);
+    }
+
     // The broker's settings that only the start can check: the password file.
     void brokerRefusalsInChinese() {
         QTemporaryDir dir;

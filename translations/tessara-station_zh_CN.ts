@@ -167,92 +167,92 @@
         <translation>在 %1 中找不到 Flash.ini</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="73"/>
+        <location filename="../src/station/recipe.cpp" line="74"/>
         <source>Flash.ini %1 lists no flash part</source>
         <translation>Flash.ini %1 没有列出任何闪存型号</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="80"/>
+        <location filename="../src/station/recipe.cpp" line="81"/>
         <source>this board is a %1: wrong recipe</source>
         <translation>这块板是 %1：配方不对</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="101"/>
+        <location filename="../src/station/recipe.cpp" line="102"/>
         <source>--model %1: bundle %2 is for %3</source>
         <translation>--model %1：发布包 %2 只适用于 %3</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="113"/>
+        <location filename="../src/station/recipe.cpp" line="114"/>
         <source>raw images need the model they are for (--model NAME)</source>
         <translation>未打包的映像需要注明适用型号（--model 型号）</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="116"/>
+        <location filename="../src/station/recipe.cpp" line="117"/>
         <source>unknown model: %1</source>
         <translation>未知型号：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="153"/>
+        <location filename="../src/station/recipe.cpp" line="154"/>
         <source>Recipe: bundle %1</source>
         <translation>配方：发布包 %1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="155"/>
+        <location filename="../src/station/recipe.cpp" line="156"/>
         <source>Product: %1, version %2</source>
         <translation>产品：%1，版本 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="157"/>
+        <location filename="../src/station/recipe.cpp" line="158"/>
         <source>Recipe: unsigned images</source>
         <translation>配方：未签名的映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="160"/>
+        <location filename="../src/station/recipe.cpp" line="161"/>
         <source>Operation: %1%2</source>
         <translation>操作：%1%2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="161"/>
+        <location filename="../src/station/recipe.cpp" line="162"/>
         <source>, only changed blocks</source>
         <translation>，只写有变化的块</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="162"/>
+        <location filename="../src/station/recipe.cpp" line="163"/>
         <source>MCU image</source>
         <translation>MCU 映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="163"/>
+        <location filename="../src/station/recipe.cpp" line="164"/>
         <source>Flash image</source>
         <translation>闪存映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="165"/>
+        <location filename="../src/station/recipe.cpp" line="166"/>
         <source>Models: any</source>
         <translation>型号：不限</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="166"/>
+        <location filename="../src/station/recipe.cpp" line="167"/>
         <source>Models: %1</source>
         <translation>型号：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="168"/>
+        <location filename="../src/station/recipe.cpp" line="169"/>
         <source>Signature: none</source>
         <translation>签名：无</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="172"/>
+        <location filename="../src/station/recipe.cpp" line="173"/>
         <source>Bundle SHA-256: %1</source>
         <translation>发布包 SHA-256：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="173"/>
+        <location filename="../src/station/recipe.cpp" line="175"/>
         <source>Signature: %1</source>
         <translation>签名：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="175"/>
+        <location filename="../src/station/recipe.cpp" line="177"/>
         <source>Warning: %1</source>
         <translation>警告：%1</translation>
     </message>
@@ -451,31 +451,116 @@
     </message>
     <message>
         <location filename="../src/station/refusal_words.cpp" line="66"/>
+        <source>its signature is bad: %1</source>
+        <translation>签名无效：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="67"/>
+        <source>it is signed by key ID %1, which is not a trusted key</source>
+        <translation>它由密钥 ID %1 签名，该密钥不受信任</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="68"/>
+        <source>it is signed by key ID %1, and no key is trusted here to check the signature: trust its public key (--trust FILE, or a file in %2)</source>
+        <translation>它由密钥 ID %1 签名，但此处没有用来校验签名的受信任密钥：请信任它的公钥（--trust 文件，或 %2 中的文件）</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="71"/>
+        <source>it is not signed, and only bundles signed by a trusted key are accepted here</source>
+        <translation>它没有签名，而此处只接受由受信任密钥签名的发布包</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="73"/>
+        <source>the bundle is not signed and no key is trusted here: its origin is not checked</source>
+        <translation>发布包没有签名，且此处没有受信任的密钥：它的来源未经校验</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="75"/>
+        <source>not signed</source>
+        <translation>未签名</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="76"/>
+        <source>signed by key ID %1, trusted (%2)</source>
+        <translation>由密钥 ID %1 签名，受信任（%2）</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="77"/>
+        <source>signed by key ID %1, not trusted: no trusted key has that ID</source>
+        <translation>由密钥 ID %1 签名，不受信任：没有受信任的密钥具有该 ID</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="79"/>
+        <source>bad (key ID %1): %2</source>
+        <translation>无效（密钥 ID %1）：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="80"/>
+        <source>bad: %1</source>
+        <translation>无效：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="81"/>
+        <source>%1 holds no MCU image</source>
+        <translation>%1 中没有 MCU 映像</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="82"/>
+        <source>%1 holds no flash image</source>
+        <translation>%1 中没有闪存映像</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="83"/>
+        <source>the archive holds no %1</source>
+        <translation>归档中没有 %1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="85"/>
+        <source>Cannot read Flash.ini &quot;%1&quot;: %2</source>
+        <translation>无法读取 Flash.ini“%1”：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="86"/>
+        <source>it is a directory</source>
+        <translation>它是一个目录</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="87"/>
+        <source>it is not a regular file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="88"/>
+        <source>it is larger than %1 bytes</source>
+        <translation>它大于 %1 字节</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="90"/>
         <source>&quot;%1&quot; is not a version of dotted numbers such as 2.4 or 2.10.1</source>
         <translation>“%1”不是以点分隔的数字版本号（如 2.4 或 2.10.1）</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="68"/>
+        <location filename="../src/station/refusal_words.cpp" line="92"/>
         <source>bundle is product %1 version %2; this station takes %3</source>
         <translation>发布包是产品 %1 版本 %2；本工位只接受 %3</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="70"/>
+        <location filename="../src/station/refusal_words.cpp" line="94"/>
         <source>this station takes %1: only a bundle says its product and version, image files say neither</source>
         <translation>本工位只接受 %1：只有发布包写明产品和版本，映像文件两者都没有写明</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="73"/>
+        <location filename="../src/station/refusal_words.cpp" line="97"/>
         <source>product %1 from version %2</source>
         <translation>产品 %1 版本 %2 及以后</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="74"/>
+        <location filename="../src/station/refusal_words.cpp" line="98"/>
         <source>product %1</source>
         <translation>产品 %1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="75"/>
+        <location filename="../src/station/refusal_words.cpp" line="99"/>
         <source>from version %1</source>
         <translation>版本 %1 及以后</translation>
     </message>
@@ -486,6 +571,11 @@
         <location filename="../src/station/scan_bar.cpp" line="15"/>
         <source>board serial</source>
         <translation>板卡序列号</translation>
+    </message>
+    <message>
+        <location filename="../src/station/scan_bar.cpp" line="20"/>
+        <source>scan outcome</source>
+        <translation>扫描结果</translation>
     </message>
     <message>
         <location filename="../src/station/scan_bar.cpp" line="43"/>
@@ -547,6 +637,11 @@
         <location filename="../src/station/shift_dialog.cpp" line="31"/>
         <source>&amp;Work order / lot:</source>
         <translation>工单/批次(&amp;W)：</translation>
+    </message>
+    <message>
+        <location filename="../src/station/shift_dialog.cpp" line="33"/>
+        <source>problem</source>
+        <translation>问题</translation>
     </message>
 </context>
 <context>
@@ -639,17 +734,17 @@
         <translation>主管密码已设置在 %1 中。</translation>
     </message>
     <message>
-        <location filename="../src/station/main.cpp" line="130"/>
+        <location filename="../src/station/main.cpp" line="131"/>
         <source>warning: %1: %2</source>
         <translation>警告：%1：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/main.cpp" line="141"/>
+        <location filename="../src/station/main.cpp" line="142"/>
         <source>cannot open the report %1: %2</source>
         <translation>无法打开报告 %1：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/main.cpp" line="148"/>
+        <location filename="../src/station/main.cpp" line="149"/>
         <source>cannot open the audit log %1: %2</source>
         <translation>无法打开审计日志 %1：%2</translation>
     </message>
@@ -992,6 +1087,21 @@ Exit status:
         <location filename="../src/station/station_window.cpp" line="495"/>
         <source>take the failed board out first</source>
         <translation>请先取出失败的板</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="62"/>
+        <source>recipe</source>
+        <translation>配方</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="88"/>
+        <source>shift</source>
+        <translation>班次</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="91"/>
+        <source>counters</source>
+        <translation>计数</translation>
     </message>
     <message>
         <location filename="../src/station/station_window.cpp" line="449"/>

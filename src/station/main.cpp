@@ -126,9 +126,10 @@ int main(int argc, char **argv) {
     const Result<Recipe> recipe = Load_Recipe(o);
     if (!recipe.ok()) return refuse(recipe.reason());
     if (!recipe.value().bundleWarning.isEmpty())
-        std::fprintf(stderr, "tessara-station: %s\n",
-                     qPrintable(QApplication::translate("StationMain", "warning: %1: %2")
-                                    .arg(o.bundlePath, recipe.value().bundleWarning)));
+        std::fprintf(
+            stderr, "tessara-station: %s\n",
+            qPrintable(QApplication::translate("StationMain", "warning: %1: %2")
+                           .arg(o.bundlePath, Station_RefusalWords(recipe.value().bundleWarning))));
     QList<SlotEntry> entries;
     if (!o.slotsConf.isEmpty()) {
         const Result<QList<SlotEntry>> conf = Read_SlotsConf(o.slotsConf);

@@ -67,7 +67,8 @@ std::optional<Failure> flashIniProblem(const StationOptions &o) {
                           .arg(Flash_IniCandidates(places).join(QStringLiteral(", "))));
     QFile file(path);
     QString reason;
-    if (!FlashIni_Open(file, reason)) return refuse(FlashIni_Unreadable(path, reason));
+    if (!FlashIni_Open(file, reason))
+        return refuse(Station_RefusalWords(FlashIni_Unreadable(path, reason)));
     QTextStream in(&file);
     if (Largest_FlashCapacity(in) == 0)
         return refuse(Words::tr("Flash.ini %1 lists no flash part").arg(path));
@@ -170,9 +171,10 @@ QStringList Recipe_Lines(const Recipe &recipe) {
     }
     lines.append(
         Words::tr("Bundle SHA-256: %1").arg(QString::fromLatin1(b->fileSha256.toHex().left(16))));
-    lines.append(Words::tr("Signature: %1").arg(Signature_Text(b->signature)));
+    lines.append(
+        Words::tr("Signature: %1").arg(Station_RefusalWords(Signature_Text(b->signature))));
     if (!recipe.bundleWarning.isEmpty())
-        lines.append(Words::tr("Warning: %1").arg(recipe.bundleWarning));
+        lines.append(Words::tr("Warning: %1").arg(Station_RefusalWords(recipe.bundleWarning)));
     return lines;
 }
 

@@ -62,6 +62,30 @@ const Wording Wordings[] = {
     // A bundle's check of the chip.
     {QT_TRANSLATE_NOOP("RefusalWords", "bundle for boot version %1 or later; this chip's is %2")},
     {QT_TRANSLATE_NOOP("RefusalWords", "bundle for flash IDs %1; this chip's flash ID is %2")},
+    // A bundle: its signature, its images, its archive.
+    {QT_TRANSLATE_NOOP("RefusalWords", "its signature is bad: %1")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "it is signed by key ID %1, which is not a trusted key")},
+    {QT_TRANSLATE_NOOP("RefusalWords",
+                       "it is signed by key ID %1, and no key is trusted here to check the "
+                       "signature: trust its public key (--trust FILE, or a file in %2)")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "it is not signed, and only bundles signed by a trusted "
+                                       "key are accepted here")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "the bundle is not signed and no key is trusted here: "
+                                       "its origin is not checked")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "not signed")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "signed by key ID %1, trusted (%2)")},
+    {QT_TRANSLATE_NOOP("RefusalWords",
+                       "signed by key ID %1, not trusted: no trusted key has that ID")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "bad (key ID %1): %2")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "bad: %1")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 holds no MCU image")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 holds no flash image")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "the archive holds no %1")},
+    // Flash.ini.
+    {QT_TRANSLATE_NOOP("RefusalWords", "Cannot read Flash.ini \"%1\": %2"), 2},
+    {QT_TRANSLATE_NOOP("RefusalWords", "it is a directory")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "it is not a regular file")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "it is larger than %1 bytes")},
     // A release pin.
     {QT_TRANSLATE_NOOP("RefusalWords",
                        "\"%1\" is not a version of dotted numbers such as 2.4 or 2.10.1")},

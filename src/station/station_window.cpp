@@ -59,7 +59,7 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     auto *layout = new QVBoxLayout(central);
 
     recipeLabel = new QLabel(central);
-    recipeLabel->setAccessibleName(QStringLiteral("recipe"));
+    recipeLabel->setAccessibleName(tr("recipe"));
     recipeLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     recipeLabel->setStyleSheet(QStringLiteral("QLabel{background:#f4f1e0;padding:6px;}"));
     // Read from a metre away, in a few lines that leave the tiles their room.
@@ -85,10 +85,10 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
         bar->addWidget(b);
     }
     shiftLabel = new QLabel(central);
-    shiftLabel->setAccessibleName(QStringLiteral("shift"));
+    shiftLabel->setAccessibleName(tr("shift"));
     shiftLabel->setTextFormat(Qt::PlainText);
     countersLabel = new QLabel(central);
-    countersLabel->setAccessibleName(QStringLiteral("counters"));
+    countersLabel->setAccessibleName(tr("counters"));
     // On one line beside the buttons they would hold the window wider than a 1280 px screen.
     countersLabel->setWordWrap(true);
     QFont big = countersLabel->font();
