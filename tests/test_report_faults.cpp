@@ -25,6 +25,7 @@ struct Disk {
     int writeError = 0;     // the first write fails at once
     int syncError = 0;
     int truncateError = 0;
+    int reserveError = 0;
 };
 
 int failWith(int error) {
@@ -50,6 +51,10 @@ ReportFileCalls through(Disk &disk) {
     calls.truncate = [&disk, system](int fd, qint64 size) {
         return disk.armed && disk.truncateError ? failWith(disk.truncateError)
                                                 : system.truncate(fd, size);
+    };
+    calls.reserve = [&disk, system](int fd, qint64 offset, qint64 size) {
+        return disk.armed && disk.reserveError ? failWith(disk.reserveError)
+                                               : system.reserve(fd, offset, size);
     };
     return calls;
 }
@@ -178,9 +183,10 @@ void ReportFaultsTest::recordFaults() {
     QCOMPARE(found, lines);
 }
 
-// The trial before the first board: it says whether a record would be taken now, loses no record
-// and leaves the file as it was (a blank line where it cannot be cut back); a disk that fails it
-// still takes the records once mended.
+// The trial before the first board: it says whether a record would be taken now (room set aside
+// on the disk, or else a blank line written and cut back), loses no record and leaves the file as
+// it was (a blank line where neither can be done); a disk that fails it still takes the records
+// once mended.
 void ReportFaultsTest::trialAppend_data() {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("reason"); // empty: taken
@@ -188,12 +194,15 @@ void ReportFaultsTest::trialAppend_data() {
                           << "";
     QTest::newRow("full disk, less than a record left in its page") << "full disk"
                                                                     << "no space left on device";
+    QTest::newRow("full disk that sets no room aside: a blank line tried")
+        << "full disk, no reserve"
+        << "no space left on device";
     QTest::newRow("a device that is always full") << "/dev/full"
                                                   << "no space left on device";
     QTest::newRow("sync fails") << "sync eio"
                                 << "input/output error";
-    QTest::newRow("cannot be cut back: a blank line stays") << "no truncate"
-                                                            << "";
+    QTest::newRow("no room set aside nor cut back: a blank line stays") << "no reserve, no truncate"
+                                                                        << "";
 }
 
 void ReportFaultsTest::trialAppend() {
@@ -203,13 +212,14 @@ void ReportFaultsTest::trialAppend() {
     const QString dir = temporary.filePath("reports");
     QVERIFY(QDir().mkpath(dir));
     std::unique_ptr<SmallDisk> disk;
-    if (fault == "full disk") {
+    if (fault.startsWith("full disk")) {
         disk = std::make_unique<SmallDisk>(dir, 64 * 1024);
         if (!disk->ok()) QSKIP(qPrintable("cannot mount a small disk here: " + disk->error()));
     }
     const QString path = dir + "/bench.jsonl";
     // On the small disk, 60 bytes left in the last page: a record needs one more page.
-    const QByteArray before = fault == "full disk" ? paddingLine(4096 - 60) : recordOf("before");
+    const QByteArray before =
+        fault.startsWith("full disk") ? paddingLine(4096 - 60) : recordOf("before");
     Disk faults;
     BoardReport report(through(faults));
     if (fault == "/dev/full") {
@@ -220,9 +230,10 @@ void ReportFaultsTest::trialAppend() {
     }
     QVERIFY(report.open(path));
     faults.syncError = fault == "sync eio" ? EIO : 0;
-    faults.truncateError = fault == "no truncate" ? EPERM : 0;
+    faults.truncateError = fault.endsWith("no truncate") ? EPERM : 0;
+    faults.reserveError = fault.contains("no reserve") ? ENOSYS : 0;
     faults.armed = true;
-    if (fault == "full disk") QVERIFY(SmallDisk::fill(dir + "/filler"));
+    if (fault.startsWith("full disk")) QVERIFY(SmallDisk::fill(dir + "/filler"));
 
     QCOMPARE(report.tryAppend(), reason.isEmpty());
     if (!reason.isEmpty()) QCOMPARE(report.errorString(), reason);
@@ -231,7 +242,7 @@ void ReportFaultsTest::trialAppend() {
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray blank = QByteArray(8191, ' ') + '\n';
-    QCOMPARE(file.readAll(), fault == "no truncate" ? before + blank : before);
+    QCOMPARE(file.readAll(), fault.endsWith("no truncate") ? before + blank : before);
 
     // Mended, the disk takes the next record after those before it, a line of its own.
     faults.armed = false;

@@ -276,6 +276,8 @@ class StationOptionsTest : public QObject {
             << "hook.sh 崩溃（信号 11）：core dumped";
         QTest::newRow("a value that looks like a placeholder") << "no program \"%2\" in PATH"
                                                                << "PATH 中没有程序“%2”";
+        QTest::newRow("an image's words from the desktop tool") << "This isn't a KQ31A/B's file"
+                                                                << "这不是 KQ31A/B 的文件";
         QTest::newRow("words it does not know") << "the flux capacitor: 88 mph"
                                                 << "the flux capacitor: 88 mph";
     }

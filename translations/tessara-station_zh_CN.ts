@@ -142,117 +142,117 @@
 <context>
     <name>Recipe</name>
     <message>
-        <location filename="../src/station/recipe.cpp" line="26"/>
+        <location filename="../src/station/recipe.cpp" line="27"/>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="30"/>
+        <location filename="../src/station/recipe.cpp" line="31"/>
         <source>%1: %2, CRC-32 0x%3, %4 bytes, SHA-256 %5</source>
         <translation>%1：%2，CRC-32 0x%3，%4 字节，SHA-256 %5</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="47"/>
+        <location filename="../src/station/recipe.cpp" line="48"/>
         <source>bundle %1 refused: %2</source>
         <translation>发布包 %1 被拒绝：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="62"/>
+        <location filename="../src/station/recipe.cpp" line="63"/>
         <source>Flash.ini %1 does not exist</source>
         <translation>Flash.ini %1 不存在</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="66"/>
+        <location filename="../src/station/recipe.cpp" line="67"/>
         <source>no Flash.ini found in %1</source>
         <translation>在 %1 中找不到 Flash.ini</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="74"/>
+        <location filename="../src/station/recipe.cpp" line="75"/>
         <source>Flash.ini %1 lists no flash part</source>
         <translation>Flash.ini %1 没有列出任何闪存型号</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="81"/>
+        <location filename="../src/station/recipe.cpp" line="82"/>
         <source>this board is a %1: wrong recipe</source>
         <translation>这块板是 %1：配方不对</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="102"/>
+        <location filename="../src/station/recipe.cpp" line="103"/>
         <source>--model %1: bundle %2 is for %3</source>
         <translation>--model %1：发布包 %2 只适用于 %3</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="114"/>
+        <location filename="../src/station/recipe.cpp" line="115"/>
         <source>raw images need the model they are for (--model NAME)</source>
         <translation>未打包的映像需要注明适用型号（--model 型号）</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="117"/>
+        <location filename="../src/station/recipe.cpp" line="118"/>
         <source>unknown model: %1</source>
         <translation>未知型号：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="154"/>
+        <location filename="../src/station/recipe.cpp" line="155"/>
         <source>Recipe: bundle %1</source>
         <translation>配方：发布包 %1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="156"/>
+        <location filename="../src/station/recipe.cpp" line="157"/>
         <source>Product: %1, version %2</source>
         <translation>产品：%1，版本 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="158"/>
+        <location filename="../src/station/recipe.cpp" line="159"/>
         <source>Recipe: unsigned images</source>
         <translation>配方：未签名的映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="161"/>
+        <location filename="../src/station/recipe.cpp" line="162"/>
         <source>Operation: %1%2</source>
         <translation>操作：%1%2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="162"/>
+        <location filename="../src/station/recipe.cpp" line="163"/>
         <source>, only changed blocks</source>
         <translation>，只写有变化的块</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="163"/>
+        <location filename="../src/station/recipe.cpp" line="164"/>
         <source>MCU image</source>
         <translation>MCU 映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="164"/>
+        <location filename="../src/station/recipe.cpp" line="165"/>
         <source>Flash image</source>
         <translation>闪存映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="166"/>
+        <location filename="../src/station/recipe.cpp" line="167"/>
         <source>Models: any</source>
         <translation>型号：不限</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="167"/>
+        <location filename="../src/station/recipe.cpp" line="168"/>
         <source>Models: %1</source>
         <translation>型号：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="169"/>
+        <location filename="../src/station/recipe.cpp" line="170"/>
         <source>Signature: none</source>
         <translation>签名：无</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="173"/>
+        <location filename="../src/station/recipe.cpp" line="174"/>
         <source>Bundle SHA-256: %1</source>
         <translation>发布包 SHA-256：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="175"/>
+        <location filename="../src/station/recipe.cpp" line="176"/>
         <source>Signature: %1</source>
         <translation>签名：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="177"/>
+        <location filename="../src/station/recipe.cpp" line="178"/>
         <source>Warning: %1</source>
         <translation>警告：%1</translation>
     </message>
@@ -516,51 +516,91 @@
     </message>
     <message>
         <location filename="../src/station/refusal_words.cpp" line="85"/>
+        <source>Read fail,please check the path!</source>
+        <translation>读取失败，请检查路径！</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="86"/>
+        <source>This isn&apos;t a KQ31A/B&apos;s file</source>
+        <translation>这不是 KQ31A/B 的文件</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="87"/>
+        <source>Over Mcu flash size:%1</source>
+        <translation>超出 MCU 闪存大小：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="88"/>
+        <source>There aren&apos;t any datas to update!</source>
+        <translation>没有任何可更新的数据！</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="89"/>
+        <source>The file is over than the flash ic&apos;s size</source>
+        <translation>文件超出了闪存芯片的容量</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="90"/>
+        <source>Not enough memory for the flash code file</source>
+        <translation>内存不足，无法载入闪存代码文件</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="91"/>
+        <source>The flash code file is 2 GB or larger and cannot be used</source>
+        <translation>闪存代码文件为 2 GB 或更大，无法使用</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="92"/>
+        <source>The flash code file could not be read whole, please check the path!</source>
+        <translation>闪存代码文件无法完整读取，请检查路径！</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="95"/>
         <source>Cannot read Flash.ini &quot;%1&quot;: %2</source>
         <translation>无法读取 Flash.ini“%1”：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="86"/>
+        <location filename="../src/station/refusal_words.cpp" line="96"/>
         <source>it is a directory</source>
         <translation>它是一个目录</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="87"/>
+        <location filename="../src/station/refusal_words.cpp" line="97"/>
         <source>it is not a regular file</source>
         <translation>它不是普通文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="88"/>
+        <location filename="../src/station/refusal_words.cpp" line="98"/>
         <source>it is larger than %1 bytes</source>
         <translation>它大于 %1 字节</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="90"/>
+        <location filename="../src/station/refusal_words.cpp" line="100"/>
         <source>&quot;%1&quot; is not a version of dotted numbers such as 2.4 or 2.10.1</source>
         <translation>“%1”不是以点分隔的数字版本号（如 2.4 或 2.10.1）</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="92"/>
+        <location filename="../src/station/refusal_words.cpp" line="102"/>
         <source>bundle is product %1 version %2; this station takes %3</source>
         <translation>发布包是产品 %1 版本 %2；本工位只接受 %3</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="94"/>
+        <location filename="../src/station/refusal_words.cpp" line="104"/>
         <source>this station takes %1: only a bundle says its product and version, image files say neither</source>
         <translation>本工位只接受 %1：只有发布包写明产品和版本，映像文件两者都没有写明</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="97"/>
+        <location filename="../src/station/refusal_words.cpp" line="107"/>
         <source>product %1 from version %2</source>
         <translation>产品 %1 版本 %2 及以后</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="98"/>
+        <location filename="../src/station/refusal_words.cpp" line="108"/>
         <source>product %1</source>
         <translation>产品 %1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="99"/>
+        <location filename="../src/station/refusal_words.cpp" line="109"/>
         <source>from version %1</source>
         <translation>版本 %1 及以后</translation>
     </message>

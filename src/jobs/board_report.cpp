@@ -184,10 +184,21 @@ bool BoardReport::tryAppend() {
     const RecordWriting writing;
     std::lock_guard<std::mutex> guard(mutex);
     if ((fd < 0 || !calls.namedBy(fd, fileName)) && !openFile()) return false;
-    // A pipe or a device is not cut back: it gets no more than an empty line.
-    const QByteArray blank =
-        calls.size(fd) >= 0 ? QByteArray(TrialBytes - 1, ' ') + '\n' : QByteArray("\n");
-    const QString why = appendLine(blank, false);
+    const qint64 size = calls.size(fd);
+    QString why;
+    errno = 0;
+    // Room set aside beyond the end changes nothing a reader sees, and the next records use it.
+    if (size >= 0 && calls.reserve(fd, size, TrialBytes) == 0) {
+        errno = 0;
+        if (calls.sync(fd) != 0) why = systemWords(errno, "the report could not be synced");
+    } else if (size >= 0 && errno != ENOSYS) {
+        why = systemWords(errno, "no room for a record");
+    } else {
+        // Where no room can be set aside: a blank line written and cut back out. A pipe or a
+        // device is not cut back: it gets no more than an empty line.
+        why = appendLine(size >= 0 ? QByteArray(TrialBytes - 1, ' ') + '\n' : QByteArray("\n"),
+                         false);
+    }
     if (!why.isEmpty()) error = why;
     return why.isEmpty();
 }

@@ -52,10 +52,11 @@ class BoardReport {
     // Appends `line` (one record ending in a newline); false when it is not on the disk.
     bool appendRecord(const QByteArray &line);
     // Whether a record could be appended now, asked before a board is written rather than
-    // learnt after: a blank line larger than any record is appended, synced and taken back out
-    // (where it cannot be cut back it stays, a blank line that readers pass over). False, with
-    // errorString() saying why, when the file or its disk would not take it (a full disk); no
-    // record is lost by it.
+    // learnt after: room for more than any record is set aside on the disk beyond the file's
+    // end, and synced, the file unchanged. Where that cannot be done, a blank line as large is
+    // appended, synced and taken back out (where it cannot be cut back it stays, a blank line
+    // that readers pass over). False, with errorString() saying why, when the file or its disk
+    // would not take it (a full disk); no record is lost by it.
     bool tryAppend();
     // Why the last open or append failed, in the system's words ("no space left on device").
     QString errorString() const;

@@ -22,8 +22,9 @@ struct Words {
 // A refused image stops the recipe with the reason its reading gave.
 std::optional<Failure> refusal(const ImageSnapshot &image) {
     if (!image || image->usable()) return std::nullopt;
-    return Fail(image->refusal->failure.kind,
-                Words::tr("%1: %2").arg(image->path, image->refusal->message));
+    return Fail(
+        image->refusal->failure.kind,
+        Words::tr("%1: %2").arg(image->path, Station_RefusalWords(image->refusal->message)));
 }
 
 QString imageLine(const QString &label, const ImageSnapshot &image) {

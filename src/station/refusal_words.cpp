@@ -81,6 +81,16 @@ const Wording Wordings[] = {
     {QT_TRANSLATE_NOOP("RefusalWords", "%1 holds no MCU image")},
     {QT_TRANSLATE_NOOP("RefusalWords", "%1 holds no flash image")},
     {QT_TRANSLATE_NOOP("RefusalWords", "the archive holds no %1")},
+    // An image file, in the words the operator knows from the desktop tool.
+    {QT_TRANSLATE_NOOP("RefusalWords", "Read fail,please check the path!")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "This isn't a KQ31A/B's file")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "Over Mcu flash size:%1")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "There aren't any datas to update!")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "The file is over than the flash ic's size")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "Not enough memory for the flash code file")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "The flash code file is 2 GB or larger and cannot be used")},
+    {QT_TRANSLATE_NOOP("RefusalWords",
+                       "The flash code file could not be read whole, please check the path!")},
     // Flash.ini.
     {QT_TRANSLATE_NOOP("RefusalWords", "Cannot read Flash.ini \"%1\": %2"), 2},
     {QT_TRANSLATE_NOOP("RefusalWords", "it is a directory")},
