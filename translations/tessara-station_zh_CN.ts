@@ -515,92 +515,142 @@
         <translation>归档中没有 %1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="85"/>
+        <location filename="../src/station/refusal_words.cpp" line="84"/>
+        <source>it is product %1, and its signer, key ID %2 (%3), is trusted only for product %4</source>
+        <translation>它是产品 %1，而它的签名者（密钥 ID %2，%3）只被信任用于产品 %4</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="86"/>
+        <source>the MCU image &quot;%1&quot; is %2 bytes; the manifest says %3</source>
+        <translation>MCU 映像“%1”为 %2 字节；清单写的是 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="87"/>
+        <source>the MCU image &quot;%1&quot; has CRC-32 %2; the manifest says %3</source>
+        <translation>MCU 映像“%1”的 CRC-32 为 %2；清单写的是 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="88"/>
+        <source>the MCU image &quot;%1&quot; has SHA-256 %2; the manifest says %3</source>
+        <translation>MCU 映像“%1”的 SHA-256 为 %2；清单写的是 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="90"/>
+        <source>the flash image &quot;%1&quot; is %2 bytes; the manifest says %3</source>
+        <translation>闪存映像“%1”为 %2 字节；清单写的是 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="91"/>
+        <source>the flash image &quot;%1&quot; has CRC-32 %2; the manifest says %3</source>
+        <translation>闪存映像“%1”的 CRC-32 为 %2；清单写的是 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="93"/>
+        <source>the flash image &quot;%1&quot; has SHA-256 %2; the manifest says %3</source>
+        <translation>闪存映像“%1”的 SHA-256 为 %2；清单写的是 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="95"/>
+        <source>the archive holds &quot;%1&quot;, which the manifest does not name</source>
+        <translation>归档中有“%1”，但清单没有列出它</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="97"/>
+        <source>the manifest names &quot;%1&quot;, which is not in the archive</source>
+        <translation>清单列出了“%1”，但归档中没有它</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="98"/>
+        <source>the bundle is %1 bytes, more than any bundle can be (%2)</source>
+        <translation>发布包为 %1 字节，超出了任何发布包的上限（%2）</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="100"/>
         <source>Read fail,please check the path!</source>
         <translation>读取失败，请检查路径！</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="86"/>
+        <location filename="../src/station/refusal_words.cpp" line="101"/>
         <source>This isn&apos;t a KQ31A/B&apos;s file</source>
         <translation>这不是 KQ31A/B 的文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="87"/>
+        <location filename="../src/station/refusal_words.cpp" line="102"/>
         <source>Over Mcu flash size:%1</source>
         <translation>超出 MCU 闪存大小：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="88"/>
+        <location filename="../src/station/refusal_words.cpp" line="103"/>
         <source>There aren&apos;t any datas to update!</source>
         <translation>没有任何可更新的数据！</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="89"/>
+        <location filename="../src/station/refusal_words.cpp" line="104"/>
         <source>The file is over than the flash ic&apos;s size</source>
         <translation>文件超出了闪存芯片的容量</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="90"/>
+        <location filename="../src/station/refusal_words.cpp" line="105"/>
         <source>Not enough memory for the flash code file</source>
         <translation>内存不足，无法载入闪存代码文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="91"/>
+        <location filename="../src/station/refusal_words.cpp" line="106"/>
         <source>The flash code file is 2 GB or larger and cannot be used</source>
         <translation>闪存代码文件为 2 GB 或更大，无法使用</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="92"/>
+        <location filename="../src/station/refusal_words.cpp" line="107"/>
         <source>The flash code file could not be read whole, please check the path!</source>
         <translation>闪存代码文件无法完整读取，请检查路径！</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="95"/>
+        <location filename="../src/station/refusal_words.cpp" line="110"/>
         <source>Cannot read Flash.ini &quot;%1&quot;: %2</source>
         <translation>无法读取 Flash.ini“%1”：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="96"/>
+        <location filename="../src/station/refusal_words.cpp" line="111"/>
         <source>it is a directory</source>
         <translation>它是一个目录</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="97"/>
+        <location filename="../src/station/refusal_words.cpp" line="112"/>
         <source>it is not a regular file</source>
         <translation>它不是普通文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="98"/>
+        <location filename="../src/station/refusal_words.cpp" line="113"/>
         <source>it is larger than %1 bytes</source>
         <translation>它大于 %1 字节</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="100"/>
+        <location filename="../src/station/refusal_words.cpp" line="115"/>
         <source>&quot;%1&quot; is not a version of dotted numbers such as 2.4 or 2.10.1</source>
         <translation>“%1”不是以点分隔的数字版本号（如 2.4 或 2.10.1）</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="102"/>
+        <location filename="../src/station/refusal_words.cpp" line="117"/>
         <source>bundle is product %1 version %2; this station takes %3</source>
         <translation>发布包是产品 %1 版本 %2；本工位只接受 %3</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="104"/>
+        <location filename="../src/station/refusal_words.cpp" line="119"/>
         <source>this station takes %1: only a bundle says its product and version, image files say neither</source>
         <translation>本工位只接受 %1：只有发布包写明产品和版本，映像文件两者都没有写明</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="107"/>
+        <location filename="../src/station/refusal_words.cpp" line="122"/>
         <source>product %1 from version %2</source>
         <translation>产品 %1 版本 %2 及以后</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="108"/>
+        <location filename="../src/station/refusal_words.cpp" line="123"/>
         <source>product %1</source>
         <translation>产品 %1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="109"/>
+        <location filename="../src/station/refusal_words.cpp" line="124"/>
         <source>from version %1</source>
         <translation>版本 %1 及以后</translation>
     </message>
