@@ -209,6 +209,49 @@ class StationReleaseTest : public QObject {
         QCOMPARE(Frames_Named(bench.board(1), {"L", "J", "o", "h", "j", "k", "l"}), 0);
     }
 
+    // A bundle opened in the window keeps the station's --model: one not for it is refused in
+    // a box, and the recipe stays as it was; without --model, the last bundle's models are no
+    // limit.
+    void windowRecipeKeepsTheModels_data() {
+        QTest::addColumn<QStringList>("models"); // --model
+        QTest::addColumn<QString>("refusal");    // empty: the bundle opened is taken
+        QTest::newRow("--model") << QStringList{"KQ31B"}
+                                 << "--model KQ31B: bundle OTHER is for KQ580";
+        QTest::newRow("no --model") << QStringList() << "";
+    }
+    void windowRecipeKeepsTheModels() {
+        QFETCH(QStringList, models);
+        QFETCH(QString, refusal);
+        BenchRig bench;
+        StationOptions o;
+        o.job = Job::UpdateMcu;
+        o.operation = QStringLiteral("update-mcu");
+        o.bundlePath = writeBundle(bench, "panel", "2.4", {"KQ31B", "KQ31C"});
+        o.models = models;
+        const Result<Recipe> recipe = Load_Recipe(o);
+        QVERIFY(recipe.ok());
+        StationWindow::Setup setup;
+        setup.recipe = recipe.value();
+        setup.models = models;
+        setup.names = SlotNames({{bench.path("slot"), "A1"}});
+        setup.ports = [] { return QStringList(); };
+        setup.supervisorHash = Hash_SupervisorPassword("s3cret");
+        setup.askSupervisor = [](const QString &) { return std::optional<QString>("s3cret"); };
+        const QString other = writeBundle(bench, "panel", "2.5", {"KQ580"});
+        setup.chooseFile = [&](const QString &) { return other; };
+        StationWindow w(setup);
+        w.show();
+
+        MessageBoxResponder responder;
+        w.findChild<QAction *>("open recipe")->trigger();
+        QCOMPARE(responder.texts().join('|'), refusal.replace("OTHER", other));
+        QString shown;
+        for (const QLabel *label : w.findChildren<QLabel *>())
+            if (label->accessibleName() == "recipe") shown = label->accessibleDescription();
+        const QString expected = refusal.isEmpty() ? "panel-2.5.kqb" : "panel-2.4.kqb";
+        QVERIFY2(shown.contains(expected), qPrintable(shown));
+    }
+
     void malformedPin() {
         const ParsedStationOptions parsed =
             Parse_StationOptions({"--min-version", "2.4b", "x.kqb"});
