@@ -279,6 +279,9 @@ class StationOptionsTest : public QObject {
         QTest::newRow("a bundle's image that is not what its manifest says")
             << "the flash image \"flash.bin\" has CRC-32 0x1234; the manifest says 0x5678"
             << "闪存映像“flash.bin”的 CRC-32 为 0x1234；清单写的是 0x5678";
+        QTest::newRow("a trusted key that is not there")
+            << "trusted key: \"/etc/k.pub\" does not exist"
+            << "受信任密钥：“/etc/k.pub”不存在";
         QTest::newRow("an image's words from the desktop tool") << "This isn't a KQ31A/B's file"
                                                                 << "这不是 KQ31A/B 的文件";
         QTest::newRow("words it does not know") << "the flux capacitor: 88 mph"

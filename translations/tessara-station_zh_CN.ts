@@ -566,91 +566,136 @@
     </message>
     <message>
         <location filename="../src/station/refusal_words.cpp" line="100"/>
+        <source>trusted key &quot;%1&quot;: %2</source>
+        <translation>受信任密钥“%1”：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="101"/>
+        <source>trusted key: %1</source>
+        <translation>受信任密钥：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="102"/>
+        <source>cannot read the trusted keys folder &quot;%1&quot;</source>
+        <translation>无法读取受信任密钥文件夹“%1”</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="103"/>
+        <source>&quot;%1&quot; does not exist</source>
+        <translation>“%1”不存在</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="104"/>
+        <source>&quot;%1&quot; is not a file</source>
+        <translation>“%1”不是文件</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="105"/>
+        <source>cannot read &quot;%1&quot;: %2</source>
+        <translation>无法读取“%1”：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="106"/>
+        <source>&quot;%1&quot; is %2 bytes, more than the %3 it may be</source>
+        <translation>“%1”为 %2 字节，超出了允许的 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="107"/>
+        <source>not enough memory to read &quot;%1&quot;</source>
+        <translation>内存不足，无法读取“%1”</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="108"/>
+        <source>&quot;%1&quot; could not be read whole</source>
+        <translation>“%1”无法完整读取</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="110"/>
         <source>Read fail,please check the path!</source>
         <translation>读取失败，请检查路径！</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="101"/>
+        <location filename="../src/station/refusal_words.cpp" line="111"/>
         <source>This isn&apos;t a KQ31A/B&apos;s file</source>
         <translation>这不是 KQ31A/B 的文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="102"/>
+        <location filename="../src/station/refusal_words.cpp" line="112"/>
         <source>Over Mcu flash size:%1</source>
         <translation>超出 MCU 闪存大小：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="103"/>
+        <location filename="../src/station/refusal_words.cpp" line="113"/>
         <source>There aren&apos;t any datas to update!</source>
         <translation>没有任何可更新的数据！</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="104"/>
+        <location filename="../src/station/refusal_words.cpp" line="114"/>
         <source>The file is over than the flash ic&apos;s size</source>
         <translation>文件超出了闪存芯片的容量</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="105"/>
+        <location filename="../src/station/refusal_words.cpp" line="115"/>
         <source>Not enough memory for the flash code file</source>
         <translation>内存不足，无法载入闪存代码文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="106"/>
+        <location filename="../src/station/refusal_words.cpp" line="116"/>
         <source>The flash code file is 2 GB or larger and cannot be used</source>
         <translation>闪存代码文件为 2 GB 或更大，无法使用</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="107"/>
+        <location filename="../src/station/refusal_words.cpp" line="117"/>
         <source>The flash code file could not be read whole, please check the path!</source>
         <translation>闪存代码文件无法完整读取，请检查路径！</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="110"/>
+        <location filename="../src/station/refusal_words.cpp" line="120"/>
         <source>Cannot read Flash.ini &quot;%1&quot;: %2</source>
         <translation>无法读取 Flash.ini“%1”：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="111"/>
+        <location filename="../src/station/refusal_words.cpp" line="121"/>
         <source>it is a directory</source>
         <translation>它是一个目录</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="112"/>
+        <location filename="../src/station/refusal_words.cpp" line="122"/>
         <source>it is not a regular file</source>
         <translation>它不是普通文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="113"/>
+        <location filename="../src/station/refusal_words.cpp" line="123"/>
         <source>it is larger than %1 bytes</source>
         <translation>它大于 %1 字节</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="115"/>
+        <location filename="../src/station/refusal_words.cpp" line="125"/>
         <source>&quot;%1&quot; is not a version of dotted numbers such as 2.4 or 2.10.1</source>
         <translation>“%1”不是以点分隔的数字版本号（如 2.4 或 2.10.1）</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="117"/>
+        <location filename="../src/station/refusal_words.cpp" line="127"/>
         <source>bundle is product %1 version %2; this station takes %3</source>
         <translation>发布包是产品 %1 版本 %2；本工位只接受 %3</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="119"/>
+        <location filename="../src/station/refusal_words.cpp" line="129"/>
         <source>this station takes %1: only a bundle says its product and version, image files say neither</source>
         <translation>本工位只接受 %1：只有发布包写明产品和版本，映像文件两者都没有写明</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="122"/>
+        <location filename="../src/station/refusal_words.cpp" line="132"/>
         <source>product %1 from version %2</source>
         <translation>产品 %1 版本 %2 及以后</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="123"/>
+        <location filename="../src/station/refusal_words.cpp" line="133"/>
         <source>product %1</source>
         <translation>产品 %1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="124"/>
+        <location filename="../src/station/refusal_words.cpp" line="134"/>
         <source>from version %1</source>
         <translation>版本 %1 及以后</translation>
     </message>

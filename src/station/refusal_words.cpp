@@ -96,6 +96,16 @@ const Wording Wordings[] = {
                        "the archive holds \"%1\", which the manifest does not name")},
     {QT_TRANSLATE_NOOP("RefusalWords", "the manifest names \"%1\", which is not in the archive")},
     {QT_TRANSLATE_NOOP("RefusalWords", "the bundle is %1 bytes, more than any bundle can be (%2)")},
+    // The keys a bundle is checked with, and the files read whole.
+    {QT_TRANSLATE_NOOP("RefusalWords", "trusted key \"%1\": %2"), 2},
+    {QT_TRANSLATE_NOOP("RefusalWords", "trusted key: %1"), 1},
+    {QT_TRANSLATE_NOOP("RefusalWords", "cannot read the trusted keys folder \"%1\"")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "\"%1\" does not exist")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "\"%1\" is not a file")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "cannot read \"%1\": %2")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "\"%1\" is %2 bytes, more than the %3 it may be")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "not enough memory to read \"%1\"")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "\"%1\" could not be read whole")},
     // An image file, in the words the operator knows from the desktop tool.
     {QT_TRANSLATE_NOOP("RefusalWords", "Read fail,please check the path!")},
     {QT_TRANSLATE_NOOP("RefusalWords", "This isn't a KQ31A/B's file")},
