@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
+#include <functional>
 
 namespace {
 
@@ -16,6 +17,17 @@ QString writeConf(const QTemporaryDir &dir, const QByteArray &conf) {
     QFile file(dir.filePath("station.conf"));
     if (!file.open(QIODevice::WriteOnly) || file.write(conf) != conf.size()) return QString();
     return file.fileName();
+}
+
+// What `words` says with the station's Chinese translation installed; empty when it is missing.
+QString inChinese(const std::function<QString()> &words) {
+    QTranslator zh;
+    if (!zh.load(QLocale("zh_CN"), "tessara-station", "_", TESSARA_STATION_QM_DIR))
+        return QString();
+    QCoreApplication::installTranslator(&zh);
+    const QString said = words();
+    QCoreApplication::removeTranslator(&zh);
+    return said;
 }
 
 } // namespace
@@ -247,11 +259,7 @@ class StationOptionsTest : public QObject {
         const QStringList arguments{"--config", path,    "--mcu",     "a.bin",
                                     "--model",  "KQ31B", "update-mcu"};
         QCOMPARE(Parse_StationOptions(arguments).error, english.replace("CONF", path));
-        QTranslator zh;
-        QVERIFY(zh.load(QLocale("zh_CN"), "tessara-station", "_", TESSARA_STATION_QM_DIR));
-        QCoreApplication::installTranslator(&zh);
-        const QString error = Parse_StationOptions(arguments).error;
-        QCoreApplication::removeTranslator(&zh);
+        const QString error = inChinese([&] { return Parse_StationOptions(arguments).error; });
         QCOMPARE(error, chinese.replace("CONF", path));
     }
 
@@ -291,11 +299,7 @@ class StationOptionsTest : public QObject {
         QFETCH(QString, english);
         QFETCH(QString, chinese);
         QCOMPARE(Station_RefusalWords(english), english);
-        QTranslator zh;
-        QVERIFY(zh.load(QLocale("zh_CN"), "tessara-station", "_", TESSARA_STATION_QM_DIR));
-        QCoreApplication::installTranslator(&zh);
-        const QString words = Station_RefusalWords(english);
-        QCoreApplication::removeTranslator(&zh);
+        const QString words = inChinese([&] { return Station_RefusalWords(english); });
         QCOMPARE(words, chinese);
     }
 
@@ -308,11 +312,7 @@ class StationOptionsTest : public QObject {
         LineStation::Settings settings;
         QString error;
         QVERIFY(!Line_Settings(o, settings, error));
-        QTranslator zh;
-        QVERIFY(zh.load(QLocale("zh_CN"), "tessara-station", "_", TESSARA_STATION_QM_DIR));
-        QCoreApplication::installTranslator(&zh);
-        const QString words = Station_RefusalWords(error);
-        QCoreApplication::removeTranslator(&zh);
+        const QString words = inChinese([&] { return Station_RefusalWords(error); });
         QCOMPARE(words, QStringLiteral("--mqtt-auth: 无法读取 MQTT 密码文件“%1”：没有这个文件")
                             .arg(o.mqttAuth));
         QCOMPARE(Station_RefusalWords(error), error); // English as the layer said it
