@@ -2,6 +2,7 @@
 // values taken again first, pools and counters running out before anything is written, and
 // leases of a station that died settled by the next run.
 #include "ledger/ledger.h"
+#include "ledger/sql_ledger.h"
 #include "support/unit_fixtures.h"
 
 #include <QFileInfo>
@@ -241,15 +242,18 @@ class LedgerTest : public QObject {
         QString path, reason;
         auto ledger = fresh(QStringLiteral("recover"), &path);
         QVERIFY(ledger->importPool(QStringLiteral("hdcp"), keys(5), reason));
-        BoardLease leased, writing, mine;
+        BoardLease leased, writing, mine, elsewhere;
         QVERIFY(ledger->lease(usual, place, leased, reason));
+        QVERIFY(ledger->lease(usual, place, elsewhere, reason));
         QVERIFY(ledger->lease(usual, place, writing, reason));
         QVERIFY(ledger->markWriting(writing, reason));
         QVERIFY(ledger->lease(usual, place, mine, reason));
         QProcess gone;
         gone.start(QStringLiteral("true"), QStringList());
         QVERIFY(gone.waitForFinished());
-        const QString dead =
+        const QString dead = Ledger_Owner(gone.processId());
+        // A process of that number on another machine of this one's host name.
+        const QString namesake =
             QSysInfo::machineHostName() + QLatin1Char(':') + QString::number(gone.processId());
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "poke");
@@ -264,17 +268,23 @@ class LedgerTest : public QObject {
             q.addBindValue(writing.id);
             QVERIFY(q.exec());
             QCOMPARE(q.numRowsAffected(), 4);
+            q.prepare(QStringLiteral("UPDATE unit_values SET owner = ? WHERE lease = ?"));
+            q.addBindValue(namesake);
+            q.addBindValue(elsewhere.id);
+            QVERIFY(q.exec());
+            QCOMPARE(q.numRowsAffected(), 2);
         }
         QSqlDatabase::removeDatabase(QStringLiteral("poke"));
         QVERIFY2(ledger->recover(reason), qPrintable(reason));
-        QCOMPARE(states(*ledger, QStringLiteral("hdcp")), (QList<qint64>{3, 1, 0, 0, 1, 0}));
-        QCOMPARE(states(*ledger, QStringLiteral("serial")), (QList<qint64>{1, 1, 0, 0, 1, 0}));
+        // Another machine's lease is left as it is.
+        QCOMPARE(states(*ledger, QStringLiteral("hdcp")), (QList<qint64>{2, 2, 0, 0, 1, 0}));
+        QCOMPARE(states(*ledger, QStringLiteral("serial")), (QList<qint64>{1, 2, 0, 0, 1, 0}));
         // The next board at the dead run's place, not the one it wrote to.
         BoardLease next;
         QVERIFY(ledger->lease(usual, {QSysInfo::machineHostName(), place.port, QString()}, next,
                               reason));
         QCOMPARE(next.values.at(0).number, leased.values.at(0).number);
-        QCOMPARE(states(*ledger, QStringLiteral("hdcp")), (QList<qint64>{2, 2, 0, 0, 0, 1}));
+        QCOMPARE(states(*ledger, QStringLiteral("hdcp")), (QList<qint64>{1, 3, 0, 0, 0, 1}));
     }
 };
 

@@ -7,9 +7,6 @@
 #include "protocol/crc32.h"
 #include "support/unit_fixtures.h"
 
-#include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -205,19 +202,7 @@ class LedgerReturningTest : public QObject {
         BoardPlace back{station, QStringLiteral("p0"), QString()};
         back.returning = first.id;
         QVERIFY(ledger->lease(usual, back, again, reason));
-        QProcess gone;
-        gone.start(QStringLiteral("true"), QStringList());
-        QVERIFY(gone.waitForFinished());
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "poke");
-            db.setDatabaseName(path);
-            QVERIFY(db.open());
-            QSqlQuery q(db);
-            q.prepare(QStringLiteral("UPDATE unit_values SET owner = ?"));
-            q.addBindValue(station + QLatin1Char(':') + QString::number(gone.processId()));
-            QVERIFY(q.exec());
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("poke"));
+        QVERIFY(Ledger_TakenByADeadRun(path));
         QVERIFY2(ledger->recover(reason), qPrintable(reason));
         const LedgerCount key = Ledger_CountOf(*ledger, QStringLiteral("hdcp"));
         QCOMPARE((QList<qint64>{key.free, key.leased, key.failed}), (QList<qint64>{0, 0, 1}));

@@ -4,12 +4,12 @@
 <context>
     <name>OperatorWords</name>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="48"/>
+        <location filename="../src/station/operator_words.cpp" line="52"/>
         <source>refused by the line: %1</source>
         <translation>被产线拒绝：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="50"/>
+        <location filename="../src/station/operator_words.cpp" line="54"/>
         <source>set the board aside and ask the line lead</source>
         <translation>把电路板放到一边并询问产线负责人</translation>
     </message>
@@ -34,27 +34,27 @@
         <translation>请把当前用户加入 dialout 组</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="44"/>
+        <location filename="../src/station/operator_words.cpp" line="48"/>
         <source>take it to the station of its recipe</source>
         <translation>请拿到使用对应配方的工位</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="58"/>
+        <location filename="../src/station/operator_words.cpp" line="62"/>
         <source>the board did not answer</source>
         <translation>电路板没有应答</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="60"/>
+        <location filename="../src/station/operator_words.cpp" line="64"/>
         <source>the board answered wrongly</source>
         <translation>电路板应答错误</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="62"/>
+        <location filename="../src/station/operator_words.cpp" line="66"/>
         <source>the board refused the update</source>
         <translation>电路板拒绝了更新</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="66"/>
+        <location filename="../src/station/operator_words.cpp" line="70"/>
         <source>stopped</source>
         <translation>已停止</translation>
     </message>
@@ -74,69 +74,79 @@
         <translation>%1时断开</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="54"/>
+        <location filename="../src/station/operator_words.cpp" line="58"/>
         <source>%1 failed</source>
         <translation>%1失败</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="55"/>
+        <location filename="../src/station/operator_words.cpp" line="59"/>
         <source>run it again; if it fails again, set it aside</source>
         <translation>再烧一次；仍失败就放到一边</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="64"/>
+        <location filename="../src/station/operator_words.cpp" line="68"/>
         <source>re-seat the board and run it again</source>
         <translation>重新插好电路板再烧一次</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="66"/>
+        <location filename="../src/station/operator_words.cpp" line="70"/>
         <source>run it again to finish</source>
         <translation>再烧一次以完成</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="68"/>
+        <location filename="../src/station/operator_words.cpp" line="72"/>
         <source>the port did not open</source>
         <translation>端口无法打开</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="69"/>
+        <location filename="../src/station/operator_words.cpp" line="73"/>
         <source>no known chip answered</source>
         <translation>没有已知的芯片应答</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="81"/>
+        <location filename="../src/station/operator_words.cpp" line="85"/>
         <source>loader download</source>
         <translation>下载引导程序</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="83"/>
+        <location filename="../src/station/operator_words.cpp" line="87"/>
         <source>MCU erase</source>
         <translation>MCU 擦除</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="85"/>
+        <location filename="../src/station/operator_words.cpp" line="89"/>
         <source>MCU write</source>
         <translation>MCU 写入</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="87"/>
+        <location filename="../src/station/operator_words.cpp" line="91"/>
         <source>MCU check</source>
         <translation>MCU 校验</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="89"/>
+        <location filename="../src/station/operator_words.cpp" line="93"/>
         <source>flash erase</source>
         <translation>闪存擦除</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="91"/>
+        <location filename="../src/station/operator_words.cpp" line="95"/>
         <source>flash write</source>
         <translation>闪存写入</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="93"/>
+        <location filename="../src/station/operator_words.cpp" line="97"/>
         <source>flash check</source>
         <translation>闪存校验</translation>
+    </message>
+    <message>
+        <location filename="../src/station/operator_words.cpp" line="43"/>
+        <source>pool empty</source>
+        <translation>值池已空</translation>
+    </message>
+    <message>
+        <location filename="../src/station/operator_words.cpp" line="44"/>
+        <source>nothing was written: the supervisor adds values to the ledger</source>
+        <translation>未写入任何内容：请主管向台账添加值</translation>
     </message>
 </context>
 <context>
@@ -157,102 +167,102 @@
         <translation>发布包 %1 被拒绝：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="63"/>
+        <location filename="../src/station/recipe.cpp" line="65"/>
         <source>Flash.ini %1 does not exist</source>
         <translation>Flash.ini %1 不存在</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="67"/>
+        <location filename="../src/station/recipe.cpp" line="69"/>
         <source>no Flash.ini found in %1</source>
         <translation>在 %1 中找不到 Flash.ini</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="75"/>
+        <location filename="../src/station/recipe.cpp" line="77"/>
         <source>Flash.ini %1 lists no flash part</source>
         <translation>Flash.ini %1 没有列出任何闪存型号</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="82"/>
+        <location filename="../src/station/recipe.cpp" line="84"/>
         <source>this board is a %1: wrong recipe</source>
         <translation>这块板是 %1：配方不对</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="103"/>
+        <location filename="../src/station/recipe.cpp" line="105"/>
         <source>--model %1: bundle %2 is for %3</source>
         <translation>--model %1：发布包 %2 只适用于 %3</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="115"/>
+        <location filename="../src/station/recipe.cpp" line="117"/>
         <source>raw images need the model they are for (--model NAME)</source>
         <translation>未打包的映像需要注明适用型号（--model 型号）</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="118"/>
+        <location filename="../src/station/recipe.cpp" line="120"/>
         <source>unknown model: %1</source>
         <translation>未知型号：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="155"/>
+        <location filename="../src/station/recipe.cpp" line="157"/>
         <source>Recipe: bundle %1</source>
         <translation>配方：发布包 %1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="157"/>
+        <location filename="../src/station/recipe.cpp" line="159"/>
         <source>Product: %1, version %2</source>
         <translation>产品：%1，版本 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="159"/>
+        <location filename="../src/station/recipe.cpp" line="161"/>
         <source>Recipe: unsigned images</source>
         <translation>配方：未签名的映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="162"/>
+        <location filename="../src/station/recipe.cpp" line="164"/>
         <source>Operation: %1%2</source>
         <translation>操作：%1%2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="163"/>
+        <location filename="../src/station/recipe.cpp" line="165"/>
         <source>, only changed blocks</source>
         <translation>，只写有变化的块</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="164"/>
+        <location filename="../src/station/recipe.cpp" line="166"/>
         <source>MCU image</source>
         <translation>MCU 映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="165"/>
+        <location filename="../src/station/recipe.cpp" line="167"/>
         <source>Flash image</source>
         <translation>闪存映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="167"/>
+        <location filename="../src/station/recipe.cpp" line="169"/>
         <source>Models: any</source>
         <translation>型号：不限</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="168"/>
+        <location filename="../src/station/recipe.cpp" line="170"/>
         <source>Models: %1</source>
         <translation>型号：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="170"/>
+        <location filename="../src/station/recipe.cpp" line="172"/>
         <source>Signature: none</source>
         <translation>签名：无</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="174"/>
+        <location filename="../src/station/recipe.cpp" line="176"/>
         <source>Bundle SHA-256: %1</source>
         <translation>发布包 SHA-256：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="176"/>
+        <location filename="../src/station/recipe.cpp" line="178"/>
         <source>Signature: %1</source>
         <translation>签名：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="178"/>
+        <location filename="../src/station/recipe.cpp" line="180"/>
         <source>Warning: %1</source>
         <translation>警告：%1</translation>
     </message>
@@ -849,37 +859,37 @@
 <context>
     <name>StationMain</name>
     <message>
-        <location filename="../src/station/main.cpp" line="94"/>
+        <location filename="../src/station/main.cpp" line="95"/>
         <source>New supervisor password: </source>
         <translation>新的主管密码：</translation>
     </message>
     <message>
-        <location filename="../src/station/main.cpp" line="96"/>
+        <location filename="../src/station/main.cpp" line="97"/>
         <source>The same again: </source>
         <translation>再输入一次：</translation>
     </message>
     <message>
-        <location filename="../src/station/main.cpp" line="99"/>
+        <location filename="../src/station/main.cpp" line="100"/>
         <source>the two passwords differ</source>
         <translation>两次输入的密码不一致</translation>
     </message>
     <message>
-        <location filename="../src/station/main.cpp" line="101"/>
+        <location filename="../src/station/main.cpp" line="102"/>
         <source>The supervisor&apos;s password is set in %1.</source>
         <translation>主管密码已设置在 %1 中。</translation>
     </message>
     <message>
-        <location filename="../src/station/main.cpp" line="131"/>
+        <location filename="../src/station/main.cpp" line="138"/>
         <source>warning: %1: %2</source>
         <translation>警告：%1：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/main.cpp" line="142"/>
+        <location filename="../src/station/main.cpp" line="149"/>
         <source>cannot open the report %1: %2</source>
         <translation>无法打开报告 %1：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/main.cpp" line="149"/>
+        <location filename="../src/station/main.cpp" line="155"/>
         <source>cannot open the audit log %1: %2</source>
         <translation>无法打开审计日志 %1：%2</translation>
     </message>
@@ -887,43 +897,43 @@
 <context>
     <name>StationOptions</name>
     <message>
-        <location filename="../src/station/station_options.cpp" line="161"/>
+        <location filename="../src/station/station_options.cpp" line="164"/>
         <source>%1 needs a value</source>
         <translation>%1 需要一个值</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="276"/>
+        <location filename="../src/station/station_options.cpp" line="281"/>
         <source>--bundle needs a file name</source>
         <translation>--bundle 需要一个文件名</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="277"/>
+        <location filename="../src/station/station_options.cpp" line="282"/>
         <source>one bundle: %1 and %2</source>
         <translation>只能有一个发布包：%1 和 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="268"/>
+        <location filename="../src/station/station_options.cpp" line="273"/>
         <source>--max-parallel takes a number from 1 to 256</source>
         <translation>--max-parallel 的值应为 1 到 256 之间的数字</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="258"/>
+        <location filename="../src/station/station_options.cpp" line="263"/>
         <source>--retry takes auto, ask or never</source>
         <translation>--retry 只能是 auto、ask 或 never</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="287"/>
+        <location filename="../src/station/station_options.cpp" line="292"/>
         <source>unknown operation: %1</source>
         <translation>未知的操作：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="296"/>
-        <location filename="../src/station/station_options.cpp" line="308"/>
+        <location filename="../src/station/station_options.cpp" line="301"/>
+        <location filename="../src/station/station_options.cpp" line="313"/>
         <source>unknown option: %1</source>
         <translation>未知的选项：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="193"/>
+        <location filename="../src/station/station_options.cpp" line="198"/>
         <source>%1 is not for the window: %2</source>
         <translation>%1 不适用于窗口：%2</translation>
     </message>
@@ -971,6 +981,9 @@ Options:
   --min-version V      take only bundles of version V or later (dotted
                        numbers: 2.10 is later than 2.9)
   --only-changed       write only the flash blocks that differ
+  --ledger PATH|URL    where a bundle&apos;s per-board values come from: a
+                       SQLite file or postgresql://... (default:
+                       $XDG_DATA_HOME/tessara/ledger.sqlite)
   --report FILE        the report (JSON Lines; default:
                        $XDG_DATA_HOME/tessara/reports/station-DATE.jsonl)
   --slots FILE         slots.conf: one &quot;PATH = NAME&quot; per slot
@@ -1032,6 +1045,9 @@ Exit status:
   --min-version V      只接受版本 V 及以后的发布包（点分数字：
                        2.10 晚于 2.9）
   --only-changed       只写有变化的闪存块
+  --ledger 路径|URL    发布包每块板自己的值的来源：
+                       SQLite 文件或 postgresql://...（默认：
+                       $XDG_DATA_HOME/tessara/ledger.sqlite）
   --report 文件        报告（JSON Lines；默认：
                        $XDG_DATA_HOME/tessara/reports/station-日期.jsonl）
   --slots 文件         slots.conf：每行一个“路径 = 名称”
@@ -1070,47 +1086,47 @@ Exit status:
 </translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="230"/>
+        <location filename="../src/station/station_options.cpp" line="235"/>
         <source>%1 is given twice</source>
         <translation>%1 重复给出</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="235"/>
+        <location filename="../src/station/station_options.cpp" line="240"/>
         <source>--product needs a product name</source>
         <translation>--product 需要一个产品名称</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="300"/>
+        <location filename="../src/station/station_options.cpp" line="305"/>
         <source>%1 takes no value</source>
         <translation>%1 不接受值</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="314"/>
+        <location filename="../src/station/station_options.cpp" line="319"/>
         <source>a bundle or --mcu and --flash, not both</source>
         <translation>发布包与 --mcu、--flash 只能二选一</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="318"/>
+        <location filename="../src/station/station_options.cpp" line="323"/>
         <source>--trust applies to a bundle</source>
         <translation>--trust 只用于发布包</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="324"/>
+        <location filename="../src/station/station_options.cpp" line="329"/>
         <source>%1 needs an MCU image (--mcu FILE)</source>
         <translation>%1 需要 MCU 映像（--mcu 文件）</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="328"/>
+        <location filename="../src/station/station_options.cpp" line="333"/>
         <source>%1 needs a flash image (--flash FILE)</source>
         <translation>%1 需要闪存映像（--flash 文件）</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="333"/>
+        <location filename="../src/station/station_options.cpp" line="338"/>
         <source>%1 does not apply to %2</source>
         <translation>%1 不适用于 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="211"/>
+        <location filename="../src/station/station_options.cpp" line="216"/>
         <source>--scan takes off, optional or required</source>
         <translation>--scan 的取值为 off、optional 或 required</translation>
     </message>
@@ -1139,7 +1155,7 @@ Exit status:
     </message>
     <message>
         <location filename="../src/station/station_window.cpp" line="79"/>
-        <location filename="../src/station/station_window.cpp" line="539"/>
+        <location filename="../src/station/station_window.cpp" line="586"/>
         <source>Reset counters</source>
         <translation>计数清零</translation>
     </message>
@@ -1159,67 +1175,67 @@ Exit status:
         <translation>更换配方(&amp;C)...</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="288"/>
+        <location filename="../src/station/station_window.cpp" line="289"/>
         <source>failed before the restart</source>
         <translation>重启前已失败</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="290"/>
+        <location filename="../src/station/station_window.cpp" line="291"/>
         <source>%1: ran before the restart; not run again unasked</source>
         <translation>%1：重启前已烧过；未经确认不再烧录</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="303"/>
+        <location filename="../src/station/station_window.cpp" line="304"/>
         <source>%1: the board is back, attempt %2</source>
         <translation>%1：电路板已放回，第 %2 次</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="309"/>
+        <location filename="../src/station/station_window.cpp" line="310"/>
         <source>%1: a board is back before its result was acknowledged; it waits</source>
         <translation>%1：结果未确认前有板放回，等待确认</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="327"/>
+        <location filename="../src/station/station_window.cpp" line="328"/>
         <source>%1: %2 on %3</source>
         <translation>%1：在 %3 上执行 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="355"/>
+        <location filename="../src/station/station_window.cpp" line="361"/>
         <source>%1 %2 %</source>
         <translation>%1 %2 %</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="367"/>
+        <location filename="../src/station/station_window.cpp" line="373"/>
         <source>%1, boot 0x%2</source>
         <translation>%1，引导版本 0x%2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="387"/>
+        <location filename="../src/station/station_window.cpp" line="394"/>
         <source>PASS in %1 s</source>
         <translation>通过，用时 %1 秒</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="388"/>
+        <location filename="../src/station/station_window.cpp" line="395"/>
         <source>FAIL: %1</source>
         <translation>失败：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="436"/>
+        <location filename="../src/station/station_window.cpp" line="477"/>
         <source>The report %1 cannot be written: %2. No new board is started. Stop and call the engineer.</source>
         <translation>无法写入报告 %1：%2。不再启动新的板。请停止并联系工程师。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="623"/>
+        <location filename="../src/station/station_window.cpp" line="672"/>
         <source>its record was not written</source>
         <translation>其记录未能写入</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="631"/>
+        <location filename="../src/station/station_window.cpp" line="680"/>
         <source>not started: the report cannot be written</source>
         <translation>未启动：无法写入报告</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="495"/>
+        <location filename="../src/station/station_window.cpp" line="542"/>
         <source>take the failed board out first</source>
         <translation>请先取出失败的板</translation>
     </message>
@@ -1239,177 +1255,177 @@ Exit status:
         <translation>计数</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="449"/>
+        <location filename="../src/station/station_window.cpp" line="490"/>
         <source>The audit log %1 cannot be written: %2. No new board is started. Stop and call the engineer.</source>
         <translation>无法写入审计日志 %1：%2。不再启动新的板。请停止并联系工程师。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="500"/>
+        <location filename="../src/station/station_window.cpp" line="547"/>
         <source>%1: %2 acknowledged</source>
         <translation>%1：已确认%2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="526"/>
+        <location filename="../src/station/station_window.cpp" line="573"/>
         <source>clearing the FAIL of slot %1</source>
         <translation>清除槽位 %1 的失败</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="531"/>
+        <location filename="../src/station/station_window.cpp" line="578"/>
         <source>%1: FAIL cleared by the supervisor</source>
         <translation>%1：主管已清除失败</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="540"/>
+        <location filename="../src/station/station_window.cpp" line="587"/>
         <source>Set every counter to zero? The report keeps its records.</source>
         <translation>把所有计数清零？报告中的记录会保留。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="543"/>
+        <location filename="../src/station/station_window.cpp" line="590"/>
         <source>resetting the counters</source>
         <translation>计数清零</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="560"/>
-        <location filename="../src/station/station_window.cpp" line="569"/>
-        <location filename="../src/station/station_window.cpp" line="578"/>
+        <location filename="../src/station/station_window.cpp" line="607"/>
+        <location filename="../src/station/station_window.cpp" line="616"/>
+        <location filename="../src/station/station_window.cpp" line="625"/>
         <source>Supervisor</source>
         <translation>主管</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="561"/>
+        <location filename="../src/station/station_window.cpp" line="608"/>
         <source>No supervisor password is set, so %1 is not allowed. Set one with tessara-station --set-supervisor-password.</source>
         <translation>未设置主管密码，不允许%1。请用 tessara-station --set-supervisor-password 设置。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="569"/>
+        <location filename="../src/station/station_window.cpp" line="616"/>
         <source>Supervisor password for %1:</source>
         <translation>%1需要主管密码：</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="579"/>
+        <location filename="../src/station/station_window.cpp" line="626"/>
         <source>Wrong password: %1 is not allowed.</source>
         <translation>密码错误：不允许%1。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="585"/>
+        <location filename="../src/station/station_window.cpp" line="632"/>
         <source>The audit log %1 cannot be written: %2. Stop and call the engineer.</source>
         <translation>无法写入审计日志 %1：%2。请停止并联系工程师。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="620"/>
+        <location filename="../src/station/station_window.cpp" line="669"/>
         <source>attempt %1 · slot: %2 of %3 passed</source>
         <translation>第 %1 次 · 本槽位：%3 块中 %2 块通过</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="628"/>
+        <location filename="../src/station/station_window.cpp" line="677"/>
         <source>board back: Enter runs it again</source>
         <translation>板已放回：按回车重烧</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="629"/>
+        <location filename="../src/station/station_window.cpp" line="678"/>
         <source>board back: Enter, then seat the next board</source>
         <translation>板已放回：按回车，然后放下一块板</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="633"/>
+        <location filename="../src/station/station_window.cpp" line="682"/>
         <source>not started: the audit log cannot be written</source>
         <translation>未启动：无法写入审计日志</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="637"/>
+        <location filename="../src/station/station_window.cpp" line="688"/>
         <source>no board</source>
         <translation>没有电路板</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="638"/>
+        <location filename="../src/station/station_window.cpp" line="689"/>
         <source>seat the next board</source>
         <translation>请放下一块板</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="639"/>
+        <location filename="../src/station/station_window.cpp" line="690"/>
         <source>press Start</source>
         <translation>请按“开始”</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="640"/>
+        <location filename="../src/station/station_window.cpp" line="691"/>
         <source>waiting for its turn</source>
         <translation>排队等待</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="642"/>
+        <location filename="../src/station/station_window.cpp" line="693"/>
         <source>passed before the restart</source>
         <translation>重启前已通过</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="643"/>
+        <location filename="../src/station/station_window.cpp" line="694"/>
         <source>done in %1 s</source>
         <translation>完成，用时 %1 秒</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="645"/>
+        <location filename="../src/station/station_window.cpp" line="696"/>
         <source>after %1 s</source>
         <translation>用时 %1 秒</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="671"/>
+        <location filename="../src/station/station_window.cpp" line="722"/>
         <source>Log of slot %1</source>
         <translation>槽位 %1 的日志</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="674"/>
+        <location filename="../src/station/station_window.cpp" line="725"/>
         <source>log of slot %1</source>
         <translation>槽位 %1 的日志</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="722"/>
-        <location filename="../src/station/station_window.cpp" line="732"/>
-        <location filename="../src/station/station_window.cpp" line="738"/>
+        <location filename="../src/station/station_window.cpp" line="782"/>
+        <location filename="../src/station/station_window.cpp" line="792"/>
+        <location filename="../src/station/station_window.cpp" line="798"/>
         <source>Change recipe</source>
         <translation>更换配方</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="723"/>
-        <location filename="../src/station/station_window.cpp" line="739"/>
+        <location filename="../src/station/station_window.cpp" line="783"/>
+        <location filename="../src/station/station_window.cpp" line="799"/>
         <source>Boards are running. Change the recipe when they have ended.</source>
         <translation>有电路板正在烧录。请等它们结束后再更换配方。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="726"/>
+        <location filename="../src/station/station_window.cpp" line="786"/>
         <source>changing the recipe</source>
         <translation>更换配方</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="808"/>
+        <location filename="../src/station/station_window.cpp" line="868"/>
         <source>closing while boards run</source>
         <translation>在烧录中关闭</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="769"/>
+        <location filename="../src/station/station_window.cpp" line="829"/>
         <source>Release bundle</source>
         <translation>发布包</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="769"/>
+        <location filename="../src/station/station_window.cpp" line="829"/>
         <source>Release bundles (*.kqb)</source>
         <translation>发布包 (*.kqb)</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="777"/>
+        <location filename="../src/station/station_window.cpp" line="837"/>
         <source>MCU image</source>
         <translation>MCU 映像</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="781"/>
+        <location filename="../src/station/station_window.cpp" line="841"/>
         <source>Flash image</source>
         <translation>闪存映像</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="806"/>
+        <location filename="../src/station/station_window.cpp" line="866"/>
         <source>Close the station</source>
         <translation>关闭工位</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/station/station_window.cpp" line="807"/>
+        <location filename="../src/station/station_window.cpp" line="867"/>
         <source>%n board(s) are running. Stop them safely and close?</source>
         <translation>
             <numerusform>有 %n 块电路板正在烧录。要安全停止后关闭吗？</numerusform>
@@ -1426,17 +1442,17 @@ Exit status:
         <translation>新班次(&amp;N)...</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="613"/>
+        <location filename="../src/station/station_window.cpp" line="660"/>
         <source>serial %1</source>
         <translation>序列号 %1</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="614"/>
+        <location filename="../src/station/station_window.cpp" line="661"/>
         <source>serial %1 · %2</source>
         <translation>序列号 %1 · %2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="635"/>
+        <location filename="../src/station/station_window.cpp" line="686"/>
         <source>scan its board serial to run it</source>
         <translation>扫描板卡序列号后运行</translation>
     </message>
@@ -1507,9 +1523,30 @@ Exit status:
         <translation>%1：板卡序列号 %2</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window.cpp" line="434"/>
         <location filename="../src/station/station_window_scan.cpp" line="168"/>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="417"/>
+        <source>pool empty: %1 (slot %2). No new board is started until a supervisor has added values to the ledger and pressed Start, or changed the recipe.</source>
+        <translation>值池已空：%1（槽位 %2）。在主管向台账添加值并按下开始、或更换配方之前，不再启动新板。</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="684"/>
+        <source>not started: pool empty</source>
+        <translation>未启动：值池已空</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="536"/>
+        <source>pool empty: the supervisor presses Start first</source>
+        <translation>值池已空：请主管先按开始</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="738"/>
+        <source>starting boards again after the pool ran empty</source>
+        <translation>值池用完后重新启动板</translation>
     </message>
 </context>
 <context>

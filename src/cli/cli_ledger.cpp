@@ -4,11 +4,10 @@
 #include "cli/cli_commands.h"
 #include "cli/terminal_lines.h"
 #include "ledger/ledger.h"
-#include "ledger/ledger_board_data.h"
 #include "ledger/pool_file.h"
+#include "ledger/run_ledger.h"
 
 #include <QCommandLineParser>
-#include <QSysInfo>
 
 namespace {
 
@@ -171,19 +170,13 @@ int Run_LedgerCommand(const QStringList &arguments, FILE *out, FILE *err) {
 }
 
 bool Cli_TakeLedger(const CliRequest &r, const Bundle &bundle, JobRequest &job, FILE *err) {
-    const JobTraits &traits = Job_Traits(job.job);
-    const bool writesFlash = traits.flashImage && traits.writes;
-    if (bundle.manifest.unitData.isEmpty() || !writesFlash) return true;
-    const std::shared_ptr<Ledger> ledger =
-        openLedger(r.ledger.isEmpty() ? Ledger_DefaultPath() : r.ledger, err);
-    if (!ledger) return false;
-    // The leases of a run of this station that died are settled before new ones are taken.
+    if (!Job_TakesUnitData(job.job, bundle.manifest.unitData)) return true;
     QString reason;
-    if (!ledger->recover(reason)) {
-        Cli_Complain(err, QStringLiteral("the ledger's unsettled leases: ") + reason);
+    const std::shared_ptr<Ledger> ledger = Open_RunLedger(r.ledger, reason);
+    if (!ledger) {
+        Cli_Complain(err, reason);
         return false;
     }
-    job.boardData = std::make_shared<LedgerBoardData>(ledger, bundle.manifest.unitData,
-                                                      job.flashImage, QSysInfo::machineHostName());
+    Give_BoardData(job, ledger, bundle.manifest.unitData, Ledger_StationName(r.line.station));
     return true;
 }

@@ -16,15 +16,17 @@ ImageSnapshot Run_JobWithData(DeviceSession &s, const JobRequest &request, JobRe
         }
         return Request_FlashCrc(s, start, length, 0, false);
     };
-    Failure refusal = Fail(FailureKind::InputUnusable, QString());
+    DataRefusal refusal;
     const std::shared_ptr<BoardData> data =
         request.boardData->take(s.link.openedName(), onBoard, refusal);
     if (!data) {
-        s.ui.logLine(refusal.reason);
-        result.failure = refusal;
+        s.ui.logLine(refusal.failure.reason);
+        result.failure = refusal.failure;
+        result.valuesExhausted = refusal.exhausted;
         return request.flashImage;
     }
     if (!data->takenNote().isEmpty()) s.ui.logLine(data->takenNote());
+    s.ui.unitValuesTaken(data->recordValues());
     JobRequest board = request;
     board.boardData = nullptr;
     board.flashImage = data->flashImage();

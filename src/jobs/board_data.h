@@ -38,16 +38,24 @@ class BoardData {
 // The CRC-32 of `length` bytes of the board's external flash from `start`, asked of the board.
 using BoardFlashCrc = std::function<Result<uint32_t>(uint32_t start, int32_t length)>;
 
+// Why a board gets no values of its own.
+struct DataRefusal {
+    Failure failure = Fail(FailureKind::InputUnusable, QString());
+    // A counter or pool has no value left ("pool empty: hdcp"): the boards after it would be
+    // refused the same way.
+    bool exhausted = false;
+};
+
 // Where a run's boards get their values from.
 class BoardDataSource {
   public:
     virtual ~BoardDataSource() = default;
     // The values of the board on `port`, or null with why it is refused before anything is
-    // written ("pool empty: hdcp"). `onBoard` asks what the board's flash holds (a board that
-    // comes back still holds the values it got). Called on the board's thread, once the board
-    // is identified; several at once.
+    // written. `onBoard` asks what the board's flash holds (a board that comes back still holds
+    // the values it got). Called on the board's thread, once the board is identified; several
+    // at once.
     virtual std::shared_ptr<BoardData> take(const QString &port, const BoardFlashCrc &onBoard,
-                                            Failure &refusal) = 0;
+                                            DataRefusal &refusal) = 0;
     // The flash addresses [first, second) of the boards' own values: what a trace must not show.
     virtual std::vector<std::pair<uint32_t, uint32_t>> hiddenRanges() const = 0;
 };

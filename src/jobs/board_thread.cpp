@@ -40,6 +40,9 @@ class BoardWorker : public QObject, public Observer {
     bool stopRequested() const override { return board.stopRequested(); }
     void chipIdentified(const QString &modelName) override { emit board.chipIdentified(modelName); }
     void flashPartRead(const FlashPartFacts &part) override { emit board.flashPartRead(part); }
+    void unitValuesTaken(const QList<QPair<QString, QString>> &values) override {
+        emit board.unitValuesTaken(values);
+    }
     void imageRead(ImageRole role, uint32_t crc, int32_t length) override {
         emit board.imageRead(role, crc, length);
     }
@@ -130,6 +133,7 @@ BoardThread::BoardThread(const QString &port, QObject *parent) : QObject(parent)
     qRegisterMetaType<ImageRole>();
     qRegisterMetaType<FlashPartFacts>();
     qRegisterMetaType<JobResult>();
+    qRegisterMetaType<QList<QPair<QString, QString>>>();
     qRegisterMetaType<uint32_t>("uint32_t");
     qRegisterMetaType<int32_t>("int32_t");
     // Qt caches the program's path on first use without a lock, and every board looks for

@@ -81,6 +81,7 @@ class BoardThread : public QObject {
     void progress(int percent);
     void chipIdentified(const QString &modelName);
     void flashPartRead(const FlashPartFacts &part);
+    void unitValuesTaken(const QList<QPair<QString, QString>> &values);
     void imageRead(ImageRole role, uint32_t crc, int32_t length);
     // The port opened (openPort), and closed: the device went away (deviceLost first), a job
     // closed it (a chip that restarts), or closePort().

@@ -50,6 +50,8 @@ struct JobResult {
 
     // The board's own values as its record shows them, field by field (never a secret).
     QList<QPair<QString, QString>> unitValues;
+    // Refused before any write because a counter or pool of its values has none left.
+    bool valuesExhausted = false;
 
     bool outOfTime = false; // the deadline came before the job could end
     double seconds = 0;

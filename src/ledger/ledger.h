@@ -47,6 +47,9 @@ struct BoardLease {
     UnitValues values;  // one per counter and pool field
     bool again = false; // the values this board had before it failed
     QString serial;     // the first counter's text: how a board is found again in the ledger
+    // Set when lease() refused because a counter or pool has no value left: every board after
+    // this one would be refused too.
+    bool exhausted = false;
 };
 
 // Per pool and counter: how many values are in each state (a counter's free ones include those
@@ -91,8 +94,11 @@ class Ledger {
     // again when it comes back (known by its identity, or by its flash holding them).
     virtual bool markFailed(const BoardLease &lease, QString &reason) = 0;
     // The leases held for boards of `station` that failed, with their values: what a board that
-    // comes back may hold.
+    // comes back may hold. An empty `station`: those of every station.
     virtual bool held(const QString &station, QList<BoardLease> &leases, QString &reason) = 0;
+    // Whether the stations of a line share this ledger, so that a failed board taken to another
+    // station is known there too and its values move with it; a file is one station's.
+    virtual bool sharedByStations() const { return false; }
     // Settles the leases of this station's runs that ended without settling them (a power cut,
     // a kill): those never written are released, those perhaps written are held as failed.
     virtual bool recover(QString &reason) = 0;

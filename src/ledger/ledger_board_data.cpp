@@ -68,7 +68,8 @@ LedgerBoardData::LedgerBoardData(std::shared_ptr<Ledger> from, const UnitFields 
     : ledger(std::move(from)), fields(declared), runImage(image), station(name) {}
 
 std::shared_ptr<BoardData> LedgerBoardData::take(const QString &port, const BoardFlashCrc &onBoard,
-                                                 Failure &refusal) {
+                                                 DataRefusal &refused) {
+    Failure &refusal = refused.failure;
     BoardLease lease;
     QString reason;
     if (!runImage || !runImage->read) {
@@ -76,9 +77,10 @@ std::shared_ptr<BoardData> LedgerBoardData::take(const QString &port, const Boar
                        QStringLiteral("no flash image to put the board's values into"));
         return nullptr;
     }
-    // A board that failed here after its values were written may be back: its flash tells.
+    // A board that failed here after its values were written may be back: its flash tells. A
+    // line's shared ledger knows the boards that failed at its other stations too.
     QList<BoardLease> held;
-    if (!ledger->held(station, held, reason)) {
+    if (!ledger->held(ledger->sharedByStations() ? QString() : station, held, reason)) {
         refusal = Fail(FailureKind::InputUnusable,
                        QStringLiteral("board refused, nothing written: %1").arg(reason));
         return nullptr;
@@ -94,6 +96,7 @@ std::shared_ptr<BoardData> LedgerBoardData::take(const QString &port, const Boar
     }
     if (!ledger->lease(fields, BoardPlace{station, port, QString(), returning.value()}, lease,
                        reason)) {
+        refused.exhausted = lease.exhausted;
         refusal = Fail(FailureKind::InputUnusable,
                        QStringLiteral("board refused, nothing written: %1").arg(reason));
         return nullptr;

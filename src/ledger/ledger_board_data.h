@@ -18,7 +18,7 @@ class LedgerBoardData : public BoardDataSource {
                     const ImageSnapshot &runImage, const QString &station);
 
     std::shared_ptr<BoardData> take(const QString &port, const BoardFlashCrc &onBoard,
-                                    Failure &refusal) override;
+                                    DataRefusal &refusal) override;
     std::vector<std::pair<uint32_t, uint32_t>> hiddenRanges() const override;
 
   private:

@@ -12,6 +12,7 @@ namespace {
 class PostgresLedger : public SqlLedger {
   public:
     explicit PostgresLedger(const QUrl &address) : url(address) {}
+    bool sharedByStations() const override { return true; }
 
   protected:
     QString driver() const override { return QStringLiteral("QPSQL"); }

@@ -273,9 +273,22 @@ bool SqlLedger::start(QString &reason) {
     return tx.commit(reason);
 }
 
+namespace {
+
+QString thisMachine() {
+    const QByteArray id = QSysInfo::machineUniqueId();
+    return id.isEmpty() ? QStringLiteral("host ") + QSysInfo::machineHostName()
+                        : QString::fromLatin1(id);
+}
+
+} // namespace
+
+QString Ledger_Owner(qint64 pid) {
+    return thisMachine() + QLatin1Char(':') + QString::number(pid);
+}
+
 QString SqlLedger::owner() const {
-    return QSysInfo::machineHostName() + QLatin1Char(':') +
-           QString::number(QCoreApplication::applicationPid());
+    return Ledger_Owner(QCoreApplication::applicationPid());
 }
 
 bool SqlLedger::importPool(const QString &pool, const QList<QByteArray> &values, QString &reason) {
@@ -349,7 +362,8 @@ bool SqlLedger::importPool(const QString &pool, const QList<QByteArray> &values,
 }
 
 bool SqlLedger::takeCounter(QSqlDatabase &db, const UnitField &f, const QString &leaseId,
-                            const BoardPlace &place, UnitValue &value, QString &reason) {
+                            const BoardPlace &place, UnitValue &value, bool &exhausted,
+                            QString &reason) {
     if (!run(db,
              QStringLiteral("INSERT INTO unit_counters (name, start, step, next_idx) VALUES "
                             "(?, ?, ?, 0) ON CONFLICT (name) DO NOTHING"),
@@ -398,6 +412,7 @@ bool SqlLedger::takeCounter(QSqlDatabase &db, const UnitField &f, const QString 
     }
     const quint64 k = quint64(next);
     if (k > (f.counterMax() - start) / step) {
+        exhausted = true;
         reason = QStringLiteral("counter %1 exhausted: it has no number left above %2")
                      .arg(f.name)
                      .arg(k == 0 ? start : start + (k - 1) * step);
@@ -433,11 +448,13 @@ bool SqlLedger::firstFree(QSqlDatabase &db, const char *kind, const QString &sou
 }
 
 bool SqlLedger::takePool(QSqlDatabase &db, const UnitField &f, const QString &leaseId,
-                         const BoardPlace &place, UnitValue &value, QString &reason) {
+                         const BoardPlace &place, UnitValue &value, bool &exhausted,
+                         QString &reason) {
     bool found = false;
     QString hex;
     if (!firstFree(db, "pool", f.pool, found, value.index, hex, reason)) return false;
     if (!found) {
+        exhausted = true;
         reason = QStringLiteral("pool empty: %1").arg(f.pool);
         return false;
     }
@@ -503,6 +520,12 @@ bool SqlLedger::takeReturning(QSqlDatabase &db, const UnitFields &fields, const 
                               BoardLease &lease, QString &reason) {
     UnitValues held, values;
     if (!leaseValues(db, place.returning, held, reason)) return false;
+    // Taken by another station's board in the meantime (its rows are passed over while locked).
+    if (held.isEmpty()) {
+        reason = QStringLiteral("the values held for the board are no longer held (lease %1)")
+                     .arg(place.returning);
+        return false;
+    }
     if (!Assign_HeldValues(fields, held, values)) {
         reason = QStringLiteral("the values of lease %1 are not this release's fields")
                      .arg(place.returning);
@@ -557,11 +580,13 @@ bool SqlLedger::held(const QString &station, QList<BoardLease> &leases, QString 
     leases.clear();
     QSqlDatabase db = connection(reason);
     if (!db.isValid()) return false;
+    // Every station's, when none is named.
+    const bool every = station.isEmpty();
     const Prepared q(db,
                      QStringLiteral("SELECT lease, serial, %1 FROM unit_values WHERE state = "
-                                    "'failed' AND station = ? ORDER BY lease, %1")
-                         .arg(Columns),
-                     {station + QLatin1String("")}, reason);
+                                    "'failed' %2 ORDER BY lease, %1")
+                         .arg(Columns, every ? QString() : QStringLiteral("AND station = ?")),
+                     every ? QVariantList() : QVariantList{station}, reason);
     if (!q) return false;
     while (q->next()) {
         const QString id = q->value(0).toString();
@@ -611,9 +636,10 @@ bool SqlLedger::lease(const UnitFields &fields, const BoardPlace &where, BoardLe
         for (const UnitField &f : fields) {
             UnitValue value;
             if (f.kind == FieldKind::Counter &&
-                !takeCounter(tx.db, f, lease.id, place, value, reason))
+                !takeCounter(tx.db, f, lease.id, place, value, lease.exhausted, reason))
                 return false;
-            if (f.kind == FieldKind::Pool && !takePool(tx.db, f, lease.id, place, value, reason))
+            if (f.kind == FieldKind::Pool &&
+                !takePool(tx.db, f, lease.id, place, value, lease.exhausted, reason))
                 return false;
             if (f.kind != FieldKind::EdidSerial) lease.values.append(value);
         }
@@ -690,13 +716,16 @@ bool SqlLedger::recover(QString &reason) {
     QSqlDatabase db = connection(reason);
     if (!db.isValid()) return false;
     QSqlQuery q(db);
+    // By the machine that took them, whatever station name it took them under: only a process
+    // of this machine can be known to be gone. Another machine's leases stay as they are, also
+    // where it has this one's host name.
     if (!run(q,
              QStringLiteral("SELECT DISTINCT lease, state, owner, serial FROM unit_values WHERE "
-                            "station = ? AND state IN ('leased', 'writing')"),
-             {QSysInfo::machineHostName()}, reason))
+                            "state IN ('leased', 'writing')"),
+             {}, reason))
         return false;
     QStringList unsettled[2], serials;
-    const QString prefix = QSysInfo::machineHostName() + QLatin1Char(':');
+    const QString prefix = Ledger_Owner(0).chopped(1);
     while (q.next()) {
         const QString who = q.value(2).toString();
         bool ok = false;

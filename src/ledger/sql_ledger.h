@@ -8,6 +8,10 @@
 
 class QSqlQuery;
 
+// Who holds a lease: this machine, by its unique id (host names repeat on a line of cloned
+// stations), and the process `pid` of it.
+QString Ledger_Owner(qint64 pid);
+
 // The ledger on Qt SQL. A connection belongs to the thread that opened it, so each thread that
 // uses the ledger (each board's) gets its own, opened on first use and again after it failed.
 // What differs between databases is left to the two kinds below.
@@ -64,14 +68,15 @@ class SqlLedger : public Ledger {
     // `expected`: how many values the lease holds; -1: as many as there are.
     bool changeState(const QString &leaseId, int expected, const QStringList &from, const char *to,
                      QString &reason);
+    // `exhausted` is set when the refusal is that no value is left.
     bool takeCounter(QSqlDatabase &db, const UnitField &field, const QString &leaseId,
-                     const BoardPlace &place, UnitValue &value, QString &reason);
+                     const BoardPlace &place, UnitValue &value, bool &exhausted, QString &reason);
     // The free value of `kind` ("counter", "pool") from `source` with the lowest index, taken
     // for the transaction: `found` false when there is none.
     bool firstFree(QSqlDatabase &db, const char *kind, const QString &source, bool &found,
                    int64_t &index, QString &value, QString &reason);
     bool takePool(QSqlDatabase &db, const UnitField &field, const QString &leaseId,
-                  const BoardPlace &place, UnitValue &value, QString &reason);
+                  const BoardPlace &place, UnitValue &value, bool &exhausted, QString &reason);
     // The values of a lease, its rows locked for the transaction.
     bool leaseValues(QSqlDatabase &db, const QString &leaseId, UnitValues &values, QString &reason);
     // The values held for the board of `place.board` (a scanned identity), when there are any.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -49,6 +51,9 @@ class Observer {
     // fields, a terminal as lines among the log's). The operations return them as well.
     virtual void chipIdentified(const QString &modelName) { (void)modelName; }
     virtual void flashPartRead(const FlashPartFacts &part) { (void)part; }
+    // The board's own values as its record will show them, field by field (never a secret),
+    // once they are taken for it.
+    virtual void unitValuesTaken(const QList<QPair<QString, QString>> &values) { (void)values; }
     // An image as read for a job (0 and 0: refused, so forgotten).
     virtual void imageRead(ImageRole role, uint32_t crc, int32_t length) {
         (void)role;

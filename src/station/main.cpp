@@ -4,6 +4,7 @@
 #include "station/refusal_words.h"
 #include "station/slots_conf.h"
 #include "station/station_history.h"
+#include "station/station_ledger.h"
 #include "station/station_options.h"
 #include "station/station_translation.h"
 #include "station/station_window.h"
@@ -123,7 +124,13 @@ int main(int argc, char **argv) {
     Install_StationTranslation(app, QLocale::system());
     const StationOptions &o = *parsed.options;
 
-    const Result<Recipe> recipe = Load_Recipe(o);
+    const QString station = o.station.isEmpty() ? QSysInfo::machineHostName() : o.station;
+    // The ledger of the boards' own values, its unsettled leases settled before any board: a
+    // ledger named is opened now, the default one when the recipe needs it.
+    StationLedger ledger(o.ledger, station);
+    QString ledgerError;
+    if (!o.ledger.isEmpty() && !ledger.open(ledgerError)) return refuse(ledgerError);
+    const Result<Recipe> recipe = Load_Recipe(o, &ledger);
     if (!recipe.ok()) return refuse(recipe.reason());
     if (!recipe.value().bundleWarning.isEmpty())
         std::fprintf(
@@ -142,7 +149,6 @@ int main(int argc, char **argv) {
         return refuse(QApplication::translate("StationMain", "cannot open the report %1: %2")
                           .arg(o.reportPath, report.errorString()));
 
-    const QString station = o.station.isEmpty() ? QSysInfo::machineHostName() : o.station;
     StationAudit audit;
     audit.setStation(station);
     if (!audit.open(StationAudit::pathBeside(o.reportPath)))
@@ -189,6 +195,7 @@ int main(int argc, char **argv) {
     setup.audit = &audit;
     setup.station = station;
     setup.line = &line;
+    setup.ledger = &ledger;
     StationWindow window(setup);
     StopSignals stopSignals;
     QObject::connect(&stopSignals, &StopSignals::stopRequested, &window,

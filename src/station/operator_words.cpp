@@ -38,6 +38,10 @@ OperatorWords Operator_Words(const JobResult &r, const FailureScene &scene) {
     if (scene.accessDenied)
         return {Words::tr("port not accessible"), Words::tr("join the dialout group")};
     if (!r.failure) return {};
+    // The ledger has no value left for the board: nothing was written on it.
+    if (r.valuesExhausted)
+        return {Words::tr("pool empty"),
+                Words::tr("nothing was written: the supervisor adds values to the ledger")};
     // The recipe's gate, its own or a bundle's chip check, refused the board before any write.
     if (scene.wrongRecipe && r.chip && r.failure->kind == FailureKind::InputUnusable)
         return {Wrong_RecipeReason(r.chip->name()),

@@ -37,16 +37,18 @@ QString imageLine(const QString &label, const ImageSnapshot &image) {
 
 // The bundle checked whole and for the operation; its images, boot setting and chip check become
 // the recipe's job.
-std::optional<Failure> takeBundle(Recipe &recipe, const StationOptions &o) {
+std::optional<Failure> takeBundle(Recipe &recipe, const StationOptions &o, StationLedger *ledger) {
     const BundleCheck check = Load_Bundle(o.bundlePath, o.trust);
     QString refusal = check.refusal;
-    if (refusal.isEmpty()) refusal = Bundle_JobRefusal(check.bundle, o.job);
+    if (refusal.isEmpty()) refusal = Bundle_JobRefusal(check.bundle, o.job, ledger != nullptr);
     if (refusal.isEmpty()) refusal = Release_PinRefusal(check.bundle.manifest, o.pin);
     if (!refusal.isEmpty())
         return Fail(
             FailureKind::ImageUnusable,
             Words::tr("bundle %1 refused: %2").arg(o.bundlePath, Station_RefusalWords(refusal)));
     Bundle_IntoJob(recipe.request, check.bundle);
+    if (ledger && !ledger->giveTo(recipe.request, check.bundle.manifest.unitData, refusal))
+        return Fail(FailureKind::InputUnusable, refusal);
     recipe.bundle = check.bundle;
     recipe.bundleWarning = check.warning;
     recipe.models = check.bundle.manifest.constraints.models;
@@ -87,7 +89,7 @@ bool Recipe_Excludes(const Recipe &recipe, const std::optional<ChipIdentity> &ch
            !recipe.models.contains(chip->name());
 }
 
-Result<Recipe> Load_Recipe(const StationOptions &o) {
+Result<Recipe> Load_Recipe(const StationOptions &o, StationLedger *ledger) {
     Recipe recipe;
     recipe.operation = o.operation;
     JobRequest &r = recipe.request;
@@ -96,7 +98,7 @@ Result<Recipe> Load_Recipe(const StationOptions &o) {
     r.onlyChanged = o.onlyChanged;
     if (const std::optional<Failure> why = flashIniProblem(o)) return *why;
     if (!o.bundlePath.isEmpty()) {
-        if (const std::optional<Failure> why = takeBundle(recipe, o)) return *why;
+        if (const std::optional<Failure> why = takeBundle(recipe, o, ledger)) return *why;
         // --model narrows the bundle's models, as tessara-cli takes it from the same station.conf.
         if (const std::optional<QString> model = Model_OutsideBundle(*recipe.bundle, o.models))
             return Fail(FailureKind::InputUnusable,

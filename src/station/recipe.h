@@ -4,6 +4,7 @@
 #include "jobs/board_report.h"
 #include "jobs/job_request.h"
 #include "protocol/result.h"
+#include "station/station_ledger.h"
 #include "station/station_options.h"
 
 #include <QString>
@@ -25,8 +26,9 @@ struct Recipe {
 
 // Reads the images or the bundle the options name (a bundle only once its checks accept it and
 // it holds the operation's images; its chip check is then the recipe's model gate); a failure
-// says why the recipe cannot be used.
-Result<Recipe> Load_Recipe(const StationOptions &options);
+// says why the recipe cannot be used. A bundle that gives each board values of its own takes
+// them from `ledger`; without one it is refused.
+Result<Recipe> Load_Recipe(const StationOptions &options, StationLedger *ledger = nullptr);
 // Limits the recipe to `models` (once): its gate refuses a board of any other before anything is
 // written on it ("this board is a KQ580: wrong recipe").
 void Limit_RecipeModels(Recipe &recipe, const QStringList &models);

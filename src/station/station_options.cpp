@@ -26,7 +26,7 @@ QString Not_ForTheWindow(const QString &option) {
         if (option == QLatin1String(log))
             return Words::tr("the window keeps each board's log on its tile");
     for (const char *other :
-         {"--wait", "--boot-setting", "--erase-whole", "--nand", "--blocks", "--probe", "--ledger"})
+         {"--wait", "--boot-setting", "--erase-whole", "--nand", "--blocks", "--probe"})
         if (option == QLatin1String(other))
             return Words::tr("the station's recipe does not take it");
     return QString();
@@ -83,6 +83,9 @@ QString Station_Usage() {
                "  --min-version V      take only bundles of version V or later (dotted\n"
                "                       numbers: 2.10 is later than 2.9)\n"
                "  --only-changed       write only the flash blocks that differ\n"
+               "  --ledger PATH|URL    where a bundle's per-board values come from: a\n"
+               "                       SQLite file or postgresql://... (default:\n"
+               "                       $XDG_DATA_HOME/tessara/ledger.sqlite)\n"
                "  --report FILE        the report (JSON Lines; default:\n"
                "                       $XDG_DATA_HOME/tessara/reports/station-DATE.jsonl)\n"
                "  --slots FILE         slots.conf: one \"PATH = NAME\" per slot\n"
@@ -182,6 +185,8 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
             if (!value(o.flashIniPath)) return located(i);
         } else if (a == QLatin1String("--supervisor-hash")) {
             if (!value(o.supervisorHash)) return located(i);
+        } else if (a == QLatin1String("--ledger")) {
+            if (!value(o.ledger)) return located(i);
         } else if (Is_LineOption(a)) {
             QString text;
             if (!value(text)) return located(i);

@@ -26,6 +26,8 @@ struct StationOptions {
     // takes (none: all of them).
     QStringList models;
     QString flashIniPath;
+    // Where a bundle's per-board values come from (--ledger); empty: the default ledger.
+    QString ledger;
     QString reportPath; // empty: Default_ReportPath()
     QString slotsConf;  // empty: none, slots named after their hub ports
     bool onlyChanged = false;

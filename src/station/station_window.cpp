@@ -253,6 +253,7 @@ void StationWindow::clearShown(Slot &slot) {
     slot.state = SlotState::Waiting;
     slot.model.clear();
     slot.phase.clear();
+    slot.values.clear();
     slot.seconds = -1;
     slot.words = {};
 }
@@ -341,6 +342,11 @@ void StationWindow::started(BoardThread *board) {
                 s.model = model;
                 showSlot(s);
             }));
+    connect(board, &BoardThread::unitValuesTaken, this,
+            inSlot([this](Slot &s, const QList<QPair<QString, QString>> &values) {
+                s.values = shownValues(values);
+                showSlot(s);
+            }));
     connect(board, &BoardThread::phaseStarted, this, inSlot([this](Slot &s, ProgressPhase phase) {
                 s.phase = Phase_Words(phase);
                 s.lastPhase = phase;
@@ -367,6 +373,7 @@ void StationWindow::ended(BoardThread *board, const JobResult &r) {
         slot.model = tr("%1, boot 0x%2").arg(r.chip->name()).arg(r.chip->bootVersion, 0, 16);
     slot.seconds = r.seconds;
     slot.phase.clear();
+    slot.values = shownValues(r.unitValues);
     QString group;
     const bool denied = !r.ok() && !r.chip && Port_AccessDenied(port, &group);
     slot.words = Operator_Words(
@@ -390,9 +397,43 @@ void StationWindow::ended(BoardThread *board, const JobResult &r) {
     lifecycle.end(port, r, recordFields(slot, r.ok()));
     if (setup.report && setup.report->lostRecords() == lostBefore) stationRecords += 1;
     slot.unrecorded = setup.report && setup.report->lostRecords() != lostBefore;
+    if (r.valuesExhausted) valuesRanOut(slot, r);
     showSlot(slot);
     showCounters();
     updateButtons();
+}
+
+void StationWindow::valuesRanOut(const Slot &slot, const JobResult &r) {
+    held = true;
+    watch.setHeld(true);
+    for (auto &[key, other] : places)
+        other.started = false;
+    if (!valuesOut)
+        audit(QStringLiteral("pool empty"), operatorName(),
+              {{QStringLiteral("slot"), slot.id.name}, {QStringLiteral("reason"), r.reason()}});
+    valuesOut = true;
+    // The records' trouble is said first: it matters more.
+    if (!recordsLost()) {
+        problemLabel->setText(tr("pool empty: %1 (slot %2). No new board is started until a "
+                                 "supervisor has added values to the ledger and pressed Start, "
+                                 "or changed the recipe.")
+                                  .arg(r.reason(), slot.id.name));
+        problemLabel->show();
+    }
+    for (auto &[key, other] : places)
+        if (other.state == SlotState::Waiting) showSlot(other);
+}
+
+QString StationWindow::shownValues(const QList<QPair<QString, QString>> &values) const {
+    QStringList shown;
+    for (const auto &[name, text] : values) {
+        bool secret = true; // a field the recipe does not declare is not shown
+        if (setup.recipe.bundle)
+            for (const UnitField &f : setup.recipe.bundle->manifest.unitData)
+                if (f.name == name) secret = f.secret;
+        if (!secret) shown.append(tr("%1: %2").arg(name, text));
+    }
+    return shown.join(QStringLiteral(" · "));
 }
 
 QList<ReportField> StationWindow::recordFields(const Slot &slot, bool passed) const {
@@ -490,6 +531,12 @@ void StationWindow::acknowledge(const QString &name) {
     // acknowledgement says it is the next board.
     const bool next = present && slot->kept && (who.isEmpty() || who != slot->boardId);
     const bool failed = !slot->lastPassed;
+    if (failed && present && !next && valuesOut) {
+        // Run again now, it would only be refused again: the pool is dealt with first.
+        slot->notice = tr("pool empty: the supervisor presses Start first");
+        showSlot(*slot);
+        return;
+    }
     if (failed && present && !next && setup.retry == RetryPolicy::Never) {
         // The failed board is in the slot: it goes to the rejects before its FAIL goes.
         slot->notice = tr("take the failed board out first");
@@ -612,6 +659,8 @@ void StationWindow::showSlot(Slot &slot) {
     v.model = serial.isEmpty()       ? slot.model
               : slot.model.isEmpty() ? tr("serial %1").arg(serial)
                                      : tr("serial %1 · %2").arg(serial, slot.model);
+    if (!slot.values.isEmpty())
+        v.model = v.model.isEmpty() ? slot.values : v.model + QStringLiteral(" · ") + slot.values;
     v.phase = slot.phase;
     if (slot.state == SlotState::Running) v.time = clockText(slot.clock.elapsed());
     if (slot.attempt > 0 && slot.state != SlotState::Waiting) {
@@ -631,6 +680,8 @@ void StationWindow::showSlot(Slot &slot) {
         v.reason = tr("not started: the report cannot be written");
     else if (slot.state == SlotState::Waiting && auditLost && !slot.port.isEmpty())
         v.reason = tr("not started: the audit log cannot be written");
+    else if (slot.state == SlotState::Waiting && valuesOut && !slot.port.isEmpty())
+        v.reason = tr("not started: pool empty");
     else if (slot.state == SlotState::Waiting && slot.onSerial != Slot::OnSerial::Nothing)
         v.reason = tr("scan its board serial to run it");
     else if (slot.state == SlotState::Waiting)
@@ -682,6 +733,13 @@ void StationWindow::showLog(Slot &slot) {
 
 void StationWindow::startWaiting() {
     if (closing || recordsLost()) return;
+    if (valuesOut) {
+        // Only once more values were imported would the next board get any.
+        if (!supervisorAllows(tr("starting boards again after the pool ran empty"))) return;
+        valuesOut = false;
+        problemLabel->hide();
+        audit(QStringLiteral("pool empty cleared"), QStringLiteral("supervisor"));
+    }
     held = setup.manual;
     watch.setHeld(held);
     for (auto &[key, slot] : places)
@@ -711,6 +769,8 @@ bool StationWindow::setRecipe(const Recipe &recipe) {
     if (watch.running() > 0) return false;
     setup.recipe = recipe;
     watch.setRequest(lineStation.gated(recipe.request)); // the line approves after the recipe
+    if (valuesOut && !recordsLost()) problemLabel->hide();
+    valuesOut = false; // the new recipe's values are its own
     // "Already passed" is of this recipe.
     passedSerials = setup.report ? readHistory().passedSerials : QSet<QString>();
     showRecipe();
@@ -727,7 +787,7 @@ bool StationWindow::mayChangeRecipe() {
 }
 
 void StationWindow::takeRecipe(const StationOptions &o) {
-    const Result<Recipe> recipe = Load_Recipe(o);
+    const Result<Recipe> recipe = Load_Recipe(o, setup.ledger);
     if (!recipe.ok()) {
         QMessageBox::warning(this, tr("Change recipe"), recipe.reason());
         return;

@@ -75,6 +75,9 @@ class StationWindow : public QMainWindow {
         // lot's.
         Shift shift;
         ScanPolicy scan = ScanPolicy::Off;
+        // The ledger the boards of a bundle take their own values from (serial numbers, keys);
+        // none: such a bundle is refused as a recipe.
+        StationLedger *ledger = nullptr;
         // Asks for the next shift, the one now filled in; none: cancelled. Default: a dialog.
         std::function<std::optional<Shift>(const Shift &now)> askShift;
     };
@@ -131,6 +134,7 @@ class StationWindow : public QMainWindow {
         enum class OnSerial { Nothing, Release, RunAgain } onSerial = OnSerial::Nothing;
         std::optional<ProgressPhase> lastPhase;
         QString model, phase;
+        QString values;      // the board's own values (never a secret), once taken
         QElapsedTimer clock; // of the run
         double seconds = -1; // of the run that ended
         OperatorWords words;
@@ -166,6 +170,11 @@ class StationWindow : public QMainWindow {
     // Before the first board, and whenever the recipe or the shift changes: no board starts
     // while its record could not be kept. `audited`: the audit log took the line of the moment.
     void checkRecords(bool audited);
+    // A board was refused because a counter or pool has no value left: no board starts until
+    // the recipe changes or the supervisor lets them (once more values are imported).
+    void valuesRanOut(const Slot &slot, const JobResult &result);
+    // What the tile shows of the board's own values: the fields that are not secret.
+    QString shownValues(const QList<QPair<QString, QString>> &values) const;
     void takeRecipe(const StationOptions &options);
     QString chooseFile(const QString &title, const QString &filter);
     void openRecipe();
@@ -219,4 +228,6 @@ class StationWindow : public QMainWindow {
     bool reportLost = false;
     bool auditLost = false; // so for the audit log, found when the station or a shift started
     bool recordsLost() const { return reportLost || auditLost; }
+    // A counter or pool of the recipe ran out: no board starts until it is dealt with.
+    bool valuesOut = false;
 };

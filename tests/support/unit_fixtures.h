@@ -27,3 +27,7 @@ UnitFields Unit_Fields(const QString &json);
 // The counts of `source` (a pool or a counter) in the ledger's status; a ledger that cannot tell
 // ends the test program.
 LedgerCount Ledger_CountOf(Ledger &ledger, const QString &source);
+
+// Makes every value of the SQLite ledger at `path` look taken by a process of this machine that
+// has ended (a run that died before settling them); false, with a warning, when it cannot.
+bool Ledger_TakenByADeadRun(const QString &path);
