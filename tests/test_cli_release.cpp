@@ -6,25 +6,13 @@
 #include "bundle/bundle_maker.h"
 #include "bundle/minisign.h"
 #include "bundle/zip_archive.h"
+#include "support/bench_bundle.h"
 #include "support/bench_rig.h"
 #include "support/cli_process.h"
 
 #include <QtTest>
 
 namespace {
-
-QByteArray bundleOf(const BenchRig &bench, const QString &product, const QString &version,
-                    const MinisignSecretKey &key) {
-    BundleRecipe r;
-    r.product = product;
-    r.version = version;
-    r.constraints.models = QStringList{"KQ31B"};
-    r.mcu = bench.mcu;
-    QByteArray archive;
-    QString reason;
-    if (!Make_Bundle(r, &key, archive, reason)) qFatal("fixture: %s", qPrintable(reason));
-    return archive;
-}
 
 // The archive with its manifest's text `from` replaced by `to`, signed again by `key`.
 QByteArray withManifestEdit(const QByteArray &archive, const QByteArray &from, const QByteArray &to,
@@ -127,8 +115,8 @@ class CliReleaseTest : public QObject {
         QVERIFY(writeFile(pub, Minisign_PublicKeyFile(Minisign_PublicOf(key)) + keyLimits));
 
         const QStringList words = bundle.split(' ');
-        QByteArray archive = bundleOf(bench, words.size() == 2 ? words[0] : "panel",
-                                      words.size() == 2 ? words[1] : "2.4", key);
+        QByteArray archive = Bench_McuBundle(bench, words.size() == 2 ? words[0] : "panel",
+                                             words.size() == 2 ? words[1] : "2.4", &key);
         if (bundle == "junk before") archive.prepend("JUNK");
         if (bundle == "junk after") archive.append("JUNK");
         if (bundle == "models twice")

@@ -5,6 +5,7 @@
 // that the rest completes, an I/O error, a failed sync, a file that cannot be cut back) come from
 // the file calls the report is given.
 #include "jobs/board_report.h"
+#include "support/small_disk.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,9 +13,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/mount.h>
-#include <unistd.h>
 
 namespace {
 
@@ -27,6 +25,7 @@ struct Disk {
     int writeError = 0;     // the first write fails at once
     int syncError = 0;
     int truncateError = 0;
+    int reserveError = 0;
 };
 
 int failWith(int error) {
@@ -53,6 +52,10 @@ ReportFileCalls through(Disk &disk) {
         return disk.armed && disk.truncateError ? failWith(disk.truncateError)
                                                 : system.truncate(fd, size);
     };
+    calls.reserve = [&disk, system](int fd, qint64 offset, qint64 size) {
+        return disk.armed && disk.reserveError ? failWith(disk.reserveError)
+                                               : system.reserve(fd, offset, size);
+    };
     return calls;
 }
 
@@ -68,38 +71,6 @@ QByteArray paddingLine(int length) {
     return "{\"pad\":\"" + QByteArray(length - 11, 'x') + "\"}\n";
 }
 
-// A tmpfs of `bytes` mounted at `path` for the lifetime of the object.
-class SmallDisk {
-  public:
-    SmallDisk(const QString &path, int bytes) : where(QFile::encodeName(path)) {
-        QDir().mkpath(path);
-        const QByteArray options = "size=" + QByteArray::number(bytes);
-        mounted = ::mount("tmpfs", where.constData(), "tmpfs", 0, options.constData()) == 0;
-        if (!mounted) why = QString::fromLocal8Bit(strerror(errno));
-    }
-    ~SmallDisk() {
-        if (mounted) ::umount2(where.constData(), MNT_DETACH);
-    }
-    bool ok() const { return mounted; }
-    QString error() const { return why; }
-
-    // Takes every page left; removing the file frees them.
-    static bool fill(const QString &file) {
-        const int fd = ::open(QFile::encodeName(file).constData(), O_WRONLY | O_CREAT, 0600);
-        const QByteArray page(4096, 'f');
-        while (fd >= 0 && ::write(fd, page.constData(), size_t(page.size())) > 0) {
-        }
-        const bool full = errno == ENOSPC;
-        ::close(fd);
-        return full;
-    }
-
-  private:
-    QByteArray where;
-    bool mounted = false;
-    QString why;
-};
-
 } // namespace
 
 class ReportFaultsTest : public QObject {
@@ -108,6 +79,8 @@ class ReportFaultsTest : public QObject {
   private slots:
     void recordFaults_data();
     void recordFaults();
+    void trialAppend_data();
+    void trialAppend();
 };
 
 void ReportFaultsTest::recordFaults_data() {
@@ -208,6 +181,76 @@ void ReportFaultsTest::recordFaults() {
             QVERIFY2(QJsonDocument::fromJson(line).isObject(), line.constData());
     }
     QCOMPARE(found, lines);
+}
+
+// The trial before the first board: it says whether a record would be taken now (room set aside
+// on the disk, or else a blank line written and cut back), loses no record and leaves the file as
+// it was (a blank line where neither can be done); a disk that fails it still takes the records
+// once mended.
+void ReportFaultsTest::trialAppend_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("reason"); // empty: taken
+    QTest::newRow("room") << ""
+                          << "";
+    QTest::newRow("full disk, less than a record left in its page") << "full disk"
+                                                                    << "no space left on device";
+    QTest::newRow("full disk that sets no room aside: a blank line tried")
+        << "full disk, no reserve"
+        << "no space left on device";
+    QTest::newRow("a device that is always full") << "/dev/full"
+                                                  << "no space left on device";
+    QTest::newRow("sync fails") << "sync eio"
+                                << "input/output error";
+    QTest::newRow("no room set aside nor cut back: a blank line stays") << "no reserve, no truncate"
+                                                                        << "";
+}
+
+void ReportFaultsTest::trialAppend() {
+    QFETCH(QString, fault);
+    QFETCH(QString, reason);
+    QTemporaryDir temporary;
+    const QString dir = temporary.filePath("reports");
+    QVERIFY(QDir().mkpath(dir));
+    std::unique_ptr<SmallDisk> disk;
+    if (fault.startsWith("full disk")) {
+        disk = std::make_unique<SmallDisk>(dir, 64 * 1024);
+        if (!disk->ok()) QSKIP(qPrintable("cannot mount a small disk here: " + disk->error()));
+    }
+    const QString path = dir + "/bench.jsonl";
+    // On the small disk, 60 bytes left in the last page: a record needs one more page.
+    const QByteArray before =
+        fault.startsWith("full disk") ? paddingLine(4096 - 60) : recordOf("before");
+    Disk faults;
+    BoardReport report(through(faults));
+    if (fault == "/dev/full") {
+        QVERIFY(QFile::link("/dev/full", path));
+    } else {
+        QVERIFY(report.open(path));
+        QVERIFY(report.appendRecord(before));
+    }
+    QVERIFY(report.open(path));
+    faults.syncError = fault == "sync eio" ? EIO : 0;
+    faults.truncateError = fault.endsWith("no truncate") ? EPERM : 0;
+    faults.reserveError = fault.contains("no reserve") ? ENOSYS : 0;
+    faults.armed = true;
+    if (fault.startsWith("full disk")) QVERIFY(SmallDisk::fill(dir + "/filler"));
+
+    QCOMPARE(report.tryAppend(), reason.isEmpty());
+    if (!reason.isEmpty()) QCOMPARE(report.errorString(), reason);
+    QCOMPARE(report.lostRecords(), 0);
+    if (fault == "/dev/full") return;
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray blank = QByteArray(8191, ' ') + '\n';
+    QCOMPARE(file.readAll(), fault.endsWith("no truncate") ? before + blank : before);
+
+    // Mended, the disk takes the next record after those before it, a line of its own.
+    faults.armed = false;
+    QFile::remove(dir + "/filler");
+    const QByteArray after = recordOf("after");
+    QVERIFY(report.appendRecord(after));
+    QVERIFY(file.seek(0));
+    QVERIFY(file.readAll().endsWith('\n' + after));
 }
 
 QTEST_GUILESS_MAIN(ReportFaultsTest)

@@ -5,12 +5,15 @@
 #include "bundle/bundle_maker.h"
 #include "bundle/minisign.h"
 #include "jobs/stop_signals.h"
+#include "line/line_hook.h"
 #include "station/slot_tile.h"
 #include "station/station_translation.h"
 #include "station/station_window.h"
 #include "station/supervisor_password.h"
 #include "support/bench_rig.h"
 #include "support/message_box_responder.h"
+#include "support/small_disk.h"
+#include "support/station_tiles.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -28,13 +31,6 @@
 #include <signal.h>
 
 namespace {
-
-// The tile of slot `name`: "STATE: reason"; empty when there is none.
-QString tileOf(const QWidget &window, const QString &name) {
-    for (const SlotTile *tile : window.findChildren<SlotTile *>())
-        if (tile->accessibleName() == name) return tile->accessibleDescription();
-    return QString();
-}
 
 QString labelOf(const QWidget &window, const QString &name) {
     for (const QLabel *label : window.findChildren<QLabel *>())
@@ -198,7 +194,7 @@ class StationTest : public QObject {
         Station station(bench, 4, false, 0, bundle);
         const QWidget &w = *station.window;
 
-        QCOMPARE(tileOf(w, "A8"), QStringLiteral("Waiting: no board"));
+        QCOMPARE(Station_TileText(w, "A8"), QStringLiteral("Waiting: no board"));
         const QString recipe = labelOf(w, "recipe");
         const QString keyId = Minisign_KeyIdText(key.keyId);
         for (const QString &fact :
@@ -214,16 +210,16 @@ class StationTest : public QObject {
         QVERIFY2(!recipe.contains("unsigned"), qPrintable(recipe));
 
         QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 4, 20000);
-        QCOMPARE(tileOf(w, "A1").left(6), QStringLiteral("PASS: "));
+        QCOMPARE(Station_TileText(w, "A1").left(6), QStringLiteral("PASS: "));
         // A check that disagreed is the board's contents, not its seating.
-        QVERIFY2(tileOf(w, "A2").startsWith("FAIL: MCU check failed; run it again"),
-                 qPrintable(tileOf(w, "A2")));
-        QCOMPARE(tileOf(w, "A4"),
+        QVERIFY2(Station_TileText(w, "A2").startsWith("FAIL: MCU check failed; run it again"),
+                 qPrintable(Station_TileText(w, "A2")));
+        QCOMPARE(Station_TileText(w, "A4"),
                  QStringLiteral("FAIL: this board is a KQ580: wrong recipe; take it to the "
                                 "station of its recipe"));
         // Lost: its record says it failed, and so does its tile, with the board gone.
-        QVERIFY2(tileOf(w, "A3").startsWith("FAIL: lost during MCU write; "),
-                 qPrintable(tileOf(w, "A3")));
+        QVERIFY2(Station_TileText(w, "A3").startsWith("FAIL: lost during MCU write; "),
+                 qPrintable(Station_TileText(w, "A3")));
         QVERIFY(bench.board(3).received().size() > 0);
         for (const SimFrame &f : bench.board(3).received())
             QVERIFY2(f.name != "J" && f.name != "E", "the wrong model was written to");
@@ -246,8 +242,8 @@ class StationTest : public QObject {
                  qPrintable(labelOf(w, "counters")));
         // Acknowledged with its board gone, a FAIL clears; a PASS stays until it is seen.
         station.window->acknowledge("A3");
-        QCOMPARE(tileOf(w, "A3"), QStringLiteral("Waiting: no board"));
-        QVERIFY(tileOf(w, "A1").startsWith("PASS: "));
+        QCOMPARE(Station_TileText(w, "A3"), QStringLiteral("Waiting: no board"));
+        QVERIFY(Station_TileText(w, "A1").startsWith("PASS: "));
     }
 
     // A failed board lost mid-write and back half a second later: its FAIL stays; whether it
@@ -308,20 +304,22 @@ class StationTest : public QObject {
         const QString lostTile = QStringLiteral("FAIL: lost during flash write, %1 of %2 blocks")
                                      .arg(lost["flash_blocks_sent"].toInt())
                                      .arg(lost["flash_blocks"].toInt());
-        QVERIFY2(tileOf(w, "A1").startsWith(lostTile), qPrintable(tileOf(w, "A1")));
+        QVERIFY2(Station_TileText(w, "A1").startsWith(lostTile),
+                 qPrintable(Station_TileText(w, "A1")));
 
         if (waits) {
-            QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A1").contains("board back"), 10000);
-            QVERIFY2(tileOf(w, "A1").startsWith(lostTile), qPrintable(tileOf(w, "A1")));
+            QTRY_VERIFY_WITH_TIMEOUT(Station_TileText(w, "A1").contains("board back"), 10000);
+            QVERIFY2(Station_TileText(w, "A1").startsWith(lostTile),
+                     qPrintable(Station_TileText(w, "A1")));
             QCOMPARE(bench.reportLines(), 1);
             SlotTile *tile = w.findChild<SlotTile *>();
             tile->setFocus();
             QTest::keyClick(tile, Qt::Key_Return);
         }
         if (outcome == "not run") {
-            QVERIFY2(tileOf(w, "A1").startsWith(lostTile) &&
-                         tileOf(w, "A1").endsWith("take the failed board out first"),
-                     qPrintable(tileOf(w, "A1")));
+            QVERIFY2(Station_TileText(w, "A1").startsWith(lostTile) &&
+                         Station_TileText(w, "A1").endsWith("take the failed board out first"),
+                     qPrintable(Station_TileText(w, "A1")));
             QTest::qWait(700); // the watch looks at its ports again: still nothing runs
             QCOMPARE(bench.reportLines(), 1);
         } else {
@@ -330,7 +328,8 @@ class StationTest : public QObject {
             QCOMPARE(again["result"].toString(), QStringLiteral("ok"));
             QCOMPARE("attempt " + again["attempt"].toString(), outcome);
             QCOMPARE(again["usb_serial"].toString(), backSerial);
-            QTRY_VERIFY2(tileOf(w, "A1").startsWith("PASS: "), qPrintable(tileOf(w, "A1")));
+            QTRY_VERIFY2(Station_TileText(w, "A1").startsWith("PASS: "),
+                         qPrintable(Station_TileText(w, "A1")));
         }
         QVERIFY2(labelOf(w, "counters").startsWith(counters), qPrintable(labelOf(w, "counters")));
     }
@@ -346,17 +345,17 @@ class StationTest : public QObject {
             }));
         Station station(bench, 2, true, 1);
         StationWindow &w = *station.window;
-        QTRY_COMPARE(tileOf(w, "A1"), QStringLiteral("Waiting: press Start"));
-        QCOMPARE(tileOf(w, "A2"), QStringLiteral("Waiting: press Start"));
+        QTRY_COMPARE(Station_TileText(w, "A1"), QStringLiteral("Waiting: press Start"));
+        QCOMPARE(Station_TileText(w, "A2"), QStringLiteral("Waiting: press Start"));
         QTest::qWait(600);
         QVERIFY(bench.board(0).received().isEmpty() && bench.board(1).received().isEmpty());
 
         QTest::keyClick(&w, Qt::Key_Space);
-        QTRY_VERIFY(tileOf(w, "A1").startsWith("Running"));
-        QCOMPARE(tileOf(w, "A2"), QStringLiteral("Waiting: waiting for its turn"));
+        QTRY_VERIFY(Station_TileText(w, "A1").startsWith("Running"));
+        QCOMPARE(Station_TileText(w, "A2"), QStringLiteral("Waiting: waiting for its turn"));
         QVERIFY(!w.setRecipe(Recipe()));
-        QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A1").startsWith("PASS"), 20000);
-        QTRY_VERIFY(tileOf(w, "A2").startsWith("Running"));
+        QTRY_VERIFY_WITH_TIMEOUT(Station_TileText(w, "A1").startsWith("PASS"), 20000);
+        QTRY_VERIFY(Station_TileText(w, "A2").startsWith("Running"));
 
         MessageBoxResponder responder; // answers "Stop them safely and close?" with Yes
         QTRY_VERIFY_WITH_TIMEOUT(bench.board(1).received().size() > 3, 10000);
@@ -383,13 +382,14 @@ class StationTest : public QObject {
         StationWindow &w = *station.window;
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTRY_COMPARE(tileOf(w, "A1"), QStringLiteral("Waiting: press Start"));
+        QTRY_COMPARE(Station_TileText(w, "A1"), QStringLiteral("Waiting: press Start"));
         QTest::keyClick(&w, Qt::Key_Space);
-        QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A1").contains("flash check"), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(Station_TileText(w, "A1").contains("flash check"), 20000);
         QTest::keyClick(&w, Qt::Key_Escape);
         QTRY_VERIFY_WITH_TIMEOUT(bench.reportLines() == 1, 20000);
         QCOMPARE(bench.report()[0]["result"].toString(), QStringLiteral("interrupted"));
-        QVERIFY2(tileOf(w, "A1").startsWith("FAIL: stopped"), qPrintable(tileOf(w, "A1")));
+        QVERIFY2(Station_TileText(w, "A1").startsWith("FAIL: stopped"),
+                 qPrintable(Station_TileText(w, "A1")));
 
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w,
                         Qt::Key_Tab);
@@ -420,7 +420,8 @@ class StationTest : public QObject {
         StopSignals stopSignals;
         connect(&stopSignals, &StopSignals::stopRequested, station.window.get(),
                 &StationWindow::stopAndClose);
-        QTRY_VERIFY_WITH_TIMEOUT(tileOf(*station.window, "A1").contains("flash check"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(Station_TileText(*station.window, "A1").contains("flash check"),
+                                 10000);
         MessageBoxResponder responder;
         std::raise(SIGTERM);
         QTRY_VERIFY_WITH_TIMEOUT(!station.window->isVisible(), 10000);
@@ -442,7 +443,7 @@ class StationTest : public QObject {
         Station station(bench, 4, false, 0, QString(),
                         [&](StationWindow::Setup &setup) { setup.report = &report; });
         StationWindow &w = *station.window;
-        QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A1").startsWith("PASS: "), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(Station_TileText(w, "A1").startsWith("PASS: "), 20000);
         QVERIFY(QFile::rename(reportPath, bench.path("before.jsonl")));
         QVERIFY(QFile::link("/dev/full", reportPath));
 
@@ -452,10 +453,11 @@ class StationTest : public QObject {
             c.crcProgressStep = 16 * 1024;
             c.crcProgressIntervalMs = 400;
         }));
-        QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A2").startsWith("FAIL: "), 20000);
-        QVERIFY2(tileOf(w, "A2").endsWith("; its record was not written"),
-                 qPrintable(tileOf(w, "A2")));
-        QVERIFY2(tileOf(w, "A3").startsWith("Running"), qPrintable(tileOf(w, "A3")));
+        QTRY_VERIFY_WITH_TIMEOUT(Station_TileText(w, "A2").startsWith("FAIL: "), 20000);
+        QVERIFY2(Station_TileText(w, "A2").endsWith("; its record was not written"),
+                 qPrintable(Station_TileText(w, "A2")));
+        QVERIFY2(Station_TileText(w, "A3").startsWith("Running"),
+                 qPrintable(Station_TileText(w, "A3")));
         const QString banner =
             QStringLiteral("The report %1 cannot be written: no space left on device. No new "
                            "board is started. Stop and call the engineer.")
@@ -472,21 +474,21 @@ class StationTest : public QObject {
         const QString notStarted =
             QStringLiteral("Waiting: not started: the report cannot be written");
         QVERIFY(bench.plug(3));
-        QTRY_COMPARE_WITH_TIMEOUT(tileOf(w, "A4"), notStarted, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(Station_TileText(w, "A4"), notStarted, 10000);
         const int failedFrames = bench.board(1).received().size();
         w.acknowledge("A2");
-        QCOMPARE(tileOf(w, "A2"), notStarted);
+        QCOMPARE(Station_TileText(w, "A2"), notStarted);
         QTest::keyClick(&w, Qt::Key_Space);
         w.startWaiting();
 
         // The board running when the report failed is not cut off.
-        QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A3").startsWith("PASS: "), 30000);
-        QVERIFY2(tileOf(w, "A3").endsWith("; its record was not written"),
-                 qPrintable(tileOf(w, "A3")));
+        QTRY_VERIFY_WITH_TIMEOUT(Station_TileText(w, "A3").startsWith("PASS: "), 30000);
+        QVERIFY2(Station_TileText(w, "A3").endsWith("; its record was not written"),
+                 qPrintable(Station_TileText(w, "A3")));
         QTest::qWait(1200); // the watch looks at its ports again: still nothing starts
         QVERIFY(bench.board(3).received().isEmpty());
         QCOMPARE(bench.board(1).received().size(), failedFrames);
-        QCOMPARE(tileOf(w, "A4"), notStarted);
+        QCOMPARE(Station_TileText(w, "A4"), notStarted);
         QCOMPARE(w.running(), 0);
         QCOMPARE(report.lostRecords(), 2);
 
@@ -505,6 +507,73 @@ class StationTest : public QObject {
             }
         }
         QCOMPARE(events.count("report unwritable"), 1);
+    }
+
+    // A report or an audit log that takes no line when the station starts (a full disk) is
+    // found before the first board: the board seated stays as it was, whatever Start says, and
+    // the banner, its tile and (where it can be written) the audit log say why.
+    void recordsUnwritableAtStart_data() {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("tile");
+        const QString report = "Waiting: not started: the report cannot be written";
+        QTest::newRow("report on a full file system") << "report, small disk" << report;
+        QTest::newRow("report on a device that is always full") << "report, /dev/full" << report;
+        QTest::newRow("audit log on a device that is always full")
+            << "audit, /dev/full"
+            << "Waiting: not started: the audit log cannot be written";
+    }
+    void recordsUnwritableAtStart() {
+        QFETCH(QString, where);
+        QFETCH(QString, tile);
+        BenchRig bench;
+        QVERIFY(bench.plug(0));
+        const QByteArray mcuBefore = bench.board(0).mcuFlash();
+        const QByteArray flashBefore = bench.board(0).externalFlash();
+        std::unique_ptr<SmallDisk> disk;
+        QString path = bench.path("full.jsonl");
+        if (where.endsWith("small disk")) {
+            disk = std::make_unique<SmallDisk>(bench.path("disk"), 64 * 1024);
+            if (!disk->ok()) QSKIP(qPrintable("cannot mount a small disk here: " + disk->error()));
+            path = bench.path("disk/report.jsonl");
+        } else {
+            QVERIFY(QFile::link("/dev/full", path));
+        }
+        BoardReport report;
+        StationAudit audit;
+        const bool reportFull = where.startsWith("report");
+        QVERIFY(reportFull ? report.open(path) : audit.open(path));
+        if (disk) QVERIFY(SmallDisk::fill(bench.path("disk/filler")));
+        Station station(bench, 1, false, 0, QString(), [&](StationWindow::Setup &setup) {
+            if (reportFull)
+                setup.report = &report;
+            else
+                setup.audit = &audit;
+        });
+        StationWindow &w = *station.window;
+        QTRY_COMPARE_WITH_TIMEOUT(Station_TileText(w, "A1"), tile, 10000);
+        const QString banner =
+            QStringLiteral("The %1 %2 cannot be written: no space left on device. No new board "
+                           "is started. Stop and call the engineer.")
+                .arg(reportFull ? "report" : "audit log", path);
+        bool shown = false;
+        for (const QLabel *label : w.findChildren<QLabel *>())
+            shown = shown || (label->isVisible() && label->text() == banner);
+        QVERIFY2(shown, qPrintable(banner));
+        QVERIFY(!w.findChild<QPushButton *>("start")->isEnabled());
+        QTest::keyClick(&w, Qt::Key_Space);
+        w.startWaiting();
+        QCOMPARE(w.running(), 0);
+        QCOMPARE(Station_TileText(w, "A1"), tile);
+        QVERIFY(bench.board(0).received().isEmpty());
+        QCOMPARE(bench.board(0).mcuFlash(), mcuBefore);
+        QCOMPARE(bench.board(0).externalFlash(), flashBefore);
+        if (reportFull) {
+            QCOMPARE(report.lostRecords(), 0);
+            QStringList events;
+            for (const QJsonObject &r : auditOf(bench))
+                events.append(r["event"].toString());
+            QCOMPARE(events, (QStringList{"start", "report unwritable"}));
+        }
     }
 
     // A bundle its checks refuse, or that lacks the operation's image, is no recipe: the reason
@@ -588,10 +657,12 @@ class StationTest : public QObject {
         }
         Station station(bench, 2);
         StationWindow &w = *station.window;
-        QTRY_COMPARE(tileOf(w, "A1"), QStringLiteral("PASS: passed before the restart; board back: "
-                                                     "Enter, then seat the next board"));
-        QCOMPARE(tileOf(w, "A2"), QStringLiteral("FAIL: failed before the restart; board back: "
-                                                 "Enter runs it again"));
+        QTRY_COMPARE(Station_TileText(w, "A1"),
+                     QStringLiteral("PASS: passed before the restart; board back: "
+                                    "Enter, then seat the next board"));
+        QCOMPARE(Station_TileText(w, "A2"),
+                 QStringLiteral("FAIL: failed before the restart; board back: "
+                                "Enter runs it again"));
         QVERIFY2(labelOf(w, "counters").startsWith("Total 2 · Passed 1 · Failed 1 · "),
                  qPrintable(labelOf(w, "counters")));
         QTest::qWait(700); // the watch looks at its ports again: nothing runs
@@ -614,7 +685,8 @@ class StationTest : public QObject {
         w.resetCounters();
         station.window.reset();
         Station again(bench, 2);
-        QTRY_VERIFY(tileOf(*again.window, "A2").startsWith("PASS: passed before the restart"));
+        QTRY_VERIFY(
+            Station_TileText(*again.window, "A2").startsWith("PASS: passed before the restart"));
         QVERIFY2(labelOf(*again.window, "counters").startsWith("Total 0 · "),
                  qPrintable(labelOf(*again.window, "counters")));
     }
@@ -679,7 +751,8 @@ class StationTest : public QObject {
         StationWindow &w = *station.window;
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTRY_COMPARE(tileOf(w, "A1"), QStringLiteral("Waiting: scan its board serial to run it"));
+        QTRY_COMPARE(Station_TileText(w, "A1"),
+                     QStringLiteral("Waiting: scan its board serial to run it"));
         QTest::keyClick(&w, Qt::Key_Space); // Start
         QTest::qWait(700);                  // the watch looks at its ports again
         QVERIFY(bench.board(0).received().isEmpty());
@@ -696,14 +769,15 @@ class StationTest : public QObject {
         for (const auto &r : refused) {
             typeLine(r.line);
             QCOMPARE(labelOf(w, "scan outcome"), r.outcome);
-            QVERIFY2(tileOf(w, "A1").endsWith(r.outcome), qPrintable(tileOf(w, "A1")));
+            QVERIFY2(Station_TileText(w, "A1").endsWith(r.outcome),
+                     qPrintable(Station_TileText(w, "A1")));
         }
         QTest::qWait(700);
         QVERIFY(bench.board(0).received().isEmpty());
 
         QCOMPARE(focusedSlot(), QStringLiteral("A1"));
         typeLine("SN-1");
-        QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A1").contains("flash check"), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(Station_TileText(w, "A1").contains("flash check"), 20000);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left); // A1 stays selected
         typeLine("SN-2");
         QCOMPARE(labelOf(w, "scan outcome"),
@@ -735,8 +809,9 @@ class StationTest : public QObject {
         QCOMPARE(bench.report()[0]["result"].toString() + ' ' +
                      bench.report()[0]["board_serial"].toString(),
                  QStringLiteral("fail SN-1"));
-        QTRY_VERIFY_WITH_TIMEOUT(
-            tileOf(w, "A1") == QStringLiteral("Waiting: scan its board serial to run it"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(Station_TileText(w, "A1") ==
+                                     QStringLiteral("Waiting: scan its board serial to run it"),
+                                 10000);
         QTest::qWait(700);
         QCOMPARE(bench.reportLines(), 1);
         w.findChild<SlotTile *>()->setFocus();
@@ -780,10 +855,11 @@ class StationTest : public QObject {
         StationWindow &w = *station.window;
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTRY_VERIFY(tileOf(w, "A1").startsWith("PASS: passed before the restart"));
+        QTRY_VERIFY(Station_TileText(w, "A1").startsWith("PASS: passed before the restart"));
         QCOMPARE(tileLine(w, "A1", "SN-9"), QStringLiteral("serial SN-9"));
         QVERIFY(bench.plug(1));
-        QTRY_COMPARE(tileOf(w, "A2"), QStringLiteral("Waiting: scan its board serial to run it"));
+        QTRY_COMPARE(Station_TileText(w, "A2"),
+                     QStringLiteral("Waiting: scan its board serial to run it"));
         w.acknowledge("A1"); // its board goes; its serial no longer holds a slot
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QCOMPARE(focusedSlot(), QStringLiteral("A2"));
@@ -867,7 +943,7 @@ class StationTest : public QObject {
         }
         {
             Station sameLot(bench, 1, false, 0, QString(), shiftOf("op8", "WO-1"));
-            QTRY_VERIFY(tileOf(*sameLot.window, "A1").startsWith("PASS: passed before"));
+            QTRY_VERIFY(Station_TileText(*sameLot.window, "A1").startsWith("PASS: passed before"));
             QVERIFY2(labelOf(*sameLot.window, "counters").startsWith("Total 1 · Passed 1 · "),
                      qPrintable(labelOf(*sameLot.window, "counters")));
         }
@@ -879,7 +955,7 @@ class StationTest : public QObject {
             };
         });
         StationWindow &w = *station.window;
-        QTRY_VERIFY(tileOf(w, "A1").startsWith("PASS: passed before"));
+        QTRY_VERIFY(Station_TileText(w, "A1").startsWith("PASS: passed before"));
         QVERIFY2(labelOf(w, "counters").startsWith("Total 0 · "),
                  qPrintable(labelOf(w, "counters")));
         QCOMPARE(bench.reportLines(), 1);
@@ -933,7 +1009,7 @@ class StationTest : public QObject {
         });
         station.supervisorAnswer = password;
         StationWindow &w = *station.window;
-        QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A1").startsWith("FAIL: "), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(Station_TileText(w, "A1").startsWith("FAIL: "), 20000);
         const QString otherCrc = QStringLiteral("%1").arg(
             Describe_Image("other.bin", otherFlash).crc, 8, 16, QLatin1Char('0'));
 
@@ -943,7 +1019,7 @@ class StationTest : public QObject {
         if (action == "recipe") w.findChild<QAction *>("change recipe")->trigger();
         const bool allowed = password == "s3cret";
         QCOMPARE(labelOf(w, "counters").startsWith("Total 0 · "), allowed && action == "reset");
-        QCOMPARE(tileOf(w, "A1").startsWith("FAIL: "), !(allowed && action == "clear"));
+        QCOMPARE(Station_TileText(w, "A1").startsWith("FAIL: "), !(allowed && action == "clear"));
         QCOMPARE(labelOf(w, "recipe").contains(otherCrc), allowed && action == "recipe");
         if (password == "none set")
             QVERIFY2(responder.texts().join('|').contains("No supervisor password is set"),
@@ -1166,7 +1242,7 @@ class StationTest : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(bench.reportLines(), finishing, 30000);
         const QString check = QCoreApplication::translate("OperatorWords", "flash check");
         for (const QString &name : running)
-            QTRY_VERIFY(tileOf(*station.window, name).contains(check));
+            QTRY_VERIFY(Station_TileText(*station.window, name).contains(check));
         QTest::qWait(1200); // the running tiles' clocks move on
         QVERIFY(station.window->grab().save(QDir(folder).filePath(file)));
     }
@@ -1323,6 +1399,12 @@ class StationTest : public QObject {
         lost.flashBlocksWritten = 11;
         QCOMPARE(Operator_Words(lost, {false, false, ProgressPhase::FlashWrite}).reason,
                  QStringLiteral("闪存写入时断开，已写 11/32 块"));
+        // The words of the layers below the station on a tile: a hook that gave no answer.
+        JobResult refused;
+        refused.failure = Fail(FailureKind::Refused, QLatin1String(LineHook::RefusalPrefix) +
+                                                         "hook.sh gave no answer within 10 s");
+        QCOMPARE(Operator_Words(refused, {}).reason,
+                 QStringLiteral("被产线拒绝：hook.sh 在 10 s 内没有答复"));
         // Qt's own words too: the buttons of the station's boxes.
         QVERIFY2(QCoreApplication::translate("QPlatformTheme", "&Yes") != "&Yes",
                  "Qt's own translation (qttranslations5-l10n) is not installed");

@@ -14,6 +14,7 @@
 #include "station/supervisor_password.h"
 #include "support/bench_rig.h"
 #include "support/postgres_server.h"
+#include "support/station_tiles.h"
 #include "support/unit_fixtures.h"
 
 #include <QLabel>
@@ -32,12 +33,6 @@ QList<QByteArray> keys(int from, int count) {
     for (int i = from; i < from + count; ++i)
         values.append(QByteArray::fromHex("5eed00112233445566778899aabbcc") + char(i));
     return values;
-}
-
-QString tileOf(const QWidget &window, const QString &name) {
-    for (const SlotTile *tile : window.findChildren<SlotTile *>())
-        if (tile->accessibleName() == name) return tile->accessibleDescription();
-    return QString();
 }
 
 // The texts the tile of slot `name` shows.
@@ -180,7 +175,7 @@ class StationLedgerTest : public QObject {
         Station station(b, 2);
         const QWidget &w = *station.window;
         QTRY_VERIFY_WITH_TIMEOUT(
-            tileOf(w, "A1").startsWith("Running") &&
+            Station_TileText(w, "A1").startsWith("Running") &&
                 tileText(w, "A1").contains(QRegularExpression("serial: 100[01]")),
             30000);
         QTRY_VERIFY_WITH_TIMEOUT(b.bench.reportLines() == 2, 30000);
@@ -201,7 +196,7 @@ class StationLedgerTest : public QObject {
                                                     .arg(Secret_Tag(key)));
             QCOMPARE(r["station"].toString(), QStringLiteral("line1-s3"));
             const QString slot = r["slot"].toString();
-            QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, slot).startsWith("PASS"), 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(Station_TileText(w, slot).startsWith("PASS"), 10000);
             QVERIFY2(tileText(w, slot).contains(QStringLiteral("serial: %1").arg(serial)),
                      qPrintable(tileText(w, slot)));
             serials.insert(serial);
@@ -246,7 +241,7 @@ class StationLedgerTest : public QObject {
         b.bench.board(0).addFault(SimFault::on('n', 1, SimFault::BadCrc));
         Station station(b, 1);
         const QWidget &w = *station.window;
-        QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, "A1").startsWith("FAIL"), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(Station_TileText(w, "A1").startsWith("FAIL"), 30000);
         QString reason;
         const std::unique_ptr<Ledger> ledger = Open_Ledger(b.ledgerPath, reason);
         QVERIFY2(ledger, qPrintable(reason));
@@ -288,7 +283,8 @@ class StationLedgerTest : public QObject {
         b.bench.board(0).addFault(SimFault::on('n', 1, SimFault::BadCrc));
         {
             Station first(b, 1, 0, QStringLiteral("line1-s1"));
-            QTRY_VERIFY_WITH_TIMEOUT(tileOf(*first.window, "A1").startsWith("FAIL"), 30000);
+            QTRY_VERIFY_WITH_TIMEOUT(Station_TileText(*first.window, "A1").startsWith("FAIL"),
+                                     30000);
         }
         Station second(b, 1, 0, QStringLiteral("line1-s2"));
         QTRY_VERIFY_WITH_TIMEOUT(b.bench.reportLines() == 2, 30000);
@@ -349,22 +345,23 @@ class StationLedgerTest : public QObject {
         const int refusedBoard = boardOf(b.bench, refused);
         QCOMPARE(b.bench.board(refusedBoard).externalFlash(0, b.image.size()), blank);
         const QString slot = refused["slot"].toString();
-        QTRY_VERIFY_WITH_TIMEOUT(tileOf(w, slot).startsWith("FAIL: pool empty"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(Station_TileText(w, slot).startsWith("FAIL: pool empty"), 10000);
         QVERIFY2(
             shownText(w).contains(QStringLiteral("pool empty: %1 (slot %2)").arg(reason, slot)),
             qPrintable(shownText(w)));
         // Acknowledged, it is not run again: it would only be refused again.
         station.window->acknowledge(slot);
-        QCOMPARE(tileOf(w, slot), QStringLiteral("FAIL: pool empty; nothing was written: the "
-                                                 "supervisor adds values to the ledger; pool "
-                                                 "empty: the supervisor presses Start first"));
+        QCOMPARE(Station_TileText(w, slot),
+                 QStringLiteral("FAIL: pool empty; nothing was written: the "
+                                "supervisor adds values to the ledger; pool "
+                                "empty: the supervisor presses Start first"));
 
         // The third board waits, untouched.
         int waiting = -1;
         for (int i = 0; i < 3; ++i)
             if (i != refusedBoard && i != boardOf(b.bench, records.at(0))) waiting = i;
         const QString waitingSlot = QStringLiteral("A%1").arg(waiting + 1);
-        QTRY_COMPARE_WITH_TIMEOUT(tileOf(w, waitingSlot),
+        QTRY_COMPARE_WITH_TIMEOUT(Station_TileText(w, waitingSlot),
                                   QStringLiteral("Waiting: not started: pool empty"), 10000);
         QCOMPARE(b.bench.reportLines(), 2);
         QCOMPARE(b.bench.board(waiting).externalFlash(0, b.image.size()), blank);

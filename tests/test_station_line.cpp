@@ -5,11 +5,11 @@
 // which ends the hook and writes nothing on the board.
 #include "line/line_options.h"
 #include "line/line_station.h"
-#include "station/slot_tile.h"
 #include "station/station_window.h"
 #include "support/bench_rig.h"
 #include "support/mqtt_broker.h"
 #include "support/process_files.h"
+#include "support/station_tiles.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -119,13 +119,6 @@ QJsonObject counters(int boards, int ok, int failed, int firstPassOk) {
                        {"interrupted", 0},
                        {"first_pass_boards", boards},
                        {"first_pass_ok", firstPassOk}};
-}
-
-// The tile of slot `name` as a screen reader reads it: "STATE: reason; hint".
-QString tileOf(const QWidget &window, const QString &name) {
-    for (const SlotTile *tile : window.findChildren<SlotTile *>())
-        if (tile->accessibleName() == name) return tile->accessibleDescription();
-    return QString();
 }
 
 } // namespace
@@ -320,7 +313,7 @@ class StationLineTest : public QObject {
         const QJsonObject record = bench.report().first();
         QCOMPARE(record["result"].toString(), result);
         QCOMPARE(record["slot"].toString(), QStringLiteral("A1"));
-        QTRY_COMPARE(tileOf(*station.window, "A1").left(tile.size()), tile);
+        QTRY_COMPARE(Station_TileText(*station.window, "A1").left(tile.size()), tile);
         for (const char *name : {"hook", "grandchild"}) {
             if (!stopped) break;
             const qint64 pid = Read_TextFile(bench.path(name)).trimmed().toLongLong();

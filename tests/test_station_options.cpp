@@ -1,10 +1,36 @@
 // tessara-station's command line: the recipe's bundle given by position or by --bundle, the
 // shift and the scanning of board serials, and what is refused before any window or port.
 #include "cli/cli_options.h"
+#include "line/line_options.h"
+#include "station/refusal_words.h"
 #include "station/station_options.h"
 
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
+#include <functional>
+
+namespace {
+
+// station.conf in `dir`, holding `conf`; empty when it could not be written.
+QString writeConf(const QTemporaryDir &dir, const QByteArray &conf) {
+    QFile file(dir.filePath("station.conf"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(conf) != conf.size()) return QString();
+    return file.fileName();
+}
+
+// What `words` says with the station's Chinese translation installed; empty when it is missing.
+QString inChinese(const std::function<QString()> &words) {
+    QTranslator zh;
+    if (!zh.load(QLocale("zh_CN"), "tessara-station", "_", TESSARA_STATION_QM_DIR))
+        return QString();
+    QCoreApplication::installTranslator(&zh);
+    const QString said = words();
+    QCoreApplication::removeTranslator(&zh);
+    return said;
+}
+
+} // namespace
 
 class StationOptionsTest : public QObject {
     Q_OBJECT
@@ -90,10 +116,8 @@ class StationOptionsTest : public QObject {
         QFETCH(QStringList, arguments);
         QFETCH(QString, outcome);
         QTemporaryDir dir;
-        const QString path = dir.filePath("station.conf");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(conf) == conf.size());
-        file.close();
+        const QString path = writeConf(dir, conf);
+        QVERIFY(!path.isEmpty());
         const ParsedStationOptions parsed =
             Parse_StationOptions(QStringList{"--config", path, "--mcu", "a.bin", "--flash", "f.bin",
                                              "--model", "KQ31B"} +
@@ -164,6 +188,134 @@ class StationOptionsTest : public QObject {
                  QStringLiteral("op7 WO-1"));
         const CliParse cli = Parse_CliArguments({"tessara-cli", "--config", conf.fileName()});
         QVERIFY2(cli.outcome == CliParse::Run, qPrintable(cli.text));
+    }
+
+    // What the line's layer and station.conf refuse (in tessara-cli's English there) is said in
+    // the station's words: the same English without a translation, Chinese with zh_CN, the file
+    // and line, the option and the value kept as they are.
+    void refusalsInTheOperatorsLanguage_data() {
+        QTest::addColumn<QByteArray>("conf");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("chinese");
+        QTest::newRow("drain out of range")
+            << QByteArray("--mqtt mqtt://h --mqtt-drain 601\n")
+            << "CONF:1: --mqtt-drain takes a whole number from 0 to 600, not \"601\""
+            << "CONF:1: --mqtt-drain 须为 0 到 600 之间的整数，而不是“601”";
+        QTest::newRow("hook that is not there")
+            << QByteArray("\n--after-board ./no-such-hook\n")
+            << "CONF:2: --after-board \"./no-such-hook\": \"./no-such-hook\" is not there"
+            << "CONF:2: --after-board “./no-such-hook”：“./no-such-hook”不存在";
+        QTest::newRow("hook not in PATH")
+            << QByteArray("--before-board 'no-such-hook-7 --x'\n")
+            << "CONF:1: --before-board \"no-such-hook-7 --x\": no program \"no-such-hook-7\" in "
+               "PATH"
+            << "CONF:1: --before-board “no-such-hook-7 --x”：PATH 中没有程序“no-such-hook-7”";
+        QTest::newRow("hook whose quote is not closed")
+            << QByteArray("--before-board \"true 'x\"\n")
+            << "CONF:1: --before-board \"true 'x\": a ' quote is not closed"
+            << "CONF:1: --before-board “true 'x”：' 引号没有闭合";
+        QTest::newRow("not an MQTT URL")
+            << QByteArray("--mqtt http://h\n")
+            << "CONF:1: --mqtt takes mqtt://HOST[:PORT][/PREFIX] or mqtts://..., not \"http://h\""
+            << "CONF:1: --mqtt 须为 mqtt://主机[:端口][/前缀] 或 mqtts://...，而不是“http://h”";
+        QTest::newRow("topic prefix with +")
+            << QByteArray("--mqtt mqtt://h/a+b\n")
+            << "CONF:1: --mqtt \"mqtt://h/a+b\": the topic prefix cannot hold + or #"
+            << "CONF:1: --mqtt “mqtt://h/a+b”：主题前缀不能含有 + 或 #";
+        QTest::newRow("password file without a broker")
+            << QByteArray("--mqtt-auth pw\n") << "--mqtt-auth applies to --mqtt"
+            << "--mqtt-auth 只用于 --mqtt";
+        QTest::newRow("a station that is no topic level")
+            << QByteArray("--mqtt mqtt://h --station a/b\n")
+            << "--station \"a/b\": a station's name cannot hold /, +, # or control characters, "
+               "nor be empty"
+            << "--station “a/b”：工位名称不能含有 /、+、# 或控制字符，也不能为空";
+        QTest::newRow("a quote not closed in the file")
+            << QByteArray("--manual\n--station 'a\n") << "CONF:2: a ' quote is not closed"
+            << "CONF:2: ' 引号没有闭合";
+        QTest::newRow("a file that names another")
+            << QByteArray("--config other.conf\n")
+            << "CONF:1: a configuration file cannot name another one"
+            << "CONF:1: 配置文件不能再指定另一个配置文件";
+        QTest::newRow("not a version")
+            << QByteArray("--min-version 2.4b\n")
+            << "CONF:1: --min-version: \"2.4b\" is not a version of dotted numbers such as 2.4 "
+               "or 2.10.1"
+            << "CONF:1: --min-version: “2.4b”不是以点分隔的数字版本号（如 2.4 或 2.10.1）";
+        QTest::newRow("a pin given twice")
+            << QByteArray("--product a\n--product b\n") << "CONF:2: --product is given twice"
+            << "CONF:2: --product 重复给出";
+        QTest::newRow("no product name")
+            << QByteArray("--product ''\n") << "CONF:1: --product needs a product name"
+            << "CONF:1: --product 需要一个产品名称";
+    }
+    void refusalsInTheOperatorsLanguage() {
+        QFETCH(QByteArray, conf);
+        QFETCH(QString, english);
+        QFETCH(QString, chinese);
+        QTemporaryDir dir;
+        const QString path = writeConf(dir, conf);
+        QVERIFY(!path.isEmpty());
+        const QStringList arguments{"--config", path,    "--mcu",     "a.bin",
+                                    "--model",  "KQ31B", "update-mcu"};
+        QCOMPARE(Parse_StationOptions(arguments).error, english.replace("CONF", path));
+        const QString error = inChinese([&] { return Parse_StationOptions(arguments).error; });
+        QCOMPARE(error, chinese.replace("CONF", path));
+    }
+
+    // The words of the layers below that reach a box, the recipe panel or a tile, each as
+    // those layers word it: the same without a translation, Chinese with zh_CN.
+    void wordsFromBelowInChinese_data() {
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("chinese");
+        QTest::newRow("a key not trusted")
+            << "it is signed by key ID 4F2A, which is not a trusted key"
+            << "它由密钥 ID 4F2A 签名，该密钥不受信任";
+        QTest::newRow("the signature line") << "signed by key ID 4F2A, trusted (line.pub)"
+                                            << "由密钥 ID 4F2A 签名，受信任（line.pub）";
+        QTest::newRow("a bundle without the operation's image")
+            << "/srv/panel.kqb holds no MCU image"
+            << "/srv/panel.kqb 中没有 MCU 映像";
+        QTest::newRow("Flash.ini a directory")
+            << "Cannot read Flash.ini \"/etc/Flash.ini\": it is a directory"
+            << "无法读取 Flash.ini“/etc/Flash.ini”：它是一个目录";
+        QTest::newRow("a hook that crashed, in its own words")
+            << "hook.sh crashed (signal 11): core dumped"
+            << "hook.sh 崩溃（信号 11）：core dumped";
+        QTest::newRow("a value that looks like a placeholder") << "no program \"%2\" in PATH"
+                                                               << "PATH 中没有程序“%2”";
+        QTest::newRow("a bundle's image that is not what its manifest says")
+            << "the flash image \"flash.bin\" has CRC-32 0x1234; the manifest says 0x5678"
+            << "闪存映像“flash.bin”的 CRC-32 为 0x1234；清单写的是 0x5678";
+        QTest::newRow("a trusted key that is not there")
+            << "trusted key: \"/etc/k.pub\" does not exist"
+            << "受信任密钥：“/etc/k.pub”不存在";
+        QTest::newRow("an image's words from the desktop tool") << "This isn't a KQ31A/B's file"
+                                                                << "这不是 KQ31A/B 的文件";
+        QTest::newRow("words it does not know") << "the flux capacitor: 88 mph"
+                                                << "the flux capacitor: 88 mph";
+    }
+    void wordsFromBelowInChinese() {
+        QFETCH(QString, english);
+        QFETCH(QString, chinese);
+        QCOMPARE(Station_RefusalWords(english), english);
+        const QString words = inChinese([&] { return Station_RefusalWords(english); });
+        QCOMPARE(words, chinese);
+    }
+
+    // The broker's settings that only the start can check: the password file.
+    void brokerRefusalsInChinese() {
+        QTemporaryDir dir;
+        LineOptions o;
+        o.mqtt = QStringLiteral("mqtt://127.0.0.1/line1");
+        o.mqttAuth = dir.filePath("pw");
+        LineStation::Settings settings;
+        QString error;
+        QVERIFY(!Line_Settings(o, settings, error));
+        const QString words = inChinese([&] { return Station_RefusalWords(error); });
+        QCOMPARE(words, QStringLiteral("--mqtt-auth: 无法读取 MQTT 密码文件“%1”：没有这个文件")
+                            .arg(o.mqttAuth));
+        QCOMPARE(Station_RefusalWords(error), error); // English as the layer said it
     }
 
     // The help tells where the report goes by default as a rule, not as this machine's path.

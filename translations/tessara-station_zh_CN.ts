@@ -4,147 +4,147 @@
 <context>
     <name>OperatorWords</name>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="47"/>
+        <location filename="../src/station/operator_words.cpp" line="52"/>
         <source>refused by the line: %1</source>
         <translation>被产线拒绝：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="48"/>
+        <location filename="../src/station/operator_words.cpp" line="54"/>
         <source>set the board aside and ask the line lead</source>
         <translation>把电路板放到一边并询问产线负责人</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="34"/>
+        <location filename="../src/station/operator_words.cpp" line="36"/>
         <source>re-seat the board</source>
         <translation>重新插好电路板</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="35"/>
+        <location filename="../src/station/operator_words.cpp" line="37"/>
         <source>set the board aside and call the engineer</source>
         <translation>把电路板放到一边，请工程师处理</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="37"/>
+        <location filename="../src/station/operator_words.cpp" line="39"/>
         <source>port not accessible</source>
         <translation>无法访问端口</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="37"/>
+        <location filename="../src/station/operator_words.cpp" line="39"/>
         <source>join the dialout group</source>
         <translation>请把当前用户加入 dialout 组</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="41"/>
+        <location filename="../src/station/operator_words.cpp" line="48"/>
         <source>take it to the station of its recipe</source>
         <translation>请拿到使用对应配方的工位</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="49"/>
+        <location filename="../src/station/operator_words.cpp" line="62"/>
         <source>the board did not answer</source>
         <translation>电路板没有应答</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="51"/>
+        <location filename="../src/station/operator_words.cpp" line="64"/>
         <source>the board answered wrongly</source>
         <translation>电路板应答错误</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="53"/>
+        <location filename="../src/station/operator_words.cpp" line="66"/>
         <source>the board refused the update</source>
         <translation>电路板拒绝了更新</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="57"/>
+        <location filename="../src/station/operator_words.cpp" line="70"/>
         <source>stopped</source>
         <translation>已停止</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="23"/>
+        <location filename="../src/station/operator_words.cpp" line="25"/>
         <source>lost before anything was written</source>
         <translation>写入前断开</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="25"/>
+        <location filename="../src/station/operator_words.cpp" line="27"/>
         <source>lost during flash write, %1 of %2 blocks</source>
         <translation>闪存写入时断开，已写 %1/%2 块</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="28"/>
+        <location filename="../src/station/operator_words.cpp" line="30"/>
         <source>lost during %1</source>
         <translation>%1时断开</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="45"/>
+        <location filename="../src/station/operator_words.cpp" line="58"/>
         <source>%1 failed</source>
         <translation>%1失败</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="46"/>
+        <location filename="../src/station/operator_words.cpp" line="59"/>
         <source>run it again; if it fails again, set it aside</source>
         <translation>再烧一次；仍失败就放到一边</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="55"/>
+        <location filename="../src/station/operator_words.cpp" line="68"/>
         <source>re-seat the board and run it again</source>
         <translation>重新插好电路板再烧一次</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="57"/>
+        <location filename="../src/station/operator_words.cpp" line="70"/>
         <source>run it again to finish</source>
         <translation>再烧一次以完成</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="59"/>
+        <location filename="../src/station/operator_words.cpp" line="72"/>
         <source>the port did not open</source>
         <translation>端口无法打开</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="61"/>
+        <location filename="../src/station/operator_words.cpp" line="73"/>
         <source>no known chip answered</source>
         <translation>没有已知的芯片应答</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="73"/>
+        <location filename="../src/station/operator_words.cpp" line="85"/>
         <source>loader download</source>
         <translation>下载引导程序</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="75"/>
+        <location filename="../src/station/operator_words.cpp" line="87"/>
         <source>MCU erase</source>
         <translation>MCU 擦除</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="77"/>
+        <location filename="../src/station/operator_words.cpp" line="89"/>
         <source>MCU write</source>
         <translation>MCU 写入</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="79"/>
+        <location filename="../src/station/operator_words.cpp" line="91"/>
         <source>MCU check</source>
         <translation>MCU 校验</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="81"/>
+        <location filename="../src/station/operator_words.cpp" line="93"/>
         <source>flash erase</source>
         <translation>闪存擦除</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="83"/>
+        <location filename="../src/station/operator_words.cpp" line="95"/>
         <source>flash write</source>
         <translation>闪存写入</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp" line="85"/>
+        <location filename="../src/station/operator_words.cpp" line="97"/>
         <source>flash check</source>
         <translation>闪存校验</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp"/>
+        <location filename="../src/station/operator_words.cpp" line="43"/>
         <source>pool empty</source>
         <translation>值池已空</translation>
     </message>
     <message>
-        <location filename="../src/station/operator_words.cpp"/>
+        <location filename="../src/station/operator_words.cpp" line="44"/>
         <source>nothing was written: the supervisor adds values to the ledger</source>
         <translation>未写入任何内容：请主管向台账添加值</translation>
     </message>
@@ -152,127 +152,583 @@
 <context>
     <name>Recipe</name>
     <message>
-        <location filename="../src/station/recipe.cpp" line="24"/>
+        <location filename="../src/station/recipe.cpp" line="27"/>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="28"/>
+        <location filename="../src/station/recipe.cpp" line="31"/>
         <source>%1: %2, CRC-32 0x%3, %4 bytes, SHA-256 %5</source>
         <translation>%1：%2，CRC-32 0x%3，%4 字节，SHA-256 %5</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="43"/>
+        <location filename="../src/station/recipe.cpp" line="48"/>
         <source>bundle %1 refused: %2</source>
         <translation>发布包 %1 被拒绝：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="58"/>
+        <location filename="../src/station/recipe.cpp" line="65"/>
         <source>Flash.ini %1 does not exist</source>
         <translation>Flash.ini %1 不存在</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="62"/>
+        <location filename="../src/station/recipe.cpp" line="69"/>
         <source>no Flash.ini found in %1</source>
         <translation>在 %1 中找不到 Flash.ini</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="69"/>
+        <location filename="../src/station/recipe.cpp" line="77"/>
         <source>Flash.ini %1 lists no flash part</source>
         <translation>Flash.ini %1 没有列出任何闪存型号</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="76"/>
+        <location filename="../src/station/recipe.cpp" line="84"/>
         <source>this board is a %1: wrong recipe</source>
         <translation>这块板是 %1：配方不对</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="99"/>
+        <location filename="../src/station/recipe.cpp" line="105"/>
+        <source>--model %1: bundle %2 is for %3</source>
+        <translation>--model %1：发布包 %2 只适用于 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/recipe.cpp" line="117"/>
         <source>raw images need the model they are for (--model NAME)</source>
         <translation>未打包的映像需要注明适用型号（--model 型号）</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="102"/>
+        <location filename="../src/station/recipe.cpp" line="120"/>
         <source>unknown model: %1</source>
         <translation>未知型号：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="139"/>
+        <location filename="../src/station/recipe.cpp" line="157"/>
         <source>Recipe: bundle %1</source>
         <translation>配方：发布包 %1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="141"/>
+        <location filename="../src/station/recipe.cpp" line="159"/>
         <source>Product: %1, version %2</source>
         <translation>产品：%1，版本 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="143"/>
+        <location filename="../src/station/recipe.cpp" line="161"/>
         <source>Recipe: unsigned images</source>
         <translation>配方：未签名的映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="146"/>
+        <location filename="../src/station/recipe.cpp" line="164"/>
         <source>Operation: %1%2</source>
         <translation>操作：%1%2</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="147"/>
+        <location filename="../src/station/recipe.cpp" line="165"/>
         <source>, only changed blocks</source>
         <translation>，只写有变化的块</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="148"/>
+        <location filename="../src/station/recipe.cpp" line="166"/>
         <source>MCU image</source>
         <translation>MCU 映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="149"/>
+        <location filename="../src/station/recipe.cpp" line="167"/>
         <source>Flash image</source>
         <translation>闪存映像</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="151"/>
+        <location filename="../src/station/recipe.cpp" line="169"/>
         <source>Models: any</source>
         <translation>型号：不限</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="152"/>
+        <location filename="../src/station/recipe.cpp" line="170"/>
         <source>Models: %1</source>
         <translation>型号：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="154"/>
+        <location filename="../src/station/recipe.cpp" line="172"/>
         <source>Signature: none</source>
         <translation>签名：无</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="158"/>
+        <location filename="../src/station/recipe.cpp" line="176"/>
         <source>Bundle SHA-256: %1</source>
         <translation>发布包 SHA-256：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="159"/>
+        <location filename="../src/station/recipe.cpp" line="178"/>
         <source>Signature: %1</source>
         <translation>签名：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/recipe.cpp" line="161"/>
+        <location filename="../src/station/recipe.cpp" line="180"/>
         <source>Warning: %1</source>
         <translation>警告：%1</translation>
     </message>
 </context>
 <context>
+    <name>RefusalWords</name>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="19"/>
+        <source>%1 takes a whole number from %2 to %3, not &quot;%4&quot;</source>
+        <translation>%1 须为 %2 到 %3 之间的整数，而不是“%4”</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="20"/>
+        <source>%1 applies to --mqtt</source>
+        <translation>%1 只用于 --mqtt</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="21"/>
+        <source>--station &quot;%1&quot;: a station&apos;s name cannot hold /, +, # or control characters, nor be empty</source>
+        <translation>--station “%1”：工位名称不能含有 /、+、# 或控制字符，也不能为空</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="24"/>
+        <source>--mqtt takes mqtt://HOST[:PORT][/PREFIX] or mqtts://..., not &quot;%1&quot;</source>
+        <translation>--mqtt 须为 mqtt://主机[:端口][/前缀] 或 mqtts://...，而不是“%1”</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="26"/>
+        <source>--mqtt &quot;%1&quot;: a user name or password goes in the --mqtt-auth file; a query or fragment means nothing here</source>
+        <translation>--mqtt “%1”：用户名或密码应写在 --mqtt-auth 文件中；查询或片段在此没有意义</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="28"/>
+        <source>--mqtt &quot;%1&quot;: the topic prefix cannot hold + or #</source>
+        <translation>--mqtt “%1”：主题前缀不能含有 + 或 #</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="29"/>
+        <source>--mqtt &quot;%1&quot;: the topic prefix cannot start with $ (the broker&apos;s own topics)</source>
+        <translation>--mqtt “%1”：主题前缀不能以 $ 开头（那是代理服务器自己的主题）</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="31"/>
+        <source>cannot set up the MQTT client: %1</source>
+        <translation>无法建立 MQTT 客户端：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="32"/>
+        <source>cannot read the MQTT password file &quot;%1&quot;: %2</source>
+        <translation>无法读取 MQTT 密码文件“%1”：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="33"/>
+        <source>its first line is not USER:PASSWORD</source>
+        <translation>第一行不是“用户名:密码”</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="35"/>
+        <source>--before-board &quot;%1&quot;: %2</source>
+        <translation>--before-board “%1”：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="36"/>
+        <source>--after-board &quot;%1&quot;: %2</source>
+        <translation>--after-board “%1”：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="37"/>
+        <source>%1 exited with status %2: %3</source>
+        <translation>%1 以状态 %2 退出：%3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="38"/>
+        <source>%1 exited with status %2</source>
+        <translation>%1 以状态 %2 退出</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="39"/>
+        <source>%1 crashed (signal %2): %3</source>
+        <translation>%1 崩溃（信号 %2）：%3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="40"/>
+        <source>%1 crashed (signal %2)</source>
+        <translation>%1 崩溃（信号 %2）</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="41"/>
+        <source>%1 crashed: %2</source>
+        <translation>%1 崩溃：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="42"/>
+        <source>%1 crashed</source>
+        <translation>%1 崩溃</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="43"/>
+        <source>%1 gave no answer within %2: %3</source>
+        <translation>%1 在 %2 内没有答复：%3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="44"/>
+        <source>%1 gave no answer within %2</source>
+        <translation>%1 在 %2 内没有答复</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="45"/>
+        <source>%1 was ended by the stop</source>
+        <translation>%1 因停止而被结束</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="46"/>
+        <source>cannot run %1: %2</source>
+        <translation>无法运行 %1：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="47"/>
+        <source>no such program</source>
+        <translation>没有这个程序</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="48"/>
+        <source>the command names no program</source>
+        <translation>命令没有指定程序</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="49"/>
+        <source>no program &quot;%1&quot; in PATH</source>
+        <translation>PATH 中没有程序“%1”</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="50"/>
+        <source>&quot;%1&quot; is not an executable file</source>
+        <translation>“%1”不是可执行文件</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="51"/>
+        <source>&quot;%1&quot; is not there</source>
+        <translation>“%1”不存在</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="53"/>
+        <source>a backslash ends the line</source>
+        <translation>行以反斜杠结尾</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="54"/>
+        <source>a &apos; quote is not closed</source>
+        <translation>&apos; 引号没有闭合</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="55"/>
+        <source>a &quot; quote is not closed</source>
+        <translation>&quot; 引号没有闭合</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="56"/>
+        <source>--config needs a file name</source>
+        <translation>--config 需要一个文件名</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="57"/>
+        <source>cannot read the configuration file &quot;%1&quot;: %2</source>
+        <translation>无法读取配置文件“%1”：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="58"/>
+        <source>no such file</source>
+        <translation>没有这个文件</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="59"/>
+        <source>not a file</source>
+        <translation>不是文件</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="60"/>
+        <source>larger than %1 KiB</source>
+        <translation>大于 %1 KiB</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="61"/>
+        <source>%1: a configuration file cannot name another one</source>
+        <translation>%1: 配置文件不能再指定另一个配置文件</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="63"/>
+        <source>bundle for boot version %1 or later; this chip&apos;s is %2</source>
+        <translation>发布包要求引导版本 %1 或更高；这块芯片的是 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="64"/>
+        <source>bundle for flash IDs %1; this chip&apos;s flash ID is %2</source>
+        <translation>发布包适用于闪存 ID %1；这块芯片的闪存 ID 是 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="66"/>
+        <source>its signature is bad: %1</source>
+        <translation>签名无效：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="67"/>
+        <source>it is signed by key ID %1, which is not a trusted key</source>
+        <translation>它由密钥 ID %1 签名，该密钥不受信任</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="68"/>
+        <source>it is signed by key ID %1, and no key is trusted here to check the signature: trust its public key (--trust FILE, or a file in %2)</source>
+        <translation>它由密钥 ID %1 签名，但此处没有用来校验签名的受信任密钥：请信任它的公钥（--trust 文件，或 %2 中的文件）</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="71"/>
+        <source>it is not signed, and only bundles signed by a trusted key are accepted here</source>
+        <translation>它没有签名，而此处只接受由受信任密钥签名的发布包</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="73"/>
+        <source>the bundle is not signed and no key is trusted here: its origin is not checked</source>
+        <translation>发布包没有签名，且此处没有受信任的密钥：它的来源未经校验</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="75"/>
+        <source>not signed</source>
+        <translation>未签名</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="76"/>
+        <source>signed by key ID %1, trusted (%2)</source>
+        <translation>由密钥 ID %1 签名，受信任（%2）</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="77"/>
+        <source>signed by key ID %1, not trusted: no trusted key has that ID</source>
+        <translation>由密钥 ID %1 签名，不受信任：没有受信任的密钥具有该 ID</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="79"/>
+        <source>bad (key ID %1): %2</source>
+        <translation>无效（密钥 ID %1）：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="80"/>
+        <source>bad: %1</source>
+        <translation>无效：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="81"/>
+        <source>%1 holds no MCU image</source>
+        <translation>%1 中没有 MCU 映像</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="82"/>
+        <source>%1 holds no flash image</source>
+        <translation>%1 中没有闪存映像</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="83"/>
+        <source>the archive holds no %1</source>
+        <translation>归档中没有 %1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="84"/>
+        <source>it is product %1, and its signer, key ID %2 (%3), is trusted only for product %4</source>
+        <translation>它是产品 %1，而它的签名者（密钥 ID %2，%3）只被信任用于产品 %4</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="86"/>
+        <source>the MCU image &quot;%1&quot; is %2 bytes; the manifest says %3</source>
+        <translation>MCU 映像“%1”为 %2 字节；清单写的是 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="87"/>
+        <source>the MCU image &quot;%1&quot; has CRC-32 %2; the manifest says %3</source>
+        <translation>MCU 映像“%1”的 CRC-32 为 %2；清单写的是 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="88"/>
+        <source>the MCU image &quot;%1&quot; has SHA-256 %2; the manifest says %3</source>
+        <translation>MCU 映像“%1”的 SHA-256 为 %2；清单写的是 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="90"/>
+        <source>the flash image &quot;%1&quot; is %2 bytes; the manifest says %3</source>
+        <translation>闪存映像“%1”为 %2 字节；清单写的是 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="91"/>
+        <source>the flash image &quot;%1&quot; has CRC-32 %2; the manifest says %3</source>
+        <translation>闪存映像“%1”的 CRC-32 为 %2；清单写的是 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="93"/>
+        <source>the flash image &quot;%1&quot; has SHA-256 %2; the manifest says %3</source>
+        <translation>闪存映像“%1”的 SHA-256 为 %2；清单写的是 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="95"/>
+        <source>the archive holds &quot;%1&quot;, which the manifest does not name</source>
+        <translation>归档中有“%1”，但清单没有列出它</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="97"/>
+        <source>the manifest names &quot;%1&quot;, which is not in the archive</source>
+        <translation>清单列出了“%1”，但归档中没有它</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="98"/>
+        <source>the bundle is %1 bytes, more than any bundle can be (%2)</source>
+        <translation>发布包为 %1 字节，超出了任何发布包的上限（%2）</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="100"/>
+        <source>trusted key &quot;%1&quot;: %2</source>
+        <translation>受信任密钥“%1”：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="101"/>
+        <source>trusted key: %1</source>
+        <translation>受信任密钥：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="102"/>
+        <source>cannot read the trusted keys folder &quot;%1&quot;</source>
+        <translation>无法读取受信任密钥文件夹“%1”</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="103"/>
+        <source>&quot;%1&quot; does not exist</source>
+        <translation>“%1”不存在</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="104"/>
+        <source>&quot;%1&quot; is not a file</source>
+        <translation>“%1”不是文件</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="105"/>
+        <source>cannot read &quot;%1&quot;: %2</source>
+        <translation>无法读取“%1”：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="106"/>
+        <source>&quot;%1&quot; is %2 bytes, more than the %3 it may be</source>
+        <translation>“%1”为 %2 字节，超出了允许的 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="107"/>
+        <source>not enough memory to read &quot;%1&quot;</source>
+        <translation>内存不足，无法读取“%1”</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="108"/>
+        <source>&quot;%1&quot; could not be read whole</source>
+        <translation>“%1”无法完整读取</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="110"/>
+        <source>Read fail,please check the path!</source>
+        <translation>读取失败，请检查路径！</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="111"/>
+        <source>This isn&apos;t a KQ31A/B&apos;s file</source>
+        <translation>这不是 KQ31A/B 的文件</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="112"/>
+        <source>Over Mcu flash size:%1</source>
+        <translation>超出 MCU 闪存大小：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="113"/>
+        <source>There aren&apos;t any datas to update!</source>
+        <translation>没有任何可更新的数据！</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="114"/>
+        <source>The file is over than the flash ic&apos;s size</source>
+        <translation>文件超出了闪存芯片的容量</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="115"/>
+        <source>Not enough memory for the flash code file</source>
+        <translation>内存不足，无法载入闪存代码文件</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="116"/>
+        <source>The flash code file is 2 GB or larger and cannot be used</source>
+        <translation>闪存代码文件为 2 GB 或更大，无法使用</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="117"/>
+        <source>The flash code file could not be read whole, please check the path!</source>
+        <translation>闪存代码文件无法完整读取，请检查路径！</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="120"/>
+        <source>Cannot read Flash.ini &quot;%1&quot;: %2</source>
+        <translation>无法读取 Flash.ini“%1”：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="121"/>
+        <source>it is a directory</source>
+        <translation>它是一个目录</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="122"/>
+        <source>it is not a regular file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="123"/>
+        <source>it is larger than %1 bytes</source>
+        <translation>它大于 %1 字节</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="125"/>
+        <source>&quot;%1&quot; is not a version of dotted numbers such as 2.4 or 2.10.1</source>
+        <translation>“%1”不是以点分隔的数字版本号（如 2.4 或 2.10.1）</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="127"/>
+        <source>bundle is product %1 version %2; this station takes %3</source>
+        <translation>发布包是产品 %1 版本 %2；本工位只接受 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="129"/>
+        <source>this station takes %1: only a bundle says its product and version, image files say neither</source>
+        <translation>本工位只接受 %1：只有发布包写明产品和版本，映像文件两者都没有写明</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="132"/>
+        <source>product %1 from version %2</source>
+        <translation>产品 %1 版本 %2 及以后</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="133"/>
+        <source>product %1</source>
+        <translation>产品 %1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="134"/>
+        <source>from version %1</source>
+        <translation>版本 %1 及以后</translation>
+    </message>
+</context>
+<context>
     <name>ScanBar</name>
     <message>
+        <location filename="../src/station/scan_bar.cpp" line="15"/>
         <source>board serial</source>
         <translation>板卡序列号</translation>
     </message>
     <message>
+        <location filename="../src/station/scan_bar.cpp" line="20"/>
+        <source>scan outcome</source>
+        <translation>扫描结果</translation>
+    </message>
+    <message>
+        <location filename="../src/station/scan_bar.cpp" line="43"/>
         <source>Board serial (F2):</source>
         <translation>板卡序列号 (F2)：</translation>
     </message>
     <message>
+        <location filename="../src/station/scan_bar.cpp" line="44"/>
         <source>Board serial for %1 (F2):</source>
         <translation>%1 的板卡序列号 (F2)：</translation>
     </message>
@@ -280,18 +736,22 @@
 <context>
     <name>ScannedText</name>
     <message>
+        <location filename="../src/station/scanned_text.cpp" line="14"/>
         <source>nothing was scanned</source>
         <translation>没有扫描到内容</translation>
     </message>
     <message>
+        <location filename="../src/station/scanned_text.cpp" line="16"/>
         <source>longer than %1 characters</source>
         <translation>超过 %1 个字符</translation>
     </message>
     <message>
+        <location filename="../src/station/scanned_text.cpp" line="18"/>
         <source>holds a character that is not printable</source>
         <translation>含有不可打印的字符</translation>
     </message>
     <message>
+        <location filename="../src/station/scanned_text.cpp" line="20"/>
         <source>starts or ends with a space</source>
         <translation>开头或结尾是空格</translation>
     </message>
@@ -299,45 +759,55 @@
 <context>
     <name>ShiftDialog</name>
     <message>
+        <location filename="../src/station/shift_dialog.cpp" line="14"/>
         <source>operator&apos;s ID: %1</source>
         <translation>操作员工号：%1</translation>
     </message>
     <message>
+        <location filename="../src/station/shift_dialog.cpp" line="16"/>
         <source>work order / lot: %1</source>
         <translation>工单/批次：%1</translation>
     </message>
     <message>
+        <location filename="../src/station/shift_dialog.cpp" line="21"/>
         <source>New shift</source>
         <translation>新班次</translation>
     </message>
     <message>
+        <location filename="../src/station/shift_dialog.cpp" line="30"/>
         <source>&amp;Operator&apos;s ID:</source>
         <translation>操作员工号(&amp;O)：</translation>
     </message>
     <message>
+        <location filename="../src/station/shift_dialog.cpp" line="31"/>
         <source>&amp;Work order / lot:</source>
         <translation>工单/批次(&amp;W)：</translation>
+    </message>
+    <message>
+        <location filename="../src/station/shift_dialog.cpp" line="33"/>
+        <source>problem</source>
+        <translation>问题</translation>
     </message>
 </context>
 <context>
     <name>SlotTile</name>
     <message>
-        <location filename="../src/station/slot_tile.cpp" line="105"/>
+        <location filename="../src/station/slot_tile.cpp" line="106"/>
         <source>Waiting</source>
         <translation>等待</translation>
     </message>
     <message>
-        <location filename="../src/station/slot_tile.cpp" line="107"/>
+        <location filename="../src/station/slot_tile.cpp" line="108"/>
         <source>Running</source>
         <translation>运行中</translation>
     </message>
     <message>
-        <location filename="../src/station/slot_tile.cpp" line="109"/>
+        <location filename="../src/station/slot_tile.cpp" line="110"/>
         <source>PASS</source>
         <translation>通过</translation>
     </message>
     <message>
-        <location filename="../src/station/slot_tile.cpp" line="111"/>
+        <location filename="../src/station/slot_tile.cpp" line="112"/>
         <source>FAIL</source>
         <translation>失败</translation>
     </message>
@@ -389,37 +859,37 @@
 <context>
     <name>StationMain</name>
     <message>
-        <location filename="../src/station/main.cpp" line="89"/>
+        <location filename="../src/station/main.cpp" line="95"/>
         <source>New supervisor password: </source>
         <translation>新的主管密码：</translation>
     </message>
     <message>
-        <location filename="../src/station/main.cpp" line="91"/>
+        <location filename="../src/station/main.cpp" line="97"/>
         <source>The same again: </source>
         <translation>再输入一次：</translation>
     </message>
     <message>
-        <location filename="../src/station/main.cpp" line="94"/>
+        <location filename="../src/station/main.cpp" line="100"/>
         <source>the two passwords differ</source>
         <translation>两次输入的密码不一致</translation>
     </message>
     <message>
-        <location filename="../src/station/main.cpp" line="96"/>
+        <location filename="../src/station/main.cpp" line="102"/>
         <source>The supervisor&apos;s password is set in %1.</source>
         <translation>主管密码已设置在 %1 中。</translation>
     </message>
     <message>
-        <location filename="../src/station/main.cpp" line="125"/>
+        <location filename="../src/station/main.cpp" line="138"/>
         <source>warning: %1: %2</source>
         <translation>警告：%1：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/main.cpp" line="136"/>
+        <location filename="../src/station/main.cpp" line="149"/>
         <source>cannot open the report %1: %2</source>
         <translation>无法打开报告 %1：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/main.cpp" line="142"/>
+        <location filename="../src/station/main.cpp" line="155"/>
         <source>cannot open the audit log %1: %2</source>
         <translation>无法打开审计日志 %1：%2</translation>
     </message>
@@ -427,27 +897,68 @@
 <context>
     <name>StationOptions</name>
     <message>
-        <location filename="../src/station/station_options.cpp" line="105"/>
+        <location filename="../src/station/station_options.cpp" line="164"/>
         <source>%1 needs a value</source>
         <translation>%1 需要一个值</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="176"/>
+        <location filename="../src/station/station_options.cpp" line="281"/>
         <source>--bundle needs a file name</source>
         <translation>--bundle 需要一个文件名</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="177"/>
+        <location filename="../src/station/station_options.cpp" line="282"/>
         <source>one bundle: %1 and %2</source>
         <translation>只能有一个发布包：%1 和 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="168"/>
+        <location filename="../src/station/station_options.cpp" line="273"/>
         <source>--max-parallel takes a number from 1 to 256</source>
         <translation>--max-parallel 的值应为 1 到 256 之间的数字</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="49"/>
+        <location filename="../src/station/station_options.cpp" line="263"/>
+        <source>--retry takes auto, ask or never</source>
+        <translation>--retry 只能是 auto、ask 或 never</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="292"/>
+        <source>unknown operation: %1</source>
+        <translation>未知的操作：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="301"/>
+        <location filename="../src/station/station_options.cpp" line="313"/>
+        <source>unknown option: %1</source>
+        <translation>未知的选项：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="198"/>
+        <source>%1 is not for the window: %2</source>
+        <translation>%1 不适用于窗口：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="22"/>
+        <source>the window sends the events to the line with --mqtt, not to stdout</source>
+        <translation>窗口用 --mqtt 把事件发送给产线，而不是输出到标准输出</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="24"/>
+        <source>the window watches every chip port; --slots names them</source>
+        <translation>窗口监视每个芯片端口；用 --slots 为它们命名</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="27"/>
+        <source>the window keeps each board&apos;s log on its tile</source>
+        <translation>窗口把每块板的日志保存在它的方块上</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="31"/>
+        <source>the station&apos;s recipe does not take it</source>
+        <translation>工位的配方不接受此选项</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_options.cpp" line="65"/>
         <source>Usage: tessara-station [OPTIONS] [OPERATION] [BUNDLE.kqb]
 Updates every board plugged into the fixture&apos;s hub, one tile per slot.
 
@@ -464,7 +975,8 @@ Options:
   --mcu FILE           the MCU image of the recipe
   --flash FILE         the flash image of the recipe
   --model NAME         the model the images are for (repeatable; needed
-                       with --mcu and --flash)
+                       with --mcu and --flash); with a bundle, one of its
+                       models: only boards of it are taken
   --product NAME       take only bundles of product NAME
   --min-version V      take only bundles of version V or later (dotted
                        numbers: 2.10 is later than 2.9)
@@ -528,7 +1040,7 @@ Exit status:
   --mcu 文件           配方的 MCU 映像
   --flash 文件         配方的闪存映像
   --model 型号         映像适用的型号（可重复；用 --mcu 和 --flash
-                       时必须给出）
+                       时必须给出）；用发布包时为其型号之一：只接受该型号的板
   --product 名称       只接受产品为该名称的发布包
   --min-version V      只接受版本 V 及以后的发布包（点分数字：
                        2.10 晚于 2.9）
@@ -574,82 +1086,47 @@ Exit status:
 </translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="158"/>
-        <source>--retry takes auto, ask or never</source>
-        <translation>--retry 只能是 auto、ask 或 never</translation>
+        <location filename="../src/station/station_options.cpp" line="235"/>
+        <source>%1 is given twice</source>
+        <translation>%1 重复给出</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="187"/>
-        <source>unknown operation: %1</source>
-        <translation>未知的操作：%1</translation>
+        <location filename="../src/station/station_options.cpp" line="240"/>
+        <source>--product needs a product name</source>
+        <translation>--product 需要一个产品名称</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="196"/>
-        <location filename="../src/station/station_options.cpp" line="204"/>
-        <source>unknown option: %1</source>
-        <translation>未知的选项：%1</translation>
-    </message>
-    <message>
-        <location filename="../src/station/station_options.cpp" line="161"/>
-        <source>%1 is not for the window: %2</source>
-        <translation>%1 不适用于窗口：%2</translation>
-    </message>
-    <message>
-        <location filename="../src/station/station_options.cpp" line="22"/>
-        <source>the window sends the events to the line with --mqtt, not to stdout</source>
-        <translation>窗口用 --mqtt 把事件发送给产线，而不是输出到标准输出</translation>
-    </message>
-    <message>
-        <location filename="../src/station/station_options.cpp" line="24"/>
-        <source>the window watches every chip port; --slots names them</source>
-        <translation>窗口监视每个芯片端口；用 --slots 为它们命名</translation>
-    </message>
-    <message>
-        <location filename="../src/station/station_options.cpp" line="27"/>
-        <source>the window keeps each board&apos;s log on its tile</source>
-        <translation>窗口把每块板的日志保存在它的方块上</translation>
-    </message>
-    <message>
-        <location filename="../src/station/station_options.cpp" line="31"/>
-        <source>the station&apos;s recipe does not take it</source>
-        <translation>工位的配方不接受此选项</translation>
-    </message>
-    <message>
-        <location filename="../src/station/station_options.cpp" line="232"/>
+        <location filename="../src/station/station_options.cpp" line="305"/>
         <source>%1 takes no value</source>
         <translation>%1 不接受值</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="210"/>
+        <location filename="../src/station/station_options.cpp" line="319"/>
         <source>a bundle or --mcu and --flash, not both</source>
         <translation>发布包与 --mcu、--flash 只能二选一</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="214"/>
-        <source>--model applies to raw images: a bundle names its models</source>
-        <translation>--model 只用于未打包的映像：发布包自带型号</translation>
-    </message>
-    <message>
-        <location filename="../src/station/station_options.cpp" line="218"/>
+        <location filename="../src/station/station_options.cpp" line="323"/>
         <source>--trust applies to a bundle</source>
         <translation>--trust 只用于发布包</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="223"/>
+        <location filename="../src/station/station_options.cpp" line="329"/>
         <source>%1 needs an MCU image (--mcu FILE)</source>
         <translation>%1 需要 MCU 映像（--mcu 文件）</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="227"/>
+        <location filename="../src/station/station_options.cpp" line="333"/>
         <source>%1 needs a flash image (--flash FILE)</source>
         <translation>%1 需要闪存映像（--flash 文件）</translation>
     </message>
     <message>
-        <location filename="../src/station/station_options.cpp" line="143"/>
+        <location filename="../src/station/station_options.cpp" line="338"/>
         <source>%1 does not apply to %2</source>
         <translation>%1 不适用于 %2</translation>
     </message>
     <message>
+        <location filename="../src/station/station_options.cpp" line="216"/>
         <source>--scan takes off, optional or required</source>
         <translation>--scan 的取值为 off、optional 或 required</translation>
     </message>
@@ -657,371 +1134,417 @@ Exit status:
 <context>
     <name>StationWindow</name>
     <message>
-        <location filename="../src/station/station_window.cpp" line="45"/>
+        <location filename="../src/station/station_window.cpp" line="57"/>
         <source>Tessara station</source>
         <translation>Tessara 烧录工位</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="61"/>
+        <location filename="../src/station/station_window.cpp" line="73"/>
         <source>Start (space)</source>
         <translation>开始（空格键）</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="63"/>
+        <location filename="../src/station/station_window.cpp" line="75"/>
         <source>Stop (Esc)</source>
         <translation>停止 (Esc)</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="65"/>
+        <location filename="../src/station/station_window.cpp" line="77"/>
         <source>Acknowledge all (Ctrl+Enter)</source>
         <translation>全部确认 (Ctrl+Enter)</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="67"/>
-        <location filename="../src/station/station_window.cpp" line="417"/>
+        <location filename="../src/station/station_window.cpp" line="79"/>
+        <location filename="../src/station/station_window.cpp" line="586"/>
         <source>Reset counters</source>
         <translation>计数清零</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="99"/>
+        <location filename="../src/station/station_window.cpp" line="127"/>
         <source>&amp;Recipe</source>
         <translation>配方(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="100"/>
+        <location filename="../src/station/station_window.cpp" line="128"/>
         <source>&amp;Open recipe...</source>
         <translation>打开配方(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="102"/>
+        <location filename="../src/station/station_window.cpp" line="130"/>
         <source>&amp;Change recipe...</source>
         <translation>更换配方(&amp;C)...</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="230"/>
+        <location filename="../src/station/station_window.cpp" line="289"/>
         <source>failed before the restart</source>
         <translation>重启前已失败</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="232"/>
+        <location filename="../src/station/station_window.cpp" line="291"/>
         <source>%1: ran before the restart; not run again unasked</source>
         <translation>%1：重启前已烧过；未经确认不再烧录</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="242"/>
+        <location filename="../src/station/station_window.cpp" line="304"/>
         <source>%1: the board is back, attempt %2</source>
         <translation>%1：电路板已放回，第 %2 次</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="248"/>
+        <location filename="../src/station/station_window.cpp" line="310"/>
         <source>%1: a board is back before its result was acknowledged; it waits</source>
         <translation>%1：结果未确认前有板放回，等待确认</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="265"/>
+        <location filename="../src/station/station_window.cpp" line="328"/>
         <source>%1: %2 on %3</source>
         <translation>%1：在 %3 上执行 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="292"/>
+        <location filename="../src/station/station_window.cpp" line="361"/>
         <source>%1 %2 %</source>
         <translation>%1 %2 %</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="304"/>
+        <location filename="../src/station/station_window.cpp" line="373"/>
         <source>%1, boot 0x%2</source>
         <translation>%1，引导版本 0x%2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="316"/>
+        <location filename="../src/station/station_window.cpp" line="394"/>
         <source>PASS in %1 s</source>
         <translation>通过，用时 %1 秒</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="317"/>
+        <location filename="../src/station/station_window.cpp" line="395"/>
         <source>FAIL: %1</source>
         <translation>失败：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="433"/>
+        <location filename="../src/station/station_window.cpp" line="477"/>
         <source>The report %1 cannot be written: %2. No new board is started. Stop and call the engineer.</source>
         <translation>无法写入报告 %1：%2。不再启动新的板。请停止并联系工程师。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="603"/>
+        <location filename="../src/station/station_window.cpp" line="672"/>
         <source>its record was not written</source>
         <translation>其记录未能写入</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="611"/>
+        <location filename="../src/station/station_window.cpp" line="680"/>
         <source>not started: the report cannot be written</source>
         <translation>未启动：无法写入报告</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="374"/>
+        <location filename="../src/station/station_window.cpp" line="542"/>
         <source>take the failed board out first</source>
         <translation>请先取出失败的板</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="379"/>
+        <location filename="../src/station/station_window.cpp" line="62"/>
+        <source>recipe</source>
+        <translation>配方</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="88"/>
+        <source>shift</source>
+        <translation>班次</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="91"/>
+        <source>counters</source>
+        <translation>计数</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="490"/>
+        <source>The audit log %1 cannot be written: %2. No new board is started. Stop and call the engineer.</source>
+        <translation>无法写入审计日志 %1：%2。不再启动新的板。请停止并联系工程师。</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="547"/>
         <source>%1: %2 acknowledged</source>
         <translation>%1：已确认%2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="405"/>
+        <location filename="../src/station/station_window.cpp" line="573"/>
         <source>clearing the FAIL of slot %1</source>
         <translation>清除槽位 %1 的失败</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="409"/>
+        <location filename="../src/station/station_window.cpp" line="578"/>
         <source>%1: FAIL cleared by the supervisor</source>
         <translation>%1：主管已清除失败</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="418"/>
+        <location filename="../src/station/station_window.cpp" line="587"/>
         <source>Set every counter to zero? The report keeps its records.</source>
         <translation>把所有计数清零？报告中的记录会保留。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="421"/>
+        <location filename="../src/station/station_window.cpp" line="590"/>
         <source>resetting the counters</source>
         <translation>计数清零</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="434"/>
-        <location filename="../src/station/station_window.cpp" line="443"/>
-        <location filename="../src/station/station_window.cpp" line="453"/>
+        <location filename="../src/station/station_window.cpp" line="607"/>
+        <location filename="../src/station/station_window.cpp" line="616"/>
+        <location filename="../src/station/station_window.cpp" line="625"/>
         <source>Supervisor</source>
         <translation>主管</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="435"/>
+        <location filename="../src/station/station_window.cpp" line="608"/>
         <source>No supervisor password is set, so %1 is not allowed. Set one with tessara-station --set-supervisor-password.</source>
         <translation>未设置主管密码，不允许%1。请用 tessara-station --set-supervisor-password 设置。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="443"/>
+        <location filename="../src/station/station_window.cpp" line="616"/>
         <source>Supervisor password for %1:</source>
         <translation>%1需要主管密码：</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="454"/>
+        <location filename="../src/station/station_window.cpp" line="626"/>
         <source>Wrong password: %1 is not allowed.</source>
         <translation>密码错误：不允许%1。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="460"/>
+        <location filename="../src/station/station_window.cpp" line="632"/>
         <source>The audit log %1 cannot be written: %2. Stop and call the engineer.</source>
         <translation>无法写入审计日志 %1：%2。请停止并联系工程师。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="491"/>
+        <location filename="../src/station/station_window.cpp" line="669"/>
         <source>attempt %1 · slot: %2 of %3 passed</source>
         <translation>第 %1 次 · 本槽位：%3 块中 %2 块通过</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="497"/>
+        <location filename="../src/station/station_window.cpp" line="677"/>
         <source>board back: Enter runs it again</source>
         <translation>板已放回：按回车重烧</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="498"/>
+        <location filename="../src/station/station_window.cpp" line="678"/>
         <source>board back: Enter, then seat the next board</source>
         <translation>板已放回：按回车，然后放下一块板</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="500"/>
+        <location filename="../src/station/station_window.cpp" line="682"/>
+        <source>not started: the audit log cannot be written</source>
+        <translation>未启动：无法写入审计日志</translation>
+    </message>
+    <message>
+        <location filename="../src/station/station_window.cpp" line="688"/>
         <source>no board</source>
         <translation>没有电路板</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="501"/>
+        <location filename="../src/station/station_window.cpp" line="689"/>
         <source>seat the next board</source>
         <translation>请放下一块板</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="502"/>
+        <location filename="../src/station/station_window.cpp" line="690"/>
         <source>press Start</source>
         <translation>请按“开始”</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="503"/>
+        <location filename="../src/station/station_window.cpp" line="691"/>
         <source>waiting for its turn</source>
         <translation>排队等待</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="505"/>
+        <location filename="../src/station/station_window.cpp" line="693"/>
         <source>passed before the restart</source>
         <translation>重启前已通过</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="506"/>
+        <location filename="../src/station/station_window.cpp" line="694"/>
         <source>done in %1 s</source>
         <translation>完成，用时 %1 秒</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="508"/>
+        <location filename="../src/station/station_window.cpp" line="696"/>
         <source>after %1 s</source>
         <translation>用时 %1 秒</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="534"/>
+        <location filename="../src/station/station_window.cpp" line="722"/>
         <source>Log of slot %1</source>
         <translation>槽位 %1 的日志</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="537"/>
+        <location filename="../src/station/station_window.cpp" line="725"/>
         <source>log of slot %1</source>
         <translation>槽位 %1 的日志</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="583"/>
-        <location filename="../src/station/station_window.cpp" line="593"/>
-        <location filename="../src/station/station_window.cpp" line="599"/>
+        <location filename="../src/station/station_window.cpp" line="782"/>
+        <location filename="../src/station/station_window.cpp" line="792"/>
+        <location filename="../src/station/station_window.cpp" line="798"/>
         <source>Change recipe</source>
         <translation>更换配方</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="584"/>
-        <location filename="../src/station/station_window.cpp" line="600"/>
+        <location filename="../src/station/station_window.cpp" line="783"/>
+        <location filename="../src/station/station_window.cpp" line="799"/>
         <source>Boards are running. Change the recipe when they have ended.</source>
         <translation>有电路板正在烧录。请等它们结束后再更换配方。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="587"/>
+        <location filename="../src/station/station_window.cpp" line="786"/>
         <source>changing the recipe</source>
         <translation>更换配方</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="666"/>
+        <location filename="../src/station/station_window.cpp" line="868"/>
         <source>closing while boards run</source>
         <translation>在烧录中关闭</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="627"/>
+        <location filename="../src/station/station_window.cpp" line="829"/>
         <source>Release bundle</source>
         <translation>发布包</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="627"/>
+        <location filename="../src/station/station_window.cpp" line="829"/>
         <source>Release bundles (*.kqb)</source>
         <translation>发布包 (*.kqb)</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="635"/>
+        <location filename="../src/station/station_window.cpp" line="837"/>
         <source>MCU image</source>
         <translation>MCU 映像</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="639"/>
+        <location filename="../src/station/station_window.cpp" line="841"/>
         <source>Flash image</source>
         <translation>闪存映像</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp" line="664"/>
+        <location filename="../src/station/station_window.cpp" line="866"/>
         <source>Close the station</source>
         <translation>关闭工位</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/station/station_window.cpp" line="665"/>
+        <location filename="../src/station/station_window.cpp" line="867"/>
         <source>%n board(s) are running. Stop them safely and close?</source>
         <translation>
             <numerusform>有 %n 块电路板正在烧录。要安全停止后关闭吗？</numerusform>
         </translation>
     </message>
     <message>
+        <location filename="../src/station/station_window.cpp" line="132"/>
         <source>S&amp;hift</source>
         <translation>班次(&amp;H)</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window.cpp" line="133"/>
         <source>&amp;New shift...</source>
         <translation>新班次(&amp;N)...</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window.cpp" line="660"/>
         <source>serial %1</source>
         <translation>序列号 %1</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window.cpp" line="661"/>
         <source>serial %1 · %2</source>
         <translation>序列号 %1 · %2</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window.cpp" line="686"/>
         <source>scan its board serial to run it</source>
         <translation>扫描板卡序列号后运行</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window_scan.cpp" line="33"/>
+        <location filename="../src/station/station_window_scan.cpp" line="43"/>
         <source>New shift</source>
         <translation>新班次</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window_scan.cpp" line="34"/>
         <source>Boards are running. Start the new shift when they have ended.</source>
         <translation>有板卡正在运行。请等它们结束后再开始新班次。</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window_scan.cpp" line="52"/>
         <source>Operator %1 · Lot %2</source>
         <translation>操作员 %1 · 批次 %2</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window_scan.cpp" line="78"/>
         <source>%1: waits for its board serial</source>
         <translation>%1：等待板卡序列号</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window_scan.cpp" line="146"/>
         <source>Serial refused: no slot is selected</source>
         <translation>序列号被拒绝：没有选中槽位</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window_scan.cpp" line="149"/>
         <source>Serial for %1 refused: %2</source>
         <translation>%1 的序列号被拒绝：%2</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window_scan.cpp" line="151"/>
         <source>Serial %1 for %2 refused: %3</source>
         <translation>%2 的序列号 %1 被拒绝：%3</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window_scan.cpp" line="153"/>
         <source>its board is running</source>
         <translation>板卡正在运行</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window_scan.cpp" line="154"/>
         <source>acknowledge its result first</source>
         <translation>请先确认其结果</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window_scan.cpp" line="157"/>
         <source>already scanned for %1</source>
         <translation>已扫描给 %1</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window_scan.cpp" line="160"/>
         <source>running board %1 again, which already passed with this recipe</source>
         <translation>再次运行已用此配方通过的板卡 %1</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window_scan.cpp" line="161"/>
         <source>already passed with this recipe</source>
         <translation>已用此配方通过</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window_scan.cpp" line="167"/>
         <source>%1: board serial %2</source>
         <translation>%1：板卡序列号 %2</translation>
     </message>
     <message>
+        <location filename="../src/station/station_window.cpp" line="434"/>
+        <location filename="../src/station/station_window_scan.cpp" line="168"/>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp"/>
+        <location filename="../src/station/station_window.cpp" line="417"/>
         <source>pool empty: %1 (slot %2). No new board is started until a supervisor has added values to the ledger and pressed Start, or changed the recipe.</source>
         <translation>值池已空：%1（槽位 %2）。在主管向台账添加值并按下开始、或更换配方之前，不再启动新板。</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp"/>
+        <location filename="../src/station/station_window.cpp" line="684"/>
         <source>not started: pool empty</source>
         <translation>未启动：值池已空</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp"/>
+        <location filename="../src/station/station_window.cpp" line="536"/>
         <source>pool empty: the supervisor presses Start first</source>
         <translation>值池已空：请主管先按开始</translation>
     </message>
     <message>
-        <location filename="../src/station/station_window.cpp"/>
+        <location filename="../src/station/station_window.cpp" line="738"/>
         <source>starting boards again after the pool ran empty</source>
         <translation>值池用完后重新启动板</translation>
     </message>

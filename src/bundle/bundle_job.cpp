@@ -74,6 +74,12 @@ Gate Models_Gate(const QStringList &models) {
     };
 }
 
+std::optional<QString> Model_OutsideBundle(const Bundle &bundle, const QStringList &models) {
+    for (const QString &model : models)
+        if (!bundle.manifest.constraints.models.contains(model)) return model;
+    return std::nullopt;
+}
+
 QList<ReportField> Bundle_ReportFields(const Bundle &b) {
     const bool signedBundle = b.signature.state != SignatureState::Unsigned;
     return {{"bundle", b.path},

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 // A release bundle in a run, for every front end (the terminal, the window, a station): load it
 // with Load_Bundle before any port is opened, and use it only when it was accepted.
@@ -28,6 +29,10 @@ Gate Bundle_Gate(const Bundle &bundle);
 // The gate that refuses a chip of any model but `models` (the operator's list of the models the
 // images are for), with both sides in the reason ("images for KQ31B; this chip is KQ580").
 Gate Models_Gate(const QStringList &models);
+
+// The first of `models` (the operator's --model) that `bundle` is not for; none when each is one
+// of its models. With a bundle, --model may only narrow the models it names.
+std::optional<QString> Model_OutsideBundle(const Bundle &bundle, const QStringList &models);
 
 // What each record of a run made with `bundle` adds: bundle (the file), bundle_sha256, product,
 // version and key_id (the signing key's ID; null when unsigned).

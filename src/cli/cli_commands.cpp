@@ -104,14 +104,14 @@ bool takeBundle(const CliRequest &r, PreparedRun &run, FILE *err) {
         Cli_Complain(err, QStringLiteral("bundle \"%1\" refused: %2").arg(r.bundle, refusal));
         return false;
     }
-    // The bundle's models rule: --model may only narrow them.
-    const QStringList &bundleModels = check.bundle.manifest.constraints.models;
-    for (const QString &model : r.models)
-        if (!bundleModels.contains(model)) {
-            Cli_Complain(err, QStringLiteral("--model %1: bundle \"%2\" is for %3")
-                                  .arg(model, r.bundle, bundleModels.join(QLatin1String(", "))));
-            return false;
-        }
+    // --model may only narrow the bundle's models.
+    if (const std::optional<QString> model = Model_OutsideBundle(check.bundle, r.models)) {
+        Cli_Complain(err,
+                     QStringLiteral("--model %1: bundle \"%2\" is for %3")
+                         .arg(*model, r.bundle,
+                              check.bundle.manifest.constraints.models.join(QLatin1String(", "))));
+        return false;
+    }
     if (!check.warning.isEmpty())
         Cli_Complain(err, QStringLiteral("warning: %1: %2").arg(r.bundle, check.warning));
     Bundle_IntoJob(run.job, check.bundle);

@@ -173,11 +173,42 @@ bool BoardReport::appendRecord(const QByteArray &line) {
     std::lock_guard<std::mutex> guard(mutex);
     // Removed or replaced since it was opened: the records go where the name leads now.
     if ((fd < 0 || !calls.namedBy(fd, fileName)) && !openFile()) return fail(error);
+    const QString why = appendLine(line, true);
+    return why.isEmpty() || fail(why);
+}
+
+bool BoardReport::tryAppend() {
+    // Larger than any record, so that a disk that takes it takes the next record; on a disk of
+    // blocks up to this size it needs a block that a full disk does not have.
+    constexpr int TrialBytes = 8192;
+    const RecordWriting writing;
+    std::lock_guard<std::mutex> guard(mutex);
+    if ((fd < 0 || !calls.namedBy(fd, fileName)) && !openFile()) return false;
+    const qint64 size = calls.size(fd);
+    QString why;
+    errno = 0;
+    // Room set aside beyond the end changes nothing a reader sees, and the next records use it.
+    if (size >= 0 && calls.reserve(fd, size, TrialBytes) == 0) {
+        errno = 0;
+        if (calls.sync(fd) != 0) why = systemWords(errno, "the report could not be synced");
+    } else if (size >= 0 && errno != ENOSYS) {
+        why = systemWords(errno, "no room for a record");
+    } else {
+        // Where no room can be set aside: a blank line written and cut back out. A pipe or a
+        // device is not cut back: it gets no more than an empty line.
+        why = appendLine(size >= 0 ? QByteArray(TrialBytes - 1, ' ') + '\n' : QByteArray("\n"),
+                         false);
+    }
+    if (!why.isEmpty()) error = why;
+    return why.isEmpty();
+}
+
+QString BoardReport::appendLine(const QByteArray &line, bool kept) {
     calls.lock(fd, true);
     const qint64 before = endOfWholeLines();
     errno = 0;
     qint64 written = std::max<qint64>(calls.write(fd, line.constData(), line.size()), -1);
-    // A short write says nothing of why; asked again, the rest completes the record or says why.
+    // A short write says nothing of why; asked again, the rest completes the line or says why.
     while (written > 0 && written < line.size()) {
         errno = 0;
         const qint64 more = calls.write(fd, line.constData() + written, line.size() - written);
@@ -191,9 +222,9 @@ bool BoardReport::appendRecord(const QByteArray &line) {
         errno = 0;
         if (calls.sync(fd) != 0) why = systemWords(errno, "the record could not be synced");
     }
-    if (!why.isEmpty()) takeBack(before, std::max<qint64>(written, 0), line);
+    if (!why.isEmpty() || !kept) takeBack(before, std::max<qint64>(written, 0), line);
     calls.lock(fd, false);
-    return why.isEmpty() || fail(why);
+    return why;
 }
 
 qint64 BoardReport::endOfWholeLines() {

@@ -51,6 +51,13 @@ class BoardReport {
     bool open(const QString &path);
     // Appends `line` (one record ending in a newline); false when it is not on the disk.
     bool appendRecord(const QByteArray &line);
+    // Whether a record could be appended now, asked before a board is written rather than
+    // learnt after: room for more than any record is set aside on the disk beyond the file's
+    // end, and synced, the file unchanged. Where that cannot be done, a blank line as large is
+    // appended, synced and taken back out (where it cannot be cut back it stays, a blank line
+    // that readers pass over). False, with errorString() saying why, when the file or its disk
+    // would not take it (a full disk); no record is lost by it.
+    bool tryAppend();
     // Why the last open or append failed, in the system's words ("no space left on device").
     QString errorString() const;
     QString path() const;
@@ -59,6 +66,9 @@ class BoardReport {
 
   private:
     bool openFile();
+    // Writes `line` at the file's end and syncs it, holding the file; why it could not, else
+    // empty. A line not on the disk whole is taken back out, and so is one not to be `kept`.
+    QString appendLine(const QByteArray &line, bool kept);
     // The file's end, or -1 when it has none: after ending a line left torn by a writer that
     // died in the middle of it, so that the record starts a line of its own.
     qint64 endOfWholeLines();

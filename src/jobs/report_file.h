@@ -22,6 +22,9 @@ struct ReportFileCalls {
     // Puts what was written on the disk; 0 also where there is no disk (a pipe, a terminal).
     std::function<int(int fd)> sync;
     std::function<int(int fd, qint64 size)> truncate;
+    // Sets `size` bytes of the disk aside for the file from `offset` on, the file itself (its
+    // size and its bytes) unchanged; ENOSYS where the file or its file system cannot.
+    std::function<int(int fd, qint64 offset, qint64 size)> reserve;
 
     static ReportFileCalls system();
 };

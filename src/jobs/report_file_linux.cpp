@@ -45,5 +45,10 @@ ReportFileCalls ReportFileCalls::system() {
         return ::fsync(fd) == 0 || errno == EINVAL ? 0 : -1;
     };
     c.truncate = [](int fd, qint64 size) { return ::ftruncate(fd, off_t(size)); };
+    c.reserve = [](int fd, qint64 offset, qint64 size) {
+        if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, off_t(offset), off_t(size)) == 0) return 0;
+        if (errno == EOPNOTSUPP || errno == ENODEV || errno == ESPIPE) errno = ENOSYS;
+        return -1;
+    };
     return c;
 }

@@ -1,6 +1,7 @@
 #include "jobs/stop_signals.h"
 #include "line/line_options.h"
 #include "station/recipe.h"
+#include "station/refusal_words.h"
 #include "station/slots_conf.h"
 #include "station/station_history.h"
 #include "station/station_ledger.h"
@@ -132,9 +133,10 @@ int main(int argc, char **argv) {
     const Result<Recipe> recipe = Load_Recipe(o, &ledger);
     if (!recipe.ok()) return refuse(recipe.reason());
     if (!recipe.value().bundleWarning.isEmpty())
-        std::fprintf(stderr, "tessara-station: %s\n",
-                     qPrintable(QApplication::translate("StationMain", "warning: %1: %2")
-                                    .arg(o.bundlePath, recipe.value().bundleWarning)));
+        std::fprintf(
+            stderr, "tessara-station: %s\n",
+            qPrintable(QApplication::translate("StationMain", "warning: %1: %2")
+                           .arg(o.bundlePath, Station_RefusalWords(recipe.value().bundleWarning))));
     QList<SlotEntry> entries;
     if (!o.slotsConf.isEmpty()) {
         const Result<QList<SlotEntry>> conf = Read_SlotsConf(o.slotsConf);
@@ -172,9 +174,10 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "tessara-station: %s\n", qPrintable(line));
     };
     QString lineError;
-    if (!Line_Settings(o.line, lineSettings, lineError)) return refuse(lineError);
+    if (!Line_Settings(o.line, lineSettings, lineError))
+        return refuse(Station_RefusalWords(lineError));
     LineStation line(lineSettings);
-    if (!line.start(lineError)) return refuse(QStringLiteral("--mqtt: ") + lineError);
+    if (!line.start(lineError)) return refuse(Station_RefusalWords("--mqtt: " + lineError));
 
     StationWindow::Setup setup;
     setup.recipe = recipe.value();
@@ -186,6 +189,7 @@ int main(int argc, char **argv) {
     setup.report = &report;
     setup.trust = o.trust;
     setup.pin = o.pin;
+    setup.models = o.models;
     setup.retry = o.retry;
     setup.supervisorHash = o.supervisorHash;
     setup.audit = &audit;

@@ -2,6 +2,7 @@
 
 #include "line/line_hook.h"
 #include "station/recipe.h"
+#include "station/refusal_words.h"
 
 #include <QCoreApplication>
 
@@ -48,7 +49,8 @@ OperatorWords Operator_Words(const JobResult &r, const FailureScene &scene) {
     // The line's hook before the board said no: its words, not the board's fault.
     const QString lineRefusal = QLatin1String(LineHook::RefusalPrefix);
     if (r.failure->kind == FailureKind::Refused && r.reason().startsWith(lineRefusal))
-        return {Words::tr("refused by the line: %1").arg(r.reason().mid(lineRefusal.size())),
+        return {Words::tr("refused by the line: %1")
+                    .arg(Station_RefusalWords(r.reason().mid(lineRefusal.size()))),
                 Words::tr("set the board aside and ask the line lead")};
     // A check that ran and disagreed is the board's contents, not its seating.
     if (isCheck(scene.lastPhase) &&
@@ -69,12 +71,12 @@ OperatorWords Operator_Words(const JobResult &r, const FailureScene &scene) {
     case FailureKind::InputUnusable:
         if (!r.chip) return {Words::tr("the port did not open"), reseat};
         if (!r.chip->known()) return {Words::tr("no known chip answered"), reseat};
-        return {r.reason(), engineer};
+        return {Station_RefusalWords(r.reason()), engineer};
     case FailureKind::ImageUnusable:
     case FailureKind::SystemError:
         break;
     }
-    return {r.reason(), engineer};
+    return {Station_RefusalWords(r.reason()), engineer};
 }
 
 QString Phase_Words(ProgressPhase phase) {

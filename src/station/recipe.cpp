@@ -5,6 +5,7 @@
 #include "flash/flash_ini.h"
 #include "flash/flash_ini_search.h"
 #include "protocol/chip_table.h"
+#include "station/refusal_words.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -21,8 +22,9 @@ struct Words {
 // A refused image stops the recipe with the reason its reading gave.
 std::optional<Failure> refusal(const ImageSnapshot &image) {
     if (!image || image->usable()) return std::nullopt;
-    return Fail(image->refusal->failure.kind,
-                Words::tr("%1: %2").arg(image->path, image->refusal->message));
+    return Fail(
+        image->refusal->failure.kind,
+        Words::tr("%1: %2").arg(image->path, Station_RefusalWords(image->refusal->message)));
 }
 
 QString imageLine(const QString &label, const ImageSnapshot &image) {
@@ -41,8 +43,9 @@ std::optional<Failure> takeBundle(Recipe &recipe, const StationOptions &o, Stati
     if (refusal.isEmpty()) refusal = Bundle_JobRefusal(check.bundle, o.job, ledger != nullptr);
     if (refusal.isEmpty()) refusal = Release_PinRefusal(check.bundle.manifest, o.pin);
     if (!refusal.isEmpty())
-        return Fail(FailureKind::ImageUnusable,
-                    Words::tr("bundle %1 refused: %2").arg(o.bundlePath, refusal));
+        return Fail(
+            FailureKind::ImageUnusable,
+            Words::tr("bundle %1 refused: %2").arg(o.bundlePath, Station_RefusalWords(refusal)));
     Bundle_IntoJob(recipe.request, check.bundle);
     if (ledger && !ledger->giveTo(recipe.request, check.bundle.manifest.unitData, refusal))
         return Fail(FailureKind::InputUnusable, refusal);
@@ -67,7 +70,8 @@ std::optional<Failure> flashIniProblem(const StationOptions &o) {
                           .arg(Flash_IniCandidates(places).join(QStringLiteral(", "))));
     QFile file(path);
     QString reason;
-    if (!FlashIni_Open(file, reason)) return refuse(FlashIni_Unreadable(path, reason));
+    if (!FlashIni_Open(file, reason))
+        return refuse(Station_RefusalWords(FlashIni_Unreadable(path, reason)));
     QTextStream in(&file);
     if (Largest_FlashCapacity(in) == 0)
         return refuse(Words::tr("Flash.ini %1 lists no flash part").arg(path));
@@ -95,12 +99,18 @@ Result<Recipe> Load_Recipe(const StationOptions &o, StationLedger *ledger) {
     if (const std::optional<Failure> why = flashIniProblem(o)) return *why;
     if (!o.bundlePath.isEmpty()) {
         if (const std::optional<Failure> why = takeBundle(recipe, o, ledger)) return *why;
+        // --model narrows the bundle's models, as tessara-cli takes it from the same station.conf.
+        if (const std::optional<QString> model = Model_OutsideBundle(*recipe.bundle, o.models))
+            return Fail(FailureKind::InputUnusable,
+                        Words::tr("--model %1: bundle %2 is for %3")
+                            .arg(*model, o.bundlePath, recipe.models.join(QStringLiteral(", "))));
+        if (!o.models.isEmpty()) Limit_RecipeModels(recipe, o.models);
         return recipe;
     }
     // Nor product nor version: a station pinned to a release writes bundles only.
     if (const QString why = Release_PinRefusesImages(o.pin);
         Job_Traits(o.job).writes && !why.isEmpty())
-        return Fail(FailureKind::InputUnusable, why);
+        return Fail(FailureKind::InputUnusable, Station_RefusalWords(why));
     // Raw images name no model: the operator names them, or any chip would take them.
     if (o.models.isEmpty())
         return Fail(FailureKind::InputUnusable,
@@ -164,9 +174,10 @@ QStringList Recipe_Lines(const Recipe &recipe) {
     }
     lines.append(
         Words::tr("Bundle SHA-256: %1").arg(QString::fromLatin1(b->fileSha256.toHex().left(16))));
-    lines.append(Words::tr("Signature: %1").arg(Signature_Text(b->signature)));
+    lines.append(
+        Words::tr("Signature: %1").arg(Station_RefusalWords(Signature_Text(b->signature))));
     if (!recipe.bundleWarning.isEmpty())
-        lines.append(Words::tr("Warning: %1").arg(recipe.bundleWarning));
+        lines.append(Words::tr("Warning: %1").arg(Station_RefusalWords(recipe.bundleWarning)));
     return lines;
 }
 

@@ -17,7 +17,7 @@ ScanBar::ScanBar(QWidget *parent) : QWidget(parent) {
     field->setMaxLength(4 * MaxScannedLength);
     target->setBuddy(field);
     outcome = new QLabel(this);
-    outcome->setAccessibleName(QStringLiteral("scan outcome"));
+    outcome->setAccessibleName(tr("scan outcome"));
     outcome->setWordWrap(true);
     outcome->setTextFormat(Qt::PlainText); // a scanned line is shown, never interpreted
     for (QWidget *w : std::initializer_list<QWidget *>{target, field, outcome}) {

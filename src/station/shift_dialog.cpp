@@ -30,7 +30,7 @@ ShiftDialog::ShiftDialog(const Shift &given, QWidget *parent) : QDialog(parent) 
     form->addRow(tr("&Operator's ID:"), operatorField);
     form->addRow(tr("&Work order / lot:"), lotField);
     problem = new QLabel(this);
-    problem->setAccessibleName(QStringLiteral("problem"));
+    problem->setAccessibleName(tr("problem"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok = buttons->button(QDialogButtonBox::Ok);
     auto *layout = new QVBoxLayout(this);

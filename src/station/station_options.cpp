@@ -2,6 +2,7 @@
 
 #include "line/line_options.h"
 #include "line/station_config.h"
+#include "station/refusal_words.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -76,7 +77,8 @@ QString Station_Usage() {
                "  --mcu FILE           the MCU image of the recipe\n"
                "  --flash FILE         the flash image of the recipe\n"
                "  --model NAME         the model the images are for (repeatable; needed\n"
-               "                       with --mcu and --flash)\n"
+               "                       with --mcu and --flash); with a bundle, one of its\n"
+               "                       models: only boards of it are taken\n"
                "  --product NAME       take only bundles of product NAME\n"
                "  --min-version V      take only bundles of version V or later (dotted\n"
                "                       numbers: 2.10 is later than 2.9)\n"
@@ -132,7 +134,10 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
     QStringList origins;
     const QStringList arguments =
         Expand_StationConfig(QStringList{QString()} + given, parsed.error, &origins).mid(1);
-    if (!parsed.error.isEmpty()) return parsed;
+    if (!parsed.error.isEmpty()) {
+        parsed.error = Station_RefusalWords(parsed.error);
+        return parsed;
+    }
     origins.removeFirst();
     // The reason names the file and line of a word that came from a configuration file.
     const auto located = [&](int i) {
@@ -184,7 +189,11 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
             if (!value(o.ledger)) return located(i);
         } else if (Is_LineOption(a)) {
             QString text;
-            if (!value(text) || !Take_LineOption(a, text, o.line, parsed.error)) return located(i);
+            if (!value(text)) return located(i);
+            if (!Take_LineOption(a, text, o.line, parsed.error)) {
+                parsed.error = Station_RefusalWords(parsed.error);
+                return located(i);
+            }
         } else if (const QString why = Not_ForTheWindow(a); !why.isEmpty()) {
             parsed.error = Words::tr("%1 is not for the window: %2").arg(a, why);
             return located(i);
@@ -234,7 +243,10 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
         } else if (a == QLatin1String("--min-version")) {
             QString text;
             if (!value(text)) return located(i);
-            if (!Read_MinVersion(text, o.pin, parsed.error)) return located(i);
+            if (!Read_MinVersion(text, o.pin, parsed.error)) {
+                parsed.error = Station_RefusalWords(parsed.error);
+                return located(i);
+            }
         } else if (a == QLatin1String("--only-changed")) {
             o.onlyChanged = true;
         } else if (a == QLatin1String("--manual")) {
@@ -307,10 +319,6 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
         parsed.error = Words::tr("a bundle or --mcu and --flash, not both");
         return parsed;
     }
-    if (!o.bundlePath.isEmpty() && !o.models.isEmpty()) {
-        parsed.error = Words::tr("--model applies to raw images: a bundle names its models");
-        return parsed;
-    }
     if (o.bundlePath.isEmpty() && !o.trust.isEmpty()) {
         parsed.error = Words::tr("--trust applies to a bundle");
         return parsed;
@@ -330,7 +338,10 @@ ParsedStationOptions Parse_StationOptions(const QStringList &given) {
             Words::tr("%1 does not apply to %2").arg(QStringLiteral("--only-changed"), o.operation);
         return parsed;
     }
-    if (!Check_LineOptions(o.line, parsed.error)) return parsed;
+    if (!Check_LineOptions(o.line, parsed.error)) {
+        parsed.error = Station_RefusalWords(parsed.error);
+        return parsed;
+    }
     o.station = o.line.station;
     if (o.reportPath.isEmpty()) o.reportPath = Default_ReportPath();
     parsed.options = o;

@@ -21,8 +21,10 @@ struct StationOptions {
     QString mcuPath, flashPath;                       // the recipe's images
     QString bundlePath;                               // or the recipe's release bundle (.kqb)
     QStringList trust;                                // the bundle's trusted keys (--trust)
-    ReleasePin pin;     // --product, --min-version: the only product, the lowest release
-    QStringList models; // the models raw images are for (--model); a bundle names its own
+    ReleasePin pin; // --product, --min-version: the only product, the lowest release
+    // The models raw images are for (--model); with a bundle, those of its models the station
+    // takes (none: all of them).
+    QStringList models;
     QString flashIniPath;
     // Where a bundle's per-board values come from (--ledger); empty: the default ledger.
     QString ledger;

@@ -75,7 +75,7 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
     layout->setSpacing(4);
 
     recipeLabel = new QLabel(central);
-    recipeLabel->setAccessibleName(QStringLiteral("recipe"));
+    recipeLabel->setAccessibleName(tr("recipe"));
     recipeLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     recipeLabel->setStyleSheet(QStringLiteral("QLabel{background:#f4f1e0;padding:6px;}"));
     // Read from a metre away, in a few lines that leave the tiles their room.
@@ -101,10 +101,10 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
         bar->addWidget(b);
     }
     shiftLabel = new QLabel(central);
-    shiftLabel->setAccessibleName(QStringLiteral("shift"));
+    shiftLabel->setAccessibleName(tr("shift"));
     shiftLabel->setTextFormat(Qt::PlainText);
     countersLabel = new QLabel(central);
-    countersLabel->setAccessibleName(QStringLiteral("counters"));
+    countersLabel->setAccessibleName(tr("counters"));
     // On one line beside the buttons they would hold the window wider than a 1280 px screen.
     countersLabel->setWordWrap(true);
     QFont big = countersLabel->font();
@@ -203,8 +203,8 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
         passedSerials = history.passedSerials;
         showCounters();
     }
-    audit(QStringLiteral("start"), operatorName(),
-          {{QStringLiteral("recipe"), Recipe_Summary(setup.recipe)}});
+    bool audited = audit(QStringLiteral("start"), operatorName(),
+                         {{QStringLiteral("recipe"), Recipe_Summary(setup.recipe)}});
     // The line lead's page shows the station's own counters: boards, not runs.
     lineStation.countWith([this] {
         const BoardCounts c = counters.all();
@@ -216,7 +216,8 @@ StationWindow::StationWindow(Setup s, QWidget *parent)
                                                  {"first_pass_ok", c.firstPass}},
                                      counters.start()};
     });
-    if (setup.shift.complete()) startShift(setup.shift);
+    if (setup.shift.complete()) audited = startShift(setup.shift) && audited;
+    checkRecords(audited);
     if (!order.isEmpty()) select(order.first());
     watch.start();
     // After the watch's first look (queued before this): boards seated later are new.
@@ -440,8 +441,8 @@ void StationWindow::valuesRanOut(const Slot &slot, const JobResult &r) {
         audit(QStringLiteral("pool empty"), operatorName(),
               {{QStringLiteral("slot"), slot.id.name}, {QStringLiteral("reason"), r.reason()}});
     valuesOut = true;
-    // The report's trouble is said first: it matters more.
-    if (!reportLost) {
+    // The records' trouble is said first: it matters more.
+    if (!recordsLost()) {
         problemLabel->setText(tr("pool empty: %1 (slot %2). No new board is started until a "
                                  "supervisor has added values to the ledger and pressed Start, "
                                  "or changed the recipe.")
@@ -509,6 +510,22 @@ void StationWindow::reportFailed() {
     for (auto &[key, slot] : places)
         if (slot.state == SlotState::Waiting) showSlot(slot);
     updateButtons();
+}
+
+void StationWindow::checkRecords(bool audited) {
+    if (!audited && setup.audit && !auditLost) {
+        auditLost = true;
+        watch.startNoMore();
+        problemLabel->setText(tr("The audit log %1 cannot be written: %2. No new board is started. "
+                                 "Stop and call the engineer.")
+                                  .arg(setup.audit->path(), setup.audit->errorString()));
+        problemLabel->show();
+        for (auto &[key, slot] : places)
+            if (slot.state == SlotState::Waiting) showSlot(slot);
+        updateButtons();
+    }
+    // A full disk is found here, not by the first board's record after the board was written.
+    if (setup.report && !reportLost && !setup.report->tryAppend()) reportFailed();
 }
 
 void StationWindow::gone(const QString &port) {
@@ -639,11 +656,12 @@ bool StationWindow::supervisorAllows(const QString &what) {
     return false;
 }
 
-void StationWindow::audit(const QString &event, const QString &who, const QJsonObject &details) {
-    if (!setup.audit || setup.audit->record(event, who, details)) return;
+bool StationWindow::audit(const QString &event, const QString &who, const QJsonObject &details) {
+    if (!setup.audit || setup.audit->record(event, who, details)) return true;
     problemLabel->setText(tr("The audit log %1 cannot be written: %2. Stop and call the engineer.")
                               .arg(setup.audit->path(), setup.audit->errorString()));
     problemLabel->show();
+    return false;
 }
 
 void StationWindow::acknowledgeAll() {
@@ -695,6 +713,8 @@ void StationWindow::showSlot(Slot &slot) {
                      : tr("board back: Enter, then seat the next board");
     if (slot.state == SlotState::Waiting && reportLost && !slot.port.isEmpty())
         v.reason = tr("not started: the report cannot be written");
+    else if (slot.state == SlotState::Waiting && auditLost && !slot.port.isEmpty())
+        v.reason = tr("not started: the audit log cannot be written");
     else if (slot.state == SlotState::Waiting && valuesOut && !slot.port.isEmpty())
         v.reason = tr("not started: pool empty");
     else if (slot.state == SlotState::Waiting && slot.onSerial != Slot::OnSerial::Nothing)
@@ -747,7 +767,7 @@ void StationWindow::showLog(Slot &slot) {
 }
 
 void StationWindow::startWaiting() {
-    if (closing || reportLost) return;
+    if (closing || recordsLost()) return;
     if (valuesOut) {
         // Only once more values were imported would the next board get any.
         if (!supervisorAllows(tr("starting boards again after the pool ran empty"))) return;
@@ -784,7 +804,7 @@ bool StationWindow::setRecipe(const Recipe &recipe) {
     if (watch.running() > 0) return false;
     setup.recipe = recipe;
     watch.setRequest(lineStation.gated(recipe.request)); // the line approves after the recipe
-    if (valuesOut && !reportLost) problemLabel->hide();
+    if (valuesOut && !recordsLost()) problemLabel->hide();
     valuesOut = false; // the new recipe's values are its own
     // "Already passed" is of this recipe.
     passedSerials = setup.report ? readHistory().passedSerials : QSet<QString>();
@@ -814,8 +834,9 @@ void StationWindow::takeRecipe(const StationOptions &o) {
                              tr("Boards are running. Change the recipe when they have ended."));
         return;
     }
-    audit(QStringLiteral("recipe"), QStringLiteral("supervisor"),
-          {{QStringLiteral("old"), before}, {QStringLiteral("new"), Recipe_Summary(setup.recipe)}});
+    checkRecords(audit(
+        QStringLiteral("recipe"), QStringLiteral("supervisor"),
+        {{QStringLiteral("old"), before}, {QStringLiteral("new"), Recipe_Summary(setup.recipe)}}));
 }
 
 // The options of the recipe now, without its images.
@@ -839,6 +860,7 @@ QString StationWindow::chooseFile(const QString &title, const QString &filter) {
 void StationWindow::openRecipe() {
     if (!mayChangeRecipe()) return;
     StationOptions o = recipeOptions();
+    o.models = setup.models; // not the last bundle's own
     o.bundlePath = chooseFile(tr("Release bundle"), tr("Release bundles (*.kqb)"));
     if (!o.bundlePath.isEmpty()) takeRecipe(o);
 }
@@ -858,7 +880,7 @@ void StationWindow::changeRecipe() {
 }
 
 void StationWindow::updateButtons() {
-    startButton->setEnabled(held && !closing && !reportLost);
+    startButton->setEnabled(held && !closing && !recordsLost());
     stopButton->setEnabled(!runningBoards.empty() || !held);
 }
 

@@ -47,6 +47,9 @@ class StationWindow : public QMainWindow {
         BoardReport *report = nullptr;
         QStringList trust; // the keys a bundle opened in the window may be signed with
         ReleasePin pin;    // the product and lowest release a recipe may be
+        // The models the station takes (--model); a bundle opened in the window is limited to
+        // them too. None: a bundle's own.
+        QStringList models;
         // The ports to watch as they are now; default: every chip port of the serial-port map.
         std::function<QStringList()> ports;
         RetryPolicy retry = RetryPolicy::Ask;
@@ -161,12 +164,16 @@ class StationWindow : public QMainWindow {
     void showLog(Slot &slot);
     bool mayChangeRecipe();
     bool supervisorAllows(const QString &what);
-    void audit(const QString &event, const QString &who, const QJsonObject &details = {});
+    // false when the audit log did not take the line (the banner says so).
+    bool audit(const QString &event, const QString &who, const QJsonObject &details = {});
     StationOptions recipeOptions() const;
     // What each record of the board in `slot` adds to the run's own; `passed`: how its run ended.
     QList<ReportField> recordFields(const Slot &slot, bool passed) const;
     BoardIdentity identityOf(const Slot &slot, const QString &port) const;
     void reportFailed();
+    // Before the first board, and whenever the recipe or the shift changes: no board starts
+    // while its record could not be kept. `audited`: the audit log took the line of the moment.
+    void checkRecords(bool audited);
     // A board was refused because a counter or pool has no value left: no board starts until
     // the recipe changes or the supervisor lets them (once more values are imported).
     void valuesRanOut(const Slot &slot, const JobResult &result);
@@ -181,7 +188,8 @@ class StationWindow : public QMainWindow {
     QList<ReportField> boardFields(const Slot &slot) const;
     // The operator's ID in the audit log ("operator" when none was given).
     QString operatorName() const;
-    void startShift(const Shift &shift);
+    // false when the audit log did not take the shift's start.
+    bool startShift(const Shift &shift);
     StationHistory readHistory() const;
     // --scan required and no serial yet: keeps the board from running until one is scanned,
     // then does `then`; false when it may run now.
@@ -224,6 +232,8 @@ class StationWindow : public QMainWindow {
     bool closing = false; // the window closes once the boards have stopped
     // A record could not be written: no board starts again in this run of the station.
     bool reportLost = false;
+    bool auditLost = false; // so for the audit log, found when the station or a shift started
+    bool recordsLost() const { return reportLost || auditLost; }
     // A counter or pool of the recipe ran out: no board starts until it is dealt with.
     bool valuesOut = false;
 };

@@ -43,16 +43,17 @@ void StationWindow::newShift() {
         QMessageBox::warning(this, tr("New shift"), why);
         return;
     }
-    startShift(*next);
+    checkRecords(startShift(*next));
 }
 
-void StationWindow::startShift(const Shift &shift) {
+bool StationWindow::startShift(const Shift &shift) {
     const bool newLot = shift.lot != setup.shift.lot;
     setup.shift = shift;
     shiftLabel->setText(tr("Operator %1 · Lot %2").arg(shift.operatorId, shift.lot));
     shiftLabel->setAccessibleDescription(shiftLabel->text());
-    audit(QStringLiteral("shift start"), shift.operatorId,
-          {{QStringLiteral("operator"), shift.operatorId}, {QStringLiteral("lot"), shift.lot}});
+    const bool audited =
+        audit(QStringLiteral("shift start"), shift.operatorId,
+              {{QStringLiteral("operator"), shift.operatorId}, {QStringLiteral("lot"), shift.lot}});
     // The counters are the lot's: those of its records in the report.
     if (newLot) {
         counters = YieldCounters();
@@ -66,6 +67,7 @@ void StationWindow::startShift(const Shift &shift) {
         }
     }
     showCounters();
+    return audited;
 }
 
 bool StationWindow::heldForSerial(Slot &slot, Slot::OnSerial then) {

@@ -1,0 +1,180 @@
+#include "station/refusal_words.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <vector>
+
+namespace {
+
+// A refusal as the layer below words it, its values %1, %2, ...; `nested`: the value that is a
+// refusal itself (0: none).
+struct Wording {
+    const char *words;
+    int nested = 0;
+};
+
+// Of two that both match, the longer goes first.
+const Wording Wordings[] = {
+    // The line's options.
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 takes a whole number from %2 to %3, not \"%4\"")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 applies to --mqtt")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "--station \"%1\": a station's name cannot hold /, +, # or "
+                                       "control characters, nor be empty")},
+    // The broker.
+    {QT_TRANSLATE_NOOP("RefusalWords",
+                       "--mqtt takes mqtt://HOST[:PORT][/PREFIX] or mqtts://..., not \"%1\"")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "--mqtt \"%1\": a user name or password goes in the "
+                                       "--mqtt-auth file; a query or fragment means nothing here")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "--mqtt \"%1\": the topic prefix cannot hold + or #")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "--mqtt \"%1\": the topic prefix cannot start with $ (the "
+                                       "broker's own topics)")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "cannot set up the MQTT client: %1")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "cannot read the MQTT password file \"%1\": %2"), 2},
+    {QT_TRANSLATE_NOOP("RefusalWords", "its first line is not USER:PASSWORD")},
+    // The hooks.
+    {QT_TRANSLATE_NOOP("RefusalWords", "--before-board \"%1\": %2"), 2},
+    {QT_TRANSLATE_NOOP("RefusalWords", "--after-board \"%1\": %2"), 2},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 exited with status %2: %3")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 exited with status %2")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 crashed (signal %2): %3")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 crashed (signal %2)")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 crashed: %2")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 crashed")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 gave no answer within %2: %3")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 gave no answer within %2")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 was ended by the stop")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "cannot run %1: %2"), 2},
+    {QT_TRANSLATE_NOOP("RefusalWords", "no such program")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "the command names no program")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "no program \"%1\" in PATH")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "\"%1\" is not an executable file")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "\"%1\" is not there")},
+    // station.conf and the words of a command.
+    {QT_TRANSLATE_NOOP("RefusalWords", "a backslash ends the line")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "a ' quote is not closed")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "a \" quote is not closed")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "--config needs a file name")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "cannot read the configuration file \"%1\": %2"), 2},
+    {QT_TRANSLATE_NOOP("RefusalWords", "no such file")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "not a file")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "larger than %1 KiB")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1: a configuration file cannot name another one")},
+    // A bundle's check of the chip.
+    {QT_TRANSLATE_NOOP("RefusalWords", "bundle for boot version %1 or later; this chip's is %2")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "bundle for flash IDs %1; this chip's flash ID is %2")},
+    // A bundle: its signature, its images, its archive.
+    {QT_TRANSLATE_NOOP("RefusalWords", "its signature is bad: %1")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "it is signed by key ID %1, which is not a trusted key")},
+    {QT_TRANSLATE_NOOP("RefusalWords",
+                       "it is signed by key ID %1, and no key is trusted here to check the "
+                       "signature: trust its public key (--trust FILE, or a file in %2)")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "it is not signed, and only bundles signed by a trusted "
+                                       "key are accepted here")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "the bundle is not signed and no key is trusted here: "
+                                       "its origin is not checked")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "not signed")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "signed by key ID %1, trusted (%2)")},
+    {QT_TRANSLATE_NOOP("RefusalWords",
+                       "signed by key ID %1, not trusted: no trusted key has that ID")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "bad (key ID %1): %2")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "bad: %1")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 holds no MCU image")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1 holds no flash image")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "the archive holds no %1")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "it is product %1, and its signer, key ID %2 (%3), is "
+                                       "trusted only for product %4")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "the MCU image \"%1\" is %2 bytes; the manifest says %3")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "the MCU image \"%1\" has CRC-32 %2; the manifest says %3")},
+    {QT_TRANSLATE_NOOP("RefusalWords",
+                       "the MCU image \"%1\" has SHA-256 %2; the manifest says %3")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "the flash image \"%1\" is %2 bytes; the manifest says %3")},
+    {QT_TRANSLATE_NOOP("RefusalWords",
+                       "the flash image \"%1\" has CRC-32 %2; the manifest says %3")},
+    {QT_TRANSLATE_NOOP("RefusalWords",
+                       "the flash image \"%1\" has SHA-256 %2; the manifest says %3")},
+    {QT_TRANSLATE_NOOP("RefusalWords",
+                       "the archive holds \"%1\", which the manifest does not name")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "the manifest names \"%1\", which is not in the archive")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "the bundle is %1 bytes, more than any bundle can be (%2)")},
+    // The keys a bundle is checked with, and the files read whole.
+    {QT_TRANSLATE_NOOP("RefusalWords", "trusted key \"%1\": %2"), 2},
+    {QT_TRANSLATE_NOOP("RefusalWords", "trusted key: %1"), 1},
+    {QT_TRANSLATE_NOOP("RefusalWords", "cannot read the trusted keys folder \"%1\"")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "\"%1\" does not exist")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "\"%1\" is not a file")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "cannot read \"%1\": %2")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "\"%1\" is %2 bytes, more than the %3 it may be")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "not enough memory to read \"%1\"")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "\"%1\" could not be read whole")},
+    // An image file, in the words the operator knows from the desktop tool.
+    {QT_TRANSLATE_NOOP("RefusalWords", "Read fail,please check the path!")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "This isn't a KQ31A/B's file")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "Over Mcu flash size:%1")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "There aren't any datas to update!")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "The file is over than the flash ic's size")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "Not enough memory for the flash code file")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "The flash code file is 2 GB or larger and cannot be used")},
+    {QT_TRANSLATE_NOOP("RefusalWords",
+                       "The flash code file could not be read whole, please check the path!")},
+    // Flash.ini.
+    {QT_TRANSLATE_NOOP("RefusalWords", "Cannot read Flash.ini \"%1\": %2"), 2},
+    {QT_TRANSLATE_NOOP("RefusalWords", "it is a directory")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "it is not a regular file")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "it is larger than %1 bytes")},
+    // A release pin.
+    {QT_TRANSLATE_NOOP("RefusalWords",
+                       "\"%1\" is not a version of dotted numbers such as 2.4 or 2.10.1")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "bundle is product %1 version %2; this station takes %3"),
+     3},
+    {QT_TRANSLATE_NOOP("RefusalWords", "this station takes %1: only a bundle says its product "
+                                       "and version, image files say neither"),
+     1},
+    {QT_TRANSLATE_NOOP("RefusalWords", "product %1 from version %2")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "product %1")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "from version %1")},
+};
+
+// How `words` reads with any values: each %N a value, the last one the rest of the line.
+QRegularExpression englishOf(const char *words) {
+    QString pattern = QRegularExpression::escape(QString::fromUtf8(words));
+    pattern.replace(QRegularExpression(QStringLiteral(R"(\\%\d)")), QStringLiteral("(.*?)"));
+    return QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$'));
+}
+
+// `words` with `values` in one pass, so that a value that holds "%2" stays as it is.
+QString filled(const QString &words, const QStringList &values) {
+    switch (values.size()) {
+    case 1:
+        return words.arg(values[0]);
+    case 2:
+        return words.arg(values[0], values[1]);
+    case 3:
+        return words.arg(values[0], values[1], values[2]);
+    case 4:
+        return words.arg(values[0], values[1], values[2], values[3]);
+    }
+    return words;
+}
+
+} // namespace
+
+QString Station_RefusalWords(const QString &refusal) {
+    static const std::vector<QRegularExpression> english = [] {
+        std::vector<QRegularExpression> all;
+        for (const Wording &w : Wordings)
+            all.push_back(englishOf(w.words));
+        return all;
+    }();
+    for (size_t i = 0; i < english.size(); ++i) {
+        const QRegularExpressionMatch match = english[i].match(refusal);
+        if (!match.hasMatch()) continue;
+        const Wording &w = Wordings[i];
+        QStringList values = match.capturedTexts().mid(1);
+        if (w.nested > 0) values[w.nested - 1] = Station_RefusalWords(values[w.nested - 1]);
+        return filled(QCoreApplication::translate("RefusalWords", w.words), values);
+    }
+    // Of an option or of a file's line ("--mqtt: ...", "station.conf:6: ..."): the rest said.
+    const int colon = refusal.indexOf(QLatin1String(": "));
+    if (colon > 0) return refusal.left(colon + 2) + Station_RefusalWords(refusal.mid(colon + 2));
+    return refusal;
+}
