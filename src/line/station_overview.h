@@ -79,4 +79,3 @@ class StationOverview {
     QSet<QString> seenSerials;    // boards run before: their runs are no first pass
     std::deque<QString> serialOrder;
 };
-
