@@ -217,15 +217,11 @@ int gangTable(QTextStream &out, const QString &dir) {
     double single = 0;
     for (const int boards : {1, 2, 4, 8}) {
         GangCost median;
-        const QString error = Median_Run<GangCost>(
-            3, [&](int, GangCost *run) { return Run_GangBench(boards, dir, mcu, flash, run); },
-            &median);
-        if (!error.isEmpty()) {
-            ++failures;
-            out << boards << " boards: FAILED: " << error << "\n";
-            out.flush();
+        if (!Median_Row<GangCost>(
+                out, boards, 3,
+                [&](int, GangCost *run) { return Run_GangBench(boards, dir, mcu, flash, run); },
+                &median, failures))
             continue;
-        }
         if (boards == 1) single = median.seconds;
         out << tableLine(
             columns, {QString::number(boards), fixed(median.seconds, 3),

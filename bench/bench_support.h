@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QString>
+#include <QTextStream>
 #include <algorithm>
 #include <functional>
 #include <vector>
@@ -51,6 +52,19 @@ QString Median_Run(int runs, const std::function<QString(int, Cost *)> &run, Cos
               [](const Cost &a, const Cost &b) { return a.seconds < b.seconds; });
     *median = costs[size_t(runs / 2)];
     return {};
+}
+
+// One row of a table by board count: the median of `runs` runs, or the row's failure said on
+// `out` and counted in `failures`. Whether a median came.
+template <class Cost>
+bool Median_Row(QTextStream &out, int boards, int runs,
+                const std::function<QString(int, Cost *)> &run, Cost *median, int &failures) {
+    const QString error = Median_Run<Cost>(runs, run, median);
+    if (error.isEmpty()) return true;
+    ++failures;
+    out << boards << " boards: FAILED: " << error << "\n";
+    out.flush();
+    return false;
 }
 
 // A simulated chip on its pseudo-terminal, the host's port open on it and the chip identified

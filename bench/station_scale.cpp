@@ -164,15 +164,11 @@ int Run_StationScale(const QString &dir, QTextStream &out) {
     double single = 0;
     for (const int boards : {1, 8, 24}) {
         StationCost median;
-        const QString error = Median_Run<StationCost>(
-            RunsPerRow, [&](int r, StationCost *run) { return runStation(boards, r, dir, run); },
-            &median);
-        if (!error.isEmpty()) {
-            ++failures;
-            out << boards << " boards: FAILED: " << error << "\n";
-            out.flush();
+        if (!Median_Row<StationCost>(
+                out, boards, RunsPerRow,
+                [&](int r, StationCost *run) { return runStation(boards, r, dir, run); }, &median,
+                failures))
             continue;
-        }
         if (boards == 1) single = median.seconds;
         out << QStringLiteral("%1 %2 %3 %4 %5 %6\n")
                    .arg(boards, -7)
