@@ -241,13 +241,14 @@ void delay() {
                   " ticks at " + std::to_string(f) + " Hz");
     }
 
-    // A long wait sleeps: its thread spends a small part of the wait on the CPU (the counts come
-    // in steps of 10 ms or so; a spin would take most of the 500 ms even on a busy machine).
+    // A long wait sleeps: its thread spends less than half of the wait on the CPU. A spin takes
+    // most of the 500 ms even on a busy machine; a sleep's count comes in steps of 10 ms or so,
+    // and under wine on a loaded machine a few of them (50 ms was seen).
     const double cpuBefore = threadCpuMs();
     win32::Delay_us(500000);
     const double cpu = threadCpuMs() - cpuBefore;
     std::printf("Delay_us(500000): %.1f ms of CPU\n", cpu);
-    check(cpu < 50, "a 500 ms wait used " + std::to_string(cpu) + " ms of CPU");
+    check(cpu < 250, "a 500 ms wait used " + std::to_string(cpu) + " ms of CPU");
 }
 
 } // namespace
