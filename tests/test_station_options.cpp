@@ -292,6 +292,28 @@ class StationOptionsTest : public QObject {
             << "受信任密钥：“/etc/k.pub”不存在";
         QTest::newRow("an image's words from the desktop tool") << "This isn't a KQ31A/B's file"
                                                                 << "这不是 KQ31A/B 的文件";
+        // A bundle refused as it is opened: its archive, its manifest, its signature.
+        QTest::newRow("an archive with data after its end")
+            << "not a whole zip archive: 12 bytes follow its end"
+            << "不是完整的 zip 归档：结尾之后还有 12 字节";
+        QTest::newRow("an archive entry with an unsafe name")
+            << "entry \"../x\" has an unsafe name (absolute, \"..\", or not plain ASCII)"
+            << "条目 \"../x\" 的名称不安全（绝对路径、“..”或不是纯 ASCII）";
+        QTest::newRow("a manifest field, said after its file's name")
+            << "manifest.json: the manifest has an unknown field \"model\""
+            << "manifest.json: 清单有未知字段“model”";
+        QTest::newRow("a manifest image's field")
+            << "manifest.json: \"mcu\" needs a \"length\" from 1 to 65536 bytes"
+            << "manifest.json: “mcu”需要 1 到 65536 字节的“length”";
+        QTest::newRow("a signature that is bad, its reason said too")
+            << "its signature is bad: manifest.json.minisig: not a minisign signature file"
+            << "签名无效：manifest.json.minisig: 不是 minisign 签名文件";
+        QTest::newRow("the signature line of a bad signature")
+            << "bad (key ID 4F2A): the signature does not match the manifest"
+            << "无效（密钥 ID 4F2A）：签名与清单不符";
+        QTest::newRow("a value of markup and placeholders in a manifest's words")
+            << "manifest.json: unknown chip model \"<b>%1</b>\" (known: KQ31B, %2)"
+            << "manifest.json: 未知的芯片型号“<b>%1</b>”（已知：KQ31B, %2）";
         QTest::newRow("words it does not know") << "the flux capacitor: 88 mph"
                                                 << "the flux capacitor: 88 mph";
     }
