@@ -1,8 +1,10 @@
 // tessara-station's command line: the recipe's bundle given by position or by --bundle, the
 // shift and the scanning of board serials, and what is refused before any window or port.
+#include "bundle/bundle_reader.h"
 #include "cli/cli_options.h"
 #include "line/line_options.h"
 #include "station/refusal_words.h"
+#include "station/station_ledger.h"
 #include "station/station_options.h"
 
 #include <QTemporaryDir>
@@ -314,6 +316,27 @@ class StationOptionsTest : public QObject {
         QTest::newRow("a value of markup and placeholders in a manifest's words")
             << "manifest.json: unknown chip model \"<b>%1</b>\" (known: KQ31B, %2)"
             << "manifest.json: 未知的芯片型号“<b>%1</b>”（已知：KQ31B, %2）";
+        // The ledger: one that cannot be opened, a board it has no value for.
+        QTest::newRow("a pool with no value left")
+            << "board refused, nothing written: pool empty: keys"
+            << "拒绝该板，未写入任何内容：值池已空：keys";
+        QTest::newRow("a counter at its end")
+            << "board refused, nothing written: counter serial exhausted: it has no number left "
+               "above 4294967295"
+            << "拒绝该板，未写入任何内容：计数器 serial 已用尽：4294967295 之上已没有可用的号码";
+        QTest::newRow("a ledger that cannot be opened")
+            << "cannot open the ledger \"/srv/ledger.sqlite\": Permission denied"
+            << "无法打开台账“/srv/ledger.sqlite”：Permission denied";
+        QTest::newRow("a ledger's own error") << "ledger /srv/ledger.sqlite: database is locked"
+                                              << "台账 /srv/ledger.sqlite：database is locked";
+        QTest::newRow("a bundle of per-board values without a ledger")
+            << "/srv/panel.kqb gives each board values of its own (unit_data): write it with "
+               "tessara-cli, which takes them from a ledger"
+            << "/srv/panel.kqb 给每块电路板写入各自的值（unit_data）：请用 tessara-cli 烧录，它从"
+               "台账中取值";
+        QTest::newRow("a pool's name of markup and placeholders")
+            << "board refused, nothing written: pool empty: <i>%1</i>%"
+            << "拒绝该板，未写入任何内容：值池已空：<i>%1</i>%";
         QTest::newRow("words it does not know") << "the flux capacitor: 88 mph"
                                                 << "the flux capacitor: 88 mph";
     }
@@ -323,6 +346,23 @@ class StationOptionsTest : public QObject {
         QCOMPARE(Station_RefusalWords(english), english);
         const QString words = inChinese([&] { return Station_RefusalWords(english); });
         QCOMPARE(words, chinese);
+    }
+
+    // Refusals as the layers below really word them, not as a table row copied them.
+    void refusalsFromBelowAsTheyAreMade() {
+        const BundleCheck notZip = Check_Bundle(QByteArray("PK but not a zip"), {});
+        QCOMPARE(inChinese([&] { return Station_RefusalWords(notZip.refusal); }),
+                 QStringLiteral("不是 zip 归档（没有中央目录结束记录）"));
+        QTemporaryDir dir;
+        StationLedger ledger(dir.path(), QStringLiteral("bench 1"));
+        QString reason;
+        QVERIFY(!ledger.open(reason));
+        const QString words = inChinese([&] { return Station_RefusalWords(reason); });
+        // A folder is no ledger: the system's own words for why stay as they are.
+        const QString english = QStringLiteral("cannot open the ledger \"%1\": ").arg(dir.path());
+        QVERIFY2(reason.startsWith(english), qPrintable(reason));
+        const QString why = reason.mid(english.size());
+        QCOMPARE(words, QStringLiteral("无法打开台账“%1”：%2").arg(dir.path(), why));
     }
 
     // The broker's settings that only the start can check: the password file.

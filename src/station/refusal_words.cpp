@@ -80,6 +80,9 @@ const Wording Wordings[] = {
     {QT_TRANSLATE_NOOP("RefusalWords", "bad: %1"), 1},
     {QT_TRANSLATE_NOOP("RefusalWords", "%1 holds no MCU image")},
     {QT_TRANSLATE_NOOP("RefusalWords", "%1 holds no flash image")},
+    {QT_TRANSLATE_NOOP("RefusalWords",
+                       "%1 gives each board values of its own (unit_data): "
+                       "write it with tessara-cli, which takes them from a ledger")},
     {QT_TRANSLATE_NOOP("RefusalWords", "the archive holds no %1")},
     {QT_TRANSLATE_NOOP("RefusalWords", "it is product %1, and its signer, key ID %2 (%3), is "
                                        "trusted only for product %4")},
@@ -173,6 +176,25 @@ const Wording Wordings[] = {
     {QT_TRANSLATE_NOOP("RefusalWords", "\"%1\" is %2 bytes, more than the %3 it may be")},
     {QT_TRANSLATE_NOOP("RefusalWords", "not enough memory to read \"%1\"")},
     {QT_TRANSLATE_NOOP("RefusalWords", "\"%1\" could not be read whole")},
+    // The ledger of the boards' own values: its opening, and a board it has no value for.
+    {QT_TRANSLATE_NOOP("RefusalWords", "no ledger named")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "cannot open the ledger \"%1\": %2")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "the ledger \"%1\" is not a regular file")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "the ledger URL must be "
+                                       "postgresql://[USER@]HOST[:PORT]/DATABASE (a socket "
+                                       "folder as ?host=/PATH)")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "the ledger's unsettled leases: %1"), 1},
+    {QT_TRANSLATE_NOOP("RefusalWords", "%1: no %2 driver for Qt SQL")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "ledger %1: %2")},
+    {QT_TRANSLATE_NOOP("RefusalWords",
+                       "board refused, nothing written: its flash could not be compared with the "
+                       "values held for failed boards: %1")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "board refused, nothing written: %1"), 1},
+    {QT_TRANSLATE_NOOP("RefusalWords", "pool empty: %1")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "counter %1 exhausted: it has no number left above %2")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "the ledger could not record the board's values before "
+                                       "writing them, nothing written: %1")},
+    {QT_TRANSLATE_NOOP("RefusalWords", "no flash image to put the board's values into")},
     // An image file, in the words the operator knows from the desktop tool.
     {QT_TRANSLATE_NOOP("RefusalWords", "Read fail,please check the path!")},
     {QT_TRANSLATE_NOOP("RefusalWords", "This isn't a KQ31A/B's file")},
