@@ -3,6 +3,10 @@
 #include "bundle/bundle_reader.h"
 #include "cli/cli_options.h"
 #include "line/line_options.h"
+#include "mcu/mcu_image.h"
+#include "protocol/chip_table.h"
+#include "serial/port_open_failure.h"
+#include "station/operator_words.h"
 #include "station/refusal_words.h"
 #include "station/station_ledger.h"
 #include "station/station_options.h"
@@ -337,6 +341,25 @@ class StationOptionsTest : public QObject {
         QTest::newRow("a pool's name of markup and placeholders")
             << "board refused, nothing written: pool empty: <i>%1</i>%"
             << "拒绝该板，未写入任何内容：值池已空：<i>%1</i>%";
+        // A failed board's reason on its tile: its port, its image, the chip's flash part.
+        QTest::newRow("a port another program holds")
+            << "cannot open /dev/ttyACM3: busy (in use by another program)"
+            << "无法打开 /dev/ttyACM3：忙（正被其他程序使用）";
+        QTest::newRow("a port that cannot be opened, in the system's words")
+            << "cannot open COM7: The semaphore timeout period has expired."
+            << "无法打开 COM7：The semaphore timeout period has expired.";
+        QTest::newRow("an MCU image larger than the chip's update limit")
+            << "image of 70000 bytes exceeds the KQ31B's update limit of 65536 bytes"
+            << "映像为 70000 字节，超出了 KQ31B 的 65536 字节更新上限";
+        QTest::newRow("a flash image larger than the chip's part")
+            << "image of 9000000 bytes exceeds the flash part W25Q64 of 8388608 bytes"
+            << "映像为 9000000 字节，超出了 8388608 字节的闪存型号 W25Q64";
+        QTest::newRow("a flash part not in Flash.ini")
+            << "flash ID 0xc84017 is not in /etc/tessara/Flash.ini"
+            << "闪存 ID 0xc84017 不在 /etc/tessara/Flash.ini 中";
+        QTest::newRow("a packaged image whose name is markup")
+            << "\"<b>%1.img</b>\" is no packaged image: its CRC trailer does not match"
+            << "“<b>%1.img</b>”不是打包的映像：它末尾的 CRC 不符";
         QTest::newRow("words it does not know") << "the flux capacitor: 88 mph"
                                                 << "the flux capacitor: 88 mph";
     }
@@ -363,6 +386,25 @@ class StationOptionsTest : public QObject {
         QVERIFY2(reason.startsWith(english), qPrintable(reason));
         const QString why = reason.mid(english.size());
         QCOMPARE(words, QStringLiteral("无法打开台账“%1”：%2").arg(dir.path(), why));
+    }
+
+    // A failed board's tile says why in the operator's language, the engineer's hint beside it.
+    void failedBoardReasonsInChinese() {
+        const ChipModel *kq31b = Find_ChipModelByName("KQ31B");
+        QVERIFY(kq31b);
+        JobResult tooLarge;
+        tooLarge.failure = Fail(FailureKind::ImageUnusable, Mcu_TooLarge(70000, kq31b->code));
+        OperatorWords large;
+        inChinese([&] { return (large = Operator_Words(tooLarge, {})).reason; });
+        QCOMPARE(large.reason, QStringLiteral("映像为 70000 字节，超出了 KQ31B 的 %1 字节 MCU 闪存")
+                                   .arg(Get_McuFlashSize(kq31b->code)));
+        QCOMPARE(large.hint, QStringLiteral("把电路板放到一边，请工程师处理"));
+        JobResult gone;
+        gone.failure = Fail(FailureKind::SystemError,
+                            Port_OpenFailure("/dev/ttyACM7", QSerialPort::DeviceNotFoundError, {}));
+        QCOMPARE(inChinese([&] { return Operator_Words(gone, {}).reason; }),
+                 QStringLiteral("无法打开 /dev/ttyACM7：没有这个设备"));
+        QCOMPARE(Operator_Words(gone, {}).reason, gone.reason()); // English as the layer said it
     }
 
     // The broker's settings that only the start can check: the password file.

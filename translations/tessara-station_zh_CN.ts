@@ -966,91 +966,251 @@
     </message>
     <message>
         <location filename="../src/station/refusal_words.cpp" line="199"/>
+        <source>cannot open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="200"/>
+        <source>busy (in use by another program)</source>
+        <translation>忙（正被其他程序使用）</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="201"/>
+        <source>no such device</source>
+        <translation>没有这个设备</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="202"/>
+        <source>permission denied (join the %1 group)</source>
+        <translation>权限不足（请加入 %1 组）</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="203"/>
+        <source>permission denied</source>
+        <translation>权限不足</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="204"/>
+        <source>already open</source>
+        <translation>已经打开</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="205"/>
+        <source>unknown error</source>
+        <translation>未知错误</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="206"/>
+        <source>the port is not open</source>
+        <translation>端口没有打开</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="207"/>
+        <source>image of 0 bytes: nothing to write</source>
+        <translation>映像为 0 字节：没有可写入的内容</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="208"/>
+        <source>image of %1 bytes: too short, %2 bytes at least</source>
+        <translation>映像为 %1 字节：太短，至少需要 %2 字节</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="209"/>
+        <source>image of %1 bytes: no chip model identified, no MCU flash to hold it</source>
+        <translation>映像为 %1 字节：未识别出芯片型号，没有可容纳它的 MCU 闪存</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="211"/>
+        <source>image of %1 bytes from offset %2 overruns the %3&apos;s MCU flash of %4 bytes</source>
+        <translation>从偏移 %2 开始的 %1 字节映像超出了 %3 的 %4 字节 MCU 闪存</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="213"/>
+        <source>image of %1 bytes exceeds the %2&apos;s MCU flash of %3 bytes</source>
+        <translation>映像为 %1 字节，超出了 %2 的 %3 字节 MCU 闪存</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="214"/>
+        <source>image of %1 bytes exceeds the %2&apos;s update limit of %3 bytes</source>
+        <translation>映像为 %1 字节，超出了 %2 的 %3 字节更新上限</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="216"/>
+        <source>image of %1 bytes exceeds the flash part %2 of %3 bytes</source>
+        <translation>映像为 %1 字节，超出了 %3 字节的闪存型号 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="217"/>
+        <source>run address %1 is below %2</source>
+        <translation>运行地址 %1 低于 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="218"/>
+        <source>&quot;%1&quot; is no packaged image: its CRC trailer does not match</source>
+        <translation>“%1”不是打包的映像：它末尾的 CRC 不符</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="220"/>
+        <source>no MCU image to compare with</source>
+        <translation>没有可比较的 MCU 映像</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="221"/>
+        <source>no flash image to compare with</source>
+        <translation>没有可比较的闪存映像</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="222"/>
+        <source>no MCU block size</source>
+        <translation>没有 MCU 块大小</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="223"/>
+        <source>no range to compare</source>
+        <translation>没有可比较的范围</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="224"/>
+        <source>the flash image is not in memory</source>
+        <translation>闪存映像不在内存中</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="225"/>
+        <source>the chip takes no flash-mode loader</source>
+        <translation>该芯片不接受闪存模式引导程序</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="226"/>
+        <source>The KQ580 %1 loader is not built into this program; nothing was sent</source>
+        <translation>本程序没有内置 KQ580 %1 引导程序；未发送任何内容</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="228"/>
+        <source>flash ID %1 is not known: no Flash.ini was found</source>
+        <translation>闪存 ID %1 未知：找不到 Flash.ini</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="229"/>
+        <source>flash IDs %1 are not known: no Flash.ini was found</source>
+        <translation>闪存 ID %1 未知：找不到 Flash.ini</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="230"/>
+        <source>flash ID %1 is not known: %2 cannot be read</source>
+        <translation>闪存 ID %1 未知：无法读取 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="231"/>
+        <source>flash IDs %1 are not known: %2 cannot be read</source>
+        <translation>闪存 ID %1 未知：无法读取 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="232"/>
+        <source>flash ID %1 is not in %2</source>
+        <translation>闪存 ID %1 不在 %2 中</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="233"/>
+        <source>flash IDs %1 are not in %2</source>
+        <translation>闪存 ID %1 不在 %2 中</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="234"/>
+        <source>bundle for %1; this chip is %2</source>
+        <translation>发布包适用于 %1；这块芯片是 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="235"/>
+        <source>images for %1; this chip is %2</source>
+        <translation>映像适用于 %1；这块芯片是 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="237"/>
         <source>Read fail,please check the path!</source>
         <translation>读取失败，请检查路径！</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="200"/>
+        <location filename="../src/station/refusal_words.cpp" line="238"/>
         <source>This isn&apos;t a KQ31A/B&apos;s file</source>
         <translation>这不是 KQ31A/B 的文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="201"/>
+        <location filename="../src/station/refusal_words.cpp" line="239"/>
         <source>Over Mcu flash size:%1</source>
         <translation>超出 MCU 闪存大小：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="202"/>
+        <location filename="../src/station/refusal_words.cpp" line="240"/>
         <source>There aren&apos;t any datas to update!</source>
         <translation>没有任何可更新的数据！</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="203"/>
+        <location filename="../src/station/refusal_words.cpp" line="241"/>
         <source>The file is over than the flash ic&apos;s size</source>
         <translation>文件超出了闪存芯片的容量</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="204"/>
+        <location filename="../src/station/refusal_words.cpp" line="242"/>
         <source>Not enough memory for the flash code file</source>
         <translation>内存不足，无法载入闪存代码文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="205"/>
+        <location filename="../src/station/refusal_words.cpp" line="243"/>
         <source>The flash code file is 2 GB or larger and cannot be used</source>
         <translation>闪存代码文件为 2 GB 或更大，无法使用</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="206"/>
+        <location filename="../src/station/refusal_words.cpp" line="244"/>
         <source>The flash code file could not be read whole, please check the path!</source>
         <translation>闪存代码文件无法完整读取，请检查路径！</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="209"/>
+        <location filename="../src/station/refusal_words.cpp" line="247"/>
         <source>Cannot read Flash.ini &quot;%1&quot;: %2</source>
         <translation>无法读取 Flash.ini“%1”：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="210"/>
+        <location filename="../src/station/refusal_words.cpp" line="248"/>
         <source>it is a directory</source>
         <translation>它是一个目录</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="211"/>
+        <location filename="../src/station/refusal_words.cpp" line="249"/>
         <source>it is not a regular file</source>
         <translation>它不是普通文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="212"/>
+        <location filename="../src/station/refusal_words.cpp" line="250"/>
         <source>it is larger than %1 bytes</source>
         <translation>它大于 %1 字节</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="214"/>
+        <location filename="../src/station/refusal_words.cpp" line="252"/>
         <source>&quot;%1&quot; is not a version of dotted numbers such as 2.4 or 2.10.1</source>
         <translation>“%1”不是以点分隔的数字版本号（如 2.4 或 2.10.1）</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="216"/>
+        <location filename="../src/station/refusal_words.cpp" line="254"/>
         <source>bundle is product %1 version %2; this station takes %3</source>
         <translation>发布包是产品 %1 版本 %2；本工位只接受 %3</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="218"/>
+        <location filename="../src/station/refusal_words.cpp" line="256"/>
         <source>this station takes %1: only a bundle says its product and version, image files say neither</source>
         <translation>本工位只接受 %1：只有发布包写明产品和版本，映像文件两者都没有写明</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="221"/>
+        <location filename="../src/station/refusal_words.cpp" line="259"/>
         <source>product %1 from version %2</source>
         <translation>产品 %1 版本 %2 及以后</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="222"/>
+        <location filename="../src/station/refusal_words.cpp" line="260"/>
         <source>product %1</source>
         <translation>产品 %1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="223"/>
+        <location filename="../src/station/refusal_words.cpp" line="261"/>
         <source>from version %1</source>
         <translation>版本 %1 及以后</translation>
     </message>
