@@ -1,5 +1,6 @@
 // tessara-station's command line: the recipe's bundle given by position or by --bundle, the
 // shift and the scanning of board serials, and what is refused before any window or port.
+#include "bundle/bundle_manifest.h"
 #include "bundle/bundle_reader.h"
 #include "cli/cli_options.h"
 #include "line/line_options.h"
@@ -311,6 +312,9 @@ class StationOptionsTest : public QObject {
         QTest::newRow("a manifest image's field")
             << "manifest.json: \"mcu\" needs a \"length\" from 1 to 65536 bytes"
             << "manifest.json: “mcu”需要 1 到 65536 字节的“length”";
+        QTest::newRow("a manifest's per-board field")
+            << "manifest.json: unit_data field 2 \"serial\": \"step\" must be 1 at least"
+            << "manifest.json: unit_data 字段 2 \"serial\"：“step”至少为 1";
         QTest::newRow("a signature that is bad, its reason said too")
             << "its signature is bad: manifest.json.minisig: not a minisign signature file"
             << "签名无效：manifest.json.minisig: 不是 minisign 签名文件";
@@ -328,6 +332,10 @@ class StationOptionsTest : public QObject {
             << "board refused, nothing written: counter serial exhausted: it has no number left "
                "above 4294967295"
             << "拒绝该板，未写入任何内容：计数器 serial 已用尽：4294967295 之上已没有可用的号码";
+        QTest::newRow("a value the board's EDID cannot take")
+            << "board refused, nothing written: the EDID block of \"edid\" cannot take serial "
+               "4294967296"
+            << "拒绝该板，未写入任何内容：“edid”的 EDID 块无法写入序列号 4294967296";
         QTest::newRow("a ledger that cannot be opened")
             << "cannot open the ledger \"/srv/ledger.sqlite\": Permission denied"
             << "无法打开台账“/srv/ledger.sqlite”：Permission denied";
@@ -376,6 +384,17 @@ class StationOptionsTest : public QObject {
         const BundleCheck notZip = Check_Bundle(QByteArray("PK but not a zip"), {});
         QCOMPARE(inChinese([&] { return Station_RefusalWords(notZip.refusal); }),
                  QStringLiteral("不是 zip 归档（没有中央目录结束记录）"));
+        // A per-board counter that would give every board the same number.
+        QByteArray json = R"({"format": 1, "product": "panel", "version": "2.4",
+            "models": ["KQ31B"], "flash": {"file": "f.bin", "length": 4096, "crc32": "0x1",
+            "sha256": "SHA"}, "unit_data": [{"name": "serial", "kind": "counter", "offset": 0,
+            "encoding": "u32le", "width": 4, "start": 1, "step": 0}]})";
+        json.replace("SHA", QByteArray(64, '0'));
+        BundleManifest manifest;
+        QString manifestRefusal;
+        QVERIFY(!Parse_BundleManifest(json, manifest, manifestRefusal));
+        QCOMPARE(inChinese([&] { return Station_RefusalWords(manifestRefusal); }),
+                 QStringLiteral("unit_data 字段 1 \"serial\"：“step”至少为 1"));
         QTemporaryDir dir;
         StationLedger ledger(dir.path(), QStringLiteral("bench 1"));
         QString reason;

@@ -801,416 +801,576 @@
     </message>
     <message>
         <location filename="../src/station/refusal_words.cpp" line="155"/>
+        <source>unit_data must be an array of fields</source>
+        <translation>unit_data 必须是字段数组</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="156"/>
+        <source>unit_data holds more than %1 fields</source>
+        <translation>unit_data 的字段多于 %1 个</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="157"/>
+        <source>unit_data field %1: %2</source>
+        <translation>unit_data 字段 %1：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="158"/>
+        <source>unit_data: two fields are named &quot;%1&quot;</source>
+        <translation>unit_data：有两个字段都名为“%1”</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="159"/>
+        <source>unit_data: &quot;%1&quot; and &quot;%2&quot; overlap</source>
+        <translation>unit_data：“%1”和“%2”重叠</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="160"/>
+        <source>unit_data &quot;%1&quot;: &quot;from&quot; names no counter field (&quot;%2&quot;)</source>
+        <translation>unit_data“%1”：“from”指定的不是计数器字段（“%2”）</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="162"/>
+        <source>unit_data &quot;%1&quot;: counter &quot;%2&quot; can exceed the EDID&apos;s serial (32 bits, 13 characters)</source>
+        <translation>unit_data“%1”：计数器“%2”可能超出 EDID 的序列号（32 位，13 个字符）</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="164"/>
+        <source>unit_data &quot;%1&quot; (%2 bytes at %3) lies outside the flash image of %4 bytes</source>
+        <translation>unit_data“%1”（位于 %3 的 %2 字节）超出了 %4 字节的闪存映像</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="166"/>
+        <source>unit_data &quot;%1&quot;: no EDID header at %2</source>
+        <translation>unit_data“%1”：%2 处没有 EDID 头</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="167"/>
+        <source>unit_data &quot;%1&quot;: the EDID block at %2 has a bad checksum</source>
+        <translation>unit_data“%1”：%2 处的 EDID 块校验和错误</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="169"/>
+        <source>&quot;%1&quot; must be a whole number from 0 to %2</source>
+        <translation>“%1”必须是 0 到 %2 之间的整数</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="170"/>
+        <source>unknown field &quot;%1&quot;</source>
+        <translation>未知字段“%1”</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="171"/>
+        <source>&quot;encoding&quot; must be u32le, u32be or ascii</source>
+        <translation>“encoding”必须是 u32le、u32be 或 ascii</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="172"/>
+        <source>&quot;prefix&quot; must be printable ASCII</source>
+        <translation>“prefix”必须是可打印的 ASCII</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="173"/>
+        <source>&quot;prefix&quot; is over 32 characters</source>
+        <translation>“prefix”超过 32 个字符</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="174"/>
+        <source>&quot;digits&quot; must be 1 at least</source>
+        <translation>“digits”至少为 1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="175"/>
+        <source>&quot;prefix&quot; and &quot;digits&quot; go with the ascii encoding</source>
+        <translation>“prefix”和“digits”只用于 ascii 编码</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="176"/>
+        <source>&quot;width&quot; is less than the prefix and digits</source>
+        <translation>“width”小于前缀与位数之和</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="177"/>
+        <source>&quot;width&quot; of a 32-bit number must be 4</source>
+        <translation>32 位数字的“width”必须是 4</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="178"/>
+        <source>&quot;step&quot; must be 1 at least</source>
+        <translation>“step”至少为 1</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="179"/>
+        <source>&quot;from&quot; must name a counter field</source>
+        <translation>“from”必须指定一个计数器字段</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="180"/>
+        <source>&quot;pool&quot; must be a name of 1 to 32 letters, digits, &apos;_&apos;, &apos;.&apos; or &apos;-&apos;</source>
+        <translation>“pool”必须是由 1 到 32 个字母、数字、“_”、“.”或“-”组成的名称</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="182"/>
+        <source>&quot;length&quot; must be 1 byte at least</source>
+        <translation>“length”至少为 1 字节</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="183"/>
+        <source>&quot;secret&quot; must be true or false</source>
+        <translation>“secret”必须是 true 或 false</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="184"/>
+        <source>each field must be an object</source>
+        <translation>每个字段都必须是对象</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="185"/>
+        <source>&quot;name&quot; must be 1 to 32 letters, digits, &apos;_&apos;, &apos;.&apos; or &apos;-&apos;</source>
+        <translation>“name”必须是 1 到 32 个字母、数字、“_”、“.”或“-”</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="187"/>
+        <source>&quot;kind&quot; must be counter, edid-serial or pool</source>
+        <translation>“kind”必须是 counter、edid-serial 或 pool</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="189"/>
         <source>not a minisign signature file</source>
         <translation>不是 minisign 签名文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="156"/>
+        <location filename="../src/station/refusal_words.cpp" line="190"/>
         <source>the signature file&apos;s signature lines are not base64 of the right length</source>
         <translation>签名文件的签名行不是长度正确的 base64</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="158"/>
+        <location filename="../src/station/refusal_words.cpp" line="192"/>
         <source>unknown signature algorithm &quot;%1&quot;</source>
         <translation>未知的签名算法“%1”</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="159"/>
+        <location filename="../src/station/refusal_words.cpp" line="193"/>
         <source>signed by key ID %1, not by key ID %2</source>
         <translation>由密钥 ID %1 签名，而不是密钥 ID %2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="160"/>
+        <location filename="../src/station/refusal_words.cpp" line="194"/>
         <source>the signature does not match the manifest</source>
         <translation>签名与清单不符</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="161"/>
+        <location filename="../src/station/refusal_words.cpp" line="195"/>
         <source>the signature of the trusted comment does not match</source>
         <translation>受信任注释的签名不符</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="162"/>
+        <location filename="../src/station/refusal_words.cpp" line="196"/>
         <source>not a minisign public key (a comment line and a key line)</source>
         <translation>不是 minisign 公钥（应为一行注释和一行密钥）</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="164"/>
+        <location filename="../src/station/refusal_words.cpp" line="198"/>
         <source>not a minisign public key (its key line is not 42 bytes of base64)</source>
         <translation>不是 minisign 公钥（其密钥行不是 42 字节的 base64）</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="166"/>
+        <location filename="../src/station/refusal_words.cpp" line="200"/>
         <source>not an Ed25519 minisign public key</source>
         <translation>不是 Ed25519 minisign 公钥</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="167"/>
+        <location filename="../src/station/refusal_words.cpp" line="201"/>
         <source>a &quot;product:&quot; line names no product</source>
         <translation>有一行“product:”没有指定产品</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="168"/>
+        <location filename="../src/station/refusal_words.cpp" line="202"/>
         <source>--trust &quot;%1&quot;: no such file, nor a public key</source>
         <translation>--trust“%1”：没有这个文件，也不是公钥</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="170"/>
+        <location filename="../src/station/refusal_words.cpp" line="204"/>
         <source>trusted key &quot;%1&quot;: %2</source>
         <translation>受信任密钥“%1”：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="171"/>
+        <location filename="../src/station/refusal_words.cpp" line="205"/>
         <source>trusted key: %1</source>
         <translation>受信任密钥：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="172"/>
+        <location filename="../src/station/refusal_words.cpp" line="206"/>
         <source>cannot read the trusted keys folder &quot;%1&quot;</source>
         <translation>无法读取受信任密钥文件夹“%1”</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="173"/>
+        <location filename="../src/station/refusal_words.cpp" line="207"/>
         <source>&quot;%1&quot; does not exist</source>
         <translation>“%1”不存在</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="174"/>
+        <location filename="../src/station/refusal_words.cpp" line="208"/>
         <source>&quot;%1&quot; is not a file</source>
         <translation>“%1”不是文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="175"/>
+        <location filename="../src/station/refusal_words.cpp" line="209"/>
         <source>cannot read &quot;%1&quot;: %2</source>
         <translation>无法读取“%1”：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="176"/>
+        <location filename="../src/station/refusal_words.cpp" line="210"/>
         <source>&quot;%1&quot; is %2 bytes, more than the %3 it may be</source>
         <translation>“%1”为 %2 字节，超出了允许的 %3</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="177"/>
+        <location filename="../src/station/refusal_words.cpp" line="211"/>
         <source>not enough memory to read &quot;%1&quot;</source>
         <translation>内存不足，无法读取“%1”</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="178"/>
+        <location filename="../src/station/refusal_words.cpp" line="212"/>
         <source>&quot;%1&quot; could not be read whole</source>
         <translation>“%1”无法完整读取</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="180"/>
+        <location filename="../src/station/refusal_words.cpp" line="214"/>
         <source>no ledger named</source>
         <translation>没有指定台账</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="181"/>
+        <location filename="../src/station/refusal_words.cpp" line="215"/>
         <source>cannot open the ledger &quot;%1&quot;: %2</source>
         <translation>无法打开台账“%1”：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="182"/>
+        <location filename="../src/station/refusal_words.cpp" line="216"/>
         <source>the ledger &quot;%1&quot; is not a regular file</source>
         <translation>台账“%1”不是普通文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="183"/>
+        <location filename="../src/station/refusal_words.cpp" line="217"/>
         <source>the ledger URL must be postgresql://[USER@]HOST[:PORT]/DATABASE (a socket folder as ?host=/PATH)</source>
         <translation>台账 URL 须为 postgresql://[用户@]主机[:端口]/数据库（套接字目录写作 ?host=/路径）</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="186"/>
+        <location filename="../src/station/refusal_words.cpp" line="220"/>
         <source>the ledger&apos;s unsettled leases: %1</source>
         <translation>台账中未结清的租用：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="187"/>
+        <location filename="../src/station/refusal_words.cpp" line="221"/>
         <source>%1: no %2 driver for Qt SQL</source>
         <translation>%1：Qt SQL 没有 %2 驱动</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="188"/>
+        <location filename="../src/station/refusal_words.cpp" line="222"/>
         <source>ledger %1: %2</source>
         <translation>台账 %1：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="189"/>
+        <location filename="../src/station/refusal_words.cpp" line="223"/>
         <source>board refused, nothing written: its flash could not be compared with the values held for failed boards: %1</source>
         <translation>拒绝该板，未写入任何内容：无法将它的闪存与为失败电路板保留的值比较：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="192"/>
+        <location filename="../src/station/refusal_words.cpp" line="226"/>
         <source>board refused, nothing written: %1</source>
         <translation>拒绝该板，未写入任何内容：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="193"/>
+        <location filename="../src/station/refusal_words.cpp" line="227"/>
         <source>pool empty: %1</source>
         <translation>值池已空：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="194"/>
+        <location filename="../src/station/refusal_words.cpp" line="228"/>
         <source>counter %1 exhausted: it has no number left above %2</source>
         <translation>计数器 %1 已用尽：%2 之上已没有可用的号码</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="195"/>
+        <location filename="../src/station/refusal_words.cpp" line="229"/>
         <source>the ledger could not record the board&apos;s values before writing them, nothing written: %1</source>
         <translation>台账未能在写入前记录该板的值，未写入任何内容：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="197"/>
+        <location filename="../src/station/refusal_words.cpp" line="231"/>
         <source>no flash image to put the board&apos;s values into</source>
         <translation>没有可写入该板的值的闪存映像</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="199"/>
+        <location filename="../src/station/refusal_words.cpp" line="232"/>
+        <source>&quot;%1&quot; lies outside the flash image</source>
+        <translation>“%1”超出了闪存映像</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="233"/>
+        <source>no value for &quot;%1&quot;</source>
+        <translation>“%1”没有值</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="234"/>
+        <source>%1 does not fit &quot;%2&quot;</source>
+        <translation>%1 放不进“%2”</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="235"/>
+        <source>the value for &quot;%1&quot; is %2 bytes, not %3</source>
+        <translation>“%1”的值为 %2 字节，而不是 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="236"/>
+        <source>the EDID block of &quot;%1&quot; cannot take serial %2</source>
+        <translation>“%1”的 EDID 块无法写入序列号 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/station/refusal_words.cpp" line="238"/>
         <source>cannot open %1: %2</source>
         <translation>无法打开 %1：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="200"/>
+        <location filename="../src/station/refusal_words.cpp" line="239"/>
         <source>busy (in use by another program)</source>
         <translation>忙（正被其他程序使用）</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="201"/>
+        <location filename="../src/station/refusal_words.cpp" line="240"/>
         <source>no such device</source>
         <translation>没有这个设备</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="202"/>
+        <location filename="../src/station/refusal_words.cpp" line="241"/>
         <source>permission denied (join the %1 group)</source>
         <translation>权限不足（请加入 %1 组）</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="203"/>
+        <location filename="../src/station/refusal_words.cpp" line="242"/>
         <source>permission denied</source>
         <translation>权限不足</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="204"/>
+        <location filename="../src/station/refusal_words.cpp" line="243"/>
         <source>already open</source>
         <translation>已经打开</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="205"/>
+        <location filename="../src/station/refusal_words.cpp" line="244"/>
         <source>unknown error</source>
         <translation>未知错误</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="206"/>
+        <location filename="../src/station/refusal_words.cpp" line="245"/>
         <source>the port is not open</source>
         <translation>端口没有打开</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="207"/>
+        <location filename="../src/station/refusal_words.cpp" line="246"/>
         <source>image of 0 bytes: nothing to write</source>
         <translation>映像为 0 字节：没有可写入的内容</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="208"/>
+        <location filename="../src/station/refusal_words.cpp" line="247"/>
         <source>image of %1 bytes: too short, %2 bytes at least</source>
         <translation>映像为 %1 字节：太短，至少需要 %2 字节</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="209"/>
+        <location filename="../src/station/refusal_words.cpp" line="248"/>
         <source>image of %1 bytes: no chip model identified, no MCU flash to hold it</source>
         <translation>映像为 %1 字节：未识别出芯片型号，没有可容纳它的 MCU 闪存</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="211"/>
+        <location filename="../src/station/refusal_words.cpp" line="250"/>
         <source>image of %1 bytes from offset %2 overruns the %3&apos;s MCU flash of %4 bytes</source>
         <translation>从偏移 %2 开始的 %1 字节映像超出了 %3 的 %4 字节 MCU 闪存</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="213"/>
+        <location filename="../src/station/refusal_words.cpp" line="252"/>
         <source>image of %1 bytes exceeds the %2&apos;s MCU flash of %3 bytes</source>
         <translation>映像为 %1 字节，超出了 %2 的 %3 字节 MCU 闪存</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="214"/>
+        <location filename="../src/station/refusal_words.cpp" line="253"/>
         <source>image of %1 bytes exceeds the %2&apos;s update limit of %3 bytes</source>
         <translation>映像为 %1 字节，超出了 %2 的 %3 字节更新上限</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="216"/>
+        <location filename="../src/station/refusal_words.cpp" line="255"/>
         <source>image of %1 bytes exceeds the flash part %2 of %3 bytes</source>
         <translation>映像为 %1 字节，超出了 %3 字节的闪存型号 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="217"/>
+        <location filename="../src/station/refusal_words.cpp" line="256"/>
         <source>run address %1 is below %2</source>
         <translation>运行地址 %1 低于 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="218"/>
+        <location filename="../src/station/refusal_words.cpp" line="257"/>
         <source>&quot;%1&quot; is no packaged image: its CRC trailer does not match</source>
         <translation>“%1”不是打包的映像：它末尾的 CRC 不符</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="220"/>
+        <location filename="../src/station/refusal_words.cpp" line="259"/>
         <source>no MCU image to compare with</source>
         <translation>没有可比较的 MCU 映像</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="221"/>
+        <location filename="../src/station/refusal_words.cpp" line="260"/>
         <source>no flash image to compare with</source>
         <translation>没有可比较的闪存映像</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="222"/>
+        <location filename="../src/station/refusal_words.cpp" line="261"/>
         <source>no MCU block size</source>
         <translation>没有 MCU 块大小</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="223"/>
+        <location filename="../src/station/refusal_words.cpp" line="262"/>
         <source>no range to compare</source>
         <translation>没有可比较的范围</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="224"/>
+        <location filename="../src/station/refusal_words.cpp" line="263"/>
         <source>the flash image is not in memory</source>
         <translation>闪存映像不在内存中</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="225"/>
+        <location filename="../src/station/refusal_words.cpp" line="264"/>
         <source>the chip takes no flash-mode loader</source>
         <translation>该芯片不接受闪存模式引导程序</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="226"/>
+        <location filename="../src/station/refusal_words.cpp" line="265"/>
         <source>The KQ580 %1 loader is not built into this program; nothing was sent</source>
         <translation>本程序没有内置 KQ580 %1 引导程序；未发送任何内容</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="228"/>
+        <location filename="../src/station/refusal_words.cpp" line="267"/>
         <source>flash ID %1 is not known: no Flash.ini was found</source>
         <translation>闪存 ID %1 未知：找不到 Flash.ini</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="229"/>
+        <location filename="../src/station/refusal_words.cpp" line="268"/>
         <source>flash IDs %1 are not known: no Flash.ini was found</source>
         <translation>闪存 ID %1 未知：找不到 Flash.ini</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="230"/>
+        <location filename="../src/station/refusal_words.cpp" line="269"/>
         <source>flash ID %1 is not known: %2 cannot be read</source>
         <translation>闪存 ID %1 未知：无法读取 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="231"/>
+        <location filename="../src/station/refusal_words.cpp" line="270"/>
         <source>flash IDs %1 are not known: %2 cannot be read</source>
         <translation>闪存 ID %1 未知：无法读取 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="232"/>
+        <location filename="../src/station/refusal_words.cpp" line="271"/>
         <source>flash ID %1 is not in %2</source>
         <translation>闪存 ID %1 不在 %2 中</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="233"/>
+        <location filename="../src/station/refusal_words.cpp" line="272"/>
         <source>flash IDs %1 are not in %2</source>
         <translation>闪存 ID %1 不在 %2 中</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="234"/>
+        <location filename="../src/station/refusal_words.cpp" line="273"/>
         <source>bundle for %1; this chip is %2</source>
         <translation>发布包适用于 %1；这块芯片是 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="235"/>
+        <location filename="../src/station/refusal_words.cpp" line="274"/>
         <source>images for %1; this chip is %2</source>
         <translation>映像适用于 %1；这块芯片是 %2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="237"/>
+        <location filename="../src/station/refusal_words.cpp" line="276"/>
         <source>Read fail,please check the path!</source>
         <translation>读取失败，请检查路径！</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="238"/>
+        <location filename="../src/station/refusal_words.cpp" line="277"/>
         <source>This isn&apos;t a KQ31A/B&apos;s file</source>
         <translation>这不是 KQ31A/B 的文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="239"/>
+        <location filename="../src/station/refusal_words.cpp" line="278"/>
         <source>Over Mcu flash size:%1</source>
         <translation>超出 MCU 闪存大小：%1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="240"/>
+        <location filename="../src/station/refusal_words.cpp" line="279"/>
         <source>There aren&apos;t any datas to update!</source>
         <translation>没有任何可更新的数据！</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="241"/>
+        <location filename="../src/station/refusal_words.cpp" line="280"/>
         <source>The file is over than the flash ic&apos;s size</source>
         <translation>文件超出了闪存芯片的容量</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="242"/>
+        <location filename="../src/station/refusal_words.cpp" line="281"/>
         <source>Not enough memory for the flash code file</source>
         <translation>内存不足，无法载入闪存代码文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="243"/>
+        <location filename="../src/station/refusal_words.cpp" line="282"/>
         <source>The flash code file is 2 GB or larger and cannot be used</source>
         <translation>闪存代码文件为 2 GB 或更大，无法使用</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="244"/>
+        <location filename="../src/station/refusal_words.cpp" line="283"/>
         <source>The flash code file could not be read whole, please check the path!</source>
         <translation>闪存代码文件无法完整读取，请检查路径！</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="247"/>
+        <location filename="../src/station/refusal_words.cpp" line="286"/>
         <source>Cannot read Flash.ini &quot;%1&quot;: %2</source>
         <translation>无法读取 Flash.ini“%1”：%2</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="248"/>
+        <location filename="../src/station/refusal_words.cpp" line="287"/>
         <source>it is a directory</source>
         <translation>它是一个目录</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="249"/>
+        <location filename="../src/station/refusal_words.cpp" line="288"/>
         <source>it is not a regular file</source>
         <translation>它不是普通文件</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="250"/>
+        <location filename="../src/station/refusal_words.cpp" line="289"/>
         <source>it is larger than %1 bytes</source>
         <translation>它大于 %1 字节</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="252"/>
+        <location filename="../src/station/refusal_words.cpp" line="291"/>
         <source>&quot;%1&quot; is not a version of dotted numbers such as 2.4 or 2.10.1</source>
         <translation>“%1”不是以点分隔的数字版本号（如 2.4 或 2.10.1）</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="254"/>
+        <location filename="../src/station/refusal_words.cpp" line="293"/>
         <source>bundle is product %1 version %2; this station takes %3</source>
         <translation>发布包是产品 %1 版本 %2；本工位只接受 %3</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="256"/>
+        <location filename="../src/station/refusal_words.cpp" line="295"/>
         <source>this station takes %1: only a bundle says its product and version, image files say neither</source>
         <translation>本工位只接受 %1：只有发布包写明产品和版本，映像文件两者都没有写明</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="259"/>
+        <location filename="../src/station/refusal_words.cpp" line="298"/>
         <source>product %1 from version %2</source>
         <translation>产品 %1 版本 %2 及以后</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="260"/>
+        <location filename="../src/station/refusal_words.cpp" line="299"/>
         <source>product %1</source>
         <translation>产品 %1</translation>
     </message>
     <message>
-        <location filename="../src/station/refusal_words.cpp" line="261"/>
+        <location filename="../src/station/refusal_words.cpp" line="300"/>
         <source>from version %1</source>
         <translation>版本 %1 及以后</translation>
     </message>
