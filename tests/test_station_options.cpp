@@ -379,6 +379,28 @@ class StationOptionsTest : public QObject {
         QCOMPARE(words, chinese);
     }
 
+    // Each wording is said in its own Chinese: none is hidden behind a shorter one that matches
+    // it too, none is left in English.
+    void everyWordingSaysItsOwnWords() {
+        const QStringList wordings = Station_RefusalWordings();
+        QVERIFY(!wordings.isEmpty());
+        const auto withValues = [](QString words) {
+            for (int n = 1; n <= 4; ++n)
+                words.replace(QStringLiteral("%%1").arg(n), QStringLiteral("<v%1>").arg(n));
+            return words;
+        };
+        for (const QString &english : wordings) {
+            const QString own = inChinese([&] {
+                return withValues(
+                    QCoreApplication::translate("RefusalWords", english.toUtf8().constData()));
+            });
+            QVERIFY2(!own.isEmpty() && own != withValues(english), qPrintable(english));
+            const QString said =
+                inChinese([&] { return Station_RefusalWords(withValues(english)); });
+            QCOMPARE(said, own);
+        }
+    }
+
     // Refusals as the layers below really word them, not as a table row copied them.
     void refusalsFromBelowAsTheyAreMade() {
         const BundleCheck notZip = Check_Bundle(QByteArray("PK but not a zip"), {});

@@ -344,3 +344,10 @@ QString Station_RefusalWords(const QString &refusal) {
     if (colon > 0) return refusal.left(colon + 2) + Station_RefusalWords(refusal.mid(colon + 2));
     return refusal;
 }
+
+QStringList Station_RefusalWordings() {
+    QStringList all;
+    for (const Wording &w : Wordings)
+        all.append(QString::fromUtf8(w.words));
+    return all;
+}
