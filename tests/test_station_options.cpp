@@ -1,8 +1,15 @@
 // tessara-station's command line: the recipe's bundle given by position or by --bundle, the
 // shift and the scanning of board serials, and what is refused before any window or port.
+#include "bundle/bundle_manifest.h"
+#include "bundle/bundle_reader.h"
 #include "cli/cli_options.h"
 #include "line/line_options.h"
+#include "mcu/mcu_image.h"
+#include "protocol/chip_table.h"
+#include "serial/port_open_failure.h"
+#include "station/operator_words.h"
 #include "station/refusal_words.h"
+#include "station/station_ledger.h"
 #include "station/station_options.h"
 
 #include <QTemporaryDir>
@@ -292,6 +299,75 @@ class StationOptionsTest : public QObject {
             << "受信任密钥：“/etc/k.pub”不存在";
         QTest::newRow("an image's words from the desktop tool") << "This isn't a KQ31A/B's file"
                                                                 << "这不是 KQ31A/B 的文件";
+        // A bundle refused as it is opened: its archive, its manifest, its signature.
+        QTest::newRow("an archive with data after its end")
+            << "not a whole zip archive: 12 bytes follow its end"
+            << "不是完整的 zip 归档：结尾之后还有 12 字节";
+        QTest::newRow("an archive entry with an unsafe name")
+            << "entry \"../x\" has an unsafe name (absolute, \"..\", or not plain ASCII)"
+            << "条目 \"../x\" 的名称不安全（绝对路径、“..”或不是纯 ASCII）";
+        QTest::newRow("a manifest field, said after its file's name")
+            << "manifest.json: the manifest has an unknown field \"model\""
+            << "manifest.json: 清单有未知字段“model”";
+        QTest::newRow("a manifest image's field")
+            << "manifest.json: \"mcu\" needs a \"length\" from 1 to 65536 bytes"
+            << "manifest.json: “mcu”需要 1 到 65536 字节的“length”";
+        QTest::newRow("a manifest's per-board field")
+            << "manifest.json: unit_data field 2 \"serial\": \"step\" must be 1 at least"
+            << "manifest.json: unit_data 字段 2 \"serial\"：“step”至少为 1";
+        QTest::newRow("a signature that is bad, its reason said too")
+            << "its signature is bad: manifest.json.minisig: not a minisign signature file"
+            << "签名无效：manifest.json.minisig: 不是 minisign 签名文件";
+        QTest::newRow("the signature line of a bad signature")
+            << "bad (key ID 4F2A): the signature does not match the manifest"
+            << "无效（密钥 ID 4F2A）：签名与清单不符";
+        QTest::newRow("a value of markup and placeholders in a manifest's words")
+            << "manifest.json: unknown chip model \"<b>%1</b>\" (known: KQ31B, %2)"
+            << "manifest.json: 未知的芯片型号“<b>%1</b>”（已知：KQ31B, %2）";
+        // The ledger: one that cannot be opened, a board it has no value for.
+        QTest::newRow("a pool with no value left")
+            << "board refused, nothing written: pool empty: keys"
+            << "拒绝该板，未写入任何内容：值池已空：keys";
+        QTest::newRow("a counter at its end")
+            << "board refused, nothing written: counter serial exhausted: it has no number left "
+               "above 4294967295"
+            << "拒绝该板，未写入任何内容：计数器 serial 已用尽：4294967295 之上已没有可用的号码";
+        QTest::newRow("a value the board's EDID cannot take")
+            << "board refused, nothing written: the EDID block of \"edid\" cannot take serial "
+               "4294967296"
+            << "拒绝该板，未写入任何内容：“edid”的 EDID 块无法写入序列号 4294967296";
+        QTest::newRow("a ledger that cannot be opened")
+            << "cannot open the ledger \"/srv/ledger.sqlite\": Permission denied"
+            << "无法打开台账“/srv/ledger.sqlite”：Permission denied";
+        QTest::newRow("a ledger's own error") << "ledger /srv/ledger.sqlite: database is locked"
+                                              << "台账 /srv/ledger.sqlite：database is locked";
+        QTest::newRow("a bundle of per-board values without a ledger")
+            << "/srv/panel.kqb gives each board values of its own (unit_data): write it with "
+               "tessara-cli, which takes them from a ledger"
+            << "/srv/panel.kqb 给每块电路板写入各自的值（unit_data）：请用 tessara-cli 烧录，它从"
+               "台账中取值";
+        QTest::newRow("a pool's name of markup and placeholders")
+            << "board refused, nothing written: pool empty: <i>%1</i>%"
+            << "拒绝该板，未写入任何内容：值池已空：<i>%1</i>%";
+        // A failed board's reason on its tile: its port, its image, the chip's flash part.
+        QTest::newRow("a port another program holds")
+            << "cannot open /dev/ttyACM3: busy (in use by another program)"
+            << "无法打开 /dev/ttyACM3：忙（正被其他程序使用）";
+        QTest::newRow("a port that cannot be opened, in the system's words")
+            << "cannot open COM7: The semaphore timeout period has expired."
+            << "无法打开 COM7：The semaphore timeout period has expired.";
+        QTest::newRow("an MCU image larger than the chip's update limit")
+            << "image of 70000 bytes exceeds the KQ31B's update limit of 65536 bytes"
+            << "映像为 70000 字节，超出了 KQ31B 的 65536 字节更新上限";
+        QTest::newRow("a flash image larger than the chip's part")
+            << "image of 9000000 bytes exceeds the flash part W25Q64 of 8388608 bytes"
+            << "映像为 9000000 字节，超出了 8388608 字节的闪存型号 W25Q64";
+        QTest::newRow("a flash part not in Flash.ini")
+            << "flash ID 0xc84017 is not in /etc/tessara/Flash.ini"
+            << "闪存 ID 0xc84017 不在 /etc/tessara/Flash.ini 中";
+        QTest::newRow("a packaged image whose name is markup")
+            << "\"<b>%1.img</b>\" is no packaged image: its CRC trailer does not match"
+            << "“<b>%1.img</b>”不是打包的映像：它末尾的 CRC 不符";
         QTest::newRow("words it does not know") << "the flux capacitor: 88 mph"
                                                 << "the flux capacitor: 88 mph";
     }
@@ -301,6 +377,75 @@ class StationOptionsTest : public QObject {
         QCOMPARE(Station_RefusalWords(english), english);
         const QString words = inChinese([&] { return Station_RefusalWords(english); });
         QCOMPARE(words, chinese);
+    }
+
+    // Each wording is said in its own Chinese: none is hidden behind a shorter one that matches
+    // it too, none is left in English.
+    void everyWordingSaysItsOwnWords() {
+        const QStringList wordings = Station_RefusalWordings();
+        QVERIFY(!wordings.isEmpty());
+        const auto withValues = [](QString words) {
+            for (int n = 1; n <= 4; ++n)
+                words.replace(QStringLiteral("%%1").arg(n), QStringLiteral("<v%1>").arg(n));
+            return words;
+        };
+        for (const QString &english : wordings) {
+            const QString own = inChinese([&] {
+                return withValues(
+                    QCoreApplication::translate("RefusalWords", english.toUtf8().constData()));
+            });
+            QVERIFY2(!own.isEmpty() && own != withValues(english), qPrintable(english));
+            const QString said =
+                inChinese([&] { return Station_RefusalWords(withValues(english)); });
+            QCOMPARE(said, own);
+        }
+    }
+
+    // Refusals as the layers below really word them, not as a table row copied them.
+    void refusalsFromBelowAsTheyAreMade() {
+        const BundleCheck notZip = Check_Bundle(QByteArray("PK but not a zip"), {});
+        QCOMPARE(inChinese([&] { return Station_RefusalWords(notZip.refusal); }),
+                 QStringLiteral("不是 zip 归档（没有中央目录结束记录）"));
+        // A per-board counter that would give every board the same number.
+        QByteArray json = R"({"format": 1, "product": "panel", "version": "2.4",
+            "models": ["KQ31B"], "flash": {"file": "f.bin", "length": 4096, "crc32": "0x1",
+            "sha256": "SHA"}, "unit_data": [{"name": "serial", "kind": "counter", "offset": 0,
+            "encoding": "u32le", "width": 4, "start": 1, "step": 0}]})";
+        json.replace("SHA", QByteArray(64, '0'));
+        BundleManifest manifest;
+        QString manifestRefusal;
+        QVERIFY(!Parse_BundleManifest(json, manifest, manifestRefusal));
+        QCOMPARE(inChinese([&] { return Station_RefusalWords(manifestRefusal); }),
+                 QStringLiteral("unit_data 字段 1 \"serial\"：“step”至少为 1"));
+        QTemporaryDir dir;
+        StationLedger ledger(dir.path(), QStringLiteral("bench 1"));
+        QString reason;
+        QVERIFY(!ledger.open(reason));
+        const QString words = inChinese([&] { return Station_RefusalWords(reason); });
+        // A folder is no ledger: the system's own words for why stay as they are.
+        const QString english = QStringLiteral("cannot open the ledger \"%1\": ").arg(dir.path());
+        QVERIFY2(reason.startsWith(english), qPrintable(reason));
+        const QString why = reason.mid(english.size());
+        QCOMPARE(words, QStringLiteral("无法打开台账“%1”：%2").arg(dir.path(), why));
+    }
+
+    // A failed board's tile says why in the operator's language, the engineer's hint beside it.
+    void failedBoardReasonsInChinese() {
+        const ChipModel *kq31b = Find_ChipModelByName("KQ31B");
+        QVERIFY(kq31b);
+        JobResult tooLarge;
+        tooLarge.failure = Fail(FailureKind::ImageUnusable, Mcu_TooLarge(70000, kq31b->code));
+        OperatorWords large;
+        inChinese([&] { return (large = Operator_Words(tooLarge, {})).reason; });
+        QCOMPARE(large.reason, QStringLiteral("映像为 70000 字节，超出了 KQ31B 的 %1 字节 MCU 闪存")
+                                   .arg(Get_McuFlashSize(kq31b->code)));
+        QCOMPARE(large.hint, QStringLiteral("把电路板放到一边，请工程师处理"));
+        JobResult gone;
+        gone.failure = Fail(FailureKind::SystemError,
+                            Port_OpenFailure("/dev/ttyACM7", QSerialPort::DeviceNotFoundError, {}));
+        QCOMPARE(inChinese([&] { return Operator_Words(gone, {}).reason; }),
+                 QStringLiteral("无法打开 /dev/ttyACM7：没有这个设备"));
+        QCOMPARE(Operator_Words(gone, {}).reason, gone.reason()); // English as the layer said it
     }
 
     // The broker's settings that only the start can check: the password file.

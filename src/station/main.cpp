@@ -129,7 +129,8 @@ int main(int argc, char **argv) {
     // ledger named is opened now, the default one when the recipe needs it.
     StationLedger ledger(o.ledger, station);
     QString ledgerError;
-    if (!o.ledger.isEmpty() && !ledger.open(ledgerError)) return refuse(ledgerError);
+    if (!o.ledger.isEmpty() && !ledger.open(ledgerError))
+        return refuse(Station_RefusalWords(ledgerError));
     const Result<Recipe> recipe = Load_Recipe(o, &ledger);
     if (!recipe.ok()) return refuse(recipe.reason());
     if (!recipe.value().bundleWarning.isEmpty())

@@ -48,7 +48,7 @@ std::optional<Failure> takeBundle(Recipe &recipe, const StationOptions &o, Stati
             Words::tr("bundle %1 refused: %2").arg(o.bundlePath, Station_RefusalWords(refusal)));
     Bundle_IntoJob(recipe.request, check.bundle);
     if (ledger && !ledger->giveTo(recipe.request, check.bundle.manifest.unitData, refusal))
-        return Fail(FailureKind::InputUnusable, refusal);
+        return Fail(FailureKind::InputUnusable, Station_RefusalWords(refusal));
     recipe.bundle = check.bundle;
     recipe.bundleWarning = check.warning;
     recipe.models = check.bundle.manifest.constraints.models;

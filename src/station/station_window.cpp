@@ -3,6 +3,7 @@
 #include "serial/port_info.h"
 #include "serial/port_map.h"
 #include "serial/port_open_failure.h"
+#include "station/refusal_words.h"
 #include "station/scan_bar.h"
 #include "station/supervisor_password.h"
 #include "station/tile_grid.h"
@@ -446,7 +447,7 @@ void StationWindow::valuesRanOut(const Slot &slot, const JobResult &r) {
         problemLabel->setText(tr("pool empty: %1 (slot %2). No new board is started until a "
                                  "supervisor has added values to the ledger and pressed Start, "
                                  "or changed the recipe.")
-                                  .arg(r.reason(), slot.id.name));
+                                  .arg(Station_RefusalWords(r.reason()), slot.id.name));
         problemLabel->show();
     }
     for (auto &[key, other] : places)
